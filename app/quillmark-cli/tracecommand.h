@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+namespace qm::cli {
+
+// Prints the drawing operations of seals, one JSON object a line. Returns the exit status.
+int runTrace(const QStringList &args);
+
+} // namespace qm::cli

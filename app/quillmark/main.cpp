@@ -1,0 +1,36 @@
+// Quillmark: opens a JSON seal file given on the command line, or shows the sample page.
+
+#include "samplewindow.h"
+
+#include "seal/sealjson.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(u"Lumenwerk"_s);
+    QApplication::setApplicationName(u"Quillmark"_s);
+
+    const QStringList args = app.arguments();
+    qm::SealJsonResult loaded;
+    if (args.size() > 1) {
+        loaded = qm::readSealJsonFile(args.at(1));
+    } else {
+        QFile sample(u":/quillmark/gallery.json"_s);
+        if (sample.open(QIODevice::ReadOnly))
+            loaded = qm::readSealJson(sample.readAll(), QString());
+    }
+    if (!loaded.error.isEmpty()) {
+        QMessageBox::warning(nullptr, u"Quillmark"_s, loaded.error);
+        return 1;
+    }
+    qm::SampleWindow window(std::move(loaded.seals));
+    window.setWindowTitle(u"Quillmark"_s);
+    window.show();
+    return app.exec();
+}

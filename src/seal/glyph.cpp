@@ -1,0 +1,77 @@
+#include "seal/glyph.h"
+
+#include "seal/gbk.h"
+
+namespace qm {
+
+bool IsDoubleByte(QChar c)
+{
+    return Gbk::isDoubleByte(c);
+}
+
+LogicalFont CreateGlyphFont(int height, int width, bool doubleByte, int escapement, int weight, bool italic,
+                            const QByteArray &face)
+{
+    LogicalFont f;
+    f.height = height;
+    f.width = doubleByte ? Round(width / 2.0L) : width;
+    f.escapement = escapement;
+    f.orientation = escapement;
+    f.weight = weight;
+    f.italic = italic;
+    f.face = face.left(31);
+    return f;
+}
+
+void DrawGlyph(Surface &surface, int x, int y, QChar character, bool inverse, TBrushStyle brushStyle, TColor penColor,
+               bool blank, int strokeWidth)
+{
+    const TColor colour = (brushStyle == TBrushStyle::bsClear && !inverse) ? penColor : clWhite;
+    const QString text(character);
+    if (!blank && strokeWidth <= 0) {
+        surface.setFontColor(colour);
+        surface.setBrushStyle(SurfaceBrush::Clear);
+        surface.textOut(x, y, text);
+        return;
+    }
+    surface.setBackgroundTransparent();
+    surface.setPenColor(colour);
+    surface.setPenWidth(strokeWidth);
+    surface.beginPath();
+    surface.setBrushStyle(SurfaceBrush::Clear);
+    surface.textOut(x, y, text);
+    surface.setBrushStyle(toSurfaceBrush(brushStyle));
+    surface.setBrushColor(colour); // a colour makes the brush solid
+    if (blank)
+        surface.setBrushStyle(SurfaceBrush::Clear);
+    else if (inverse)
+        surface.setBrushStyle(SurfaceBrush::Solid);
+    surface.endPath();
+    surface.strokeAndFillPath();
+}
+
+void SetStrokeStyle(Surface &surface, int penWidth, TBrushStyle brushStyle, TColor brushColor, TColor penColor)
+{
+    surface.setPenWidth(penWidth);
+    surface.setPenColor(penColor);
+    surface.setBrushColor(brushColor);
+    surface.setBrushStyle(toSurfaceBrush(brushStyle));
+}
+
+void SetShapeStyle(Surface &surface, TBrushStyle brushStyle, int penWidth, TColor brushColor, TColor penColor)
+{
+    surface.setBrushColor(brushColor);
+    surface.setBrushStyle(toSurfaceBrush(brushStyle));
+    surface.setPenColor(penColor);
+    surface.setPenWidth(penWidth);
+}
+
+void UseInnerColours(Surface &surface, TBrushStyle brushStyle)
+{
+    if (brushStyle == TBrushStyle::bsSolid) {
+        surface.setPenColor(clWhite);
+        surface.setBrushStyle(SurfaceBrush::Clear);
+    }
+}
+
+} // namespace qm

@@ -1,0 +1,238 @@
+#include "seal/paintersurface.h"
+
+#include "seal/glyphmetrics.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QtMath>
+
+namespace qm {
+
+PainterSurface::PainterSurface(QPainter *painter) : m_painter(painter) {}
+
+QPen PainterSurface::currentPen() const
+{
+    if (m_penWidth <= 1) {
+        // The thinnest line; flat caps keep the end point out as the platform does.
+        QPen pen(toQColor(m_penColor), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        pen.setCosmetic(true);
+        return pen;
+    }
+    return QPen(toQColor(m_penColor), m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QBrush PainterSurface::currentBrush() const
+{
+    return m_brushStyle == SurfaceBrush::Solid ? QBrush(toQColor(m_brushColor)) : QBrush(Qt::NoBrush);
+}
+
+void PainterSurface::moveTo(int x, int y)
+{
+    m_position = QPoint(x, y);
+}
+
+void PainterSurface::lineTo(int x, int y)
+{
+    const QPoint to(x, y);
+    if (to != m_position) {
+        m_painter->setPen(currentPen());
+        m_painter->drawLine(m_position, to);
+    }
+    m_position = to;
+}
+
+void PainterSurface::rectangle(int x1, int y1, int x2, int y2)
+{
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    if (m_brushStyle == SurfaceBrush::Solid)
+        m_painter->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), toQColor(m_brushColor));
+    m_painter->setPen(currentPen());
+    m_painter->setBrush(Qt::NoBrush);
+    m_painter->drawRect(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void PainterSurface::roundRect(int x1, int y1, int x2, int y2, int w, int h)
+{
+    m_painter->setPen(currentPen());
+    m_painter->setBrush(currentBrush());
+    m_painter->drawRoundedRect(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1), w / 2.0, h / 2.0, Qt::AbsoluteSize);
+}
+
+void PainterSurface::ellipse(int x1, int y1, int x2, int y2)
+{
+    m_painter->setPen(currentPen());
+    m_painter->setBrush(currentBrush());
+    m_painter->drawEllipse(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void PainterSurface::polygon(const QList<QPoint> &points)
+{
+    if (points.isEmpty())
+        return;
+    m_painter->setPen(currentPen());
+    m_painter->setBrush(currentBrush());
+    m_painter->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
+}
+
+void PainterSurface::polyBezier(const QList<QPoint> &points)
+{
+    if (points.size() < 4)
+        return;
+    QPainterPath path(points.first());
+    for (qsizetype i = 1; i + 2 < points.size(); i += 3)
+        path.cubicTo(points[i], points[i + 1], points[i + 2]);
+    m_painter->setPen(currentPen());
+    m_painter->setBrush(Qt::NoBrush);
+    m_painter->drawPath(path);
+}
+
+QPainterPath PainterSurface::arcPath(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, bool pie) const
+{
+    const QRectF box(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    const QPointF c = box.center();
+    const qreal a = box.width() / 2, b = box.height() / 2;
+    // The rays through p3 and p4 are true directions; Qt's arc angles are parametric.
+    auto parametric = [&](int px, int py) {
+        if (a == 0 || b == 0)
+            return qRadiansToDegrees(std::atan2(c.y() - py, px - c.x()));
+        return qRadiansToDegrees(std::atan2((c.y() - py) / b, (px - c.x()) / a));
+    };
+    const qreal t3 = parametric(x3, y3);
+    const qreal t4 = parametric(x4, y4);
+    qreal span = std::fmod(t4 - t3, 360.0);
+    if (span <= 0)
+        span += 360.0;
+    QPainterPath path;
+    if (pie) {
+        path.moveTo(c);
+        path.arcTo(box, t3, span);
+        path.closeSubpath();
+    } else {
+        path.arcMoveTo(box, t3);
+        path.arcTo(box, t3, span);
+    }
+    return path;
+}
+
+void PainterSurface::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    m_painter->setPen(currentPen());
+    m_painter->setBrush(Qt::NoBrush);
+    m_painter->drawPath(arcPath(x1, y1, x2, y2, x3, y3, x4, y4, false));
+}
+
+void PainterSurface::pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    m_painter->setPen(currentPen());
+    m_painter->setBrush(currentBrush());
+    m_painter->drawPath(arcPath(x1, y1, x2, y2, x3, y3, x4, y4, true));
+}
+
+QTransform PainterSurface::glyphTransform(int x, int y) const
+{
+    const GlyphMetrics g = GlyphMetrics::forFont(m_font);
+    QTransform t;
+    t.translate(x, y);
+    t.rotate(-m_font.escapement / 10.0);
+    t.scale(g.scaleX, g.scaleY);
+    t.translate(0, g.ascent);
+    return t;
+}
+
+QPainterPath PainterSurface::textPath(int x, int y, const QString &text) const
+{
+    const GlyphMetrics g = GlyphMetrics::forFont(m_font);
+    QPainterPath path;
+    path.addText(QPointF(0, 0), g.font, text);
+    path.setFillRule(Qt::WindingFill);
+    return glyphTransform(x, y).map(path);
+}
+
+void PainterSurface::textOut(int x, int y, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    if (m_inPath) {
+        m_path.addPath(textPath(x, y, text));
+        return;
+    }
+    const GlyphMetrics g = GlyphMetrics::forFont(m_font);
+    if (g.scaleX == 0 || g.scaleY == 0)
+        return;
+    m_painter->save();
+    m_painter->setTransform(glyphTransform(x, y), true);
+    if (m_brushStyle == SurfaceBrush::Solid && !m_bkTransparent) {
+        // An opaque text background, as the platform paints under text with a solid brush.
+        const QFontMetricsF fm(g.font);
+        m_painter->fillRect(QRectF(0, -g.ascent, fm.horizontalAdvance(text), fm.ascent() + fm.descent()),
+                            toQColor(m_brushColor));
+    }
+    m_painter->setFont(g.font);
+    m_painter->setPen(toQColor(m_fontColor));
+    m_painter->drawText(QPointF(0, 0), text);
+    m_painter->restore();
+}
+
+void PainterSurface::beginPath()
+{
+    m_inPath = true;
+    m_path = QPainterPath();
+    m_path.setFillRule(Qt::WindingFill);
+}
+
+void PainterSurface::endPath()
+{
+    m_inPath = false;
+}
+
+void PainterSurface::strokeAndFillPath()
+{
+    if (m_inPath)
+        m_inPath = false;
+    if (m_brushStyle == SurfaceBrush::Solid)
+        m_painter->fillPath(m_path, toQColor(m_brushColor));
+    m_painter->strokePath(m_path, currentPen());
+    m_path = QPainterPath();
+}
+
+void PainterSurface::fillRect(int x1, int y1, int x2, int y2)
+{
+    if (m_brushStyle == SurfaceBrush::Solid)
+        m_painter->fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), toQColor(m_brushColor));
+}
+
+void PainterSurface::draw(int x, int y, const QImage &picture)
+{
+    const QPainter::CompositionMode old = m_painter->compositionMode();
+    // Raster operations exist only on raster devices; elsewhere the picture is drawn plainly.
+    const bool raster = m_painter->paintEngine() && m_painter->paintEngine()->type() == QPaintEngine::Raster;
+    if (m_copyOr && raster)
+        m_painter->setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    m_painter->drawImage(QPoint(x, y), picture);
+    m_painter->setCompositionMode(old);
+}
+
+void PainterSurface::stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent)
+{
+    if (bitmap.isNull())
+        return;
+    const QRect target(x1, y1, x2 - x1, y2 - y1);
+    if (!transparent) {
+        m_painter->drawImage(target, bitmap);
+        return;
+    }
+    QImage masked = bitmap.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = masked.pixel(0, masked.height() - 1) | 0xFF000000u;
+    for (int row = 0; row < masked.height(); ++row) {
+        auto *line = reinterpret_cast<QRgb *>(masked.scanLine(row));
+        for (int col = 0; col < masked.width(); ++col)
+            if ((line[col] | 0xFF000000u) == key)
+                line[col] = 0;
+    }
+    m_painter->drawImage(target, masked);
+}
+
+} // namespace qm

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "seal/surface.h"
+
+#include <QPainterPath>
+
+class QPainter;
+
+namespace qm {
+
+// Draws onto a QPainter (widget, image, printer, SVG, PDF) with the platform meaning the
+// seals rely on. The painter must be active; its antialiasing is the caller's choice.
+class PainterSurface : public Surface
+{
+public:
+    explicit PainterSurface(QPainter *painter);
+
+    void setBackgroundTransparent() override { m_bkTransparent = true; }
+
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void roundRect(int x1, int y1, int x2, int y2, int w, int h) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void polygon(const QList<QPoint> &points) override;
+    void polyBezier(const QList<QPoint> &points) override;
+    void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void textOut(int x, int y, const QString &text) override;
+    void beginPath() override;
+    void endPath() override;
+    void strokeAndFillPath() override;
+    void fillRect(int x1, int y1, int x2, int y2) override;
+    void draw(int x, int y, const QImage &picture) override;
+    void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent) override;
+
+    // The outline of `text` as the current font places it with its cell's top-left corner at
+    // (x, y), in device pixels. Exposed for tests of the glyph rules.
+    QPainterPath textPath(int x, int y, const QString &text) const;
+
+private:
+    QPen currentPen() const;
+    QBrush currentBrush() const;
+    QPainterPath arcPath(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, bool pie) const;
+    QTransform glyphTransform(int x, int y) const;
+
+    QPainter *m_painter;
+    QPoint m_position;
+    bool m_bkTransparent = false;
+    bool m_inPath = false;
+    QPainterPath m_path;
+};
+
+} // namespace qm

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+namespace qm {
+
+class TSeal;
+
+// One row of the property table: how a property is named, typed, stored and set.
+struct SealProperty {
+    enum class Type { SealType, Color, BrushStyle, String, Bool, Float, Int, FrameType, Picture, FontSlot };
+
+    const char *name;
+    Type type;
+    int recordOffset;   // offset in the 660-byte seal record; -1 when not stored there
+    bool published;     // false for the five font slots
+    QVariant (*get)(const TSeal &);
+    void (*set)(TSeal &, const QVariant &); // through the property's setter
+
+    QString qname() const { return QString::fromLatin1(name); }
+};
+
+// The published properties in declaration order, then the five font slots.
+const QList<SealProperty> &sealProperties();
+// The stored fields of the seal record in record order (ascending offset).
+const QList<const SealProperty *> &sealRecordFields();
+// Text, Text1, Text2, Text3, Code, Image: the counted texts, in file order.
+const QList<const SealProperty *> &sealTextFields();
+const SealProperty *findSealProperty(QStringView name);
+
+// Copies every stored property (record fields in record order, then the texts, then the
+// picture) through the setters, as export, thumbnails and the seal copy do.
+void CopySealProperties(const TSeal &from, TSeal &to);
+
+// JSON form of a property: enumerations as ordinals, texts as UTF-8, floats as the shortest
+// decimal that reads back to the same float, the picture as null or a summary.
+QJsonValue propertyToJson(const SealProperty &p, const TSeal &seal);
+// Sets a property from JSON through its setter. A picture is {"file": path} relative to baseDir.
+bool propertyFromJson(const SealProperty &p, TSeal &seal, const QJsonValue &value, const QString &baseDir,
+                      QString *error);
+
+} // namespace qm

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "seal/logicalfont.h"
+#include "seal/sealtypes.h"
+
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QString>
+
+namespace qm {
+
+enum class SurfaceBrush : std::uint8_t { Solid, Clear };
+
+// The drawing surface every seal paints onto. It keeps the meaning of the platform the
+// seals were designed on: boxes are [x1, x2) x [y1, y2), a pen of width 0 or 1 is the thinnest
+// line, setting a brush colour turns a clear brush solid, text is placed by the top-left
+// corner of its cell and rotated about it.
+class Surface
+{
+public:
+    virtual ~Surface() = default;
+
+    // State. The base class keeps it; backends read it when they draw.
+    virtual void setPenColor(TColor c) { m_penColor = c; }
+    virtual void setPenWidth(int w) { m_penWidth = w; }
+    virtual void setBrushColor(TColor c)
+    {
+        m_brushColor = c;
+        m_brushStyle = SurfaceBrush::Solid; // a colour makes a clear brush solid
+    }
+    virtual void setBrushStyle(SurfaceBrush s) { m_brushStyle = s; }
+    virtual void setFontColor(TColor c) { m_fontColor = c; }
+    virtual void setFont(const LogicalFont &f) { m_font = f; }
+    virtual void setBackgroundTransparent() {}
+    // Next Draw combines picture and surface by bitwise OR when true.
+    virtual void setCopyModeOr(bool on) { m_copyOr = on; }
+
+    TColor penColor() const { return m_penColor; }
+    int penWidth() const { return m_penWidth; }
+    TColor brushColor() const { return m_brushColor; }
+    SurfaceBrush brushStyle() const { return m_brushStyle; }
+    TColor fontColor() const { return m_fontColor; }
+    const LogicalFont &font() const { return m_font; }
+    bool copyModeOr() const { return m_copyOr; }
+
+    // Drawing.
+    virtual void moveTo(int x, int y) = 0;
+    virtual void lineTo(int x, int y) = 0; // end point excluded
+    virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+    virtual void roundRect(int x1, int y1, int x2, int y2, int w, int h) = 0;
+    virtual void ellipse(int x1, int y1, int x2, int y2) = 0;
+    virtual void polygon(const QList<QPoint> &points) = 0;
+    virtual void polyBezier(const QList<QPoint> &points) = 0;
+    virtual void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
+    virtual void pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
+    virtual void textOut(int x, int y, const QString &text) = 0;
+    virtual void beginPath() = 0;
+    virtual void endPath() = 0;
+    virtual void strokeAndFillPath() = 0;
+    virtual void fillRect(int x1, int y1, int x2, int y2) = 0;
+    virtual void draw(int x, int y, const QImage &picture) = 0;
+    // Scales the bitmap into [x1, x2) x [y1, y2); when transparent, pixels of the colour of its
+    // bottom-left pixel are skipped.
+    virtual void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent) = 0;
+
+protected:
+    TColor m_penColor = clBlack;
+    int m_penWidth = 1;
+    TColor m_brushColor = clWhite;
+    SurfaceBrush m_brushStyle = SurfaceBrush::Solid;
+    TColor m_fontColor = clBlack;
+    LogicalFont m_font;
+    bool m_copyOr = false;
+};
+
+// Qt colour from a 0x00BBGGRR value.
+inline QColor toQColor(TColor c)
+{
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+} // namespace qm

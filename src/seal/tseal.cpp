@@ -1,0 +1,489 @@
+#include "seal/tseal.h"
+
+#include "seal/linepoints.h"
+#include "seal/surface.h"
+
+#include <QPainter>
+
+#include <cmath>
+#include <cstring>
+
+namespace qm {
+
+FontSlot makeFontSlot(const QByteArray &faceGbk)
+{
+    FontSlot slot{};
+    std::memcpy(slot.data(), faceGbk.constData(), size_t(std::min<qsizetype>(faceGbk.size(), 63)));
+    return slot;
+}
+
+QByteArray fontSlotName(const FontSlot &slot)
+{
+    return QByteArray(slot.data(), qsizetype(::strnlen(slot.data(), slot.size())));
+}
+
+TSeal::TSeal()
+{
+    const FontSlot song = makeFontSlot(QByteArray("\xCB\xCE\xCC\xE5")); // 宋体
+    const FontSlot hei = makeFontSlot(QByteArray("\xBA\xDA\xCC\xE5"));  // 黑体
+    m_fontNames = {song, song, song, song, hei};
+    m_linePoints.resize(m_LineCount);
+    const long double k = scale();
+    m_width = Round(k * m_RealWidth);
+    m_height = Round(k * m_RealHeight);
+    m_left = Round(k * (m_RealCenterX - m_RealWidth / 2));
+    m_top = Round(k * (m_RealCenterY - m_RealHeight / 2));
+}
+
+long double TSeal::scale() const
+{
+    return static_cast<long double>(m_Zoom) * m_PixelsPerMm / 100;
+}
+
+void TSeal::Repaint()
+{
+    if (m_listener)
+        m_listener->sealRepaint(*this);
+}
+
+void TSeal::geometryChanged()
+{
+    if (m_listener)
+        m_listener->sealGeometryChanged(*this);
+}
+
+void TSeal::SetVisible(bool v)
+{
+    if (m_visible == v)
+        return;
+    m_visible = v;
+    Repaint();
+}
+
+void TSeal::SetBounds(int left, int top, int width, int height)
+{
+    if (left == m_left && top == m_top && width == m_width && height == m_height)
+        return;
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    geometryChanged();
+}
+
+void TSeal::resizeWidth()
+{
+    SetBounds(m_left, m_top, Round(scale() * m_RealWidth), m_height);
+}
+
+void TSeal::resizeHeight()
+{
+    SetBounds(m_left, m_top, m_width, Round(scale() * m_RealHeight));
+}
+
+// The left edge stays where it is and the centre follows the new width. A zero scale has no
+// edge to keep.
+void TSeal::keepLeftEdge()
+{
+    const long double k = scale();
+    if (k != 0)
+        m_RealCenterX = static_cast<float>(m_left / k + m_RealWidth / 2.0L);
+}
+
+void TSeal::keepTopEdge()
+{
+    const long double k = scale();
+    if (k != 0)
+        m_RealCenterY = static_cast<float>(m_top / k + m_RealHeight / 2.0L);
+}
+
+void TSeal::moveToCentre()
+{
+    const long double k = scale();
+    SetBounds(Round(k * (m_RealCenterX - m_RealWidth / 2.0L)), Round(k * (m_RealCenterY - m_RealHeight / 2.0L)),
+              m_width, m_height);
+}
+
+void TSeal::setFontSlot(int index, const FontSlot &value)
+{
+    if (m_fontNames[size_t(index)] == value)
+        return;
+    m_fontNames[size_t(index)] = value;
+    Repaint();
+}
+
+// Setters that store and repaint, or store, rebuild the pattern lines and repaint.
+#define QM_SETTER_R(name, type)                  \
+    void TSeal::Set##name(const type &value)     \
+    {                                            \
+        if (m_##name == value)                   \
+            return;                              \
+        m_##name = value;                        \
+        Repaint();                               \
+    }
+#define QM_SETTER_L(name, type)                  \
+    void TSeal::Set##name(const type &value)     \
+    {                                            \
+        if (m_##name == value)                   \
+            return;                              \
+        m_##name = value;                        \
+        BuildLinePoints();                       \
+        Repaint();                               \
+    }
+#define QM_SETTER_C(name, type)
+#define QM_PROPERTY(name, type, def, offset, kind) QM_SETTER_##kind(name, type)
+#include "seal/sealproperties.def"
+#undef QM_PROPERTY
+#undef QM_SETTER_R
+#undef QM_SETTER_L
+#undef QM_SETTER_C
+
+void TSeal::SetPenColor(const TColor &value)
+{
+    if (m_PenColor == value)
+        return;
+    m_PenColor = value;
+    m_BrushColor = value;
+    if (m_Picture.hasGraphic() && m_PicClrChange)
+        PictureChanged();
+    else
+        Repaint();
+}
+
+void TSeal::SetHaveImage(const bool &value)
+{
+    if (m_HaveImage == value)
+        return;
+    m_HaveImage = value;
+    if (!value)
+        m_ImageIsStar = false;
+    if (!m_HaveImage || m_ImageIsStar)
+        freePicture();
+    Repaint();
+}
+
+void TSeal::SetImageIsStar(const bool &value)
+{
+    if (m_ImageIsStar == value)
+        return;
+    m_ImageIsStar = value;
+    if (value) {
+        m_HaveImage = true;
+        freePicture();
+    }
+    Repaint();
+}
+
+void TSeal::freePicture()
+{
+    if (m_Picture.hasGraphic())
+        m_Picture.clear();
+    m_picBitmap = QImage();
+    m_picBitmapTransparent = false;
+}
+
+void TSeal::SetPicture(const SealPicture &value)
+{
+    m_Picture = value; // always copied: the picture may have changed in place
+    PictureChanged();
+}
+
+bool TSeal::LoadPictureData(const QByteArray &bytes, QString *error)
+{
+    SealPicture p = SealPicture::fromData(bytes, error);
+    if (!p.hasGraphic())
+        return false;
+    SetPicture(p);
+    return true;
+}
+
+void TSeal::SetPicTransParnt(const bool &value)
+{
+    if (m_PicTransParnt == value)
+        return;
+    m_PicTransParnt = value;
+    PictureChanged();
+}
+
+void TSeal::SetPicClrChange(const bool &value)
+{
+    if (m_PicClrChange == value)
+        return;
+    m_PicClrChange = value;
+    PictureChanged();
+}
+
+void TSeal::PictureChanged()
+{
+    if (!m_Picture.hasGraphic())
+        return;
+    const QImage &picture = m_Picture.image();
+    QImage bitmap(picture.size(), QImage::Format_RGB32);
+    bitmap.fill(toQColor(m_PicClrChange ? m_PenColor : clBlack));
+    {
+        QPainter p(&bitmap);
+        p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        p.drawImage(0, 0, picture);
+    }
+    m_picBitmap = bitmap;
+    m_picBitmapTransparent = m_PicTransParnt;
+    Repaint();
+}
+
+void TSeal::SetRealWidth(const float &value)
+{
+    if (m_RealWidth == value)
+        return;
+    m_RealWidth = value;
+    if (m_SealType == TSealType::stVertLine)
+        m_PenWidth = value;
+    if (m_SealType == TSealType::stHorzText && !m_RowCol && m_RowColCount == 1)
+        m_TextWidth = m_RealWidth;
+    if (m_SealType == TSealType::stAnyAngleLine || m_SealType == TSealType::stAnyAngleText) {
+        const long double length = std::sqrt(static_cast<long double>(m_RealWidth) * m_RealWidth
+                                             + static_cast<long double>(m_RealHeight) * m_RealHeight);
+        m_RealTextLength = static_cast<float>(length);
+        if (length != 0) {
+            const int b = Round(std::acos(m_RealWidth / length) / (M_PIl / 1800));
+            if (m_TextAngle < 900)
+                m_TextAngle = b;
+            else if (m_TextAngle < 1800)
+                m_TextAngle = 1800 - b;
+            else if (m_TextAngle < 2700)
+                m_TextAngle = b + 1800;
+            else if (m_TextAngle <= 3600)
+                m_TextAngle = 3600 - b;
+        }
+    }
+    resizeWidth();
+    keepLeftEdge();
+    BuildLinePoints();
+}
+
+void TSeal::SetRealHeight(const float &value)
+{
+    if (m_RealHeight == value)
+        return;
+    m_RealHeight = value;
+    if (m_SealType == TSealType::stHorzLine)
+        m_PenWidth = value;
+    else if (m_SealType == TSealType::stVertLine)
+        m_PenWidth = m_RealWidth; // a vertical line's thickness is its width
+    if (m_SealType == TSealType::stHorzText && m_RowCol && m_RowColCount == 1)
+        m_TextHeight = m_RealHeight;
+    if (m_SealType == TSealType::stAnyAngleLine || m_SealType == TSealType::stAnyAngleText) {
+        const long double length = std::sqrt(static_cast<long double>(m_RealWidth) * m_RealWidth
+                                             + static_cast<long double>(m_RealHeight) * m_RealHeight);
+        m_RealTextLength = static_cast<float>(length);
+        if (length != 0) {
+            const int b = Round(std::asin(m_RealHeight / length) / (M_PIl / 1800));
+            if (m_TextAngle < 900)
+                m_TextAngle = b;
+            else if (m_TextAngle < 1800)
+                m_TextAngle = 1800 - b;
+            else if (m_TextAngle < 2700)
+                m_TextAngle = b + 1800;
+            else if (m_TextAngle <= 3600)
+                m_TextAngle = 3600 - b;
+        }
+    }
+    resizeHeight();
+    keepTopEdge();
+    BuildLinePoints();
+}
+
+void TSeal::SetPenWidth(const float &value)
+{
+    if (m_PenWidth == value)
+        return;
+    m_PenWidth = value;
+    BuildLinePoints();
+    if (m_SealType == TSealType::stHorzLine) {
+        m_RealHeight = m_PenWidth;
+        resizeHeight();
+        keepTopEdge();
+    } else if (m_SealType == TSealType::stVertLine) {
+        m_RealWidth = m_PenWidth;
+        resizeWidth();
+        keepLeftEdge();
+    } else {
+        Repaint();
+    }
+}
+
+void TSeal::SetTextWidth(const float &value)
+{
+    if (m_TextWidth == value)
+        return;
+    m_TextWidth = value;
+    if (m_SealType == TSealType::stHorzText && !m_RowCol && m_RowColCount == 1) {
+        m_RealWidth = value;
+        resizeWidth();
+        keepLeftEdge();
+    } else {
+        Repaint();
+    }
+}
+
+void TSeal::SetTextHeight(const float &value)
+{
+    if (m_TextHeight == value)
+        return;
+    m_TextHeight = value;
+    if (m_SealType == TSealType::stHorzText && m_RowCol && m_RowColCount == 1) {
+        m_RealHeight = value;
+        resizeHeight();
+        keepTopEdge();
+    } else {
+        Repaint();
+    }
+}
+
+void TSeal::SetRowCol(const bool &value)
+{
+    if (m_RowCol == value)
+        return;
+    m_RowCol = value;
+    if (m_SealType == TSealType::stHorzText) {
+        std::swap(m_RealWidth, m_RealHeight);
+        const long double k = scale();
+        SetBounds(m_left, m_top, Round(k * m_RealWidth), Round(k * m_RealHeight));
+        keepLeftEdge();
+        keepTopEdge();
+    } else {
+        Repaint();
+    }
+}
+
+void TSeal::SetRowColCount(const int &value)
+{
+    const int n = std::max(1, value);
+    if (m_RowColCount == n)
+        return;
+    m_RowColCount = n;
+    if (m_SealType != TSealType::stHorzText) {
+        Repaint();
+        return;
+    }
+    const long double k = scale();
+    if (n * m_TextWidth > m_RealWidth) {
+        SetRealWidth(static_cast<float>(n * static_cast<long double>(m_TextWidth) + n * 0.2L));
+        resizeWidth();
+        if (k != 0)
+            SetRealCenterX(static_cast<float>(m_left / k + m_RealWidth / 2.0L));
+    } else if (n * m_TextHeight > m_RealHeight) {
+        SetRealHeight(static_cast<float>(n * static_cast<long double>(m_TextHeight) + n * 0.2L));
+        resizeHeight();
+        if (k != 0)
+            SetRealCenterY(static_cast<float>(m_top / k + m_RealHeight / 2.0L));
+    }
+    if (n == 1 && m_RowCol) {
+        SetRealHeight(m_TextHeight);
+        resizeHeight();
+        if (k != 0)
+            SetRealCenterY(static_cast<float>(m_top / k + m_RealHeight / 2.0L));
+    } else if (n == 1 && !m_RowCol) {
+        SetRealWidth(m_TextWidth);
+        resizeWidth();
+        if (k != 0)
+            SetRealCenterX(static_cast<float>(m_left / k + m_RealWidth / 2.0L));
+    }
+}
+
+void TSeal::setBoxFromAngle()
+{
+    const long double a = m_TextAngle * M_PIl / 1800;
+    m_RealWidth = static_cast<float>(m_RealTextLength * std::fabs(std::cos(a)));
+    m_RealHeight = static_cast<float>(m_RealTextLength * std::fabs(std::sin(a)));
+    const long double k = scale();
+    SetBounds(m_left, m_top, Round(k * m_RealWidth), Round(k * m_RealHeight));
+    keepLeftEdge();
+    keepTopEdge();
+}
+
+void TSeal::SetTextAngle(const int &value)
+{
+    if (m_TextAngle == value)
+        return;
+    m_TextAngle = value;
+    if (m_SealType == TSealType::stAnyAngleLine || m_SealType == TSealType::stAnyAngleText)
+        setBoxFromAngle();
+    else
+        Repaint();
+}
+
+void TSeal::SetRealTextLength(const float &value)
+{
+    if (m_SealType != TSealType::stAnyAngleLine && m_SealType != TSealType::stAnyAngleText)
+        return;
+    if (m_RealTextLength == value)
+        return;
+    m_RealTextLength = value;
+    setBoxFromAngle();
+}
+
+void TSeal::SetLineCount(const int &value)
+{
+    if (m_LineCount == value)
+        return;
+    m_LineCount = value;
+    m_linePoints.resize(std::max(0, value));
+    BuildLinePoints();
+    Repaint();
+}
+
+void TSeal::SetRealCenterX(const float &value)
+{
+    if (m_RealCenterX == value)
+        return;
+    m_RealCenterX = value;
+    SetBounds(Round((value - m_RealWidth / 2.0L) * m_PixelsPerMm * m_Zoom / 100), m_top, m_width, m_height);
+}
+
+void TSeal::SetRealCenterY(const float &value)
+{
+    if (m_RealCenterY == value)
+        return;
+    m_RealCenterY = value;
+    SetBounds(m_left, Round((value - m_RealHeight / 2.0L) * m_PixelsPerMm * m_Zoom / 100), m_width, m_height);
+}
+
+void TSeal::SetPixelsPerMm(const float &value)
+{
+    if (m_PixelsPerMm == value)
+        return;
+    m_PixelsPerMm = value;
+    moveToCentre();
+}
+
+void TSeal::SetZoom(const int &value)
+{
+    if (m_Zoom == value)
+        return;
+    m_Zoom = value;
+    moveToCentre();
+    const long double k = scale();
+    SetBounds(m_left, m_top, Round(k * m_RealWidth), Round(k * m_RealHeight));
+    BuildLinePoints();
+}
+
+void TSeal::BuildLinePoints()
+{
+    const int p = Round(scale() * m_PenWidth);
+    const int n = m_LineCount;
+    const int kind = int(m_SealType);
+    if (kind <= int(TSealType::stRect)) {
+        if (m_NameSealFrameType == TFrameType::ftEllipse)
+            m_linePoints = LinePoints::oval(m_width, m_height, m_OutSide, m_InSide, !m_CodeTopOrDown, m_LineAngle, n, p);
+        else
+            m_linePoints = LinePoints::rectangle(m_width, m_height, m_OutSide, m_InSide, n, p);
+    } else if (kind == int(TSealType::stEllipse) || kind == int(TSealType::stEpsCL)) {
+        m_linePoints = LinePoints::oval(m_width, m_height, m_OutSide, m_InSide, !m_CodeTopOrDown, m_LineAngle, n, p);
+    } else if (kind == int(TSealType::stTriangle)) {
+        m_linePoints = LinePoints::triangle(m_width, m_height, m_OutSide, m_InSide, n, p);
+    } else if (kind == int(TSealType::stRhomb)) {
+        m_linePoints = LinePoints::rhomb(m_width, m_height, m_OutSide, m_InSide, n, p);
+    }
+}
+
+} // namespace qm
