@@ -1,0 +1,37 @@
+#include "seal/ellipsewalk.h"
+
+#include "seal/sealtypes.h"
+
+#include <cmath>
+
+namespace qm {
+
+EllipseWalk::EllipseWalk(long double a, long double b, int start, int middle, int n) : m_a(a), m_b(b)
+{
+    long double half = 0;
+    for (int t = start; t <= middle; ++t)
+        half += f(t);
+    m_pitch = n > 0 ? 2 * half / n : 0;
+}
+
+long double EllipseWalk::f(int tenths) const
+{
+    const long double t = tenths * TenthToRad;
+    const long double s = std::sin(t), c = std::cos(t);
+    return std::sqrt(m_a * m_a * s * s + m_b * m_b * c * c);
+}
+
+int EllipseWalk::walkFrom(int end, int i) const
+{
+    const long double target = (i + 0.5L) * m_pitch;
+    long double sum = 0;
+    int t = end;
+    // Bounded: a degenerate ellipse (f = 0 everywhere) must not loop for ever.
+    for (int guard = 0; sum < target && guard < 36000; ++guard) {
+        sum += f(t);
+        --t;
+    }
+    return t;
+}
+
+} // namespace qm
