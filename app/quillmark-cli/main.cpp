@@ -11,9 +11,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+struct Command {
+    const char *name;
+    int (*run)(const QStringList &args);
+    const char *usage;
+};
+
+// One line per command.
+const Command commands[] = {
+    {"trace", qm::cli::runTrace, "trace FILE.json [--ppm P] [--zoom Z] [--seal I] [--black]"},
+};
+
 void usage()
 {
-    std::fputs("usage: quillmark-cli trace FILE.json [--ppm P] [--zoom Z] [--seal I] [--black]\n", stderr);
+    std::fputs("usage:\n", stderr);
+    for (const Command &c : commands)
+        std::fprintf(stderr, "  quillmark-cli %s\n", c.usage);
 }
 
 // Qt's own chatter (missing runtime folders and the like) would mix with the tool's output.
@@ -39,8 +52,9 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString command = args.takeFirst();
-    if (command == u"trace"_s)
-        return qm::cli::runTrace(args);
+    for (const Command &c : commands)
+        if (command == QLatin1StringView(c.name))
+            return c.run(args);
     usage();
     return 2;
 }
