@@ -1,0 +1,387 @@
+// The element model: defaults of a new element and the side effects of its setters.
+
+#include "seal/tseal.h"
+
+#include <QBuffer>
+#include <QTest>
+
+#include <cmath>
+
+using namespace qm;
+
+namespace {
+
+// Counts what the element tells its page.
+struct Spy : SealListener {
+    int repaints = 0;
+    int geometry = 0;
+    void sealRepaint(TSeal &) override { ++repaints; }
+    void sealGeometryChanged(TSeal &) override { ++geometry; }
+    int total() const { return repaints + geometry; }
+};
+
+// A seal at 10 pixels per millimetre and 100 %.
+void atTenPerMm(TSeal &s)
+{
+    s.SetPixelsPerMm(10);
+    s.SetZoom(100);
+}
+
+QImage blackOnWhite()
+{
+    QImage img(4, 4, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    img.setPixel(1, 1, qRgb(0, 0, 0));
+    return img;
+}
+
+QByteArray bmpBytes(const QImage &img)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "BMP");
+    return bytes;
+}
+
+} // namespace
+
+class TestTSeal : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newElementDefaults()
+    {
+        TSeal s;
+        QCOMPARE(s.SealType(), TSealType::stName22);
+        QCOMPARE(s.PenColor(), TColor(255));
+        QCOMPARE(s.BrushColor(), TColor(255));
+        QCOMPARE(s.BrushStyle(), TBrushStyle::bsClear);
+        QCOMPARE(s.RealWidth(), 42.0f);
+        QCOMPARE(s.RealHeight(), 42.0f);
+        QCOMPARE(s.PenWidth(), 1.2f);
+        QCOMPARE(s.LineWidth(), 0.08f);
+        QCOMPARE(s.TextAngle(), 2600);
+        QCOMPARE(s.TextAngle2(), 900);
+        QCOMPARE(s.TextWidth(), 4.5f);
+        QCOMPARE(s.TextHeight(), 7.5f);
+        QCOMPARE(s.TextsWidth(), 39.0f);
+        QCOMPARE(s.TextsWidth1(), 25.0f);
+        QCOMPARE(s.TextsHeight3(), 39.0f);
+        QCOMPARE(s.TextCenterY2(), 7.0f);  // 42 / 6
+        QCOMPARE(s.TextCenterY3(), 14.0f); // 42 / 3
+        QVERIFY(s.IsEllipse());
+        QVERIFY(!s.IsEllipse1());
+        QVERIFY(s.TopOrDown() && s.TopOrDown1() && !s.TopOrDown2() && !s.TopOrDown3());
+        QVERIFY(s.CodeOn());
+        QVERIFY(!s.CodeTopOrDown());
+        QVERIFY(!s.HaveImage());
+        QCOMPARE(s.LineCount(), 0);
+        QCOMPARE(s.LineAngle(), 3000);
+        QCOMPARE(s.CodeAngle(), 600);
+        QCOMPARE(s.Zoom(), 1);
+        QVERIFY(s.PicTransParnt() && s.PicClrChange());
+        QCOMPARE(s.NameSealFrameType(), TFrameType::ftRectangle);
+        QCOMPARE(fontSlotName(s.FontName()), QByteArray("\xCB\xCE\xCC\xE5"));
+        QCOMPARE(fontSlotName(s.FontName3()), QByteArray("\xCB\xCE\xCC\xE5"));
+        QCOMPARE(fontSlotName(s.CodeFontName()), QByteArray("\xBA\xDA\xCC\xE5"));
+        QCOMPARE(s.FontName()[4], '\0');
+        QVERIFY(!s.Visible());
+        QVERIFY(!s.Picture().hasGraphic());
+    }
+
+    void equalValueDoesNothing()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        Spy spy;
+        s.setListener(&spy);
+        s.SetText(QByteArray());
+        s.SetRealWidth(42);
+        s.SetPenWidth(1.2f);
+        s.SetZoom(100);
+        s.SetPixelsPerMm(10);
+        s.SetTextAngle(2600);
+        s.SetFontName(s.FontName());
+        QCOMPARE(spy.total(), 0);
+        s.SetText("A");
+        QCOMPARE(spy.repaints, 1);
+        QCOMPARE(spy.geometry, 0);
+    }
+
+    void penColorDragsBrushColor()
+    {
+        TSeal s;
+        s.SetBrushColor(0x00FF00);
+        s.SetPenColor(0xFF0000);
+        QCOMPARE(s.BrushColor(), TColor(0xFF0000));
+    }
+
+    void pictureFollowsPenColor()
+    {
+        TSeal s;
+        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        // Black becomes the ink, white stays white: OR of the picture into an ink-filled bitmap.
+        QCOMPARE(s.PicBitmap().pixel(1, 1), qRgb(255, 0, 0));
+        QCOMPARE(s.PicBitmap().pixel(0, 0), qRgb(255, 255, 255));
+        QVERIFY(s.PicBitmapTransparent());
+        s.SetPenColor(0xFF0000); // blue as 0x00BBGGRR
+        QCOMPARE(s.PicBitmap().pixel(1, 1), qRgb(0, 0, 255));
+        s.SetPicClrChange(false);
+        QCOMPARE(s.PicBitmap().pixel(1, 1), qRgb(0, 0, 0));
+        s.SetPicTransParnt(false);
+        QVERIFY(!s.PicBitmapTransparent());
+    }
+
+    void undecodablePictureIsRefused()
+    {
+        TSeal s;
+        QString error;
+        QVERIFY(!s.LoadPictureData(QByteArray("BM\x01\x02garbage"), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!s.Picture().hasGraphic());
+        QVERIFY(!s.LoadPictureData(QByteArray("GIF89a\xFF"), &error));
+        QVERIFY(!s.LoadPictureData(QByteArray("\xFF\xD8\xFF\xE0"), &error));
+        QVERIFY(!s.LoadPictureData(QByteArray(), &error));
+    }
+
+    void emblemCoupling()
+    {
+        TSeal s;
+        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        s.SetHaveImage(true);
+        QVERIFY(s.Picture().hasGraphic());
+        s.SetImageIsStar(true);
+        QVERIFY(s.HaveImage());
+        QVERIFY(!s.Picture().hasGraphic());
+        QVERIFY(s.PicBitmap().isNull());
+
+        TSeal t;
+        t.SetImageIsStar(true);
+        QVERIFY(t.HaveImage());
+        t.SetHaveImage(false);
+        QVERIFY(!t.ImageIsStar());
+
+        TSeal u;
+        u.SetHaveImage(true);
+        QVERIFY(u.LoadPictureData(bmpBytes(blackOnWhite())));
+        u.SetHaveImage(false);
+        QVERIFY(!u.Picture().hasGraphic());
+        QVERIFY(u.PicBitmap().isNull());
+    }
+
+    void rowColCountClampsToOne()
+    {
+        TSeal s;
+        s.SetRowColCount(3);
+        s.SetRowColCount(0);
+        QCOMPARE(s.RowColCount(), 1);
+        s.SetRowColCount(-5);
+        QCOMPARE(s.RowColCount(), 1);
+    }
+
+    void centreAndScale()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        QCOMPARE(s.Width(), 420);
+        s.SetRealCenterX(50);
+        s.SetRealCenterY(40);
+        QCOMPARE(s.Left(), 290); // (50 - 21) * 10
+        QCOMPARE(s.Top(), 190);  // (40 - 21) * 10
+
+        // A new resolution moves the box but does not resize it.
+        Spy spy;
+        s.setListener(&spy);
+        s.SetPixelsPerMm(20);
+        QCOMPARE(s.Left(), 580);
+        QCOMPARE(s.Width(), 420);
+        // An unchanged zoom does nothing at all, so the stale size stays.
+        s.SetZoom(100);
+        QCOMPARE(s.Width(), 420);
+        s.SetZoom(50);
+        QCOMPARE(s.Left(), 290); // 10 px/mm at 50 %
+        QCOMPARE(s.Width(), 420);
+        s.SetZoom(150);
+        QCOMPARE(s.Width(), 1260); // 30 px/mm
+        QCOMPARE(s.Top(), 570);
+    }
+
+    void roundingIsHalfToEven()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetRealWidth(4.25f);  // 42.5 px
+        QCOMPARE(s.Width(), 42);
+        s.SetRealWidth(4.75f);  // 47.5 px
+        QCOMPARE(s.Width(), 48);
+    }
+
+    void widthKeepsLeftEdge()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetRealCenterX(50); // Left 290
+        s.SetRealWidth(30);
+        QCOMPARE(s.Left(), 290);
+        QCOMPARE(s.Width(), 300);
+        QCOMPARE(s.RealCenterX(), 44.0f); // 290 / 10 + 30 / 2
+        s.SetRealCenterY(50); // Top 290
+        s.SetRealHeight(20);
+        QCOMPARE(s.Top(), 290);
+        QCOMPARE(s.RealCenterY(), 39.0f); // 290 / 10 + 20 / 2
+    }
+
+    void lineThicknessFollowsBox()
+    {
+        TSeal h;
+        atTenPerMm(h);
+        h.SetSealType(TSealType::stHorzLine);
+        h.SetRealCenterY(50);
+        const int top = h.Top();
+        h.SetPenWidth(2);
+        QCOMPARE(h.RealHeight(), 2.0f);
+        QCOMPARE(h.Height(), 20);
+        QCOMPARE(h.Top(), top);
+        h.SetRealHeight(3);
+        QCOMPARE(h.PenWidth(), 3.0f);
+
+        TSeal v;
+        atTenPerMm(v);
+        v.SetSealType(TSealType::stVertLine);
+        v.SetPenWidth(1.5f);
+        QCOMPARE(v.RealWidth(), 1.5f);
+        QCOMPARE(v.Width(), 15);
+        v.SetRealWidth(2.5f);
+        QCOMPARE(v.PenWidth(), 2.5f);
+        v.SetRealHeight(30); // a vertical line's thickness is its width
+        QCOMPARE(v.PenWidth(), 2.5f);
+    }
+
+    void textBlockFollowsCharacterSize()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetSealType(TSealType::stHorzText);
+        // A single row: character height and box height follow each other.
+        s.SetTextHeight(9);
+        QCOMPARE(s.RealHeight(), 9.0f);
+        s.SetRealHeight(8);
+        QCOMPARE(s.TextHeight(), 8.0f);
+        // Turning rows into columns swaps the box.
+        s.SetRealWidth(30);
+        s.SetRowCol(false);
+        QCOMPARE(s.RealWidth(), 8.0f);
+        QCOMPARE(s.RealHeight(), 30.0f);
+        QCOMPARE(s.Width(), 80);
+        QCOMPARE(s.Height(), 300);
+        // A single column: character width and box width follow each other.
+        s.SetTextWidth(6);
+        QCOMPARE(s.RealWidth(), 6.0f);
+        s.SetRealWidth(7);
+        QCOMPARE(s.TextWidth(), 7.0f);
+    }
+
+    void rowColCountGrowsTextBlock()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetSealType(TSealType::stHorzText);
+        s.SetRealWidth(10);
+        // Three lines of 4.5 mm characters do not fit 10 mm: 3 * 4.5 + 3 * 0.2.
+        s.SetRowColCount(3);
+        QCOMPARE(s.RealWidth(), float(3 * 4.5L + 3 * 0.2L));
+        QCOMPARE(s.Width(), 141);
+        // Back to one row: the box is one character high.
+        s.SetRowColCount(1);
+        QCOMPARE(s.RealHeight(), s.TextHeight());
+        // Other kinds only repaint.
+        TSeal t;
+        t.SetRowColCount(5);
+        QCOMPARE(t.RealWidth(), 42.0f);
+    }
+
+    void anyAngleBox()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetSealType(TSealType::stAnyAngleLine);
+        s.SetRealTextLength(50);
+        s.SetTextAngle(300);
+        QVERIFY(std::abs(s.RealWidth() - 43.30127f) < 1e-4); // 50 cos 30°
+        QVERIFY(std::abs(s.RealHeight() - 25.0f) < 1e-4);    // 50 sin 30°
+        QCOMPARE(s.Width(), 433);
+        QCOMPARE(s.Height(), 250);
+
+        // A new width recomputes the length and keeps the angle in its quadrant:
+        // length sqrt(30² + 25²) = 39.0512, angle acos(30 / 39.0512) = 39.8056° → 398.
+        s.SetRealWidth(30);
+        QVERIFY(std::abs(s.RealTextLength() - 39.05125f) < 1e-4);
+        QCOMPARE(s.TextAngle(), 398);
+
+        s.SetTextAngle(1500); // second quadrant: 180° − b
+        s.SetRealWidth(20);   // height is 39.0512 sin 150° = 19.5256
+        const double len = std::sqrt(20.0 * 20.0 + double(s.RealHeight()) * s.RealHeight());
+        const int b = int(std::nearbyint(std::acos(20.0 / len) / (M_PI / 1800)));
+        QCOMPARE(s.TextAngle(), 1800 - b);
+
+        s.SetTextAngle(2400); // third quadrant: b + 180°, from the height setter's arcsin
+        s.SetRealHeight(10);
+        const double len3 = std::sqrt(double(s.RealWidth()) * s.RealWidth() + 100.0);
+        const int b3 = int(std::nearbyint(std::asin(10.0 / len3) / (M_PI / 1800)));
+        QCOMPARE(s.TextAngle(), b3 + 1800);
+
+        s.SetTextAngle(3300); // fourth quadrant
+        s.SetRealHeight(5);
+        const double len4 = std::sqrt(double(s.RealWidth()) * s.RealWidth() + 25.0);
+        const int b4 = int(std::nearbyint(std::asin(5.0 / len4) / (M_PI / 1800)));
+        QCOMPARE(s.TextAngle(), 3600 - b4);
+    }
+
+    void anyAngleZeroLengthKeepsAngle()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetSealType(TSealType::stAnyAngleText);
+        s.SetTextAngle(1200);
+        s.SetRealWidth(0);
+        s.SetRealHeight(0);
+        QCOMPARE(s.RealTextLength(), 0.0f);
+        QCOMPARE(s.TextAngle(), 1200);
+    }
+
+    void textLengthOnlyForAnyAngleKinds()
+    {
+        TSeal s;
+        s.SetRealTextLength(12);
+        QCOMPARE(s.RealTextLength(), 0.0f);
+    }
+
+    void lineCountSizesLinePoints()
+    {
+        TSeal s;
+        s.SetSealType(TSealType::stHorzLine); // a kind without pattern lines keeps the resized array
+        s.SetLineCount(8);
+        QCOMPARE(s.LinePoints().size(), 8);
+    }
+
+    void fontSlots()
+    {
+        TSeal s;
+        Spy spy;
+        s.setListener(&spy);
+        s.SetCodeFontName(makeFontSlot("\xBF\xAC\xCC\xE5")); // 楷体
+        QCOMPARE(spy.repaints, 1);
+        QCOMPARE(fontSlotName(s.CodeFontName()), QByteArray("\xBF\xAC\xCC\xE5"));
+        // Bytes after the NUL count when slots are compared.
+        FontSlot slot = s.CodeFontName();
+        slot[40] = 'x';
+        s.SetCodeFontName(slot);
+        QCOMPARE(spy.repaints, 2);
+        QCOMPARE(makeFontSlot(QByteArray(100, 'a'))[63], '\0');
+    }
+};
+
+QTEST_MAIN(TestTSeal)
+#include "tst_tseal.moc"
