@@ -1,0 +1,281 @@
+// The QPainter backend keeps the platform meanings that seal painting relies on.
+
+#include "seal/glyph.h"
+#include "seal/paintersurface.h"
+
+#include <QPainter>
+#include <QTest>
+
+using namespace qm;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Black = 0xFF000000;
+
+// A white image with an aliased painter and a surface on it.
+struct Canvas {
+    explicit Canvas(int w = 64, int h = 64) : image(w, h, QImage::Format_RGB32)
+    {
+        image.fill(Qt::white);
+        painter.begin(&image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        surface = std::make_unique<PainterSurface>(&painter);
+        surface->setPenColor(clBlack);
+        surface->setPenWidth(1);
+        surface->setBrushStyle(SurfaceBrush::Clear);
+    }
+    QImage done()
+    {
+        painter.end();
+        return image;
+    }
+    QImage image;
+    QPainter painter;
+    std::unique_ptr<PainterSurface> surface;
+};
+
+int inkCount(const QImage &img, QRect area = QRect())
+{
+    if (area.isNull())
+        area = img.rect();
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (img.pixel(x, y) != White)
+                ++n;
+    return n;
+}
+
+QRect inkBounds(const QImage &img)
+{
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != White)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+} // namespace
+
+class TestPainterSurface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rectangleBoxExcludesRightAndBottom()
+    {
+        Canvas c;
+        c.surface->rectangle(2, 3, 10, 9);
+        const QImage img = c.done();
+        QCOMPARE(inkBounds(img), QRect(QPoint(2, 3), QPoint(9, 8)));
+        QCOMPARE(img.pixel(5, 5), White); // clear brush: not filled
+    }
+
+    void solidRectangleFillsItsBox()
+    {
+        Canvas c;
+        c.surface->setBrushColor(0x0000FF); // red, and the brush turns solid
+        QCOMPARE(c.surface->brushStyle(), SurfaceBrush::Solid);
+        c.surface->rectangle(2, 2, 12, 12);
+        const QImage img = c.done();
+        QCOMPARE(img.pixel(6, 6), qRgb(255, 0, 0));
+        QCOMPARE(img.pixel(2, 6), Black);
+        QCOMPARE(img.pixel(12, 6), White);
+    }
+
+    void ellipseInscribedInTheSameBox()
+    {
+        Canvas c;
+        c.surface->ellipse(0, 0, 21, 11);
+        const QImage img = c.done();
+        QCOMPARE(inkBounds(img), QRect(QPoint(0, 0), QPoint(20, 10)));
+    }
+
+    void thinLineLeavesItsEndPoint()
+    {
+        Canvas c;
+        c.surface->moveTo(5, 5);
+        c.surface->lineTo(15, 5);
+        const QImage img = c.done();
+        QCOMPARE(img.pixel(5, 5), Black);
+        QCOMPARE(img.pixel(14, 5), Black);
+        QCOMPARE(img.pixel(15, 5), White);
+    }
+
+    void widePenIsCentredOnTheLine()
+    {
+        Canvas c;
+        c.surface->setPenWidth(5);
+        c.surface->moveTo(10, 20);
+        c.surface->lineTo(40, 20);
+        const QImage img = c.done();
+        // Width 5 centred on y = 20 covers rows 18 ... 22 in the middle of the line.
+        for (int y = 18; y <= 22; ++y)
+            QCOMPARE(img.pixel(25, y), Black);
+        QCOMPARE(img.pixel(25, 16), White);
+        QCOMPARE(img.pixel(25, 24), White);
+    }
+
+    void arcRunsCounterClockwise()
+    {
+        Canvas c(101, 101);
+        // From 3 o'clock to 9 o'clock counter-clockwise: the upper half.
+        c.surface->arc(0, 0, 101, 101, 100, 50, 0, 50);
+        const QImage img = c.done();
+        QVERIFY(inkCount(img, QRect(0, 0, 101, 45)) > 0);
+        QCOMPARE(inkCount(img, QRect(0, 56, 101, 45)), 0);
+    }
+
+    void arcRaysAreTrueDirections()
+    {
+        Canvas c(201, 101);
+        // On a 2:1 ellipse the rays through the right-hand corners of the box cross it at the
+        // parametric angles ±45°, not at the rays' own ±26.6°.
+        c.surface->arc(0, 0, 201, 101, 200, 0, 200, 100);
+        const QImage img = c.done();
+        // The counter-clockwise arc from 45° up to −45° goes round the left side.
+        QVERIFY(inkCount(img, QRect(0, 40, 10, 20)) > 0);
+        QCOMPARE(inkCount(img, QRect(190, 45, 11, 10)), 0);
+    }
+
+    void pieIsFilledThroughTheCentre()
+    {
+        Canvas c(101, 101);
+        c.surface->setBrushColor(0x000000);
+        c.surface->pie(0, 0, 101, 101, 100, 50, 0, 50);
+        const QImage img = c.done();
+        QCOMPARE(img.pixel(50, 30), Black);
+        QCOMPARE(img.pixel(50, 70), White);
+    }
+
+    void polygonUsesAlternateFill()
+    {
+        Canvas c(60, 60);
+        c.surface->setBrushColor(0x000000);
+        // A pentagram: its centre is enclosed twice and stays empty under even-odd filling.
+        c.surface->polygon({QPoint(30, 2), QPoint(47, 55), QPoint(2, 22), QPoint(58, 22), QPoint(13, 55)});
+        const QImage img = c.done();
+        QCOMPARE(img.pixel(30, 32), White);
+        QCOMPARE(img.pixel(30, 10), Black);
+    }
+
+    void bezierIsNeverFilled()
+    {
+        Canvas c;
+        c.surface->setBrushColor(0x000000);
+        c.surface->polyBezier({QPoint(5, 5), QPoint(60, 5), QPoint(60, 60), QPoint(5, 60)});
+        const QImage img = c.done();
+        QCOMPARE(img.pixel(30, 32), White);
+        QVERIFY(inkCount(img) > 0);
+    }
+
+    void orCopyMode()
+    {
+        Canvas c(4, 4);
+        c.image.fill(qRgb(0, 0, 255));
+        QImage red(4, 4, QImage::Format_RGB32);
+        red.fill(qRgb(255, 0, 0));
+        c.surface->setCopyModeOr(true);
+        c.surface->draw(0, 0, red);
+        const QImage img = c.done();
+        QCOMPARE(img.pixel(2, 2), qRgb(255, 0, 255));
+    }
+
+    void stretchDrawSkipsTheTransparentColour()
+    {
+        Canvas c(20, 20);
+        c.image.fill(qRgb(0, 255, 0));
+        QImage bmp(2, 2, QImage::Format_RGB32);
+        bmp.fill(Qt::white);
+        bmp.setPixel(1, 0, qRgb(255, 0, 0));
+        c.surface->stretchDraw(0, 0, 20, 20, bmp, true);
+        const QImage img = c.done();
+        QCOMPARE(img.pixel(15, 5), qRgb(255, 0, 0));  // scaled picture pixel
+        QCOMPARE(img.pixel(5, 15), qRgb(0, 255, 0));  // white ground left out
+
+        Canvas d(20, 20);
+        d.surface->stretchDraw(0, 0, 20, 20, bmp, false);
+        QCOMPARE(d.done().pixel(5, 15), White);
+    }
+
+    void glyphCellFromTheReferencePoint_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("advance");
+        QTest::newRow("ideograph") << u"国"_s << 15 << 30;
+        QTest::newRow("digit") << u"8"_s << 15 << 15;
+    }
+    void glyphCellFromTheReferencePoint()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(int, advance);
+        Canvas c(200, 200);
+        c.surface->setFont(CreateGlyphFont(40, width, false, 0, 400, false, "\xCB\xCE\xCC\xE5"));
+        const QRectF box = c.surface->textPath(50, 60, text).boundingRect();
+        QVERIFY(!box.isEmpty());
+        // Ink stays inside the cell: height 40 below the reference point, the advance to the right.
+        QVERIFY2(box.top() >= 60 && box.bottom() <= 100, qPrintable(QString::number(box.top())));
+        QVERIFY(box.left() >= 49 && box.right() <= 50 + advance + 1);
+        // And it fills most of it: a stretched glyph is wider than half its advance.
+        QVERIFY(box.width() > advance / 2.0);
+    }
+
+    void doubleByteGlyphIsTwiceAsWide()
+    {
+        Canvas c(300, 100);
+        c.surface->setFont(CreateGlyphFont(40, 20, false, 0, 400, false, "\xCB\xCE\xCC\xE5"));
+        const qreal wide = c.surface->textPath(0, 0, u"国"_s).boundingRect().width();
+        c.surface->setFont(CreateGlyphFont(40, 10, false, 0, 400, false, "\xCB\xCE\xCC\xE5"));
+        const qreal narrow = c.surface->textPath(0, 0, u"国"_s).boundingRect().width();
+        QVERIFY(std::abs(wide - 2 * narrow) < 1.0);
+    }
+
+    void escapementTurnsAboutTheReferencePoint()
+    {
+        Canvas c(200, 200);
+        LogicalFont f = CreateGlyphFont(40, 20, true, 900, 400, false, "\xCB\xCE\xCC\xE5");
+        c.surface->setFont(f);
+        // Turned 90° counter-clockwise about (100, 100): the cell's top edge now runs up the
+        // left side, so the glyph lies right of x = 100 and above y = 100.
+        const QRectF box = c.surface->textPath(100, 100, u"国"_s).boundingRect();
+        QVERIFY(box.left() >= 99 && box.right() <= 141);
+        QVERIFY(box.bottom() <= 101 && box.top() >= 59);
+    }
+
+    void plainTextUsesTheFontColour()
+    {
+        Canvas c(100, 100);
+        c.surface->setFont(CreateGlyphFont(60, 30, false, 0, 700, false, "\xBA\xDA\xCC\xE5"));
+        c.surface->setFontColor(0x0000FF);
+        c.surface->setPenColor(0xFF0000);
+        c.surface->textOut(10, 10, u"国"_s);
+        const QImage img = c.done();
+        bool red = false;
+        for (int y = 0; y < 100 && !red; ++y)
+            for (int x = 0; x < 100 && !red; ++x)
+                red = img.pixel(x, y) == qRgb(255, 0, 0);
+        QVERIFY(red);
+    }
+
+    void hollowGlyphIsOnlyAnOutline()
+    {
+        auto draw = [](bool blank) {
+            Canvas c(120, 120);
+            c.surface->setFont(CreateGlyphFont(100, 50, false, 0, 700, false, "\xBA\xDA\xCC\xE5"));
+            DrawGlyph(*c.surface, 10, 10, u'口', false, TBrushStyle::bsClear, clBlack, blank, 0);
+            return inkCount(c.done());
+        };
+        const int filled = draw(false);
+        const int hollow = draw(true);
+        QVERIFY(hollow > 0);
+        QVERIFY(hollow < filled);
+    }
+};
+
+QTEST_MAIN(TestPainterSurface)
+#include "tst_paintersurface.moc"
