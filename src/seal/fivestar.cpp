@@ -1,0 +1,68 @@
+#include "seal/fivestar.h"
+
+#include "seal/drawingelements.h"
+#include "seal/glyph.h"
+#include "seal/surface.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace qm {
+
+QList<QPoint> FiveStarPoints(long double cx, long double cy, long double rx, long double ry, long double ix,
+                             long double iy)
+{
+    const long double pi = std::numbers::pi_v<long double>;
+    QList<QPoint> points;
+    points.reserve(10);
+    for (int k = 0; k < 10; ++k) {
+        // 90 degrees plus 36 degrees per vertex; subtracting the cosine walks clockwise.
+        const long double theta = pi / 2 + k * pi / 5;
+        const bool tip = k % 2 == 0;
+        const long double x = cx - (tip ? rx : ix) * std::cos(theta);
+        const long double y = cy - (tip ? ry : iy) * std::sin(theta);
+        points.append(QPoint(Round(x), Round(y)));
+    }
+    return points;
+}
+
+void DrawFiveStar(Surface &surface, int ox, int oy, TBrushStyle brushStyle, TColor brushColor, TColor penColor,
+                  int pen, int H, int W)
+{
+    // A filled star keeps the thinnest outline so that its tips stay sharp.
+    SetStrokeStyle(surface, brushStyle == TBrushStyle::bsClear ? pen : 0, brushStyle, brushColor, penColor);
+    const long double w = W - pen, h = H - pen;
+    surface.polygon(FiveStarPoints(ox + W / 2.0L, oy + H / 2.0L, w / 2, h / 2, w / 5.3L, h / 5.3L));
+}
+
+void DrawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p)
+{
+    if (!p.haveImage)
+        return;
+    const long double cx = ox + p.boxW / 2.0L + p.icx;
+    const long double cy = oy + p.boxH / 2.0L + p.icy;
+
+    if (p.imageIsStar) {
+        if (p.brushStyle == TBrushStyle::bsSolid) {
+            // Cut out of a negative seal: a white outline only.
+            surface.setPenWidth(p.pen);
+            surface.setPenColor(clWhite);
+            surface.setBrushStyle(SurfaceBrush::Clear);
+        } else {
+            surface.setPenWidth(1);
+            surface.setPenColor(p.penColor);
+            surface.setBrushColor(p.penColor);
+        }
+        const long double w = p.iw - p.pen, h = p.ih - p.pen;
+        surface.polygon(FiveStarPoints(cx, cy, w / 2, h / 2, w / 5.3L, h / 5.3L));
+        return;
+    }
+
+    if (p.picBitmap.isNull())
+        return;
+    const long double left = cx - p.iw / 2.0L;
+    const long double top = cy - p.ih / 2.0L;
+    surface.stretchDraw(Round(left), Round(top), Round(left + p.iw), Round(top + p.ih), p.picBitmap, p.transparent);
+}
+
+} // namespace qm
