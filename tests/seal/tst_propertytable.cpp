@@ -1,0 +1,158 @@
+// The property table drives copy, JSON and the seal record: it must describe every property
+// once, with offsets that tile the 660-byte record exactly.
+
+#include "seal/gbk.h"
+#include "seal/sealjson.h"
+#include "seal/sealpropertytable.h"
+#include "seal/tseal.h"
+
+#include <QBuffer>
+#include <QJsonObject>
+#include <QTest>
+
+using namespace qm;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int fieldSize(SealProperty::Type t)
+{
+    switch (t) {
+    case SealProperty::Type::SealType:
+    case SealProperty::Type::BrushStyle:
+    case SealProperty::Type::FrameType:
+    case SealProperty::Type::Bool:
+        return 1;
+    case SealProperty::Type::FontSlot:
+        return 64;
+    default:
+        return 4;
+    }
+}
+
+} // namespace
+
+class TestPropertyTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void declarationOrder()
+    {
+        const auto &t = sealProperties();
+        QCOMPARE(t.size(), 127 + 5);
+        QCOMPARE(t.first().qname(), u"SealType"_s);
+        QCOMPARE(t[126].qname(), u"PicClrChange"_s);
+        // The centre comes Y before X, after the picture.
+        QCOMPARE(t[121].qname(), u"Picture"_s);
+        QCOMPARE(t[122].qname(), u"RealCenterY"_s);
+        QCOMPARE(t[123].qname(), u"RealCenterX"_s);
+        QCOMPARE(t[127].qname(), u"FontName"_s);
+        QCOMPARE(t[131].qname(), u"CodeFontName"_s);
+        QVERIFY(!t[127].published);
+    }
+
+    void recordFieldsTileTheRecord()
+    {
+        int next = 0;
+        for (const SealProperty *p : sealRecordFields()) {
+            QVERIFY2(p->recordOffset == next, p->name);
+            next += fieldSize(p->type);
+        }
+        QCOMPARE(next, 660);
+        QCOMPARE(sealRecordFields().first()->qname(), u"SealType"_s);
+        QCOMPARE(sealRecordFields().last()->qname(), u"PicClrChange"_s);
+    }
+
+    void textsInFileOrder()
+    {
+        QStringList n;
+        for (const SealProperty *p : sealTextFields())
+            n.append(p->qname());
+        QCOMPARE(n, (QStringList{u"Text"_s, u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Code"_s, u"Image"_s}));
+    }
+
+    void copyCarriesEveryStoredProperty()
+    {
+        TSeal a;
+        a.SetPixelsPerMm(10);
+        a.SetZoom(100);
+        a.SetSealType(TSealType::stEllipse);
+        a.SetPenColor(0x00FF00);
+        a.SetBrushColor(0x123456);
+        a.SetText(Gbk::fromUnicode(u"示例应用软件公司"_s));
+        a.SetCode("1234567890123");
+        a.SetRealWidth(40);
+        a.SetRealHeight(30);
+        a.SetRealCenterX(55.5f);
+        a.SetRealCenterY(66.25f);
+        a.SetTextAngle(2400);
+        a.SetLineCount(12);
+        a.SetNameSealFrameType(TFrameType::ftDiamond);
+        a.SetItalic3(true);
+        a.SetPicTransParnt(false);
+        a.SetCodeFontName(makeFontSlot("\xBF\xAC\xCC\xE5"));
+        a.SetImageIsStar(true);
+
+        TSeal b;
+        b.SetPixelsPerMm(20);
+        b.SetZoom(100);
+        CopySealProperties(a, b);
+        for (const SealProperty &p : sealProperties()) {
+            if (p.recordOffset < 0 && p.type != SealProperty::Type::String)
+                continue; // resolution, zoom and picture belong to the target
+            QVERIFY2(p.get(a) == p.get(b), p.name);
+        }
+        // The box follows the target's own scale.
+        QCOMPARE(b.Width(), 800);
+        QCOMPARE(b.Left(), Round(20 * (55.5L - 20)));
+    }
+
+    void jsonFloatsAreShortest()
+    {
+        TSeal s;
+        const SealProperty *p = findSealProperty(u"PenWidth");
+        QVERIFY(p);
+        QCOMPARE(propertyToJson(*p, s).toDouble(), 1.2);
+        QCOMPARE(propertyToJson(*findSealProperty(u"LineWidth"), s).toDouble(), 0.08);
+        QCOMPARE(propertyToJson(*findSealProperty(u"CodeFontName"), s).toString(), u"黑体"_s);
+        QCOMPARE(propertyToJson(*findSealProperty(u"BrushStyle"), s).toInt(), 1);
+        QVERIFY(propertyToJson(*findSealProperty(u"Picture"), s).isNull());
+    }
+
+    void jsonSealsApplyInTableOrder()
+    {
+        // The angle comes before the length in the table, so the box is computed from both.
+        const QByteArray json = R"({"seals":[{"SealType":16,"RealTextLength":50,"TextAngle":300,
+            "PixelsPerMm":10,"Zoom":100,"Text":"张三"}]})";
+        SealJsonResult r = readSealJson(json, QString());
+        QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+        QCOMPARE(r.seals.size(), size_t(1));
+        const TSeal &s = *r.seals.front();
+        QVERIFY(std::abs(s.RealHeight() - 25.0f) < 1e-4);
+        QCOMPARE(s.Text(), Gbk::fromUnicode(u"张三"_s));
+        QCOMPARE(s.Height(), 250);
+    }
+
+    void jsonRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("not json") << QByteArray("{");
+        QTest::newRow("no seals") << QByteArray(R"({"items":[]})");
+        QTest::newRow("unknown property") << QByteArray(R"({"seals":[{"Colour":1}]})");
+        QTest::newRow("wrong type") << QByteArray(R"({"seals":[{"RealWidth":"wide"}]})");
+        QTest::newRow("fraction for an integer") << QByteArray(R"({"seals":[{"LineCount":1.5}]})");
+        QTest::newRow("brush style out of range") << QByteArray(R"({"seals":[{"BrushStyle":9}]})");
+        QTest::newRow("missing picture file") << QByteArray(R"({"seals":[{"Picture":{"file":"nowhere.gif"}}]})");
+    }
+    void jsonRefusals()
+    {
+        QFETCH(QByteArray, json);
+        const SealJsonResult r = readSealJson(json, u"/nonexistent-dir"_s);
+        QVERIFY(!r.error.isEmpty());
+        QVERIFY(r.seals.empty());
+    }
+};
+
+QTEST_MAIN(TestPropertyTable)
+#include "tst_propertytable.moc"
