@@ -1,0 +1,155 @@
+// The painting frame: colours of Paint and PaintTo, the polarity passed on, unknown kinds.
+
+#include "seal/fontsubstitution.h"
+#include "seal/gbk.h"
+#include "seal/recordingsurface.h"
+#include "seal/tseal.h"
+
+#include <QFontDatabase>
+#include <QTest>
+
+using namespace qm;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Spy : SealListener {
+    int calls = 0;
+    void sealRepaint(TSeal &) override { ++calls; }
+    void sealGeometryChanged(TSeal &) override { ++calls; }
+};
+
+// A filled five-pointed star element, 10 x 10 mm at 10 px/mm.
+void makeStar(TSeal &s, TColor colour)
+{
+    s.SetPixelsPerMm(10);
+    s.SetZoom(100);
+    s.SetSealType(TSealType::stFiveStar);
+    s.SetRealWidth(10);
+    s.SetRealHeight(10);
+    s.SetBrushStyle(TBrushStyle::bsSolid);
+    s.SetPenColor(colour);
+}
+
+TraceOp onlyPolygon(const RecordingSurface &r)
+{
+    const QList<TraceOp> p = r.ops(u"Polygon"_s);
+    return p.size() == 1 ? p.first() : TraceOp();
+}
+
+} // namespace
+
+class TestSealPainting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void paintUsesTheSealsColours()
+    {
+        TSeal s;
+        makeStar(s, 0x0000FF);
+        s.SetBrushColor(0x00FF00);
+        RecordingSurface r;
+        s.Paint(r);
+        const TraceOp star = onlyPolygon(r);
+        QCOMPARE(star.op, u"Polygon"_s);
+        QCOMPARE(star.penColor, TColor(0x0000FF));
+        QCOMPARE(star.brushColor, TColor(0x00FF00));
+        QCOMPARE(star.points.first(), QPoint(50, 0)); // the top point at the box's centre line
+    }
+
+    void paintToDrawsBlackAndRestores()
+    {
+        TSeal s;
+        makeStar(s, 0x0000FF);
+        s.SetBrushColor(0x00FF00);
+        Spy spy;
+        s.setListener(&spy);
+        RecordingSurface r;
+        s.PaintTo(100, 200, r, false);
+        const TraceOp star = onlyPolygon(r);
+        QCOMPARE(star.penColor, clBlack);
+        QCOMPARE(star.brushColor, clBlack); // the pen colour drags the brush colour
+        QCOMPARE(star.points.first(), QPoint(150, 200));
+        // The seal is red again and, through the setter, its brush follows its pen.
+        QCOMPARE(s.PenColor(), TColor(0x0000FF));
+        QCOMPARE(s.BrushColor(), TColor(0x0000FF));
+        // Painting never asks the page to paint again.
+        QCOMPARE(spy.calls, 0);
+    }
+
+    void paintToKeepsColoursOrWhite()
+    {
+        TSeal s;
+        makeStar(s, 0x0000FF);
+        RecordingSurface kept;
+        s.PaintTo(0, 0, kept, true);
+        QCOMPARE(onlyPolygon(kept).penColor, TColor(0x0000FF));
+
+        TSeal w;
+        makeStar(w, clWhite);
+        RecordingSurface white;
+        w.PaintTo(0, 0, white, false);
+        QCOMPARE(onlyPolygon(white).penColor, clWhite);
+    }
+
+    void unknownKindDrawsNothing()
+    {
+        TSeal s;
+        s.SetPixelsPerMm(10);
+        s.SetZoom(100);
+        s.SetSealType(TSealType(24));
+        RecordingSurface r;
+        s.Paint(r);
+        QVERIFY(r.ops().isEmpty());
+        s.SetSealType(TSealType(200));
+        s.PaintTo(0, 0, r, false);
+        QVERIFY(r.ops().isEmpty());
+    }
+
+    void scaleUsesExtendedPrecision()
+    {
+        // 0.35 mm at 10 px/mm is 3.5 px in exact arithmetic: the float 0.35f is a little less,
+        // 3.4999999, so the pen is 3 — the scale must not round the millimetres first.
+        TSeal s;
+        s.SetPixelsPerMm(10);
+        s.SetZoom(100);
+        s.SetSealType(TSealType::stHorzLine);
+        s.SetRealWidth(20);
+        s.SetPenWidth(0.35f);
+        RecordingSurface r;
+        s.Paint(r);
+        QCOMPARE(r.ops(u"LineTo"_s).first().penWidth, 3);
+        s.SetPenWidth(0.25f); // exactly 2.5 px: half to even gives 2
+        r.clear();
+        s.Paint(r);
+        QCOMPARE(r.ops(u"LineTo"_s).first().penWidth, 2);
+    }
+
+    void storedFacesMapToInstalledCjkFaces_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::newRow("song") << u"宋体"_s;
+        QTest::newRow("new song") << u"新宋体"_s;
+        QTest::newRow("hei") << u"黑体"_s;
+        QTest::newRow("kai") << u"楷体"_s;
+        QTest::newRow("fangsong") << u"仿宋"_s;
+        QTest::newRow("lishu") << u"隶书"_s;
+        QTest::newRow("latin name") << u"SimHei"_s;
+        QTest::newRow("unknown") << u"华文行楷"_s;
+    }
+    void storedFacesMapToInstalledCjkFaces()
+    {
+        QFETCH(QString, face);
+        const QString family = FontSubstitution::familyFor(Gbk::fromUnicode(face));
+        QVERIFY(!family.isEmpty());
+        const QStringList installed = QFontDatabase::families();
+        if (installed.isEmpty())
+            QSKIP("no fonts installed");
+        QVERIFY2(installed.contains(family, Qt::CaseInsensitive), qPrintable(family));
+        QVERIFY(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese));
+    }
+};
+
+QTEST_MAIN(TestSealPainting)
+#include "tst_sealpainting.moc"
