@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     } else {
         QFile sample(u":/quillmark/gallery.json"_s);
         if (sample.open(QIODevice::ReadOnly))
-            loaded = qm::readSealJson(sample.readAll(), QString());
+            loaded = qm::readSealJson(sample.readAll(), u":/quillmark"_s); // its pictures are resources too
     }
     if (!loaded.error.isEmpty()) {
         QMessageBox::warning(nullptr, u"Quillmark"_s, loaded.error);
