@@ -29,11 +29,21 @@ QBrush PainterSurface::currentBrush() const
 void PainterSurface::moveTo(int x, int y)
 {
     m_position = QPoint(x, y);
+    if (m_inPath)
+        m_path.moveTo(m_position);
 }
 
 void PainterSurface::lineTo(int x, int y)
 {
     const QPoint to(x, y);
+    if (m_inPath) {
+        if (m_path.elementCount() == 0)
+            m_path.moveTo(m_position);
+        m_path.lineTo(to);
+        m_pathHasShapes = true;
+        m_position = to;
+        return;
+    }
     if (to != m_position) {
         m_painter->setPen(currentPen());
         m_painter->drawLine(m_position, to);
@@ -72,15 +82,30 @@ void PainterSurface::polygon(const QList<QPoint> &points)
 {
     if (points.isEmpty())
         return;
+    if (m_inPath) {
+        m_path.addPolygon(QPolygonF(QPolygon(points)));
+        m_path.closeSubpath();
+        m_pathHasShapes = true;
+        return;
+    }
     m_painter->setPen(currentPen());
     m_painter->setBrush(currentBrush());
-    m_painter->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
+    m_painter->drawPolygon(points.constData(), int(points.size()), polyFillRule());
 }
 
 void PainterSurface::polyBezier(const QList<QPoint> &points)
 {
     if (points.size() < 4)
         return;
+    if (m_inPath) {
+        // Curves that start where the figure stands continue it, as a PolyBezierTo would.
+        if (m_path.elementCount() == 0 || m_path.currentPosition() != QPointF(points.first()))
+            m_path.moveTo(points.first());
+        for (qsizetype i = 1; i + 2 < points.size(); i += 3)
+            m_path.cubicTo(points[i], points[i + 1], points[i + 2]);
+        m_pathHasShapes = true;
+        return;
+    }
     QPainterPath path(points.first());
     for (qsizetype i = 1; i + 2 < points.size(); i += 3)
         path.cubicTo(points[i], points[i + 1], points[i + 2]);
@@ -179,6 +204,7 @@ void PainterSurface::textOut(int x, int y, const QString &text)
 void PainterSurface::beginPath()
 {
     m_inPath = true;
+    m_pathHasShapes = false;
     m_path = QPainterPath();
     m_path.setFillRule(Qt::WindingFill);
 }
@@ -188,14 +214,45 @@ void PainterSurface::endPath()
     m_inPath = false;
 }
 
-void PainterSurface::strokeAndFillPath()
+void PainterSurface::closeFigure()
 {
     if (m_inPath)
-        m_inPath = false;
+        m_path.closeSubpath();
+}
+
+void PainterSurface::finishPath()
+{
+    m_inPath = false;
+    m_path = QPainterPath();
+    m_pathHasShapes = false;
+}
+
+void PainterSurface::fillCollectedPath()
+{
+    // Glyph outlines need winding; figures of lines and curves follow the poly fill mode.
+    if (m_pathHasShapes)
+        m_path.setFillRule(polyFillRule());
     if (m_brushStyle == SurfaceBrush::Solid)
         m_painter->fillPath(m_path, toQColor(m_brushColor));
+}
+
+void PainterSurface::strokeAndFillPath()
+{
+    fillCollectedPath();
     m_painter->strokePath(m_path, currentPen());
-    m_path = QPainterPath();
+    finishPath();
+}
+
+void PainterSurface::fillPath()
+{
+    fillCollectedPath();
+    finishPath();
+}
+
+void PainterSurface::strokePath()
+{
+    m_painter->strokePath(m_path, currentPen());
+    finishPath();
 }
 
 void PainterSurface::fillRect(int x1, int y1, int x2, int y2)

@@ -29,7 +29,10 @@ public:
     void textOut(int x, int y, const QString &text) override;
     void beginPath() override;
     void endPath() override;
+    void closeFigure() override;
     void strokeAndFillPath() override;
+    void fillPath() override;
+    void strokePath() override;
     void fillRect(int x1, int y1, int x2, int y2) override;
     void draw(int x, int y, const QImage &picture) override;
     void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent) override;
@@ -43,11 +46,15 @@ private:
     QBrush currentBrush() const;
     QPainterPath arcPath(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, bool pie) const;
     QTransform glyphTransform(int x, int y) const;
+    Qt::FillRule polyFillRule() const { return m_polyFillWinding ? Qt::WindingFill : Qt::OddEvenFill; }
+    void fillCollectedPath();
+    void finishPath();
 
     QPainter *m_painter;
     QPoint m_position;
     bool m_bkTransparent = false;
     bool m_inPath = false;
+    bool m_pathHasShapes = false; // lines or curves, filled by the poly fill rule
     QPainterPath m_path;
 };
 

@@ -58,7 +58,10 @@ public:
     void textOut(int x, int y, const QString &text) override { record(u"TextOut", {x, y}).text = text; }
     void beginPath() override { record(u"BeginPath", {}); }
     void endPath() override { record(u"EndPath", {}); }
+    void closeFigure() override { record(u"CloseFigure", {}); }
     void strokeAndFillPath() override { record(u"StrokeAndFillPath", {}); }
+    void fillPath() override { record(u"FillPath", {}); }
+    void strokePath() override { record(u"StrokePath", {}); }
     void fillRect(int x1, int y1, int x2, int y2) override { record(u"FillRect", {x1, y1, x2, y2}); }
     void draw(int x, int y, const QImage &picture) override
     {

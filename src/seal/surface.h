@@ -35,6 +35,9 @@ public:
     virtual void setBackgroundTransparent() {}
     // Next Draw combines picture and surface by bitwise OR when true.
     virtual void setCopyModeOr(bool on) { m_copyOr = on; }
+    // Fill rule of polygons and of paths made of lines and curves: alternate (even-odd) by
+    // default, winding when set. Text outlines always fill by winding.
+    virtual void setPolyFillWinding(bool on) { m_polyFillWinding = on; }
 
     TColor penColor() const { return m_penColor; }
     int penWidth() const { return m_penWidth; }
@@ -43,6 +46,7 @@ public:
     TColor fontColor() const { return m_fontColor; }
     const LogicalFont &font() const { return m_font; }
     bool copyModeOr() const { return m_copyOr; }
+    bool polyFillWinding() const { return m_polyFillWinding; }
 
     // Drawing.
     virtual void moveTo(int x, int y) = 0;
@@ -55,9 +59,22 @@ public:
     virtual void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
     virtual void pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
     virtual void textOut(int x, int y, const QString &text) = 0;
+    // While a path is open, text, lines, polygons and Bezier curves go into it instead of
+    // onto the surface; closeFigure closes the figure being built.
     virtual void beginPath() = 0;
     virtual void endPath() = 0;
+    virtual void closeFigure() {}
     virtual void strokeAndFillPath() = 0;
+    // Fill the path with the brush and no outline, or outline it with the pen and no fill.
+    // A backend without its own versions approximates them with strokeAndFillPath.
+    virtual void fillPath() { strokeAndFillPath(); }
+    virtual void strokePath()
+    {
+        const SurfaceBrush brush = m_brushStyle;
+        m_brushStyle = SurfaceBrush::Clear;
+        strokeAndFillPath();
+        m_brushStyle = brush;
+    }
     virtual void fillRect(int x1, int y1, int x2, int y2) = 0;
     virtual void draw(int x, int y, const QImage &picture) = 0;
     // Scales the bitmap into [x1, x2) x [y1, y2); when transparent, pixels of the colour of its
@@ -72,6 +89,7 @@ protected:
     TColor m_fontColor = clBlack;
     LogicalFont m_font;
     bool m_copyOr = false;
+    bool m_polyFillWinding = false;
 };
 
 // Qt colour from a 0x00BBGGRR value.
