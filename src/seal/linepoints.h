@@ -4,6 +4,10 @@
 
 namespace qm::LinePoints {
 
+// More lines than this give no lines at all: far beyond what any frame can show, and a count
+// read from a damaged document must not stall painting.
+constexpr int MaxLines = 10000;
+
 // Pattern-line geometry in pixels relative to the element's box: 2n points, the outer end of
 // line i at i and its inner end at n + i. p is the main frame's pixel width.
 TArrayPoints rectangle(int W, int H, bool outSide, bool inSide, int n, int p);

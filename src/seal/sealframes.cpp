@@ -1,0 +1,218 @@
+// The frames of seals: stroked outlines for rectangles, rounded and cut corners and ellipses;
+// filled bands for triangles and rhombs.
+
+#include "seal/sealframes.h"
+
+#include "seal/glyph.h"
+#include "seal/surface.h"
+#include "seal/tseal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace qm {
+
+FrameShape frameShapeOf(const TSeal &seal)
+{
+    const int kind = int(seal.SealType());
+    if (kind > int(TSealType::stRhomb))
+        return FrameShape::None;
+    if (seal.SealType() == TSealType::stTriangle)
+        return FrameShape::Triangle;
+    if (seal.SealType() == TSealType::stRhomb)
+        return FrameShape::Rhomb;
+    if (seal.SealType() == TSealType::stEllipse || seal.SealType() == TSealType::stEpsCL
+        || seal.NameSealFrameType() == TFrameType::ftEllipse)
+        return FrameShape::Oval;
+    return FrameShape::Rectangular;
+}
+
+int sealPixels(const TSeal &seal, float mm)
+{
+    return Round(seal.scale() * mm);
+}
+
+namespace {
+
+// Integer sums of pixel values that a hostile size could push past the int range.
+int add(long double a, long double b = 0, long double c = 0)
+{
+    return Round(a + b + c);
+}
+
+void outline(Surface &surface, TFrameType shape, int l, int t, int r, int b, int corner)
+{
+    switch (shape) {
+    case TFrameType::ftRectangle:
+        surface.rectangle(l, t, r, b);
+        break;
+    case TFrameType::ftRoundRect:
+        surface.roundRect(l, t, r, b, corner, corner);
+        break;
+    case TFrameType::ftDiamond:
+        surface.polygon({QPoint(add(l, corner), t), QPoint(add(r, -corner), t), QPoint(r, add(t, corner)),
+                         QPoint(r, add(b, -corner)), QPoint(add(r, -corner), b), QPoint(add(l, corner), b),
+                         QPoint(l, add(b, -corner)), QPoint(l, add(t, corner))});
+        break;
+    case TFrameType::ftEllipse:
+        surface.ellipse(l, t, r, b);
+        break;
+    }
+}
+
+// An outline of pen width w whose outer edge lies `inset` pixels inside the box's edge.
+void insetOutline(Surface &surface, TFrameType shape, int x0, int y0, int W, int H, int inset, int w, int corner)
+{
+    const int left = Round(x0 + inset + w / 2.0L);
+    const int top = Round(y0 + inset + w / 2.0L);
+    outline(surface, shape, left, top, add(left, W, -2.0L * inset - w), add(top, H, -2.0L * inset - w), corner);
+}
+
+// A triangle or rhomb by its corners, in the order the bands are split.
+using Corners = QList<QPoint>;
+
+// Fills the band between two triangles (top-left, top-right, apex) as two polygons.
+void fillTriangleBand(Surface &surface, const Corners &o, const Corners &i)
+{
+    surface.polygon({i[0], o[0], o[1], o[2], i[2], i[1]});
+    surface.polygon({o[0], o[2], i[2], i[0]});
+}
+
+// Fills the band between two rhombs (top, left, bottom, right) as its right and left halves.
+void fillRhombBand(Surface &surface, const Corners &o, const Corners &i)
+{
+    surface.polygon({i[0], o[0], o[3], o[2], i[2], i[3]});
+    surface.polygon({o[0], i[0], i[1], i[2], o[2], o[1]});
+}
+
+void useBandStyle(Surface &surface, TColor colour)
+{
+    surface.setPenWidth(1);
+    surface.setPenColor(colour);
+    surface.setBrushColor(colour);
+    surface.setBrushStyle(SurfaceBrush::Solid);
+}
+
+} // namespace
+
+void DrawOutlineFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink,
+                      bool oval)
+{
+    const int W = seal.Width();
+    const int H = seal.Height();
+    const int e = sealPixels(seal, seal.PenWidth());
+    const int e1 = sealPixels(seal, seal.PenWidth1());
+    const int g1 = sealPixels(seal, seal.OutInDelta());
+    const int e2 = sealPixels(seal, seal.PenWidth2());
+    const int g2 = sealPixels(seal, seal.InDelta());
+    const int corner = sealPixels(seal, seal.RealSR());
+    const TFrameType shape = oval ? TFrameType::ftEllipse : seal.NameSealFrameType();
+
+    // A negative seal fills the main frame with ink; a zero width is still the thinnest line.
+    SetShapeStyle(surface, brushStyle, e, ink, ink);
+    if (e >= 0)
+        insetOutline(surface, shape, x0, y0, W, H, 0, e, corner);
+    UseInnerColours(surface, brushStyle);
+    // The lining and the inner frame are outlines only, whatever the polarity.
+    surface.setBrushStyle(SurfaceBrush::Clear);
+    if (e1 >= 1) {
+        surface.setPenWidth(e1);
+        insetOutline(surface, shape, x0, y0, W, H, add(e, g1), e1, corner);
+    }
+    if (e2 >= 1) {
+        surface.setPenWidth(e2);
+        insetOutline(surface, shape, x0, y0, W, H, add(e, g2), e2, corner);
+    }
+}
+
+void DrawTriangleFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+{
+    const int W = seal.Width();
+    const int H = seal.Height();
+    if (std::min(W, H) <= 0)
+        return;
+    const int e = sealPixels(seal, seal.PenWidth());
+    const int e1 = sealPixels(seal, seal.PenWidth1());
+    const int g1 = sealPixels(seal, seal.OutInDelta());
+    const int e2 = sealPixels(seal, seal.PenWidth2());
+    const int g2 = sealPixels(seal, seal.InDelta());
+
+    // Half the apex angle; a band of width w moves a top corner kx·w sideways and the apex
+    // ky·w up.
+    const long double theta = std::atan(W / (2.0L * H));
+    const long double kx = 1 / std::tan(std::numbers::pi_v<long double> / 4 - theta / 2);
+    const long double ky = 1 / std::sin(theta);
+    const auto inward = [&](const Corners &c, int w) {
+        const int dx = Round(w * kx);
+        return Corners{QPoint(add(c[0].x(), dx), add(c[0].y(), w)), QPoint(add(c[1].x(), -dx), add(c[1].y(), w)),
+                       QPoint(c[2].x(), add(c[2].y(), -Round(w * ky)))};
+    };
+
+    const Corners outer{QPoint(x0, y0), QPoint(add(x0, W, -1), y0),
+                        QPoint(Round(x0 + W / 2.0L - 1), add(y0, H, -1))};
+    const int ex = Round(e * kx);
+    const Corners inner{QPoint(add(x0, ex, -1), add(y0, e, -1)), QPoint(add(x0, W, -1.0L - ex), add(y0, e, -1)),
+                        QPoint(outer[2].x(), add(y0, H, -1.0L - Round(e * ky)))};
+
+    useBandStyle(surface, ink);
+    if (e >= 0)
+        fillTriangleBand(surface, outer, inner);
+    if (brushStyle == TBrushStyle::bsSolid) {
+        surface.polygon(inner);
+        useBandStyle(surface, clWhite);
+    }
+    if (e1 > 0) {
+        const Corners lining = inward(inner, g1);
+        fillTriangleBand(surface, lining, inward(lining, e1));
+    }
+    if (e2 > 0) {
+        const Corners inside = inward(inner, g2);
+        fillTriangleBand(surface, inside, inward(inside, e2));
+    }
+}
+
+void DrawRhombFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+{
+    const int W = seal.Width();
+    const int H = seal.Height();
+    if (std::min(W, H) <= 0)
+        return;
+    const int e = sealPixels(seal, seal.PenWidth());
+    const int e1 = sealPixels(seal, seal.PenWidth1());
+    const int g1 = sealPixels(seal, seal.OutInDelta());
+    const int e2 = sealPixels(seal, seal.PenWidth2());
+    const int g2 = sealPixels(seal, seal.InDelta());
+
+    const long double alpha = std::atan(static_cast<long double>(W) / H);
+    // Top and bottom vertices move vertically, left and right horizontally.
+    const auto inward = [&](const Corners &c, int w) {
+        const int dy = Round(w / std::sin(alpha));
+        const int dx = Round(w / std::cos(alpha));
+        return Corners{QPoint(c[0].x(), add(c[0].y(), dy)), QPoint(add(c[1].x(), dx), c[1].y()),
+                       QPoint(c[2].x(), add(c[2].y(), -dy)), QPoint(add(c[3].x(), -dx), c[3].y())};
+    };
+
+    const int midX = Round(x0 + W / 2.0L - 1);
+    const int midY = Round(y0 + H / 2.0L - 1);
+    const Corners outer{QPoint(midX, y0), QPoint(x0, midY), QPoint(midX, add(y0, H, -1)), QPoint(add(x0, W, -1), midY)};
+    const Corners inner = inward(outer, e);
+
+    useBandStyle(surface, ink);
+    if (e >= 0)
+        fillRhombBand(surface, outer, inner);
+    if (brushStyle == TBrushStyle::bsSolid) {
+        surface.polygon(inner);
+        useBandStyle(surface, clWhite);
+    }
+    if (e1 > 0) {
+        const Corners lining = inward(inner, g1);
+        fillRhombBand(surface, lining, inward(lining, e1));
+    }
+    if (e2 > 0) {
+        const Corners inside = inward(inner, g2);
+        fillRhombBand(surface, inside, inward(inside, e2));
+    }
+}
+
+} // namespace qm
