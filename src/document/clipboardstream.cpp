@@ -1,0 +1,42 @@
+#include "document/clipboardstream.h"
+
+#include "document/binaryreader.h"
+#include "document/binarywriter.h"
+#include "document/sealentry.h"
+#include "seal/tseal.h"
+
+namespace qm {
+
+void CopySealsToStream(const SealSelection &selection, ClipboardStream &stream)
+{
+    if (selection.empty())
+        return;
+    QByteArray data;
+    BinaryWriter w(&data);
+    w.int32(qint32(selection.size()));
+    for (const TSeal *seal : selection)
+        WriteSeal(data, *seal, SealFlavour::Stream);
+    stream.setData(data);
+}
+
+DocumentResult PasteSealsFromStream(const ClipboardStream &stream, SealDocument &document)
+{
+    if (stream.isEmpty())
+        return {};
+    BinaryReader in(stream.data());
+    const qint32 count = in.int32();
+    if (!in.ok() || count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
+        return documentFailure(DocumentError::BadFormat);
+    SealList seals;
+    seals.reserve(size_t(count));
+    for (qint32 i = 0; i < count; ++i) {
+        auto seal = document.createSeal();
+        if (!ReadSeal(in, *seal, document))
+            return documentFailure(DocumentError::BadFormat);
+        seals.push_back(std::move(seal));
+    }
+    document.appendSeals(std::move(seals), true);
+    return {};
+}
+
+} // namespace qm

@@ -1,0 +1,241 @@
+#include "document/documentfile.h"
+
+#include "document/binaryreader.h"
+#include "document/binarywriter.h"
+#include "document/progressdisplay.h"
+#include "document/sealdocument.h"
+#include "document/sealentry.h"
+#include "seal/tseal.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+namespace {
+
+bool pageValueAcceptable(long double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= MaxPageMillimetres;
+}
+
+DocumentResult badFormat()
+{
+    return documentFailure(DocumentError::BadFormat);
+}
+
+bool writeAll(QIODevice &out, const QByteArray &bytes)
+{
+    return out.write(bytes) == bytes.size();
+}
+
+struct PageValues {
+    long double width = 0, height = 0, left = 0, top = 0, right = 0, bottom = 0;
+};
+
+void applyPage(SealDocument &document, const PageValues &v)
+{
+    PageModel &page = document.page();
+    page.SetPageWidth(v.width);
+    page.SetPageHeight(v.height);
+    page.SetLeftMargin(v.left);
+    page.SetRightMargin(v.right);
+    page.SetTopMargin(v.top);
+    page.SetBottomMargin(v.bottom);
+}
+
+} // namespace
+
+DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress)
+{
+    ProgressHider hider(progress);
+    progress.showText(u"正在保存："_s);
+    const auto &seals = document.seals();
+    const PageModel &page = document.page();
+    QByteArray bytes;
+    BinaryWriter w(&bytes);
+    w.single(DocumentVersion);
+    w.extended(page.PageWidth());
+    w.extended(page.PageHeight());
+    w.extended(page.LeftMargin());
+    w.extended(page.TopMargin());
+    w.int32(qint32(seals.size()));
+    if (!writeAll(out, bytes))
+        return {DocumentError::WriteFailed, {}, 0, out.errorString()};
+    progress.setMaximum(int(seals.size()) + 5);
+    progress.setPosition(6);
+    for (const auto &seal : seals) {
+        bytes.clear();
+        WriteSeal(bytes, *seal, SealFlavour::File);
+        if (!writeAll(out, bytes))
+            return {DocumentError::WriteFailed, {}, 0, out.errorString()};
+        progress.advance(1);
+    }
+    return {};
+}
+
+DocumentResult SaveDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress)
+{
+    QSaveFile file(fileName);
+    DocumentResult result;
+    if (!file.open(QIODevice::WriteOnly)) {
+        result = {DocumentError::WriteFailed, fileName, 0, file.errorString()};
+        progress.hide();
+        return result;
+    }
+    result = SaveDocument(file, document, progress);
+    result.fileName = fileName;
+    if (!result.ok()) {
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit())
+        return {DocumentError::WriteFailed, fileName, 0, file.errorString()};
+    return result;
+}
+
+std::optional<float> readVersion(QByteArrayView data)
+{
+    BinaryReader r(data);
+    const float v = r.single();
+    if (!r.ok())
+        return std::nullopt;
+    return v;
+}
+
+std::optional<float> ReadFileVersion(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return readVersion(file.read(4));
+}
+
+DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress)
+{
+    ProgressHider hider(progress);
+    progress.showText(u"正在载入："_s);
+    BinaryReader in(data);
+    in.skip(4);
+    PageValues page;
+    page.width = in.extended();
+    page.height = in.extended();
+    page.left = page.right = in.extended();
+    page.top = page.bottom = in.extended();
+    const qint32 count = in.int32();
+    if (!in.ok() || !pageValueAcceptable(page.width) || !pageValueAcceptable(page.height)
+        || !pageValueAcceptable(page.left) || !pageValueAcceptable(page.top))
+        return badFormat();
+    // Every entry takes at least MinSealEntrySize bytes: a count the file cannot hold is damage.
+    if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
+        return badFormat();
+    progress.setMaximum(count + 5);
+    progress.setPosition(6);
+    SealList seals;
+    seals.reserve(size_t(count));
+    for (qint32 i = 0; i < count; ++i) {
+        auto seal = document.createSeal();
+        if (!ReadSeal(in, *seal, document))
+            return badFormat();
+        seals.push_back(std::move(seal));
+        progress.advance(1);
+    }
+    applyPage(document, page);
+    document.appendSeals(std::move(seals), false);
+    return {};
+}
+
+DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
+                                  const QString &pictureFolder)
+{
+    ProgressHider hider(progress);
+    progress.showText(u"正在载入："_s);
+    BinaryReader in(data);
+    const std::optional<float> stored = readVersion(data);
+    in.skip(4);
+    PageValues page;
+    page.width = in.extended();
+    page.height = in.extended();
+    page.left = page.right = page.top = page.bottom = 6;
+    const qint32 count = in.int32();
+    if (!stored || !in.ok() || !pageValueAcceptable(page.width) || !pageValueAcceptable(page.height))
+        return badFormat();
+    const int version = Round(*stored);
+    const int entrySize = legacyRecordSize(version) + 6 * 4;
+    if (count < 0 || qint64(count) * entrySize > in.remaining())
+        return badFormat();
+    progress.setMaximum(count + 5);
+    progress.setPosition(6);
+    SealList seals;
+    seals.reserve(size_t(count));
+    for (qint32 i = 0; i < count; ++i) {
+        auto seal = document.createSeal();
+        if (!ReadLegacySeal(in, *seal, version, document, pictureFolder))
+            return badFormat();
+        seals.push_back(std::move(seal));
+        progress.advance(1);
+    }
+    applyPage(document, page);
+    document.appendSeals(std::move(seals), false);
+    return {};
+}
+
+DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
+                                const QString &pictureFolder)
+{
+    const std::optional<float> stored = readVersion(data);
+    if (!stored || std::isnan(*stored))
+        return badFormat();
+    const int version = Round(*stored);
+    if (version < 5) {
+        DocumentResult r = documentFailure(DocumentError::OldVersion);
+        r.version = version;
+        return r;
+    }
+    if (version < 8)
+        return LoadLegacyDocument(data, document, progress, pictureFolder);
+    return LoadDocument(data, document, progress);
+}
+
+std::optional<QByteArray> readWholeDevice(QIODevice &in, qint64 maxBytes)
+{
+    if (!in.isSequential()) {
+        if (in.size() - in.pos() > maxBytes)
+            return std::nullopt;
+        return in.readAll();
+    }
+    QByteArray all;
+    char chunk[65536];
+    for (;;) {
+        const qint64 n = in.read(chunk, sizeof chunk);
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        if (all.size() + n > maxBytes)
+            return std::nullopt;
+        all.append(chunk, n);
+    }
+    return all;
+}
+
+DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return documentFailure(DocumentError::FileNotFound, fileName);
+    QFile file(fileName);
+    std::optional<QByteArray> data;
+    if (info.isFile() && file.open(QIODevice::ReadOnly))
+        data = readWholeDevice(file, MaxDocumentBytes);
+    DocumentResult result = data ? loadDocumentData(*data, document, progress, info.absolutePath())
+                                 : badFormat();
+    result.fileName = fileName;
+    return result;
+}
+
+} // namespace qm

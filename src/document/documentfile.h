@@ -1,0 +1,53 @@
+#pragma once
+
+#include "document/documenterror.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+class QIODevice;
+
+namespace qm {
+
+class ProgressDisplay;
+class SealDocument;
+
+constexpr float DocumentVersion = 8.0f;
+constexpr int DocumentHeaderSize = 48;
+constexpr int LegacyHeaderSize = 28;
+// Page sizes and margins beyond this many millimetres only come from damaged files.
+constexpr long double MaxPageMillimetres = 100000;
+// Whole documents are read into memory; nothing real comes near this.
+constexpr qint64 MaxDocumentBytes = 1LL << 30;
+
+// Writes a version 8 document: version, page size, left and top margins, the seal count and
+// one entry per seal in stacking order. A document without seals is still a valid document.
+DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress);
+// The same into a file that replaces the old one only once everything was written.
+DocumentResult SaveDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress);
+
+// The Single at offset 0; nothing when there are fewer than 4 bytes or the file cannot be read.
+std::optional<float> ReadFileVersion(const QString &fileName);
+std::optional<float> readVersion(QByteArrayView data);
+
+// Read a version 8 document (LoadDocument) or a version 5, 6 or 7 one (LoadLegacyDocument)
+// into a document. The data are checked completely before the document changes: a refused file
+// leaves the document as it was. Legacy pictures named by a relative path are looked for in
+// pictureFolder.
+DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress);
+DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
+                                  const QString &pictureFolder = {});
+
+// The opening rules: the version rounded half to even; below 5 refused with the version
+// message, 5 to 7 read as legacy, 8 and above as version 8; any other failure is the format
+// message. The file-name form also reports a missing file.
+DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
+                                const QString &pictureFolder = {});
+DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress);
+
+// Reads a whole device, refusing more than maxBytes.
+std::optional<QByteArray> readWholeDevice(QIODevice &in, qint64 maxBytes);
+
+} // namespace qm

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "seal/sealpicture.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace qm {
+
+class BinaryReader;
+class SealDocument;
+class TSeal;
+
+// Documents and library items store seals as they are; the internal clipboard stores them
+// 2 mm right of and below, so that a paste lands beside the copied seals.
+enum class SealFlavour { File, Stream };
+
+constexpr int SealRecordSize = 660;
+// A record, six empty counted texts and a picture flag.
+constexpr int MinSealEntrySize = SealRecordSize + 6 * 4 + 1;
+
+// The stored kind code of a picture: 0 bitmap, 1 JPEG, 2 metafile, 3 icon, 4 GIF, 255 other.
+std::uint8_t PictureKindCode(const SealPicture &picture);
+// The picture kind for codes 0 ... 4; nothing for any other code.
+std::optional<SealPicture::Kind> pictureKindFromCode(std::uint8_t code);
+
+// The 660-byte seal record of a seal.
+QByteArray sealRecord(const TSeal &seal, SealFlavour flavour);
+// Appends one seal entry: the record, the six counted texts and the picture block.
+void WriteSeal(QByteArray &out, const TSeal &seal, SealFlavour flavour);
+
+// Fills a new seal from one seal entry: PixelsPerMm and listener from the document, the record
+// fields through their setters in record order, the texts, the picture, then the page's zoom.
+// Returns false, with the reader failed or the seal half-filled, when the entry is truncated,
+// holds a value beyond SealLimits or a picture that cannot be decoded as its kind; the caller
+// then throws the seal away.
+bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document);
+
+// The record size of a legacy document version (5, 6 or 7).
+int legacyRecordSize(int version);
+// Fills a new seal from a legacy entry (record and texts, no picture block). The picture comes
+// from the file named by Image, resolved against pictureFolder when relative, and only when it
+// is a regular file that decodes as a picture.
+bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocument &document,
+                    const QString &pictureFolder);
+
+} // namespace qm
