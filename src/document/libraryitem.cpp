@@ -1,0 +1,170 @@
+#include "document/libraryitem.h"
+
+#include "document/binaryreader.h"
+#include "document/binarywriter.h"
+#include "document/documentfile.h"
+#include "document/librarythumbnail.h"
+#include "document/progressdisplay.h"
+#include "document/sealentry.h"
+#include "document/selectionbounds.h"
+#include "seal/tseal.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+namespace {
+
+constexpr int ItemOffsetsSize = 2 * 10;
+
+bool valueAcceptable(long double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= MaxPageMillimetres;
+}
+
+} // namespace
+
+DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document, LibraryItem *item)
+{
+    BinaryReader in(data);
+    LibraryItem read;
+    read.version = in.single();
+    if (!in.ok() || std::isnan(read.version))
+        return documentFailure(DocumentError::BadFormat);
+    if (Round(read.version) < 8) {
+        DocumentResult r = documentFailure(DocumentError::OldVersion);
+        r.version = Round(read.version);
+        return r;
+    }
+    const qint64 thumbnailLength = in.int64();
+    if (!in.has(thumbnailLength))
+        return documentFailure(DocumentError::BadFormat);
+    read.thumbnail = in.bytes(thumbnailLength).toByteArray();
+    read.width = in.extended();
+    read.height = in.extended();
+    const qint32 count = in.int32();
+    if (!in.ok() || !valueAcceptable(read.width) || !valueAcceptable(read.height) || count < 0
+        || qint64(count) * (ItemOffsetsSize + MinSealEntrySize) > in.remaining())
+        return documentFailure(DocumentError::BadFormat);
+    read.items.reserve(size_t(count));
+    for (qint32 i = 0; i < count; ++i) {
+        LibraryItem::Entry entry;
+        entry.dx = in.extended();
+        entry.dy = in.extended();
+        if (!in.ok() || !valueAcceptable(entry.dx) || !valueAcceptable(entry.dy))
+            return documentFailure(DocumentError::BadFormat);
+        entry.seal = document.createSeal();
+        if (!ReadSeal(in, *entry.seal, document))
+            return documentFailure(DocumentError::BadFormat);
+        read.items.push_back(std::move(entry));
+    }
+    *item = std::move(read);
+    return {};
+}
+
+DocumentResult SaveLibraryItem(QIODevice &out, const SealSelection &selection, ProgressDisplay &progress)
+{
+    if (selection.empty())
+        return documentFailure(DocumentError::NothingSelected);
+    ProgressHider hider(progress);
+    const int n = int(selection.size());
+    progress.setMaximum(3 * n);
+    progress.setPosition(0);
+    progress.showText(u"正在保存："_s);
+
+    QByteArray bytes;
+    BinaryWriter w(&bytes);
+    w.single(LibraryVersion);
+    QByteArray gif;
+    QString why;
+    if (!MakeLibraryThumbnail(selection, &gif, &why))
+        return {DocumentError::ThumbnailFailed, {}, 0, why};
+    progress.advance(n);
+    w.int64(gif.size());
+    w.bytes(gif);
+    progress.advance(n);
+
+    const SelectionBox box = SelectionBounds(selection);
+    w.extended(box.right - box.left);
+    w.extended(box.bottom - box.top);
+    w.int32(n);
+    const long double centreX = (box.left + box.right) / 2;
+    const long double centreY = (box.top + box.bottom) / 2;
+    for (const TSeal *seal : selection) {
+        w.extended(seal->RealCenterX() - centreX);
+        w.extended(seal->RealCenterY() - centreY);
+        WriteSeal(bytes, *seal, SealFlavour::File);
+        progress.advance(1);
+    }
+    if (out.write(bytes) != bytes.size())
+        return {DocumentError::WriteFailed, {}, 0, out.errorString()};
+    return {};
+}
+
+DocumentResult SaveLibraryItem(const QString &fileName, const SealSelection &selection, ProgressDisplay &progress)
+{
+    if (selection.empty())
+        return documentFailure(DocumentError::NothingSelected, fileName);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return {DocumentError::WriteFailed, fileName, 0, file.errorString()};
+    DocumentResult result = SaveLibraryItem(file, selection, progress);
+    result.fileName = fileName;
+    if (!result.ok()) {
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit())
+        return {DocumentError::WriteFailed, fileName, 0, file.errorString()};
+    return result;
+}
+
+DocumentResult LoadLibraryItemData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
+                               QPoint scroll)
+{
+    ProgressHider hider(progress);
+    progress.setPosition(0);
+    progress.showText(u"正在载入："_s);
+    LibraryItem item;
+    DocumentResult result = readLibraryItem(data, document, &item);
+    if (!result.ok())
+        return result;
+
+    // Millimetres per screen pixel at the page's zoom.
+    const long double m = 100 / (static_cast<long double>(document.page().Zoom()) * document.screenPixelsPerMm());
+    const long double x0 = scroll.x() * m + item.width / 2 + 2;
+    const long double y0 = scroll.y() * m + item.height / 2 + 2;
+    progress.setMaximum(8 * int(item.items.size()));
+    SealList seals;
+    seals.reserve(item.items.size());
+    for (LibraryItem::Entry &entry : item.items) {
+        entry.seal->SetRealCenterX(float(x0 + entry.dx));
+        entry.seal->SetRealCenterY(float(y0 + entry.dy));
+        seals.push_back(std::move(entry.seal));
+        progress.advance(8);
+    }
+    document.appendSeals(std::move(seals), true);
+    return {};
+}
+
+DocumentResult LoadLibraryItem(const QString &fileName, SealDocument &document, ProgressDisplay &progress,
+                               QPoint scroll)
+{
+    QFile file(fileName);
+    if (!QFileInfo(fileName).exists())
+        return documentFailure(DocumentError::FileNotFound, fileName);
+    std::optional<QByteArray> data;
+    if (QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly))
+        data = readWholeDevice(file, MaxDocumentBytes);
+    DocumentResult result = data ? LoadLibraryItemData(*data, document, progress, scroll)
+                                 : documentFailure(DocumentError::BadFormat);
+    result.fileName = fileName;
+    return result;
+}
+
+} // namespace qm
