@@ -1,0 +1,97 @@
+#include "shell/export/exportrender.h"
+
+#include "seal/paintersurface.h"
+#include "seal/sealpropertytable.h"
+#include "seal/tseal.h"
+#include "shell/export/outlinetextsurface.h"
+#include "shell/functionlib/bitmapmirror.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace qm {
+
+bool withinExportLimit(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width <= ExportLayout::MaxPixels / height;
+}
+
+ExportError planExport(const SelectionBox &box, long double pixelsPerMm, ExportLayout *layout)
+{
+    if (!box.notEmpty)
+        return ExportError::EmptySelection;
+    if (!(pixelsPerMm > 0) || !std::isfinite(pixelsPerMm))
+        return ExportError::BadResolution;
+    // Round saturates, so a huge box or resolution ends up refused instead of wrapping.
+    const qint64 width = qint64(Round((box.right - box.left) * pixelsPerMm)) + 2 * ExportLayout::Margin;
+    const qint64 height = qint64(Round((box.bottom - box.top) * pixelsPerMm)) + 2 * ExportLayout::Margin;
+    if (!withinExportLimit(width, height))
+        return ExportError::PictureTooLarge;
+    layout->pixelsPerMm = pixelsPerMm;
+    layout->left = box.left;
+    layout->top = box.top;
+    layout->width = int(width);
+    layout->height = int(height);
+    return ExportError::None;
+}
+
+void paintSeals(const QList<const TSeal *> &seals, const ExportLayout &layout, Surface &surface)
+{
+    const long double p = layout.pixelsPerMm;
+    TSeal scratch;
+    scratch.SetPixelsPerMm(float(p));
+    scratch.SetZoom(100);
+    for (const TSeal *seal : seals) {
+        CopySealProperties(*seal, scratch);
+        // The copy skips an absent picture; without this a seal with no picture would show the
+        // picture of the seal painted before it.
+        if (!seal->Picture().hasGraphic() && scratch.Picture().hasGraphic())
+            scratch.SetPicture(SealPicture());
+        scratch.PaintTo(Round(scratch.Left() - layout.left * p + ExportLayout::Margin),
+                        Round(scratch.Top() - layout.top * p + ExportLayout::Margin), surface, true);
+    }
+}
+
+void paintSealsAsVectors(const QList<const TSeal *> &seals, const ExportLayout &layout, QPainter &painter,
+                         bool mirror)
+{
+    painter.save();
+    if (mirror) {
+        // Pixel column x covers [x, x + 1), which lands on [W − 1 − x, W − x): the raster mirror.
+        painter.translate(layout.width, 0);
+        painter.scale(-1, 1);
+    }
+    OutlineTextSurface surface(&painter);
+    paintSeals(seals, layout, surface);
+    painter.restore();
+}
+
+QImage renderExportPicture(const QList<const TSeal *> &seals, const ExportLayout &layout, bool mirror)
+{
+    // 32 bits per pixel in memory: the OR drawing mode of seal pictures needs it. Writers store
+    // 24 bits.
+    QImage picture(layout.width, layout.height, QImage::Format_RGB32);
+    if (picture.isNull())
+        return picture;
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        PainterSurface surface(&painter);
+        paintSeals(seals, layout, surface);
+    }
+    if (mirror)
+        picture = mirrorLeftRight(picture);
+    return picture;
+}
+
+QRgb transparentColour(const QImage &picture)
+{
+    if (picture.isNull())
+        return qRgb(255, 255, 255);
+    return picture.pixel(0, picture.height() - 1);
+}
+
+} // namespace qm

@@ -1,0 +1,37 @@
+#include "shell/export/pdfwriter.h"
+
+#include "shell/export/exportrender.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+
+ExportError PdfWriter::write(const QList<const TSeal *> &seals, const ExportLayout &layout, bool mirror,
+                             QIODevice *device)
+{
+    constexpr int DotsPerInch = 1200;
+    QPdfWriter writer(device);
+    writer.setCreator(u"Quillmark"_s);
+    writer.setTitle(u"Quillmark"_s);
+    writer.setResolution(DotsPerInch);
+    const QPageSize size(QSizeF(double(layout.widthMm()), double(layout.heightMm())), QPageSize::Millimeter,
+                         QString(), QPageSize::ExactMatch);
+    if (!writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                          QPageLayout::Millimeter)))
+        return ExportError::TooLargeForKind;
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return ExportError::EncoderFailed;
+    // Picture pixels to the writer's dots: p pixels are one millimetre.
+    const qreal s = DotsPerInch / 25.4 / double(layout.pixelsPerMm);
+    painter.scale(s, s);
+    paintSealsAsVectors(seals, layout, painter, mirror);
+    return painter.end() ? ExportError::None : ExportError::WriteFailed;
+}
+
+} // namespace qm

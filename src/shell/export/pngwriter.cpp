@@ -1,0 +1,40 @@
+#include "shell/export/pngwriter.h"
+
+#include "shell/export/exportrender.h"
+
+#include <QImageWriter>
+
+namespace qm {
+
+QImage PngWriter::withAlpha(const QImage &picture)
+{
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    if (out.isNull())
+        return out;
+    const QRgb key = transparentColour(picture) | 0xFF000000u;
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] = (line[x] | 0xFF000000u) == key ? 0u : (line[x] | 0xFF000000u);
+    }
+    return out;
+}
+
+ExportError PngWriter::write(const QImage &picture, QIODevice *device, int pixelsPerMetre)
+{
+    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
+        return ExportError::EncoderFailed;
+    QImage out = withAlpha(picture);
+    if (out.isNull())
+        return ExportError::EncoderFailed;
+    if (pixelsPerMetre > 0) {
+        out.setDotsPerMeterX(pixelsPerMetre);
+        out.setDotsPerMeterY(pixelsPerMetre);
+    }
+    QImageWriter writer(device, "png");
+    if (writer.write(out))
+        return ExportError::None;
+    return writer.error() == QImageWriter::DeviceError ? ExportError::WriteFailed : ExportError::EncoderFailed;
+}
+
+} // namespace qm
