@@ -360,24 +360,6 @@ private slots:
         QVERIFY(glyphs(*empty).isEmpty());
         QCOMPARE(nonTextOps(*empty).size(), frame.size());
     }
-
-    void negativeSealCharactersAreWhite()
-    {
-        qm::TSeal seal;
-        seal.SetPixelsPerMm(10);
-        seal.SetZoom(100);
-        seal.SetRealWidth(20);
-        seal.SetRealHeight(20);
-        seal.SetPenColor(0x00FF00);
-        seal.SetBrushStyle(qm::TBrushStyle::bsSolid);
-        seal.SetText(qm::Gbk::fromUnicode(u"甲乙丙印"_s));
-        qm::RecordingSurface s;
-        seal.Paint(s);
-        const QList<qm::TraceOp> text = s.ops(u"TextOut"_s);
-        QCOMPARE(text.size(), 4);
-        for (const qm::TraceOp &op : text)
-            QCOMPARE(op.fontColor, qm::clWhite);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNameSeals)
