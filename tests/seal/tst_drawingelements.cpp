@@ -1,0 +1,838 @@
+#include "seal/drawingelements.h"
+#include "seal/gbk.h"
+#include "seal/paintersurface.h"
+#include "seal/recordingsurface.h"
+#include "seal/tseal.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QTest>
+
+#include <climits>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using qm::Round;
+
+namespace {
+
+constexpr qm::TColor blue = 0xFF0000;
+constexpr qm::TColor green = 0x00FF00;
+
+// The star of a 100 x 100 box with pen 0: centre (50, 50), tips 50 from it, inner vertices
+// 100 / 5.3 = 18.868 from it, at 90 + 36k degrees, vertex = (50 - R cos t, 50 - R sin t).
+QList<QPoint> star100(int dx = 0, int dy = 0)
+{
+    const QList<QPoint> v{
+        {50, 0},  // 90: the top tip
+        {61, 35}, // 126: (50 + 18.868 * 0.5878, 50 - 18.868 * 0.8090) = (61.09, 34.74)
+        {98, 35}, // 162: (50 + 50 * 0.9511, 50 - 50 * 0.3090) = (97.55, 34.55)
+        {68, 56}, // 198: (50 + 18.868 * 0.9511, 50 + 18.868 * 0.3090) = (67.94, 55.83)
+        {79, 90}, // 234: (50 + 50 * 0.5878, 50 + 50 * 0.8090) = (79.39, 90.45)
+        {50, 69}, // 270: (50, 50 + 18.868)
+        {21, 90}, // 306
+        {32, 56}, // 342
+        {2, 35},  // 18
+        {39, 35}, // 54
+    };
+    QList<QPoint> out;
+    for (const QPoint &p : v)
+        out.append(p + QPoint(dx, dy));
+    return out;
+}
+
+// MoveTo/LineTo pairs in order.
+QList<QLine> lines(const qm::RecordingSurface &s)
+{
+    QList<QLine> out;
+    QPoint at;
+    for (const qm::TraceOp &op : s.ops()) {
+        if (op.op == u"MoveTo"_s)
+            at = QPoint(op.args[0], op.args[1]);
+        else if (op.op == u"LineTo"_s)
+            out.append(QLine(at, QPoint(op.args[0], op.args[1])));
+    }
+    return out;
+}
+
+std::unique_ptr<qm::TSeal> element(qm::TSealType kind)
+{
+    auto s = std::make_unique<qm::TSeal>();
+    s->SetPixelsPerMm(10);
+    s->SetZoom(100);
+    s->SetSealType(kind);
+    return s;
+}
+
+qm::GlyphStyle songStyle(int weight, int pen)
+{
+    return qm::GlyphStyle{weight, false, false, pen, qm::Gbk::fromUnicode(u"宋体"_s), qm::TBrushStyle::bsClear,
+                          qm::clRed, qm::clRed};
+}
+
+QImage canvas(int w, int h, QColor ground)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(ground);
+    return img;
+}
+
+} // namespace
+
+class TestDrawingElements : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void straightLines_data();
+    void straightLines();
+    void anyAngleLine_data();
+    void anyAngleLine();
+    void arc_data();
+    void arc();
+    void anyAngleText_data();
+    void anyAngleText();
+    void anyAngleTextGlyphs();
+    void fiveStar_data();
+    void fiveStar();
+    void cells_data();
+    void cells();
+    void cellsColours();
+    void denseCellsVisitEachPixelOnce_data();
+    void denseCellsVisitEachPixelOnce();
+    void pictureOrStar_data();
+    void pictureOrStar();
+    void emblemStar_data();
+    void emblemStar();
+
+    void dispatchLines();
+    void dispatchArc();
+    void dispatchTexts();
+    void dispatchStarAndCells();
+    void dispatchPictureElement();
+
+    void starPixels();
+    void negativeEmblemStarPixels();
+    void arcAndPiePixels();
+    void transparentPicturePixels_data();
+    void transparentPicturePixels();
+};
+
+void TestDrawingElements::straightLines_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("pen");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QLine>("expected");
+
+    // Origin (10, 20); the line starts at Round(origin + pen / 2) and is length - pen long.
+    QTest::newRow("horizontal, pen 4") << false << 4 << 100 << QLine(12, 22, 12 + 100 - 4, 22);
+    QTest::newRow("horizontal, pen 5: 12.5 and 22.5 round to even")
+        << false << 5 << 100 << QLine(12, 22, 12 + 100 - 5, 22);
+    QTest::newRow("horizontal, pen 3: 11.5 and 21.5 round to even")
+        << false << 3 << 100 << QLine(12, 22, 12 + 100 - 3, 22);
+    QTest::newRow("horizontal, thinnest pen") << false << 0 << 100 << QLine(10, 20, 110, 20);
+    QTest::newRow("vertical, pen 5") << true << 5 << 80 << QLine(12, 22, 12, 22 + 80 - 5);
+    QTest::newRow("vertical, pen 6") << true << 6 << 80 << QLine(13, 23, 13, 23 + 80 - 6);
+}
+
+void TestDrawingElements::straightLines()
+{
+    QFETCH(bool, vertical);
+    QFETCH(int, pen);
+    QFETCH(int, length);
+    QFETCH(QLine, expected);
+    qm::RecordingSurface s;
+    if (vertical)
+        qm::DrawVertLine(s, 10, 20, pen, length, blue);
+    else
+        qm::DrawHorzLine(s, 10, 20, pen, length, blue);
+    QCOMPARE(lines(s), QList<QLine>{expected});
+    const qm::TraceOp line = s.ops(u"LineTo"_s).first();
+    QCOMPARE(line.penWidth, pen);
+    QCOMPARE(line.penColor, blue);
+}
+
+void TestDrawingElements::anyAngleLine_data()
+{
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<bool>("rises");
+
+    QTest::newRow("450") << 450 << true;
+    QTest::newRow("1350") << 1350 << false;
+    QTest::newRow("2250") << 2250 << true;
+    QTest::newRow("3150") << 3150 << false;
+    QTest::newRow("-450") << -450 << false;
+    QTest::newRow("0") << 0 << true;
+    QTest::newRow("900") << 900 << false;
+    QTest::newRow("1800") << 1800 << true;
+    QTest::newRow("2700") << 2700 << false;
+    QTest::newRow("3600 as 0") << 3600 << true;
+    QTest::newRow("4050 as 450") << 4050 << true;
+    // Negative angles keep their direction: -1350 is 2250 and -3150 is 450.
+    QTest::newRow("-1350 as 2250") << -1350 << true;
+    QTest::newRow("-3150 as 450") << -3150 << true;
+    QTest::newRow("-2250 as 1350") << -2250 << false;
+}
+
+void TestDrawingElements::anyAngleLine()
+{
+    QFETCH(int, angle);
+    QFETCH(bool, rises);
+    // Box 80 x 60 at (10, 20), pen 4: inset corner (12, 22), far corner (12 + 76, 22 + 56).
+    qm::RecordingSurface s;
+    qm::DrawAnyAngleLine(s, 10, 20, qm::TBrushStyle::bsSolid, blue, qm::clRed, 4, angle, 100, 60, 80);
+    const QLine expected = rises ? QLine(12, 78, 88, 22) : QLine(12, 22, 88, 78);
+    QCOMPARE(lines(s), QList<QLine>{expected});
+    const qm::TraceOp line = s.ops(u"LineTo"_s).first();
+    QCOMPARE(line.penWidth, 4);
+    QCOMPARE(line.penColor, qm::clRed);
+    QCOMPARE(line.brushColor, blue);
+    QCOMPARE(line.brushStyle, qm::SurfaceBrush::Solid);
+}
+
+void TestDrawingElements::arc_data()
+{
+    QTest::addColumn<QPoint>("origin");
+    QTest::addColumn<int>("pen");
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<bool>("pie");
+    QTest::addColumn<QList<int>>("expected"); // box, start point, end point
+
+    // Box 102 x 62, pen 2: corner (1, 1), w = 100, h = 60, centre (51, 31), rect (1, 1, 101, 61).
+    // rho(0) = 100 * 60 / 60 / 2 = 50; rho(900) = 100 * 60 / 100 / 2 = 30.
+    QTest::newRow("upper half") << QPoint(0, 0) << 2 << QSize(102, 62) << 0 << 1800 << false
+                                << QList<int>{1, 1, 101, 61, 51 + 50, 31, 51 - 50, 31};
+    QTest::newRow("upper half pie") << QPoint(0, 0) << 2 << QSize(102, 62) << 0 << 1800 << true
+                                    << QList<int>{1, 1, 101, 61, 101, 31, 1, 31};
+    QTest::newRow("right half") << QPoint(0, 0) << 2 << QSize(102, 62) << 2700 << 900 << false
+                                << QList<int>{1, 1, 101, 61, 51, 31 + 30, 51, 31 - 30};
+    // rho(45) = 6000 / sqrt(100^2 / 2 + 60^2 / 2) / 2 = 6000 / 82.462 / 2 = 36.380;
+    // 36.380 * 0.70711 = 25.725: (76.725, 5.275) and (25.275, 5.275).
+    QTest::newRow("45 to 135 degrees") << QPoint(0, 0) << 2 << QSize(102, 62) << 450 << 1350 << false
+                                       << QList<int>{1, 1, 101, 61, 77, 5, 25, 5};
+    // Origin (10, 20), pen 3: corner (Round(11.5), Round(21.5)) = (12, 22), w = 99, h = 59,
+    // centre (61.5, 51.5): the ends (111, 51.5) and (12, 51.5) round their y to even 52.
+    QTest::newRow("odd pen at an offset") << QPoint(10, 20) << 3 << QSize(102, 62) << 0 << 1800 << false
+                                          << QList<int>{12, 22, 111, 81, 111, 52, 12, 52};
+    // The pen eats the whole box: w = h = 0 and both ends at the centre.
+    QTest::newRow("no room inside the pen") << QPoint(0, 0) << 4 << QSize(4, 4) << 0 << 1800 << false
+                                            << QList<int>{2, 2, 2, 2, 2, 2, 2, 2};
+}
+
+void TestDrawingElements::arc()
+{
+    QFETCH(QPoint, origin);
+    QFETCH(int, pen);
+    QFETCH(QSize, box);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(bool, pie);
+    QFETCH(QList<int>, expected);
+    qm::RecordingSurface s;
+    qm::DrawArc(s, origin.x(), origin.y(), pen, start, end, box.height(), box.width(), pie, qm::TBrushStyle::bsSolid,
+                blue, qm::clRed);
+    QCOMPARE(s.ops().size(), 1);
+    const qm::TraceOp op = s.ops().first();
+    QCOMPARE(op.op, pie ? u"Pie"_s : u"Arc"_s);
+    QCOMPARE(op.args, expected);
+    QCOMPARE(op.penWidth, pen);
+    QCOMPARE(op.penColor, qm::clRed);
+    QCOMPARE(op.brushColor, blue);
+    QCOMPARE(op.brushStyle, qm::SurfaceBrush::Solid);
+}
+
+void TestDrawingElements::anyAngleText_data()
+{
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<QList<QPoint>>("expected"); // reference corners of "A" and "B"
+    QTest::addColumn<int>("escapement");
+
+    // Box 100 x 80, N = 2, cell 20 x 30. Corner = centre - 10 (cos a, -sin a) - 15 (sin a, cos a);
+    // at 45-degree angles 10 * 0.70711 = 7.0711 and 15 * 0.70711 = 10.6066.
+    // 3150 runs from the top left: centres (25, 20), (75, 60); corner = centre + (3.536, -17.678).
+    QTest::newRow("3150") << 3150 << QList<QPoint>{{29, 2}, {79, 42}} << 3150;
+    QTest::newRow("-450 as 3150") << -450 << QList<QPoint>{{29, 2}, {79, 42}} << 3150;
+    // 450 from the bottom left: centres (25, 60), (75, 20); corner = centre + (-17.678, -3.536).
+    QTest::newRow("450") << 450 << QList<QPoint>{{7, 56}, {57, 16}} << 450;
+    // 1350 from the bottom right: centres (75, 60), (25, 20); corner = centre + (-3.536, 17.678).
+    QTest::newRow("1350") << 1350 << QList<QPoint>{{71, 78}, {21, 38}} << 1350;
+    // 2250 from the top right: centres (75, 20), (25, 60); corner = centre + (17.678, 3.536).
+    QTest::newRow("2250") << 2250 << QList<QPoint>{{93, 24}, {43, 64}} << 2250;
+    // 0: centres (25, 60), (75, 20); corner = centre - (10, 15).
+    QTest::newRow("0") << 0 << QList<QPoint>{{15, 45}, {65, 5}} << 0;
+}
+
+void TestDrawingElements::anyAngleText()
+{
+    QFETCH(int, angle);
+    QFETCH(QList<QPoint>, expected);
+    QFETCH(int, escapement);
+    qm::AnyAngleText t;
+    t.text = "AB";
+    t.angle = angle;
+    t.boxW = 100;
+    t.boxH = 80;
+    t.tw = 20;
+    t.th = 30;
+    t.style = songStyle(700, 0);
+    qm::RecordingSurface s;
+    qm::DrawAnyAngleText(s, 0, 0, t);
+    const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
+    QCOMPARE(out.size(), 2);
+    QCOMPARE(out[0].text, u"A"_s);
+    QCOMPARE(out[1].text, u"B"_s);
+    for (qsizetype i = 0; i < 2; ++i) {
+        QCOMPARE(QPoint(out[i].args[0], out[i].args[1]), expected[i]);
+        QCOMPARE(out[i].font.escapement, escapement);
+    }
+}
+
+void TestDrawingElements::anyAngleTextGlyphs()
+{
+    qm::AnyAngleText t;
+    t.text = qm::Gbk::fromUnicode(u"印A"_s);
+    t.angle = 0;
+    t.boxW = t.boxH = 100;
+    t.tw = 21;
+    t.th = 30;
+    t.bold = true;                 // carried only
+    t.style = songStyle(400, 3); // thickened by 3 pixels
+    qm::RecordingSurface s;
+    qm::LogicalFont before;
+    before.height = 9;
+    s.setFont(before);
+    qm::DrawAnyAngleText(s, 0, 0, t);
+    const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
+    QCOMPARE(out.size(), 2);
+    QCOMPARE(out[0].font.width, Round(21 / 2.0)); // 10.5 -> 10
+    QCOMPARE(out[1].font.width, 21);
+    QCOMPARE(out[0].font.weight, 400);
+    QCOMPARE(s.ops(u"StrokeAndFillPath"_s).size(), 2);
+    QCOMPARE(s.ops(u"StrokeAndFillPath"_s).first().penWidth, 3);
+    QCOMPARE(s.font(), before);
+
+    qm::RecordingSurface empty;
+    t.text.clear();
+    qm::DrawAnyAngleText(empty, 0, 0, t);
+    QVERIFY(empty.ops().isEmpty());
+}
+
+void TestDrawingElements::fiveStar_data()
+{
+    QTest::addColumn<qm::TBrushStyle>("brush");
+    QTest::addColumn<int>("pen");
+    QTest::addColumn<QPoint>("origin");
+    QTest::addColumn<QList<QPoint>>("expected");
+    QTest::addColumn<int>("penWidth");
+    QTest::addColumn<qm::SurfaceBrush>("fill");
+
+    QTest::newRow("hollow 100 x 100") << qm::TBrushStyle::bsClear << 0 << QPoint(0, 0) << star100() << 0
+                                      << qm::SurfaceBrush::Clear;
+    // Box 104 x 104 at (10, 20) with pen 4: centre (62, 72), radii (104 - 4) / 2 = 50 and 100 / 5.3.
+    QTest::newRow("hollow with a wide pen") << qm::TBrushStyle::bsClear << 4 << QPoint(10, 20)
+                                            << star100(12, 22) << 4 << qm::SurfaceBrush::Clear;
+    QTest::newRow("solid keeps the thinnest pen") << qm::TBrushStyle::bsSolid << 4 << QPoint(10, 20)
+                                                  << star100(12, 22) << 0 << qm::SurfaceBrush::Solid;
+}
+
+void TestDrawingElements::fiveStar()
+{
+    QFETCH(qm::TBrushStyle, brush);
+    QFETCH(int, pen);
+    QFETCH(QPoint, origin);
+    QFETCH(QList<QPoint>, expected);
+    QFETCH(int, penWidth);
+    QFETCH(qm::SurfaceBrush, fill);
+    const int size = 100 + pen;
+    qm::RecordingSurface s;
+    qm::DrawFiveStar(s, origin.x(), origin.y(), brush, blue, qm::clRed, pen, size, size);
+    QCOMPARE(s.ops().size(), 1);
+    const qm::TraceOp op = s.ops().first();
+    QCOMPARE(op.op, u"Polygon"_s);
+    QCOMPARE(op.points, expected);
+    QCOMPARE(op.penWidth, penWidth);
+    QCOMPARE(op.penColor, qm::clRed);
+    QCOMPARE(op.brushStyle, fill);
+    QCOMPARE(op.brushColor, blue);
+}
+
+void TestDrawingElements::cells_data()
+{
+    QTest::addColumn<QPoint>("origin");
+    QTest::addColumn<int>("framePen");
+    QTest::addColumn<int>("linePen");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QList<int>>("frame");
+    QTest::addColumn<QList<QLine>>("dividers");
+
+    // Box 100 x 60, frame pen 4: m = 2, frame (2, 2) - (2 + 96, 2 + 56). Line pen 2: e = 4 - 1 = 3,
+    // column step (100 - 8 + 2) / 4 = 23.5, row step (60 - 8 + 2) / 3 = 18.
+    QTest::newRow("four columns, three rows")
+        << QPoint(0, 0) << 4 << 2 << 4 << 3 << QList<int>{2, 2, 98, 58}
+        << QList<QLine>{{26, 3, 26, 57}, {50, 3, 50, 57}, {74, 3, 74, 57}, // 26.5 -> 26, 73.5 -> 74
+                        {3, 21, 97, 21}, {3, 39, 97, 39}};
+    QTest::newRow("three by one: only the frame")
+        << QPoint(0, 0) << 4 << 2 << 3 << 1 << QList<int>{2, 2, 98, 58} << QList<QLine>{};
+    QTest::newRow("no columns: only the frame")
+        << QPoint(0, 0) << 4 << 2 << 0 << 5 << QList<int>{2, 2, 98, 58} << QList<QLine>{};
+    // Frame pen 5 at (10, 20): m = Round(2.5) = 2, frame (12, 22) - (12 + 95, 22 + 55).
+    // Line pen 3: e = 5 - Round(1.5) = 3; steps (100 - 10 + 3) / 2 = 46.5 and (60 - 10 + 3) / 2 = 26.5:
+    // x = Round(13 + 46.5) = 60 (59.5 to even), y = Round(23 + 26.5) = 50 (49.5 to even).
+    QTest::newRow("odd pens at an offset")
+        << QPoint(10, 20) << 5 << 3 << 2 << 2 << QList<int>{12, 22, 107, 77}
+        << QList<QLine>{{60, 23, 60, 77}, {13, 50, 107, 50}};
+}
+
+void TestDrawingElements::cells()
+{
+    QFETCH(QPoint, origin);
+    QFETCH(int, framePen);
+    QFETCH(int, linePen);
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    QFETCH(QList<int>, frame);
+    QFETCH(QList<QLine>, dividers);
+    qm::RecordingSurface s;
+    qm::DrawCells(s, origin.x(), origin.y(), linePen, framePen, rows, columns, 60, 100, qm::TBrushStyle::bsClear,
+                  blue, qm::clRed);
+    const QList<qm::TraceOp> rects = s.ops(u"Rectangle"_s);
+    QCOMPARE(rects.size(), 1);
+    QCOMPARE(rects.first().args, frame);
+    QCOMPARE(rects.first().penWidth, framePen);
+    QCOMPARE(lines(s), dividers);
+    for (const qm::TraceOp &op : s.ops(u"LineTo"_s))
+        QCOMPARE(op.penWidth, linePen);
+}
+
+void TestDrawingElements::cellsColours()
+{
+    qm::RecordingSurface negative;
+    qm::DrawCells(negative, 0, 0, 2, 4, 2, 2, 60, 100, qm::TBrushStyle::bsSolid, blue, qm::clRed);
+    const qm::TraceOp frame = negative.ops(u"Rectangle"_s).first();
+    QCOMPARE(frame.penColor, qm::clWhite);
+    QCOMPARE(frame.brushColor, blue);
+    QCOMPARE(frame.brushStyle, qm::SurfaceBrush::Solid);
+    QCOMPARE(negative.ops(u"LineTo"_s).first().penColor, qm::clWhite);
+
+    qm::RecordingSurface positive;
+    qm::DrawCells(positive, 0, 0, 2, 4, 2, 2, 60, 100, qm::TBrushStyle::bsClear, blue, qm::clRed);
+    const qm::TraceOp outline = positive.ops(u"Rectangle"_s).first();
+    QCOMPARE(outline.penColor, qm::clRed);
+    QCOMPARE(outline.brushStyle, qm::SurfaceBrush::Clear);
+}
+
+void TestDrawingElements::denseCellsVisitEachPixelOnce_data()
+{
+    QTest::addColumn<int>("columns");
+    // Box 100 x 60, frame pen 4, line pen 2: e = 3, column step 94 / columns. The first divider
+    // is at Round(3 + 94 / columns) = 3 and the last at Round(3 + 94 (columns - 1) / columns) = 97.
+    QTest::newRow("1000 columns") << 1000;
+    QTest::newRow("INT_MAX columns") << INT_MAX;
+}
+
+void TestDrawingElements::denseCellsVisitEachPixelOnce()
+{
+    QFETCH(int, columns);
+    qm::RecordingSurface s;
+    qm::DrawCells(s, 0, 0, 2, 4, 2, columns, 60, 100, qm::TBrushStyle::bsClear, blue, qm::clRed);
+    QList<QLine> expected;
+    for (int x = 3; x <= 97; ++x)
+        expected.append(QLine(x, 3, x, 57));
+    expected.append(QLine(3, 30, 97, 30)); // one row divider at Round(3 + 54 / 2)
+    QCOMPARE(lines(s), expected);
+}
+
+void TestDrawingElements::pictureOrStar_data()
+{
+    QTest::addColumn<bool>("haveImage");
+    QTest::addColumn<bool>("isStar");
+    QTest::addColumn<bool>("withPicture");
+    QTest::addColumn<qm::TBrushStyle>("brush");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QList<int>>("stretchBox");
+
+    // The picture goes into the image box centred at the box centre plus the offset:
+    // box 200 x 100 at (10, 20), offset (5, -7), image 51 x 31:
+    // L = 10 + 100 + 5 - 25.5 = 89.5 -> 90, L + 51 = 140.5 -> 140;
+    // T = 20 + 50 - 7 - 15.5 = 47.5 -> 48, T + 31 = 78.5 -> 78.
+    QTest::newRow("picture") << true << false << true << qm::TBrushStyle::bsClear << u"StretchDraw"_s
+                             << QList<int>{90, 48, 140, 78};
+    QTest::newRow("no image") << false << false << true << qm::TBrushStyle::bsClear << QString() << QList<int>{};
+    QTest::newRow("no image, star") << false << true << false << qm::TBrushStyle::bsClear << QString()
+                                    << QList<int>{};
+    QTest::newRow("image without a picture") << true << false << false << qm::TBrushStyle::bsClear << QString()
+                                             << QList<int>{};
+    QTest::newRow("star wins over a picture") << true << true << true << qm::TBrushStyle::bsClear << u"Polygon"_s
+                                              << QList<int>{};
+}
+
+void TestDrawingElements::pictureOrStar()
+{
+    QFETCH(bool, haveImage);
+    QFETCH(bool, isStar);
+    QFETCH(bool, withPicture);
+    QFETCH(qm::TBrushStyle, brush);
+    QFETCH(QString, op);
+    QFETCH(QList<int>, stretchBox);
+    qm::PictureOrStar p;
+    p.haveImage = haveImage;
+    p.imageIsStar = isStar;
+    if (withPicture) {
+        p.picBitmap = QImage(8, 8, QImage::Format_RGB32);
+        p.picBitmap.fill(Qt::white);
+        p.transparent = true;
+    }
+    p.boxW = 200;
+    p.boxH = 100;
+    p.icx = 5;
+    p.icy = -7;
+    p.iw = 51;
+    p.ih = 31;
+    p.brushStyle = brush;
+    qm::RecordingSurface s;
+    qm::DrawPictureOrStar(s, 10, 20, p);
+    if (op.isEmpty()) {
+        QVERIFY(s.ops().isEmpty());
+        return;
+    }
+    QCOMPARE(s.ops().size(), 1);
+    QCOMPARE(s.ops().first().op, op);
+    if (!stretchBox.isEmpty()) {
+        QCOMPARE(s.ops().first().args, stretchBox);
+        QVERIFY(s.ops().first().transparent);
+    }
+}
+
+void TestDrawingElements::emblemStar_data()
+{
+    QTest::addColumn<qm::TBrushStyle>("brush");
+    QTest::addColumn<int>("penWidth");
+    QTest::addColumn<qm::TColor>("penColor");
+    QTest::addColumn<qm::SurfaceBrush>("fill");
+    // Solid ink with a one-pixel ink outline on a positive seal; a white outline of the emblem pen
+    // on a negative one.
+    QTest::newRow("positive") << qm::TBrushStyle::bsClear << 1 << blue << qm::SurfaceBrush::Solid;
+    QTest::newRow("negative") << qm::TBrushStyle::bsSolid << 4 << qm::clWhite << qm::SurfaceBrush::Clear;
+}
+
+void TestDrawingElements::emblemStar()
+{
+    QFETCH(qm::TBrushStyle, brush);
+    QFETCH(int, penWidth);
+    QFETCH(qm::TColor, penColor);
+    QFETCH(qm::SurfaceBrush, fill);
+    // Box 200 x 200, offset (10, -20), image 104 x 104, pen 4: centre (110, 80), radii 50 and
+    // 100 / 5.3, so the star of a 100 box moved by (60, 30).
+    qm::PictureOrStar p;
+    p.haveImage = p.imageIsStar = true;
+    p.boxW = p.boxH = 200;
+    p.icx = 10;
+    p.icy = -20;
+    p.iw = p.ih = 104;
+    p.pen = 4;
+    p.brushStyle = brush;
+    p.brushColor = qm::clRed;
+    p.penColor = blue;
+    qm::RecordingSurface s;
+    qm::DrawPictureOrStar(s, 0, 0, p);
+    QCOMPARE(s.ops().size(), 1);
+    const qm::TraceOp op = s.ops().first();
+    QCOMPARE(op.points, star100(60, 30));
+    QCOMPARE(op.penWidth, penWidth);
+    QCOMPARE(op.penColor, penColor);
+    QCOMPARE(op.brushStyle, fill);
+    if (fill == qm::SurfaceBrush::Solid)
+        QCOMPARE(op.brushColor, blue);
+}
+
+void TestDrawingElements::dispatchLines()
+{
+    // At 10 px/mm and zoom 100, P(v) = Round(10 v): 0.25 mm -> Round(2.5) = 2, 0.75 mm -> 8.
+    auto horz = element(qm::TSealType::stHorzLine);
+    horz->SetRealWidth(30);
+    horz->SetPenWidth(0.25f);
+    qm::RecordingSurface s;
+    horz->PaintTo(7, 9, s, true);
+    // Start Round(7 + 1), Round(9 + 1); length W - pen = 300 - 2.
+    QCOMPARE(lines(s), QList<QLine>{QLine(8, 10, 8 + 298, 10)});
+    QCOMPARE(s.ops(u"LineTo"_s).first().penWidth, 2);
+    QCOMPARE(s.ops(u"LineTo"_s).first().penColor, qm::clRed);
+    s.clear();
+    horz->PaintTo(7, 9, s, false);
+    QCOMPARE(s.ops(u"LineTo"_s).first().penColor, qm::clBlack);
+
+    auto vert = element(qm::TSealType::stVertLine);
+    vert->SetRealHeight(20);
+    vert->SetPenWidth(0.75f);
+    s.clear();
+    vert->PaintTo(7, 9, s, true);
+    // Start Round(7 + 4), Round(9 + 4); length H - pen = 200 - 8.
+    QCOMPARE(lines(s), QList<QLine>{QLine(11, 13, 11, 13 + 192)});
+    QCOMPARE(s.ops(u"LineTo"_s).first().penWidth, 8);
+
+    // 50 mm at 30 degrees: box 43.30 x 25.00 mm = 433 x 250 px; pen 2; rising.
+    auto slant = element(qm::TSealType::stAnyAngleLine);
+    slant->SetRealTextLength(50);
+    slant->SetTextAngle(300);
+    slant->SetPenWidth(0.2f);
+    QCOMPARE(slant->Width(), 433);
+    QCOMPARE(slant->Height(), 250);
+    s.clear();
+    slant->PaintTo(0, 0, s, true);
+    QCOMPARE(lines(s), QList<QLine>{QLine(1, 1 + 250 - 2, 1 + 433 - 2, 1)});
+}
+
+void TestDrawingElements::dispatchArc()
+{
+    // 20.2 x 12.2 mm = 202 x 122 px, pen 2: corner (1, 1), w = 200, h = 120, centre (101, 61).
+    auto arc = element(qm::TSealType::stArc);
+    arc->SetRealWidth(20.2f);
+    arc->SetRealHeight(12.2f);
+    arc->SetPenWidth(0.2f);
+    arc->SetTextAngle(0);
+    arc->SetCodeAngle(1800);
+    arc->SetTopOrDown(false);
+    qm::RecordingSurface s;
+    arc->PaintTo(0, 0, s, true);
+    QCOMPARE(s.ops().size(), 1);
+    QCOMPARE(s.ops().first().op, u"Arc"_s);
+    QCOMPARE(s.ops().first().args, (QList<int>{1, 1, 201, 121, 101 + 100, 61, 101 - 100, 61}));
+
+    arc->SetTopOrDown(true); // a closed sector
+    s.clear();
+    arc->PaintTo(0, 0, s, true);
+    QCOMPARE(s.ops().first().op, u"Pie"_s);
+}
+
+void TestDrawingElements::dispatchTexts()
+{
+    // A single row of "AB": 30 x 7.5 mm = 300 x 75 px, cells 4.5 x 7.5 mm = 45 x 75 px,
+    // thickening 0.30 mm = 3 px. D = 7 + 150 - 150 - 1 = 6, E = 9 - 1 = 8;
+    // x = 6 + (k - 1/2) * 150 - 22.5: 58.5 -> 58, 208.5 -> 208; y = 8 + 37.5 - 37.5.
+    auto flat = element(qm::TSealType::stHorzText);
+    flat->SetText("AB");
+    flat->SetRealWidth(30);
+    flat->SetRealHeight(7.5f);
+    flat->SetTextPenWidth(30);
+    QCOMPARE(flat->Height(), 75);
+    qm::RecordingSurface s;
+    flat->PaintTo(7, 9, s, true);
+    QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
+    QCOMPARE(out.size(), 2);
+    QCOMPARE(out[0].args, (QList<int>{58, 8}));
+    QCOMPARE(out[1].args, (QList<int>{208, 8}));
+    QCOMPARE(out[0].font.width, 45);
+    QCOMPARE(out[0].font.height, 75);
+    QCOMPARE(s.ops(u"StrokeAndFillPath"_s).first().penWidth, 3);
+
+    // The ring uses the whole box as its ellipse.
+    auto ring = element(qm::TSealType::stEllipseText);
+    ring->SetText("ABCD");
+    ring->SetRealWidth(20.2f);
+    ring->SetRealHeight(20.2f);
+    ring->SetTextAngle(1800);
+    ring->SetTextWidth(2);
+    ring->SetTextHeight(3);
+    ring->SetTextWeight(400);
+    s.clear();
+    ring->PaintTo(5, 7, s, true);
+    qm::EllipseText e;
+    e.text = "ABCD";
+    e.span = 1800;
+    e.topOrDown = true;
+    e.ellipseW = e.ellipseH = e.boxW = e.boxH = 202;
+    e.tw = 20;
+    e.th = 30;
+    e.style = songStyle(400, 0);
+    qm::RecordingSurface direct;
+    qm::DrawEllipseText(direct, 5, 7, e);
+    out = s.ops(u"TextOut"_s);
+    QCOMPARE(out.size(), 4);
+    for (qsizetype i = 0; i < 4; ++i) {
+        QCOMPARE(out[i].args, direct.ops()[i].args);
+        QCOMPARE(out[i].font, direct.ops()[i].font);
+    }
+
+    // Any-angle text: 50 mm at 315 degrees is a box of 35.36 x 35.36 mm = 354 x 354 px; Bold is
+    // carried but the weight is TextWeight.
+    auto slant = element(qm::TSealType::stAnyAngleText);
+    slant->SetText("AB");
+    slant->SetRealTextLength(50);
+    slant->SetTextAngle(3150);
+    slant->SetTextWidth(2);
+    slant->SetTextHeight(3);
+    slant->SetTextWeight(400);
+    slant->SetBold(true);
+    QCOMPARE(slant->Width(), 354);
+    s.clear();
+    slant->PaintTo(0, 0, s, true);
+    qm::AnyAngleText a;
+    a.text = "AB";
+    a.angle = 3150;
+    a.boxW = a.boxH = 354;
+    a.tw = 20;
+    a.th = 30;
+    a.style = songStyle(400, 0);
+    direct.clear();
+    qm::DrawAnyAngleText(direct, 0, 0, a);
+    out = s.ops(u"TextOut"_s);
+    QCOMPARE(out.size(), 2);
+    for (qsizetype i = 0; i < 2; ++i) {
+        QCOMPARE(out[i].args, direct.ops()[i].args);
+        QCOMPARE(out[i].font, direct.ops()[i].font);
+    }
+    QCOMPARE(out[0].font.weight, 400);
+}
+
+void TestDrawingElements::dispatchStarAndCells()
+{
+    // 10.4 mm = 104 px, star pen 0.4 mm = 4 px: the star of a 100 box moved by (10 + 2, 20 + 2).
+    auto star = element(qm::TSealType::stFiveStar);
+    star->SetRealWidth(10.4f);
+    star->SetRealHeight(10.4f);
+    star->SetPenWidth3(0.4f);
+    qm::RecordingSurface s;
+    star->PaintTo(10, 20, s, true);
+    QCOMPARE(s.ops().size(), 1);
+    QCOMPARE(s.ops().first().points, star100(12, 22));
+    QCOMPARE(s.ops().first().penWidth, 4);
+
+    // 10 x 6 mm, outline 0.4 mm, dividers 0.2 mm, 4 columns (RowColCount) and 3 rows (RowColCount1):
+    // the cells of the first row of cells_data.
+    auto table = element(qm::TSealType::stCell);
+    table->SetRealWidth(10);
+    table->SetRealHeight(6);
+    table->SetPenWidth(0.4f);
+    table->SetPenWidth1(0.2f);
+    table->SetRowColCount(4);
+    table->SetRowColCount1(3);
+    s.clear();
+    table->PaintTo(0, 0, s, true);
+    QCOMPARE(s.ops(u"Rectangle"_s).first().args, (QList<int>{2, 2, 98, 58}));
+    QCOMPARE(lines(s), (QList<QLine>{{26, 3, 26, 57}, {50, 3, 50, 57}, {74, 3, 74, 57}, {3, 21, 97, 21},
+                                     {3, 39, 97, 39}}));
+}
+
+void TestDrawingElements::dispatchPictureElement()
+{
+    // A picture element stretches its prepared picture over the whole box.
+    QImage img(4, 4, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QByteArray bmp;
+    QBuffer buf(&bmp);
+    buf.open(QIODevice::WriteOnly);
+    QVERIFY(img.save(&buf, "BMP"));
+    auto picture = element(qm::TSealType::stAnyImage);
+    picture->SetRealWidth(10);
+    picture->SetRealHeight(10);
+    picture->SetHaveImage(true);
+    QVERIFY(picture->LoadPictureData(bmp));
+    qm::RecordingSurface s;
+    picture->PaintTo(3, 4, s, true);
+    QCOMPARE(s.ops().size(), 1);
+    QCOMPARE(s.ops().first().op, u"StretchDraw"_s);
+    QCOMPARE(s.ops().first().args, (QList<int>{3, 4, 103, 104}));
+    QVERIFY(s.ops().first().transparent);
+}
+
+void TestDrawingElements::starPixels()
+{
+    const QColor red(255, 0, 0);
+    for (qm::TBrushStyle brush : {qm::TBrushStyle::bsClear, qm::TBrushStyle::bsSolid}) {
+        QImage img = canvas(101, 101, Qt::white);
+        {
+            QPainter painter(&img);
+            qm::PainterSurface s(&painter);
+            qm::DrawFiveStar(s, 0, 0, brush, qm::clRed, qm::clRed, 1, 101, 101);
+        }
+        // The top tip is on the outline either way; only a solid star fills its centre.
+        QCOMPARE(img.pixelColor(50, 0), red);
+        QCOMPARE(img.pixelColor(50, 50), brush == qm::TBrushStyle::bsSolid ? red : QColor(Qt::white));
+    }
+}
+
+// The star element of a negative seal: pen 0 from the dispatch, so a one-pixel white outline.
+void TestDrawingElements::negativeEmblemStarPixels()
+{
+    auto star = element(qm::TSealType::stAnyImage);
+    star->SetRealWidth(10);
+    star->SetRealHeight(10);
+    star->SetImageIsStar(true);
+    star->SetBrushStyle(qm::TBrushStyle::bsSolid);
+    QImage img = canvas(100, 100, Qt::black);
+    {
+        QPainter painter(&img);
+        qm::PainterSurface s(&painter);
+        star->PaintTo(0, 0, s, true);
+    }
+    // The upper edges of the left arm run along y = 35 from x = 2 to 39: one white pixel thick.
+    QCOMPARE(img.pixelColor(20, 35), QColor(Qt::white));
+    QCOMPARE(img.pixelColor(20, 34), QColor(Qt::black));
+    QCOMPARE(img.pixelColor(20, 36), QColor(Qt::black));
+    QCOMPARE(img.pixelColor(50, 50), QColor(Qt::black)); // not filled
+}
+
+void TestDrawingElements::arcAndPiePixels()
+{
+    // Box 100 x 60 with the thinnest pen: the ellipse spans (0, 0) - (99, 59), centre (50, 30).
+    const QColor red(255, 0, 0);
+    for (bool pie : {false, true}) {
+        QImage img = canvas(100, 60, Qt::white);
+        {
+            QPainter painter(&img);
+            qm::PainterSurface s(&painter);
+            qm::DrawArc(s, 0, 0, 0, 0, 1800, 60, 100, pie, qm::TBrushStyle::bsSolid, qm::clRed, qm::clRed);
+        }
+        QCOMPARE(img.pixelColor(50, 0), red);                 // the top of the upper half
+        QCOMPARE(img.pixelColor(50, 59), QColor(Qt::white));  // the lower half is not drawn
+        QCOMPARE(img.pixelColor(50, 15), pie ? red : QColor(Qt::white));
+        QCOMPARE(img.pixelColor(50, 45), QColor(Qt::white));
+    }
+}
+
+void TestDrawingElements::transparentPicturePixels_data()
+{
+    QTest::addColumn<bool>("transparent");
+    QTest::newRow("transparent ground") << true;
+    QTest::newRow("opaque ground") << false;
+}
+
+void TestDrawingElements::transparentPicturePixels()
+{
+    QFETCH(bool, transparent);
+    // A black square on white; recoloured to blue, drawn on green.
+    QImage img(4, 4, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    img.setPixelColor(1, 1, Qt::black);
+    img.setPixelColor(2, 1, Qt::black);
+    img.setPixelColor(1, 2, Qt::black);
+    img.setPixelColor(2, 2, Qt::black);
+    QByteArray bmp;
+    QBuffer buf(&bmp);
+    buf.open(QIODevice::WriteOnly);
+    QVERIFY(img.save(&buf, "BMP"));
+
+    auto picture = element(qm::TSealType::stAnyImage);
+    picture->SetRealWidth(4);
+    picture->SetRealHeight(4);
+    picture->SetHaveImage(true);
+    picture->SetPenColor(blue);
+    picture->SetPicTransParnt(transparent);
+    QVERIFY(picture->LoadPictureData(bmp));
+
+    QImage out = canvas(40, 40, QColor(0, 255, 0));
+    {
+        QPainter painter(&out);
+        qm::PainterSurface s(&painter);
+        picture->PaintTo(0, 0, s, true);
+    }
+    QCOMPARE(out.pixelColor(20, 20), QColor(0, 0, 255));
+    QCOMPARE(out.pixelColor(3, 3), transparent ? qm::toQColor(green) : QColor(Qt::white));
+}
+
+QTEST_MAIN(TestDrawingElements)
+#include "tst_drawingelements.moc"
