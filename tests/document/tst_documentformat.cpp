@@ -1,0 +1,606 @@
+#include "documenttesting.h"
+
+#include "document/binaryreader.h"
+#include "document/clipboardstream.h"
+#include "document/documentfile.h"
+#include "document/sealdocument.h"
+#include "document/sealentry.h"
+#include "seal/gbk.h"
+#include "seal/sealpropertytable.h"
+#include "seal/tseal.h"
+#include "shell/functionlib/gifencoder.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace qm;
+using namespace qm::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int FirstEntry = 48;
+constexpr int TextsAt = FirstEntry + 660; // counted texts of the first entry
+
+TSeal &addSeal(SealDocument &doc, TSealType type = TSealType::stEllipse)
+{
+    auto seal = doc.createSeal();
+    seal->SetZoom(doc.page().Zoom());
+    seal->SetSealType(type);
+    doc.seals().push_back(std::move(seal));
+    return *doc.seals().back();
+}
+
+void a4(SealDocument &doc)
+{
+    doc.setScreenPixelsPerMm(10);
+    doc.page().SetPageWidth(210);
+    doc.page().SetPageHeight(297);
+    doc.page().SetLeftMargin(6);
+    doc.page().SetTopMargin(6);
+}
+
+QByteArray saved(const SealDocument &doc)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    NoProgress progress;
+    const DocumentResult r = SaveDocument(buffer, doc, progress);
+    return r.ok() ? buffer.data() : QByteArray();
+}
+
+DocumentResult load(const QByteArray &bytes, SealDocument &doc)
+{
+    NoProgress progress;
+    return loadDocumentData(bytes, doc, progress);
+}
+
+QByteArray pictureBytes(const char *format)
+{
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setPixel(1, 1, qRgb(0, 0, 0));
+    if (QByteArray(format) == "GIF")
+        return encodeGif(image);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return buffer.data();
+}
+
+// A seal with a distinct non-default value in every stored field, set in record order.
+void fillEverything(TSeal &seal, TSealType type)
+{
+    int i = 0;
+    for (const SealProperty *p : sealRecordFields()) {
+        ++i;
+        switch (p->type) {
+        case SealProperty::Type::SealType:
+            p->set(seal, int(type));
+            break;
+        case SealProperty::Type::Color:
+            p->set(seal, QVariant::fromValue(uint(0x00102030 + i)));
+            break;
+        case SealProperty::Type::BrushStyle:
+            p->set(seal, int(TBrushStyle::bsSolid));
+            break;
+        case SealProperty::Type::FrameType:
+            p->set(seal, int(TFrameType::ftDiamond));
+            break;
+        case SealProperty::Type::Bool:
+            p->set(seal, !p->get(seal).toBool());
+            break;
+        case SealProperty::Type::Float:
+            p->set(seal, QVariant::fromValue(1.5f + 0.25f * float(i)));
+            break;
+        case SealProperty::Type::Int:
+            p->set(seal, 10 + i);
+            break;
+        case SealProperty::Type::FontSlot:
+            p->set(seal, Gbk::fromUnicode(u"楷体"_s));
+            break;
+        default:
+            break;
+        }
+    }
+    const QStringList texts = {u"北京市印章厂"_s, u"合同专用章"_s, u"A"_s, QString(), u"1101000012345"_s, u"emblem.gif"_s};
+    for (int t = 0; t < 6; ++t)
+        sealTextFields()[t]->set(seal, Gbk::fromUnicode(texts[t]));
+}
+
+void compareStored(const TSeal &a, const TSeal &b)
+{
+    for (const SealProperty *p : sealRecordFields())
+        QVERIFY2(p->get(a) == p->get(b), p->name);
+    for (const SealProperty *p : sealTextFields())
+        QVERIFY2(p->get(a) == p->get(b), p->name);
+    QVERIFY(a.Picture() == b.Picture());
+}
+
+// One seal with texts and a GIF picture: every part of an entry is present.
+QByteArray fullDocument()
+{
+    SealDocument doc;
+    a4(doc);
+    TSeal &seal = addSeal(doc);
+    seal.SetText(Gbk::fromUnicode(u"印章"_s));
+    seal.SetHaveImage(true);
+    seal.LoadPictureData(pictureBytes("GIF"));
+    return saved(doc);
+}
+
+} // namespace
+
+class TestDocumentFormat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void headerAndEntries()
+    {
+        SealDocument doc;
+        a4(doc);
+        for (int i = 0; i < 3; ++i)
+            addSeal(doc);
+        const QByteArray b = saved(doc);
+        // 48 bytes of header, then three entries of 660 + 6 * 4 + 1 bytes.
+        QCOMPARE(b.size(), 48 + 3 * (660 + 6 * 4 + 1));
+        QCOMPARE(b.left(4), hex("00 00 00 41"));
+        QCOMPARE(b.mid(4, 10), hex("00 00 00 00 00 00 00 D2 06 40"));  // 210
+        QCOMPARE(b.mid(14, 10), hex("00 00 00 00 00 00 80 94 07 40")); // 297
+        QCOMPARE(b.mid(24, 10), hex("00 00 00 00 00 00 00 C0 01 40")); // 6
+        QCOMPARE(b.mid(34, 10), hex("00 00 00 00 00 00 00 C0 01 40")); // 6
+        QCOMPARE(int32At(b, 44), 3);
+    }
+
+    void emptyEntry()
+    {
+        TSeal seal;
+        QByteArray entry;
+        WriteSeal(entry, seal, SealFlavour::File);
+        QCOMPARE(entry.size(), 660 + 6 * 4 + 1);
+        QCOMPARE(entry.right(25), QByteArray(25, '\0'));
+    }
+
+    void recordField_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("SealType") << u"SealType"_s << QVariant(int(TSealType::stRect)) << 0 << hex("09");
+        QTest::newRow("PenColor") << u"PenColor"_s << QVariant::fromValue(0x00FF8040u) << 1 << hex("40 80 FF 00");
+        QTest::newRow("BrushColor") << u"BrushColor"_s << QVariant::fromValue(0x00112233u) << 5 << hex("33 22 11 00");
+        QTest::newRow("BrushStyle") << u"BrushStyle"_s << QVariant(int(TBrushStyle::bsSolid)) << 9 << hex("00");
+        QTest::newRow("CodeOn") << u"CodeOn"_s << QVariant(false) << 10 << hex("00");
+        QTest::newRow("OutSide") << u"OutSide"_s << QVariant(false) << 20 << hex("00");
+        // 40 = 1.25 * 2^5: 0x42200000
+        QTest::newRow("RealWidth") << u"RealWidth"_s << QVariant(40.0f) << 21 << hex("00 00 20 42");
+        QTest::newRow("LineWidth") << u"LineWidth"_s << QVariant(0.5f) << 49 << hex("00 00 00 3F");
+        QTest::newRow("CodeHeight") << u"CodeHeight"_s << QVariant(2.0f) << 105 << hex("00 00 00 40");
+        QTest::newRow("ImageCenterY") << u"ImageCenterY"_s << QVariant(1.0f) << 197 << hex("00 00 80 3F");
+        QTest::newRow("CodeWeight") << u"CodeWeight"_s << QVariant(400) << 217 << hex("90 01 00 00");
+        QTest::newRow("LineCount") << u"LineCount"_s << QVariant(48) << 221 << hex("30 00 00 00");
+        QTest::newRow("TextAngle3") << u"TextAngle3"_s << QVariant(1200) << 237 << hex("B0 04 00 00");
+        QTest::newRow("NameSealFrameType") << u"NameSealFrameType"_s << QVariant(int(TFrameType::ftEllipse)) << 241 << hex("03");
+        QTest::newRow("LineAngle") << u"LineAngle"_s << QVariant(2400) << 242 << hex("60 09 00 00");
+        QTest::newRow("RowColCount3") << u"RowColCount3"_s << QVariant(5) << 262 << hex("05 00 00 00");
+        QTest::newRow("CodeAngle") << u"CodeAngle"_s << QVariant(900) << 274 << hex("84 03 00 00");
+        QTest::newRow("IsZhuanLunA") << u"IsZhuanLunA"_s << QVariant(true) << 278 << hex("01");
+        QTest::newRow("LineABW") << u"LineABW"_s << QVariant(0.25f) << 283 << hex("00 00 80 3E");
+        // 50 = 1.5625 * 2^5: 0x42480000; 60 = 1.875 * 2^5: 0x42700000
+        QTest::newRow("RealCenterX") << u"RealCenterX"_s << QVariant(50.0f) << 287 << hex("00 00 48 42");
+        QTest::newRow("RealCenterY") << u"RealCenterY"_s << QVariant(60.0f) << 291 << hex("00 00 70 42");
+        QTest::newRow("FontName 宋体") << u"FontName"_s << QVariant(Gbk::fromUnicode(u"宋体"_s)) << 295 << hex("CB CE CC E5 00");
+        QTest::newRow("CodeFontName 黑体") << u"CodeFontName"_s << QVariant(Gbk::fromUnicode(u"黑体"_s)) << 551 << hex("BA DA CC E5 00");
+        QTest::newRow("TextPenWidth") << u"TextPenWidth"_s << QVariant(20) << 615 << hex("14 00 00 00");
+        QTest::newRow("CodePenWidth") << u"CodePenWidth"_s << QVariant(15) << 631 << hex("0F 00 00 00");
+        QTest::newRow("CBlank") << u"CBlank"_s << QVariant(true) << 635 << hex("01");
+        QTest::newRow("Italic3") << u"Italic3"_s << QVariant(true) << 649 << hex("01");
+        QTest::newRow("RealSR") << u"RealSR"_s << QVariant(2.5f) << 650 << hex("00 00 20 40");
+        QTest::newRow("PicTransParnt") << u"PicTransParnt"_s << QVariant(false) << 658 << hex("00");
+        QTest::newRow("PicClrChange") << u"PicClrChange"_s << QVariant(false) << 659 << hex("00");
+    }
+    void recordField()
+    {
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        TSeal seal;
+        const SealProperty *p = findSealProperty(property);
+        QVERIFY(p);
+        p->set(seal, value);
+        const QByteArray record = sealRecord(seal, SealFlavour::File);
+        QCOMPARE(record.size(), 660);
+        QCOMPARE(record.mid(offset, bytes.size()), bytes);
+
+        // Read back through the setters.
+        QByteArray entry = record;
+        entry.append(QByteArray(6 * 4 + 1, '\0'));
+        SealDocument doc;
+        TSeal read;
+        BinaryReader in(entry);
+        QVERIFY(ReadSeal(in, read, doc));
+        QCOMPARE(p->get(read), p->get(seal));
+    }
+
+    void streamFlavourMovesTwoMillimetres()
+    {
+        TSeal seal;
+        seal.SetRealCenterX(50);
+        seal.SetRealCenterY(60);
+        const QByteArray file = sealRecord(seal, SealFlavour::File);
+        const QByteArray stream = sealRecord(seal, SealFlavour::Stream);
+        QCOMPARE(singleAt(file, 287), 50.0f);
+        QCOMPARE(singleAt(stream, 287), 50.0f + 2.0f);
+        QCOMPARE(singleAt(stream, 291), 60.0f + 2.0f);
+        QCOMPARE(stream.left(287), file.left(287));
+        QCOMPARE(stream.mid(295), file.mid(295));
+    }
+
+    void roundTripEveryField_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("name seal") << int(TSealType::stName22);
+        QTest::newRow("round seal") << int(TSealType::stEllipse);
+        QTest::newRow("rhomb") << int(TSealType::stRhomb);
+        QTest::newRow("text block") << int(TSealType::stHorzText);
+        QTest::newRow("cells") << int(TSealType::stCell);
+        QTest::newRow("picture element") << int(TSealType::stAnyImage);
+        QTest::newRow("horizontal line") << int(TSealType::stHorzLine);
+        QTest::newRow("vertical line") << int(TSealType::stVertLine);
+        QTest::newRow("any-angle line") << int(TSealType::stAnyAngleLine);
+        QTest::newRow("any-angle text") << int(TSealType::stAnyAngleText);
+    }
+    void roundTripEveryField()
+    {
+        QFETCH(int, type);
+        SealDocument doc;
+        a4(doc);
+        TSeal &seal = addSeal(doc);
+        fillEverything(seal, TSealType(type));
+        const QByteArray first = saved(doc);
+
+        SealDocument read;
+        read.setScreenPixelsPerMm(10);
+        QVERIFY(load(first, read).ok());
+        QCOMPARE(read.seals().size(), size_t(1));
+        compareStored(seal, *read.seals()[0]);
+        QCOMPARE(read.seals()[0]->PixelsPerMm(), 10.0f);
+        QCOMPARE(read.seals()[0]->Zoom(), 100);
+        QVERIFY(read.seals()[0]->Visible());
+        QCOMPARE(saved(read), first);
+    }
+
+    void pictureKinds_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<int>("code");
+        QTest::newRow("bitmap") << QByteArray("BMP") << 0;
+        QTest::newRow("JPEG") << QByteArray("JPG") << 1;
+        QTest::newRow("icon") << QByteArray("ICO") << 3;
+        QTest::newRow("GIF") << QByteArray("GIF") << 4;
+    }
+    void pictureKinds()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(int, code);
+        const QByteArray picture = pictureBytes(format.constData());
+        QVERIFY(!picture.isEmpty());
+        SealDocument doc;
+        a4(doc);
+        TSeal &seal = addSeal(doc);
+        seal.SetHaveImage(true);
+        QVERIFY(seal.LoadPictureData(picture));
+        const QByteArray b = saved(doc);
+        const int block = TextsAt + 6 * 4;
+        QCOMPARE(b.at(block), '\1');
+        QCOMPARE(int(uchar(b.at(block + 1))), code);
+        QCOMPARE(int64At(b, block + 2), qint64(picture.size()));
+        QCOMPARE(b.mid(block + 10), picture);
+
+        SealDocument read;
+        QVERIFY(load(b, read).ok());
+        const SealPicture &p = read.seals()[0]->Picture();
+        QCOMPARE(int(p.kind()), code);
+        QCOMPARE(p.bytes(), picture);
+        QCOMPARE(p.width(), 6);
+        QCOMPARE(p.height(), 4);
+        QVERIFY(!read.seals()[0]->PicBitmap().isNull());
+        QCOMPARE(saved(read), b);
+    }
+
+    void kindCodes()
+    {
+        QCOMPARE(int(PictureKindCode(SealPicture())), 255);
+        QVERIFY(!pictureKindFromCode(5));
+        QVERIFY(!pictureKindFromCode(255));
+        QCOMPARE(int(*pictureKindFromCode(2)), int(SealPicture::Kind::Metafile));
+    }
+
+    // Every truncation of a document is refused and leaves the target document as it was.
+    void truncatedAnywhere()
+    {
+        const QByteArray full = fullDocument();
+        for (qsizetype n = 0; n < full.size(); ++n) {
+            SealDocument doc;
+            doc.page().SetPageWidth(100);
+            const DocumentResult r = load(full.left(n), doc);
+            QVERIFY2(r.error == DocumentError::BadFormat, qPrintable(QString::number(n)));
+            QVERIFY(doc.seals().empty());
+            QCOMPARE(double(doc.page().PageWidth()), 100.0);
+        }
+        SealDocument doc;
+        QVERIFY(load(full, doc).ok());
+    }
+
+    void damaged_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray nan = hex("00 00 C0 7F");
+        QTest::newRow("huge seal count") << 44 << hex("FF FF FF 7F");
+        QTest::newRow("negative seal count") << 44 << hex("FF FF FF FF");
+        QTest::newRow("one seal more than there") << 44 << hex("02 00 00 00");
+        QTest::newRow("page width NaN") << 4 << hex("00 00 00 00 00 00 00 C0 FF 7F");
+        QTest::newRow("page width 10^6 mm") << 4 << QByteArray::fromRawData("\0\0\0\0\0\0\x40\xF4\x12\x40", 10);
+        QTest::newRow("unknown kind") << FirstEntry << hex("18");
+        QTest::newRow("unknown brush") << FirstEntry + 9 << hex("08");
+        QTest::newRow("unknown frame") << FirstEntry + 241 << hex("04");
+        QTest::newRow("RealWidth NaN") << FirstEntry + 21 << nan;
+        QTest::newRow("RealCenterX infinite") << FirstEntry + 287 << hex("00 00 80 7F");
+        QTest::newRow("3601 pattern lines") << FirstEntry + 221 << hex("11 0E 00 00");
+        QTest::newRow("-3601 pattern lines") << FirstEntry + 221 << hex("EF F1 FF FF");
+        QTest::newRow("1001 cell rows") << FirstEntry + 254 << hex("E9 03 00 00");
+        QTest::newRow("ring swept 36001 tenths") << FirstEntry + 225 << hex("A1 8C 00 00");
+        QTest::newRow("negative text length") << TextsAt << hex("FF FF FF FF");
+        QTest::newRow("text longer than the file") << TextsAt << hex("FF FF FF 7F");
+        QTest::newRow("text of 65537 bytes") << TextsAt << hex("01 00 01 00");
+        QTest::newRow("picture kind 255") << TextsAt + 4 + 4 + 20 + 1 << hex("FF");
+        QTest::newRow("picture kind 5") << TextsAt + 4 + 4 + 20 + 1 << hex("05");
+        QTest::newRow("GIF bytes called a bitmap") << TextsAt + 4 + 4 + 20 + 1 << hex("00");
+        QTest::newRow("picture longer than the file") << TextsAt + 4 + 4 + 20 + 2 << hex("00 00 00 00 00 00 00 01");
+        QTest::newRow("negative picture length") << TextsAt + 4 + 4 + 20 + 2 << hex("FF FF FF FF FF FF FF FF");
+        QTest::newRow("picture bytes damaged") << TextsAt + 4 + 4 + 20 + 10 + 6 << hex("00 00 00 00 00 00 00");
+    }
+    void damaged()
+    {
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        QByteArray b = fullDocument();
+        // The first text is 印章 (4 bytes), then five empty texts, then the picture block.
+        QCOMPARE(int32At(b, TextsAt), 4);
+        b.replace(offset, bytes.size(), bytes);
+        SealDocument doc;
+        addSeal(doc);
+        doc.page().SetPageWidth(100);
+        QCOMPARE(load(b, doc).error, DocumentError::BadFormat);
+        QCOMPARE(doc.seals().size(), size_t(1));
+        QCOMPARE(double(doc.page().PageWidth()), 100.0);
+    }
+
+    void limitsThemselvesAccepted()
+    {
+        SealDocument doc;
+        a4(doc);
+        TSeal &seal = addSeal(doc, TSealType::stCell);
+        seal.SetLineCount(3600);
+        seal.SetRowColCount(1000);
+        seal.SetRowColCount1(1000);
+        seal.SetTextAngle(-36000);
+        seal.SetText(QByteArray(64 * 1024, 'A'));
+        seal.SetRealWidth(100000);
+        SealDocument read;
+        QVERIFY(load(saved(doc), read).ok());
+        compareStored(seal, *read.seals()[0]);
+    }
+
+    void versions_data()
+    {
+        QTest::addColumn<float>("version");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("message");
+        const QString old = u".x+保存的文件，不能打开！"_s;
+        QTest::newRow("4.0") << 4.0f << int(DocumentError::OldVersion) << u"Quillmark 4"_s + old;
+        // Round half to even: 4.5 is 4, 0.4 is 0.
+        QTest::newRow("4.5") << 4.5f << int(DocumentError::OldVersion) << u"Quillmark 4"_s + old;
+        QTest::newRow("0.4") << 0.4f << int(DocumentError::OldVersion) << u"Quillmark 0"_s + old;
+        QTest::newRow("7.6 is 8") << 7.6f << int(DocumentError::None) << QString();
+        QTest::newRow("9") << 9.0f << int(DocumentError::None) << QString();
+        QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << int(DocumentError::BadFormat)
+                             << u"<v.dyz>文件不是Quillmark\r格式文档，打开失败！"_s;
+    }
+    void versions()
+    {
+        QFETCH(float, version);
+        QFETCH(int, error);
+        QFETCH(QString, message);
+        QByteArray b = fullDocument();
+        putSingle(b, 0, version);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"v.dyz"_s);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(b);
+        f.close();
+        const std::optional<float> stored = ReadFileVersion(path);
+        QVERIFY(stored);
+        QVERIFY(std::isnan(version) ? std::isnan(*stored) : *stored == version);
+        SealDocument doc;
+        NoProgress progress;
+        const DocumentResult r = OpenDocument(path, doc, progress);
+        QCOMPARE(int(r.error), error);
+        QCOMPARE(r.message(), message);
+        QCOMPARE(doc.seals().size(), size_t(r.ok() ? 1 : 0));
+    }
+
+    void openingMessages()
+    {
+        QTemporaryDir dir;
+        SealDocument doc;
+        NoProgress progress;
+        DocumentResult r = OpenDocument(dir.filePath(u"missing.dyz"_s), doc, progress);
+        QCOMPARE(r.error, DocumentError::FileNotFound);
+        QCOMPARE(r.message(), u"文件不存在！"_s);
+
+        const QString path = dir.filePath(u"印章.dyz"_s);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        // "ZZZZ" reads as a version of about 1.5e16, so the version 8 reader refuses the rest.
+        f.write("ZZZZ is no seal document");
+        f.close();
+        r = OpenDocument(path, doc, progress);
+        QCOMPARE(r.error, DocumentError::BadFormat);
+        QCOMPARE(r.message(), u"<印章.dyz>文件不是Quillmark\r格式文档，打开失败！"_s);
+        QCOMPARE(QFileInfo(path).size(), qint64(24)); // untouched
+
+        // A folder exists but is no document.
+        r = OpenDocument(dir.path(), doc, progress);
+        QCOMPARE(r.error, DocumentError::BadFormat);
+        QVERIFY(doc.seals().empty());
+    }
+
+    void marginsAfterReading()
+    {
+        SealDocument doc;
+        doc.page().SetPageWidth(210);
+        doc.page().SetLeftMargin(7);
+        doc.page().SetTopMargin(8);
+        doc.page().SetRightMargin(9);
+        doc.page().SetBottomMargin(10);
+        addSeal(doc);
+        SealDocument read;
+        QVERIFY(load(saved(doc), read).ok());
+        QCOMPARE(double(read.page().LeftMargin()), 7.0);
+        QCOMPARE(double(read.page().RightMargin()), 7.0);
+        QCOMPARE(double(read.page().TopMargin()), 8.0);
+        QCOMPARE(double(read.page().BottomMargin()), 8.0);
+    }
+
+    // A document without seals is saved as one: the old content of the file does not survive
+    // under a status that says it was saved.
+    void savingNoSeals()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"a.dyz"_s);
+        SealDocument doc;
+        a4(doc);
+        addSeal(doc);
+        NoProgress progress;
+        QVERIFY(SaveDocument(path, doc, progress).ok());
+        doc.seals().clear();
+        QVERIFY(SaveDocument(path, doc, progress).ok());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray b = f.readAll();
+        QCOMPARE(b.size(), 48);
+        QCOMPARE(int32At(b, 44), 0);
+        SealDocument read;
+        QVERIFY(OpenDocument(path, read, progress).ok());
+        QVERIFY(read.seals().empty());
+        QCOMPARE(double(read.page().PageWidth()), 210.0);
+    }
+
+    void failingSaveKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        SealDocument doc;
+        addSeal(doc);
+        RecordingProgress progress;
+        DocumentResult r = SaveDocument(dir.filePath(u"no/such/folder/a.dyz"_s), doc, progress);
+        QCOMPARE(r.error, DocumentError::WriteFailed);
+        QVERIFY(!r.message().isEmpty());
+        QCOMPARE(progress.events.last(), u"hide"_s);
+
+        QBuffer readOnly;
+        readOnly.open(QIODevice::ReadOnly);
+        QCOMPARE(SaveDocument(readOnly, doc, progress).error, DocumentError::WriteFailed);
+
+        // The previous document stays when the target cannot be replaced.
+        const QString path = dir.filePath(u"keep.dyz"_s);
+        QVERIFY(SaveDocument(path, doc, progress).ok());
+        const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        QVERIFY(QDir(dir.path()).mkdir(u"keep.dyz.d"_s));
+        QCOMPARE(SaveDocument(dir.filePath(u"keep.dyz.d"_s), doc, progress).error, DocumentError::WriteFailed);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    }
+
+    void progress()
+    {
+        SealDocument doc;
+        addSeal(doc);
+        addSeal(doc);
+        RecordingProgress save;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(SaveDocument(buffer, doc, save).ok());
+        // Maximum N + 5, position 6, one step a seal.
+        QCOMPARE(save.events, QStringList({u"show 正在保存："_s, u"max 7"_s, u"pos 6"_s, u"advance 1"_s,
+                                           u"advance 1"_s, u"hide"_s}));
+        RecordingProgress loadProgress;
+        SealDocument read;
+        QVERIFY(LoadDocument(buffer.data(), read, loadProgress).ok());
+        QCOMPARE(loadProgress.events, QStringList({u"show 正在载入："_s, u"max 7"_s, u"pos 6"_s, u"advance 1"_s,
+                                                   u"advance 1"_s, u"hide"_s}));
+        RecordingProgress failed;
+        QCOMPARE(LoadDocument(buffer.data().left(100), read, failed).error, DocumentError::BadFormat);
+        QCOMPARE(failed.events.last(), u"hide"_s);
+    }
+
+    void pasteTwice()
+    {
+        SealDocument source;
+        TSeal &seal = addSeal(source);
+        seal.SetRealCenterX(50);
+        seal.SetRealCenterY(60);
+        ClipboardStream stream;
+        CopySealsToStream({&seal}, stream);
+        // Moving the original afterwards does not move the copies.
+        seal.SetRealCenterX(80);
+
+        SealDocument target;
+        QVERIFY(PasteSealsFromStream(stream, target).ok());
+        QVERIFY(PasteSealsFromStream(stream, target).ok());
+        QCOMPARE(target.seals().size(), size_t(2));
+        QCOMPARE(target.selection().size(), size_t(2));
+        for (const auto &s : target.seals()) {
+            QCOMPARE(s->RealCenterX(), 52.0f);
+            QCOMPARE(s->RealCenterY(), 62.0f);
+            QVERIFY(s->Visible());
+        }
+        QCOMPARE(int32At(stream.data(), 0), 1);
+    }
+
+    void clipboardEdges()
+    {
+        ClipboardStream stream;
+        SealDocument doc;
+        QVERIFY(PasteSealsFromStream(stream, doc).ok());
+        QVERIFY(doc.seals().empty());
+
+        TSeal &seal = addSeal(doc);
+        CopySealsToStream({&seal}, stream);
+        const QByteArray copied = stream.data();
+        CopySealsToStream({}, stream);
+        QCOMPARE(stream.data(), copied);
+
+        ClipboardStream damaged;
+        damaged.setData(copied.left(copied.size() - 1));
+        QCOMPARE(PasteSealsFromStream(damaged, doc).error, DocumentError::BadFormat);
+        QCOMPARE(doc.seals().size(), size_t(1));
+        QVERIFY(doc.selection().empty());
+    }
+};
+
+QTEST_MAIN(TestDocumentFormat)
+#include "tst_documentformat.moc"
