@@ -79,9 +79,8 @@ TArrayPoints oval(int W, int H, bool outSide, bool inSide, bool atTop, int lineA
     const long double ao = (W - static_cast<long double>(lo)) / 2, bo = (H - static_cast<long double>(lo)) / 2;
     const long double ai = (W - 2.0L * p + li) / 2, bi = (H - 2.0L * p + li) / 2;
 
-    int sweep = lineAngle;
-    while (sweep > 3600)
-        sweep -= 3600;
+    // A sweep beyond a full turn wraps; computed directly so that a hostile value costs no loop.
+    const int sweep = lineAngle > 3600 ? (lineAngle - 1) % 3600 + 1 : lineAngle;
     // Opposite the code: over the top when the code is at the bottom.
     const int middle = atTop ? 900 : 2700;
     const int start = Round(middle - sweep / 2.0L);

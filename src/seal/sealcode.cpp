@@ -77,9 +77,8 @@ void drawOvalCode(Surface &surface, int x0, int y0, const CodeStyle &c, int swee
     }
     if (std::min(ew, eh) <= 0)
         return;
-    int sweep = sweepTenths;
-    while (sweep > 3600)
-        sweep -= 3600;
+    // A sweep beyond a full turn wraps; computed directly so that a hostile value costs no loop.
+    const int sweep = sweepTenths > 3600 ? (sweepTenths - 1) % 3600 + 1 : sweepTenths;
     const int n = int(c.text.size());
     const int middle = c.atTop ? 900 : 2700;
     const int start = Round(middle - sweep / 2.0L);
