@@ -1,5 +1,6 @@
 // quillmark-cli: seals from the command line, without a window.
 
+#include "rendercommand.h"
 #include "tracecommand.h"
 
 #include <QGuiApplication>
@@ -20,6 +21,7 @@ struct Command {
 // One line per command.
 const Command commands[] = {
     {"trace", qm::cli::runTrace, "trace FILE.json [--ppm P] [--zoom Z] [--seal I] [--black]"},
+    {"render", qm::cli::runRender, "render FILE -o OUT.EXT [--ppm P | --dpi D] [--mirror] [--seals I,J,...]"},
 };
 
 void usage()

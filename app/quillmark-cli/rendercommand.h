@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+namespace qm::cli {
+
+// Exports seals of a document or JSON file as a picture. Returns the exit status: 0 written,
+// 1 refused or failed (the user's message on stderr), 2 bad arguments.
+int runRender(const QStringList &args);
+
+} // namespace qm::cli
