@@ -1,0 +1,187 @@
+#include "documenttesting.h"
+
+#include "document/documentfile.h"
+#include "document/sealdocument.h"
+#include "seal/gbk.h"
+#include "seal/tseal.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qm;
+using namespace qm::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A legacy record of a rectangular seal 40 x 20 mm whose top-left corner is at (10, 5) mm.
+QByteArray legacyRecord(int size)
+{
+    QByteArray r(size, '\0');
+    r[0] = char(TSealType::stRect);
+    putInt32(r, 1, 0x00FF0000); // PenColor, blue
+    r[5] = char(TBrushStyle::bsClear);
+    r[6] = 1;                   // CodeOn
+    putSingle(r, 21 - 4, 40);   // RealWidth
+    putSingle(r, 25 - 4, 20);   // RealHeight
+    putSingle(r, 69 - 4, 5);    // TextWidth
+    putInt32(r, 201 - 4, 400);  // TextWeight
+    putInt32(r, 225 - 4, 2400); // TextAngle
+    putInt32(r, 237 - 4, 1200); // TextAngle3, the last field moved by 4
+    putInt32(r, 237, 0x7FFFFFFF); // the four ignored bytes
+    putInt32(r, 242, 3000);     // LineAngle
+    putSingle(r, 287, 10);      // left edge
+    putSingle(r, 291, 5);       // top edge
+    if (size >= 615)
+        r.replace(295, 5, hex("BA DA CC E5 00")); // FontName 黑体
+    if (size >= 635)
+        putInt32(r, 615, 30); // TextPenWidth
+    return r;
+}
+
+QByteArray legacyDocument(float version, int recordSize, const QByteArray &image = {})
+{
+    QByteArray b(28, '\0');
+    putSingle(b, 0, version);
+    b.replace(4, 10, hex("00 00 00 00 00 00 00 D2 06 40"));  // 210
+    b.replace(14, 10, hex("00 00 00 00 00 00 80 94 07 40")); // 297
+    putInt32(b, 24, 1);
+    b.append(legacyRecord(recordSize));
+    const QList<QByteArray> texts = {"AB", {}, {}, {}, "007", image};
+    for (const QByteArray &t : texts) {
+        QByteArray n(4, '\0');
+        putInt32(n, 0, qint32(t.size()));
+        b.append(n).append(t);
+    }
+    return b;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestLegacyDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void versions_data()
+    {
+        QTest::addColumn<float>("version");
+        QTest::addColumn<int>("recordSize");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("textPenWidth");
+        QTest::newRow("5") << 5.0f << 295 << u"宋体"_s << 0;
+        QTest::newRow("6") << 6.0f << 615 << u"黑体"_s << 0;
+        QTest::newRow("5.5 rounds to 6") << 5.5f << 615 << u"黑体"_s << 0;
+        QTest::newRow("7") << 7.0f << 635 << u"黑体"_s << 30;
+    }
+    void versions()
+    {
+        QFETCH(float, version);
+        QFETCH(int, recordSize);
+        QFETCH(QString, face);
+        QFETCH(int, textPenWidth);
+        SealDocument doc;
+        doc.setScreenPixelsPerMm(10);
+        doc.page().SetLeftMargin(1);
+        NoProgress progress;
+        QVERIFY(loadDocumentData(legacyDocument(version, recordSize), doc, progress).ok());
+        QCOMPARE(double(doc.page().PageWidth()), 210.0);
+        QCOMPARE(double(doc.page().PageHeight()), 297.0);
+        QCOMPARE(double(doc.page().LeftMargin()), 6.0);
+        QCOMPARE(double(doc.page().RightMargin()), 6.0);
+        QCOMPARE(double(doc.page().TopMargin()), 6.0);
+        QCOMPARE(double(doc.page().BottomMargin()), 6.0);
+        QCOMPARE(doc.seals().size(), size_t(1));
+        const TSeal &s = *doc.seals()[0];
+        QCOMPARE(s.SealType(), TSealType::stRect);
+        QCOMPARE(s.PenColor(), 0x00FF0000u);
+        QCOMPARE(s.BrushColor(), 0x00FF0000u); // follows PenColor; the record has none
+        QCOMPARE(s.RealWidth(), 40.0f);
+        QCOMPARE(s.RealHeight(), 20.0f);
+        QCOMPARE(s.TextWidth(), 5.0f);
+        QCOMPARE(s.TextWeight(), 400);
+        QCOMPARE(s.TextAngle(), 2400);
+        QCOMPARE(s.TextAngle3(), 1200);
+        QCOMPARE(s.NameSealFrameType(), TFrameType::ftRectangle); // the ignored bytes stay ignored
+        // Centre = RealWidth / 2 + left edge = 40 / 2 + 10; RealHeight / 2 + top edge = 20 / 2 + 5.
+        QCOMPARE(s.RealCenterX(), 30.0f);
+        QCOMPARE(s.RealCenterY(), 15.0f);
+        QCOMPARE(Gbk::toUnicode(fontSlotName(s.FontName())), face);
+        QCOMPARE(s.TextPenWidth(), textPenWidth);
+        QVERIFY(!s.PicClrChange());
+        QVERIFY(s.PicTransParnt());
+        QVERIFY(!s.CBlank());
+        QCOMPARE(s.RealSR(), 0.0f);
+        QCOMPARE(s.Text(), QByteArray("AB"));
+        QCOMPARE(s.Code(), QByteArray("007"));
+        QCOMPARE(s.Zoom(), 100);
+        QVERIFY(s.Visible());
+    }
+
+    void truncatedOrOverCounted()
+    {
+        const QByteArray full = legacyDocument(7, 635);
+        NoProgress progress;
+        for (qsizetype n = 0; n < full.size(); n += 7) {
+            SealDocument doc;
+            QCOMPARE(loadDocumentData(full.left(n), doc, progress).error, DocumentError::BadFormat);
+            QVERIFY(doc.seals().empty());
+        }
+        QByteArray twice = full;
+        putInt32(twice, 24, 2);
+        SealDocument doc;
+        QCOMPARE(loadDocumentData(twice, doc, progress).error, DocumentError::BadFormat);
+        QVERIFY(doc.seals().empty());
+    }
+
+    void pictureFromImagePath_data()
+    {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("relative to the document") << u"emblem.bmp"_s << true;
+        QTest::newRow("absolute") << u"ABS/emblem.bmp"_s << true;
+        QTest::newRow("not a picture") << u"notes.txt"_s << false;
+        QTest::newRow("a folder") << u"sub"_s << false;
+        QTest::newRow("missing") << u"gone.bmp"_s << false;
+        QTest::newRow("Windows path") << u"C:\\印章\\emblem.bmp"_s << false;
+    }
+    void pictureFromImagePath()
+    {
+        QFETCH(QString, image);
+        QFETCH(bool, loaded);
+        QTemporaryDir dir;
+        QImage picture(5, 3, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        QVERIFY(picture.save(dir.filePath(u"emblem.bmp"_s), "BMP"));
+        writeFile(dir.filePath(u"notes.txt"_s), "no picture here");
+        QVERIFY(QDir(dir.path()).mkdir(u"sub"_s));
+        image.replace(u"ABS"_s, dir.path());
+
+        const QString path = dir.filePath(u"old.dyz"_s);
+        writeFile(path, legacyDocument(7, 635, Gbk::fromUnicode(image)));
+        SealDocument doc;
+        NoProgress progress;
+        QVERIFY(OpenDocument(path, doc, progress).ok());
+        const TSeal &s = *doc.seals()[0];
+        QCOMPARE(s.Picture().hasGraphic(), loaded);
+        QCOMPARE(s.Image(), Gbk::fromUnicode(image)); // the text itself is kept
+        if (loaded) {
+            QCOMPARE(s.Picture().kind(), SealPicture::Kind::Bitmap);
+            QCOMPARE(s.Picture().width(), 5);
+        }
+    }
+};
+
+QTEST_MAIN(TestLegacyDocument)
+#include "tst_legacydocument.moc"
