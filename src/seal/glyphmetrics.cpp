@@ -2,6 +2,7 @@
 
 #include "seal/fontsubstitution.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
 
@@ -33,6 +34,19 @@ FaceMetrics faceMetrics(const QFont &font)
     return m;
 }
 
+bool hasBoldStyle(const QString &family)
+{
+    static QHash<QString, bool> cache;
+    auto it = cache.constFind(family);
+    if (it != cache.constEnd())
+        return it.value();
+    bool bold = false;
+    for (const QString &style : QFontDatabase::styles(family))
+        bold = bold || QFontDatabase::weight(family, style) >= QFont::DemiBold;
+    cache.insert(family, bold);
+    return bold;
+}
+
 } // namespace
 
 GlyphMetrics GlyphMetrics::forFont(const LogicalFont &f)
@@ -49,6 +63,9 @@ GlyphMetrics GlyphMetrics::forFont(const LogicalFont &f)
     const int height = std::abs(f.height);
     g.scaleY = height == 0 ? 0.0 : height / (m.ascent + m.descent);
     g.scaleX = f.width == 0 ? g.scaleY : std::abs(f.width) / m.halfEm;
+    // The CJK faces installed here mostly come in one weight; seal texts are bold by default.
+    if (f.weight >= QFont::DemiBold && !hasBoldStyle(g.font.family()))
+        g.emboldenWidth = ReferencePixelSize / 24.0;
     return g;
 }
 

@@ -14,6 +14,9 @@ struct GlyphMetrics {
     qreal ascent = 0;    // reference units
     qreal scaleX = 1;
     qreal scaleY = 1;
+    // The face has no bold of its own: bold text is widened by a stroke of this many reference
+    // units around its outline (0 when not needed), as the platform's synthetic bold does.
+    qreal emboldenWidth = 0;
 
     static constexpr int ReferencePixelSize = 256;
     static GlyphMetrics forFont(const LogicalFont &f);

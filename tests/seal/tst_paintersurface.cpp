@@ -262,6 +262,19 @@ private slots:
         QVERIFY(red);
     }
 
+    void boldIsHeavierThanRegular()
+    {
+        // Most installed CJK faces have one weight; bold must still show as bold.
+        auto draw = [](int weight) {
+            Canvas c(120, 120);
+            c.surface->setFont(CreateGlyphFont(100, 50, false, 0, weight, false, "\xCB\xCE\xCC\xE5"));
+            c.surface->setFontColor(clBlack);
+            c.surface->textOut(10, 10, u"国"_s);
+            return inkCount(c.done());
+        };
+        QVERIFY(draw(700) > draw(400) * 1.2);
+    }
+
     void hollowGlyphIsOnlyAnOutline()
     {
         auto draw = [](bool blank) {
