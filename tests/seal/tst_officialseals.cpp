@@ -1,0 +1,453 @@
+// Frames and pattern lines of seals: the recorded outlines and bands with their pens and
+// brushes, the lines left out under a code on the frame, and what only pixels show.
+
+#include "seal/officialseals.h"
+#include "seal/paintersurface.h"
+#include "seal/recordingsurface.h"
+#include "seal/tseal.h"
+
+#include <QPainter>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace qm;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// 10 px/mm at 100 %: a 40 mm seal is 400 px, the default 1.2 mm frame 12 px.
+void setUp(TSeal &s, TSealType type, float w = 40, float h = 40)
+{
+    s.SetPixelsPerMm(10);
+    s.SetZoom(100);
+    s.SetSealType(type);
+    s.SetRealWidth(w);
+    s.SetRealHeight(h);
+}
+
+QString describe(const TraceOp &op)
+{
+    QString s = op.op;
+    for (int a : op.args)
+        s += u' ' + QString::number(a);
+    for (const QPoint &p : op.points)
+        s += u" (%1,%2)"_s.arg(p.x()).arg(p.y());
+    return s + u" pen "_s + QString::number(op.penWidth);
+}
+
+QStringList describeAll(const QList<TraceOp> &ops)
+{
+    QStringList out;
+    for (const TraceOp &op : ops)
+        out << describe(op);
+    return out;
+}
+
+QString point(const QPoint &p)
+{
+    return u"(%1,%2)"_s.arg(p.x()).arg(p.y());
+}
+
+// The corners of a band's polygons, without their order or repeats: how a band is split into
+// polygons is free, where its corners lie is not.
+QStringList corners(const QList<TraceOp> &polygons)
+{
+    QStringList out;
+    for (const TraceOp &op : polygons)
+        for (const QPoint &p : op.points)
+            out << point(p);
+    out.sort();
+    out.removeDuplicates();
+    return out;
+}
+
+QStringList sorted(QStringList l)
+{
+    l.sort();
+    return l;
+}
+
+constexpr QRgb Red = 0xFFFF0000;
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Grey = 0xFF808080;
+
+// The seal painted at (10, 10) on an aliased image of the given ground.
+QImage paint(TSeal &seal, QRgb ground)
+{
+    QImage image(420, 420, QImage::Format_RGB32);
+    image.fill(ground);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    PainterSurface surface(&painter);
+    seal.DrawSeal(10, 10, surface, clRed, clRed, seal.BrushStyle());
+    painter.end();
+    return image;
+}
+
+} // namespace
+
+class TestOfficialSeals : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outlineFrames_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<float>("penWidth");
+        QTest::addColumn<float>("penWidth1");
+        QTest::addColumn<float>("penWidth2");
+        QTest::addColumn<QStringList>("expected");
+
+        const int rect = int(TSealType::stRect);
+        const int ftRect = int(TFrameType::ftRectangle);
+        // Main frame: left = Round(12 / 2) = 6, right = 6 + 400 - 12 = 394. Lining (4 px, gap 8):
+        // left = Round(12 + 8 + 4 / 2) = 22, right = 22 + 400 - 2 (12 + 8) - 4 = 378. Inner frame (5 px,
+        // gap 80): left = Round(12 + 80 + 5 / 2) = Round(94.5) = 94, right = 94 + 400 - 2 (12 + 80) - 5 = 305.
+        QTest::newRow("rectangle, lining, inner frame")
+            << rect << ftRect << 1.2f << 0.4f << 0.5f
+            << QStringList{u"Rectangle 6 6 394 394 pen 12"_s, u"Rectangle 22 22 378 378 pen 4"_s,
+                           u"Rectangle 94 94 305 305 pen 5"_s};
+        QTest::newRow("zero width still draws the thinnest frame")
+            << rect << ftRect << 0.0f << 0.0f << 0.0f << QStringList{u"Rectangle 0 0 400 400 pen 0"_s};
+        QTest::newRow("zero lining and inner widths draw neither")
+            << rect << ftRect << 1.2f << 0.0f << 0.0f << QStringList{u"Rectangle 6 6 394 394 pen 12"_s};
+        // RealSR 3 mm: rounding ellipses of 30 x 30 for every outline.
+        QTest::newRow("rounded corners") << int(TSealType::stName22) << int(TFrameType::ftRoundRect) << 1.2f << 0.4f
+                                         << 0.0f
+                                         << QStringList{u"RoundRect 6 6 394 394 30 30 pen 12"_s,
+                                                        u"RoundRect 22 22 378 378 30 30 pen 4"_s};
+        // Corners cut by 30 along each side of the box 6 ... 394.
+        QTest::newRow("cut corners") << rect << int(TFrameType::ftDiamond) << 1.2f << 0.0f << 0.0f
+                                     << QStringList{u"Polygon (36,6) (364,6) (394,36) (394,364) (364,394) (36,394) "
+                                                    u"(6,364) (6,36) pen 12"_s};
+        QTest::newRow("official oval") << int(TSealType::stEllipse) << ftRect << 1.2f << 0.4f << 0.0f
+                                       << QStringList{u"Ellipse 6 6 394 394 pen 12"_s, u"Ellipse 22 22 378 378 pen 4"_s};
+        QTest::newRow("name seal with an oval frame") << int(TSealType::stName4) << int(TFrameType::ftEllipse) << 1.2f
+                                                      << 0.0f << 0.0f << QStringList{u"Ellipse 6 6 394 394 pen 12"_s};
+    }
+    void outlineFrames()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, shape);
+        QFETCH(float, penWidth);
+        QFETCH(float, penWidth1);
+        QFETCH(float, penWidth2);
+        QFETCH(QStringList, expected);
+
+        TSeal seal;
+        setUp(seal, TSealType(kind));
+        seal.SetNameSealFrameType(TFrameType(shape));
+        seal.SetPenWidth(penWidth);
+        seal.SetPenWidth1(penWidth1);
+        seal.SetPenWidth2(penWidth2);
+        seal.SetRealSR(3);
+        RecordingSurface rec;
+        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        QCOMPARE(describeAll(rec.ops()), expected);
+        for (const TraceOp &op : rec.ops()) {
+            QCOMPARE(op.penColor, clRed);
+            QCOMPARE(op.brushStyle, SurfaceBrush::Clear); // a positive frame is never filled
+        }
+    }
+
+    void negativeFrameFilledInnerLinesWhite()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stRect);
+        seal.SetPenWidth1(0.4f);
+        seal.SetLineCount(8);
+        seal.SetLineType(true);
+        RecordingSurface rec;
+        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
+
+        const QList<TraceOp> boxes = rec.ops(u"Rectangle"_s);
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes[0].penColor, clRed);
+        QCOMPARE(boxes[0].brushStyle, SurfaceBrush::Solid);
+        QCOMPARE(boxes[0].brushColor, clRed);
+        QCOMPARE(boxes[1].penColor, clWhite);
+        QCOMPARE(boxes[1].brushStyle, SurfaceBrush::Clear);
+        const QList<TraceOp> lines = rec.ops(u"LineTo"_s);
+        QCOMPARE(lines.size(), 8);
+        for (const TraceOp &op : lines)
+            QCOMPARE(op.penColor, clWhite);
+    }
+
+    void triangleBands_data()
+    {
+        QTest::addColumn<int>("brushStyle");
+        QTest::addColumn<TColor>("liningColour");
+        QTest::newRow("positive") << int(TBrushStyle::bsClear) << clRed;
+        QTest::newRow("negative") << int(TBrushStyle::bsSolid) << clWhite;
+    }
+    void triangleBands()
+    {
+        QFETCH(int, brushStyle);
+        QFETCH(TColor, liningColour);
+        TSeal seal;
+        setUp(seal, TSealType::stTriangle, 40, 30);
+        seal.SetPenWidth1(0.4f);
+        RecordingSurface rec;
+        DrawFrame(seal, rec, 0, 0, TBrushStyle(brushStyle), clRed);
+
+        // θ = atan(400 / 600): kx = cot(45° - θ / 2) = 1.86852, ky = 1 / sin θ = 1.80278.
+        // Main band e 12: Round(12 kx) = 22, Round(12 ky) = 22; I1 = (22 - 1, 12 - 1),
+        // I2 = (400 - 22 - 1, 11), I3 = (Round(200 - 1), 300 - 22 - 1).
+        const QStringList mainBand = sorted({u"(0,0)"_s, u"(399,0)"_s, u"(199,299)"_s, u"(21,11)"_s, u"(377,11)"_s,
+                                             u"(199,277)"_s});
+        // Lining gap 8: Round(8 kx) = 15, Round(8 ky) = 14 -> (36,19), (362,19), (199,263);
+        // width 4: Round(4 kx) = 7, Round(4 ky) = 7 -> (43,23), (355,23), (199,256).
+        const QStringList liningBand = sorted({u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s, u"(43,23)"_s,
+                                               u"(355,23)"_s, u"(199,256)"_s});
+        QList<TraceOp> polygons = rec.ops(u"Polygon"_s);
+        const bool negative = TBrushStyle(brushStyle) == TBrushStyle::bsSolid;
+        QCOMPARE(polygons.size(), negative ? 5 : 4);
+        QCOMPARE(corners(polygons.mid(0, 2)), mainBand);
+        if (negative) {
+            // The inside of the main band filled with ink before the lining turns white.
+            QCOMPARE(corners({polygons[2]}), sorted({u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s}));
+            QCOMPARE(polygons[2].brushColor, clRed);
+            polygons.removeAt(2);
+        }
+        QCOMPARE(corners(polygons.mid(2, 2)), liningBand);
+        for (qsizetype i = 0; i < polygons.size(); ++i) {
+            const TColor colour = i < 2 ? clRed : liningColour;
+            QCOMPARE(polygons[i].penWidth, 1);
+            QCOMPARE(polygons[i].penColor, colour);
+            QCOMPARE(polygons[i].brushColor, colour);
+            QCOMPARE(polygons[i].brushStyle, SurfaceBrush::Solid);
+        }
+    }
+
+    void rhombBands()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stRhomb, 40, 30);
+        seal.SetPenWidth1(0.4f);
+        RecordingSurface rec;
+        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
+
+        // α = atan(400 / 300): sin α = 0.8, cos α = 0.6. Outer top (Round(200 - 1), 0), left (0, Round(150 - 1)),
+        // bottom (199, 299), right (399, 149); the main band (12) moves them by 12 / 0.8 = 15 and 12 / 0.6 = 20.
+        const QList<TraceOp> polygons = rec.ops(u"Polygon"_s);
+        QCOMPARE(polygons.size(), 5);
+        QCOMPARE(corners(polygons.mid(0, 2)),
+                 sorted({u"(199,0)"_s, u"(0,149)"_s, u"(199,299)"_s, u"(399,149)"_s, u"(199,15)"_s, u"(20,149)"_s,
+                         u"(199,284)"_s, u"(379,149)"_s}));
+        QCOMPARE(corners({polygons[2]}), sorted({u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s}));
+        QCOMPARE(polygons[2].brushColor, clRed);
+        // Lining gap 8: 8 / 0.8 = 10, Round(8 / 0.6) = 13; width 4: 4 / 0.8 = 5, Round(4 / 0.6) = 7.
+        QCOMPARE(corners(polygons.mid(3, 2)),
+                 sorted({u"(199,25)"_s, u"(33,149)"_s, u"(199,274)"_s, u"(366,149)"_s, u"(199,30)"_s, u"(40,149)"_s,
+                         u"(199,269)"_s, u"(359,149)"_s}));
+        QCOMPARE(polygons[3].brushColor, clWhite);
+        QCOMPARE(polygons[4].penColor, clWhite);
+    }
+
+    void emptyBandFramesDrawNothing_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("triangle") << int(TSealType::stTriangle);
+        QTest::newRow("rhomb") << int(TSealType::stRhomb);
+    }
+    void emptyBandFramesDrawNothing()
+    {
+        QFETCH(int, kind);
+        TSeal seal;
+        setUp(seal, TSealType(kind), 0, 30);
+        seal.SetLineCount(6);
+        RecordingSurface rec;
+        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
+        QVERIFY(rec.ops().isEmpty());
+    }
+
+    void linesUnderTheCode_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<bool>("codeOn");
+        QTest::addColumn<bool>("codeAtTop");
+        QTest::addColumn<QList<int>>("drawn");
+
+        const int rect = int(TSealType::stRect);
+        // 8 lines on a square: 0, 2, 4, 6 at the corners, 1, 3, 5, 7 in the middle of the sides.
+        // Top code: lines 1 ... 8 div 4 - 1 = 1; bottom code: 8 div 2 + 1 ... 8 - 8 div 4 - 1 = 5.
+        QTest::newRow("code on the top band") << rect << 40.f << 8 << QByteArray("12345") << true << true
+                                              << QList<int>{0, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("code on the bottom band") << rect << 40.f << 8 << QByteArray("12345") << true << false
+                                                 << QList<int>{0, 1, 2, 3, 4, 6, 7};
+        QTest::newRow("code inside the frame") << rect << 40.f << 8 << QByteArray("12345") << false << true
+                                               << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("no code") << rect << 40.f << 8 << QByteArray() << true << true
+                                 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        // 400 x 300, 7 lines: (7 · 400) div (400 + 600) + 1 = 3 top lines left out, wherever the code is set.
+        QTest::newRow("triangle") << int(TSealType::stTriangle) << 30.f << 7 << QByteArray("12345") << true << false
+                                  << QList<int>{3, 4, 5, 6};
+        // Every fourth line runs across the upper-left side, where the rhomb's code is.
+        QTest::newRow("rhomb") << int(TSealType::stRhomb) << 30.f << 6 << QByteArray("12345") << true << false
+                               << QList<int>{1, 2, 3, 5};
+        QTest::newRow("oval: lines already opposite the code")
+            << int(TSealType::stEllipse) << 40.f << 6 << QByteArray("12345") << true << false
+            << QList<int>{0, 1, 2, 3, 4, 5};
+    }
+    void linesUnderTheCode()
+    {
+        QFETCH(int, kind);
+        QFETCH(float, height);
+        QFETCH(int, count);
+        QFETCH(QByteArray, code);
+        QFETCH(bool, codeOn);
+        QFETCH(bool, codeAtTop);
+        QFETCH(QList<int>, drawn);
+
+        TSeal seal;
+        setUp(seal, TSealType(kind), 40, height);
+        seal.SetLineCount(count);
+        seal.SetLineType(true);
+        seal.SetCode(code);
+        seal.SetCodeOn(codeOn);
+        seal.SetCodeTopOrDown(codeAtTop);
+        RecordingSurface rec;
+        DrawPatternLines(seal, rec, 30, 50, TBrushStyle::bsClear, clRed);
+
+        QStringList expected;
+        for (int i : drawn) {
+            const QPoint a = seal.LinePoints()[i] + QPoint(30, 50);
+            const QPoint b = seal.LinePoints()[count + i] + QPoint(30, 50);
+            expected << u"MoveTo %1 %2 pen 1"_s.arg(a.x()).arg(a.y()) << u"LineTo %1 %2 pen 1"_s.arg(b.x()).arg(b.y());
+        }
+        QCOMPARE(describeAll(rec.ops()), expected);
+    }
+
+    void patternLineStrokes_data()
+    {
+        QTest::addColumn<bool>("straight");
+        QTest::addColumn<QStringList>("expected");
+        // 8 lines on a 400 px square, p 12: f = (1600 + 8) / 8 = 201 and fi = (1600 - 96 - 8) / 8 = 187.
+        // Line 0 runs from the corner (-1, -1) to (12 + 1, 12 + 1); line 7 from (-1, 401 - 201) to
+        // (13, 400 - 12 + 1 - 187) = (13, 202). Drawn at (30, 50).
+        QTest::newRow("straight") << true
+                                  << QStringList{u"MoveTo 29 49 pen 1"_s, u"LineTo 43 63 pen 1"_s,
+                                                 u"MoveTo 29 250 pen 1"_s, u"LineTo 43 252 pen 1"_s};
+        // d = 12 div 2 = 6: the first half bends A + (d, d), B - (d, d), the second half A - (d, d), B + (d, d).
+        QTest::newRow("curved") << false
+                                << QStringList{u"PolyBezier (29,49) (35,55) (37,57) (43,63) pen 1"_s,
+                                               u"PolyBezier (29,250) (23,244) (49,258) (43,252) pen 1"_s};
+    }
+    void patternLineStrokes()
+    {
+        QFETCH(bool, straight);
+        QFETCH(QStringList, expected);
+        TSeal seal;
+        setUp(seal, TSealType::stRect);
+        seal.SetLineCount(8);
+        seal.SetLineType(straight);
+        RecordingSurface rec;
+        DrawPatternLines(seal, rec, 30, 50, TBrushStyle::bsClear, clRed);
+        QStringList ops = describeAll(rec.ops());
+        QCOMPARE(ops.size(), straight ? 16 : 8);
+        const qsizetype perLine = straight ? 2 : 1;
+        QCOMPARE(ops.mid(0, perLine) + ops.mid(7 * perLine, perLine), expected);
+        for (const TraceOp &op : rec.ops()) {
+            QCOMPARE(op.penColor, clWhite);
+            QCOMPARE(op.brushStyle, SurfaceBrush::Clear);
+        }
+    }
+
+    void curvedLineBends_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QPoint>("c1");
+        QTest::addColumn<QPoint>("c2");
+        const int oval = int(TSealType::stEllipse);
+        const int triangle = int(TSealType::stTriangle);
+        const int rhomb = int(TSealType::stRhomb);
+        // Oval and triangle d = 12 div 3 = 4; rhomb d = Round(12 / (4 sin 45°)) = Round(4.24) = 4.
+        QTest::newRow("oval, first half") << oval << 0 << QPoint(4, -4) << QPoint(-4, 4);
+        QTest::newRow("oval, second half") << oval << 5 << QPoint(4, -4) << QPoint(4, -4);
+        QTest::newRow("triangle, first two thirds") << triangle << 3 << QPoint(4, 4) << QPoint(-4, -4);
+        QTest::newRow("triangle, last third") << triangle << 4 << QPoint(-4, 4) << QPoint(4, -4);
+        QTest::newRow("rhomb, even") << rhomb << 2 << QPoint(4, 4) << QPoint(-4, -4);
+        QTest::newRow("rhomb, odd") << rhomb << 5 << QPoint(-4, 4) << QPoint(4, -4);
+    }
+    void curvedLineBends()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, line);
+        QFETCH(QPoint, c1);
+        QFETCH(QPoint, c2);
+        TSeal seal;
+        setUp(seal, TSealType(kind));
+        seal.SetLineCount(6);
+        RecordingSurface rec;
+        DrawPatternLines(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        const QList<TraceOp> curves = rec.ops(u"PolyBezier"_s);
+        QCOMPARE(curves.size(), 6);
+        const QPoint a = seal.LinePoints()[line];
+        const QPoint b = seal.LinePoints()[6 + line];
+        QCOMPARE(curves[line].points, (QList<QPoint>{a, a + c1, b + c2, b}));
+    }
+
+    // Only pixels show the ink ground of a negative seal with its white lining and lines cut out.
+    void negativeSealPixels()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stRect);
+        seal.SetBrushStyle(TBrushStyle::bsSolid);
+        seal.SetPenWidth1(0.4f); // the 4 px lining runs over x = 20 ... 23
+        seal.SetLineCount(8);
+        seal.SetLineType(true);
+        const QImage image = paint(seal, Grey);
+
+        QCOMPARE(image.pixel(5, 150), Grey);            // outside the seal
+        QCOMPARE(image.pixel(10 + 3, 150), Red);        // main frame band
+        QCOMPARE(image.pixel(10 + 16, 150), Red);       // between frame and lining: the filled ground
+        QCOMPARE(image.pixel(10 + 21, 150), White);     // the lining, cut out
+        QCOMPARE(image.pixel(210, 210), Red);           // the centre
+        QCOMPARE(image.pixel(10 + 200, 10 + 6), White); // line 1 across the top band at x = 200
+    }
+
+    // Line 1 crosses the top band at x = 200 whatever the insets: f = (1600 - 8 so) / 8 puts its outer
+    // end at 201 - 1 (so = -1) or 197 + 3 (so = 12 / 4), and likewise its inner end. The band covers
+    // rows 0 ... 11; row 1 shows whether the outer edge is broken, row 10 the inner edge.
+    void patternLinesNotchTheFrame_data()
+    {
+        QTest::addColumn<bool>("outSide");
+        QTest::addColumn<bool>("inSide");
+        QTest::addColumn<QRgb>("outerEdge");
+        QTest::addColumn<QRgb>("innerEdge");
+        QTest::newRow("both edges broken") << true << true << White << White;
+        QTest::newRow("outer edge only") << true << false << White << Red;
+        QTest::newRow("inner edge only") << false << true << Red << White;
+        QTest::newRow("inside the band") << false << false << Red << Red;
+    }
+    void patternLinesNotchTheFrame()
+    {
+        QFETCH(bool, outSide);
+        QFETCH(bool, inSide);
+        QFETCH(QRgb, outerEdge);
+        QFETCH(QRgb, innerEdge);
+        TSeal seal;
+        setUp(seal, TSealType::stRect);
+        seal.SetLineCount(8);
+        seal.SetLineType(true);
+        seal.SetOutSide(outSide);
+        seal.SetInSide(inSide);
+        const QImage image = paint(seal, White);
+
+        QCOMPARE(image.pixel(10 + 100, 10 + 1), Red); // the band away from any line
+        QCOMPARE(image.pixel(10 + 100, 10 + 10), Red);
+        QCOMPARE(image.pixel(10 + 200, 10 + 1), outerEdge);
+        QCOMPARE(image.pixel(10 + 200, 10 + 10), innerEdge);
+        QCOMPARE(image.pixel(10 + 200, 10 - 3), White); // never beyond one pixel out
+    }
+};
+
+QTEST_MAIN(TestOfficialSeals)
+#include "tst_officialseals.moc"
