@@ -175,7 +175,7 @@ void DrawCells(Surface &surface, int ox, int oy, int linePen, int framePen, int 
     if (std::min(rows, columns) < 2)
         return;
     surface.setPenWidth(linePen);
-    const long double e = framePen - Round(linePen / 2.0L);
+    const long double e = ld(framePen) - Round(linePen / 2.0L);
     const long double cw = (ld(W) - 2 * ld(framePen) + linePen) / columns;
     const long double rh = (ld(H) - 2 * ld(framePen) + linePen) / rows;
     const int yTop = Round(oy + e), yBottom = Round(oy + ld(H) - e);

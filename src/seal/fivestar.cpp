@@ -29,9 +29,9 @@ QList<QPoint> FiveStarPoints(long double cx, long double cy, long double rx, lon
 void DrawFiveStar(Surface &surface, int ox, int oy, TBrushStyle brushStyle, TColor brushColor, TColor penColor,
                   int pen, int H, int W)
 {
-    // A filled star keeps the thinnest outline so that its tips stay sharp.
+    // A filled star takes its shape from the fill; its outline is the thinnest line.
     SetStrokeStyle(surface, brushStyle == TBrushStyle::bsClear ? pen : 0, brushStyle, brushColor, penColor);
-    const long double w = W - pen, h = H - pen;
+    const long double w = static_cast<long double>(W) - pen, h = static_cast<long double>(H) - pen;
     surface.polygon(FiveStarPoints(ox + W / 2.0L, oy + H / 2.0L, w / 2, h / 2, w / 5.3L, h / 5.3L));
 }
 
@@ -53,7 +53,8 @@ void DrawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p)
             surface.setPenColor(p.penColor);
             surface.setBrushColor(p.penColor);
         }
-        const long double w = p.iw - p.pen, h = p.ih - p.pen;
+        const long double w = static_cast<long double>(p.iw) - p.pen;
+        const long double h = static_cast<long double>(p.ih) - p.pen;
         surface.polygon(FiveStarPoints(cx, cy, w / 2, h / 2, w / 5.3L, h / 5.3L));
         return;
     }
