@@ -1,5 +1,7 @@
 // quillmark-cli: seals from the command line, without a window.
 
+#include "buildcommand.h"
+#include "dumpcommand.h"
 #include "rendercommand.h"
 #include "tracecommand.h"
 
@@ -20,8 +22,10 @@ struct Command {
 
 // One line per command.
 const Command commands[] = {
-    {"trace", qm::cli::runTrace, "trace FILE.json [--ppm P] [--zoom Z] [--seal I] [--black]"},
+    {"trace", qm::cli::runTrace, "trace FILE.json|FILE.dyz [--ppm P] [--zoom Z] [--seal I] [--black]"},
     {"render", qm::cli::runRender, "render FILE -o OUT.EXT [--ppm P | --dpi D] [--mirror] [--seals I,J,...]"},
+    {"dump", qm::cli::runDump, "dump FILE.dyz|FILE.YZL"},
+    {"build", qm::cli::runBuild, "build IN.json -o OUT.dyz"},
 };
 
 void usage()

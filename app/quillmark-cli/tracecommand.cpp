@@ -1,5 +1,8 @@
 #include "tracecommand.h"
 
+#include "document/documentfile.h"
+#include "document/progressdisplay.h"
+#include "document/sealdocument.h"
 #include "seal/recordingsurface.h"
 #include "seal/sealjson.h"
 #include "seal/tseal.h"
@@ -21,7 +24,7 @@ void printLine(const QByteArray &line)
 int usageError(const QString &why)
 {
     std::fprintf(stderr, "quillmark-cli trace: %s\n", qPrintable(why));
-    std::fputs("usage: quillmark-cli trace FILE.json [--ppm P] [--zoom Z] [--seal I] [--black]\n", stderr);
+    std::fputs("usage: quillmark-cli trace FILE.json|FILE.dyz [--ppm P] [--zoom Z] [--seal I] [--black]\n", stderr);
     return 2;
 }
 
@@ -69,7 +72,21 @@ int runTrace(const QStringList &args)
     if (file.isEmpty())
         return usageError(u"no input file"_s);
 
-    SealJsonResult loaded = readSealJsonFile(file);
+    SealJsonResult loaded;
+    if (file.endsWith(u".dyz"_s, Qt::CaseInsensitive)) {
+        SealDocument document;
+        NoProgress progress;
+        const DocumentResult opened = OpenDocument(file, document, progress);
+        if (!opened.ok()) {
+            QString text = opened.message();
+            text.replace(u'\r', u'\n'); // a terminal breaks lines at a newline
+            std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+            return 1;
+        }
+        loaded.seals = std::move(document.seals());
+    } else {
+        loaded = readSealJsonFile(file);
+    }
     if (!loaded.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(loaded.error));
         return 1;

@@ -2,6 +2,7 @@
 
 #include "document/documenterror.h"
 #include "document/sealdocument.h"
+#include "seal/tseal.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+namespace qm::cli {
+
+// Prints a seal document (.dyz) or a library item (.YZL) as JSON. Returns the exit status.
+int runDump(const QStringList &args);
+
+} // namespace qm::cli

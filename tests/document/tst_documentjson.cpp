@@ -1,0 +1,132 @@
+#include "documenttesting.h"
+
+#include "document/documentfile.h"
+#include "document/documentjson.h"
+#include "document/libraryitem.h"
+#include "document/sealdocument.h"
+#include "seal/gbk.h"
+#include "seal/tseal.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+using namespace qm;
+using namespace qm::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Key positions in the text, to check the fixed order that QJsonObject would not keep.
+bool inOrder(const QByteArray &text, const QList<QByteArray> &keys)
+{
+    qsizetype last = -1;
+    for (const QByteArray &k : keys) {
+        const qsizetype at = text.indexOf("\"" + k + "\":");
+        if (at <= last)
+            return false;
+        last = at;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestDocumentJson : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void documentDump()
+    {
+        SealDocument doc;
+        doc.page().SetPageWidth(210);
+        doc.page().SetPageHeight(297);
+        auto seal = doc.createSeal();
+        seal->SetText(Gbk::fromUnicode(u"合同专用章"_s));
+        seal->SetBrushStyle(TBrushStyle::bsSolid);
+        doc.seals().push_back(std::move(seal));
+        const QByteArray text = documentToJson(doc, 8.0f);
+        QVERIFY(text.startsWith("{\"format\":\"dyz\",\"version\":8.0,\"page\":{\"PageWidth\":210,"));
+        QVERIFY(inOrder(text, {"PageWidth", "PageHeight", "LeftMargin", "TopMargin", "RightMargin", "BottomMargin",
+                               "seals", "SealType", "PenColor", "Text", "RealSR", "RealCenterY", "PicClrChange",
+                               "FontName", "CodeFontName", "Picture"}));
+        QVERIFY(text.contains("\"PenWidth\":1.2,"));   // the float 1.2f, written short
+        QVERIFY(text.contains("\"LineWidth\":0.08,")); // likewise 0.08f
+        QVERIFY(text.contains("\"BrushStyle\":0,"));
+        QVERIFY(text.contains("\"Picture\":null}"));
+        const QJsonObject o = QJsonDocument::fromJson(text).object();
+        const QJsonObject s = o.value(u"seals"_s).toArray().at(0).toObject();
+        QCOMPARE(s.value(u"Text"_s).toString(), u"合同专用章"_s);
+        QCOMPARE(s.value(u"FontName"_s).toString(), u"宋体"_s);
+        QCOMPARE(s.value(u"CodeFontName"_s).toString(), u"黑体"_s);
+        QCOMPARE(s.value(u"CodeOn"_s).toBool(), true);
+        QVERIFY(documentToJson(doc, 7.6f).startsWith("{\"format\":\"dyz\",\"version\":7.6,"));
+    }
+
+    void libraryDump()
+    {
+        SealDocument doc;
+        LibraryItem item;
+        item.version = 8;
+        item.thumbnail = QByteArray(10, 'x');
+        item.width = 56;
+        item.height = 42.5;
+        item.items.push_back({-7, 0.5, doc.createSeal()});
+        const QByteArray text = libraryItemToJson(item, QSize(643, 484));
+        QVERIFY(text.startsWith("{\"format\":\"yzl\",\"version\":8.0,\"thumbnail\":{\"bytes\":10,\"width\":643,"
+                                "\"height\":484},\"width\":56,\"height\":42.5,\"items\":[{\"dx\":-7,\"dy\":0.5,"
+                                "\"seal\":{\"SealType\":0,"));
+        QVERIFY(!QJsonDocument::fromJson(text).isNull());
+    }
+
+    void build()
+    {
+        SealDocument doc;
+        QString error;
+        QVERIFY(documentFromJson(R"({"seals":[{"SealType":10,"RealCenterX":50,"Text":"印"}]})", {}, doc, &error));
+        // Absent page values: A4 with 6 mm margins.
+        QCOMPARE(double(doc.page().PageWidth()), 210.0);
+        QCOMPARE(double(doc.page().PageHeight()), 297.0);
+        QCOMPARE(double(doc.page().LeftMargin()), 6.0);
+        QCOMPARE(double(doc.page().BottomMargin()), 6.0);
+        QCOMPARE(doc.seals().size(), size_t(1));
+        QCOMPARE(doc.seals()[0]->SealType(), TSealType::stEllipse);
+        QCOMPARE(doc.seals()[0]->RealCenterX(), 50.0f);
+        QCOMPARE(doc.seals()[0]->RealWidth(), 42.0f); // a new element's default
+        QCOMPARE(doc.seals()[0]->Text(), Gbk::fromUnicode(u"印"_s));
+
+        SealDocument sized;
+        QVERIFY(documentFromJson(R"({"page":{"PageWidth":100,"TopMargin":3},"seals":[]})", {}, sized, &error));
+        QCOMPARE(double(sized.page().PageWidth()), 100.0);
+        QCOMPARE(double(sized.page().PageHeight()), 297.0);
+        QCOMPARE(double(sized.page().TopMargin()), 3.0);
+    }
+
+    void buildRefuses_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("not an object") << QByteArray("[1]");
+        QTest::newRow("unknown page value") << QByteArray(R"({"page":{"Width":1},"seals":[]})");
+        QTest::newRow("page too large") << QByteArray(R"({"page":{"PageWidth":1e9},"seals":[]})");
+        QTest::newRow("unknown property") << QByteArray(R"({"seals":[{"Colour":1}]})");
+        QTest::newRow("pattern lines beyond the limit") << QByteArray(R"({"seals":[{"LineCount":3601}]})");
+        QTest::newRow("missing picture") << QByteArray(R"({"seals":[{"Picture":{"file":"none.gif"}}]})");
+    }
+    void buildRefuses()
+    {
+        QFETCH(QByteArray, json);
+        SealDocument doc;
+        doc.page().SetPageWidth(5);
+        QString error;
+        QVERIFY(!documentFromJson(json, u"/nonexistent"_s, doc, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(doc.seals().empty());
+        QCOMPARE(double(doc.page().PageWidth()), 5.0);
+    }
+};
+
+QTEST_MAIN(TestDocumentJson)
+#include "tst_documentjson.moc"
