@@ -2,6 +2,8 @@
 
 #include "shell/export/exportrender.h"
 
+#include <QBuffer>
+#include <QIODevice>
 #include <QImageWriter>
 
 namespace qm {
@@ -31,10 +33,14 @@ ExportError PngWriter::write(const QImage &picture, QIODevice *device, int pixel
         out.setDotsPerMeterX(pixelsPerMetre);
         out.setDotsPerMeterY(pixelsPerMetre);
     }
-    QImageWriter writer(device, "png");
-    if (writer.write(out))
-        return ExportError::None;
-    return writer.error() == QImageWriter::DeviceError ? ExportError::WriteFailed : ExportError::EncoderFailed;
+    // Encoded in memory first: the PNG handler does not tell a full disk from a bad picture.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(out))
+        return ExportError::EncoderFailed;
+    return device->write(bytes) == bytes.size() ? ExportError::None : ExportError::WriteFailed;
 }
 
 } // namespace qm
