@@ -74,9 +74,9 @@ void DrawAnyAngleLine(Surface &surface, int ox, int oy, TBrushStyle brushStyle, 
     SetStrokeStyle(surface, pen, brushStyle, brushColor, penColor);
     const int x0 = inset(ox, pen), y0 = inset(oy, pen);
     const int x1 = Round(x0 + ld(W) - pen), y1 = Round(y0 + ld(H) - pen);
-    // A negative angle is the direction of its positive equivalent: -1350 rises like 2250.
-    const int r = normalisedAngle(angle);
-    const bool rises = r < 900 || (r >= 1800 && r < 2700);
+    // The remainder keeps the sign of the angle; documents rely on negative angles falling.
+    const int r = angle % 3600;
+    const bool rises = (r >= 0 && r < 900) || (r >= 1800 && r < 2700);
     if (rises) {
         surface.moveTo(x0, y1);
         surface.lineTo(x1, y0);

