@@ -1,0 +1,473 @@
+// What official seals draw besides their frames: the serial code in its three forms, the
+// centre lines, the emblem and the four texts, checked on the recorded operations.
+
+#include "seal/officialseals.h"
+#include "seal/recordingsurface.h"
+#include "seal/tseal.h"
+
+#include <QTest>
+
+using namespace qm;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// 10 px/mm at 100 %: a 40 mm seal is 400 px, the default frame 12 px, code cells 8 x 11 px,
+// the code segment 160 px and its distance from the frame 8 px.
+void setUp(TSeal &s, TSealType type, float w = 40, float h = 40)
+{
+    s.SetPixelsPerMm(10);
+    s.SetZoom(100);
+    s.SetSealType(type);
+    s.SetRealWidth(w);
+    s.SetRealHeight(h);
+}
+
+QString describe(const TraceOp &op)
+{
+    QString s = op.op;
+    for (int a : op.args)
+        s += u' ' + QString::number(a);
+    return s;
+}
+
+QStringList describeAll(const QList<TraceOp> &ops)
+{
+    QStringList out;
+    for (const TraceOp &op : ops)
+        out << describe(op);
+    return out;
+}
+
+QString glyph(const TraceOp &op)
+{
+    return u"%1 at %2,%3 turned %4"_s.arg(op.text).arg(op.args.value(0)).arg(op.args.value(1)).arg(op.font.escapement);
+}
+
+QStringList glyphs(const QList<TraceOp> &ops)
+{
+    QStringList out;
+    for (const TraceOp &op : ops)
+        out << glyph(op);
+    return out;
+}
+
+const QByteArray Hei("\xBA\xDA\xCC\xE5"); // 黑体
+
+} // namespace
+
+class TestOfficialSealContent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void straightCode_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("brushStyle");
+        QTest::addColumn<bool>("codeOn");
+        QTest::addColumn<bool>("codeAtTop");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<TColor>("colour");
+
+        const int rect = int(TSealType::stRect);
+        const int positive = int(TBrushStyle::bsClear);
+        // On the band: Round(12 / 2 - 11 / 2) = Round(0.5) = 0, Round(400 - 6 - 5.5) = Round(388.5) = 388.
+        QTest::newRow("top band") << rect << positive << true << true << 0 << clWhite;
+        QTest::newRow("bottom band") << rect << positive << true << false << 388 << clWhite;
+        // Inside: 12 + 8 = 20 below the top band, 400 - 12 - 8 - 11 = 369 above the bottom one.
+        QTest::newRow("below the top band") << rect << positive << false << true << 20 << clRed;
+        QTest::newRow("above the bottom band") << rect << positive << false << false << 369 << clRed;
+        QTest::newRow("inside a negative seal") << rect << int(TBrushStyle::bsSolid) << false << true << 20 << clWhite;
+        QTest::newRow("triangle: always the top") << int(TSealType::stTriangle) << positive << true << false << 0
+                                                  << clWhite;
+    }
+    void straightCode()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, brushStyle);
+        QFETCH(bool, codeOn);
+        QFETCH(bool, codeAtTop);
+        QFETCH(int, y);
+        QFETCH(TColor, colour);
+
+        TSeal seal;
+        setUp(seal, TSealType(kind));
+        seal.SetCode("12345");
+        seal.SetCodeOn(codeOn);
+        seal.SetCodeTopOrDown(codeAtTop);
+        RecordingSurface rec;
+        DrawCode(seal, rec, 0, 0, TBrushStyle(brushStyle), clRed);
+
+        // x = Round(160 / 6 + (400 - 160) / 2 - 8 / 2 + 160 / 6 · i) = Round(142.67 + 26.67 i).
+        const QStringList expected{u"1 at 143,%1 turned 0"_s.arg(y), u"2 at 169,%1 turned 0"_s.arg(y),
+                                   u"3 at 196,%1 turned 0"_s.arg(y), u"4 at 223,%1 turned 0"_s.arg(y),
+                                   u"5 at 249,%1 turned 0"_s.arg(y)};
+        const QList<TraceOp> texts = rec.ops(u"TextOut"_s);
+        QCOMPARE(glyphs(texts), expected);
+        for (const TraceOp &op : texts) {
+            QCOMPARE(op.fontColor, colour);
+            QCOMPARE(op.font.height, 11);
+            QCOMPARE(op.font.width, 8);
+            QCOMPARE(op.font.weight, 700);
+            QCOMPARE(op.font.face, Hei);
+        }
+    }
+
+    // 13 digits at the bottom of a round seal, on the band: the ellipse is 400 - 12 + 7 · 11 / 8 =
+    // 397.625 across (a = b = 198.8125). Over 60.0° at the bottom (2400 ... 3000) a circle gives a pitch
+    // of 2 · 301 r / 13 = 46.31 r. Character 0 walks ceil(0.5 · 46.31) = 24 steps down from 3000 and
+    // one more: 2975; character 12 walks ceil(12.5 · 46.31) = 579: 2420. Both move on by
+    // δ = 8 / (4 · 198.8125 · √2) rad = 4.0756 tenths.
+    void ovalCodeAtTheBottom()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stEllipse);
+        seal.SetCode("1234567890123");
+        seal.SetCodeOn(true);
+        seal.SetCodeTopOrDown(false);
+        RecordingSurface rec;
+        DrawCode(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        const QList<TraceOp> texts = rec.ops(u"TextOut"_s);
+        QCOMPARE(texts.size(), 13);
+
+        // φ = 2979.08: P = (200 + 93.04, 200 + 175.70), τ = φ - 90°; x = P.x + 6 cos τ - 11 cos φ = 282.60,
+        // y = P.y - 6 sin τ + 11 sin φ = 368.78; ρ = -arccos(sin φ) = -1520.92, escapement ρ + 1800 = 279.08.
+        QCOMPARE(glyph(texts.first()), u"3 at 283,369 turned 279"_s);
+        // φ = 2424.08, inside 900 ... 2700 so ρ turns positive: x = 107.69, y = 363.67, escapement
+        // 1524.08 + 1800 = 3324.08.
+        QCOMPARE(glyph(texts.last()), u"1 at 108,364 turned 3324"_s);
+
+        // Placed from the right end with the last character first, so it reads left to right.
+        QString read;
+        for (auto it = texts.crbegin(); it != texts.crend(); ++it)
+            read += it->text;
+        QCOMPARE(read, u"1234567890123"_s);
+        for (qsizetype i = 1; i < texts.size(); ++i)
+            QVERIFY2(texts[i].args[0] < texts[i - 1].args[0], qPrintable(glyph(texts[i])));
+        for (const TraceOp &op : texts)
+            QCOMPARE(op.fontColor, clWhite);
+    }
+
+    // At the top, on the band: ellipse 400 - 12 + 11 = 399 (a = 199.5). 4 characters over 600..1200:
+    // pitch 2 · 301 r / 4 = 150.5 r, character 0 at 1200 - ceil(75.25) - 1 = 1123, moved back by
+    // δ = 8 / (4 · 199.5 · √2) rad = 4.0616 tenths to 1118.94.
+    void ovalCodeAtTheTop()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stEllipse);
+        seal.SetCode("AB12");
+        seal.SetCodeTopOrDown(true);
+        RecordingSurface rec;
+        DrawCode(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        const QList<TraceOp> texts = rec.ops(u"TextOut"_s);
+        QCOMPARE(texts.size(), 4);
+        // P = (200 - 74.46, 200 - 185.08); x = P.x - 6 cos τ = 120.04, y = P.y + 6 sin τ = 17.13;
+        // φ lies in 900 ... 2700, so ρ = +arccos(sin φ) = 218.94.
+        QCOMPARE(glyph(texts.first()), u"A at 120,17 turned 219"_s);
+        QCOMPARE(texts.last().text, u"2"_s);
+    }
+
+    void ovalCodeOnAnEmptyEllipse()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stEllipse, 2, 2); // 20 px: 20 - 2 (12 + 8) < 0 inside the frame
+        seal.SetCode("123");
+        seal.SetCodeOn(false);
+        RecordingSurface rec;
+        DrawCode(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        QVERIFY(rec.ops(u"TextOut"_s).isEmpty());
+    }
+
+    void rhombCode_data()
+    {
+        QTest::addColumn<bool>("codeOn");
+        QTest::addColumn<bool>("codeAtTop");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<TColor>("colour");
+
+        // 400 x 300, p 13: γ = atan(0.75), sin γ = 0.6, cos γ = 0.8; Cy = 96, Cx = 128, n = 4.
+        // Fy = 75 + 48 - 12 - 0.8 · 5.5 + 0.6 · 4 = 109,
+        // Fx = 100 - 64 + 16 - 0.8 · 4 - 0.6 · 5.5 + 13 / 1.2 = 56.33; steps (+32, -24); escapement 368.70.
+        QTest::newRow("on the band") << true << true
+                                     << QStringList{u"1 at 56,109 turned 369"_s, u"2 at 88,85 turned 369"_s,
+                                                    u"3 at 120,61 turned 369"_s, u"4 at 152,37 turned 369"_s}
+                                     << clWhite;
+        QTest::newRow("the bottom setting changes nothing")
+            << true << false
+            << QStringList{u"1 at 56,109 turned 369"_s, u"2 at 88,85 turned 369"_s, u"3 at 120,61 turned 369"_s,
+                           u"4 at 152,37 turned 369"_s}
+            << clWhite;
+        // Inside: Fy + 0.6 · (8 + 11) = 120.4, Fx + 0.8 · 19 = 71.53.
+        QTest::newRow("inside the frame") << false << true
+                                          << QStringList{u"1 at 72,120 turned 369"_s, u"2 at 104,96 turned 369"_s,
+                                                         u"3 at 136,72 turned 369"_s, u"4 at 168,48 turned 369"_s}
+                                          << clRed;
+    }
+    void rhombCode()
+    {
+        QFETCH(bool, codeOn);
+        QFETCH(bool, codeAtTop);
+        QFETCH(QStringList, expected);
+        QFETCH(TColor, colour);
+        TSeal seal;
+        setUp(seal, TSealType::stRhomb, 40, 30);
+        seal.SetPenWidth(1.3f);
+        seal.SetCode("1234");
+        seal.SetCodeOn(codeOn);
+        seal.SetCodeTopOrDown(codeAtTop);
+        RecordingSurface rec;
+        DrawCode(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        const QList<TraceOp> texts = rec.ops(u"TextOut"_s);
+        QCOMPARE(glyphs(texts), expected);
+        for (const TraceOp &op : texts)
+            QCOMPARE(op.fontColor, colour);
+    }
+
+    void codeKeepsTheSurfaceFont()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stEllipse);
+        seal.SetCode("12");
+        RecordingSurface rec;
+        LogicalFont before;
+        before.height = 17;
+        before.face = "x";
+        rec.setFont(before);
+        DrawCode(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        QCOMPARE(rec.font(), before);
+    }
+
+    void centreLines_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("wheel");
+        QTest::addColumn<float>("gap");
+        QTest::addColumn<float>("boxHeight");
+        QTest::addColumn<float>("centreY");
+        QTest::addColumn<QStringList>("expected");
+
+        const int rect = int(TSealType::stRect);
+        const int oval = int(TSealType::stEllipse);
+        // Box 200 x 60 at the centre of a 400 px seal, t = 12 / 2: xl = 200 - 100 + 6 = 106, xr = 294,
+        // yt = 200 - 30 + 6 = 176, yb = 224. A 40 px gap leaves 200 -/+ 20 +/- 6 = 186 and 214.
+        const QStringList sides{u"MoveTo 106 176"_s, u"LineTo 106 224"_s, u"MoveTo 294 176"_s, u"LineTo 294 224"_s};
+        QTest::newRow("transfer-wheel box") << rect << true << 0.f << 6.f << 0.f
+                                            << QStringList{u"Rectangle 106 176 294 224"_s};
+        QTest::newRow("brackets around a gap")
+            << rect << true << 4.f << 6.f << 0.f
+            << QStringList{u"MoveTo 186 176"_s, u"LineTo 106 176"_s, u"LineTo 106 224"_s, u"LineTo 186 224"_s,
+                           u"MoveTo 214 176"_s, u"LineTo 294 176"_s, u"LineTo 294 224"_s, u"LineTo 214 224"_s};
+        // Open: across the seal from 0 + 6 to 400 - 6.
+        QTest::newRow("open lines") << rect << false << 0.f << 6.f << 0.f
+                                    << QStringList{u"MoveTo 6 176"_s, u"LineTo 394 176"_s, u"MoveTo 6 224"_s,
+                                                   u"LineTo 394 224"_s} + sides;
+        QTest::newRow("open lines with a gap")
+            << rect << false << 4.f << 6.f << 0.f
+            << QStringList{u"MoveTo 6 176"_s,   u"LineTo 186 176"_s, u"MoveTo 214 176"_s, u"LineTo 394 176"_s,
+                           u"MoveTo 6 224"_s,   u"LineTo 186 224"_s, u"MoveTo 214 224"_s, u"LineTo 394 224"_s} +
+                   sides;
+        QTest::newRow("triangle: always closed") << int(TSealType::stTriangle) << false << 0.f << 6.f << 0.f
+                                                 << QStringList{u"Rectangle 106 176 294 224"_s};
+        QTest::newRow("rhomb: always closed") << int(TSealType::stRhomb) << false << 0.f << 6.f << 0.f
+                                              << QStringList{u"Rectangle 106 176 294 224"_s};
+        QTest::newRow("oval with a transfer wheel") << oval << true << 0.f << 6.f << 0.f
+                                                    << QStringList{u"Rectangle 106 176 294 224"_s};
+        // Ending on the ellipse 388 x 388: D = 388, hx = 194 · sqrt(1 - (60 / 388)²) = 191.67.
+        QTest::newRow("oval lines end on the ellipse")
+            << oval << false << 0.f << 6.f << 0.f
+            << QStringList{u"MoveTo 8 176"_s, u"LineTo 392 176"_s, u"MoveTo 8 224"_s, u"LineTo 392 224"_s} + sides;
+        // Moved 50 px down: (60 - 100) / 388 gives hx 192.97 at y 226, (60 + 100) / 388 gives 176.74 at y 274.
+        QTest::newRow("oval lines below the centre")
+            << oval << false << 0.f << 6.f << 5.f
+            << QStringList{u"MoveTo 7 226"_s,   u"LineTo 393 226"_s, u"MoveTo 23 274"_s,  u"LineTo 377 274"_s,
+                           u"MoveTo 106 226"_s, u"LineTo 106 274"_s, u"MoveTo 294 226"_s, u"LineTo 294 274"_s};
+        QTest::newRow("oval box taller than the ellipse") << oval << false << 0.f << 40.f << 0.f << QStringList{};
+        // (60 + 2 · 190) / 388 > 1: the bottom line would lie below the ellipse.
+        QTest::newRow("oval box below the ellipse") << oval << false << 0.f << 6.f << 19.f << QStringList{};
+        // One line at y 200 with a 40 px gap: from Round(200 - 20 - 1.5) = 178 leftwards by (200 - 40) / 2 = 80,
+        // from Round(1.5 + 20 + 200) = 222 rightwards by 80.
+        QTest::newRow("single line") << int(TSealType::stEpsCL) << false << 4.f << 6.f << 0.f
+                                     << QStringList{u"MoveTo 178 200"_s, u"LineTo 98 200"_s, u"MoveTo 222 200"_s,
+                                                    u"LineTo 302 200"_s};
+    }
+    void centreLines()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, wheel);
+        QFETCH(float, gap);
+        QFETCH(float, boxHeight);
+        QFETCH(float, centreY);
+        QFETCH(QStringList, expected);
+
+        TSeal seal;
+        setUp(seal, TSealType(kind));
+        seal.SetPenWidth4(0.3f);
+        seal.SetIsZhuanLunA(wheel);
+        seal.SetLineABW(gap);
+        seal.SetCLHeight(boxHeight);
+        seal.SetCLineCenterY(centreY);
+        RecordingSurface rec;
+        seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsClear);
+
+        // The centre lines are the 3 px strokes; the frame is 12 px wide or made of polygons.
+        QList<TraceOp> lines;
+        for (const TraceOp &op : rec.ops())
+            if (op.penWidth == 3 && !op.points.size())
+                lines << op;
+        QCOMPARE(describeAll(lines), expected);
+        for (const TraceOp &op : lines) {
+            QCOMPARE(op.penColor, clRed);
+            QCOMPARE(op.brushStyle, SurfaceBrush::Clear);
+        }
+    }
+
+    void centreLinesOfNegativeSealsAreWhite()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stEllipse);
+        seal.SetPenWidth4(0.3f);
+        RecordingSurface rec;
+        DrawOvalCentreLines(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
+        QCOMPARE(rec.ops(u"LineTo"_s).size(), 4);
+        for (const TraceOp &op : rec.ops())
+            QCOMPARE(op.penColor, clWhite);
+    }
+
+    void noCentreLinesWithoutWidth_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<float>("width");
+        // 0.04 mm rounds to 0 px.
+        for (TSealType kind : {TSealType::stRect, TSealType::stEllipse, TSealType::stEpsCL, TSealType::stTriangle,
+                               TSealType::stRhomb}) {
+            QTest::addRow("kind %d, zero", int(kind)) << int(kind) << 0.f;
+            QTest::addRow("kind %d, below a pixel", int(kind)) << int(kind) << 0.04f;
+        }
+    }
+    void noCentreLinesWithoutWidth()
+    {
+        QFETCH(int, kind);
+        QFETCH(float, width);
+        TSeal seal;
+        setUp(seal, TSealType(kind));
+        seal.SetPenWidth(0); // the frame then draws with the thinnest pen, never 3 px or 0 px lines
+        seal.SetPenWidth4(width);
+        seal.SetIsZhuanLunA(true);
+        RecordingSurface rec;
+        seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsClear);
+        QVERIFY(rec.ops(u"MoveTo"_s).isEmpty());
+        // Only a rectangular seal's own frame outline.
+        QCOMPARE(rec.ops(u"Rectangle"_s).size(), TSealType(kind) == TSealType::stRect ? 1 : 0);
+    }
+
+    void emblemStar_data()
+    {
+        QTest::addColumn<int>("brushStyle");
+        QTest::addColumn<float>("outline");
+        QTest::addColumn<QPoint>("tip");
+        QTest::addColumn<int>("penWidth");
+        QTest::addColumn<TColor>("penColor");
+        QTest::addColumn<bool>("filled");
+        // 120 px emblem moved (20, -10) from the centre: the tip at (200 + 20, 200 - 10 - (120 - pen) / 2).
+        QTest::newRow("solid ink on a positive seal") << int(TBrushStyle::bsClear) << 0.f << QPoint(220, 130) << 1
+                                                      << clRed << true;
+        // (120 - 3) / 2 = 58.5: Round(190 - 58.5) = Round(131.5) = 132.
+        QTest::newRow("white outline on a negative seal") << int(TBrushStyle::bsSolid) << 0.3f << QPoint(220, 132) << 3
+                                                          << clWhite << false;
+    }
+    void emblemStar()
+    {
+        QFETCH(int, brushStyle);
+        QFETCH(float, outline);
+        QFETCH(QPoint, tip);
+        QFETCH(int, penWidth);
+        QFETCH(TColor, penColor);
+        QFETCH(bool, filled);
+        TSeal seal;
+        setUp(seal, TSealType::stRect);
+        seal.SetImageIsStar(true);
+        seal.SetImageCenterX(2);
+        seal.SetImageCenterY(-1);
+        seal.SetPenWidth3(outline);
+        RecordingSurface rec;
+        DrawFrame(seal, rec, 0, 0, TBrushStyle(brushStyle), clRed);
+        const QList<TraceOp> stars = rec.ops(u"Polygon"_s);
+        QCOMPARE(stars.size(), 1);
+        QCOMPARE(stars[0].points.size(), 10);
+        QCOMPARE(stars[0].points[0], tip);
+        QCOMPARE(stars[0].penWidth, penWidth);
+        QCOMPARE(stars[0].penColor, penColor);
+        QCOMPARE(stars[0].brushStyle == SurfaceBrush::Solid, filled);
+        QCOMPARE(rec.ops().last().op, u"Polygon"_s); // the emblem comes last
+    }
+
+    void noEmblemWithoutImage()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stEllipse);
+        seal.SetImageIsStar(true);
+        seal.SetHaveImage(false);
+        RecordingSurface rec;
+        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        QVERIFY(rec.ops(u"Polygon"_s).isEmpty());
+    }
+
+    void sealTexts_data()
+    {
+        QTest::addColumn<int>("brushStyle");
+        QTest::addColumn<TColor>("colour");
+        QTest::newRow("positive: ink") << int(TBrushStyle::bsClear) << clRed;
+        QTest::newRow("negative: white") << int(TBrushStyle::bsSolid) << clWhite;
+    }
+    void sealTexts()
+    {
+        QFETCH(int, brushStyle);
+        QFETCH(TColor, colour);
+        TSeal seal;
+        setUp(seal, TSealType::stRect);
+        // Text: a ring over the top; Text1: a flat block with its own sizes, offsets and face;
+        // Text2: a ring along the bottom.
+        seal.SetText("\xCA\xBE\xC0\xFD\xD3\xA1"); // 示例印
+        seal.SetText1("AB");
+        seal.SetTextsWidth1(20);
+        seal.SetTextsHeight1(10);
+        seal.SetTextCenterX1(2);
+        seal.SetTextCenterY1(3);
+        seal.SetTextWidth1(3);
+        seal.SetTextHeight1(4);
+        seal.SetTextWeight1(400);
+        seal.SetFontName1(makeFontSlot("\xBF\xAC\xCC\xE5")); // 楷体
+        seal.SetText2("CD");
+        seal.SetIsEllipse2(true);
+        seal.SetTopOrDown2(false);
+        RecordingSurface rec;
+        DrawSealTexts(seal, rec, 0, 0, TBrushStyle(brushStyle), clRed);
+
+        const QList<TraceOp> texts = rec.ops(u"TextOut"_s);
+        QCOMPARE(texts.size(), 3 + 2 + 2);
+        for (const TraceOp &op : texts)
+            QCOMPARE(op.fontColor, colour);
+        // The ring: 7.5 mm high characters, the middle one at the top of the 390 px ring.
+        for (qsizetype i = 0; i < 3; ++i)
+            QCOMPARE(texts[i].font.height, 75);
+        QVERIFY(texts[1].args[1] < 20);
+        QCOMPARE(texts[1].text, QString(QChar(0x4F8B))); // 例
+        // The block: D = 200 + 20 - 200 / 2 - 1 = 119, E = 200 + 30 - 100 / 2 - 1 = 179; cells 30 x 40 at
+        // x = 119 + (k - ½) · 200 / 2 - 15 and y = 179 + 100 / 2 - 20.
+        QCOMPARE(glyph(texts[3]), u"A at 154,209 turned 0"_s);
+        QCOMPARE(glyph(texts[4]), u"B at 254,209 turned 0"_s);
+        QCOMPARE(texts[3].font.height, 40);
+        QCOMPARE(texts[3].font.width, 30);
+        QCOMPARE(texts[3].font.weight, 400);
+        QCOMPARE(texts[3].font.face, QByteArray("\xBF\xAC\xCC\xE5"));
+        // The lower ring, centred 7 mm below the middle, read left to right from its last character.
+        QCOMPARE(texts[5].text, u"D"_s);
+        QCOMPARE(texts[6].text, u"C"_s);
+        QVERIFY(texts[5].args[0] > texts[6].args[0]);
+        QVERIFY(texts[5].args[1] > 270 && texts[6].args[1] > 270);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOfficialSealContent)
+#include "tst_officialseals_content.moc"
