@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QScrollArea>
 
 using namespace Qt::StringLiterals;
 
@@ -29,8 +30,11 @@ int main(int argc, char **argv)
         QMessageBox::warning(nullptr, u"Quillmark"_s, loaded.error);
         return 1;
     }
-    qm::SampleWindow window(std::move(loaded.seals));
+    // The page is larger than most screens at 100 %: it scrolls.
+    QScrollArea window;
+    window.setWidget(new qm::SampleWindow(std::move(loaded.seals)));
     window.setWindowTitle(u"Quillmark"_s);
+    window.resize(900, 700);
     window.show();
     return app.exec();
 }
