@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace qm {
@@ -19,8 +21,11 @@ ExportError PdfWriter::write(const QList<const TSeal *> &seals, const ExportLayo
     writer.setCreator(u"Quillmark"_s);
     writer.setTitle(u"Quillmark"_s);
     writer.setResolution(DotsPerInch);
-    const QPageSize size(QSizeF(double(layout.widthMm()), double(layout.heightMm())), QPageSize::Millimeter,
-                         QString(), QPageSize::ExactMatch);
+    // A PDF page is measured in whole points here; rounding up keeps the picture's far edges on
+    // the page, the drawing itself stays at true size.
+    auto points = [](long double mm) { return int(std::ceil(double(mm / 25.4L * 72) - 1e-9)); };
+    const QPageSize size(QSize(points(layout.widthMm()), points(layout.heightMm())), QString(),
+                         QPageSize::ExactMatch);
     if (!writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                                           QPageLayout::Millimeter)))
         return ExportError::TooLargeForKind;

@@ -11,8 +11,8 @@ namespace qm {
 struct ExportLayout;
 class TSeal;
 
-// The seals as a one-page PDF whose page is the export picture at true size in millimetres,
-// drawn as vectors with texts as outlines, no background.
+// The seals as a one-page PDF, drawn as vectors at true size with texts as outlines and no
+// background, on a page of the export picture's size rounded up to whole points.
 class PdfWriter
 {
 public:
