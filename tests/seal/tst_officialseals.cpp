@@ -176,90 +176,61 @@ private slots:
             QCOMPARE(op.penColor, clWhite);
     }
 
-    void triangleBands_data()
+    void bands_data()
     {
-        QTest::addColumn<int>("brushStyle");
-        QTest::addColumn<TColor>("liningColour");
-        QTest::newRow("positive") << int(TBrushStyle::bsClear) << clRed;
-        QTest::newRow("negative") << int(TBrushStyle::bsSolid) << clWhite;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("mainBand");
+        QTest::addColumn<QStringList>("inside");
+        QTest::addColumn<QStringList>("liningBand");
+
+        // Triangle 400 x 300: θ = atan(400 / 600), kx = cot(45° - θ / 2) = 1.86852, ky = 1 / sin θ = 1.80278.
+        // Main band 12: I1 = (Round(12 kx) - 1, 12 - 1) = (21, 11), I2 = (400 - 22 - 1, 11),
+        // I3 = (Round(200 - 1), 300 - Round(12 ky) - 1). Lining gap 8: Round(8 kx) = 15, Round(8 ky) = 14;
+        // width 4: Round(4 kx) = 7, Round(4 ky) = 7.
+        QTest::newRow("triangle") << int(TSealType::stTriangle)
+                                  << QStringList{u"(0,0)"_s, u"(399,0)"_s, u"(199,299)"_s, u"(21,11)"_s,
+                                                 u"(377,11)"_s, u"(199,277)"_s}
+                                  << QStringList{u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s}
+                                  << QStringList{u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s, u"(43,23)"_s,
+                                                 u"(355,23)"_s, u"(199,256)"_s};
+        // Rhomb 400 x 300: α = atan(400 / 300), sin α = 0.8, cos α = 0.6. Vertices (199, 0), (0, 149),
+        // (199, 299), (399, 149); a band w moves them by Round(w / 0.8) and Round(w / 0.6): 15 and 20 for the
+        // main band, 10 and 13 for the gap, 5 and 7 for the lining.
+        QTest::newRow("rhomb") << int(TSealType::stRhomb)
+                               << QStringList{u"(199,0)"_s, u"(0,149)"_s, u"(199,299)"_s, u"(399,149)"_s,
+                                              u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s}
+                               << QStringList{u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s}
+                               << QStringList{u"(199,25)"_s, u"(33,149)"_s, u"(199,274)"_s, u"(366,149)"_s,
+                                              u"(199,30)"_s, u"(40,149)"_s, u"(199,269)"_s, u"(359,149)"_s};
     }
-    void triangleBands()
+    // A negative seal: the main band in ink, its inside filled with ink, the lining band in white.
+    void bands()
     {
-        QFETCH(int, brushStyle);
-        QFETCH(TColor, liningColour);
+        QFETCH(int, kind);
+        QFETCH(QStringList, mainBand);
+        QFETCH(QStringList, inside);
+        QFETCH(QStringList, liningBand);
         TSeal seal;
-        setUp(seal, TSealType::stTriangle, 40, 30);
+        setUp(seal, TSealType(kind), 40, 30);
         seal.SetPenWidth1(0.4f);
         RecordingSurface rec;
-        DrawFrame(seal, rec, 0, 0, TBrushStyle(brushStyle), clRed);
+        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
 
-        // θ = atan(400 / 600): kx = cot(45° - θ / 2) = 1.86852, ky = 1 / sin θ = 1.80278.
-        // Main band e 12: Round(12 kx) = 22, Round(12 ky) = 22; I1 = (22 - 1, 12 - 1),
-        // I2 = (400 - 22 - 1, 11), I3 = (Round(200 - 1), 300 - 22 - 1).
-        const QStringList mainBand = sorted({u"(0,0)"_s, u"(399,0)"_s, u"(199,299)"_s, u"(21,11)"_s, u"(377,11)"_s,
-                                             u"(199,277)"_s});
-        // Lining gap 8: Round(8 kx) = 15, Round(8 ky) = 14 -> (36,19), (362,19), (199,263);
-        // width 4: Round(4 kx) = 7, Round(4 ky) = 7 -> (43,23), (355,23), (199,256).
-        const QStringList liningBand = sorted({u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s, u"(43,23)"_s,
-                                               u"(355,23)"_s, u"(199,256)"_s});
-        QList<TraceOp> polygons = rec.ops(u"Polygon"_s);
-        const bool negative = TBrushStyle(brushStyle) == TBrushStyle::bsSolid;
-        QCOMPARE(polygons.size(), negative ? 5 : 4);
-        QCOMPARE(corners(polygons.mid(0, 2)), mainBand);
-        if (negative) {
-            // The inside of the main band filled with ink before the lining turns white.
-            QCOMPARE(corners({polygons[2]}), sorted({u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s}));
-            QCOMPARE(polygons[2].brushColor, clRed);
-            polygons.removeAt(2);
-        }
-        QCOMPARE(corners(polygons.mid(2, 2)), liningBand);
+        const QList<TraceOp> polygons = rec.ops(u"Polygon"_s);
+        QCOMPARE(polygons.size(), 5);
+        QCOMPARE(corners(polygons.mid(0, 2)), sorted(mainBand));
+        QCOMPARE(corners(polygons.mid(2, 1)), sorted(inside));
+        QCOMPARE(corners(polygons.mid(3, 2)), sorted(liningBand));
         for (qsizetype i = 0; i < polygons.size(); ++i) {
-            const TColor colour = i < 2 ? clRed : liningColour;
+            const TColor colour = i < 3 ? clRed : clWhite;
             QCOMPARE(polygons[i].penWidth, 1);
             QCOMPARE(polygons[i].penColor, colour);
             QCOMPARE(polygons[i].brushColor, colour);
             QCOMPARE(polygons[i].brushStyle, SurfaceBrush::Solid);
         }
-    }
 
-    void rhombBands()
-    {
-        TSeal seal;
-        setUp(seal, TSealType::stRhomb, 40, 30);
-        seal.SetPenWidth1(0.4f);
-        RecordingSurface rec;
-        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
-
-        // α = atan(400 / 300): sin α = 0.8, cos α = 0.6. Outer top (Round(200 - 1), 0), left (0, Round(150 - 1)),
-        // bottom (199, 299), right (399, 149); the main band (12) moves them by 12 / 0.8 = 15 and 12 / 0.6 = 20.
-        const QList<TraceOp> polygons = rec.ops(u"Polygon"_s);
-        QCOMPARE(polygons.size(), 5);
-        QCOMPARE(corners(polygons.mid(0, 2)),
-                 sorted({u"(199,0)"_s, u"(0,149)"_s, u"(199,299)"_s, u"(399,149)"_s, u"(199,15)"_s, u"(20,149)"_s,
-                         u"(199,284)"_s, u"(379,149)"_s}));
-        QCOMPARE(corners({polygons[2]}), sorted({u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s}));
-        QCOMPARE(polygons[2].brushColor, clRed);
-        // Lining gap 8: 8 / 0.8 = 10, Round(8 / 0.6) = 13; width 4: 4 / 0.8 = 5, Round(4 / 0.6) = 7.
-        QCOMPARE(corners(polygons.mid(3, 2)),
-                 sorted({u"(199,25)"_s, u"(33,149)"_s, u"(199,274)"_s, u"(366,149)"_s, u"(199,30)"_s, u"(40,149)"_s,
-                         u"(199,269)"_s, u"(359,149)"_s}));
-        QCOMPARE(polygons[3].brushColor, clWhite);
-        QCOMPARE(polygons[4].penColor, clWhite);
-    }
-
-    void emptyBandFramesDrawNothing_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("triangle") << int(TSealType::stTriangle);
-        QTest::newRow("rhomb") << int(TSealType::stRhomb);
-    }
-    void emptyBandFramesDrawNothing()
-    {
-        QFETCH(int, kind);
-        TSeal seal;
-        setUp(seal, TSealType(kind), 0, 30);
-        seal.SetLineCount(6);
-        RecordingSurface rec;
+        setUp(seal, TSealType(kind), 0, 30); // an empty box draws no band at all
+        rec.clear();
         DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
         QVERIFY(rec.ops().isEmpty());
     }
@@ -357,41 +328,6 @@ private slots:
             QCOMPARE(op.penColor, clWhite);
             QCOMPARE(op.brushStyle, SurfaceBrush::Clear);
         }
-    }
-
-    void curvedLineBends_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QPoint>("c1");
-        QTest::addColumn<QPoint>("c2");
-        const int oval = int(TSealType::stEllipse);
-        const int triangle = int(TSealType::stTriangle);
-        const int rhomb = int(TSealType::stRhomb);
-        // Oval and triangle d = 12 div 3 = 4; rhomb d = Round(12 / (4 sin 45°)) = Round(4.24) = 4.
-        QTest::newRow("oval, first half") << oval << 0 << QPoint(4, -4) << QPoint(-4, 4);
-        QTest::newRow("oval, second half") << oval << 5 << QPoint(4, -4) << QPoint(4, -4);
-        QTest::newRow("triangle, first two thirds") << triangle << 3 << QPoint(4, 4) << QPoint(-4, -4);
-        QTest::newRow("triangle, last third") << triangle << 4 << QPoint(-4, 4) << QPoint(4, -4);
-        QTest::newRow("rhomb, even") << rhomb << 2 << QPoint(4, 4) << QPoint(-4, -4);
-        QTest::newRow("rhomb, odd") << rhomb << 5 << QPoint(-4, 4) << QPoint(4, -4);
-    }
-    void curvedLineBends()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, line);
-        QFETCH(QPoint, c1);
-        QFETCH(QPoint, c2);
-        TSeal seal;
-        setUp(seal, TSealType(kind));
-        seal.SetLineCount(6);
-        RecordingSurface rec;
-        DrawPatternLines(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
-        const QList<TraceOp> curves = rec.ops(u"PolyBezier"_s);
-        QCOMPARE(curves.size(), 6);
-        const QPoint a = seal.LinePoints()[line];
-        const QPoint b = seal.LinePoints()[6 + line];
-        QCOMPARE(curves[line].points, (QList<QPoint>{a, a + c1, b + c2, b}));
     }
 
     // Only pixels show the ink ground of a negative seal with its white lining and lines cut out.
