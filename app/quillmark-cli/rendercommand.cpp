@@ -141,6 +141,17 @@ int runRender(const QStringList &args)
     if (!kind)
         return usageError(u"cannot tell the picture kind from %1"_s.arg(output));
 
+    QList<int> indices;
+    if (haveSealList) {
+        for (const QString &part : sealList.split(u',')) {
+            bool ok = false;
+            const int index = part.trimmed().toInt(&ok);
+            if (!ok || index < 0)
+                return usageError(u"bad seal index %1"_s.arg(part));
+            indices.append(index);
+        }
+    }
+
     Loaded loaded;
     loadInput(input, loaded);
     if (!loaded.error.isEmpty()) {
@@ -150,11 +161,7 @@ int runRender(const QStringList &args)
     QList<const TSeal *> chosen = loaded.seals;
     if (haveSealList) {
         chosen.clear();
-        for (const QString &part : sealList.split(u',')) {
-            bool ok = false;
-            const int index = part.trimmed().toInt(&ok);
-            if (!ok || index < 0)
-                return usageError(u"bad seal index %1"_s.arg(part));
+        for (int index : indices) {
             if (index >= loaded.seals.size()) {
                 std::fprintf(stderr, "there is no seal %d\n", index);
                 return 1;
