@@ -1,0 +1,26 @@
+// The embedded picture decoders (bitmap, JPEG, icon, GIF and any registered metafile decoder)
+// and the seal's prepared copy of a picture.
+
+#include "fuzzsupport.h"
+
+#include "seal/sealpicture.h"
+#include "seal/tseal.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    startFuzzApplication();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const qm::SealPicture picture = qm::SealPicture::fromData(bytes);
+    if (picture.hasGraphic()) {
+        qm::TSeal seal;
+        seal.SetPicture(picture);
+    }
+    return 0;
+}

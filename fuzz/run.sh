@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer and
+# runs each for a bounded time on a copy of its seed corpus. Any crash, leak, sanitizer report
+# or hang fails the run. QM_FUZZ_SECONDS sets the time per target, QM_FUZZ_BUILD the build folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${QM_FUZZ_BUILD:-build-fuzz}
+seconds=${QM_FUZZ_SECONDS:-18}
+targets=(document libraryitem picture)
+
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUILLMARK_FUZZ=ON -DQUILLMARK_SANITIZE=ON -DQUILLMARK_BENCH=OFF \
+  -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
+cmake --build "$build" --target "${targets[@]/#/fuzz_}"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+for t in "${targets[@]}"; do
+  mkdir -p "$work/$t"
+  echo "fuzz_$t: ${seconds}s"
+  "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2560 \
+    -artifact_prefix="$work/$t-" -print_final_stats=1 "$work/$t" "fuzz/corpus/$t" 2>"$work/$t.log" || {
+    tail -n 60 "$work/$t.log"
+    echo "fuzz_$t failed" >&2
+    exit 1
+  }
+  grep -E '^stat::number_of_executed_units|^Done' "$work/$t.log" || true
+done
