@@ -34,4 +34,22 @@ int EllipseWalk::walkFrom(int end, int i) const
     return t;
 }
 
+QList<int> EllipseWalk::walkStops(int end, int count) const
+{
+    QList<int> stops;
+    stops.reserve(qMax(count, 0));
+    long double sum = 0;
+    int t = end;
+    int guard = 0;
+    for (int i = 0; i < count; ++i) {
+        const long double target = (i + 0.5L) * m_pitch;
+        for (; sum < target && guard < 36000; ++guard) {
+            sum += f(t);
+            --t;
+        }
+        stops.append(t);
+    }
+    return stops;
+}
+
 } // namespace qm

@@ -18,6 +18,10 @@ public:
     // Walking down from `end`, adding f(t) and stepping t down by one while the sum is below
     // (i + 1/2) pitches: the angle the loop stops at (callers step further as their layout says).
     int walkFrom(int end, int i) const;
+    // walkFrom(end, i) for i = 0 ... count - 1 in one pass: each walk goes on where the one before
+    // stopped, adding the same terms in the same order, so the angles are the same and a long
+    // row of marks costs one walk instead of one per mark.
+    QList<int> walkStops(int end, int count) const;
 
     long double f(int tenths) const;
 

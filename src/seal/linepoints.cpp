@@ -23,17 +23,19 @@ int sideCount(long double v, int remaining)
 
 } // namespace
 
-TArrayPoints rectangle(int W, int H, bool outSide, bool inSide, int n, int p)
+TArrayPoints rectangle(int width, int height, bool outSide, bool inSide, int n, int pen)
 {
     if (n < 1 || n > MaxLines)
         return {};
+    // Real numbers throughout: a hostile size must not overflow integer sums.
+    const long double W = width, H = height, p = pen;
     // -1 breaks through the edge by one pixel; p/4 keeps the end a quarter band inside it.
     const long double so = outSide ? -1.0L : p / 4.0L;
     const long double si = inSide ? -1.0L : p / 4.0L;
-    const long double f = (2.0L * W + 2.0L * H - 8 * so) / n;
+    const long double f = (2 * W + 2 * H - 8 * so) / n;
     if (!(f > 0) || !std::isfinite(f))
         return {};
-    const long double fi = (2.0L * W + 2.0L * H - 8.0L * p + 8 * si) / n;
+    const long double fi = (2 * W + 2 * H - 8 * p + 8 * si) / n;
 
     // Outer walk clockwise from the top-left corner; each side's leftover carries on.
     const int g = std::clamp(Trunc((W - 2 * so) / f), -1, n - 1) + 1;
@@ -45,9 +47,9 @@ TArrayPoints rectangle(int W, int H, bool outSide, bool inSide, int n, int p)
     const int l = n - g - t - u;
 
     // The inner walk uses the same counts with its own step and leftovers.
-    const long double rTi = W - 2.0L * p + 2 * si - (g - 1) * fi;
-    const long double rRi = H - 2.0L * p + 2 * si + rTi - t * fi;
-    const long double rBi = W - 2.0L * p + 2 * si + rRi - u * fi;
+    const long double rTi = W - 2 * p + 2 * si - (g - 1) * fi;
+    const long double rRi = H - 2 * p + 2 * si + rTi - t * fi;
+    const long double rBi = W - 2 * p + 2 * si + rRi - u * fi;
 
     TArrayPoints pts(2 * n);
     int i = 0;
@@ -87,9 +89,10 @@ TArrayPoints oval(int W, int H, bool outSide, bool inSide, bool atTop, int lineA
     const int end = Round(middle + sweep / 2.0L);
     const EllipseWalk walk(ao, bo, start, middle, n);
 
+    const QList<int> stops = walk.walkStops(end, n / 2 + 1);
     TArrayPoints pts(2 * n);
     for (int i = 0; i <= n / 2; ++i) {
-        const long double phi = (walk.walkFrom(end, i) - 1) * TenthToRad;
+        const long double phi = (stops[i] - 1) * TenthToRad;
         const long double c = std::cos(phi), s = std::sin(phi);
         const QPoint outer = rounded(W / 2.0L + ao * c, H / 2.0L - bo * s);
         const QPoint inner = rounded(W / 2.0L + ai * c, H / 2.0L - bi * s);

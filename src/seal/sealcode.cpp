@@ -90,8 +90,9 @@ void drawOvalCode(Surface &surface, int x0, int y0, const CodeStyle &c, int swee
     const long double delta = c.cw / (4 * std::sqrt(a * a + b * b)) / TenthToRad;
     const long double q = 3.0L * c.cw / 4;
 
+    const QList<int> stops = walk.walkStops(end, n);
     for (int i = 0; i < n; ++i) {
-        const int walked = walk.walkFrom(end, i) - 1;
+        const int walked = stops[i] - 1;
         const long double phiTenths = c.atTop ? walked - delta : walked + delta;
         const long double phi = phiTenths * TenthToRad;
         const long double cp = std::cos(phi), sp = std::sin(phi);

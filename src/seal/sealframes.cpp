@@ -64,8 +64,8 @@ void outline(Surface &surface, TFrameType shape, int l, int t, int r, int b, int
 // An outline of pen width w whose outer edge lies `inset` pixels inside the box's edge.
 void insetOutline(Surface &surface, TFrameType shape, int x0, int y0, int W, int H, int inset, int w, int corner)
 {
-    const int left = Round(x0 + inset + w / 2.0L);
-    const int top = Round(y0 + inset + w / 2.0L);
+    const int left = Round(static_cast<long double>(x0) + inset + w / 2.0L);
+    const int top = Round(static_cast<long double>(y0) + inset + w / 2.0L);
     outline(surface, shape, left, top, add(left, W, -2.0L * inset - w), add(top, H, -2.0L * inset - w), corner);
 }
 

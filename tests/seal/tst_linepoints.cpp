@@ -1,6 +1,7 @@
 // Pattern-line geometry of the four frame families: the walks, the carried leftovers, the
 // insets and the order of the lines. Expected points are worked out from the frame rules.
 
+#include "seal/ellipsewalk.h"
 #include "seal/linepoints.h"
 
 #include <QTest>
@@ -115,6 +116,16 @@ private slots:
         QFETCH(bool, atTop);
         QFETCH(QStringList, expected);
         QCOMPARE(lines(LinePoints::oval(100, 100, true, true, atTop, 3000, 4, 10)), expected);
+    }
+
+    // The one-pass walk the oval lines and the code use must stop where separate walks stop.
+    void walkStopsMatchSeparateWalks()
+    {
+        const EllipseWalk walk(180.5L, 95.25L, -600, 900, 37);
+        const QList<int> stops = walk.walkStops(2400, 37);
+        QCOMPARE(stops.size(), 37);
+        for (int i = 0; i < 37; ++i)
+            QCOMPARE(stops[i], walk.walkFrom(2400, i));
     }
 
     void triangle_data()

@@ -1,6 +1,7 @@
 // What official seals draw besides their frames: the serial code in its three forms, the
 // centre lines, the emblem and the four texts, checked on the recorded operations.
 
+#include "seal/linepoints.h"
 #include "seal/officialseals.h"
 #include "seal/recordingsurface.h"
 #include "seal/tseal.h"
@@ -330,6 +331,29 @@ private slots:
         QCOMPARE(texts[6].text, u"C"_s);
         QVERIFY(texts[5].args[0] > texts[6].args[0]);
         QVERIFY(texts[5].args[1] > 270 && texts[6].args[1] > 270);
+    }
+
+    // Values from a damaged document: every seal kind must paint without overflow or a hang.
+    void hostileValues()
+    {
+        for (int kind = 0; kind <= int(TSealType::stRhomb); ++kind) {
+            for (float size : {0.f, -30.f, 1e12f}) {
+                TSeal seal;
+                setUp(seal, TSealType(kind), size, 40);
+                seal.SetPenWidth(1e9f);
+                seal.SetPenWidth1(-2);
+                seal.SetPenWidth2(1e10f);
+                seal.SetLineCount(LinePoints::MaxLines);
+                seal.SetLineAngle(-7);
+                seal.SetCode("123");
+                seal.SetCodeAngle(std::numeric_limits<int>::max());
+                seal.SetCLHeight(-3);
+                seal.SetPenWidth4(1);
+                seal.SetImageIsStar(true);
+                RecordingSurface rec;
+                seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsSolid);
+            }
+        }
     }
 };
 
