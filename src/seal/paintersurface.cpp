@@ -195,13 +195,15 @@ void PainterSurface::textOut(int x, int y, const QString &text)
         m_painter->fillRect(QRectF(0, -g.ascent, fm.horizontalAdvance(text), fm.ascent() + fm.descent()),
                             toQColor(m_brushColor));
     }
-    if (g.emboldenWidth > 0) {
+    if (g.emboldenWidth > 0 || m_textAsOutlines) {
         QPainterPath outline;
         outline.addText(QPointF(0, 0), g.font, text);
         outline.setFillRule(Qt::WindingFill);
         const QColor colour = toQColor(m_fontColor);
         m_painter->fillPath(outline, colour);
-        m_painter->strokePath(outline, QPen(colour, g.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (g.emboldenWidth > 0)
+            m_painter->strokePath(outline,
+                                  QPen(colour, g.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     } else {
         m_painter->setFont(g.font);
         m_painter->setPen(toQColor(m_fontColor));

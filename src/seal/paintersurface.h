@@ -16,6 +16,9 @@ public:
     explicit PainterSurface(QPainter *painter);
 
     void setBackgroundTransparent() override { m_bkTransparent = true; }
+    // Plain text drawn as filled glyph outlines instead of font text, for vector output (SVG,
+    // PDF) that must look the same whatever fonts its viewer has.
+    void setTextAsOutlines(bool on) { m_textAsOutlines = on; }
 
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
@@ -53,6 +56,7 @@ private:
     QPainter *m_painter;
     QPoint m_position;
     bool m_bkTransparent = false;
+    bool m_textAsOutlines = false;
     bool m_inPath = false;
     bool m_pathHasShapes = false; // lines or curves, filled by the poly fill rule
     QPainterPath m_path;

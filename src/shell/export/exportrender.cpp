@@ -3,7 +3,6 @@
 #include "seal/paintersurface.h"
 #include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
-#include "shell/export/outlinetextsurface.h"
 #include "shell/functionlib/bitmapmirror.h"
 
 #include <QPainter>
@@ -62,7 +61,8 @@ void paintSealsAsVectors(const QList<const TSeal *> &seals, const ExportLayout &
         painter.translate(layout.width, 0);
         painter.scale(-1, 1);
     }
-    OutlineTextSurface surface(&painter);
+    PainterSurface surface(&painter);
+    surface.setTextAsOutlines(true);
     paintSeals(seals, layout, surface);
     painter.restore();
 }
