@@ -88,8 +88,9 @@ void DrawEllipseText(Surface &surface, int ox, int oy, const EllipseText &ring)
     surface.setBrushStyle(SurfaceBrush::Clear);
     const FontKeeper keeper(surface);
 
+    const QList<int> stops = walk.walkStops(end, N);
     for (int i = 0; i < N; ++i) {
-        const int theta = walk.walkFrom(end, i) - 1;
+        const int theta = stops[i] - 1;
         const long double t = theta * TenthToRad;
         const long double sn = std::sin(t), cs = std::cos(t);
         const long double px = Cx + a * cs;

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -27,7 +28,7 @@ TSeal::TSeal()
     const FontSlot song = makeFontSlot(QByteArray("\xCB\xCE\xCC\xE5")); // 宋体
     const FontSlot hei = makeFontSlot(QByteArray("\xBA\xDA\xCC\xE5"));  // 黑体
     m_fontNames = {song, song, song, song, hei};
-    m_linePoints.resize(m_LineCount);
+    m_linePoints.resize(std::clamp(m_LineCount, 0, LinePoints::MaxLines));
     const long double k = scale();
     m_width = Round(k * m_RealWidth);
     m_height = Round(k * m_RealHeight);
@@ -427,7 +428,8 @@ void TSeal::SetLineCount(const int &value)
     if (m_LineCount == value)
         return;
     m_LineCount = value;
-    m_linePoints.resize(std::max(0, value));
+    // A damaged document may ask for billions of lines; no frame shows more than the cap.
+    m_linePoints.resize(std::clamp(value, 0, LinePoints::MaxLines));
     BuildLinePoints();
     Repaint();
 }

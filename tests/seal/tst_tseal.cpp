@@ -364,6 +364,11 @@ private slots:
         s.SetSealType(TSealType::stHorzLine); // a kind without pattern lines keeps the resized array
         s.SetLineCount(8);
         QCOMPARE(s.LinePoints().size(), 8);
+        // A count from a damaged file must not allocate gigabytes.
+        s.SetLineCount(2000000000);
+        QVERIFY(s.LinePoints().size() <= 10000);
+        s.SetLineCount(-3);
+        QCOMPARE(s.LinePoints().size(), 0);
     }
 
     void fontSlots()
