@@ -16,7 +16,7 @@ class TSeal;
 
 struct ExportRequest {
     ExportKind kind = ExportKind::Bmp;
-    long double pixelsPerMm = 300 / 25.4L; // 300 pixels per inch
+    long double pixelsPerMm = 11.811L; // 300 pixels per inch
     bool mirror = false;
 };
 
