@@ -12,7 +12,6 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 #include <cmath>
 #include <limits>
@@ -114,8 +113,6 @@ private slots:
     void mirror();
     void svgAtTrueSize();
     void pdfAtTrueSize();
-    void writeEveryKind_data();
-    void writeEveryKind();
     void refusedExportLeavesFilesAlone();
 };
 
@@ -341,63 +338,6 @@ void TestExportRender::pdfAtTrueSize()
     QVERIFY(m.hasMatch());
     QCOMPARE(m.captured(1).toDouble(), 120.0);
     QCOMPARE(m.captured(2).toDouble(), 120.0);
-}
-
-void TestExportRender::writeEveryKind_data()
-{
-    QTest::addColumn<ExportKind>("kind");
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("emf") << ExportKind::Emf << u"seal"_s << u"seal.emf"_s;
-    QTest::newRow("jpeg") << ExportKind::Jpeg << u"seal.png"_s << u"seal.jpg"_s;
-    QTest::newRow("gif") << ExportKind::Gif << u"seal.gif"_s << u"seal.gif"_s;
-    QTest::newRow("tiff") << ExportKind::Tiff << u"a.tif"_s << u"a.tiff"_s;
-    QTest::newRow("bmp") << ExportKind::Bmp << u"seal.x"_s << u"seal.bmp"_s;
-    QTest::newRow("png") << ExportKind::Png << u"seal"_s << u"seal.png"_s;
-    QTest::newRow("svg") << ExportKind::Svg << u"seal"_s << u"seal.svg"_s;
-    QTest::newRow("pdf") << ExportKind::Pdf << u"seal"_s << u"seal.pdf"_s;
-}
-
-void TestExportRender::writeEveryKind()
-{
-    QFETCH(ExportKind, kind);
-    QFETCH(QString, chosen);
-    QFETCH(QString, written);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    auto s = roundSeal(30, 30);
-    qm::ExportRequest request;
-    request.kind = kind;
-    request.pixelsPerMm = 5;
-    const qm::ExportResult result = qm::SealExporter::writeFile({s.get()}, request, dir.filePath(chosen));
-    QCOMPARE(result.error, ExportError::None);
-    QCOMPARE(result.fileName, dir.filePath(written));
-    // Round(40 × 5) + 16 = 216.
-    QCOMPARE(result.width, 216);
-    QCOMPARE(result.height, 216);
-    QFile f(result.fileName);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll();
-    switch (kind) {
-    case ExportKind::Emf:
-        QCOMPARE(bytes.mid(40, 4), QByteArray(" EMF"));
-        QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 48), quint32(bytes.size()));
-        break;
-    case ExportKind::Tiff:
-        QCOMPARE(bytes.size(), 40 + 3 * 216 * 216 + 186);
-        break;
-    case ExportKind::Svg:
-        QVERIFY(QSvgRenderer(bytes).isValid());
-        break;
-    case ExportKind::Pdf:
-        QVERIFY(bytes.startsWith("%PDF-"));
-        break;
-    default: {
-        const QImage img = QImage::fromData(bytes);
-        QCOMPARE(img.size(), QSize(216, 216));
-        break;
-    }
-    }
 }
 
 void TestExportRender::refusedExportLeavesFilesAlone()

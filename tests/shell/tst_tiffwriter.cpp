@@ -62,7 +62,6 @@ private slots:
     void header();
     void directoryEntries_data();
     void directoryEntries();
-    void pixelsTopRowFirstInRgb();
     void libtiffReadsTheSamePixels_data();
     void libtiffReadsTheSamePixels();
     void nullPictureWritesNothing();
@@ -161,20 +160,6 @@ void TestTiffWriter::directoryEntries()
             QCOMPARE(u32(t, at + 8), expected[i].value);
         }
     }
-}
-
-void TestTiffWriter::pixelsTopRowFirstInRgb()
-{
-    const QImage img = patterned(5, 3);
-    const QByteArray t = tiffOf(img);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) {
-            const qsizetype at = 40 + 3 * (y * 5 + x); // no padding between rows
-            const QRgb c = img.pixel(x, y);
-            QCOMPARE(uchar(t[at]), uchar(qRed(c)));
-            QCOMPARE(uchar(t[at + 1]), uchar(qGreen(c)));
-            QCOMPARE(uchar(t[at + 2]), uchar(qBlue(c)));
-        }
 }
 
 void TestTiffWriter::libtiffReadsTheSamePixels_data()
