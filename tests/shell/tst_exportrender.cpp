@@ -143,6 +143,7 @@ void TestExportRender::sizeRule_data()
     QTest::newRow("absurd box") << 1e30 << 1e30 << 10.0 << tooLarge << 0 << 0;
     QTest::newRow("zero resolution") << 40.0 << 40.0 << 0.0 << ExportError::BadResolution << 0 << 0;
     QTest::newRow("negative resolution") << 40.0 << 40.0 << -3.0 << ExportError::BadResolution << 0 << 0;
+    QTest::newRow("beyond a float") << 0.0 << 0.0 << 1e300 << ExportError::BadResolution << 0 << 0;
     QTest::newRow("no resolution")
         << 40.0 << 40.0 << std::numeric_limits<double>::quiet_NaN() << ExportError::BadResolution << 0 << 0;
 }

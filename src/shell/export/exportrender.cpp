@@ -20,7 +20,8 @@ ExportError planExport(const SelectionBox &box, long double pixelsPerMm, ExportL
 {
     if (!box.notEmpty)
         return ExportError::EmptySelection;
-    if (!(pixelsPerMm > 0) || !std::isfinite(pixelsPerMm))
+    // The scratch seal holds the resolution as a float.
+    if (!(pixelsPerMm > 0) || !std::isfinite(static_cast<float>(pixelsPerMm)))
         return ExportError::BadResolution;
     // Round saturates, so a huge box or resolution ends up refused instead of wrapping.
     const qint64 width = qint64(Round((box.right - box.left) * pixelsPerMm)) + 2 * ExportLayout::Margin;
