@@ -1,0 +1,101 @@
+#include "document/metafile.h"
+
+#include "seal/paintersurface.h"
+#include "seal/sealpicture.h"
+#include "seal/sealtypes.h"
+
+#include <QPainter>
+#include <QtEndian>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+
+Metafile::Format Metafile::formatOf(const QByteArray &bytes)
+{
+    auto le32 = [&](qsizetype at) {
+        return bytes.size() >= at + 4 ? qFromLittleEndian<quint32>(bytes.constData() + at) : 0u;
+    };
+    if (le32(0) == 1 && le32(40) == 0x464D4520) // header record with the " EMF" signature
+        return Format::Enhanced;
+    if (le32(0) == 0x9AC6CDD7) // placeable key
+        return Format::Placeable;
+    return Format::None;
+}
+
+bool Metafile::load(const QByteArray &bytes, QString *error)
+{
+    m_format = Format::None;
+    if (bytes.size() > MaxBytes) {
+        if (error)
+            *error = u"metafile too large"_s;
+        return false;
+    }
+    const Format format = formatOf(bytes);
+    bool ok = false;
+    if (format == Format::Enhanced)
+        ok = m_emf.load(bytes, error);
+    else if (format == Format::Placeable)
+        ok = m_wmf.load(bytes, error);
+    else if (error)
+        *error = u"not a metafile"_s;
+    if (ok)
+        m_format = format;
+    return ok;
+}
+
+QSize Metafile::naturalSize() const
+{
+    QSize size;
+    if (m_format == Format::Enhanced)
+        size = m_emf.naturalSize();
+    else if (m_format == Format::Placeable)
+        size = m_wmf.naturalSize();
+    else
+        return {};
+    int w = std::max(size.width(), 1), h = std::max(size.height(), 1);
+    // A picture drawn for a huge page is kept in proportion within the side limit.
+    if (w > MaxNaturalSide || h > MaxNaturalSide) {
+        const long double scale = (long double)MaxNaturalSide / std::max(w, h);
+        w = std::clamp(Round(w * scale), 1, MaxNaturalSide);
+        h = std::clamp(Round(h * scale), 1, MaxNaturalSide);
+    }
+    return QSize(w, h);
+}
+
+void Metafile::play(Surface &surface, const QRect &target) const
+{
+    const QRectF box(target);
+    if (m_format == Format::Enhanced)
+        m_emf.play(surface, box);
+    else if (m_format == Format::Placeable)
+        m_wmf.play(surface, box);
+}
+
+QImage Metafile::render(const QByteArray &bytes, QString *error)
+{
+    Metafile metafile;
+    if (!metafile.load(bytes, error))
+        return {};
+    const QSize size = metafile.naturalSize();
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) {
+        if (error)
+            *error = u"metafile picture too large"_s;
+        return {};
+    }
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    PainterSurface surface(&painter);
+    metafile.play(surface, QRect(QPoint(0, 0), size));
+    painter.end();
+    return image;
+}
+
+void registerMetafileDecoder()
+{
+    SealPicture::registerDecoder(SealPicture::Kind::Metafile, &Metafile::render);
+}
+
+} // namespace qm

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "document/metafileemf.h"
+#include "document/metafilewmf.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+
+namespace qm {
+
+class Surface;
+
+// A metafile emblem picture: an enhanced metafile or a placeable Windows metafile, told
+// apart by their signatures. Loading checks the whole file; playing issues the records that
+// emblems use (pens, brushes, lines, polygons, Bezier curves, rectangles, ellipses, arcs,
+// paths, bitmaps, mapping and world transforms) as Surface operations and skips the rest
+// (text, regions, clipping, palettes).
+class Metafile
+{
+public:
+    enum class Format : std::uint8_t { None, Enhanced, Placeable };
+
+    // The format the signature announces, without checking the rest.
+    static Format formatOf(const QByteArray &bytes);
+
+    // False with a reason when the data is neither format, truncated or corrupt. Hostile
+    // data is refused, never read past its end.
+    bool load(const QByteArray &bytes, QString *error = nullptr);
+    Format format() const { return m_format; }
+
+    // The picture's size at 96 pixels per inch (an enhanced metafile's frame, or its bounds
+    // when the frame is empty; a placeable metafile's box in its units per inch), at least
+    // one pixel and shrunk to at most MaxNaturalSide on its longer side.
+    QSize naturalSize() const;
+
+    // Plays the picture onto `surface` with its frame filling `target`. The surface's pen,
+    // brush and fill mode are as before afterwards.
+    void play(Surface &surface, const QRect &target) const;
+
+    // The picture drawn at its natural size on white, without antialiasing; a null image
+    // and the reason when it cannot be loaded. This is the seal pictures' metafile decoder.
+    static QImage render(const QByteArray &bytes, QString *error);
+
+    static constexpr int MaxNaturalSide = 4096;
+    static constexpr qsizetype MaxBytes = qsizetype(64) << 20;
+
+private:
+    Format m_format = Format::None;
+    MetafileEmf m_emf;
+    MetafileWmf m_wmf;
+};
+
+// Lets SealPicture decode metafile pictures (kind code 2) through Metafile::render. The
+// applications call it once at start-up, before any document is read; tests that load
+// metafile pictures call it in initTestCase. Calling it again does no harm.
+void registerMetafileDecoder();
+
+} // namespace qm
