@@ -547,6 +547,19 @@ private slots:
                          take(U_EMRPOLYLINETO16_set(rectl(0, 0, 0, 0), 2, tri)), take(U_EMRENDPATH_set()),
                          take(U_EMRFILLPATH_set(rectl(0, 0, 0, 0)))})
             << QList<QPoint>{{50, 30}, {20, 40}} << QList<QRgb>{black, white};
+        QTest::newRow("stroked path")
+            << pixelEmf({take(U_EMRBEGINPATH_set()), take(U_EMRMOVETOEX_set(pointl(10, 50))),
+                         take(U_EMRLINETO_set(pointl(80, 50))), take(U_EMRENDPATH_set()),
+                         take(U_EMRSTROKEPATH_set(rectl(0, 0, 0, 0)))})
+            << QList<QPoint>{{40, 50}, {40, 45}} << QList<QRgb>{black, white};
+        // From the ray to the right round to the ray to the left: counter-clockwise is the upper
+        // half of the circle, clockwise the lower half; the chord closes it along y = 20.
+        const QByteArray chord = take(U_EMRCHORD_set(rectl(0, 0, 40, 40), pointl(40, 20), pointl(0, 20)));
+        QTest::newRow("chord") << pixelEmf({inkBrush, chord}) << QList<QPoint>{{20, 10}, {20, 30}}
+                               << QList<QRgb>{black, white};
+        QTest::newRow("clockwise chord")
+            << pixelEmf({inkBrush, take(U_EMRSETARCDIRECTION_set(U_AD_CLOCKWISE)), chord})
+            << QList<QPoint>{{20, 10}, {20, 30}} << QList<QRgb>{white, black};
         // Each of the 2 x 2 pixels covers 10 x 10: red, green on top, blue, black below.
         QTest::newRow("bitmap the right way up")
             << pixelEmf({stretchDibits(10, 10, 20, 20)}) << QList<QPoint>{{15, 15}, {25, 15}, {15, 25}, {25, 25}, {35, 35}}
