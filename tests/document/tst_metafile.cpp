@@ -1,4 +1,5 @@
 #include "document/metafile.h"
+#include "document/metafiledib.h"
 #include "seal/recordingsurface.h"
 #include "seal/sealpicture.h"
 
@@ -106,6 +107,24 @@ QByteArray stretchDibits(int x, int y, int w, int h)
                                                  pointl(2, 2), U_DIB_RGB_COLORS, U_SRCCOPY, info, 16, rows));
     std::free(info);
     return out;
+}
+
+// A BITMAPINFOHEADER, then the colour table (or masks) given as 32-bit values.
+QByteArray dibInfo(int width, int height, int bits, quint32 compression, quint32 used, const QList<quint32> &table)
+{
+    QByteArray info(40, '\0');
+    setLe32(info, 0, 40);
+    setLe32(info, 4, quint32(width));
+    setLe32(info, 8, quint32(height));
+    setLe16(info, 12, 1);
+    setLe16(info, 14, quint16(bits));
+    setLe32(info, 16, compression);
+    setLe32(info, 32, used);
+    for (quint32 v : table) {
+        info.resize(info.size() + 4);
+        setLe32(info, info.size() - 4, v);
+    }
+    return info;
 }
 
 // "Op arg arg ... x,y x,y" for every recorded operation.
@@ -584,6 +603,64 @@ private slots:
         QCOMPARE(picture.image().size(), QSize(96, 96));
         for (qsizetype i = 0; i < points.size(); ++i)
             QCOMPARE(picture.image().pixel(points[i]), colours[i]);
+    }
+
+    void dibDecoding_data()
+    {
+        QTest::addColumn<QByteArray>("info");
+        QTest::addColumn<QByteArray>("bits");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QList<QRgb>>("pixels"); // top row first; empty when refused
+        const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255);
+        const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+        // Colour table entries are 0x00RRGGBB read little-endian (blue byte first).
+        const QList<quint32> rgbw{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
+        // The leftmost pixel is the byte's top bit: 1 0 1.
+        QTest::newRow("1 bit") << dibInfo(3, 1, 1, 0, 2, {0x000000, 0xFFFFFF}) << QByteArray("\xA0\0\0\0", 4) << 3
+                               << QList<QRgb>{white, black, white};
+        // The leftmost pixel is the high nibble: 1, 2, then 0.
+        QTest::newRow("4 bits") << dibInfo(3, 1, 4, 0, 3, {0xFF0000, 0x00FF00, 0x0000FF}) << QByteArray("\x12\0\0\0", 4)
+                                << 3 << QList<QRgb>{green, blue, red};
+        // Bottom-up: the first stored row (2, 3) is the bottom one.
+        QTest::newRow("8 bits, bottom-up") << dibInfo(2, 2, 8, 0, 4, rgbw) << QByteArray("\2\3\0\0\0\1\0\0", 8) << 2
+                                           << QList<QRgb>{red, green, blue, white};
+        QTest::newRow("8 bits, top-down") << dibInfo(2, -2, 8, 0, 4, rgbw) << QByteArray("\0\1\0\0\2\3\0\0", 8) << 2
+                                          << QList<QRgb>{red, green, blue, white};
+        // 5-5-5: 0x7C00 is full red, 0x001F full blue; 31 * 255 / 31 = 255.
+        QTest::newRow("16 bits") << dibInfo(2, 1, 16, 0, 0, {}) << QByteArray("\x00\x7C\x1F\x00", 4) << 2
+                                 << QList<QRgb>{red, blue};
+        QTest::newRow("32 bits") << dibInfo(1, 1, 32, 0, 0, {}) << QByteArray("\x10\x20\x30\xFF", 4) << 1
+                                 << QList<QRgb>{qRgb(0x30, 0x20, 0x10)};
+        // Masks red 0xFF, green 0xFF00, blue 0xFF0000: the bytes 11 22 33 read as R, G, B.
+        QTest::newRow("32 bits with masks") << dibInfo(1, 1, 32, 3, 0, {0x0000FF, 0x00FF00, 0xFF0000})
+                                            << QByteArray("\x11\x22\x33\x00", 4) << 1
+                                            << QList<QRgb>{qRgb(0x11, 0x22, 0x33)};
+        QTest::newRow("rows missing") << dibInfo(2, 2, 8, 0, 4, rgbw) << QByteArray("\0\1\0\0", 4) << 2 << QList<QRgb>{};
+        QTest::newRow("colour table cut short") << dibInfo(2, 1, 8, 0, 4, {0, 0}) << QByteArray(4, '\0') << 2
+                                                << QList<QRgb>{};
+        QTest::newRow("run-length compression") << dibInfo(2, 1, 8, 1, 4, rgbw) << QByteArray(4, '\0') << 2
+                                                << QList<QRgb>{};
+        QTest::newRow("wider than a picture may be") << dibInfo(40000, 1, 1, 0, 2, {0, 0xFFFFFF}) << QByteArray(5000, '\0')
+                                                     << 40000 << QList<QRgb>{};
+        QTest::newRow("no rows") << dibInfo(2, 0, 8, 0, 4, rgbw) << QByteArray(4, '\0') << 2 << QList<QRgb>{};
+    }
+
+    void dibDecoding()
+    {
+        QFETCH(QByteArray, info);
+        QFETCH(QByteArray, bits);
+        QFETCH(int, width);
+        QFETCH(QList<QRgb>, pixels);
+        const QImage image = MetafileDib::decode(info.constData(), std::size_t(info.size()), bits.constData(),
+                                                 std::size_t(bits.size()));
+        if (pixels.isEmpty()) {
+            QVERIFY(image.isNull());
+            return;
+        }
+        QCOMPARE(image.width(), width);
+        QCOMPARE(image.height(), int(pixels.size()) / width);
+        for (qsizetype i = 0; i < pixels.size(); ++i)
+            QCOMPARE(image.pixel(int(i % width), int(i / width)), pixels[i]);
     }
 
     void truncatedRefused_data()
