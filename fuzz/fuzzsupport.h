@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/metafile.h"
+
 #include <QGuiApplication>
 
 #include <cstdlib>
@@ -14,4 +16,5 @@ inline void startFuzzApplication()
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static QGuiApplication *app = new QGuiApplication(argc, argv);
     (void)app;
+    qm::registerMetafileDecoder();
 }

@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${QM_FUZZ_BUILD:-build-fuzz}
-seconds=${QM_FUZZ_SECONDS:-18}
-targets=(document libraryitem picture)
+seconds=${QM_FUZZ_SECONDS:-15}
+targets=(document libraryitem picture metafile)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUILLMARK_FUZZ=ON -DQUILLMARK_SANITIZE=ON -DQUILLMARK_BENCH=OFF \

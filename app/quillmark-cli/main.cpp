@@ -5,6 +5,8 @@
 #include "rendercommand.h"
 #include "tracecommand.h"
 
+#include "document/metafile.h"
+
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -51,6 +53,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietMessages);
     QGuiApplication app(argc, argv);
+    qm::registerMetafileDecoder();
     QStringList args = app.arguments();
     args.removeFirst();
     if (args.isEmpty()) {

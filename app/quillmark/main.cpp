@@ -2,6 +2,7 @@
 
 #include "samplewindow.h"
 
+#include "document/metafile.h"
 #include "seal/sealjson.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(u"Lumenwerk"_s);
     QApplication::setApplicationName(u"Quillmark"_s);
+    qm::registerMetafileDecoder();
 
     const QStringList args = app.arguments();
     qm::SealJsonResult loaded;
