@@ -231,6 +231,28 @@ void TSeal::PictureChanged()
     Repaint();
 }
 
+// The diagonal of the box becomes the length; its angle (from the width's arccos or the
+// height's arcsin) replaces TextAngle within TextAngle's quadrant. A box of no size has no angle,
+// so the old one stays.
+void TSeal::angleFromBox(bool fromWidth)
+{
+    const long double length = std::sqrt(static_cast<long double>(m_RealWidth) * m_RealWidth
+                                         + static_cast<long double>(m_RealHeight) * m_RealHeight);
+    m_RealTextLength = static_cast<float>(length);
+    if (length == 0)
+        return;
+    const long double rad = fromWidth ? std::acos(m_RealWidth / length) : std::asin(m_RealHeight / length);
+    const int b = Round(rad / (M_PIl / 1800));
+    if (m_TextAngle < 900)
+        m_TextAngle = b;
+    else if (m_TextAngle < 1800)
+        m_TextAngle = 1800 - b;
+    else if (m_TextAngle < 2700)
+        m_TextAngle = b + 1800;
+    else if (m_TextAngle <= 3600)
+        m_TextAngle = 3600 - b;
+}
+
 void TSeal::SetRealWidth(const float &value)
 {
     if (m_RealWidth == value)
@@ -240,22 +262,8 @@ void TSeal::SetRealWidth(const float &value)
         m_PenWidth = value;
     if (m_SealType == TSealType::stHorzText && !m_RowCol && m_RowColCount == 1)
         m_TextWidth = m_RealWidth;
-    if (m_SealType == TSealType::stAnyAngleLine || m_SealType == TSealType::stAnyAngleText) {
-        const long double length = std::sqrt(static_cast<long double>(m_RealWidth) * m_RealWidth
-                                             + static_cast<long double>(m_RealHeight) * m_RealHeight);
-        m_RealTextLength = static_cast<float>(length);
-        if (length != 0) {
-            const int b = Round(std::acos(m_RealWidth / length) / (M_PIl / 1800));
-            if (m_TextAngle < 900)
-                m_TextAngle = b;
-            else if (m_TextAngle < 1800)
-                m_TextAngle = 1800 - b;
-            else if (m_TextAngle < 2700)
-                m_TextAngle = b + 1800;
-            else if (m_TextAngle <= 3600)
-                m_TextAngle = 3600 - b;
-        }
-    }
+    if (m_SealType == TSealType::stAnyAngleLine || m_SealType == TSealType::stAnyAngleText)
+        angleFromBox(true);
     resizeWidth();
     keepLeftEdge();
     BuildLinePoints();
@@ -272,22 +280,8 @@ void TSeal::SetRealHeight(const float &value)
         m_PenWidth = m_RealWidth; // a vertical line's thickness is its width
     if (m_SealType == TSealType::stHorzText && m_RowCol && m_RowColCount == 1)
         m_TextHeight = m_RealHeight;
-    if (m_SealType == TSealType::stAnyAngleLine || m_SealType == TSealType::stAnyAngleText) {
-        const long double length = std::sqrt(static_cast<long double>(m_RealWidth) * m_RealWidth
-                                             + static_cast<long double>(m_RealHeight) * m_RealHeight);
-        m_RealTextLength = static_cast<float>(length);
-        if (length != 0) {
-            const int b = Round(std::asin(m_RealHeight / length) / (M_PIl / 1800));
-            if (m_TextAngle < 900)
-                m_TextAngle = b;
-            else if (m_TextAngle < 1800)
-                m_TextAngle = 1800 - b;
-            else if (m_TextAngle < 2700)
-                m_TextAngle = b + 1800;
-            else if (m_TextAngle <= 3600)
-                m_TextAngle = 3600 - b;
-        }
-    }
+    if (m_SealType == TSealType::stAnyAngleLine || m_SealType == TSealType::stAnyAngleText)
+        angleFromBox(false);
     resizeHeight();
     keepTopEdge();
     BuildLinePoints();

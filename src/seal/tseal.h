@@ -102,6 +102,7 @@ private:
     void moveToCentre();
     void geometryChanged();
     void setBoxFromAngle();
+    void angleFromBox(bool fromWidth);
     void freePicture();
 
 #define QM_PROPERTY(name, type, def, offset, kind) type m_##name = def;
