@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,17 @@ private slots:
         QCOMPARE(double(box.right), 850 * 0.1);
         QCOMPARE(double(box.bottom), 810 * 0.1);
         QVERIFY(!SelectionBounds(SealSelection{}).notEmpty);
+
+        // At zoom 200 the pixel boxes double: A is Round(20 * (50 - 21)) = 580 ... 580 + 840,
+        // B ends at Round(20 * 85) = 1700 across and 1500 down; A's bottom is 780 + 840 = 1620.
+        // The factor is 100 / (200 * 10) = 0.05 mm a pixel.
+        g.a->SetZoom(200);
+        g.b->SetZoom(200);
+        const SelectionBox zoomed = SelectionBounds(g.selection());
+        QCOMPARE(double(zoomed.left), 580 * 0.05);
+        QCOMPARE(double(zoomed.top), 780 * 0.05);
+        QCOMPARE(double(zoomed.right), 1700 * 0.05);
+        QCOMPARE(double(zoomed.bottom), 1620 * 0.05);
     }
 
     void layout()
@@ -134,6 +146,46 @@ private slots:
         QVERIFY(blue); // the star in its own
     }
 
+    // A solid picture element shows exactly where the seal lands: softening reaches two pixels
+    // left of and above the first ink column and row, no further.
+    void thumbnailPlacement()
+    {
+        SealDocument doc;
+        doc.setScreenPixelsPerMm(10);
+        auto seal = doc.createSeal();
+        seal->SetZoom(100);
+        seal->SetSealType(TSealType::stAnyImage);
+        seal->SetRealWidth(10);
+        seal->SetRealHeight(10);
+        seal->SetRealCenterX(50);
+        seal->SetRealCenterY(60);
+        seal->SetHaveImage(true);
+        seal->SetImageIsStar(false);
+        seal->SetPicTransParnt(false);
+        QImage black(4, 4, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        QByteArray bmp;
+        QBuffer buffer(&bmp);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(black.save(&buffer, "BMP"));
+        QVERIFY(seal->LoadPictureData(bmp));
+        // Box on the page: Round(10 * 45) = 450 ... 550 across, 550 ... 650 down, so L = 45, T = 55 mm.
+        const QImage image = renderLibraryThumbnail({seal.get()});
+        // s = 288 / 25.4 = 11.33858...: Round(10 * s) + 8 = Round(113.39) + 8.
+        QCOMPARE(image.size(), QSize(113 + 8, 113 + 8));
+        // The scratch seal's left is Round(45 * 11.338583) = Round(510.24) = 510, so the seal is
+        // painted at Round(510 - 45 * s + 4) = Round(3.76) = 4; its top Round(55 * 11.338583) =
+        // Round(623.62) = 624 puts it at Round(624 - 55 * s + 4) = Round(4.38) = 4.
+        const int middle = 60;
+        auto inked = [](QRgb p) { return p != qRgb(255, 255, 255); };
+        QVERIFY(!inked(image.pixel(1, middle)));
+        QVERIFY(inked(image.pixel(2, middle)));
+        QVERIFY(!inked(image.pixel(middle, 1)));
+        QVERIFY(inked(image.pixel(middle, 2)));
+        // Ink keeps its own colour well inside: the element is red.
+        QCOMPARE(image.pixel(middle, middle), qRgb(255, 0, 0));
+    }
+
     void soften_data()
     {
         QTest::addColumn<bool>("vertical");
@@ -174,21 +226,26 @@ private slots:
     void loadPlacesTheGroup_data()
     {
         QTest::addColumn<QPoint>("scroll");
+        QTest::addColumn<int>("zoom");
         QTest::addColumn<float>("x0");
         QTest::addColumn<float>("y0");
-        // x0 = scroll x * 100 / (100 * 10) + W / 2 + 2, y0 likewise with H.
-        QTest::newRow("unscrolled") << QPoint(0, 0) << 0 + 56 / 2 + 2.0f << 0 + 42 / 2 + 2.0f;
-        QTest::newRow("scrolled") << QPoint(100, 50) << 10 + 56 / 2 + 2.0f << 5 + 42 / 2 + 2.0f;
+        // x0 = scroll x * 100 / (zoom * 10) + W / 2 + 2, y0 likewise with H.
+        QTest::newRow("unscrolled") << QPoint(0, 0) << 100 << 0 + 56 / 2 + 2.0f << 0 + 42 / 2 + 2.0f;
+        QTest::newRow("scrolled") << QPoint(100, 50) << 100 << 10 + 56 / 2 + 2.0f << 5 + 42 / 2 + 2.0f;
+        // 100 * 100 / (200 * 10) = 5 and 50 * 100 / (200 * 10) = 2.5 mm scrolled at zoom 200.
+        QTest::newRow("scrolled at zoom 200") << QPoint(100, 50) << 200 << 5 + 56 / 2 + 2.0f << 2.5f + 42 / 2 + 2.0f;
     }
     void loadPlacesTheGroup()
     {
         QFETCH(QPoint, scroll);
+        QFETCH(int, zoom);
         QFETCH(float, x0);
         QFETCH(float, y0);
         Group g;
         const QByteArray b = savedItem(g.selection());
         SealDocument doc;
         doc.setScreenPixelsPerMm(10);
+        doc.page().SetZoom(zoom);
         RecordingProgress progress;
         QVERIFY(LoadLibraryItemData(b, doc, progress, scroll).ok());
         QCOMPARE(progress.events, QStringList({u"pos 0"_s, u"show 正在载入："_s, u"max 16"_s, u"advance 8"_s,
@@ -204,6 +261,8 @@ private slots:
         QCOMPARE(star.SealType(), TSealType::stFiveStar);
         QCOMPARE(star.PenColor(), 0x00FF0000u);
         QCOMPARE(a.RealWidth(), 42.0f);
+        QCOMPARE(a.Zoom(), zoom);
+        QCOMPARE(star.Zoom(), zoom);
         QVERIFY(a.Visible());
     }
 
