@@ -239,9 +239,12 @@ void TSeal::angleFromBox(bool fromWidth)
     const long double length = std::sqrt(static_cast<long double>(m_RealWidth) * m_RealWidth
                                          + static_cast<long double>(m_RealHeight) * m_RealHeight);
     m_RealTextLength = static_cast<float>(length);
-    if (length == 0)
+    if (m_RealTextLength == 0)
         return;
-    const long double rad = fromWidth ? std::acos(m_RealWidth / length) : std::asin(m_RealHeight / length);
+    // The ratio takes the stored single-precision length, not the exact diagonal: near 90 degrees
+    // the two can round to angles a tenth apart.
+    const long double stored = m_RealTextLength;
+    const long double rad = fromWidth ? std::acos(m_RealWidth / stored) : std::asin(m_RealHeight / stored);
     const int b = Round(rad / (M_PIl / 1800));
     if (m_TextAngle < 900)
         m_TextAngle = b;
@@ -352,21 +355,24 @@ void TSeal::SetRowCol(const bool &value)
 
 void TSeal::SetRowColCount(const int &value)
 {
-    const int n = std::max(1, value);
-    if (m_RowColCount == n)
+    // The given value is compared, not the clamped one: setting 0 or less on a count of 1 still
+    // fits the block to one line.
+    if (m_RowColCount == value)
         return;
+    const int n = std::max(1, value);
     m_RowColCount = n;
     if (m_SealType != TSealType::stHorzText) {
         Repaint();
         return;
     }
     const long double k = scale();
-    if (n * m_TextWidth > m_RealWidth) {
+    // Products in extended precision: 5 x 0.1f is a hair above 0.5 and must count as too wide.
+    if (n * static_cast<long double>(m_TextWidth) > m_RealWidth) {
         SetRealWidth(static_cast<float>(n * static_cast<long double>(m_TextWidth) + n * 0.2L));
         resizeWidth();
         if (k != 0)
             SetRealCenterX(static_cast<float>(m_left / k + m_RealWidth / 2.0L));
-    } else if (n * m_TextHeight > m_RealHeight) {
+    } else if (n * static_cast<long double>(m_TextHeight) > m_RealHeight) {
         SetRealHeight(static_cast<float>(n * static_cast<long double>(m_TextHeight) + n * 0.2L));
         resizeHeight();
         if (k != 0)
@@ -401,10 +407,11 @@ void TSeal::SetTextAngle(const int &value)
     if (m_TextAngle == value)
         return;
     m_TextAngle = value;
+    // The box may keep its size (450 and 1350 give the same box) while the line turns over, so
+    // the element is painted again either way.
     if (m_SealType == TSealType::stAnyAngleLine || m_SealType == TSealType::stAnyAngleText)
         setBoxFromAngle();
-    else
-        Repaint();
+    Repaint();
 }
 
 void TSeal::SetRealTextLength(const float &value)

@@ -302,6 +302,70 @@ private slots:
         QCOMPARE(t.RealWidth(), 42.0f);
     }
 
+    void rowColCountComparesInExtendedPrecision()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetSealType(TSealType::stHorzText);
+        s.SetTextWidth(0.1f); // rows: the box does not follow the character width
+        s.SetRealWidth(0.5f);
+        // 5 x 0.1f = 5 x 0.100000001490116 = 0.50000000745 > 0.5, so the block grows to
+        // 5 x 0.1f + 5 x 0.2 = 1.50000000745, stored as 1.5.
+        s.SetRowColCount(5);
+        QCOMPARE(s.RealWidth(), 1.5f);
+        QCOMPARE(s.Width(), 15); // Round(10 x 1.5)
+    }
+
+    void rowColCountBelowOneRefitsASingleRow()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetSealType(TSealType::stHorzText);
+        s.SetRowCol(false);  // one column: 42 x 42 swapped
+        s.SetTextWidth(6);   // the column is 6 mm wide
+        s.SetRowCol(true);   // one row of 42 x 6 mm; the characters stay 7.5 mm high
+        QCOMPARE(s.RealHeight(), 6.0f);
+        // 0 differs from the stored 1, so the count is set again as 1: 1 x 6 is not above 42,
+        // 1 x 7.5 is above 6, so the height becomes 1 x 7.5 + 1 x 0.2 = 7.7.
+        s.SetRowColCount(0);
+        QCOMPARE(s.RowColCount(), 1);
+        QCOMPARE(s.RealHeight(), 7.7f);
+        QCOMPARE(s.Height(), 77); // Round(10 x 7.7f) = Round(76.9999981)
+    }
+
+    void anyAngleTurnOverRepaints()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetSealType(TSealType::stAnyAngleLine);
+        s.SetRealTextLength(50);
+        s.SetTextAngle(450);
+        Spy spy;
+        s.setListener(&spy);
+        // 135 degrees gives the same 35.36 x 35.36 mm box, but the line now falls.
+        s.SetTextAngle(1350);
+        QCOMPARE(s.Width(), 354); // Round(500 x 0.70711) = Round(353.55)
+        QCOMPARE(spy.geometry, 0);
+        QVERIFY(spy.repaints > 0);
+    }
+
+    void anyAngleFromTheStoredLength()
+    {
+        TSeal s;
+        atTenPerMm(s);
+        s.SetSealType(TSealType::stAnyAngleLine);
+        s.SetTextAngle(450);
+        s.SetRealWidth(0.1f); // length 0.1, angle acos(1) = 0: first quadrant
+        QCOMPARE(s.TextAngle(), 0);
+        // Length sqrt(0.1f^2 + 38^2) = 38 + 0.0100000003 / 76 = 38.0001315787, stored as the
+        // float 38 + 34 x 2^-18 = 38.0001296997. asin(38 / 38.0001296997): delta = 3.4131385e-6,
+        // 90 degrees - sqrt(2 delta) rad = 90 - 0.1496976 = 89.8503024 degrees -> Round(898.503)
+        // = 899. With the unstored diagonal it would be 898.492 -> 898.
+        s.SetRealHeight(38);
+        QCOMPARE(s.RealTextLength(), 38.00012969970703125f);
+        QCOMPARE(s.TextAngle(), 899);
+    }
+
     void anyAngleBox()
     {
         TSeal s;
