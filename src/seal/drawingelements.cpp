@@ -27,23 +27,28 @@ int normalisedAngle(int angle)
     return r < 0 ? r + 3600 : r;
 }
 
-// Calls line(Round(base + k * step)) for k = 1 ... count - 1. Dividers closer than a pixel
-// would repeat positions, and a hostile count would stall painting, so then every pixel
-// position between the first and the last divider is visited once, in the same order.
+// No device shows this many dividers of one table; a damaged document may ask for a billion
+// over a box a billion pixels wide, which would stall painting for minutes.
+constexpr int MaxDividers = 100000;
+
+// Calls line(Round(base + k * step)) for k = 1 ... count - 1, at most MaxDividers times.
+// Dividers closer than a pixel would repeat positions, and a hostile count would stall
+// painting, so then every pixel position between the first and the last divider is visited
+// once, in the same order.
 template <typename Line>
 void forEachDivider(long double base, long double step, int count, Line line)
 {
     if (std::abs(step) >= 1) {
-        for (int k = 1; k < count; ++k)
+        for (int k = 1; k < count && k <= MaxDividers; ++k)
             line(Round(base + k * step));
         return;
     }
     const int first = Round(base + step);
     const int last = Round(base + (count - 1) * step);
     const int dir = last >= first ? 1 : -1;
-    for (int x = first;; x += dir) {
+    for (int x = first, visited = 1;; x += dir, ++visited) {
         line(x);
-        if (x == last)
+        if (x == last || visited == MaxDividers)
             break;
     }
 }
@@ -122,27 +127,27 @@ void DrawAnyAngleText(Surface &surface, int ox, int oy, const AnyAngleText &t)
     const int a = normalisedAngle(t.angle);
     const long double rad = a * TenthToRad;
     const long double cs = std::cos(rad), sn = std::sin(rad);
-    const long double stepX = t.boxW / static_cast<long double>(N);
-    const long double stepY = t.boxH / static_cast<long double>(N);
+    const long double W = t.boxW, H = t.boxH, n = static_cast<long double>(N);
     const long double tw = t.tw, th = t.th;
 
     for (qsizetype i = 0; i < N; ++i) {
         // Middle of part k counted from the start corner, and of part N - k + 1 from the other.
+        // Multiplied before dividing, so that a middle on a half pixel stays exactly there.
         const long double fromStart = i + 0.5L;
         const long double fromEnd = N - i - 0.5L;
         long double x = 0, y = 0;
         if (a < 900) { // bottom left to top right
-            x = fromStart * stepX;
-            y = fromEnd * stepY;
+            x = fromStart * W / n;
+            y = fromEnd * H / n;
         } else if (a < 1800) { // bottom right to top left
-            x = fromEnd * stepX;
-            y = fromEnd * stepY;
+            x = fromEnd * W / n;
+            y = fromEnd * H / n;
         } else if (a < 2700) { // top right to bottom left
-            x = fromEnd * stepX;
-            y = fromStart * stepY;
+            x = fromEnd * W / n;
+            y = fromStart * H / n;
         } else { // top left to bottom right
-            x = fromStart * stepX;
-            y = fromStart * stepY;
+            x = fromStart * W / n;
+            y = fromStart * H / n;
         }
         // The cell turns about its top-left corner: move that corner so the turned cell is centred.
         x = ox + x - tw / 2 * cs - th / 2 * sn;

@@ -93,6 +93,7 @@ private slots:
     void anyAngleText_data();
     void anyAngleText();
     void anyAngleTextGlyphs();
+    void anyAngleTextMiddlesOnHalfPixels();
     void fiveStar_data();
     void fiveStar();
     void cells_data();
@@ -100,6 +101,8 @@ private slots:
     void cellsColours();
     void denseCellsVisitEachPixelOnce_data();
     void denseCellsVisitEachPixelOnce();
+    void hugeTablesStopAtTheDividerCap_data();
+    void hugeTablesStopAtTheDividerCap();
     void pictureOrStar_data();
     void pictureOrStar();
     void emblemStar_data();
@@ -320,6 +323,29 @@ void TestDrawingElements::anyAngleTextGlyphs()
     QVERIFY(empty.ops().isEmpty());
 }
 
+void TestDrawingElements::anyAngleTextMiddlesOnHalfPixels()
+{
+    // Seven characters at 0 degrees in a 15 x 14 box, cell 2 x 2: character k is centred on
+    // ((k - 1/2) * 15 / 7, (7 - k + 1/2) * 14 / 7) and its corner is that minus (1, 1).
+    // Character 4: 3.5 * 15 / 7 = 52.5 / 7 = 7.5 exactly, so x = 6.5, which rounds to even 6.
+    qm::AnyAngleText t;
+    t.text = "ABCDEFG";
+    t.angle = 0;
+    t.boxW = 15;
+    t.boxH = 14;
+    t.tw = t.th = 2;
+    t.style = songStyle(400, 0);
+    qm::RecordingSurface s;
+    qm::DrawAnyAngleText(s, 0, 0, t);
+    const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
+    QCOMPARE(out.size(), 7);
+    // x: 7.5/7 - 1 = 0.07, 22.5/7 - 1 = 2.21, 37.5/7 - 1 = 4.36, 6.5, 67.5/7 - 1 = 8.64,
+    // 82.5/7 - 1 = 10.79, 97.5/7 - 1 = 12.93; y: (7.5 - k) * 2 - 1 = 14 - 2k.
+    const QList<QPoint> expected{{0, 12}, {2, 10}, {4, 8}, {6, 6}, {9, 4}, {11, 2}, {13, 0}};
+    for (qsizetype i = 0; i < 7; ++i)
+        QCOMPARE(QPoint(out[i].args[0], out[i].args[1]), expected[i]);
+}
+
 void TestDrawingElements::fiveStar_data()
 {
     QTest::addColumn<qm::TBrushStyle>("brush");
@@ -444,6 +470,36 @@ void TestDrawingElements::denseCellsVisitEachPixelOnce()
         expected.append(QLine(x, 3, x, 57));
     expected.append(QLine(3, 30, 97, 30)); // one row divider at Round(3 + 54 / 2)
     QCOMPARE(lines(s), expected);
+}
+
+void TestDrawingElements::hugeTablesStopAtTheDividerCap_data()
+{
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    // A box INT_MAX pixels wide, frame pen 4, line pen 2: e = 3, column step
+    // (2147483647 - 8 + 2) / columns. At most 100 000 dividers are drawn.
+    // A billion columns: step 2.147483641; first Round(3 + 2.147483641) = 5, the 100 000th
+    // Round(3 + 214748.3641) = 214751.
+    QTest::newRow("a billion columns") << 1000000000 << 5 << 214751;
+    // INT_MAX columns: step just under 1, so every pixel from Round(3.9999999972) = 4 on, the
+    // 100 000th at 4 + 99 999.
+    QTest::newRow("INT_MAX columns") << INT_MAX << 4 << 100003;
+}
+
+void TestDrawingElements::hugeTablesStopAtTheDividerCap()
+{
+    QFETCH(int, columns);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    qm::RecordingSurface s;
+    qm::DrawCells(s, 0, 0, 2, 4, 2, columns, 60, INT_MAX, qm::TBrushStyle::bsClear, blue, qm::clRed);
+    const QList<QLine> drawn = lines(s);
+    // The vertical dividers, then the one row divider at Round(3 + 54 / 2) = 30.
+    QCOMPARE(drawn.size(), 100000 + 1);
+    QCOMPARE(drawn.first().x1(), first);
+    QCOMPARE(drawn[100000 - 1].x1(), last);
+    QCOMPARE(drawn.last().y1(), 30);
 }
 
 void TestDrawingElements::pictureOrStar_data()
