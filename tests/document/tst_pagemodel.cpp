@@ -1,4 +1,4 @@
-#include "document/pagefromprinter.h"
+#include "document/printerpage/pagefromprinter.h"
 #include "document/pagemodel.h"
 
 #include <QTest>
