@@ -2,8 +2,10 @@
 
 #include "seal/glyphmetrics.h"
 
+#include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QtMath>
 
 namespace qm {
@@ -156,6 +158,35 @@ void PainterSurface::pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
     m_painter->drawPath(arcPath(x1, y1, x2, y2, x3, y3, x4, y4, true));
 }
 
+namespace {
+
+// The outline of a synthetic bold glyph is the widened one, as plain text shows it; otherwise a
+// thickening stroke would draw bold text thinner than no thickening. The union is slow and seals
+// repeat a few glyphs, so outlines are kept at the reference size.
+QPainterPath emboldenedOutline(const GlyphMetrics &g, const QString &text)
+{
+    static QHash<QString, QPainterPath> cache;
+    const QString key = g.font.key() + QChar(0) + QString::number(g.emboldenWidth) + QChar(0) + text;
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return it.value();
+    QPainterPath outline;
+    outline.addText(QPointF(0, 0), g.font, text);
+    outline.setFillRule(Qt::WindingFill);
+    QPainterPathStroker stroker;
+    stroker.setWidth(g.emboldenWidth);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    QPainterPath bold = outline.united(stroker.createStroke(outline));
+    bold.setFillRule(Qt::WindingFill);
+    if (cache.size() >= 4096)
+        cache.clear();
+    cache.insert(key, bold);
+    return bold;
+}
+
+} // namespace
+
 QTransform PainterSurface::glyphTransform(int x, int y) const
 {
     const GlyphMetrics g = GlyphMetrics::forFont(m_font);
@@ -171,8 +202,12 @@ QPainterPath PainterSurface::textPath(int x, int y, const QString &text) const
 {
     const GlyphMetrics g = GlyphMetrics::forFont(m_font);
     QPainterPath path;
-    path.addText(QPointF(0, 0), g.font, text);
-    path.setFillRule(Qt::WindingFill);
+    if (g.emboldenWidth > 0) {
+        path = emboldenedOutline(g, text);
+    } else {
+        path.addText(QPointF(0, 0), g.font, text);
+        path.setFillRule(Qt::WindingFill);
+    }
     return glyphTransform(x, y).map(path);
 }
 

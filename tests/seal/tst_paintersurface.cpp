@@ -275,6 +275,26 @@ private slots:
         QVERIFY(draw(700) > draw(400) * 1.2);
     }
 
+    void thickeningWidensPlainGlyphs_data()
+    {
+        QTest::addColumn<int>("weight");
+        QTest::newRow("regular") << 400;
+        // Bold on a face with one weight is widened by the surface; its outline must be too.
+        QTest::newRow("bold") << 700;
+    }
+    void thickeningWidensPlainGlyphs()
+    {
+        QFETCH(int, weight);
+        auto draw = [weight](int stroke) {
+            Canvas c(120, 120);
+            c.surface->setFont(CreateGlyphFont(100, 50, false, 0, weight, false, "\xCB\xCE\xCC\xE5"));
+            DrawGlyph(*c.surface, 10, 10, u'国', false, TBrushStyle::bsClear, clBlack, false, stroke);
+            return inkCount(c.done());
+        };
+        const int plain = draw(0);
+        QVERIFY2(draw(3) > plain, qPrintable(QString::number(plain)));
+    }
+
     void hollowGlyphIsOnlyAnOutline()
     {
         auto draw = [](bool blank) {
