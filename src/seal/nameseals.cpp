@@ -49,7 +49,7 @@ CellLayout cellsOf(TSealType kind, int ox, int oy, const NameSealText &t)
         break;
     case TSealType::stName4: {
         // The first cell touches the left edge of the block and the last the right edge.
-        const long double step = (t.bw - w) / 3.0L;
+        const long double step = (static_cast<long double>(t.bw) - w) / 3;
         for (int k = 0; k < 4; ++k)
             l.cells[size_t(k)] = {left + k * step, yc - h / 2.0L, w, h};
         l.count = 4;

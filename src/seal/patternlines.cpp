@@ -71,7 +71,7 @@ Bend bendOf(FrameShape shape, int i, int n, int p, int W, int H, const QPoint &a
     }
     case FrameShape::Rhomb: {
         const long double beta = std::atan2(static_cast<long double>(H), static_cast<long double>(W));
-        const int d = Round(p / (4 * std::sin(beta)));
+        const long double d = Round(p / (4 * std::sin(beta))); // a real, so a saturated d negates safely
         if (i % 2 == 0)
             return {shifted(a, d, d), shifted(b, -d, -d)};
         return {shifted(a, -d, d), shifted(b, d, -d)};

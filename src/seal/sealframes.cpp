@@ -50,11 +50,12 @@ void outline(Surface &surface, TFrameType shape, int l, int t, int r, int b, int
     case TFrameType::ftRoundRect:
         surface.roundRect(l, t, r, b, corner, corner);
         break;
-    case TFrameType::ftDiamond:
-        surface.polygon({QPoint(add(l, corner), t), QPoint(add(r, -corner), t), QPoint(r, add(t, corner)),
-                         QPoint(r, add(b, -corner)), QPoint(add(r, -corner), b), QPoint(add(l, corner), b),
-                         QPoint(l, add(b, -corner)), QPoint(l, add(t, corner))});
+    case TFrameType::ftDiamond: {
+        const long double s = corner; // negated as a real, so a saturated corner cannot overflow
+        surface.polygon({QPoint(add(l, s), t), QPoint(add(r, -s), t), QPoint(r, add(t, s)), QPoint(r, add(b, -s)),
+                         QPoint(add(r, -s), b), QPoint(add(l, s), b), QPoint(l, add(b, -s)), QPoint(l, add(t, s))});
         break;
+    }
     case TFrameType::ftEllipse:
         surface.ellipse(l, t, r, b);
         break;
@@ -144,9 +145,10 @@ void DrawTriangleFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBru
     const long double kx = 1 / std::tan(std::numbers::pi_v<long double> / 4 - theta / 2);
     const long double ky = 1 / std::sin(theta);
     const auto inward = [&](const Corners &c, int w) {
-        const int dx = Round(w * kx);
+        // Negated as reals: a saturated inset must not overflow.
+        const long double dx = Round(w * kx);
         return Corners{QPoint(add(c[0].x(), dx), add(c[0].y(), w)), QPoint(add(c[1].x(), -dx), add(c[1].y(), w)),
-                       QPoint(c[2].x(), add(c[2].y(), -Round(w * ky)))};
+                       QPoint(c[2].x(), add(c[2].y(), -static_cast<long double>(Round(w * ky))))};
     };
 
     const Corners outer{QPoint(x0, y0), QPoint(add(x0, W, -1), y0),
@@ -187,8 +189,8 @@ void DrawRhombFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushS
     const long double alpha = std::atan(static_cast<long double>(W) / H);
     // Top and bottom vertices move vertically, left and right horizontally.
     const auto inward = [&](const Corners &c, int w) {
-        const int dy = Round(w / std::sin(alpha));
-        const int dx = Round(w / std::cos(alpha));
+        const long double dy = Round(w / std::sin(alpha));
+        const long double dx = Round(w / std::cos(alpha));
         return Corners{QPoint(c[0].x(), add(c[0].y(), dy)), QPoint(add(c[1].x(), dx), c[1].y()),
                        QPoint(c[2].x(), add(c[2].y(), -dy)), QPoint(add(c[3].x(), -dx), c[3].y())};
     };

@@ -330,6 +330,51 @@ private slots:
         }
     }
 
+    // The S-bend of curved lines on the other frames, around the line where the bend turns:
+    // C1 = A + (c1x, c1y), C2 = B + (c2x, c2y). The frame is 12 px wide.
+    void patternLineBends_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<QList<QList<int>>>("offsets");
+
+        // d = 12 div 3 = 4; lines below 8 div 2 = 4 bend A + (d, -d), B + (-d, d), the others A + (d, -d), B + (d, -d).
+        QTest::newRow("oval") << int(TSealType::stEllipse) << 40.f << 8 << QList<int>{0, 3, 4, 7}
+                              << QList<QList<int>>{{4, -4, -4, 4}, {4, -4, -4, 4}, {4, -4, 4, -4}, {4, -4, 4, -4}};
+        // d = 4; lines below (2 · 8) div 3 = 5 bend A + (d, d), B - (d, d), the others A + (-d, d), B + (d, -d).
+        QTest::newRow("triangle") << int(TSealType::stTriangle) << 30.f << 8 << QList<int>{0, 4, 5, 7}
+                                  << QList<QList<int>>{{4, 4, -4, -4}, {4, 4, -4, -4}, {-4, 4, 4, -4}, {-4, 4, 4, -4}};
+        // 400 x 300: sin atan(300 / 400) = 0.6, d = Round(12 / (4 · 0.6)) = 5; even lines A + (d, d), B - (d, d),
+        // odd lines A + (-d, d), B + (d, -d).
+        QTest::newRow("rhomb") << int(TSealType::stRhomb) << 30.f << 6 << QList<int>{0, 1, 4, 5}
+                               << QList<QList<int>>{{5, 5, -5, -5}, {-5, 5, 5, -5}, {5, 5, -5, -5}, {-5, 5, 5, -5}};
+    }
+    void patternLineBends()
+    {
+        QFETCH(int, kind);
+        QFETCH(float, height);
+        QFETCH(int, count);
+        QFETCH(QList<int>, lines);
+        QFETCH(QList<QList<int>>, offsets);
+        TSeal seal;
+        setUp(seal, TSealType(kind), 40, height);
+        seal.SetLineCount(count);
+        RecordingSurface rec;
+        DrawPatternLines(seal, rec, 30, 50, TBrushStyle::bsClear, clRed);
+        const QList<TraceOp> curves = rec.ops(u"PolyBezier"_s);
+        QCOMPARE(curves.size(), count);
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            const int i = lines[k];
+            const QPoint a = seal.LinePoints()[i] + QPoint(30, 50);
+            const QPoint b = seal.LinePoints()[count + i] + QPoint(30, 50);
+            const QList<int> &o = offsets[k];
+            const QList<QPoint> expected{a, a + QPoint(o[0], o[1]), b + QPoint(o[2], o[3]), b};
+            QCOMPARE(curves[i].points, expected);
+        }
+    }
+
     // Only pixels show the ink ground of a negative seal with its white lining and lines cut out.
     void negativeSealPixels()
     {

@@ -4,6 +4,7 @@
 #include "seal/linepoints.h"
 #include "seal/officialseals.h"
 #include "seal/recordingsurface.h"
+#include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
 
 #include <QTest>
@@ -150,6 +151,38 @@ private slots:
             QCOMPARE(op.fontColor, clWhite);
     }
 
+    // Four characters over the top of a round seal, on the band: the ellipse is 400 - 12 + 11 = 399
+    // across (a = b = 199.5). Over 60.0° at the top (600 ... 1200) a circle gives a pitch of
+    // 2 · 301 r / 4 = 150.5 r; character i walks ceil((i + ½) · 150.5) = 76, 226, 377, 527 steps down
+    // from 1200 and one more: 1123, 973, 822, 672. Each moves back by δ = 8 / (4 · 199.5 · √2) rad
+    // = 4.0616 tenths. On a circle τ = φ - 90° and ρ = -arccos(sin φ), turned positive for
+    // 900 <= φ <= 2700.
+    void ovalCodeAtTheTop()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stEllipse);
+        seal.SetCode("1234");
+        seal.SetCodeOn(true);
+        seal.SetCodeTopOrDown(true);
+        RecordingSurface rec;
+        DrawCode(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        // φ = 1118.94: P = (200 + 199.5 cos φ, 200 - 199.5 sin φ) = (125.61, 14.89); x = P.x - 6 cos 21.89° = 120.04,
+        // y = P.y + 6 sin 21.89° = 17.13; ρ = -218.94 turned positive.
+        // φ = 968.94: P = (176.05, 1.94); x = 176.05 - 6 cos 6.89° = 170.10, y = 1.94 + 6 sin 6.89° = 2.66; ρ = 68.94.
+        // φ = 817.94 < 900 keeps ρ negative: P = (228.48, 2.54); x = 228.48 - 6 cos(-8.21°) = 222.54,
+        // y = 2.54 + 6 sin(-8.21°) = 1.69; ρ = -82.06.
+        // φ = 667.94: P = (278.61, 16.64); x = 273.10, y = 14.28; ρ = -232.06.
+        const QStringList expected{u"1 at 120,17 turned 219"_s, u"2 at 170,3 turned 69"_s, u"3 at 223,2 turned -82"_s,
+                                   u"4 at 273,14 turned -232"_s};
+        const QList<TraceOp> texts = rec.ops(u"TextOut"_s);
+        QCOMPARE(glyphs(texts), expected);
+        for (const TraceOp &op : texts) {
+            QCOMPARE(op.fontColor, clWhite); // white on the ink band
+            QCOMPARE(op.font.height, 11);
+            QCOMPARE(op.font.width, 8);
+        }
+    }
+
     // Along the upper-left side whatever CodeTopOrDown says. 400 x 300, p 13: γ = atan(0.75),
     // sin γ = 0.6, cos γ = 0.8; Cy = 96, Cx = 128, n = 4. Fy = 75 + 48 - 12 - 0.8 · 5.5 + 0.6 · 4 = 109,
     // Fx = 100 - 64 + 16 - 0.8 · 4 - 0.6 · 5.5 + 13 / 1.2 = 56.33; steps (+32, -24); escapement 368.70.
@@ -264,6 +297,27 @@ private slots:
         }
     }
 
+    // Cut out of a negative seal: the same oval lines as above, in white.
+    void centreLinesOfANegativeSeal()
+    {
+        TSeal seal;
+        setUp(seal, TSealType::stEllipse);
+        seal.SetPenWidth4(0.3f);
+        RecordingSurface rec;
+        seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsSolid);
+        QList<TraceOp> lines;
+        for (const TraceOp &op : rec.ops())
+            if (op.penWidth == 3 && !op.points.size())
+                lines << op;
+        QCOMPARE(describeAll(lines), (QStringList{u"MoveTo 8 176"_s, u"LineTo 392 176"_s, u"MoveTo 8 224"_s,
+                                                  u"LineTo 392 224"_s, u"MoveTo 106 176"_s, u"LineTo 106 224"_s,
+                                                  u"MoveTo 294 176"_s, u"LineTo 294 224"_s}));
+        for (const TraceOp &op : lines) {
+            QCOMPARE(op.penColor, clWhite);
+            QCOMPARE(op.brushStyle, SurfaceBrush::Clear);
+        }
+    }
+
     // A negative seal's star is a white outline of the emblem pen; 120 px emblem moved (20, -10):
     // the tip at (200 + 20, Round(200 - 10 - (120 - 3) / 2)) = (220, Round(131.5)) = (220, 132).
     void emblemStar()
@@ -331,6 +385,46 @@ private slots:
         QCOMPARE(texts[6].text, u"C"_s);
         QVERIFY(texts[5].args[0] > texts[6].args[0]);
         QVERIFY(texts[5].args[1] > 270 && texts[6].args[1] > 270);
+    }
+
+    // Huge negative lengths saturate to the smallest int; insets and bends built from them are
+    // negated, which must not overflow (the sanitised build of the suite turns that into a failure).
+    void saturatedNegativeValues_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<int>("count");
+
+        // Frame and lining.
+        QTest::newRow("cut corners") << int(TSealType::stRect) << 30.f << u"RealSR"_s << u"Polygon"_s << 2;
+        // Main band and lining band, two polygons each.
+        QTest::newRow("triangle lining gap") << int(TSealType::stTriangle) << 30.f << u"OutInDelta"_s << u"Polygon"_s
+                                             << 4;
+        // No main band for a negative width, only the lining band.
+        QTest::newRow("rhomb frame") << int(TSealType::stRhomb) << 30.f << u"PenWidth"_s << u"Polygon"_s << 2;
+        // 400 x 50: sin atan(50 / 400) = 0.124 puts the bend p / (4 · 0.124) beyond the int range.
+        QTest::newRow("rhomb line bends") << int(TSealType::stRhomb) << 5.f << u"PenWidth"_s << u"PolyBezier"_s << 8;
+        QTest::newRow("name seal block") << int(TSealType::stName4) << 30.f << u"TextsWidth"_s << u"TextOut"_s << 2;
+    }
+    void saturatedNegativeValues()
+    {
+        QFETCH(int, kind);
+        QFETCH(float, height);
+        QFETCH(QString, property);
+        QFETCH(QString, op);
+        QFETCH(int, count);
+        TSeal seal;
+        setUp(seal, TSealType(kind), 40, height);
+        seal.SetNameSealFrameType(TFrameType::ftDiamond);
+        seal.SetPenWidth1(0.4f);
+        seal.SetText("AB");
+        seal.SetLineCount(8);
+        findSealProperty(property)->set(seal, QVariant(-1e30f));
+        RecordingSurface rec;
+        seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsClear);
+        QCOMPARE(rec.ops(op).size(), count);
     }
 
     // Values from a damaged document: every seal kind must paint without overflow or a hang.
