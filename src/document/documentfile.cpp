@@ -115,6 +115,28 @@ std::optional<float> ReadFileVersion(const QString &fileName)
     return readVersion(file.read(4));
 }
 
+// Reads `count` entries with readOne, then applies the page and the seals together: a file refused
+// half-way leaves the document as it was.
+template <typename ReadOne>
+DocumentResult readSeals(qint32 count, const PageValues &page, SealDocument &document,
+                         ProgressDisplay &progress, ReadOne readOne)
+{
+    progress.setMaximum(count + 5);
+    progress.setPosition(6);
+    SealList seals;
+    seals.reserve(size_t(count));
+    for (qint32 i = 0; i < count; ++i) {
+        auto seal = document.createSeal();
+        if (!readOne(*seal))
+            return badFormat();
+        seals.push_back(std::move(seal));
+        progress.advance(1);
+    }
+    applyPage(document, page);
+    document.appendSeals(std::move(seals), false);
+    return {};
+}
+
 DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress)
 {
     ProgressHider hider(progress);
@@ -133,20 +155,8 @@ DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, Progres
     // Every entry takes at least MinSealEntrySize bytes: a count the file cannot hold is damage.
     if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
         return badFormat();
-    progress.setMaximum(count + 5);
-    progress.setPosition(6);
-    SealList seals;
-    seals.reserve(size_t(count));
-    for (qint32 i = 0; i < count; ++i) {
-        auto seal = document.createSeal();
-        if (!ReadSeal(in, *seal, document))
-            return badFormat();
-        seals.push_back(std::move(seal));
-        progress.advance(1);
-    }
-    applyPage(document, page);
-    document.appendSeals(std::move(seals), false);
-    return {};
+    return readSeals(count, page, document, progress,
+                     [&](TSeal &seal) { return ReadSeal(in, seal, document); });
 }
 
 DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
@@ -168,20 +178,8 @@ DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, P
     const int entrySize = legacyRecordSize(version) + 6 * 4;
     if (count < 0 || qint64(count) * entrySize > in.remaining())
         return badFormat();
-    progress.setMaximum(count + 5);
-    progress.setPosition(6);
-    SealList seals;
-    seals.reserve(size_t(count));
-    for (qint32 i = 0; i < count; ++i) {
-        auto seal = document.createSeal();
-        if (!ReadLegacySeal(in, *seal, version, document, pictureFolder))
-            return badFormat();
-        seals.push_back(std::move(seal));
-        progress.advance(1);
-    }
-    applyPage(document, page);
-    document.appendSeals(std::move(seals), false);
-    return {};
+    return readSeals(count, page, document, progress,
+                     [&](TSeal &seal) { return ReadLegacySeal(in, seal, version, document, pictureFolder); });
 }
 
 DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,

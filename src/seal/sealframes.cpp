@@ -95,6 +95,34 @@ void useBandStyle(Surface &surface, TColor colour)
     surface.setBrushStyle(SurfaceBrush::Solid);
 }
 
+// Band widths and gaps of a filled frame: main band, lining band at its gap, inner band at its gap.
+struct BandWidths {
+    int e, e1, g1, e2, g2;
+};
+
+// The main band, the negative fill of its inside, then the lining and inner bands moved inward
+// from the main band's inner outline, for triangles and rhombs alike.
+template <typename Inward, typename FillBand>
+void drawBands(Surface &surface, TBrushStyle brushStyle, TColor ink, const BandWidths &b, const Corners &outer,
+               const Corners &inner, const Inward &inward, FillBand fillBand)
+{
+    useBandStyle(surface, ink);
+    if (b.e >= 0)
+        fillBand(surface, outer, inner);
+    if (brushStyle == TBrushStyle::bsSolid) {
+        surface.polygon(inner);
+        useBandStyle(surface, clWhite);
+    }
+    if (b.e1 > 0) {
+        const Corners lining = inward(inner, b.g1);
+        fillBand(surface, lining, inward(lining, b.e1));
+    }
+    if (b.e2 > 0) {
+        const Corners inside = inward(inner, b.g2);
+        fillBand(surface, inside, inward(inside, b.e2));
+    }
+}
+
 } // namespace
 
 void DrawOutlineFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink,
@@ -157,21 +185,7 @@ void DrawTriangleFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBru
     const Corners inner{QPoint(add(x0, ex, -1), add(y0, e, -1)), QPoint(add(x0, W, -1.0L - ex), add(y0, e, -1)),
                         QPoint(outer[2].x(), add(y0, H, -1.0L - Round(e * ky)))};
 
-    useBandStyle(surface, ink);
-    if (e >= 0)
-        fillTriangleBand(surface, outer, inner);
-    if (brushStyle == TBrushStyle::bsSolid) {
-        surface.polygon(inner);
-        useBandStyle(surface, clWhite);
-    }
-    if (e1 > 0) {
-        const Corners lining = inward(inner, g1);
-        fillTriangleBand(surface, lining, inward(lining, e1));
-    }
-    if (e2 > 0) {
-        const Corners inside = inward(inner, g2);
-        fillTriangleBand(surface, inside, inward(inside, e2));
-    }
+    drawBands(surface, brushStyle, ink, {e, e1, g1, e2, g2}, outer, inner, inward, fillTriangleBand);
 }
 
 void DrawRhombFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
@@ -200,21 +214,7 @@ void DrawRhombFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushS
     const Corners outer{QPoint(midX, y0), QPoint(x0, midY), QPoint(midX, add(y0, H, -1)), QPoint(add(x0, W, -1), midY)};
     const Corners inner = inward(outer, e);
 
-    useBandStyle(surface, ink);
-    if (e >= 0)
-        fillRhombBand(surface, outer, inner);
-    if (brushStyle == TBrushStyle::bsSolid) {
-        surface.polygon(inner);
-        useBandStyle(surface, clWhite);
-    }
-    if (e1 > 0) {
-        const Corners lining = inward(inner, g1);
-        fillRhombBand(surface, lining, inward(lining, e1));
-    }
-    if (e2 > 0) {
-        const Corners inside = inward(inner, g2);
-        fillRhombBand(surface, inside, inward(inside, e2));
-    }
+    drawBands(surface, brushStyle, ink, {e, e1, g1, e2, g2}, outer, inner, inward, fillRhombBand);
 }
 
 } // namespace qm
