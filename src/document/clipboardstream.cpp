@@ -3,6 +3,7 @@
 #include "document/binaryreader.h"
 #include "document/binarywriter.h"
 #include "document/sealentry.h"
+#include "picture/decodebudget.h"
 #include "seal/tseal.h"
 
 namespace qm {
@@ -29,9 +30,10 @@ DocumentResult PasteSealsFromStream(const ClipboardStream &stream, SealDocument 
         return documentFailure(DocumentError::BadFormat);
     SealList seals;
     seals.reserve(size_t(count));
+    DecodeBudget budget(MaxDocumentPicturePixels, MaxWidenedPathElements);
     for (qint32 i = 0; i < count; ++i) {
         auto seal = document.createSeal();
-        if (!ReadSeal(in, *seal, document))
+        if (!ReadSeal(in, *seal, document, &budget))
             return documentFailure(DocumentError::BadFormat);
         seals.push_back(std::move(seal));
     }

@@ -5,6 +5,7 @@
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
 #include "document/sealentry.h"
+#include "picture/decodebudget.h"
 #include "seal/tseal.h"
 
 #include <QFile>
@@ -155,8 +156,9 @@ DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, Progres
     // Every entry takes at least MinSealEntrySize bytes: a count the file cannot hold is damage.
     if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
         return badFormat();
+    DecodeBudget budget(MaxDocumentPicturePixels, MaxWidenedPathElements);
     return readSeals(count, page, document, progress,
-                     [&](TSeal &seal) { return ReadSeal(in, seal, document); });
+                     [&](TSeal &seal) { return ReadSeal(in, seal, document, &budget); });
 }
 
 DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
@@ -178,8 +180,10 @@ DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, P
     const int entrySize = legacyRecordSize(version) + 6 * 4;
     if (count < 0 || qint64(count) * entrySize > in.remaining())
         return badFormat();
-    return readSeals(count, page, document, progress,
-                     [&](TSeal &seal) { return ReadLegacySeal(in, seal, version, document, pictureFolder); });
+    DecodeBudget budget(MaxDocumentPicturePixels, MaxWidenedPathElements);
+    return readSeals(count, page, document, progress, [&](TSeal &seal) {
+        return ReadLegacySeal(in, seal, version, document, pictureFolder, &budget);
+    });
 }
 
 DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,

@@ -197,7 +197,7 @@ void WriteSeal(QByteArray &out, const TSeal &seal, SealFlavour flavour)
     }
 }
 
-bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document)
+bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, DecodeBudget *budget)
 {
     seal.setListener(document.sealListener());
     seal.SetPixelsPerMm(document.screenPixelsPerMm());
@@ -223,7 +223,7 @@ bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document)
         const qint64 length = in.int64();
         if (!in.ok() || !kind || length < 0 || length > SealLimits::MaxPictureBytes || !in.has(length))
             return false;
-        const SealPicture picture = SealPicture::fromData(in.bytes(length).toByteArray());
+        const SealPicture picture = SealPicture::fromData(in.bytes(length).toByteArray(), nullptr, budget);
         // A graphic of one kind cannot load the bytes of another.
         if (!picture.hasGraphic() || picture.kind() != *kind)
             return false;
@@ -239,7 +239,7 @@ int legacyRecordSize(int version)
 }
 
 bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocument &document,
-                    const QString &pictureFolder)
+                    const QString &pictureFolder, DecodeBudget *budget)
 {
     seal.setListener(document.sealListener());
     seal.SetPixelsPerMm(document.screenPixelsPerMm());
@@ -281,9 +281,11 @@ bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocume
             path = pictureFolder.isEmpty() ? QString() : QDir(pictureFolder).absoluteFilePath(path);
         const QFileInfo info(path);
         if (!path.isEmpty() && info.exists() && info.isFile()) {
-            const SealPicture picture = SealPicture::fromFile(path);
+            const SealPicture picture = SealPicture::fromFile(path, nullptr, budget);
             if (picture.hasGraphic())
                 seal.SetPicture(picture);
+            else if (budget && budget->exhausted())
+                return false;
         }
     }
     seal.SetZoom(document.page().Zoom());

@@ -243,7 +243,9 @@ void MetafileWmf::play(Surface &surface, const QRectF &target) const
                                    * QTransform::fromScale(target.width() / m_box.width(),
                                                            target.height() / m_box.height())
                                    * QTransform::fromTranslate(target.x(), target.y());
-    MetafileCanvas canvas(surface, boxToTarget, QSizeF(1, 1));
+    // Placeable metafiles have no paths to widen, so nothing is taken from this.
+    DecodeBudget budget;
+    MetafileCanvas canvas(surface, boxToTarget, QSizeF(1, 1), budget);
     canvas.fixViewport(m_box);
     Objects objects(m_objectCount);
     const char *d = m_bytes.constData();

@@ -23,23 +23,23 @@ quint32 le32(const QByteArray &b, qsizetype at)
     return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
 }
 
-QImage decodeWithQt(const QByteArray &bytes, const char *format, QString *error)
+QImage decodeWithQt(const QByteArray &bytes, const char *format, QString *error, DecodeBudget &budget)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // The header's size is what the reader allocates; it is taken before reading.
     const QSize size = reader.size();
-    if (size.isValid() && (qint64(size.width()) * size.height() > SealPicture::MaxPixels
-                           || size.width() > SealPicture::MaxSide || size.height() > SealPicture::MaxSide)) {
+    if (!size.isValid() || !budget.takePixels(size.width(), size.height())) {
         if (error)
-            *error = u"picture too large"_s;
+            *error = size.isValid() ? u"picture too large"_s : reader.errorString();
         return {};
     }
     QImage image = reader.read();
-    if (image.isNull()) {
+    if (image.isNull() || qint64(image.width()) * image.height() > qint64(size.width()) * size.height()) {
         if (error)
-            *error = reader.errorString();
+            *error = image.isNull() ? reader.errorString() : u"picture larger than its header says"_s;
         return {};
     }
     return image;
@@ -47,13 +47,15 @@ QImage decodeWithQt(const QByteArray &bytes, const char *format, QString *error)
 
 // A metafile drawn at its natural size on white, without antialiasing, as the platform's
 // player draws it.
-QImage renderMetafile(const QByteArray &bytes, QString *error)
+QImage renderMetafile(const QByteArray &bytes, QString *error, DecodeBudget &budget)
 {
     Metafile metafile;
     if (!metafile.load(bytes, error))
         return {};
     const QSize size = metafile.naturalSize();
-    QImage image(size, QImage::Format_RGB32);
+    QImage image;
+    if (budget.takePixels(size.width(), size.height()))
+        image = QImage(size, QImage::Format_RGB32);
     if (image.isNull()) {
         if (error)
             *error = u"metafile picture too large"_s;
@@ -63,9 +65,9 @@ QImage renderMetafile(const QByteArray &bytes, QString *error)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     PainterSurface surface(&painter);
-    metafile.play(surface, QRect(QPoint(0, 0), size));
+    const bool played = metafile.play(surface, QRect(QPoint(0, 0), size), &budget, error);
     painter.end();
-    return image;
+    return played ? image : QImage();
 }
 
 } // namespace
@@ -87,26 +89,28 @@ SealPicture::Kind SealPicture::sniff(const QByteArray &b)
     return Kind::None;
 }
 
-SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error)
+SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error, DecodeBudget *budget)
 {
+    DecodeBudget single;
+    DecodeBudget &spend = budget ? *budget : single;
     const Kind kind = sniff(bytes);
     QString why;
     QImage image;
     switch (kind) {
     case Kind::Bitmap:
-        image = decodeWithQt(bytes, "bmp", &why);
+        image = decodeWithQt(bytes, "bmp", &why, spend);
         break;
     case Kind::Icon:
-        image = decodeWithQt(bytes, "ico", &why);
+        image = decodeWithQt(bytes, "ico", &why, spend);
         break;
     case Kind::Jpeg:
-        image = decodeJpeg(bytes, &why);
+        image = decodeJpeg(bytes, &why, &spend);
         break;
     case Kind::Gif:
-        image = decodeGif(bytes, &why);
+        image = decodeGif(bytes, &why, &spend);
         break;
     case Kind::Metafile:
-        image = renderMetafile(bytes, &why);
+        image = renderMetafile(bytes, &why, spend);
         break;
     default:
         why = u"not a picture format Quillmark reads"_s;
@@ -124,7 +128,7 @@ SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error)
     return p;
 }
 
-SealPicture SealPicture::fromFile(const QString &path, QString *error)
+SealPicture SealPicture::fromFile(const QString &path, QString *error, DecodeBudget *budget)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
@@ -137,7 +141,7 @@ SealPicture SealPicture::fromFile(const QString &path, QString *error)
             *error = u"picture file too large"_s;
         return {};
     }
-    return fromData(file.readAll(), error);
+    return fromData(file.readAll(), error, budget);
 }
 
 } // namespace qm

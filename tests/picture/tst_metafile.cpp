@@ -1,4 +1,6 @@
+#include "picture/decodebudget.h"
 #include "picture/metafile.h"
+#include "picture/metafilecanvas.h"
 #include "picture/metafiledib.h"
 #include "seal/recordingsurface.h"
 #include "seal/sealpicture.h"
@@ -208,6 +210,32 @@ class TestMetafile : public QObject
         RecordingSurface surface;
         m.play(surface, target);
         return trace(surface);
+    }
+
+    // A zigzag path of ten lines in a pen 3 units wide, widened `widenings` times, then filled.
+    QByteArray widenedZigzag(int widenings)
+    {
+        QByteArrayList records{pen(1, U_PS_SOLID, 3, U_RGB(0, 0, 0)), select(1), take(U_EMRBEGINPATH_set()),
+                               take(U_EMRMOVETOEX_set(pointl(0, 0)))};
+        for (int i = 1; i <= 10; ++i)
+            records << take(U_EMRLINETO_set(pointl(10 * i, 10 * (i % 2))));
+        records << take(U_EMRENDPATH_set());
+        for (int i = 0; i < widenings; ++i)
+            records << take(U_EMRWIDENPATH_set());
+        records << take(U_EMRFILLPATH_set(rectl(0, 0, 0, 0)));
+        return scaledEmf(records);
+    }
+    // A path of `records` records of `points` points each, filled.
+    QByteArray longPath(int records, int points)
+    {
+        QList<U_POINT16> zigzag(points);
+        for (int i = 0; i < points; ++i)
+            zigzag[i] = U_POINT16{qint16(i % 100), qint16(i % 2)};
+        QByteArrayList list{take(U_EMRBEGINPATH_set()), take(U_EMRMOVETOEX_set(pointl(0, 0)))};
+        for (int i = 0; i < records; ++i)
+            list << take(U_EMRPOLYLINETO16_set(rectl(0, 0, 0, 0), uint32_t(points), zigzag.constData()));
+        list << take(U_EMRENDPATH_set()) << take(U_EMRFILLPATH_set(rectl(0, 0, 0, 0)));
+        return scaledEmf(list);
     }
 
     QTemporaryDir m_dir;
@@ -760,6 +788,80 @@ private slots:
         QVERIFY(!m.load(bytes, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!SealPicture::fromData(bytes, &error).hasGraphic());
+    }
+
+    // Each widening replaces the path by its outline, several times as many elements: a few
+    // bytes of repeated widenings are refused once the elements they make would go beyond the
+    // budget, and nothing more is drawn.
+    void wideningBounded_data()
+    {
+        QTest::addColumn<int>("widenings");
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("once, as emblems do") << 1 << true;
+        QTest::newRow("three times") << 3 << true;
+        QTest::newRow("twelve times") << 12 << false;
+        QTest::newRow("forty times") << 40 << false;
+    }
+    void wideningBounded()
+    {
+        QFETCH(int, widenings);
+        QFETCH(bool, plays);
+        const QByteArray bytes = widenedZigzag(widenings);
+        QVERIFY(bytes.size() < 400 + 8 * widenings); // a few bytes each
+        Metafile m;
+        QVERIFY(m.load(bytes));
+        DecodeBudget budget;
+        RecordingSurface surface;
+        QString error;
+        QCOMPARE(m.play(surface, QRect(0, 0, 400, 400), &budget, &error), plays);
+        QCOMPARE(surface.ops(u"FillPath"_s).size(), plays ? 1 : 0);
+        // What was widened was counted, and a refused widening takes nothing.
+        QVERIFY(budget.widenedLeft() < MaxWidenedPathElements);
+        QVERIFY(budget.widenedLeft() >= 0);
+        QCOMPARE(error.isEmpty(), plays);
+        error.clear();
+        const SealPicture picture = SealPicture::fromData(bytes, &error);
+        QCOMPARE(picture.hasGraphic(), plays);
+        if (!plays)
+            QVERIFY2(error.contains(u"widened"_s), qPrintable(error));
+    }
+
+    // The pictures of one document share their widening budget: a picture that alone fits is
+    // refused when earlier pictures have spent it.
+    void wideningBudgetShared()
+    {
+        const QByteArray bytes = widenedZigzag(3);
+        Metafile m;
+        QVERIFY(m.load(bytes));
+        DecodeBudget probe;
+        RecordingSurface surface;
+        QVERIFY(m.play(surface, QRect(0, 0, 400, 400), &probe));
+        const qint64 spent = MaxWidenedPathElements - probe.widenedLeft();
+        QVERIFY(spent > 0);
+        DecodeBudget document(MaxPicturePixels, spent * 3 / 2);
+        QVERIFY(m.play(surface, QRect(0, 0, 400, 400), &document));
+        QString error;
+        QVERIFY(!m.play(surface, QRect(0, 0, 400, 400), &document, &error));
+        QVERIFY2(error.contains(u"widened"_s), qPrintable(error));
+    }
+
+    // A path that grows beyond the element limit across records is refused; a single record
+    // of more points than that is refused when loading.
+    void pathElementsBounded()
+    {
+        const int half = int(MetafileCanvas::MaxPathElements / 2) + 1;
+        Metafile m;
+        QString error;
+        RecordingSurface surface;
+        QVERIFY(m.load(longPath(1, half)));
+        QVERIFY(m.play(surface, QRect(0, 0, 400, 400), nullptr, &error));
+        QCOMPARE(surface.ops(u"FillPath"_s).size(), 1);
+        QVERIFY(m.load(longPath(2, half)));
+        RecordingSurface refused;
+        QVERIFY(!m.play(refused, QRect(0, 0, 400, 400), nullptr, &error));
+        QVERIFY2(error.contains(u"path too large"_s), qPrintable(error));
+        QCOMPARE(refused.ops(u"FillPath"_s).size(), 0);
+        QVERIFY(!m.load(longPath(1, int(MetafileCanvas::MaxPathElements) + 1), &error));
     }
 
     // The fuzzer's seeds are files of every kind of record; they must stay playable.
