@@ -30,7 +30,7 @@ DocumentResult PasteSealsFromStream(const ClipboardStream &stream, SealDocument 
         return documentFailure(DocumentError::BadFormat);
     SealList seals;
     seals.reserve(size_t(count));
-    DecodeBudget budget(MaxDocumentPicturePixels, MaxWidenedPathElements);
+    DecodeBudget budget; // shared by all the pictures read
     for (qint32 i = 0; i < count; ++i) {
         auto seal = document.createSeal();
         if (!ReadSeal(in, *seal, document, &budget))

@@ -156,7 +156,7 @@ DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, Progres
     // Every entry takes at least MinSealEntrySize bytes: a count the file cannot hold is damage.
     if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
         return badFormat();
-    DecodeBudget budget(MaxDocumentPicturePixels, MaxWidenedPathElements);
+    DecodeBudget budget; // shared by all the pictures read
     return readSeals(count, page, document, progress,
                      [&](TSeal &seal) { return ReadSeal(in, seal, document, &budget); });
 }
@@ -180,7 +180,7 @@ DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, P
     const int entrySize = legacyRecordSize(version) + 6 * 4;
     if (count < 0 || qint64(count) * entrySize > in.remaining())
         return badFormat();
-    DecodeBudget budget(MaxDocumentPicturePixels, MaxWidenedPathElements);
+    DecodeBudget budget; // shared by all the pictures read
     return readSeals(count, page, document, progress, [&](TSeal &seal) {
         return ReadLegacySeal(in, seal, version, document, pictureFolder, &budget);
     });

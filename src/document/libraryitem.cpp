@@ -53,7 +53,7 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
         || qint64(count) * (ItemOffsetsSize + MinSealEntrySize) > in.remaining())
         return documentFailure(DocumentError::BadFormat);
     read.items.reserve(size_t(count));
-    DecodeBudget budget(MaxDocumentPicturePixels, MaxWidenedPathElements);
+    DecodeBudget budget; // shared by all the pictures read
     for (qint32 i = 0; i < count; ++i) {
         LibraryItem::Entry entry;
         entry.dx = in.extended();

@@ -36,4 +36,20 @@ bool DecodeBudget::affordsWidened(qint64 elements)
     return false;
 }
 
+const QImage *DecodeBudget::decoded(const QByteArray &bytes) const
+{
+    const auto it = m_decoded.constFind(bytes);
+    return it == m_decoded.constEnd() ? nullptr : &*it;
+}
+
+bool DecodeBudget::takePainted(qint64 pixels)
+{
+    if (pixels < 0 || pixels > m_painted) {
+        m_exhausted = true;
+        return false;
+    }
+    m_painted -= pixels;
+    return true;
+}
+
 } // namespace qm

@@ -66,12 +66,11 @@ QSize Metafile::naturalSize() const
 bool Metafile::play(Surface &surface, const QRect &target, DecodeBudget *budget, QString *error) const
 {
     const QRectF box(target);
-    if (m_format == Format::Enhanced) {
-        DecodeBudget single;
+    DecodeBudget single;
+    if (m_format == Format::Enhanced)
         return m_emf.play(surface, box, budget ? *budget : single, error);
-    }
     if (m_format == Format::Placeable)
-        m_wmf.play(surface, box);
+        return m_wmf.play(surface, box, budget ? *budget : single, error);
     return true;
 }
 

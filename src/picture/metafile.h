@@ -40,8 +40,8 @@ public:
 
     // Plays the picture onto `surface` with its frame filling `target`. The surface's pen,
     // brush and fill mode are as before afterwards. False with a reason, and the rest of the
-    // picture not drawn, when its paths grow beyond their limit or its widenings beyond
-    // `budget` (a budget of one picture when none is given).
+    // picture not drawn, when its paths grow beyond their limit, or its widenings or the
+    // pixels it paints beyond `budget` (a budget of one picture when none is given).
     bool play(Surface &surface, const QRect &target, DecodeBudget *budget = nullptr, QString *error = nullptr) const;
 
     static constexpr int MaxNaturalSide = 4096;

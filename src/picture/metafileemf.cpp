@@ -3,6 +3,7 @@
 #include "picture/metafilecanvas.h"
 #include "picture/metafiledib.h"
 #include "picture/drawingtypes.h"
+#include "picture/meteredsurface.h"
 
 #include <QtEndian>
 
@@ -305,16 +306,17 @@ bool MetafileEmf::play(Surface &surface, const QRectF &target, DecodeBudget &bud
                                       * QTransform::fromScale(target.width() / m_deviceFrame.width(),
                                                               target.height() / m_deviceFrame.height())
                                       * QTransform::fromTranslate(target.x(), target.y());
-    MetafileCanvas canvas(surface, deviceToTarget, m_devicePerMm, budget);
+    MeteredSurface metered(surface, target.toAlignedRect(), budget);
+    MetafileCanvas canvas(metered, deviceToTarget, m_devicePerMm, budget);
     for (std::size_t at = m_headerSize; at < m_end;) {
         const Record r{data() + at, 0};
         const std::uint32_t type = r.u32(0), size = r.u32(4);
         if (played(type) && size >= fixedSize(type)) {
             playRecord(canvas, data() + at, type, size);
             canvas.checkPath();
-            if (canvas.refused()) {
+            if (canvas.refused() || metered.exhausted()) {
                 if (error)
-                    *error = canvas.refusal();
+                    *error = canvas.refused() ? canvas.refusal() : u"metafile paints beyond the limit"_s;
                 return false;
             }
         }

@@ -3,6 +3,7 @@
 #include "picture/metafilecanvas.h"
 #include "picture/metafiledib.h"
 #include "picture/drawingtypes.h"
+#include "picture/meteredsurface.h"
 
 #include <QtEndian>
 
@@ -235,25 +236,30 @@ QSize MetafileWmf::naturalSize() const
     return m_naturalSize;
 }
 
-void MetafileWmf::play(Surface &surface, const QRectF &target) const
+bool MetafileWmf::play(Surface &surface, const QRectF &target, DecodeBudget &budget, QString *error) const
 {
     if (m_bytes.isEmpty() || m_box.isEmpty())
-        return;
+        return true;
     const QTransform boxToTarget = QTransform::fromTranslate(-m_box.x(), -m_box.y())
                                    * QTransform::fromScale(target.width() / m_box.width(),
                                                            target.height() / m_box.height())
                                    * QTransform::fromTranslate(target.x(), target.y());
-    // Placeable metafiles have no paths to widen, so nothing is taken from this.
-    DecodeBudget budget;
-    MetafileCanvas canvas(surface, boxToTarget, QSizeF(1, 1), budget);
+    MeteredSurface metered(surface, target.toAlignedRect(), budget);
+    MetafileCanvas canvas(metered, boxToTarget, QSizeF(1, 1), budget);
     canvas.fixViewport(m_box);
     Objects objects(m_objectCount);
     const char *d = m_bytes.constData();
     for (std::size_t at = m_firstRecord; at < m_end;) {
         const std::size_t size = 2 * std::size_t(u32(d + at));
         playRecord(canvas, objects, d + at, size);
+        if (metered.exhausted()) {
+            if (error)
+                *error = u"metafile paints beyond the limit"_s;
+            return false;
+        }
         at += size;
     }
+    return true;
 }
 
 void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p, std::size_t size) const

@@ -70,6 +70,18 @@ QImage renderMetafile(const QByteArray &bytes, QString *error, DecodeBudget &bud
     return played ? image : QImage();
 }
 
+QImage decode(SealPicture::Kind kind, const QByteArray &bytes, QString *why, DecodeBudget &budget)
+{
+    switch (kind) {
+    case SealPicture::Kind::Bitmap: return decodeWithQt(bytes, "bmp", why, budget);
+    case SealPicture::Kind::Icon: return decodeWithQt(bytes, "ico", why, budget);
+    case SealPicture::Kind::Jpeg: return decodeJpeg(bytes, why, &budget);
+    case SealPicture::Kind::Gif: return decodeGif(bytes, why, &budget);
+    case SealPicture::Kind::Metafile: return renderMetafile(bytes, why, budget);
+    default: *why = u"not a picture format Quillmark reads"_s; return {};
+    }
+}
+
 } // namespace
 
 SealPicture::Kind SealPicture::sniff(const QByteArray &b)
@@ -96,26 +108,15 @@ SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error, Decod
     const Kind kind = sniff(bytes);
     QString why;
     QImage image;
-    switch (kind) {
-    case Kind::Bitmap:
-        image = decodeWithQt(bytes, "bmp", &why, spend);
-        break;
-    case Kind::Icon:
-        image = decodeWithQt(bytes, "ico", &why, spend);
-        break;
-    case Kind::Jpeg:
-        image = decodeJpeg(bytes, &why, &spend);
-        break;
-    case Kind::Gif:
-        image = decodeGif(bytes, &why, &spend);
-        break;
-    case Kind::Metafile:
-        image = renderMetafile(bytes, &why, spend);
-        break;
-    default:
-        why = u"not a picture format Quillmark reads"_s;
-        break;
-    }
+    // A picture that other seals of the document carry too is decoded once; each seal's
+    // prepared copy of it still counts.
+    const QImage *known = budget ? budget->decoded(bytes) : nullptr;
+    if (!known)
+        image = decode(kind, bytes, &why, spend);
+    else if (spend.takePixels(known->width(), known->height()))
+        image = *known;
+    else
+        why = u"picture too large"_s;
     if (image.isNull()) {
         if (error)
             *error = why.isEmpty() ? u"the picture cannot be decoded"_s : why;
@@ -125,6 +126,8 @@ SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error, Decod
     p.m_kind = kind;
     p.m_bytes = bytes;
     p.m_image = image.convertToFormat(QImage::Format_RGB32);
+    if (budget && !known)
+        budget->keepDecoded(bytes, p.m_image);
     return p;
 }
 

@@ -864,6 +864,58 @@ private slots:
         QVERIFY(!m.load(longPath(1, int(MetafileCanvas::MaxPathElements) + 1), &error));
     }
 
+    // A fill is cheap to describe and costs its whole area to paint: fills beyond the painting
+    // budget are refused and not drawn. Each ellipse here covers the whole 1024 x 1024 target
+    // and costs 1 + 1024² pixels; the budget of 4 × 8192² holds 255 of them, not 256.
+    void paintingBounded_data()
+    {
+        QTest::addColumn<int>("ellipses");
+        QTest::addColumn<int>("drawn");
+        QTest::newRow("a hundred") << 100 << 100;
+        QTest::newRow("as many as the budget holds") << 255 << 255;
+        QTest::newRow("one more") << 256 << 255;
+        QTest::newRow("three hundred") << 300 << 255;
+    }
+    void paintingBounded()
+    {
+        QFETCH(int, ellipses);
+        QFETCH(int, drawn);
+        QByteArrayList records;
+        for (int i = 0; i < ellipses; ++i)
+            records << take(U_EMRELLIPSE_set(rectl(-10, -10, 210, 210)));
+        Metafile m;
+        QVERIFY(m.load(scaledEmf(records)));
+        DecodeBudget budget;
+        RecordingSurface surface;
+        QString error;
+        const bool plays = ellipses == drawn;
+        QCOMPARE(m.play(surface, QRect(0, 0, 1024, 1024), &budget, &error), plays);
+        QCOMPARE(surface.ops(u"Ellipse"_s).size(), drawn);
+        QCOMPARE(budget.paintedLeft(), MaxPaintedPixels - drawn * (1 + 1024LL * 1024));
+        if (!plays)
+            QVERIFY2(error.contains(u"paints beyond"_s), qPrintable(error));
+    }
+
+    // A picture that several seals of a document carry is rendered once: the second costs no
+    // painting, but its pixels count again, for each seal keeps its own prepared copy.
+    void repeatedPictureRenderedOnce()
+    {
+        // A 20 mm frame: Round(2000 * 96 / 2540) = 76 pixels a side.
+        const QByteArray bytes = scaledEmf({take(U_EMRELLIPSE_set(rectl(20, 20, 180, 180)))});
+        DecodeBudget budget;
+        QString error;
+        const SealPicture first = SealPicture::fromData(bytes, &error, &budget);
+        QVERIFY2(first.hasGraphic(), qPrintable(error));
+        QCOMPARE(first.image().size(), QSize(76, 76));
+        const qint64 painted = budget.paintedLeft();
+        QVERIFY(painted < MaxPaintedPixels);
+        const SealPicture second = SealPicture::fromData(bytes, &error, &budget);
+        QVERIFY(second.hasGraphic());
+        QCOMPARE(second.image(), first.image());
+        QCOMPARE(budget.paintedLeft(), painted);
+        QCOMPARE(budget.pixelsLeft(), MaxDocumentPicturePixels - 2 * 76 * 76);
+    }
+
     // The fuzzer's seeds are files of every kind of record; they must stay playable.
     void fuzzSeedsRender()
     {
