@@ -469,6 +469,13 @@ void MetafileCanvas::widenPath()
         m_refusal = u"metafile path widened beyond the limit"_s;
 }
 
+bool MetafileCanvas::takeBitmap(QSize size)
+{
+    if (!refused() && !m_budget.takePixels(size.width(), size.height()))
+        m_refusal = u"metafile bitmap too large"_s;
+    return !refused();
+}
+
 void MetafileCanvas::checkPath()
 {
     if (m_path && m_path->elementCount() > MaxPathElements && !refused())

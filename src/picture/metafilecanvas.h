@@ -109,6 +109,9 @@ public:
     const QString &refusal() const { return m_refusal; }
     // Refuses when the path has grown beyond MaxPathElements; the player asks after each record.
     void checkPath();
+    // Takes the pixels of a bitmap a record carries from the budget before it is decoded; false,
+    // and the picture refused, when they are beyond it.
+    bool takeBitmap(QSize size);
 
     // Far beyond any emblem (24 bytes each, so about 25 MB).
     static constexpr qsizetype MaxPathElements = qsizetype(1) << 20;

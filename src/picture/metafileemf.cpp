@@ -121,10 +121,14 @@ bool readPolyPoints(const Record &r, bool small, QList<QList<QPointF>> *out)
 }
 
 // The bitmap a transfer record carries, or a null image when it has none or it cannot be read.
-QImage recordBitmap(const Record &r, std::uint32_t usage, std::uint32_t offBmi, std::uint32_t cbBmi,
-                    std::uint32_t offBits, std::uint32_t cbBits, bool *bottomUp)
+// Its pixels are taken from the canvas's budget first.
+QImage recordBitmap(MetafileCanvas &c, const Record &r, std::uint32_t usage, std::uint32_t offBmi,
+                    std::uint32_t cbBmi, std::uint32_t offBits, std::uint32_t cbBits, bool *bottomUp)
 {
     if (usage != DibRgbColors || cbBmi == 0 || !r.holds(offBmi, cbBmi) || !r.holds(offBits, cbBits))
+        return {};
+    const QSize size = MetafileDib::size(r.p + offBmi, cbBmi);
+    if (!size.isValid() || !c.takeBitmap(size))
         return {};
     return MetafileDib::decode(r.p + offBmi, cbBmi, r.p + offBits, cbBits, bottomUp);
 }
@@ -451,7 +455,7 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
             return;
         }
         bool bottomUp = false;
-        const QImage image = recordBitmap(r, r.u32(offsetof(U_EMRBITBLT, iUsageSrc)), r.u32(offsetof(U_EMRBITBLT, offBmiSrc)),
+        const QImage image = recordBitmap(c, r, r.u32(offsetof(U_EMRBITBLT, iUsageSrc)), r.u32(offsetof(U_EMRBITBLT, offBmiSrc)),
                                           cbBmi, r.u32(offsetof(U_EMRBITBLT, offBitsSrc)),
                                           r.u32(offsetof(U_EMRBITBLT, cbBitsSrc)), &bottomUp);
         const QPointF src = r.pointL(offsetof(U_EMRBITBLT, Src));
@@ -466,7 +470,7 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
         const QPointF extent = r.pointL(offsetof(U_EMRSTRETCHDIBITS, cDest));
         bool bottomUp = false;
         const QImage image = recordBitmap(
-            r, r.u32(offsetof(U_EMRSTRETCHDIBITS, iUsageSrc)), r.u32(offsetof(U_EMRSTRETCHDIBITS, offBmiSrc)),
+            c, r, r.u32(offsetof(U_EMRSTRETCHDIBITS, iUsageSrc)), r.u32(offsetof(U_EMRSTRETCHDIBITS, offBmiSrc)),
             r.u32(offsetof(U_EMRSTRETCHDIBITS, cbBmiSrc)), r.u32(offsetof(U_EMRSTRETCHDIBITS, offBitsSrc)),
             r.u32(offsetof(U_EMRSTRETCHDIBITS, cbBitsSrc)), &bottomUp);
         const QPointF src = r.pointL(offsetof(U_EMRSTRETCHDIBITS, Src));

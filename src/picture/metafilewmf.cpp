@@ -252,9 +252,9 @@ bool MetafileWmf::play(Surface &surface, const QRectF &target, DecodeBudget &bud
     for (std::size_t at = m_firstRecord; at < m_end;) {
         const std::size_t size = 2 * std::size_t(u32(d + at));
         playRecord(canvas, objects, d + at, size);
-        if (metered.exhausted()) {
+        if (canvas.refused() || metered.exhausted()) {
             if (error)
-                *error = u"metafile paints beyond the limit"_s;
+                *error = canvas.refused() ? canvas.refusal() : u"metafile paints beyond the limit"_s;
             return false;
         }
         at += size;
@@ -389,6 +389,9 @@ void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p,
         if (dib < params || dib >= end || usage != DibRgbColors)
             return;
         bool bottomUp = false;
+        const QSize size = MetafileDib::size(dib, std::size_t(end - dib));
+        if (!size.isValid() || !c.takeBitmap(size))
+            return;
         const QImage image = MetafileDib::decodePacked(dib, std::size_t(end - dib), &bottomUp);
         // StretchDIB counts source rows like a DIB; the block transfers count them from the top.
         c.bitmap(target,

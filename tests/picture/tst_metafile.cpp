@@ -896,6 +896,44 @@ private slots:
             QVERIFY2(error.contains(u"paints beyond"_s), qPrintable(error));
     }
 
+    // The bitmaps that records carry are decoded pixels like any picture's: taken from the
+    // budget before they are decoded. The one here is 2 x 2.
+    void bitmapsTakePixels_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("pixels");
+        QTest::addColumn<bool>("plays");
+        const QByteArray enhanced = scaledEmf({stretchDibits(10, 10, 20, 20)});
+        // A packed DIB of the same 2 x 2 picture in a placeable metafile's StretchDIB record.
+        const U_BITMAPINFOHEADER header = bitmapinfoheader_set(2, 2, 1, 24, U_BI_RGB, 0, 0, 0, 0, 0);
+        PU_BITMAPINFO info = bitmapinfo_set(header, nullptr);
+        const char rows[16] = {};
+        const QByteArray placeable = wmf({takeWmf(U_WMRSTRETCHDIB_set(U_POINT16{10, 10}, U_POINT16{20, 20},
+                                                                     U_POINT16{0, 0}, U_POINT16{2, 2}, U_DIB_RGB_COLORS,
+                                                                     U_SRCCOPY, info, 16, rows))});
+        std::free(info);
+        QTest::newRow("enhanced, room for four") << enhanced << 4LL << true;
+        QTest::newRow("enhanced, room for three") << enhanced << 3LL << false;
+        QTest::newRow("placeable, room for four") << placeable << 4LL << true;
+        QTest::newRow("placeable, room for three") << placeable << 3LL << false;
+    }
+    void bitmapsTakePixels()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, pixels);
+        QFETCH(bool, plays);
+        Metafile m;
+        QVERIFY(m.load(bytes));
+        DecodeBudget budget(pixels);
+        RecordingSurface surface;
+        QString error;
+        QCOMPARE(m.play(surface, QRect(0, 0, 400, 400), &budget, &error), plays);
+        QCOMPARE(surface.ops(u"StretchDraw"_s).size(), plays ? 1 : 0);
+        QCOMPARE(budget.pixelsLeft(), plays ? 0 : pixels);
+        if (!plays)
+            QVERIFY2(error.contains(u"bitmap"_s), qPrintable(error));
+    }
+
     // A picture that several seals of a document carry is rendered once: the second costs no
     // painting, but its pixels count again, for each seal keeps its own prepared copy.
     void repeatedPictureRenderedOnce()
