@@ -13,13 +13,12 @@ namespace qm {
 class TSeal;
 
 // What a new element takes from the window it is placed in.
-struct TemplateContext
-{
-    QByteArray faceGbk;        // face shown in the main window's font list (GBK); every text gets it
-    TColor penColor = clRed;   // colour of the palette's swatch, for pen and fill alike
-    float pixelsPerMm = 0;     // the document's screen pixels per millimetre
-    int zoom = 100;            // the page's zoom in percent
-    QByteArray picture;        // tools 16 and 41: bytes of the chosen picture; empty when none was chosen
+struct TemplateContext {
+    QByteArray faceGbk;      // face shown in the main window's font list (GBK); every text gets it
+    TColor penColor = clRed; // colour of the palette's swatch, for pen and fill alike
+    float pixelsPerMm = 0;   // the document's screen pixels per millimetre
+    int zoom = 100;          // the page's zoom in percent
+    QByteArray picture;      // tools 16 and 41: bytes of the chosen picture; empty when none was chosen
 };
 
 // Creation tools 1 … 41 by their tag: 1–16 drawing elements, 17–30 official seals, 31–40
@@ -31,9 +30,9 @@ constexpr int LastTemplateTag = 41;
 bool TemplateNeedsPicture(int tag);
 
 // A new, visible element of the tool's template, centred on the press point (page pixels), at
-// the context's resolution and zoom, in its face and colour. Returns nullptr, and sets *error
-// when a reason is worth telling, when no element is made: an unknown tag, a picture tool
-// without a picture or with one that cannot be decoded, or a context without a positive scale.
+// the context's resolution and zoom, in its face and colour. Returns nullptr when no element is
+// made: an unknown tag, a context without a positive scale, a picture tool without a picture
+// (the user cancelled), or with one that cannot be decoded, the one case that sets *error.
 std::unique_ptr<TSeal> NewSealFromTemplate(int tag, QPoint pressPixels, const TemplateContext &context,
                                            QString *error = nullptr);
 

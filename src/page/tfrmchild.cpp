@@ -2,7 +2,7 @@
 
 #include "page/tfrmchild.h"
 
-#include "document/printerpage/pagefromprinter.h"
+#include "print/pagefromprinter.h"
 #include "page/overridecursor.h"
 #include "page/pagetools.h"
 #include "page/updatesguard.h"
