@@ -7,6 +7,7 @@
 #include "page/updatesguard.h"
 #include "seal/tseal.h"
 
+#include <QGuiApplication>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,13 @@ QRect sealBox(const TSeal &seal)
     return QRect(seal.Left(), seal.Top(), seal.Width(), seal.Height());
 }
 
+// Headless platforms have no pointer to keep.
+bool canGrabMouse()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != u"offscreen"_s && platform != u"minimal"_s;
+}
+
 } // namespace
 
 void TfrmChild::startGesture(Gesture gesture, Qt::MouseButton button)
@@ -28,7 +36,8 @@ void TfrmChild::startGesture(Gesture gesture, Qt::MouseButton button)
     m_gestureButton = button;
     // Wayland cannot confine the pointer: the page keeps the mouse and points are clamped to it.
     m_grabRect = QRect(m_page->mapToGlobal(QPoint(0, 0)), m_page->size());
-    m_page->grabMouse();
+    if (canGrabMouse())
+        m_page->grabMouse();
 }
 
 void TfrmChild::endGesture()
