@@ -152,8 +152,9 @@ void SealDocument::applySelection(const std::vector<int> &indices)
     for (int i : indices)
         if (i >= 0 && i < sealCount())
             next.push_back(m_seals[size_t(i)].get());
-    if (next == m_selection)
+    if (next == m_selection && !m_selectionTouched)
         return;
+    m_selectionTouched = false;
     m_selection = std::move(next);
     // Nudging other seals is another step.
     endMerge();
@@ -164,7 +165,8 @@ std::unique_ptr<TSeal> SealDocument::takeSeal(int index)
 {
     auto seal = std::move(m_seals[size_t(index)]);
     m_seals.erase(m_seals.begin() + index);
-    std::erase(m_selection, seal.get());
+    if (std::erase(m_selection, seal.get()) > 0)
+        m_selectionTouched = true;
     seal->SetVisible(false);
     return seal;
 }
@@ -188,25 +190,36 @@ bool SealDocument::restoreSeal(int index, const SealSnapshot &snapshot)
         return false;
     // In place first, keeping the object the views know; the picture is decoded again only
     // when it differs.
+    if (!snapshot.picture.hasGraphic() && seal.Picture().hasGraphic())
+        seal.SetPicture(SealPicture());
     const bool samePicture = snapshot.picture == seal.Picture();
     const QByteArray inPlace = snapshotEntry(snapshot, !samePicture);
     BinaryReader in(inPlace);
     if (ReadSeal(in, seal, *this) && snapshotSeal(seal) == snapshot)
         return false;
 
-    // Setters that had nothing to do skipped side effects a fresh read would have had.
+    // Setters that had nothing to do skipped side effects that a read into a new seal has, and
+    // a setter's side effect can depend on a field read after it (a text block's height on its
+    // row count): a second pass over the new seal sees those fields already in place.
     auto fresh = createSeal();
     const QByteArray entry = snapshotEntry(snapshot, true);
-    BinaryReader freshIn(entry);
-    if (!ReadSeal(freshIn, *fresh, *this)) {
-        qWarning("Quillmark: a seal could not be brought back from its undo snapshot");
-        return false;
+    for (int pass = 0; pass < 2; ++pass) {
+        BinaryReader freshIn(entry);
+        if (!ReadSeal(freshIn, *fresh, *this)) {
+            qWarning("Quillmark: a seal could not be brought back from its undo snapshot");
+            return false;
+        }
+        if (snapshotSeal(*fresh) == snapshot)
+            break;
     }
     TSeal *old = &seal;
     TSeal *raw = fresh.get();
     if (m_locked.erase(old))
         m_locked.insert(raw);
-    std::replace(m_selection.begin(), m_selection.end(), old, raw);
+    if (std::find(m_selection.begin(), m_selection.end(), old) != m_selection.end()) {
+        std::replace(m_selection.begin(), m_selection.end(), old, raw);
+        m_selectionTouched = true;
+    }
     old->SetVisible(false);
     m_seals[size_t(index)] = std::move(fresh);
     raw->SetVisible(true);
@@ -222,6 +235,8 @@ TSeal *SealDocument::appendCreatedSeal(std::unique_ptr<TSeal> seal, const QStrin
 {
     if (!seal)
         return nullptr;
+    if (!seal->listener())
+        seal->setListener(m_sealListener);
     endMerge();
     TSeal *raw = seal.get();
     SealList list;
@@ -362,6 +377,7 @@ bool SealDocument::editSeals(const std::vector<int> &indices, const QString &tex
             replaced = restoreSeal(targets[i], before[i]) || replaced;
         if (replaced)
             emit sealsChanged();
+        applySelection(selectionIndices());
         emit sealsEdited(QList<int>(targets.begin(), targets.end()));
         return false;
     }
@@ -402,6 +418,7 @@ DocumentResult SealDocument::paste(const ClipboardStream &stream)
 DocumentResult SealDocument::insertSeals(const QString &text,
                                          const std::function<DocumentResult(SealDocument &)> &load)
 {
+    const std::vector<int> before = selectionIndices();
     ClearSelection();
     SealDocument scratch;
     scratch.setScreenPixelsPerMm(m_screenPixelsPerMm);
@@ -415,7 +432,7 @@ DocumentResult SealDocument::insertSeals(const QString &text,
     for (const auto &seal : seals)
         seal->setListener(m_sealListener);
     endMerge();
-    pushCommand(new InsertSealsCommand(*this, text, std::move(seals), selectionIndices()));
+    pushCommand(new InsertSealsCommand(*this, text, std::move(seals), before));
     return r;
 }
 

@@ -196,6 +196,8 @@ private:
     SealListener *m_sealListener = nullptr;
     std::unordered_set<const TSeal *> m_locked;
     bool m_pageLocked = false;
+    // A seal left the selection or was replaced in it outside applySelection.
+    bool m_selectionTouched = false;
     int m_mergeSession = 0;
     // Last: its commands hold seals and tell this document when they free them.
     std::unique_ptr<QUndoStack> m_undoStack;
