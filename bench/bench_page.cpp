@@ -108,7 +108,7 @@ void repaintLoop(benchmark::State &state, bool keepPictures)
     const auto start = Clock::now();
     for (auto _ : state) {
         if (!keepPictures)
-            page.panel->sealsReset();
+            page.panel->dropPictures();
         page.panel->render(&image);
         benchmark::DoNotOptimize(image.constBits());
     }

@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QPainter>
 
+#include <algorithm>
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace qm {
@@ -73,6 +76,8 @@ TQMVDrawPanel::~TQMVDrawPanel()
 void TQMVDrawPanel::setSeals(const SealList *seals)
 {
     m_seals = seals;
+    m_cache.clear();
+    m_known.clear();
     sealsReset();
 }
 
@@ -136,9 +141,25 @@ void TQMVDrawPanel::updateOverlay()
     update(m_paintedOverlay);
 }
 
-void TQMVDrawPanel::sealsReset()
+void TQMVDrawPanel::dropPictures()
 {
     m_cache.clear();
+    update();
+}
+
+void TQMVDrawPanel::sealsReset()
+{
+    std::vector<const TSeal *> now;
+    if (m_seals) {
+        now.reserve(m_seals->size());
+        for (const auto &seal : *m_seals)
+            now.push_back(seal.get());
+    }
+    std::sort(now.begin(), now.end());
+    std::vector<const TSeal *> stayed;
+    std::set_intersection(now.begin(), now.end(), m_known.begin(), m_known.end(), std::back_inserter(stayed));
+    m_cache.keepOnly(stayed);
+    m_known = std::move(now);
     // The pressed seal may be gone; the press still belongs to where it began.
     if (m_captured)
         m_captured->seal = nullptr;

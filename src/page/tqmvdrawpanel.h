@@ -81,8 +81,11 @@ public:
     PageHit hitAt(QPoint point) const;
     QPoint clampToPage(QPoint point) const;
 
-    // Seals were added, removed, reordered or replaced: every cached picture is dropped.
+    // Seals were added, removed, reordered or replaced: the pictures of seals that left the list,
+    // or that are new in it, are dropped; the others are kept.
     void sealsReset();
+    // Forgets every kept picture, so each seal is painted afresh.
+    void dropPictures();
     // Repaints the part of the page the handles or the frame cover, before and after a change.
     void updateOverlay();
 
@@ -123,6 +126,8 @@ private:
     bool m_toolActive = false;
     std::optional<PageHit> m_captured;
     SealImageCache m_cache;
+    // The seals of the list when it last changed: a new seal may reuse a freed one's address.
+    std::vector<const TSeal *> m_known;
 };
 
 } // namespace qm

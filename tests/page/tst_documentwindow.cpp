@@ -200,6 +200,15 @@ private slots:
         QVERIFY(w->Handles()->shown());
     }
 
+    void resizeKeepsAPixel()
+    {
+        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        click(*w, QPoint(100, 100));
+        drag(*w, QPoint(152, 114), QPoint(76, 114)); // right edge onto the left one
+        QCOMPARE(boxOf(seal), QRect(76, 76, 1, 76));
+        QCOMPARE(seal->RealWidth(), 100.0f / (100.0f * Ppm96));
+    }
+
     void resizeWithoutMotion()
     {
         addSeal(*w, TSealType::stTriangle, 45, 38.971f, 60, 60);

@@ -228,6 +228,31 @@ private slots:
         QCOMPARE(bar->value(), 0);
     }
 
+    // Seals keep their pictures across changes of the list; a moved seal's ink leaves its old
+    // place.
+    void picturesFollowTheSeals()
+    {
+        FakeHost host;
+        std::unique_ptr<TfrmChild> w(newWindow(host));
+        const TQMVDrawPanel *page = w->QMVDrawPanel1();
+        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30); // 76 … 152 both ways
+        addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        QImage img = w->QMVDrawPanel1()->grab().toImage();
+        QCOMPARE(page->cache().size(), size_t(2));
+        auto red = [&](int x, int y) { return img.pixelColor(x, y) == QColor(255, 0, 0); };
+        QVERIFY(red(77, 100)); // on the frame's left side, 1.2 mm wide
+        addSeal(*w, TSealType::stName22, 20, 20, 30, 80);
+        QCOMPARE(page->cache().size(), size_t(2)); // the others kept, the new one not yet painted
+        drag(*w, QPoint(100, 100), QPoint(138, 100));
+        img = w->QMVDrawPanel1()->grab().toImage();
+        QCOMPARE(page->cache().size(), size_t(3));
+        QCOMPARE(boxOf(a).left(), 114);
+        QVERIFY(!red(77, 100));
+        QVERIFY(red(115, 100));
+        w->DeleteSelection();
+        QCOMPARE(page->cache().size(), size_t(2));
+    }
+
     void accessibleCaption()
     {
         FakeHost host;
