@@ -97,6 +97,10 @@ TfrmChild::~TfrmChild()
     m_document->setSealListener(nullptr);
     for (const auto &seal : m_document->seals())
         seal->setListener(nullptr);
+    m_document->disconnect(this);
+    // The page refers to the document's page values: it goes before the document does.
+    delete takeWidget();
+    m_page = nullptr;
 }
 
 float TfrmChild::ScreenPixelsPerMm() const
@@ -177,11 +181,6 @@ void TfrmChild::SetDocumentStatus()
 {
     m_host.setStatusText(2, Modified() ? u"文件状态：已修改"_s : u"文件状态：未修改"_s);
     m_host.setStatusText(3, u"已画图形："_s + QString::number(m_document->seals().size()));
-}
-
-void TfrmChild::setStatusModified()
-{
-    m_host.setStatusText(2, u"文件状态：已修改"_s);
 }
 
 void TfrmChild::applyToolCursor()

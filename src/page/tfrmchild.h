@@ -145,7 +145,6 @@ private:
     void nudge(int dx, int dy, bool coarse);
 
     void showPosition(QPoint pagePoint);
-    void setStatusModified();
 
     PageHost &m_host;
     int m_pixelsPerInch;

@@ -336,9 +336,12 @@ void TQMVDrawPanel::hover(const PageHit &hit)
 {
     if (m_handles && m_handles->setHovered(hit.kind == PageHit::Handle ? hit.handle : -1))
         update(m_handles->area());
-    if (hit.kind == PageHit::Handle)
+    // With a tool chosen a press anywhere belongs to the tool, and so does the cursor.
+    if (m_toolActive)
+        setCursor(m_toolCursor);
+    else if (hit.kind == PageHit::Handle)
         setCursor(TGrabHandles::cursor(hit.handle));
-    else if (hit.kind == PageHit::Frame && !m_toolActive)
+    else if (hit.kind == PageHit::Frame)
         setCursor(Qt::SizeAllCursor);
     else
         setCursor(m_toolCursor);

@@ -200,6 +200,27 @@ private slots:
         QVERIFY(w->Handles()->shown());
     }
 
+    void hoverCursors()
+    {
+        const QWidget *page = w->QMVDrawPanel1();
+        addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        click(*w, QPoint(100, 100));
+        moveTo(*w, QPoint(152, 114), Qt::NoButton); // the middle-right handle
+        QCOMPARE(page->cursor().shape(), Qt::SizeHorCursor);
+        QCOMPARE(w->Handles()->colour(5), clBlack);
+        moveTo(*w, QPoint(100, 100), Qt::NoButton);
+        QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w->Handles()->colour(5), TGrabHandles::NormalColour);
+        drag(*w, QPoint(60, 60), QPoint(360, 170));
+        moveTo(*w, QPoint(74, 100), Qt::NoButton); // the frame's edge
+        QCOMPARE(page->cursor().shape(), Qt::SizeAllCursor);
+        host.tag = 6;
+        w->applyToolCursor();
+        moveTo(*w, QPoint(74, 101), Qt::NoButton);
+        QCOMPARE(page->cursor().shape(), Qt::CrossCursor);
+    }
+
     void resizeKeepsAPixel()
     {
         TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
