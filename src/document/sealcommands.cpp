@@ -75,6 +75,7 @@ InsertSealsCommand::InsertSealsCommand(SealDocument &document, const QString &te
                                        std::vector<int> selectionBefore)
     : SealCommand(document, text, std::move(selectionBefore), {}, false)
     , m_first(document.sealCount())
+    , m_count(int(seals.size()))
     , m_held(std::move(seals))
 {
     for (size_t i = 0; i < m_held.size(); ++i)
@@ -98,9 +99,8 @@ void InsertSealsCommand::redoChange()
 
 void InsertSealsCommand::undoChange()
 {
-    const int count = int(m_document.sealCount()) - m_first;
-    m_held.resize(size_t(count));
-    for (int i = count - 1; i >= 0; --i)
+    m_held.resize(size_t(m_count));
+    for (int i = m_count - 1; i >= 0; --i)
         m_held[size_t(i)] = m_document.takeSeal(m_first + i);
     emit m_document.sealsChanged();
 }

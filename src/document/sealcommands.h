@@ -66,6 +66,7 @@ private:
     void redoChange() override;
 
     int m_first;
+    int m_count;
     SealList m_held;
 };
 

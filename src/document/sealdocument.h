@@ -142,7 +142,7 @@ public:
     // Copy followed by removing the selection, as one undo step.
     bool cutSelection(ClipboardStream &stream);
     // Clears the selection, appends the streamed seals 2 mm right of and below their copied
-    // places and selects them. Nothing for an empty stream; a damaged stream changes nothing.
+    // places and selects them. Nothing for an empty stream; a damaged stream adds nothing.
     DocumentResult paste(const ClipboardStream &stream);
     // The same for any loader that appends seals to a document (a library item): load runs on a
     // scratch document with this one's resolution, zoom and listener; what it appended is

@@ -16,14 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// 10 pixels per millimetre at zoom 100: one page pixel is 0.1 mm.
-void a4(SealDocument &doc)
-{
-    doc.setScreenPixelsPerMm(10);
-    doc.page().SetPageWidth(210);
-    doc.page().SetPageHeight(297);
-}
-
 TSeal *create(SealDocument &doc, float x, float y, TSealType type = TSealType::stEllipse)
 {
     auto seal = doc.createSeal();
@@ -34,10 +26,13 @@ TSeal *create(SealDocument &doc, float x, float y, TSealType type = TSealType::s
     return doc.appendCreatedSeal(std::move(seal));
 }
 
-// Three seals, saved, so that every test starts unmodified.
+// Three seals on an A4 page without history. 10 pixels per millimetre at zoom 100: one page
+// pixel is 0.1 mm.
 void threeSeals(SealDocument &doc)
 {
-    a4(doc);
+    doc.setScreenPixelsPerMm(10);
+    doc.page().SetPageWidth(210);
+    doc.page().SetPageHeight(297);
     create(doc, 50, 60);
     create(doc, 100, 60, TSealType::stRect)->SetText(Gbk::fromUnicode(u"合同专用章"_s));
     create(doc, 150, 200, TSealType::stHorzText);
@@ -68,7 +63,7 @@ TSeal *at(SealDocument &doc, int i)
     return doc.seals()[size_t(i)].get();
 }
 
-enum class Edit { Create, Delete, Cut, Paste, Move, Nudge, Resize, Picture, TextRows, Front, Back, Centre, Clear };
+enum class Edit { Create, Delete, Cut, Paste, Move, Resize, Picture, TextRows, Front, Back, Centre, Clear };
 
 } // namespace
 
@@ -87,7 +82,6 @@ private slots:
         QTest::newRow("cut") << int(Edit::Cut) << 2;
         QTest::newRow("paste") << int(Edit::Paste) << 5;
         QTest::newRow("move") << int(Edit::Move) << 3;
-        QTest::newRow("nudge") << int(Edit::Nudge) << 3;
         QTest::newRow("resize with ring text") << int(Edit::Resize) << 3;
         QTest::newRow("picture") << int(Edit::Picture) << 3;
         QTest::newRow("text block rows") << int(Edit::TextRows) << 3;
@@ -127,9 +121,6 @@ private slots:
         case Edit::Move:
             QVERIFY(doc.moveSelectionBy(25, -15));
             break;
-        case Edit::Nudge:
-            QVERIFY(doc.nudgeSelection(0, 1, false));
-            break;
         case Edit::Resize:
             // The width setter moves the centre and the ring grows with the seal.
             QVERIFY(doc.editSeals({1}, u"大小"_s, [](const SealSelection &seals) {
@@ -159,8 +150,12 @@ private slots:
             QVERIFY(doc.SendSealToBack());
             break;
         case Edit::Centre:
+            QVERIFY(!doc.CentreSelection(QRect(100, 40, 201, 81)));
             doc.setSelection({at(doc, 0), at(doc, 1)});
             QVERIFY(doc.CentreSelection(QRect(100, 40, 201, 81)));
+            // (100 + 201 / 2) * 100 / (100 * 10) = 20.05 and (40 + 81 / 2) / 10 = 8.05
+            QCOMPARE(at(doc, 1)->RealCenterX(), 20.05f);
+            QCOMPARE(at(doc, 1)->RealCenterY(), 8.05f);
             break;
         case Edit::Clear:
             doc.ClearPage();
@@ -187,59 +182,52 @@ private slots:
     void moveByPixels_data()
     {
         QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("dx");
         QTest::addColumn<float>("x");
         QTest::addColumn<float>("y");
         // 25 / 10 = 2.5 and -15 / 10 = -1.5
-        QTest::newRow("zoom 100") << 100 << 52.5f << 58.5f;
+        QTest::newRow("zoom 100") << 100 << 25 << 52.5f << 58.5f;
         // 25 / 20 = 1.25 and -15 / 20 = -0.75
-        QTest::newRow("zoom 200") << 200 << 51.25f << 59.25f;
+        QTest::newRow("zoom 200") << 200 << 25 << 51.25f << 59.25f;
         // 25 / 2.5 = 10 and -15 / 2.5 = -6
-        QTest::newRow("zoom 25") << 25 << 60.0f << 54.0f;
+        QTest::newRow("zoom 25") << 25 << 25 << 60.0f << 54.0f;
+        // Released where it was pressed: no edit at all.
+        QTest::newRow("no displacement") << 100 << 0 << 50.0f << 60.0f;
     }
     void moveByPixels()
     {
         QFETCH(int, zoom);
+        QFETCH(int, dx);
         QFETCH(float, x);
         QFETCH(float, y);
         SealDocument doc;
         threeSeals(doc);
+        QSignalSpy modified(&doc, &SealDocument::modifiedChanged);
         doc.page().SetZoom(zoom);
         doc.setSelection({at(doc, 0), at(doc, 2)});
-        QVERIFY(doc.moveSelectionBy(25, -15));
+        QCOMPARE(doc.moveSelectionBy(dx, dx * -15 / 25), dx != 0);
         QCOMPARE(at(doc, 0)->RealCenterX(), x);
         QCOMPARE(at(doc, 0)->RealCenterY(), y);
         QCOMPARE(at(doc, 2)->RealCenterX(), x + 100);
         QCOMPARE(at(doc, 1)->RealCenterX(), 100.0f);
+        QCOMPARE(doc.isModified(), dx != 0);
+        QCOMPARE(modified.count(), dx != 0 ? 1 : 0);
     }
 
-    void moveWithoutDisplacementIsNoEdit()
+    // Edits that end where they began, or beyond the limits, leave the document as it was.
+    void editsThatChangeNothing()
     {
         SealDocument doc;
         threeSeals(doc);
-        QSignalSpy modified(&doc, &SealDocument::modifiedChanged);
-        doc.selectSeal(at(doc, 0));
-        QVERIFY(!doc.moveSelectionBy(0, 0));
-        // An edit that ends where it began is dropped too.
+        const QByteArray before = saved(doc);
         QVERIFY(!doc.editSeals({0}, u"x"_s, [](const SealSelection &s) { s[0]->SetRealCenterX(50); }));
+        QVERIFY(!doc.editSeals({0, 1}, u"x"_s, [](const SealSelection &s) {
+            s[0]->SetRealCenterX(12.0f);
+            s[1]->SetRealCenterX(200000.0f);
+        }));
+        QCOMPARE(saved(doc), before);
         QVERIFY(!doc.isModified());
         QCOMPARE(doc.undoStack().count(), 0);
-        QCOMPARE(modified.count(), 0);
-    }
-
-    // (100 + 201 / 2) * 100 / (100 * 10) = 20.05 and (40 + 81 / 2) / 10 = 8.05
-    void centreOnFrame()
-    {
-        SealDocument doc;
-        threeSeals(doc);
-        doc.selectSeal(at(doc, 0));
-        QVERIFY(!doc.CentreSelection(QRect(100, 40, 201, 81)));
-        doc.setSelection({at(doc, 0), at(doc, 1)});
-        QVERIFY(doc.CentreSelection(QRect(100, 40, 201, 81)));
-        for (int i : {0, 1}) {
-            QCOMPARE(at(doc, i)->RealCenterX(), 20.05f);
-            QCOMPARE(at(doc, i)->RealCenterY(), 8.05f);
-        }
-        QCOMPARE(at(doc, 2)->RealCenterX(), 150.0f);
     }
 
     void currentSealRule()
@@ -255,23 +243,16 @@ private slots:
         QCOMPARE(doc.currentSeal(), nullptr);
         doc.setSelection({third, third});
         QCOMPARE(doc.currentSeal(), third);
-        QCOMPARE(changed.count(), 3);
-
         QVERIFY(doc.DeleteSelection());
         QCOMPARE(doc.currentSeal(), nullptr);
-        QVERIFY(doc.selection().empty());
-        QCOMPARE(changed.count(), 4);
         doc.undoStack().undo();
         QCOMPARE(doc.currentSeal(), third);
         QCOMPARE(changed.count(), 5);
-
         doc.selectSeal(first);
         doc.ClearPage();
         QCOMPARE(doc.currentSeal(), nullptr);
         doc.undoStack().undo();
         QCOMPARE(doc.currentSeal(), first);
-        doc.ClearSelection();
-        QCOMPARE(doc.currentSeal(), nullptr);
     }
 
     // The stream holds the seals 2 mm right of and below where they were copied.
@@ -286,12 +267,8 @@ private slots:
         QVERIFY(doc.paste(stream).ok());
         QCOMPARE(doc.sealCount(), 5);
         QCOMPARE(doc.currentSeal(), at(doc, 4));
-        for (int i : {3, 4}) {
-            QCOMPARE(at(doc, i)->RealCenterX(), 52.0f);
-            QCOMPARE(at(doc, i)->RealCenterY(), 62.0f);
-            QVERIFY(at(doc, i)->Visible());
-        }
-        QCOMPARE(doc.undoStack().count(), 2);
+        for (int i : {3, 4})
+            QCOMPARE(QPointF(at(doc, i)->RealCenterX(), at(doc, i)->RealCenterY()), QPointF(52, 62));
 
         doc.setSelection({at(doc, 0), at(doc, 1)});
         doc.copySelection(stream);
@@ -309,32 +286,13 @@ private slots:
         QCOMPARE(doc.undoStack().count(), 3);
     }
 
-    void clearPageIsClean()
-    {
-        SealDocument doc;
-        threeSeals(doc);
-        doc.selectSeal(at(doc, 1));
-        QVERIFY(doc.moveSelectionBy(10, 0));
-        QVERIFY(doc.isModified());
-        doc.ClearPage();
-        QVERIFY(!doc.isModified());
-        QCOMPARE(doc.sealCount(), 0);
-        doc.undoStack().undo();
-        QCOMPARE(doc.sealCount(), 3);
-        QVERIFY(doc.isModified());
-        // Clearing an empty page only marks it unmodified.
-        SealDocument empty;
-        empty.ClearPage();
-        QVERIFY(!empty.isModified());
-        QCOMPARE(empty.undoStack().count(), 0);
-    }
-
-    void saveMarksClean()
+    // Saving marks the document clean, and so does clearing the page, which can still be undone.
+    void modifiedState()
     {
         SealDocument doc;
         threeSeals(doc);
         QSignalSpy modified(&doc, &SealDocument::modifiedChanged);
-        QVERIFY(doc.BringSealToFront() == false);
+        QVERIFY(!doc.BringSealToFront());
         doc.selectSeal(at(doc, 0));
         QVERIFY(doc.BringSealToFront());
         QBuffer buffer;
@@ -344,9 +302,14 @@ private slots:
         QVERIFY(!doc.isModified());
         doc.undoStack().undo();
         QVERIFY(doc.isModified());
-        QCOMPARE(modified.count(), 3);
-        QCOMPARE(modified.at(0).at(0).toBool(), true);
+        doc.ClearPage();
+        QVERIFY(!doc.isModified());
+        QCOMPARE(doc.sealCount(), 0);
+        doc.undoStack().undo();
+        QCOMPARE(doc.sealCount(), 3);
+        QCOMPARE(modified.count(), 5);
         QCOMPARE(modified.at(1).at(0).toBool(), false);
+        QCOMPARE(modified.at(4).at(0).toBool(), true);
     }
 
     void locksNotEditsNorStored()
@@ -373,16 +336,6 @@ private slots:
         doc.DeleteSelection();
         doc.undoStack().undo();
         QVERIFY(doc.isSealLocked(locked));
-
-        ClipboardStream stream;
-        doc.copySelection(stream);
-        QVERIFY(doc.paste(stream).ok());
-        QVERIFY(!doc.isSealLocked(at(doc, 4)));
-        SealDocument read;
-        NoProgress progress;
-        QVERIFY(loadDocumentData(saved(doc), read, progress).ok());
-        for (const auto &seal : read.seals())
-            QVERIFY(!read.isSealLocked(seal.get()));
     }
 
     // Held keys nudge in one step: 50 + 1 + 1 + 1 = 53, one undo back to 50.
@@ -410,25 +363,6 @@ private slots:
         QVERIFY(doc.nudgeSelection(0, 1, true));
         QVERIFY(doc.nudgeSelection(0, -1, true));
         QCOMPARE(doc.undoStack().count(), 0);
-        QVERIFY(!doc.isModified());
-
-        // Another selection is another step.
-        QVERIFY(doc.nudgeSelection(1, 0, true));
-        doc.selectSeal(at(doc, 1));
-        QVERIFY(doc.nudgeSelection(1, 0, true));
-        QCOMPARE(doc.undoStack().count(), 2);
-    }
-
-    void editBeyondLimitsRefused()
-    {
-        SealDocument doc;
-        threeSeals(doc);
-        const QByteArray before = saved(doc);
-        QVERIFY(!doc.editSeals({0, 1}, u"x"_s, [](const SealSelection &s) {
-            s[0]->SetRealCenterX(12.0f);
-            s[1]->SetRealCenterX(200000.0f);
-        }));
-        QCOMPARE(saved(doc), before);
         QVERIFY(!doc.isModified());
     }
 };
