@@ -100,6 +100,8 @@ private slots:
         QTest::newRow("document") << u"src/document"_s << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s};
         QTest::newRow("export") << u"src/shell/export"_s
                                 << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"shell/export/"_s};
+        QTest::newRow("picture component")
+            << u"src/companions/glyphdepot"_s << QStringList{u"picture/"_s, u"companions/glyphdepot/"_s};
         QTest::newRow("cli") << u"app/quillmark-cli"_s
                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"shell/export/"_s};
     }
@@ -115,6 +117,32 @@ private slots:
             QVERIFY2(!widgetHeader().match(line).hasMatch(), qPrintable(line));
             const QString header = line.section(u": "_s, 1);
             if (startsWithAny(header, roots))
+                QVERIFY2(startsWithAny(header, allowedRoots), qPrintable(line));
+        }
+    }
+
+    // Widget folders below the windows: the controls and the companion components may use
+    // widgets and the layers under them, never the page or the program above them.
+    void belowTheWindows_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("allowedRoots");
+        QTest::newRow("controls") << u"src/controls"_s
+                                  << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s};
+        QTest::newRow("companions") << u"src/companions"_s
+                                    << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"companions/"_s};
+    }
+    void belowTheWindows()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, allowedRoots);
+        const QStringList roots = projectRoots();
+        const QStringList found = includes(folder);
+        QVERIFY2(!found.isEmpty(), qPrintable(folder));
+        for (const QString &line : found) {
+            const QString header = line.section(u": "_s, 1);
+            QVERIFY2(!header.startsWith(u"app/"_s), qPrintable(line));
+            if (startsWithAny(header, roots) || header.startsWith(u"page/"_s))
                 QVERIFY2(startsWithAny(header, allowedRoots), qPrintable(line));
         }
     }
