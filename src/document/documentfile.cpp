@@ -127,8 +127,9 @@ DocumentResult readSeals(qint32 count, const PageValues &page, SealDocument &doc
     seals.reserve(size_t(count));
     for (qint32 i = 0; i < count; ++i) {
         auto seal = document.createSeal();
-        if (!readOne(*seal))
-            return badFormat();
+        QString why;
+        if (!readOne(*seal, &why))
+            return sealRefused(i, why);
         seals.push_back(std::move(seal));
         progress.advance(1);
     }
@@ -156,7 +157,7 @@ DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, Progres
     if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
         return badFormat();
     return readSeals(count, page, document, progress,
-                     [&](TSeal &seal) { return ReadSeal(in, seal, document); });
+                     [&](TSeal &seal, QString *why) { return ReadSeal(in, seal, document, why); });
 }
 
 DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
@@ -179,7 +180,9 @@ DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, P
     if (count < 0 || qint64(count) * entrySize > in.remaining())
         return badFormat();
     return readSeals(count, page, document, progress,
-                     [&](TSeal &seal) { return ReadLegacySeal(in, seal, version, document, pictureFolder); });
+                     [&](TSeal &seal, QString *why) {
+                         return ReadLegacySeal(in, seal, version, document, pictureFolder, why);
+                     });
 }
 
 DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,

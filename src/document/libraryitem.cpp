@@ -59,8 +59,9 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
         if (!in.ok() || !valueAcceptable(entry.dx) || !valueAcceptable(entry.dy))
             return documentFailure(DocumentError::BadFormat);
         entry.seal = document.createSeal();
-        if (!ReadSeal(in, *entry.seal, document))
-            return documentFailure(DocumentError::BadFormat);
+        QString why;
+        if (!ReadSeal(in, *entry.seal, document, &why))
+            return sealRefused(i, why);
         read.items.push_back(std::move(entry));
     }
     *item = std::move(read);
