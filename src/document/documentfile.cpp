@@ -1,5 +1,6 @@
 #include "document/documentfile.h"
 
+#include "document/atomicsave.h"
 #include "document/binaryreader.h"
 #include "document/binarywriter.h"
 #include "document/progressdisplay.h"
@@ -9,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -78,24 +78,34 @@ DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, Progre
     return {};
 }
 
+DocumentResult saveDocumentFile(const QString &fileName, ProgressDisplay &progress,
+                                const std::function<DocumentResult(QIODevice &)> &write)
+{
+    DocumentResult result;
+    const SaveOutcome saved = saveAtomically(fileName, [&](QIODevice &out) {
+        result = write(out);
+        return result.ok();
+    });
+    switch (saved.error) {
+    case SaveError::None:
+    case SaveError::ContentFailed:
+        break;
+    case SaveError::CannotCreate:
+        progress.hide(); // the writer that shows and hides it never ran
+        result = {DocumentError::WriteFailed, {}, 0, saved.detail};
+        break;
+    case SaveError::WriteFailed:
+        result = {DocumentError::WriteFailed, {}, 0, saved.detail};
+        break;
+    }
+    result.fileName = fileName;
+    return result;
+}
+
 DocumentResult SaveDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress)
 {
-    QSaveFile file(fileName);
-    DocumentResult result;
-    if (!file.open(QIODevice::WriteOnly)) {
-        result = {DocumentError::WriteFailed, fileName, 0, file.errorString()};
-        progress.hide();
-        return result;
-    }
-    result = SaveDocument(file, document, progress);
-    result.fileName = fileName;
-    if (!result.ok()) {
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit())
-        return {DocumentError::WriteFailed, fileName, 0, file.errorString()};
-    return result;
+    return saveDocumentFile(fileName, progress,
+                            [&](QIODevice &out) { return SaveDocument(out, document, progress); });
 }
 
 std::optional<float> readVersion(QByteArrayView data)

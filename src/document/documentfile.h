@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QIODevice;
@@ -27,6 +28,12 @@ constexpr qint64 MaxDocumentBytes = 1LL << 30;
 DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress);
 // The same into a file that replaces the old one only once everything was written.
 DocumentResult SaveDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress);
+
+// Saves a document or library item through saveAtomically(): write's result, or WriteFailed
+// with the system's reason when the file could not be created or committed. The file name is
+// filled in; write hides the progress display it shows, and it is hidden when write never ran.
+DocumentResult saveDocumentFile(const QString &fileName, ProgressDisplay &progress,
+                                const std::function<DocumentResult(QIODevice &)> &write);
 
 // The Single at offset 0; nothing when there are fewer than 4 bytes or the file cannot be read.
 std::optional<float> ReadFileVersion(const QString &fileName);

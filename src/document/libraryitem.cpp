@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -111,18 +110,8 @@ DocumentResult SaveLibraryItem(const QString &fileName, const SealSelection &sel
 {
     if (selection.empty())
         return documentFailure(DocumentError::NothingSelected, fileName);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return {DocumentError::WriteFailed, fileName, 0, file.errorString()};
-    DocumentResult result = SaveLibraryItem(file, selection, progress);
-    result.fileName = fileName;
-    if (!result.ok()) {
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit())
-        return {DocumentError::WriteFailed, fileName, 0, file.errorString()};
-    return result;
+    return saveDocumentFile(fileName, progress,
+                            [&](QIODevice &out) { return SaveLibraryItem(out, selection, progress); });
 }
 
 DocumentResult LoadLibraryItemData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,

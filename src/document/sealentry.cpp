@@ -108,8 +108,10 @@ bool readTexts(BinaryReader &in, TSeal &seal, QString *why)
     const auto &fields = sealTextFields();
     for (const SealProperty *p : fields) {
         const qint32 n = in.int32();
-        if (!in.ok() || n < 0)
+        if (!in.ok())
             return refuse(why, u"%1 is cut short"_s.arg(p->qname()));
+        if (n < 0)
+            return refuse(why, u"%1 has the negative length %2"_s.arg(p->qname()).arg(n));
         if (const QString reason = sealLengthRefusal(*p, n); !reason.isEmpty())
             return refuse(why, reason);
         if (!in.has(n))
@@ -222,11 +224,12 @@ bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QStri
         const auto kind = pictureKindFromCode(code);
         if (!kind)
             return refuse(why, u"picture kind code %1 is none of 0 ... 4"_s.arg(code));
-        const SealProperty *pictureProperty = findSealProperty(u"Picture");
-        if (length < 0 || !in.has(length))
-            return refuse(why, u"the picture is cut short"_s);
-        if (const QString reason = sealLengthRefusal(*pictureProperty, length); !reason.isEmpty())
+        if (length < 0)
+            return refuse(why, u"Picture has the negative length %1"_s.arg(length));
+        if (const QString reason = sealLengthRefusal(*findSealProperty(u"Picture"), length); !reason.isEmpty())
             return refuse(why, reason);
+        if (!in.has(length))
+            return refuse(why, u"Picture is cut short"_s);
         const SealPicture picture = SealPicture::fromData(in.bytes(length).toByteArray());
         // A graphic of one kind cannot load the bytes of another.
         if (!picture.hasGraphic() || picture.kind() != *kind)

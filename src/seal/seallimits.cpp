@@ -14,8 +14,11 @@ using namespace Qt::StringLiterals;
 namespace qm {
 namespace {
 
+// Whole numbers in full (100000, not 1e+05); others as the shortest decimal that reads back.
 QString number(double d)
 {
+    if (d == std::floor(d) && std::fabs(d) < 1e15)
+        return QString::number(qint64(d));
     return QString::number(d, 'g', QLocale::FloatingPointShortest);
 }
 
