@@ -15,24 +15,25 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct Command {
-    const char *name;
+    const qm::cli::CommandSpec &spec;
     int (*run)(const QStringList &args);
-    const char *usage;
 };
 
-// One line per command.
 const Command commands[] = {
-    {"trace", qm::cli::runTrace, "trace FILE.json|FILE.dyz [--ppm P] [--zoom Z] [--seal I] [--black]"},
-    {"render", qm::cli::runRender, "render FILE -o OUT.EXT [--ppm P | --dpi D] [--mirror] [--seals I,J,...]"},
-    {"dump", qm::cli::runDump, "dump FILE.dyz|FILE.YZL"},
-    {"build", qm::cli::runBuild, "build IN.json -o OUT.dyz"},
+    {qm::cli::TraceSpec, qm::cli::runTrace},
+    {qm::cli::RenderSpec, qm::cli::runRender},
+    {qm::cli::DumpSpec, qm::cli::runDump},
+    {qm::cli::BuildSpec, qm::cli::runBuild},
 };
 
-void usage()
+// The synopsis of every command: on stdout when asked for, on stderr after a mistake.
+int usage(FILE *to, int status)
 {
-    std::fputs("usage:\n", stderr);
+    std::fputs("usage:\n", to);
     for (const Command &c : commands)
-        std::fprintf(stderr, "  quillmark-cli %s\n", c.usage);
+        std::fprintf(to, "  quillmark-cli %s\n", c.spec.synopsis);
+    std::fputs("quillmark-cli COMMAND --help tells more of each.\n", to);
+    return status;
 }
 
 // Qt's own chatter (missing runtime folders and the like) would mix with the tool's output.
@@ -53,14 +54,14 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
-    if (args.isEmpty()) {
-        usage();
-        return 2;
-    }
+    if (args.isEmpty())
+        return usage(stderr, 2);
     const QString command = args.takeFirst();
+    if (command == u"-h"_s || command == u"--help"_s || command == u"help"_s)
+        return usage(stdout, 0);
     for (const Command &c : commands)
-        if (command == QLatin1StringView(c.name))
+        if (command == QLatin1StringView(c.spec.name))
             return c.run(args);
-    usage();
-    return 2;
+    std::fprintf(stderr, "quillmark-cli: unknown command %s\n", command.toUtf8().constData());
+    return usage(stderr, 2);
 }

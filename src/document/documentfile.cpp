@@ -234,17 +234,28 @@ std::optional<QByteArray> readWholeDevice(QIODevice &in, qint64 maxBytes)
     return all;
 }
 
-DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress)
+DocumentResult readDocumentFile(const QString &fileName, QByteArray *data)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
         return documentFailure(DocumentError::FileNotFound, fileName);
+    // A folder, a pipe or a device is no document: asked before opening, which could block.
     QFile file(fileName);
-    std::optional<QByteArray> data;
+    std::optional<QByteArray> read;
     if (info.isFile() && file.open(QIODevice::ReadOnly))
-        data = readWholeDevice(file, MaxDocumentBytes);
-    DocumentResult result = data ? loadDocumentData(*data, document, progress, info.absolutePath())
-                                 : badFormat();
+        read = readWholeDevice(file, MaxDocumentBytes);
+    if (!read)
+        return documentFailure(DocumentError::BadFormat, fileName);
+    *data = std::move(*read);
+    return {};
+}
+
+DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress)
+{
+    QByteArray data;
+    DocumentResult result = readDocumentFile(fileName, &data);
+    if (result.ok())
+        result = loadDocumentData(data, document, progress, QFileInfo(fileName).absolutePath());
     result.fileName = fileName;
     return result;
 }

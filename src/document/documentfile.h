@@ -54,6 +54,11 @@ DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, Pro
                                 const QString &pictureFolder = {});
 DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress);
 
+// Reads a whole document or library item file as the program opens one: FileNotFound when it
+// does not exist; BadFormat when it is no regular file, cannot be read or holds more than
+// MaxDocumentBytes.
+DocumentResult readDocumentFile(const QString &fileName, QByteArray *data);
+
 // Reads a whole device, refusing more than maxBytes.
 std::optional<QByteArray> readWholeDevice(QIODevice &in, qint64 maxBytes);
 

@@ -142,17 +142,23 @@ DocumentResult LoadLibraryItemData(QByteArrayView data, SealDocument &document, 
     return {};
 }
 
+DocumentResult OpenLibraryItem(const QString &fileName, const SealDocument &document, LibraryItem *item)
+{
+    QByteArray data;
+    DocumentResult result = readDocumentFile(fileName, &data);
+    if (result.ok())
+        result = readLibraryItem(data, document, item);
+    result.fileName = fileName;
+    return result;
+}
+
 DocumentResult LoadLibraryItem(const QString &fileName, SealDocument &document, ProgressDisplay &progress,
                                QPoint scroll)
 {
-    QFile file(fileName);
-    if (!QFileInfo(fileName).exists())
-        return documentFailure(DocumentError::FileNotFound, fileName);
-    std::optional<QByteArray> data;
-    if (QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly))
-        data = readWholeDevice(file, MaxDocumentBytes);
-    DocumentResult result = data ? LoadLibraryItemData(*data, document, progress, scroll)
-                                 : documentFailure(DocumentError::BadFormat);
+    QByteArray data;
+    DocumentResult result = readDocumentFile(fileName, &data);
+    if (result.ok())
+        result = LoadLibraryItemData(data, document, progress, scroll);
     result.fileName = fileName;
     return result;
 }

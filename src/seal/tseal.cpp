@@ -33,6 +33,22 @@ TSeal::TSeal()
     m_top = Round(k * (m_RealCenterY - m_RealHeight / 2));
 }
 
+const FontSlot &TSeal::fontSlot(int index) const
+{
+    switch (index) {
+    case 0:
+        return m_FontName;
+    case 1:
+        return m_FontName1;
+    case 2:
+        return m_FontName2;
+    case 3:
+        return m_FontName3;
+    default:
+        return m_CodeFontName;
+    }
+}
+
 long double TSeal::scale() const
 {
     return static_cast<long double>(m_Zoom) * m_PixelsPerMm / 100;

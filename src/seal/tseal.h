@@ -61,6 +61,10 @@ public:
 #include "seal/sealproperties.def"
 #undef QM_PROPERTY
 
+    // The font slots by index, as the text lines count them: 0 … 3 FontName … FontName3, 4 and
+    // anything else CodeFontName.
+    const FontSlot &fontSlot(int index) const;
+
     // Derived state.
     const TArrayPoints &LinePoints() const { return m_linePoints; }
     const QImage &PicBitmap() const { return m_picBitmap; }
