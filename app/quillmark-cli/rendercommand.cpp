@@ -73,12 +73,8 @@ int runRender(const QStringList &args)
         return *failed;
     // JSON seals stand on the page a new document would have, at its screen resolution.
     if (input.fromJson) {
-        for (TSeal *seal : input.seals) {
-            seal->SetPixelsPerMm(input.document.screenPixelsPerMm());
-            if (seal->Zoom() == input.document.page().Zoom()) // an unchanged zoom would not resize the box
-                seal->SetZoom(input.document.page().Zoom() == 1 ? 2 : 1);
-            seal->SetZoom(input.document.page().Zoom());
-        }
+        for (TSeal *seal : input.seals)
+            seal->placeAtScale(input.document.screenPixelsPerMm(), input.document.page().Zoom());
     }
     QList<const TSeal *> chosen;
     if (!parser.isSet(u"seals"_s)) {

@@ -57,5 +57,9 @@ inline bool sealValueWithinLimits(const SealProperty &property, const QVariant &
 // The first refusal among the stored fields of a seal (record fields and counted texts), as a
 // writer checks before it writes what a reader would refuse; empty when all are acceptable.
 QString sealRefusal(const TSeal &seal);
+inline bool sealWithinLimits(const TSeal &seal)
+{
+    return sealRefusal(seal).isEmpty();
+}
 
 } // namespace qm

@@ -88,21 +88,6 @@ private slots:
         QVERIFY(r.err.isEmpty());
     }
 
-    void optionsOfEachCommand()
-    {
-        // Every option a command takes shows in its help.
-        const QList<std::pair<QString, QStringList>> commands = {
-            {u"trace"_s, {u"--ppm"_s, u"--zoom"_s, u"--seal"_s, u"--black"_s}},
-            {u"render"_s, {u"-o"_s, u"--output"_s, u"--ppm"_s, u"--dpi"_s, u"--mirror"_s, u"--seals"_s}},
-            {u"build"_s, {u"-o"_s, u"--output"_s}},
-        };
-        for (const auto &[command, options] : commands) {
-            const QString help = QString::fromUtf8(cli({command, u"--help"_s}).out);
-            for (const QString &option : options)
-                QVERIFY2(help.contains(option), qPrintable(command + u' ' + option));
-        }
-    }
-
     void unknownOptionRefused_data()
     {
         QTest::addColumn<QStringList>("args");

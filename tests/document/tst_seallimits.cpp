@@ -181,19 +181,6 @@ private slots:
         hugePicture.append(length); // refused by its length, before the bytes are looked for
         QCOMPARE(readerReason(hugePicture), u"seal 0: Picture is 268435457 bytes long, more than 268435456"_s);
     }
-
-    void rangesForThePropertyWindow()
-    {
-        // Read straight off the rows, with the kinds 0 … 23 for SealType.
-        const SealProperty *kind = findSealProperty(u"SealType");
-        QCOMPARE(kind->range.minimum, 0.0);
-        QCOMPARE(kind->range.maximum, 23.0);
-        QCOMPARE(findSealProperty(u"NameSealFrameType")->range.maximum, 3.0);
-        QCOMPARE(findSealProperty(u"CodeFontName")->range.maximum, 63.0);
-        QCOMPARE(findSealProperty(u"LineAngle")->range.maximum, 36000.0);
-        QCOMPARE(findSealProperty(u"RowColCount")->range.maximum, 1000.0);
-        QCOMPARE(findSealProperty(u"PicClrChange")->range.maximum, 1.0);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSealLimits)
