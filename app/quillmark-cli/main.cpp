@@ -1,6 +1,7 @@
 // quillmark-cli: seals from the command line, without a window.
 
 #include "buildcommand.h"
+#include "commandline.h"
 #include "dumpcommand.h"
 #include "rendercommand.h"
 #include "tracecommand.h"
@@ -62,6 +63,6 @@ int main(int argc, char **argv)
     for (const Command &c : commands)
         if (command == QLatin1StringView(c.spec.name))
             return c.run(args);
-    std::fprintf(stderr, "quillmark-cli: unknown command %s\n", command.toUtf8().constData());
+    qm::cli::printMessage(u"quillmark-cli: unknown command "_s + command);
     return usage(stderr, 2);
 }
