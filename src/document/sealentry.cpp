@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-
 using namespace Qt::StringLiterals;
 
 namespace qm {
