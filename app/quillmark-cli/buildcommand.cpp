@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace qm::cli {
 
-const CommandSpec BuildSpec = {
+const CommandSyntax BuildSyntax = {
     "build", "build IN.json -o OUT.dyz",
     "Writes a seal document from JSON: {\"page\": {...}, \"seals\": [{...}]}, seals by property name; "
     "what is left out keeps the value of a new page or seal."};
@@ -24,12 +24,12 @@ int runBuild(const QStringList &args)
     QCommandLineParser parser;
     parser.addPositionalArgument(u"IN.json"_s, u"The page and seals as JSON."_s);
     parser.addOption({{u"o"_s, u"output"_s}, u"The seal document to write."_s, u"OUT.dyz"_s});
-    if (const auto stop = parseCommandLine(parser, BuildSpec, args, 1))
+    if (const auto stop = parseCommandLine(parser, BuildSyntax, args, 1))
         return *stop;
     bool twice = false;
     const QString out = singleValue(parser, u"output"_s, &twice);
     if (twice || out.isEmpty())
-        return usageError(BuildSpec, u"-o needs one output file"_s);
+        return usageError(BuildSyntax, u"-o needs one output file"_s);
     const QString in = parser.positionalArguments().first();
 
     QString error;

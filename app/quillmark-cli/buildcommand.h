@@ -6,7 +6,7 @@
 
 namespace qm::cli {
 
-extern const CommandSpec BuildSpec;
+extern const CommandSyntax BuildSyntax;
 
 // Writes a version 8 seal document from {"page":{...},"seals":[...]}. Returns the exit status.
 int runBuild(const QStringList &args);

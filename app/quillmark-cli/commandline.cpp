@@ -15,25 +15,25 @@ const QCommandLineOption &helpOption()
     return help;
 }
 
-QString synopsisLine(const CommandSpec &spec)
+QString synopsisLine(const CommandSyntax &syntax)
 {
-    return u"usage: quillmark-cli "_s + QString::fromUtf8(spec.synopsis);
+    return u"usage: quillmark-cli "_s + QString::fromUtf8(syntax.synopsis);
 }
 
 } // namespace
 
-std::optional<int> parseCommandLine(QCommandLineParser &parser, const CommandSpec &spec, const QStringList &args,
+std::optional<int> parseCommandLine(QCommandLineParser &parser, const CommandSyntax &syntax, const QStringList &args,
                                     qsizetype files)
 {
     parser.addOption(helpOption());
-    parser.setApplicationDescription(QString::fromUtf8(spec.summary));
+    parser.setApplicationDescription(QString::fromUtf8(syntax.summary));
     // The first argument is taken as the program's name.
-    if (!parser.parse(QStringList{u"quillmark-cli "_s + QString::fromUtf8(spec.name)} + args))
-        return usageError(spec, parser.errorText());
+    if (!parser.parse(QStringList{u"quillmark-cli "_s + QString::fromUtf8(syntax.name)} + args))
+        return usageError(syntax, parser.errorText());
     if (parser.isSet(helpOption())) {
         // Qt's first line names the program without the command; ours names both.
         QString text = parser.helpText();
-        text = synopsisLine(spec) + text.mid(text.indexOf(u'\n'));
+        text = synopsisLine(syntax) + text.mid(text.indexOf(u'\n'));
         const QByteArray utf8 = text.toUtf8();
         std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stdout);
         std::fflush(stdout);
@@ -41,16 +41,16 @@ std::optional<int> parseCommandLine(QCommandLineParser &parser, const CommandSpe
     }
     const qsizetype given = parser.positionalArguments().size();
     if (given > files)
-        return usageError(spec, u"unexpected argument %1"_s.arg(parser.positionalArguments().at(files)));
+        return usageError(syntax, u"unexpected argument %1"_s.arg(parser.positionalArguments().at(files)));
     if (given < files)
-        return usageError(spec, files == 1 ? u"no input file"_s : u"too few files"_s);
+        return usageError(syntax, files == 1 ? u"no input file"_s : u"too few files"_s);
     return std::nullopt;
 }
 
-int usageError(const CommandSpec &spec, const QString &why)
+int usageError(const CommandSyntax &syntax, const QString &why)
 {
     printMessage(u"quillmark-cli %1: %2\n%3\n  (quillmark-cli %1 --help tells more)"_s.arg(
-        QString::fromUtf8(spec.name), why, synopsisLine(spec)));
+        QString::fromUtf8(syntax.name), why, synopsisLine(syntax)));
     return 2;
 }
 

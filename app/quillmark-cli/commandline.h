@@ -13,7 +13,7 @@ struct DocumentResult;
 namespace qm::cli {
 
 // How one command is called: its name, the line that shows its arguments and what it does.
-struct CommandSpec {
+struct CommandSyntax {
     const char *name;
     const char *synopsis; // "render FILE -o OUT.EXT [options]"
     const char *summary;
@@ -23,11 +23,11 @@ struct CommandSpec {
 // --help. Returns the exit status when the command is to stop: 0 after printing its help to
 // stdout, 2 after an unknown option, a missing value or not exactly `files` file names (the
 // reason and the synopsis on stderr). Nothing when the command goes on.
-std::optional<int> parseCommandLine(QCommandLineParser &parser, const CommandSpec &spec, const QStringList &args,
+std::optional<int> parseCommandLine(QCommandLineParser &parser, const CommandSyntax &syntax, const QStringList &args,
                                     qsizetype files);
 
 // Says why the arguments are wrong, with the synopsis, and returns 2.
-int usageError(const CommandSpec &spec, const QString &why);
+int usageError(const CommandSyntax &syntax, const QString &why);
 
 // The value of an option given at most once; *twice is set when it was given more often.
 QString singleValue(const QCommandLineParser &parser, const QString &name, bool *twice);

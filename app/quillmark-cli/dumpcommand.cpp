@@ -25,7 +25,7 @@ void printJson(const QByteArray &json)
 
 } // namespace
 
-const CommandSpec DumpSpec = {
+const CommandSyntax DumpSyntax = {
     "dump", "dump FILE.dyz|FILE.YZL",
     "Prints a seal document or, for a name ending in .YZL, a seal library item as JSON: every stored "
     "value of every seal, by property name. The file is opened as the program opens it."};
@@ -34,7 +34,7 @@ int runDump(const QStringList &args)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(u"FILE"_s, u"A seal document (.dyz) or library item (.YZL)."_s);
-    if (const auto stop = parseCommandLine(parser, DumpSpec, args, 1))
+    if (const auto stop = parseCommandLine(parser, DumpSyntax, args, 1))
         return *stop;
     const QString path = parser.positionalArguments().first();
 

@@ -6,7 +6,7 @@
 
 namespace qm::cli {
 
-extern const CommandSpec DumpSpec;
+extern const CommandSyntax DumpSyntax;
 
 // Prints a seal document (.dyz) or a library item (.YZL) as JSON. Returns the exit status.
 int runDump(const QStringList &args);

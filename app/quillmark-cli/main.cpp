@@ -16,15 +16,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct Command {
-    const qm::cli::CommandSpec &spec;
+    const qm::cli::CommandSyntax &syntax;
     int (*run)(const QStringList &args);
 };
 
 const Command commands[] = {
-    {qm::cli::TraceSpec, qm::cli::runTrace},
-    {qm::cli::RenderSpec, qm::cli::runRender},
-    {qm::cli::DumpSpec, qm::cli::runDump},
-    {qm::cli::BuildSpec, qm::cli::runBuild},
+    {qm::cli::TraceSyntax, qm::cli::runTrace},
+    {qm::cli::RenderSyntax, qm::cli::runRender},
+    {qm::cli::DumpSyntax, qm::cli::runDump},
+    {qm::cli::BuildSyntax, qm::cli::runBuild},
 };
 
 // The synopsis of every command: on stdout when asked for, on stderr after a mistake.
@@ -32,7 +32,7 @@ int usage(FILE *to, int status)
 {
     std::fputs("usage:\n", to);
     for (const Command &c : commands)
-        std::fprintf(to, "  quillmark-cli %s\n", c.spec.synopsis);
+        std::fprintf(to, "  quillmark-cli %s\n", c.syntax.synopsis);
     std::fputs("quillmark-cli COMMAND --help tells more of each.\n", to);
     return status;
 }
@@ -61,7 +61,7 @@ int main(int argc, char **argv)
     if (command == u"-h"_s || command == u"--help"_s || command == u"help"_s)
         return usage(stdout, 0);
     for (const Command &c : commands)
-        if (command == QLatin1StringView(c.spec.name))
+        if (command == QLatin1StringView(c.syntax.name))
             return c.run(args);
     qm::cli::printMessage(u"quillmark-cli: unknown command "_s + command);
     return usage(stderr, 2);

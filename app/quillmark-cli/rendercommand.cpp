@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace qm::cli {
 
-const CommandSpec RenderSpec = {
+const CommandSyntax RenderSyntax = {
     "render", "render FILE -o OUT.EXT [--ppm P | --dpi D] [--mirror] [--seals I,J,...]",
     "Exports the seals of FILE, a seal document or seal JSON, as one picture. EXT names the kind: emf, "
     "jpg, gif, tiff, bmp, png, svg or pdf. Prints the name written and the picture's size in pixels."};
@@ -30,7 +30,7 @@ int runRender(const QStringList &args)
     parser.addOption({u"dpi"_s, u"Pixels per inch, instead of --ppm."_s, u"D"_s});
     parser.addOption({u"mirror"_s, u"Flips the picture left to right."_s});
     parser.addOption({u"seals"_s, u"Only these seals, counted from 0, in this order."_s, u"I,J,..."_s});
-    if (const auto stop = parseCommandLine(parser, RenderSpec, args, 1))
+    if (const auto stop = parseCommandLine(parser, RenderSyntax, args, 1))
         return *stop;
 
     bool twice = false;
@@ -39,12 +39,12 @@ int runRender(const QStringList &args)
     const QString dpiText = singleValue(parser, u"dpi"_s, &twice);
     const QString sealList = singleValue(parser, u"seals"_s, &twice);
     if (twice || (parser.isSet(u"ppm"_s) && parser.isSet(u"dpi"_s)))
-        return usageError(RenderSpec, u"give each option once, and either --ppm or --dpi"_s);
+        return usageError(RenderSyntax, u"give each option once, and either --ppm or --dpi"_s);
     if (output.isEmpty())
-        return usageError(RenderSpec, u"no output file (-o)"_s);
+        return usageError(RenderSyntax, u"no output file (-o)"_s);
     const std::optional<ExportKind> kind = exportKindFromExtension(QFileInfo(output).suffix());
     if (!kind)
-        return usageError(RenderSpec, u"cannot tell the picture kind from %1"_s.arg(output));
+        return usageError(RenderSyntax, u"cannot tell the picture kind from %1"_s.arg(output));
 
     ExportRequest request;
     request.kind = *kind;
@@ -54,7 +54,7 @@ int runRender(const QStringList &args)
         bool ok = false;
         const double number = (perInch ? dpiText : ppmText).toDouble(&ok);
         if (!ok || !(number > 0) || !std::isfinite(number))
-            return usageError(RenderSpec, u"bad value for %1"_s.arg(perInch ? u"--dpi"_s : u"--ppm"_s));
+            return usageError(RenderSyntax, u"bad value for %1"_s.arg(perInch ? u"--dpi"_s : u"--ppm"_s));
         request.pixelsPerMm = perInch ? number / 25.4L : static_cast<long double>(number);
     }
     QList<int> indices;
@@ -63,7 +63,7 @@ int runRender(const QStringList &args)
             bool ok = false;
             const int index = part.trimmed().toInt(&ok);
             if (!ok || index < 0)
-                return usageError(RenderSpec, u"bad seal index %1"_s.arg(part));
+                return usageError(RenderSyntax, u"bad seal index %1"_s.arg(part));
             indices.append(index);
         }
     }

@@ -21,7 +21,7 @@ void printLine(const QByteArray &line)
 
 } // namespace
 
-const CommandSpec TraceSpec = {
+const CommandSyntax TraceSyntax = {
     "trace", "trace FILE [--ppm P] [--zoom Z] [--seal I] [--black]",
     "Prints the drawing operations of the seals of FILE, a seal document or seal JSON, one JSON object "
     "a line: a Begin line with the seal's pixel box, then what it draws."};
@@ -34,7 +34,7 @@ int runTrace(const QStringList &args)
     parser.addOption({u"zoom"_s, u"Zoom in percent (default 100)."_s, u"Z"_s});
     parser.addOption({u"seal"_s, u"Only the seal of this index, counted from 0."_s, u"I"_s});
     parser.addOption({u"black"_s, u"Draws in black, as printing does, instead of the seals' colours."_s});
-    if (const auto stop = parseCommandLine(parser, TraceSpec, args, 1))
+    if (const auto stop = parseCommandLine(parser, TraceSyntax, args, 1))
         return *stop;
 
     bool twice = false;
@@ -45,20 +45,20 @@ int runTrace(const QStringList &args)
     if (parser.isSet(u"ppm"_s)) {
         ppm = singleValue(parser, u"ppm"_s, &twice).toDouble(&ok);
         if (!ok || !(ppm > 0 && ppm < 1e6))
-            return usageError(TraceSpec, u"bad value for --ppm"_s);
+            return usageError(TraceSyntax, u"bad value for --ppm"_s);
     }
     if (parser.isSet(u"zoom"_s)) {
         zoom = singleValue(parser, u"zoom"_s, &twice).toInt(&ok);
         if (!ok || zoom <= 0 || zoom > 100000)
-            return usageError(TraceSpec, u"bad value for --zoom"_s);
+            return usageError(TraceSyntax, u"bad value for --zoom"_s);
     }
     if (parser.isSet(u"seal"_s)) {
         only = singleValue(parser, u"seal"_s, &twice).toInt(&ok);
         if (!ok || only < 0)
-            return usageError(TraceSpec, u"bad value for --seal"_s);
+            return usageError(TraceSyntax, u"bad value for --seal"_s);
     }
     if (twice)
-        return usageError(TraceSpec, u"give each option once"_s);
+        return usageError(TraceSyntax, u"give each option once"_s);
 
     SealInput input;
     if (const auto failed = openSealInput(parser.positionalArguments().first(), input))
@@ -72,10 +72,10 @@ int runTrace(const QStringList &args)
             continue;
         TSeal &seal = *input.seals[i];
         seal.placeAtScale(float(ppm), zoom);
-        printLine(QByteArray("{\"seal\":") + QByteArray::number(i) + ",\"op\":\"Begin\",\"left\":"
-                  + QByteArray::number(seal.Left()) + ",\"top\":" + QByteArray::number(seal.Top())
-                  + ",\"width\":" + QByteArray::number(seal.Width()) + ",\"height\":"
-                  + QByteArray::number(seal.Height()) + "}");
+        printLine(QByteArray("{\"seal\":") + QByteArray::number(i) +
+                  ",\"op\":\"Begin\",\"left\":" + QByteArray::number(seal.Left()) +
+                  ",\"top\":" + QByteArray::number(seal.Top()) + ",\"width\":" + QByteArray::number(seal.Width()) +
+                  ",\"height\":" + QByteArray::number(seal.Height()) + "}");
         RecordingSurface surface;
         seal.PaintTo(0, 0, surface, !parser.isSet(u"black"_s));
         for (const TraceOp &op : surface.ops())

@@ -6,7 +6,7 @@
 
 namespace qm::cli {
 
-extern const CommandSpec TraceSpec;
+extern const CommandSyntax TraceSyntax;
 
 // Prints the drawing operations of seals, one JSON object a line. Returns the exit status.
 int runTrace(const QStringList &args);

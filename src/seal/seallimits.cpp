@@ -24,8 +24,7 @@ QString number(double d)
 
 QString outside(const SealProperty &p, double v)
 {
-    return u"%1 %2 is outside %3 ... %4"_s.arg(p.qname(), number(v), number(p.range.minimum),
-                                                number(p.range.maximum));
+    return u"%1 %2 is outside %3 ... %4"_s.arg(p.qname(), number(v), number(p.range.minimum), number(p.range.maximum));
 }
 
 } // namespace

@@ -29,14 +29,14 @@ constexpr ValueRange Colour{0, 4294967295.0};
 constexpr ValueRange Brush{0, double(TBrushStyle::bsDiagCross)};
 constexpr ValueRange Frame{0, double(TFrameType::ftEllipse)};
 constexpr ValueRange Flag{0, 1};
-constexpr ValueRange Length{-100000, 100000};   // millimetres: 100 m either way
-constexpr ValueRange Resolution{0, 100000};     // pixels per millimetre
-constexpr ValueRange Lines{-3600, 3600};        // one pattern line per tenth of a degree
-constexpr ValueRange Cells{-1000, 1000};        // rows, columns or cells of a text or table
-constexpr ValueRange Angle{-36000, 36000};      // ten full turns, in tenths of a degree
-constexpr ValueRange Whole{-100000, 100000};    // weights, stroke widths, zoom
-constexpr ValueRange TextBytes{0, 64 * 1024};   // one counted text
-constexpr ValueRange FaceBytes{0, 63};          // a face name; its slot keeps a NUL after it
+constexpr ValueRange Length{-100000, 100000};              // millimetres: 100 m either way
+constexpr ValueRange Resolution{0, 100000};                // pixels per millimetre
+constexpr ValueRange Lines{-3600, 3600};                   // one pattern line per tenth of a degree
+constexpr ValueRange Cells{-1000, 1000};                   // rows, columns or cells of a text or table
+constexpr ValueRange Angle{-36000, 36000};                 // ten full turns, in tenths of a degree
+constexpr ValueRange Whole{-100000, 100000};               // weights, stroke widths, zoom
+constexpr ValueRange TextBytes{0, 64 * 1024};              // one counted text
+constexpr ValueRange FaceBytes{0, 63};                     // a face name; its slot keeps a NUL after it
 constexpr ValueRange PictureBytes{0, 256.0 * 1024 * 1024}; // one embedded picture
 
 constexpr qsizetype MaxTextBytes = qsizetype(TextBytes.maximum);

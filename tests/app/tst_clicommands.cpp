@@ -71,8 +71,10 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("synopsis");
         QTest::newRow("trace") << QStringList{u"trace"_s, u"--help"_s} << u"usage: quillmark-cli trace FILE"_s;
-        QTest::newRow("render") << QStringList{u"render"_s, u"-h"_s} << u"usage: quillmark-cli render FILE -o OUT.EXT"_s;
-        QTest::newRow("dump") << QStringList{u"dump"_s, u"--help"_s} << u"usage: quillmark-cli dump FILE.dyz|FILE.YZL"_s;
+        QTest::newRow("render") << QStringList{u"render"_s, u"-h"_s}
+                                << u"usage: quillmark-cli render FILE -o OUT.EXT"_s;
+        QTest::newRow("dump") << QStringList{u"dump"_s, u"--help"_s}
+                              << u"usage: quillmark-cli dump FILE.dyz|FILE.YZL"_s;
         QTest::newRow("build") << QStringList{u"build"_s, u"--help"_s, u"ignored.json"_s}
                                << u"usage: quillmark-cli build IN.json -o OUT.dyz"_s;
         QTest::newRow("all") << QStringList{u"--help"_s} << u"usage:\n  quillmark-cli trace"_s;
@@ -97,9 +99,10 @@ private slots:
                                 << u"'mirrored'"_s;
         QTest::newRow("dump") << QStringList{u"dump"_s, u"--json"_s, u"a.dyz"_s} << u"'json'"_s;
         QTest::newRow("build") << QStringList{u"build"_s, u"a.json"_s, u"-x"_s, u"-o"_s, u"b.dyz"_s} << u"'x'"_s;
-        QTest::newRow("single-dash long option") << QStringList{u"trace"_s, u"a.json"_s, u"-ppm"_s, u"5"_s}
-                                                 << u"Unknown options: p, p, m"_s;
-        QTest::newRow("value missing") << QStringList{u"render"_s, u"a.json"_s, u"-o"_s} << u"Missing value after '-o'"_s;
+        QTest::newRow("single-dash long option")
+            << QStringList{u"trace"_s, u"a.json"_s, u"-ppm"_s, u"5"_s} << u"Unknown options: p, p, m"_s;
+        QTest::newRow("value missing") << QStringList{u"render"_s, u"a.json"_s, u"-o"_s}
+                                       << u"Missing value after '-o'"_s;
         QTest::newRow("option twice") << QStringList{u"build"_s, u"a.json"_s, u"-o"_s, u"b.dyz"_s, u"-o"_s, u"c.dyz"_s}
                                       << u"-o"_s;
         QTest::newRow("two files") << QStringList{u"dump"_s, u"a.dyz"_s, u"b.dyz"_s} << u"b.dyz"_s;
@@ -127,7 +130,8 @@ private slots:
         Run r = cli({u"trace"_s, disguised});
         QCOMPARE(r.exitCode, 0);
         // 20 × 2 mm centred on (30, 20) at 10 pixels per millimetre.
-        QVERIFY2(r.out.startsWith(R"({"seal":0,"op":"Begin","left":200,"top":190,"width":200,"height":20})"), r.out.constData());
+        QVERIFY2(r.out.startsWith(R"({"seal":0,"op":"Begin","left":200,"top":190,"width":200,"height":20})"),
+                 r.out.constData());
         r = cli({u"render"_s, disguised, u"-o"_s, dir.filePath(u"a.bmp"_s)});
         QCOMPARE(r.exitCode, 0);
 
@@ -136,7 +140,8 @@ private slots:
         QVERIFY(QFile::copy(dir.filePath(u"doc.dyz"_s), dir.filePath(u"doc.json"_s)));
         r = cli({u"trace"_s, dir.filePath(u"doc.json"_s)});
         QCOMPARE(r.exitCode, 0);
-        QVERIFY2(r.out.startsWith(R"({"seal":0,"op":"Begin","left":200,"top":190,"width":200,"height":20})"), r.out.constData());
+        QVERIFY2(r.out.startsWith(R"({"seal":0,"op":"Begin","left":200,"top":190,"width":200,"height":20})"),
+                 r.out.constData());
         r = cli({u"render"_s, dir.filePath(u"doc.json"_s), u"-o"_s, dir.filePath(u"b.bmp"_s)});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(readAll(dir.filePath(u"b.bmp"_s)), readAll(dir.filePath(u"a.bmp"_s)));
@@ -158,10 +163,10 @@ private slots:
         for (const char *c : {"render", "trace", "build", "dump"}) {
             const QString command = QString::fromLatin1(c);
             const bool json = command == u"build"_s;
-            QTest::addRow("%s of a pipe", c) << command << u"fifo"_s
-                                             << (json ? u"is not a regular file"_s : notDocument);
-            QTest::addRow("%s of a link to /dev/zero", c) << command << u"zero"_s
-                                                          << (json ? u"is not a regular file"_s : notDocument);
+            QTest::addRow("%s of a pipe", c)
+                << command << u"fifo"_s << (json ? u"is not a regular file"_s : notDocument);
+            QTest::addRow("%s of a link to /dev/zero", c)
+                << command << u"zero"_s << (json ? u"is not a regular file"_s : notDocument);
         }
         const QString tooLarge = u"is larger than 67108864 bytes"_s;
         QTest::newRow("render of 64 MiB of JSON and a byte") << u"render"_s << u"huge"_s << tooLarge;
@@ -208,9 +213,9 @@ private slots:
         const QString reason = u"seal 0: SealType 24 is outside 0 ... 23"_s;
         const QString json = writeFile(dir, u"k.json"_s, R"({"seals":[{"SealType":24}]})");
         Run r;
-        for (const QStringList &args : {QStringList{u"render"_s, json, u"-o"_s, dir.filePath(u"k.bmp"_s)},
-                                        QStringList{u"trace"_s, json},
-                                        QStringList{u"build"_s, json, u"-o"_s, dir.filePath(u"k.dyz"_s)}}) {
+        for (const QStringList &args :
+             {QStringList{u"render"_s, json, u"-o"_s, dir.filePath(u"k.bmp"_s)}, QStringList{u"trace"_s, json},
+              QStringList{u"build"_s, json, u"-o"_s, dir.filePath(u"k.dyz"_s)}}) {
             r = cli(args);
             QCOMPARE(r.exitCode, 1);
             QCOMPARE(QString::fromUtf8(r.err).trimmed(), reason);

@@ -83,10 +83,13 @@ private slots:
         QTest::newRow("-3601 lines") << u"LineCount"_s << -3601.0 << u"LineCount -3601 is outside -3600 ... 3600"_s;
         QTest::newRow("1001 rows") << u"RowColCount1"_s << 1001.0 << u"RowColCount1 1001 is outside -1000 ... 1000"_s;
         QTest::newRow("ten turns") << u"CodeAngle"_s << -36000.0 << QString();
-        QTest::newRow("past ten turns") << u"TextAngle2"_s << 36001.0 << u"TextAngle2 36001 is outside -36000 ... 36000"_s;
-        QTest::newRow("weight") << u"TextWeight3"_s << 100001.0 << u"TextWeight3 100001 is outside -100000 ... 100000"_s;
+        QTest::newRow("past ten turns") << u"TextAngle2"_s << 36001.0
+                                        << u"TextAngle2 36001 is outside -36000 ... 36000"_s;
+        QTest::newRow("weight") << u"TextWeight3"_s << 100001.0
+                                << u"TextWeight3 100001 is outside -100000 ... 100000"_s;
         QTest::newRow("100 m") << u"RealWidth"_s << -100000.0 << QString();
-        QTest::newRow("past 100 m") << u"RealCenterY"_s << 100001.0 << u"RealCenterY 100001 is outside -100000 ... 100000"_s;
+        QTest::newRow("past 100 m") << u"RealCenterY"_s << 100001.0
+                                    << u"RealCenterY 100001 is outside -100000 ... 100000"_s;
         QTest::newRow("fraction of a millimetre") << u"CodeWidth"_s << 0.5 << QString();
     }
     void sameReasonEverywhere()
@@ -96,7 +99,8 @@ private slots:
         QFETCH(QString, reason);
         const QString expected = reason.isEmpty() ? QString() : u"seal 0: "_s + reason;
 
-        const QByteArray json = "{\"seals\":[{\"" + name.toLatin1() + "\":" + QByteArray::number(value, 'g', 17) + "}]}";
+        const QByteArray json =
+            "{\"seals\":[{\"" + name.toLatin1() + "\":" + QByteArray::number(value, 'g', 17) + "}]}";
         const SealJsonResult fromJson = readSealJson(json, {});
         QCOMPARE(fromJson.error, expected);
         QCOMPARE(fromJson.seals.size(), size_t(reason.isEmpty() ? 1 : 0));
@@ -122,17 +126,19 @@ private slots:
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("reason");
         QTest::newRow("half a kind") << QByteArray(R"({"SealType":1.5})") << u"SealType 1.5 is not a whole number"_s;
-        QTest::newRow("kind as text") << QByteArray(R"({"SealType":"10"})") << u"SealType: a whole number is expected"_s;
-        QTest::newRow("float beyond a float") << QByteArray(R"({"RealWidth":1e300})")
-                                              << u"RealWidth 1e+300 is outside -100000 ... 100000"_s;
-        QTest::newRow("colour above 32 bits") << QByteArray(R"({"PenColor":4294967296})")
-                                              << u"PenColor 4294967296 is outside 0 ... 4294967295"_s;
-        QTest::newRow("negative colour") << QByteArray(R"({"BrushColor":-1})") << u"BrushColor -1 is outside 0 ... 4294967295"_s;
+        QTest::newRow("kind as text") << QByteArray(R"({"SealType":"10"})")
+                                      << u"SealType: a whole number is expected"_s;
+        QTest::newRow("float beyond a float")
+            << QByteArray(R"({"RealWidth":1e300})") << u"RealWidth 1e+300 is outside -100000 ... 100000"_s;
+        QTest::newRow("colour above 32 bits")
+            << QByteArray(R"({"PenColor":4294967296})") << u"PenColor 4294967296 is outside 0 ... 4294967295"_s;
+        QTest::newRow("negative colour") << QByteArray(R"({"BrushColor":-1})")
+                                         << u"BrushColor -1 is outside 0 ... 4294967295"_s;
         // 32 Chinese characters are 64 GBK bytes: the slot has room for 63 and its NUL.
         QTest::newRow("face of 64 bytes") << ("{\"FontName2\":\"" + QString(32, QChar(0x5B8B)).toUtf8() + "\"}")
                                           << u"FontName2 is 64 bytes long, more than 63"_s;
-        QTest::newRow("text of 65537 bytes") << ("{\"Code\":\"" + QByteArray(65537, '7') + "\"}")
-                                             << u"Code is 65537 bytes long, more than 65536"_s;
+        QTest::newRow("text of 65537 bytes")
+            << ("{\"Code\":\"" + QByteArray(65537, '7') + "\"}") << u"Code is 65537 bytes long, more than 65536"_s;
     }
     void jsonOnlyRefusals()
     {
@@ -145,8 +151,8 @@ private slots:
 
     void longestFaceAndTextAccepted()
     {
-        const SealJsonResult r = readSealJson("{\"seals\":[{\"CodeFontName\":\"" + QString(31, QChar(0x9ED1)).toUtf8()
-                                                  + "x\",\"Text3\":\"" + QByteArray(65536, 'A') + "\"}]}",
+        const SealJsonResult r = readSealJson("{\"seals\":[{\"CodeFontName\":\"" + QString(31, QChar(0x9ED1)).toUtf8() +
+                                                  "x\",\"Text3\":\"" + QByteArray(65536, 'A') + "\"}]}",
                                               {});
         QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
         // 31 × 2 + 1 = 63 bytes and the NUL.
