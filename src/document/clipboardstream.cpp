@@ -33,8 +33,9 @@ DocumentResult PasteSealsFromStream(const ClipboardStream &stream, SealDocument 
     DecodeBudget budget; // shared by all the pictures read
     for (qint32 i = 0; i < count; ++i) {
         auto seal = document.createSeal();
-        if (!ReadSeal(in, *seal, document, &budget))
-            return documentFailure(DocumentError::BadFormat);
+        QString why;
+        if (!ReadSeal(in, *seal, document, &why, &budget))
+            return sealRefused(i, why);
         seals.push_back(std::move(seal));
     }
     document.appendSeals(std::move(seals), true);

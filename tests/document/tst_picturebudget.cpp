@@ -188,6 +188,9 @@ private slots:
         const DocumentResult result = read(c, bytes, doc);
         if (!accepted) {
             QCOMPARE(result.error, DocumentError::BadFormat);
+            // The second seal's picture, refused before it was decoded.
+            QVERIFY2(result.detail.startsWith(u"seal 1:"_s) && result.detail.contains(u"too large"_s),
+                     qPrintable(result.detail));
             QVERIFY(doc.seals().empty());
             return;
         }
