@@ -140,6 +140,7 @@ private slots:
     void jpegSettings();
     void jpegDecodes();
     void gifKeepsExactColours();
+    void pngTransparentWhereNothingIsInked_data();
     void pngTransparentWhereNothingIsInked();
     void emfHeader();
     void emfPlaysBackAsThePicture_data();
@@ -248,9 +249,20 @@ void TestWriters::gifKeepsExactColours()
     QCOMPARE(back, img);
 }
 
+void TestWriters::pngTransparentWhereNothingIsInked_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::newRow("seal-like") << sealLike(30, 20);
+    // Every row differs from the one above in every byte, so the row differences wrap around.
+    QTest::newRow("noise") << noise(40, 30);
+    // 160 000 bytes that do not compress: the stream spans several data chunks.
+    QTest::newRow("larger than one data chunk") << noise(200, 200);
+}
+
 void TestWriters::pngTransparentWhereNothingIsInked()
 {
-    QImage img = sealLike(30, 20);
+    QFETCH(QImage, picture);
+    QImage img = picture;
     const QImage back = QImage::fromData(written(ExportKind::Png, img, 10), "PNG");
     QCOMPARE(back.size(), img.size());
     QVERIFY(back.hasAlphaChannel());
