@@ -1,9 +1,10 @@
 // Metafile emblem pictures (enhanced and placeable Windows metafiles): loading, playing onto a
 // recording surface and rendering through a painter, as the seal picture decoder does.
 
-#include "document/metafile.h"
+#include "picture/metafile.h"
 #include "seal/paintersurface.h"
 #include "seal/recordingsurface.h"
+#include "seal/sealpicture.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     metafile.play(recording, QRect(0, 0, 300, 200));
     const QSize natural = metafile.naturalSize();
     if (qint64(natural.width()) * natural.height() <= 1024 * 1024) {
-        (void)qm::Metafile::render(bytes, nullptr);
+        (void)qm::SealPicture::fromData(bytes);
     } else {
         // Huge frames are as hostile, but filling megapixels only slows the search down.
         QImage image(256, 256, QImage::Format_RGB32);

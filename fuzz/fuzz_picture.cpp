@@ -1,4 +1,4 @@
-// The embedded picture decoders (bitmap, JPEG, icon, GIF and any registered metafile decoder)
+// The embedded picture decoders (bitmap, JPEG, icon, GIF and metafile)
 // and the seal's prepared copy of a picture.
 
 #include "fuzzsupport.h"

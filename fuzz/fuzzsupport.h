@@ -1,7 +1,5 @@
 #pragma once
 
-#include "document/metafile.h"
-
 #include <QGuiApplication>
 
 #include <cstdlib>
@@ -16,5 +14,4 @@ inline void startFuzzApplication()
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static QGuiApplication *app = new QGuiApplication(argc, argv);
     (void)app;
-    qm::registerMetafileDecoder();
 }

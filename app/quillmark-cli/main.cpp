@@ -5,8 +5,6 @@
 #include "rendercommand.h"
 #include "tracecommand.h"
 
-#include "document/metafile.h"
-
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -53,7 +51,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietMessages);
     QGuiApplication app(argc, argv);
-    qm::registerMetafileDecoder();
     QStringList args = app.arguments();
     args.removeFirst();
     if (args.isEmpty()) {

@@ -3,7 +3,6 @@
 
 #include "samplewindow.h"
 
-#include "document/metafile.h"
 #include "seal/sealjson.h"
 
 #include <QApplication>
@@ -21,7 +20,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(u"Lumenwerk"_s);
     QApplication::setApplicationName(u"Quillmark"_s);
-    qm::registerMetafileDecoder();
 
     QStringList args = app.arguments();
     args.removeFirst();

@@ -5,7 +5,7 @@
 #include "seal/sealpicture.h"
 #include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
-#include "shell/functionlib/gifencoder.h"
+#include "picture/gifencoder.h"
 
 #include <QPainter>
 

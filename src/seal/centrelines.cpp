@@ -4,7 +4,7 @@
 #include "seal/officialseals.h"
 
 #include "seal/sealframes.h"
-#include "seal/surface.h"
+#include "picture/surface.h"
 #include "seal/tseal.h"
 
 #include <cmath>

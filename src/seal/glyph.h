@@ -1,8 +1,8 @@
 #pragma once
 
-#include "seal/logicalfont.h"
+#include "picture/logicalfont.h"
 #include "seal/sealtypes.h"
-#include "seal/surface.h"
+#include "picture/surface.h"
 
 #include <QByteArray>
 #include <QChar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seal/logicalfont.h"
+#include "picture/logicalfont.h"
 
 #include <QFont>
 

@@ -2,7 +2,7 @@
 
 #include "seal/gbk.h"
 #include "seal/glyph.h"
-#include "seal/surface.h"
+#include "picture/surface.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 
 #include "seal/drawingelements.h"
 #include "seal/sealframes.h"
-#include "seal/surface.h"
+#include "picture/surface.h"
 #include "seal/textlayouts.h"
 #include "seal/tseal.h"
 

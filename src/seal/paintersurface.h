@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seal/surface.h"
+#include "picture/surface.h"
 
 #include <QPainterPath>
 

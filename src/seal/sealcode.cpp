@@ -7,7 +7,7 @@
 #include "seal/gbk.h"
 #include "seal/glyph.h"
 #include "seal/sealframes.h"
-#include "seal/surface.h"
+#include "picture/surface.h"
 #include "seal/tseal.h"
 
 #include <algorithm>

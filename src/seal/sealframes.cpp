@@ -4,7 +4,7 @@
 #include "seal/sealframes.h"
 
 #include "seal/glyph.h"
-#include "seal/surface.h"
+#include "picture/surface.h"
 #include "seal/tseal.h"
 
 #include <algorithm>

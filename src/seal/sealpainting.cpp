@@ -3,7 +3,7 @@
 #include "seal/drawingelements.h"
 #include "seal/nameseals.h"
 #include "seal/officialseals.h"
-#include "seal/surface.h"
+#include "picture/surface.h"
 #include "seal/textlayouts.h"
 #include "seal/tseal.h"
 

@@ -1,23 +1,19 @@
 #include "seal/sealpicture.h"
 
-#include "seal/picturedecoders.h"
+#include "picture/metafile.h"
+#include "picture/picturedecoders.h"
+#include "seal/paintersurface.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QImageReader>
+#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
 namespace qm {
 namespace {
-
-QHash<int, SealPicture::Decoder> &extraDecoders()
-{
-    static QHash<int, SealPicture::Decoder> d;
-    return d;
-}
 
 quint32 le32(const QByteArray &b, qsizetype at)
 {
@@ -49,12 +45,30 @@ QImage decodeWithQt(const QByteArray &bytes, const char *format, QString *error)
     return image;
 }
 
-} // namespace
-
-void SealPicture::registerDecoder(Kind kind, Decoder decoder)
+// A metafile drawn at its natural size on white, without antialiasing, as the platform's
+// player draws it.
+QImage renderMetafile(const QByteArray &bytes, QString *error)
 {
-    extraDecoders().insert(int(kind), decoder);
+    Metafile metafile;
+    if (!metafile.load(bytes, error))
+        return {};
+    const QSize size = metafile.naturalSize();
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) {
+        if (error)
+            *error = u"metafile picture too large"_s;
+        return {};
+    }
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    PainterSurface surface(&painter);
+    metafile.play(surface, QRect(QPoint(0, 0), size));
+    painter.end();
+    return image;
 }
+
+} // namespace
 
 SealPicture::Kind SealPicture::sniff(const QByteArray &b)
 {
@@ -92,10 +106,7 @@ SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error)
         image = decodeGif(bytes, &why);
         break;
     case Kind::Metafile:
-        if (auto d = extraDecoders().value(int(kind)))
-            image = d(bytes, &why);
-        else
-            why = u"metafile pictures are not supported here"_s;
+        image = renderMetafile(bytes, &why);
         break;
     default:
         why = u"not a picture format Quillmark reads"_s;

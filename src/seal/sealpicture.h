@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picture/picturedecoders.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QMetaType>
@@ -41,12 +43,8 @@ public:
     }
 
     // Largest picture accepted, so that a hostile header cannot make us allocate gigabytes.
-    static constexpr qint64 MaxPixels = 64LL * 1024 * 1024;
-    static constexpr int MaxSide = 32768;
-
-    // Lets another module decode a kind this library does not (metafiles).
-    using Decoder = QImage (*)(const QByteArray &bytes, QString *error);
-    static void registerDecoder(Kind kind, Decoder decoder);
+    static constexpr qint64 MaxPixels = MaxPicturePixels;
+    static constexpr int MaxSide = MaxPictureSide;
 
 private:
     Kind m_kind = Kind::None;

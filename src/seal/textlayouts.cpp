@@ -3,7 +3,7 @@
 #include "seal/ellipsewalk.h"
 #include "seal/gbk.h"
 #include "seal/glyph.h"
-#include "seal/surface.h"
+#include "picture/surface.h"
 
 #include <cmath>
 #include <numbers>

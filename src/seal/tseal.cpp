@@ -1,7 +1,7 @@
 #include "seal/tseal.h"
 
 #include "seal/linepoints.h"
-#include "seal/surface.h"
+#include "picture/surface.h"
 
 #include <QPainter>
 

@@ -8,7 +8,7 @@
 #include "seal/gbk.h"
 #include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
-#include "shell/functionlib/gifencoder.h"
+#include "picture/gifencoder.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -11,7 +11,7 @@
 #include "seal/gbk.h"
 #include "seal/sealpicture.h"
 #include "seal/tseal.h"
-#include "shell/functionlib/gifencoder.h"
+#include "picture/gifencoder.h"
 
 #include <QBuffer>
 #include <QDir>

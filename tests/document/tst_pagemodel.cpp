@@ -1,4 +1,3 @@
-#include "document/printerpage/pagefromprinter.h"
 #include "document/pagemodel.h"
 
 #include <QTest>
@@ -78,39 +77,6 @@ private slots:
         QCOMPARE(listener.resizes, 0);
         page.SetZoom(75);
         QCOMPARE(listener.resizes, 1);
-    }
-
-    void withoutPrinterA4()
-    {
-        PageModel page;
-        applyPrinterPage(page, std::nullopt);
-        QCOMPARE(double(page.PageWidth()), 210.0);
-        QCOMPARE(double(page.PageHeight()), 297.0);
-        QCOMPARE(double(page.LeftMargin()), 6.0);
-        QCOMPARE(double(page.RightMargin()), 6.0);
-        QCOMPARE(double(page.TopMargin()), 6.0);
-        QCOMPARE(double(page.BottomMargin()), 6.0);
-    }
-
-    void fromPrinter()
-    {
-        PrinterPage printer;
-        printer.dpiX = 600;
-        printer.dpiY = 300;
-        printer.physicalWidth = 4960;
-        printer.physicalHeight = 3508;
-        printer.printableWidthMm = 200;
-        printer.printableHeightMm = 287;
-        PageModel page;
-        applyPrinterPage(page, printer);
-        const long double width = 4960 * 25.4L / 600;  // 209.97 mm
-        const long double height = 3508 * 25.4L / 300; // 297.01 mm
-        QCOMPARE(double(page.PageWidth()), double(width));
-        QCOMPARE(double(page.PageHeight()), double(height));
-        QCOMPARE(double(page.LeftMargin()), double((width - 200) / 2));
-        QCOMPARE(double(page.RightMargin()), double((width - 200) / 2));
-        QCOMPARE(double(page.TopMargin()), double((height - 287) / 2));
-        QCOMPARE(double(page.BottomMargin()), double((height - 287) / 2));
     }
 };
 

@@ -3,7 +3,6 @@
 #include "seal/paintersurface.h"
 #include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
-#include "shell/functionlib/bitmapmirror.h"
 
 #include <QPainter>
 
@@ -83,8 +82,9 @@ QImage renderExportPicture(const QList<const TSeal *> &seals, const ExportLayout
         PainterSurface surface(&painter);
         paintSeals(seals, layout, surface);
     }
+    // In every row column x takes what column W − 1 − x had, read from the unchanged source.
     if (mirror)
-        picture = mirrorLeftRight(picture);
+        picture = picture.mirrored(true, false);
     return picture;
 }
 

@@ -1,6 +1,6 @@
 #include "shell/export/gifwriter.h"
 
-#include "shell/functionlib/gifencoder.h"
+#include "picture/gifencoder.h"
 
 namespace qm {
 

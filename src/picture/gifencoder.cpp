@@ -1,6 +1,6 @@
-#include "shell/functionlib/gifencoder.h"
+#include "picture/gifencoder.h"
 
-#include "shell/functionlib/colourquantizer.h"
+#include "picture/colourquantizer.h"
 
 #include <QBuffer>
 #include <QIODevice>

@@ -1,8 +1,8 @@
-#include "document/metafilewmf.h"
+#include "picture/metafilewmf.h"
 
-#include "document/metafilecanvas.h"
-#include "document/metafiledib.h"
-#include "seal/sealtypes.h"
+#include "picture/metafilecanvas.h"
+#include "picture/metafiledib.h"
+#include "picture/drawingtypes.h"
 
 #include <QtEndian>
 

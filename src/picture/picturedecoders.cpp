@@ -1,6 +1,4 @@
-#include "seal/picturedecoders.h"
-
-#include "seal/sealpicture.h"
+#include "picture/picturedecoders.h"
 
 #include <cstdio>
 #include <csetjmp>
@@ -16,8 +14,8 @@ namespace {
 
 bool sizeAcceptable(qint64 w, qint64 h)
 {
-    return w > 0 && h > 0 && w <= SealPicture::MaxSide && h <= SealPicture::MaxSide
-           && w * h <= SealPicture::MaxPixels;
+    return w > 0 && h > 0 && w <= MaxPictureSide && h <= MaxPictureSide
+           && w * h <= MaxPicturePixels;
 }
 
 struct JpegError {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "seal/logicalfont.h"
-#include "seal/sealtypes.h"
+#include "picture/logicalfont.h"
+#include "picture/drawingtypes.h"
 
 #include <QImage>
 #include <QList>

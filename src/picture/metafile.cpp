@@ -1,11 +1,10 @@
-#include "document/metafile.h"
+#include "picture/metafile.h"
 
-#include "seal/paintersurface.h"
-#include "seal/sealpicture.h"
-#include "seal/sealtypes.h"
+#include "picture/drawingtypes.h"
 
-#include <QPainter>
 #include <QtEndian>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -70,32 +69,6 @@ void Metafile::play(Surface &surface, const QRect &target) const
         m_emf.play(surface, box);
     else if (m_format == Format::Placeable)
         m_wmf.play(surface, box);
-}
-
-QImage Metafile::render(const QByteArray &bytes, QString *error)
-{
-    Metafile metafile;
-    if (!metafile.load(bytes, error))
-        return {};
-    const QSize size = metafile.naturalSize();
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull()) {
-        if (error)
-            *error = u"metafile picture too large"_s;
-        return {};
-    }
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    PainterSurface surface(&painter);
-    metafile.play(surface, QRect(QPoint(0, 0), size));
-    painter.end();
-    return image;
-}
-
-void registerMetafileDecoder()
-{
-    SealPicture::registerDecoder(SealPicture::Kind::Metafile, &Metafile::render);
 }
 
 } // namespace qm

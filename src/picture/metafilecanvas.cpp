@@ -1,4 +1,4 @@
-#include "document/metafilecanvas.h"
+#include "picture/metafilecanvas.h"
 
 #include <QtMath>
 

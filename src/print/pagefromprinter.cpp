@@ -1,4 +1,4 @@
-#include "document/printerpage/pagefromprinter.h"
+#include "print/pagefromprinter.h"
 
 #include "document/pagemodel.h"
 

@@ -1,5 +1,5 @@
-#include "document/metafile.h"
-#include "document/metafiledib.h"
+#include "picture/metafile.h"
+#include "picture/metafiledib.h"
 #include "seal/recordingsurface.h"
 #include "seal/sealpicture.h"
 
@@ -217,7 +217,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        registerMetafileDecoder();
     }
 
     void naturalSize_data()
@@ -760,7 +759,7 @@ private slots:
         QString error;
         QVERIFY(!m.load(bytes, &error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(Metafile::render(bytes, &error).isNull());
+        QVERIFY(!SealPicture::fromData(bytes, &error).hasGraphic());
     }
 
     // The fuzzer's seeds are files of every kind of record; they must stay playable.
@@ -773,7 +772,7 @@ private slots:
             QFile file(dir.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
             QString error;
-            QVERIFY2(!Metafile::render(file.readAll(), &error).isNull(), qPrintable(name + u": "_s + error));
+            QVERIFY2(SealPicture::fromData(file.readAll(), &error).hasGraphic(), qPrintable(name + u": "_s + error));
         }
     }
 
@@ -815,7 +814,7 @@ private slots:
                     m.play(surface, QRect(0, 0, 400, 400));
                 }
                 if (round % 50 == 0)
-                    Metafile::render(damaged, nullptr);
+                    SealPicture::fromData(damaged);
             }
         }
     }

@@ -1,8 +1,8 @@
-#include "document/metafileemf.h"
+#include "picture/metafileemf.h"
 
-#include "document/metafilecanvas.h"
-#include "document/metafiledib.h"
-#include "seal/sealtypes.h"
+#include "picture/metafilecanvas.h"
+#include "picture/metafiledib.h"
+#include "picture/drawingtypes.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
-#include "document/metafiledib.h"
+#include "picture/metafiledib.h"
 
-#include "seal/sealpicture.h"
+#include "picture/picturedecoders.h"
 
 #include <QtEndian>
 
@@ -56,7 +56,7 @@ bool readLayout(const char *info, std::size_t infoSize, Layout *l)
         return false;
     const qint64 w = width;
     const qint64 h = height < 0 ? -qint64(height) : qint64(height);
-    if (w > SealPicture::MaxSide || h > SealPicture::MaxSide || w * h > SealPicture::MaxPixels)
+    if (w > MaxPictureSide || h > MaxPictureSide || w * h > MaxPicturePixels)
         return false;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
         return false;

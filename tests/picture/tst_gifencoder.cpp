@@ -1,5 +1,5 @@
-#include "shell/functionlib/colourquantizer.h"
-#include "shell/functionlib/gifencoder.h"
+#include "picture/colourquantizer.h"
+#include "picture/gifencoder.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "shell/functionlib/colourquantizer.h"
+#include "picture/colourquantizer.h"
 
 #include <QHash>
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "document/metafileemf.h"
-#include "document/metafilewmf.h"
+#include "picture/metafileemf.h"
+#include "picture/metafilewmf.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -42,10 +41,6 @@ public:
     // brush and fill mode are as before afterwards.
     void play(Surface &surface, const QRect &target) const;
 
-    // The picture drawn at its natural size on white, without antialiasing; a null image
-    // and the reason when it cannot be loaded. This is the seal pictures' metafile decoder.
-    static QImage render(const QByteArray &bytes, QString *error);
-
     static constexpr int MaxNaturalSide = 4096;
     static constexpr qsizetype MaxBytes = qsizetype(64) << 20;
 
@@ -54,10 +49,5 @@ private:
     MetafileEmf m_emf;
     MetafileWmf m_wmf;
 };
-
-// Lets SealPicture decode metafile pictures (kind code 2) through Metafile::render. The
-// applications call it once at start-up, before any document is read; tests that load
-// metafile pictures call it in initTestCase. Calling it again does no harm.
-void registerMetafileDecoder();
 
 } // namespace qm

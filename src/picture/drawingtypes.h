@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace qm {
+
+// 0x00BBGGRR, as stored in documents (255 is pure red).
+using TColor = std::uint32_t;
+
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clWhite = 0xFFFFFF;
+
+// Round half to even, as the floating-point unit does by default. Values beyond the int
+// range saturate instead of being undefined, so a hostile size cannot crash painting.
+inline int Round(long double v)
+{
+    if (std::isnan(v))
+        return 0;
+    const long double r = std::nearbyint(v);
+    if (r >= static_cast<long double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (r <= static_cast<long double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(r);
+}
+
+// Cut toward zero, saturating like Round.
+inline int Trunc(long double v)
+{
+    if (std::isnan(v))
+        return 0;
+    const long double r = std::trunc(v);
+    if (r >= static_cast<long double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (r <= static_cast<long double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(r);
+}
+
+} // namespace qm
