@@ -1,3 +1,5 @@
+#include "testing/testhelpers.h"
+
 #include "document/selectionbounds.h"
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
@@ -25,6 +27,7 @@ using qm::ExportLayout;
 using qm::SelectionBox;
 using qm::TSeal;
 using qm::TSealType;
+using qm::testing::inkBounds;
 
 Q_DECLARE_METATYPE(qm::ExportError)
 Q_DECLARE_METATYPE(qm::ExportKind)
@@ -36,11 +39,7 @@ namespace {
 std::unique_ptr<TSeal> sealAt(TSealType type, float cx, float cy, float w, float h)
 {
     auto s = std::make_unique<TSeal>();
-    s->SetPixelsPerMm(10);
-    s->SetZoom(100);
-    s->SetSealType(type);
-    s->SetRealWidth(w);
-    s->SetRealHeight(h);
+    qm::testing::atTenPixelsPerMm(*s, type, w, h);
     s->SetRealCenterX(cx);
     s->SetRealCenterY(cy);
     return s;
@@ -59,11 +58,7 @@ QByteArray bmpBytes(QColor colour)
 {
     QImage img(4, 4, QImage::Format_RGB32);
     img.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "BMP");
-    return bytes;
+    return qm::testing::imageBytes(img, "BMP");
 }
 
 SelectionBox box(long double w, long double h)
@@ -84,16 +79,6 @@ ExportLayout layoutOf(const QList<const TSeal *> &seals, long double ppm)
     if (e != ExportError::None)
         qWarning("layout refused");
     return layout;
-}
-
-QRect inkBounds(const QImage &img)
-{
-    QRect r;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF && qAlpha(img.pixel(x, y)) != 0)
-                r |= QRect(x, y, 1, 1);
-    return r;
 }
 
 } // namespace
