@@ -61,10 +61,7 @@ QSize prepare(const std::vector<qm::TSeal *> &seals, int dpi)
 {
     QRect bounds;
     for (qm::TSeal *seal : seals) {
-        seal->SetPixelsPerMm(pixelsPerMm(dpi));
-        if (seal->Zoom() == 100)
-            seal->SetZoom(1); // an unchanged zoom would not resize
-        seal->SetZoom(100);
+        seal->placeAtScale(pixelsPerMm(dpi), 100);
         bounds |= QRect(seal->Left(), seal->Top(), seal->Width(), seal->Height());
     }
     for (qm::TSeal *seal : seals)

@@ -74,10 +74,7 @@ void loadInput(const QString &path, Loaded &out)
         }
         out.jsonSeals = std::move(json.seals);
         for (auto &seal : out.jsonSeals) {
-            seal->SetPixelsPerMm(out.document.screenPixelsPerMm());
-            if (seal->Zoom() == out.document.page().Zoom()) // an unchanged zoom would not resize the box
-                seal->SetZoom(out.document.page().Zoom() == 1 ? 2 : 1);
-            seal->SetZoom(out.document.page().Zoom());
+            seal->placeAtScale(out.document.screenPixelsPerMm(), out.document.page().Zoom());
             out.seals.append(seal.get());
         }
         return;

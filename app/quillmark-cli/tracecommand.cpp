@@ -99,10 +99,7 @@ int runTrace(const QStringList &args)
         if (only >= 0 && i != only)
             continue;
         TSeal &seal = *loaded.seals[size_t(i)];
-        seal.SetPixelsPerMm(float(ppm));
-        if (seal.Zoom() == zoom) // an unchanged zoom would not resize the box for the new scale
-            seal.SetZoom(zoom == 1 ? 2 : 1);
-        seal.SetZoom(zoom);
+        seal.placeAtScale(float(ppm), zoom);
         printLine(QByteArray("{\"seal\":") + QByteArray::number(i) + ",\"op\":\"Begin\",\"left\":"
                   + QByteArray::number(seal.Left()) + ",\"top\":" + QByteArray::number(seal.Top())
                   + ",\"width\":" + QByteArray::number(seal.Width()) + ",\"height\":"

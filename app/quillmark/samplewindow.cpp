@@ -23,10 +23,7 @@ void SampleWindow::layoutSeals()
     const float ppm = float(logicalDpiX() / 25.4);
     QRect bounds;
     for (auto &seal : m_seals) {
-        seal->SetPixelsPerMm(ppm);
-        if (seal->Zoom() == 100)
-            seal->SetZoom(1);
-        seal->SetZoom(100);
+        seal->placeAtScale(ppm, 100);
         seal->SetVisible(true);
         seal->setListener(this);
         bounds |= QRect(seal->Left(), seal->Top(), seal->Width(), seal->Height());

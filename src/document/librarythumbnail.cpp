@@ -2,9 +2,8 @@
 
 #include "document/selectionbounds.h"
 #include "seal/paintersurface.h"
+#include "seal/renderseals.h"
 #include "seal/sealpicture.h"
-#include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
 #include "picture/gifencoder.h"
 
 #include <QPainter>
@@ -31,15 +30,8 @@ QImage renderLibraryThumbnail(const SealSelection &seals)
     {
         QPainter painter(&bitmap);
         PainterSurface surface(&painter);
-        for (const TSeal *seal : seals) {
-            // A fresh scratch seal for each, so nothing of one seal (its picture) stays for the next.
-            TSeal scratch;
-            scratch.SetPixelsPerMm(float(s));
-            scratch.SetZoom(100);
-            CopySealProperties(*seal, scratch);
-            scratch.PaintTo(Round(scratch.Left() - box.left * s + ThumbnailBorder),
-                            Round(scratch.Top() - box.top * s + ThumbnailBorder), surface, true);
-        }
+        renderSeals(QList<const TSeal *>(seals.begin(), seals.end()), s, surface,
+                    {ThumbnailBorder - box.left * s, ThumbnailBorder - box.top * s}, SealColours::Own);
     }
     SoftenBitmap(bitmap);
     return bitmap;

@@ -479,11 +479,8 @@ std::unique_ptr<TSeal> NewSealFromTemplate(int tag, QPoint pressPixels, const Te
 
     auto seal = std::make_unique<TSeal>();
     TSeal &s = *seal;
-    s.SetPixelsPerMm(context.pixelsPerMm);
-    s.SetZoom(context.zoom);
-    // A zoom equal to the new element's placeholder leaves SetZoom without effect, and
-    // SetPixelsPerMm never resizes: size the box at the new scale here.
-    s.SetBounds(s.Left(), s.Top(), Round(s.scale() * s.RealWidth()), Round(s.scale() * s.RealHeight()));
+    // Also sized at the new scale when the zoom equals the new element's placeholder.
+    s.placeAtScale(context.pixelsPerMm, context.zoom);
 
     if (TemplateNeedsPicture(tag)) {
         if (!applyPicture(tag, s, context.picture, error))

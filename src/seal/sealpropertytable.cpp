@@ -157,8 +157,7 @@ void CopySealProperties(const TSeal &from, TSeal &to)
         p->set(to, p->get(from));
     for (const SealProperty *p : sealTextFields())
         p->set(to, p->get(from));
-    if (from.Picture().hasGraphic())
-        to.SetPicture(from.Picture());
+    to.SetPicture(from.Picture()); // "no picture" too, so the target keeps none of its own
 }
 
 QJsonValue propertyToJson(const SealProperty &p, const TSeal &seal)

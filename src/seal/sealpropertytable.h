@@ -32,7 +32,8 @@ const QList<const SealProperty *> &sealTextFields();
 const SealProperty *findSealProperty(QStringView name);
 
 // Copies every stored property (record fields in record order, then the texts, then the
-// picture) through the setters, as export, thumbnails and the seal copy do.
+// picture, an absent one included) through the setters, as export, thumbnails and the seal
+// copy do.
 void CopySealProperties(const TSeal &from, TSeal &to);
 
 // JSON form of a property: enumerations as ordinals, texts as UTF-8, floats as the shortest

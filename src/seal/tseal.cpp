@@ -186,6 +186,13 @@ void TSeal::freePicture()
 void TSeal::SetPicture(const SealPicture &value)
 {
     m_Picture = value; // always copied: the picture may have changed in place
+    if (!m_Picture.hasGraphic()) {
+        // No picture leaves nothing to prepare: a kept bitmap would still show the old emblem.
+        m_picBitmap = QImage();
+        m_picBitmapTransparent = false;
+        Repaint();
+        return;
+    }
     PictureChanged();
 }
 
@@ -467,6 +474,16 @@ void TSeal::SetZoom(const int &value)
     moveToCentre();
     const long double k = scale();
     SetBounds(m_left, m_top, Round(k * m_RealWidth), Round(k * m_RealHeight));
+    BuildLinePoints();
+}
+
+void TSeal::placeAtScale(float pixelsPerMm, int zoom)
+{
+    m_PixelsPerMm = pixelsPerMm;
+    m_Zoom = zoom;
+    const long double k = scale();
+    SetBounds(Round(k * (m_RealCenterX - m_RealWidth / 2.0L)), Round(k * (m_RealCenterY - m_RealHeight / 2.0L)),
+              Round(k * m_RealWidth), Round(k * m_RealHeight));
     BuildLinePoints();
 }
 

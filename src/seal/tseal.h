@@ -80,6 +80,10 @@ public:
 
     // Pixels per millimetre at the current zoom, in extended precision.
     long double scale() const;
+    // Sets PixelsPerMm and Zoom and always leaves the pixel box and the pattern lines at the new
+    // scale, also when the zoom is unchanged (SetZoom then does nothing, and SetPixelsPerMm only
+    // moves the box). For whoever shows the element at a scale of its own.
+    void placeAtScale(float pixelsPerMm, int zoom);
 
     // Painting.
     void DrawSeal(int x0, int y0, Surface &surface, TColor penColor, TColor brushColor, TBrushStyle brushStyle);

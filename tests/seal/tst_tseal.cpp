@@ -2,6 +2,7 @@
 
 #include "testing/testhelpers.h"
 
+#include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
 
 #include <QTest>
@@ -117,6 +118,42 @@ private slots:
         QVERIFY(u.PicBitmap().isNull());
     }
 
+    // "No picture" is a picture too: setting it or copying it leaves no prepared bitmap behind,
+    // which painting would otherwise still show.
+    void emptyPictureFreesPreparedBitmap()
+    {
+        TSeal s;
+        s.SetHaveImage(true);
+        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        Spy spy;
+        s.setListener(&spy);
+        s.SetPicture(SealPicture());
+        QVERIFY(!s.Picture().hasGraphic());
+        QVERIFY(s.PicBitmap().isNull());
+        QVERIFY(!s.PicBitmapTransparent());
+        QCOMPARE(spy.repaints, 1);
+        // A picture set afterwards is prepared again.
+        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        QCOMPARE(s.PicBitmap().pixel(1, 1), qRgb(255, 0, 0));
+    }
+
+    void copyCarriesAbsentPicture()
+    {
+        TSeal with, without, target;
+        for (TSeal *s : {&with, &without, &target}) {
+            s->SetSealType(TSealType::stAnyImage);
+            s->SetHaveImage(true);
+        }
+        QVERIFY(with.LoadPictureData(bmpBytes(blackOnWhite())));
+        CopySealProperties(with, target);
+        QCOMPARE(target.Picture(), with.Picture());
+        QVERIFY(!target.PicBitmap().isNull());
+        CopySealProperties(without, target);
+        QVERIFY(!target.Picture().hasGraphic());
+        QVERIFY(target.PicBitmap().isNull());
+        QVERIFY(target.HaveImage());
+    }
+
     void rowColCountClampsToOne()
     {
         TSeal s;
@@ -152,6 +189,56 @@ private slots:
         s.SetZoom(150);
         QCOMPARE(s.Width(), 1260); // 30 px/mm
         QCOMPARE(s.Top(), 570);
+    }
+
+    void placeAtScale_data()
+    {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<float>("centreX");
+        QTest::addColumn<float>("pixelsPerMm");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QRect>("box");
+        // Placed first at 10 px/mm and 100 %, centre (centreX, 40), width × width mm.
+        // New resolution, same zoom: k = 20; left 20 × (50 − 21) = 580, top 20 × (40 − 21) = 380.
+        QTest::newRow("new resolution, same zoom") << 42.0f << 50.0f << 20.0f << 100 << QRect(580, 380, 840, 840);
+        // Same resolution, new zoom: k = 10 × 50 / 100 = 5.
+        QTest::newRow("same resolution, new zoom") << 42.0f << 50.0f << 10.0f << 50 << QRect(145, 95, 210, 210);
+        // Both new, k = 12.5 × 80 / 100 = 10 as before: nothing moves.
+        QTest::newRow("both new, same scale") << 42.0f << 50.0f << 12.5f << 80 << QRect(290, 190, 420, 420);
+        // k = 5: left Round(5 × 30.5) = Round(152.5) = 152, top Round(5 × 19.5) = Round(97.5) = 98,
+        // width Round(5 × 41) = 205.
+        QTest::newRow("halves to even") << 41.0f << 51.0f << 5.0f << 100 << QRect(152, 98, 205, 205);
+    }
+    void placeAtScale()
+    {
+        QFETCH(float, width);
+        QFETCH(float, centreX);
+        QFETCH(float, pixelsPerMm);
+        QFETCH(int, zoom);
+        QFETCH(QRect, box);
+        auto build = [&](TSeal &s) {
+            s.SetSealType(TSealType::stRect);
+            s.SetLineCount(2);
+            s.SetRealWidth(width);
+            s.SetRealHeight(width);
+            s.SetRealCenterX(centreX);
+            s.SetRealCenterY(40);
+        };
+        TSeal s;
+        atTenPerMm(s);
+        build(s);
+        s.placeAtScale(pixelsPerMm, zoom);
+        QCOMPARE(s.PixelsPerMm(), pixelsPerMm);
+        QCOMPARE(s.Zoom(), zoom);
+        QCOMPARE(QRect(s.Left(), s.Top(), s.Width(), s.Height()), box);
+        // The same as an element created at that scale, pattern lines included.
+        TSeal fresh;
+        fresh.SetPixelsPerMm(pixelsPerMm);
+        fresh.SetZoom(zoom);
+        build(fresh);
+        QCOMPARE(QRect(fresh.Left(), fresh.Top(), fresh.Width(), fresh.Height()), box);
+        QVERIFY(!fresh.LinePoints().isEmpty());
+        QCOMPARE(s.LinePoints(), fresh.LinePoints());
     }
 
     void roundingIsHalfToEven()

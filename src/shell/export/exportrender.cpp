@@ -1,8 +1,7 @@
 #include "shell/export/exportrender.h"
 
 #include "seal/paintersurface.h"
-#include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/renderseals.h"
 
 #include <QPainter>
 
@@ -38,18 +37,8 @@ ExportError planExport(const SelectionBox &box, long double pixelsPerMm, ExportL
 void paintSeals(const QList<const TSeal *> &seals, const ExportLayout &layout, Surface &surface)
 {
     const long double p = layout.pixelsPerMm;
-    TSeal scratch;
-    scratch.SetPixelsPerMm(float(p));
-    scratch.SetZoom(100);
-    for (const TSeal *seal : seals) {
-        CopySealProperties(*seal, scratch);
-        // The copy skips an absent picture; without this a seal with no picture would show the
-        // picture of the seal painted before it.
-        if (!seal->Picture().hasGraphic() && scratch.Picture().hasGraphic())
-            scratch.SetPicture(SealPicture());
-        scratch.PaintTo(Round(scratch.Left() - layout.left * p + ExportLayout::Margin),
-                        Round(scratch.Top() - layout.top * p + ExportLayout::Margin), surface, true);
-    }
+    renderSeals(seals, p, surface, {ExportLayout::Margin - layout.left * p, ExportLayout::Margin - layout.top * p},
+                SealColours::Own);
 }
 
 void paintSealsAsVectors(const QList<const TSeal *> &seals, const ExportLayout &layout, QPainter &painter,

@@ -37,9 +37,8 @@ bool withinExportLimit(qint64 width, qint64 height);
 // PictureTooLarge when there is nothing to draw or it cannot be drawn; then *layout is untouched.
 ExportError planExport(const SelectionBox &box, long double pixelsPerMm, ExportLayout *layout);
 
-// Paints the seals in list order onto the surface, each through one scratch element set up for
-// the layout's resolution at zoom 100 that receives the seal's stored properties, in their own
-// colours. The seals themselves are not changed.
+// Paints the seals in their own colours onto the surface with renderSeals, at the layout's
+// resolution and placed in its margin. The seals themselves are not changed.
 void paintSeals(const QList<const TSeal *> &seals, const ExportLayout &layout, Surface &surface);
 
 // The same as vectors onto a painter whose coordinates are the picture's pixels: texts as glyph

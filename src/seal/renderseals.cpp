@@ -1,0 +1,22 @@
+#include "seal/renderseals.h"
+
+#include "seal/sealpropertytable.h"
+#include "seal/tseal.h"
+
+namespace qm {
+
+void renderSeals(const QList<const TSeal *> &seals, long double pixelsPerMm, Surface &surface,
+                 RenderOffset offset, SealColours colours)
+{
+    for (const TSeal *seal : seals) {
+        // A fresh element for each seal: setters that act only on a change (the row count, the
+        // pen colour) would otherwise start from whatever the seal before left behind.
+        TSeal scratch;
+        scratch.placeAtScale(float(pixelsPerMm), 100);
+        CopySealProperties(*seal, scratch);
+        scratch.PaintTo(Round(scratch.Left() + offset.x), Round(scratch.Top() + offset.y), surface,
+                        colours == SealColours::Own);
+    }
+}
+
+} // namespace qm
