@@ -124,7 +124,7 @@ private slots:
     {
         TSeal s;
         s.SetHaveImage(true);
-        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        QVERIFY(s.LoadPictureData(imageBytes(blackOnWhite(), "BMP")));
         Spy spy;
         s.setListener(&spy);
         s.SetPicture(SealPicture());
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(!s.PicBitmapTransparent());
         QCOMPARE(spy.repaints, 1);
         // A picture set afterwards is prepared again.
-        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        QVERIFY(s.LoadPictureData(imageBytes(blackOnWhite(), "BMP")));
         QCOMPARE(s.PicBitmap().pixel(1, 1), qRgb(255, 0, 0));
     }
 
@@ -144,7 +144,7 @@ private slots:
             s->SetSealType(TSealType::stAnyImage);
             s->SetHaveImage(true);
         }
-        QVERIFY(with.LoadPictureData(bmpBytes(blackOnWhite())));
+        QVERIFY(with.LoadPictureData(imageBytes(blackOnWhite(), "BMP")));
         CopySealProperties(with, target);
         QCOMPARE(target.Picture(), with.Picture());
         QVERIFY(!target.PicBitmap().isNull());
@@ -225,7 +225,7 @@ private slots:
             s.SetRealCenterY(40);
         };
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         build(s);
         s.placeAtScale(pixelsPerMm, zoom);
         QCOMPARE(s.PixelsPerMm(), pixelsPerMm);

@@ -27,6 +27,7 @@ using qm::ExportLayout;
 using qm::SelectionBox;
 using qm::TSeal;
 using qm::TSealType;
+using qm::testing::newSealAt;
 using qm::testing::inkBounds;
 
 Q_DECLARE_METATYPE(qm::ExportError)
@@ -34,20 +35,9 @@ Q_DECLARE_METATYPE(qm::ExportKind)
 
 namespace {
 
-// A seal on a page of 10 pixels per millimetre at zoom 100, so that its pixel box is its
-// millimetre box times ten.
-std::unique_ptr<TSeal> sealAt(TSealType type, float cx, float cy, float w, float h)
-{
-    auto s = std::make_unique<TSeal>();
-    qm::testing::atTenPixelsPerMm(*s, type, w, h);
-    s->SetRealCenterX(cx);
-    s->SetRealCenterY(cy);
-    return s;
-}
-
 std::unique_ptr<TSeal> roundSeal(float cx, float cy)
 {
-    auto s = sealAt(TSealType::stEllipse, cx, cy, 40, 40);
+    auto s = newSealAt(TSealType::stEllipse, cx, cy, 40, 40);
     s->SetText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
     s->SetImageIsStar(true);
     s->SetHaveImage(true);
@@ -157,8 +147,8 @@ void TestExportRender::sizeFromSeals()
     QCOMPARE(qm::planExport(SelectionBox{}, 10, &layout), ExportError::EmptySelection);
 
     // Two seals spanning 10 … 50 mm across and 10 … 50 mm down.
-    auto a = sealAt(TSealType::stHorzLine, 20, 30, 20, 40);
-    auto b = sealAt(TSealType::stHorzLine, 40, 30, 20, 40);
+    auto a = newSealAt(TSealType::stHorzLine, 20, 30, 20, 40);
+    auto b = newSealAt(TSealType::stHorzLine, 40, 30, 20, 40);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -199,12 +189,12 @@ void TestExportRender::paintOffsets()
     QFETCH(bool, secondWithoutPicture);
     QFETCH(QRect, drawn);
 
-    auto a = sealAt(TSealType::stAnyImage, float(centreX), 25, 20, 10);
+    auto a = newSealAt(TSealType::stAnyImage, float(centreX), 25, 20, 10);
     a->SetHaveImage(true);
     a->SetImageIsStar(false);
     QVERIFY(a->LoadPictureData(bmpBytes(Qt::red)));
     QList<const TSeal *> seals{a.get()};
-    auto b = sealAt(TSealType::stAnyImage, 60, 40, 10, 10);
+    auto b = newSealAt(TSealType::stAnyImage, 60, 40, 10, 10);
     b->SetHaveImage(true);
     b->SetImageIsStar(false);
     if (secondWithoutPicture)
@@ -259,7 +249,7 @@ void TestExportRender::coloursKeptSealsUnchanged()
 void TestExportRender::mirror()
 {
     auto s = roundSeal(30, 30);
-    auto line = sealAt(TSealType::stHorzLine, 60, 15, 20, 2); // off to one side: not symmetric
+    auto line = newSealAt(TSealType::stHorzLine, 60, 15, 20, 2); // off to one side: not symmetric
     const QList<const TSeal *> seals{s.get(), line.get()};
     const ExportLayout layout = layoutOf(seals, 6);
     const QImage plain = qm::renderExportPicture(seals, layout, false);

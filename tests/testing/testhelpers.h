@@ -44,6 +44,16 @@ inline std::unique_ptr<TSeal> newElement(TSealType type)
     return seal;
 }
 
+// A new seal of the given kind, centre and size in millimetres at 10 pixels per millimetre.
+inline std::unique_ptr<TSeal> newSealAt(TSealType type, float centreX, float centreY, float width, float height)
+{
+    auto seal = std::make_unique<TSeal>();
+    atTenPixelsPerMm(*seal, type, width, height);
+    seal->SetRealCenterX(centreX);
+    seal->SetRealCenterY(centreY);
+    return seal;
+}
+
 // "Op arg arg (x,y) (x,y)" for one recorded operation.
 inline QString describe(const TraceOp &op)
 {
