@@ -57,6 +57,7 @@ public:
         if (m_set)
             setrlimit(RLIMIT_AS, &m_old);
     }
+    bool isSet() const { return m_set; }
     AddressSpaceLimit(const AddressSpaceLimit &) = delete;
     AddressSpaceLimit &operator=(const AddressSpaceLimit &) = delete;
 
@@ -655,6 +656,7 @@ private slots:
         {
             // A list of 2^31 - 1 seals alone would take 16 GiB; 256 MiB more than now is plenty.
             const AddressSpaceLimit limit(huge ? 256 << 20 : 0);
+            QVERIFY(limit.isSet() == huge);
             try {
                 result = PasteSealsFromStream(damaged, doc);
             } catch (const std::bad_alloc &) {
