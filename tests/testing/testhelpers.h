@@ -1,8 +1,8 @@
 #pragma once
 
 // Helpers that test files in several folders share: seals at a round scale, recorded drawing
-// operations as text, pictures as file bytes, ink found in a picture, and little-endian fields
-// read from and written into bytes.
+// operations as text, pictures as file bytes, ink found in a picture, a program run to its end,
+// and little-endian fields read from and written into bytes.
 
 #include "seal/recordingsurface.h"
 #include "seal/tseal.h"
@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
+#include <QProcess>
 #include <QRect>
 #include <QStringList>
 #include <QtEndian>
@@ -94,6 +95,22 @@ inline QRect inkBounds(const QImage &image)
                 r |= QRect(x, y, 1, 1);
         }
     return r;
+}
+
+// A program run to its end, as a user runs it from a shell.
+struct ProcessRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+inline ProcessRun runProcess(const QString &program, const QStringList &args, int timeoutMs = 120000)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(timeoutMs);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
 }
 
 // A little-endian field of written bytes; zero when it lies beyond their end.
