@@ -1,11 +1,36 @@
 #include "document/sealdocument.h"
 
+#include "document/binaryreader.h"
+#include "document/clipboardstream.h"
+#include "document/documentfile.h"
+#include "document/sealcommands.h"
+#include "document/sealentry.h"
+#include "document/seallimits.h"
 #include "seal/tseal.h"
+
+#include <QUndoStack>
+#include <QtDebug>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace qm {
 
-SealDocument::SealDocument() = default;
-SealDocument::~SealDocument() = default;
+SealDocument::SealDocument(QObject *parent)
+    : QObject(parent)
+    , m_undoStack(std::make_unique<QUndoStack>())
+{
+    connect(m_undoStack.get(), &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+SealDocument::~SealDocument()
+{
+    // The commands still hold seals and tell this document when they free them; nobody
+    // listens any more.
+    disconnect(m_undoStack.get(), nullptr, this, nullptr);
+    m_undoStack.reset();
+}
 
 std::unique_ptr<TSeal> SealDocument::createSeal() const
 {
@@ -17,6 +42,8 @@ std::unique_ptr<TSeal> SealDocument::createSeal() const
 
 void SealDocument::appendSeals(SealList &&seals, bool toSelection)
 {
+    if (seals.empty())
+        return;
     const size_t first = m_seals.size();
     m_seals.reserve(first + seals.size());
     for (auto &seal : seals) {
@@ -28,6 +55,408 @@ void SealDocument::appendSeals(SealList &&seals, bool toSelection)
     // Shown only once all are in place, so the page does not repaint seal by seal.
     for (size_t i = first; i < m_seals.size(); ++i)
         m_seals[i]->SetVisible(true);
+    emit sealsChanged();
+    if (toSelection)
+        emit selectionChanged();
+}
+
+int SealDocument::indexOf(const TSeal *seal) const
+{
+    if (!seal)
+        return -1;
+    for (size_t i = 0; i < m_seals.size(); ++i)
+        if (m_seals[i].get() == seal)
+            return int(i);
+    return -1;
+}
+
+std::vector<int> SealDocument::selectionIndices() const
+{
+    std::vector<int> out;
+    out.reserve(m_selection.size());
+    for (const TSeal *seal : m_selection)
+        if (const int i = indexOf(seal); i >= 0)
+            out.push_back(i);
+    return out;
+}
+
+bool SealDocument::isModified() const
+{
+    return !m_undoStack->isClean();
+}
+
+DocumentResult SealDocument::save(QIODevice &out, ProgressDisplay &progress)
+{
+    DocumentResult r = SaveDocument(out, *this, progress);
+    if (r.ok())
+        setSaved();
+    return r;
+}
+
+DocumentResult SealDocument::save(const QString &fileName, ProgressDisplay &progress)
+{
+    DocumentResult r = SaveDocument(fileName, *this, progress);
+    if (r.ok())
+        setSaved();
+    return r;
+}
+
+void SealDocument::setSaved()
+{
+    m_undoStack->setClean();
+}
+
+void SealDocument::clearHistory()
+{
+    m_undoStack->clear();
+}
+
+void SealDocument::ClearSelection()
+{
+    applySelection({});
+}
+
+void SealDocument::selectSeal(TSeal *seal)
+{
+    const int i = indexOf(seal);
+    applySelection(i >= 0 ? std::vector<int>{i} : std::vector<int>{});
+}
+
+void SealDocument::setSelection(const SealSelection &seals)
+{
+    std::vector<int> indices;
+    for (const TSeal *seal : seals) {
+        const int i = indexOf(seal);
+        if (i >= 0 && std::find(indices.begin(), indices.end(), i) == indices.end())
+            indices.push_back(i);
+    }
+    applySelection(indices);
+}
+
+void SealDocument::addToSelection(TSeal *seal)
+{
+    const int i = indexOf(seal);
+    if (i < 0)
+        return;
+    std::vector<int> indices = selectionIndices();
+    if (std::find(indices.begin(), indices.end(), i) != indices.end())
+        return;
+    indices.push_back(i);
+    applySelection(indices);
+}
+
+void SealDocument::applySelection(const std::vector<int> &indices)
+{
+    SealSelection next;
+    next.reserve(indices.size());
+    for (int i : indices)
+        if (i >= 0 && i < sealCount())
+            next.push_back(m_seals[size_t(i)].get());
+    if (next == m_selection && !m_selectionTouched)
+        return;
+    m_selectionTouched = false;
+    m_selection = std::move(next);
+    // Nudging other seals is another step.
+    endMerge();
+    emit selectionChanged();
+}
+
+std::unique_ptr<TSeal> SealDocument::takeSeal(int index)
+{
+    auto seal = std::move(m_seals[size_t(index)]);
+    m_seals.erase(m_seals.begin() + index);
+    if (std::erase(m_selection, seal.get()) > 0)
+        m_selectionTouched = true;
+    seal->SetVisible(false);
+    return seal;
+}
+
+void SealDocument::insertSeal(int index, std::unique_ptr<TSeal> seal)
+{
+    TSeal *raw = seal.get();
+    m_seals.insert(m_seals.begin() + index, std::move(seal));
+    raw->SetVisible(true);
+}
+
+void SealDocument::forgetSeal(const TSeal *seal)
+{
+    m_locked.erase(seal);
+}
+
+bool SealDocument::restoreSeal(int index, const SealSnapshot &snapshot)
+{
+    TSeal &seal = *m_seals[size_t(index)];
+    if (snapshotSeal(seal) == snapshot)
+        return false;
+    // In place first, keeping the object the views know; the picture is decoded again only
+    // when it differs.
+    if (!snapshot.picture.hasGraphic() && seal.Picture().hasGraphic())
+        seal.SetPicture(SealPicture());
+    const bool samePicture = snapshot.picture == seal.Picture();
+    const QByteArray inPlace = snapshotEntry(snapshot, !samePicture);
+    BinaryReader in(inPlace);
+    if (ReadSeal(in, seal, *this) && snapshotSeal(seal) == snapshot)
+        return false;
+
+    // Setters that had nothing to do skipped side effects that a read into a new seal has, and
+    // a setter's side effect can depend on a field read after it (a text block's height on its
+    // row count): a second pass over the new seal sees those fields already in place.
+    auto fresh = createSeal();
+    const QByteArray entry = snapshotEntry(snapshot, true);
+    for (int pass = 0; pass < 2; ++pass) {
+        BinaryReader freshIn(entry);
+        if (!ReadSeal(freshIn, *fresh, *this)) {
+            qWarning("Quillmark: a seal could not be brought back from its undo snapshot");
+            return false;
+        }
+        if (snapshotSeal(*fresh) == snapshot)
+            break;
+    }
+    TSeal *old = &seal;
+    TSeal *raw = fresh.get();
+    if (m_locked.erase(old))
+        m_locked.insert(raw);
+    if (std::find(m_selection.begin(), m_selection.end(), old) != m_selection.end()) {
+        std::replace(m_selection.begin(), m_selection.end(), old, raw);
+        m_selectionTouched = true;
+    }
+    old->SetVisible(false);
+    m_seals[size_t(index)] = std::move(fresh);
+    raw->SetVisible(true);
+    return true;
+}
+
+void SealDocument::pushCommand(SealCommand *command)
+{
+    m_undoStack->push(command);
+}
+
+TSeal *SealDocument::appendCreatedSeal(std::unique_ptr<TSeal> seal, const QString &text)
+{
+    if (!seal)
+        return nullptr;
+    if (!seal->listener())
+        seal->setListener(m_sealListener);
+    endMerge();
+    TSeal *raw = seal.get();
+    SealList list;
+    list.push_back(std::move(seal));
+    pushCommand(new InsertSealsCommand(*this, text.isEmpty() ? u"画图形"_s : text, std::move(list),
+                                       selectionIndices()));
+    return raw;
+}
+
+bool SealDocument::DeleteSelection()
+{
+    if (m_selection.empty())
+        return false;
+    endMerge();
+    std::vector<int> indices = selectionIndices();
+    std::sort(indices.begin(), indices.end());
+    pushCommand(new RemoveSealsCommand(*this, u"删除"_s, std::move(indices), selectionIndices()));
+    return true;
+}
+
+void SealDocument::ClearPage()
+{
+    endMerge();
+    if (!m_seals.empty()) {
+        std::vector<int> all(m_seals.size());
+        for (size_t i = 0; i < all.size(); ++i)
+            all[i] = int(i);
+        pushCommand(new RemoveSealsCommand(*this, u"清除"_s, std::move(all), selectionIndices()));
+    }
+    m_undoStack->setClean();
+}
+
+bool SealDocument::BringSealToFront()
+{
+    const int from = indexOf(currentSeal());
+    if (from < 0 || from == sealCount() - 1)
+        return false;
+    endMerge();
+    pushCommand(new RestackCommand(*this, u"把元素送到顶层"_s, from, sealCount() - 1));
+    return true;
+}
+
+bool SealDocument::SendSealToBack()
+{
+    const int from = indexOf(currentSeal());
+    if (from <= 0)
+        return false;
+    endMerge();
+    pushCommand(new RestackCommand(*this, u"把元素送到底层"_s, from, 0));
+    return true;
+}
+
+bool SealDocument::CentreSelection(const QRect &framePixels)
+{
+    if (m_selection.size() < 2)
+        return false;
+    const long double factor = 100.0L / ((long double)m_page.Zoom() * m_screenPixelsPerMm);
+    const float x = float((framePixels.left() + framePixels.width() / 2.0L) * factor);
+    const float y = float((framePixels.top() + framePixels.height() / 2.0L) * factor);
+    return editSeals(selectionIndices(), u"对准中心"_s, [&](const SealSelection &seals) {
+        for (TSeal *seal : seals) {
+            seal->SetRealCenterX(x);
+            seal->SetRealCenterY(y);
+        }
+    });
+}
+
+bool SealDocument::moveSelectedCentres(long double dxMm, long double dyMm, bool skipLocked, const QString &text,
+                                       int mergeKey)
+{
+    std::vector<int> indices;
+    for (int i : selectionIndices())
+        if (!skipLocked || !isSealLocked(m_seals[size_t(i)].get()))
+            indices.push_back(i);
+    if (indices.empty())
+        return false;
+    return editSeals(indices, text, [&](const SealSelection &seals) {
+        for (TSeal *seal : seals) {
+            seal->SetRealCenterX(float(seal->RealCenterX() + dxMm));
+            seal->SetRealCenterY(float(seal->RealCenterY() + dyMm));
+        }
+    }, mergeKey);
+}
+
+bool SealDocument::moveSelectionBy(int dxPixels, int dyPixels)
+{
+    if (dxPixels == 0 && dyPixels == 0)
+        return false;
+    const long double k = (long double)m_page.Zoom() * m_screenPixelsPerMm / 100;
+    if (!(k > 0))
+        return false;
+    return moveSelectedCentres(dxPixels / k, dyPixels / k, false, u"移动"_s, 0);
+}
+
+bool SealDocument::nudgeSelection(int stepsX, int stepsY, bool coarse)
+{
+    if (stepsX == 0 && stepsY == 0)
+        return false;
+    const long double step = coarse ? 1.0L : 0.1L;
+    return moveSelectedCentres(stepsX * step, stepsY * step, true, u"移动"_s, NudgeMergeKey);
+}
+
+void SealDocument::endMerge()
+{
+    ++m_mergeSession;
+}
+
+bool SealDocument::editSeals(const std::vector<int> &indices, const QString &text,
+                             const std::function<void(const SealSelection &)> &change, int mergeKey)
+{
+    std::vector<int> targets;
+    for (int i : indices)
+        if (i >= 0 && i < sealCount() && std::find(targets.begin(), targets.end(), i) == targets.end())
+            targets.push_back(i);
+    if (targets.empty() || !change)
+        return false;
+    if (mergeKey == 0)
+        endMerge();
+
+    SealSelection seals;
+    std::vector<SealSnapshot> before;
+    for (int i : targets) {
+        seals.push_back(m_seals[size_t(i)].get());
+        before.push_back(snapshotSeal(*seals.back()));
+    }
+    change(seals);
+
+    std::vector<SealSnapshot> after;
+    bool withinLimits = true;
+    for (TSeal *seal : seals) {
+        after.push_back(snapshotSeal(*seal));
+        withinLimits = withinLimits && sealWithinLimits(*seal);
+    }
+    if (!withinLimits) {
+        // A seal beyond the limits could neither be saved and read back nor undone.
+        bool replaced = false;
+        for (size_t i = 0; i < targets.size(); ++i)
+            replaced = restoreSeal(targets[i], before[i]) || replaced;
+        if (replaced)
+            emit sealsChanged();
+        applySelection(selectionIndices());
+        emit sealsEdited(QList<int>(targets.begin(), targets.end()));
+        return false;
+    }
+    if (after == before)
+        return false;
+    pushCommand(new EditSealsCommand(*this, text, targets, std::move(before), std::move(after), mergeKey,
+                                     m_mergeSession));
+    emit sealsEdited(QList<int>(targets.begin(), targets.end()));
+    return true;
+}
+
+bool SealDocument::copySelection(ClipboardStream &stream) const
+{
+    if (m_selection.empty())
+        return false;
+    CopySealsToStream(m_selection, stream);
+    return true;
+}
+
+bool SealDocument::cutSelection(ClipboardStream &stream)
+{
+    if (!copySelection(stream))
+        return false;
+    endMerge();
+    std::vector<int> indices = selectionIndices();
+    std::sort(indices.begin(), indices.end());
+    pushCommand(new RemoveSealsCommand(*this, u"剪切"_s, std::move(indices), selectionIndices()));
+    return true;
+}
+
+DocumentResult SealDocument::paste(const ClipboardStream &stream)
+{
+    if (stream.isEmpty())
+        return {};
+    return insertSeals(u"粘贴"_s, [&](SealDocument &scratch) { return PasteSealsFromStream(stream, scratch); });
+}
+
+DocumentResult SealDocument::insertSeals(const QString &text,
+                                         const std::function<DocumentResult(SealDocument &)> &load)
+{
+    const std::vector<int> before = selectionIndices();
+    ClearSelection();
+    SealDocument scratch;
+    scratch.setScreenPixelsPerMm(m_screenPixelsPerMm);
+    scratch.page().SetZoom(m_page.Zoom());
+    const DocumentResult r = load(scratch);
+    if (!r.ok() || scratch.seals().empty())
+        return r;
+    SealList seals = std::move(scratch.seals());
+    scratch.seals().clear();
+    // The page hears of them only once they are its own.
+    for (const auto &seal : seals)
+        seal->setListener(m_sealListener);
+    endMerge();
+    pushCommand(new InsertSealsCommand(*this, text, std::move(seals), before));
+    return r;
+}
+
+bool SealDocument::isSealLocked(const TSeal *seal) const
+{
+    return seal && m_locked.contains(seal);
+}
+
+bool SealDocument::ToggleSealLock()
+{
+    TSeal *seal = currentSeal();
+    if (!seal)
+        return false;
+    const bool locked = !m_locked.erase(seal);
+    if (locked)
+        m_locked.insert(seal);
+    emit sealLockChanged(seal, locked);
+    return true;
+}
+
+void SealDocument::TogglePageLock()
+{
+    m_pageLocked = !m_pageLocked;
+    emit pageLockChanged(m_pageLocked);
 }
 
 } // namespace qm

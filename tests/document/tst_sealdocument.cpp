@@ -1,0 +1,371 @@
+#include "document/clipboardstream.h"
+#include "document/documentfile.h"
+#include "document/progressdisplay.h"
+#include "document/sealdocument.h"
+#include "seal/gbk.h"
+#include "seal/tseal.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUndoStack>
+
+using namespace qm;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TSeal *create(SealDocument &doc, float x, float y, TSealType type = TSealType::stEllipse)
+{
+    auto seal = doc.createSeal();
+    seal->SetZoom(doc.page().Zoom());
+    seal->SetSealType(type);
+    seal->SetRealCenterX(x);
+    seal->SetRealCenterY(y);
+    return doc.appendCreatedSeal(std::move(seal));
+}
+
+// Three seals on an A4 page without history. 10 pixels per millimetre at zoom 100: one page
+// pixel is 0.1 mm.
+void threeSeals(SealDocument &doc)
+{
+    doc.setScreenPixelsPerMm(10);
+    doc.page().SetPageWidth(210);
+    doc.page().SetPageHeight(297);
+    create(doc, 50, 60);
+    create(doc, 100, 60, TSealType::stRect)->SetText(Gbk::fromUnicode(u"合同专用章"_s));
+    create(doc, 150, 200, TSealType::stHorzText);
+    doc.ClearSelection();
+    doc.clearHistory();
+}
+
+QByteArray saved(const SealDocument &doc)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    NoProgress progress;
+    return SaveDocument(buffer, doc, progress).ok() ? buffer.data() : QByteArray();
+}
+
+QByteArray bmp()
+{
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return buffer.data();
+}
+
+TSeal *at(SealDocument &doc, int i)
+{
+    return doc.seals()[size_t(i)].get();
+}
+
+enum class Edit { Create, Delete, Cut, Paste, Move, Resize, Picture, TextRows, Front, Back, Centre, Clear };
+
+} // namespace
+
+class TestSealDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every edit is one step whose undo gives back the saved bytes and whose redo the edited ones.
+    void undoRedoBytes_data()
+    {
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<int>("countAfter");
+        QTest::newRow("create") << int(Edit::Create) << 4;
+        QTest::newRow("delete two") << int(Edit::Delete) << 1;
+        QTest::newRow("cut") << int(Edit::Cut) << 2;
+        QTest::newRow("paste") << int(Edit::Paste) << 5;
+        QTest::newRow("move") << int(Edit::Move) << 3;
+        QTest::newRow("resize with ring text") << int(Edit::Resize) << 3;
+        QTest::newRow("picture") << int(Edit::Picture) << 3;
+        QTest::newRow("text block rows") << int(Edit::TextRows) << 3;
+        QTest::newRow("to front") << int(Edit::Front) << 3;
+        QTest::newRow("to back") << int(Edit::Back) << 3;
+        QTest::newRow("centre") << int(Edit::Centre) << 3;
+        QTest::newRow("clear") << int(Edit::Clear) << 0;
+    }
+    void undoRedoBytes()
+    {
+        QFETCH(int, edit);
+        QFETCH(int, countAfter);
+        SealDocument doc;
+        threeSeals(doc);
+        ClipboardStream stream;
+        at(doc, 0)->LoadPictureData(bmp());
+        doc.setSelection({at(doc, 0), at(doc, 2)});
+        QVERIFY(doc.copySelection(stream));
+        doc.selectSeal(at(doc, 1));
+        doc.setSaved();
+        const QByteArray before = saved(doc);
+
+        switch (Edit(edit)) {
+        case Edit::Create:
+            create(doc, 20, 30, TSealType::stName22);
+            break;
+        case Edit::Delete:
+            doc.setSelection({at(doc, 2), at(doc, 0)});
+            QVERIFY(doc.DeleteSelection());
+            break;
+        case Edit::Cut:
+            QVERIFY(doc.cutSelection(stream));
+            break;
+        case Edit::Paste:
+            QVERIFY(doc.paste(stream).ok());
+            break;
+        case Edit::Move:
+            QVERIFY(doc.moveSelectionBy(25, -15));
+            break;
+        case Edit::Resize:
+            // The width setter moves the centre and the ring grows with the seal.
+            QVERIFY(doc.editSeals({1}, u"大小"_s, [](const SealSelection &seals) {
+                seals[0]->SetRealWidth(seals[0]->RealWidth() + 5);
+                seals[0]->SetTextsWidth(seals[0]->TextsWidth() + 5);
+            }));
+            break;
+        case Edit::Picture:
+            QVERIFY(doc.editSeals({0, 1}, u"图符"_s, [](const SealSelection &seals) {
+                seals[0]->SetPicture(SealPicture());
+                seals[1]->LoadPictureData(bmp());
+            }));
+            break;
+        case Edit::TextRows:
+            // A one-row text block's height follows its text height; with three rows it does
+            // not, and bringing the rows back needs the row count before the heights.
+            doc.selectSeal(at(doc, 2));
+            QVERIFY(doc.editSeals({2}, u"行数"_s, [](const SealSelection &seals) {
+                seals[0]->SetRowColCount(3);
+                seals[0]->SetTextHeight(4);
+            }));
+            break;
+        case Edit::Front:
+            QVERIFY(doc.BringSealToFront());
+            break;
+        case Edit::Back:
+            QVERIFY(doc.SendSealToBack());
+            break;
+        case Edit::Centre:
+            QVERIFY(!doc.CentreSelection(QRect(100, 40, 201, 81)));
+            doc.setSelection({at(doc, 0), at(doc, 1)});
+            QVERIFY(doc.CentreSelection(QRect(100, 40, 201, 81)));
+            // (100 + 201 / 2) * 100 / (100 * 10) = 20.05 and (40 + 81 / 2) / 10 = 8.05
+            QCOMPARE(at(doc, 1)->RealCenterX(), 20.05f);
+            QCOMPARE(at(doc, 1)->RealCenterY(), 8.05f);
+            break;
+        case Edit::Clear:
+            doc.ClearPage();
+            break;
+        }
+        const QByteArray after = saved(doc);
+        QVERIFY(after != before);
+        QCOMPARE(doc.sealCount(), countAfter);
+        QCOMPARE(doc.undoStack().count(), 1);
+        QCOMPARE(doc.isModified(), Edit(edit) != Edit::Clear);
+
+        doc.undoStack().undo();
+        QCOMPARE(saved(doc), before);
+        QCOMPARE(doc.isModified(), Edit(edit) == Edit::Clear);
+        doc.undoStack().redo();
+        QCOMPARE(saved(doc), after);
+        if (Edit(edit) == Edit::TextRows)
+            QCOMPARE(doc.currentSeal(), at(doc, 2));
+        doc.undoStack().undo();
+        QCOMPARE(saved(doc), before);
+    }
+
+    // Moves grow the centres by pixels / (Zoom * ScreenPixelsPerMm / 100).
+    void moveByPixels_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        // 25 / 10 = 2.5 and -15 / 10 = -1.5
+        QTest::newRow("zoom 100") << 100 << 25 << 52.5f << 58.5f;
+        // 25 / 20 = 1.25 and -15 / 20 = -0.75
+        QTest::newRow("zoom 200") << 200 << 25 << 51.25f << 59.25f;
+        // 25 / 2.5 = 10 and -15 / 2.5 = -6
+        QTest::newRow("zoom 25") << 25 << 25 << 60.0f << 54.0f;
+        // Released where it was pressed: no edit at all.
+        QTest::newRow("no displacement") << 100 << 0 << 50.0f << 60.0f;
+    }
+    void moveByPixels()
+    {
+        QFETCH(int, zoom);
+        QFETCH(int, dx);
+        QFETCH(float, x);
+        QFETCH(float, y);
+        SealDocument doc;
+        threeSeals(doc);
+        QSignalSpy modified(&doc, &SealDocument::modifiedChanged);
+        doc.page().SetZoom(zoom);
+        doc.setSelection({at(doc, 0), at(doc, 2)});
+        QCOMPARE(doc.moveSelectionBy(dx, dx * -15 / 25), dx != 0);
+        QCOMPARE(at(doc, 0)->RealCenterX(), x);
+        QCOMPARE(at(doc, 0)->RealCenterY(), y);
+        QCOMPARE(at(doc, 2)->RealCenterX(), x + 100);
+        QCOMPARE(at(doc, 1)->RealCenterX(), 100.0f);
+        QCOMPARE(doc.isModified(), dx != 0);
+        QCOMPARE(modified.count(), dx != 0 ? 1 : 0);
+    }
+
+    // Edits that end where they began, or beyond the limits, leave the document as it was.
+    void editsThatChangeNothing()
+    {
+        SealDocument doc;
+        threeSeals(doc);
+        const QByteArray before = saved(doc);
+        QVERIFY(!doc.editSeals({0}, u"x"_s, [](const SealSelection &s) { s[0]->SetRealCenterX(50); }));
+        QVERIFY(!doc.editSeals({0, 1}, u"x"_s, [](const SealSelection &s) {
+            s[0]->SetRealCenterX(12.0f);
+            s[1]->SetRealCenterX(200000.0f);
+        }));
+        QCOMPARE(saved(doc), before);
+        QVERIFY(!doc.isModified());
+        QCOMPARE(doc.undoStack().count(), 0);
+    }
+
+    void currentSealRule()
+    {
+        SealDocument doc;
+        threeSeals(doc);
+        TSeal *first = at(doc, 0);
+        TSeal *third = at(doc, 2);
+        QSignalSpy changed(&doc, &SealDocument::selectionChanged);
+        doc.selectSeal(third);
+        QCOMPARE(doc.currentSeal(), third);
+        doc.addToSelection(first);
+        QCOMPARE(doc.currentSeal(), nullptr);
+        doc.setSelection({third, third});
+        QCOMPARE(doc.currentSeal(), third);
+        QVERIFY(doc.DeleteSelection());
+        QCOMPARE(doc.currentSeal(), nullptr);
+        doc.undoStack().undo();
+        QCOMPARE(doc.currentSeal(), third);
+        QCOMPARE(changed.count(), 5);
+        doc.selectSeal(first);
+        doc.ClearPage();
+        QCOMPARE(doc.currentSeal(), nullptr);
+        doc.undoStack().undo();
+        QCOMPARE(doc.currentSeal(), first);
+    }
+
+    // The stream holds the seals 2 mm right of and below where they were copied.
+    void pasteTwiceTwoMillimetresAway()
+    {
+        SealDocument doc;
+        threeSeals(doc);
+        ClipboardStream stream;
+        doc.selectSeal(at(doc, 0));
+        QVERIFY(doc.copySelection(stream));
+        QVERIFY(doc.paste(stream).ok());
+        QVERIFY(doc.paste(stream).ok());
+        QCOMPARE(doc.sealCount(), 5);
+        QCOMPARE(doc.currentSeal(), at(doc, 4));
+        for (int i : {3, 4})
+            QCOMPARE(QPointF(at(doc, i)->RealCenterX(), at(doc, i)->RealCenterY()), QPointF(52, 62));
+
+        doc.setSelection({at(doc, 0), at(doc, 1)});
+        doc.copySelection(stream);
+        QVERIFY(doc.paste(stream).ok());
+        QCOMPARE(doc.selectionIndices(), (std::vector<int>{5, 6}));
+        QCOMPARE(doc.currentSeal(), nullptr);
+        doc.undoStack().undo();
+        QCOMPARE(doc.selectionIndices(), (std::vector<int>{0, 1}));
+        doc.undoStack().redo();
+
+        ClipboardStream damaged;
+        damaged.setData(stream.data().left(100));
+        QCOMPARE(doc.paste(damaged).error, DocumentError::BadFormat);
+        QCOMPARE(doc.sealCount(), 7);
+        QCOMPARE(doc.undoStack().count(), 3);
+    }
+
+    // Saving marks the document clean, and so does clearing the page, which can still be undone.
+    void modifiedState()
+    {
+        SealDocument doc;
+        threeSeals(doc);
+        QSignalSpy modified(&doc, &SealDocument::modifiedChanged);
+        QVERIFY(!doc.BringSealToFront());
+        doc.selectSeal(at(doc, 0));
+        QVERIFY(doc.BringSealToFront());
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        NoProgress progress;
+        QVERIFY(doc.save(buffer, progress).ok());
+        QVERIFY(!doc.isModified());
+        doc.undoStack().undo();
+        QVERIFY(doc.isModified());
+        doc.ClearPage();
+        QVERIFY(!doc.isModified());
+        QCOMPARE(doc.sealCount(), 0);
+        doc.undoStack().undo();
+        QCOMPARE(doc.sealCount(), 3);
+        QCOMPARE(modified.count(), 5);
+        QCOMPARE(modified.at(1).at(0).toBool(), false);
+        QCOMPARE(modified.at(4).at(0).toBool(), true);
+    }
+
+    void locksNotEditsNorStored()
+    {
+        SealDocument doc;
+        threeSeals(doc);
+        const QByteArray unlocked = saved(doc);
+        QVERIFY(!doc.ToggleSealLock());
+        doc.selectSeal(at(doc, 1));
+        QVERIFY(doc.ToggleSealLock());
+        doc.TogglePageLock();
+        QVERIFY(doc.isSealLocked(at(doc, 1)));
+        QVERIFY(doc.pageLocked());
+        QVERIFY(!doc.isModified());
+        QCOMPARE(doc.undoStack().count(), 0);
+        QCOMPARE(saved(doc), unlocked);
+
+        // A locked seal keeps its lock through delete and undo, and stays where it is on a nudge.
+        doc.setSelection({at(doc, 0), at(doc, 1)});
+        QVERIFY(doc.nudgeSelection(1, 0, true));
+        QCOMPARE(at(doc, 0)->RealCenterX(), 51.0f);
+        QCOMPARE(at(doc, 1)->RealCenterX(), 100.0f);
+        TSeal *locked = at(doc, 1);
+        doc.DeleteSelection();
+        doc.undoStack().undo();
+        QVERIFY(doc.isSealLocked(locked));
+    }
+
+    // Held keys nudge in one step: 50 + 1 + 1 + 1 = 53, one undo back to 50.
+    void nudgesMerge()
+    {
+        SealDocument doc;
+        threeSeals(doc);
+        doc.selectSeal(at(doc, 0));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(doc.nudgeSelection(1, 0, true));
+        QCOMPARE(at(doc, 0)->RealCenterX(), 53.0f);
+        QCOMPARE(doc.undoStack().count(), 1);
+        doc.endMerge();
+        QVERIFY(doc.nudgeSelection(0, -1, false));
+        // 60 - 0.1
+        QCOMPARE(at(doc, 0)->RealCenterY(), 59.9f);
+        QCOMPARE(doc.undoStack().count(), 2);
+        doc.undoStack().undo();
+        doc.undoStack().undo();
+        QCOMPARE(at(doc, 0)->RealCenterX(), 50.0f);
+        QCOMPARE(at(doc, 0)->RealCenterY(), 60.0f);
+
+        // Back and forth ends where it began: no step, unmodified.
+        doc.undoStack().clear();
+        QVERIFY(doc.nudgeSelection(0, 1, true));
+        QVERIFY(doc.nudgeSelection(0, -1, true));
+        QCOMPARE(doc.undoStack().count(), 0);
+        QVERIFY(!doc.isModified());
+    }
+};
+
+QTEST_MAIN(TestSealDocument)
+#include "tst_sealdocument.moc"
