@@ -6,9 +6,9 @@
 // its default settings (encoder 0) as the yardstick beside ours (encoder 1); its `x_raw` is the time
 // divided by that of writing the picture's uncompressed RGBA bytes to a file.
 
+#include "document/selectionbounds.h"
 #include "seal/gbk.h"
 #include "seal/tseal.h"
-#include "document/selectionbounds.h"
 #include "shell/export/exportrender.h"
 #include "shell/export/pngwriter.h"
 #include "shell/export/sealexporter.h"
@@ -129,8 +129,8 @@ void BM_PngEncode(benchmark::State &state)
     }
     QTemporaryDir dir;
     state.counters["bytes"] = double(bytes.size());
-    state.counters["x_raw"] = total / double(state.iterations())
-                              / rawWriteSeconds(dir.filePath(u"raw"_s), qint64(picture.width()) * picture.height() * 4);
+    state.counters["x_raw"] = total / double(state.iterations()) /
+                              rawWriteSeconds(dir.filePath(u"raw"_s), qint64(picture.width()) * picture.height() * 4);
 }
 
 } // namespace

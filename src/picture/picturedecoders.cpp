@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include <gif_lib.h>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 using namespace Qt::StringLiterals;
 

@@ -620,7 +620,7 @@ private slots:
 
     void clipboardDamaged_data()
     {
-        QTest::addColumn<int>("cut");     // bytes taken off the end
+        QTest::addColumn<int>("cut");      // bytes taken off the end
         QTest::addColumn<qint32>("count"); // written over the seal count unless 1
         QTest::newRow("one byte short") << 1 << 1;
         QTest::newRow("negative count") << 0 << -1;

@@ -48,7 +48,7 @@ QList<QPoint> star100(int dx = 0, int dy = 0)
 QList<QPoint> star200x100(int dx = 0, int dy = 0)
 {
     const QList<QPoint> v{
-        {100, 0}, // 90
+        {100, 0},  // 90
         {122, 35}, // 126: (100 + 37.736 * 0.5878, 50 - 18.868 * 0.8090) = (122.18, 34.74)
         {195, 35}, // 162: (100 + 100 * 0.9511, 50 - 50 * 0.3090) = (195.11, 34.55)
         {136, 56}, // 198: (100 + 37.736 * 0.9511, 50 + 18.868 * 0.3090) = (135.89, 55.83)
@@ -376,8 +376,8 @@ void TestDrawingElements::fiveStar_data()
     // Box 104 x 104 at (10, 20) with pen 4: centre (62, 72), radii (104 - 4) / 2 = 50 and 100 / 5.3.
     QTest::newRow("hollow with a wide pen") << qm::TBrushStyle::bsClear << 4 << QPoint(10, 20) << QSize(100, 100)
                                             << star100(12, 22) << 4 << qm::SurfaceBrush::Clear;
-    QTest::newRow("solid keeps the thinnest pen") << qm::TBrushStyle::bsSolid << 4 << QPoint(10, 20)
-                                                  << QSize(100, 100) << star100(12, 22) << 0 << qm::SurfaceBrush::Solid;
+    QTest::newRow("solid keeps the thinnest pen") << qm::TBrushStyle::bsSolid << 4 << QPoint(10, 20) << QSize(100, 100)
+                                                  << star100(12, 22) << 0 << qm::SurfaceBrush::Solid;
     // Wider than high: the outer and the inner radii each follow their own side.
     QTest::newRow("hollow 200 x 100") << qm::TBrushStyle::bsClear << 0 << QPoint(0, 0) << QSize(200, 100)
                                       << star200x100() << 0 << qm::SurfaceBrush::Clear;

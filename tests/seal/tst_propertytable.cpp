@@ -128,22 +128,22 @@ private slots:
         QTest::newRow("no seals") << QByteArray(R"({"items":[]})") << u"expected {\"seals\": [...]}"_s;
         QTest::newRow("seals not a list") << QByteArray(R"({"seals":{}})") << u"expected {\"seals\": [...]}"_s;
         QTest::newRow("seal not an object") << QByteArray(R"({"seals":[{}, 7]})") << u"seal 1: expected an object"_s;
-        QTest::newRow("unknown property") << QByteArray(R"({"seals":[{"Colour":1}]})")
-                                          << u"seal 0: unknown property Colour"_s;
-        QTest::newRow("wrong type in the second seal") << QByteArray(R"({"seals":[{}, {"RealWidth":"wide"}]})")
-                                                       << u"seal 1: RealWidth: a number is expected"_s;
-        QTest::newRow("fraction for an integer") << QByteArray(R"({"seals":[{"LineCount":1.5}]})")
-                                                 << u"seal 0: LineCount: a whole number is expected"_s;
-        QTest::newRow("brush style out of range") << QByteArray(R"({"seals":[{"BrushStyle":8}]})")
-                                                  << u"seal 0: BrushStyle: out of range"_s;
-        QTest::newRow("frame type out of range") << QByteArray(R"({"seals":[{"NameSealFrameType":4}]})")
-                                                 << u"seal 0: NameSealFrameType: out of range"_s;
+        QTest::newRow("unknown property")
+            << QByteArray(R"({"seals":[{"Colour":1}]})") << u"seal 0: unknown property Colour"_s;
+        QTest::newRow("wrong type in the second seal")
+            << QByteArray(R"({"seals":[{}, {"RealWidth":"wide"}]})") << u"seal 1: RealWidth: a number is expected"_s;
+        QTest::newRow("fraction for an integer")
+            << QByteArray(R"({"seals":[{"LineCount":1.5}]})") << u"seal 0: LineCount: a whole number is expected"_s;
+        QTest::newRow("brush style out of range")
+            << QByteArray(R"({"seals":[{"BrushStyle":8}]})") << u"seal 0: BrushStyle: out of range"_s;
+        QTest::newRow("frame type out of range")
+            << QByteArray(R"({"seals":[{"NameSealFrameType":4}]})") << u"seal 0: NameSealFrameType: out of range"_s;
         QTest::newRow("colour beyond 32 bits") << QByteArray(R"({"seals":[{"PenColor":4294967296}]})")
                                                << u"seal 0: PenColor: a colour value 0 ... 4294967295 is expected"_s;
-        QTest::newRow("flag as a number") << QByteArray(R"({"seals":[{"CodeOn":1}]})")
-                                          << u"seal 0: CodeOn: true or false is expected"_s;
-        QTest::newRow("picture without a file") << QByteArray(R"({"seals":[{"Picture":{}}]})")
-                                                << u"seal 0: Picture: {\"file\": name} is expected"_s;
+        QTest::newRow("flag as a number")
+            << QByteArray(R"({"seals":[{"CodeOn":1}]})") << u"seal 0: CodeOn: true or false is expected"_s;
+        QTest::newRow("picture without a file")
+            << QByteArray(R"({"seals":[{"Picture":{}}]})") << u"seal 0: Picture: {\"file\": name} is expected"_s;
         QTest::newRow("missing picture file") << QByteArray(R"({"seals":[{"Picture":{"file":"nowhere.gif"}}]})")
                                               << u"seal 0: Picture: cannot open /nonexistent-dir/nowhere.gif"_s;
     }

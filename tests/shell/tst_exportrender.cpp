@@ -27,8 +27,8 @@ using qm::ExportLayout;
 using qm::SelectionBox;
 using qm::TSeal;
 using qm::TSealType;
-using qm::testing::newSealAt;
 using qm::testing::inkBounds;
+using qm::testing::newSealAt;
 
 Q_DECLARE_METATYPE(qm::ExportError)
 Q_DECLARE_METATYPE(qm::ExportKind)

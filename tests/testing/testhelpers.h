@@ -121,11 +121,26 @@ template <typename T> T littleEndianAt(const QByteArray &b, qsizetype at)
     return qFromLittleEndian<T>(b.constData() + at);
 }
 
-inline quint16 uint16At(const QByteArray &b, qsizetype at) { return littleEndianAt<quint16>(b, at); }
-inline quint32 uint32At(const QByteArray &b, qsizetype at) { return littleEndianAt<quint32>(b, at); }
-inline qint16 int16At(const QByteArray &b, qsizetype at) { return littleEndianAt<qint16>(b, at); }
-inline qint32 int32At(const QByteArray &b, qsizetype at) { return littleEndianAt<qint32>(b, at); }
-inline qint64 int64At(const QByteArray &b, qsizetype at) { return littleEndianAt<qint64>(b, at); }
+inline quint16 uint16At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<quint16>(b, at);
+}
+inline quint32 uint32At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<quint32>(b, at);
+}
+inline qint16 int16At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<qint16>(b, at);
+}
+inline qint32 int32At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<qint32>(b, at);
+}
+inline qint64 int64At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<qint64>(b, at);
+}
 
 inline float singleAt(const QByteArray &b, qsizetype at)
 {
@@ -142,9 +157,18 @@ template <typename T> void putLittleEndian(QByteArray &b, qsizetype at, T value)
     qToLittleEndian(value, b.data() + at);
 }
 
-inline void putInt16(QByteArray &b, qsizetype at, quint16 v) { putLittleEndian(b, at, v); }
-inline void putInt32(QByteArray &b, qsizetype at, qint32 v) { putLittleEndian(b, at, v); }
-inline void putInt64(QByteArray &b, qsizetype at, qint64 v) { putLittleEndian(b, at, v); }
+inline void putInt16(QByteArray &b, qsizetype at, quint16 v)
+{
+    putLittleEndian(b, at, v);
+}
+inline void putInt32(QByteArray &b, qsizetype at, qint32 v)
+{
+    putLittleEndian(b, at, v);
+}
+inline void putInt64(QByteArray &b, qsizetype at, qint64 v)
+{
+    putLittleEndian(b, at, v);
+}
 
 inline void putSingle(QByteArray &b, qsizetype at, float f)
 {
