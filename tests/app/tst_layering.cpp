@@ -100,6 +100,8 @@ private slots:
         QTest::newRow("document") << u"src/document"_s << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s};
         QTest::newRow("export") << u"src/shell/export"_s
                                 << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"shell/export/"_s};
+        QTest::newRow("picture component")
+            << u"src/companions/glyphdepot"_s << QStringList{u"picture/"_s, u"companions/glyphdepot/"_s};
         QTest::newRow("cli") << u"app/quillmark-cli"_s
                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"shell/export/"_s};
     }
@@ -114,6 +116,37 @@ private slots:
         for (const QString &line : found) {
             QVERIFY2(!widgetHeader().match(line).hasMatch(), qPrintable(line));
             const QString header = line.section(u": "_s, 1);
+            if (startsWithAny(header, roots))
+                QVERIFY2(startsWithAny(header, allowedRoots), qPrintable(line));
+        }
+    }
+
+    // Widget folders may use widgets, but only the layers below them: never the program. The
+    // controls and companion components sit under the windows, so they never reach the page.
+    void widgetLayer_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("allowedRoots");
+        QTest::newRow("page") << u"src/page"_s
+                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"print/"_s,
+                                             u"controls/"_s, u"companions/"_s, u"page/"_s};
+        QTest::newRow("controls") << u"src/controls"_s
+                                  << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s};
+        QTest::newRow("companions") << u"src/companions"_s
+                                    << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"companions/"_s};
+    }
+    void widgetLayer()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, allowedRoots);
+        const QStringList roots = projectRoots();
+        QVERIFY(roots.contains(folder.section(u'/', 1) + u'/'));
+        const QStringList found = includes(folder);
+        QVERIFY2(!found.isEmpty(), qPrintable(folder));
+        const QDir program(sourceRoot() + u"/app/quillmark"_s);
+        for (const QString &line : found) {
+            const QString header = line.section(u": "_s, 1);
+            QVERIFY2(!header.startsWith(u"app/"_s) && !program.exists(header), qPrintable(line));
             if (startsWithAny(header, roots))
                 QVERIFY2(startsWithAny(header, allowedRoots), qPrintable(line));
         }
