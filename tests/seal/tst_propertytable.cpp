@@ -133,13 +133,15 @@ private slots:
         QTest::newRow("wrong type in the second seal")
             << QByteArray(R"({"seals":[{}, {"RealWidth":"wide"}]})") << u"seal 1: RealWidth: a number is expected"_s;
         QTest::newRow("fraction for an integer")
-            << QByteArray(R"({"seals":[{"LineCount":1.5}]})") << u"seal 0: LineCount: a whole number is expected"_s;
+            << QByteArray(R"({"seals":[{"LineCount":1.5}]})") << u"seal 0: LineCount 1.5 is not a whole number"_s;
+        QTest::newRow("one pattern line too many")
+            << QByteArray(R"({"seals":[{"LineCount":3601}]})") << u"seal 0: LineCount 3601 is outside -3600 ... 3600"_s;
         QTest::newRow("brush style out of range")
-            << QByteArray(R"({"seals":[{"BrushStyle":8}]})") << u"seal 0: BrushStyle: out of range"_s;
-        QTest::newRow("frame type out of range")
-            << QByteArray(R"({"seals":[{"NameSealFrameType":4}]})") << u"seal 0: NameSealFrameType: out of range"_s;
+            << QByteArray(R"({"seals":[{"BrushStyle":8}]})") << u"seal 0: BrushStyle 8 is outside 0 ... 7"_s;
+        QTest::newRow("frame type out of range") << QByteArray(R"({"seals":[{"NameSealFrameType":4}]})")
+                                                 << u"seal 0: NameSealFrameType 4 is outside 0 ... 3"_s;
         QTest::newRow("colour beyond 32 bits") << QByteArray(R"({"seals":[{"PenColor":4294967296}]})")
-                                               << u"seal 0: PenColor: a colour value 0 ... 4294967295 is expected"_s;
+                                               << u"seal 0: PenColor 4294967296 is outside 0 ... 4294967295"_s;
         QTest::newRow("flag as a number")
             << QByteArray(R"({"seals":[{"CodeOn":1}]})") << u"seal 0: CodeOn: true or false is expected"_s;
         QTest::newRow("picture without a file")
