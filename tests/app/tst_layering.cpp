@@ -118,6 +118,33 @@ private slots:
                 QVERIFY2(startsWithAny(header, allowedRoots), qPrintable(line));
         }
     }
+
+    // Widget folders may use widgets, but only the layers below them: never the program.
+    void widgetLayer_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("allowedRoots");
+        QTest::newRow("page") << u"src/page"_s
+                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"print/"_s, u"page/"_s};
+        QTest::newRow("properties") << u"src/properties"_s
+                                    << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"properties/"_s};
+    }
+    void widgetLayer()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, allowedRoots);
+        const QStringList roots = projectRoots();
+        QVERIFY(roots.contains(folder.section(u'/', 1) + u'/'));
+        const QStringList found = includes(folder);
+        QVERIFY2(!found.isEmpty(), qPrintable(folder));
+        const QDir program(sourceRoot() + u"/app/quillmark"_s);
+        for (const QString &line : found) {
+            const QString header = line.section(u": "_s, 1);
+            QVERIFY2(!header.startsWith(u"app/"_s) && !program.exists(header), qPrintable(line));
+            if (startsWithAny(header, roots))
+                QVERIFY2(startsWithAny(header, allowedRoots), qPrintable(line));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLayering)

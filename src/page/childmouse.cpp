@@ -1,0 +1,370 @@
+// The document window's mouse presses: the tools, the press on a seal, the frame or a handle,
+// the rubber band, and the marks that show the selection.
+
+#include "page/tfrmchild.h"
+
+#include "document/sealtemplates.h"
+#include "page/pagetools.h"
+#include "seal/tseal.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+
+namespace {
+
+QRect sealBox(const TSeal &seal)
+{
+    return QRect(seal.Left(), seal.Top(), seal.Width(), seal.Height());
+}
+
+// How deep the point lies in the box: its shortest distance to one of the four edges.
+int depthIn(const QRect &box, QPoint p)
+{
+    const int right = box.left() + box.width();
+    const int bottom = box.top() + box.height();
+    return std::min({p.x() - box.left(), right - p.x(), p.y() - box.top(), bottom - p.y()});
+}
+
+bool strictlyInside(const QRect &box, QPoint p)
+{
+    return p.x() > box.left() && p.x() < box.left() + box.width() && p.y() > box.top()
+           && p.y() < box.top() + box.height();
+}
+
+} // namespace
+
+void TfrmChild::pageMousePress(const PageHit &hit, const PageMouse &mouse)
+{
+    setFocus(Qt::MouseFocusReason);
+    // A second button in the middle of a band or drag starts nothing.
+    if (busy())
+        return;
+    switch (hit.kind) {
+    case PageHit::Page:
+        DrawPanel1MouseDown(mouse.button, mouse);
+        break;
+    case PageHit::Seal:
+        sealMouseDown(hit.seal, mouse);
+        break;
+    case PageHit::Frame:
+        frameMouseDown(mouse);
+        break;
+    case PageHit::Handle:
+        handleMouseDown(hit.handle, mouse);
+        break;
+    }
+}
+
+void TfrmChild::pageMouseMove(const PageHit &, const PageMouse &mouse)
+{
+    const QPoint point = busy() ? m_page->clampToPage(mouse.pos) : mouse.pos;
+    showPosition(point);
+    switch (m_gesture) {
+    case Gesture::None:
+        break;
+    case Gesture::Band:
+        moveBand(point);
+        break;
+    case Gesture::Move:
+    case Gesture::Hand:
+        moveDrag(point, mouse.global);
+        break;
+    case Gesture::Resize:
+        moveResize(point);
+        break;
+    }
+}
+
+void TfrmChild::pageMouseRelease(const PageHit &, const PageMouse &mouse)
+{
+    // A gesture ends on the release of the button that began it.
+    if (m_gesture == Gesture::None || mouse.button != m_gestureButton)
+        return;
+    const QPoint point = m_page->clampToPage(mouse.pos);
+    switch (m_gesture) {
+    case Gesture::None:
+        break;
+    case Gesture::Band:
+        endBand(point);
+        break;
+    case Gesture::Move:
+    case Gesture::Hand:
+        endDrag(point, mouse.global);
+        break;
+    case Gesture::Resize:
+        endResize(point);
+        break;
+    }
+}
+
+QMenu *TfrmChild::pageContextMenu(const PageHit &hit)
+{
+    if (busy())
+        return nullptr;
+    return hit.kind == PageHit::Page ? m_host.pagePopupMenu() : m_host.sealPopupMenu();
+}
+
+void TfrmChild::DrawPanel1MouseDown(Qt::MouseButton button, const PageMouse &mouse)
+{
+    const int tag = m_host.checkedDrawAction();
+    if (isOneShotTool(tag)) {
+        m_host.uncheckDrawAction();
+        applyToolCursor();
+    }
+    if (button == Qt::RightButton) {
+        // Right on the page ends the hand and zoom tools; the picture tool stays chosen.
+        if (tag >= PictureToolTag && tag <= ZoomOutToolTag)
+            m_host.triggerDrawAction(tag);
+        return;
+    }
+    if (button != Qt::LeftButton)
+        return;
+    switch (pageToolForTag(tag)) {
+    case PageTool::Select:
+        m_document->ClearSelection();
+        startBand(mouse);
+        break;
+    case PageTool::Place:
+        m_document->ClearSelection();
+        placeNewSeal(tag, mouse.pos);
+        break;
+    case PageTool::Hand:
+        startDrag(true, mouse);
+        break;
+    case PageTool::ZoomIn:
+        zoomByTool(ZoomToolStep);
+        break;
+    case PageTool::ZoomOut:
+        zoomByTool(-ZoomToolStep);
+        break;
+    }
+}
+
+void TfrmChild::zoomByTool(int step)
+{
+    const int zoom = m_document->page().Zoom();
+    if (step > 0 ? zoom >= MaxToolZoom : zoom <= MinToolZoom)
+        return;
+    ZoomPage(zoom + step);
+    m_host.setZoomText(QString::number(m_document->page().Zoom()) + u'%');
+}
+
+void TfrmChild::placeNewSeal(int tag, QPoint point)
+{
+    TemplateContext context;
+    context.faceGbk = m_host.fontFaceGbk();
+    context.penColor = m_host.swatchColor();
+    context.pixelsPerMm = ScreenPixelsPerMm();
+    context.zoom = m_document->page().Zoom();
+    if (tag == PictureFileToolTag) {
+        const QString path = m_host.askPictureFile();
+        if (path.isEmpty())
+            return; // cancelled: nothing is placed
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            m_host.reportPictureError(file.errorString());
+            return;
+        }
+        context.picture = file.readAll();
+    } else if (tag == PictureToolTag) {
+        context.picture = m_host.emblemPicture();
+        if (context.picture.isEmpty())
+            return;
+    }
+    QString error;
+    std::unique_ptr<TSeal> seal = NewSealFromTemplate(tag, point, context, &error);
+    if (!seal) {
+        if (TemplateNeedsPicture(tag) && !error.isEmpty())
+            m_host.reportPictureError(error);
+        return;
+    }
+    seal->setListener(m_page);
+    TSeal *placed = m_document->appendCreatedSeal(std::move(seal));
+    m_host.showSealToggles(placed);
+    SetDocumentStatus();
+}
+
+TSeal *TfrmChild::deepestSealAt(TSeal *pressed, QPoint point) const
+{
+    // A small seal lying inside a larger one is picked even where the larger one is on top.
+    TSeal *candidate = pressed;
+    int best = depthIn(sealBox(*pressed), point);
+    for (const auto &seal : m_document->seals()) {
+        const QRect box = sealBox(*seal);
+        if (seal->Visible() && strictlyInside(box, point) && depthIn(box, point) < best) {
+            candidate = seal.get();
+            best = depthIn(box, point);
+        }
+    }
+    return candidate;
+}
+
+void TfrmChild::sealMouseDown(TSeal *seal, const PageMouse &mouse)
+{
+    // With a tool chosen a seal is just more page: a new element can stand on an old one.
+    if (m_host.checkedDrawAction() != 0) {
+        DrawPanel1MouseDown(Qt::LeftButton, mouse);
+        return;
+    }
+    TSeal *candidate = deepestSealAt(seal, mouse.pos);
+    if (CurrentSeal() != candidate) {
+        m_document->selectSeal(candidate);
+        showSealOptions(candidate);
+    }
+    const bool locked = m_document->isSealLocked(candidate);
+    if (mouse.button == Qt::LeftButton && !locked) {
+        if (m_handles) {
+            m_handles->HideHandles();
+            m_page->updateOverlay();
+        }
+        startDrag(false, mouse);
+    } else if (mouse.button == Qt::RightButton) {
+        m_host.setSealLockCaption(locked ? u"解锁印章(&U)"_s : u"锁定印章位置(&L)"_s);
+    }
+}
+
+void TfrmChild::frameMouseDown(const PageMouse &mouse)
+{
+    if (m_host.checkedDrawAction() != 0) {
+        DrawPanel1MouseDown(Qt::LeftButton, mouse);
+        return;
+    }
+    if (mouse.button == Qt::LeftButton)
+        startDrag(false, mouse);
+}
+
+void TfrmChild::handleMouseDown(int position, const PageMouse &mouse)
+{
+    // As on the frame: with a tool chosen the press belongs to the page.
+    if (m_host.checkedDrawAction() != 0) {
+        DrawPanel1MouseDown(Qt::LeftButton, mouse);
+        return;
+    }
+    if (mouse.button == Qt::LeftButton && m_handles)
+        startResize(position, mouse);
+}
+
+void TfrmChild::startBand(const PageMouse &mouse)
+{
+    startGesture(Gesture::Band, mouse.button);
+    m_bandRect = QRect(mouse.pos, mouse.pos);
+    m_page->setBand(m_bandRect);
+}
+
+void TfrmChild::moveBand(QPoint point)
+{
+    m_bandRect = QRect(m_bandRect.topLeft(), point);
+    m_page->setBand(m_bandRect);
+}
+
+void TfrmChild::endBand(QPoint point)
+{
+    moveBand(point);
+    const QRect band = m_bandRect;
+    m_page->setBand(std::nullopt);
+    endGesture();
+    // Compared as drawn, corner to corner: a band drawn up or left holds no seal.
+    SealSelection inside;
+    for (const auto &seal : m_document->seals()) {
+        const QRect box = sealBox(*seal);
+        if (seal->Visible() && box.left() >= band.left() && box.left() + box.width() <= band.right()
+            && box.top() >= band.top() && box.top() + box.height() <= band.bottom())
+            inside.push_back(seal.get());
+    }
+    m_document->setSelection(inside);
+    if (TSeal *current = CurrentSeal())
+        showSealOptions(current);
+}
+
+void TfrmChild::showSealOptions(TSeal *seal)
+{
+    m_host.setSwatchColor(seal->PenColor());
+    m_host.showSealToggles(seal);
+}
+
+QRect TfrmChild::SelectionRect() const
+{
+    QRect r;
+    for (const TSeal *seal : Selection())
+        r |= sealBox(*seal).adjusted(-2, -2, 2, 2);
+    return r;
+}
+
+bool TfrmChild::EnsureSelectFrame()
+{
+    if (m_frame)
+        return false;
+    m_frame = std::make_unique<TSelectFrame>();
+    m_page->setSelectFrame(m_frame.get());
+    return true;
+}
+
+void TfrmChild::HookSelectFrame()
+{
+    m_frame->SetVisible(true);
+    m_page->updateOverlay();
+}
+
+void TfrmChild::PlaceSelectFrame(const QRect &rect)
+{
+    m_frame->setBounds(rect);
+    m_page->updateOverlay();
+}
+
+void TfrmChild::FreeSelectFrame()
+{
+    if (!m_frame)
+        return;
+    m_page->setSelectFrame(nullptr);
+    m_frame.reset();
+}
+
+void TfrmChild::removeHandlesAndFrame()
+{
+    if (m_handles) {
+        m_page->setHandles(nullptr);
+        m_handles.reset();
+    }
+    FreeSelectFrame();
+}
+
+void TfrmChild::syncSelectionMarks()
+{
+    const SealSelection &selection = Selection();
+    if (selection.size() == 1) {
+        FreeSelectFrame();
+        if (!m_handles || m_handles->target() != selection.front()) {
+            m_handles = std::make_unique<TGrabHandles>(selection.front(), m_pixelsPerInch);
+            m_page->setHandles(m_handles.get());
+        }
+    } else if (selection.size() >= 2) {
+        if (m_handles) {
+            m_page->setHandles(nullptr);
+            m_handles.reset();
+        }
+        if (EnsureSelectFrame())
+            HookSelectFrame();
+    } else {
+        removeHandlesAndFrame();
+    }
+    placeSelectionMarks();
+}
+
+void TfrmChild::placeSelectionMarks()
+{
+    if (m_handles)
+        m_handles->PlaceHandles();
+    if (m_frame)
+        m_frame->setBounds(SelectionRect());
+    m_page->updateOverlay();
+}
+
+void TfrmChild::SelectPasted()
+{
+    syncSelectionMarks();
+}
+
+} // namespace qm

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "seal/sealtypes.h"
+
+#include <QByteArray>
+#include <QCursor>
+#include <QString>
+
+class QMenu;
+
+namespace qm {
+
+class ClipboardStream;
+class TSeal;
+class TfrmChild;
+
+// What a document window needs of the main window around it. The main window implements it;
+// tests use a fake, so no message box or file dialog ever blocks them.
+class PageHost
+{
+public:
+    enum class SaveAnswer { Yes, No, Cancel };
+
+    virtual ~PageHost() = default;
+
+    // The tag of the checked placing or tool command (1 … 44), 0 when none is checked.
+    virtual int checkedDrawAction() const = 0;
+    // Unchecks the checked placing command without running it.
+    virtual void uncheckDrawAction() = 0;
+    // Runs the tool command with the tag once more, as its menu item or button would: it toggles
+    // its check mark and sets the page cursor of the active document for it.
+    virtual void triggerDrawAction(int tag) = 0;
+
+    // The face shown in the font list, in GBK; every text of a new element gets it.
+    virtual QByteArray fontFaceGbk() const = 0;
+    // The colour square of the drawing tools palette.
+    virtual TColor swatchColor() const = 0;
+    virtual void setSwatchColor(TColor colour) = 0;
+
+    // Status bar panels 0 … 3.
+    virtual void setStatusText(int panel, const QString &text) = 0;
+    // The zoom list's text, e.g. "100%".
+    virtual void setZoomText(const QString &text) = 0;
+    // Shows the options of the seal (polarity, star, emblem); nothing for none.
+    virtual void showSealToggles(const TSeal *seal) = 0;
+    // The registered cursors: 2 hand, 4 zoom in, 5 zoom out, 6 drawing.
+    virtual QCursor cursorSlot(int slot) const = 0;
+    // The caption of the seal-lock command, so the pop-up menu offers the right action.
+    virtual void setSealLockCaption(const QString &caption) = 0;
+
+    // Tool 16: the picture file the user chooses; empty when the dialog is cancelled.
+    virtual QString askPictureFile() = 0;
+    // Tool 41: the bytes of the chosen emblem; empty when none is chosen.
+    virtual QByteArray emblemPicture() = 0;
+    // A picture for tool 16 or 41 that cannot be read or decoded; no element is made.
+    virtual void reportPictureError(const QString &message) = 0;
+
+    // The internal clipboard shared by every document.
+    virtual ClipboardStream &clipboard() = 0;
+
+    // Closing a modified document: save it? Then saving it (false when the user cancelled the
+    // save dialog or the file could not be written).
+    virtual SaveAnswer askSaveOnClose(TfrmChild &child) = 0;
+    virtual bool saveDocument(TfrmChild &child) = 0;
+
+    // The pop-up menus of the page and of seals and frames; none by default.
+    virtual QMenu *pagePopupMenu() { return nullptr; }
+    virtual QMenu *sealPopupMenu() { return nullptr; }
+};
+
+} // namespace qm

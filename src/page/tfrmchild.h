@@ -1,0 +1,170 @@
+#pragma once
+
+#include "document/sealdocument.h"
+#include "page/pagehost.h"
+#include "page/tgrabhandles.h"
+#include "page/tqmvdrawpanel.h"
+#include "page/tselectframe.h"
+
+#include <QScrollArea>
+
+#include <memory>
+#include <optional>
+
+class QFrame;
+
+namespace qm {
+
+class OverrideCursorGuard;
+
+// The window of one seal document: its page, the seals on it and the editing done with the
+// mouse — placing with the current tool, selecting by click or band, moving, resizing with the
+// grab handles, scrolling by hand, zooming by click — and the editing commands of the main
+// window's menus. The document itself (seals, selection, undo, modified state) is the
+// widget-free SealDocument; this window routes the mouse and keeps the page on screen.
+class TfrmChild : public QScrollArea, private PageMouseHandler
+{
+    Q_OBJECT
+
+public:
+    // pixelsPerInch: the horizontal resolution of the screen the window shows on; every seal of
+    // the document is drawn at it / 25.4 pixels per millimetre at 100 %.
+    TfrmChild(PageHost &host, int pixelsPerInch, QWidget *parent = nullptr);
+    ~TfrmChild() override;
+
+    SealDocument &document() { return *m_document; }
+    const SealDocument &document() const { return *m_document; }
+    TQMVDrawPanel *QMVDrawPanel1() const { return m_page; }
+    QWidget *PageBack() const { return m_pageBack; }
+    int pixelsPerInch() const { return m_pixelsPerInch; }
+    float ScreenPixelsPerMm() const;
+
+    const SealList &sealList() const { return m_document->seals(); }
+    const SealSelection &Selection() const { return m_document->selection(); }
+    // The single selected seal; none when zero or several are selected.
+    TSeal *CurrentSeal() const { return m_document->currentSeal(); }
+    bool Modified() const { return m_document->isModified(); }
+    TGrabHandles *Handles() const { return m_handles.get(); }
+    TSelectFrame *SelectFrame() const { return m_frame.get(); }
+
+    // A rubber band, a move, a hand scroll or a resize is under way; editing, zoom and close
+    // commands wait for its end.
+    bool busy() const { return m_gesture != Gesture::None; }
+    bool Banding() const { return m_gesture == Gesture::Band; }
+    bool Dragging() const { return m_gesture == Gesture::Move || m_gesture == Gesture::Hand; }
+
+    // Page operations.
+    void FormResize();
+    void ZoomPage(int zoom);
+    void InitPageFromPrinter();
+
+    // Editing commands; each does nothing without its precondition or while busy.
+    void DeleteSelection();
+    void ClearPage();
+    void BringSealToFront();
+    void SendSealToBack();
+    void CentreSelection();
+    void ToggleSealLock();
+    void TogglePageLock();
+    void CopySelection();
+    void CutSelection();
+    void Paste();
+    void ClearSelection();
+    // Selects what a paste or a library insert has just appended to the selection.
+    void SelectPasted();
+    void Undo();
+    void Redo();
+
+    // Window events the main window forwards.
+    void FormActivate();
+    void FormDeactivate();
+    // The page cursor for the host's active tool.
+    void applyToolCursor();
+    // Writes status panels 2 and 3 from the modified state and the number of seals.
+    void SetDocumentStatus();
+
+    // The position readout of panels 0 and 1 for a page point.
+    static QString positionText(int pixels, int zoom, float screenPixelsPerMm);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    enum class Gesture { None, Band, Move, Hand, Resize };
+
+    // PageMouseHandler
+    void pageMousePress(const PageHit &hit, const PageMouse &mouse) override;
+    void pageMouseMove(const PageHit &hit, const PageMouse &mouse) override;
+    void pageMouseRelease(const PageHit &hit, const PageMouse &mouse) override;
+    QMenu *pageContextMenu(const PageHit &hit) override;
+
+    // The mouse handlers of the page, the seals, the frame and the handles.
+    // `mouse.button` is the button pressed; `button` the one the press counts as (a press on a
+    // seal with a tool active counts as a left press on the page).
+    void DrawPanel1MouseDown(Qt::MouseButton button, const PageMouse &mouse);
+    void sealMouseDown(TSeal *seal, const PageMouse &mouse);
+    void frameMouseDown(const PageMouse &mouse);
+    void handleMouseDown(int position, const PageMouse &mouse);
+    TSeal *deepestSealAt(TSeal *pressed, QPoint point) const;
+    void placeNewSeal(int tag, QPoint point);
+    void zoomByTool(int step);
+
+    // Selection marks: handles for one seal, the frame for several.
+    void removeHandlesAndFrame();
+    void syncSelectionMarks();
+    void placeSelectionMarks();
+    void showSealOptions(TSeal *seal);
+    QRect SelectionRect() const;
+    bool EnsureSelectFrame();
+    void HookSelectFrame();
+    void PlaceSelectFrame(const QRect &rect);
+    void FreeSelectFrame();
+    void replaceFrameAroundSelection();
+
+    // Gestures.
+    void startBand(const PageMouse &mouse);
+    void moveBand(QPoint point);
+    void endBand(QPoint point);
+    void startDrag(bool hand, const PageMouse &mouse);
+    void moveDrag(QPoint point, QPoint global);
+    void endDrag(QPoint point, QPoint global);
+    void startResize(int position, const PageMouse &mouse);
+    void moveResize(QPoint point);
+    void endResize(QPoint point);
+    void startGesture(Gesture gesture, Qt::MouseButton button);
+    void endGesture();
+    void releasePage();
+    QRect movedObjectRect() const;
+    QPoint clampGlobal(QPoint global) const;
+
+    // The resize a handle drag asks for, applied to the document as one step.
+    bool applyResize(TSeal *seal, const QRect &box);
+    void nudge(int dx, int dy, bool coarse);
+
+    void showPosition(QPoint pagePoint);
+
+    PageHost &m_host;
+    int m_pixelsPerInch;
+    std::unique_ptr<SealDocument> m_document;
+    QWidget *m_canvas = nullptr;
+    QFrame *m_pageBack = nullptr;
+    TQMVDrawPanel *m_page = nullptr;
+    std::unique_ptr<TGrabHandles> m_handles;
+    std::unique_ptr<TSelectFrame> m_frame;
+
+    Gesture m_gesture = Gesture::None;
+    Qt::MouseButton m_gestureButton = Qt::NoButton;
+    QRect m_bandRect;
+    QPoint m_lastPoint;
+    QRect m_outlineRect;
+    int m_resizePosition = -1;
+    QPoint m_grabOffset;
+    QRect m_resizeRect;
+    QRect m_grabRect; // the page on the screen when the drag began
+    std::unique_ptr<OverrideCursorGuard> m_dragCursor;
+};
+
+} // namespace qm

@@ -1,0 +1,231 @@
+// The document window's commands and keys: paste, undo and redo, nudging, clearing, locking
+// the page and the question when a modified document closes.
+
+#include "pagetesting.h"
+
+#include "document/documentfile.h"
+#include "document/progressdisplay.h"
+
+#include <QBuffer>
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+using namespace qm;
+
+namespace {
+
+QByteArray saved(const SealDocument &doc)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    NoProgress progress;
+    const DocumentResult r = SaveDocument(buffer, doc, progress);
+    return r.ok() ? buffer.data() : QByteArray();
+}
+
+void typeKey(TfrmChild &w, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false)
+{
+    QKeyEvent pressEvent(QEvent::KeyPress, k, mods, QString(), autoRepeat);
+    QApplication::sendEvent(&w, &pressEvent);
+    QKeyEvent releaseEvent(QEvent::KeyRelease, k, mods, QString(), autoRepeat);
+    QApplication::sendEvent(&w, &releaseEvent);
+}
+
+} // namespace
+
+class TestDocumentEdit : public QObject
+{
+    Q_OBJECT
+
+    FakeHost host;
+    std::unique_ptr<TfrmChild> w;
+
+private slots:
+    void init()
+    {
+        host = FakeHost();
+        w.reset(newWindow(host));
+    }
+    void cleanup() { w.reset(); }
+
+    // Each paste lands 2 mm right of and below the copied seal; pasting twice gives two copies
+    // at the same place.
+    void pasteTwice()
+    {
+        addSeal(*w, TSealType::stName22, 20, 20, 30, 40);
+        w->Paste(); // empty stream: nothing
+        QVERIFY(!w->Modified());
+        click(*w, QPoint(100, 150));
+        w->CopySelection();
+        w->Paste();
+        w->Paste();
+        QCOMPARE(w->sealList().size(), size_t(3));
+        for (size_t i : {1, 2}) {
+            QCOMPARE(w->sealList()[i]->RealCenterX(), 32.0f);
+            QCOMPARE(w->sealList()[i]->RealCenterY(), 42.0f);
+        }
+        QCOMPARE(w->CurrentSeal(), w->sealList()[2].get());
+        QCOMPARE(w->Handles()->target(), w->sealList()[2].get());
+        QCOMPARE(host.status[3], u"已画图形：3"_s);
+        QVERIFY(w->Modified());
+    }
+
+    void pasteSeveralGetsFrame()
+    {
+        addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        drag(*w, QPoint(60, 60), QPoint(360, 170));
+        w->CutSelection();
+        QVERIFY(w->sealList().empty());
+        QVERIFY(!w->SelectFrame());
+        w->Paste();
+        QCOMPARE(w->Selection().size(), size_t(2));
+        QVERIFY(w->SelectFrame());
+        QVERIFY(!w->Handles());
+    }
+
+    // A seal moved, undone and redone: the saved bytes are exactly those before and after.
+    void undoRedoBytes()
+    {
+        addSeal(*w, TSealType::stEllipse, 40, 40, 50, 50);
+        addSeal(*w, TSealType::stName22, 20, 20, 100, 50);
+        const QByteArray before = saved(w->document());
+        drag(*w, QPoint(188, 188), QPoint(211, 170));
+        const QByteArray after = saved(w->document());
+        QVERIFY(after != before);
+        typeKey(*w, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(saved(w->document()), before);
+        QVERIFY(!w->Modified());
+        QCOMPARE(w->Handles()->placedBox(), boxOf(w->sealList().front().get()));
+        typeKey(*w, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(saved(w->document()), after);
+        typeKey(*w, Qt::Key_Z, Qt::ControlModifier);
+        typeKey(*w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(saved(w->document()), after);
+    }
+
+    void nudge_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<float>("dx");
+        QTest::addColumn<float>("dy");
+        QTest::newRow("right") << int(Qt::Key_Right) << false << 0.1f << 0.0f;
+        QTest::newRow("up, coarse") << int(Qt::Key_Up) << true << 0.0f << -1.0f;
+    }
+    // A held arrow key repeats three times: one undo step.
+    void nudge()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(float, dx);
+        QFETCH(float, dy);
+        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        click(*w, QPoint(100, 100));
+        const Qt::KeyboardModifiers mods = shift ? Qt::ShiftModifier : Qt::NoModifier;
+        float x = 30;
+        float y = 30;
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent press(QEvent::KeyPress, key, mods, QString(), i > 0);
+            QApplication::sendEvent(w.get(), &press);
+            QKeyEvent release(QEvent::KeyRelease, key, mods, QString(), i < 2);
+            QApplication::sendEvent(w.get(), &release);
+            // Each step adds the step in extended precision and stores a float.
+            x = float(x + (dx == 0 ? 0.0L : (shift ? 1.0L : 0.1L) * (dx > 0 ? 1 : -1)));
+            y = float(y + (dy == 0 ? 0.0L : (shift ? 1.0L : 0.1L) * (dy > 0 ? 1 : -1)));
+        }
+        QCOMPARE(seal->RealCenterX(), x);
+        QCOMPARE(seal->RealCenterY(), y);
+        QCOMPARE(w->document().undoStack().count(), 1);
+        QCOMPARE(w->Handles()->placedBox(), boxOf(seal));
+        typeKey(*w, Qt::Key(key), mods); // a new press is a new step
+        QCOMPARE(w->document().undoStack().count(), 2);
+    }
+
+    void clearPageCountsAsUnmodified()
+    {
+        addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        click(*w, QPoint(100, 100));
+        w->ClearPage();
+        QVERIFY(w->sealList().empty());
+        QVERIFY(!w->Handles());
+        QVERIFY(!w->Modified());
+        QCOMPARE(host.status[2], u"文件状态：未修改"_s);
+        QCOMPARE(host.status[3], u"已画图形：0"_s);
+        QPointer<TfrmChild> guard(w.get());
+        QVERIFY(w->close());
+        w.release(); // deleted on close
+        QCOMPARE(host.questions, 0);
+        QTRY_VERIFY(guard.isNull());
+    }
+
+    void centreAndStack()
+    {
+        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        TSeal *b = addSeal(*w, TSealType::stName22, 10, 10, 80, 30);
+        w->CentreSelection(); // no frame: nothing
+        QVERIFY(!w->Modified());
+        drag(*w, QPoint(60, 60), QPoint(360, 170));
+        const QRect frame = w->SelectFrame()->bounds();
+        w->CentreSelection();
+        // The middle of the frame, in millimetres.
+        const long double factor = 100.0L / (100.0L * w->ScreenPixelsPerMm());
+        const float cx = float((frame.left() + frame.width() / 2.0L) * factor);
+        const float cy = float((frame.top() + frame.height() / 2.0L) * factor);
+        QCOMPARE(a->RealCenterX(), cx);
+        QCOMPARE(b->RealCenterX(), cx);
+        QCOMPARE(b->RealCenterY(), cy);
+        // The frame follows the seals: the larger one now decides it.
+        QCOMPARE(w->SelectFrame()->bounds(), boxOf(a).adjusted(-2, -2, 2, 2));
+
+        w->document().selectSeal(a);
+        w->BringSealToFront();
+        QCOMPARE(w->sealList().back().get(), a);
+        w->SendSealToBack();
+        QCOMPARE(w->sealList().front().get(), a);
+    }
+
+    void pageLock()
+    {
+        w->TogglePageLock();
+        QVERIFY(!w->QMVDrawPanel1()->isEnabled());
+        host.tag = 6;
+        click(*w, QPoint(200, 200));
+        QVERIFY(w->sealList().empty());
+        w->TogglePageLock();
+        click(*w, QPoint(200, 200));
+        QCOMPARE(w->sealList().size(), size_t(1));
+    }
+
+    void closeModified_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saves");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("cancel") << int(PageHost::SaveAnswer::Cancel) << true << false;
+        QTest::newRow("no") << int(PageHost::SaveAnswer::No) << false << true;
+        QTest::newRow("yes, saved") << int(PageHost::SaveAnswer::Yes) << true << true;
+        // The save dialog cancelled: the work stays open.
+        QTest::newRow("yes, save cancelled") << int(PageHost::SaveAnswer::Yes) << false << false;
+    }
+    void closeModified()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, saves);
+        QFETCH(bool, closes);
+        host.tag = 6;
+        click(*w, QPoint(200, 200));
+        host.answer = PageHost::SaveAnswer(answer);
+        host.saveSucceeds = saves;
+        QPointer<TfrmChild> guard(w.get());
+        QCOMPARE(w->close(), closes);
+        QCOMPARE(host.questions, 1);
+        if (closes) {
+            w.release();
+            QTRY_VERIFY(guard.isNull());
+        }
+    }
+};
+
+QTEST_MAIN(TestDocumentEdit)
+#include "tst_documentedit.moc"

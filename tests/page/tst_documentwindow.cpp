@@ -1,0 +1,375 @@
+// The document window under the mouse: tools, selecting by click and band, moving, resizing
+// with the handles, scrolling by hand and zooming by click. 96 px per inch unless a row says.
+
+#include "pagetesting.h"
+
+#include "page/pagetools.h"
+
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+using namespace qm;
+
+namespace {
+
+constexpr float Ppm96 = float(96 / 25.4); // 3.7795277 px/mm
+
+} // namespace
+
+class TestDocumentWindow : public QObject
+{
+    Q_OBJECT
+
+    FakeHost host;
+    std::unique_ptr<TfrmChild> w;
+
+private slots:
+    void init()
+    {
+        host = FakeHost();
+        w.reset(newWindow(host));
+    }
+    void cleanup() { w.reset(); }
+
+    // Tool 6 places a 20 mm frame centred on the press; the next press selects it.
+    void oneShotToolThenSelect()
+    {
+        host.tag = 6;
+        w->applyToolCursor();
+        QCOMPARE(w->QMVDrawPanel1()->cursor().shape(), Qt::CrossCursor);
+        click(*w, QPoint(96, 192));
+        QCOMPARE(host.tag, 0);
+        QCOMPARE(w->QMVDrawPanel1()->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w->sealList().size(), size_t(1));
+        TSeal *seal = w->sealList().front().get();
+        // 96 px * 100 / (100 * 96 / 25.4) = 25.4 mm, and 192 px = 50.8 mm.
+        QVERIFY(qAbs(seal->RealCenterX() - 25.4f) < 1e-4f);
+        QVERIFY(qAbs(seal->RealCenterY() - 50.8f) < 1e-4f);
+        QCOMPARE(w->CurrentSeal(), seal);
+        QVERIFY(w->Handles());
+        QVERIFY(w->Modified());
+        QCOMPARE(host.status[2], u"文件状态：已修改"_s);
+        QCOMPARE(host.status[3], u"已画图形：1"_s);
+        QCOMPARE(host.toggles, seal);
+
+        w->document().ClearSelection();
+        click(*w, QPoint(100, 195));
+        QCOMPARE(w->sealList().size(), size_t(1));
+        QCOMPARE(w->CurrentSeal(), seal);
+    }
+
+    void positionReadout_data()
+    {
+        QTest::addColumn<int>("ppi");
+        QTest::addColumn<QPoint>("point");
+        QTest::newRow("96") << 96 << QPoint(96, 192);
+        QTest::newRow("120") << 120 << QPoint(120, 240);
+    }
+    void positionReadout()
+    {
+        QFETCH(int, ppi);
+        QFETCH(QPoint, point);
+        w.reset(newWindow(host, ppi));
+        moveTo(*w, point, Qt::NoButton);
+        QCOMPARE(host.status[0], u" 水平坐标：25.4mm"_s);
+        QCOMPARE(host.status[1], u"垂直坐标：50.8mm"_s);
+    }
+
+    // A 10 mm seal inside a 40 mm one lying above it: the press picks the one it is deeper in.
+    void nestedSeals()
+    {
+        TSeal *small = addSeal(*w, TSealType::stName22, 10, 10, 52, 50); // box 178..216 x 170..208
+        TSeal *large = addSeal(*w, TSealType::stEllipse, 40, 40, 50, 50); // box 113..264 x 113..264
+        QCOMPARE(boxOf(small), QRect(178, 170, 38, 38));
+        click(*w, QPoint(196, 188)); // 18 deep in the small one, 68 in the large one
+        QCOMPARE(w->CurrentSeal(), small);
+        click(*w, QPoint(120, 188)); // only in the large one
+        QCOMPARE(w->CurrentSeal(), large);
+        QVERIFY(!w->Modified());
+    }
+
+    void bandDirections_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<int>("selected");
+        // Seals at 76..152 x 76..152 and 265..341 x 76..152.
+        QTest::newRow("down right, both") << QPoint(60, 60) << QPoint(360, 170) << 2;
+        QTest::newRow("down right, one") << QPoint(60, 60) << QPoint(200, 170) << 1;
+        QTest::newRow("touching edges") << QPoint(75, 75) << QPoint(152, 152) << 1;
+        QTest::newRow("a pixel short") << QPoint(75, 75) << QPoint(151, 152) << 0;
+        QTest::newRow("up left") << QPoint(360, 170) << QPoint(60, 60) << 0;
+        QTest::newRow("down left") << QPoint(360, 60) << QPoint(60, 170) << 0;
+        QTest::newRow("up right") << QPoint(60, 170) << QPoint(360, 60) << 0;
+    }
+    void bandDirections()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(int, selected);
+        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        TSeal *b = addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        QCOMPARE(boxOf(b), QRect(265, 76, 76, 76));
+        press(*w, from);
+        moveTo(*w, to);
+        QVERIFY(w->Banding());
+        QVERIFY(w->QMVDrawPanel1()->band());
+        release(*w, to);
+        QVERIFY(!w->Banding());
+        QVERIFY(!w->QMVDrawPanel1()->band());
+        QCOMPARE(int(w->Selection().size()), selected);
+        QCOMPARE(bool(w->Handles()), selected == 1);
+        QCOMPARE(bool(w->SelectFrame()), selected == 2);
+        if (selected == 1)
+            QCOMPARE(w->CurrentSeal(), a);
+        if (selected == 2) // both boxes grown by 2 px
+            QCOMPARE(w->SelectFrame()->bounds(), QRect(74, 74, 269, 80));
+    }
+
+    void moveDrag_data()
+    {
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("no motion") << QPoint(100, 100) << false;
+        QTest::newRow("back to start") << QPoint(100, 100) << false;
+        QTest::newRow("38 px right") << QPoint(138, 100) << true;
+    }
+    void moveDrag()
+    {
+        QFETCH(QPoint, to);
+        QFETCH(bool, moved);
+        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        const int steps = w->document().undoStack().count();
+        press(*w, QPoint(100, 100));
+        QVERIFY(w->Dragging());
+        QVERIFY(!w->Handles()->shown());
+        QCOMPARE(*w->QMVDrawPanel1()->outline(), boxOf(seal));
+        if (QTest::currentDataTag() == QByteArray("back to start"))
+            moveTo(*w, QPoint(160, 130));
+        moveTo(*w, to);
+        release(*w, to);
+        QVERIFY(!w->Dragging());
+        QVERIFY(!w->QMVDrawPanel1()->outline());
+        QVERIFY(w->Handles()->shown());
+        QCOMPARE(w->Modified(), moved);
+        QCOMPARE(w->document().undoStack().count(), steps + (moved ? 1 : 0));
+        // 38 px / (100 * 3.7795277 / 100) = 10.054 mm.
+        QCOMPARE(seal->RealCenterX(), moved ? float(30 + 38 / static_cast<long double>(Ppm96)) : 30.0f);
+        QCOMPARE(w->Handles()->placedBox(), boxOf(seal));
+    }
+
+    void lockedSealSelectsButStays()
+    {
+        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        click(*w, QPoint(100, 100));
+        w->ToggleSealLock();
+        w->document().ClearSelection();
+        drag(*w, QPoint(100, 100), QPoint(200, 150));
+        QCOMPARE(w->CurrentSeal(), seal);
+        QCOMPARE(seal->RealCenterX(), 30.0f);
+        QVERIFY(!w->Modified());
+        click(*w, QPoint(100, 100), Qt::RightButton);
+        QCOMPARE(host.lockCaption, u"解锁印章(&U)"_s);
+    }
+
+    void frameMovesSelection()
+    {
+        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        TSeal *b = addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        drag(*w, QPoint(60, 60), QPoint(360, 170));
+        QVERIFY(w->SelectFrame());
+        // The frame's edge at x = 74 lies above the seals.
+        drag(*w, QPoint(74, 100), QPoint(74 + 19, 100 + 38));
+        const long double k = Ppm96;
+        QCOMPARE(a->RealCenterX(), float(30 + 19 / k));
+        QCOMPARE(b->RealCenterY(), float(30 + 38 / k));
+        QCOMPARE(w->SelectFrame()->bounds(), QRect(74 + 19, 74 + 38, 269, 80));
+    }
+
+    // The middle-right handle of a 76 px seal at 76 … 152 dragged to 40 px left of its left edge.
+    void resizeFlips()
+    {
+        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        click(*w, QPoint(100, 100));
+        QCOMPARE(w->Handles()->anchor(5), QPoint(152, 114));
+        drag(*w, QPoint(152, 114), QPoint(36, 114));
+        QCOMPARE(boxOf(seal), QRect(36, 76, 40, 76));
+        QCOMPARE(seal->RealWidth(), 40 * (100.0f / (100.0f * Ppm96)));
+        QCOMPARE(seal->RealHeight(), 20.0f); // not touched by a sideways drag
+        QVERIFY(w->Modified());
+        QVERIFY(w->Handles()->shown());
+    }
+
+    void hoverCursors()
+    {
+        const QWidget *page = w->QMVDrawPanel1();
+        addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        click(*w, QPoint(100, 100));
+        moveTo(*w, QPoint(152, 114), Qt::NoButton); // the middle-right handle
+        QCOMPARE(page->cursor().shape(), Qt::SizeHorCursor);
+        QCOMPARE(w->Handles()->colour(5), clBlack);
+        moveTo(*w, QPoint(100, 100), Qt::NoButton);
+        QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w->Handles()->colour(5), TGrabHandles::NormalColour);
+        drag(*w, QPoint(60, 60), QPoint(360, 170));
+        moveTo(*w, QPoint(74, 100), Qt::NoButton); // the frame's edge
+        QCOMPARE(page->cursor().shape(), Qt::SizeAllCursor);
+        host.tag = 6;
+        w->applyToolCursor();
+        moveTo(*w, QPoint(74, 101), Qt::NoButton);
+        QCOMPARE(page->cursor().shape(), Qt::CrossCursor);
+    }
+
+    void resizeKeepsAPixel()
+    {
+        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        click(*w, QPoint(100, 100));
+        drag(*w, QPoint(152, 114), QPoint(76, 114)); // right edge onto the left one
+        QCOMPARE(boxOf(seal), QRect(76, 76, 1, 76));
+        QCOMPARE(seal->RealWidth(), 100.0f / (100.0f * Ppm96));
+    }
+
+    void resizeWithoutMotion()
+    {
+        addSeal(*w, TSealType::stTriangle, 45, 38.971f, 60, 60);
+        TSeal *seal = w->sealList().front().get();
+        click(*w, boxOf(seal).center());
+        w->document().clearHistory();
+        const QPoint handle = w->Handles()->anchor(6);
+        click(*w, handle);
+        QVERIFY(!w->Modified());
+        QCOMPARE(seal->RealHeight(), 38.971f);
+        QCOMPARE(w->document().undoStack().count(), 0);
+    }
+
+    void ringTextFollowsSize_data()
+    {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<float>("textsWidth");
+        QTest::newRow("wider") << 19 << 39.0f;
+        QTest::newRow("narrower than the ring") << -140 << 1.0f;
+    }
+    void ringTextFollowsSize()
+    {
+        QFETCH(int, dx);
+        QFETCH(float, textsWidth);
+        TSeal *seal = addSeal(*w, TSealType::stEllipse, 40, 40, 50, 50); // 151 px wide at 113
+        seal->SetTextsWidth(textsWidth);
+        click(*w, QPoint(188, 188));
+        const QPoint anchor = w->Handles()->anchor(5);
+        drag(*w, anchor, anchor + QPoint(dx, 0));
+        const float width = float(151 + dx) * (100.0f / (100.0f * Ppm96));
+        QCOMPARE(seal->RealWidth(), width);
+        QCOMPARE(seal->TextsWidth(), std::max(0.0f, textsWidth + (width - 40.0f)));
+        QCOMPARE(seal->TextsHeight(), 39.0f);
+        QCOMPARE(seal->TextsWidth1(), 25.0f); // Text1 is flat
+    }
+
+    void zoomTools_data()
+    {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("in") << ZoomInToolTag << 595 << 605 << 605;
+        QTest::newRow("out") << ZoomOutToolTag << 30 << 20 << 20;
+        QTest::newRow("in from 100") << ZoomInToolTag << 100 << 110 << 120;
+    }
+    void zoomTools()
+    {
+        QFETCH(int, tag);
+        QFETCH(int, from);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        w->ZoomPage(from);
+        host.tag = tag;
+        click(*w, QPoint(5, 5));
+        QCOMPARE(w->document().page().Zoom(), first);
+        QCOMPARE(host.zoomText, QString::number(first) + u'%');
+        QCOMPARE(host.tag, tag); // the zoom tools stay chosen
+        click(*w, QPoint(5, 5));
+        QCOMPARE(w->document().page().Zoom(), second);
+    }
+
+    void rightButtonOnTools_data()
+    {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<int>("after");
+        QTest::newRow("zoom in ends") << ZoomInToolTag << 0;
+        QTest::newRow("hand ends") << HandToolTag << 0;
+        QTest::newRow("picture stays") << PictureToolTag << PictureToolTag;
+        QTest::newRow("placing is used up") << 17 << 0;
+    }
+    void rightButtonOnTools()
+    {
+        QFETCH(int, tag);
+        QFETCH(int, after);
+        host.tag = tag;
+        click(*w, QPoint(300, 300), Qt::RightButton);
+        QCOMPARE(host.tag, after);
+        QVERIFY(w->sealList().empty());
+        QVERIFY(!w->busy());
+    }
+
+    // With the hand tool a right press on a seal counts as a left press on the page; its own
+    // release ends the scroll.
+    void handScrollEndsOnItsButton()
+    {
+        w->resize(400, 400);
+        addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        host.tag = HandToolTag;
+        QScrollBar *bar = w->verticalScrollBar();
+        press(*w, QPoint(100, 100), Qt::RightButton);
+        QVERIFY(w->Dragging());
+        moveTo(*w, QPoint(100, 60), Qt::RightButton);
+        QCOMPARE(bar->value(), 40);
+        release(*w, QPoint(100, 60), Qt::RightButton);
+        QVERIFY(!w->Dragging());
+        QVERIFY(w->sealList().size() == 1 && !w->Modified());
+    }
+
+    void pictureTools()
+    {
+        host.tag = PictureFileToolTag;
+        click(*w, QPoint(200, 200)); // dialog cancelled
+        QVERIFY(w->sealList().empty());
+        QVERIFY(!w->Modified());
+        host.tag = PictureFileToolTag;
+        host.pictureFile = QStringLiteral(QM_SOURCE_DIR) + u"/examples/emblem.gif"_s;
+        click(*w, QPoint(200, 200));
+        QCOMPARE(w->sealList().size(), size_t(1));
+        QCOMPARE(w->sealList().back()->SealType(), TSealType::stAnyImage);
+        QVERIFY(w->sealList().back()->PicBitmap().width() > 0);
+
+        host.tag = PictureToolTag;
+        host.emblem = "not a picture";
+        click(*w, QPoint(300, 300));
+        QCOMPARE(w->sealList().size(), size_t(1));
+        QVERIFY(!host.pictureError.isEmpty());
+    }
+
+    // Editing, zoom and close wait while a drag lasts; the release still moves the seal.
+    void commandsWaitForTheDrag()
+    {
+        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        press(*w, QPoint(100, 100));
+        moveTo(*w, QPoint(138, 100));
+        w->DeleteSelection();
+        w->CutSelection();
+        w->ClearPage();
+        w->ZoomPage(200);
+        w->Undo();
+        QVERIFY(!w->close());
+        QCOMPARE(w->sealList().size(), size_t(1));
+        QCOMPARE(w->document().page().Zoom(), 100);
+        release(*w, QPoint(138, 100));
+        QCOMPARE(w->sealList().front().get(), seal);
+        QCOMPARE(seal->RealCenterX(), float(30 + 38 / static_cast<long double>(Ppm96)));
+        w->DeleteSelection();
+        QVERIFY(w->sealList().empty());
+    }
+};
+
+QTEST_MAIN(TestDocumentWindow)
+#include "tst_documentwindow.moc"

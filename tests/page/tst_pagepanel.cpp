@@ -1,0 +1,267 @@
+// The page on screen: its size, grid and margins, the grab handles' geometry, the layout of the
+// page in its window and the position readout.
+
+#include "pagetesting.h"
+
+#include "page/pagesheet.h"
+#include "page/tgrabhandles.h"
+#include "page/tqmvdrawpanel.h"
+
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+using namespace qm;
+
+namespace {
+
+QImage grabPage(PageModel &page)
+{
+    TQMVDrawPanel panel(page);
+    return panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int countInColumn(const QImage &img, int x, int fromY, int toY, QRgb colour)
+{
+    int n = 0;
+    for (int y = fromY; y <= toY; ++y)
+        n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return n;
+}
+
+bool hasDarkPixel(const QImage &img, const QRect &r)
+{
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.red() < 128 && c.green() < 128 && c.blue() < 128)
+                return true;
+        }
+    return false;
+}
+
+PageModel a4(int zoom, long double margin)
+{
+    PageModel page;
+    page.SetPixelsPerInch(96);
+    page.SetZoom(zoom);
+    page.SetPageWidth(210);
+    page.SetPageHeight(297);
+    page.SetLeftMargin(margin);
+    page.SetTopMargin(margin);
+    page.SetRightMargin(margin);
+    page.SetBottomMargin(margin);
+    return page;
+}
+
+} // namespace
+
+class TestPagePanel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pageSize_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QSize>("size");
+        // 210 and 297 mm times 96 * zoom / 2540, rounded.
+        QTest::newRow("100") << 100 << QSize(794, 1123); // 793.70, 1122.52
+        QTest::newRow("75") << 75 << QSize(595, 842);    // 595.28, 841.89
+        QTest::newRow("50") << 50 << QSize(397, 561);    // 396.85, 561.26
+    }
+    void pageSize()
+    {
+        QFETCH(int, zoom);
+        QFETCH(QSize, size);
+        PageModel page = a4(zoom, 5);
+        TQMVDrawPanel panel(page);
+        QCOMPARE(panel.size(), size);
+        QCOMPARE(panel.accessibleName(), u"页面"_s);
+    }
+
+    // At 75 % (2.8346 px/mm) the 1 cm line at x = 28 is solid and numbered, the 5 mm line at
+    // x = 14 dotted.
+    void gridAbove50()
+    {
+        PageModel page = a4(75, 0);
+        const QImage img = grabPage(page);
+        QCOMPARE(countInColumn(img, 28, 20, 800, GridColour), 781);
+        const int grey = countInColumn(img, 14, 20, 800, GridColour);
+        QVERIFY(grey > 100);
+        QVERIFY(grey < 700);
+        QVERIFY(hasDarkPixel(img, QRect(29, 0, 10, 12))); // "1" over the line at 28
+        QVERIFY(hasDarkPixel(img, QRect(1, 28, 10, 12)));
+        QVERIFY(hasDarkPixel(img, QRect(58, 0, 10, 12))); // "2" at Round(20 * 2.8346) + 1
+    }
+
+    // At 50 % (1.8898 px/mm) only solid centimetre lines: x = 19, 38, …; the column at 9, where
+    // a 5 mm line would be, is crossed only by the 29 horizontal lines up to 290 mm (row 548).
+    void gridAt50()
+    {
+        PageModel page = a4(50, 0);
+        const QImage img = grabPage(page);
+        QCOMPARE(countInColumn(img, 19, 1, 559, GridColour), 559);
+        QCOMPARE(countInColumn(img, 9, 1, 559, GridColour), 29);
+        QVERIFY(!hasDarkPixel(img, img.rect()));
+    }
+
+    // Margins of 5 mm at 100 %: Round(18.90) = 19, so the box [19, 775) x [19, 1104).
+    void marginRectangle()
+    {
+        PageModel page = a4(100, 5);
+        page.SetGrid(false);
+        const QImage img = grabPage(page);
+        QVERIFY(countInColumn(img, 19, 19, 1103, MarginColour) > 100);
+        QVERIFY(countInColumn(img, 774, 19, 1103, MarginColour) > 100);
+        QCOMPARE(countInColumn(img, 18, 0, 1122, MarginColour), 0);
+        QCOMPARE(countInColumn(img, 775, 0, 1122, MarginColour), 0);
+    }
+
+    void handleGeometry_data()
+    {
+        QTest::addColumn<int>("ppi");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QRect>("bounds");
+        QTest::addColumn<int>("cursor");
+        // Box (100, 50, 81, 41): half a handle is ppi div 24.
+        QTest::newRow("96 bottom-left") << 96 << 0 << QRect(96, 87, 8, 8) << int(Qt::SizeBDiagCursor);
+        QTest::newRow("96 top-middle") << 96 << 3 << QRect(136, 46, 8, 8) << int(Qt::SizeVerCursor);
+        QTest::newRow("96 middle-right") << 96 << 5 << QRect(177, 66, 8, 8) << int(Qt::SizeHorCursor);
+        QTest::newRow("120 bottom-right") << 120 << 6 << QRect(176, 86, 10, 10) << int(Qt::SizeFDiagCursor);
+        QTest::newRow("120 top-left") << 120 << 2 << QRect(95, 45, 10, 10) << int(Qt::SizeFDiagCursor);
+    }
+    void handleGeometry()
+    {
+        QFETCH(int, ppi);
+        QFETCH(int, position);
+        QFETCH(QRect, bounds);
+        QFETCH(int, cursor);
+        TSeal seal;
+        seal.SetBounds(100, 50, 81, 41);
+        TGrabHandles handles(&seal, ppi);
+        QCOMPARE(handles.bounds(position), bounds);
+        QCOMPARE(handles.handleAt(bounds.center()), position);
+        QCOMPARE(int(TGrabHandles::cursor(position)), cursor);
+        handles.HideHandles();
+        QCOMPARE(handles.handleAt(bounds.center()), -1);
+    }
+
+    void resizedBox_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QPoint>("anchor");
+        QTest::addColumn<QRect>("box");
+        const QRect seal(76, 76, 76, 76); // right and bottom edges at 152
+        QTest::newRow("right past left edge") << 5 << QPoint(36, 114) << QRect(36, 76, 40, 76);
+        QTest::newRow("top-left past bottom-right") << 2 << QPoint(200, 190) << QRect(152, 152, 48, 38);
+        QTest::newRow("bottom up") << 7 << QPoint(0, 100) << QRect(76, 76, 76, 24);
+        QTest::newRow("bottom-left keeps top and right") << 0 << QPoint(70, 160) << QRect(70, 76, 82, 84);
+    }
+    void resizedBox()
+    {
+        QFETCH(int, position);
+        QFETCH(QPoint, anchor);
+        QFETCH(QRect, box);
+        QCOMPARE(TGrabHandles::resizedBox(position, QRect(76, 76, 76, 76), anchor), box);
+    }
+
+    void positionText_data()
+    {
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("ppi");
+        QTest::addColumn<QString>("text");
+        // Round(pixels * 1000 / (zoom * ppi / 25.4)) tenths of a millimetre.
+        QTest::newRow("96 px") << 96 << 100 << 96 << u"25.4"_s;
+        QTest::newRow("192 px") << 192 << 100 << 96 << u"50.8"_s;
+        QTest::newRow("whole mm") << 378 << 100 << 96 << u"100"_s; // 1000.12 tenths
+        QTest::newRow("zero") << 0 << 100 << 96 << u"0"_s;
+        QTest::newRow("200 %") << 96 << 200 << 96 << u"12.7"_s;
+        QTest::newRow("120 ppi") << 120 << 100 << 120 << u"25.4"_s;
+    }
+    void positionText()
+    {
+        QFETCH(int, pixels);
+        QFETCH(int, zoom);
+        QFETCH(int, ppi);
+        QFETCH(QString, text);
+        QCOMPARE(TfrmChild::positionText(pixels, zoom, float(ppi / 25.4)), text);
+    }
+
+    void pageCentredInWindow_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("fits") << 50 << true;
+        QTest::newRow("larger") << 200 << false;
+    }
+    void pageCentredInWindow()
+    {
+        QFETCH(int, zoom);
+        QFETCH(bool, fits);
+        FakeHost host;
+        std::unique_ptr<TfrmChild> w(newWindow(host, 96, QSize(901, 800)));
+        w->ZoomPage(zoom);
+        const QWidget *page = w->QMVDrawPanel1();
+        const QSize client = w->viewport()->size();
+        const QPoint at = fits ? QPoint((client.width() - page->width()) / 2,
+                                        Round((client.height() - page->height()) / 2.0L))
+                               : QPoint(1, 1);
+        QCOMPARE(page->pos(), at);
+        QCOMPARE(w->PageBack()->geometry(), QRect(at + QPoint(3, 3), page->size()));
+        QVERIFY(page->isVisible());
+    }
+
+    void zoomKeepsScrollProportion()
+    {
+        FakeHost host;
+        std::unique_ptr<TfrmChild> w(newWindow(host, 96, QSize(500, 500)));
+        QScrollBar *bar = w->verticalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        const long double part = static_cast<long double>(bar->value()) / bar->maximum();
+        w->ZoomPage(200);
+        QCOMPARE(bar->value(), Round(bar->maximum() * part));
+        QVERIFY(w->updatesEnabled()); // suspended only while zooming
+        // A page that fitted had no range: the view starts at the top.
+        w->ZoomPage(25);
+        QCOMPARE(bar->maximum(), 0);
+        w->ZoomPage(100);
+        QCOMPARE(bar->value(), 0);
+    }
+
+    // Seals keep their pictures across changes of the list; a moved seal's ink leaves its old
+    // place.
+    void picturesFollowTheSeals()
+    {
+        FakeHost host;
+        std::unique_ptr<TfrmChild> w(newWindow(host));
+        const TQMVDrawPanel *page = w->QMVDrawPanel1();
+        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30); // 76 … 152 both ways
+        addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        QImage img = w->QMVDrawPanel1()->grab().toImage();
+        QCOMPARE(page->cache().size(), size_t(2));
+        auto red = [&](int x, int y) { return img.pixelColor(x, y) == QColor(255, 0, 0); };
+        QVERIFY(red(77, 100)); // on the frame's left side, 1.2 mm wide
+        addSeal(*w, TSealType::stName22, 20, 20, 30, 80);
+        QCOMPARE(page->cache().size(), size_t(2)); // the others kept, the new one not yet painted
+        drag(*w, QPoint(100, 100), QPoint(138, 100));
+        img = w->QMVDrawPanel1()->grab().toImage();
+        QCOMPARE(page->cache().size(), size_t(3));
+        QCOMPARE(boxOf(a).left(), 114);
+        QVERIFY(!red(77, 100));
+        QVERIFY(red(115, 100));
+        w->DeleteSelection();
+        QCOMPARE(page->cache().size(), size_t(2));
+    }
+
+    void accessibleCaption()
+    {
+        FakeHost host;
+        std::unique_ptr<TfrmChild> w(newWindow(host));
+        w->setWindowTitle(u"文件1.dyz"_s);
+        QCOMPARE(w->accessibleName(), u"文件1.dyz"_s);
+    }
+};
+
+QTEST_MAIN(TestPagePanel)
+#include "tst_pagepanel.moc"
