@@ -18,10 +18,11 @@ PropertyTabButton::PropertyTabButton(const QString &caption, int tag, QWidget *p
 
 void PropertyTabButton::setBtnState(State state)
 {
+    // A click toggles the check mark by itself; the state decides it.
+    setChecked(state == State::Down);
     if (state == m_state)
         return;
     m_state = state;
-    setChecked(state == State::Down);
     setTabSize(m_width, height());
 }
 
