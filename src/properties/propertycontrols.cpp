@@ -1,6 +1,5 @@
 #include "properties/propertycontrols.h"
 
-#include "document/seallimits.h"
 #include "seal/sealpropertytable.h"
 
 #include <algorithm>
@@ -121,25 +120,6 @@ const QList<PropertyControl> &buildControls()
     return controls;
 }
 
-// What the document accepts for a property, in its stored unit.
-std::pair<double, double> storedLimits(const SealProperty &p)
-{
-    const QLatin1StringView name(p.name);
-    if (p.type == SealProperty::Type::Float)
-        return {-SealLimits::MaxMillimetres, SealLimits::MaxMillimetres};
-    if (p.type != SealProperty::Type::Int)
-        return {0, 1};
-    double limit = SealLimits::MaxOtherInt;
-    if (name == QLatin1StringView("LineCount"))
-        limit = SealLimits::MaxLineCount;
-    else if (name.startsWith(QLatin1StringView("RowColCount")))
-        limit = SealLimits::MaxRowColCount;
-    else if (name.startsWith(QLatin1StringView("TextAngle")) || name == QLatin1StringView("CodeAngle")
-             || name == QLatin1StringView("LineAngle"))
-        limit = SealLimits::MaxAngle;
-    return {-limit, limit};
-}
-
 } // namespace
 
 const QList<PropertyControl> &propertyControls()
@@ -206,7 +186,8 @@ ControlBinding bindControl(const PropertyControl &c, TSealType kind, int line)
         return b;
 
     // Never beyond what the document can save and read back.
-    auto [low, high] = storedLimits(*b.property);
+    double low = b.property->range.minimum;
+    double high = b.property->range.maximum;
     if (b.box == BoxKind::Angle) {
         low /= 10;
         high /= 10;

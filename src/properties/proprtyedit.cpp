@@ -1,10 +1,10 @@
 // Editing: every change of a control becomes one step on the document's undo stack.
 
-#include "document/seallimits.h"
 #include "document/sealdocument.h"
 #include "properties/gbktext.h"
 #include "properties/propertyboxes.h"
 #include "properties/tfrmproprty.h"
+#include "seal/seallimits.h"
 #include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
 
@@ -38,7 +38,7 @@ bool typedOrHeld(BoxKind box)
 }
 
 // A face name keeps a terminating NUL in its 64-byte slot.
-constexpr qsizetype MaxFaceBytes = 63;
+constexpr qsizetype MaxFaceBytes = qsizetype(SealLimits::FaceBytes.maximum);
 
 } // namespace
 

@@ -1,8 +1,9 @@
 #include "properties/tfrmproprty.h"
 
+#include "controls/tqmvbutton.h"
+#include "controls/tqmvflatpanel.h"
 #include "document/sealdocument.h"
 #include "properties/propertyboxes.h"
-#include "properties/propertytabs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -57,15 +58,25 @@ TfrmProprty::TfrmProprty(PropertyHost &host, QWidget *parent, int pixelsPerInch)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    m_strip = new PropertyTabStrip(this);
+    m_strip = new TQMVFlatPanel(this);
     m_strip->setObjectName(u"QMVFlatPanel1"_s);
+    m_strip->SetPanelStyle(TPanelStyle::psPhotoShop);
+    m_strip->SetFrameWidth(1);
     const QString captions[] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
     for (int i = 0; i < 4; ++i) {
-        auto *tab = new PropertyTabButton(captions[i], i + 1, m_strip);
+        auto *tab = new TQMVButton(m_strip);
         tab->setObjectName(u"QMVButton%1"_s.arg(i + 1));
-        tab->setTabSize(m_ppi / 3, m_ppi / 6);
-        connect(tab, &QToolButton::pressed, this, [this, i] { tabPressed(i + 1); });
-        connect(tab, &QToolButton::clicked, this, [this, i] { tabReleased(i + 1); });
+        tab->SetCaption(captions[i]);
+        tab->SetTag(i + 1);
+        tab->resize(m_ppi / 3, m_ppi / 6);
+        connect(tab, &TQMVButton::mouseDown, this, [this, i](Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                tabPressed(i + 1);
+        });
+        connect(tab, &TQMVButton::mouseUp, this, [this, i](Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                tabReleased(i + 1);
+        });
         m_tabs.push_back(tab);
     }
 
@@ -291,8 +302,8 @@ void TfrmProprty::layoutTabs()
     // From six frame widths less one, each tab starting half a tab height and one pixel before
     // the end of the one before it.
     const int height = m_ppi / 6;
-    int x = 6 * m_strip->frameWidthPixels() - 1;
-    for (PropertyTabButton *tab : m_tabs) {
+    int x = 6 * m_strip->FrameWidth() - 1;
+    for (TQMVButton *tab : m_tabs) {
         tab->move(x, 2);
         tab->raise();
         x += tab->width() - (height / 2 + 1);
@@ -311,9 +322,9 @@ void TfrmProprty::tabPressed(int tab)
     m_page = tab;
     for (int p = 1; p <= 4; ++p)
         m_pages[size_t(p - 1)]->setVisible(p == tab);
-    for (PropertyTabButton *t : m_tabs)
-        if (t->tag() != tab)
-            t->setBtnState(PropertyTabButton::State::Up);
+    for (TQMVButton *t : m_tabs)
+        if (t->Tag() != tab)
+            t->SetBtnState(TButtonState::bsUp);
 }
 
 void TfrmProprty::tabReleased(int tab)
@@ -321,7 +332,7 @@ void TfrmProprty::tabReleased(int tab)
     if (tab < 1 || tab > 4)
         return;
     tabPressed(tab);
-    m_tabs[size_t(tab - 1)]->setBtnState(PropertyTabButton::State::Down);
+    m_tabs[size_t(tab - 1)]->SetBtnState(TButtonState::bsDown);
     layoutTabs();
     m_rolledUp = false;
     setClientHeight(m_fullHeight);
@@ -330,8 +341,8 @@ void TfrmProprty::tabReleased(int tab)
 
 void TfrmProprty::rollUp()
 {
-    for (PropertyTabButton *t : m_tabs)
-        t->setBtnState(PropertyTabButton::State::Up);
+    for (TQMVButton *t : m_tabs)
+        t->SetBtnState(TButtonState::bsUp);
     layoutTabs();
     m_rolledUp = true;
     setClientHeight(tabStripHeight());
@@ -391,12 +402,12 @@ QWidget *TfrmProprty::Panel(int number) const
     return number >= 1 && number <= int(m_pages.size()) ? m_pages[size_t(number - 1)] : nullptr;
 }
 
-PropertyTabButton *TfrmProprty::QMVButton(int number) const
+TQMVButton *TfrmProprty::QMVButton(int number) const
 {
     return number >= 1 && number <= int(m_tabs.size()) ? m_tabs[size_t(number - 1)] : nullptr;
 }
 
-QWidget *TfrmProprty::QMVFlatPanel1() const
+TQMVFlatPanel *TfrmProprty::QMVFlatPanel1() const
 {
     return m_strip;
 }

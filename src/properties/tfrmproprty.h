@@ -13,9 +13,9 @@ class QLabel;
 
 namespace qm {
 
-class PropertyTabButton;
-class PropertyTabStrip;
 class SealDocument;
+class TQMVButton;
+class TQMVFlatPanel;
 class TSeal;
 
 // The property window "印章属性": four pages of labelled boxes for every property of the
@@ -70,8 +70,8 @@ public:
     QLabel *controlLabel(int tag) const;
     QGroupBox *GroupBox(int number) const;
     QWidget *Panel(int number) const;
-    PropertyTabButton *QMVButton(int number) const;
-    QWidget *QMVFlatPanel1() const;
+    TQMVButton *QMVButton(int number) const;
+    TQMVFlatPanel *QMVFlatPanel1() const;
 
     // Layout from the screen resolution.
     int pixelsPerInch() const { return m_ppi; }
@@ -123,8 +123,8 @@ private:
     std::vector<Slot> m_slots;
     std::vector<QGroupBox *> m_groups;
     std::vector<QWidget *> m_pages;
-    std::vector<PropertyTabButton *> m_tabs;
-    PropertyTabStrip *m_strip = nullptr;
+    std::vector<TQMVButton *> m_tabs;
+    TQMVFlatPanel *m_strip = nullptr;
     int m_clientWidth = 0;
     int m_pageAHeight = 0;
     int m_fullHeight = 0;

@@ -1,13 +1,14 @@
 // The property window on a document: what it shows and enables for each kind of element, what
 // its edits write, that showing writes nothing, and that it follows the document.
 
+#include "controls/tqmvbutton.h"
+#include "controls/tqmvflatpanel.h"
 #include "document/documentfile.h"
 #include "document/documentjson.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
 #include "document/sealtemplates.h"
 #include "properties/propertyboxes.h"
-#include "properties/propertytabs.h"
 #include "properties/tfrmproprty.h"
 #include "seal/gbk.h"
 #include "seal/tseal.h"
@@ -122,7 +123,7 @@ private slots:
         window.tabPressed(2);
         window.tabReleased(2);
         QVERIFY(window.Panel(1)->isHidden() && !window.Panel(2)->isHidden());
-        QCOMPARE(window.QMVButton(2)->btnState(), PropertyTabButton::State::Down);
+        QCOMPARE(window.QMVButton(2)->BtnState(), TButtonState::bsDown);
         QCOMPARE(window.QMVButton(2)->width(), w + h / 2);
         QCOMPARE(window.QMVButton(3)->x(), 5 + (w - overlap) + (w + h / 2 - overlap));
         const QRect c = window.GroupBox(8)->geometry();
@@ -132,7 +133,7 @@ private slots:
 
         window.rollUp();
         QCOMPARE(window.height(), h + 4);
-        QCOMPARE(window.QMVButton(2)->btnState(), PropertyTabButton::State::Up);
+        QCOMPARE(window.QMVButton(2)->BtnState(), TButtonState::bsUp);
         QCOMPARE(window.QMVButton(3)->x(), 5 + 2 * (w - overlap));
     }
 
@@ -143,7 +144,7 @@ private slots:
         QCOMPARE(f.window.accessibleName(), f.window.windowTitle());
         QCOMPARE(f.window.windowTitle(), u"印章属性"_s);
         QCOMPARE(f.window.QMVButton(3)->accessibleName(), u"C"_s);
-        QCOMPARE(f.window.QMVButton(3)->property("Tag").toInt(), 3);
+        QCOMPARE(f.window.QMVButton(3)->Tag(), 3);
         QCOMPARE(f.window.GroupBox(9)->title(), u"印章编码[mm]"_s);
         QCOMPARE(f.spin(1)->objectName(), u"RxSpinEdit1"_s);
         QCOMPARE(f.window.controlLabel(1)->buddy(), f.spin(1));
@@ -550,7 +551,7 @@ private slots:
         QApplication::setActiveWindow(&other);
         QTRY_VERIFY(f.window.isRolledUp());
         QCOMPARE(f.window.height(), f.window.tabStripHeight());
-        QCOMPARE(f.window.QMVButton(2)->btnState(), PropertyTabButton::State::Up);
+        QCOMPARE(f.window.QMVButton(2)->BtnState(), TButtonState::bsUp);
     }
 };
 
