@@ -88,7 +88,20 @@ TfrmProprty::TfrmProprty(PropertyHost &host, QWidget *parent, int pixelsPerInch)
     ShowSealProperties(nullptr);
 }
 
-TfrmProprty::~TfrmProprty() = default;
+TfrmProprty::~TfrmProprty()
+{
+    // The boxes outlive this object's members while the widget base deletes them.
+    for (Slot &s : m_slots) {
+        s.box->disconnect(this);
+        s.box->removeEventFilter(this);
+        for (QLineEdit *inner : s.box->findChildren<QLineEdit *>())
+            inner->removeEventFilter(this);
+    }
+    for (TQMVButton *tab : m_tabs)
+        tab->disconnect(this);
+    if (m_document)
+        m_document->disconnect(this);
+}
 
 void TfrmProprty::buildPages()
 {
