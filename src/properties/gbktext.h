@@ -7,9 +7,9 @@ namespace qm {
 
 // A typed text as a seal stores it: GBK bytes, cut to a byte limit.
 struct GbkText {
-    QByteArray bytes;   // empty when something is refused
-    QString refused;    // the characters GBK cannot hold, each once, in order; empty when none
-    bool cut = false;   // the text was longer than the limit
+    QByteArray bytes; // empty when something is refused
+    QString refused;  // the characters GBK cannot hold, each once, in order; empty when none
+    bool cut = false; // the text was longer than the limit
 };
 
 // Converts a typed text to GBK and cuts it to at most maxBytes, never inside a double-byte

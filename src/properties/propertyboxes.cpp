@@ -2,8 +2,7 @@
 
 namespace qm {
 
-PropertySpinBox::PropertySpinBox(QWidget *parent)
-    : QDoubleSpinBox(parent)
+PropertySpinBox::PropertySpinBox(QWidget *parent) : QDoubleSpinBox(parent)
 {
     // One notation whatever the desktop's language: a point, no group separators.
     QLocale c = QLocale::c();
@@ -31,8 +30,7 @@ QValidator::State PropertySpinBox::validate(QString &input, int &pos) const
     return QDoubleSpinBox::validate(input, pos);
 }
 
-PropertyMemo::PropertyMemo(QWidget *parent)
-    : QPlainTextEdit(parent)
+PropertyMemo::PropertyMemo(QWidget *parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);

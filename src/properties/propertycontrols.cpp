@@ -36,11 +36,17 @@ const QList<PropertyControl> &buildControls()
         {7, "CheckBox1", u"三角形顶点在上", 2, Check, None, G, 7, "TopOrDown", nullptr, false,
          ControlVariant{.kinds = kindBit(stArc), .label = u"弧线闭合成扇形"}},
         {8, "RxSpinEdit6", u"线    宽：", 3, Float, Mm, G, 8, "PenWidth1", mm, false,
-         ControlVariant{.kinds = kindBit(stArc), .property = "TextAngle", .box = Angle, .range = BoxRange{0, 999},
+         ControlVariant{.kinds = kindBit(stArc),
+                        .property = "TextAngle",
+                        .box = Angle,
+                        .range = BoxRange{0, 999},
                         .label = u"起始角度："}},
         {9, "RxSpinEdit7", u"间    距：", 3, Float, Offset, G, 9, "OutInDelta", mm, false,
-         ControlVariant{.kinds = kindBit(stArc), .property = "CodeAngle", .box = Angle,
-                        .range = BoxRange{-100, 999}, .label = u"终止角度："}},
+         ControlVariant{.kinds = kindBit(stArc),
+                        .property = "CodeAngle",
+                        .box = Angle,
+                        .range = BoxRange{-100, 999},
+                        .label = u"终止角度："}},
         {10, "RxSpinEdit8", u"线    宽：", 4, Float, Mm, G, 10, "PenWidth4", mm},
         {11, "RxSpinEdit9", u"宽    度：", 4, Float, Mm, G, 11, "CLWidth", mm},
         {12, "RxSpinEdit10", u"高    度：", 4, Float, Mm, G, 12, "CLHeight", mm},
@@ -89,8 +95,11 @@ const QList<PropertyControl> &buildControls()
         {66, "RxSpinEdit44", u"表格列数：", 10, Integer, Free, G, 49, "RowColCount1", nullptr, true},
         // The corner size sits with the main frame.
         {67, "RxSpinEdit45", u"切角尺寸：", 2, Float, Mm, G, 50, "RealSR", mm, false,
-         ControlVariant{.kinds = kindBit(stAnyAngleLine), .property = "TextAngle", .box = Angle,
-                        .range = BoxRange{0, 999}, .label = u"直线倾角："}},
+         ControlVariant{.kinds = kindBit(stAnyAngleLine),
+                        .property = "TextAngle",
+                        .box = Angle,
+                        .range = BoxRange{0, 999},
+                        .label = u"直线倾角："}},
 
         // Text mask: page C's controls for the chosen line.
         {32, "ComboBox3", u"字体：", 8, Font, None, T, 1, "FontName", nullptr},
@@ -224,11 +233,12 @@ QVariant storedValue(BoxKind box, double shown)
 QString rangeHint(const ControlBinding &b, const PropertyControl &c)
 {
     const bool degrees = b.box == BoxKind::Angle;
-    const QString unit = degrees ? u"°"_s : (b.box == BoxKind::Float ? u" mm"_s
-                                                 : (c.unit ? u" "_s + QString::fromUtf16(c.unit) : QString()));
+    const QString unit =
+        degrees ? u"°"_s
+                : (b.box == BoxKind::Float ? u" mm"_s : (c.unit ? u" "_s + QString::fromUtf16(c.unit) : QString()));
     const int decimals = b.box == BoxKind::Float ? 2 : 0;
     return u"%1 … %2%3"_s.arg(QString::number(b.minimum, 'f', decimals), QString::number(b.maximum, 'f', decimals),
-                             unit);
+                              unit);
 }
 
 } // namespace qm

@@ -43,7 +43,7 @@ constexpr quint32 kindBit(TSealType kind)
 
 // What a control becomes for some kinds of element: another property, box, range or label.
 struct ControlVariant {
-    quint32 kinds = 0;          // kindBit() of every kind it applies to
+    quint32 kinds = 0; // kindBit() of every kind it applies to
     const char *property = nullptr;
     std::optional<BoxKind> box = std::nullopt;
     std::optional<BoxRange> range = std::nullopt;
@@ -54,17 +54,17 @@ struct ControlVariant {
 // One editing control of the window. Text-mask controls act on the chosen line: lines 1 … 3
 // add their number to the property name (Text1, TextWidth2, FontName3, …).
 struct PropertyControl {
-    int tag;                  // what the change handler dispatches on
-    const char *name;         // object name of the control
-    const char16_t *label;    // label before the box, or a check box's caption; none for Memo1 and Edit1
-    int group;                // GroupBox1 … GroupBox10
+    int tag;               // what the change handler dispatches on
+    const char *name;      // object name of the control
+    const char16_t *label; // label before the box, or a check box's caption; none for Memo1 and Edit1
+    int group;             // GroupBox1 … GroupBox10
     BoxKind box;
     BoxRange range;
     MaskKind mask;
-    int position;             // 1-based digit of its mask
-    const char *property;     // nullptr for the line choice
-    const char16_t *unit;     // shown in the tool tip; nullptr for none
-    bool typedLimit = false;  // accepts at most six typed characters (float boxes always do)
+    int position;            // 1-based digit of its mask
+    const char *property;    // nullptr for the line choice
+    const char16_t *unit;    // shown in the tool tip; nullptr for none
+    bool typedLimit = false; // accepts at most six typed characters (float boxes always do)
     std::optional<ControlVariant> variant = std::nullopt;
 };
 

@@ -59,14 +59,14 @@ QString generalMask(const TSeal *seal)
     switch (TSealType(kind)) {
     case TSealType::stEllipse:
     case TSealType::stEpsCL:
-        return u"11111001111111111"_s
-               + pick(emblem, u"1111100111111111110"_s, u"0111111111111111110"_s, u"0000000111111111110"_s)
-               + (s.CodeOn() ? u"01111110000000"_s : u"11111110000000"_s);
+        return u"11111001111111111"_s +
+               pick(emblem, u"1111100111111111110"_s, u"0111111111111111110"_s, u"0000000111111111110"_s) +
+               (s.CodeOn() ? u"01111110000000"_s : u"11111110000000"_s);
     case TSealType::stTriangle:
     case TSealType::stRhomb:
-        return u"11111001111111111"_s
-               + pick(emblem, u"1111100110111111111"_s, u"0111111110111111111"_s, u"0000000110111111111"_s)
-               + (s.CodeOn() ? u"00111110000000"_s : u"10111110000000"_s);
+        return u"11111001111111111"_s +
+               pick(emblem, u"1111100110111111111"_s, u"0111111110111111111"_s, u"0000000110111111111"_s) +
+               (s.CodeOn() ? u"00111110000000"_s : u"10111110000000"_s);
     case TSealType::stHorzLine:
         return u"11110000000000000000000000000000000000000000000000"_s;
     case TSealType::stVertLine:

@@ -106,8 +106,8 @@ void TfrmProprty::ShowSealProperties(const TSeal *seal)
     const ShowingGuard showing(m_showing);
     const QString mask = generalMask(seal);
     ApplyControlMask(mask);
-    if (seal && mask.at(controlByTag(31)->position - 1) == u'0' && textLine() != 0
-        && textMask(seal, 0) != QString(18, u'0')) {
+    if (seal && mask.at(controlByTag(31)->position - 1) == u'0' && textLine() != 0 &&
+        textMask(seal, 0) != QString(18, u'0')) {
         // A text element without the line choice could not reach its text on another line.
         auto *lines = static_cast<QComboBox *>(control(31));
         const QSignalBlocker block(lines);

@@ -42,11 +42,11 @@ bool isWide(BoxKind box)
 } // namespace
 
 TfrmProprty::TfrmProprty(PropertyHost &host, QWidget *parent, int pixelsPerInch)
-    : QWidget(parent, Qt::Tool)
-    , m_host(host)
-    , m_ppi(pixelsPerInch > 0 ? pixelsPerInch
-                              : qRound((parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen())
-                                           ->logicalDotsPerInchX()))
+    : QWidget(parent, Qt::Tool), m_host(host),
+      m_ppi(pixelsPerInch > 0
+                ? pixelsPerInch
+                : qRound((parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen())
+                             ->logicalDotsPerInchX()))
 {
     setObjectName(u"TfrmProprty"_s);
     setWindowTitle(u"印章属性"_s);
@@ -295,8 +295,8 @@ bool TfrmProprty::eventFilter(QObject *watched, QEvent *event)
             focusNextChild();
             return true;
         }
-    } else if (event->type() == QEvent::FocusOut
-               && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+    } else if (event->type() == QEvent::FocusOut &&
+               static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
         if (Slot *slot = slotOf(watched) ? slotOf(watched) : slotOf(watched->parent()))
             endEdit(slot->box);
     }

@@ -130,8 +130,8 @@ private:
     int m_fullHeight = 0;
     int m_page = 1;
     bool m_rolledUp = false;
-    int m_showing = 0;              // values are being shown: changes are not edits
-    QWidget *m_editing = nullptr;   // the control whose edit is being written
+    int m_showing = 0;            // values are being shown: changes are not edits
+    QWidget *m_editing = nullptr; // the control whose edit is being written
 };
 
 } // namespace qm
