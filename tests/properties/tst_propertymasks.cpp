@@ -1,5 +1,5 @@
-// The window's tables without widgets: which controls a kind of seal enables, what each control
-// edits for a kind and text line, how shown and stored values meet, and typed texts as GBK.
+// The window's tables without widgets: which controls a kind of seal enables, that every control
+// edits a property of the table, how shown and stored values meet, and typed texts as GBK.
 
 #include "properties/gbktext.h"
 #include "properties/propertycontrols.h"
@@ -145,52 +145,6 @@ private slots:
                 for (int line = 0; line < (c.mask == MaskKind::Text ? 4 : 1); ++line)
                     QVERIFY2(bindControl(c, TSealType(kind), line).property,
                              qPrintable(u"%1 kind %2 line %3"_s.arg(c.tag).arg(kind).arg(line)));
-    }
-
-    void binding_data()
-    {
-        QTest::addColumn<int>("tag");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<int>("box");
-        QTest::addColumn<double>("minimum");
-        QTest::addColumn<double>("maximum");
-        QTest::addColumn<QString>("label");
-        auto row = [](const char *name, int tag, TSealType k, int line, const char *p, BoxKind box, double lo,
-                      double hi, const QString &label) {
-            QTest::newRow(name) << tag << int(k) << line << QString::fromLatin1(p) << int(box) << lo << hi << label;
-        };
-        row("lining width", 8, stEllipse, 0, "PenWidth1", BoxKind::Float, 0, 999, u"线    宽："_s);
-        row("arc end", 9, stArc, 0, "CodeAngle", BoxKind::Angle, -100, 999, u"终止角度："_s);
-        row("line slope", 67, stAnyAngleLine, 0, "TextAngle", BoxKind::Angle, 0, 999, u"直线倾角："_s);
-        row("star width", 19, stFiveStar, 0, "RealWidth", BoxKind::Float, 0, 999, u"宽    度："_s);
-        row("ring width line 2", 34, stEllipse, 2, "TextsWidth2", BoxKind::Float, 0, 999, u"宽    度："_s);
-        row("text element width", 34, stHorzText, 0, "RealWidth", BoxKind::Float, 0, 999, u"宽    度："_s);
-        row("slope of text", 41, stAnyAngleText, 0, "TextAngle", BoxKind::Angle, 0, 360, u"倾    角："_s);
-        row("ring angle line 1", 41, stEllipse, 1, "TextAngle1", BoxKind::Angle, 0, 360, u"环排角度："_s);
-        // Free boxes take the document's limits: ±100 000 mm, ±1000 cells.
-        row("free offset line 2", 39, stRect, 2, "TextCenterY2", BoxKind::Float, -100000, 100000, u"垂直偏移："_s);
-        row("cell columns", 65, stCell, 0, "RowColCount", BoxKind::Integer, -1000, 1000, u"表格行数："_s);
-    }
-    void binding()
-    {
-        QFETCH(int, tag);
-        QFETCH(int, kind);
-        QFETCH(int, line);
-        QFETCH(QString, property);
-        QFETCH(int, box);
-        QFETCH(double, minimum);
-        QFETCH(double, maximum);
-        QFETCH(QString, label);
-        const ControlBinding b = bindControl(*controlByTag(tag), TSealType(kind), line);
-        QVERIFY(b.property);
-        QCOMPARE(b.property->qname(), property);
-        QCOMPARE(int(b.box), box);
-        QCOMPARE(b.minimum, minimum);
-        QCOMPARE(b.maximum, maximum);
-        QCOMPARE(b.label, label);
-        QCOMPARE(b.typedLimit, BoxKind(box) == BoxKind::Float || tag == 65 || tag == 66);
     }
 
     void values()
