@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include <gif_lib.h>
+#include <jerror.h>
 #include <jpeglib.h>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +22,7 @@ struct JpegError {
     jpeg_error_mgr mgr;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    bool dataEnded; // the source ran out and libjpeg went on with a made-up end marker
 };
 
 void jpegErrorExit(j_common_ptr cinfo)
@@ -30,7 +32,11 @@ void jpegErrorExit(j_common_ptr cinfo)
     std::longjmp(err->jump, 1);
 }
 
-void jpegSilence(j_common_ptr, int) {}
+void jpegSilence(j_common_ptr cinfo, int level)
+{
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+        reinterpret_cast<JpegError *>(cinfo->err)->dataEnded = true;
+}
 
 // Every scan of a progressive picture passes over all of it: a few hundred bytes of empty
 // scans would otherwise keep the decoder busy for seconds.
@@ -55,6 +61,7 @@ bool jpegDecodeInto(const unsigned char *data, unsigned long size, QImage *out, 
     err.mgr.error_exit = jpegErrorExit;
     err.mgr.emit_message = jpegSilence;
     err.message[0] = 0;
+    err.dataEnded = false;
     progress.progress_monitor = jpegProgress;
     if (setjmp(err.jump)) {
         std::strncpy(message, err.message, JMSG_LENGTH_MAX);
@@ -65,6 +72,12 @@ bool jpegDecodeInto(const unsigned char *data, unsigned long size, QImage *out, 
     cinfo.progress = &progress;
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
+    // Missing scan data decodes as grey, but a file cut inside its headers is no picture.
+    if (err.dataEnded) {
+        std::strncpy(message, "the data ends inside the headers", JMSG_LENGTH_MAX);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     cinfo.out_color_space = JCS_EXT_BGRA;
     if (!budget->takePixels(cinfo.image_width, cinfo.image_height)) {
         std::strncpy(message, "picture too large", JMSG_LENGTH_MAX);

@@ -134,6 +134,9 @@ private slots:
                                   << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s};
         QTest::newRow("companions") << u"src/companions"_s
                                     << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"companions/"_s};
+        QTest::newRow("properties") << u"src/properties"_s
+                                    << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s,
+                                                   u"properties/"_s};
     }
     void widgetLayer()
     {

@@ -33,25 +33,10 @@ QImage dot()
     return image;
 }
 
-QByteArray jpegDot()
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    dot().save(&buffer, "JPG");
-    return bytes;
-}
-
 void putBe16(QByteArray &b, qsizetype at, int v)
 {
     b[at] = char((v >> 8) & 0xFF);
     b[at + 1] = char(v & 0xFF);
-}
-
-void putLe16(QByteArray &b, qsizetype at, int v)
-{
-    b[at] = char(v & 0xFF);
-    b[at + 1] = char((v >> 8) & 0xFF);
 }
 
 // Makes the k-th picture from `from` on declare side × side pixels, in place: a GIF's logical
@@ -69,8 +54,8 @@ void declare(QByteArray &file, qsizetype from, int k, int side)
         ++at;
     }
     if (file.mid(at, 6) == "GIF89a") {
-        putLe16(file, at + 6, side);
-        putLe16(file, at + 8, side);
+        putInt16(file, at + 6, side);
+        putInt16(file, at + 8, side);
     } else {
         const qsizetype sof = file.indexOf(QByteArray("\xFF\xC0", 2), at);
         QVERIFY(sof > at);
@@ -91,7 +76,7 @@ void addSeals(SealDocument &doc, const QList<bool> &jpegs)
         seal->SetRealCenterX(30);
         seal->SetRealCenterY(30);
         seal->SetHaveImage(true);
-        QVERIFY(seal->LoadPictureData(jpeg ? jpegDot() : encodeGif(dot())));
+        QVERIFY(seal->LoadPictureData(jpeg ? imageBytes(dot(), "JPG") : encodeGif(dot())));
         doc.seals().push_back(std::move(seal));
     }
 }
@@ -109,9 +94,8 @@ QByteArray written(Container container, const SealDocument &doc, qsizetype *entr
         all.push_back(s.get());
     switch (container) {
     case Container::Document:
-        SaveDocument(buffer, doc, progress);
         *entries = DocumentHeaderSize;
-        return buffer.data();
+        return savedDocument(doc);
     case Container::Paste: {
         ClipboardStream stream;
         CopySealsToStream(all, stream);

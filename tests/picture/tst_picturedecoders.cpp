@@ -1,6 +1,8 @@
 // The decoders of embedded pictures against hostile headers: what they take from the decoding
 // budget, and that a GIF frame or a JPEG is refused before its pixels are allocated or walked.
 
+#include "testing/testhelpers.h"
+
 #include "picture/decodebudget.h"
 #include "picture/gifencoder.h"
 #include "picture/picturedecoders.h"
@@ -10,15 +12,10 @@
 #include <QTest>
 
 using namespace qm;
+using namespace qm::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void putLe16(QByteArray &b, qsizetype at, int v)
-{
-    b[at] = char(v & 0xFF);
-    b[at + 1] = char((v >> 8) & 0xFF);
-}
 
 // A GIF of a few bytes: a screen with a two-colour table, one frame whose descriptor says what
 // the caller likes, an LZW code size and no image data.
@@ -26,14 +23,14 @@ QByteArray hostileGif(int screenWidth, int screenHeight, int frameWidth, int fra
 {
     QByteArray g("GIF89a", 6);
     g += QByteArray(7, '\0');
-    putLe16(g, 6, screenWidth);
-    putLe16(g, 8, screenHeight);
+    putInt16(g, 6, screenWidth);
+    putInt16(g, 8, screenHeight);
     g[10] = char(0x80); // a global table of two entries
     g += QByteArray("\x00\x00\x00\xFF\xFF\xFF", 6);
     g += QByteArray(10, '\0');
     g[19] = 0x2C;
-    putLe16(g, 24, frameWidth);
-    putLe16(g, 26, frameHeight);
+    putInt16(g, 24, frameWidth);
+    putInt16(g, 26, frameHeight);
     g += QByteArray("\x02\x00;", 3);
     return g;
 }
@@ -147,10 +144,10 @@ private slots:
         QByteArray gif = encodeGif(two);
         const qsizetype d = descriptorAt(gif);
         QCOMPARE(gif[d], char(0x2C));
-        putLe16(gif, 6, 4); // a 4 x 4 screen
-        putLe16(gif, 8, 4);
-        putLe16(gif, d + 1, 3); // the frame at (3, 3): only its top-left pixel is on the screen
-        putLe16(gif, d + 3, 3);
+        putInt16(gif, 6, 4); // a 4 x 4 screen
+        putInt16(gif, 8, 4);
+        putInt16(gif, d + 1, 3); // the frame at (3, 3): only its top-left pixel is on the screen
+        putInt16(gif, d + 3, 3);
         DecodeBudget budget;
         QString error;
         const QImage image = decodeGif(gif, &error, &budget);
