@@ -126,13 +126,16 @@ private slots:
         QTest::addColumn<QStringList>("allowedRoots");
         QTest::newRow("page") << u"src/page"_s
                               << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"print/"_s, u"page/"_s};
+        QTest::newRow("mainwindow") << u"src/shell/mainwindow"_s
+                                    << QStringList{u"picture/"_s, u"seal/"_s,        u"document/"_s,
+                                                   u"print/"_s,   u"page/"_s,        u"shell/mainwindow/"_s};
     }
     void widgetLayer()
     {
         QFETCH(QString, folder);
         QFETCH(QStringList, allowedRoots);
         const QStringList roots = projectRoots();
-        QVERIFY(roots.contains(folder.section(u'/', 1) + u'/'));
+        QVERIFY(roots.contains(folder.section(u'/', 1, 1) + u'/'));
         const QStringList found = includes(folder);
         QVERIFY2(!found.isEmpty(), qPrintable(folder));
         const QDir program(sourceRoot() + u"/app/quillmark"_s);
