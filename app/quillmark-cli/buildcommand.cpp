@@ -1,64 +1,48 @@
 #include "buildcommand.h"
 
+#include "commandline.h"
+
 #include "document/documentfile.h"
 #include "document/documentjson.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
+#include "seal/sealjson.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 namespace qm::cli {
-namespace {
 
-int usageError(const QString &why)
-{
-    std::fprintf(stderr, "quillmark-cli build: %s\n", why.toUtf8().constData());
-    std::fputs("usage: quillmark-cli build IN.json -o OUT.dyz\n", stderr);
-    return 2;
-}
-
-} // namespace
+const CommandSyntax BuildSyntax = {
+    "build", "build IN.json -o OUT.dyz",
+    "Writes a seal document from JSON: {\"page\": {...}, \"seals\": [{...}]}, seals by property name; "
+    "what is left out keeps the value of a new page or seal."};
 
 int runBuild(const QStringList &args)
 {
-    QString in;
-    QString out;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == u"-o"_s) {
-            if (i + 1 >= args.size() || !out.isEmpty())
-                return usageError(u"-o needs one output file"_s);
-            out = args[++i];
-        } else if (args[i].startsWith(u"-"_s) || !in.isEmpty()) {
-            return usageError(u"unexpected argument %1"_s.arg(args[i]));
-        } else {
-            in = args[i];
-        }
-    }
-    if (in.isEmpty() || out.isEmpty())
-        return usageError(u"an input and an output file are needed"_s);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(u"IN.json"_s, u"The page and seals as JSON."_s);
+    parser.addOption({{u"o"_s, u"output"_s}, u"The seal document to write."_s, u"OUT.dyz"_s});
+    if (const auto stop = parseCommandLine(parser, BuildSyntax, args, 1))
+        return *stop;
+    bool twice = false;
+    const QString out = singleValue(parser, u"output"_s, &twice);
+    if (twice || out.isEmpty())
+        return usageError(BuildSyntax, u"-o needs one output file"_s);
+    const QString in = parser.positionalArguments().first();
 
-    QFile file(in);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot open %s\n", in.toUtf8().constData());
-        return 1;
-    }
-    SealDocument document;
     QString error;
-    if (!documentFromJson(file.readAll(), QFileInfo(in).absolutePath(), document, &error)) {
-        std::fprintf(stderr, "%s\n", error.toUtf8().constData());
+    const std::optional<QByteArray> json = readSealJsonBytes(in, &error);
+    SealDocument document;
+    if (!json || !documentFromJson(*json, QFileInfo(in).absolutePath(), document, &error)) {
+        printMessage(error);
         return 1;
     }
     NoProgress progress;
     const DocumentResult result = SaveDocument(out, document, progress);
-    if (!result.ok()) {
-        std::fprintf(stderr, "%s\n", result.message().toUtf8().constData());
-        return 1;
-    }
+    if (!result.ok())
+        return printRefusal(result);
     return 0;
 }
 

@@ -1,14 +1,13 @@
 #include "dumpcommand.h"
 
+#include "commandline.h"
+
 #include "document/documentfile.h"
 #include "document/documentjson.h"
 #include "document/libraryitem.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
 #include "seal/sealpicture.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -17,58 +16,43 @@ using namespace Qt::StringLiterals;
 namespace qm::cli {
 namespace {
 
-// The GUI's message; the message box breaks lines at a carriage return, a terminal needs a newline.
-int refuse(const DocumentResult &result)
+void printJson(const QByteArray &json)
 {
-    QString text = result.message();
-    text.replace(u'\r', u'\n');
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    return 1;
-}
-
-int dumpLibraryItem(const QString &path)
-{
-    if (!QFileInfo::exists(path))
-        return refuse(documentFailure(DocumentError::FileNotFound, path));
-    QFile file(path);
-    std::optional<QByteArray> data;
-    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
-        data = readWholeDevice(file, MaxDocumentBytes);
-    SealDocument document;
-    LibraryItem item;
-    DocumentResult result = data ? readLibraryItem(*data, document, &item) : documentFailure(DocumentError::BadFormat);
-    if (!result.ok()) {
-        result.fileName = path;
-        return refuse(result);
-    }
-    const SealPicture thumbnail = SealPicture::fromData(item.thumbnail);
-    const QByteArray json = libraryItemToJson(item, thumbnail.hasGraphic() ? thumbnail.image().size() : QSize(0, 0));
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     std::fputc('\n', stdout);
-    return 0;
+    std::fflush(stdout);
 }
 
 } // namespace
 
+const CommandSyntax DumpSyntax = {
+    "dump", "dump FILE.dyz|FILE.YZL",
+    "Prints a seal document or, for a name ending in .YZL, a seal library item as JSON: every stored "
+    "value of every seal, by property name. The file is opened as the program opens it."};
+
 int runDump(const QStringList &args)
 {
-    if (args.size() != 1 || args[0].startsWith(u"--"_s)) {
-        std::fputs("usage: quillmark-cli dump FILE.dyz|FILE.YZL\n", stderr);
-        return 2;
-    }
-    const QString path = args[0];
-    if (path.endsWith(u".yzl"_s, Qt::CaseInsensitive))
-        return dumpLibraryItem(path);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(u"FILE"_s, u"A seal document (.dyz) or library item (.YZL)."_s);
+    if (const auto stop = parseCommandLine(parser, DumpSyntax, args, 1))
+        return *stop;
+    const QString path = parser.positionalArguments().first();
 
     SealDocument document;
+    if (path.endsWith(u".yzl"_s, Qt::CaseInsensitive)) {
+        LibraryItem item;
+        const DocumentResult result = OpenLibraryItem(path, document, &item);
+        if (!result.ok())
+            return printRefusal(result);
+        const SealPicture thumbnail = SealPicture::fromData(item.thumbnail);
+        printJson(libraryItemToJson(item, thumbnail.hasGraphic() ? thumbnail.image().size() : QSize(0, 0)));
+        return 0;
+    }
     NoProgress progress;
     const DocumentResult result = OpenDocument(path, document, progress);
     if (!result.ok())
-        return refuse(result);
-    const QByteArray json = documentToJson(document, ReadFileVersion(path).value_or(0));
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+        return printRefusal(result);
+    printJson(documentToJson(document, ReadFileVersion(path).value_or(0)));
     return 0;
 }
 

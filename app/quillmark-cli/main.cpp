@@ -1,6 +1,7 @@
 // quillmark-cli: seals from the command line, without a window.
 
 #include "buildcommand.h"
+#include "commandline.h"
 #include "dumpcommand.h"
 #include "rendercommand.h"
 #include "tracecommand.h"
@@ -15,24 +16,25 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct Command {
-    const char *name;
+    const qm::cli::CommandSyntax &syntax;
     int (*run)(const QStringList &args);
-    const char *usage;
 };
 
-// One line per command.
 const Command commands[] = {
-    {"trace", qm::cli::runTrace, "trace FILE.json|FILE.dyz [--ppm P] [--zoom Z] [--seal I] [--black]"},
-    {"render", qm::cli::runRender, "render FILE -o OUT.EXT [--ppm P | --dpi D] [--mirror] [--seals I,J,...]"},
-    {"dump", qm::cli::runDump, "dump FILE.dyz|FILE.YZL"},
-    {"build", qm::cli::runBuild, "build IN.json -o OUT.dyz"},
+    {qm::cli::TraceSyntax, qm::cli::runTrace},
+    {qm::cli::RenderSyntax, qm::cli::runRender},
+    {qm::cli::DumpSyntax, qm::cli::runDump},
+    {qm::cli::BuildSyntax, qm::cli::runBuild},
 };
 
-void usage()
+// The synopsis of every command: on stdout when asked for, on stderr after a mistake.
+int usage(FILE *to, int status)
 {
-    std::fputs("usage:\n", stderr);
+    std::fputs("usage:\n", to);
     for (const Command &c : commands)
-        std::fprintf(stderr, "  quillmark-cli %s\n", c.usage);
+        std::fprintf(to, "  quillmark-cli %s\n", c.syntax.synopsis);
+    std::fputs("quillmark-cli COMMAND --help tells more of each.\n", to);
+    return status;
 }
 
 // Qt's own chatter (missing runtime folders and the like) would mix with the tool's output.
@@ -53,14 +55,14 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
-    if (args.isEmpty()) {
-        usage();
-        return 2;
-    }
+    if (args.isEmpty())
+        return usage(stderr, 2);
     const QString command = args.takeFirst();
+    if (command == u"-h"_s || command == u"--help"_s || command == u"help"_s)
+        return usage(stdout, 0);
     for (const Command &c : commands)
-        if (command == QLatin1StringView(c.name))
+        if (command == QLatin1StringView(c.syntax.name))
             return c.run(args);
-    usage();
-    return 2;
+    qm::cli::printMessage(u"quillmark-cli: unknown command "_s + command);
+    return usage(stderr, 2);
 }

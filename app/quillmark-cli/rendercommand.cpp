@@ -1,188 +1,105 @@
 #include "rendercommand.h"
 
-#include "document/documentfile.h"
-#include "document/progressdisplay.h"
-#include "document/sealdocument.h"
-#include "seal/sealjson.h"
-#include "seal/tseal.h"
+#include "commandline.h"
+#include "sealinput.h"
+
 #include "shell/export/exportkind.h"
 #include "shell/export/sealexporter.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cmath>
 #include <cstdio>
-#include <memory>
 #include <optional>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace qm::cli {
-namespace {
 
-const char Usage[] =
-    "usage: quillmark-cli render FILE -o OUT.EXT [--ppm P | --dpi D] [--mirror] [--seals I,J,...]\n"
-    "  FILE is a .dyz document or a JSON file; EXT is emf, jpg, gif, tiff, bmp, png, svg or pdf\n";
-
-int usageError(const QString &why)
-{
-    std::fprintf(stderr, "quillmark-cli render: %s\n", qPrintable(why));
-    std::fputs(Usage, stderr);
-    return 2;
-}
-
-// The user's messages break lines with carriage returns, as the message box wants; a terminal
-// wants line feeds.
-void printMessage(const QString &message)
-{
-    QString text = message;
-    text.replace(u'\r', u'\n');
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
-bool looksLikeJson(const QString &path)
-{
-    if (path.endsWith(u".json"_s, Qt::CaseInsensitive))
-        return true;
-    if (path.endsWith(u".dyz"_s, Qt::CaseInsensitive))
-        return false;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = f.read(64).trimmed();
-    return head.startsWith('{');
-}
-
-// The seals of the input in list order, placed on a page at the screen resolution a new
-// document gets, as the GUI would show them. Empty with *error set on failure.
-struct Loaded {
-    SealDocument document;
-    std::vector<std::unique_ptr<TSeal>> jsonSeals;
-    QList<const TSeal *> seals;
-    QString error;
-};
-
-void loadInput(const QString &path, Loaded &out)
-{
-    if (looksLikeJson(path)) {
-        SealJsonResult json = readSealJsonFile(path);
-        if (!json.error.isEmpty()) {
-            out.error = json.error;
-            return;
-        }
-        out.jsonSeals = std::move(json.seals);
-        for (auto &seal : out.jsonSeals) {
-            seal->placeAtScale(out.document.screenPixelsPerMm(), out.document.page().Zoom());
-            out.seals.append(seal.get());
-        }
-        return;
-    }
-    NoProgress progress;
-    const DocumentResult result = OpenDocument(path, out.document, progress);
-    if (!result.ok()) {
-        out.error = result.message();
-        return;
-    }
-    for (const auto &seal : out.document.seals())
-        out.seals.append(seal.get());
-}
-
-} // namespace
+const CommandSyntax RenderSyntax = {
+    "render", "render FILE -o OUT.EXT [--ppm P | --dpi D] [--mirror] [--seals I,J,...]",
+    "Exports the seals of FILE, a seal document or seal JSON, as one picture. EXT names the kind: emf, "
+    "jpg, gif, tiff, bmp, png, svg or pdf. Prints the name written and the picture's size in pixels."};
 
 int runRender(const QStringList &args)
 {
-    QString input;
-    QString output;
-    std::optional<long double> ppm;
-    bool mirror = false;
-    QString sealList;
-    bool haveSealList = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        auto value = [&](QString *out) {
-            if (i + 1 >= args.size())
-                return false;
-            *out = args[++i];
-            return true;
-        };
-        QString v;
-        if (a == u"-o"_s || a == u"--output"_s) {
-            if (!value(&output) || output.isEmpty())
-                return usageError(u"-o needs a file name"_s);
-        } else if (a == u"--ppm"_s || a == u"--dpi"_s) {
-            if (ppm)
-                return usageError(u"give either --ppm or --dpi, once"_s);
-            bool ok = value(&v);
-            const double number = v.toDouble(&ok);
-            if (!ok || !(number > 0) || !std::isfinite(number))
-                return usageError(u"bad value for %1"_s.arg(a));
-            ppm = a == u"--dpi"_s ? number / 25.4L : static_cast<long double>(number);
-        } else if (a == u"--mirror"_s) {
-            mirror = true;
-        } else if (a == u"--seals"_s) {
-            if (!value(&sealList))
-                return usageError(u"--seals needs a list"_s);
-            haveSealList = true;
-        } else if (a.startsWith(u"-"_s) || !input.isEmpty()) {
-            return usageError(u"unexpected argument %1"_s.arg(a));
-        } else {
-            input = a;
-        }
-    }
-    if (input.isEmpty())
-        return usageError(u"no input file"_s);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(u"FILE"_s, u"A seal document (.dyz) or seal JSON, told apart by content."_s);
+    parser.addOption({{u"o"_s, u"output"_s}, u"The picture to write."_s, u"OUT.EXT"_s});
+    parser.addOption({u"ppm"_s, u"Pixels per millimetre (default 11.811, 300 per inch)."_s, u"P"_s});
+    parser.addOption({u"dpi"_s, u"Pixels per inch, instead of --ppm."_s, u"D"_s});
+    parser.addOption({u"mirror"_s, u"Flips the picture left to right."_s});
+    parser.addOption({u"seals"_s, u"Only these seals, counted from 0, in this order."_s, u"I,J,..."_s});
+    if (const auto stop = parseCommandLine(parser, RenderSyntax, args, 1))
+        return *stop;
+
+    bool twice = false;
+    const QString output = singleValue(parser, u"output"_s, &twice);
+    const QString ppmText = singleValue(parser, u"ppm"_s, &twice);
+    const QString dpiText = singleValue(parser, u"dpi"_s, &twice);
+    const QString sealList = singleValue(parser, u"seals"_s, &twice);
+    if (twice || (parser.isSet(u"ppm"_s) && parser.isSet(u"dpi"_s)))
+        return usageError(RenderSyntax, u"give each option once, and either --ppm or --dpi"_s);
     if (output.isEmpty())
-        return usageError(u"no output file (-o)"_s);
+        return usageError(RenderSyntax, u"no output file (-o)"_s);
     const std::optional<ExportKind> kind = exportKindFromExtension(QFileInfo(output).suffix());
     if (!kind)
-        return usageError(u"cannot tell the picture kind from %1"_s.arg(output));
+        return usageError(RenderSyntax, u"cannot tell the picture kind from %1"_s.arg(output));
 
+    ExportRequest request;
+    request.kind = *kind;
+    request.mirror = parser.isSet(u"mirror"_s);
+    if (parser.isSet(u"ppm"_s) || parser.isSet(u"dpi"_s)) {
+        const bool perInch = parser.isSet(u"dpi"_s);
+        bool ok = false;
+        const double number = (perInch ? dpiText : ppmText).toDouble(&ok);
+        if (!ok || !(number > 0) || !std::isfinite(number))
+            return usageError(RenderSyntax, u"bad value for %1"_s.arg(perInch ? u"--dpi"_s : u"--ppm"_s));
+        request.pixelsPerMm = perInch ? number / 25.4L : static_cast<long double>(number);
+    }
     QList<int> indices;
-    if (haveSealList) {
+    if (parser.isSet(u"seals"_s)) {
         for (const QString &part : sealList.split(u',')) {
             bool ok = false;
             const int index = part.trimmed().toInt(&ok);
             if (!ok || index < 0)
-                return usageError(u"bad seal index %1"_s.arg(part));
+                return usageError(RenderSyntax, u"bad seal index %1"_s.arg(part));
             indices.append(index);
         }
     }
 
-    Loaded loaded;
-    loadInput(input, loaded);
-    if (!loaded.error.isEmpty()) {
-        printMessage(loaded.error);
-        return 1;
+    SealInput input;
+    if (const auto failed = openSealInput(parser.positionalArguments().first(), input))
+        return *failed;
+    // JSON seals stand on the page a new document would have, at its screen resolution.
+    if (input.fromJson) {
+        for (TSeal *seal : input.seals)
+            seal->placeAtScale(input.document.screenPixelsPerMm(), input.document.page().Zoom());
     }
-    QList<const TSeal *> chosen = loaded.seals;
-    if (haveSealList) {
-        chosen.clear();
-        for (int index : indices) {
-            if (index >= loaded.seals.size()) {
-                std::fprintf(stderr, "there is no seal %d\n", index);
-                return 1;
-            }
-            chosen.append(loaded.seals[index]);
+    QList<const TSeal *> chosen;
+    if (!parser.isSet(u"seals"_s)) {
+        for (const TSeal *seal : input.seals)
+            chosen.append(seal);
+    }
+    for (int index : indices) {
+        if (index >= input.seals.size()) {
+            printMessage(u"there is no seal %1"_s.arg(index));
+            return 1;
         }
+        chosen.append(input.seals[index]);
     }
     if (chosen.isEmpty()) {
-        std::fputs("there is no seal to export\n", stderr);
+        printMessage(u"there is no seal to export"_s);
         return 1;
     }
 
-    ExportRequest request;
-    request.kind = *kind;
-    if (ppm)
-        request.pixelsPerMm = *ppm;
-    request.mirror = mirror;
     const ExportResult result = SealExporter::writeFile(chosen, request, output);
     if (result.error != ExportError::None) {
         printMessage(exportErrorMessage(result.error, result.fileName));
         return exportErrorExitCode(result.error);
     }
-    std::printf("%s %d %d\n", qPrintable(result.fileName), result.width, result.height);
+    const QByteArray line = u"%1 %2 %3\n"_s.arg(result.fileName).arg(result.width).arg(result.height).toUtf8();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     return 0;
 }
 

@@ -1,12 +1,10 @@
 #include "tracecommand.h"
 
-#include "document/documentfile.h"
-#include "document/progressdisplay.h"
-#include "document/sealdocument.h"
-#include "seal/recordingsurface.h"
-#include "seal/sealjson.h"
-#include "seal/tseal.h"
+#include "commandline.h"
+#include "sealinput.h"
 
+#include "seal/recordingsurface.h"
+#include "seal/tseal.h"
 
 #include <cstdio>
 
@@ -21,91 +19,65 @@ void printLine(const QByteArray &line)
     std::fputc('\n', stdout);
 }
 
-int usageError(const QString &why)
-{
-    std::fprintf(stderr, "quillmark-cli trace: %s\n", qPrintable(why));
-    std::fputs("usage: quillmark-cli trace FILE.json|FILE.dyz [--ppm P] [--zoom Z] [--seal I] [--black]\n", stderr);
-    return 2;
-}
-
 } // namespace
+
+const CommandSyntax TraceSyntax = {
+    "trace", "trace FILE [--ppm P] [--zoom Z] [--seal I] [--black]",
+    "Prints the drawing operations of the seals of FILE, a seal document or seal JSON, one JSON object "
+    "a line: a Begin line with the seal's pixel box, then what it draws."};
 
 int runTrace(const QStringList &args)
 {
-    QString file;
+    QCommandLineParser parser;
+    parser.addPositionalArgument(u"FILE"_s, u"A seal document (.dyz) or seal JSON, told apart by content."_s);
+    parser.addOption({u"ppm"_s, u"Pixels per millimetre (default 10)."_s, u"P"_s});
+    parser.addOption({u"zoom"_s, u"Zoom in percent (default 100)."_s, u"Z"_s});
+    parser.addOption({u"seal"_s, u"Only the seal of this index, counted from 0."_s, u"I"_s});
+    parser.addOption({u"black"_s, u"Draws in black, as printing does, instead of the seals' colours."_s});
+    if (const auto stop = parseCommandLine(parser, TraceSyntax, args, 1))
+        return *stop;
+
+    bool twice = false;
     double ppm = 10;
     int zoom = 100;
     int only = -1;
-    bool black = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        auto value = [&](QString *out) {
-            if (i + 1 >= args.size())
-                return false;
-            *out = args[++i];
-            return true;
-        };
-        QString v;
-        bool ok = true;
-        if (a == u"--ppm"_s) {
-            ok = value(&v);
-            ppm = v.toDouble(&ok);
-            ok = ok && ppm > 0 && ppm < 1e6;
-        } else if (a == u"--zoom"_s) {
-            ok = value(&v);
-            zoom = v.toInt(&ok);
-            ok = ok && zoom > 0 && zoom <= 100000;
-        } else if (a == u"--seal"_s) {
-            ok = value(&v);
-            only = v.toInt(&ok);
-            ok = ok && only >= 0;
-        } else if (a == u"--black"_s) {
-            black = true;
-        } else if (a.startsWith(u"--"_s) || !file.isEmpty()) {
-            return usageError(u"unexpected argument %1"_s.arg(a));
-        } else {
-            file = a;
-        }
-        if (!ok)
-            return usageError(u"bad value for %1"_s.arg(a));
+    bool ok = true;
+    if (parser.isSet(u"ppm"_s)) {
+        ppm = singleValue(parser, u"ppm"_s, &twice).toDouble(&ok);
+        if (!ok || !(ppm > 0 && ppm < 1e6))
+            return usageError(TraceSyntax, u"bad value for --ppm"_s);
     }
-    if (file.isEmpty())
-        return usageError(u"no input file"_s);
+    if (parser.isSet(u"zoom"_s)) {
+        zoom = singleValue(parser, u"zoom"_s, &twice).toInt(&ok);
+        if (!ok || zoom <= 0 || zoom > 100000)
+            return usageError(TraceSyntax, u"bad value for --zoom"_s);
+    }
+    if (parser.isSet(u"seal"_s)) {
+        only = singleValue(parser, u"seal"_s, &twice).toInt(&ok);
+        if (!ok || only < 0)
+            return usageError(TraceSyntax, u"bad value for --seal"_s);
+    }
+    if (twice)
+        return usageError(TraceSyntax, u"give each option once"_s);
 
-    SealJsonResult loaded;
-    if (file.endsWith(u".dyz"_s, Qt::CaseInsensitive)) {
-        SealDocument document;
-        NoProgress progress;
-        const DocumentResult opened = OpenDocument(file, document, progress);
-        if (!opened.ok()) {
-            QString text = opened.message();
-            text.replace(u'\r', u'\n'); // a terminal breaks lines at a newline
-            std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-            return 1;
-        }
-        loaded.seals = std::move(document.seals());
-    } else {
-        loaded = readSealJsonFile(file);
-    }
-    if (!loaded.error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(loaded.error));
+    SealInput input;
+    if (const auto failed = openSealInput(parser.positionalArguments().first(), input))
+        return *failed;
+    if (only >= 0 && only >= input.seals.size()) {
+        printMessage(u"there is no seal %1"_s.arg(only));
         return 1;
     }
-    if (only >= 0 && only >= int(loaded.seals.size())) {
-        std::fprintf(stderr, "there is no seal %d\n", only);
-        return 1;
-    }
-    for (int i = 0; i < int(loaded.seals.size()); ++i) {
+    for (int i = 0; i < int(input.seals.size()); ++i) {
         if (only >= 0 && i != only)
             continue;
-        TSeal &seal = *loaded.seals[size_t(i)];
+        TSeal &seal = *input.seals[i];
         seal.placeAtScale(float(ppm), zoom);
-        printLine(QByteArray("{\"seal\":") + QByteArray::number(i) + ",\"op\":\"Begin\",\"left\":"
-                  + QByteArray::number(seal.Left()) + ",\"top\":" + QByteArray::number(seal.Top())
-                  + ",\"width\":" + QByteArray::number(seal.Width()) + ",\"height\":"
-                  + QByteArray::number(seal.Height()) + "}");
+        printLine(QByteArray("{\"seal\":") + QByteArray::number(i) +
+                  ",\"op\":\"Begin\",\"left\":" + QByteArray::number(seal.Left()) +
+                  ",\"top\":" + QByteArray::number(seal.Top()) + ",\"width\":" + QByteArray::number(seal.Width()) +
+                  ",\"height\":" + QByteArray::number(seal.Height()) + "}");
         RecordingSurface surface;
-        seal.PaintTo(0, 0, surface, !black);
+        seal.PaintTo(0, 0, surface, !parser.isSet(u"black"_s));
         for (const TraceOp &op : surface.ops())
             printLine(op.toJsonLine(i));
     }

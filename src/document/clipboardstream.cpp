@@ -31,8 +31,9 @@ DocumentResult PasteSealsFromStream(const ClipboardStream &stream, SealDocument 
     seals.reserve(size_t(count));
     for (qint32 i = 0; i < count; ++i) {
         auto seal = document.createSeal();
-        if (!ReadSeal(in, *seal, document))
-            return documentFailure(DocumentError::BadFormat);
+        QString why;
+        if (!ReadSeal(in, *seal, document, &why))
+            return sealRefused(i, why);
         seals.push_back(std::move(seal));
     }
     document.appendSeals(std::move(seals), true);

@@ -35,4 +35,11 @@ DocumentResult documentFailure(DocumentError error, const QString &fileName)
     return r;
 }
 
+DocumentResult sealRefused(qsizetype index, const QString &why)
+{
+    DocumentResult r = documentFailure(DocumentError::BadFormat);
+    r.detail = u"seal %1: %2"_s.arg(index).arg(why);
+    return r;
+}
+
 } // namespace qm

@@ -19,7 +19,9 @@ struct DocumentResult {
     DocumentError error = DocumentError::None;
     QString fileName; // full path, when the operation had one
     int version = 0;  // the rounded version, for OldVersion
-    QString detail;   // the system's reason, for WriteFailed and ThumbnailFailed
+    // The system's reason, for WriteFailed and ThumbnailFailed; for BadFormat, when known, what
+    // was refused ("seal 2: SealType 24 is outside 0 ... 23"), which the message box leaves out.
+    QString detail;
 
     bool ok() const { return error == DocumentError::None; }
     // The user's message. Lines are broken by a carriage return, as the message box expects.
@@ -27,5 +29,7 @@ struct DocumentResult {
 };
 
 DocumentResult documentFailure(DocumentError error, const QString &fileName = {});
+// BadFormat for the seal at index (counted from 0) of a file, with the reader's reason.
+DocumentResult sealRefused(qsizetype index, const QString &why);
 
 } // namespace qm

@@ -1,5 +1,6 @@
 #include "document/documentfile.h"
 
+#include "document/atomicsave.h"
 #include "document/binaryreader.h"
 #include "document/binarywriter.h"
 #include "document/progressdisplay.h"
@@ -9,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -78,24 +78,34 @@ DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, Progre
     return {};
 }
 
+DocumentResult saveDocumentFile(const QString &fileName, ProgressDisplay &progress,
+                                const std::function<DocumentResult(QIODevice &)> &write)
+{
+    DocumentResult result;
+    const SaveOutcome saved = saveAtomically(fileName, [&](QIODevice &out) {
+        result = write(out);
+        return result.ok();
+    });
+    switch (saved.error) {
+    case SaveError::None:
+    case SaveError::ContentFailed:
+        break;
+    case SaveError::CannotCreate:
+        progress.hide(); // the writer that shows and hides it never ran
+        result = {DocumentError::WriteFailed, {}, 0, saved.detail};
+        break;
+    case SaveError::WriteFailed:
+        result = {DocumentError::WriteFailed, {}, 0, saved.detail};
+        break;
+    }
+    result.fileName = fileName;
+    return result;
+}
+
 DocumentResult SaveDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress)
 {
-    QSaveFile file(fileName);
-    DocumentResult result;
-    if (!file.open(QIODevice::WriteOnly)) {
-        result = {DocumentError::WriteFailed, fileName, 0, file.errorString()};
-        progress.hide();
-        return result;
-    }
-    result = SaveDocument(file, document, progress);
-    result.fileName = fileName;
-    if (!result.ok()) {
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit())
-        return {DocumentError::WriteFailed, fileName, 0, file.errorString()};
-    return result;
+    return saveDocumentFile(fileName, progress,
+                            [&](QIODevice &out) { return SaveDocument(out, document, progress); });
 }
 
 std::optional<float> readVersion(QByteArrayView data)
@@ -127,8 +137,9 @@ DocumentResult readSeals(qint32 count, const PageValues &page, SealDocument &doc
     seals.reserve(size_t(count));
     for (qint32 i = 0; i < count; ++i) {
         auto seal = document.createSeal();
-        if (!readOne(*seal))
-            return badFormat();
+        QString why;
+        if (!readOne(*seal, &why))
+            return sealRefused(i, why);
         seals.push_back(std::move(seal));
         progress.advance(1);
     }
@@ -156,7 +167,7 @@ DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, Progres
     if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
         return badFormat();
     return readSeals(count, page, document, progress,
-                     [&](TSeal &seal) { return ReadSeal(in, seal, document); });
+                     [&](TSeal &seal, QString *why) { return ReadSeal(in, seal, document, why); });
 }
 
 DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
@@ -179,7 +190,9 @@ DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, P
     if (count < 0 || qint64(count) * entrySize > in.remaining())
         return badFormat();
     return readSeals(count, page, document, progress,
-                     [&](TSeal &seal) { return ReadLegacySeal(in, seal, version, document, pictureFolder); });
+                     [&](TSeal &seal, QString *why) {
+                         return ReadLegacySeal(in, seal, version, document, pictureFolder, why);
+                     });
 }
 
 DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
@@ -221,17 +234,28 @@ std::optional<QByteArray> readWholeDevice(QIODevice &in, qint64 maxBytes)
     return all;
 }
 
-DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress)
+DocumentResult readDocumentFile(const QString &fileName, QByteArray *data)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
         return documentFailure(DocumentError::FileNotFound, fileName);
+    // A folder, a pipe or a device is no document: asked before opening, which could block.
     QFile file(fileName);
-    std::optional<QByteArray> data;
+    std::optional<QByteArray> read;
     if (info.isFile() && file.open(QIODevice::ReadOnly))
-        data = readWholeDevice(file, MaxDocumentBytes);
-    DocumentResult result = data ? loadDocumentData(*data, document, progress, info.absolutePath())
-                                 : badFormat();
+        read = readWholeDevice(file, MaxDocumentBytes);
+    if (!read)
+        return documentFailure(DocumentError::BadFormat, fileName);
+    *data = std::move(*read);
+    return {};
+}
+
+DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress)
+{
+    QByteArray data;
+    DocumentResult result = readDocumentFile(fileName, &data);
+    if (result.ok())
+        result = loadDocumentData(data, document, progress, QFileInfo(fileName).absolutePath());
     result.fileName = fileName;
     return result;
 }

@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QIODevice;
@@ -28,6 +29,12 @@ DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, Progre
 // The same into a file that replaces the old one only once everything was written.
 DocumentResult SaveDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress);
 
+// Saves a document or library item through saveAtomically(): write's result, or WriteFailed
+// with the system's reason when the file could not be created or committed. The file name is
+// filled in; write hides the progress display it shows, and it is hidden when write never ran.
+DocumentResult saveDocumentFile(const QString &fileName, ProgressDisplay &progress,
+                                const std::function<DocumentResult(QIODevice &)> &write);
+
 // The Single at offset 0; nothing when there are fewer than 4 bytes or the file cannot be read.
 std::optional<float> ReadFileVersion(const QString &fileName);
 std::optional<float> readVersion(QByteArrayView data);
@@ -46,6 +53,11 @@ DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, P
 DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
                                 const QString &pictureFolder = {});
 DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress);
+
+// Reads a whole document or library item file as the program opens one: FileNotFound when it
+// does not exist; BadFormat when it is no regular file, cannot be read or holds more than
+// MaxDocumentBytes.
+DocumentResult readDocumentFile(const QString &fileName, QByteArray *data);
 
 // Reads a whole device, refusing more than maxBytes.
 std::optional<QByteArray> readWholeDevice(QIODevice &in, qint64 maxBytes);

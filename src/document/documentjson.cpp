@@ -3,8 +3,8 @@
 #include "document/documentfile.h"
 #include "document/libraryitem.h"
 #include "document/sealdocument.h"
-#include "document/seallimits.h"
 #include "seal/sealjson.h"
+#include "seal/seallimits.h"
 #include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
 
@@ -224,11 +224,11 @@ bool documentFromJson(const QByteArray &json, const QString &baseDir, SealDocume
     SealJsonResult seals = readSealJson(json, baseDir);
     if (!seals.error.isEmpty())
         return fail(seals.error);
-    for (size_t i = 0; i < seals.seals.size(); ++i) {
-        QString offending;
-        if (!sealWithinLimits(*seals.seals[i], &offending))
-            return fail(u"seal %1: %2 is beyond what a document may hold"_s.arg(i).arg(offending));
-    }
+    // A setter can derive a value beyond its range from two within theirs (a row count times
+    // a character width); the document would then be refused on reading.
+    for (size_t i = 0; i < seals.seals.size(); ++i)
+        if (const QString why = sealRefusal(*seals.seals[i]); !why.isEmpty())
+            return fail(u"seal %1: %2"_s.arg(i).arg(why));
     PageModel &p = document.page();
     p.SetPageWidth(v[0]);
     p.SetPageHeight(v[1]);

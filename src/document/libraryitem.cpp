@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -59,8 +58,9 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
         if (!in.ok() || !valueAcceptable(entry.dx) || !valueAcceptable(entry.dy))
             return documentFailure(DocumentError::BadFormat);
         entry.seal = document.createSeal();
-        if (!ReadSeal(in, *entry.seal, document))
-            return documentFailure(DocumentError::BadFormat);
+        QString why;
+        if (!ReadSeal(in, *entry.seal, document, &why))
+            return sealRefused(i, why);
         read.items.push_back(std::move(entry));
     }
     *item = std::move(read);
@@ -110,18 +110,8 @@ DocumentResult SaveLibraryItem(const QString &fileName, const SealSelection &sel
 {
     if (selection.empty())
         return documentFailure(DocumentError::NothingSelected, fileName);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return {DocumentError::WriteFailed, fileName, 0, file.errorString()};
-    DocumentResult result = SaveLibraryItem(file, selection, progress);
-    result.fileName = fileName;
-    if (!result.ok()) {
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit())
-        return {DocumentError::WriteFailed, fileName, 0, file.errorString()};
-    return result;
+    return saveDocumentFile(fileName, progress,
+                            [&](QIODevice &out) { return SaveLibraryItem(out, selection, progress); });
 }
 
 DocumentResult LoadLibraryItemData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
@@ -152,17 +142,23 @@ DocumentResult LoadLibraryItemData(QByteArrayView data, SealDocument &document, 
     return {};
 }
 
+DocumentResult OpenLibraryItem(const QString &fileName, const SealDocument &document, LibraryItem *item)
+{
+    QByteArray data;
+    DocumentResult result = readDocumentFile(fileName, &data);
+    if (result.ok())
+        result = readLibraryItem(data, document, item);
+    result.fileName = fileName;
+    return result;
+}
+
 DocumentResult LoadLibraryItem(const QString &fileName, SealDocument &document, ProgressDisplay &progress,
                                QPoint scroll)
 {
-    QFile file(fileName);
-    if (!QFileInfo(fileName).exists())
-        return documentFailure(DocumentError::FileNotFound, fileName);
-    std::optional<QByteArray> data;
-    if (QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly))
-        data = readWholeDevice(file, MaxDocumentBytes);
-    DocumentResult result = data ? LoadLibraryItemData(*data, document, progress, scroll)
-                                 : documentFailure(DocumentError::BadFormat);
+    QByteArray data;
+    DocumentResult result = readDocumentFile(fileName, &data);
+    if (result.ok())
+        result = LoadLibraryItemData(data, document, progress, scroll);
     result.fileName = fileName;
     return result;
 }

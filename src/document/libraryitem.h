@@ -38,6 +38,8 @@ struct LibraryItem {
 // Parses a whole library item. OldVersion for a version that rounds below 8, BadFormat for
 // anything damaged; *item is only filled on success.
 DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document, LibraryItem *item);
+// The same from a file, opened as readDocumentFile() opens documents.
+DocumentResult OpenLibraryItem(const QString &fileName, const SealDocument &document, LibraryItem *item);
 
 // Writes the selected seals as a library item: version, thumbnail, box size, count, then for
 // each seal its offset from the box centre and its entry. Nothing is written for an empty

@@ -5,7 +5,7 @@
 #include "document/documentfile.h"
 #include "document/sealcommands.h"
 #include "document/sealentry.h"
-#include "document/seallimits.h"
+#include "seal/seallimits.h"
 #include "seal/tseal.h"
 
 #include <QUndoStack>

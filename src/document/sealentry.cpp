@@ -3,22 +3,19 @@
 #include "document/binaryreader.h"
 #include "document/binarywriter.h"
 #include "document/sealdocument.h"
-#include "document/seallimits.h"
 #include "seal/gbk.h"
+#include "seal/seallimits.h"
 #include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <cstring>
-
 using namespace Qt::StringLiterals;
 
 namespace qm {
 namespace {
 
-constexpr int FontSlotsOffset = 295;
 constexpr int RealCenterXOffset = 287;
 constexpr int RealCenterYOffset = 291;
 
@@ -68,28 +65,13 @@ void encodeField(const SealProperty &p, const QVariant &v, BinaryWriter &w)
         w.int32(v.toInt());
         break;
     case SealProperty::Type::FontSlot:
+        // A slot goes out with all 64 bytes, so what follows the name survives a round trip.
+        w.bytes(v.toByteArray());
+        break;
     case SealProperty::Type::String:
     case SealProperty::Type::Picture:
         break;
     }
-}
-
-int fontSlotIndex(const SealProperty &p)
-{
-    return (p.recordOffset - FontSlotsOffset) / 64;
-}
-
-// A slot goes in and out with all 64 bytes, so what follows the name survives a round trip.
-void applyField(TSeal &seal, const SealProperty &p, const QVariant &v)
-{
-    if (p.type == SealProperty::Type::FontSlot) {
-        const QByteArray raw = v.toByteArray();
-        FontSlot slot{};
-        std::memcpy(slot.data(), raw.constData(), size_t(std::min<qsizetype>(raw.size(), 64)));
-        seal.setFontSlot(fontSlotIndex(p), slot);
-        return;
-    }
-    p.set(seal, v);
 }
 
 struct DecodedField {
@@ -112,28 +94,44 @@ int legacyOffset(int offset, int recordSize)
     return at >= 0 && at < recordSize ? at : -1;
 }
 
-bool readTexts(BinaryReader &in, TSeal &seal)
+bool refuse(QString *why, const QString &reason)
+{
+    if (why)
+        *why = reason;
+    return false;
+}
+
+bool readTexts(BinaryReader &in, TSeal &seal, QString *why)
 {
     QList<QByteArray> texts;
-    for (int i = 0; i < 6; ++i) {
+    const auto &fields = sealTextFields();
+    for (const SealProperty *p : fields) {
         const qint32 n = in.int32();
-        if (!in.ok() || n < 0 || n > SealLimits::MaxTextBytes || !in.has(n))
-            return false;
+        if (!in.ok())
+            return refuse(why, u"%1 is cut short"_s.arg(p->qname()));
+        if (n < 0)
+            return refuse(why, u"%1 has the negative length %2"_s.arg(p->qname()).arg(n));
+        if (const QString reason = sealLengthRefusal(*p, n); !reason.isEmpty())
+            return refuse(why, reason);
+        if (!in.has(n))
+            return refuse(why, u"%1 is cut short"_s.arg(p->qname()));
         texts.append(in.bytes(n).toByteArray());
     }
-    const auto &fields = sealTextFields();
     for (int i = 0; i < 6; ++i)
         fields[i]->set(seal, texts[i]);
     return true;
 }
 
-bool applyDecoded(TSeal &seal, const QList<DecodedField> &fields)
+// Every field is checked before any is applied. A stored face slot is 64 bytes whatever it
+// holds: painting names the face by the bytes before a NUL.
+bool fieldsWithinLimits(const QList<DecodedField> &fields, QString *why)
 {
-    for (const DecodedField &f : fields)
-        if (!sealValueWithinLimits(*f.property, f.value))
-            return false;
-    for (const DecodedField &f : fields)
-        applyField(seal, *f.property, f.value);
+    for (const DecodedField &f : fields) {
+        if (f.property->type == SealProperty::Type::FontSlot)
+            continue;
+        if (const QString reason = sealValueRefusal(*f.property, f.value); !reason.isEmpty())
+            return refuse(why, reason);
+    }
     return true;
 }
 
@@ -166,17 +164,12 @@ QByteArray sealRecord(const TSeal &seal, SealFlavour flavour)
     QByteArray field;
     for (const SealProperty *p : sealRecordFields()) {
         field.clear();
-        if (p->type == SealProperty::Type::FontSlot) {
-            const FontSlot &slot = seal.fontSlot(fontSlotIndex(*p));
-            field = QByteArray(slot.data(), qsizetype(slot.size()));
-        } else {
-            QVariant v = p->get(seal);
-            if (flavour == SealFlavour::Stream
-                && (p->recordOffset == RealCenterXOffset || p->recordOffset == RealCenterYOffset))
-                v = QVariant::fromValue(float(double(v.toFloat()) + 2.0));
-            BinaryWriter w(&field);
-            encodeField(*p, v, w);
-        }
+        QVariant v = p->get(seal);
+        if (flavour == SealFlavour::Stream
+            && (p->recordOffset == RealCenterXOffset || p->recordOffset == RealCenterYOffset))
+            v = QVariant::fromValue(float(double(v.toFloat()) + 2.0));
+        BinaryWriter w(&field);
+        encodeField(*p, v, w);
         record.replace(p->recordOffset, field.size(), field);
     }
     return record;
@@ -197,36 +190,49 @@ void WriteSeal(QByteArray &out, const TSeal &seal, SealFlavour flavour)
     }
 }
 
-bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document)
+bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QString *why)
 {
     seal.setListener(document.sealListener());
     seal.SetPixelsPerMm(document.screenPixelsPerMm());
 
     const QByteArrayView record = in.bytes(SealRecordSize);
     if (!in.ok())
-        return false;
+        return refuse(why, u"the seal record is cut short"_s);
     QList<DecodedField> fields;
     for (const SealProperty *p : sealRecordFields()) {
         BinaryReader r(record.sliced(p->recordOffset));
         fields.append({p, decodeField(*p, r)});
         if (!r.ok())
-            return false;
+            return refuse(why, u"the seal record is cut short"_s);
     }
-    if (!applyDecoded(seal, fields) || !readTexts(in, seal))
+    if (!fieldsWithinLimits(fields, why))
+        return false;
+    for (const DecodedField &f : fields)
+        f.property->set(seal, f.value);
+    if (!readTexts(in, seal, why))
         return false;
 
     const bool hasPicture = in.boolean();
     if (!in.ok())
-        return false;
+        return refuse(why, u"the picture block is cut short"_s);
     if (hasPicture) {
-        const auto kind = pictureKindFromCode(in.byte());
+        const std::uint8_t code = in.byte();
         const qint64 length = in.int64();
-        if (!in.ok() || !kind || length < 0 || length > SealLimits::MaxPictureBytes || !in.has(length))
-            return false;
+        if (!in.ok())
+            return refuse(why, u"the picture block is cut short"_s);
+        const auto kind = pictureKindFromCode(code);
+        if (!kind)
+            return refuse(why, u"picture kind code %1 is none of 0 ... 4"_s.arg(code));
+        if (length < 0)
+            return refuse(why, u"Picture has the negative length %1"_s.arg(length));
+        if (const QString reason = sealLengthRefusal(*findSealProperty(u"Picture"), length); !reason.isEmpty())
+            return refuse(why, reason);
+        if (!in.has(length))
+            return refuse(why, u"Picture is cut short"_s);
         const SealPicture picture = SealPicture::fromData(in.bytes(length).toByteArray());
         // A graphic of one kind cannot load the bytes of another.
         if (!picture.hasGraphic() || picture.kind() != *kind)
-            return false;
+            return refuse(why, u"the picture cannot be decoded as kind %1"_s.arg(code));
         seal.SetPicture(picture);
     }
     seal.SetZoom(document.page().Zoom());
@@ -239,7 +245,7 @@ int legacyRecordSize(int version)
 }
 
 bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocument &document,
-                    const QString &pictureFolder)
+                    const QString &pictureFolder, QString *why)
 {
     seal.setListener(document.sealListener());
     seal.SetPixelsPerMm(document.screenPixelsPerMm());
@@ -247,7 +253,7 @@ bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocume
     const int size = legacyRecordSize(version);
     const QByteArrayView record = in.bytes(size);
     if (!in.ok())
-        return false;
+        return refuse(why, u"the seal record is cut short"_s);
     QList<DecodedField> fields;
     for (const SealProperty *p : sealRecordFields()) {
         const int at = legacyOffset(p->recordOffset, size);
@@ -256,11 +262,10 @@ bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocume
         BinaryReader r(record.sliced(at));
         fields.append({p, decodeField(*p, r)});
         if (!r.ok())
-            return false;
+            return refuse(why, u"the seal record is cut short"_s);
     }
-    for (const DecodedField &f : fields)
-        if (!sealValueWithinLimits(*f.property, f.value))
-            return false;
+    if (!fieldsWithinLimits(fields, why))
+        return false;
     // Legacy records hold the left and top edges; the seal keeps its centre.
     for (const DecodedField &f : fields) {
         if (f.property->recordOffset == RealCenterXOffset)
@@ -268,10 +273,10 @@ bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocume
         else if (f.property->recordOffset == RealCenterYOffset)
             seal.SetRealCenterY(float(seal.RealHeight() / 2.0L + f.value.toFloat()));
         else
-            applyField(seal, *f.property, f.value);
+            f.property->set(seal, f.value);
     }
     seal.SetPicClrChange(false);
-    if (!readTexts(in, seal))
+    if (!readTexts(in, seal, why))
         return false;
 
     QString path = Gbk::toUnicode(seal.Image());

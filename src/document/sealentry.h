@@ -35,9 +35,9 @@ void WriteSeal(QByteArray &out, const TSeal &seal, SealFlavour flavour);
 // Fills a new seal from one seal entry: PixelsPerMm and listener from the document, the record
 // fields through their setters in record order, the texts, the picture, then the page's zoom.
 // Returns false, with the reader failed or the seal half-filled, when the entry is truncated,
-// holds a value beyond SealLimits or a picture that cannot be decoded as its kind; the caller
-// then throws the seal away.
-bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document);
+// holds a value beyond its property's range or a picture that cannot be decoded as its kind;
+// *why then says which ("SealType 24 is outside 0 ... 23") and the caller throws the seal away.
+bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QString *why = nullptr);
 
 // The record size of a legacy document version (5, 6 or 7).
 int legacyRecordSize(int version);
@@ -45,6 +45,6 @@ int legacyRecordSize(int version);
 // from the file named by Image, resolved against pictureFolder when relative, and only when it
 // is a regular file that decodes as a picture.
 bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocument &document,
-                    const QString &pictureFolder);
+                    const QString &pictureFolder, QString *why = nullptr);
 
 } // namespace qm

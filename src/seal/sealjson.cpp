@@ -60,15 +60,59 @@ SealJsonResult readSealJson(const QByteArray &json, const QString &baseDir)
     return result;
 }
 
+bool isSealJson(QByteArrayView head)
+{
+    if (head.startsWith("\xEF\xBB\xBF"))
+        head = head.sliced(3);
+    for (const char c : head) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+            continue;
+        return c == '{';
+    }
+    return false;
+}
+
+std::optional<QByteArray> readSealJsonBytes(const QString &path, QString *error)
+{
+    auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(u"%1 does not exist"_s.arg(path));
+    // A pipe would block at opening and a device never end: only regular files are read.
+    if (!info.isFile())
+        return fail(u"%1 is not a regular file"_s.arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(u"cannot open %1: %2"_s.arg(path, file.errorString()));
+    const QString tooLarge = u"%1 is larger than %2 bytes"_s.arg(path).arg(MaxSealJsonBytes);
+    if (file.size() > MaxSealJsonBytes)
+        return fail(tooLarge);
+    // The size a file states is not always what it holds (files of the kernel state 0).
+    QByteArray bytes;
+    char chunk[65536];
+    for (;;) {
+        const qint64 n = file.read(chunk, sizeof chunk);
+        if (n < 0)
+            return fail(u"cannot read %1: %2"_s.arg(path, file.errorString()));
+        if (n == 0)
+            return bytes;
+        if (bytes.size() + n > MaxSealJsonBytes)
+            return fail(tooLarge);
+        bytes.append(chunk, n);
+    }
+}
+
 SealJsonResult readSealJsonFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        SealJsonResult r;
-        r.error = u"cannot open %1"_s.arg(path);
+    SealJsonResult r;
+    const std::optional<QByteArray> bytes = readSealJsonBytes(path, &r.error);
+    if (!bytes)
         return r;
-    }
-    return readSealJson(file.readAll(), QFileInfo(path).absolutePath());
+    return readSealJson(*bytes, QFileInfo(path).absolutePath());
 }
 
 } // namespace qm

@@ -3,6 +3,7 @@
 #include "picture/metafile.h"
 #include "picture/picturedecoders.h"
 #include "seal/paintersurface.h"
+#include "seal/seallimits.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -132,7 +133,8 @@ SealPicture SealPicture::fromFile(const QString &path, QString *error)
             *error = u"cannot open %1"_s.arg(path);
         return {};
     }
-    if (file.size() > 256LL * 1024 * 1024) {
+    // The same bound as a picture embedded in a document.
+    if (file.size() > SealLimits::MaxPictureBytes) {
         if (error)
             *error = u"picture file too large"_s;
         return {};

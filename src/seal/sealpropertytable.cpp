@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -57,6 +58,17 @@ template <> struct Traits<int> {
     static QVariant to(int v) { return v; }
     static int from(const QVariant &v) { return v.toInt(); }
 };
+template <> struct Traits<FontSlot> {
+    static constexpr auto type = SealProperty::Type::FontSlot;
+    static QVariant to(const FontSlot &v) { return QByteArray(v.data(), qsizetype(v.size())); }
+    static FontSlot from(const QVariant &v)
+    {
+        const QByteArray raw = v.toByteArray();
+        FontSlot slot{};
+        std::memcpy(slot.data(), raw.constData(), size_t(std::min<qsizetype>(raw.size(), qsizetype(slot.size()))));
+        return slot;
+    }
+};
 template <> struct Traits<SealPicture> {
     static constexpr auto type = SealProperty::Type::Picture;
     static QVariant to(const SealPicture &v) { return QVariant::fromValue(v); }
@@ -66,40 +78,13 @@ template <> struct Traits<SealPicture> {
 QList<SealProperty> buildTable()
 {
     QList<SealProperty> t;
-#define QM_PROPERTY(pname, ptype, def, offset, kind)                                                     \
-    t.append(SealProperty{#pname, Traits<ptype>::type, offset, true,                                     \
-                          [](const TSeal &s) { return Traits<ptype>::to(s.pname()); },                   \
+#define QM_PROPERTY(pname, ptype, def, offset, kind, prange)                                          \
+    t.append(SealProperty{#pname, Traits<ptype>::type, offset, #kind[0] != 'S',                         \
+                          SealLimits::prange,                                                          \
+                          [](const TSeal &s) { return Traits<ptype>::to(s.pname()); },                \
                           [](TSeal &s, const QVariant &v) { s.Set##pname(Traits<ptype>::from(v)); }});
 #include "seal/sealproperties.def"
 #undef QM_PROPERTY
-    static const char *const slotNames[] = {"FontName", "FontName1", "FontName2", "FontName3", "CodeFontName"};
-    for (int i = 0; i < 5; ++i) {
-        SealProperty p{slotNames[i], SealProperty::Type::FontSlot, 295 + 64 * i, false, nullptr, nullptr};
-        // Captureless lambdas cannot see i; one getter and setter per slot.
-        switch (i) {
-        case 0:
-            p.get = [](const TSeal &s) { return QVariant(fontSlotName(s.FontName())); };
-            p.set = [](TSeal &s, const QVariant &v) { s.SetFontName(makeFontSlot(v.toByteArray())); };
-            break;
-        case 1:
-            p.get = [](const TSeal &s) { return QVariant(fontSlotName(s.FontName1())); };
-            p.set = [](TSeal &s, const QVariant &v) { s.SetFontName1(makeFontSlot(v.toByteArray())); };
-            break;
-        case 2:
-            p.get = [](const TSeal &s) { return QVariant(fontSlotName(s.FontName2())); };
-            p.set = [](TSeal &s, const QVariant &v) { s.SetFontName2(makeFontSlot(v.toByteArray())); };
-            break;
-        case 3:
-            p.get = [](const TSeal &s) { return QVariant(fontSlotName(s.FontName3())); };
-            p.set = [](TSeal &s, const QVariant &v) { s.SetFontName3(makeFontSlot(v.toByteArray())); };
-            break;
-        default:
-            p.get = [](const TSeal &s) { return QVariant(fontSlotName(s.CodeFontName())); };
-            p.set = [](TSeal &s, const QVariant &v) { s.SetCodeFontName(makeFontSlot(v.toByteArray())); };
-            break;
-        }
-        t.append(p);
-    }
     return t;
 }
 
@@ -176,8 +161,9 @@ QJsonValue propertyToJson(const SealProperty &p, const TSeal &seal)
     case SealProperty::Type::Float:
         return shortestDouble(v.toFloat());
     case SealProperty::Type::String:
-    case SealProperty::Type::FontSlot:
         return Gbk::toUnicode(v.toByteArray());
+    case SealProperty::Type::FontSlot:
+        return Gbk::toUnicode(fontSlotName(Traits<FontSlot>::from(v)));
     case SealProperty::Type::Picture: {
         const SealPicture pic = v.value<SealPicture>();
         if (!pic.hasGraphic())
@@ -196,66 +182,69 @@ bool propertyFromJson(const SealProperty &p, TSeal &seal, const QJsonValue &valu
 {
     auto fail = [&](const QString &why) {
         if (error)
-            *error = u"%1: %2"_s.arg(p.qname(), why);
+            *error = why;
         return false;
     };
+    auto expected = [&](const QString &what) { return fail(u"%1: %2 is expected"_s.arg(p.qname(), what)); };
+    // The value as the setter takes it, checked against the same limits as a file's.
+    QVariant v;
     switch (p.type) {
     case SealProperty::Type::SealType:
     case SealProperty::Type::BrushStyle:
     case SealProperty::Type::FrameType:
-    case SealProperty::Type::Int: {
-        if (!value.isDouble())
-            return fail(u"a whole number is expected"_s);
-        const double d = value.toDouble();
-        if (d != std::floor(d) || d < -2147483648.0 || d > 2147483647.0)
-            return fail(u"a whole number is expected"_s);
-        const int i = int(d);
-        if (p.type == SealProperty::Type::SealType && (i < 0 || i > 255))
-            return fail(u"out of range"_s);
-        if ((p.type == SealProperty::Type::BrushStyle && (i < 0 || i > 7))
-            || (p.type == SealProperty::Type::FrameType && (i < 0 || i > 3)))
-            return fail(u"out of range"_s);
-        p.set(seal, i);
-        return true;
-    }
-    case SealProperty::Type::Color: {
-        const double d = value.toDouble(-1);
-        if (!value.isDouble() || d < 0 || d > 4294967295.0 || d != std::floor(d))
-            return fail(u"a colour value 0 ... 4294967295 is expected"_s);
-        p.set(seal, QVariant::fromValue(uint(d)));
-        return true;
-    }
-    case SealProperty::Type::Bool:
-        if (!value.isBool())
-            return fail(u"true or false is expected"_s);
-        p.set(seal, value.toBool());
-        return true;
+    case SealProperty::Type::Int:
+    case SealProperty::Type::Color:
     case SealProperty::Type::Float:
         if (!value.isDouble())
-            return fail(u"a number is expected"_s);
-        p.set(seal, QVariant::fromValue(float(value.toDouble())));
-        return true;
+            return expected(p.type == SealProperty::Type::Float ? u"a number"_s : u"a whole number"_s);
+        v = value.toDouble();
+        break;
+    case SealProperty::Type::Bool:
+        if (!value.isBool())
+            return expected(u"true or false"_s);
+        v = value.toBool();
+        break;
     case SealProperty::Type::String:
     case SealProperty::Type::FontSlot:
         if (!value.isString())
-            return fail(u"a text is expected"_s);
-        p.set(seal, Gbk::fromUnicode(value.toString()));
-        return true;
+            return expected(u"a text"_s);
+        v = Gbk::fromUnicode(value.toString());
+        break;
     case SealProperty::Type::Picture: {
         if (value.isNull())
             return true;
         const QString file = value.toObject().value(u"file"_s).toString();
         if (file.isEmpty())
-            return fail(u"{\"file\": name} is expected"_s);
+            return expected(u"{\"file\": name}"_s);
         QString why;
         const SealPicture pic = SealPicture::fromFile(QDir(baseDir).absoluteFilePath(file), &why);
         if (!pic.hasGraphic())
-            return fail(why);
-        p.set(seal, QVariant::fromValue(pic));
-        return true;
+            return fail(u"%1: %2"_s.arg(p.qname(), why));
+        v = QVariant::fromValue(pic);
+        break;
     }
     }
-    return fail(u"unknown type"_s);
+    if (const QString why = sealValueRefusal(p, v); !why.isEmpty())
+        return fail(why);
+    // Within its range a number converts exactly to the setter's type.
+    switch (p.type) {
+    case SealProperty::Type::Color:
+        v = QVariant::fromValue(uint(v.toDouble()));
+        break;
+    case SealProperty::Type::Float:
+        v = QVariant::fromValue(float(v.toDouble()));
+        break;
+    case SealProperty::Type::SealType:
+    case SealProperty::Type::BrushStyle:
+    case SealProperty::Type::FrameType:
+    case SealProperty::Type::Int:
+        v = int(v.toDouble());
+        break;
+    default:
+        break;
+    }
+    p.set(seal, v);
+    return true;
 }
 
 } // namespace qm

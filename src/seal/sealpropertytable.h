@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seal/seallimits.h"
+
 #include <QJsonValue>
 #include <QList>
 #include <QString>
@@ -17,13 +19,17 @@ struct SealProperty {
     Type type;
     int recordOffset;   // offset in the 660-byte seal record; -1 when not stored there
     bool published;     // false for the five font slots
+    ValueRange range;   // what a stored or edited value may be (SealLimits)
+    // Through the property's getter and setter. A font slot goes in and out as its 64 raw
+    // bytes; a shorter value fills the slot from the start, NULs after it.
     QVariant (*get)(const TSeal &);
-    void (*set)(TSeal &, const QVariant &); // through the property's setter
+    void (*set)(TSeal &, const QVariant &);
 
     QString qname() const { return QString::fromLatin1(name); }
 };
 
-// The published properties in declaration order, then the five font slots.
+// The published properties in declaration order, then the five font slots: one row each of
+// sealproperties.def.
 const QList<SealProperty> &sealProperties();
 // The stored fields of the seal record in record order (ascending offset).
 const QList<const SealProperty *> &sealRecordFields();
@@ -40,6 +46,8 @@ void CopySealProperties(const TSeal &from, TSeal &to);
 // decimal that reads back to the same float, the picture as null or a summary.
 QJsonValue propertyToJson(const SealProperty &p, const TSeal &seal);
 // Sets a property from JSON through its setter. A picture is {"file": path} relative to baseDir.
+// A value of the wrong JSON type or outside the property's range is refused, with the reason
+// the file readers give for the same value, and the seal is left unchanged.
 bool propertyFromJson(const SealProperty &p, TSeal &seal, const QJsonValue &value, const QString &baseDir,
                       QString *error);
 

@@ -25,15 +25,28 @@ QByteArray fontSlotName(const FontSlot &slot)
 
 TSeal::TSeal()
 {
-    const FontSlot song = makeFontSlot(QByteArray("\xCB\xCE\xCC\xE5")); // 宋体
-    const FontSlot hei = makeFontSlot(QByteArray("\xBA\xDA\xCC\xE5"));  // 黑体
-    m_fontNames = {song, song, song, song, hei};
     m_linePoints.resize(std::clamp(m_LineCount, 0, LinePoints::MaxLines));
     const long double k = scale();
     m_width = Round(k * m_RealWidth);
     m_height = Round(k * m_RealHeight);
     m_left = Round(k * (m_RealCenterX - m_RealWidth / 2));
     m_top = Round(k * (m_RealCenterY - m_RealHeight / 2));
+}
+
+const FontSlot &TSeal::fontSlot(int index) const
+{
+    switch (index) {
+    case 0:
+        return m_FontName;
+    case 1:
+        return m_FontName1;
+    case 2:
+        return m_FontName2;
+    case 3:
+        return m_FontName3;
+    default:
+        return m_CodeFontName;
+    }
 }
 
 long double TSeal::scale() const
@@ -105,14 +118,6 @@ void TSeal::moveToCentre()
               m_width, m_height);
 }
 
-void TSeal::setFontSlot(int index, const FontSlot &value)
-{
-    if (m_fontNames[size_t(index)] == value)
-        return;
-    m_fontNames[size_t(index)] = value;
-    Repaint();
-}
-
 // Setters that store and repaint, or store, rebuild the pattern lines and repaint.
 #define QM_SETTER_R(name, type)                  \
     void TSeal::Set##name(const type &value)     \
@@ -131,13 +136,15 @@ void TSeal::setFontSlot(int index, const FontSlot &value)
         BuildLinePoints();                       \
         Repaint();                               \
     }
+#define QM_SETTER_S(name, type) QM_SETTER_R(name, type)
 #define QM_SETTER_C(name, type)
-#define QM_PROPERTY(name, type, def, offset, kind) QM_SETTER_##kind(name, type)
+#define QM_PROPERTY(name, type, def, offset, kind, range) QM_SETTER_##kind(name, type)
 #include "seal/sealproperties.def"
 #undef QM_PROPERTY
 #undef QM_SETTER_R
 #undef QM_SETTER_L
 #undef QM_SETTER_C
+#undef QM_SETTER_S
 
 void TSeal::SetPenColor(const TColor &value)
 {

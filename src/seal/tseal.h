@@ -25,8 +25,20 @@ public:
 
 // A 64-byte NUL-terminated face name in GBK.
 using FontSlot = std::array<char, 64>;
+// The slot of a face name of at most 63 bytes (a longer one is cut), NULs after it.
 FontSlot makeFontSlot(const QByteArray &faceGbk);
 QByteArray fontSlotName(const FontSlot &slot);
+
+constexpr FontSlot fontSlotOf(const char *faceGbk)
+{
+    FontSlot slot{};
+    for (size_t i = 0; i + 1 < slot.size() && faceGbk[i]; ++i)
+        slot[i] = faceGbk[i];
+    return slot;
+}
+// The faces of a new element: 宋体 for its texts, 黑体 for its code.
+constexpr FontSlot SongTiSlot = fontSlotOf("\xCB\xCE\xCC\xE5");
+constexpr FontSlot HeiTiSlot = fontSlotOf("\xBA\xDA\xCC\xE5");
 
 // One seal or drawing element. Its truth is in millimetres; the pixel box (Left, Top, Width,
 // Height) is derived from them, PixelsPerMm and Zoom by the setters. Every published property X
@@ -41,27 +53,17 @@ public:
     void setListener(SealListener *listener) { m_listener = listener; }
     SealListener *listener() const { return m_listener; }
 
-#define QM_PROPERTY(name, type, def, offset, kind) \
-    const type &name() const { return m_##name; }   \
+    // The font slots FontName ... FontName3 and CodeFontName are the faces of Text ... Text3
+    // and Code; their setters compare all 64 bytes.
+#define QM_PROPERTY(name, type, def, offset, kind, range) \
+    const type &name() const { return m_##name; }          \
     void Set##name(const type &value);
 #include "seal/sealproperties.def"
 #undef QM_PROPERTY
 
-    // Font slots of Text, Text1, Text2, Text3 and Code.
-    const FontSlot &FontName() const { return m_fontNames[0]; }
-    const FontSlot &FontName1() const { return m_fontNames[1]; }
-    const FontSlot &FontName2() const { return m_fontNames[2]; }
-    const FontSlot &FontName3() const { return m_fontNames[3]; }
-    const FontSlot &CodeFontName() const { return m_fontNames[4]; }
-    void SetFontName(const FontSlot &v) { setFontSlot(0, v); }
-    void SetFontName1(const FontSlot &v) { setFontSlot(1, v); }
-    void SetFontName2(const FontSlot &v) { setFontSlot(2, v); }
-    void SetFontName3(const FontSlot &v) { setFontSlot(3, v); }
-    void SetCodeFontName(const FontSlot &v) { setFontSlot(4, v); }
-    // Writes a slot directly and repaints, as the property window does.
-    FontSlot &fontSlot(int index) { return m_fontNames[size_t(index)]; }
-    const FontSlot &fontSlot(int index) const { return m_fontNames[size_t(index)]; }
-    void setFontSlot(int index, const FontSlot &value);
+    // The font slots by index, as the text lines count them: 0 … 3 FontName … FontName3, 4 and
+    // anything else CodeFontName.
+    const FontSlot &fontSlot(int index) const;
 
     // Derived state.
     const TArrayPoints &LinePoints() const { return m_linePoints; }
@@ -109,11 +111,10 @@ private:
     void angleFromBox(bool fromWidth);
     void freePicture();
 
-#define QM_PROPERTY(name, type, def, offset, kind) type m_##name = def;
+#define QM_PROPERTY(name, type, def, offset, kind, range) type m_##name = def;
 #include "seal/sealproperties.def"
 #undef QM_PROPERTY
 
-    std::array<FontSlot, 5> m_fontNames;
     TArrayPoints m_linePoints;
     QImage m_picBitmap;
     bool m_picBitmapTransparent = false;

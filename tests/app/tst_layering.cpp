@@ -100,6 +100,8 @@ private slots:
         QTest::newRow("document") << u"src/document"_s << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s};
         QTest::newRow("export") << u"src/shell/export"_s
                                 << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"shell/export/"_s};
+        QTest::newRow("picture component")
+            << u"src/companions/glyphdepot"_s << QStringList{u"picture/"_s, u"companions/glyphdepot/"_s};
         QTest::newRow("cli") << u"app/quillmark-cli"_s
                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"shell/export/"_s};
     }
@@ -119,16 +121,23 @@ private slots:
         }
     }
 
-    // Widget folders may use widgets, but only the layers below them: never the program.
+    // Widget folders may use widgets, but only the layers below them: never the program. The
+    // controls and companion components sit under the windows, so they never reach the page.
     void widgetLayer_data()
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("allowedRoots");
         QTest::newRow("page") << u"src/page"_s
-                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"print/"_s, u"page/"_s};
+                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"print/"_s,
+                                             u"controls/"_s, u"companions/"_s, u"page/"_s};
+        QTest::newRow("controls") << u"src/controls"_s
+                                  << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s};
+        QTest::newRow("companions") << u"src/companions"_s
+                                    << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"companions/"_s};
         QTest::newRow("mainwindow") << u"src/shell/mainwindow"_s
-                                    << QStringList{u"picture/"_s, u"seal/"_s,        u"document/"_s,
-                                                   u"print/"_s,   u"page/"_s,        u"shell/mainwindow/"_s};
+                                    << QStringList{u"picture/"_s,  u"seal/"_s,       u"document/"_s,
+                                                   u"print/"_s,    u"controls/"_s,   u"companions/"_s,
+                                                   u"page/"_s,     u"shell/mainwindow/"_s};
     }
     void widgetLayer()
     {

@@ -221,6 +221,7 @@ private slots:
         const long double part = static_cast<long double>(bar->value()) / bar->maximum();
         w->ZoomPage(200);
         QCOMPARE(bar->value(), Round(bar->maximum() * part));
+        QVERIFY(w->updatesEnabled()); // suspended only while zooming
         // A page that fitted had no range: the view starts at the top.
         w->ZoomPage(25);
         QCOMPARE(bar->maximum(), 0);

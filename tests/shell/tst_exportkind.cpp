@@ -21,6 +21,7 @@ private slots:
     void kindFromExtension_data();
     void kindFromExtension();
     void messages();
+    void oneRowPerKind();
 };
 
 void TestExportKind::optionByte_data()
@@ -35,6 +36,9 @@ void TestExportKind::optionByte_data()
     QTest::newRow("4") << 4 << ExportKind::Tiff << u".tiff"_s << u"Tag影像(*.tiff)|*.tiff"_s;
     QTest::newRow("5") << 5 << ExportKind::Bmp << u".bmp"_s << u"Windows位图(*.bmp)|*.bmp"_s;
     QTest::newRow("0") << 0 << ExportKind::Bmp << u".bmp"_s << u"Windows位图(*.bmp)|*.bmp"_s;
+    // The option byte names only the first five: the later enumerators are bitmaps there too.
+    QTest::newRow("6 is no PNG") << 6 << ExportKind::Bmp << u".bmp"_s << u"Windows位图(*.bmp)|*.bmp"_s;
+    QTest::newRow("8 is no PDF") << 8 << ExportKind::Bmp << u".bmp"_s << u"Windows位图(*.bmp)|*.bmp"_s;
     QTest::newRow("255") << 255 << ExportKind::Bmp << u".bmp"_s << u"Windows位图(*.bmp)|*.bmp"_s;
 }
 
@@ -111,6 +115,21 @@ void TestExportKind::messages()
     QVERIFY(qm::exportErrorMessage(qm::ExportError::WriteFailed, u"a.bmp"_s).contains(u"a.bmp"_s));
     QCOMPARE(qm::exportErrorExitCode(qm::ExportError::None), 0);
     QCOMPARE(qm::exportErrorExitCode(qm::ExportError::PictureTooLarge), 1);
+}
+
+void TestExportKind::oneRowPerKind()
+{
+    QList<ExportKind> seen;
+    for (const qm::ExportKindInfo &k : qm::exportKinds()) {
+        QVERIFY(!seen.contains(k.kind));
+        seen.append(k.kind);
+        // Exactly one way of writing: from the rendered picture, or as vectors.
+        QVERIFY((k.writeRaster == nullptr) != (k.writeVector == nullptr));
+        QCOMPARE(qm::isVectorKind(k.kind), k.kind == ExportKind::Svg || k.kind == ExportKind::Pdf);
+        QCOMPARE(qm::exportKindFromExtension(k.extension.mid(1).toString()), std::optional(k.kind));
+        QCOMPARE(&qm::exportKindInfo(k.kind), &k);
+    }
+    QCOMPARE(seen.size(), 8);
 }
 
 QTEST_GUILESS_MAIN(TestExportKind)

@@ -1,86 +1,93 @@
 #include "shell/export/exportkind.h"
 
+#include "seal/sealtypes.h"
+#include "shell/export/bmpwriter.h"
+#include "shell/export/emfwriter.h"
+#include "shell/export/gifwriter.h"
+#include "shell/export/jpegwriter.h"
+#include "shell/export/pdfwriter.h"
+#include "shell/export/pngwriter.h"
+#include "shell/export/svgwriter.h"
+#include "shell/export/tiffwriter.h"
+
 using namespace Qt::StringLiterals;
 
 namespace qm {
+namespace {
+
+// The resolution each file kind states: JPEG in dots per inch, bitmaps and PNG per metre.
+int perInch(long double pixelsPerMm)
+{
+    return Round(pixelsPerMm * 25.4L);
+}
+
+int perMetre(long double pixelsPerMm)
+{
+    return Round(pixelsPerMm * 1000);
+}
+
+const ExportKindInfo Kinds[] = {
+    {ExportKind::Emf, u".emf", u"Windows矢量图(*.emf)|*.emf",
+     [](const QImage &p, long double ppm, QIODevice *d) { return EmfWriter::write(p, d, ppm); }, nullptr},
+    {ExportKind::Jpeg, u".jpg", u"JPEG压缩影像(*.jpg)|*.jpg",
+     [](const QImage &p, long double ppm, QIODevice *d) { return JpegWriter::write(p, d, perInch(ppm)); }, nullptr},
+    {ExportKind::Gif, u".gif", u"CompuServe GIF(*.gif)|*.gif",
+     [](const QImage &p, long double, QIODevice *d) { return GifWriter::write(p, d); }, nullptr},
+    {ExportKind::Tiff, u".tiff", u"Tag影像(*.tiff)|*.tiff",
+     [](const QImage &p, long double, QIODevice *d) { return TiffWriter::write(p, d); }, nullptr},
+    {ExportKind::Bmp, u".bmp", u"Windows位图(*.bmp)|*.bmp",
+     [](const QImage &p, long double ppm, QIODevice *d) { return BmpWriter::write(p, d, perMetre(ppm)); }, nullptr},
+    {ExportKind::Png, u".png", u"PNG透明图象(*.png)|*.png",
+     [](const QImage &p, long double ppm, QIODevice *d) { return PngWriter::write(p, d, perMetre(ppm)); }, nullptr},
+    {ExportKind::Svg, u".svg", u"SVG矢量图(*.svg)|*.svg", nullptr, &SvgWriter::write},
+    {ExportKind::Pdf, u".pdf", u"PDF文档(*.pdf)|*.pdf", nullptr, &PdfWriter::write},
+};
+
+} // namespace
+
+std::span<const ExportKindInfo> exportKinds()
+{
+    return Kinds;
+}
+
+const ExportKindInfo &exportKindInfo(ExportKind kind)
+{
+    for (const ExportKindInfo &k : Kinds)
+        if (k.kind == kind)
+            return k;
+    return Kinds[4]; // not an enumerator: a bitmap, as for an unknown option byte
+}
 
 ExportKind exportKindFromOption(std::uint8_t value)
 {
-    switch (value) {
-    case 1:
-        return ExportKind::Emf;
-    case 2:
-        return ExportKind::Jpeg;
-    case 3:
-        return ExportKind::Gif;
-    case 4:
-        return ExportKind::Tiff;
-    default:
-        return ExportKind::Bmp;
-    }
+    // Only 1 … 4 name a kind; every other value, 5 included, is a bitmap.
+    return value >= 1 && value <= 4 ? ExportKind(value) : ExportKind::Bmp;
 }
 
 QString exportKindExtension(ExportKind kind)
 {
-    switch (kind) {
-    case ExportKind::Emf:
-        return u".emf"_s;
-    case ExportKind::Jpeg:
-        return u".jpg"_s;
-    case ExportKind::Gif:
-        return u".gif"_s;
-    case ExportKind::Tiff:
-        return u".tiff"_s;
-    case ExportKind::Bmp:
-        return u".bmp"_s;
-    case ExportKind::Png:
-        return u".png"_s;
-    case ExportKind::Svg:
-        return u".svg"_s;
-    case ExportKind::Pdf:
-        return u".pdf"_s;
-    }
-    return u".bmp"_s;
+    return exportKindInfo(kind).extension.toString();
 }
 
 QString exportKindFilter(ExportKind kind)
 {
-    switch (kind) {
-    case ExportKind::Emf:
-        return u"Windows矢量图(*.emf)|*.emf"_s;
-    case ExportKind::Jpeg:
-        return u"JPEG压缩影像(*.jpg)|*.jpg"_s;
-    case ExportKind::Gif:
-        return u"CompuServe GIF(*.gif)|*.gif"_s;
-    case ExportKind::Tiff:
-        return u"Tag影像(*.tiff)|*.tiff"_s;
-    case ExportKind::Bmp:
-        return u"Windows位图(*.bmp)|*.bmp"_s;
-    case ExportKind::Png:
-        return u"PNG透明图象(*.png)|*.png"_s;
-    case ExportKind::Svg:
-        return u"SVG矢量图(*.svg)|*.svg"_s;
-    case ExportKind::Pdf:
-        return u"PDF文档(*.pdf)|*.pdf"_s;
-    }
-    return {};
+    return exportKindInfo(kind).filter.toString();
 }
 
 bool isVectorKind(ExportKind kind)
 {
-    return kind == ExportKind::Svg || kind == ExportKind::Pdf;
+    return exportKindInfo(kind).isVector();
 }
 
 std::optional<ExportKind> exportKindFromExtension(const QString &extension)
 {
-    const QString e = extension.toLower();
-    for (ExportKind k : {ExportKind::Emf, ExportKind::Jpeg, ExportKind::Gif, ExportKind::Tiff, ExportKind::Bmp,
-                         ExportKind::Png, ExportKind::Svg, ExportKind::Pdf})
-        if (u'.' + e == exportKindExtension(k))
-            return k;
-    if (e == QLatin1StringView("jpeg"))
+    const QString e = u'.' + extension.toLower();
+    for (const ExportKindInfo &k : Kinds)
+        if (e == k.extension)
+            return k.kind;
+    if (e == u".jpeg"_s)
         return ExportKind::Jpeg;
-    if (e == QLatin1StringView("tif"))
+    if (e == u".tif"_s)
         return ExportKind::Tiff;
     return std::nullopt;
 }

@@ -1,15 +1,43 @@
 #pragma once
 
+#include "shell/export/exporterror.h"
+
+#include <QImage>
+#include <QList>
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 #include <optional>
+#include <span>
+
+class QIODevice;
 
 namespace qm {
+
+struct ExportLayout;
+class TSeal;
 
 // The kinds of exported picture. The first five are the option byte's values; the raster
 // kinds with an alpha channel and the vector kinds come after them.
 enum class ExportKind { Emf = 1, Jpeg = 2, Gif = 3, Tiff = 4, Bmp = 5, Png, Svg, Pdf };
+
+// One row of the export kinds: how the kind is named, offered and written. A raster kind writes
+// the rendered picture at its resolution; a vector kind draws the seals itself.
+struct ExportKindInfo {
+    ExportKind kind;
+    QStringView extension; // the required one, with its dot, lower case
+    QStringView filter;    // the save dialog's "text|pattern"
+    ExportError (*writeRaster)(const QImage &picture, long double pixelsPerMm, QIODevice *device);
+    ExportError (*writeVector)(const QList<const TSeal *> &seals, const ExportLayout &layout, bool mirror,
+                               QIODevice *device);
+
+    bool isVector() const { return writeVector != nullptr; }
+};
+
+// Every kind, in the enumeration's order.
+std::span<const ExportKindInfo> exportKinds();
+const ExportKindInfo &exportKindInfo(ExportKind kind);
 
 // The kind an option byte names: 1 … 4 as listed, any other value a bitmap.
 ExportKind exportKindFromOption(std::uint8_t value);

@@ -1,0 +1,71 @@
+#include "companions/dialogpackloader.h"
+
+#include "companions/dialogpack/dialogpackentries.h"
+#include "companions/glyphdepot/glyphdepot.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+
+QString DialogPackLoader::libraryFileName()
+{
+    return u"libDialogPack.so"_s;
+}
+
+QString DialogPackLoader::defaultFolder()
+{
+    const QString beside = QCoreApplication::applicationDirPath();
+    for (const QString &folder : {beside, CompanionFolder()}) {
+        if (!folder.isEmpty() && QFileInfo(QDir(folder).filePath(libraryFileName())).isFile())
+            return folder;
+    }
+    return beside;
+}
+
+DialogPackLoader::DialogPackLoader(const QString &folder) : m_folder(folder)
+{
+}
+
+QString DialogPackLoader::libraryPath() const
+{
+    return QDir(m_folder).absoluteFilePath(libraryFileName());
+}
+
+void DialogPackLoader::ShowAboutBox(QWidget *owner) const
+{
+    callEntry<dialogpack::ShowAboutBoxEntry>(dialogpack::ShowAboutBoxName, u"该资源已缺失！"_s,
+                                             [&](auto entry) { entry(owner); });
+}
+
+void DialogPackLoader::Show_frmHelp(QWidget *owner) const
+{
+    callEntry<dialogpack::ShowHelpEntry>(dialogpack::ShowHelpName, u"帮助资源缺失！"_s,
+                                         [&](auto entry) { entry(owner); });
+}
+
+bool DialogPackLoader::callResolved(const char *name, const QString &loadError,
+                                    const std::function<void(QFunctionPointer)> &invoke) const
+{
+    // Only the absolute path: a bare name would let the loader's search path pick the file.
+    const QString path = libraryPath();
+    if (!QFileInfo(path).isFile())
+        throw DLLLoadError(loadError);
+    QLibrary library(path);
+    if (!library.load())
+        throw DLLLoadError(loadError);
+    struct Unload {
+        QLibrary &library;
+        ~Unload() { library.unload(); }
+    } unload{library};
+    const QFunctionPointer entry = library.resolve(name);
+    if (!entry)
+        return false;
+    invoke(entry);
+    return true;
+}
+
+} // namespace qm

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "companions/dllloaderror.h"
+
+#include <QLibrary>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace qm {
+
+// The program's side of the dialog component. For each use the library is loaded from an
+// absolute path (never searched for by name), the entry is looked up by its C name and called,
+// and the library is unloaded afterwards in every case. A library that cannot be loaded
+// raises DLLLoadError with the dialog's own message; a missing entry does nothing.
+//
+//     DialogPackLoader dialogs;                      // the folder the program was installed in
+//     catchDLLLoadError(this, [&] { dialogs.ShowAboutBox(this); });
+class DialogPackLoader
+{
+public:
+    // "libDialogPack.so"
+    static QString libraryFileName();
+    // The first folder that holds the library: the executable's folder, then the folder of the
+    // picture component (lib/ of an installation or of the build tree). The executable's
+    // folder when neither does, so that the use fails with the component's message.
+    static QString defaultFolder();
+
+    explicit DialogPackLoader(const QString &folder = defaultFolder());
+    const QString &folder() const { return m_folder; }
+    QString libraryPath() const;
+
+    // The about box over `owner`; DLLLoadError "该资源已缺失！" when the library cannot be loaded.
+    void ShowAboutBox(QWidget *owner) const;
+    // The help window over `owner`; DLLLoadError "帮助资源缺失！" when the library cannot be loaded.
+    void Show_frmHelp(QWidget *owner) const;
+
+    // Loads the library (DLLLoadError with `loadError` when it cannot be), calls `invoke` with
+    // the entry `name` cast to `Entry` when the library exports it, and unloads the library,
+    // also when `invoke` throws. Returns whether the entry was there: the about box and help
+    // ignore a missing entry, a dialog whose missing entry is an error can report it.
+    template <typename Entry, typename Invoke>
+    bool callEntry(const char *name, const QString &loadError, Invoke &&invoke) const
+    {
+        return callResolved(name, loadError, [&](QFunctionPointer entry) { invoke(reinterpret_cast<Entry>(entry)); });
+    }
+
+private:
+    bool callResolved(const char *name, const QString &loadError,
+                      const std::function<void(QFunctionPointer)> &invoke) const;
+
+    QString m_folder;
+};
+
+} // namespace qm

@@ -1,0 +1,25 @@
+#include "companions/dllloaderror.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace qm {
+
+void criticalErrorBox(QWidget *parent, const QString &message)
+{
+    QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(), message);
+}
+
+bool catchDLLLoadError(QWidget *parent, const std::function<void()> &call, const ErrorBox &box)
+{
+    try {
+        call();
+        return true;
+    } catch (const DLLLoadError &error) {
+        if (box)
+            box(parent, error.message());
+        return false;
+    }
+}
+
+} // namespace qm

@@ -1,0 +1,241 @@
+// quillmark-cli's command lines and inputs: help and unknown options for every command, JSON told
+// by content, and hostile inputs (a pipe, an endless device, a huge file) refused promptly.
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run {
+    bool finished = false;
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// A run that does not end within the time is killed and reported unfinished, so a tool that
+// blocks fails the test instead of hanging it.
+Run cli(const QStringList &args, int timeoutMs = 60000)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"LC_ALL"_s, u"C"_s); // messages are UTF-8 whatever the locale
+    p.setProcessEnvironment(env);
+    p.start(QString::fromUtf8(QM_CLI), args);
+    Run r;
+    r.finished = p.waitForFinished(timeoutMs);
+    if (!r.finished) {
+        p.kill();
+        p.waitForFinished();
+    }
+    r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+        return {};
+    return path;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QByteArray OneSeal =
+    R"({"seals":[{"SealType":14,"RealWidth":20,"RealHeight":2,"RealCenterX":30,"RealCenterY":20}]})";
+
+} // namespace
+
+class TestCliCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void helpForEachCommand_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("synopsis");
+        QTest::newRow("trace") << QStringList{u"trace"_s, u"--help"_s} << u"usage: quillmark-cli trace FILE"_s;
+        QTest::newRow("render") << QStringList{u"render"_s, u"-h"_s}
+                                << u"usage: quillmark-cli render FILE -o OUT.EXT"_s;
+        QTest::newRow("dump") << QStringList{u"dump"_s, u"--help"_s}
+                              << u"usage: quillmark-cli dump FILE.dyz|FILE.YZL"_s;
+        QTest::newRow("build") << QStringList{u"build"_s, u"--help"_s, u"ignored.json"_s}
+                               << u"usage: quillmark-cli build IN.json -o OUT.dyz"_s;
+        QTest::newRow("all") << QStringList{u"--help"_s} << u"usage:\n  quillmark-cli trace"_s;
+    }
+    void helpForEachCommand()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, synopsis);
+        const Run r = cli(args);
+        QVERIFY(r.finished);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(QString::fromUtf8(r.out).startsWith(synopsis), r.out.constData());
+        QVERIFY(r.err.isEmpty());
+    }
+
+    void unknownOptionRefused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("trace") << QStringList{u"trace"_s, u"a.json"_s, u"--frobnicate"_s} << u"'frobnicate'"_s;
+        QTest::newRow("render") << QStringList{u"render"_s, u"--mirrored"_s, u"a.json"_s, u"-o"_s, u"a.bmp"_s}
+                                << u"'mirrored'"_s;
+        QTest::newRow("dump") << QStringList{u"dump"_s, u"--json"_s, u"a.dyz"_s} << u"'json'"_s;
+        QTest::newRow("build") << QStringList{u"build"_s, u"a.json"_s, u"-x"_s, u"-o"_s, u"b.dyz"_s} << u"'x'"_s;
+        QTest::newRow("single-dash long option")
+            << QStringList{u"trace"_s, u"a.json"_s, u"-ppm"_s, u"5"_s} << u"Unknown options: p, p, m"_s;
+        QTest::newRow("value missing") << QStringList{u"render"_s, u"a.json"_s, u"-o"_s}
+                                       << u"Missing value after '-o'"_s;
+        QTest::newRow("option twice") << QStringList{u"build"_s, u"a.json"_s, u"-o"_s, u"b.dyz"_s, u"-o"_s, u"c.dyz"_s}
+                                      << u"-o"_s;
+        QTest::newRow("two files") << QStringList{u"dump"_s, u"a.dyz"_s, u"b.dyz"_s} << u"b.dyz"_s;
+        QTest::newRow("no file") << QStringList{u"trace"_s, u"--black"_s} << u"no input file"_s;
+        QTest::newRow("unknown command") << QStringList{u"paint"_s, u"a.json"_s} << u"unknown command paint"_s;
+    }
+    void unknownOptionRefused()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, reason);
+        const Run r = cli(args);
+        QVERIFY(r.finished);
+        QCOMPARE(r.exitCode, 2);
+        const QString err = QString::fromUtf8(r.err);
+        QVERIFY2(err.contains(reason), r.err.constData());
+        QVERIFY(err.contains(u"usage:"_s));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void jsonToldByContent()
+    {
+        QTemporaryDir dir;
+        // JSON under a document's name is traced and rendered as JSON.
+        const QString disguised = writeFile(dir, u"seals.dyz"_s, "\xEF\xBB\xBF \n" + OneSeal);
+        Run r = cli({u"trace"_s, disguised});
+        QCOMPARE(r.exitCode, 0);
+        // 20 × 2 mm centred on (30, 20) at 10 pixels per millimetre.
+        QVERIFY2(r.out.startsWith(R"({"seal":0,"op":"Begin","left":200,"top":190,"width":200,"height":20})"),
+                 r.out.constData());
+        r = cli({u"render"_s, disguised, u"-o"_s, dir.filePath(u"a.bmp"_s)});
+        QCOMPARE(r.exitCode, 0);
+
+        // A document under a JSON name is read as a document.
+        QCOMPARE(cli({u"build"_s, disguised, u"-o"_s, dir.filePath(u"doc.dyz"_s)}).exitCode, 0);
+        QVERIFY(QFile::copy(dir.filePath(u"doc.dyz"_s), dir.filePath(u"doc.json"_s)));
+        r = cli({u"trace"_s, dir.filePath(u"doc.json"_s)});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith(R"({"seal":0,"op":"Begin","left":200,"top":190,"width":200,"height":20})"),
+                 r.out.constData());
+        r = cli({u"render"_s, dir.filePath(u"doc.json"_s), u"-o"_s, dir.filePath(u"b.bmp"_s)});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(readAll(dir.filePath(u"b.bmp"_s)), readAll(dir.filePath(u"a.bmp"_s)));
+
+        // Neither: refused as no seal document, in UTF-8 although the locale is C.
+        const QString text = writeFile(dir, u"notes.json"_s, "ZZZZ is no seal document");
+        r = cli({u"trace"_s, text});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(QString::fromUtf8(r.err).contains(u"<notes.json>文件不是Quillmark\n格式文档，打开失败！"_s),
+                 r.err.constData());
+    }
+
+    void hostileInputs_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("input"); // fifo, zero, huge
+        QTest::addColumn<QString>("message");
+        const QString notDocument = u"文件不是Quillmark\n格式文档"_s;
+        for (const char *c : {"render", "trace", "build", "dump"}) {
+            const QString command = QString::fromLatin1(c);
+            const bool json = command == u"build"_s;
+            QTest::addRow("%s of a pipe", c)
+                << command << u"fifo"_s << (json ? u"is not a regular file"_s : notDocument);
+            QTest::addRow("%s of a link to /dev/zero", c)
+                << command << u"zero"_s << (json ? u"is not a regular file"_s : notDocument);
+        }
+        const QString tooLarge = u"is larger than 67108864 bytes"_s;
+        QTest::newRow("render of 64 MiB of JSON and a byte") << u"render"_s << u"huge"_s << tooLarge;
+        QTest::newRow("trace of 64 MiB of JSON and a byte") << u"trace"_s << u"huge"_s << tooLarge;
+        QTest::newRow("build of 64 MiB of JSON and a byte") << u"build"_s << u"huge"_s << tooLarge;
+    }
+    void hostileInputs()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, input);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString path;
+        if (input == u"fifo"_s) {
+            path = dir.filePath(u"pipe.json"_s);
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (input == u"zero"_s) {
+            path = dir.filePath(u"x.json"_s);
+            QVERIFY(QFile::link(u"/dev/zero"_s, path));
+        } else {
+            // A sparse file: "{" and 64 MiB of nothing, one byte past the limit.
+            path = writeFile(dir, u"huge.json"_s, "{");
+            QFile f(path);
+            QVERIFY(f.resize((64 << 20) + 1));
+        }
+        QStringList args{command, path};
+        if (command == u"render"_s)
+            args << u"-o"_s << dir.filePath(u"out.bmp"_s);
+        if (command == u"build"_s)
+            args << u"-o"_s << dir.filePath(u"out.dyz"_s);
+        const Run r = cli(args, 20000);
+        QVERIFY2(r.finished, "the tool blocked on its input");
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"out.bmp"_s)));
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"out.dyz"_s)));
+    }
+
+    void refusedKindSameReasonFromJsonAndDocument()
+    {
+        QTemporaryDir dir;
+        const QString reason = u"seal 0: SealType 24 is outside 0 ... 23"_s;
+        const QString json = writeFile(dir, u"k.json"_s, R"({"seals":[{"SealType":24}]})");
+        Run r;
+        for (const QStringList &args :
+             {QStringList{u"render"_s, json, u"-o"_s, dir.filePath(u"k.bmp"_s)}, QStringList{u"trace"_s, json},
+              QStringList{u"build"_s, json, u"-o"_s, dir.filePath(u"k.dyz"_s)}}) {
+            r = cli(args);
+            QCOMPARE(r.exitCode, 1);
+            QCOMPARE(QString::fromUtf8(r.err).trimmed(), reason);
+        }
+
+        // The same seal kind stored in a document: its record starts at offset 48.
+        const QString ok = writeFile(dir, u"ok.json"_s, R"({"seals":[{"SealType":23}]})");
+        QCOMPARE(cli({u"build"_s, ok, u"-o"_s, dir.filePath(u"k.dyz"_s)}).exitCode, 0);
+        QByteArray document = readAll(dir.filePath(u"k.dyz"_s));
+        QCOMPARE(int(document.at(48)), 23);
+        document[48] = 24;
+        const QString damaged = writeFile(dir, u"k24.dyz"_s, document);
+        for (const QString &command : {u"dump"_s, u"trace"_s}) {
+            r = cli({command, damaged});
+            QCOMPARE(r.exitCode, 1);
+            QCOMPARE(QString::fromUtf8(r.err).trimmed(),
+                     u"<k24.dyz>文件不是Quillmark\n格式文档，打开失败！\n"_s + reason);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliCommands)
+#include "tst_clicommands.moc"
