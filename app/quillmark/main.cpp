@@ -2,7 +2,8 @@
 // `--screenshot FILE` saves what the main window shows and quits, answering every question
 // with No: the GUI smoke run of the tests.
 
-#include "shell/mainwindow/companions.h"
+#include "companions/dialogpackloader.h"
+#include "companions/glyphdepot/glyphdepot.h"
 #include "shell/mainwindow/configuration.h"
 #include "shell/mainwindow/quillmarkapplication.h"
 #include "shell/mainwindow/splashform.h"
@@ -41,17 +42,17 @@ int main(int argc, char **argv)
         dialogs = std::make_unique<qm::QtUserDialogs>();
     app.setDialogs(dialogs.get());
     qm::Configuration configuration;
-    qm::StandInPictures pictures;
 
-    qm::TSplashForm splash(pictures.LoadAPicture("Splash"));
+    qm::GifPicture splashPicture;
+    qm::LoadAPicture(splashPicture, u"Splash"_s);
+    qm::TSplashForm splash(splashPicture.image());
     splash.show();
     splash.repaint();
 
     qm::MainWindowOptions options;
     options.dialogs = dialogs.get();
     options.configuration = &configuration;
-    options.pictures = &pictures;
-    options.dialogLibrary = qm::DialogComponent::defaultLibraryPath();
+    options.dialogFolder = qm::DialogPackLoader::defaultFolder();
     options.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     options.arguments = args;
     // Each stage stays long enough to be read; an unattended run does not wait.

@@ -9,7 +9,6 @@
 #include "document/sealdocument.h"
 #include "page/tfrmchild.h"
 #include "seal/tseal.h"
-#include "shell/mainwindow/companions.h"
 #include "shell/mainwindow/configuration.h"
 #include "shell/mainwindow/tfrmmain.h"
 #include "shell/mainwindow/userdialogs.h"
@@ -96,7 +95,6 @@ struct Start {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     std::unique_ptr<Configuration> config;
-    StandInPictures pictures;
     MainWindowOptions options;
     QStringList stages;
     std::unique_ptr<TfrmMain> window;
@@ -106,8 +104,7 @@ struct Start {
         config = std::make_unique<Configuration>(dir.filePath(QStringLiteral("settings.ini")));
         options.dialogs = &dialogs;
         options.configuration = config.get();
-        options.pictures = &pictures;
-        options.dialogLibrary = dir.filePath(QStringLiteral("missing/libdialogs.so"));
+        options.dialogFolder = dir.filePath(QStringLiteral("no dialogs here"));
         options.dataFolder = dir.filePath(QStringLiteral("data"));
         options.splashStage = [this](const QString &stage) { stages.append(stage); };
         options.printerPresent = [] { return true; };

@@ -326,6 +326,21 @@ private slots:
         QCOMPARE(WallpaperMdiArea::wallpaperOrigin(viewport, picture), origin);
     }
 
+    // The wallpaper comes from the picture component: its own for an empty setting, else the
+    // picture file the setting names.
+    void wallpaperFromSettings()
+    {
+        Start s;
+        QVERIFY(!s.create().mdiArea()->wallpaper().isNull());
+        s.close();
+        QImage picture(37, 23, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        const QString file = s.path(u"paper.png"_s);
+        QVERIFY(picture.save(file));
+        s.config->writeText(Configuration::UserInfoKey, u"BackGround"_s, file);
+        QCOMPARE(s.create().mdiArea()->wallpaper().size(), QSize(37, 23));
+    }
+
     // The picture is painted centred, and stays centred when the area changes size.
     void wallpaperPainted()
     {

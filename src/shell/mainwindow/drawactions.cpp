@@ -1,5 +1,7 @@
 #include "shell/mainwindow/drawactions.h"
 
+#include "controls/hints.h"
+
 #include <QAction>
 #include <QActionGroup>
 
@@ -65,19 +67,6 @@ constexpr DrawCommand Commands[DrawActions::LastTag] = {
 
 } // namespace
 
-QString accessibleText(const QString &caption, const QString &hint)
-{
-    if (!caption.isEmpty()) {
-        QString text = caption;
-        // "&&" is a literal ampersand; a single one marks the access key.
-        text.replace(u"&&"_s, QString(QChar(0x1)));
-        text.remove(u'&');
-        text.replace(QChar(0x1), u'&');
-        return text;
-    }
-    return hint.section(u'|', 0, 0);
-}
-
 DrawActions::DrawActions(QObject *parent) : QObject(parent), m_group(new QActionGroup(this))
 {
     m_group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -85,12 +74,12 @@ DrawActions::DrawActions(QObject *parent) : QObject(parent), m_group(new QAction
         const DrawCommand &c = Commands[tag - 1];
         const QString caption = QString::fromUtf16(c.caption);
         const QString hint = QString::fromUtf16(c.hint);
-        auto *a = new QAction(caption.isEmpty() ? hint.section(u'|', 0, 0) : caption, this);
+        auto *a = new QAction(caption.isEmpty() ? shortHint(hint) : caption, this);
         a->setObjectName(QString::fromUtf16(c.name));
         a->setCheckable(true);
         a->setData(tag);
-        a->setToolTip(hint.section(u'|', 0, 0));
-        a->setStatusTip(hint.section(u'|', -1));
+        a->setToolTip(shortHint(hint));
+        a->setStatusTip(longHint(hint));
         m_group->addAction(a);
         m_actions.at(size_t(tag)) = a;
     }

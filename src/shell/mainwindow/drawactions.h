@@ -32,8 +32,4 @@ private:
     std::array<QAction *, LastTag + 1> m_actions{};
 };
 
-// The accessible name of a control: its caption without the "&" of its access key, or where
-// it has none the short part of its hint (before "|").
-QString accessibleText(const QString &caption, const QString &hint = QString());
-
 } // namespace qm

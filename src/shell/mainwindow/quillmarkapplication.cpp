@@ -1,6 +1,6 @@
 #include "shell/mainwindow/quillmarkapplication.h"
 
-#include "shell/mainwindow/companions.h"
+#include "companions/dllloaderror.h"
 #include "shell/mainwindow/userdialogs.h"
 
 #include <exception>
@@ -23,7 +23,7 @@ bool QuillmarkApplication::notify(QObject *receiver, QEvent *event)
     } catch (const DLLLoadError &e) {
         message = e.message();
     } catch (const std::exception &e) {
-        message = QString::fromLocal8Bit(e.what());
+        message = QString::fromUtf8(e.what());
     } catch (...) {
         message = u"未知错误"_s;
     }

@@ -1,9 +1,11 @@
 #include "shell/mainwindow/statuspanels.h"
 
+#include "controls/tqmvstatusbar.h"
+
 #include <QLabel>
 #include <QProgressBar>
-#include <QStatusBar>
 
+#include <array>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -15,75 +17,41 @@ namespace {
 struct PanelSpec {
     int width; // 0: the rest
     const char16_t *text;
-    const char16_t *name;
     const char16_t *longest; // the longest text it shows
 };
 
-constexpr std::array<PanelSpec, StatusPanels::Count> Panels{{
-    {115, u" 水平坐标：", u"水平坐标", u" 水平坐标：-000.0mm"},
-    {110, u"垂直坐标：", u"垂直坐标", u"垂直坐标：-000.0mm"},
-    {105, u"文件状态：", u"文件状态", u"文件状态：已修改"},
-    {90, u"已画图形：", u"已画图形", u"已画图形：0000"},
-    {0, u"", u"信息", u""},
-    {60, u"CAPS: OFF", u"大写锁定", u"CAPS: OFF"},
-    {55, u"NUM :ON", u"数字锁定", u"NUM: OFF"},
-    {50, u"SCRL: OFF", u"滚动锁定", u"SCRL: OFF"},
+constexpr std::array<PanelSpec, StatusPanelCount> Panels{{
+    {115, u" 水平坐标：", u" 水平坐标：-000.0mm"},
+    {110, u"垂直坐标：", u"垂直坐标：-000.0mm"},
+    {105, u"文件状态：", u"文件状态：已修改"},
+    {90, u"已画图形：", u"已画图形：0000"},
+    {0, u"", u""},
+    {60, u"CAPS: OFF", u"CAPS: OFF"},
+    {55, u"NUM :ON", u"NUM: OFF"},
+    {50, u"SCRL: OFF", u"SCRL: OFF"},
 }};
-
-// The widths were made for a smaller system font: a panel is widened to show its longest text.
-int fittingWidth(const QLabel *label, const PanelSpec &spec)
-{
-    const int text = label->fontMetrics().horizontalAdvance(QString::fromUtf16(spec.longest));
-    return std::max(spec.width, text + 2 * label->frameWidth() + 4);
-}
 
 } // namespace
 
-StatusPanels::StatusPanels(QStatusBar *bar) : m_bar(bar)
+void addStatusPanels(TQMVStatusBar &bar)
 {
-    for (int i = 0; i < Count; ++i) {
-        const PanelSpec &spec = Panels.at(size_t(i));
-        auto *label = new QLabel(QString::fromUtf16(spec.text), bar);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
-        label->setAccessibleName(QString::fromUtf16(spec.name));
-        label->setTextFormat(Qt::PlainText);
-        if (spec.width > 0)
-            label->setFixedWidth(fittingWidth(label, spec));
-        bar->addWidget(label, spec.width > 0 ? 0 : 1);
-        m_panels.at(size_t(i)) = label;
+    // The widths were made for a smaller system font: a panel is widened to show its longest
+    // text.
+    const QFontMetrics fm = bar.fontMetrics();
+    for (const PanelSpec &spec : Panels) {
+        const int fitting = spec.width > 0 ? fm.horizontalAdvance(QString::fromUtf16(spec.longest)) + 8 : 0;
+        bar.addPanel(std::max(spec.width, fitting), QString::fromUtf16(spec.text));
     }
+    bar.setHintPanel(InformationPanel);
 }
 
-QString StatusPanels::text(int panel) const
-{
-    if (panel < 0 || panel >= Count)
-        return {};
-    return m_panels.at(size_t(panel))->text();
-}
-
-void StatusPanels::setText(int panel, const QString &text)
-{
-    if (panel < 0 || panel >= Count)
-        return;
-    m_panels.at(size_t(panel))->setText(text);
-    // Panel 4 carries what other panels say about the document: readers hear the change.
-    m_panels.at(size_t(panel))->setAccessibleDescription(text);
-}
-
-int StatusPanels::width(int panel) const
-{
-    return m_panels.at(size_t(panel))->width();
-}
-
-void StatusPanels::layout(int pixelsPerInch)
+void layoutStatusPanels(TQMVStatusBar &bar, int pixelsPerInch)
 {
     int others = 0;
-    for (int i = 0; i < Count; ++i)
-        if (i != Information)
-            others += m_panels.at(size_t(i))->width();
-    const int rest = m_bar->contentsRect().width() - others - pixelsPerInch / 3;
-    m_panels.at(Information)->setFixedWidth(std::max(0, rest));
+    for (int i = 0; i < bar.panelCount(); ++i)
+        if (i != InformationPanel)
+            others += bar.panelWidth(i);
+    bar.setPanelWidth(InformationPanel, std::max(0, bar.contentsRect().width() - others - pixelsPerInch / 3));
 }
 
 ProgressPanel::ProgressPanel(QWidget *parent) : QFrame(parent)

@@ -4,36 +4,23 @@
 
 #include <QFrame>
 
-#include <array>
 
 class QLabel;
 class QProgressBar;
-class QStatusBar;
 
 namespace qm {
 
+class TQMVStatusBar;
+
 // The eight panels of the main window's status bar: mouse position (0, 1), file state (2),
-// element count (3), information (4, all the width left) and the three lock keys (5 … 7).
-class StatusPanels
-{
-public:
-    static constexpr int Count = 8;
-    static constexpr int Information = 4;
+// element count (3), information and hints (4, all the width left) and the lock keys (5 … 7).
+constexpr int StatusPanelCount = 8;
+constexpr int InformationPanel = 4;
 
-    // Fills the bar with the panels at their first widths and texts.
-    explicit StatusPanels(QStatusBar *bar);
-
-    QString text(int panel) const;
-    void setText(int panel, const QString &text);
-    QLabel *panel(int index) const { return m_panels.at(size_t(index)); }
-    int width(int panel) const;
-    // Panel 4 takes what the others leave, less a third of an inch.
-    void layout(int pixelsPerInch);
-
-private:
-    QStatusBar *m_bar;
-    std::array<QLabel *, Count> m_panels{};
-};
+// Fills the bar with the panels at their first widths and texts.
+void addStatusPanels(TQMVStatusBar &bar);
+// Panel 4 takes what the others leave, less a third of an inch.
+void layoutStatusPanels(TQMVStatusBar &bar, int pixelsPerInch);
 
 // "Panel2" with "ProgressBar1": a captioned progress bar lent to long document operations,
 // standing on the right of the status bar and hidden between them.

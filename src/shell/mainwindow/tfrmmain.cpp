@@ -3,10 +3,15 @@
 
 #include "shell/mainwindow/tfrmmain.h"
 
+#include "companions/dialogpackloader.h"
+#include "companions/glyphdepot/glyphdepot.h"
+#include "controls/hints.h"
+#include "controls/tqmvbutton.h"
+#include "controls/tqmvflatpanel.h"
+#include "controls/tqmvstatusbar.h"
 #include "page/tfrmchild.h"
 #include "picture/surface.h"
 #include "seal/tseal.h"
-#include "shell/mainwindow/companions.h"
 #include "shell/mainwindow/configuration.h"
 #include "shell/mainwindow/cursors.h"
 #include "shell/mainwindow/drawactions.h"
@@ -31,8 +36,6 @@
 #include <QMenuBar>
 #include <QPrinterInfo>
 #include <QScreen>
-#include <QStatusTipEvent>
-#include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
@@ -113,8 +116,8 @@ QAction *TfrmMain::makeAction(const QString &name, const QString &caption, const
     auto *a = new QAction(caption, this);
     a->setObjectName(name);
     if (!hint.isEmpty()) {
-        a->setToolTip(hint.section(u'|', 0, 0));
-        a->setStatusTip(hint.section(u'|', -1));
+        a->setToolTip(shortHint(hint));
+        a->setStatusTip(longHint(hint));
     }
     if (!shortcut.isEmpty())
         a->setShortcut(shortcut);
@@ -275,19 +278,35 @@ void TfrmMain::createToolBar()
     }
     m_toolBar->addWidget(m_togglePanel);
 
+    // The tabs that open the emblem and library columns, on a flat band to the right.
+    m_rightPanel = new QWidget(m_toolBar);
+    m_rightPanel->setAccessibleName(u"侧栏"_s);
+    m_rightPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_tabPanel = new TQMVFlatPanel(m_rightPanel);
+    m_tabPanel->setObjectName(u"QMVFlatPanel1"_s);
+    m_tabPanel->SetPanelStyle(TPanelStyle::psPhotoShop);
+    const QString tabCaptions[2] = {u"徽标集"_s, u"印章库"_s};
+    for (int i = 0; i < 2; ++i) {
+        m_tabs[i] = new TQMVButton(m_tabPanel);
+        m_tabs[i]->setObjectName(u"QMVButton"_s + QString::number(i + 1));
+        m_tabs[i]->SetCaption(tabCaptions[i]);
+        m_tabs[i]->SetTag(i + 1);
+    }
+    m_toolBar->addWidget(m_rightPanel);
+    m_rightPanel->installEventFilter(this);
+
     for (QAction *a : m_toolBar->actions())
         if (QWidget *w = m_toolBar->widgetForAction(a); w && w->accessibleName().isEmpty())
-            w->setAccessibleName(accessibleText(a->text(), a->toolTip()));
+            w->setAccessibleName(a->text().isEmpty() ? a->toolTip() : captionText(a->text()));
 }
 
 void TfrmMain::createStatusBar()
 {
-    QStatusBar *bar = statusBar();
-    bar->setObjectName(u"QMVStatusBar1"_s);
-    bar->setAccessibleName(u"状态栏"_s);
-    bar->setSizeGripEnabled(false);
-    m_panels = std::make_unique<StatusPanels>(bar);
-    m_progress = new ProgressPanel(bar);
+    m_statusBar = new TQMVStatusBar(this);
+    m_statusBar->setObjectName(u"QMVStatusBar1"_s);
+    setStatusBar(m_statusBar);
+    addStatusPanels(*m_statusBar);
+    m_progress = new ProgressPanel(m_statusBar);
 }
 
 void TfrmMain::SplashStage(const QString &stage)
@@ -332,8 +351,7 @@ void TfrmMain::FormCreate()
 
     SplashStage(u"设置壁纸……"_s);
     const QString wallpaper = m_config.readText(Configuration::UserInfoKey, u"BackGround"_s);
-    if (m_options.pictures)
-        m_mdi->setWallpaper(m_options.pictures->SetBkGnd(m_mdi->viewport(), wallpaper));
+    m_mdi->setWallpaper(SetBkGnd(m_mdi->viewport(), wallpaper));
 
     fillZoomList();
 
@@ -389,16 +407,6 @@ void TfrmMain::applyZoomText(const QString &text)
     m_zoomBox->setEditText(zoomText(*zoom));
     if (TfrmChild *child = activeDocument())
         child->ZoomPage(*zoom);
-}
-
-bool TfrmMain::event(QEvent *event)
-{
-    // Hints go to the information panel; the other panels stay in view.
-    if (event->type() == QEvent::StatusTip) {
-        setStatusText(StatusPanels::Information, static_cast<QStatusTipEvent *>(event)->tip());
-        return true;
-    }
-    return QMainWindow::event(event);
 }
 
 void TfrmMain::showEvent(QShowEvent *event)
@@ -475,12 +483,12 @@ void TfrmMain::SetDocumentStatus(bool modified, int count)
 
 QString TfrmMain::statusText(int panel) const
 {
-    return m_panels->text(panel);
+    return m_statusBar->panelText(panel);
 }
 
 void TfrmMain::setStatusText(int panel, const QString &text)
 {
-    m_panels->setText(panel, text);
+    m_statusBar->setPanelText(panel, text);
 }
 
 ProgressDisplay &TfrmMain::progress()
@@ -562,20 +570,21 @@ void TfrmMain::reportPictureError(const QString &message)
 
 void TfrmMain::showAboutBox()
 {
-    try {
-        DialogComponent(m_options.dialogLibrary).ShowAboutBox(this);
-    } catch (const DLLLoadError &e) {
-        m_dialogs.message(this, QMessageBox::Critical, e.message());
-    }
+    const DialogPackLoader dialogs(m_options.dialogFolder);
+    catchDLLLoadError(this, [&] { dialogs.ShowAboutBox(this); }, errorBox());
 }
 
 void TfrmMain::showHelp()
 {
-    try {
-        DialogComponent(m_options.dialogLibrary).Show_frmHelp(this);
-    } catch (const DLLLoadError &e) {
-        m_dialogs.message(this, QMessageBox::Critical, e.message());
-    }
+    const DialogPackLoader dialogs(m_options.dialogFolder);
+    catchDLLLoadError(this, [&] { dialogs.Show_frmHelp(this); }, errorBox());
+}
+
+ErrorBox TfrmMain::errorBox()
+{
+    return [this](QWidget *parent, const QString &message) {
+        m_dialogs.message(parent, QMessageBox::Critical, message);
+    };
 }
 
 } // namespace qm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "companions/dllloaderror.h"
 #include "document/clipboardstream.h"
 #include "page/pagehost.h"
 
@@ -24,11 +25,12 @@ namespace qm {
 
 class Configuration;
 class DrawActions;
-class PictureComponent;
 class ProgressDisplay;
 class ProgressPanel;
-class StatusPanels;
 class TfrmChild;
+class TQMVButton;
+class TQMVFlatPanel;
+class TQMVStatusBar;
 class UserDialogs;
 class WallpaperMdiArea;
 
@@ -37,9 +39,8 @@ class WallpaperMdiArea;
 struct MainWindowOptions {
     UserDialogs *dialogs = nullptr;
     Configuration *configuration = nullptr;
-    PictureComponent *pictures = nullptr;
-    // Absolute path of the dialog component.
-    QString dialogLibrary;
+    // The folder of the dialog component; where the program was installed by default.
+    QString dialogFolder;
     // The per-user data folder that holds the four working folders.
     QString dataFolder;
     // The command line after the program name.
@@ -121,6 +122,8 @@ public:
 
     void showAboutBox();
     void showHelp();
+    // Shows a component's error through the dialogs of this window.
+    ErrorBox errorBox();
 
     // Controls, for the commands still to come and for tests.
     WallpaperMdiArea *mdiArea() const { return m_mdi; }
@@ -131,6 +134,10 @@ public:
     QCheckBox *CheckBox3() const { return m_toggles[2]; }
     QCheckBox *CheckBox4() const { return m_chineseOnly; }
     QToolBar *ToolBar1() const { return m_toolBar; }
+    TQMVFlatPanel *QMVFlatPanel1() const { return m_tabPanel; }
+    TQMVButton *QMVButton1() const { return m_tabs[0]; }
+    TQMVButton *QMVButton2() const { return m_tabs[1]; }
+    TQMVStatusBar *QMVStatusBar1() const { return m_statusBar; }
     QMenu *windowMenu() const { return m_windowMenu; }
     QMenu *recentMenu() const { return m_recentMenu; }
     ProgressPanel *Panel2() const { return m_progress; }
@@ -144,6 +151,8 @@ public:
     // Reads the lock keys into status panels 5 … 7.
     void ShowKeyStates();
     void LayoutBars();
+    // The tabs on their band, from the tool bar's right-hand panel.
+    void layoutTabs();
 
     // PageHost
     int checkedDrawAction() const override;
@@ -165,7 +174,7 @@ public:
     bool saveDocument(TfrmChild &child) override { return saveChild(child); }
 
 protected:
-    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -205,7 +214,10 @@ private:
     QWidget *m_zoomPanel = nullptr;
     QWidget *m_fontPanel = nullptr;
     QWidget *m_togglePanel = nullptr;
-    std::unique_ptr<StatusPanels> m_panels;
+    QWidget *m_rightPanel = nullptr;
+    TQMVFlatPanel *m_tabPanel = nullptr;
+    TQMVButton *m_tabs[2] = {};
+    TQMVStatusBar *m_statusBar = nullptr;
     ProgressPanel *m_progress = nullptr;
     QMenu *m_windowMenu = nullptr;
     QMenu *m_recentMenu = nullptr;

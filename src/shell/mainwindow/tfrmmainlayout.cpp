@@ -3,6 +3,9 @@
 
 #include "shell/mainwindow/tfrmmain.h"
 
+#include "controls/tqmvbutton.h"
+#include "controls/tqmvflatpanel.h"
+#include "controls/tqmvstatusbar.h"
 #include "page/tfrmchild.h"
 #include "shell/mainwindow/configuration.h"
 #include "shell/mainwindow/statuspanels.h"
@@ -11,10 +14,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QStatusBar>
 #include <QToolBar>
 
 #include <cmath>
@@ -31,13 +34,13 @@ void TfrmMain::resizeEvent(QResizeEvent *event)
 
 void TfrmMain::LayoutBars()
 {
-    if (!m_panels)
+    if (!m_statusBar)
         return;
     const int p = logicalDpiX();
     const int w = fontMetrics().horizontalAdvance(u"我"_s);
     auto round = [](double v) { return int(std::nearbyint(v)); };
     setUpdatesEnabled(false);
-    m_panels->layout(p);
+    layoutStatusPanels(*m_statusBar, p);
     m_progress->placeOnBar(p);
     // The list must still show "600%" beside its arrow where half an inch is too narrow.
     m_zoomBox->setFixedWidth(std::max(round(p / 2.0), m_zoomBox->minimumSizeHint().width()));
@@ -48,7 +51,37 @@ void TfrmMain::LayoutBars()
     m_toggles[2]->setFixedWidth(std::max(m_chineseOnly->width(), m_toggles[2]->sizeHint().width()));
     for (QWidget *panel : {m_zoomPanel, m_fontPanel, m_togglePanel})
         panel->adjustSize();
+    layoutTabs();
     setUpdatesEnabled(true);
+}
+
+void TfrmMain::layoutTabs()
+{
+    const int p = logicalDpiX();
+    const int w = fontMetrics().horizontalAdvance(u"我"_s);
+    const int frame = int(std::nearbyint(p / 100.0));
+    m_tabPanel->SetFrameWidth(frame);
+    const QRect room = m_rightPanel->contentsRect();
+    const int width = std::min(18 * w, room.width());
+    // The band stands at the right end, above the columns the tabs open.
+    m_tabPanel->setGeometry(room.right() + 1 - width, room.top(), width, room.height());
+    const int height = m_tabPanel->height() * 3 / 4;
+    const int top = m_tabPanel->height() - height - frame;
+    int left = 5 * frame;
+    for (TQMVButton *tab : m_tabs) {
+        // An open tab keeps the extra half height it took for its arrow.
+        const int extra = tab->BtnState() == TButtonState::bsDown ? height / 2 : 0;
+        tab->setGeometry(left, top, 6 * w + extra, height);
+        // The next tab overlaps this one by half a height.
+        left += tab->width() - height / 2;
+    }
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_rightPanel && event->type() == QEvent::Resize)
+        layoutTabs();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmMain::fillWindowMenu()
