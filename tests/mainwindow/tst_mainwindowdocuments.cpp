@@ -6,7 +6,17 @@
 #include "shell/mainwindow/statuspanels.h"
 #include "shell/mainwindow/wallpapermdiarea.h"
 
+#include "controls/tqmvbutton.h"
+#include "shell/mainwindow/drawactions.h"
+#include "shell/mainwindow/keystates.h"
+
+#include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QTimer>
+#include <QToolBar>
 
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -310,6 +320,139 @@ private slots:
                  checks);
         w.ShowSealToggles(nullptr); // nothing changes
         QCOMPARE(w.CheckBox1()->text(), caption);
+    }
+
+    // A placing command works only with a document; its press on the page places one seal and
+    // the status bar follows.
+    void placingCommand()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        QAction *roundSeal = w.drawActions().action(17);
+        QCOMPARE(roundSeal->objectName(), u"actDrawGZh"_s);
+        roundSeal->trigger();
+        QVERIFY(!roundSeal->isChecked()); // no document: the button springs back
+        w.FileNew();
+        roundSeal->trigger();
+        QCOMPARE(w.CheckedDrawAction(), roundSeal);
+        w.drawActions().action(1)->trigger();
+        QCOMPARE(w.checkedDrawAction(), 1); // one mode at a time
+        roundSeal->trigger();
+        TfrmChild *child = w.activeDocument();
+        QCOMPARE(child->QMVDrawPanel1()->cursor().shape(), Qt::BitmapCursor);
+        QTest::mouseClick(child->QMVDrawPanel1(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+        QCOMPARE(w.CheckedDrawAction(), nullptr);
+        QCOMPARE(child->sealList().size(), size_t(1));
+        QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
+        QCOMPARE(w.statusText(3), u"已画图形：1"_s);
+        QCOMPARE(w.CheckBox1()->text(), u"阳章"_s);
+    }
+
+    void recentFiles()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        const QString a = writeDocument(s.path(u"a.dyz"_s), 1);
+        const QString b = writeDocument(s.path(u"b.dyz"_s), 2);
+        QVERIFY(w.OpenDocumentFile(a));
+        QVERIFY(w.OpenDocumentFile(b));
+        emit w.recentMenu()->aboutToShow();
+        const QList<QAction *> items = w.recentMenu()->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.at(0)->text(), u"&1 "_s + b);
+        w.mdiArea()->closeAllSubWindows();
+        flushDeletes();
+        items.at(1)->trigger();
+        QCOMPARE(TfrmMain::caption(w.activeDocument()), a);
+        QFile::remove(b);
+        items.at(0)->trigger(); // gone: said so, and dropped from the list
+        QCOMPARE(s.dialogs.texts(), QStringList{u"文件不存在！"_s});
+        QCOMPARE(s.config->recentFiles(), QStringList{a});
+    }
+
+    // The property window's top-right corner meets the tool bar's bottom-right corner.
+    void propertyWindowPlacement()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        int made = 0;
+        w.setPropertyWindowFactory([&made](TfrmMain &main) {
+            ++made;
+            auto *window = new QWidget(&main, Qt::Tool);
+            window->setFixedSize(180, 300);
+            return window;
+        });
+        w.FileNew();
+        QWidget *window = w.propertyWindow();
+        QVERIFY(window && window->isVisible());
+        const QToolBar *bar = w.ToolBar1();
+        QCOMPARE(window->pos(), bar->mapToGlobal(QPoint(bar->contentsRect().width() - 180, bar->height())));
+        w.FileNew();
+        QCOMPARE(made, 1); // one window, placed once
+        w.togglePropertyWindow();
+        QVERIFY(!w.propertyWindow());
+        w.togglePropertyWindow();
+        QCOMPARE(made, 2);
+    }
+
+    // The main window is hidden and frozen while the print window is up, and back afterwards.
+    void printWindow()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        bool hiddenDuring = false;
+        bool frozenDuring = false;
+        w.setPrintWindowFactory([&](TfrmMain &main) {
+            auto dialog = std::make_unique<QDialog>();
+            QTimer::singleShot(0, dialog.get(), [&, d = dialog.get()] {
+                hiddenDuring = !main.isVisible();
+                frozenDuring = !main.updatesEnabled();
+                d->accept();
+            });
+            return dialog;
+        });
+        w.OpenPrintWindow(true);
+        QVERIFY(w.printPreview());
+        QVERIFY(hiddenDuring);
+        QVERIFY(frozenDuring);
+        QVERIFY(w.isVisible());
+        QVERIFY(w.updatesEnabled());
+    }
+
+    // Everything a user can operate has a name a screen reader can say.
+    void accessibleNames()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        w.FileNew();
+        for (QWidget *widget : w.findChildren<QWidget *>()) {
+            if (!widget->isVisible() || widget->focusPolicy() == Qt::NoFocus)
+                continue;
+            if (!qobject_cast<QAbstractButton *>(widget) && !qobject_cast<QComboBox *>(widget))
+                continue;
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(iface);
+            QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
+        }
+        QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(w.QMVButton1());
+        QCOMPARE(tab->text(QAccessible::Name), u"徽标集"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.activeDocument())->text(QAccessible::Name), u"文件1.dyz"_s);
+    }
+
+    // Panels 5 … 7 start with their texts and follow the keyboard; blank where the platform
+    // cannot tell (offscreen).
+    void keyStatePanels()
+    {
+        Start s;
+        TfrmMain &w = s.create();
+        QCOMPARE((QStringList{w.statusText(5), w.statusText(6), w.statusText(7)}),
+                 (QStringList{u"CAPS: OFF"_s, u"NUM :ON"_s, u"SCRL: OFF"_s}));
+        w.ShowKeyStates();
+        QCOMPARE((QStringList{w.statusText(5), w.statusText(6), w.statusText(7)}),
+                 (QStringList{QString(), QString(), QString()}));
+        QCOMPARE(capsText(true), u"CAPS: ON"_s);
+        QCOMPARE(numText(false), u"NUM: OFF"_s);
+        QCOMPARE(scrollText(std::nullopt), QString());
     }
 };
 
