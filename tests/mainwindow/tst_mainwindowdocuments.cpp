@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QToolBar>
 
@@ -448,8 +449,11 @@ private slots:
         QCOMPARE((QStringList{w.statusText(5), w.statusText(6), w.statusText(7)}),
                  (QStringList{u"CAPS: OFF"_s, u"NUM :ON"_s, u"SCRL: OFF"_s}));
         w.ShowKeyStates();
+        const LockKeyStates keys = readLockKeyStates();
+        if (QGuiApplication::platformName() == u"offscreen"_s)
+            QVERIFY(!keys.caps && !keys.num && !keys.scroll);
         QCOMPARE((QStringList{w.statusText(5), w.statusText(6), w.statusText(7)}),
-                 (QStringList{QString(), QString(), QString()}));
+                 (QStringList{capsText(keys.caps), numText(keys.num), scrollText(keys.scroll)}));
         QCOMPARE(capsText(true), u"CAPS: ON"_s);
         QCOMPARE(numText(false), u"NUM: OFF"_s);
         QCOMPARE(scrollText(std::nullopt), QString());
