@@ -207,8 +207,12 @@ bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QStri
     }
     if (!fieldsWithinLimits(fields, why))
         return false;
-    for (const DecodedField &f : fields)
-        f.property->set(seal, f.value);
+    // A setter may derive an earlier field from a later one (a text block's height from its row
+    // count): the second pass puts back what the first pass let later fields overwrite, and is
+    // a no-op for every field that already holds its stored value.
+    for (int pass = 0; pass < 2; ++pass)
+        for (const DecodedField &f : fields)
+            f.property->set(seal, f.value);
     if (!readTexts(in, seal, why))
         return false;
 
@@ -266,14 +270,17 @@ bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocume
     }
     if (!fieldsWithinLimits(fields, why))
         return false;
-    // Legacy records hold the left and top edges; the seal keeps its centre.
-    for (const DecodedField &f : fields) {
-        if (f.property->recordOffset == RealCenterXOffset)
-            seal.SetRealCenterX(float(seal.RealWidth() / 2.0L + f.value.toFloat()));
-        else if (f.property->recordOffset == RealCenterYOffset)
-            seal.SetRealCenterY(float(seal.RealHeight() / 2.0L + f.value.toFloat()));
-        else
-            f.property->set(seal, f.value);
+    // Legacy records hold the left and top edges; the seal keeps its centre. Two passes, as for
+    // current records.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const DecodedField &f : fields) {
+            if (f.property->recordOffset == RealCenterXOffset)
+                seal.SetRealCenterX(float(seal.RealWidth() / 2.0L + f.value.toFloat()));
+            else if (f.property->recordOffset == RealCenterYOffset)
+                seal.SetRealCenterY(float(seal.RealHeight() / 2.0L + f.value.toFloat()));
+            else
+                f.property->set(seal, f.value);
+        }
     }
     seal.SetPicClrChange(false);
     if (!readTexts(in, seal, why))

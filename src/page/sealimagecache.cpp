@@ -1,6 +1,7 @@
 #include "page/sealimagecache.h"
 
 #include "seal/paintersurface.h"
+#include "seal/renderseals.h"
 #include "seal/tseal.h"
 
 #include <QPainter>
@@ -14,7 +15,8 @@ namespace qm {
 void paintSeal(QPainter &painter, TSeal &seal, QPoint at)
 {
     PainterSurface surface(&painter);
-    seal.PaintTo(at.x(), at.y(), surface, true);
+    renderSeals({&seal}, seal.PixelsPerMm(), seal.Zoom(), surface,
+                RenderOffset{static_cast<long double>(at.x() - seal.Left()), static_cast<long double>(at.y() - seal.Top())}, SealColours::Own);
 }
 
 // A seal painted larger than this is not cached but painted on the page directly: a picture of

@@ -27,4 +27,9 @@ enum class SealColours : std::uint8_t { Own, Black };
 void renderSeals(const QList<const TSeal *> &seals, long double pixelsPerMm, Surface &surface,
                  RenderOffset offset, SealColours colours);
 
+// The same at a resolution and zoom, as a page shows its seals: each scratch element is placed
+// exactly as a seal of that resolution and zoom, so it covers the seal's own pixel box.
+void renderSeals(const QList<const TSeal *> &seals, float pixelsPerMm, int zoom, Surface &surface,
+                 RenderOffset offset, SealColours colours);
+
 } // namespace qm

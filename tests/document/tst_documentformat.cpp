@@ -280,6 +280,28 @@ private slots:
         QCOMPARE(saved(read), first);
     }
 
+    // Fields set in another order than the record's: a three-row text block whose height was
+    // set after its rows reads back as saved, not re-derived from a one-row default.
+    void roundTripOutOfRecordOrder()
+    {
+        SealDocument doc;
+        a4(doc);
+        TSeal &seal = addSeal(doc);
+        seal.SetSealType(TSealType::stHorzText);
+        seal.SetRowColCount(3);
+        seal.SetTextHeight(4);
+        seal.SetRealHeight(42);
+        QCOMPARE(seal.RealHeight(), 42.0f);
+        const QByteArray first = saved(doc);
+
+        SealDocument read;
+        read.setScreenPixelsPerMm(10);
+        QVERIFY(load(first, read).ok());
+        compareStored(seal, *read.seals()[0]);
+        QCOMPARE(read.seals()[0]->RealHeight(), 42.0f);
+        QCOMPARE(saved(read), first);
+    }
+
     void pictureKinds_data()
     {
         QTest::addColumn<QByteArray>("format");
