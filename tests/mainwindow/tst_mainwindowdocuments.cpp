@@ -58,7 +58,10 @@ private slots:
     {
         Start s;
         TfrmMain &w = s.show();
+        QList<TfrmChild *> followed;
+        connect(&w, &TfrmMain::activeDocumentChanged, this, [&](TfrmChild *child) { followed.append(child); });
         w.FileNew();
+        QCOMPARE(followed, QList<TfrmChild *>{w.activeDocument()});
         QCOMPARE(captions(w), QStringList{u"文件1.dyz"_s});
         QCOMPARE(w.statusText(2), u"文件状态：未修改"_s);
         QCOMPARE(w.statusText(3), u"已画图形：0"_s);

@@ -173,6 +173,11 @@ public:
     SaveAnswer askSaveOnClose(TfrmChild &child) override;
     bool saveDocument(TfrmChild &child) override { return saveChild(child); }
 
+signals:
+    // Another document window became the active one; none when the last one closed. The
+    // property window follows it.
+    void activeDocumentChanged(qm::TfrmChild *child);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -90,6 +90,7 @@ void TfrmMain::documentCountChanged()
     if (!any && !m_programFolder.isEmpty()) {
         setStatusText(2, u"文件状态：无文件"_s);
         setStatusText(3, u"已画图形："_s);
+        emit activeDocumentChanged(nullptr);
     }
 }
 
@@ -103,6 +104,7 @@ void TfrmMain::subWindowActivated(QMdiSubWindow *window)
     m_activeChild = child;
     if (child)
         child->FormActivate();
+    emit activeDocumentChanged(child);
 }
 
 void TfrmMain::FileNew()

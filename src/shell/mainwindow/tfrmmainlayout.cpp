@@ -6,6 +6,7 @@
 #include "controls/tqmvbutton.h"
 #include "controls/tqmvflatpanel.h"
 #include "controls/tqmvstatusbar.h"
+#include "page/updatesguard.h"
 #include "page/tfrmchild.h"
 #include "shell/mainwindow/configuration.h"
 #include "shell/mainwindow/statuspanels.h"
@@ -39,7 +40,7 @@ void TfrmMain::LayoutBars()
     const int p = logicalDpiX();
     const int w = fontMetrics().horizontalAdvance(u"我"_s);
     auto round = [](double v) { return int(std::nearbyint(v)); };
-    setUpdatesEnabled(false);
+    const UpdatesGuard frozen(this);
     layoutStatusPanels(*m_statusBar, p);
     m_progress->placeOnBar(p);
     // The list must still show "600%" beside its arrow where half an inch is too narrow.
@@ -52,7 +53,6 @@ void TfrmMain::LayoutBars()
     for (QWidget *panel : {m_zoomPanel, m_fontPanel, m_togglePanel})
         panel->adjustSize();
     layoutTabs();
-    setUpdatesEnabled(true);
 }
 
 void TfrmMain::layoutTabs()
