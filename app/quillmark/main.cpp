@@ -35,19 +35,22 @@ int main(int argc, char **argv)
     }
     const bool unattended = !screenshot.isEmpty();
 
-    std::unique_ptr<qm::UserDialogs> dialogs;
-    if (unattended)
-        dialogs = std::make_unique<qm::UnattendedDialogs>();
-    else
-        dialogs = std::make_unique<qm::QtUserDialogs>();
-    app.setDialogs(dialogs.get());
-    qm::Configuration configuration;
-
     qm::GifPicture splashPicture;
     qm::LoadAPicture(splashPicture, u"Splash"_s);
     qm::TSplashForm splash(splashPicture.image());
     splash.show();
     splash.repaint();
+
+    std::unique_ptr<qm::UserDialogs> dialogs;
+    if (unattended) {
+        dialogs = std::make_unique<qm::UnattendedDialogs>();
+    } else {
+        auto desktop = std::make_unique<qm::QtUserDialogs>();
+        desktop->setStepAside(&splash);
+        dialogs = std::move(desktop);
+    }
+    app.setDialogs(dialogs.get());
+    qm::Configuration configuration;
 
     qm::MainWindowOptions options;
     options.dialogs = dialogs.get();

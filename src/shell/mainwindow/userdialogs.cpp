@@ -32,9 +32,15 @@ QString QtUserDialogs::displayText(const QString &text)
 QMessageBox::StandardButton QtUserDialogs::message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                                    QMessageBox::StandardButtons buttons)
 {
+    const bool stepAside = m_stepAside && m_stepAside->isVisible();
+    if (stepAside)
+        m_stepAside->hide();
     QMessageBox box(icon, boxTitle(), displayText(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
-    return QMessageBox::StandardButton(box.exec());
+    const auto answer = QMessageBox::StandardButton(box.exec());
+    if (stepAside && m_stepAside)
+        m_stepAside->show();
+    return answer;
 }
 
 QString QtUserDialogs::openFileName(QWidget *parent, const QString &folder, const QString &filter)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 class QFileDialog;
@@ -46,6 +47,13 @@ public:
                                 const QString &proposed, const QString &defaultSuffix);
     // The message box's text: carriage returns become line breaks.
     static QString displayText(const QString &text);
+
+    // A window that steps aside while a box is up (the splash, which stays on top and would
+    // cover the start-up questions).
+    void setStepAside(QWidget *window) { m_stepAside = window; }
+
+private:
+    QPointer<QWidget> m_stepAside;
 };
 
 // For runs nobody watches (the screenshot smoke run): messages go to the error stream, every
