@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QMenuBar>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QToolBar>
@@ -441,6 +442,23 @@ private slots:
         QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(w.QMVButton1());
         QCOMPARE(tab->text(QAccessible::Name), u"徽标集"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(w.activeDocument())->text(QAccessible::Name), u"文件1.dyz"_s);
+    }
+
+    // Every command in the menus has an icon of our own, drawn sharp at twice the pixels.
+    void menuIcons()
+    {
+        Start s;
+        TfrmMain &w = s.create();
+        int checked = 0;
+        for (QAction *menu : w.menuBar()->actions())
+            for (QAction *a : menu->menu()->actions()) {
+                if (a->isSeparator() || a->menu() || a->isCheckable())
+                    continue;
+                ++checked;
+                const QPixmap sharp = a->icon().pixmap(QSize(24, 24), 2.0);
+                QVERIFY2(sharp.size() == QSize(48, 48), qPrintable(a->objectName()));
+            }
+        QCOMPARE(checked, 14);
     }
 
     // Panels 5 … 7 start with their texts and follow the keyboard; blank where the platform

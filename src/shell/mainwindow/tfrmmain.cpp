@@ -161,13 +161,16 @@ void TfrmMain::createActions()
     a->setIcon(icon(u"tilevertical"_s));
     connect(a, &QAction::triggered, m_mdi, &WallpaperMdiArea::tileVertically);
     a = makeAction(u"WindowMinimizeAll1"_s, u"最小化(&M)"_s, u"最小化所有窗口|最小化所有窗口"_s);
+    a->setIcon(icon(u"minimiseall"_s));
     connect(a, &QAction::triggered, m_mdi, &WallpaperMdiArea::minimiseAll);
     a = makeAction(u"WindowArrange1"_s, u"重排窗口(&A)"_s, u"重新排列窗口|重新排列窗口"_s);
+    a->setIcon(icon(u"arrange"_s));
     connect(a, &QAction::triggered, m_mdi, &WallpaperMdiArea::arrangeMinimised);
     a = makeAction(u"WindowClose1"_s, u"关闭(&Z)"_s, u"关闭|关闭"_s);
     a->setIcon(icon(u"close"_s));
     connect(a, &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
     a = makeAction(u"WindowsCloseAll"_s, u"全部关闭(&S)"_s, u"关闭所有窗口|关闭所有窗口"_s);
+    a->setIcon(icon(u"closeall"_s));
     connect(a, &QAction::triggered, this, [this] { closeAllDocuments(); });
     for (const QString &name : {u"WindowCascade1"_s, u"WindowTileHorizontal1"_s, u"WindowTileVertical1"_s,
                                 u"WindowMinimizeAll1"_s, u"WindowArrange1"_s, u"WindowClose1"_s,
@@ -180,8 +183,10 @@ void TfrmMain::createActions()
 
     a = makeAction(u"actHelpAbout"_s, u"关于…(&A)"_s, u"关于本软件|关于本软件"_s);
     a->setMenuRole(QAction::AboutRole);
+    a->setIcon(icon(u"about"_s));
     connect(a, &QAction::triggered, this, &TfrmMain::showAboutBox);
     a = makeAction(u"actHelpHelp"_s, u"使用帮助(&H)"_s, u"使用帮助|帮助使用"_s, QKeySequence::HelpContents);
+    a->setIcon(icon(u"help"_s));
     connect(a, &QAction::triggered, this, &TfrmMain::showHelp);
 }
 
