@@ -24,7 +24,8 @@ namespace {
 
 const QString &documentFilter()
 {
-    static const QString filter = u"Quillmark 印章文件(*.dyz)"_s;
+    // Files copied from the original platform may carry the suffix in capitals.
+    static const QString filter = u"Quillmark 印章文件(*.dyz *.DYZ)"_s;
     return filter;
 }
 
