@@ -15,8 +15,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QMenuBar>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
 
@@ -104,7 +104,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("icon");
         QTest::newRow("missing") << QByteArray() << u"文件不存在！"_s << int(QMessageBox::Warning);
-        QTest::newRow("not a document") << QByteArray("garbage, garbage") << u"<b.dyz>文件不是Quillmark\r格式文档，打开失败！"_s
+        QTest::newRow("not a document") << QByteArray("garbage, garbage")
+                                        << u"<b.dyz>文件不是Quillmark\r格式文档，打开失败！"_s
                                         << int(QMessageBox::Information);
         // A first Single of 4.0: written by a version that cannot be read.
         QTest::newRow("old version") << QByteArray("\x00\x00\x80\x40", 4) << u"Quillmark 4.x+保存的文件，不能打开！"_s
@@ -259,8 +260,8 @@ private slots:
         area->tileVertically();
         for (int i = 0; i < 3; ++i) {
             const QRect r = windows.at(i)->geometry();
-            QCOMPARE(r, QRect(client.width() * i / 3, 0,
-                              client.width() * (i + 1) / 3 - client.width() * i / 3, client.height()));
+            QCOMPARE(r, QRect(client.width() * i / 3, 0, client.width() * (i + 1) / 3 - client.width() * i / 3,
+                              client.height()));
         }
         w.action(u"WindowMinimizeAll1"_s)->trigger();
         int left = 0;
@@ -297,10 +298,10 @@ private slots:
         QTest::addColumn<bool>("star");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QList<bool>>("checks");
-        QTest::newRow("positive round with star") << int(TSealType::stEllipse) << true << true << true << u"阳章"_s
-                                                 << QList<bool>{true, true, true};
-        QTest::newRow("negative with emblem") << int(TSealType::stRect) << false << true << false << u"阳章"_s
-                                              << QList<bool>{false, false, true};
+        QTest::newRow("positive round with star")
+            << int(TSealType::stEllipse) << true << true << true << u"阳章"_s << QList<bool>{true, true, true};
+        QTest::newRow("negative with emblem")
+            << int(TSealType::stRect) << false << true << false << u"阳章"_s << QList<bool>{false, false, true};
         QTest::newRow("hollow star") << int(TSealType::stFiveStar) << true << false << false << u"空心"_s
                                      << QList<bool>{true, false, false};
     }

@@ -9,8 +9,8 @@
 #include "shell/mainwindow/wallpapermdiarea.h"
 #include "shell/mainwindow/zoomlist.h"
 
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -30,11 +30,13 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("terminate");
-        const QString noPrinter = u"    您的系统没有安装\r任何打印设备，建议用\r户安装分辨率在600dpi\r及以上的激光打印机。"_s;
+        const QString noPrinter =
+            u"    您的系统没有安装\r任何打印设备，建议用\r户安装分辨率在600dpi\r及以上的激光打印机。"_s;
         const QString smallScreen = u"    您的系统显示分辨率低于\r800 x 600,本软件可能运行不\r正常！是否退出？"_s;
         QTest::newRow("printer, wide screen") << true << 800 << int(QMessageBox::No) << QStringList() << false;
         QTest::newRow("no printer") << false << 1024 << int(QMessageBox::No) << QStringList{noPrinter} << false;
-        QTest::newRow("small screen, go on") << true << 799 << int(QMessageBox::No) << QStringList{smallScreen} << false;
+        QTest::newRow("small screen, go on")
+            << true << 799 << int(QMessageBox::No) << QStringList{smallScreen} << false;
         // Yes ends the program, but only after every stage ran: the printer notice still comes.
         QTest::newRow("small screen, quit, no printer")
             << false << 640 << int(QMessageBox::Yes) << QStringList{smallScreen, noPrinter} << true;
@@ -53,9 +55,8 @@ private slots:
         TfrmMain &w = s.create();
         QCOMPARE(s.dialogs.texts(), messages);
         QCOMPARE(w.terminateRequested(), terminate);
-        QCOMPARE(s.stages, (QStringList{u"检查系统配置……"_s, u"检测显示器……"_s, u"查找打印机……"_s,
-                                        u"创建剪贴板……"_s, u"设置壁纸……"_s, u"搜索字体……"_s,
-                                        u"完成初始化……"_s}));
+        QCOMPARE(s.stages, (QStringList{u"检查系统配置……"_s, u"检测显示器……"_s, u"查找打印机……"_s, u"创建剪贴板……"_s,
+                                        u"设置壁纸……"_s, u"搜索字体……"_s, u"完成初始化……"_s}));
         QCOMPARE(w.windowTitle(), u"Quillmark 8"_s);
         QVERIFY(w.clipboard().isEmpty());
         QVERIFY(w.cursorSlot(6).pixmap().width() > 0);
@@ -147,8 +148,8 @@ private slots:
             QVERIFY(items.contains(face));
         const QStringList installed = QFontDatabase::families();
         for (const QString &family : installed) {
-            const bool chinese = QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese)
-                                 || hasDoubleByteCharacter(family);
+            const bool chinese = QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese) ||
+                                 hasDoubleByteCharacter(family);
             QVERIFY2(items.contains(family) == chinese, qPrintable(family));
         }
         // The test machine's Chinese faces carry Latin names, and some Latin-only face is there.
@@ -173,7 +174,9 @@ private slots:
         QTest::newRow("fits") << u"宋体"_s << 4 << QByteArray("\xCB\xCE\xCC\xE5");
         QTest::newRow("half of 体") << u"宋体"_s << 3 << QByteArray("\xCB\xCE");
         QTest::newRow("latin then 宋") << u"ab宋"_s << 3 << QByteArray("ab");
-        QTest::newRow("latin fits") << u"ab宋c"_s << 5 << QByteArray("ab\xCB\xCE" "c");
+        QTest::newRow("latin fits") << u"ab宋c"_s << 5
+                                    << QByteArray("ab\xCB\xCE"
+                                                  "c");
     }
     void faceCut()
     {
@@ -199,8 +202,8 @@ private slots:
         for (int i = 1; i <= 10; ++i)
             c.addRecentFile(u"/f"_s + QString::number(i));
         c.addRecentFile(u"/f5"_s);
-        QCOMPARE(c.recentFiles(), (QStringList{u"/f5"_s, u"/f10"_s, u"/f9"_s, u"/f8"_s, u"/f7"_s, u"/f6"_s,
-                                               u"/f4"_s, u"/f3"_s}));
+        QCOMPARE(c.recentFiles(),
+                 (QStringList{u"/f5"_s, u"/f10"_s, u"/f9"_s, u"/f8"_s, u"/f7"_s, u"/f6"_s, u"/f4"_s, u"/f3"_s}));
         c.sync();
         // The next start reads them back, with the double-buffering check mark.
         Configuration again(s.path(u"settings.ini"_s));

@@ -22,9 +22,7 @@ QString path(const QString &key, const QString &name)
 
 } // namespace
 
-Configuration::Configuration()
-    : m_settings(std::make_unique<QSettings>(u"Lumenwerk"_s,
-                                             u"Quillmark"_s))
+Configuration::Configuration() : m_settings(std::make_unique<QSettings>(u"Lumenwerk"_s, u"Quillmark"_s))
 {
 }
 

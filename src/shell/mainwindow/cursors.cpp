@@ -18,8 +18,8 @@ struct CursorPicture {
 };
 
 constexpr CursorPicture Pictures[] = {
-    {2, u":/quillmark/cursors/hand.svg", {16, 12}},    {3, u":/quillmark/cursors/zoom.svg", {12, 12}},
-    {4, u":/quillmark/cursors/zoomin.svg", {12, 12}},  {5, u":/quillmark/cursors/zoomout.svg", {12, 12}},
+    {2, u":/quillmark/cursors/hand.svg", {16, 12}},        {3, u":/quillmark/cursors/zoom.svg", {12, 12}},
+    {4, u":/quillmark/cursors/zoomin.svg", {12, 12}},      {5, u":/quillmark/cursors/zoomout.svg", {12, 12}},
     {6, u":/quillmark/cursors/drawcharset.svg", {16, 16}},
 };
 

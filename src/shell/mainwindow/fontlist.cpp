@@ -22,8 +22,8 @@ QStringList chineseOnly(const QStringList &names)
 {
     QStringList kept;
     for (const QString &name : names) {
-        if (hasDoubleByteCharacter(name)
-            || QFontDatabase::writingSystems(name).contains(QFontDatabase::SimplifiedChinese))
+        if (hasDoubleByteCharacter(name) ||
+            QFontDatabase::writingSystems(name).contains(QFontDatabase::SimplifiedChinese))
             kept.append(name);
     }
     return kept;

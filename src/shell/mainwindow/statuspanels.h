@@ -4,7 +4,6 @@
 
 #include <QFrame>
 
-
 class QLabel;
 class QProgressBar;
 

@@ -172,9 +172,9 @@ void TfrmMain::createActions()
     a = makeAction(u"WindowsCloseAll"_s, u"全部关闭(&S)"_s, u"关闭所有窗口|关闭所有窗口"_s);
     a->setIcon(icon(u"closeall"_s));
     connect(a, &QAction::triggered, this, [this] { closeAllDocuments(); });
-    for (const QString &name : {u"WindowCascade1"_s, u"WindowTileHorizontal1"_s, u"WindowTileVertical1"_s,
-                                u"WindowMinimizeAll1"_s, u"WindowArrange1"_s, u"WindowClose1"_s,
-                                u"WindowsCloseAll"_s, u"actFileSave"_s, u"actFileSaveAs"_s})
+    for (const QString &name :
+         {u"WindowCascade1"_s, u"WindowTileHorizontal1"_s, u"WindowTileVertical1"_s, u"WindowMinimizeAll1"_s,
+          u"WindowArrange1"_s, u"WindowClose1"_s, u"WindowsCloseAll"_s, u"actFileSave"_s, u"actFileSaveAs"_s})
         action(name)->setEnabled(false);
 
     a = makeAction(u"actPageDoubleBuffered"_s, u"页面使用双缓冲"_s, QString());
@@ -336,8 +336,7 @@ void TfrmMain::FormCreate()
         screenWidth = screen->geometry().width();
     if (screenWidth < 800) {
         const auto answer = m_dialogs.message(
-            this, QMessageBox::Question,
-            u"    您的系统显示分辨率低于\r800 x 600,本软件可能运行不\r正常！是否退出？"_s,
+            this, QMessageBox::Question, u"    您的系统显示分辨率低于\r800 x 600,本软件可能运行不\r正常！是否退出？"_s,
             QMessageBox::Yes | QMessageBox::No);
         // The program ends once start-up is through; the remaining steps still run.
         if (answer == QMessageBox::Yes)
@@ -345,8 +344,8 @@ void TfrmMain::FormCreate()
     }
 
     SplashStage(u"查找打印机……"_s);
-    const bool printer = m_options.printerPresent ? m_options.printerPresent()
-                                                  : !QPrinterInfo::availablePrinterNames().isEmpty();
+    const bool printer =
+        m_options.printerPresent ? m_options.printerPresent() : !QPrinterInfo::availablePrinterNames().isEmpty();
     if (!printer)
         m_dialogs.message(this, QMessageBox::Information,
                           u"    您的系统没有安装\r任何打印设备，建议用\r户安装分辨率在600dpi\r及以上的激光打印机。"_s);
@@ -576,20 +575,21 @@ void TfrmMain::reportPictureError(const QString &message)
 void TfrmMain::showAboutBox()
 {
     const DialogPackLoader dialogs(m_options.dialogFolder);
-    catchDLLLoadError(this, [&] { dialogs.ShowAboutBox(this); }, errorBox());
+    catchDLLLoadError(
+        this, [&] { dialogs.ShowAboutBox(this); }, errorBox());
 }
 
 void TfrmMain::showHelp()
 {
     const DialogPackLoader dialogs(m_options.dialogFolder);
-    catchDLLLoadError(this, [&] { dialogs.Show_frmHelp(this); }, errorBox());
+    catchDLLLoadError(
+        this, [&] { dialogs.Show_frmHelp(this); }, errorBox());
 }
 
 ErrorBox TfrmMain::errorBox()
 {
-    return [this](QWidget *parent, const QString &message) {
-        m_dialogs.message(parent, QMessageBox::Critical, message);
-    };
+    return
+        [this](QWidget *parent, const QString &message) { m_dialogs.message(parent, QMessageBox::Critical, message); };
 }
 
 } // namespace qm

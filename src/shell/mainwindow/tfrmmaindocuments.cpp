@@ -84,9 +84,9 @@ TfrmChild *TfrmMain::NewDocumentWindow(const QString &caption)
 void TfrmMain::documentCountChanged()
 {
     const bool any = !m_mdi->subWindowList().isEmpty();
-    for (const QString &name : {u"WindowCascade1"_s, u"WindowTileHorizontal1"_s, u"WindowTileVertical1"_s,
-                                u"WindowMinimizeAll1"_s, u"WindowArrange1"_s, u"WindowClose1"_s,
-                                u"WindowsCloseAll"_s, u"actFileSave"_s, u"actFileSaveAs"_s})
+    for (const QString &name :
+         {u"WindowCascade1"_s, u"WindowTileHorizontal1"_s, u"WindowTileVertical1"_s, u"WindowMinimizeAll1"_s,
+          u"WindowArrange1"_s, u"WindowClose1"_s, u"WindowsCloseAll"_s, u"actFileSave"_s, u"actFileSaveAs"_s})
         action(name)->setEnabled(any);
     if (!any && !m_programFolder.isEmpty()) {
         setStatusText(2, u"文件状态：无文件"_s);
@@ -218,9 +218,9 @@ PageHost::SaveAnswer TfrmMain::askSaveOnClose(TfrmChild &child)
 {
     if (QMdiSubWindow *window = subWindowOf(&child))
         m_mdi->setActiveSubWindow(window);
-    const auto answer = m_dialogs.message(
-        this, QMessageBox::Question, u"当前文件尚未保存或者已被修改，是否\r保存（修改后的）文件？"_s,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer =
+        m_dialogs.message(this, QMessageBox::Question, u"当前文件尚未保存或者已被修改，是否\r保存（修改后的）文件？"_s,
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     switch (answer) {
     case QMessageBox::Yes:
         return SaveAnswer::Yes;

@@ -24,8 +24,8 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &folder, const QString &filter) = 0;
     // The file to save into, with the default suffix appended to a name typed without one
     // before the overwrite question; empty when cancelled.
-    virtual QString saveFileName(QWidget *parent, const QString &folder, const QString &filter,
-                                 const QString &proposed, const QString &defaultSuffix) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &folder, const QString &filter, const QString &proposed,
+                                 const QString &defaultSuffix) = 0;
     // Hands an address to the desktop (browser, mail program).
     virtual bool openUrl(const QUrl &url) = 0;
 };

@@ -1,12 +1,14 @@
 #include "shell/mainwindow/wallpapermdiarea.h"
 
 #include <QMdiSubWindow>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace qm {
 
-WallpaperMdiArea::WallpaperMdiArea(QWidget *parent) : QMdiArea(parent) {}
+WallpaperMdiArea::WallpaperMdiArea(QWidget *parent) : QMdiArea(parent)
+{
+}
 
 void WallpaperMdiArea::setWallpaper(const QImage &picture)
 {
