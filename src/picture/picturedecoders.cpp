@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include <gif_lib.h>
+#include <jerror.h>
 #include <jpeglib.h>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +23,7 @@ struct JpegError {
     jpeg_error_mgr mgr;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    bool dataEnded; // the source ran out and libjpeg went on with a made-up end marker
 };
 
 void jpegErrorExit(j_common_ptr cinfo)
@@ -31,7 +33,11 @@ void jpegErrorExit(j_common_ptr cinfo)
     std::longjmp(err->jump, 1);
 }
 
-void jpegSilence(j_common_ptr, int) {}
+void jpegSilence(j_common_ptr cinfo, int level)
+{
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+        reinterpret_cast<JpegError *>(cinfo->err)->dataEnded = true;
+}
 
 // Kept free of objects with destructors between setjmp and longjmp.
 bool jpegDecodeInto(const unsigned char *data, unsigned long size, QImage *out, char *message)
@@ -42,6 +48,7 @@ bool jpegDecodeInto(const unsigned char *data, unsigned long size, QImage *out, 
     err.mgr.error_exit = jpegErrorExit;
     err.mgr.emit_message = jpegSilence;
     err.message[0] = 0;
+    err.dataEnded = false;
     if (setjmp(err.jump)) {
         std::strncpy(message, err.message, JMSG_LENGTH_MAX);
         jpeg_destroy_decompress(&cinfo);
@@ -50,6 +57,12 @@ bool jpegDecodeInto(const unsigned char *data, unsigned long size, QImage *out, 
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
+    // Missing scan data decodes as grey, but a file cut inside its headers is no picture.
+    if (err.dataEnded) {
+        std::strncpy(message, "the data ends inside the headers", JMSG_LENGTH_MAX);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     cinfo.out_color_space = JCS_RGB;
     if (!sizeAcceptable(cinfo.image_width, cinfo.image_height)) {
         std::strncpy(message, "picture too large", JMSG_LENGTH_MAX);

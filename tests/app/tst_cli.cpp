@@ -1,27 +1,20 @@
 // quillmark-cli as a user runs it: exit codes, messages and the trace lines.
 
+#include "testing/testhelpers.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using qm::testing::ProcessRun;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run cli(const QStringList &args)
+ProcessRun cli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QString::fromUtf8(QM_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    return qm::testing::runProcess(QString::fromUtf8(QM_CLI), args, 60000);
 }
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content)
@@ -61,10 +54,10 @@ private slots:
     void refusedInput()
     {
         QTemporaryDir dir;
-        const Run missing = cli({u"trace"_s, dir.filePath(u"none.json"_s)});
+        const ProcessRun missing = cli({u"trace"_s, dir.filePath(u"none.json"_s)});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(!missing.err.isEmpty());
-        const Run bad = cli({u"trace"_s, writeFile(dir, u"bad.json"_s, R"({"seals":[{"Nope":1}]})")});
+        const ProcessRun bad = cli({u"trace"_s, writeFile(dir, u"bad.json"_s, R"({"seals":[{"Nope":1}]})")});
         QCOMPARE(bad.exitCode, 1);
         QVERIFY(bad.err.contains("Nope"));
         QVERIFY(bad.out.isEmpty());
@@ -76,7 +69,7 @@ private slots:
         const QString file = writeFile(dir, u"s.json"_s,
                                        R"({"seals":[{"RealCenterX":30,"RealCenterY":25},
                                                     {"SealType":21,"RealWidth":10,"RealHeight":8}]})");
-        const Run r = cli({u"trace"_s, file});
+        const ProcessRun r = cli({u"trace"_s, file});
         QCOMPARE(r.exitCode, 0);
         const QList<QJsonObject> l = lines(r.out);
         QVERIFY(!l.isEmpty());
@@ -89,7 +82,7 @@ private slots:
         // The keys come in the trace format's order.
         QVERIFY(r.out.startsWith(R"({"seal":0,"op":"Begin","left":90,"top":40,"width":420,"height":420})"));
 
-        const Run one = cli({u"trace"_s, file, u"--seal"_s, u"1"_s, u"--ppm"_s, u"5"_s, u"--zoom"_s, u"200"_s});
+        const ProcessRun one = cli({u"trace"_s, file, u"--seal"_s, u"1"_s, u"--ppm"_s, u"5"_s, u"--zoom"_s, u"200"_s});
         QCOMPARE(one.exitCode, 0);
         const QList<QJsonObject> l1 = lines(one.out);
         QCOMPARE(l1.first().value(u"seal"_s).toInt(), 1);
@@ -113,10 +106,10 @@ private slots:
                     c.insert(o.value(u"pen"_s).toObject().value(u"color"_s).toInteger());
             return c;
         };
-        const Run kept = cli({u"trace"_s, file});
+        const ProcessRun kept = cli({u"trace"_s, file});
         QCOMPARE(kept.exitCode, 0);
         QCOMPARE(penColours(kept.out), QSet<qint64>{16711680});
-        const Run black = cli({u"trace"_s, file, u"--black"_s});
+        const ProcessRun black = cli({u"trace"_s, file, u"--black"_s});
         QCOMPARE(penColours(black.out), QSet<qint64>{0});
     }
 };

@@ -134,10 +134,13 @@ private slots:
                                   << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s};
         QTest::newRow("companions") << u"src/companions"_s
                                     << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"companions/"_s};
+        QTest::newRow("properties") << u"src/properties"_s
+                                    << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s,
+                                                   u"properties/"_s};
         QTest::newRow("mainwindow") << u"src/shell/mainwindow"_s
                                     << QStringList{u"picture/"_s,  u"seal/"_s,       u"document/"_s,
                                                    u"print/"_s,    u"controls/"_s,   u"companions/"_s,
-                                                   u"page/"_s,     u"shell/mainwindow/"_s};
+                                                   u"page/"_s,     u"properties/"_s, u"shell/mainwindow/"_s};
     }
     void widgetLayer()
     {

@@ -1,60 +1,20 @@
 #pragma once
 
-// Small helpers shared by the document tests: reading little-endian values out of written
-// bytes, and a progress display that records what it was told.
+// Small helpers shared by the document tests: legacy documents built byte by byte, a saved
+// document's bytes, and a progress display that records what it was told.
 
+#include "testing/testhelpers.h"
+
+#include "document/documentfile.h"
 #include "document/progressdisplay.h"
+#include "document/sealdocument.h"
 #include "seal/sealtypes.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QStringList>
 
-#include <cstring>
-
 namespace qm::testing {
-
-inline qint32 int32At(const QByteArray &b, qsizetype at)
-{
-    quint32 v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = v << 8 | uchar(b.at(at + i));
-    return qint32(v);
-}
-
-inline qint64 int64At(const QByteArray &b, qsizetype at)
-{
-    quint64 v = 0;
-    for (int i = 7; i >= 0; --i)
-        v = v << 8 | uchar(b.at(at + i));
-    return qint64(v);
-}
-
-inline float singleAt(const QByteArray &b, qsizetype at)
-{
-    const quint32 bits = quint32(int32At(b, at));
-    float f;
-    std::memcpy(&f, &bits, sizeof f);
-    return f;
-}
-
-inline void putInt32(QByteArray &b, qsizetype at, qint32 v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = char(quint32(v) >> (8 * i));
-}
-
-inline void putSingle(QByteArray &b, qsizetype at, float f)
-{
-    quint32 bits;
-    std::memcpy(&bits, &f, sizeof bits);
-    putInt32(b, at, qint32(bits));
-}
-
-inline void putInt64(QByteArray &b, qsizetype at, qint64 v)
-{
-    for (int i = 0; i < 8; ++i)
-        b[at + i] = char(quint64(v) >> (8 * i));
-}
 
 inline QByteArray hex(const char *spaced)
 {
@@ -101,6 +61,15 @@ inline QByteArray legacyDocument(float version, int recordSize, const QByteArray
         b.append(n).append(t);
     }
     return b;
+}
+
+// The bytes SaveDocument writes for the document; empty when saving fails.
+inline QByteArray savedDocument(const SealDocument &doc)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    NoProgress progress;
+    return SaveDocument(buffer, doc, progress).ok() ? buffer.data() : QByteArray();
 }
 
 class RecordingProgress final : public ProgressDisplay

@@ -19,6 +19,10 @@
 
 #include <cmath>
 #include <limits>
+#include <new>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace qm;
 using namespace qm::testing;
@@ -28,6 +32,39 @@ namespace {
 
 constexpr int FirstEntry = 48;
 constexpr int TextsAt = FirstEntry + 660; // counted texts of the first entry
+
+// Lets this process map at most `headroom` bytes more than it has mapped now, until destroyed;
+// no limit for a headroom of 0.
+class AddressSpaceLimit
+{
+public:
+    explicit AddressSpaceLimit(qint64 headroom)
+    {
+        if (headroom <= 0 || getrlimit(RLIMIT_AS, &m_old) != 0)
+            return;
+        QFile status(u"/proc/self/statm"_s);
+        if (!status.open(QIODevice::ReadOnly))
+            return;
+        const qint64 pages = status.readAll().split(' ').value(0).toLongLong();
+        rlimit limit = m_old;
+        limit.rlim_cur = rlim_t(pages * sysconf(_SC_PAGESIZE) + headroom);
+        if (m_old.rlim_max != RLIM_INFINITY && limit.rlim_cur > m_old.rlim_max)
+            return;
+        m_set = setrlimit(RLIMIT_AS, &limit) == 0;
+    }
+    ~AddressSpaceLimit()
+    {
+        if (m_set)
+            setrlimit(RLIMIT_AS, &m_old);
+    }
+    bool isSet() const { return m_set; }
+    AddressSpaceLimit(const AddressSpaceLimit &) = delete;
+    AddressSpaceLimit &operator=(const AddressSpaceLimit &) = delete;
+
+private:
+    rlimit m_old{};
+    bool m_set = false;
+};
 
 TSeal &addSeal(SealDocument &doc, TSealType type = TSealType::stEllipse)
 {
@@ -47,15 +84,6 @@ void a4(SealDocument &doc)
     doc.page().SetTopMargin(6);
 }
 
-QByteArray saved(const SealDocument &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    NoProgress progress;
-    const DocumentResult r = SaveDocument(buffer, doc, progress);
-    return r.ok() ? buffer.data() : QByteArray();
-}
-
 DocumentResult load(const QByteArray &bytes, SealDocument &doc)
 {
     NoProgress progress;
@@ -67,12 +95,7 @@ QByteArray pictureBytes(const char *format)
     QImage image(6, 4, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setPixel(1, 1, qRgb(0, 0, 0));
-    if (QByteArray(format) == "GIF")
-        return encodeGif(image);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return buffer.data();
+    return QByteArray(format) == "GIF" ? encodeGif(image) : imageBytes(image, format);
 }
 
 // A seal with a distinct non-default value in every stored field, set in record order.
@@ -133,7 +156,7 @@ QByteArray fullDocument()
     seal.SetText(Gbk::fromUnicode(u"印章"_s));
     seal.SetHaveImage(true);
     seal.LoadPictureData(pictureBytes("GIF"));
-    return saved(doc);
+    return savedDocument(doc);
 }
 
 } // namespace
@@ -149,7 +172,7 @@ private slots:
         a4(doc);
         for (int i = 0; i < 3; ++i)
             addSeal(doc);
-        const QByteArray b = saved(doc);
+        const QByteArray b = savedDocument(doc);
         // 48 bytes of header, then three entries of 660 + 6 * 4 + 1 bytes.
         QCOMPARE(b.size(), 48 + 3 * (660 + 6 * 4 + 1));
         QCOMPARE(b.left(4), hex("00 00 00 41"));
@@ -267,7 +290,7 @@ private slots:
         a4(doc);
         TSeal &seal = addSeal(doc);
         fillEverything(seal, TSealType(type));
-        const QByteArray first = saved(doc);
+        const QByteArray first = savedDocument(doc);
 
         SealDocument read;
         read.setScreenPixelsPerMm(10);
@@ -277,7 +300,7 @@ private slots:
         QCOMPARE(read.seals()[0]->PixelsPerMm(), 10.0f);
         QCOMPARE(read.seals()[0]->Zoom(), 100);
         QVERIFY(read.seals()[0]->Visible());
-        QCOMPARE(saved(read), first);
+        QCOMPARE(savedDocument(read), first);
     }
 
     // Fields set in another order than the record's: a three-row text block whose height was
@@ -292,14 +315,14 @@ private slots:
         seal.SetTextHeight(4);
         seal.SetRealHeight(42);
         QCOMPARE(seal.RealHeight(), 42.0f);
-        const QByteArray first = saved(doc);
+        const QByteArray first = savedDocument(doc);
 
         SealDocument read;
         read.setScreenPixelsPerMm(10);
         QVERIFY(load(first, read).ok());
         compareStored(seal, *read.seals()[0]);
         QCOMPARE(read.seals()[0]->RealHeight(), 42.0f);
-        QCOMPARE(saved(read), first);
+        QCOMPARE(savedDocument(read), first);
     }
 
     void pictureKinds_data()
@@ -322,7 +345,7 @@ private slots:
         TSeal &seal = addSeal(doc);
         seal.SetHaveImage(true);
         QVERIFY(seal.LoadPictureData(picture));
-        const QByteArray b = saved(doc);
+        const QByteArray b = savedDocument(doc);
         const int block = TextsAt + 6 * 4;
         QCOMPARE(b.at(block), '\1');
         QCOMPARE(int(uchar(b.at(block + 1))), code);
@@ -337,7 +360,7 @@ private slots:
         QCOMPARE(p.width(), 6);
         QCOMPARE(p.height(), 4);
         QVERIFY(!read.seals()[0]->PicBitmap().isNull());
-        QCOMPARE(saved(read), b);
+        QCOMPARE(savedDocument(read), b);
     }
 
     void kindCodes()
@@ -421,7 +444,7 @@ private slots:
         seal.SetText(QByteArray(64 * 1024, 'A'));
         seal.SetRealWidth(100000);
         SealDocument read;
-        QVERIFY(load(saved(doc), read).ok());
+        QVERIFY(load(savedDocument(doc), read).ok());
         compareStored(seal, *read.seals()[0]);
     }
 
@@ -500,7 +523,7 @@ private slots:
         doc.page().SetBottomMargin(10);
         addSeal(doc);
         SealDocument read;
-        QVERIFY(load(saved(doc), read).ok());
+        QVERIFY(load(savedDocument(doc), read).ok());
         QCOMPARE(double(read.page().LeftMargin()), 7.0);
         QCOMPARE(double(read.page().RightMargin()), 7.0);
         QCOMPARE(double(read.page().TopMargin()), 8.0);
@@ -615,10 +638,54 @@ private slots:
         const QByteArray copied = stream.data();
         CopySealsToStream({}, stream);
         QCOMPARE(stream.data(), copied);
+    }
 
+    void clipboardDamaged_data()
+    {
+        QTest::addColumn<int>("cut");      // bytes taken off the end
+        QTest::addColumn<qint32>("count"); // written over the seal count unless 1
+        QTest::newRow("one byte short") << 1 << 1;
+        QTest::newRow("negative count") << 0 << -1;
+        QTest::newRow("one seal more than there") << 0 << 2;
+        // Refused by comparing the count with the bytes there before anything is allocated; that
+        // shows only where memory is limited, so an address-space limit is set around the paste.
+        QTest::newRow("count 2^31 - 1") << 0 << std::numeric_limits<qint32>::max();
+    }
+    void clipboardDamaged()
+    {
+        QFETCH(int, cut);
+        QFETCH(qint32, count);
+        const bool huge = count == std::numeric_limits<qint32>::max();
+#if defined(__SANITIZE_ADDRESS__)
+        if (huge)
+            QSKIP("the address sanitizer reserves more address space than the limit allows");
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+        if (huge)
+            QSKIP("the address sanitizer reserves more address space than the limit allows");
+#endif
+#endif
+        SealDocument doc;
+        TSeal &seal = addSeal(doc);
+        ClipboardStream stream;
+        CopySealsToStream({&seal}, stream);
+        QByteArray bytes = stream.data().left(stream.data().size() - cut);
+        putInt32(bytes, 0, count);
         ClipboardStream damaged;
-        damaged.setData(copied.left(copied.size() - 1));
-        QCOMPARE(PasteSealsFromStream(damaged, doc).error, DocumentError::BadFormat);
+        damaged.setData(bytes);
+
+        DocumentResult result;
+        {
+            // A list of 2^31 - 1 seals alone would take 16 GiB; 256 MiB more than now is plenty.
+            const AddressSpaceLimit limit(huge ? 256 << 20 : 0);
+            QVERIFY(limit.isSet() == huge);
+            try {
+                result = PasteSealsFromStream(damaged, doc);
+            } catch (const std::bad_alloc &) {
+                QFAIL("allocated for the seal count before checking it against the bytes there");
+            }
+        }
+        QCOMPARE(result.error, DocumentError::BadFormat);
         QCOMPARE(doc.seals().size(), size_t(1));
         QVERIFY(doc.selection().empty());
     }

@@ -30,12 +30,7 @@ QByteArray tinyPicture(const char *format)
     QImage image(4, 3, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setPixel(1, 1, qRgb(0, 0, 0));
-    if (QByteArray(format) == "GIF")
-        return encodeGif(image);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return buffer.data();
+    return QByteArray(format) == "GIF" ? encodeGif(image) : imageBytes(image, format);
 }
 
 TSeal &add(SealDocument &doc, TSealType type, float size)
@@ -49,15 +44,6 @@ TSeal &add(SealDocument &doc, TSealType type, float size)
     seal->SetRealCenterY(30);
     doc.seals().push_back(std::move(seal));
     return *doc.seals().back();
-}
-
-QByteArray saved(const SealDocument &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    NoProgress progress;
-    SaveDocument(buffer, doc, progress);
-    return buffer.data();
 }
 
 struct Seed {
@@ -77,7 +63,7 @@ QList<Seed> makeSeeds()
     round.SetHaveImage(true);
     round.LoadPictureData(tinyPicture("GIF"));
     add(doc, TSealType::stHorzText, 20).SetText("AB");
-    seeds.append({u"document/v8.dyz"_s, saved(doc)});
+    seeds.append({u"document/v8.dyz"_s, savedDocument(doc)});
     seeds.append({u"document/v7.dyz"_s, legacyDocument(7, 635)});
     seeds.append({u"document/v5.dyz"_s, legacyDocument(5, 295)});
     ClipboardStream stream;

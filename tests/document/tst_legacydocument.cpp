@@ -38,10 +38,13 @@ private slots:
         QTest::addColumn<int>("recordSize");
         QTest::addColumn<QString>("face");
         QTest::addColumn<int>("textPenWidth");
-        QTest::newRow("5") << 5.0f << 295 << u"宋体"_s << 0;
-        QTest::newRow("6") << 6.0f << 615 << u"黑体"_s << 0;
-        QTest::newRow("5.5 rounds to 6") << 5.5f << 615 << u"黑体"_s << 0;
-        QTest::newRow("7") << 7.0f << 635 << u"黑体"_s << 30;
+        QTest::addColumn<int>("frameType");
+        QTest::addColumn<int>("lineAngle");
+        // The frame type at 241 and LineAngle at 242 keep their offsets in every version.
+        QTest::newRow("5") << 5.0f << 295 << u"宋体"_s << 0 << int(TFrameType::ftRoundRect) << 450;
+        QTest::newRow("6") << 6.0f << 615 << u"黑体"_s << 0 << int(TFrameType::ftDiamond) << -900;
+        QTest::newRow("5.5 rounds to 6") << 5.5f << 615 << u"黑体"_s << 0 << int(TFrameType::ftEllipse) << 1800;
+        QTest::newRow("7") << 7.0f << 635 << u"黑体"_s << 30 << int(TFrameType::ftDiamond) << 2700;
     }
     void versions()
     {
@@ -49,11 +52,17 @@ private slots:
         QFETCH(int, recordSize);
         QFETCH(QString, face);
         QFETCH(int, textPenWidth);
+        QFETCH(int, frameType);
+        QFETCH(int, lineAngle);
+        QByteArray bytes = legacyDocument(version, recordSize);
+        constexpr int Record = 28; // after the version, page size and count
+        bytes[Record + 241] = char(frameType);
+        putInt32(bytes, Record + 242, lineAngle);
         SealDocument doc;
         doc.setScreenPixelsPerMm(10);
         doc.page().SetLeftMargin(1);
         NoProgress progress;
-        QVERIFY(loadDocumentData(legacyDocument(version, recordSize), doc, progress).ok());
+        QVERIFY(loadDocumentData(bytes, doc, progress).ok());
         QCOMPARE(double(doc.page().PageWidth()), 210.0);
         QCOMPARE(double(doc.page().PageHeight()), 297.0);
         QCOMPARE(double(doc.page().LeftMargin()), 6.0);
@@ -71,16 +80,25 @@ private slots:
         QCOMPARE(s.TextWeight(), 400);
         QCOMPARE(s.TextAngle(), 2400);
         QCOMPARE(s.TextAngle3(), 1200);
-        QCOMPARE(s.NameSealFrameType(), TFrameType::ftRectangle); // the ignored bytes stay ignored
+        QCOMPARE(s.NameSealFrameType(), TFrameType(frameType)); // not the ignored bytes before it
+        QCOMPARE(s.LineAngle(), lineAngle);
         // Centre = RealWidth / 2 + left edge = 40 / 2 + 10; RealHeight / 2 + top edge = 20 / 2 + 5.
         QCOMPARE(s.RealCenterX(), 30.0f);
         QCOMPARE(s.RealCenterY(), 15.0f);
         QCOMPARE(Gbk::toUnicode(fontSlotName(s.FontName())), face);
         QCOMPARE(s.TextPenWidth(), textPenWidth);
         QVERIFY(!s.PicClrChange());
+        // What no legacy record holds keeps the value of a new element: the other font slots of a
+        // version 5 record, the stroke widths of versions 5 and 6, and everything from offset 635 on.
+        QCOMPARE(Gbk::toUnicode(fontSlotName(s.FontName3())), recordSize == 295 ? u"宋体"_s : QString());
+        QCOMPARE(Gbk::toUnicode(fontSlotName(s.CodeFontName())), recordSize == 295 ? u"黑体"_s : QString());
+        QCOMPARE(s.CodePenWidth(), 0);
         QVERIFY(s.PicTransParnt());
         QVERIFY(!s.CBlank());
+        QVERIFY(!s.Bold2());
+        QVERIFY(!s.Italic3());
         QCOMPARE(s.RealSR(), 0.0f);
+        QCOMPARE(s.RealTextLength(), 0.0f);
         QCOMPARE(s.Text(), QByteArray("AB"));
         QCOMPARE(s.Code(), QByteArray("007"));
         QCOMPARE(s.Zoom(), 100);

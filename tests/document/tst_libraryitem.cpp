@@ -164,11 +164,7 @@ private slots:
         seal->SetPicTransParnt(false);
         QImage black(4, 4, QImage::Format_RGB32);
         black.fill(Qt::black);
-        QByteArray bmp;
-        QBuffer buffer(&bmp);
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(black.save(&buffer, "BMP"));
-        QVERIFY(seal->LoadPictureData(bmp));
+        QVERIFY(seal->LoadPictureData(imageBytes(black, "BMP")));
         // Box on the page: Round(10 * 45) = 450 ... 550 across, 550 ... 650 down, so L = 45, T = 55 mm.
         const QImage image = renderLibraryThumbnail({seal.get()});
         // s = 288 / 25.4 = 11.33858...: Round(10 * s) + 8 = Round(113.39) + 8.

@@ -1,3 +1,5 @@
+#include "documenttesting.h"
+
 #include "document/clipboardstream.h"
 #include "document/documentfile.h"
 #include "document/progressdisplay.h"
@@ -12,6 +14,7 @@
 #include <QUndoStack>
 
 using namespace qm;
+using namespace qm::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -40,22 +43,11 @@ void threeSeals(SealDocument &doc)
     doc.clearHistory();
 }
 
-QByteArray saved(const SealDocument &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    NoProgress progress;
-    return SaveDocument(buffer, doc, progress).ok() ? buffer.data() : QByteArray();
-}
-
 QByteArray bmp()
 {
     QImage image(6, 4, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return buffer.data();
+    return imageBytes(image, "BMP");
 }
 
 TSeal *at(SealDocument &doc, int i)
@@ -102,7 +94,7 @@ private slots:
         QVERIFY(doc.copySelection(stream));
         doc.selectSeal(at(doc, 1));
         doc.setSaved();
-        const QByteArray before = saved(doc);
+        const QByteArray before = savedDocument(doc);
 
         switch (Edit(edit)) {
         case Edit::Create:
@@ -161,21 +153,21 @@ private slots:
             doc.ClearPage();
             break;
         }
-        const QByteArray after = saved(doc);
+        const QByteArray after = savedDocument(doc);
         QVERIFY(after != before);
         QCOMPARE(doc.sealCount(), countAfter);
         QCOMPARE(doc.undoStack().count(), 1);
         QCOMPARE(doc.isModified(), Edit(edit) != Edit::Clear);
 
         doc.undoStack().undo();
-        QCOMPARE(saved(doc), before);
+        QCOMPARE(savedDocument(doc), before);
         QCOMPARE(doc.isModified(), Edit(edit) == Edit::Clear);
         doc.undoStack().redo();
-        QCOMPARE(saved(doc), after);
+        QCOMPARE(savedDocument(doc), after);
         if (Edit(edit) == Edit::TextRows)
             QCOMPARE(doc.currentSeal(), at(doc, 2));
         doc.undoStack().undo();
-        QCOMPARE(saved(doc), before);
+        QCOMPARE(savedDocument(doc), before);
     }
 
     // Moves grow the centres by pixels / (Zoom * ScreenPixelsPerMm / 100).
@@ -219,13 +211,13 @@ private slots:
     {
         SealDocument doc;
         threeSeals(doc);
-        const QByteArray before = saved(doc);
+        const QByteArray before = savedDocument(doc);
         QVERIFY(!doc.editSeals({0}, u"x"_s, [](const SealSelection &s) { s[0]->SetRealCenterX(50); }));
         QVERIFY(!doc.editSeals({0, 1}, u"x"_s, [](const SealSelection &s) {
             s[0]->SetRealCenterX(12.0f);
             s[1]->SetRealCenterX(200000.0f);
         }));
-        QCOMPARE(saved(doc), before);
+        QCOMPARE(savedDocument(doc), before);
         QVERIFY(!doc.isModified());
         QCOMPARE(doc.undoStack().count(), 0);
     }
@@ -316,7 +308,7 @@ private slots:
     {
         SealDocument doc;
         threeSeals(doc);
-        const QByteArray unlocked = saved(doc);
+        const QByteArray unlocked = savedDocument(doc);
         QVERIFY(!doc.ToggleSealLock());
         doc.selectSeal(at(doc, 1));
         QVERIFY(doc.ToggleSealLock());
@@ -325,7 +317,7 @@ private slots:
         QVERIFY(doc.pageLocked());
         QVERIFY(!doc.isModified());
         QCOMPARE(doc.undoStack().count(), 0);
-        QCOMPARE(saved(doc), unlocked);
+        QCOMPARE(savedDocument(doc), unlocked);
 
         // A locked seal keeps its lock through delete and undo, and stays where it is on a nudge.
         doc.setSelection({at(doc, 0), at(doc, 1)});

@@ -25,6 +25,19 @@ QImage pictureWithColours(int n, int width, int height)
     return img;
 }
 
+// A picture of n neighbouring greys (n <= 256), many of them sharing a cell of a coarse colour
+// histogram.
+QImage greys(int n, int width, int height)
+{
+    QImage img(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int i = (y * width + x) % n;
+            img.setPixel(x, y, qRgb(i, i, i));
+        }
+    return img;
+}
+
 int distinctColours(const QImage &img)
 {
     QSet<QRgb> set;
@@ -67,11 +80,15 @@ void TestGifEncoder::fewColoursStayExact_data()
     QTest::addColumn<int>("colours");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::newRow("one colour") << 1 << 5 << 3;
-    QTest::newRow("red ink on white") << 2 << 17 << 16;
-    QTest::newRow("200 colours") << 200 << 40 << 10;
-    QTest::newRow("exactly 256") << 256 << 16 << 16;
-    QTest::newRow("256 over odd size") << 256 << 33 << 31;
+    QTest::addColumn<bool>("neighbours");
+    QTest::newRow("one colour") << 1 << 5 << 3 << false;
+    QTest::newRow("red ink on white") << 2 << 17 << 16 << false;
+    QTest::newRow("200 colours") << 200 << 40 << 10 << false;
+    QTest::newRow("exactly 256") << 256 << 16 << 16 << false;
+    QTest::newRow("256 over odd size") << 256 << 33 << 31 << false;
+    // Colours far apart survive even a reduction; 256 neighbours only when nothing is reduced.
+    QTest::newRow("256 neighbouring greys") << 256 << 16 << 16 << true;
+    QTest::newRow("2 neighbouring greys") << 2 << 4 << 4 << true;
 }
 
 void TestGifEncoder::fewColoursStayExact()
@@ -79,7 +96,8 @@ void TestGifEncoder::fewColoursStayExact()
     QFETCH(int, colours);
     QFETCH(int, width);
     QFETCH(int, height);
-    const QImage img = pictureWithColours(colours, width, height);
+    QFETCH(bool, neighbours);
+    const QImage img = neighbours ? greys(colours, width, height) : pictureWithColours(colours, width, height);
     QCOMPARE(distinctColours(img), colours);
 
     const qm::QuantizedImage q = ColourQuantizer::quantize(img);

@@ -1,3 +1,5 @@
+#include "testing/testhelpers.h"
+
 #include "picture/metafile.h"
 #include "picture/metafiledib.h"
 #include "seal/recordingsurface.h"
@@ -18,6 +20,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace qm;
+using namespace qm::testing;
 
 namespace {
 
@@ -36,16 +39,6 @@ QByteArray takeWmf(char *record)
     QByteArray out(record, qsizetype(2 * words));
     std::free(record);
     return out;
-}
-
-void setLe32(QByteArray &b, qsizetype at, quint32 v)
-{
-    qToLittleEndian(v, b.data() + at);
-}
-
-void setLe16(QByteArray &b, qsizetype at, quint16 v)
-{
-    qToLittleEndian(v, b.data() + at);
 }
 
 U_RECTL rectl(int l, int t, int r, int b)
@@ -113,16 +106,16 @@ QByteArray stretchDibits(int x, int y, int w, int h)
 QByteArray dibInfo(int width, int height, int bits, quint32 compression, quint32 used, const QList<quint32> &table)
 {
     QByteArray info(40, '\0');
-    setLe32(info, 0, 40);
-    setLe32(info, 4, quint32(width));
-    setLe32(info, 8, quint32(height));
-    setLe16(info, 12, 1);
-    setLe16(info, 14, quint16(bits));
-    setLe32(info, 16, compression);
-    setLe32(info, 32, used);
+    putInt32(info, 0, 40);
+    putInt32(info, 4, quint32(width));
+    putInt32(info, 8, quint32(height));
+    putInt16(info, 12, 1);
+    putInt16(info, 14, quint16(bits));
+    putInt32(info, 16, compression);
+    putInt32(info, 32, used);
     for (quint32 v : table) {
         info.resize(info.size() + 4);
-        setLe32(info, info.size() - 4, v);
+        putInt32(info, info.size() - 4, v);
     }
     return info;
 }
@@ -196,7 +189,7 @@ class TestMetafile : public QObject
         wmf_finish(wt);
         QByteArray out(wt->buf, qsizetype(wt->used));
         wmf_free(&wt);
-        setLe16(out, 32, 4);
+        putInt16(out, 32, 4);
         return out;
     }
     QStringList played(const QByteArray &bytes, const QRect &target)
@@ -235,13 +228,13 @@ private slots:
             << emf({}, rectl(0, 0, 99, 49), rectl(0, 0, 254000, 127000), device, mm) << QSize(4096, 2048);
         // 2 x 1 inch at 1440 units: 2880 * 96 / 1440 = 192 by 1440 * 96 / 1440 = 96.
         QByteArray twoByOne = wmf({}, 2, 1440);
-        setLe16(twoByOne, 12, 1440);
+        putInt16(twoByOne, 12, 1440);
         QTest::newRow("placeable, units per inch") << twoByOne << QSize(192, 96);
         // A 5 x 7 unit box at 192 units per inch: Round(2.5) = 2 and Round(3.5) = 4, halves to even.
         QByteArray halves = wmf({});
-        setLe16(halves, 10, 5);
-        setLe16(halves, 12, 7);
-        setLe16(halves, 14, 192);
+        putInt16(halves, 10, 5);
+        putInt16(halves, 12, 7);
+        putInt16(halves, 14, 192);
         QTest::newRow("placeable, halves to even") << halves << QSize(2, 4);
     }
 
@@ -501,7 +494,7 @@ private slots:
         QTest::newRow("window onto the box") << QByteArrayList{org, ext, square} << QStringList{u"Rectangle 0 0 80 80"_s};
         // libUEMF gives the viewport-extent record the window extent's function number (0x020C).
         QByteArray viewportExt = takeWmf(U_WMRSETVIEWPORTEXT_set(U_POINT16{5, 5}));
-        setLe16(viewportExt, 4, 0x020E);
+        putInt16(viewportExt, 4, 0x020E);
         QTest::newRow("viewport records do not move the picture")
             << QByteArrayList{org, ext, takeWmf(U_WMRSETVIEWPORTORG_set(U_POINT16{30, 30})), viewportExt, square}
             << QStringList{u"Rectangle 0 0 80 80"_s};
@@ -697,32 +690,38 @@ private slots:
         const QByteArray ok = scaledEmf({polygon({{1, 1}, {5, 1}, {3, 4}})});
         QByteArray b;
         b = ok;
-        setLe32(b, first + 4, 46);
+        putInt32(b, first + 4, 46);
         QTest::newRow("record size not a multiple of four") << b;
+        // A record that is not drawn, 10 bytes long, with the end record right after it: only its
+        // size is wrong.
+        QByteArray odd(10, '\0');
+        putInt32(odd, 0, U_EMR_SETTEXTCOLOR);
+        putInt32(odd, 4, 10);
+        QTest::newRow("record size 10, nothing else wrong") << scaledEmf({odd});
         b = ok;
-        setLe32(b, first + 4, 0);
+        putInt32(b, first + 4, 0);
         QTest::newRow("record size zero") << b;
         b = ok;
-        setLe32(b, first + 4, 0xFFFFFFF0u);
+        putInt32(b, first + 4, 0xFFFFFFF0u);
         QTest::newRow("record past the end") << b;
         b = ok;
-        setLe32(b, first + 24, 1000);
+        putInt32(b, first + 24, 1000);
         QTest::newRow("more points than the record holds") << b;
         // 0x40000001 points of 8 bytes wrap to 8 bytes in 32-bit arithmetic.
         b = ok;
-        setLe32(b, first + 24, 0x40000001u);
+        putInt32(b, first + 24, 0x40000001u);
         QTest::newRow("point count that wraps around") << b;
         b = ok;
-        setLe32(b, 48, quint32(ok.size() + 4));
+        putInt32(b, 48, quint32(ok.size() + 4));
         QTest::newRow("stated length beyond the data") << b;
         b = ok;
-        setLe32(b, 4, quint32(ok.size() + 8));
+        putInt32(b, 4, quint32(ok.size() + 8));
         QTest::newRow("header larger than the data") << b;
         b = ok;
-        setLe32(b, ok.size() - 20, U_EMR_COMMENT); // the end record becomes a comment
+        putInt32(b, ok.size() - 20, U_EMR_COMMENT); // the end record becomes a comment
         QTest::newRow("no end record") << b;
         b = scaledEmf({stretchDibits(0, 0, 4, 4)});
-        setLe32(b, first + offsetof(U_EMRSTRETCHDIBITS, offBitsSrc), 0x7FFFFFF0u);
+        putInt32(b, first + offsetof(U_EMRSTRETCHDIBITS, offBitsSrc), 0x7FFFFFF0u);
         QTest::newRow("bitmap outside its record") << b;
         b = ok;
         b[40] = 'X';
@@ -731,23 +730,23 @@ private slots:
         const QByteArray placeable = wmf({takeWmf(U_WMRRECTANGLE_set(rect16(10, 10, 30, 30)))});
         const qsizetype record = 40;
         b = placeable;
-        setLe16(b, 14, 0);
+        putInt16(b, 14, 0);
         QTest::newRow("zero units per inch") << b;
         b = placeable;
-        setLe16(b, 10, 0);
+        putInt16(b, 10, 0);
         QTest::newRow("empty box") << b;
         b = placeable;
-        setLe16(b, 24, 7);
+        putInt16(b, 24, 7);
         QTest::newRow("wrong header size") << b;
         b = placeable;
-        setLe32(b, record, 0);
+        putInt32(b, record, 0);
         QTest::newRow("placeable record size zero") << b;
         b = placeable;
-        setLe32(b, record, 3); // a record head without the rectangle's four parameters
+        putInt32(b, record, 3); // a record head without the rectangle's four parameters
         QTest::newRow("rectangle without its parameters") << b;
         const U_POINT16 tri[] = {{10, 10}, {30, 10}, {20, 25}};
         b = wmf({takeWmf(U_WMRPOLYGON_set(3, tri))});
-        setLe16(b, record + 6, 500);
+        putInt16(b, record + 6, 500);
         QTest::newRow("polygon count beyond the record") << b;
         QTest::newRow("not a metafile") << QByteArray("GIF89a and then some bytes of something else");
     }

@@ -1,10 +1,11 @@
+#include "testing/testhelpers.h"
+
 #include "seal/drawingelements.h"
 #include "seal/gbk.h"
 #include "seal/paintersurface.h"
 #include "seal/recordingsurface.h"
 #include "seal/tseal.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QTest>
 
@@ -13,6 +14,7 @@
 
 using namespace Qt::StringLiterals;
 using qm::Round;
+using qm::testing::newElement;
 
 namespace {
 
@@ -41,6 +43,28 @@ QList<QPoint> star100(int dx = 0, int dy = 0)
     return out;
 }
 
+// The star of a 200 x 100 box with pen 0: centre (100, 50), tips 100 across and 50 up and down,
+// inner vertices 200 / 5.3 = 37.736 across and 100 / 5.3 = 18.868 up and down.
+QList<QPoint> star200x100(int dx = 0, int dy = 0)
+{
+    const QList<QPoint> v{
+        {100, 0},  // 90
+        {122, 35}, // 126: (100 + 37.736 * 0.5878, 50 - 18.868 * 0.8090) = (122.18, 34.74)
+        {195, 35}, // 162: (100 + 100 * 0.9511, 50 - 50 * 0.3090) = (195.11, 34.55)
+        {136, 56}, // 198: (100 + 37.736 * 0.9511, 50 + 18.868 * 0.3090) = (135.89, 55.83)
+        {159, 90}, // 234: (100 + 100 * 0.5878, 50 + 50 * 0.8090) = (158.78, 90.45)
+        {100, 69}, // 270: (100, 50 + 18.868)
+        {41, 90},  // 306: (100 - 58.78, 90.45)
+        {64, 56},  // 342: (100 - 35.89, 55.83)
+        {5, 35},   // 18: (100 - 95.11, 34.55)
+        {78, 35},  // 54: (100 - 22.18, 34.74)
+    };
+    QList<QPoint> out;
+    for (const QPoint &p : v)
+        out.append(p + QPoint(dx, dy));
+    return out;
+}
+
 // MoveTo/LineTo pairs in order.
 QList<QLine> lines(const qm::RecordingSurface &s)
 {
@@ -53,15 +77,6 @@ QList<QLine> lines(const qm::RecordingSurface &s)
             out.append(QLine(at, QPoint(op.args[0], op.args[1])));
     }
     return out;
-}
-
-std::unique_ptr<qm::TSeal> element(qm::TSealType kind)
-{
-    auto s = std::make_unique<qm::TSeal>();
-    s->SetPixelsPerMm(10);
-    s->SetZoom(100);
-    s->SetSealType(kind);
-    return s;
 }
 
 qm::GlyphStyle songStyle(int weight, int pen)
@@ -351,17 +366,21 @@ void TestDrawingElements::fiveStar_data()
     QTest::addColumn<qm::TBrushStyle>("brush");
     QTest::addColumn<int>("pen");
     QTest::addColumn<QPoint>("origin");
+    QTest::addColumn<QSize>("box"); // inside the pen
     QTest::addColumn<QList<QPoint>>("expected");
     QTest::addColumn<int>("penWidth");
     QTest::addColumn<qm::SurfaceBrush>("fill");
 
-    QTest::newRow("hollow 100 x 100") << qm::TBrushStyle::bsClear << 0 << QPoint(0, 0) << star100() << 0
-                                      << qm::SurfaceBrush::Clear;
+    QTest::newRow("hollow 100 x 100") << qm::TBrushStyle::bsClear << 0 << QPoint(0, 0) << QSize(100, 100) << star100()
+                                      << 0 << qm::SurfaceBrush::Clear;
     // Box 104 x 104 at (10, 20) with pen 4: centre (62, 72), radii (104 - 4) / 2 = 50 and 100 / 5.3.
-    QTest::newRow("hollow with a wide pen") << qm::TBrushStyle::bsClear << 4 << QPoint(10, 20)
+    QTest::newRow("hollow with a wide pen") << qm::TBrushStyle::bsClear << 4 << QPoint(10, 20) << QSize(100, 100)
                                             << star100(12, 22) << 4 << qm::SurfaceBrush::Clear;
-    QTest::newRow("solid keeps the thinnest pen") << qm::TBrushStyle::bsSolid << 4 << QPoint(10, 20)
+    QTest::newRow("solid keeps the thinnest pen") << qm::TBrushStyle::bsSolid << 4 << QPoint(10, 20) << QSize(100, 100)
                                                   << star100(12, 22) << 0 << qm::SurfaceBrush::Solid;
+    // Wider than high: the outer and the inner radii each follow their own side.
+    QTest::newRow("hollow 200 x 100") << qm::TBrushStyle::bsClear << 0 << QPoint(0, 0) << QSize(200, 100)
+                                      << star200x100() << 0 << qm::SurfaceBrush::Clear;
 }
 
 void TestDrawingElements::fiveStar()
@@ -369,12 +388,12 @@ void TestDrawingElements::fiveStar()
     QFETCH(qm::TBrushStyle, brush);
     QFETCH(int, pen);
     QFETCH(QPoint, origin);
+    QFETCH(QSize, box);
     QFETCH(QList<QPoint>, expected);
     QFETCH(int, penWidth);
     QFETCH(qm::SurfaceBrush, fill);
-    const int size = 100 + pen;
     qm::RecordingSurface s;
-    qm::DrawFiveStar(s, origin.x(), origin.y(), brush, blue, qm::clRed, pen, size, size);
+    qm::DrawFiveStar(s, origin.x(), origin.y(), brush, blue, qm::clRed, pen, box.height() + pen, box.width() + pen);
     QCOMPARE(s.ops().size(), 1);
     const qm::TraceOp op = s.ops().first();
     QCOMPARE(op.op, u"Polygon"_s);
@@ -569,10 +588,18 @@ void TestDrawingElements::emblemStar_data()
     QTest::addColumn<int>("penWidth");
     QTest::addColumn<qm::TColor>("penColor");
     QTest::addColumn<qm::SurfaceBrush>("fill");
+    QTest::addColumn<QSize>("image");
+    QTest::addColumn<QList<QPoint>>("expected");
     // Solid ink with a one-pixel ink outline on a positive seal; a white outline of the emblem pen
-    // on a negative one.
-    QTest::newRow("positive") << qm::TBrushStyle::bsClear << 1 << blue << qm::SurfaceBrush::Solid;
-    QTest::newRow("negative") << qm::TBrushStyle::bsSolid << 4 << qm::clWhite << qm::SurfaceBrush::Clear;
+    // on a negative one. Image 104 x 104 with pen 4 at the centre (110, 80): radii 50 and 100 / 5.3,
+    // so the star of a 100 box moved by (60, 30).
+    QTest::newRow("positive") << qm::TBrushStyle::bsClear << 1 << blue << qm::SurfaceBrush::Solid << QSize(104, 104)
+                              << star100(60, 30);
+    QTest::newRow("negative") << qm::TBrushStyle::bsSolid << 4 << qm::clWhite << qm::SurfaceBrush::Clear
+                              << QSize(104, 104) << star100(60, 30);
+    // Image 204 x 104: the star of a 200 x 100 box, its centre (100, 50) moved to (110, 80).
+    QTest::newRow("wide emblem") << qm::TBrushStyle::bsClear << 1 << blue << qm::SurfaceBrush::Solid << QSize(204, 104)
+                                 << star200x100(10, 30);
 }
 
 void TestDrawingElements::emblemStar()
@@ -581,14 +608,16 @@ void TestDrawingElements::emblemStar()
     QFETCH(int, penWidth);
     QFETCH(qm::TColor, penColor);
     QFETCH(qm::SurfaceBrush, fill);
-    // Box 200 x 200, offset (10, -20), image 104 x 104, pen 4: centre (110, 80), radii 50 and
-    // 100 / 5.3, so the star of a 100 box moved by (60, 30).
+    QFETCH(QSize, image);
+    QFETCH(QList<QPoint>, expected);
+    // Box 200 x 200, offset (10, -20), pen 4: centre (110, 80).
     qm::PictureOrStar p;
     p.haveImage = p.imageIsStar = true;
     p.boxW = p.boxH = 200;
     p.icx = 10;
     p.icy = -20;
-    p.iw = p.ih = 104;
+    p.iw = image.width();
+    p.ih = image.height();
     p.pen = 4;
     p.brushStyle = brush;
     p.brushColor = qm::clRed;
@@ -597,7 +626,7 @@ void TestDrawingElements::emblemStar()
     qm::DrawPictureOrStar(s, 0, 0, p);
     QCOMPARE(s.ops().size(), 1);
     const qm::TraceOp op = s.ops().first();
-    QCOMPARE(op.points, star100(60, 30));
+    QCOMPARE(op.points, expected);
     QCOMPARE(op.penWidth, penWidth);
     QCOMPARE(op.penColor, penColor);
     QCOMPARE(op.brushStyle, fill);
@@ -608,7 +637,7 @@ void TestDrawingElements::emblemStar()
 void TestDrawingElements::dispatchLines()
 {
     // At 10 px/mm and zoom 100, P(v) = Round(10 v): 0.25 mm -> Round(2.5) = 2, 0.75 mm -> 8.
-    auto horz = element(qm::TSealType::stHorzLine);
+    auto horz = newElement(qm::TSealType::stHorzLine);
     horz->SetRealWidth(30);
     horz->SetPenWidth(0.25f);
     qm::RecordingSurface s;
@@ -621,7 +650,7 @@ void TestDrawingElements::dispatchLines()
     horz->PaintTo(7, 9, s, false);
     QCOMPARE(s.ops(u"LineTo"_s).first().penColor, qm::clBlack);
 
-    auto vert = element(qm::TSealType::stVertLine);
+    auto vert = newElement(qm::TSealType::stVertLine);
     vert->SetRealHeight(20);
     vert->SetPenWidth(0.75f);
     s.clear();
@@ -631,7 +660,7 @@ void TestDrawingElements::dispatchLines()
     QCOMPARE(s.ops(u"LineTo"_s).first().penWidth, 8);
 
     // 50 mm at 30 degrees: box 43.30 x 25.00 mm = 433 x 250 px; pen 2; rising.
-    auto slant = element(qm::TSealType::stAnyAngleLine);
+    auto slant = newElement(qm::TSealType::stAnyAngleLine);
     slant->SetRealTextLength(50);
     slant->SetTextAngle(300);
     slant->SetPenWidth(0.2f);
@@ -645,7 +674,7 @@ void TestDrawingElements::dispatchLines()
 void TestDrawingElements::dispatchArc()
 {
     // 20.2 x 12.2 mm = 202 x 122 px, pen 2: corner (1, 1), w = 200, h = 120, centre (101, 61).
-    auto arc = element(qm::TSealType::stArc);
+    auto arc = newElement(qm::TSealType::stArc);
     arc->SetRealWidth(20.2f);
     arc->SetRealHeight(12.2f);
     arc->SetPenWidth(0.2f);
@@ -669,7 +698,7 @@ void TestDrawingElements::dispatchTexts()
     // A single row of "AB": 30 x 7.5 mm = 300 x 75 px, cells 4.5 x 7.5 mm = 45 x 75 px,
     // thickening 0.30 mm = 3 px. D = 7 + 150 - 150 - 1 = 6, E = 9 - 1 = 8;
     // x = 6 + (k - 1/2) * 150 - 22.5: 58.5 -> 58, 208.5 -> 208; y = 8 + 37.5 - 37.5.
-    auto flat = element(qm::TSealType::stHorzText);
+    auto flat = newElement(qm::TSealType::stHorzText);
     flat->SetText("AB");
     flat->SetRealWidth(30);
     flat->SetRealHeight(7.5f);
@@ -686,7 +715,7 @@ void TestDrawingElements::dispatchTexts()
     QCOMPARE(s.ops(u"StrokeAndFillPath"_s).first().penWidth, 3);
 
     // The ring uses the whole box as its ellipse.
-    auto ring = element(qm::TSealType::stEllipseText);
+    auto ring = newElement(qm::TSealType::stEllipseText);
     ring->SetText("ABCD");
     ring->SetRealWidth(20.2f);
     ring->SetRealHeight(20.2f);
@@ -715,7 +744,7 @@ void TestDrawingElements::dispatchTexts()
 
     // Any-angle text: 50 mm at 315 degrees is a box of 35.36 x 35.36 mm = 354 x 354 px; Bold is
     // carried but the weight is TextWeight.
-    auto slant = element(qm::TSealType::stAnyAngleText);
+    auto slant = newElement(qm::TSealType::stAnyAngleText);
     slant->SetText("AB");
     slant->SetRealTextLength(50);
     slant->SetTextAngle(3150);
@@ -747,7 +776,7 @@ void TestDrawingElements::dispatchTexts()
 void TestDrawingElements::dispatchStarAndCells()
 {
     // 10.4 mm = 104 px, star pen 0.4 mm = 4 px: the star of a 100 box moved by (10 + 2, 20 + 2).
-    auto star = element(qm::TSealType::stFiveStar);
+    auto star = newElement(qm::TSealType::stFiveStar);
     star->SetRealWidth(10.4f);
     star->SetRealHeight(10.4f);
     star->SetPenWidth3(0.4f);
@@ -759,7 +788,7 @@ void TestDrawingElements::dispatchStarAndCells()
 
     // 10 x 6 mm, outline 0.4 mm, dividers 0.2 mm, 4 columns (RowColCount) and 3 rows (RowColCount1):
     // the cells of the first row of cells_data.
-    auto table = element(qm::TSealType::stCell);
+    auto table = newElement(qm::TSealType::stCell);
     table->SetRealWidth(10);
     table->SetRealHeight(6);
     table->SetPenWidth(0.4f);
@@ -778,11 +807,9 @@ void TestDrawingElements::dispatchPictureElement()
     // A picture element stretches its prepared picture over the whole box.
     QImage img(4, 4, QImage::Format_RGB32);
     img.fill(Qt::white);
-    QByteArray bmp;
-    QBuffer buf(&bmp);
-    buf.open(QIODevice::WriteOnly);
-    QVERIFY(img.save(&buf, "BMP"));
-    auto picture = element(qm::TSealType::stAnyImage);
+    const QByteArray bmp = qm::testing::imageBytes(img, "BMP");
+    QVERIFY(!bmp.isEmpty());
+    auto picture = newElement(qm::TSealType::stAnyImage);
     picture->SetRealWidth(10);
     picture->SetRealHeight(10);
     picture->SetHaveImage(true);
@@ -814,7 +841,7 @@ void TestDrawingElements::starPixels()
 // The star element of a negative seal: pen 0 from the dispatch, so a one-pixel white outline.
 void TestDrawingElements::negativeEmblemStarPixels()
 {
-    auto star = element(qm::TSealType::stAnyImage);
+    auto star = newElement(qm::TSealType::stAnyImage);
     star->SetRealWidth(10);
     star->SetRealHeight(10);
     star->SetImageIsStar(true);
@@ -867,12 +894,10 @@ void TestDrawingElements::transparentPicturePixels()
     img.setPixelColor(2, 1, Qt::black);
     img.setPixelColor(1, 2, Qt::black);
     img.setPixelColor(2, 2, Qt::black);
-    QByteArray bmp;
-    QBuffer buf(&bmp);
-    buf.open(QIODevice::WriteOnly);
-    QVERIFY(img.save(&buf, "BMP"));
+    const QByteArray bmp = qm::testing::imageBytes(img, "BMP");
+    QVERIFY(!bmp.isEmpty());
 
-    auto picture = element(qm::TSealType::stAnyImage);
+    auto picture = newElement(qm::TSealType::stAnyImage);
     picture->SetRealWidth(4);
     picture->SetRealHeight(4);
     picture->SetHaveImage(true);

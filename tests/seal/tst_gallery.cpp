@@ -1,6 +1,8 @@
 // The sample page shown when Quillmark starts without a file: it must hold every kind of element
 // and paint each of them.
 
+#include "testing/testhelpers.h"
+
 #include "seal/paintersurface.h"
 #include "seal/sealjson.h"
 #include "seal/tseal.h"
@@ -116,8 +118,7 @@ private slots:
         constexpr int margin = 8;
         for (size_t i = 0; i < m_seals.size(); ++i) {
             qm::TSeal &seal = *m_seals[i];
-            seal.SetPixelsPerMm(10);
-            seal.SetZoom(100); // the loaded element still has the placeholder zoom 1
+            qm::testing::atTenPixelsPerMm(seal); // the loaded element still has the placeholder zoom 1
             const QRect box(margin, margin, seal.Width(), seal.Height());
             QVERIFY(box.width() > 0 && box.height() > 0);
 

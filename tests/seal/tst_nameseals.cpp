@@ -1,3 +1,5 @@
+#include "testing/testhelpers.h"
+
 #include "seal/gbk.h"
 #include "seal/nameseals.h"
 #include "seal/recordingsurface.h"
@@ -252,11 +254,7 @@ private slots:
     void paintToConvertsProperties()
     {
         qm::TSeal seal;
-        seal.SetPixelsPerMm(10);
-        seal.SetZoom(100); // k = 100 * 10 / 100 = 10
-        seal.SetSealType(TSealType::stName12);
-        seal.SetRealWidth(20);
-        seal.SetRealHeight(20);
+        qm::testing::atTenPixelsPerMm(seal, TSealType::stName12, 20, 20); // k = 100 * 10 / 100 = 10
         seal.SetText(qm::Gbk::fromUnicode(u"丁戊印"_s));
         seal.SetTextsWidth(15.5f);  // bw = 155
         seal.SetTextsHeight(15.5f); // bh = 155
@@ -308,11 +306,7 @@ private slots:
         QFETCH(int, drawn);
 
         qm::TSeal seal;
-        seal.SetPixelsPerMm(10);
-        seal.SetZoom(100);
-        seal.SetSealType(TSealType(kind));
-        seal.SetRealWidth(20);
-        seal.SetRealHeight(20);
+        qm::testing::atTenPixelsPerMm(seal, TSealType(kind), 20, 20);
         seal.SetTextsWidth(15.5f);
         seal.SetTextsHeight(15.5f);
         seal.SetTextWidth(7);

@@ -1,6 +1,8 @@
 // Frames and pattern lines of seals: the recorded outlines and bands with their pens and
 // brushes, the lines left out under a code on the frame, and what only pixels show.
 
+#include "testing/testhelpers.h"
+
 #include "seal/officialseals.h"
 #include "seal/paintersurface.h"
 #include "seal/recordingsurface.h"
@@ -12,35 +14,19 @@
 #include <algorithm>
 
 using namespace qm;
+using namespace qm::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// 10 px/mm at 100 %: a 40 mm seal is 400 px, the default 1.2 mm frame 12 px.
-void setUp(TSeal &s, TSealType type, float w = 40, float h = 40)
-{
-    s.SetPixelsPerMm(10);
-    s.SetZoom(100);
-    s.SetSealType(type);
-    s.SetRealWidth(w);
-    s.SetRealHeight(h);
-}
+// At 10 px/mm a 40 mm seal is 400 px, the default 1.2 mm frame 12 px.
 
-QString describe(const TraceOp &op)
-{
-    QString s = op.op;
-    for (int a : op.args)
-        s += u' ' + QString::number(a);
-    for (const QPoint &p : op.points)
-        s += u" (%1,%2)"_s.arg(p.x()).arg(p.y());
-    return s + u" pen "_s + QString::number(op.penWidth);
-}
-
-QStringList describeAll(const QList<TraceOp> &ops)
+// Each operation with the pen width it was drawn with.
+QStringList withPens(const QList<TraceOp> &ops)
 {
     QStringList out;
     for (const TraceOp &op : ops)
-        out << describe(op);
+        out << describe(op) + u" pen "_s + QString::number(op.penWidth);
     return out;
 }
 
@@ -110,6 +96,13 @@ private slots:
             << rect << ftRect << 1.2f << 0.4f << 0.5f
             << QStringList{u"Rectangle 6 6 394 394 pen 12"_s, u"Rectangle 22 22 378 378 pen 4"_s,
                            u"Rectangle 94 94 305 305 pen 5"_s};
+        // A lining and an inner frame of 0.1 mm are 1 px, still drawn: left = Round(12 + 8 + 1 / 2) =
+        // Round(20.5) = 20, right = 20 + 400 - 2 (12 + 8) - 1 = 379; left = Round(12 + 80 + 1 / 2) = 92,
+        // right = 92 + 400 - 2 (12 + 80) - 1 = 307.
+        QTest::newRow("1-pixel lining and inner frame")
+            << rect << ftRect << 1.2f << 0.1f << 0.1f
+            << QStringList{u"Rectangle 6 6 394 394 pen 12"_s, u"Rectangle 20 20 379 379 pen 1"_s,
+                           u"Rectangle 92 92 307 307 pen 1"_s};
         QTest::newRow("zero width still draws the thinnest frame")
             << rect << ftRect << 0.0f << 0.0f << 0.0f << QStringList{u"Rectangle 0 0 400 400 pen 0"_s};
         QTest::newRow("zero lining and inner widths draw neither")
@@ -138,7 +131,7 @@ private slots:
         QFETCH(QStringList, expected);
 
         TSeal seal;
-        setUp(seal, TSealType(kind));
+        atTenPixelsPerMm(seal, TSealType(kind));
         seal.SetNameSealFrameType(TFrameType(shape));
         seal.SetPenWidth(penWidth);
         seal.SetPenWidth1(penWidth1);
@@ -146,7 +139,7 @@ private slots:
         seal.SetRealSR(3);
         RecordingSurface rec;
         DrawFrame(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
-        QCOMPARE(describeAll(rec.ops()), expected);
+        QCOMPARE(withPens(rec.ops()), expected);
         for (const TraceOp &op : rec.ops()) {
             QCOMPARE(op.penColor, clRed);
             QCOMPARE(op.brushStyle, SurfaceBrush::Clear); // a positive frame is never filled
@@ -156,7 +149,7 @@ private slots:
     void negativeFrameFilledInnerLinesWhite()
     {
         TSeal seal;
-        setUp(seal, TSealType::stRect);
+        atTenPixelsPerMm(seal, TSealType::stRect);
         seal.SetPenWidth1(0.4f);
         seal.SetLineCount(8);
         seal.SetLineType(true);
@@ -181,27 +174,37 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("mainBand");
         QTest::addColumn<QStringList>("inside");
+        QTest::addColumn<float>("lining");
         QTest::addColumn<QStringList>("liningBand");
 
         // Triangle 400 x 300: θ = atan(400 / 600), kx = cot(45° - θ / 2) = 1.86852, ky = 1 / sin θ = 1.80278.
         // Main band 12: I1 = (Round(12 kx) - 1, 12 - 1) = (21, 11), I2 = (400 - 22 - 1, 11),
         // I3 = (Round(200 - 1), 300 - Round(12 ky) - 1). Lining gap 8: Round(8 kx) = 15, Round(8 ky) = 14;
         // width 4: Round(4 kx) = 7, Round(4 ky) = 7.
-        QTest::newRow("triangle") << int(TSealType::stTriangle)
-                                  << QStringList{u"(0,0)"_s, u"(399,0)"_s, u"(199,299)"_s, u"(21,11)"_s,
-                                                 u"(377,11)"_s, u"(199,277)"_s}
-                                  << QStringList{u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s}
+        const QStringList triangleBand{u"(0,0)"_s,   u"(399,0)"_s,  u"(199,299)"_s,
+                                       u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s};
+        const QStringList triangleInside{u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s};
+        QTest::newRow("triangle") << int(TSealType::stTriangle) << triangleBand << triangleInside << 0.4f
                                   << QStringList{u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s, u"(43,23)"_s,
                                                  u"(355,23)"_s, u"(199,256)"_s};
+        // A 1 px lining moves the corners by Round(kx) = 2 and Round(ky) = 2.
+        QTest::newRow("triangle, 1-pixel lining")
+            << int(TSealType::stTriangle) << triangleBand << triangleInside << 0.1f
+            << QStringList{u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s, u"(38,20)"_s, u"(360,20)"_s, u"(199,261)"_s};
         // Rhomb 400 x 300: α = atan(400 / 300), sin α = 0.8, cos α = 0.6. Vertices (199, 0), (0, 149),
         // (199, 299), (399, 149); a band w moves them by Round(w / 0.8) and Round(w / 0.6): 15 and 20 for the
         // main band, 10 and 13 for the gap, 5 and 7 for the lining.
-        QTest::newRow("rhomb") << int(TSealType::stRhomb)
-                               << QStringList{u"(199,0)"_s, u"(0,149)"_s, u"(199,299)"_s, u"(399,149)"_s,
-                                              u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s}
-                               << QStringList{u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s}
+        const QStringList rhombBand{u"(199,0)"_s,  u"(0,149)"_s,  u"(199,299)"_s, u"(399,149)"_s,
+                                    u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s};
+        const QStringList rhombInside{u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s};
+        QTest::newRow("rhomb") << int(TSealType::stRhomb) << rhombBand << rhombInside << 0.4f
                                << QStringList{u"(199,25)"_s, u"(33,149)"_s, u"(199,274)"_s, u"(366,149)"_s,
                                               u"(199,30)"_s, u"(40,149)"_s, u"(199,269)"_s, u"(359,149)"_s};
+        // A 1 px lining: Round(1 / 0.8) = 1 vertically, Round(1 / 0.6) = 2 sideways.
+        QTest::newRow("rhomb, 1-pixel lining")
+            << int(TSealType::stRhomb) << rhombBand << rhombInside << 0.1f
+            << QStringList{u"(199,25)"_s, u"(33,149)"_s,  u"(199,274)"_s, u"(366,149)"_s,
+                           u"(199,26)"_s, u"(35,149)"_s, u"(199,273)"_s, u"(364,149)"_s};
     }
     // A negative seal: the main band in ink, its inside filled with ink, the lining band in white.
     void bands()
@@ -209,10 +212,11 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QStringList, mainBand);
         QFETCH(QStringList, inside);
+        QFETCH(float, lining);
         QFETCH(QStringList, liningBand);
         TSeal seal;
-        setUp(seal, TSealType(kind), 40, 30);
-        seal.SetPenWidth1(0.4f);
+        atTenPixelsPerMm(seal, TSealType(kind), 40, 30);
+        seal.SetPenWidth1(lining);
         RecordingSurface rec;
         DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
 
@@ -229,7 +233,7 @@ private slots:
             QCOMPARE(polygons[i].brushStyle, SurfaceBrush::Solid);
         }
 
-        setUp(seal, TSealType(kind), 0, 30); // an empty box draws no band at all
+        atTenPixelsPerMm(seal, TSealType(kind), 0, 30); // an empty box draws no band at all
         rec.clear();
         DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
         QVERIFY(rec.ops().isEmpty());
@@ -277,7 +281,7 @@ private slots:
         QFETCH(QList<int>, drawn);
 
         TSeal seal;
-        setUp(seal, TSealType(kind), 40, height);
+        atTenPixelsPerMm(seal, TSealType(kind), 40, height);
         seal.SetLineCount(count);
         seal.SetLineType(true);
         seal.SetCode(code);
@@ -292,7 +296,7 @@ private slots:
             const QPoint b = seal.LinePoints()[count + i] + QPoint(30, 50);
             expected << u"MoveTo %1 %2 pen 1"_s.arg(a.x()).arg(a.y()) << u"LineTo %1 %2 pen 1"_s.arg(b.x()).arg(b.y());
         }
-        QCOMPARE(describeAll(rec.ops()), expected);
+        QCOMPARE(withPens(rec.ops()), expected);
     }
 
     void patternLineStrokes_data()
@@ -315,12 +319,12 @@ private slots:
         QFETCH(bool, straight);
         QFETCH(QStringList, expected);
         TSeal seal;
-        setUp(seal, TSealType::stRect);
+        atTenPixelsPerMm(seal, TSealType::stRect);
         seal.SetLineCount(8);
         seal.SetLineType(straight);
         RecordingSurface rec;
         DrawPatternLines(seal, rec, 30, 50, TBrushStyle::bsClear, clRed);
-        QStringList ops = describeAll(rec.ops());
+        QStringList ops = withPens(rec.ops());
         QCOMPARE(ops.size(), straight ? 16 : 8);
         const qsizetype perLine = straight ? 2 : 1;
         QCOMPARE(ops.mid(0, perLine) + ops.mid(7 * perLine, perLine), expected);
@@ -359,7 +363,7 @@ private slots:
         QFETCH(QList<int>, lines);
         QFETCH(QList<QList<int>>, offsets);
         TSeal seal;
-        setUp(seal, TSealType(kind), 40, height);
+        atTenPixelsPerMm(seal, TSealType(kind), 40, height);
         seal.SetLineCount(count);
         RecordingSurface rec;
         DrawPatternLines(seal, rec, 30, 50, TBrushStyle::bsClear, clRed);
@@ -379,7 +383,7 @@ private slots:
     void negativeSealPixels()
     {
         TSeal seal;
-        setUp(seal, TSealType::stRect);
+        atTenPixelsPerMm(seal, TSealType::stRect);
         seal.SetBrushStyle(TBrushStyle::bsSolid);
         seal.SetPenWidth1(0.4f); // the 4 px lining runs over x = 20 ... 23
         seal.SetLineCount(8);
@@ -415,7 +419,7 @@ private slots:
         QFETCH(QRgb, outerEdge);
         QFETCH(QRgb, innerEdge);
         TSeal seal;
-        setUp(seal, TSealType::stRect);
+        atTenPixelsPerMm(seal, TSealType::stRect);
         seal.SetLineCount(8);
         seal.SetLineType(true);
         seal.SetOutSide(outSide);

@@ -1,6 +1,8 @@
 // What official seals draw besides their frames: the serial code in its three forms, the
 // centre lines, the emblem and the four texts, checked on the recorded operations.
 
+#include "testing/testhelpers.h"
+
 #include "seal/linepoints.h"
 #include "seal/officialseals.h"
 #include "seal/recordingsurface.h"
@@ -10,36 +12,13 @@
 #include <QTest>
 
 using namespace qm;
+using namespace qm::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// 10 px/mm at 100 %: a 40 mm seal is 400 px, the default frame 12 px, code cells 8 x 11 px,
-// the code segment 160 px and its distance from the frame 8 px.
-void setUp(TSeal &s, TSealType type, float w = 40, float h = 40)
-{
-    s.SetPixelsPerMm(10);
-    s.SetZoom(100);
-    s.SetSealType(type);
-    s.SetRealWidth(w);
-    s.SetRealHeight(h);
-}
-
-QString describe(const TraceOp &op)
-{
-    QString s = op.op;
-    for (int a : op.args)
-        s += u' ' + QString::number(a);
-    return s;
-}
-
-QStringList describeAll(const QList<TraceOp> &ops)
-{
-    QStringList out;
-    for (const TraceOp &op : ops)
-        out << describe(op);
-    return out;
-}
+// At 10 px/mm a 40 mm seal is 400 px, the default frame 12 px, code cells 8 x 11 px, the code
+// segment 160 px and its distance from the frame 8 px.
 
 QString glyph(const TraceOp &op)
 {
@@ -94,7 +73,7 @@ private slots:
         QFETCH(TColor, colour);
 
         TSeal seal;
-        setUp(seal, TSealType(kind));
+        atTenPixelsPerMm(seal, TSealType(kind));
         seal.SetCode("12345");
         seal.SetCodeOn(codeOn);
         seal.SetCodeTopOrDown(codeAtTop);
@@ -124,7 +103,7 @@ private slots:
     void ovalCodeAtTheBottom()
     {
         TSeal seal;
-        setUp(seal, TSealType::stEllipse);
+        atTenPixelsPerMm(seal, TSealType::stEllipse);
         seal.SetCode("1234567890123");
         seal.SetCodeOn(true);
         seal.SetCodeTopOrDown(false);
@@ -156,11 +135,20 @@ private slots:
     // 2 · 301 r / 4 = 150.5 r; character i walks ceil((i + ½) · 150.5) = 76, 226, 377, 527 steps down
     // from 1200 and one more: 1123, 973, 822, 672. Each moves back by δ = 8 / (4 · 199.5 · √2) rad
     // = 4.0616 tenths. On a circle τ = φ - 90° and ρ = -arccos(sin φ), turned positive for
-    // 900 <= φ <= 2700.
+    // 900 <= φ <= 2700. A sweep beyond a full turn wraps: 4200 and 7800 tenths draw as 600.
+    void ovalCodeAtTheTop_data()
+    {
+        QTest::addColumn<int>("sweep");
+        QTest::newRow("60.0 degrees") << 600;
+        QTest::newRow("one turn more") << 3600 + 600;
+        QTest::newRow("two turns more") << 2 * 3600 + 600;
+    }
     void ovalCodeAtTheTop()
     {
+        QFETCH(int, sweep);
         TSeal seal;
-        setUp(seal, TSealType::stEllipse);
+        atTenPixelsPerMm(seal, TSealType::stEllipse);
+        seal.SetCodeAngle(sweep);
         seal.SetCode("1234");
         seal.SetCodeOn(true);
         seal.SetCodeTopOrDown(true);
@@ -207,7 +195,7 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(TColor, colour);
         TSeal seal;
-        setUp(seal, TSealType::stRhomb, 40, 30);
+        atTenPixelsPerMm(seal, TSealType::stRhomb, 40, 30);
         seal.SetPenWidth(1.3f);
         seal.SetCode("1234");
         seal.SetCodeOn(codeOn);
@@ -276,7 +264,7 @@ private slots:
         QFETCH(QStringList, expected);
 
         TSeal seal;
-        setUp(seal, TSealType(kind));
+        atTenPixelsPerMm(seal, TSealType(kind));
         seal.SetPenWidth4(0.3f);
         seal.SetIsZhuanLunA(wheel);
         seal.SetLineABW(gap);
@@ -301,7 +289,7 @@ private slots:
     void centreLinesOfANegativeSeal()
     {
         TSeal seal;
-        setUp(seal, TSealType::stEllipse);
+        atTenPixelsPerMm(seal, TSealType::stEllipse);
         seal.SetPenWidth4(0.3f);
         RecordingSurface rec;
         seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsSolid);
@@ -323,7 +311,7 @@ private slots:
     void emblemStar()
     {
         TSeal seal;
-        setUp(seal, TSealType::stRect);
+        atTenPixelsPerMm(seal, TSealType::stRect);
         seal.SetImageIsStar(true);
         seal.SetImageCenterX(2);
         seal.SetImageCenterY(-1);
@@ -342,7 +330,7 @@ private slots:
     void sealTexts()
     {
         TSeal seal;
-        setUp(seal, TSealType::stRect);
+        atTenPixelsPerMm(seal, TSealType::stRect);
         // Text: a ring over the top; Text1: a flat block with its own sizes, offsets and face;
         // Text2: a ring along the bottom.
         seal.SetText("\xCA\xBE\xC0\xFD\xD3\xA1"); // 示例印
@@ -416,7 +404,7 @@ private slots:
         QFETCH(QString, op);
         QFETCH(int, count);
         TSeal seal;
-        setUp(seal, TSealType(kind), 40, height);
+        atTenPixelsPerMm(seal, TSealType(kind), 40, height);
         seal.SetNameSealFrameType(TFrameType::ftDiamond);
         seal.SetPenWidth1(0.4f);
         seal.SetText("AB");
@@ -427,25 +415,33 @@ private slots:
         QCOMPARE(rec.ops(op).size(), count);
     }
 
-    // Values from a damaged document: every seal kind must paint without overflow or a hang.
+    // Values from a damaged document: every seal kind must paint without overflow or a hang, and
+    // within bounds: at most MaxLines pattern lines of two operations each, three code characters
+    // of at most four operations (a stroked glyph is a path), a frame of at most five polygons,
+    // eight centre lines and a star.
     void hostileValues()
     {
+        const qsizetype ceiling = 2 * LinePoints::MaxLines + 3 * 4 + 5 + 2 * 8 + 1;
         for (int kind = 0; kind <= int(TSealType::stRhomb); ++kind) {
             for (float size : {0.f, -30.f, 1e12f}) {
                 TSeal seal;
-                setUp(seal, TSealType(kind), size, 40);
+                atTenPixelsPerMm(seal, TSealType(kind), size, 40);
                 seal.SetPenWidth(1e9f);
                 seal.SetPenWidth1(-2);
                 seal.SetPenWidth2(1e10f);
                 seal.SetLineCount(LinePoints::MaxLines);
+                seal.SetLineType(true);
                 seal.SetLineAngle(-7);
                 seal.SetCode("123");
                 seal.SetCodeAngle(std::numeric_limits<int>::max());
+                seal.SetCodePenWidth(30);
                 seal.SetCLHeight(-3);
                 seal.SetPenWidth4(1);
                 seal.SetImageIsStar(true);
                 RecordingSurface rec;
                 seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsSolid);
+                QVERIFY2(rec.ops().size() <= ceiling,
+                         qPrintable(u"kind %1, %2 mm: %3 operations"_s.arg(kind).arg(size).arg(rec.ops().size())));
             }
         }
     }

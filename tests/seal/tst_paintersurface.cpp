@@ -1,5 +1,7 @@
 // The QPainter backend keeps the platform meanings that seal painting relies on.
 
+#include "testing/testhelpers.h"
+
 #include "seal/glyph.h"
 #include "seal/paintersurface.h"
 
@@ -7,6 +9,7 @@
 #include <QTest>
 
 using namespace qm;
+using qm::testing::inkBounds;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -46,16 +49,6 @@ int inkCount(const QImage &img, QRect area = QRect())
             if (img.pixel(x, y) != White)
                 ++n;
     return n;
-}
-
-QRect inkBounds(const QImage &img)
-{
-    QRect r;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (img.pixel(x, y) != White)
-                r |= QRect(x, y, 1, 1);
-    return r;
 }
 
 } // namespace

@@ -1,47 +1,31 @@
 // Drawing seals at a scale of their own: where they land, in which colours, and that no seal's
 // drawing depends on the seals drawn before it.
 
+#include "testing/testhelpers.h"
+
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
 #include "seal/renderseals.h"
 #include "seal/tseal.h"
 
-#include <QBuffer>
 #include <QTest>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace qm;
+using qm::testing::newSealAt;
 
 namespace {
 
-// A seal on a page of 10 pixels per millimetre at zoom 100.
-std::unique_ptr<TSeal> sealAt(TSealType type, float cx, float cy, float w, float h)
-{
-    auto s = std::make_unique<TSeal>();
-    s->SetPixelsPerMm(10);
-    s->SetZoom(100);
-    s->SetSealType(type);
-    s->SetRealWidth(w);
-    s->SetRealHeight(h);
-    s->SetRealCenterX(cx);
-    s->SetRealCenterY(cy);
-    return s;
-}
-
 std::unique_ptr<TSeal> pictureElement(float cx, float cy, bool withPicture)
 {
-    auto s = sealAt(TSealType::stAnyImage, cx, cy, 20, 10);
+    auto s = newSealAt(TSealType::stAnyImage, cx, cy, 20, 10);
     s->SetHaveImage(true);
     if (withPicture) {
         QImage img(4, 4, QImage::Format_RGB32);
         img.fill(Qt::black);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        img.save(&buffer, "BMP");
-        s->LoadPictureData(bytes);
+        s->LoadPictureData(qm::testing::imageBytes(img, "BMP"));
     }
     return s;
 }
@@ -100,11 +84,11 @@ private slots:
                                               << std::shared_ptr<TSeal>(pictureElement(60, 40, false));
         // Columns of three, then a single row: the row count and the row flag of the first
         // must not reach the second's box through their setters.
-        std::shared_ptr<TSeal> columns = sealAt(TSealType::stHorzText, 30, 30, 10, 20);
+        std::shared_ptr<TSeal> columns = newSealAt(TSealType::stHorzText, 30, 30, 10, 20);
         columns->SetRowCol(false);
         columns->SetRowColCount(3);
         columns->SetText(Gbk::fromUnicode(u"甲乙丙"_s));
-        std::shared_ptr<TSeal> row = sealAt(TSealType::stHorzText, 40, 60, 30, 7.5f);
+        std::shared_ptr<TSeal> row = newSealAt(TSealType::stHorzText, 40, 60, 30, 7.5f);
         row->SetText(Gbk::fromUnicode(u"示例"_s));
         QTest::newRow("columns, then a row") << columns << row;
         QTest::newRow("a row, then columns") << row << columns;
@@ -132,7 +116,7 @@ private slots:
         QFETCH(int, colours);
         QFETCH(uint, penColor);
         QFETCH(uint, drawnIn);
-        auto s = sealAt(TSealType::stFiveStar, 30, 30, 20, 20);
+        auto s = newSealAt(TSealType::stFiveStar, 30, 30, 20, 20);
         s->SetPenColor(penColor);
         const int left = s->Left(), width = s->Width();
         RecordingSurface surface;

@@ -1,5 +1,7 @@
 // The painting frame: colours of Paint and PaintTo, the polarity passed on, unknown kinds.
 
+#include "testing/testhelpers.h"
+
 #include "seal/fontsubstitution.h"
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
@@ -10,6 +12,7 @@
 
 using namespace qm;
 using namespace Qt::StringLiterals;
+using namespace qm::testing;
 
 namespace {
 
@@ -22,11 +25,7 @@ struct Spy : SealListener {
 // A filled five-pointed star element, 10 x 10 mm at 10 px/mm.
 void makeStar(TSeal &s, TColor colour)
 {
-    s.SetPixelsPerMm(10);
-    s.SetZoom(100);
-    s.SetSealType(TSealType::stFiveStar);
-    s.SetRealWidth(10);
-    s.SetRealHeight(10);
+    atTenPixelsPerMm(s, TSealType::stFiveStar, 10, 10);
     s.SetBrushStyle(TBrushStyle::bsSolid);
     s.SetPenColor(colour);
 }
@@ -96,8 +95,7 @@ private slots:
     void unknownKindDrawsNothing()
     {
         TSeal s;
-        s.SetPixelsPerMm(10);
-        s.SetZoom(100);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType(24));
         RecordingSurface r;
         s.Paint(r);
@@ -112,8 +110,7 @@ private slots:
         // 0.35 mm at 10 px/mm is 3.5 px in exact arithmetic: the float 0.35f is a little less,
         // 3.4999999, so the pen is 3 — the scale must not round the millimetres first.
         TSeal s;
-        s.SetPixelsPerMm(10);
-        s.SetZoom(100);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType::stHorzLine);
         s.SetRealWidth(20);
         s.SetPenWidth(0.35f);

@@ -1,14 +1,16 @@
-// The element model: defaults of a new element and the side effects of its setters.
+// The element model: the side effects of its setters.
+
+#include "testing/testhelpers.h"
 
 #include "seal/sealpropertytable.h"
 #include "seal/tseal.h"
 
-#include <QBuffer>
 #include <QTest>
 
 #include <cmath>
 
 using namespace qm;
+using namespace qm::testing;
 
 namespace {
 
@@ -21,28 +23,12 @@ struct Spy : SealListener {
     int total() const { return repaints + geometry; }
 };
 
-// A seal at 10 pixels per millimetre and 100 %.
-void atTenPerMm(TSeal &s)
-{
-    s.SetPixelsPerMm(10);
-    s.SetZoom(100);
-}
-
 QImage blackOnWhite()
 {
     QImage img(4, 4, QImage::Format_RGB32);
     img.fill(Qt::white);
     img.setPixel(1, 1, qRgb(0, 0, 0));
     return img;
-}
-
-QByteArray bmpBytes(const QImage &img)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "BMP");
-    return bytes;
 }
 
 } // namespace
@@ -52,50 +38,10 @@ class TestTSeal : public QObject
     Q_OBJECT
 
 private slots:
-    void newElementDefaults()
-    {
-        TSeal s;
-        QCOMPARE(s.SealType(), TSealType::stName22);
-        QCOMPARE(s.PenColor(), TColor(255));
-        QCOMPARE(s.BrushColor(), TColor(255));
-        QCOMPARE(s.BrushStyle(), TBrushStyle::bsClear);
-        QCOMPARE(s.RealWidth(), 42.0f);
-        QCOMPARE(s.RealHeight(), 42.0f);
-        QCOMPARE(s.PenWidth(), 1.2f);
-        QCOMPARE(s.LineWidth(), 0.08f);
-        QCOMPARE(s.TextAngle(), 2600);
-        QCOMPARE(s.TextAngle2(), 900);
-        QCOMPARE(s.TextWidth(), 4.5f);
-        QCOMPARE(s.TextHeight(), 7.5f);
-        QCOMPARE(s.TextsWidth(), 39.0f);
-        QCOMPARE(s.TextsWidth1(), 25.0f);
-        QCOMPARE(s.TextsHeight3(), 39.0f);
-        QCOMPARE(s.TextCenterY2(), 7.0f);  // 42 / 6
-        QCOMPARE(s.TextCenterY3(), 14.0f); // 42 / 3
-        QVERIFY(s.IsEllipse());
-        QVERIFY(!s.IsEllipse1());
-        QVERIFY(s.TopOrDown() && s.TopOrDown1() && !s.TopOrDown2() && !s.TopOrDown3());
-        QVERIFY(s.CodeOn());
-        QVERIFY(!s.CodeTopOrDown());
-        QVERIFY(!s.HaveImage());
-        QCOMPARE(s.LineCount(), 0);
-        QCOMPARE(s.LineAngle(), 3000);
-        QCOMPARE(s.CodeAngle(), 600);
-        QCOMPARE(s.Zoom(), 1);
-        QVERIFY(s.PicTransParnt() && s.PicClrChange());
-        QCOMPARE(s.NameSealFrameType(), TFrameType::ftRectangle);
-        QCOMPARE(fontSlotName(s.FontName()), QByteArray("\xCB\xCE\xCC\xE5"));
-        QCOMPARE(fontSlotName(s.FontName3()), QByteArray("\xCB\xCE\xCC\xE5"));
-        QCOMPARE(fontSlotName(s.CodeFontName()), QByteArray("\xBA\xDA\xCC\xE5"));
-        QCOMPARE(s.FontName()[4], '\0');
-        QVERIFY(!s.Visible());
-        QVERIFY(!s.Picture().hasGraphic());
-    }
-
     void equalValueDoesNothing()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         Spy spy;
         s.setListener(&spy);
         s.SetText(QByteArray());
@@ -122,7 +68,7 @@ private slots:
     void pictureFollowsPenColor()
     {
         TSeal s;
-        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        QVERIFY(s.LoadPictureData(imageBytes(blackOnWhite(), "BMP")));
         // Black becomes the ink, white stays white: OR of the picture into an ink-filled bitmap.
         QCOMPARE(s.PicBitmap().pixel(1, 1), qRgb(255, 0, 0));
         QCOMPARE(s.PicBitmap().pixel(0, 0), qRgb(255, 255, 255));
@@ -150,7 +96,7 @@ private slots:
     void emblemCoupling()
     {
         TSeal s;
-        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        QVERIFY(s.LoadPictureData(imageBytes(blackOnWhite(), "BMP")));
         s.SetHaveImage(true);
         QVERIFY(s.Picture().hasGraphic());
         s.SetImageIsStar(true);
@@ -166,7 +112,7 @@ private slots:
 
         TSeal u;
         u.SetHaveImage(true);
-        QVERIFY(u.LoadPictureData(bmpBytes(blackOnWhite())));
+        QVERIFY(u.LoadPictureData(imageBytes(blackOnWhite(), "BMP")));
         u.SetHaveImage(false);
         QVERIFY(!u.Picture().hasGraphic());
         QVERIFY(u.PicBitmap().isNull());
@@ -178,7 +124,7 @@ private slots:
     {
         TSeal s;
         s.SetHaveImage(true);
-        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        QVERIFY(s.LoadPictureData(imageBytes(blackOnWhite(), "BMP")));
         Spy spy;
         s.setListener(&spy);
         s.SetPicture(SealPicture());
@@ -187,7 +133,7 @@ private slots:
         QVERIFY(!s.PicBitmapTransparent());
         QCOMPARE(spy.repaints, 1);
         // A picture set afterwards is prepared again.
-        QVERIFY(s.LoadPictureData(bmpBytes(blackOnWhite())));
+        QVERIFY(s.LoadPictureData(imageBytes(blackOnWhite(), "BMP")));
         QCOMPARE(s.PicBitmap().pixel(1, 1), qRgb(255, 0, 0));
     }
 
@@ -198,7 +144,7 @@ private slots:
             s->SetSealType(TSealType::stAnyImage);
             s->SetHaveImage(true);
         }
-        QVERIFY(with.LoadPictureData(bmpBytes(blackOnWhite())));
+        QVERIFY(with.LoadPictureData(imageBytes(blackOnWhite(), "BMP")));
         CopySealProperties(with, target);
         QCOMPARE(target.Picture(), with.Picture());
         QVERIFY(!target.PicBitmap().isNull());
@@ -221,7 +167,7 @@ private slots:
     void centreAndScale()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         QCOMPARE(s.Width(), 420);
         s.SetRealCenterX(50);
         s.SetRealCenterY(40);
@@ -279,7 +225,7 @@ private slots:
             s.SetRealCenterY(40);
         };
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         build(s);
         s.placeAtScale(pixelsPerMm, zoom);
         QCOMPARE(s.PixelsPerMm(), pixelsPerMm);
@@ -298,7 +244,7 @@ private slots:
     void roundingIsHalfToEven()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetRealWidth(4.25f);  // 42.5 px
         QCOMPARE(s.Width(), 42);
         s.SetRealWidth(4.75f);  // 47.5 px
@@ -308,7 +254,7 @@ private slots:
     void widthKeepsLeftEdge()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetRealCenterX(50); // Left 290
         s.SetRealWidth(30);
         QCOMPARE(s.Left(), 290);
@@ -323,7 +269,7 @@ private slots:
     void lineThicknessFollowsBox()
     {
         TSeal h;
-        atTenPerMm(h);
+        atTenPixelsPerMm(h);
         h.SetSealType(TSealType::stHorzLine);
         h.SetRealCenterY(50);
         const int top = h.Top();
@@ -335,7 +281,7 @@ private slots:
         QCOMPARE(h.PenWidth(), 3.0f);
 
         TSeal v;
-        atTenPerMm(v);
+        atTenPixelsPerMm(v);
         v.SetSealType(TSealType::stVertLine);
         v.SetPenWidth(1.5f);
         QCOMPARE(v.RealWidth(), 1.5f);
@@ -349,7 +295,7 @@ private slots:
     void textBlockFollowsCharacterSize()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType::stHorzText);
         // A single row: character height and box height follow each other.
         s.SetTextHeight(9);
@@ -373,7 +319,7 @@ private slots:
     void rowColCountGrowsTextBlock()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType::stHorzText);
         s.SetRealWidth(10);
         // Three lines of 4.5 mm characters do not fit 10 mm: 3 * 4.5 + 3 * 0.2.
@@ -392,7 +338,7 @@ private slots:
     void rowColCountComparesInExtendedPrecision()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType::stHorzText);
         s.SetTextWidth(0.1f); // rows: the box does not follow the character width
         s.SetRealWidth(0.5f);
@@ -406,7 +352,7 @@ private slots:
     void rowColCountBelowOneRefitsASingleRow()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType::stHorzText);
         s.SetRowCol(false);  // one column: 42 x 42 swapped
         s.SetTextWidth(6);   // the column is 6 mm wide
@@ -423,7 +369,7 @@ private slots:
     void anyAngleTurnOverRepaints()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType::stAnyAngleLine);
         s.SetRealTextLength(50);
         s.SetTextAngle(450);
@@ -439,7 +385,7 @@ private slots:
     void anyAngleFromTheStoredLength()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType::stAnyAngleLine);
         s.SetTextAngle(450);
         s.SetRealWidth(0.1f); // length 0.1, angle acos(1) = 0: first quadrant
@@ -456,7 +402,7 @@ private slots:
     void anyAngleBox()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType::stAnyAngleLine);
         s.SetRealTextLength(50);
         s.SetTextAngle(300);
@@ -493,7 +439,7 @@ private slots:
     void anyAngleZeroLengthKeepsAngle()
     {
         TSeal s;
-        atTenPerMm(s);
+        atTenPixelsPerMm(s);
         s.SetSealType(TSealType::stAnyAngleText);
         s.SetTextAngle(1200);
         s.SetRealWidth(0);

@@ -1,3 +1,5 @@
+#include "testing/testhelpers.h"
+
 #include "document/selectionbounds.h"
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
@@ -25,30 +27,17 @@ using qm::ExportLayout;
 using qm::SelectionBox;
 using qm::TSeal;
 using qm::TSealType;
+using qm::testing::inkBounds;
+using qm::testing::newSealAt;
 
 Q_DECLARE_METATYPE(qm::ExportError)
 Q_DECLARE_METATYPE(qm::ExportKind)
 
 namespace {
 
-// A seal on a page of 10 pixels per millimetre at zoom 100, so that its pixel box is its
-// millimetre box times ten.
-std::unique_ptr<TSeal> sealAt(TSealType type, float cx, float cy, float w, float h)
-{
-    auto s = std::make_unique<TSeal>();
-    s->SetPixelsPerMm(10);
-    s->SetZoom(100);
-    s->SetSealType(type);
-    s->SetRealWidth(w);
-    s->SetRealHeight(h);
-    s->SetRealCenterX(cx);
-    s->SetRealCenterY(cy);
-    return s;
-}
-
 std::unique_ptr<TSeal> roundSeal(float cx, float cy)
 {
-    auto s = sealAt(TSealType::stEllipse, cx, cy, 40, 40);
+    auto s = newSealAt(TSealType::stEllipse, cx, cy, 40, 40);
     s->SetText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
     s->SetImageIsStar(true);
     s->SetHaveImage(true);
@@ -59,11 +48,7 @@ QByteArray bmpBytes(QColor colour)
 {
     QImage img(4, 4, QImage::Format_RGB32);
     img.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "BMP");
-    return bytes;
+    return qm::testing::imageBytes(img, "BMP");
 }
 
 SelectionBox box(long double w, long double h)
@@ -84,16 +69,6 @@ ExportLayout layoutOf(const QList<const TSeal *> &seals, long double ppm)
     if (e != ExportError::None)
         qWarning("layout refused");
     return layout;
-}
-
-QRect inkBounds(const QImage &img)
-{
-    QRect r;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF && qAlpha(img.pixel(x, y)) != 0)
-                r |= QRect(x, y, 1, 1);
-    return r;
 }
 
 } // namespace
@@ -172,8 +147,8 @@ void TestExportRender::sizeFromSeals()
     QCOMPARE(qm::planExport(SelectionBox{}, 10, &layout), ExportError::EmptySelection);
 
     // Two seals spanning 10 … 50 mm across and 10 … 50 mm down.
-    auto a = sealAt(TSealType::stHorzLine, 20, 30, 20, 40);
-    auto b = sealAt(TSealType::stHorzLine, 40, 30, 20, 40);
+    auto a = newSealAt(TSealType::stHorzLine, 20, 30, 20, 40);
+    auto b = newSealAt(TSealType::stHorzLine, 40, 30, 20, 40);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -214,12 +189,12 @@ void TestExportRender::paintOffsets()
     QFETCH(bool, secondWithoutPicture);
     QFETCH(QRect, drawn);
 
-    auto a = sealAt(TSealType::stAnyImage, float(centreX), 25, 20, 10);
+    auto a = newSealAt(TSealType::stAnyImage, float(centreX), 25, 20, 10);
     a->SetHaveImage(true);
     a->SetImageIsStar(false);
     QVERIFY(a->LoadPictureData(bmpBytes(Qt::red)));
     QList<const TSeal *> seals{a.get()};
-    auto b = sealAt(TSealType::stAnyImage, 60, 40, 10, 10);
+    auto b = newSealAt(TSealType::stAnyImage, 60, 40, 10, 10);
     b->SetHaveImage(true);
     b->SetImageIsStar(false);
     if (secondWithoutPicture)
@@ -274,7 +249,7 @@ void TestExportRender::coloursKeptSealsUnchanged()
 void TestExportRender::mirror()
 {
     auto s = roundSeal(30, 30);
-    auto line = sealAt(TSealType::stHorzLine, 60, 15, 20, 2); // off to one side: not symmetric
+    auto line = newSealAt(TSealType::stHorzLine, 60, 15, 20, 2); // off to one side: not symmetric
     const QList<const TSeal *> seals{s.get(), line.get()};
     const ExportLayout layout = layoutOf(seals, 6);
     const QImage plain = qm::renderExportPicture(seals, layout, false);

@@ -1,5 +1,7 @@
 // quillmark-cli render as a user runs it: every kind, the size rule, the name rule, refusals.
 
+#include "testing/testhelpers.h"
+
 #include "document/documentfile.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
@@ -8,7 +10,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,11 +25,8 @@ struct Run {
 
 Run cli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QString::fromUtf8(QM_CLI), QStringList{u"render"_s} + args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+    const auto r = qm::testing::runProcess(QString::fromUtf8(QM_CLI), QStringList{u"render"_s} + args);
+    return {r.exitCode, QString::fromLocal8Bit(r.out), QString::fromLocal8Bit(r.err)};
 }
 
 // Two seals: a 40 mm round seal at (30, 30) and a 20 mm line beside it at (70, 20).

@@ -1,3 +1,5 @@
+#include "testing/testhelpers.h"
+
 #include "shell/export/tiffwriter.h"
 
 #include <QBuffer>
@@ -9,6 +11,7 @@
 #include <tiffio.h>
 
 using namespace Qt::StringLiterals;
+using namespace qm::testing;
 
 using qm::ExportError;
 using qm::TiffWriter;
@@ -33,16 +36,6 @@ QByteArray tiffOf(const QImage &img)
     buffer.open(QIODevice::WriteOnly);
     const ExportError e = TiffWriter::write(img, &buffer);
     return e == ExportError::None ? bytes : QByteArray();
-}
-
-quint16 u16(const QByteArray &b, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(b.constData() + at);
-}
-
-quint32 u32(const QByteArray &b, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(b.constData() + at);
 }
 
 struct Entry {
@@ -89,25 +82,25 @@ void TestTiffWriter::sizesAndDirectoryOffset()
     QFETCH(int, fileSize);
     const QByteArray t = tiffOf(patterned(w, h));
     QCOMPARE(t.size(), fileSize);
-    QCOMPARE(u32(t, 4), quint32(dirOffset));
+    QCOMPARE(uint32At(t, 4), quint32(dirOffset));
     QCOMPARE(TiffWriter::directoryOffset(w, h), dirOffset);
-    QCOMPARE(u16(t, dirOffset), quint16(15));
-    QCOMPARE(u32(t, dirOffset + 2 + 9 * 12 + 8), quint32(pixelBytes)); // StripByteCounts, the 10th entry
-    QCOMPARE(u32(t, dirOffset + 2 + 15 * 12), quint32(0)); // no next directory
+    QCOMPARE(uint16At(t, dirOffset), quint16(15));
+    QCOMPARE(uint32At(t, dirOffset + 2 + 9 * 12 + 8), quint32(pixelBytes)); // StripByteCounts, the 10th entry
+    QCOMPARE(uint32At(t, dirOffset + 2 + 15 * 12), quint32(0)); // no next directory
 }
 
 void TestTiffWriter::header()
 {
     const QByteArray t = tiffOf(patterned(17, 16));
     QCOMPARE(t.left(2), QByteArray("II"));
-    QCOMPARE(u16(t, 2), quint16(42));
-    QCOMPARE(u32(t, 8), quint32(877)); // X resolution 877 / 10
-    QCOMPARE(u32(t, 12), quint32(10));
-    QCOMPARE(u32(t, 16), quint32(877)); // Y resolution
-    QCOMPARE(u32(t, 20), quint32(10));
-    QCOMPARE(u16(t, 24), quint16(8)); // bits per sample
-    QCOMPARE(u16(t, 26), quint16(8));
-    QCOMPARE(u16(t, 28), quint16(8));
+    QCOMPARE(uint16At(t, 2), quint16(42));
+    QCOMPARE(uint32At(t, 8), quint32(877)); // X resolution 877 / 10
+    QCOMPARE(uint32At(t, 12), quint32(10));
+    QCOMPARE(uint32At(t, 16), quint32(877)); // Y resolution
+    QCOMPARE(uint32At(t, 20), quint32(10));
+    QCOMPARE(uint16At(t, 24), quint16(8)); // bits per sample
+    QCOMPARE(uint16At(t, 26), quint16(8));
+    QCOMPARE(uint16At(t, 28), quint16(8));
     QCOMPARE(t.mid(30, 10), QByteArray("Tiffwriter"));
 }
 
@@ -149,15 +142,15 @@ void TestTiffWriter::directoryEntries()
     const qsizetype dir = 40 + qsizetype(strip);
     for (int i = 0; i < 15; ++i) {
         const qsizetype at = dir + 2 + 12 * i;
-        QCOMPARE(u16(t, at), expected[i].tag);
-        QCOMPARE(u16(t, at + 2), expected[i].type);
-        QCOMPARE(u32(t, at + 4), expected[i].count);
+        QCOMPARE(uint16At(t, at), expected[i].tag);
+        QCOMPARE(uint16At(t, at + 2), expected[i].type);
+        QCOMPARE(uint32At(t, at + 4), expected[i].count);
         if (expected[i].type == 3) {
             // A SHORT occupies the low two bytes of the value field.
-            QCOMPARE(u16(t, at + 8), quint16(expected[i].value));
-            QCOMPARE(u16(t, at + 10), quint16(0));
+            QCOMPARE(uint16At(t, at + 8), quint16(expected[i].value));
+            QCOMPARE(uint16At(t, at + 10), quint16(0));
         } else {
-            QCOMPARE(u32(t, at + 8), expected[i].value);
+            QCOMPARE(uint32At(t, at + 8), expected[i].value);
         }
     }
 }

@@ -1,3 +1,5 @@
+#include "testing/testhelpers.h"
+
 #include "seal/sealtypes.h"
 #include "shell/export/bmpwriter.h"
 #include "shell/export/emfwriter.h"
@@ -16,6 +18,7 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+using namespace qm::testing;
 
 using qm::ExportError;
 using qm::ExportKind;
@@ -63,11 +66,6 @@ QByteArray written(ExportKind kind, const QImage &img, long double ppm = 300 / 2
     return bytes;
 }
 
-quint16 u16(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
-quint32 u32(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-qint16 s16(const QByteArray &b, qsizetype at) { return qFromLittleEndian<qint16>(b.constData() + at); }
-qint32 s32(const QByteArray &b, qsizetype at) { return qFromLittleEndian<qint32>(b.constData() + at); }
-
 // Plays the metafile's records that the writer uses onto a white picture.
 struct EmfPlayback {
     QImage image;
@@ -84,7 +82,7 @@ EmfPlayback playEmf(const QByteArray &emf, int w, int h)
     QPainter p(&out.image);
     qsizetype at = 0;
     while (at + 8 <= emf.size()) {
-        const quint32 type = u32(emf, at), size = u32(emf, at + 4);
+        const quint32 type = uint32At(emf, at), size = uint32At(emf, at + 4);
         if (size < 8 || at + size > emf.size()) {
             out.problem = u"record %1 overruns the file"_s.arg(out.types.size());
             return out;
@@ -93,18 +91,18 @@ EmfPlayback playEmf(const QByteArray &emf, int w, int h)
         if (type == 39) { // CREATEBRUSHINDIRECT: ihBrush, style, colour r g b
             brush = qRgb(uchar(emf[at + 16]), uchar(emf[at + 17]), uchar(emf[at + 18]));
         } else if (type == 91 || type == 8) { // POLYPOLYGON16 / POLYPOLYGON of rectangles
-            const quint32 polys = u32(emf, at + 24), points = u32(emf, at + 28);
+            const quint32 polys = uint32At(emf, at + 24), points = uint32At(emf, at + 28);
             qsizetype pt = at + 32 + 4 * polys;
             const int step = type == 91 ? 4 : 8;
             for (quint32 i = 0; i < points; i += 4, pt += 4 * step) {
-                auto coord = [&](qsizetype o) { return type == 91 ? int(s16(emf, o)) : int(s32(emf, o)); };
+                auto coord = [&](qsizetype o) { return type == 91 ? int(int16At(emf, o)) : int(int32At(emf, o)); };
                 const int x1 = coord(pt), y1 = coord(pt + step / 2);
                 const int x2 = coord(pt + 2 * step), y2 = coord(pt + 2 * step + step / 2);
                 p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(brush));
             }
         } else if (type == 81) { // STRETCHDIBITS, 24-bit bottom-up
-            const quint32 offBmi = u32(emf, at + 48), offBits = u32(emf, at + 56);
-            const int bw = s32(emf, at + offBmi + 4), bh = s32(emf, at + offBmi + 8);
+            const quint32 offBmi = uint32At(emf, at + 48), offBits = uint32At(emf, at + 56);
+            const int bw = int32At(emf, at + offBmi + 4), bh = int32At(emf, at + offBmi + 8);
             const qsizetype stride = (3 * qsizetype(bw) + 3) / 4 * 4;
             for (int y = 0; y < bh; ++y)
                 for (int x = 0; x < bw; ++x) {
@@ -140,6 +138,7 @@ private slots:
     void jpegSettings();
     void jpegDecodes();
     void gifKeepsExactColours();
+    void pngTransparentWhereNothingIsInked_data();
     void pngTransparentWhereNothingIsInked();
     void emfHeader();
     void emfPlaysBackAsThePicture_data();
@@ -158,16 +157,16 @@ void TestWriters::bmpLayout()
     QCOMPARE(stride, 52);
     QCOMPARE(b.size(), 14 + 40 + stride * 16);
     QCOMPARE(b.left(2), QByteArray("BM"));
-    QCOMPARE(u32(b, 2), quint32(b.size()));
-    QCOMPARE(u32(b, 10), quint32(54));
-    QCOMPARE(u32(b, 14), quint32(40));
-    QCOMPARE(s32(b, 18), 17);
-    QCOMPARE(s32(b, 22), 16); // positive: bottom-up
-    QCOMPARE(u16(b, 26), quint16(1));
-    QCOMPARE(u16(b, 28), quint16(24));
-    QCOMPARE(u32(b, 30), quint32(0));
-    QCOMPARE(u32(b, 34), quint32(stride * 16));
-    QCOMPARE(s32(b, 38), 10 * 1000); // 10 pixels per millimetre
+    QCOMPARE(uint32At(b, 2), quint32(b.size()));
+    QCOMPARE(uint32At(b, 10), quint32(54));
+    QCOMPARE(uint32At(b, 14), quint32(40));
+    QCOMPARE(int32At(b, 18), 17);
+    QCOMPARE(int32At(b, 22), 16); // positive: bottom-up
+    QCOMPARE(uint16At(b, 26), quint16(1));
+    QCOMPARE(uint16At(b, 28), quint16(24));
+    QCOMPARE(uint32At(b, 30), quint32(0));
+    QCOMPARE(uint32At(b, 34), quint32(stride * 16));
+    QCOMPARE(int32At(b, 38), 10 * 1000); // 10 pixels per millimetre
     // The first stored row is the bottom row, blue-green-red.
     const QRgb bottomLeft = img.pixel(0, 15);
     QCOMPARE(uchar(b[54]), uchar(qBlue(bottomLeft)));
@@ -248,9 +247,20 @@ void TestWriters::gifKeepsExactColours()
     QCOMPARE(back, img);
 }
 
+void TestWriters::pngTransparentWhereNothingIsInked_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::newRow("seal-like") << sealLike(30, 20);
+    // Every row differs from the one above in every byte, so the row differences wrap around.
+    QTest::newRow("noise") << noise(40, 30);
+    // 160 000 bytes that do not compress: the stream spans several data chunks.
+    QTest::newRow("larger than one data chunk") << noise(200, 200);
+}
+
 void TestWriters::pngTransparentWhereNothingIsInked()
 {
-    QImage img = sealLike(30, 20);
+    QFETCH(QImage, picture);
+    QImage img = picture;
     const QImage back = QImage::fromData(written(ExportKind::Png, img, 10), "PNG");
     QCOMPARE(back.size(), img.size());
     QVERIFY(back.hasAlphaChannel());
@@ -276,21 +286,21 @@ void TestWriters::emfHeader()
 {
     const QImage img = sealLike(40, 30);
     const QByteArray e = written(ExportKind::Emf, img, 10);
-    QCOMPARE(u32(e, 0), quint32(1)); // header record
+    QCOMPARE(uint32At(e, 0), quint32(1)); // header record
     QCOMPARE(e.mid(40, 4), QByteArray(" EMF"));
-    QCOMPARE(u32(e, 48), quint32(e.size()));
+    QCOMPARE(uint32At(e, 48), quint32(e.size()));
     // Bounds in pixels, inclusive; frame in 0.01 mm: 40 pixels at 10 per mm are 4 mm.
-    QCOMPARE(s32(e, 8), 0);
-    QCOMPARE(s32(e, 16), 40 - 1);
-    QCOMPARE(s32(e, 20), 30 - 1);
-    QCOMPARE(s32(e, 32), 400 - 1);
-    QCOMPARE(s32(e, 36), 300 - 1);
+    QCOMPARE(int32At(e, 8), 0);
+    QCOMPARE(int32At(e, 16), 40 - 1);
+    QCOMPARE(int32At(e, 20), 30 - 1);
+    QCOMPARE(int32At(e, 32), 400 - 1);
+    QCOMPARE(int32At(e, 36), 300 - 1);
     // Reference device: 1000 mm at 10 pixels per mm.
-    QCOMPARE(s32(e, 72), 10000);
-    QCOMPARE(s32(e, 80), 1000);
+    QCOMPARE(int32At(e, 72), 10000);
+    QCOMPARE(int32At(e, 80), 1000);
     const EmfPlayback play = playEmf(e, 40, 30);
     QVERIFY2(play.problem.isEmpty(), qPrintable(play.problem));
-    QCOMPARE(u32(e, 52), quint32(play.types.size()));
+    QCOMPARE(uint32At(e, 52), quint32(play.types.size()));
     QCOMPARE(play.types.last(), quint32(14)); // EOF
 }
 

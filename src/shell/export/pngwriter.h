@@ -9,7 +9,8 @@ class QIODevice;
 namespace qm {
 
 // PNG with an alpha channel: pixels of the picture's transparent colour (its bottom-left
-// pixel, white where nothing is inked) become fully transparent, all others stay opaque.
+// pixel, white where nothing is inked) become fully transparent, all others stay opaque. Made
+// for flat ink: 8-bit RGBA rows with the Up filter, deflated with run-length matching only.
 class PngWriter
 {
 public:

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace qm {
+
+// What the property window needs of the main window around it. The main window implements it;
+// tests use a fake, so no message box ever blocks them.
+class PropertyHost
+{
+public:
+    virtual ~PropertyHost() = default;
+
+    // Places the grab handles of the active document window around its CurrentSeal again.
+    virtual void PlaceHandles() = 0;
+    // Writes a panel of the main window's status bar.
+    virtual void setStatusText(int panel, const QString &text) = 0;
+    // Tells the user why a typed text was not taken (a character the seal cannot store).
+    virtual void showRefusal(const QString &message) = 0;
+};
+
+} // namespace qm

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "properties/propertycontrols.h"
+#include "properties/propertyhost.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+
+namespace qm {
+
+class SealDocument;
+class TQMVButton;
+class TQMVFlatPanel;
+class TSeal;
+
+// The property window "印章属性": four pages of labelled boxes for every property of the
+// selected element of the active document, the boxes its kind does not use disabled. It shows
+// the document's CurrentSeal and follows the document: a new selection, an edit made elsewhere,
+// undo and redo show at once. Showing never writes; every edit is one step on the document's
+// undo stack, and typing or holding a spin box merges into that step until the box is left or
+// another property is edited.
+class TfrmProprty : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // pixelsPerInch: the screen's horizontal resolution, which sizes the tabs and margins; 0
+    // takes the screen's.
+    explicit TfrmProprty(PropertyHost &host, QWidget *parent = nullptr, int pixelsPerInch = 0);
+    ~TfrmProprty() override;
+
+    // The document of the active document window; none (no document window) disables every
+    // control. The window keeps no seal, only the document, and asks it for CurrentSeal.
+    void setDocument(SealDocument *document);
+    SealDocument *document() const;
+    // Shows the document's CurrentSeal again.
+    void refresh();
+
+    // Fills the whole window from a seal, or disables everything for none.
+    void ShowSealProperties(const TSeal *seal);
+    // Fills page C for the line chosen in ComboBox2.
+    void ShowTextLine(const TSeal *seal);
+    // Enables position p of the general (50 digits) or text (18 digits) mask, with its label,
+    // when digit p is not '0'.
+    void ApplyControlMask(const QString &mask);
+    void ApplyTextMask(const QString &mask);
+    // The one change handler of every editing control: writes the control's value into the
+    // CurrentSeal as one undo step. Does nothing for a disabled control, without a current seal,
+    // or while values are being shown.
+    void RxSpinEdit1Change(QWidget *sender);
+
+    // Tabs: a press shows the tab's page and releases the others; the release marks the tab
+    // pressed, opens the window to its full height and shows the CurrentSeal.
+    void tabPressed(int tab);
+    void tabReleased(int tab);
+    // Shrinks the window to its tab strip and releases the pressed tab (on losing the focus).
+    void rollUp();
+    bool isRolledUp() const { return m_rolledUp; }
+    int currentPage() const { return m_page; }
+    // The text line page C edits, 0 … 3.
+    int textLine() const;
+
+    // The controls, by their tag, for the main window and tests.
+    QWidget *control(int tag) const;
+    QLabel *controlLabel(int tag) const;
+    QGroupBox *GroupBox(int number) const;
+    QWidget *Panel(int number) const;
+    TQMVButton *QMVButton(int number) const;
+    TQMVFlatPanel *QMVFlatPanel1() const;
+
+    // Layout from the screen resolution.
+    int pixelsPerInch() const { return m_ppi; }
+    int labelMargin() const { return m_ppi / 24; }
+    int tabStripHeight() const { return m_ppi / 6 + 4; }
+    int pageAHeight() const { return m_pageAHeight; }
+    int fullHeight() const { return m_fullHeight; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct Slot {
+        const PropertyControl *spec = nullptr;
+        QWidget *box = nullptr;
+        QLabel *label = nullptr;
+        ControlBinding binding;
+        bool enabled = false;
+    };
+
+    // Construction (tfrmproprty.cpp).
+    void buildPages();
+    QWidget *createBox(const PropertyControl &control, QWidget *parent);
+    void connectBox(QWidget *box);
+    void watch(QWidget *box);
+    void layoutTabs();
+    void setClientHeight(int height);
+
+    // Showing (proprtyshow.cpp).
+    void applyMask(MaskKind mask, const QString &digits);
+    void bindSlot(Slot &slot, TSealType kind, int line);
+    void showSlot(Slot &slot, const TSeal &seal);
+    void documentEdited(const QList<int> &indices);
+
+    // Editing (proprtyedit.cpp).
+    bool valueOf(Slot &slot, QVariant &value);
+    void endEdit(QWidget *box);
+    QString undoText(const Slot &slot) const;
+
+    Slot *slotOf(const QObject *box);
+    Slot *slotByTag(int tag);
+    const Slot *slotByTag(int tag) const;
+    TSeal *currentSeal() const;
+
+    PropertyHost &m_host;
+    QPointer<SealDocument> m_document;
+    int m_ppi;
+    std::vector<Slot> m_slots;
+    std::vector<QGroupBox *> m_groups;
+    std::vector<QWidget *> m_pages;
+    std::vector<TQMVButton *> m_tabs;
+    TQMVFlatPanel *m_strip = nullptr;
+    int m_clientWidth = 0;
+    int m_pageAHeight = 0;
+    int m_fullHeight = 0;
+    int m_page = 1;
+    bool m_rolledUp = false;
+    int m_showing = 0;            // values are being shown: changes are not edits
+    QWidget *m_editing = nullptr; // the control whose edit is being written
+};
+
+} // namespace qm

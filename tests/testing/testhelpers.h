@@ -1,0 +1,180 @@
+#pragma once
+
+// Helpers that test files in several folders share: seals at a round scale, recorded drawing
+// operations as text, pictures as file bytes, ink found in a picture, a program run to its end,
+// and little-endian fields read from and written into bytes.
+
+#include "seal/recordingsurface.h"
+#include "seal/tseal.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QStringList>
+#include <QtEndian>
+
+#include <cstring>
+#include <memory>
+
+namespace qm::testing {
+
+// 10 pixels per millimetre at zoom 100: every pixel length is the millimetre length times ten.
+inline void atTenPixelsPerMm(TSeal &seal)
+{
+    seal.SetPixelsPerMm(10);
+    seal.SetZoom(100);
+}
+
+// A seal of the given kind and size in millimetres at 10 pixels per millimetre.
+inline void atTenPixelsPerMm(TSeal &seal, TSealType type, float width = 40, float height = 40)
+{
+    atTenPixelsPerMm(seal);
+    seal.SetSealType(type);
+    seal.SetRealWidth(width);
+    seal.SetRealHeight(height);
+}
+
+// A new element of the given kind, its size the default, at 10 pixels per millimetre.
+inline std::unique_ptr<TSeal> newElement(TSealType type)
+{
+    auto seal = std::make_unique<TSeal>();
+    atTenPixelsPerMm(*seal);
+    seal->SetSealType(type);
+    return seal;
+}
+
+// A new seal of the given kind, centre and size in millimetres at 10 pixels per millimetre.
+inline std::unique_ptr<TSeal> newSealAt(TSealType type, float centreX, float centreY, float width, float height)
+{
+    auto seal = std::make_unique<TSeal>();
+    atTenPixelsPerMm(*seal, type, width, height);
+    seal->SetRealCenterX(centreX);
+    seal->SetRealCenterY(centreY);
+    return seal;
+}
+
+// "Op arg arg (x,y) (x,y)" for one recorded operation.
+inline QString describe(const TraceOp &op)
+{
+    QString s = op.op;
+    for (int a : op.args)
+        s += u' ' + QString::number(a);
+    for (const QPoint &p : op.points)
+        s += QStringLiteral(" (%1,%2)").arg(p.x()).arg(p.y());
+    return s;
+}
+
+inline QStringList describeAll(const QList<TraceOp> &ops)
+{
+    QStringList out;
+    for (const TraceOp &op : ops)
+        out << describe(op);
+    return out;
+}
+
+// A picture as the bytes of a file in one of Qt's formats ("BMP", "JPEG", "ICO", "PNG").
+inline QByteArray imageBytes(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// The smallest rectangle holding every pixel that is neither white nor fully transparent.
+inline QRect inkBounds(const QImage &image)
+{
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if ((c & 0xFFFFFF) != 0xFFFFFF && qAlpha(c) != 0)
+                r |= QRect(x, y, 1, 1);
+        }
+    return r;
+}
+
+// A program run to its end, as a user runs it from a shell.
+struct ProcessRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+inline ProcessRun runProcess(const QString &program, const QStringList &args, int timeoutMs = 120000)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(timeoutMs);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// A little-endian field of written bytes; zero when it lies beyond their end.
+template <typename T> T littleEndianAt(const QByteArray &b, qsizetype at)
+{
+    if (at < 0 || at + qsizetype(sizeof(T)) > b.size())
+        return T(0);
+    return qFromLittleEndian<T>(b.constData() + at);
+}
+
+inline quint16 uint16At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<quint16>(b, at);
+}
+inline quint32 uint32At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<quint32>(b, at);
+}
+inline qint16 int16At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<qint16>(b, at);
+}
+inline qint32 int32At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<qint32>(b, at);
+}
+inline qint64 int64At(const QByteArray &b, qsizetype at)
+{
+    return littleEndianAt<qint64>(b, at);
+}
+
+inline float singleAt(const QByteArray &b, qsizetype at)
+{
+    const quint32 bits = uint32At(b, at);
+    float f;
+    std::memcpy(&f, &bits, sizeof f);
+    return f;
+}
+
+// Writes a little-endian field over bytes that already reach past it.
+template <typename T> void putLittleEndian(QByteArray &b, qsizetype at, T value)
+{
+    Q_ASSERT(at >= 0 && at + qsizetype(sizeof(T)) <= b.size());
+    qToLittleEndian(value, b.data() + at);
+}
+
+inline void putInt16(QByteArray &b, qsizetype at, quint16 v)
+{
+    putLittleEndian(b, at, v);
+}
+inline void putInt32(QByteArray &b, qsizetype at, qint32 v)
+{
+    putLittleEndian(b, at, v);
+}
+inline void putInt64(QByteArray &b, qsizetype at, qint64 v)
+{
+    putLittleEndian(b, at, v);
+}
+
+inline void putSingle(QByteArray &b, qsizetype at, float f)
+{
+    quint32 bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    putLittleEndian(b, at, bits);
+}
+
+} // namespace qm::testing
