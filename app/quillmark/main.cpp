@@ -1,68 +1,85 @@
-// Quillmark: opens a JSON seal file given on the command line, or shows the sample page.
-// `--screenshot FILE` saves what the window shows and quits: the GUI smoke run of the tests.
+// Quillmark: the splash, the main window, and a document named on the command line.
+// `--screenshot FILE` saves what the main window shows and quits, answering every question
+// with No: the GUI smoke run of the tests.
 
-#include "samplewindow.h"
+#include "companions/dialogpackloader.h"
+#include "companions/glyphdepot/glyphdepot.h"
+#include "shell/mainwindow/configuration.h"
+#include "shell/mainwindow/quillmarkapplication.h"
+#include "shell/mainwindow/splashform.h"
+#include "shell/mainwindow/tfrmmain.h"
+#include "shell/mainwindow/userdialogs.h"
 
-#include "seal/sealjson.h"
-
-#include <QApplication>
-#include <QFile>
-#include <QMessageBox>
-#include <QScrollArea>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(u"Lumenwerk"_s);
-    QApplication::setApplicationName(u"Quillmark"_s);
+    qm::QuillmarkApplication app(argc, argv);
 
     QStringList args = app.arguments();
     args.removeFirst();
     QString screenshot;
     if (const qsizetype at = args.indexOf(u"--screenshot"_s); at >= 0) {
         if (at + 1 >= args.size()) {
-            std::fputs("usage: quillmark [FILE.json] [--screenshot OUT.png]\n", stderr);
+            std::fputs("usage: quillmark [FILE.dyz] [--screenshot OUT.png]\n", stderr);
             return 2;
         }
         screenshot = args.at(at + 1);
         args.remove(at, 2);
     }
+    const bool unattended = !screenshot.isEmpty();
 
-    qm::SealJsonResult loaded;
-    if (!args.isEmpty()) {
-        loaded = qm::readSealJsonFile(args.first());
+    qm::GifPicture splashPicture;
+    qm::LoadAPicture(splashPicture, u"Splash"_s);
+    qm::TSplashForm splash(splashPicture.image());
+    splash.show();
+    splash.repaint();
+
+    std::unique_ptr<qm::UserDialogs> dialogs;
+    if (unattended) {
+        dialogs = std::make_unique<qm::UnattendedDialogs>();
     } else {
-        QFile sample(u":/quillmark/gallery.json"_s);
-        if (sample.open(QIODevice::ReadOnly))
-            loaded = qm::readSealJson(sample.readAll(), u":/quillmark"_s); // its pictures are resources too
+        auto desktop = std::make_unique<qm::QtUserDialogs>();
+        desktop->setStepAside(&splash);
+        dialogs = std::move(desktop);
     }
-    if (!loaded.error.isEmpty()) {
-        if (!screenshot.isEmpty()) {
-            std::fprintf(stderr, "%s\n", qPrintable(loaded.error));
-            return 1;
-        }
-        QMessageBox::warning(nullptr, u"Quillmark"_s, loaded.error);
-        return 1;
+    app.setDialogs(dialogs.get());
+    qm::Configuration configuration;
+
+    qm::MainWindowOptions options;
+    options.dialogs = dialogs.get();
+    options.configuration = &configuration;
+    options.dialogFolder = qm::DialogPackLoader::defaultFolder();
+    options.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    options.arguments = args;
+    // Each stage stays long enough to be read; an unattended run does not wait.
+    const int pause = unattended ? 0 : 150;
+    options.splashStage = [&splash, pause](const QString &stage) { splash.SplashStage(pause, stage); };
+
+    qm::TfrmMain window(options);
+    splash.close();
+    if (window.terminateRequested())
+        return 0;
+
+    if (!unattended) {
+        window.showMaximized();
+        return app.exec();
     }
-    // The page is larger than most screens at 100 %: it scrolls.
-    QScrollArea window;
-    window.setWidget(new qm::SampleWindow(std::move(loaded.seals)));
-    window.setWindowTitle(u"Quillmark"_s);
-    window.resize(900, 700);
+
+    window.resize(1024, 768);
     window.show();
-    if (!screenshot.isEmpty()) {
-        int status = 1;
-        QTimer::singleShot(0, &window, [&] {
+    int status = 1;
+    QTimer::singleShot(0, &window, [&] {
+        if (!window.commandLineOpenFailed())
             status = window.grab().save(screenshot) ? 0 : 1;
-            app.quit();
-        });
-        app.exec();
-        return status;
-    }
-    return app.exec();
+        app.quit();
+    });
+    app.exec();
+    return status;
 }

@@ -1,4 +1,5 @@
-// The desktop program starts, shows its page with seals on it, and refuses bad input.
+// The desktop program starts with a document named on the command line, shows its seals, and
+// refuses a file that is no seal document. Each run gets settings and data folders of its own.
 
 #include <QImage>
 #include <QProcess>
@@ -9,18 +10,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int runGui(const QStringList &args)
+int run(const QString &program, const QStringList &args, const QTemporaryDir &home)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+    env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
     p.setProcessEnvironment(env);
-    p.start(QString::fromUtf8(QM_GUI), args);
+    p.start(program, args);
     if (!p.waitForFinished(60000)) {
         p.kill();
         return -1;
     }
     return p.exitCode();
+}
+
+int runGui(const QStringList &args, const QTemporaryDir &home)
+{
+    return run(QString::fromUtf8(QM_GUI), args, home);
 }
 
 } // namespace
@@ -30,11 +38,15 @@ class TestGuiSmoke : public QObject
     Q_OBJECT
 
 private slots:
-    void galleryShowsInk()
+    void documentShowsInk()
     {
         QTemporaryDir dir;
+        const QString doc = dir.filePath(u"gallery.dyz"_s);
+        QCOMPARE(run(QString::fromUtf8(QM_CLI),
+                     {u"build"_s, QStringLiteral(QM_SOURCE_DIR "/examples/gallery.json"), u"-o"_s, doc}, dir),
+                 0);
         const QString shot = dir.filePath(u"window.png"_s);
-        QCOMPARE(runGui({u"--screenshot"_s, shot}), 0);
+        QCOMPARE(runGui({doc, u"--screenshot"_s, shot}, dir), 0);
         const QImage img(shot);
         QVERIFY(!img.isNull());
         int red = 0;
@@ -45,16 +57,26 @@ private slots:
                     ++red;
             }
         QVERIFY2(red > 500, qPrintable(QString::number(red))); // the seals' red ink is on screen
+        // The first start made the working folders.
+        QVERIFY(QFileInfo(dir.filePath(u"data/Lumenwerk/Quillmark/我的印章"_s)).isDir());
+    }
+
+    void startsWithoutDocument()
+    {
+        QTemporaryDir dir;
+        const QString shot = dir.filePath(u"empty.png"_s);
+        QCOMPARE(runGui({u"--screenshot"_s, shot}, dir), 0);
+        QVERIFY(!QImage(shot).isNull());
     }
 
     void badFileIsRefused()
     {
         QTemporaryDir dir;
-        QFile bad(dir.filePath(u"bad.json"_s));
+        QFile bad(dir.filePath(u"bad.dyz"_s));
         QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write("{\"seals\": 3}");
+        bad.write("not a seal document at all");
         bad.close();
-        QCOMPARE(runGui({bad.fileName(), u"--screenshot"_s, dir.filePath(u"x.png"_s)}), 1);
+        QCOMPARE(runGui({bad.fileName(), u"--screenshot"_s, dir.filePath(u"x.png"_s)}, dir), 1);
         QVERIFY(!QFile::exists(dir.filePath(u"x.png"_s)));
     }
 };

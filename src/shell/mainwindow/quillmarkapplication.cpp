@@ -1,0 +1,35 @@
+#include "shell/mainwindow/quillmarkapplication.h"
+
+#include "companions/dllloaderror.h"
+#include "shell/mainwindow/userdialogs.h"
+
+#include <exception>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+
+QuillmarkApplication::QuillmarkApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setOrganizationName(u"Lumenwerk"_s);
+    setApplicationName(u"Quillmark"_s);
+}
+
+bool QuillmarkApplication::notify(QObject *receiver, QEvent *event)
+{
+    QString message;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const DLLLoadError &e) {
+        message = e.message();
+    } catch (const std::exception &e) {
+        message = QString::fromUtf8(e.what());
+    } catch (...) {
+        message = u"未知错误"_s;
+    }
+    if (m_dialogs)
+        m_dialogs->message(activeWindow(), QMessageBox::Critical, message);
+    return false;
+}
+
+} // namespace qm

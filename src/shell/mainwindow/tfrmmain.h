@@ -1,0 +1,250 @@
+#pragma once
+
+#include "companions/dllloaderror.h"
+#include "document/clipboardstream.h"
+#include "page/pagehost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace qm {
+
+class Configuration;
+class DrawActions;
+class ProgressDisplay;
+class ProgressPanel;
+class TfrmChild;
+class TQMVButton;
+class TQMVFlatPanel;
+class TQMVStatusBar;
+class UserDialogs;
+class WallpaperMdiArea;
+
+// What the main window is started with. The program passes the user's settings, the platform's
+// dialogs and the companion components; tests pass their own of each.
+struct MainWindowOptions {
+    UserDialogs *dialogs = nullptr;
+    Configuration *configuration = nullptr;
+    // The folder of the dialog component; where the program was installed by default.
+    QString dialogFolder;
+    // The per-user data folder that holds the four working folders.
+    QString dataFolder;
+    // The command line after the program name.
+    QStringList arguments;
+    // Shows a start-up stage on the splash ("检查系统配置……").
+    std::function<void(const QString &stage)> splashStage;
+    // Whether the system lists a printer; the printer service by default.
+    std::function<bool()> printerPresent;
+    // Width of the screen in pixels; the primary screen by default.
+    std::function<int()> screenWidth;
+};
+
+// The program's one top-level window: the multi-document area with its wallpaper, the tool bar
+// with the zoom and font lists and the seal toggles, the status bar, the internal clipboard
+// and the commands that create, open, save and close documents.
+class TfrmMain : public QMainWindow, public PageHost
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(const MainWindowOptions &options, QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    // The screen was too small and the user chose to end the program at start.
+    bool terminateRequested() const { return m_terminateRequested; }
+    // The first show has run: the program folder is set.
+    const QString &programFolder() const { return m_programFolder; }
+    // The working folder of that name ("我的印章" …) under the data folder, with a trailing '/'.
+    QString workFolder(const QString &name) const;
+    static QStringList workFolderNames();
+
+    // --- Documents ---
+    QList<TfrmChild *> documentWindows() const;
+    TfrmChild *activeDocument() const;
+    static QString caption(const TfrmChild *child);
+    static bool isUntitled(const QString &caption);
+    TfrmChild *NewDocumentWindow(const QString &caption);
+    // Opens the file into a new window; none when it is missing or cannot be read (the user is
+    // told why).
+    TfrmChild *OpenDocumentFile(const QString &fileName);
+    // The open command after a file was chosen: an open document is brought forward instead.
+    TfrmChild *openChosenFile(const QString &fileName);
+    // The path the command line names: the first argument, or the first two joined by a blank
+    // when the first has no extension (a path with a blank split in two).
+    static QString commandLinePath(const QStringList &arguments);
+    // The command-line document could not be opened.
+    bool commandLineOpenFailed() const { return m_commandLineOpenFailed; }
+
+    void FileNew();
+    void FileOpen();
+    // Each true when the document was written.
+    bool FileSave();
+    bool FileSaveAs();
+    bool saveChild(TfrmChild &child);
+    bool saveChildAs(TfrmChild &child);
+    // Closes every document window, the last first; false when one of them stayed open.
+    bool closeAllDocuments();
+
+    // --- Operations for other windows ---
+    void SetDocumentStatus(bool modified, int count);
+    QAction *CheckedDrawAction() const;
+    DrawActions &drawActions() const { return *m_drawActions; }
+    void ShowSealToggles(const TSeal *seal);
+    // The last valid zoom of the zoom list.
+    int zoomChoice() const { return m_zoomChoice; }
+    ProgressDisplay &progress();
+    QString statusText(int panel) const;
+
+    // The property window comes from a factory; ShowPropertyWindow places it below the right
+    // end of the tool bar.
+    void setPropertyWindowFactory(std::function<QWidget *(TfrmMain &)> factory);
+    void ShowPropertyWindow();
+    void togglePropertyWindow();
+    QWidget *propertyWindow() const { return m_propertyWindow; }
+    // The print window, shown modally while the main window is hidden.
+    void setPrintWindowFactory(std::function<std::unique_ptr<QDialog>(TfrmMain &)> factory);
+    void OpenPrintWindow(bool preview);
+    bool printPreview() const { return m_printPreview; }
+
+    void showAboutBox();
+    void showHelp();
+    // Shows a component's error through the dialogs of this window.
+    ErrorBox errorBox();
+
+    // Controls, for the commands still to come and for tests.
+    WallpaperMdiArea *mdiArea() const { return m_mdi; }
+    QComboBox *DispComboBox() const { return m_zoomBox; }
+    QComboBox *FontComboBox() const { return m_fontBox; }
+    QCheckBox *CheckBox1() const { return m_toggles[0]; }
+    QCheckBox *CheckBox2() const { return m_toggles[1]; }
+    QCheckBox *CheckBox3() const { return m_toggles[2]; }
+    QCheckBox *CheckBox4() const { return m_chineseOnly; }
+    QToolBar *ToolBar1() const { return m_toolBar; }
+    TQMVFlatPanel *QMVFlatPanel1() const { return m_tabPanel; }
+    TQMVButton *QMVButton1() const { return m_tabs[0]; }
+    TQMVButton *QMVButton2() const { return m_tabs[1]; }
+    TQMVStatusBar *QMVStatusBar1() const { return m_statusBar; }
+    QMenu *windowMenu() const { return m_windowMenu; }
+    QMenu *recentMenu() const { return m_recentMenu; }
+    ProgressPanel *Panel2() const { return m_progress; }
+    QAction *action(const QString &name) const;
+
+    // Applies the zoom list's text to the active document; a text that is no zoom is reported
+    // and the last valid zoom shown again.
+    void applyZoomText(const QString &text);
+    // Fills the font list again, filtered or not, keeping the chosen face where it is listed.
+    void fillFontList(bool chineseOnlyFilter);
+    // Reads the lock keys into status panels 5 … 7.
+    void ShowKeyStates();
+    void LayoutBars();
+    // The tabs on their band, from the tool bar's right-hand panel.
+    void layoutTabs();
+
+    // PageHost
+    int checkedDrawAction() const override;
+    void uncheckDrawAction() override;
+    void triggerDrawAction(int tag) override;
+    QByteArray fontFaceGbk() const override;
+    TColor swatchColor() const override { return m_swatch; }
+    void setSwatchColor(TColor colour) override { m_swatch = colour; }
+    void setStatusText(int panel, const QString &text) override;
+    void setZoomText(const QString &text) override;
+    void showSealToggles(const TSeal *seal) override { ShowSealToggles(seal); }
+    QCursor cursorSlot(int slot) const override;
+    void setSealLockCaption(const QString &caption) override { m_sealLockCaption = caption; }
+    QString askPictureFile() override;
+    QByteArray emblemPicture() override { return {}; }
+    void reportPictureError(const QString &message) override;
+    ClipboardStream &clipboard() override { return *m_clipboard; }
+    SaveAnswer askSaveOnClose(TfrmChild &child) override;
+    bool saveDocument(TfrmChild &child) override { return saveChild(child); }
+
+signals:
+    // Another document window became the active one; none when the last one closed. The
+    // property window follows it.
+    void activeDocumentChanged(qm::TfrmChild *child);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Construction, split by concern.
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void FormCreate();
+    void FormShow();
+    void SplashStage(const QString &stage);
+    void fillZoomList();
+    void openHomePageOnce();
+    void createWorkFolders();
+
+    QAction *makeAction(const QString &name, const QString &caption, const QString &hint,
+                        const QKeySequence &shortcut = QKeySequence());
+    void subWindowActivated(QMdiSubWindow *window);
+    void documentCountChanged();
+    void fillWindowMenu();
+    void fillRecentMenu();
+    QMdiSubWindow *subWindowOf(const TfrmChild *child) const;
+    bool writeChild(TfrmChild &child, const QString &fileName);
+
+    MainWindowOptions m_options;
+    UserDialogs &m_dialogs;
+    Configuration &m_config;
+
+    WallpaperMdiArea *m_mdi = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QComboBox *m_zoomBox = nullptr;
+    QComboBox *m_fontBox = nullptr;
+    QCheckBox *m_chineseOnly = nullptr;
+    QCheckBox *m_toggles[3] = {};
+    QWidget *m_zoomPanel = nullptr;
+    QWidget *m_fontPanel = nullptr;
+    QWidget *m_togglePanel = nullptr;
+    QWidget *m_rightPanel = nullptr;
+    TQMVFlatPanel *m_tabPanel = nullptr;
+    TQMVButton *m_tabs[2] = {};
+    TQMVStatusBar *m_statusBar = nullptr;
+    ProgressPanel *m_progress = nullptr;
+    QMenu *m_windowMenu = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QList<QAction *> m_windowListActions;
+    std::map<QString, QAction *> m_actions;
+    DrawActions *m_drawActions = nullptr;
+    QTimer m_keyTimer;
+
+    std::unique_ptr<ClipboardStream> m_clipboard;
+    std::map<int, QCursor> m_cursors;
+    QString m_programFolder;
+    bool m_terminateRequested = false;
+    bool m_commandLineOpenFailed = false;
+    int m_zoomChoice = 100;
+    TColor m_swatch = clRed;
+    QString m_sealLockCaption;
+    QPointer<TfrmChild> m_activeChild;
+
+    std::function<QWidget *(TfrmMain &)> m_propertyFactory;
+    QPointer<QWidget> m_propertyWindow;
+    std::function<std::unique_ptr<QDialog>(TfrmMain &)> m_printFactory;
+    bool m_printPreview = false;
+};
+
+} // namespace qm

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+
+class QFileDialog;
+class QUrl;
+class QWidget;
+
+namespace qm {
+
+// Every message box, file dialog and outside program the main window reaches goes through
+// this, so tests answer from a script and an unattended run never blocks.
+class UserDialogs
+{
+public:
+    virtual ~UserDialogs() = default;
+
+    // A message box with the type and the buttons; the text's carriage returns break lines.
+    virtual QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok) = 0;
+    // The file to open; empty when cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &folder, const QString &filter) = 0;
+    // The file to save into, with the default suffix appended to a name typed without one
+    // before the overwrite question; empty when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &folder, const QString &filter, const QString &proposed,
+                                 const QString &defaultSuffix) = 0;
+    // Hands an address to the desktop (browser, mail program).
+    virtual bool openUrl(const QUrl &url) = 0;
+};
+
+// The platform's boxes and dialogs. Nothing is handed to the desktop on a screenless
+// platform (offscreen, minimal).
+class QtUserDialogs : public UserDialogs
+{
+public:
+    QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString openFileName(QWidget *parent, const QString &folder, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &folder, const QString &filter, const QString &proposed,
+                         const QString &defaultSuffix) override;
+    bool openUrl(const QUrl &url) override;
+
+    // The save dialog as saveFileName shows it: asks before overwriting the suffixed name.
+    static void setUpSaveDialog(QFileDialog &dialog, const QString &folder, const QString &filter,
+                                const QString &proposed, const QString &defaultSuffix);
+    // The message box's text: carriage returns become line breaks.
+    static QString displayText(const QString &text);
+
+    // A window that steps aside while a box is up (the splash, which stays on top and would
+    // cover the start-up questions).
+    void setStepAside(QWidget *window) { m_stepAside = window; }
+
+private:
+    QPointer<QWidget> m_stepAside;
+};
+
+// For runs nobody watches (the screenshot smoke run): messages go to the error stream, every
+// question gets its last button (No, Cancel), no dialog opens, nothing reaches the desktop.
+class UnattendedDialogs : public UserDialogs
+{
+public:
+    QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    bool openUrl(const QUrl &) override { return false; }
+};
+
+} // namespace qm

@@ -1,0 +1,163 @@
+#pragma once
+
+// A main window started with scripted dialogs, settings in a temporary file, its own data
+// folder and no printer unless a test says so: nothing blocks and nothing touches the user's
+// settings.
+
+#include "document/documentfile.h"
+#include "document/progressdisplay.h"
+#include "document/sealdocument.h"
+#include "page/tfrmchild.h"
+#include "seal/tseal.h"
+#include "shell/mainwindow/configuration.h"
+#include "shell/mainwindow/tfrmmain.h"
+#include "shell/mainwindow/userdialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <deque>
+#include <memory>
+
+namespace qm {
+
+// Answers every box and dialog from a script and records what was asked.
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    struct Message {
+        QMessageBox::Icon icon;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+    std::vector<Message> messages;
+    std::deque<QMessageBox::StandardButton> answers; // for questions; No when empty
+    std::deque<QString> files;                       // for file dialogs; cancelled when empty
+    struct SaveRequest {
+        QString folder, proposed, suffix;
+    };
+    std::vector<SaveRequest> saveRequests;
+    int openRequests = 0;
+    std::vector<QUrl> urls;
+
+    QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon icon, const QString &text,
+                                        QMessageBox::StandardButtons buttons) override
+    {
+        messages.push_back({icon, text, buttons});
+        if (buttons == QMessageBox::Ok || buttons == QMessageBox::Yes)
+            return QMessageBox::StandardButton(int(buttons));
+        if (answers.empty())
+            return QMessageBox::No;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &) override
+    {
+        ++openRequests;
+        return next();
+    }
+    QString saveFileName(QWidget *, const QString &folder, const QString &, const QString &proposed,
+                         const QString &suffix) override
+    {
+        saveRequests.push_back({folder, proposed, suffix});
+        return next();
+    }
+    bool openUrl(const QUrl &url) override
+    {
+        urls.push_back(url);
+        return true;
+    }
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const Message &m : messages)
+            out.append(m.text);
+        return out;
+    }
+
+private:
+    QString next()
+    {
+        if (files.empty())
+            return {};
+        QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+};
+
+// One program start: its settings and folders live as long as the fixture.
+struct Start {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Configuration> config;
+    MainWindowOptions options;
+    QStringList stages;
+    std::unique_ptr<TfrmMain> window;
+
+    Start()
+    {
+        config = std::make_unique<Configuration>(dir.filePath(QStringLiteral("settings.ini")));
+        options.dialogs = &dialogs;
+        options.configuration = config.get();
+        options.dialogFolder = dir.filePath(QStringLiteral("no dialogs here"));
+        options.dataFolder = dir.filePath(QStringLiteral("data"));
+        options.splashStage = [this](const QString &stage) { stages.append(stage); };
+        options.printerPresent = [] { return true; };
+        options.screenWidth = [] { return 1280; };
+    }
+    ~Start() { close(); }
+
+    TfrmMain &create()
+    {
+        window = std::make_unique<TfrmMain>(options);
+        window->resize(1000, 800);
+        return *window;
+    }
+    // Created and shown: the first show has run.
+    TfrmMain &show()
+    {
+        create().show();
+        return *window;
+    }
+    void close()
+    {
+        if (window) {
+            dialogs.answers.assign(16, QMessageBox::No);
+            window.reset();
+        }
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+};
+
+// Appends a 40 mm round seal at (cx, 50) mm as one edit: the document is modified.
+inline void addSeal(TfrmChild &child, float cx = 50)
+{
+    SealDocument &doc = child.document();
+    auto seal = doc.createSeal();
+    seal->SetSealType(TSealType::stEllipse);
+    seal->SetRealCenterX(cx);
+    seal->SetRealCenterY(50);
+    doc.appendCreatedSeal(std::move(seal));
+}
+
+// The number of seals in a document file, -1 when it cannot be read.
+inline int sealsInFile(const QString &fileName)
+{
+    SealDocument doc;
+    NoProgress progress;
+    return OpenDocument(fileName, doc, progress).ok() ? doc.sealCount() : -1;
+}
+
+// Lets closed windows go.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace qm

@@ -1,0 +1,486 @@
+// Documents in the main window: new names, opening (twice, missing, damaged), saving under a
+// name, Save As, failed saves, closing questions, Exit, and the window menu.
+
+#include "mainwindowtesting.h"
+
+#include "shell/mainwindow/statuspanels.h"
+#include "shell/mainwindow/wallpapermdiarea.h"
+
+#include "controls/tqmvbutton.h"
+#include "shell/mainwindow/drawactions.h"
+#include "shell/mainwindow/keystates.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <QMdiSubWindow>
+#include <QMenu>
+
+using namespace Qt::StringLiterals;
+using namespace qm;
+
+namespace {
+
+const QString CloseQuestion = u"当前文件尚未保存或者已被修改，是否\r保存（修改后的）文件？"_s;
+
+QStringList captions(const TfrmMain &w)
+{
+    QStringList out;
+    for (TfrmChild *child : w.documentWindows())
+        out.append(TfrmMain::caption(child));
+    return out;
+}
+
+// A saved document with the number of seals.
+QString writeDocument(const QString &fileName, int seals)
+{
+    SealDocument doc;
+    for (int i = 0; i < seals; ++i)
+        doc.appendCreatedSeal(doc.createSeal());
+    NoProgress progress;
+    return doc.save(fileName, progress).ok() ? fileName : QString();
+}
+
+} // namespace
+
+class TestMainWindowDocuments : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newDocumentNames()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        QList<TfrmChild *> followed;
+        connect(&w, &TfrmMain::activeDocumentChanged, this, [&](TfrmChild *child) { followed.append(child); });
+        w.FileNew();
+        QCOMPARE(followed, QList<TfrmChild *>{w.activeDocument()});
+        QCOMPARE(captions(w), QStringList{u"文件1.dyz"_s});
+        QCOMPARE(w.statusText(2), u"文件状态：未修改"_s);
+        QCOMPARE(w.statusText(3), u"已画图形：0"_s);
+        w.FileNew();
+        w.FileNew();
+        QCOMPARE(captions(w), (QStringList{u"文件1.dyz"_s, u"文件2.dyz"_s, u"文件3.dyz"_s}));
+        QCOMPARE(TfrmMain::caption(w.activeDocument()), u"文件3.dyz"_s);
+        // The page comes from the printer set-up (A4 without one) at the zoom choice.
+        QCOMPARE(w.activeDocument()->document().page().Zoom(), 100);
+        QVERIFY(w.action(u"WindowsCloseAll"_s)->isEnabled());
+    }
+
+    void openTwiceBringsItForward()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        const QString file = writeDocument(s.path(u"a.dyz"_s), 2);
+        s.dialogs.files = {file};
+        w.FileOpen();
+        QCOMPARE(s.dialogs.openRequests, 1);
+        TfrmChild *opened = w.activeDocument();
+        QVERIFY(opened);
+        QCOMPARE(opened->sealList().size(), size_t(2));
+        QVERIFY(!opened->Modified());
+        QCOMPARE(w.statusText(3), u"已画图形：2"_s);
+        w.FileNew();
+        s.dialogs.files = {file};
+        w.FileOpen();
+        QCOMPARE(w.documentWindows().size(), 2);
+        QCOMPARE(w.activeDocument(), opened);
+        QCOMPARE(s.dialogs.texts(), QStringList{u"该文件已经打开！看见了吧^_^"_s});
+        QCOMPARE(s.dialogs.messages.front().buttons, QMessageBox::StandardButtons(QMessageBox::Yes));
+        QCOMPARE(s.config->recentFiles(), QStringList{file});
+    }
+
+    void openRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("missing") << QByteArray() << u"文件不存在！"_s << int(QMessageBox::Warning);
+        QTest::newRow("not a document") << QByteArray("garbage, garbage")
+                                        << u"<b.dyz>文件不是Quillmark\r格式文档，打开失败！"_s
+                                        << int(QMessageBox::Information);
+        // A first Single of 4.0: written by a version that cannot be read.
+        QTest::newRow("old version") << QByteArray("\x00\x00\x80\x40", 4) << u"Quillmark 4.x+保存的文件，不能打开！"_s
+                                     << int(QMessageBox::Information);
+    }
+    void openRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        Start s;
+        TfrmMain &w = s.show();
+        const QString file = s.path(u"b.dyz"_s);
+        if (!bytes.isEmpty()) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        QVERIFY(!w.OpenDocumentFile(file));
+        flushDeletes();
+        QVERIFY(w.documentWindows().isEmpty());
+        QCOMPARE(s.dialogs.texts(), QStringList{message});
+        QCOMPARE(int(s.dialogs.messages.front().icon), icon);
+        QVERIFY(w.Panel2()->isHidden());
+    }
+
+    // An untitled document always asks for a name; a bare name gets ".dyz".
+    void untitledSaveAsks()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        w.FileNew();
+        TfrmChild *child = w.activeDocument();
+        addSeal(*child);
+        s.dialogs.files = {s.path(u"named"_s)};
+        QVERIFY(w.FileSave());
+        QCOMPARE(int(s.dialogs.saveRequests.size()), 1);
+        QCOMPARE(s.dialogs.saveRequests.front().suffix, u"dyz"_s);
+        QCOMPARE(s.dialogs.saveRequests.front().proposed, w.workFolder(u"我的印章"_s) + u"文件1.dyz"_s);
+        const QString saved = s.path(u"named.dyz"_s);
+        QCOMPARE(sealsInFile(saved), 1);
+        QCOMPARE(TfrmMain::caption(child), saved);
+        QVERIFY(!child->Modified());
+        QCOMPARE(w.statusText(2), u"文件状态：已保存"_s);
+        // Cancelling the dialog writes nothing.
+        w.FileNew();
+        addSeal(*w.activeDocument());
+        QVERIFY(!w.FileSave());
+        QVERIFY(w.activeDocument()->Modified());
+    }
+
+    // After Save As the window is the new file's: Save writes there, the old file stays.
+    void saveAsThenSave()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        const QString old = writeDocument(s.path(u"old.dyz"_s), 1);
+        TfrmChild *child = w.OpenDocumentFile(old);
+        QVERIFY(child);
+        const QString fresh = s.path(u"new.dyz"_s);
+        s.dialogs.files = {fresh};
+        QVERIFY(w.FileSaveAs());
+        QCOMPARE(s.dialogs.saveRequests.front().proposed, old);
+        QCOMPARE(TfrmMain::caption(child), fresh);
+        addSeal(*child);
+        QVERIFY(w.FileSave());
+        QCOMPARE(int(s.dialogs.saveRequests.size()), 1);
+        QCOMPARE(sealsInFile(fresh), 2);
+        QCOMPARE(sealsInFile(old), 1);
+    }
+
+    // A save that cannot be written is reported; the window stays open and modified.
+    void failedSaveKeepsWindow()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        w.FileNew();
+        TfrmChild *child = w.activeDocument();
+        addSeal(*child);
+        const QString unwritable = s.path(u"no such folder/x.dyz"_s);
+        s.dialogs.files = {unwritable};
+        QVERIFY(!w.FileSave());
+        QCOMPARE(int(s.dialogs.messages.size()), 1);
+        QCOMPARE(s.dialogs.messages.front().icon, QMessageBox::Critical);
+        QVERIFY(child->Modified());
+        QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
+        QCOMPARE(TfrmMain::caption(child), u"文件1.dyz"_s);
+
+        // Closing: Yes, and the save fails again (or is cancelled): the window and its work stay.
+        s.dialogs.messages.clear();
+        s.dialogs.answers = {QMessageBox::Yes, QMessageBox::Yes};
+        s.dialogs.files = {unwritable};
+        QVERIFY(!w.mdiArea()->activeSubWindow()->close());
+        QVERIFY(!w.mdiArea()->activeSubWindow()->close());
+        flushDeletes();
+        QCOMPARE(w.documentWindows().size(), 1);
+        QCOMPARE(s.dialogs.texts().count(CloseQuestion), 2);
+        QVERIFY(child->Modified());
+
+        // Yes with a good name saves, then closes.
+        s.dialogs.answers = {QMessageBox::Yes};
+        s.dialogs.files = {s.path(u"good.dyz"_s)};
+        QVERIFY(w.mdiArea()->activeSubWindow()->close());
+        flushDeletes();
+        QVERIFY(w.documentWindows().isEmpty());
+        QCOMPARE(sealsInFile(s.path(u"good.dyz"_s)), 1);
+        QCOMPARE(w.statusText(2), u"文件状态：无文件"_s);
+    }
+
+    // Cancel in any closing question stops Exit and Close All; the windows left stay open.
+    void cancelStopsExit()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        for (int i = 0; i < 3; ++i) {
+            w.FileNew();
+            addSeal(*w.activeDocument());
+        }
+        // The last window first: No closes it, Cancel keeps the other two.
+        s.dialogs.answers = {QMessageBox::No, QMessageBox::Cancel};
+        QVERIFY(!w.close());
+        flushDeletes();
+        QVERIFY(w.isVisible());
+        QCOMPARE(captions(w), (QStringList{u"文件1.dyz"_s, u"文件2.dyz"_s}));
+        s.dialogs.answers = {QMessageBox::Cancel};
+        w.action(u"WindowsCloseAll"_s)->trigger();
+        flushDeletes();
+        QCOMPARE(w.documentWindows().size(), 2);
+        s.dialogs.answers = {QMessageBox::No, QMessageBox::No};
+        QVERIFY(w.close());
+        flushDeletes();
+        QVERIFY(w.documentWindows().isEmpty());
+        QCOMPARE(s.dialogs.texts().count(CloseQuestion), 5);
+    }
+
+    void windowMenu()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        for (int i = 0; i < 3; ++i)
+            w.FileNew();
+        WallpaperMdiArea *area = w.mdiArea();
+        const QList<QMdiSubWindow *> windows = area->subWindowList(QMdiArea::CreationOrder);
+        const QSize client = area->viewport()->size();
+
+        area->tileHorizontally();
+        for (int i = 0; i < 3; ++i) {
+            const QRect r = windows.at(i)->geometry();
+            QCOMPARE(r, QRect(0, client.height() * i / 3, client.width(),
+                              client.height() * (i + 1) / 3 - client.height() * i / 3));
+        }
+        area->tileVertically();
+        for (int i = 0; i < 3; ++i) {
+            const QRect r = windows.at(i)->geometry();
+            QCOMPARE(r, QRect(client.width() * i / 3, 0, client.width() * (i + 1) / 3 - client.width() * i / 3,
+                              client.height()));
+        }
+        w.action(u"WindowMinimizeAll1"_s)->trigger();
+        int left = 0;
+        for (QMdiSubWindow *window : windows) {
+            QVERIFY(window->isMinimized());
+            QCOMPARE(window->geometry().bottom(), client.height() - 1);
+            QCOMPARE(window->x(), left);
+            left += window->width();
+        }
+
+        area->setActiveSubWindow(windows.at(1));
+        emit w.windowMenu()->aboutToShow();
+        QStringList listed;
+        QString checked;
+        for (QAction *a : w.windowMenu()->actions())
+            if (a->isCheckable()) {
+                listed.append(a->text());
+                if (a->isChecked())
+                    checked = a->text();
+            }
+        QCOMPARE(listed, (QStringList{u"&1 文件1.dyz"_s, u"&2 文件2.dyz"_s, u"&3 文件3.dyz"_s}));
+        QCOMPARE(checked, u"&2 文件2.dyz"_s);
+        emit w.windowMenu()->aboutToShow(); // built afresh, not appended
+        QCOMPARE(std::count_if(w.windowMenu()->actions().cbegin(), w.windowMenu()->actions().cend(),
+                               [](QAction *a) { return a->isCheckable(); }),
+                 3);
+    }
+
+    void sealToggles_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("clear");
+        QTest::addColumn<bool>("image");
+        QTest::addColumn<bool>("star");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QList<bool>>("checks");
+        QTest::newRow("positive round with star")
+            << int(TSealType::stEllipse) << true << true << true << u"阳章"_s << QList<bool>{true, true, true};
+        QTest::newRow("negative with emblem")
+            << int(TSealType::stRect) << false << true << false << u"阳章"_s << QList<bool>{false, false, true};
+        QTest::newRow("hollow star") << int(TSealType::stFiveStar) << true << false << false << u"空心"_s
+                                     << QList<bool>{true, false, false};
+    }
+    void sealToggles()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, clear);
+        QFETCH(bool, image);
+        QFETCH(bool, star);
+        QFETCH(QString, caption);
+        QFETCH(QList<bool>, checks);
+        Start s;
+        TfrmMain &w = s.create();
+        TSeal seal;
+        seal.SetSealType(TSealType(type));
+        seal.SetBrushStyle(clear ? TBrushStyle::bsClear : TBrushStyle::bsSolid);
+        seal.SetHaveImage(image);
+        seal.SetImageIsStar(star);
+        w.ShowSealToggles(&seal);
+        QCOMPARE(w.CheckBox1()->text(), caption);
+        QCOMPARE((QList<bool>{w.CheckBox1()->isChecked(), w.CheckBox2()->isChecked(), w.CheckBox3()->isChecked()}),
+                 checks);
+        w.ShowSealToggles(nullptr); // nothing changes
+        QCOMPARE(w.CheckBox1()->text(), caption);
+    }
+
+    // A placing command works only with a document; its press on the page places one seal and
+    // the status bar follows.
+    void placingCommand()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        QAction *roundSeal = w.drawActions().action(17);
+        QCOMPARE(roundSeal->objectName(), u"actDrawGZh"_s);
+        roundSeal->trigger();
+        QVERIFY(!roundSeal->isChecked()); // no document: the button springs back
+        w.FileNew();
+        roundSeal->trigger();
+        QCOMPARE(w.CheckedDrawAction(), roundSeal);
+        w.drawActions().action(1)->trigger();
+        QCOMPARE(w.checkedDrawAction(), 1); // one mode at a time
+        roundSeal->trigger();
+        TfrmChild *child = w.activeDocument();
+        QCOMPARE(child->QMVDrawPanel1()->cursor().shape(), Qt::BitmapCursor);
+        QTest::mouseClick(child->QMVDrawPanel1(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+        QCOMPARE(w.CheckedDrawAction(), nullptr);
+        QCOMPARE(child->sealList().size(), size_t(1));
+        QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
+        QCOMPARE(w.statusText(3), u"已画图形：1"_s);
+        QCOMPARE(w.CheckBox1()->text(), u"阳章"_s);
+    }
+
+    void recentFiles()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        const QString a = writeDocument(s.path(u"a.dyz"_s), 1);
+        const QString b = writeDocument(s.path(u"b.dyz"_s), 2);
+        QVERIFY(w.OpenDocumentFile(a));
+        QVERIFY(w.OpenDocumentFile(b));
+        emit w.recentMenu()->aboutToShow();
+        const QList<QAction *> items = w.recentMenu()->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.at(0)->text(), u"&1 "_s + b);
+        w.mdiArea()->closeAllSubWindows();
+        flushDeletes();
+        items.at(1)->trigger();
+        QCOMPARE(TfrmMain::caption(w.activeDocument()), a);
+        QFile::remove(b);
+        items.at(0)->trigger(); // gone: said so, and dropped from the list
+        QCOMPARE(s.dialogs.texts(), QStringList{u"文件不存在！"_s});
+        QCOMPARE(s.config->recentFiles(), QStringList{a});
+    }
+
+    // The property window's top-right corner meets the tool bar's bottom-right corner.
+    void propertyWindowPlacement()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        int made = 0;
+        w.setPropertyWindowFactory([&made](TfrmMain &main) {
+            ++made;
+            auto *window = new QWidget(&main, Qt::Tool);
+            window->setFixedSize(180, 300);
+            return window;
+        });
+        w.FileNew();
+        QWidget *window = w.propertyWindow();
+        QVERIFY(window && window->isVisible());
+        const QToolBar *bar = w.ToolBar1();
+        QCOMPARE(window->pos(), bar->mapToGlobal(QPoint(bar->contentsRect().width() - 180, bar->height())));
+        w.FileNew();
+        QCOMPARE(made, 1); // one window, placed once
+        w.togglePropertyWindow();
+        QVERIFY(!w.propertyWindow());
+        w.togglePropertyWindow();
+        QCOMPARE(made, 2);
+    }
+
+    // The main window is hidden and frozen while the print window is up, and back afterwards.
+    void printWindow()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        bool hiddenDuring = false;
+        bool frozenDuring = false;
+        w.setPrintWindowFactory([&](TfrmMain &main) {
+            auto dialog = std::make_unique<QDialog>();
+            QTimer::singleShot(0, dialog.get(), [&, d = dialog.get()] {
+                hiddenDuring = !main.isVisible();
+                frozenDuring = !main.updatesEnabled();
+                d->accept();
+            });
+            return dialog;
+        });
+        w.OpenPrintWindow(true);
+        QVERIFY(w.printPreview());
+        QVERIFY(hiddenDuring);
+        QVERIFY(frozenDuring);
+        QVERIFY(w.isVisible());
+        QVERIFY(w.updatesEnabled());
+    }
+
+    // Everything a user can operate has a name a screen reader can say.
+    void accessibleNames()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        w.FileNew();
+        for (QWidget *widget : w.findChildren<QWidget *>()) {
+            if (!widget->isVisible() || widget->focusPolicy() == Qt::NoFocus)
+                continue;
+            if (!qobject_cast<QAbstractButton *>(widget) && !qobject_cast<QComboBox *>(widget))
+                continue;
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(iface);
+            QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
+        }
+        QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(w.QMVButton1());
+        QCOMPARE(tab->text(QAccessible::Name), u"徽标集"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.activeDocument())->text(QAccessible::Name), u"文件1.dyz"_s);
+    }
+
+    // Every command in the menus has an icon of our own, drawn sharp at twice the pixels.
+    void menuIcons()
+    {
+        Start s;
+        TfrmMain &w = s.create();
+        int checked = 0;
+        for (QAction *menu : w.menuBar()->actions())
+            for (QAction *a : menu->menu()->actions()) {
+                if (a->isSeparator() || a->menu() || a->isCheckable())
+                    continue;
+                ++checked;
+                const QPixmap sharp = a->icon().pixmap(QSize(24, 24), 2.0);
+                QVERIFY2(sharp.size() == QSize(48, 48), qPrintable(a->objectName()));
+            }
+        QCOMPARE(checked, 14);
+    }
+
+    // Panels 5 … 7 start with their texts and follow the keyboard; blank where the platform
+    // cannot tell (offscreen).
+    void keyStatePanels()
+    {
+        Start s;
+        TfrmMain &w = s.create();
+        QCOMPARE((QStringList{w.statusText(5), w.statusText(6), w.statusText(7)}),
+                 (QStringList{u"CAPS: OFF"_s, u"NUM :ON"_s, u"SCRL: OFF"_s}));
+        w.ShowKeyStates();
+        const LockKeyStates keys = readLockKeyStates();
+        if (QGuiApplication::platformName() == u"offscreen"_s)
+            QVERIFY(!keys.caps && !keys.num && !keys.scroll);
+        QCOMPARE((QStringList{w.statusText(5), w.statusText(6), w.statusText(7)}),
+                 (QStringList{capsText(keys.caps), numText(keys.num), scrollText(keys.scroll)}));
+        QCOMPARE(capsText(true), u"CAPS: ON"_s);
+        QCOMPARE(numText(false), u"NUM: OFF"_s);
+        QCOMPARE(scrollText(std::nullopt), QString());
+    }
+};
+
+QTEST_MAIN(TestMainWindowDocuments)
+#include "tst_mainwindowdocuments.moc"
