@@ -3,6 +3,7 @@
 #include "document/binaryreader.h"
 #include "document/binarywriter.h"
 #include "document/sealentry.h"
+#include "picture/decodebudget.h"
 #include "seal/tseal.h"
 
 namespace qm {
@@ -29,10 +30,11 @@ DocumentResult PasteSealsFromStream(const ClipboardStream &stream, SealDocument 
         return documentFailure(DocumentError::BadFormat);
     SealList seals;
     seals.reserve(size_t(count));
+    DecodeBudget budget; // shared by all the pictures read
     for (qint32 i = 0; i < count; ++i) {
         auto seal = document.createSeal();
         QString why;
-        if (!ReadSeal(in, *seal, document, &why))
+        if (!ReadSeal(in, *seal, document, &why, &budget))
             return sealRefused(i, why);
         seals.push_back(std::move(seal));
     }

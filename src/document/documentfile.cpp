@@ -6,6 +6,7 @@
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
 #include "document/sealentry.h"
+#include "picture/decodebudget.h"
 #include "seal/tseal.h"
 
 #include <QFile>
@@ -166,8 +167,9 @@ DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, Progres
     // Every entry takes at least MinSealEntrySize bytes: a count the file cannot hold is damage.
     if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
         return badFormat();
+    DecodeBudget budget; // shared by all the pictures read
     return readSeals(count, page, document, progress,
-                     [&](TSeal &seal, QString *why) { return ReadSeal(in, seal, document, why); });
+                     [&](TSeal &seal, QString *why) { return ReadSeal(in, seal, document, why, &budget); });
 }
 
 DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
@@ -189,10 +191,10 @@ DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, P
     const int entrySize = legacyRecordSize(version) + 6 * 4;
     if (count < 0 || qint64(count) * entrySize > in.remaining())
         return badFormat();
-    return readSeals(count, page, document, progress,
-                     [&](TSeal &seal, QString *why) {
-                         return ReadLegacySeal(in, seal, version, document, pictureFolder, why);
-                     });
+    DecodeBudget budget; // shared by all the pictures read
+    return readSeals(count, page, document, progress, [&](TSeal &seal, QString *why) {
+        return ReadLegacySeal(in, seal, version, document, pictureFolder, why, &budget);
+    });
 }
 
 DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,

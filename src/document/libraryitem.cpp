@@ -7,6 +7,7 @@
 #include "document/progressdisplay.h"
 #include "document/sealentry.h"
 #include "document/selectionbounds.h"
+#include "picture/decodebudget.h"
 #include "seal/tseal.h"
 
 #include <QFile>
@@ -51,6 +52,7 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
         || qint64(count) * (ItemOffsetsSize + MinSealEntrySize) > in.remaining())
         return documentFailure(DocumentError::BadFormat);
     read.items.reserve(size_t(count));
+    DecodeBudget budget; // shared by all the pictures read
     for (qint32 i = 0; i < count; ++i) {
         LibraryItem::Entry entry;
         entry.dx = in.extended();
@@ -59,7 +61,7 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
             return documentFailure(DocumentError::BadFormat);
         entry.seal = document.createSeal();
         QString why;
-        if (!ReadSeal(in, *entry.seal, document, &why))
+        if (!ReadSeal(in, *entry.seal, document, &why, &budget))
             return sealRefused(i, why);
         read.items.push_back(std::move(entry));
     }

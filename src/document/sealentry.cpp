@@ -190,7 +190,7 @@ void WriteSeal(QByteArray &out, const TSeal &seal, SealFlavour flavour)
     }
 }
 
-bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QString *why)
+bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QString *why, DecodeBudget *budget)
 {
     seal.setListener(document.sealListener());
     seal.SetPixelsPerMm(document.screenPixelsPerMm());
@@ -233,10 +233,13 @@ bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QStri
             return refuse(why, reason);
         if (!in.has(length))
             return refuse(why, u"Picture is cut short"_s);
-        const SealPicture picture = SealPicture::fromData(in.bytes(length).toByteArray());
+        QString reason;
+        const SealPicture picture = SealPicture::fromData(in.bytes(length).toByteArray(), &reason, budget);
         // A graphic of one kind cannot load the bytes of another.
         if (!picture.hasGraphic() || picture.kind() != *kind)
-            return refuse(why, u"the picture cannot be decoded as kind %1"_s.arg(code));
+            return refuse(why, reason.isEmpty() || picture.hasGraphic()
+                                   ? u"the picture cannot be decoded as kind %1"_s.arg(code)
+                                   : u"the picture cannot be decoded as kind %1 (%2)"_s.arg(code).arg(reason));
         seal.SetPicture(picture);
     }
     seal.SetZoom(document.page().Zoom());
@@ -249,7 +252,7 @@ int legacyRecordSize(int version)
 }
 
 bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocument &document,
-                    const QString &pictureFolder, QString *why)
+                    const QString &pictureFolder, QString *why, DecodeBudget *budget)
 {
     seal.setListener(document.sealListener());
     seal.SetPixelsPerMm(document.screenPixelsPerMm());
@@ -293,9 +296,11 @@ bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocume
             path = pictureFolder.isEmpty() ? QString() : QDir(pictureFolder).absoluteFilePath(path);
         const QFileInfo info(path);
         if (!path.isEmpty() && info.exists() && info.isFile()) {
-            const SealPicture picture = SealPicture::fromFile(path);
+            const SealPicture picture = SealPicture::fromFile(path, nullptr, budget);
             if (picture.hasGraphic())
                 seal.SetPicture(picture);
+            else if (budget && budget->exhausted())
+                return refuse(why, u"the pictures of the document exceed what may be decoded at %1"_s.arg(path));
         }
     }
     seal.SetZoom(document.page().Zoom());

@@ -11,6 +11,7 @@
 namespace qm {
 
 class BinaryReader;
+class DecodeBudget;
 class SealDocument;
 class TSeal;
 
@@ -35,16 +36,19 @@ void WriteSeal(QByteArray &out, const TSeal &seal, SealFlavour flavour);
 // Fills a new seal from one seal entry: PixelsPerMm and listener from the document, the record
 // fields through their setters in record order, the texts, the picture, then the page's zoom.
 // Returns false, with the reader failed or the seal half-filled, when the entry is truncated,
-// holds a value beyond its property's range or a picture that cannot be decoded as its kind;
+// holds a value beyond its property's range or a picture that cannot be decoded as its kind or
+// within *budget (which the entries of one document share; one picture's limits without it);
 // *why then says which ("SealType 24 is outside 0 ... 23") and the caller throws the seal away.
-bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QString *why = nullptr);
+bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QString *why = nullptr,
+              DecodeBudget *budget = nullptr);
 
 // The record size of a legacy document version (5, 6 or 7).
 int legacyRecordSize(int version);
 // Fills a new seal from a legacy entry (record and texts, no picture block). The picture comes
 // from the file named by Image, resolved against pictureFolder when relative, and only when it
-// is a regular file that decodes as a picture.
+// is a regular file that decodes as a picture. A picture beyond what is left of *budget fails
+// the entry, so that many seals naming one large file cannot exhaust memory.
 bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocument &document,
-                    const QString &pictureFolder, QString *why = nullptr);
+                    const QString &pictureFolder, QString *why = nullptr, DecodeBudget *budget = nullptr);
 
 } // namespace qm

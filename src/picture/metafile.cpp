@@ -1,5 +1,6 @@
 #include "picture/metafile.h"
 
+#include "picture/decodebudget.h"
 #include "picture/drawingtypes.h"
 
 #include <QtEndian>
@@ -62,13 +63,15 @@ QSize Metafile::naturalSize() const
     return QSize(w, h);
 }
 
-void Metafile::play(Surface &surface, const QRect &target) const
+bool Metafile::play(Surface &surface, const QRect &target, DecodeBudget *budget, QString *error) const
 {
     const QRectF box(target);
+    DecodeBudget single;
     if (m_format == Format::Enhanced)
-        m_emf.play(surface, box);
-    else if (m_format == Format::Placeable)
-        m_wmf.play(surface, box);
+        return m_emf.play(surface, box, budget ? *budget : single, error);
+    if (m_format == Format::Placeable)
+        return m_wmf.play(surface, box, budget ? *budget : single, error);
+    return true;
 }
 
 } // namespace qm

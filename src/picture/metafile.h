@@ -12,6 +12,7 @@
 
 namespace qm {
 
+class DecodeBudget;
 class Surface;
 
 // A metafile emblem picture: an enhanced metafile or a placeable Windows metafile, told
@@ -38,8 +39,10 @@ public:
     QSize naturalSize() const;
 
     // Plays the picture onto `surface` with its frame filling `target`. The surface's pen,
-    // brush and fill mode are as before afterwards.
-    void play(Surface &surface, const QRect &target) const;
+    // brush and fill mode are as before afterwards. False with a reason, and the rest of the
+    // picture not drawn, when its paths grow beyond their limit, or its widenings or the
+    // pixels it paints beyond `budget` (a budget of one picture when none is given).
+    bool play(Surface &surface, const QRect &target, DecodeBudget *budget = nullptr, QString *error = nullptr) const;
 
     static constexpr int MaxNaturalSide = 4096;
     static constexpr qsizetype MaxBytes = qsizetype(64) << 20;

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace qm {
 namespace {
 
@@ -35,10 +37,12 @@ bool usableExtent(QSizeF e)
 
 } // namespace
 
-MetafileCanvas::MetafileCanvas(Surface &surface, const QTransform &deviceToTarget, QSizeF devicePixelsPerMm)
+MetafileCanvas::MetafileCanvas(Surface &surface, const QTransform &deviceToTarget, QSizeF devicePixelsPerMm,
+                               DecodeBudget &budget)
     : m_surface(surface),
       m_deviceToTarget(deviceToTarget),
       m_devicePerMm(devicePixelsPerMm),
+      m_budget(budget),
       m_oldPenColor(surface.penColor()),
       m_oldPenWidth(surface.penWidth()),
       m_oldBrushColor(surface.brushColor()),
@@ -447,14 +451,35 @@ void MetafileCanvas::strokeAndFillPath()
 
 void MetafileCanvas::widenPath()
 {
-    if (!m_path || m_inPath || m_state.pen.null)
+    if (!m_path || m_inPath || m_state.pen.null || refused())
         return;
+    // Widening the outline again multiplies the elements each time: a few bytes of repeated
+    // widenings would take seconds and gigabytes.
+    if (!m_budget.affordsWidened(m_path->elementCount() * WidenGrowth)) {
+        m_refusal = u"metafile path widened beyond the limit"_s;
+        return;
+    }
     QPainterPathStroker stroker;
     stroker.setWidth(penPixels());
     stroker.setCapStyle(Qt::RoundCap);
     stroker.setJoinStyle(Qt::RoundJoin);
     m_path = stroker.createStroke(*m_path);
     m_pathWidened = true;
+    if (!m_budget.takeWidened(m_path->elementCount()))
+        m_refusal = u"metafile path widened beyond the limit"_s;
+}
+
+bool MetafileCanvas::takeBitmap(QSize size)
+{
+    if (!refused() && !m_budget.takePixels(size.width(), size.height()))
+        m_refusal = u"metafile bitmap too large"_s;
+    return !refused();
+}
+
+void MetafileCanvas::checkPath()
+{
+    if (m_path && m_path->elementCount() > MaxPathElements && !refused())
+        m_refusal = u"metafile path too large"_s;
 }
 
 } // namespace qm

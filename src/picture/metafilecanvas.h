@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picture/decodebudget.h"
 #include "picture/surface.h"
 
 #include <QHash>
@@ -8,6 +9,7 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QSizeF>
+#include <QString>
 #include <QTransform>
 
 #include <cstdint>
@@ -36,7 +38,9 @@ public:
     // deviceToTarget places the metafile's device space on the surface; devicePixelsPerMm
     // gives the size of the fixed map modes' units there. With a fixed viewport (placeable
     // metafiles) only the window moves: it is mapped onto the device rectangle `frame`.
-    MetafileCanvas(Surface &surface, const QTransform &deviceToTarget, QSizeF devicePixelsPerMm);
+    // Widenings take the elements they make from `budget`.
+    MetafileCanvas(Surface &surface, const QTransform &deviceToTarget, QSizeF devicePixelsPerMm,
+                   DecodeBudget &budget);
     void fixViewport(const QRectF &frame);
     ~MetafileCanvas();
 
@@ -99,6 +103,22 @@ public:
     void widenPath();
     void discardPath();
 
+    // The path is larger than any emblem's, or widening it would go beyond the budget: the
+    // picture is refused and nothing more is drawn.
+    bool refused() const { return !m_refusal.isEmpty(); }
+    const QString &refusal() const { return m_refusal; }
+    // Refuses when the path has grown beyond MaxPathElements; the player asks after each record.
+    void checkPath();
+    // Takes the pixels of a bitmap a record carries from the budget before it is decoded; false,
+    // and the picture refused, when they are beyond it.
+    bool takeBitmap(QSize size);
+
+    // Far beyond any emblem (24 bytes each, so about 25 MB).
+    static constexpr qsizetype MaxPathElements = qsizetype(1) << 20;
+    // Widening makes about seven elements of each; one is only begun when this many times its
+    // elements are still within the budget.
+    static constexpr qint64 WidenGrowth = 8;
+
 private:
     struct State {
         int mapMode = 1;
@@ -157,6 +177,8 @@ private:
     bool m_figureOpen = false;
     std::optional<QPainterPath> m_path; // target coordinates
     bool m_pathWidened = false;
+    DecodeBudget &m_budget;
+    QString m_refusal;
 
     // What the surface had before playing, given back afterwards.
     TColor m_oldPenColor;

@@ -175,6 +175,14 @@ QImage MetafileDib::decode(const char *info, std::size_t infoSize, const char *b
     return decodeRows(l, info, bits);
 }
 
+QSize MetafileDib::size(const char *info, std::size_t infoSize)
+{
+    Layout l;
+    if (!readLayout(info, infoSize, &l))
+        return {};
+    return QSize(l.width, l.height);
+}
+
 QImage MetafileDib::decodePacked(const char *dib, std::size_t size, bool *bottomUp)
 {
     Layout l;

@@ -24,6 +24,9 @@ public:
     // Header, colour table and rows packed one after the other, as placeable metafiles
     // store them.
     static QImage decodePacked(const char *dib, std::size_t size, bool *bottomUp = nullptr);
+    // The size the header at `info` declares, when this decoder handles it; invalid otherwise.
+    // Nothing is allocated, so a player can weigh the bitmap before decoding it.
+    static QSize size(const char *info, std::size_t infoSize);
     // The part of `image` a record takes as its source, clipped to the image; rows counted
     // from the bottom when `fromBottom`. Null when nothing is left.
     static QImage sourceRect(const QImage &image, qint64 x, qint64 y, qint64 width, qint64 height, bool fromBottom);

@@ -3,6 +3,7 @@
 #include "picture/metafilecanvas.h"
 #include "picture/metafiledib.h"
 #include "picture/drawingtypes.h"
+#include "picture/meteredsurface.h"
 
 #include <QtEndian>
 
@@ -59,11 +60,14 @@ struct Record {
 constexpr std::size_t CountAt = offsetof(U_EMRPOLYLINE, cptl);
 constexpr std::size_t PolyCountsAt = offsetof(U_EMRPOLYPOLYLINE, nPolys);
 
+// Points of one record; no emblem comes near, and a path cannot hold more.
+constexpr std::uint32_t MaxRecordPoints = std::uint32_t(MetafileCanvas::MaxPathElements);
+
 // Whether the `count` points after the count field, 32-bit or 16-bit pairs, are all inside.
 // In 64 bits: a count near 2^32 / 8 must not wrap around to a small size.
 bool pointsFit(const Record &r, bool small)
 {
-    return r.holds(CountAt + 4, std::uint64_t(r.u32(CountAt)) * (small ? 4 : 8));
+    return r.u32(CountAt) <= MaxRecordPoints && r.holds(CountAt + 4, std::uint64_t(r.u32(CountAt)) * (small ? 4 : 8));
 }
 
 // Whether nPolys counts and the points of all the polygons are inside, the counts adding up.
@@ -72,7 +76,7 @@ bool polyPointsFit(const Record &r, bool small)
     const std::uint32_t polys = r.u32(PolyCountsAt);
     const std::uint32_t total = r.u32(PolyCountsAt + 4);
     const std::size_t countsAt = PolyCountsAt + 8;
-    if (!r.holds(countsAt, 4 * std::uint64_t(polys))
+    if (polys > MaxRecordPoints || total > MaxRecordPoints || !r.holds(countsAt, 4 * std::uint64_t(polys))
         || !r.holds(countsAt + 4 * std::uint64_t(polys), std::uint64_t(total) * (small ? 4 : 8)))
         return false;
     std::uint64_t sum = 0;
@@ -117,10 +121,14 @@ bool readPolyPoints(const Record &r, bool small, QList<QList<QPointF>> *out)
 }
 
 // The bitmap a transfer record carries, or a null image when it has none or it cannot be read.
-QImage recordBitmap(const Record &r, std::uint32_t usage, std::uint32_t offBmi, std::uint32_t cbBmi,
-                    std::uint32_t offBits, std::uint32_t cbBits, bool *bottomUp)
+// Its pixels are taken from the canvas's budget first.
+QImage recordBitmap(MetafileCanvas &c, const Record &r, std::uint32_t usage, std::uint32_t offBmi,
+                    std::uint32_t cbBmi, std::uint32_t offBits, std::uint32_t cbBits, bool *bottomUp)
 {
     if (usage != DibRgbColors || cbBmi == 0 || !r.holds(offBmi, cbBmi) || !r.holds(offBits, cbBits))
+        return {};
+    const QSize size = MetafileDib::size(r.p + offBmi, cbBmi);
+    if (!size.isValid() || !c.takeBitmap(size))
         return {};
     return MetafileDib::decode(r.p + offBmi, cbBmi, r.p + offBits, cbBits, bottomUp);
 }
@@ -294,22 +302,31 @@ QSize MetafileEmf::naturalSize() const
     return m_naturalSize;
 }
 
-void MetafileEmf::play(Surface &surface, const QRectF &target) const
+bool MetafileEmf::play(Surface &surface, const QRectF &target, DecodeBudget &budget, QString *error) const
 {
     if (m_words.empty() || m_deviceFrame.isEmpty())
-        return;
+        return true;
     const QTransform deviceToTarget = QTransform::fromTranslate(-m_deviceFrame.x(), -m_deviceFrame.y())
                                       * QTransform::fromScale(target.width() / m_deviceFrame.width(),
                                                               target.height() / m_deviceFrame.height())
                                       * QTransform::fromTranslate(target.x(), target.y());
-    MetafileCanvas canvas(surface, deviceToTarget, m_devicePerMm);
+    MeteredSurface metered(surface, target.toAlignedRect(), budget);
+    MetafileCanvas canvas(metered, deviceToTarget, m_devicePerMm, budget);
     for (std::size_t at = m_headerSize; at < m_end;) {
         const Record r{data() + at, 0};
         const std::uint32_t type = r.u32(0), size = r.u32(4);
-        if (played(type) && size >= fixedSize(type))
+        if (played(type) && size >= fixedSize(type)) {
             playRecord(canvas, data() + at, type, size);
+            canvas.checkPath();
+            if (canvas.refused() || metered.exhausted()) {
+                if (error)
+                    *error = canvas.refused() ? canvas.refusal() : u"metafile paints beyond the limit"_s;
+                return false;
+            }
+        }
         at += size;
     }
+    return true;
 }
 
 void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t type, std::uint32_t size) const
@@ -438,7 +455,7 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
             return;
         }
         bool bottomUp = false;
-        const QImage image = recordBitmap(r, r.u32(offsetof(U_EMRBITBLT, iUsageSrc)), r.u32(offsetof(U_EMRBITBLT, offBmiSrc)),
+        const QImage image = recordBitmap(c, r, r.u32(offsetof(U_EMRBITBLT, iUsageSrc)), r.u32(offsetof(U_EMRBITBLT, offBmiSrc)),
                                           cbBmi, r.u32(offsetof(U_EMRBITBLT, offBitsSrc)),
                                           r.u32(offsetof(U_EMRBITBLT, cbBitsSrc)), &bottomUp);
         const QPointF src = r.pointL(offsetof(U_EMRBITBLT, Src));
@@ -453,7 +470,7 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
         const QPointF extent = r.pointL(offsetof(U_EMRSTRETCHDIBITS, cDest));
         bool bottomUp = false;
         const QImage image = recordBitmap(
-            r, r.u32(offsetof(U_EMRSTRETCHDIBITS, iUsageSrc)), r.u32(offsetof(U_EMRSTRETCHDIBITS, offBmiSrc)),
+            c, r, r.u32(offsetof(U_EMRSTRETCHDIBITS, iUsageSrc)), r.u32(offsetof(U_EMRSTRETCHDIBITS, offBmiSrc)),
             r.u32(offsetof(U_EMRSTRETCHDIBITS, cbBmiSrc)), r.u32(offsetof(U_EMRSTRETCHDIBITS, offBitsSrc)),
             r.u32(offsetof(U_EMRSTRETCHDIBITS, cbBitsSrc)), &bottomUp);
         const QPointF src = r.pointL(offsetof(U_EMRSTRETCHDIBITS, Src));

@@ -12,6 +12,7 @@
 
 namespace qm {
 
+class DecodeBudget;
 class MetafileCanvas;
 class Surface;
 
@@ -27,8 +28,9 @@ public:
     // The frame (hundredths of a millimetre) at 96 pixels per inch; the bounds (reference
     // device pixels) when the frame is empty. Empty when both are.
     QSize naturalSize() const;
-    // Plays the drawing records with the frame filling `target`.
-    void play(Surface &surface, const QRectF &target) const;
+    // Plays the drawing records with the frame filling `target`. False with a reason, and the
+    // rest not drawn, when a path grows beyond its limit or widenings beyond `budget`.
+    bool play(Surface &surface, const QRectF &target, DecodeBudget &budget, QString *error) const;
 
 private:
     const char *data() const { return reinterpret_cast<const char *>(m_words.data()); }

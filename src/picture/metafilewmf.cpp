@@ -3,6 +3,7 @@
 #include "picture/metafilecanvas.h"
 #include "picture/metafiledib.h"
 #include "picture/drawingtypes.h"
+#include "picture/meteredsurface.h"
 
 #include <QtEndian>
 
@@ -235,23 +236,30 @@ QSize MetafileWmf::naturalSize() const
     return m_naturalSize;
 }
 
-void MetafileWmf::play(Surface &surface, const QRectF &target) const
+bool MetafileWmf::play(Surface &surface, const QRectF &target, DecodeBudget &budget, QString *error) const
 {
     if (m_bytes.isEmpty() || m_box.isEmpty())
-        return;
+        return true;
     const QTransform boxToTarget = QTransform::fromTranslate(-m_box.x(), -m_box.y())
                                    * QTransform::fromScale(target.width() / m_box.width(),
                                                            target.height() / m_box.height())
                                    * QTransform::fromTranslate(target.x(), target.y());
-    MetafileCanvas canvas(surface, boxToTarget, QSizeF(1, 1));
+    MeteredSurface metered(surface, target.toAlignedRect(), budget);
+    MetafileCanvas canvas(metered, boxToTarget, QSizeF(1, 1), budget);
     canvas.fixViewport(m_box);
     Objects objects(m_objectCount);
     const char *d = m_bytes.constData();
     for (std::size_t at = m_firstRecord; at < m_end;) {
         const std::size_t size = 2 * std::size_t(u32(d + at));
         playRecord(canvas, objects, d + at, size);
+        if (canvas.refused() || metered.exhausted()) {
+            if (error)
+                *error = canvas.refused() ? canvas.refusal() : u"metafile paints beyond the limit"_s;
+            return false;
+        }
         at += size;
     }
+    return true;
 }
 
 void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p, std::size_t size) const
@@ -381,6 +389,9 @@ void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p,
         if (dib < params || dib >= end || usage != DibRgbColors)
             return;
         bool bottomUp = false;
+        const QSize size = MetafileDib::size(dib, std::size_t(end - dib));
+        if (!size.isValid() || !c.takeBitmap(size))
+            return;
         const QImage image = MetafileDib::decodePacked(dib, std::size_t(end - dib), &bottomUp);
         // StretchDIB counts source rows like a DIB; the block transfers count them from the top.
         c.bitmap(target,

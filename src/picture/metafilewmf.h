@@ -11,6 +11,7 @@
 
 namespace qm {
 
+class DecodeBudget;
 class MetafileCanvas;
 class Surface;
 
@@ -27,8 +28,9 @@ public:
     QSize naturalSize() const;
     // Plays the drawing records with the bounding box filling `target`. The records' window
     // is mapped onto the bounding box; their viewport and map mode, meant for the recording
-    // device, do not move the picture.
-    void play(Surface &surface, const QRectF &target) const;
+    // device, do not move the picture. False with a reason, and the rest not drawn, when the
+    // drawing would paint beyond `budget`.
+    bool play(Surface &surface, const QRectF &target, DecodeBudget &budget, QString *error) const;
 
 private:
     class Objects;

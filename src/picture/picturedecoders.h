@@ -1,17 +1,22 @@
 #pragma once
 
+#include "picture/decodebudget.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
 namespace qm {
 
-// Largest picture decoded, so that a hostile header cannot make us allocate gigabytes.
-constexpr qint64 MaxPicturePixels = 64LL * 1024 * 1024;
-constexpr int MaxPictureSide = 32768;
+// Scans of a progressive JPEG; each one passes over the whole picture. libjpeg's progression
+// writes ten (six for grey); hand-tuned ones a few more.
+constexpr int MaxJpegScans = 64;
 
-// Decoders for embedded pictures. Each returns a null image and sets *error on bad data.
-QImage decodeJpeg(const QByteArray &bytes, QString *error);
-QImage decodeGif(const QByteArray &bytes, QString *error);
+// Decoders for embedded pictures. Each returns a null image and sets *error on bad data; a
+// picture is taken from *budget, or from a budget of one picture's limit when none is given.
+QImage decodeJpeg(const QByteArray &bytes, QString *error, DecodeBudget *budget = nullptr);
+// The first frame on the logical screen. Frames are checked before anything is allocated for
+// them; a first frame that cannot be decoded in full refuses the picture.
+QImage decodeGif(const QByteArray &bytes, QString *error, DecodeBudget *budget = nullptr);
 
 } // namespace qm

@@ -24,23 +24,23 @@ quint32 le32(const QByteArray &b, qsizetype at)
     return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
 }
 
-QImage decodeWithQt(const QByteArray &bytes, const char *format, QString *error)
+QImage decodeWithQt(const QByteArray &bytes, const char *format, QString *error, DecodeBudget &budget)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // The header's size is what the reader allocates; it is taken before reading.
     const QSize size = reader.size();
-    if (size.isValid() && (qint64(size.width()) * size.height() > SealPicture::MaxPixels
-                           || size.width() > SealPicture::MaxSide || size.height() > SealPicture::MaxSide)) {
+    if (!size.isValid() || !budget.takePixels(size.width(), size.height())) {
         if (error)
-            *error = u"picture too large"_s;
+            *error = size.isValid() ? u"picture too large"_s : reader.errorString();
         return {};
     }
     QImage image = reader.read();
-    if (image.isNull()) {
+    if (image.isNull() || qint64(image.width()) * image.height() > qint64(size.width()) * size.height()) {
         if (error)
-            *error = reader.errorString();
+            *error = image.isNull() ? reader.errorString() : u"picture larger than its header says"_s;
         return {};
     }
     return image;
@@ -48,13 +48,15 @@ QImage decodeWithQt(const QByteArray &bytes, const char *format, QString *error)
 
 // A metafile drawn at its natural size on white, without antialiasing, as the platform's
 // player draws it.
-QImage renderMetafile(const QByteArray &bytes, QString *error)
+QImage renderMetafile(const QByteArray &bytes, QString *error, DecodeBudget &budget)
 {
     Metafile metafile;
     if (!metafile.load(bytes, error))
         return {};
     const QSize size = metafile.naturalSize();
-    QImage image(size, QImage::Format_RGB32);
+    QImage image;
+    if (budget.takePixels(size.width(), size.height()))
+        image = QImage(size, QImage::Format_RGB32);
     if (image.isNull()) {
         if (error)
             *error = u"metafile picture too large"_s;
@@ -64,9 +66,21 @@ QImage renderMetafile(const QByteArray &bytes, QString *error)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     PainterSurface surface(&painter);
-    metafile.play(surface, QRect(QPoint(0, 0), size));
+    const bool played = metafile.play(surface, QRect(QPoint(0, 0), size), &budget, error);
     painter.end();
-    return image;
+    return played ? image : QImage();
+}
+
+QImage decode(SealPicture::Kind kind, const QByteArray &bytes, QString *why, DecodeBudget &budget)
+{
+    switch (kind) {
+    case SealPicture::Kind::Bitmap: return decodeWithQt(bytes, "bmp", why, budget);
+    case SealPicture::Kind::Icon: return decodeWithQt(bytes, "ico", why, budget);
+    case SealPicture::Kind::Jpeg: return decodeJpeg(bytes, why, &budget);
+    case SealPicture::Kind::Gif: return decodeGif(bytes, why, &budget);
+    case SealPicture::Kind::Metafile: return renderMetafile(bytes, why, budget);
+    default: *why = u"not a picture format Quillmark reads"_s; return {};
+    }
 }
 
 } // namespace
@@ -88,31 +102,22 @@ SealPicture::Kind SealPicture::sniff(const QByteArray &b)
     return Kind::None;
 }
 
-SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error)
+SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error, DecodeBudget *budget)
 {
+    DecodeBudget single;
+    DecodeBudget &spend = budget ? *budget : single;
     const Kind kind = sniff(bytes);
     QString why;
     QImage image;
-    switch (kind) {
-    case Kind::Bitmap:
-        image = decodeWithQt(bytes, "bmp", &why);
-        break;
-    case Kind::Icon:
-        image = decodeWithQt(bytes, "ico", &why);
-        break;
-    case Kind::Jpeg:
-        image = decodeJpeg(bytes, &why);
-        break;
-    case Kind::Gif:
-        image = decodeGif(bytes, &why);
-        break;
-    case Kind::Metafile:
-        image = renderMetafile(bytes, &why);
-        break;
-    default:
-        why = u"not a picture format Quillmark reads"_s;
-        break;
-    }
+    // A picture that other seals of the document carry too is decoded once; each seal's
+    // prepared copy of it still counts.
+    const QImage *known = budget ? budget->decoded(bytes) : nullptr;
+    if (!known)
+        image = decode(kind, bytes, &why, spend);
+    else if (spend.takePixels(known->width(), known->height()))
+        image = *known;
+    else
+        why = u"picture too large"_s;
     if (image.isNull()) {
         if (error)
             *error = why.isEmpty() ? u"the picture cannot be decoded"_s : why;
@@ -122,10 +127,12 @@ SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error)
     p.m_kind = kind;
     p.m_bytes = bytes;
     p.m_image = image.convertToFormat(QImage::Format_RGB32);
+    if (budget && !known)
+        budget->keepDecoded(bytes, p.m_image);
     return p;
 }
 
-SealPicture SealPicture::fromFile(const QString &path, QString *error)
+SealPicture SealPicture::fromFile(const QString &path, QString *error, DecodeBudget *budget)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
@@ -139,7 +146,7 @@ SealPicture SealPicture::fromFile(const QString &path, QString *error)
             *error = u"picture file too large"_s;
         return {};
     }
-    return fromData(file.readAll(), error);
+    return fromData(file.readAll(), error, budget);
 }
 
 } // namespace qm

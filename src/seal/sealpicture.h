@@ -22,9 +22,12 @@ public:
     SealPicture() = default;
 
     // Recognises the format by its signature and decodes it. On failure returns an empty
-    // picture and sets *error; never throws or crashes on hostile bytes.
-    static SealPicture fromData(const QByteArray &bytes, QString *error = nullptr);
-    static SealPicture fromFile(const QString &path, QString *error = nullptr);
+    // picture and sets *error; never throws or crashes on hostile bytes. The decoded pixels
+    // (and a metafile's widened paths) are taken from *budget before they are allocated, so
+    // that the pictures of one document share one bound; without a budget the picture has
+    // the limits of one picture.
+    static SealPicture fromData(const QByteArray &bytes, QString *error = nullptr, DecodeBudget *budget = nullptr);
+    static SealPicture fromFile(const QString &path, QString *error = nullptr, DecodeBudget *budget = nullptr);
     // Recognises a format without decoding; Kind::None when unknown.
     static Kind sniff(const QByteArray &bytes);
 

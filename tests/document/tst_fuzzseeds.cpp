@@ -51,6 +51,31 @@ struct Seed {
     QByteArray bytes;
 };
 
+QByteArray corpusFile(const QString &path)
+{
+    QFile f(QStringLiteral(QM_SOURCE_DIR "/fuzz/corpus/") + path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// One seal per picture of every kind the reader decodes, so that the document target reaches
+// the decoders and the metafile player through seal entries.
+QByteArray documentWithPictures()
+{
+    SealDocument doc;
+    doc.page().SetPageWidth(210);
+    doc.page().SetPageHeight(297);
+    const QList<QByteArray> pictures{tinyPicture("BMP"), tinyPicture("JPG"), tinyPicture("ICO"), tinyPicture("GIF"),
+                                     corpusFile(u"metafile/emblem.emf"_s), corpusFile(u"metafile/emblem.wmf"_s),
+                                     corpusFile(u"metafile/widened.emf"_s)};
+    for (const QByteArray &picture : pictures) {
+        TSeal &seal = add(doc, TSealType::stEllipse, 20);
+        seal.SetHaveImage(true);
+        if (!seal.LoadPictureData(picture))
+            return {};
+    }
+    return savedDocument(doc);
+}
+
 QList<Seed> makeSeeds()
 {
     QList<Seed> seeds;
@@ -69,6 +94,7 @@ QList<Seed> makeSeeds()
     ClipboardStream stream;
     CopySealsToStream({doc.seals()[1].get()}, stream);
     seeds.append({u"document/clipboard.bin"_s, stream.data()});
+    seeds.append({u"document/pictures.dyz"_s, documentWithPictures()});
 
     SealDocument small;
     small.setScreenPixelsPerMm(4);
@@ -78,6 +104,15 @@ QList<Seed> makeSeeds()
     NoProgress progress;
     SaveLibraryItem(item, {&star}, progress);
     seeds.append({u"libraryitem/star.yzl"_s, item.data()});
+    SealDocument withEmblem;
+    withEmblem.setScreenPixelsPerMm(4);
+    TSeal &emblem = add(withEmblem, TSealType::stEllipse, 10);
+    emblem.SetHaveImage(true);
+    emblem.LoadPictureData(tinyPicture("GIF"));
+    QBuffer emblemItem;
+    emblemItem.open(QIODevice::WriteOnly);
+    SaveLibraryItem(emblemItem, {&emblem}, progress);
+    seeds.append({u"libraryitem/emblem.yzl"_s, emblemItem.data()});
 
     seeds.append({u"picture/tiny.bmp"_s, tinyPicture("BMP")});
     seeds.append({u"picture/tiny.gif"_s, tinyPicture("GIF")});
@@ -109,6 +144,7 @@ private slots:
         const QDir corpus(QStringLiteral(QM_SOURCE_DIR "/fuzz/corpus"));
         NoProgress progress;
         for (const Seed &s : seeds) {
+            QVERIFY2(!s.bytes.isEmpty(), qPrintable(s.path));
             QFile f(corpus.filePath(s.path));
             QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(s.path));
             const QByteArray bytes = f.readAll();
@@ -125,6 +161,11 @@ private slots:
                 QVERIFY2(loadDocumentData(bytes, doc, progress).ok(), qPrintable(s.path));
             }
             QVERIFY(!doc.seals().empty() || s.path.startsWith(u"picture/"_s));
+            if (s.path == u"document/pictures.dyz"_s) {
+                QCOMPARE(doc.seals().size(), size_t(7));
+                for (const auto &seal : doc.seals())
+                    QVERIFY(seal->Picture().hasGraphic());
+            }
         }
     }
 };

@@ -1,6 +1,8 @@
 #include "testing/testhelpers.h"
 
+#include "picture/decodebudget.h"
 #include "picture/metafile.h"
+#include "picture/metafilecanvas.h"
 #include "picture/metafiledib.h"
 #include "seal/recordingsurface.h"
 #include "seal/sealpicture.h"
@@ -201,6 +203,32 @@ class TestMetafile : public QObject
         RecordingSurface surface;
         m.play(surface, target);
         return trace(surface);
+    }
+
+    // A zigzag path of ten lines in a pen 3 units wide, widened `widenings` times, then filled.
+    QByteArray widenedZigzag(int widenings)
+    {
+        QByteArrayList records{pen(1, U_PS_SOLID, 3, U_RGB(0, 0, 0)), select(1), take(U_EMRBEGINPATH_set()),
+                               take(U_EMRMOVETOEX_set(pointl(0, 0)))};
+        for (int i = 1; i <= 10; ++i)
+            records << take(U_EMRLINETO_set(pointl(10 * i, 10 * (i % 2))));
+        records << take(U_EMRENDPATH_set());
+        for (int i = 0; i < widenings; ++i)
+            records << take(U_EMRWIDENPATH_set());
+        records << take(U_EMRFILLPATH_set(rectl(0, 0, 0, 0)));
+        return scaledEmf(records);
+    }
+    // A path of `records` records of `points` points each, filled.
+    QByteArray longPath(int records, int points)
+    {
+        QList<U_POINT16> zigzag(points);
+        for (int i = 0; i < points; ++i)
+            zigzag[i] = U_POINT16{qint16(i % 100), qint16(i % 2)};
+        QByteArrayList list{take(U_EMRBEGINPATH_set()), take(U_EMRMOVETOEX_set(pointl(0, 0)))};
+        for (int i = 0; i < records; ++i)
+            list << take(U_EMRPOLYLINETO16_set(rectl(0, 0, 0, 0), uint32_t(points), zigzag.constData()));
+        list << take(U_EMRENDPATH_set()) << take(U_EMRFILLPATH_set(rectl(0, 0, 0, 0)));
+        return scaledEmf(list);
     }
 
     QTemporaryDir m_dir;
@@ -759,6 +787,170 @@ private slots:
         QVERIFY(!m.load(bytes, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!SealPicture::fromData(bytes, &error).hasGraphic());
+    }
+
+    // Each widening replaces the path by its outline, several times as many elements: a few
+    // bytes of repeated widenings are refused once the elements they make would go beyond the
+    // budget, and nothing more is drawn.
+    void wideningBounded_data()
+    {
+        QTest::addColumn<int>("widenings");
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("once, as emblems do") << 1 << true;
+        QTest::newRow("three times") << 3 << true;
+        QTest::newRow("twelve times") << 12 << false;
+        QTest::newRow("forty times") << 40 << false;
+    }
+    void wideningBounded()
+    {
+        QFETCH(int, widenings);
+        QFETCH(bool, plays);
+        const QByteArray bytes = widenedZigzag(widenings);
+        QVERIFY(bytes.size() < 400 + 8 * widenings); // a few bytes each
+        Metafile m;
+        QVERIFY(m.load(bytes));
+        DecodeBudget budget;
+        RecordingSurface surface;
+        QString error;
+        QCOMPARE(m.play(surface, QRect(0, 0, 400, 400), &budget, &error), plays);
+        QCOMPARE(surface.ops(u"FillPath"_s).size(), plays ? 1 : 0);
+        // What was widened was counted, and a refused widening takes nothing.
+        QVERIFY(budget.widenedLeft() < MaxWidenedPathElements);
+        QVERIFY(budget.widenedLeft() >= 0);
+        QCOMPARE(error.isEmpty(), plays);
+        error.clear();
+        const SealPicture picture = SealPicture::fromData(bytes, &error);
+        QCOMPARE(picture.hasGraphic(), plays);
+        if (!plays)
+            QVERIFY2(error.contains(u"widened"_s), qPrintable(error));
+    }
+
+    // The pictures of one document share their widening budget: a picture that alone fits is
+    // refused when earlier pictures have spent it.
+    void wideningBudgetShared()
+    {
+        const QByteArray bytes = widenedZigzag(3);
+        Metafile m;
+        QVERIFY(m.load(bytes));
+        DecodeBudget probe;
+        RecordingSurface surface;
+        QVERIFY(m.play(surface, QRect(0, 0, 400, 400), &probe));
+        const qint64 spent = MaxWidenedPathElements - probe.widenedLeft();
+        QVERIFY(spent > 0);
+        DecodeBudget document(MaxPicturePixels, spent * 3 / 2);
+        QVERIFY(m.play(surface, QRect(0, 0, 400, 400), &document));
+        QString error;
+        QVERIFY(!m.play(surface, QRect(0, 0, 400, 400), &document, &error));
+        QVERIFY2(error.contains(u"widened"_s), qPrintable(error));
+    }
+
+    // A path that grows beyond the element limit across records is refused; a single record
+    // of more points than that is refused when loading.
+    void pathElementsBounded()
+    {
+        const int half = int(MetafileCanvas::MaxPathElements / 2) + 1;
+        Metafile m;
+        QString error;
+        RecordingSurface surface;
+        QVERIFY(m.load(longPath(1, half)));
+        QVERIFY(m.play(surface, QRect(0, 0, 400, 400), nullptr, &error));
+        QCOMPARE(surface.ops(u"FillPath"_s).size(), 1);
+        QVERIFY(m.load(longPath(2, half)));
+        RecordingSurface refused;
+        QVERIFY(!m.play(refused, QRect(0, 0, 400, 400), nullptr, &error));
+        QVERIFY2(error.contains(u"path too large"_s), qPrintable(error));
+        QCOMPARE(refused.ops(u"FillPath"_s).size(), 0);
+        QVERIFY(!m.load(longPath(1, int(MetafileCanvas::MaxPathElements) + 1), &error));
+    }
+
+    // A fill is cheap to describe and costs its whole area to paint: fills beyond the painting
+    // budget are refused and not drawn. Each ellipse here covers the whole 1024 x 1024 target
+    // and costs 1 + 1024² pixels; the budget of 4 × 8192² holds 255 of them, not 256.
+    void paintingBounded_data()
+    {
+        QTest::addColumn<int>("ellipses");
+        QTest::addColumn<int>("drawn");
+        QTest::newRow("a hundred") << 100 << 100;
+        QTest::newRow("as many as the budget holds") << 255 << 255;
+        QTest::newRow("one more") << 256 << 255;
+        QTest::newRow("three hundred") << 300 << 255;
+    }
+    void paintingBounded()
+    {
+        QFETCH(int, ellipses);
+        QFETCH(int, drawn);
+        QByteArrayList records;
+        for (int i = 0; i < ellipses; ++i)
+            records << take(U_EMRELLIPSE_set(rectl(-10, -10, 210, 210)));
+        Metafile m;
+        QVERIFY(m.load(scaledEmf(records)));
+        DecodeBudget budget;
+        RecordingSurface surface;
+        QString error;
+        const bool plays = ellipses == drawn;
+        QCOMPARE(m.play(surface, QRect(0, 0, 1024, 1024), &budget, &error), plays);
+        QCOMPARE(surface.ops(u"Ellipse"_s).size(), drawn);
+        QCOMPARE(budget.paintedLeft(), MaxPaintedPixels - drawn * (1 + 1024LL * 1024));
+        if (!plays)
+            QVERIFY2(error.contains(u"paints beyond"_s), qPrintable(error));
+    }
+
+    // The bitmaps that records carry are decoded pixels like any picture's: taken from the
+    // budget before they are decoded. The one here is 2 x 2.
+    void bitmapsTakePixels_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("pixels");
+        QTest::addColumn<bool>("plays");
+        const QByteArray enhanced = scaledEmf({stretchDibits(10, 10, 20, 20)});
+        // A packed DIB of the same 2 x 2 picture in a placeable metafile's StretchDIB record.
+        const U_BITMAPINFOHEADER header = bitmapinfoheader_set(2, 2, 1, 24, U_BI_RGB, 0, 0, 0, 0, 0);
+        PU_BITMAPINFO info = bitmapinfo_set(header, nullptr);
+        const char rows[16] = {};
+        const QByteArray placeable = wmf({takeWmf(U_WMRSTRETCHDIB_set(U_POINT16{10, 10}, U_POINT16{20, 20},
+                                                                     U_POINT16{0, 0}, U_POINT16{2, 2}, U_DIB_RGB_COLORS,
+                                                                     U_SRCCOPY, info, 16, rows))});
+        std::free(info);
+        QTest::newRow("enhanced, room for four") << enhanced << 4LL << true;
+        QTest::newRow("enhanced, room for three") << enhanced << 3LL << false;
+        QTest::newRow("placeable, room for four") << placeable << 4LL << true;
+        QTest::newRow("placeable, room for three") << placeable << 3LL << false;
+    }
+    void bitmapsTakePixels()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, pixels);
+        QFETCH(bool, plays);
+        Metafile m;
+        QVERIFY(m.load(bytes));
+        DecodeBudget budget(pixels);
+        RecordingSurface surface;
+        QString error;
+        QCOMPARE(m.play(surface, QRect(0, 0, 400, 400), &budget, &error), plays);
+        QCOMPARE(surface.ops(u"StretchDraw"_s).size(), plays ? 1 : 0);
+        QCOMPARE(budget.pixelsLeft(), plays ? 0 : pixels);
+        if (!plays)
+            QVERIFY2(error.contains(u"bitmap"_s), qPrintable(error));
+    }
+
+    // A picture that several seals of a document carry is rendered once: the second costs no
+    // painting, but its pixels count again, for each seal keeps its own prepared copy.
+    void repeatedPictureRenderedOnce()
+    {
+        // A 20 mm frame: Round(2000 * 96 / 2540) = 76 pixels a side.
+        const QByteArray bytes = scaledEmf({take(U_EMRELLIPSE_set(rectl(20, 20, 180, 180)))});
+        DecodeBudget budget;
+        QString error;
+        const SealPicture first = SealPicture::fromData(bytes, &error, &budget);
+        QVERIFY2(first.hasGraphic(), qPrintable(error));
+        QCOMPARE(first.image().size(), QSize(76, 76));
+        const qint64 painted = budget.paintedLeft();
+        QVERIFY(painted < MaxPaintedPixels);
+        const SealPicture second = SealPicture::fromData(bytes, &error, &budget);
+        QVERIFY(second.hasGraphic());
+        QCOMPARE(second.image(), first.image());
+        QCOMPARE(budget.paintedLeft(), painted);
+        QCOMPARE(budget.pixelsLeft(), MaxDocumentPicturePixels - 2 * 76 * 76);
     }
 
     // The fuzzer's seeds are files of every kind of record; they must stay playable.

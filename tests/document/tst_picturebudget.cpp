@@ -1,0 +1,250 @@
+// The pictures of one document, library item or paste share one decoding budget: a file of a
+// few hundred bytes per seal cannot ask for gigabytes by repeating a picture that declares a
+// large size. Beyond the budget the whole file is refused with the format message.
+
+#include "documenttesting.h"
+
+#include "document/clipboardstream.h"
+#include "document/documentfile.h"
+#include "document/libraryitem.h"
+#include "document/sealdocument.h"
+#include "picture/decodebudget.h"
+#include "picture/gifencoder.h"
+#include "seal/gbk.h"
+#include "seal/tseal.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qm;
+using namespace qm::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QImage dot()
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+QByteArray jpegDot()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    dot().save(&buffer, "JPG");
+    return bytes;
+}
+
+void putBe16(QByteArray &b, qsizetype at, int v)
+{
+    b[at] = char((v >> 8) & 0xFF);
+    b[at + 1] = char(v & 0xFF);
+}
+
+void putLe16(QByteArray &b, qsizetype at, int v)
+{
+    b[at] = char(v & 0xFF);
+    b[at + 1] = char((v >> 8) & 0xFF);
+}
+
+// Makes the k-th picture from `from` on declare side × side pixels, in place: a GIF's logical
+// screen (its one-pixel frame stays) or a JPEG's frame header. The bytes keep their length.
+void declare(QByteArray &file, qsizetype from, int k, int side)
+{
+    qsizetype at = from;
+    for (int i = 0;; ++i) {
+        const qsizetype gif = file.indexOf("GIF89a", at);
+        const qsizetype jpeg = file.indexOf(QByteArray("\xFF\xD8\xFF", 3), at);
+        QVERIFY(gif >= 0 || jpeg >= 0);
+        at = gif >= 0 && (jpeg < 0 || gif < jpeg) ? gif : jpeg;
+        if (i == k)
+            break;
+        ++at;
+    }
+    if (file.mid(at, 6) == "GIF89a") {
+        putLe16(file, at + 6, side);
+        putLe16(file, at + 8, side);
+    } else {
+        const qsizetype sof = file.indexOf(QByteArray("\xFF\xC0", 2), at);
+        QVERIFY(sof > at);
+        putBe16(file, sof + 5, side);
+        putBe16(file, sof + 7, side);
+    }
+}
+
+// One seal per picture, each carrying a one-pixel GIF or JPEG.
+void addSeals(SealDocument &doc, const QList<bool> &jpegs)
+{
+    for (bool jpeg : jpegs) {
+        auto seal = doc.createSeal();
+        seal->SetZoom(100);
+        seal->SetSealType(TSealType::stEllipse);
+        seal->SetRealWidth(40);
+        seal->SetRealHeight(40);
+        seal->SetRealCenterX(30);
+        seal->SetRealCenterY(30);
+        seal->SetHaveImage(true);
+        QVERIFY(seal->LoadPictureData(jpeg ? jpegDot() : encodeGif(dot())));
+        doc.seals().push_back(std::move(seal));
+    }
+}
+
+enum class Container { Document, Paste, LibraryItem };
+
+// The file of the seals and where its seal entries (and so their pictures) begin.
+QByteArray written(Container container, const SealDocument &doc, qsizetype *entries)
+{
+    NoProgress progress;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    SealSelection all;
+    for (const auto &s : doc.seals())
+        all.push_back(s.get());
+    switch (container) {
+    case Container::Document:
+        SaveDocument(buffer, doc, progress);
+        *entries = DocumentHeaderSize;
+        return buffer.data();
+    case Container::Paste: {
+        ClipboardStream stream;
+        CopySealsToStream(all, stream);
+        *entries = 4;
+        return stream.data();
+    }
+    case Container::LibraryItem:
+        SaveLibraryItem(buffer, all, progress);
+        *entries = 12 + int64At(buffer.data(), 4); // past the thumbnail, itself a GIF
+        return buffer.data();
+    }
+    return {};
+}
+
+DocumentResult read(Container container, const QByteArray &bytes, SealDocument &doc)
+{
+    NoProgress progress;
+    switch (container) {
+    case Container::Document:
+        return loadDocumentData(bytes, doc, progress);
+    case Container::Paste: {
+        ClipboardStream stream;
+        stream.setData(bytes);
+        return PasteSealsFromStream(stream, doc);
+    }
+    case Container::LibraryItem:
+        return LoadLibraryItemData(bytes, doc, progress);
+    }
+    return {};
+}
+
+} // namespace
+
+class TestPictureBudget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Sides declared by the pictures in order; the budget is 64 Mi pixels, 8192 × 8192.
+    void sharedByTheSeals_data()
+    {
+        QTest::addColumn<int>("container");
+        QTest::addColumn<QList<bool>>("jpegs");
+        QTest::addColumn<QList<int>>("sides");
+        QTest::addColumn<bool>("accepted");
+        const QList<std::pair<const char *, Container>> containers{
+            {"document", Container::Document}, {"paste", Container::Paste}, {"library item", Container::LibraryItem}};
+        for (const auto &[name, c] : containers) {
+            // 4 × 2048² = 16 Mi pixels.
+            QTest::addRow("%s: four of 2048", name) << int(c) << QList<bool>{false, true, false, true}
+                                                    << QList<int>{2048, 2048, 2048, 2048} << true;
+            // 4096² = 16 Mi, then 8192² = 64 Mi: within one picture's limit, beyond the 48 Mi left.
+            QTest::addRow("%s: GIF of 8192 after one of 4096", name)
+                << int(c) << QList<bool>{false, false} << QList<int>{4096, 8192} << false;
+            QTest::addRow("%s: JPEG of 8192 after one of 4096", name)
+                << int(c) << QList<bool>{false, true} << QList<int>{4096, 8192} << false;
+        }
+    }
+    void sharedByTheSeals()
+    {
+        QFETCH(int, container);
+        QFETCH(QList<bool>, jpegs);
+        QFETCH(QList<int>, sides);
+        QFETCH(bool, accepted);
+        const auto c = Container(container);
+        SealDocument source;
+        addSeals(source, jpegs);
+        qsizetype entries = 0;
+        QByteArray bytes = written(c, source, &entries);
+        for (int k = 0; k < sides.size(); ++k)
+            declare(bytes, entries, k, sides[k]);
+
+        SealDocument doc;
+        const DocumentResult result = read(c, bytes, doc);
+        if (!accepted) {
+            QCOMPARE(result.error, DocumentError::BadFormat);
+            // The second seal's picture, refused before it was decoded.
+            QVERIFY2(result.detail.startsWith(u"seal 1:"_s) && result.detail.contains(u"too large"_s),
+                     qPrintable(result.detail));
+            QVERIFY(doc.seals().empty());
+            return;
+        }
+        QVERIFY(result.ok());
+        QCOMPARE(doc.seals().size(), size_t(sides.size()));
+        for (int k = 0; k < sides.size(); ++k)
+            QCOMPARE(doc.seals()[k]->Picture().image().size(), QSize(sides[k], sides[k]));
+    }
+
+    // Opening a file whose pictures are beyond the budget tells the user the format message.
+    void refusedWithTheFormatMessage()
+    {
+        SealDocument source;
+        addSeals(source, {false, false});
+        qsizetype entries = 0;
+        QByteArray bytes = written(Container::Document, source, &entries);
+        declare(bytes, entries, 0, 4096);
+        declare(bytes, entries, 1, 8192);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"徽标.dyz"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        SealDocument doc;
+        NoProgress progress;
+        const DocumentResult result = OpenDocument(path, doc, progress);
+        QCOMPARE(result.error, DocumentError::BadFormat);
+        QCOMPARE(result.message(), u"<徽标.dyz>文件不是Quillmark\r格式文档，打开失败！"_s);
+    }
+
+    // Legacy documents name their picture files; many seals naming large ones share the budget too.
+    void legacyPictureFiles()
+    {
+        QTemporaryDir dir;
+        for (const auto &[name, side] : {std::pair{u"a.gif"_s, 4096}, std::pair{u"b.gif"_s, 8192}}) {
+            QByteArray gif = encodeGif(dot());
+            declare(gif, 0, 0, side);
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(gif);
+        }
+        QByteArray twice = legacyDocument(7, 635, "a.gif");
+        putInt32(twice, 24, 2);
+        twice += legacyDocument(7, 635, "b.gif").mid(LegacyHeaderSize);
+        NoProgress progress;
+        SealDocument doc;
+        QCOMPARE(loadDocumentData(twice, doc, progress, dir.path()).error, DocumentError::BadFormat);
+        QVERIFY(doc.seals().empty());
+        // The first alone reads.
+        QVERIFY(loadDocumentData(legacyDocument(7, 635, "a.gif"), doc, progress, dir.path()).ok());
+        QCOMPARE(doc.seals()[0]->Picture().width(), 4096);
+    }
+};
+
+QTEST_MAIN(TestPictureBudget)
+#include "tst_picturebudget.moc"
