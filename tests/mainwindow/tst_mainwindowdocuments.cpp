@@ -7,6 +7,7 @@
 #include "shell/mainwindow/wallpapermdiarea.h"
 
 #include "controls/tqmvbutton.h"
+#include "properties/tfrmproprty.h"
 #include "shell/mainwindow/drawactions.h"
 #include "shell/mainwindow/keystates.h"
 
@@ -399,6 +400,25 @@ private slots:
         QVERIFY(!w.propertyWindow());
         w.togglePropertyWindow();
         QCOMPARE(made, 2);
+    }
+
+    // The property window shows the active document's seal and follows the active window.
+    void propertyWindowFollows()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        w.FileNew();
+        auto *properties = qobject_cast<TfrmProprty *>(w.propertyWindow());
+        QVERIFY(properties);
+        QCOMPARE(properties->document(), &w.activeDocument()->document());
+        TfrmChild *first = w.activeDocument();
+        w.FileNew();
+        QCOMPARE(properties->document(), &w.activeDocument()->document());
+        w.mdiArea()->setActiveSubWindow(w.mdiArea()->subWindowList(QMdiArea::CreationOrder).front());
+        QCOMPARE(properties->document(), &first->document());
+        QVERIFY(w.closeAllDocuments());
+        flushDeletes();
+        QCOMPARE(properties->document(), nullptr);
     }
 
     // The main window is hidden and frozen while the print window is up, and back afterwards.

@@ -11,6 +11,7 @@
 #include "controls/tqmvstatusbar.h"
 #include "page/tfrmchild.h"
 #include "picture/surface.h"
+#include "properties/tfrmproprty.h"
 #include "seal/tseal.h"
 #include "shell/mainwindow/configuration.h"
 #include "shell/mainwindow/cursors.h"
@@ -93,6 +94,15 @@ TfrmMain::TfrmMain(const MainWindowOptions &options, QWidget *parent)
         }
         child->applyToolCursor();
     });
+
+    m_propertyFactory = [](TfrmMain &main) -> QWidget * {
+        auto *window = new TfrmProprty(main, &main, main.logicalDpiX());
+        TfrmChild *child = main.activeDocument();
+        window->setDocument(child ? &child->document() : nullptr);
+        connect(&main, &TfrmMain::activeDocumentChanged, window,
+                [window](TfrmChild *active) { window->setDocument(active ? &active->document() : nullptr); });
+        return window;
+    };
 
     createActions();
     createMenus();
@@ -565,6 +575,20 @@ QString TfrmMain::askPictureFile()
 {
     return m_dialogs.openFileName(this, workFolder(u"我的徽标库"_s),
                                   u"图象文件(*.bmp *.jpg *.jpeg *.gif *.png *.emf *.wmf);;所有文件(*)"_s);
+}
+
+void TfrmMain::PlaceHandles()
+{
+    TfrmChild *child = activeDocument();
+    if (child && child->Handles()) {
+        child->Handles()->PlaceHandles();
+        child->QMVDrawPanel1()->update();
+    }
+}
+
+void TfrmMain::showRefusal(const QString &message)
+{
+    m_dialogs.message(m_propertyWindow ? m_propertyWindow.data() : this, QMessageBox::Warning, message);
 }
 
 void TfrmMain::reportPictureError(const QString &message)

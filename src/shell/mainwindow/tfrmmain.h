@@ -3,6 +3,7 @@
 #include "companions/dllloaderror.h"
 #include "document/clipboardstream.h"
 #include "page/pagehost.h"
+#include "properties/propertyhost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -56,7 +57,7 @@ struct MainWindowOptions {
 // The program's one top-level window: the multi-document area with its wallpaper, the tool bar
 // with the zoom and font lists and the seal toggles, the status bar, the internal clipboard
 // and the commands that create, open, save and close documents.
-class TfrmMain : public QMainWindow, public PageHost
+class TfrmMain : public QMainWindow, public PageHost, public PropertyHost
 {
     Q_OBJECT
 
@@ -109,8 +110,8 @@ public:
     ProgressDisplay &progress();
     QString statusText(int panel) const;
 
-    // The property window comes from a factory; ShowPropertyWindow places it below the right
-    // end of the tool bar.
+    // The property window (TfrmProprty following the active document unless a factory says
+    // otherwise); ShowPropertyWindow places it below the right end of the tool bar.
     void setPropertyWindowFactory(std::function<QWidget *(TfrmMain &)> factory);
     void ShowPropertyWindow();
     void togglePropertyWindow();
@@ -172,6 +173,10 @@ public:
     ClipboardStream &clipboard() override { return *m_clipboard; }
     SaveAnswer askSaveOnClose(TfrmChild &child) override;
     bool saveDocument(TfrmChild &child) override { return saveChild(child); }
+
+    // PropertyHost (setStatusText is shared)
+    void PlaceHandles() override;
+    void showRefusal(const QString &message) override;
 
 signals:
     // Another document window became the active one; none when the last one closed. The

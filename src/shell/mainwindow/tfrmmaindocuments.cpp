@@ -42,7 +42,9 @@ QList<TfrmChild *> TfrmMain::documentWindows() const
 
 TfrmChild *TfrmMain::activeDocument() const
 {
-    QMdiSubWindow *w = m_mdi->activeSubWindow();
+    // The current window stays the target while a tool window (the property window) or
+    // another program has the focus.
+    QMdiSubWindow *w = m_mdi->currentSubWindow();
     return w ? qobject_cast<TfrmChild *>(w->widget()) : nullptr;
 }
 
@@ -97,6 +99,9 @@ void TfrmMain::documentCountChanged()
 
 void TfrmMain::subWindowActivated(QMdiSubWindow *window)
 {
+    // None while windows remain: only the main window lost the focus.
+    if (!window && !m_mdi->subWindowList().isEmpty())
+        return;
     TfrmChild *child = window ? qobject_cast<TfrmChild *>(window->widget()) : nullptr;
     if (child == m_activeChild)
         return;
