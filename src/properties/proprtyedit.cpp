@@ -52,7 +52,7 @@ void TfrmProprty::RxSpinEdit1Change(QWidget *sender)
     TSeal *seal = currentSeal();
     if (!seal)
         return;
-    if (slot->spec->tag == 31) {
+    if (slot->control->tag == 31) {
         // Choosing another line only shows it.
         ShowTextLine(seal);
         return;
@@ -62,7 +62,7 @@ void TfrmProprty::RxSpinEdit1Change(QWidget *sender)
         return;
 
     const SealProperty *property = slot->binding.property;
-    const int mergeKey = typedOrHeld(slot->binding.box) ? MergeKeyBase + slot->spec->tag * 4 + textLine() : 0;
+    const int mergeKey = typedOrHeld(slot->binding.box) ? MergeKeyBase + slot->control->tag * 4 + textLine() : 0;
     m_editing = sender;
     const bool edited = m_document->editSeals(
         {m_document->indexOf(seal)}, undoText(*slot),

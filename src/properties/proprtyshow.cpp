@@ -91,9 +91,9 @@ void TfrmProprty::ApplyTextMask(const QString &mask)
 void TfrmProprty::applyMask(MaskKind mask, const QString &digits)
 {
     for (Slot &s : m_slots) {
-        if (s.spec->mask != mask)
+        if (s.control->mask != mask)
             continue;
-        const int p = s.spec->position - 1;
+        const int p = s.control->position - 1;
         s.enabled = p < digits.size() && digits.at(p) != u'0';
         s.box->setEnabled(s.enabled);
         if (s.label)
@@ -120,7 +120,7 @@ void TfrmProprty::ShowSealProperties(const TSeal *seal)
     const bool arc = seal->SealType() == TSealType::stArc;
     GroupBox(3)->setTitle(arc ? arcGroupCaption() : QString::fromUtf16(propertyGroups().at(2).caption));
     for (Slot &s : m_slots) {
-        if (s.spec->mask != MaskKind::General)
+        if (s.control->mask != MaskKind::General)
             continue;
         bindSlot(s, seal->SealType(), 0);
         if (s.enabled)
@@ -136,7 +136,7 @@ void TfrmProprty::ShowTextLine(const TSeal *seal)
     if (!seal)
         return;
     for (Slot &s : m_slots) {
-        if (s.spec->mask != MaskKind::Text)
+        if (s.control->mask != MaskKind::Text)
             continue;
         bindSlot(s, seal->SealType(), line);
         if (s.enabled)
@@ -146,7 +146,7 @@ void TfrmProprty::ShowTextLine(const TSeal *seal)
 
 void TfrmProprty::bindSlot(Slot &slot, TSealType kind, int line)
 {
-    slot.binding = bindControl(*slot.spec, kind, line);
+    slot.binding = bindControl(*slot.control, kind, line);
     const QString &label = slot.binding.label;
     if (slot.label && slot.label->text() != label)
         slot.label->setText(label);
@@ -159,7 +159,7 @@ void TfrmProprty::bindSlot(Slot &slot, TSealType kind, int line)
         if (spin->boxKind() != slot.binding.box)
             spin->setBoxKind(slot.binding.box, slot.binding.typedLimit);
         spin->setRange(slot.binding.minimum, slot.binding.maximum);
-        spin->setToolTip(label + rangeHint(slot.binding, *slot.spec));
+        spin->setToolTip(label + rangeHint(slot.binding, *slot.control));
     }
 }
 

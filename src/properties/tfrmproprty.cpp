@@ -134,7 +134,7 @@ void TfrmProprty::buildPages()
         QGroupBox *group = m_groups[g];
         QGridLayout *grid = grids[g];
         Slot slot;
-        slot.spec = &c;
+        slot.control = &c;
         slot.box = createBox(c, group);
         const bool check = c.box == BoxKind::Check || c.box == BoxKind::Weight;
         if (c.label && !check) {
@@ -380,7 +380,7 @@ TfrmProprty::Slot *TfrmProprty::slotOf(const QObject *box)
 TfrmProprty::Slot *TfrmProprty::slotByTag(int tag)
 {
     for (Slot &s : m_slots)
-        if (s.spec->tag == tag)
+        if (s.control->tag == tag)
             return &s;
     return nullptr;
 }
@@ -388,7 +388,7 @@ TfrmProprty::Slot *TfrmProprty::slotByTag(int tag)
 const TfrmProprty::Slot *TfrmProprty::slotByTag(int tag) const
 {
     for (const Slot &s : m_slots)
-        if (s.spec->tag == tag)
+        if (s.control->tag == tag)
             return &s;
     return nullptr;
 }

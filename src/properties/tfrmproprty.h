@@ -86,7 +86,7 @@ protected:
 
 private:
     struct Slot {
-        const PropertyControl *spec = nullptr;
+        const PropertyControl *control = nullptr;
         QWidget *box = nullptr;
         QLabel *label = nullptr;
         ControlBinding binding;

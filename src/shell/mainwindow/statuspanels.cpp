@@ -14,13 +14,13 @@ namespace qm {
 
 namespace {
 
-struct PanelSpec {
+struct PanelLayout {
     int width; // 0: the rest
     const char16_t *text;
     const char16_t *longest; // the longest text it shows
 };
 
-constexpr std::array<PanelSpec, StatusPanelCount> Panels{{
+constexpr std::array<PanelLayout, StatusPanelCount> Panels{{
     {115, u" 水平坐标：", u" 水平坐标：-000.0mm"},
     {110, u"垂直坐标：", u"垂直坐标：-000.0mm"},
     {105, u"文件状态：", u"文件状态：已修改"},
@@ -38,9 +38,9 @@ void addStatusPanels(TQMVStatusBar &bar)
     // The widths were made for a smaller system font: a panel is widened to show its longest
     // text.
     const QFontMetrics fm = bar.fontMetrics();
-    for (const PanelSpec &spec : Panels) {
-        const int fitting = spec.width > 0 ? fm.horizontalAdvance(QString::fromUtf16(spec.longest)) + 8 : 0;
-        bar.addPanel(std::max(spec.width, fitting), QString::fromUtf16(spec.text));
+    for (const PanelLayout &panel : Panels) {
+        const int fitting = panel.width > 0 ? fm.horizontalAdvance(QString::fromUtf16(panel.longest)) + 8 : 0;
+        bar.addPanel(std::max(panel.width, fitting), QString::fromUtf16(panel.text));
     }
     bar.setHintPanel(InformationPanel);
 }
