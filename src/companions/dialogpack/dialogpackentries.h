@@ -4,14 +4,43 @@
 // shows its modal dialog over the owner window and returns when it closes; none lets an
 // exception out.
 
+#include <cstdint>
+
 class QWidget;
 
 namespace qm::dialogpack {
 
 inline constexpr char ShowAboutBoxName[] = "ShowAboutBox";
 inline constexpr char ShowHelpName[] = "Show_frmHelp";
+inline constexpr char ShowExportToImageName[] = "ShowExportToImage";
+inline constexpr char ShowPrintSetupBoxName[] = "ShowPrintSetupBox";
+
+// What the export options dialog fills: 14 bytes, packed, little-endian. The caller clears it
+// first; `confirmed` stays 0 unless the user pressed OK.
+#pragma pack(push, 1)
+struct ExportOptions {
+    std::uint8_t confirmed;
+    std::uint8_t resolution[10]; // pixels per millimetre, 80-bit extended float
+    std::uint8_t kind;           // 1 EMF, 2 JPEG, 3 GIF, 4 TIFF, any other BMP
+    std::uint8_t mirror;
+    std::uint8_t toClipboard;
+};
+
+// What the print options dialog fills: 7 bytes, packed, little-endian copy count.
+struct PrintOptions {
+    std::uint8_t printInColour;
+    std::uint8_t printMirrored;
+    std::uint8_t printConfirmed;
+    std::uint8_t copies[4];
+};
+#pragma pack(pop)
+static_assert(sizeof(ExportOptions) == 14);
+static_assert(sizeof(PrintOptions) == 7);
 
 using ShowAboutBoxEntry = void (*)(QWidget *owner);
 using ShowHelpEntry = void (*)(QWidget *owner);
+using ShowExportToImageEntry = void (*)(ExportOptions *options, QWidget *owner);
+using ShowPrintSetupBoxEntry = void (*)(PrintOptions *result, QWidget *owner, bool printInColour,
+                                        bool printMirrored, std::int32_t copies);
 
 } // namespace qm::dialogpack

@@ -123,6 +123,9 @@ public:
 
     void showAboutBox();
     void showHelp();
+    // The export command: the selected seals of the active document as a picture file or on
+    // the clipboard.
+    void exportSelectionToImage();
     // Shows a component's error through the dialogs of this window.
     ErrorBox errorBox();
 
