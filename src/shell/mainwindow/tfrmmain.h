@@ -28,6 +28,7 @@ class Configuration;
 class DrawActions;
 class ProgressDisplay;
 class ProgressPanel;
+class TFrmDrawTools;
 class TfrmChild;
 class TQMVButton;
 class TQMVFlatPanel;
@@ -126,6 +127,13 @@ public:
     // The export command: the selected seals of the active document as a picture file or on
     // the clipboard.
     void exportSelectionToImage();
+    // The set colour command: every selected seal gets the chosen pen colour, as does the
+    // palette's colour square.
+    void SetColor();
+    // The detail view of the selected seals, filling the screen.
+    void showDetailView();
+    // The drawing tools palette; it lives from start-up to shut-down and is only shown and hidden.
+    TFrmDrawTools *drawTools() const { return m_drawTools; }
     // Shows a component's error through the dialogs of this window.
     ErrorBox errorBox();
 
@@ -237,6 +245,7 @@ private:
     QList<QAction *> m_windowListActions;
     std::map<QString, QAction *> m_actions;
     DrawActions *m_drawActions = nullptr;
+    TFrmDrawTools *m_drawTools = nullptr;
     QTimer m_keyTimer;
 
     std::unique_ptr<ClipboardStream> m_clipboard;

@@ -1,0 +1,9 @@
+#include "shell/mainwindow/tfrmdrawtools.h"
+
+namespace qm {
+
+TFrmDrawTools::TFrmDrawTools(QWidget *parent) : QWidget(parent)
+{
+}
+
+} // namespace qm
