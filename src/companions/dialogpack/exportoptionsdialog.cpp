@@ -1,0 +1,118 @@
+#include "companions/dialogpack/dialogs.h"
+
+#include "companions/dialogpack/dialogpackentries.h"
+#include "document/extendedfloat.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace qm::dialogpack {
+namespace {
+
+// Resolutions a seal is usually wanted at; the record holds pixels per millimetre.
+constexpr int Resolutions[] = {72, 96, 150, 200, 300, 600, 1200, 2400};
+constexpr int DefaultResolution = 300;
+
+struct Kind {
+    std::uint8_t code;
+    const char16_t *caption;
+};
+// The record's codes: 1 … 4 as listed, 5 (any other) a bitmap.
+constexpr Kind Kinds[] = {
+    {1, u"Windows矢量图（EMF）"}, {2, u"JPEG压缩影像（JPG）"}, {3, u"CompuServe GIF（GIF）"},
+    {4, u"Tag影像（TIFF）"},      {5, u"Windows位图（BMP）"},
+};
+constexpr std::uint8_t TiffCode = 4;
+
+// "11.81 像素/毫米（300 dpi）"
+QString resolutionCaption(int dpi)
+{
+    return u"%1 像素/毫米（%2 dpi）"_s.arg(QString::number(dpi / 25.4, 'f', 2), QString::number(dpi));
+}
+
+} // namespace
+
+void runExportOptions(ExportOptions &options, QWidget *owner)
+{
+    options.confirmed = 0;
+
+    QDialog box(owner);
+    box.setObjectName(u"ExportOptions"_s);
+    box.setWindowTitle(u"导出为图象"_s);
+    box.setAccessibleName(box.windowTitle());
+
+    auto *resolution = new QComboBox(&box);
+    resolution->setObjectName(u"resolution"_s);
+    for (int dpi : Resolutions)
+        resolution->addItem(resolutionCaption(dpi), dpi);
+    resolution->setCurrentIndex(resolution->findData(DefaultResolution));
+    resolution->setAccessibleName(u"导出精度"_s);
+
+    auto *kind = new QComboBox(&box);
+    kind->setObjectName(u"kind"_s);
+    for (const Kind &k : Kinds)
+        kind->addItem(QString::fromUtf16(k.caption), int(k.code));
+    kind->setCurrentIndex(kind->findData(2)); // JPEG opens everywhere
+    kind->setAccessibleName(u"图象格式"_s);
+
+    auto *mirror = new QCheckBox(u"镜像（左右翻转）(&M)"_s, &box);
+    mirror->setObjectName(u"mirror"_s);
+    mirror->setAccessibleName(u"镜像"_s);
+    auto *toClipboard = new QCheckBox(u"放到剪贴板上，不写文件(&C)"_s, &box);
+    toClipboard->setObjectName(u"toClipboard"_s);
+    toClipboard->setAccessibleName(u"放到剪贴板"_s);
+
+    // A TIFF file has no clipboard form: the box is off and cannot be checked for it.
+    const auto kindChanged = [=] {
+        const bool tiff = kind->currentData().toInt() == TiffCode;
+        if (tiff)
+            toClipboard->setChecked(false);
+        toClipboard->setEnabled(!tiff);
+        toClipboard->setToolTip(tiff ? u"TIFF 格式的图象只能保存为文件"_s : QString());
+    };
+    QObject::connect(kind, &QComboBox::currentIndexChanged, &box, kindChanged);
+    kindChanged();
+
+    auto *form = new QFormLayout;
+    auto *resolutionLabel = new QLabel(u"导出精度(&R)："_s, &box);
+    resolutionLabel->setBuddy(resolution);
+    auto *kindLabel = new QLabel(u"图象格式(&F)："_s, &box);
+    kindLabel->setBuddy(kind);
+    form->addRow(resolutionLabel, resolution);
+    form->addRow(kindLabel, kind);
+    form->addRow(mirror);
+    form->addRow(toClipboard);
+
+    auto *buttons = new QDialogButtonBox(&box);
+    buttons->addButton(u"确定"_s, QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(u"取消"_s, QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(&box);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    if (box.exec() != QDialog::Accepted)
+        return;
+    // dpi × 10 / 254 rounds once, so 300 dpi is the nearest extended float to 1500/127.
+    const ExtendedBytes ppm = encodeExtended(resolution->currentData().toInt() * 10 / 254.0L);
+    std::copy(ppm.begin(), ppm.end(), options.resolution);
+    options.kind = std::uint8_t(kind->currentData().toInt());
+    options.mirror = mirror->isChecked() ? 1 : 0;
+    options.toClipboard = toClipboard->isChecked() ? 1 : 0;
+    options.confirmed = 1;
+}
+
+} // namespace qm::dialogpack
