@@ -9,11 +9,11 @@ class TSeal;
 
 // One face of one seal that lacks characters the seal draws with it.
 struct MissingGlyphs {
-    int index = 0;              // the seal's position in the list given
+    int index = 0; // the seal's position in the list given
     const TSeal *seal = nullptr;
-    QString face;               // the face name stored in the seal
-    QString family;             // the installed family that face is drawn with
-    QString characters;         // each missing character once, in the order they are drawn
+    QString face;       // the face name stored in the seal
+    QString family;     // the installed family that face is drawn with
+    QString characters; // each missing character once, in the order they are drawn
 };
 
 // The seals whose drawn texts (ring, flat and code texts alike) hold characters that the

@@ -140,7 +140,8 @@ private slots:
         QTest::newRow("mainwindow") << u"src/shell/mainwindow"_s
                                     << QStringList{u"picture/"_s,  u"seal/"_s,       u"document/"_s,
                                                    u"print/"_s,    u"controls/"_s,   u"companions/"_s,
-                                                   u"page/"_s,     u"properties/"_s, u"shell/mainwindow/"_s};
+                                                   u"page/"_s,     u"properties/"_s, u"shell/export/"_s,
+                                                   u"shell/mainwindow/"_s};
     }
     void widgetLayer()
     {

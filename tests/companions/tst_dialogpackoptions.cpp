@@ -4,82 +4,26 @@
 
 #include "companions/dialogpack/dialogpackentries.h"
 #include "companions/dialogpackloader.h"
+#include "testing/modaldialogdriver.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 
 #include <cstring>
 #include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace qm::dialogpack;
+using qm::testing::DialogDriver;
 
 namespace {
 
-// Waits for the library's modal dialog, lets `drive` act on it as the user, then presses OK
-// or Cancel. Records what it found, since the dialog is gone when the entry returns.
-struct DialogDriver {
-    std::function<void(QDialog &)> drive;
-    bool confirm = true;
-    QString objectName;
-    QWidget *parent = nullptr;
-    QStringList unnamed; // visible controls without an accessible name
-    QStringList buddyless; // labels with a mnemonic but no buddy
-    QTimer timer;
-
-    DialogDriver(std::function<void(QDialog &)> act, bool ok) : drive(std::move(act)), confirm(ok)
-    {
-        timer.setInterval(20);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            timer.stop();
-            objectName = QString(dialog->objectName().constData(), dialog->objectName().size());
-            parent = dialog->parentWidget();
-            inspect(*dialog);
-            if (drive)
-                drive(*dialog);
-            const auto role = confirm ? QDialogButtonBox::AcceptRole : QDialogButtonBox::RejectRole;
-            for (QAbstractButton *b : dialog->findChild<QDialogButtonBox *>()->buttons())
-                if (dialog->findChild<QDialogButtonBox *>()->buttonRole(b) == role)
-                    b->click();
-        });
-        timer.start();
-    }
-
-    void inspect(QDialog &dialog)
-    {
-        for (QWidget *w : dialog.findChildren<QWidget *>()) {
-            if (!w->isVisible())
-                continue;
-            if (auto *label = qobject_cast<QLabel *>(w); label && label->text().contains(u'&') && !label->buddy())
-                buddyless << label->text();
-            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
-            if (!a)
-                continue;
-            const QAccessible::Role role = a->role();
-            const bool needsName = role == QAccessible::ComboBox || role == QAccessible::CheckBox
-                                   || role == QAccessible::RadioButton || role == QAccessible::SpinBox
-                                   || role == QAccessible::PushButton || role == QAccessible::Dialog;
-            if (needsName && a->text(QAccessible::Name).isEmpty())
-                unnamed << QString::fromLatin1(w->metaObject()->className());
-        }
-    }
-};
-
-template <typename T>
-T *control(QDialog &dialog, const char16_t *name)
+template <typename T> T *control(QDialog &dialog, const char16_t *name)
 {
     T *w = dialog.findChild<T *>(QString::fromUtf16(name));
     if (!w)
@@ -138,40 +82,30 @@ private slots:
 
         QTest::newRow("defaults: 300 dpi JPEG to a file")
             << Drive() << true << QByteArray("\x01") + dpi300 + QByteArray::fromHex("020000");
-        QTest::newRow("72 dpi EMF mirrored to the clipboard")
-            << Drive([](QDialog &d) {
-                   choose(d, u"resolution", 72);
-                   choose(d, u"kind", 1);
-                   click(d, u"mirror");
-                   click(d, u"toClipboard");
-               })
-            << true << QByteArray("\x01") + dpi72 + QByteArray::fromHex("010101");
-        QTest::newRow("2400 dpi bitmap")
-            << Drive([](QDialog &d) {
-                   choose(d, u"resolution", 2400);
-                   choose(d, u"kind", 5);
-               })
-            << true << QByteArray("\x01") + dpi2400 + QByteArray::fromHex("050000");
-        QTest::newRow("TIFF takes no clipboard")
-            << Drive([](QDialog &d) {
-                   click(d, u"toClipboard");
-                   choose(d, u"kind", 4); // unchecks the box
-                   click(d, u"toClipboard"); // and it stays off
-               })
-            << true << QByteArray("\x01") + dpi300 + QByteArray::fromHex("040000");
-        QTest::newRow("GIF, clipboard checked again after TIFF")
-            << Drive([](QDialog &d) {
-                   choose(d, u"kind", 4);
-                   choose(d, u"kind", 3);
-                   click(d, u"toClipboard");
-               })
-            << true << QByteArray("\x01") + dpi300 + QByteArray::fromHex("030001");
-        QTest::newRow("cancelled after choosing: the cleared record stays cleared")
-            << Drive([](QDialog &d) {
-                   choose(d, u"kind", 1);
-                   click(d, u"mirror");
-               })
-            << false << QByteArray(14, '\0');
+        QTest::newRow("72 dpi EMF mirrored to the clipboard") << Drive([](QDialog &d) {
+            choose(d, u"resolution", 72);
+            choose(d, u"kind", 1);
+            click(d, u"mirror");
+            click(d, u"toClipboard");
+        }) << true << QByteArray("\x01") + dpi72 + QByteArray::fromHex("010101");
+        QTest::newRow("2400 dpi bitmap") << Drive([](QDialog &d) {
+            choose(d, u"resolution", 2400);
+            choose(d, u"kind", 5);
+        }) << true << QByteArray("\x01") + dpi2400 + QByteArray::fromHex("050000");
+        QTest::newRow("TIFF takes no clipboard") << Drive([](QDialog &d) {
+            click(d, u"toClipboard");
+            choose(d, u"kind", 4);    // unchecks the box
+            click(d, u"toClipboard"); // and it stays off
+        }) << true << QByteArray("\x01") + dpi300 + QByteArray::fromHex("040000");
+        QTest::newRow("GIF, clipboard checked again after TIFF") << Drive([](QDialog &d) {
+            choose(d, u"kind", 4);
+            choose(d, u"kind", 3);
+            click(d, u"toClipboard");
+        }) << true << QByteArray("\x01") + dpi300 + QByteArray::fromHex("030001");
+        QTest::newRow("cancelled after choosing: the cleared record stays cleared") << Drive([](QDialog &d) {
+            choose(d, u"kind", 1);
+            click(d, u"mirror");
+        }) << false << QByteArray(14, '\0');
     }
     void exportRecord()
     {
@@ -212,31 +146,25 @@ private slots:
         QTest::addColumn<bool>("confirm");
         QTest::addColumn<QByteArray>("expected"); // colour, mirrored, confirmed, copies LE
 
-        QTest::newRow("confirmed as opened") << true << false << 1 << Drive() << true
-                                             << QByteArray::fromHex("01000101000000");
-        QTest::newRow("black, mirrored, 300 copies")
-            << true << false << 1
-            << Drive([](QDialog &d) {
-                   click(d, u"black");
-                   click(d, u"mirror");
-                   control<QSpinBox>(d, u"copies")->setValue(300); // 0x012C
-               })
-            << true << QByteArray::fromHex("0001012c010000");
+        QTest::newRow("confirmed as opened")
+            << true << false << 1 << Drive() << true << QByteArray::fromHex("01000101000000");
+        QTest::newRow("black, mirrored, 300 copies") << true << false << 1 << Drive([](QDialog &d) {
+            click(d, u"black");
+            click(d, u"mirror");
+            control<QSpinBox>(d, u"copies")->setValue(300); // 0x012C
+        }) << true << QByteArray::fromHex("0001012c010000");
         QTest::newRow("opened black and mirrored, back to colour")
             << false << true << 2 << Drive([](QDialog &d) { click(d, u"colour"); }) << true
             << QByteArray::fromHex("01010102000000");
-        QTest::newRow("no copies is shown as one") << true << false << 0 << Drive() << true
-                                                   << QByteArray::fromHex("01000101000000");
+        QTest::newRow("no copies is shown as one")
+            << true << false << 0 << Drive() << true << QByteArray::fromHex("01000101000000");
         // A cancelled dialog hands back the options it was opened with, unconfirmed.
-        QTest::newRow("cancelled after changes")
-            << true << true << 7
-            << Drive([](QDialog &d) {
-                   click(d, u"black");
-                   control<QSpinBox>(d, u"copies")->setValue(3);
-               })
-            << false << QByteArray::fromHex("01010007000000");
-        QTest::newRow("cancelled, many copies") << false << false << 70000 << Drive() << false
-                                                << QByteArray::fromHex("00000070110100");
+        QTest::newRow("cancelled after changes") << true << true << 7 << Drive([](QDialog &d) {
+            click(d, u"black");
+            control<QSpinBox>(d, u"copies")->setValue(3);
+        }) << false << QByteArray::fromHex("01010007000000");
+        QTest::newRow("cancelled, many copies")
+            << false << false << 70000 << Drive() << false << QByteArray::fromHex("00000070110100");
     }
     void printRecord()
     {
@@ -250,9 +178,10 @@ private slots:
         owner.show();
         PrintOptions result{};
         DialogDriver driver(drive, confirm);
-        const bool found = realLibrary().callEntry<ShowPrintSetupBoxEntry>(
-            ShowPrintSetupBoxName, u"DLL文件错误！"_s,
-            [&](auto entry) { entry(&result, &owner, colour, mirrored, std::int32_t(copies)); });
+        const bool found =
+            realLibrary().callEntry<ShowPrintSetupBoxEntry>(ShowPrintSetupBoxName, u"DLL文件错误！"_s, [&](auto entry) {
+                entry(&result, &owner, colour, mirrored, std::int32_t(copies));
+            });
         QVERIFY(found);
         QCOMPARE(driver.objectName, u"PrintOptions"_s);
         QCOMPARE(driver.parent, &owner);

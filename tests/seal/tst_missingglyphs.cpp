@@ -37,8 +37,8 @@ QChar songLacksHeiHas()
     for (int lead = 0x81; lead <= 0xFE; ++lead)
         for (int trail = 0x40; trail <= 0xFE; ++trail) {
             const QString u = Gbk::toUnicode(QByteArray().append(char(lead)).append(char(trail)));
-            if (u.size() == 1 && u[0] != QChar(0xFFFD) && !u[0].isSurrogate() && !song.supportsCharacter(u[0])
-                && hei.supportsCharacter(u[0]))
+            if (u.size() == 1 && u[0] != QChar(0xFFFD) && !u[0].isSurrogate() && !song.supportsCharacter(u[0]) &&
+                hei.supportsCharacter(u[0]))
                 return u[0];
         }
     return {};

@@ -20,7 +20,6 @@ void runExportOptions(ExportOptions &options, QWidget *owner);
 
 // Fills the record: on OK the user's choices with the confirm byte set; on cancel the options
 // passed in, unchanged, with the confirm byte 0.
-void runPrintOptions(PrintOptions &result, QWidget *owner, bool printInColour, bool printMirrored,
-                     std::int32_t copies);
+void runPrintOptions(PrintOptions &result, QWidget *owner, bool printInColour, bool printMirrored, std::int32_t copies);
 
 } // namespace qm::dialogpack

@@ -35,8 +35,7 @@ void fill(PrintOptions &result, bool colour, bool mirrored, bool confirmed, std:
 
 } // namespace
 
-void runPrintOptions(PrintOptions &result, QWidget *owner, bool printInColour, bool printMirrored,
-                     std::int32_t copies)
+void runPrintOptions(PrintOptions &result, QWidget *owner, bool printInColour, bool printMirrored, std::int32_t copies)
 {
     // The print window copies every field back: a cancelled dialog hands it its own options
     // unchanged, not a cleared record with no copies.

@@ -1,11 +1,131 @@
-// The export command of the main window.
+// The export command of the main window: the selected seals as a picture file or on the
+// clipboard, with the options of the dialog component.
 
 #include "shell/mainwindow/tfrmmain.h"
 
+#include "companions/dialogpack/dialogpackentries.h"
+#include "companions/dialogpackloader.h"
+#include "document/extendedfloat.h"
+#include "document/selectionbounds.h"
+#include "page/tfrmchild.h"
+#include "seal/missingglyphs.h"
+#include "shell/export/exportrender.h"
+#include "shell/export/sealexporter.h"
+#include "shell/mainwindow/exportfiledialog.h"
+#include "shell/mainwindow/userdialogs.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <algorithm>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
 namespace qm {
+namespace {
+
+// The preview beside the file dialog: the same picture at a resolution that fits its side.
+QImage previewPicture(const QList<const TSeal *> &seals, const SelectionBox &box, long double pixelsPerMm, bool mirror)
+{
+    const long double side = std::max(box.right - box.left, box.bottom - box.top);
+    const long double fit = side > 0 ? ExportFileDialog::PreviewSide / side : pixelsPerMm;
+    ExportLayout layout;
+    if (planExport(box, std::min(pixelsPerMm, fit), &layout) != ExportError::None)
+        return {};
+    return renderExportPicture(seals, layout, mirror);
+}
+
+} // namespace
 
 void TfrmMain::exportSelectionToImage()
 {
+    TfrmChild *child = activeDocument();
+    if (!child)
+        return;
+    const QList<const TSeal *> seals(child->Selection().begin(), child->Selection().end());
+    const SelectionBox box = SelectionBounds(seals);
+    if (!box.notEmpty)
+        return;
+
+    dialogpack::ExportOptions options{}; // cleared: a missing entry leaves it unconfirmed
+    const DialogPackLoader dialogs(m_options.dialogFolder);
+    const bool loaded = catchDLLLoadError(
+        this,
+        [&] {
+            dialogs.callEntry<dialogpack::ShowExportToImageEntry>(dialogpack::ShowExportToImageName, u"文件缺失！"_s,
+                                                                  [&](auto entry) { entry(&options, child); });
+        },
+        errorBox());
+    if (!loaded || !options.confirmed)
+        return;
+
+    ExportRequest request;
+    request.kind = exportKindFromOption(options.kind);
+    request.pixelsPerMm = decodeExtended(options.resolution);
+    request.mirror = options.mirror != 0;
+    const bool toClipboard = options.toClipboard != 0;
+
+    // A TIFF is only ever a file, and without the file dialog there is no name to write it to.
+    if (toClipboard && request.kind == ExportKind::Tiff) {
+        m_dialogs.message(
+            this, QMessageBox::Information,
+            u"TIFF格式的图象不能放到剪贴板上，没有导出任何内容。\r请选择其他图象格式，或者不选“放到剪贴板”而保存为文件。"_s);
+        return;
+    }
+
+    // A character the seal's face lacks comes out in another face or as a box.
+    const QList<MissingGlyphs> missing = sealsWithMissingGlyphs(seals);
+    if (!missing.isEmpty() &&
+        m_dialogs.message(this, QMessageBox::Warning,
+                          u"下列印章中有字体无法显示的字符，导出的图象中这些字符将用其他字体代替或显示为空框：\r\r"_s +
+                              describeMissingGlyphs(missing) + u"\r\r是否继续导出？"_s,
+                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+
+    QString fileName;
+    if (!toClipboard) {
+        fileName = m_dialogs.pictureFileName(this, workFolder(u"我的导出图象"_s), request.kind,
+                                             previewPicture(seals, box, request.pixelsPerMm, request.mirror));
+        if (fileName.isEmpty())
+            return;
+    }
+
+    ExportLayout layout;
+    const ExportError planned = planExport(box, request.pixelsPerMm, &layout);
+    if (planned != ExportError::None) {
+        m_dialogs.message(this, QMessageBox::Warning, exportErrorMessage(planned));
+        return;
+    }
+
+    if (!toClipboard) {
+        const ExportResult result = SealExporter::writeFile(seals, request, fileName);
+        if (result.error != ExportError::None)
+            m_dialogs.message(this, QMessageBox::Critical, exportErrorMessage(result.error, result.fileName));
+        return;
+    }
+
+    const QImage picture = renderExportPicture(seals, layout, request.mirror);
+    if (picture.isNull()) {
+        m_dialogs.message(this, QMessageBox::Warning, exportErrorMessage(ExportError::PictureTooLarge));
+        return;
+    }
+    auto mime = std::make_unique<QMimeData>();
+    mime->setImageData(picture);
+    if (request.kind == ExportKind::Emf) {
+        // Programs that take metafiles get the metafile beside the picture.
+        QBuffer emf;
+        emf.open(QIODevice::WriteOnly);
+        const ExportError written = SealExporter::writePicture(picture, ExportKind::Emf, layout.pixelsPerMm, &emf);
+        if (written != ExportError::None) {
+            m_dialogs.message(this, QMessageBox::Critical, exportErrorMessage(written));
+            return;
+        }
+        mime->setData(u"image/x-emf"_s, emf.data());
+    }
+    QGuiApplication::clipboard()->setMimeData(mime.release());
 }
 
 } // namespace qm

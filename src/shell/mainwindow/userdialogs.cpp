@@ -1,5 +1,7 @@
 #include "shell/mainwindow/userdialogs.h"
 
+#include "shell/mainwindow/exportfiledialog.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -80,6 +82,23 @@ bool QtUserDialogs::openUrl(const QUrl &url)
     if (platform == u"offscreen"_s || platform == u"minimal"_s)
         return false;
     return QDesktopServices::openUrl(url);
+}
+
+// --- Export ---
+
+QString UserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &)
+{
+    const QString chosen = saveFileName(parent, folder, ExportFileDialog::nameFilter(kind), QString(),
+                                        exportKindExtension(kind).mid(1));
+    return chosen.isEmpty() ? chosen : exportFileName(chosen, kind);
+}
+
+QString QtUserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview)
+{
+    ExportFileDialog dialog(parent, folder, kind, preview);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.chosenFile();
 }
 
 QMessageBox::StandardButton UnattendedDialogs::message(QWidget *, QMessageBox::Icon, const QString &text,

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "shell/export/exportkind.h"
+
+#include <QImage>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
@@ -28,6 +31,13 @@ public:
                                  const QString &defaultSuffix) = 0;
     // Hands an address to the desktop (browser, mail program).
     virtual bool openUrl(const QUrl &url) = 0;
+
+    // --- Export ---
+    // The file an exported picture of `kind` is written to: the chosen name after the kind's
+    // naming rule (exportFileName), the overwrite question asked about that name; empty when
+    // cancelled. `preview` is the picture as it will come out. By default the save dialog
+    // with the kind's filter and extension.
+    virtual QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview);
 };
 
 // The platform's boxes and dialogs. Nothing is handed to the desktop on a screenless
@@ -41,6 +51,8 @@ public:
     QString saveFileName(QWidget *parent, const QString &folder, const QString &filter, const QString &proposed,
                          const QString &defaultSuffix) override;
     bool openUrl(const QUrl &url) override;
+    // Qt's save dialog with the picture beside it (ExportFileDialog).
+    QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview) override;
 
     // The save dialog as saveFileName shows it: asks before overwriting the suffixed name.
     static void setUpSaveDialog(QFileDialog &dialog, const QString &folder, const QString &filter,

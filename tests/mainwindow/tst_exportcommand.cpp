@@ -1,0 +1,414 @@
+// The export command of the main window: what happens before the dialog component is loaded,
+// its load failures, the options record it returns, the file dialog and its naming rule, the
+// size limit, the clipboard, the TIFF kind without a file, and the warning about characters a
+// seal's face cannot draw.
+
+#include "mainwindowtesting.h"
+
+#include "document/extendedfloat.h"
+#include "seal/fontsubstitution.h"
+#include "seal/gbk.h"
+#include "shell/export/exportkind.h"
+#include "shell/mainwindow/exportfiledialog.h"
+#include "testing/modaldialogdriver.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRawFont>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using namespace qm;
+
+namespace {
+
+// The file dialog answers from a script of its own and records what it was asked.
+class ExportDialogs : public ScriptedDialogs
+{
+public:
+    struct PictureRequest {
+        QString folder;
+        ExportKind kind;
+        QImage preview;
+    };
+    std::vector<PictureRequest> pictureRequests;
+    std::deque<QString> pictureFiles; // cancelled when empty
+
+    QString pictureFileName(QWidget *, const QString &folder, ExportKind kind, const QImage &preview) override
+    {
+        pictureRequests.push_back({folder, kind, preview});
+        if (pictureFiles.empty())
+            return {};
+        const QString f = pictureFiles.front();
+        pictureFiles.pop_front();
+        return exportFileName(f, kind);
+    }
+};
+
+struct ExportStart : Start {
+    ExportDialogs exportDialogs;
+
+    explicit ExportStart(const QString &dialogFolder = QStringLiteral(QM_SCRIPTED_DIALOGPACK_DIR))
+    {
+        options.dialogs = &exportDialogs;
+        options.dialogFolder = dialogFolder;
+        qApp->setProperty("exportCalls", 0);
+        qApp->setProperty("exportAnswer", QVariant());
+    }
+    ~ExportStart() { close(); } // the window goes while its dialogs are still here
+
+    QString exportFolder() const { return window->workFolder(u"我的导出图象"_s); }
+    QStringList exported() const { return QDir(exportFolder()).entryList(QDir::Files); }
+    std::vector<ScriptedDialogs::Message> &messages() { return exportDialogs.messages; }
+};
+
+// What the options dialog answers: confirmed, the resolution as an extended float, the kind,
+// mirror and clipboard.
+void answer(long double pixelsPerMm, int kind, bool mirror = false, bool toClipboard = false)
+{
+    QByteArray a(1, '\x01');
+    const ExtendedBytes ppm = encodeExtended(pixelsPerMm);
+    a.append(reinterpret_cast<const char *>(ppm.data()), qsizetype(ppm.size()));
+    a.append(char(kind)).append(char(mirror)).append(char(toClipboard));
+    qApp->setProperty("exportAnswer", a);
+}
+
+// A selected square seal of the side in millimetres centred at (cx, cy). At the offscreen
+// screen's 96 dpi 6.35 mm are 24 pixels: sides and centres in such steps give a selection box
+// of whole pixels, 25.4 mm for one seal of that side.
+TSeal *addSquare(TfrmChild &child, float side = 25.4f, float cx = 50.8f, float cy = 50.8f, float height = 0)
+{
+    auto seal = child.document().createSeal();
+    seal->SetZoom(child.document().page().Zoom());
+    seal->SetSealType(TSealType::stRect);
+    seal->SetRealWidth(side);
+    seal->SetRealHeight(height > 0 ? height : side);
+    seal->SetRealCenterX(cx);
+    seal->SetRealCenterY(cy);
+    return child.document().appendCreatedSeal(std::move(seal));
+}
+
+TfrmChild &documentWithSquare(ExportStart &s)
+{
+    TfrmMain &w = s.show();
+    w.FileNew();
+    TfrmChild &child = *w.activeDocument();
+    TSeal *seal = addSquare(child);
+    if (seal->Width() != 96 || seal->Zoom() != 100)
+        qWarning("the page is not at 96 dpi and 100 %%: the expected sizes do not hold");
+    return child;
+}
+
+// 300 dpi = 300 / 25.4 px/mm: a 25.4 mm box gives 300 + 2 × 8 pixels.
+constexpr long double Dpi300 = 300 / 25.4L;
+constexpr int Side300 = 316;
+
+} // namespace
+
+class TestExportCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptySelectionStopsBeforeTheLibrary_data()
+    {
+        QTest::addColumn<bool>("libraryThere");
+        QTest::newRow("scripted library") << true;
+        QTest::newRow("no library: no message either") << false;
+    }
+    void emptySelectionStopsBeforeTheLibrary()
+    {
+        QFETCH(bool, libraryThere);
+        ExportStart s(libraryThere ? QStringLiteral(QM_SCRIPTED_DIALOGPACK_DIR) : u"/nonexistent"_s);
+        TfrmChild &child = documentWithSquare(s);
+        child.document().ClearSelection();
+        answer(Dpi300, 2);
+        s.window->exportSelectionToImage();
+        QCOMPARE(qApp->property("exportCalls").toInt(), 0);
+        QVERIFY(s.messages().empty());
+        QVERIFY(s.exportDialogs.pictureRequests.empty());
+    }
+
+    void noDocumentDoesNothing()
+    {
+        ExportStart s;
+        s.show().exportSelectionToImage();
+        QCOMPARE(qApp->property("exportCalls").toInt(), 0);
+        QVERIFY(s.messages().empty());
+    }
+
+    void missingLibraryIsTold()
+    {
+        QTemporaryDir empty;
+        ExportStart s(empty.path());
+        documentWithSquare(s);
+        s.window->exportSelectionToImage();
+        QCOMPARE(s.messages().size(), size_t(1));
+        QCOMPARE(s.messages()[0].icon, QMessageBox::Critical);
+        QCOMPARE(s.messages()[0].text, u"文件缺失！"_s);
+        QVERIFY(s.exportDialogs.pictureRequests.empty());
+    }
+
+    void missingEntryDoesNothing()
+    {
+        ExportStart s(QStringLiteral(QM_STUB_DIALOGPACK_DIR)); // exports the about box only
+        documentWithSquare(s);
+        s.window->exportSelectionToImage();
+        QVERIFY(s.messages().empty());
+        QVERIFY(s.exportDialogs.pictureRequests.empty());
+        QVERIFY(s.exported().isEmpty());
+    }
+
+    void cancelledDialogsWriteNothing()
+    {
+        ExportStart s;
+        TfrmChild &child = documentWithSquare(s);
+        // The options dialog cancelled: the record comes back as the caller cleared it.
+        s.window->exportSelectionToImage();
+        QCOMPARE(qApp->property("exportCalls").toInt(), 1);
+        QCOMPARE(qApp->property("exportOwner").value<QObject *>(), &child); // over the document window
+        QVERIFY(s.exportDialogs.pictureRequests.empty());
+        // Confirmed, then the file dialog cancelled.
+        answer(Dpi300, 2);
+        s.window->exportSelectionToImage();
+        QCOMPARE(s.exportDialogs.pictureRequests.size(), size_t(1));
+        QVERIFY(s.messages().empty());
+        QVERIFY(s.exported().isEmpty());
+    }
+
+    void writesByKindUnderTheRequiredExtension_data()
+    {
+        QTest::addColumn<int>("kindByte");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("magic");
+        QTest::newRow("EMF from seal.png") << 1 << u"seal.png"_s << u"seal.emf"_s << QByteArray("\x01\0\0\0", 4);
+        QTest::newRow("JPEG") << 2 << u"seal"_s << u"seal.jpg"_s << QByteArray("\xFF\xD8\xFF");
+        QTest::newRow("GIF") << 3 << u"seal.GIF"_s << u"seal.GIF"_s << QByteArray("GIF8");
+        QTest::newRow("TIFF from a.tif") << 4 << u"a.tif"_s << u"a.tiff"_s << QByteArray("II*\0", 4);
+        QTest::newRow("5 is a bitmap") << 5 << u"seal"_s << u"seal.bmp"_s << QByteArray("BM");
+        QTest::newRow("0 is a bitmap") << 0 << u"seal.jpg"_s << u"seal.bmp"_s << QByteArray("BM");
+        QTest::newRow("200 is a bitmap") << 200 << u"seal"_s << u"seal.bmp"_s << QByteArray("BM");
+    }
+    void writesByKindUnderTheRequiredExtension()
+    {
+        QFETCH(int, kindByte);
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, magic);
+        ExportStart s;
+        documentWithSquare(s);
+        answer(Dpi300, kindByte);
+        s.exportDialogs.pictureFiles.push_back(s.exportFolder() + chosen);
+        s.window->exportSelectionToImage();
+
+        QCOMPARE(s.exportDialogs.pictureRequests.size(), size_t(1));
+        const ExportDialogs::PictureRequest &asked = s.exportDialogs.pictureRequests[0];
+        QCOMPARE(asked.folder, s.exportFolder());
+        QCOMPARE(asked.kind, exportKindFromOption(std::uint8_t(kindByte)));
+        QVERIFY(!asked.preview.isNull());
+        QCOMPARE(asked.preview.width(), asked.preview.height()); // the square box
+        QVERIFY(s.messages().empty());
+        QCOMPARE(s.exported(), QStringList{written});
+
+        QFile file(s.exportFolder() + written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith(magic));
+        if (kindByte == 4) // header, 3 bytes a pixel, count, 15 entries of 12, next offset
+            QCOMPARE(bytes.size(), 40 + 3 * Side300 * Side300 + 2 + 15 * 12 + 4);
+        if (kindByte != 1 && kindByte != 4)
+            QCOMPARE(QImage::fromData(bytes).size(), QSize(Side300, Side300));
+    }
+
+    void fileThatCannotBeCreatedIsTold()
+    {
+        ExportStart s;
+        documentWithSquare(s);
+        answer(Dpi300, 5);
+        const QString name = s.path(u"no such folder/seal.bmp"_s);
+        s.exportDialogs.pictureFiles.push_back(name);
+        s.window->exportSelectionToImage();
+        QCOMPARE(s.messages().size(), size_t(1));
+        QCOMPARE(s.messages()[0].icon, QMessageBox::Critical);
+        QCOMPARE(s.messages()[0].text, exportErrorMessage(ExportError::CannotCreateFile, name));
+    }
+
+    void sizeLimit_data()
+    {
+        QTest::addColumn<float>("width"); // of the selected seal, mm
+        QTest::addColumn<float>("height");
+        QTest::addColumn<double>("pixelsPerMm");
+        QTest::addColumn<QSize>("picture"); // invalid when refused
+        // Round(25.4 × 3584 / 25.4) + 16 = 3600: 3600 × 3600 = 12 960 000, not above the limit.
+        QTest::newRow("3600 square, at the limit") << 25.4f << 25.4f << 3584 / 25.4 << QSize(3600, 3600);
+        // 3585 + 16 = 3601: 3601 × 3601 = 12 967 201.
+        QTest::newRow("3601 square, just over") << 25.4f << 25.4f << 3585 / 25.4 << QSize();
+        // 25.4 × 199 = 5054.6 → 5055 + 16 = 5071; 12.7 × 199 = 2527.3 → 2527 + 16 = 2543;
+        // 5071 × 2543 = 12 895 553.
+        QTest::newRow("oblong at 199 px/mm") << 25.4f << 12.7f << 199.0 << QSize(5071, 2543);
+        // 5080 + 16 = 5096 by 2540 + 16 = 2556: 13 025 376.
+        QTest::newRow("oblong at 200 px/mm, over") << 25.4f << 12.7f << 200.0 << QSize();
+    }
+    void sizeLimit()
+    {
+        QFETCH(float, width);
+        QFETCH(float, height);
+        QFETCH(double, pixelsPerMm);
+        QFETCH(QSize, picture);
+        ExportStart s;
+        TfrmMain &w = s.show();
+        w.FileNew();
+        addSquare(*w.activeDocument(), width, 50.8f, 50.8f, height);
+        QGuiApplication::clipboard()->setText(u"before"_s);
+        answer(pixelsPerMm, 5, false, true);
+        w.exportSelectionToImage();
+        if (picture.isValid()) {
+            QVERIFY(s.messages().empty());
+            QCOMPARE(QGuiApplication::clipboard()->image().size(), picture);
+        } else {
+            QCOMPARE(s.messages().size(), size_t(1));
+            QCOMPARE(s.messages()[0].icon, QMessageBox::Warning);
+            QCOMPARE(
+                s.messages()[0].text,
+                u"导出图象太大，系统无法处理！\r\r您可以这样来解决：\r\r  A、图象导出精度适当降低；\r\r  B、页面上选择面积适当减小；"_s);
+            QCOMPARE(QGuiApplication::clipboard()->text(), u"before"_s);
+        }
+    }
+
+    void tooLargeFileIsRefusedAfterTheName()
+    {
+        ExportStart s;
+        documentWithSquare(s);
+        answer(3585 / 25.4L, 2);
+        s.exportDialogs.pictureFiles.push_back(s.exportFolder() + u"big"_s);
+        s.window->exportSelectionToImage();
+        QCOMPARE(s.exportDialogs.pictureRequests.size(), size_t(1));
+        QCOMPARE(s.messages().size(), size_t(1));
+        QVERIFY(s.messages()[0].text.startsWith(u"导出图象太大，系统无法处理！"_s));
+        QVERIFY(s.exported().isEmpty());
+    }
+
+    void clipboardHoldsThePicture()
+    {
+        ExportStart s;
+        TfrmChild &child = documentWithSquare(s);
+        addSquare(child, 12.7f, 76.2f, 44.45f); // top-aligned to its right: the picture is not symmetric
+        child.document().setSelection({child.document().seals()[0].get(), child.document().seals()[1].get()});
+
+        answer(Dpi300, 2, false, true);
+        s.window->exportSelectionToImage();
+        const QImage plain = QGuiApplication::clipboard()->image();
+        // From 50.8 − 12.7 = 38.1 to 76.2 + 6.35 = 82.55 mm: 44.45 mm wide, Round(525) + 16;
+        // 25.4 mm high: 316.
+        QCOMPARE(plain.size(), QSize(541, Side300));
+        QCOMPARE(plain.pixelColor(0, 0), QColor(Qt::white));
+        QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasFormat(u"image/x-emf"_s));
+
+        answer(Dpi300, 2, true, true);
+        s.window->exportSelectionToImage();
+        const QImage mirrored = QGuiApplication::clipboard()->image();
+        QVERIFY(mirrored != plain);
+        QCOMPARE(mirrored.convertToFormat(QImage::Format_RGB32),
+                 plain.convertToFormat(QImage::Format_RGB32).mirrored(true, false));
+        QVERIFY(s.messages().empty());
+        QVERIFY(s.exportDialogs.pictureRequests.empty()); // no file dialog for the clipboard
+        QVERIFY(s.exported().isEmpty());
+    }
+
+    void clipboardMetafileBesideThePicture()
+    {
+        ExportStart s;
+        documentWithSquare(s);
+        answer(Dpi300, 1, false, true);
+        s.window->exportSelectionToImage();
+        const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(mime->hasImage());
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(Side300, Side300));
+        const QByteArray emf = mime->data(u"image/x-emf"_s);
+        QVERIFY(emf.startsWith(QByteArray("\x01\0\0\0", 4))); // the header record
+        QCOMPARE(emf.mid(40, 4), QByteArray(" EMF"));
+    }
+
+    void tiffToTheClipboardIsTold()
+    {
+        ExportStart s;
+        documentWithSquare(s);
+        QGuiApplication::clipboard()->setText(u"before"_s);
+        answer(Dpi300, 4, false, true);
+        s.window->exportSelectionToImage();
+        QCOMPARE(s.messages().size(), size_t(1));
+        QCOMPARE(s.messages()[0].icon, QMessageBox::Information);
+        QCOMPARE(
+            s.messages()[0].text,
+            u"TIFF格式的图象不能放到剪贴板上，没有导出任何内容。\r请选择其他图象格式，或者不选“放到剪贴板”而保存为文件。"_s);
+        QVERIFY(s.exportDialogs.pictureRequests.empty());
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"before"_s);
+        QVERIFY(s.exported().isEmpty());
+    }
+
+    void missingGlyphWarningNamesTheSeal_data()
+    {
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("stop") << false;
+        QTest::newRow("go on") << true;
+    }
+    void missingGlyphWarningNamesTheSeal()
+    {
+        QFETCH(bool, goOn);
+        // A GBK character the face of 宋体 has no glyph for.
+        QFont font(FontSubstitution::familyFor(Gbk::fromUnicode(u"宋体"_s)));
+        font.setStyleStrategy(QFont::NoFontMerging);
+        const QRawFont song = QRawFont::fromFont(font);
+        QString lacking;
+        for (int code = 0x8140; code <= 0xFEFE && lacking.isEmpty(); ++code) {
+            const QString u = Gbk::toUnicode(QByteArray().append(char(code >> 8)).append(char(code & 0xFF)));
+            if (u.size() == 1 && u[0].isLetter() && !song.supportsCharacter(u[0]))
+                lacking = u;
+        }
+        if (lacking.isEmpty())
+            QSKIP("the face of 宋体 has every GBK character");
+
+        ExportStart s;
+        TfrmMain &w = s.show();
+        w.FileNew();
+        TfrmChild &child = *w.activeDocument();
+        addSquare(child);
+        TSeal *named = addSquare(child, 20, 100, 50);
+        named->SetSealType(TSealType::stHorzText);
+        named->SetText(Gbk::fromUnicode(u"样章"_s + lacking));
+        child.document().setSelection({child.document().seals()[0].get(), named});
+
+        answer(Dpi300, 5);
+        s.exportDialogs.answers.push_back(goOn ? QMessageBox::Yes : QMessageBox::No);
+        s.exportDialogs.pictureFiles.push_back(s.exportFolder() + u"seal"_s);
+        w.exportSelectionToImage();
+        QCOMPARE(s.messages().size(), size_t(1));
+        QCOMPARE(s.messages()[0].icon, QMessageBox::Warning);
+        QCOMPARE(s.messages()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY2(s.messages()[0].text.contains(u"第2个印章“样章%1”：字体“宋体”缺少“%1”"_s.arg(lacking)),
+                 qPrintable(s.messages()[0].text));
+        QCOMPARE(s.exported(), goOn ? QStringList{u"seal.bmp"_s} : QStringList());
+    }
+
+    void throughTheRealDialog()
+    {
+        ExportStart s(QStringLiteral(QM_DIALOGPACK_DIR));
+        documentWithSquare(s);
+        s.exportDialogs.pictureFiles.push_back(s.exportFolder() + u"seal"_s);
+        qm::testing::DialogDriver ok({}, true); // the dialog's own choices: 300 dpi JPEG to a file
+        s.window->exportSelectionToImage();
+        QCOMPARE(ok.objectName, u"ExportOptions"_s);
+        QCOMPARE(ok.parent, s.window->activeDocument());
+        QCOMPARE(s.exported(), QStringList{u"seal.jpg"_s});
+        QCOMPARE(QImage(s.exportFolder() + u"seal.jpg"_s).size(), QSize(Side300, Side300));
+    }
+};
+
+QTEST_MAIN(TestExportCommand)
+#include "tst_exportcommand.moc"

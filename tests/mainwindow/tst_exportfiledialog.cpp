@@ -1,0 +1,184 @@
+// The export command's file dialog, Qt's own, driven as a user would: the kind's naming rule is
+// applied to the typed name before the overwrite question, so the question names the file
+// that will really be written.
+
+#include "shell/mainwindow/exportfiledialog.h"
+#include "shell/mainwindow/userdialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+
+using namespace Qt::StringLiterals;
+using namespace qm;
+
+namespace {
+
+// Types a name into the file dialog and presses Save, answers each overwrite question from
+// the script, and cancels the dialog when it is still up after the questions ran out.
+struct FileDialogUser {
+    QString typed;
+    std::deque<QMessageBox::StandardButton> answers;
+    QStringList asked;
+    QStringList filters;
+    QString folder;
+    bool previewShown = false;
+    bool saved = false;
+    QTimer timer;
+
+    FileDialogUser(const QString &name, std::deque<QMessageBox::StandardButton> script)
+        : typed(name), answers(std::move(script))
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] { step(); });
+        timer.start();
+    }
+
+    void step()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            asked << box->text();
+            const QMessageBox::StandardButton answer = answers.empty() ? QMessageBox::No : answers.front();
+            if (!answers.empty())
+                answers.pop_front();
+            QAbstractButton *button = box->button(answer);
+            (button ? button : box->buttons().constFirst())->click(); // a warning has OK alone
+            return;
+        }
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return;
+        if (saved) { // a question said no: the dialog stays, the user gives up
+            timer.stop();
+            dialog->reject();
+            return;
+        }
+        saved = true;
+        filters = dialog->nameFilters();
+        folder = dialog->directory().absolutePath();
+        auto *preview = dialog->findChild<QLabel *>(u"preview"_s);
+        previewShown = preview && preview->isVisible() && !preview->pixmap().isNull();
+        dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(typed);
+        // Pressed from an event of its own: the question it may ask runs a loop of its own, in
+        // which this timer has to fire again.
+        QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+    }
+};
+
+void touch(const QString &path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("old");
+}
+
+} // namespace
+
+class TestExportFileDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void overwriteQuestionNamesTheWrittenFile_data()
+    {
+        QTest::addColumn<ExportKind>("kind");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("answers"); // QMessageBox::StandardButton
+        QTest::addColumn<QStringList>("asked");  // the files the questions named
+        QTest::addColumn<QString>("chosen");     // empty: cancelled
+
+        const QList<int> yes{QMessageBox::Yes}, no{QMessageBox::No};
+        QTest::newRow("a with a.jpg there")
+            << ExportKind::Jpeg << QStringList{u"a.jpg"_s} << u"a"_s << yes << QStringList{u"a.jpg"_s} << u"a.jpg"_s;
+        QTest::newRow("a.png becomes a.jpg, which is there")
+            << ExportKind::Jpeg << QStringList{u"a.png"_s, u"a.jpg"_s} << u"a.png"_s << yes << QStringList{u"a.jpg"_s}
+            << u"a.jpg"_s;
+        QTest::newRow("a.png there, a.jpg not: nothing to ask")
+            << ExportKind::Jpeg << QStringList{u"a.png"_s} << u"a.png"_s << no << QStringList() << u"a.jpg"_s;
+        QTest::newRow("no, then cancelled")
+            << ExportKind::Jpeg << QStringList{u"a.jpg"_s} << u"a"_s << no << QStringList{u"a.jpg"_s} << QString();
+        QTest::newRow("a.tif for TIFF asks about a.tiff")
+            << ExportKind::Tiff << QStringList{u"a.tif"_s, u"a.tiff"_s} << u"a.tif"_s << yes << QStringList{u"a.tiff"_s}
+            << u"a.tiff"_s;
+        QTest::newRow("capital extension kept")
+            << ExportKind::Bmp << QStringList{u"S.BMP"_s} << u"S.BMP"_s << yes << QStringList{u"S.BMP"_s} << u"S.BMP"_s;
+        QTest::newRow("new file") << ExportKind::Emf << QStringList() << u"seal"_s << no << QStringList()
+                                  << u"seal.emf"_s;
+    }
+    void overwriteQuestionNamesTheWrittenFile()
+    {
+        QFETCH(ExportKind, kind);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        for (const QString &name : existing)
+            touch(dir.filePath(name));
+        QImage preview(60, 30, QImage::Format_RGB32);
+        preview.fill(Qt::red);
+
+        std::deque<QMessageBox::StandardButton> script;
+        for (int a : answers)
+            script.push_back(QMessageBox::StandardButton(a));
+        FileDialogUser user(typed, script);
+        QtUserDialogs dialogs;
+        const QString result = dialogs.pictureFileName(nullptr, dir.path(), kind, preview);
+
+        QCOMPARE(result, chosen.isEmpty() ? QString() : dir.filePath(chosen));
+        QStringList expectedQuestions;
+        for (const QString &name : asked)
+            expectedQuestions << u"“%1”已经存在。\n要替换它吗？"_s.arg(name);
+        QCOMPARE(user.asked, expectedQuestions);
+        QCOMPARE(user.filters, QStringList{ExportFileDialog::nameFilter(kind)});
+        QCOMPARE(user.folder, QDir(dir.path()).absolutePath());
+        QVERIFY(user.previewShown);
+        for (const QString &name : existing) { // only a question answered yes lets a file go
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), QByteArray("old"));
+        }
+    }
+
+    void filtersInQtsForm_data()
+    {
+        QTest::addColumn<ExportKind>("kind");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("EMF") << ExportKind::Emf << u"Windows矢量图(*.emf)"_s;
+        QTest::newRow("JPEG") << ExportKind::Jpeg << u"JPEG压缩影像(*.jpg)"_s;
+        QTest::newRow("GIF") << ExportKind::Gif << u"CompuServe GIF(*.gif)"_s;
+        QTest::newRow("TIFF") << ExportKind::Tiff << u"Tag影像(*.tiff)"_s;
+        QTest::newRow("BMP") << ExportKind::Bmp << u"Windows位图(*.bmp)"_s;
+    }
+    void filtersInQtsForm()
+    {
+        QFETCH(ExportKind, kind);
+        QFETCH(QString, filter);
+        QCOMPARE(ExportFileDialog::nameFilter(kind), filter);
+    }
+
+    void missingFolderIsRefusedInTheDialog()
+    {
+        QTemporaryDir dir;
+        FileDialogUser user(u"gone/seal"_s, {});
+        QtUserDialogs dialogs;
+        QCOMPARE(dialogs.pictureFileName(nullptr, dir.path(), ExportKind::Gif, QImage()), QString());
+        QCOMPARE(user.asked.size(), 1);
+        QVERIFY(user.asked[0].startsWith(u"文件夹“"_s));
+        QVERIFY(!user.previewShown); // nothing to show
+    }
+};
+
+QTEST_MAIN(TestExportFileDialog)
+#include "tst_exportfiledialog.moc"
