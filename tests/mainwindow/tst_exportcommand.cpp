@@ -321,18 +321,56 @@ private slots:
         QVERIFY(s.exported().isEmpty());
     }
 
-    void clipboardMetafileBesideThePicture()
+    void clipboardFileOfTheKindBesideThePicture_data()
     {
+        QTest::addColumn<int>("kindByte");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QByteArray>("magic");
+        QTest::addColumn<int>("magicAt");
+        QTest::newRow("EMF") << 1 << u"image/x-emf"_s << QByteArray(" EMF") << 40; // in the header record
+        QTest::newRow("JPEG") << 2 << u"image/jpeg"_s << QByteArray("\xFF\xD8\xFF") << 0;
+        QTest::newRow("GIF") << 3 << u"image/gif"_s << QByteArray("GIF8") << 0;
+        QTest::newRow("bitmap") << 5 << u"image/bmp"_s << QByteArray("BM") << 0;
+    }
+    void clipboardFileOfTheKindBesideThePicture()
+    {
+        QFETCH(int, kindByte);
+        QFETCH(QString, type);
+        QFETCH(QByteArray, magic);
+        QFETCH(int, magicAt);
         ExportStart s;
         documentWithSquare(s);
-        answer(Dpi300, 1, false, true);
+        answer(Dpi300, kindByte, false, true);
         s.window->exportSelectionToImage();
+        QVERIFY(s.messages().empty());
         const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
         QVERIFY(mime->hasImage());
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(Side300, Side300));
-        const QByteArray emf = mime->data(u"image/x-emf"_s);
-        QVERIFY(emf.startsWith(QByteArray("\x01\0\0\0", 4))); // the header record
-        QCOMPARE(emf.mid(40, 4), QByteArray(" EMF"));
+        const QByteArray file = mime->data(type);
+        QCOMPARE(file.mid(magicAt, magic.size()), magic);
+        if (kindByte != 1)
+            QCOMPARE(QImage::fromData(file).size(), QSize(Side300, Side300));
+    }
+
+    void unusableResolutionIsToldBeforeTheFileDialog_data()
+    {
+        QTest::addColumn<double>("pixelsPerMm");
+        QTest::newRow("zero") << 0.0;
+        QTest::newRow("negative") << -11.8;
+        QTest::newRow("beyond a float") << 1e300;
+    }
+    void unusableResolutionIsToldBeforeTheFileDialog()
+    {
+        QFETCH(double, pixelsPerMm);
+        ExportStart s;
+        documentWithSquare(s);
+        answer(pixelsPerMm, 2);
+        s.exportDialogs.pictureFiles.push_back(s.exportFolder() + u"seal"_s);
+        s.window->exportSelectionToImage();
+        QVERIFY(s.exportDialogs.pictureRequests.empty());
+        QCOMPARE(s.messages().size(), size_t(1));
+        QCOMPARE(s.messages()[0].text, u"导出精度无效。"_s);
+        QVERIFY(s.exported().isEmpty());
     }
 
     void tiffToTheClipboardIsTold()

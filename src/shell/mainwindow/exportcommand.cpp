@@ -38,6 +38,44 @@ QImage previewPicture(const QList<const TSeal *> &seals, const SelectionBox &box
     return renderExportPicture(seals, layout, mirror);
 }
 
+// The type a kind's file goes under on the clipboard, beside the picture itself.
+QString clipboardType(ExportKind kind)
+{
+    switch (kind) {
+    case ExportKind::Emf:
+        return u"image/x-emf"_s;
+    case ExportKind::Jpeg:
+        return u"image/jpeg"_s;
+    case ExportKind::Gif:
+        return u"image/gif"_s;
+    case ExportKind::Bmp:
+        return u"image/bmp"_s;
+    default:
+        return {};
+    }
+}
+
+// The picture on the system clipboard, and the kind's file of it beside it, so that a program
+// that takes metafiles (or JPEG, GIF) gets what the user chose.
+ExportError copyToClipboard(const QList<const TSeal *> &seals, const ExportLayout &layout, const ExportRequest &request)
+{
+    const QImage picture = renderExportPicture(seals, layout, request.mirror);
+    if (picture.isNull())
+        return ExportError::PictureTooLarge; // could not be allocated
+    auto mime = std::make_unique<QMimeData>();
+    mime->setImageData(picture);
+    if (const QString type = clipboardType(request.kind); !type.isEmpty()) {
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        const ExportError written = SealExporter::writePicture(picture, request.kind, layout.pixelsPerMm, &file);
+        if (written != ExportError::None)
+            return written;
+        mime->setData(type, file.data());
+    }
+    QGuiApplication::clipboard()->setMimeData(mime.release());
+    return ExportError::None;
+}
+
 } // namespace
 
 void TfrmMain::exportSelectionToImage()
@@ -67,6 +105,12 @@ void TfrmMain::exportSelectionToImage()
     request.pixelsPerMm = decodeExtended(options.resolution);
     request.mirror = options.mirror != 0;
     const bool toClipboard = options.toClipboard != 0;
+
+    // A resolution that is no number of pixels is refused before the user picks a file.
+    if (ExportLayout probe; planExport(box, request.pixelsPerMm, &probe) == ExportError::BadResolution) {
+        m_dialogs.message(this, QMessageBox::Warning, exportErrorMessage(ExportError::BadResolution));
+        return;
+    }
 
     // A TIFF is only ever a file, and without the file dialog there is no name to write it to.
     if (toClipboard && request.kind == ExportKind::Tiff) {
@@ -107,25 +151,10 @@ void TfrmMain::exportSelectionToImage()
         return;
     }
 
-    const QImage picture = renderExportPicture(seals, layout, request.mirror);
-    if (picture.isNull()) {
-        m_dialogs.message(this, QMessageBox::Warning, exportErrorMessage(ExportError::PictureTooLarge));
-        return;
-    }
-    auto mime = std::make_unique<QMimeData>();
-    mime->setImageData(picture);
-    if (request.kind == ExportKind::Emf) {
-        // Programs that take metafiles get the metafile beside the picture.
-        QBuffer emf;
-        emf.open(QIODevice::WriteOnly);
-        const ExportError written = SealExporter::writePicture(picture, ExportKind::Emf, layout.pixelsPerMm, &emf);
-        if (written != ExportError::None) {
-            m_dialogs.message(this, QMessageBox::Critical, exportErrorMessage(written));
-            return;
-        }
-        mime->setData(u"image/x-emf"_s, emf.data());
-    }
-    QGuiApplication::clipboard()->setMimeData(mime.release());
+    const ExportError copied = copyToClipboard(seals, layout, request);
+    if (copied != ExportError::None)
+        m_dialogs.message(this, copied == ExportError::PictureTooLarge ? QMessageBox::Warning : QMessageBox::Critical,
+                          exportErrorMessage(copied));
 }
 
 } // namespace qm
