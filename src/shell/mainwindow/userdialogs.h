@@ -35,8 +35,8 @@ public:
     // --- Export ---
     // The file an exported picture of `kind` is written to: the chosen name after the kind's
     // naming rule (exportFileName), the overwrite question asked about that name; empty when
-    // cancelled. `preview` is the picture as it will come out. By default the save dialog
-    // with the kind's filter and extension.
+    // cancelled. `preview` is the picture as it will come out. By default saveFileName with the
+    // kind's filter and extension, the rule applied to its answer: for dialogs that ask nothing.
     virtual QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview);
 };
 
