@@ -35,13 +35,15 @@ public:
         QString folder;
         ExportKind kind;
         QImage preview;
+        QSize pictureSize;
     };
     std::vector<PictureRequest> pictureRequests;
     std::deque<QString> pictureFiles; // cancelled when empty
 
-    QString pictureFileName(QWidget *, const QString &folder, ExportKind kind, const QImage &preview) override
+    QString pictureFileName(QWidget *, const QString &folder, ExportKind kind, const QImage &preview,
+                            const QSize &pictureSize) override
     {
-        pictureRequests.push_back({folder, kind, preview});
+        pictureRequests.push_back({folder, kind, preview, pictureSize});
         if (pictureFiles.empty())
             return {};
         const QString f = pictureFiles.front();
@@ -213,6 +215,7 @@ private slots:
         QCOMPARE(asked.kind, exportKindFromOption(std::uint8_t(kindByte)));
         QVERIFY(!asked.preview.isNull());
         QCOMPARE(asked.preview.width(), asked.preview.height()); // the square box
+        QCOMPARE(asked.pictureSize, QSize(Side300, Side300));
         QVERIFY(s.messages().empty());
         QCOMPARE(s.exported(), QStringList{written});
 
@@ -289,6 +292,7 @@ private slots:
         s.exportDialogs.pictureFiles.push_back(s.exportFolder() + u"big"_s);
         s.window->exportSelectionToImage();
         QCOMPARE(s.exportDialogs.pictureRequests.size(), size_t(1));
+        QVERIFY(!s.exportDialogs.pictureRequests[0].pictureSize.isValid()); // no size to show
         QCOMPARE(s.messages().size(), size_t(1));
         QVERIFY(s.messages()[0].text.startsWith(u"导出图象太大，系统无法处理！"_s));
         QVERIFY(s.exported().isEmpty());

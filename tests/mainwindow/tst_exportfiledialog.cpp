@@ -31,6 +31,7 @@ struct FileDialogUser {
     QStringList filters;
     QString folder;
     bool previewShown = false;
+    QString sizeShown;
     bool saved = false;
     QTimer timer;
 
@@ -67,6 +68,7 @@ struct FileDialogUser {
         folder = dialog->directory().absolutePath();
         auto *preview = dialog->findChild<QLabel *>(u"preview"_s);
         previewShown = preview && preview->isVisible() && !preview->pixmap().isNull();
+        sizeShown = dialog->findChild<QLabel *>(u"pictureSize"_s)->text();
         dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(typed);
         // Pressed from an event of its own: the question it may ask runs a loop of its own, in
         // which this timer has to fire again.
@@ -139,7 +141,7 @@ private slots:
             script.push_back(QMessageBox::StandardButton(a));
         FileDialogUser user(typed, script);
         QtUserDialogs dialogs;
-        const QString result = dialogs.pictureFileName(nullptr, dir.path(), kind, preview);
+        const QString result = dialogs.pictureFileName(nullptr, dir.path(), kind, preview, QSize(316, 200));
 
         QCOMPARE(result, chosen.isEmpty() ? QString() : dir.filePath(chosen));
         QStringList expectedQuestions;
@@ -149,6 +151,7 @@ private slots:
         QCOMPARE(user.filters, QStringList{filter});
         QCOMPARE(user.folder, QDir(dir.path()).absolutePath());
         QVERIFY(user.previewShown);
+        QCOMPARE(user.sizeShown, u"316 × 200 像素"_s);
         for (const QString &name : existing) { // only a question answered yes lets a file go
             QFile f(dir.filePath(name));
             QVERIFY(f.open(QIODevice::ReadOnly));
@@ -161,10 +164,11 @@ private slots:
         QTemporaryDir dir;
         FileDialogUser user(u"gone/seal"_s, {});
         QtUserDialogs dialogs;
-        QCOMPARE(dialogs.pictureFileName(nullptr, dir.path(), ExportKind::Gif, QImage()), QString());
+        QCOMPARE(dialogs.pictureFileName(nullptr, dir.path(), ExportKind::Gif, QImage(), QSize()), QString());
         QCOMPARE(user.asked.size(), 1);
         QVERIFY(user.asked[0].startsWith(u"文件夹“"_s));
         QVERIFY(!user.previewShown); // nothing to show
+        QVERIFY(user.sizeShown.isEmpty());
     }
 };
 

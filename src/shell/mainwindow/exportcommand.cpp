@@ -106,9 +106,12 @@ void TfrmMain::exportSelectionToImage()
     request.mirror = options.mirror != 0;
     const bool toClipboard = options.toClipboard != 0;
 
-    // A resolution that is no number of pixels is refused before the user picks a file.
-    if (ExportLayout probe; planExport(box, request.pixelsPerMm, &probe) == ExportError::BadResolution) {
-        m_dialogs.message(this, QMessageBox::Warning, exportErrorMessage(ExportError::BadResolution));
+    // A resolution that is no number of pixels is refused before the user picks a file; a
+    // picture too large is refused once the name was chosen.
+    ExportLayout layout;
+    const ExportError planned = planExport(box, request.pixelsPerMm, &layout);
+    if (planned == ExportError::BadResolution) {
+        m_dialogs.message(this, QMessageBox::Warning, exportErrorMessage(planned));
         return;
     }
 
@@ -131,14 +134,14 @@ void TfrmMain::exportSelectionToImage()
 
     QString fileName;
     if (!toClipboard) {
-        fileName = m_dialogs.pictureFileName(this, workFolder(u"我的导出图象"_s), request.kind,
-                                             previewPicture(seals, box, request.pixelsPerMm, request.mirror));
+        fileName =
+            m_dialogs.pictureFileName(this, workFolder(u"我的导出图象"_s), request.kind,
+                                      previewPicture(seals, box, request.pixelsPerMm, request.mirror),
+                                      planned == ExportError::None ? QSize(layout.width, layout.height) : QSize());
         if (fileName.isEmpty())
             return;
     }
 
-    ExportLayout layout;
-    const ExportError planned = planExport(box, request.pixelsPerMm, &layout);
     if (planned != ExportError::None) {
         m_dialogs.message(this, QMessageBox::Warning, exportErrorMessage(planned));
         return;

@@ -16,7 +16,8 @@ QString ExportFileDialog::nameFilter(ExportKind kind)
     return exportKindFilter(kind).section(u'|', 0, 0);
 }
 
-ExportFileDialog::ExportFileDialog(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview)
+ExportFileDialog::ExportFileDialog(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
+                                   const QSize &pictureSize)
     : QFileDialog(parent), m_kind(kind)
 {
     setObjectName(u"ExportFileDialog"_s);
@@ -39,9 +40,19 @@ ExportFileDialog::ExportFileDialog(QWidget *parent, const QString &folder, Expor
     if (!preview.isNull())
         picture->setPixmap(QPixmap::fromImage(
             preview.scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    auto *size = new QLabel(this);
+    size->setObjectName(u"pictureSize"_s);
+    size->setAlignment(Qt::AlignCenter);
+    if (pictureSize.isValid())
+        size->setText(u"%1 × %2 像素"_s.arg(pictureSize.width()).arg(pictureSize.height()));
+    size->setAccessibleName(size->text().isEmpty() ? u"图象大小"_s : size->text());
+
     // Qt's own dialog lays itself out in a grid: the preview takes a column of its own.
-    if (auto *grid = qobject_cast<QGridLayout *>(layout()))
-        grid->addWidget(picture, 0, grid->columnCount(), grid->rowCount(), 1);
+    if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
+        const int column = grid->columnCount();
+        grid->addWidget(picture, 0, column, grid->rowCount() - 1, 1);
+        grid->addWidget(size, grid->rowCount() - 1, column);
+    }
 }
 
 void ExportFileDialog::accept()

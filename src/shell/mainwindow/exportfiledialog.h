@@ -16,7 +16,9 @@ class ExportFileDialog : public QFileDialog
     Q_OBJECT
 
 public:
-    ExportFileDialog(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview);
+    // `pictureSize` is shown under the preview: the size of the picture written, in pixels.
+    ExportFileDialog(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
+                     const QSize &pictureSize = QSize());
 
     // The file to write, after the naming rule; empty until the dialog was accepted.
     const QString &chosenFile() const { return m_chosen; }

@@ -86,16 +86,18 @@ bool QtUserDialogs::openUrl(const QUrl &url)
 
 // --- Export ---
 
-QString UserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &)
+QString UserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &,
+                                     const QSize &)
 {
     const QString chosen = saveFileName(parent, folder, ExportFileDialog::nameFilter(kind), QString(),
                                         exportKindExtension(kind).mid(1));
     return chosen.isEmpty() ? chosen : exportFileName(chosen, kind);
 }
 
-QString QtUserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview)
+QString QtUserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
+                                       const QSize &pictureSize)
 {
-    ExportFileDialog dialog(parent, folder, kind, preview);
+    ExportFileDialog dialog(parent, folder, kind, preview, pictureSize);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.chosenFile();

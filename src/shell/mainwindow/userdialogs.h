@@ -35,9 +35,11 @@ public:
     // --- Export ---
     // The file an exported picture of `kind` is written to: the chosen name after the kind's
     // naming rule (exportFileName), the overwrite question asked about that name; empty when
-    // cancelled. `preview` is the picture as it will come out. By default saveFileName with the
-    // kind's filter and extension, the rule applied to its answer: for dialogs that ask nothing.
-    virtual QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview);
+    // cancelled. `preview` is the picture as it will come out, `pictureSize` its size in pixels
+    // (invalid when it is too large to be made). By default saveFileName with the kind's
+    // filter and extension, the rule applied to its answer: for dialogs that ask nothing.
+    virtual QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
+                                    const QSize &pictureSize);
 };
 
 // The platform's boxes and dialogs. Nothing is handed to the desktop on a screenless
@@ -52,7 +54,8 @@ public:
                          const QString &defaultSuffix) override;
     bool openUrl(const QUrl &url) override;
     // Qt's save dialog with the picture beside it (ExportFileDialog).
-    QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview) override;
+    QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
+                            const QSize &pictureSize) override;
 
     // The save dialog as saveFileName shows it: asks before overwriting the suffixed name.
     static void setUpSaveDialog(QFileDialog &dialog, const QString &folder, const QString &filter,
