@@ -50,6 +50,16 @@ QByteArray bytesOf(const void *record, size_t size)
     return QByteArray(static_cast<const char *>(record), qsizetype(size));
 }
 
+// The dialog came up over its owner with every control named and every label with a
+// mnemonic the buddy of its control.
+void checkShown(const DialogDriver &driver, const QString &objectName, QWidget *owner)
+{
+    QCOMPARE(driver.objectName, objectName);
+    QCOMPARE(driver.parent, owner);
+    QVERIFY2(driver.unnamed.isEmpty(), qPrintable(driver.unnamed.join(u", "_s)));
+    QVERIFY2(driver.buddyless.isEmpty(), qPrintable(driver.buddyless.join(u", "_s)));
+}
+
 const qm::DialogPackLoader &realLibrary()
 {
     static const qm::DialogPackLoader loader(QStringLiteral(QM_DIALOGPACK_DIR));
@@ -119,10 +129,7 @@ private slots:
         const bool found = realLibrary().callEntry<ShowExportToImageEntry>(
             ShowExportToImageName, u"文件缺失！"_s, [&](auto entry) { entry(&options, &owner); });
         QVERIFY(found);
-        QCOMPARE(driver.objectName, u"ExportOptions"_s);
-        QCOMPARE(driver.parent, &owner);
-        QVERIFY2(driver.unnamed.isEmpty(), qPrintable(driver.unnamed.join(u", "_s)));
-        QVERIFY2(driver.buddyless.isEmpty(), qPrintable(driver.buddyless.join(u", "_s)));
+        checkShown(driver, u"ExportOptions"_s, &owner);
         QCOMPARE(bytesOf(&options, sizeof options).toHex(' '), expected.toHex(' '));
     }
 
@@ -183,10 +190,7 @@ private slots:
                 entry(&result, &owner, colour, mirrored, std::int32_t(copies));
             });
         QVERIFY(found);
-        QCOMPARE(driver.objectName, u"PrintOptions"_s);
-        QCOMPARE(driver.parent, &owner);
-        QVERIFY2(driver.unnamed.isEmpty(), qPrintable(driver.unnamed.join(u", "_s)));
-        QVERIFY2(driver.buddyless.isEmpty(), qPrintable(driver.buddyless.join(u", "_s)));
+        checkShown(driver, u"PrintOptions"_s, &owner);
         QCOMPARE(bytesOf(&result, sizeof result).toHex(' '), expected.toHex(' '));
     }
 
