@@ -2,6 +2,7 @@
 
 #include "shell/mainwindow/exportfiledialog.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -82,6 +83,15 @@ bool QtUserDialogs::openUrl(const QUrl &url)
     if (platform == u"offscreen"_s || platform == u"minimal"_s)
         return false;
     return QDesktopServices::openUrl(url);
+}
+
+std::optional<QColor> QtUserDialogs::chooseColour(QWidget *parent, const QColor &initial)
+{
+    // Any colour, solid only: seals are drawn in opaque ink.
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
 }
 
 // --- Export ---

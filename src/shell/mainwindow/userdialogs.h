@@ -2,10 +2,13 @@
 
 #include "shell/export/exportkind.h"
 
+#include <QColor>
 #include <QImage>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
+
+#include <optional>
 
 class QFileDialog;
 class QUrl;
@@ -31,6 +34,13 @@ public:
                                  const QString &defaultSuffix) = 0;
     // Hands an address to the desktop (browser, mail program).
     virtual bool openUrl(const QUrl &url) = 0;
+    // The colour dialog, fully open, starting at initial; none when cancelled.
+    virtual std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial)
+    {
+        Q_UNUSED(parent);
+        Q_UNUSED(initial);
+        return std::nullopt;
+    }
 
     // --- Export ---
     // The file an exported picture of `kind` is written to: the chosen name after the kind's
@@ -53,6 +63,7 @@ public:
     QString saveFileName(QWidget *parent, const QString &folder, const QString &filter, const QString &proposed,
                          const QString &defaultSuffix) override;
     bool openUrl(const QUrl &url) override;
+    std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
     // Qt's save dialog with the picture beside it (ExportFileDialog).
     QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
                             const QSize &pictureSize) override;
