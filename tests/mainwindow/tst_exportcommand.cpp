@@ -12,6 +12,7 @@
 #include "shell/mainwindow/exportfiledialog.h"
 #include "testing/modaldialogdriver.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -175,9 +176,10 @@ private slots:
         QCOMPARE(qApp->property("exportCalls").toInt(), 1);
         QCOMPARE(qApp->property("exportOwner").value<QObject *>(), &child); // over the document window
         QVERIFY(s.exportDialogs.pictureRequests.empty());
-        // Confirmed, then the file dialog cancelled.
+        // Confirmed, then the file dialog cancelled; from the edit menu's command this time.
         answer(Dpi300, 2);
-        s.window->exportSelectionToImage();
+        s.window->action(u"actEditSealSaveToImage"_s)->trigger();
+        QCOMPARE(qApp->property("exportCalls").toInt(), 2);
         QCOMPARE(s.exportDialogs.pictureRequests.size(), size_t(1));
         QVERIFY(s.messages().empty());
         QVERIFY(s.exported().isEmpty());
