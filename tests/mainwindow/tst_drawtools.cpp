@@ -224,17 +224,6 @@ private slots:
         QCOMPARE(spy.size(), 1);
     }
 
-    void modeButton()
-    {
-        Palette p;
-        QToolButton *b = p.palette->ToolButton25();
-        QCOMPARE(b->size(), QSize(52, 24));
-        QCOMPARE(b->iconSize(), QSize(45, 18));
-        QCOMPARE(b->toolTip(), u"切换工具栏"_s);
-        QCOMPARE(b->accessibleName(), u"切换工具栏"_s);
-        QVERIFY(!b->icon().isNull());
-    }
-
     // Worked from P: the margin m = P div 32, the banner 56 × 40, the colour picture 20 × 20,
     // tool bars of 2, 3, 3 and 4 rows of 26 pixels, the switch bar 24 high.
     void layoutFromResolution_data()
@@ -272,6 +261,7 @@ private slots:
             QCOMPARE(b->size(), QSize(26, 26));
             QCOMPARE(b->mapTo(t.Panel1(), QPoint(0, 0)), at);
         }
+        QCOMPARE(t.ToolButton25()->geometry().size(), QSize(52, 24));
         QCOMPARE(t.ToolButton25()->mapTo(t.Panel1(), QPoint(0, 0)), QPoint(0, 332));
     }
 
@@ -283,6 +273,7 @@ private slots:
         QCOMPARE(banner->statusTip(), u"访问作者主页"_s);
         QCOMPARE(banner->accessibleName(), u"访问作者主页"_s);
         QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(p.palette->ToolButton25()->toolTip(), u"切换工具栏"_s);
         const QImage normal = banner->pixmap().toImage();
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QCoreApplication::sendEvent(banner, &enter);
