@@ -464,6 +464,8 @@ void TfrmMain::FormShow()
     if (!activeDocument())
         setStatusText(2, u"文件状态：无文件"_s);
 
+    // Commands made after the palette are on its buttons from now on.
+    m_drawTools->bindButtons();
     if (m_options.showDrawTools) {
         // Below the tool bar's left end, where the bars were just laid out.
         m_drawTools->placeAt(m_toolBar->mapToGlobal(QPoint(0, m_toolBar->height())));
