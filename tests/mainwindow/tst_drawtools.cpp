@@ -358,6 +358,16 @@ private slots:
         QCOMPARE(tools->swatchColor(), w.swatchColor());
         w.setSwatchColor(0x00FF00);
         QCOMPARE(tools->swatchColor(), TColor(0x00FF00));
+
+        // A click on the square sets the colour of the selection, and the square shows it.
+        TfrmChild *child = w.activeDocument();
+        addSeal(*child);
+        SealDocument &doc = child->document();
+        doc.setSelection({doc.seals().at(0).get()});
+        s.dialogs.colours = {QColor(0x10, 0x80, 0xC0)};
+        QTest::mouseClick(tools->Shape1(), Qt::LeftButton, {}, tools->Shape1()->rect().center());
+        QCOMPARE(doc.seals().at(0)->PenColor(), TColor(0xC08010));
+        QCOMPARE(tools->swatchColor(), TColor(0xC08010));
     }
 
     void hiddenUnlessAsked()
