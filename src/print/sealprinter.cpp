@@ -51,19 +51,21 @@ QPoint printedCorner(const QRect &box, const PrintPlacement &placement)
 
 namespace {
 
+// The seal by its number in the list and its first text, as the other warnings name seals.
 QString sealName(const QList<const TSeal *> &seals, int index)
 {
-    const QString text = Gbk::toUnicode(seals[index]->Text()).trimmed();
-    return text.isEmpty() ? u"第%1个图形"_s.arg(index + 1) : u"第%1个图形“%2”"_s.arg(index + 1).arg(text);
+    QString text = Gbk::toUnicode(seals[index]->Text()).trimmed();
+    if (text.size() > 16)
+        text = text.left(15) + u'…';
+    const QString number = QString::number(index + 1);
+    return text.isEmpty() ? u"第%1个印章"_s.arg(number) : u"第%1个印章“%2”"_s.arg(number, text);
 }
 
 QString tooLargeMessage(const QList<const TSeal *> &seals, int index)
 {
     const TSeal &seal = *seals[index];
-    return u"%1（%2 x %3 毫米）在打印机的分辨率下太大，\r内存不足以生成它的镜像，什么也没有打印。"_s
-        .arg(sealName(seals, index))
-        .arg(double(seal.RealWidth()))
-        .arg(double(seal.RealHeight()));
+    return u"%1（%2 x %3 毫米）在打印机的分辨率下太大，\r内存不足以生成它的镜像，什么也没有打印。"_s.arg(
+        sealName(seals, index), QString::number(double(seal.RealWidth())), QString::number(double(seal.RealHeight())));
 }
 
 bool pictureFits(const QRect &box)

@@ -440,7 +440,7 @@ private slots:
         TfrmPrint w(*b.child, false, b.options());
         w.FPrint();
         QCOMPARE(b.messages.size(), 1);
-        QVERIFY2(b.messages.front().startsWith(u"error|第2个图形"_s), qPrintable(b.messages.front()));
+        QVERIFY2(b.messages.front().startsWith(u"error|第2个印章"_s), qPrintable(b.messages.front()));
         QVERIFY(!QFileInfo::exists(b.printed()));
         QVERIFY(w.Panel1()->isHidden());
     }
@@ -468,6 +468,40 @@ private slots:
         const QRect ink = inkBounds(sheets.front());
         QVERIFY2(std::abs(ink.width() - 945) <= 2, qPrintable(QString::number(ink.width())));
         QVERIFY2(std::abs(ink.left() - sheetPixels(30 - 5)) <= 2, qPrintable(QString::number(ink.left())));
+    }
+
+    // The correction the user enters is kept for the printer and scales what it prints: the
+    // 100 mm ruler comes out 101 mm long with +10 ‰.
+    void calibrationAppliesToThePrinter()
+    {
+        if (pdftoppm().isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        Bench b;
+        PrintWindowOptions o = b.options();
+        o.editCalibration = [](QWidget *, PrintCalibration &c) {
+            c.xPerMille = 10;
+            return true;
+        };
+        {
+            TfrmPrint w(*b.child, false, o);
+            w.editCalibration();
+        }
+        QCOMPARE(PrintCalibrationStore(o.settingsFile).read(QString()), (PrintCalibration{10, 0}));
+        TfrmPrint w(*b.child, false, o);
+        w.printTestRuler();
+        const QList<QImage> sheets = sheetsOf(b.printed(), b.dir.path());
+        QCOMPARE(sheets.size(), 1);
+        const QImage &sheet = sheets.front();
+        int longest = 0;
+        const int row = qRound(sheetPixels(10));
+        for (int y = row - 8; y <= row + 8; ++y) {
+            int run = 0;
+            for (int x = 0; x < sheet.width(); ++x) {
+                run = qRed(sheet.pixel(x, y)) < 128 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        }
+        QVERIFY2(std::abs(longest - sheetPixels(101)) <= 4, qPrintable(QString::number(longest)));
     }
 
     // The PDF's paper is the page: the seal stands at its page position, 30 mm from the edge.

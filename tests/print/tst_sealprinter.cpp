@@ -201,7 +201,7 @@ private slots:
         const std::optional<QString> message =
             printSeals(*printer, listOf(seals), p, 1, [&](int, int) { ++progressCalls; });
         QVERIFY(message);
-        QVERIFY2(message->contains(u"第2个图形“大印”"_s), qPrintable(*message));
+        QVERIFY2(message->contains(u"第2个印章“大印”"_s), qPrintable(*message));
         QCOMPARE(progressCalls, 0);
         QVERIFY(!QFileInfo::exists(pdf));
         // Not mirrored, the same seal needs no picture and prints.
