@@ -156,6 +156,8 @@ TfrmPrint::TfrmPrint(TfrmChild &document, bool previewMode, PrintWindowOptions o
 TfrmPrint::~TfrmPrint()
 {
     m_loan.reset();
+    // The sheet refers to this window's page values: it goes before they do.
+    delete m_preview;
 }
 
 void TfrmPrint::done(int result)
@@ -217,6 +219,11 @@ void TfrmPrint::createMenus()
         a->setShortcut(target->shortcut());
         a->setShortcutContext(Qt::WidgetShortcut);
         QObject::connect(a, &QAction::triggered, target, &QAction::trigger);
+        if (target->isCheckable()) {
+            // The zoom tools show their state in the menu as on the tool bar.
+            a->setCheckable(true);
+            QObject::connect(target, &QAction::toggled, a, &QAction::setChecked);
+        }
         return a;
     };
     QMenu *file = m_menuBar->addMenu(u"文件(&F)"_s);

@@ -191,6 +191,9 @@ private slots:
         QCOMPARE(w.zoom(), after);
         QCOMPARE(w.ActZoomIn()->isChecked(), inChecked);
         QCOMPARE(w.ActZoomOut()->isChecked(), outChecked);
+        const QList<QAction *> viewMenu = w.MainMenu1()->actions().at(1)->menu()->actions();
+        QCOMPARE(viewMenu.at(0)->isChecked(), inChecked);
+        QCOMPARE(viewMenu.at(1)->isChecked(), outChecked);
         QCOMPARE(w.PreviewPanel1()->cursor().shape(), inChecked ? Qt::UpArrowCursor : Qt::PointingHandCursor);
         // Another button puts the tool away and shows the idle cursor.
         QTest::mouseClick(w.PreviewPanel1(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
