@@ -209,6 +209,17 @@ private slots:
         QCOMPARE(mirrorPictureRefusal(listOf(seals), 300 / 25.4L), std::nullopt);
     }
 
+    // A job that cannot begin is reported, not taken for printed.
+    void printerThatCannotBeginIsReported()
+    {
+        QTemporaryDir dir;
+        std::vector<std::unique_ptr<TSeal>> seals;
+        seals.push_back(newSealAt(TSealType::stEllipse, 50, 60, 40, 40));
+        auto printer = pdfPrinter(dir.filePath(u"no such folder/sheet.pdf"_s));
+        const std::optional<QString> message = printSeals(*printer, listOf(seals), a4Placement(), 1);
+        QCOMPARE(message, std::optional<QString>(u"打印机无法开始打印，什么也没有打印。"_s));
+    }
+
     void calibrationStore()
     {
         QTemporaryDir dir;
