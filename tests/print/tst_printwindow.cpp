@@ -163,6 +163,29 @@ private slots:
         QVERIFY(b.child->Handles());
     }
 
+    // The sheet shows the lent seals at its own zoom: a 40 mm seal at 30 mm from the page's left
+    // edge, at 50 % of 96 px/in, is 40 × 3.7795 × 0.5 = 75.6 pixels wide from pixel 56.7.
+    void sheetPaintsTheSealsAtItsZoom()
+    {
+        Bench b;
+        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        w.ApplyZoom(50);
+        const QImage sheet = w.PreviewPanel1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QRect red;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x) {
+                const QRgb c = sheet.pixel(x, y);
+                if (qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100)
+                    red |= QRect(x, y, 1, 1);
+            }
+        QVERIFY2(std::abs(red.width() - 75.6) <= 2, qPrintable(QString::number(red.width())));
+        QVERIFY2(std::abs(red.left() - 56.7) <= 2, qPrintable(QString::number(red.left())));
+        // 40 mm from the top: 75.6 pixels.
+        QVERIFY2(std::abs(red.top() - 75.6) <= 2, qPrintable(QString::number(red.top())));
+    }
+
     void zoomTools_data()
     {
         QTest::addColumn<bool>("zoomIn");
