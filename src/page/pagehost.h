@@ -66,6 +66,8 @@ public:
     // The pop-up menus of the page and of seals and frames; none by default.
     virtual QMenu *pagePopupMenu() { return nullptr; }
     virtual QMenu *sealPopupMenu() { return nullptr; }
+    // Whether a new page keeps its seals' pictures off screen (see TQMVDrawPanel).
+    virtual bool pageDoubleBuffered() const { return true; }
 };
 
 } // namespace qm

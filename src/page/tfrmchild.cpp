@@ -65,6 +65,7 @@ TfrmChild::TfrmChild(PageHost &host, int pixelsPerInch, QWidget *parent)
     m_pageBack = new PageShadow(m_canvas);
     m_page = new TQMVDrawPanel(m_document->page(), m_canvas);
     m_page->setMouseHandler(this);
+    m_page->setDoubleBuffered(host.pageDoubleBuffered());
     setWidget(m_canvas);
 
     m_document->page().SetPixelsPerInch(pixelsPerInch);

@@ -124,6 +124,15 @@ void TQMVDrawPanel::setToolCursor(const QCursor &cursor, bool toolActive)
     setCursor(cursor);
 }
 
+void TQMVDrawPanel::setDoubleBuffered(bool on)
+{
+    if (m_doubleBuffered == on)
+        return;
+    m_doubleBuffered = on;
+    m_cache.clear();
+    update();
+}
+
 QRect TQMVDrawPanel::overlayArea() const
 {
     QRect r;
@@ -159,6 +168,8 @@ void TQMVDrawPanel::sealsReset()
     std::vector<const TSeal *> stayed;
     std::set_intersection(now.begin(), now.end(), m_known.begin(), m_known.end(), std::back_inserter(stayed));
     m_cache.keepOnly(stayed);
+    std::erase_if(m_straightBoxes,
+                  [&](const auto &entry) { return !std::binary_search(stayed.begin(), stayed.end(), entry.first); });
     m_known = std::move(now);
     // The pressed seal may be gone; the press still belongs to where it began.
     if (m_captured)
@@ -169,6 +180,8 @@ void TQMVDrawPanel::sealsReset()
 void TQMVDrawPanel::updateSeal(const TSeal &seal)
 {
     update(m_cache.lastBox(seal));
+    if (const auto it = m_straightBoxes.find(&seal); it != m_straightBoxes.end())
+        update(it->second);
     update(sealBox(seal));
 }
 
@@ -204,16 +217,18 @@ void TQMVDrawPanel::paintEvent(QPaintEvent *event)
 
     if (m_seals) {
         const qreal ratio = devicePixelRatioF();
+        static const QImage noPicture;
         for (const auto &owned : *m_seals) {
             TSeal &seal = *owned;
             const QRect box = sealBox(seal);
             if (!seal.Visible() || !box.intersects(dirty))
                 continue;
-            const QImage &image = m_cache.image(seal, ratio);
+            const QImage &image = m_doubleBuffered ? m_cache.image(seal, ratio) : noPicture;
             if (!image.isNull()) {
                 painter.drawImage(box.topLeft(), image);
             } else if (!box.isEmpty()) {
                 // Too large to keep: painted straight onto the page, inside its box.
+                m_straightBoxes[&seal] = box;
                 painter.save();
                 painter.setClipRect(box.intersected(dirty));
                 painter.setRenderHint(QPainter::Antialiasing);

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <unordered_map>
 
 class QMenu;
 
@@ -77,6 +78,11 @@ public:
     void setToolCursor(const QCursor &cursor, bool toolActive);
     bool toolActive() const { return m_toolActive; }
 
+    // Double buffered, the page keeps each seal's picture and a repaint only copies it;
+    // otherwise every repaint draws the seals afresh and nothing is kept.
+    void setDoubleBuffered(bool on);
+    bool doubleBuffered() const { return m_doubleBuffered; }
+
     // What lies at the point, the topmost thing first.
     PageHit hitAt(QPoint point) const;
     QPoint clampToPage(QPoint point) const;
@@ -124,10 +130,13 @@ private:
     QRect m_paintedOverlay;
     QCursor m_toolCursor;
     bool m_toolActive = false;
+    bool m_doubleBuffered = true;
     std::optional<PageHit> m_captured;
     SealImageCache m_cache;
     // The seals of the list when it last changed: a new seal may reuse a freed one's address.
     std::vector<const TSeal *> m_known;
+    // Where seals painted straight onto the page were last drawn, so a move repaints there too.
+    std::unordered_map<const TSeal *, QRect> m_straightBoxes;
 };
 
 } // namespace qm

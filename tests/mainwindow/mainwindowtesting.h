@@ -42,6 +42,8 @@ public:
     std::vector<SaveRequest> saveRequests;
     int openRequests = 0;
     std::vector<QUrl> urls;
+    std::deque<QColor> colours; // for the colour dialog; cancelled when empty
+    int colourRequests = 0;
 
     QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon icon, const QString &text,
                                         QMessageBox::StandardButtons buttons) override
@@ -70,6 +72,15 @@ public:
     {
         urls.push_back(url);
         return true;
+    }
+    std::optional<QColor> chooseColour(QWidget *, const QColor &) override
+    {
+        ++colourRequests;
+        if (colours.empty())
+            return std::nullopt;
+        const QColor c = colours.front();
+        colours.pop_front();
+        return c;
     }
     QStringList texts() const
     {

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFile>
+#include <QIcon>
 
 using namespace Qt::StringLiterals;
 
@@ -59,7 +61,7 @@ constexpr DrawCommand Commands[DrawActions::LastTag] = {
     {u"actDraw3ZBMZ", u"三字扁名章", u"三字扁章|三字扁章"},
     {u"actDraw2ZBMZ", u"两字扁名章", u"两字扁章|两字扁章"},
     {u"actDraw4ZBMZ", u"四字扁名章", u"四字扁章|四字扁章"},
-    {u"actDrawAPicture", u"", u"徽标|放置选中的徽标"},
+    {u"actDrawAPicture", u"", u""},
     {u"actScrollPage", u"", u"抓移浏览|抓移浏览"},
     {u"actPageZoomIn", u"", u"连续放大|连续放大"},
     {u"actPageZoomOut", u"", u"连续缩小|连续缩小"},
@@ -78,8 +80,14 @@ DrawActions::DrawActions(QObject *parent) : QObject(parent), m_group(new QAction
         a->setObjectName(QString::fromUtf16(c.name));
         a->setCheckable(true);
         a->setData(tag);
-        a->setToolTip(shortHint(hint));
-        a->setStatusTip(longHint(hint));
+        if (!hint.isEmpty()) {
+            a->setToolTip(shortHint(hint));
+            a->setStatusTip(longHint(hint));
+        }
+        // The palette's pictures; a command without one shows its text and, in a menu, its
+        // check mark.
+        if (const QString picture = u":/quillmark/tools/"_s + a->objectName() + u".svg"_s; QFile::exists(picture))
+            a->setIcon(QIcon(picture));
         m_group->addAction(a);
         m_actions.at(size_t(tag)) = a;
     }

@@ -10,7 +10,8 @@ class QActionGroup;
 namespace qm {
 
 // The placing and page tool commands, one per tag 1 … 44, in one exclusive group where no
-// command may be checked as well: the checked one is the page's active tool.
+// command may be checked as well: the checked one is the page's active tool. A command
+// without a caption of its own is captioned with its short hint, so menus can list it.
 class DrawActions : public QObject
 {
     Q_OBJECT

@@ -153,97 +153,6 @@ QAction *TfrmMain::action(const QString &name) const
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-void TfrmMain::createActions()
-{
-    auto icon = [](const QString &name) { return QIcon(u":/quillmark/icons/"_s + name + u".svg"_s); };
-    QAction *a = makeAction(u"actFileNew"_s, u"新建(&N)"_s, u"新建印章文件|新建印章文件"_s, QKeySequence::New);
-    a->setIcon(icon(u"new"_s));
-    connect(a, &QAction::triggered, this, &TfrmMain::FileNew);
-    a = makeAction(u"actFileOpen"_s, u"打开…(&O)"_s, u"打开印章文件|打开印章文件"_s, QKeySequence::Open);
-    a->setIcon(icon(u"open"_s));
-    connect(a, &QAction::triggered, this, &TfrmMain::FileOpen);
-    a = makeAction(u"actFileSave"_s, u"保存(&S)"_s, u"保存文件|保存文件"_s, QKeySequence::Save);
-    a->setIcon(icon(u"save"_s));
-    connect(a, &QAction::triggered, this, [this] { FileSave(); });
-    a = makeAction(u"actFileSaveAs"_s, u"另存为…"_s, u"文件另存|文件另存"_s);
-    a->setIcon(icon(u"saveas"_s));
-    connect(a, &QAction::triggered, this, [this] { FileSaveAs(); });
-    a = makeAction(u"actFileExit"_s, u"退出(&Q)"_s, u"退出|退出"_s, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    a->setIcon(icon(u"exit"_s));
-    a->setMenuRole(QAction::QuitRole);
-    connect(a, &QAction::triggered, this, &QWidget::close);
-
-    a = makeAction(u"WindowCascade1"_s, u"叠放窗口(&C)"_s, u"叠放窗口|叠放窗口"_s);
-    a->setIcon(icon(u"cascade"_s));
-    connect(a, &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
-    a = makeAction(u"WindowTileHorizontal1"_s, u"平排窗口(&H)"_s, u"水平排列窗口|水平排列窗口"_s);
-    a->setIcon(icon(u"tilehorizontal"_s));
-    connect(a, &QAction::triggered, m_mdi, &WallpaperMdiArea::tileHorizontally);
-    a = makeAction(u"WindowTileVertical1"_s, u"竖排窗口(&T)"_s, u"纵向排列窗口|纵向排列窗口"_s);
-    a->setIcon(icon(u"tilevertical"_s));
-    connect(a, &QAction::triggered, m_mdi, &WallpaperMdiArea::tileVertically);
-    a = makeAction(u"WindowMinimizeAll1"_s, u"最小化(&M)"_s, u"最小化所有窗口|最小化所有窗口"_s);
-    a->setIcon(icon(u"minimiseall"_s));
-    connect(a, &QAction::triggered, m_mdi, &WallpaperMdiArea::minimiseAll);
-    a = makeAction(u"WindowArrange1"_s, u"重排窗口(&A)"_s, u"重新排列窗口|重新排列窗口"_s);
-    a->setIcon(icon(u"arrange"_s));
-    connect(a, &QAction::triggered, m_mdi, &WallpaperMdiArea::arrangeMinimised);
-    a = makeAction(u"WindowClose1"_s, u"关闭(&Z)"_s, u"关闭|关闭"_s);
-    a->setIcon(icon(u"close"_s));
-    connect(a, &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
-    a = makeAction(u"WindowsCloseAll"_s, u"全部关闭(&S)"_s, u"关闭所有窗口|关闭所有窗口"_s);
-    a->setIcon(icon(u"closeall"_s));
-    connect(a, &QAction::triggered, this, [this] { closeAllDocuments(); });
-    for (const QString &name :
-         {u"WindowCascade1"_s, u"WindowTileHorizontal1"_s, u"WindowTileVertical1"_s, u"WindowMinimizeAll1"_s,
-          u"WindowArrange1"_s, u"WindowClose1"_s, u"WindowsCloseAll"_s, u"actFileSave"_s, u"actFileSaveAs"_s})
-        action(name)->setEnabled(false);
-
-    a = makeAction(u"actPageDoubleBuffered"_s, u"页面使用双缓冲"_s, QString());
-    a->setCheckable(true);
-    connect(a, &QAction::triggered, this, [this](bool on) { m_config.setPageDoubleBuffered(on); });
-
-    a = makeAction(u"actHelpAbout"_s, u"关于…(&A)"_s, u"关于本软件|关于本软件"_s);
-    a->setMenuRole(QAction::AboutRole);
-    a->setIcon(icon(u"about"_s));
-    connect(a, &QAction::triggered, this, &TfrmMain::showAboutBox);
-    a = makeAction(u"actHelpHelp"_s, u"使用帮助(&H)"_s, u"使用帮助|帮助使用"_s, QKeySequence::HelpContents);
-    a->setIcon(icon(u"help"_s));
-    connect(a, &QAction::triggered, this, &TfrmMain::showHelp);
-}
-
-void TfrmMain::createMenus()
-{
-    QMenu *file = menuBar()->addMenu(u"文件(&F)"_s);
-    file->addAction(action(u"actFileNew"_s));
-    file->addAction(action(u"actFileOpen"_s));
-    m_recentMenu = file->addMenu(u"最近的文件(&R)"_s);
-    connect(m_recentMenu, &QMenu::aboutToShow, this, &TfrmMain::fillRecentMenu);
-    file->addAction(action(u"WindowClose1"_s));
-    file->addSeparator();
-    file->addAction(action(u"actFileSave"_s));
-    file->addAction(action(u"actFileSaveAs"_s));
-    file->addSeparator();
-    file->addAction(action(u"actFileExit"_s));
-
-    QMenu *tools = menuBar()->addMenu(u"工具(&T)"_s);
-    tools->addAction(action(u"actPageDoubleBuffered"_s));
-
-    m_windowMenu = menuBar()->addMenu(u"窗口(&W)"_s);
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &TfrmMain::fillWindowMenu);
-    m_windowMenu->addAction(action(u"WindowCascade1"_s));
-    m_windowMenu->addAction(action(u"WindowTileHorizontal1"_s));
-    m_windowMenu->addAction(action(u"WindowTileVertical1"_s));
-    m_windowMenu->addSeparator();
-    m_windowMenu->addAction(action(u"WindowArrange1"_s));
-    m_windowMenu->addAction(action(u"WindowMinimizeAll1"_s));
-    m_windowMenu->addAction(action(u"WindowsCloseAll"_s));
-
-    QMenu *help = menuBar()->addMenu(u"帮助(&H)"_s);
-    help->addAction(action(u"actHelpAbout"_s));
-    help->addAction(action(u"actHelpHelp"_s));
-}
-
 void TfrmMain::createToolBar()
 {
     m_toolBar = addToolBar(u"工具栏"_s);
@@ -251,9 +160,14 @@ void TfrmMain::createToolBar()
     m_toolBar->setIconSize(QSize(24, 24));
     m_toolBar->setMovable(false);
     m_toolBar->setAccessibleName(u"工具栏"_s);
-    for (const QString &name : {u"actFileNew"_s, u"actFileOpen"_s, u"actFileSave"_s})
-        m_toolBar->addAction(action(name));
-    m_toolBar->addSeparator();
+    for (const QString &name :
+         {u"actFileNew"_s, u"actFileOpen"_s, u"actFileSave"_s, u"actFilePreView"_s, u"actFilePrint"_s, QString(),
+          u"actEditCut"_s, u"actEditCopy"_s, u"actEditPaste"_s, u"actEditDel"_s, QString(), u"actViewZoomNormal"_s}) {
+        if (name.isEmpty())
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(action(name));
+    }
 
     m_zoomPanel = toolPanel(m_toolBar, u"显示比例"_s);
     m_zoomBox = new QComboBox(m_zoomPanel);
@@ -264,6 +178,8 @@ void TfrmMain::createToolBar()
     m_zoomBox->setToolTip(u"显示比例"_s);
     m_zoomPanel->layout()->addWidget(m_zoomBox);
     m_toolBar->addWidget(m_zoomPanel);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(u"actToolsNextFont"_s));
     // A choice from the list, or Enter in the text: a keystroke alone changes nothing, and
     // nothing completes "12" to "125%" behind the user's back.
     m_zoomBox->setCompleter(nullptr);
@@ -273,7 +189,6 @@ void TfrmMain::createToolBar()
         if (m_zoomBox->findText(m_zoomBox->currentText(), Qt::MatchExactly) < 0)
             applyZoomText(m_zoomBox->currentText());
     });
-    m_toolBar->addSeparator();
 
     m_fontPanel = toolPanel(m_toolBar, u"字体"_s);
     auto *fontLabel = new QLabel(u" 字体:"_s, m_fontPanel);
@@ -288,9 +203,13 @@ void TfrmMain::createToolBar()
     m_fontPanel->layout()->addWidget(m_fontBox);
     m_fontPanel->layout()->addWidget(m_chineseOnly);
     m_toolBar->addWidget(m_fontPanel);
+    // Only the user's choice applies a face; refilling the list keeps its hands off the seal.
+    connect(m_fontBox, &QComboBox::activated, this, [this](int) { applyFont(); });
     connect(m_chineseOnly, &QCheckBox::toggled, this, [this](bool on) {
         fillFontList(on);
-        m_chineseOnly->setToolTip(on ? u"显示所有字体"_s : u"仅显示中文字体"_s);
+        const QString hint = on ? u"显示所有字体|显示所有字体"_s : u"仅显示中文字体|仅显示中文字体"_s;
+        m_chineseOnly->setToolTip(shortHint(hint));
+        m_chineseOnly->setStatusTip(longHint(hint));
     });
     m_toolBar->addSeparator();
 
@@ -302,6 +221,8 @@ void TfrmMain::createToolBar()
         m_toggles[i]->setAccessibleName(names[i]);
         m_toggles[i]->setChecked(true);
         m_togglePanel->layout()->addWidget(m_toggles[i]);
+        // Clicks only: showing a seal's options sets the boxes without editing the seal.
+        connect(m_toggles[i], &QCheckBox::clicked, this, [this, i](bool checked) { sealToggleClicked(i, checked); });
     }
     m_toolBar->addWidget(m_togglePanel);
 
@@ -388,6 +309,7 @@ void TfrmMain::FormCreate()
         m_chineseOnly->setChecked(true);
     }
     m_chineseOnly->setToolTip(u"显示所有字体"_s);
+    m_chineseOnly->setStatusTip(u"显示所有字体"_s);
     fillFontList(true);
     if (const int song = m_fontBox->findText(u"宋体"_s, Qt::MatchExactly); song >= 0)
         m_fontBox->setCurrentIndex(song);
@@ -481,6 +403,12 @@ void TfrmMain::openHomePageOnce()
     const QString shown = m_config.readText(Configuration::HomePageKey, u"HomePage"_s);
     if (!shown.isEmpty() && shown != u"false"_s)
         return;
+    openHomePage();
+    m_config.writeText(Configuration::HomePageKey, u"HomePage"_s, u"true"_s);
+}
+
+void TfrmMain::openHomePage()
+{
     // The page travels inside the program; the browser gets a copy in the data folder.
     const QString page = QDir(m_options.dataFolder).filePath(u"homepage.html"_s);
     QFile::remove(page);
@@ -488,7 +416,6 @@ void TfrmMain::openHomePageOnce()
         QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner);
         m_dialogs.openUrl(QUrl::fromLocalFile(page));
     }
-    m_config.writeText(Configuration::HomePageKey, u"HomePage"_s, u"true"_s);
 }
 
 QString TfrmMain::commandLinePath(const QStringList &arguments)

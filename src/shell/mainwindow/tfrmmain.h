@@ -26,6 +26,7 @@ namespace qm {
 
 class Configuration;
 class DrawActions;
+class EditorKeyGuard;
 class ProgressDisplay;
 class ProgressPanel;
 class TFrmDrawTools;
@@ -35,6 +36,7 @@ class TQMVFlatPanel;
 class TQMVStatusBar;
 class UserDialogs;
 class WallpaperMdiArea;
+enum class SealAlignment;
 
 // What the main window is started with. The program passes the user's settings, the platform's
 // dialogs and the companion components; tests pass their own of each.
@@ -137,6 +139,46 @@ public:
     // Shows a component's error through the dialogs of this window.
     ErrorBox errorBox();
 
+    // --- Commands of the menus, tool bar and palette (tfrmmaincommands.cpp) ---
+    // Print or preview the active document; without a printer the user is told that only the
+    // preview is of use, and the window opens all the same.
+    void printOrPreview(bool preview);
+    // Zoom of the active page: in and out by 10 while below 600 (above 25), normal 100; the
+    // zoom list shows the new zoom.
+    void ViewZoomIn();
+    void ViewZoomOut();
+    void ViewZoomNormal();
+    // The chosen face into the five font slots of the current seal, as one undo step.
+    void applyFont();
+    // The next face of the font list (the first after the last), applied.
+    void nextFont();
+    // A picture file as the current seal's emblem; a file that cannot be decoded is reported
+    // and changes nothing.
+    void changePicture();
+    // The user ticked or unticked one of the seal toggles (0 阳章, 1 五星, 2 有图符).
+    void sealToggleClicked(int box, bool checked);
+    // Lines up the selected seals of the active document.
+    void alignSelection(SealAlignment how);
+    void toggleDrawTools();
+    void toggleToolBar();
+    void toggleStatusBar();
+    void toggleGrid();
+    // Double buffering of every page panel, open ones and those still to come; kept in the
+    // settings.
+    void setPagesDoubleBuffered(bool on);
+    // A new wallpaper; the old one stays unless the chosen picture loads.
+    void changeWallpaper();
+    void mailToMaker();
+    // The home page that travels inside the program, in the user's browser.
+    void openHomePage();
+    // Menus that follow the documents.
+    QMenu *PopupMenu1() const { return m_popupMenus[0]; }
+    QMenu *PopupMenu2() const { return m_popupMenus[1]; }
+    QMenu *PopupMenu3() const { return m_popupMenus[2]; }
+    QMenu *viewMenu() const { return m_viewMenu; }
+    QMenu *toolsMenu() const { return m_toolsMenu; }
+    QMenu *drawMenu() const { return m_drawMenu; }
+
     // Controls, for the commands still to come and for tests.
     WallpaperMdiArea *mdiArea() const { return m_mdi; }
     QComboBox *DispComboBox() const { return m_zoomBox; }
@@ -177,13 +219,16 @@ public:
     void setZoomText(const QString &text) override;
     void showSealToggles(const TSeal *seal) override { ShowSealToggles(seal); }
     QCursor cursorSlot(int slot) const override;
-    void setSealLockCaption(const QString &caption) override { m_sealLockCaption = caption; }
+    void setSealLockCaption(const QString &caption) override;
     QString askPictureFile() override;
     QByteArray emblemPicture() override { return {}; }
     void reportPictureError(const QString &message) override;
     ClipboardStream &clipboard() override { return *m_clipboard; }
     SaveAnswer askSaveOnClose(TfrmChild &child) override;
     bool saveDocument(TfrmChild &child) override { return saveChild(child); }
+    QMenu *pagePopupMenu() override { return m_popupMenus[1]; }
+    QMenu *sealPopupMenu() override { return m_popupMenus[0]; }
+    bool pageDoubleBuffered() const override;
 
     // PropertyHost (setStatusText is shared)
     void PlaceHandles() override;
@@ -206,6 +251,11 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void createCommandActions();
+    void createPopupMenus();
+    void showingViewMenu();
+    void showingToolsMenu();
+    bool printerPresent() const;
     void FormCreate();
     void FormShow();
     void SplashStage(const QString &stage);
@@ -242,6 +292,11 @@ private:
     ProgressPanel *m_progress = nullptr;
     QMenu *m_windowMenu = nullptr;
     QMenu *m_recentMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_toolsMenu = nullptr;
+    QMenu *m_drawMenu = nullptr;
+    QMenu *m_popupMenus[3] = {};
+    EditorKeyGuard *m_editorKeys = nullptr;
     QList<QAction *> m_windowListActions;
     std::map<QString, QAction *> m_actions;
     DrawActions *m_drawActions = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/mainwindow/userdialogs.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -80,6 +81,15 @@ bool QtUserDialogs::openUrl(const QUrl &url)
     if (platform == u"offscreen"_s || platform == u"minimal"_s)
         return false;
     return QDesktopServices::openUrl(url);
+}
+
+std::optional<QColor> QtUserDialogs::chooseColour(QWidget *parent, const QColor &initial)
+{
+    // Any colour, solid only: seals are drawn in opaque ink.
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
 }
 
 QMessageBox::StandardButton UnattendedDialogs::message(QWidget *, QMessageBox::Icon, const QString &text,

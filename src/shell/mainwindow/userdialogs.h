@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
+
+#include <optional>
 
 class QFileDialog;
 class QUrl;
@@ -28,6 +31,13 @@ public:
                                  const QString &defaultSuffix) = 0;
     // Hands an address to the desktop (browser, mail program).
     virtual bool openUrl(const QUrl &url) = 0;
+    // The colour dialog, fully open, starting at initial; none when cancelled.
+    virtual std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial)
+    {
+        Q_UNUSED(parent);
+        Q_UNUSED(initial);
+        return std::nullopt;
+    }
 };
 
 // The platform's boxes and dialogs. Nothing is handed to the desktop on a screenless
@@ -41,6 +51,7 @@ public:
     QString saveFileName(QWidget *parent, const QString &folder, const QString &filter, const QString &proposed,
                          const QString &defaultSuffix) override;
     bool openUrl(const QUrl &url) override;
+    std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
 
     // The save dialog as saveFileName shows it: asks before overwriting the suffixed name.
     static void setUpSaveDialog(QFileDialog &dialog, const QString &folder, const QString &filter,
