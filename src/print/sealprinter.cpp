@@ -12,6 +12,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <new>
 
 using namespace Qt::StringLiterals;
 
@@ -163,10 +164,16 @@ std::optional<QString> printSeals(QPrinter &printer, const QList<const TSeal *> 
         if (sheet > 0)
             printer.newPage();
         const int done = sheet * int(seals.size());
-        std::optional<QString> failure = paintSealsOnSheet(painter, seals, placement, [&](int n) {
-            if (progress)
-                progress(done + n, sheets * int(seals.size()));
-        });
+        std::optional<QString> failure;
+        try {
+            failure = paintSealsOnSheet(painter, seals, placement, [&](int n) {
+                if (progress)
+                    progress(done + n, sheets * int(seals.size()));
+            });
+        } catch (const std::bad_alloc &) {
+            // Painting runs out of memory: the job is abandoned like any other failed seal.
+            failure = u"内存不足，打印没有完成，什么也没有打印。"_s;
+        }
         if (failure) {
             printer.abort();
             painter.end();
