@@ -1,12 +1,14 @@
 // Quillmark: the splash, the main window, and a document named on the command line.
 // `--screenshot FILE` saves what the main window shows and quits, answering every question
-// with No: the GUI smoke run of the tests.
+// with No: the GUI smoke run of the tests. `--palette-screenshots DRAWING SEALS` does the same
+// for the drawing tools palette, once with each set of buttons.
 
 #include "companions/dialogpackloader.h"
 #include "companions/glyphdepot/glyphdepot.h"
 #include "shell/mainwindow/configuration.h"
 #include "shell/mainwindow/quillmarkapplication.h"
 #include "shell/mainwindow/splashform.h"
+#include "shell/mainwindow/tfrmdrawtools.h"
 #include "shell/mainwindow/tfrmmain.h"
 #include "shell/mainwindow/userdialogs.h"
 
@@ -33,7 +35,17 @@ int main(int argc, char **argv)
         screenshot = args.at(at + 1);
         args.remove(at, 2);
     }
-    const bool unattended = !screenshot.isEmpty();
+    QString paletteShots[2];
+    if (const qsizetype at = args.indexOf(u"--palette-screenshots"_s); at >= 0) {
+        if (at + 2 >= args.size()) {
+            std::fputs("usage: quillmark --palette-screenshots DRAWING.png SEALS.png\n", stderr);
+            return 2;
+        }
+        paletteShots[0] = args.at(at + 1);
+        paletteShots[1] = args.at(at + 2);
+        args.remove(at, 3);
+    }
+    const bool unattended = !screenshot.isEmpty() || !paletteShots[0].isEmpty();
 
     qm::GifPicture splashPicture;
     qm::LoadAPicture(splashPicture, u"Splash"_s);
@@ -76,8 +88,20 @@ int main(int argc, char **argv)
     window.show();
     int status = 1;
     QTimer::singleShot(0, &window, [&] {
-        if (!window.commandLineOpenFailed())
-            status = window.grab().save(screenshot) ? 0 : 1;
+        if (!window.commandLineOpenFailed()) {
+            status = 0;
+            if (!screenshot.isEmpty() && !window.grab().save(screenshot))
+                status = 1;
+            if (!paletteShots[0].isEmpty()) {
+                qm::TFrmDrawTools &tools = *window.drawTools();
+                for (const bool seals : {false, true}) {
+                    tools.setSealMode(seals);
+                    if (!tools.grab().save(paletteShots[seals ? 1 : 0]))
+                        status = 1;
+                }
+                tools.setSealMode(false);
+            }
+        }
         app.quit();
     });
     app.exec();

@@ -69,6 +69,22 @@ private slots:
         QVERIFY(!QImage(shot).isNull());
     }
 
+    // The palette's two sets of buttons, pictured by the smoke option: the same frame, other
+    // pictures on the buttons.
+    void paletteScreenshots()
+    {
+        QTemporaryDir dir;
+        const QString drawing = dir.filePath(u"drawing.png"_s);
+        const QString seals = dir.filePath(u"seals.png"_s);
+        QCOMPARE(runGui({u"--palette-screenshots"_s, drawing, seals}, dir), 0);
+        const QImage a(drawing);
+        const QImage b(seals);
+        QVERIFY(!a.isNull());
+        QCOMPARE(b.size(), a.size());
+        QVERIFY(a != b);
+        QCOMPARE(runGui({u"--palette-screenshots"_s, drawing}, dir), 2);
+    }
+
     void badFileIsRefused()
     {
         QTemporaryDir dir;

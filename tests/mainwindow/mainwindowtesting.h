@@ -120,6 +120,8 @@ struct Start {
         options.splashStage = [this](const QString &stage) { stages.append(stage); };
         options.printerPresent = [] { return true; };
         options.screenWidth = [] { return 1280; };
+        // The palette is a window of its own; a test that wants it shown says so.
+        options.showDrawTools = false;
     }
     ~Start() { close(); }
 

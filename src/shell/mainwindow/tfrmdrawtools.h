@@ -1,17 +1,100 @@
 #pragma once
 
+#include "picture/drawingtypes.h"
+
 #include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QToolButton;
 
 namespace qm {
 
+class DrawActions;
+class TImageEx;
+
+// What the palette is built from: the placing and page tool commands, the other commands found
+// by name (none when missing), what the colour square runs, and the screen's pixels per inch.
+struct DrawToolsOptions {
+    const DrawActions *drawActions = nullptr;
+    std::function<QAction *(const QString &name)> namedAction;
+    std::function<void()> setColor;
+    // 0: the screen's.
+    int pixelsPerInch = 0;
+};
+
 // The floating drawing tools palette: the placing and tool commands on 24 buttons in two
-// switchable sets, and the colour square.
+// switchable sets, and the colour square. Every button shows its command, so it is down
+// exactly while the command is checked, in either set.
 class TFrmDrawTools : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TFrmDrawTools(QWidget *parent = nullptr);
+    static constexpr int ButtonCount = 24;
+    // Tool buttons are 26 pixels square, two to a row.
+    static constexpr int ButtonSide = 26;
+    static constexpr QSize ModeButtonSize{52, 24};
+    static constexpr QSize ModePictureSize{45, 18};
+
+    explicit TFrmDrawTools(const DrawToolsOptions &options, QWidget *parent = nullptr);
+
+    int pixelsPerInch() const { return m_ppi; }
+    // True in seal mode (ToolButton25 down).
+    bool sealMode() const;
+    // Switches the buttons to the seal or the drawing set, as a click on ToolButton25 does.
+    void setSealMode(bool seals);
+    // Binds the buttons again to the commands of the current set; for commands created after
+    // the palette.
+    void bindButtons();
+    // The command the button (1 … 24) carries; none when it is missing.
+    QAction *boundAction(int button) const;
+    // Whether the tool buttons light up under the mouse (drawing mode only).
+    bool hotImages() const { return m_hotImages; }
+
+    TColor swatchColor() const { return m_swatch; }
+    void setSwatchColor(TColor colour);
+
+    // Puts the palette's top-left corner at a screen position (below the main tool bar).
+    void placeAt(QPoint screenPosition);
+
+    // Controls, by their names.
+    TImageEx *ImageEx1() const { return m_banner; }
+    QWidget *Panel1() const { return m_panel1; }
+    QWidget *ToolBar(int number) const { return m_toolBars.at(size_t(number - 1)); }
+    QToolButton *ToolButton(int number) const;
+    QToolButton *ToolButton25() const { return m_modeButton; }
+    QWidget *Panel2() const { return m_panel2; }
+    QLabel *Image4() const { return m_colourPicture; }
+    QWidget *Shape1() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    class ColourSquare;
+    class ToolButtonEx;
+
+    void createControls();
+    void layoutControls();
+    void bindButton(int button, QAction *action, const QString &missingHint);
+    void bannerPicture(bool hot);
+
+    DrawToolsOptions m_options;
+    int m_ppi;
+    TImageEx *m_banner = nullptr;
+    QWidget *m_panel1 = nullptr;
+    std::array<QWidget *, 6> m_toolBars{};
+    std::array<ToolButtonEx *, ButtonCount> m_buttons{};
+    QToolButton *m_modeButton = nullptr;
+    QWidget *m_panel2 = nullptr;
+    QLabel *m_colourPicture = nullptr;
+    ColourSquare *m_shape = nullptr;
+    TColor m_swatch = clRed;
+    bool m_hotImages = true;
 };
 
 } // namespace qm

@@ -20,6 +20,7 @@
 #include "shell/mainwindow/fontlist.h"
 #include "shell/mainwindow/keystates.h"
 #include "shell/mainwindow/statuspanels.h"
+#include "shell/mainwindow/tfrmdrawtools.h"
 #include "shell/mainwindow/userdialogs.h"
 #include "shell/mainwindow/wallpapermdiarea.h"
 #include "shell/mainwindow/zoomlist.h"
@@ -121,6 +122,24 @@ TfrmMain::TfrmMain(const MainWindowOptions &options, QWidget *parent)
     createToolBar();
     createStatusBar();
     FormCreate();
+    createDrawTools();
+}
+
+void TfrmMain::createDrawTools()
+{
+    DrawToolsOptions tools;
+    tools.drawActions = m_drawActions;
+    tools.namedAction = [this](const QString &name) { return action(name); };
+    tools.setColor = [this] { SetColor(); };
+    m_drawTools = new TFrmDrawTools(tools, this);
+    m_drawTools->setSwatchColor(m_swatch);
+}
+
+void TfrmMain::setSwatchColor(TColor colour)
+{
+    m_swatch = colour;
+    if (m_drawTools)
+        m_drawTools->setSwatchColor(colour);
 }
 
 TfrmMain::~TfrmMain()
@@ -378,6 +397,14 @@ void TfrmMain::FormShow()
     // A document from the command line keeps its own state in the panel.
     if (!activeDocument())
         setStatusText(2, u"文件状态：无文件"_s);
+
+    // Commands made after the palette are on its buttons from now on.
+    m_drawTools->bindButtons();
+    if (m_options.showDrawTools) {
+        // Below the tool bar's left end, where the bars were just laid out.
+        m_drawTools->placeAt(m_toolBar->mapToGlobal(QPoint(0, m_toolBar->height())));
+        m_drawTools->show();
+    }
 }
 
 QStringList TfrmMain::workFolderNames()

@@ -31,6 +31,7 @@ class ProgressDisplay;
 class ProgressPanel;
 class TFrmDrawTools;
 class TfrmChild;
+class TfrmZoomView;
 class TQMVButton;
 class TQMVFlatPanel;
 class TQMVStatusBar;
@@ -55,6 +56,8 @@ struct MainWindowOptions {
     std::function<bool()> printerPresent;
     // Width of the screen in pixels; the primary screen by default.
     std::function<int()> screenWidth;
+    // The first show shows the drawing tools palette; tests that do not look at it leave it hidden.
+    bool showDrawTools = true;
 };
 
 // The program's one top-level window: the multi-document area with its wallpaper, the tool bar
@@ -132,8 +135,10 @@ public:
     // The set colour command: every selected seal gets the chosen pen colour, as does the
     // palette's colour square.
     void SetColor();
-    // The detail view of the selected seals, filling the screen.
+    // The detail view of the selected seals, filling the screen, shown modally.
     void showDetailView();
+    // That view, made but not shown; none without a document, a selection or a finite zoom.
+    std::unique_ptr<TfrmZoomView> buildDetailView();
     // The drawing tools palette; it lives from start-up to shut-down and is only shown and hidden.
     TFrmDrawTools *drawTools() const { return m_drawTools; }
     // Shows a component's error through the dialogs of this window.
@@ -214,7 +219,8 @@ public:
     void triggerDrawAction(int tag) override;
     QByteArray fontFaceGbk() const override;
     TColor swatchColor() const override { return m_swatch; }
-    void setSwatchColor(TColor colour) override { m_swatch = colour; }
+    // The palette's colour square shows it too.
+    void setSwatchColor(TColor colour) override;
     void setStatusText(int panel, const QString &text) override;
     void setZoomText(const QString &text) override;
     void showSealToggles(const TSeal *seal) override { ShowSealToggles(seal); }
@@ -258,6 +264,7 @@ private:
     bool printerPresent() const;
     void FormCreate();
     void FormShow();
+    void createDrawTools();
     void SplashStage(const QString &stage);
     void fillZoomList();
     void openHomePageOnce();
