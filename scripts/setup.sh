@@ -9,7 +9,7 @@ packages=(
   libgif-dev libjpeg62-turbo-dev libuemf-dev libtiff-dev zlib1g-dev
   libbenchmark-dev
   clang libclang-rt-dev
-  xvfb xauth
+  xvfb xauth poppler-utils
   fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
 )
 

@@ -137,6 +137,9 @@ private slots:
         QTest::newRow("properties") << u"src/properties"_s
                                     << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s,
                                                    u"properties/"_s};
+        QTest::newRow("print") << u"src/print"_s
+                               << QStringList{u"picture/"_s, u"seal/"_s,        u"document/"_s, u"print/"_s,
+                                              u"controls/"_s, u"companions/"_s, u"page/"_s};
         QTest::newRow("mainwindow") << u"src/shell/mainwindow"_s
                                     << QStringList{u"picture/"_s,  u"seal/"_s,       u"document/"_s,
                                                    u"print/"_s,    u"controls/"_s,   u"companions/"_s,

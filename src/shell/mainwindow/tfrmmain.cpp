@@ -11,6 +11,7 @@
 #include "controls/tqmvstatusbar.h"
 #include "page/tfrmchild.h"
 #include "picture/surface.h"
+#include "print/tfrmprint.h"
 #include "properties/tfrmproprty.h"
 #include "seal/tseal.h"
 #include "shell/mainwindow/configuration.h"
@@ -103,6 +104,17 @@ TfrmMain::TfrmMain(const MainWindowOptions &options, QWidget *parent)
         connect(&main, &TfrmMain::activeDocumentChanged, window,
                 [window](TfrmChild *active) { window->setDocument(active ? &active->document() : nullptr); });
         return window;
+    };
+
+    m_printFactory = [](TfrmMain &main) -> std::unique_ptr<QDialog> {
+        TfrmChild *child = main.activeDocument();
+        if (!child)
+            return nullptr;
+        PrintWindowOptions options;
+        options.cursor = [&main](int slot) { return main.cursorSlot(slot); };
+        options.printerPresent = main.m_options.printerPresent;
+        options.errorBox = main.errorBox();
+        return std::make_unique<TfrmPrint>(*child, main.printPreview(), std::move(options), &main);
     };
 
     createActions();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "page/tqmvdrawpanel.h"
+
+#include <QList>
+
+namespace qm {
+
+// The sheet of the print window: the page with its margins but no grid, and the lent seals
+// painted over it through the one render routine at the page's zoom. It never changes a seal.
+class PreviewPage : public TQMVDrawPanel
+{
+public:
+    // screenPixelsPerMm: the document's, the resolution every seal is placed at.
+    PreviewPage(PageModel &page, float screenPixelsPerMm, QWidget *parent = nullptr);
+
+    void setLentSeals(const QList<const TSeal *> &seals);
+    const QList<const TSeal *> &lentSeals() const { return m_seals; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<const TSeal *> m_seals;
+    float m_screenPixelsPerMm;
+};
+
+} // namespace qm

@@ -1,0 +1,558 @@
+#include "print/tfrmprint.h"
+
+#include "companions/dialogpackloader.h"
+#include "controls/tqmvstatusbar.h"
+#include "page/pagetesting.h"
+#include "print/previewpage.h"
+#include "print/printtesting.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QUndoStack>
+
+using namespace qm;
+using namespace qm::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A document window with an A4 page, 5 mm margins, and the print window's dialogs answered
+// at once: the options record is the test's, the printer a PDF file in a temporary folder.
+struct Bench {
+    FakeHost host;
+    std::unique_ptr<TfrmChild> child;
+    QTemporaryDir dir;
+    QStringList messages; // "caption|text" and "error|text"
+    PrintOptionsState answer{true, false, true, 1};
+    int asks = 0;
+    PrintOptionsState asked;
+    bool printerPresent = true;
+    std::function<void(QPrinter &)> setup;
+    QString pdfFile;
+
+    Bench() : child(newWindow(host)) {}
+
+    QString printed() const { return dir.filePath(u"printed.pdf"_s); }
+
+    PrintWindowOptions options()
+    {
+        PrintWindowOptions o;
+        o.cursor = [this](int slot) { return host.cursorSlot(slot); };
+        o.printerPresent = [this] { return printerPresent; };
+        o.makePrinter = [this] { return pdfPrinter(printed()); };
+        o.setupPrinter = [this](QPrinter &printer, QWidget *) {
+            if (!setup)
+                return false;
+            setup(printer);
+            return true;
+        };
+        o.askPrintOptions = [this](QWidget *, const PrintOptionsState &current) {
+            ++asks;
+            asked = current;
+            return toRecord(answer);
+        };
+        o.information = [this](QWidget *, const QString &caption, const QString &text) {
+            messages << caption + u'|' + text;
+        };
+        o.errorBox = [this](QWidget *, const QString &text) { messages << u"error|"_s + text; };
+        o.askPdfFile = [this](QWidget *) { return pdfFile; };
+        o.editCalibration = [](QWidget *, PrintCalibration &) { return false; };
+        o.settingsFile = dir.filePath(u"settings.ini"_s);
+        return o;
+    }
+};
+
+void showWindow(TfrmPrint &w)
+{
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCoreApplication::processEvents();
+}
+
+QStringList texts(const QList<QAction *> &actions)
+{
+    QStringList out;
+    for (const QAction *a : actions) {
+        if (!a->isSeparator())
+            out << a->text();
+    }
+    return out;
+}
+
+} // namespace
+
+class TestPrintWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printModeChrome()
+    {
+        Bench b;
+        TfrmPrint w(*b.child, false, b.options());
+        QCOMPARE(w.windowTitle(), u"Quillmark 打印管理..."_s);
+        QVERIFY(!w.PreviewMode());
+        QCOMPARE(w.Copies(), 1);
+        QVERIFY(w.MainMenu1());
+        const QList<QAction *> menus = w.MainMenu1()->actions();
+        QCOMPARE(texts(menus), (QStringList{u"文件(&F)"_s, u"显示(&V)"_s}));
+        const QStringList file = texts(menus[0]->menu()->actions());
+        for (const QString &item : {u"设置(&S)"_s, u"打印(&P)"_s, u"退出(&X)"_s})
+            QVERIFY2(file.contains(item), qPrintable(item));
+        QCOMPARE(texts(menus[1]->menu()->actions()),
+                 (QStringList{u"连续放大(&I)"_s, u"连续缩小(&U)"_s, u"自适页面(&F)"_s}));
+        QCOMPARE(w.CoolBar1()->orientation(), Qt::Vertical);
+        QCOMPARE(texts(w.CoolBar1()->actions()),
+                 (QStringList{u"放 大"_s, u"缩 小"_s, u"全 部"_s, u"设 置"_s, u"打 印"_s, u"退 出"_s}));
+        QCOMPARE(w.ActZoomIn()->shortcut(), QKeySequence(Qt::Key_PageUp));
+        QCOMPARE(w.ActZoomOut()->shortcut(), QKeySequence(Qt::Key_PageDown));
+        QVERIFY(w.ActZoomFit()->shortcut().isEmpty());
+        QCOMPARE(w.FSetupAct()->shortcut(), QKeySequence(u"Ctrl+S"_s));
+        QCOMPARE(w.FPrintAct()->shortcut(), QKeySequence(u"Ctrl+P"_s));
+        QCOMPARE(w.FExitAct()->shortcut(), QKeySequence(u"Ctrl+Q"_s));
+        QCOMPARE(w.QMVStatusBar1()->panelCount(), 2);
+        QVERIFY(w.Panel1()->isHidden());
+        QVERIFY(w.Panel1()->findChild<QLabel *>());
+        QCOMPARE(w.Panel1()->findChild<QLabel *>()->text(), u"正在生成打印文件："_s);
+        QVERIFY(w.sealsLent());
+    }
+
+    void previewModeClosesOnFirstClick_data()
+    {
+        QTest::addColumn<bool>("onPage");
+        QTest::newRow("page") << true;
+        QTest::newRow("around the page") << false;
+    }
+    void previewModeClosesOnFirstClick()
+    {
+        QFETCH(bool, onPage);
+        Bench b;
+        TSeal *seal = addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        b.child->ZoomPage(150);
+        b.child->document().selectSeal(seal);
+        const QRect before = boxOf(seal);
+        TfrmPrint w(*b.child, true, b.options());
+        QVERIFY(!w.MainMenu1());
+        QVERIFY(!w.CoolBar1());
+        QVERIFY(w.QMVStatusBar1()->isHidden());
+        QVERIFY(w.windowState() & Qt::WindowFullScreen);
+        QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+        showWindow(w);
+        QVERIFY(w.zoom() != 150);
+        QCOMPARE(w.PreviewPanel1()->lentSeals().size(), 1);
+        // The preview paints at its own zoom; the seal keeps the document's.
+        QCOMPARE(seal->Zoom(), 150);
+        if (onPage)
+            QTest::mouseClick(w.PreviewPanel1(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        else
+            QTest::mouseClick(w.ScrollBox1()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        QTRY_VERIFY(!w.isVisible());
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+        QVERIFY(!w.sealsLent());
+        QCOMPARE(seal->Zoom(), 150);
+        QCOMPARE(boxOf(seal), before);
+        QCOMPARE(b.child->document().currentSeal(), seal);
+        QVERIFY(b.child->Handles());
+    }
+
+    // The sheet shows the lent seals at its own zoom: a 40 mm seal at 30 mm from the page's left
+    // edge, at 50 % of 96 px/in, is 40 × 3.7795 × 0.5 = 75.6 pixels wide from pixel 56.7.
+    void sheetPaintsTheSealsAtItsZoom()
+    {
+        Bench b;
+        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        w.ApplyZoom(50);
+        const QImage sheet = w.PreviewPanel1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QRect red;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x) {
+                const QRgb c = sheet.pixel(x, y);
+                if (qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100)
+                    red |= QRect(x, y, 1, 1);
+            }
+        QVERIFY2(std::abs(red.width() - 75.6) <= 2, qPrintable(QString::number(red.width())));
+        QVERIFY2(std::abs(red.left() - 56.7) <= 2, qPrintable(QString::number(red.left())));
+        // 40 mm from the top: 75.6 pixels.
+        QVERIFY2(std::abs(red.top() - 75.6) <= 2, qPrintable(QString::number(red.top())));
+    }
+
+    void zoomTools_data()
+    {
+        QTest::addColumn<bool>("zoomIn");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<bool>("inChecked");
+        QTest::addColumn<bool>("outChecked");
+        QTest::newRow("out at 25 switches to in") << false << 25 << 25 << true << false;
+        QTest::newRow("out at 26 zooms out") << false << 26 << 26 - 10 << false << true;
+        QTest::newRow("in at 600 switches to out") << true << 600 << 600 << false << true;
+        QTest::newRow("in at 590 zooms in") << true << 590 << 590 + 10 << true << false;
+    }
+    void zoomTools()
+    {
+        QFETCH(bool, zoomIn);
+        QFETCH(int, start);
+        QFETCH(int, after);
+        QFETCH(bool, inChecked);
+        QFETCH(bool, outChecked);
+        Bench b;
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        w.ApplyZoom(start);
+        (zoomIn ? w.ActZoomIn() : w.ActZoomOut())->trigger();
+        QTest::mouseClick(w.PreviewPanel1(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(w.zoom(), after);
+        QCOMPARE(w.ActZoomIn()->isChecked(), inChecked);
+        QCOMPARE(w.ActZoomOut()->isChecked(), outChecked);
+        const QList<QAction *> viewMenu = w.MainMenu1()->actions().at(1)->menu()->actions();
+        QCOMPARE(viewMenu.at(0)->isChecked(), inChecked);
+        QCOMPARE(viewMenu.at(1)->isChecked(), outChecked);
+        QCOMPARE(w.PreviewPanel1()->cursor().shape(), inChecked ? Qt::UpArrowCursor : Qt::PointingHandCursor);
+        // Another button puts the tool away and shows the idle cursor.
+        QTest::mouseClick(w.PreviewPanel1(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        QVERIFY(!w.ActZoomIn()->isChecked());
+        QVERIFY(!w.ActZoomOut()->isChecked());
+        QCOMPARE(w.PreviewPanel1()->cursor().shape(), w.idleCursor().shape());
+    }
+
+    void zoomToFitAfterLayout()
+    {
+        Bench b;
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        // The page and its 3 mm shadow in the client the laid-out window gives, at 96 px/in.
+        const QSize client = w.ScrollBox1()->maximumViewportSize();
+        const double ppm = 96 / 25.4;
+        const int expected =
+            std::min(int(client.width() * 100 / ((210 + 3) * ppm)), int(client.height() * 100 / ((297 + 3) * ppm)));
+        QTRY_COMPARE(w.zoom(), expected);
+        QVERIFY(!w.PreviewPanel1()->isHidden());
+        QCOMPARE(w.PreviewPanel1()->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void zoomToFitIsAtLeastOnePercent()
+    {
+        Bench b;
+        b.child->document().page().SetPageWidth(50000);
+        b.child->document().page().SetPageHeight(50000);
+        TfrmPrint w(*b.child, false, b.options());
+        w.resize(300, 200);
+        showWindow(w);
+        QCOMPARE(w.ZoomToFit(), 1);
+        QTRY_COMPARE(w.zoom(), 1);
+    }
+
+    void statusPanels_data()
+    {
+        QTest::addColumn<double>("margin");
+        QTest::addColumn<QString>("area");
+        QTest::newRow("5 mm") << 5.0 << u" 当前纸张可打印区域[宽x高]：200mm x 287mm "_s;
+        // 210 − 8.46 = 201.54, 297 − 8.46 = 288.54
+        QTest::newRow("4.23 mm") << 4.23 << u" 当前纸张可打印区域[宽x高]：201.5mm x 288.5mm "_s;
+        // 210 − 12.1 = 197.9
+        QTest::newRow("6.05 mm") << 6.05 << u" 当前纸张可打印区域[宽x高]：197.9mm x 284.9mm "_s;
+    }
+    void statusPanels()
+    {
+        QFETCH(double, margin);
+        QFETCH(QString, area);
+        Bench b;
+        PageModel &page = b.child->document().page();
+        page.SetLeftMargin(margin);
+        page.SetRightMargin(margin);
+        page.SetTopMargin(margin);
+        page.SetBottomMargin(margin);
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        w.ApplyZoom(75);
+        TQMVStatusBar *bar = w.QMVStatusBar1();
+        QCOMPARE(bar->panelText(0), area);
+        QCOMPARE(bar->panelText(1), u"当前缩放比例：75% "_s);
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(bar->panelWidth(i), bar->fontMetrics().horizontalAdvance(bar->panelText(i)) + 16);
+    }
+
+    void handCursorWhenThePageDoesNotFit()
+    {
+        Bench b;
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        w.ApplyZoom(400);
+        QTest::mouseClick(w.PreviewPanel1(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        QVERIFY(w.pageExceedsClient());
+        QCOMPARE(w.PreviewPanel1()->cursor().shape(), Qt::OpenHandCursor);
+        // A hand scroll: dragging left by 40 pixels scrolls right by 40.
+        QScrollBar *h = w.ScrollBox1()->horizontalScrollBar();
+        h->setValue(100);
+        QWidget *page = w.PreviewPanel1();
+        QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+        QMouseEvent move(QEvent::MouseMove, QPointF(160, 200), page->mapToGlobal(QPointF(160, 200)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(page, &move);
+        QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, QPoint(160, 200));
+        QCOMPARE(h->value(), 140);
+        w.ActZoomFit()->trigger();
+        QVERIFY(!w.pageExceedsClient());
+        QCOMPARE(w.PreviewPanel1()->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void scrollPositionsKeepTheirProportion()
+    {
+        Bench b;
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        w.ActZoomFit()->trigger();
+        QScrollBar *h = w.ScrollBox1()->horizontalScrollBar();
+        QScrollBar *v = w.ScrollBox1()->verticalScrollBar();
+        QCOMPARE(h->maximum(), 0);
+        // No range before: the new position is the start, not a division by zero.
+        w.ApplyZoom(400);
+        QCOMPARE(h->value(), 0);
+        QCOMPARE(v->value(), 0);
+        QVERIFY(h->maximum() > 0);
+        const int oldMax = h->maximum();
+        h->setValue(oldMax / 2);
+        const int old = h->value();
+        w.ApplyZoom(300);
+        QVERIFY(std::abs(h->value() - qRound(double(h->maximum()) * old / oldMax)) <= 1);
+    }
+
+    void setupMarksModifiedAndUndoRestores()
+    {
+        Bench b;
+        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        b.setup = [](QPrinter &printer) {
+            // 6 × 9 inches: 432 × 648 points, 152.4 × 228.6 mm, 3600 × 5400 printer pixels.
+            printer.setPageLayout(QPageLayout(QPageSize(QSize(432, 648), QString(), QPageSize::ExactMatch),
+                                              QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+        };
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        QVERIFY(!b.child->Modified());
+        w.FSetup();
+        const PageModel &page = b.child->document().page();
+        // A PDF printer prints to the paper's edge: no margins.
+        QVERIFY2(std::abs(double(page.PageWidth()) - 152.4) < 0.001,
+                 qPrintable(QString::number(double(page.PageWidth()))));
+        QVERIFY(std::abs(double(page.PageHeight()) - 228.6) < 0.001);
+        QVERIFY(std::abs(double(page.LeftMargin())) < 0.01);
+        QVERIFY(std::abs(double(page.TopMargin())) < 0.01);
+        QVERIFY(b.child->Modified());
+        QCOMPARE(b.host.status[2], u"文件状态：已修改"_s);
+        QCOMPARE(w.QMVStatusBar1()->panelText(0).left(15), u" 当前纸张可打印区域[宽x高]"_s.left(15));
+        QCOMPARE(b.child->QMVDrawPanel1()->width(), page.Width());
+
+        b.child->document().undoStack().undo();
+        QCOMPARE(double(page.PageWidth()), 210.0);
+        QCOMPARE(double(page.PageHeight()), 297.0);
+        QCOMPARE(double(page.LeftMargin()), 5.0);
+        QVERIFY(!b.child->Modified());
+        QCOMPARE(b.child->QMVDrawPanel1()->width(), page.Width());
+    }
+
+    void setupWithoutPrinterOrCancelled()
+    {
+        Bench b;
+        TfrmPrint w(*b.child, false, b.options());
+        b.printerPresent = false;
+        w.FSetup();
+        QCOMPARE(b.messages, (QStringList{u"信息|您的计算机没有安装\r打印机，不能设置！"_s}));
+        b.printerPresent = true;
+        w.FSetup(); // the dialog is cancelled
+        QVERIFY(!b.child->Modified());
+        QCOMPARE(double(b.child->document().page().PageWidth()), 210.0);
+    }
+
+    // The options are asked first, then the empty document, then the printer.
+    void printOrder_data()
+    {
+        QTest::addColumn<bool>("withSeal");
+        QTest::addColumn<bool>("printer");
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("empty, confirmed")
+            << false << false << true << QStringList{u"提示：|空白文档，有什么好打印的！"_s} << false;
+        QTest::newRow("empty, cancelled") << false << true << false << QStringList{} << false;
+        QTest::newRow("no printer") << true << false << true
+                                    << QStringList{u"信息|您的计算机未安装打\r印机，不能打印！"_s} << false;
+        QTest::newRow("cancelled") << true << true << false << QStringList{} << false;
+        QTest::newRow("confirmed") << true << true << true << QStringList{} << true;
+    }
+    void printOrder()
+    {
+        QFETCH(bool, withSeal);
+        QFETCH(bool, printer);
+        QFETCH(bool, confirmed);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, printed);
+        Bench b;
+        if (withSeal)
+            addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        b.printerPresent = printer;
+        b.answer = {false, true, confirmed, 2};
+        TfrmPrint w(*b.child, false, b.options());
+        w.FPrint();
+        QCOMPARE(b.asks, 1);
+        QCOMPARE(b.asked.copies, 1);
+        QCOMPARE(b.messages, messages);
+        QCOMPARE(QFileInfo::exists(b.printed()), printed);
+        QCOMPARE(w.PrintConfirmed(), confirmed);
+        QCOMPARE(w.PrintMirrored(), true);
+        QCOMPARE(w.PrintInColour(), false);
+        QCOMPARE(w.Copies(), 2);
+        QVERIFY(w.Panel1()->isHidden());
+        // The next time the dialog starts from what was chosen.
+        w.FPrint();
+        QCOMPARE(b.asked.copies, 2);
+        QCOMPARE(b.asked.printMirrored, true);
+    }
+
+    void copiesFromDamagedRecordAreBounded()
+    {
+        Bench b;
+        b.answer = {true, false, false, -5};
+        TfrmPrint w(*b.child, false, b.options());
+        w.FPrint();
+        QCOMPARE(w.Copies(), 1);
+        b.answer.copies = 100000;
+        w.FPrint();
+        QCOMPARE(w.Copies(), 999);
+    }
+
+    void dialogComponentMissing_data()
+    {
+        QTest::addColumn<bool>("library");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("library") << false << u"error|DLL文件错误！"_s;
+        QTest::newRow("entry") << true << u"error|文件损坏，请重新安装该程序！"_s;
+    }
+    void dialogComponentMissing()
+    {
+        QFETCH(bool, library);
+        QFETCH(QString, message);
+        Bench b;
+        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        QTemporaryDir empty;
+        const QString folder = library ? QStringLiteral(QM_STUB_DIALOGPACK_DIR) : empty.path();
+        QVERIFY(!library || QFileInfo::exists(DialogPackLoader(folder).libraryPath()));
+        PrintWindowOptions o = b.options();
+        o.askPrintOptions = [folder](QWidget *owner, const PrintOptionsState &current) {
+            return askPrintOptionsFromDialogPack(DialogPackLoader(folder), owner, current);
+        };
+        TfrmPrint w(*b.child, false, o);
+        w.FPrint();
+        QCOMPARE(b.messages, QStringList{message});
+        QVERIFY(!QFileInfo::exists(b.printed()));
+        QVERIFY(!w.PrintConfirmed());
+    }
+
+    void tooLargeMirroredSealIsNamedAndNothingPrinted()
+    {
+        Bench b;
+        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        addSeal(*b.child, TSealType::stEllipse, 999, 999, 500, 500);
+        b.answer = {true, true, true, 1};
+        TfrmPrint w(*b.child, false, b.options());
+        w.FPrint();
+        QCOMPARE(b.messages.size(), 1);
+        QVERIFY2(b.messages.front().startsWith(u"error|第2个印章"_s), qPrintable(b.messages.front()));
+        QVERIFY(!QFileInfo::exists(b.printed()));
+        QVERIFY(w.Panel1()->isHidden());
+    }
+
+    // At a preview of exactly 100 % the 40 mm seal still prints 945 printer pixels wide, 25 mm
+    // from the printable edge (30 mm on the page, 5 mm margins).
+    void printedAtTrueSizeWhilePreviewIsAtHundred()
+    {
+        if (pdftoppm().isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        Bench b;
+        TSeal *seal = addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        w.ApplyZoom(100);
+        const QRect before = boxOf(seal);
+        w.FPrint();
+        QCOMPARE(b.messages, QStringList{});
+        QCOMPARE(w.ProgressBar1()->value(), 1);
+        QVERIFY(w.Panel1()->isHidden());
+        QCOMPARE(boxOf(seal), before);
+        QCOMPARE(seal->PixelsPerMm(), b.child->ScreenPixelsPerMm());
+        const QList<QImage> sheets = sheetsOf(b.printed(), b.dir.path());
+        QCOMPARE(sheets.size(), 1);
+        const QRect ink = inkBounds(sheets.front());
+        QVERIFY2(std::abs(ink.width() - 945) <= 2, qPrintable(QString::number(ink.width())));
+        QVERIFY2(std::abs(ink.left() - sheetPixels(30 - 5)) <= 2, qPrintable(QString::number(ink.left())));
+    }
+
+    // The correction the user enters is kept for the printer and scales what it prints: the
+    // 100 mm ruler comes out 101 mm long with +10 ‰.
+    void calibrationAppliesToThePrinter()
+    {
+        if (pdftoppm().isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        Bench b;
+        PrintWindowOptions o = b.options();
+        o.editCalibration = [](QWidget *, PrintCalibration &c) {
+            c.xPerMille = 10;
+            return true;
+        };
+        {
+            TfrmPrint w(*b.child, false, o);
+            w.editCalibration();
+        }
+        QCOMPARE(PrintCalibrationStore(o.settingsFile).read(QString()), (PrintCalibration{10, 0}));
+        TfrmPrint w(*b.child, false, o);
+        w.printTestRuler();
+        const QList<QImage> sheets = sheetsOf(b.printed(), b.dir.path());
+        QCOMPARE(sheets.size(), 1);
+        const QImage &sheet = sheets.front();
+        int longest = 0;
+        const int row = qRound(sheetPixels(10));
+        for (int y = row - 8; y <= row + 8; ++y) {
+            int run = 0;
+            for (int x = 0; x < sheet.width(); ++x) {
+                run = qRed(sheet.pixel(x, y)) < 128 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        }
+        QVERIFY2(std::abs(longest - sheetPixels(101)) <= 4, qPrintable(QString::number(longest)));
+    }
+
+    // The PDF's paper is the page: the seal stands at its page position, 30 mm from the edge.
+    void pdfAtTrueSize()
+    {
+        if (pdftoppm().isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        Bench b;
+        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        b.pdfFile = b.dir.filePath(u"page"_s);
+        TfrmPrint w(*b.child, false, b.options());
+        w.printToPdf();
+        const QString pdf = b.pdfFile + u".pdf"_s;
+        QVERIFY(QFileInfo::exists(pdf));
+        const QList<QImage> sheets = sheetsOf(pdf, b.dir.path());
+        QCOMPARE(sheets.size(), 1);
+        // 210 mm = 4960.6 printer pixels; a PDF page is whole points, 595 pt = 4958.3 pixels.
+        QVERIFY2(std::abs(sheets.front().width() - sheetPixels(210)) <= 3,
+                 qPrintable(QString::number(sheets.front().width())));
+        const QRect ink = inkBounds(sheets.front());
+        QVERIFY2(std::abs(ink.left() - sheetPixels(30)) <= 2, qPrintable(QString::number(ink.left())));
+        QVERIFY2(std::abs(ink.top() - sheetPixels(40)) <= 2, qPrintable(QString::number(ink.top())));
+        QVERIFY2(std::abs(ink.width() - 945) <= 2, qPrintable(QString::number(ink.width())));
+    }
+};
+
+QTEST_MAIN(TestPrintWindow)
+#include "tst_printwindow.moc"
