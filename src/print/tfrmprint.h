@@ -49,6 +49,8 @@ struct PrintWindowOptions {
     ErrorBox errorBox;
     // The PDF file to print to; empty when the user cancelled.
     std::function<QString(QWidget *owner)> askPdfFile;
+    // A warning the user may go past; true to go on.
+    std::function<bool(QWidget *owner, const QString &text)> askToGoOn;
     // Edits a printer's size correction; true when the user accepted it.
     std::function<bool(QWidget *owner, PrintCalibration &calibration)> editCalibration;
     // The settings file of the printers' corrections; the user's settings when empty.
@@ -142,6 +144,8 @@ private:
     void setZoom(int zoom);
     void information(const QString &caption, const QString &text);
     void showError(const QString &message);
+    // Names the seals whose texts hold characters their face cannot draw; true to print anyway.
+    bool acceptMissingGlyphs();
     bool hasPrinter() const;
     PrintPlacement placementFor(const QPrinter &printer, bool forPdf) const;
     void runPrint(QPrinter &printer, const PrintPlacement &placement, int copies);

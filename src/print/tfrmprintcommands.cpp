@@ -10,9 +10,11 @@
 #include "print/previewpage.h"
 #include "print/sealloan.h"
 #include "print/sealprinter.h"
+#include "seal/missingglyphs.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QFormLayout>
 #include <QPageLayout>
 #include <QPageSetupDialog>
@@ -146,7 +148,7 @@ void TfrmPrint::FPrint()
         information(InformationCaption, NoPrinterToPrint);
         return;
     }
-    if (!m_options.printConfirmed)
+    if (!m_options.printConfirmed || !acceptMissingGlyphs())
         return;
     runPrint(*m_printer, placementFor(*m_printer, false), m_options.copies);
 }
@@ -160,7 +162,7 @@ void TfrmPrint::printToPdf()
     QString fileName = m_windowOptions.askPdfFile
                            ? m_windowOptions.askPdfFile(this)
                            : QFileDialog::getSaveFileName(this, u"打印到PDF文件"_s, QString(), u"PDF 文件 (*.pdf)"_s);
-    if (fileName.isEmpty())
+    if (fileName.isEmpty() || !acceptMissingGlyphs())
         return;
     if (!fileName.endsWith(u".pdf"_s, Qt::CaseInsensitive))
         fileName += u".pdf"_s;
@@ -174,6 +176,22 @@ void TfrmPrint::printToPdf()
                          QString(), QPageSize::ExactMatch);
     pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     runPrint(pdf, placementFor(pdf, true), 1);
+}
+
+bool TfrmPrint::acceptMissingGlyphs()
+{
+    QList<const TSeal *> seals;
+    for (const auto &seal : m_document.sealList())
+        seals.append(seal.get());
+    const QList<MissingGlyphs> missing = sealsWithMissingGlyphs(seals);
+    if (missing.isEmpty())
+        return true;
+    const QString text = u"下列印章中有字体无法显示的字符，打印出来这些字符将用其他字体代替或显示为空框：\r\r"_s +
+                         describeMissingGlyphs(missing) + u"\r\r是否继续打印？"_s;
+    if (m_windowOptions.askToGoOn)
+        return m_windowOptions.askToGoOn(this, text);
+    return QMessageBox::warning(this, windowTitle(), QString(text).replace(u'\r', u'\n'),
+                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TfrmPrint::printTestRuler()

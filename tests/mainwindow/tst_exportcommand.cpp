@@ -6,11 +6,11 @@
 #include "mainwindowtesting.h"
 
 #include "document/extendedfloat.h"
-#include "seal/fontsubstitution.h"
 #include "seal/gbk.h"
 #include "shell/export/exportkind.h"
 #include "shell/mainwindow/exportfiledialog.h"
 #include "testing/modaldialogdriver.h"
+#include "testing/testhelpers.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QRawFont>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -405,16 +404,7 @@ private slots:
     void missingGlyphWarningNamesTheSeal()
     {
         QFETCH(bool, goOn);
-        // A GBK character the face of 宋体 has no glyph for.
-        QFont font(FontSubstitution::familyFor(Gbk::fromUnicode(u"宋体"_s)));
-        font.setStyleStrategy(QFont::NoFontMerging);
-        const QRawFont song = QRawFont::fromFont(font);
-        QString lacking;
-        for (int code = 0x8140; code <= 0xFEFE && lacking.isEmpty(); ++code) {
-            const QString u = Gbk::toUnicode(QByteArray().append(char(code >> 8)).append(char(code & 0xFF)));
-            if (u.size() == 1 && u[0].isLetter() && !song.supportsCharacter(u[0]))
-                lacking = u;
-        }
+        const QString lacking = testing::characterLackingIn(u"宋体"_s);
         if (lacking.isEmpty())
             QSKIP("the face of 宋体 has every GBK character");
 

@@ -5,6 +5,7 @@
 #include "page/pagetesting.h"
 #include "print/previewpage.h"
 #include "print/printtesting.h"
+#include "seal/gbk.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -428,6 +429,35 @@ private slots:
         b.answer.copies = 100000;
         w.FPrint();
         QCOMPARE(w.Copies(), 999);
+    }
+
+    void missingGlyphsAreNamedBeforePrinting_data()
+    {
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("stop") << false;
+        QTest::newRow("go on") << true;
+    }
+    void missingGlyphsAreNamedBeforePrinting()
+    {
+        QFETCH(bool, goOn);
+        const QString lacking = characterLackingIn(u"宋体"_s);
+        if (lacking.isEmpty())
+            QSKIP("the face of 宋体 has every GBK character");
+        Bench b;
+        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        TSeal *text = addSeal(*b.child, TSealType::stHorzText, 30, 10, 120, 60);
+        text->SetText(Gbk::fromUnicode(u"样章"_s + lacking));
+        QStringList asked;
+        PrintWindowOptions o = b.options();
+        o.askToGoOn = [&](QWidget *, const QString &warning) {
+            asked << warning;
+            return goOn;
+        };
+        TfrmPrint w(*b.child, false, o);
+        w.FPrint();
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].contains(u"第2个印章“样章%1”：字体“宋体”缺少“%1”"_s.arg(lacking)), qPrintable(asked[0]));
+        QCOMPARE(QFileInfo::exists(b.printed()), goOn);
     }
 
     void dialogComponentMissing_data()

@@ -4,6 +4,8 @@
 // operations as text, pictures as file bytes, ink found in a picture, a program run to its end,
 // and little-endian fields read from and written into bytes.
 
+#include "seal/fontsubstitution.h"
+#include "seal/gbk.h"
 #include "seal/recordingsurface.h"
 #include "seal/tseal.h"
 
@@ -11,6 +13,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QProcess>
+#include <QRawFont>
 #include <QRect>
 #include <QStringList>
 #include <QtEndian>
@@ -21,6 +24,20 @@
 namespace qm::testing {
 
 // 10 pixels per millimetre at zoom 100: every pixel length is the millimetre length times ten.
+// A GBK letter that the family the stored face maps to has no glyph for; empty when it has all.
+inline QString characterLackingIn(const QString &face)
+{
+    QFont font(FontSubstitution::familyFor(Gbk::fromUnicode(face)));
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont raw = QRawFont::fromFont(font);
+    for (int code = 0x8140; code <= 0xFEFE; ++code) {
+        const QString u = Gbk::toUnicode(QByteArray().append(char(code >> 8)).append(char(code & 0xFF)));
+        if (u.size() == 1 && u[0].isLetter() && !raw.supportsCharacter(u[0]))
+            return u;
+    }
+    return {};
+}
+
 inline void atTenPixelsPerMm(TSeal &seal)
 {
     seal.SetPixelsPerMm(10);
