@@ -174,6 +174,7 @@ private slots:
         s.window->exportSelectionToImage();
         QCOMPARE(qApp->property("exportCalls").toInt(), 1);
         QCOMPARE(qApp->property("exportOwner").value<QObject *>(), &child); // over the document window
+        QCOMPARE(qApp->property("exportRecordIn").toByteArray(), QByteArray(14, '\0')); // cleared first
         QVERIFY(s.exportDialogs.pictureRequests.empty());
         // Confirmed, then the file dialog cancelled; from the edit menu's command this time.
         answer(Dpi300, 2);

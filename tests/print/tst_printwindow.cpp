@@ -6,14 +6,17 @@
 #include "print/previewpage.h"
 #include "print/printtesting.h"
 #include "seal/gbk.h"
+#include "testing/modaldialogdriver.h"
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -224,6 +227,95 @@ private slots:
         QVERIFY(!w.ActZoomIn()->isChecked());
         QVERIFY(!w.ActZoomOut()->isChecked());
         QCOMPARE(w.PreviewPanel1()->cursor().shape(), w.idleCursor().shape());
+        // Zoom to fit puts an active tool away too.
+        (zoomIn ? w.ActZoomIn() : w.ActZoomOut())->trigger();
+        w.ActZoomFit()->trigger();
+        QVERIFY(!w.ActZoomIn()->isChecked());
+        QVERIFY(!w.ActZoomOut()->isChecked());
+        QCOMPARE(w.zoom(), w.ZoomToFit());
+    }
+
+    // The keys of the commands reach them from the window, each once.
+    void shortcutsRunTheCommands_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Page Up") << QKeySequence(Qt::Key_PageUp) << u"zoom in"_s;
+        QTest::newRow("Page Down") << QKeySequence(Qt::Key_PageDown) << u"zoom out"_s;
+        QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << u"setup"_s;
+        QTest::newRow("Ctrl+P") << QKeySequence(Qt::CTRL | Qt::Key_P) << u"print"_s;
+        QTest::newRow("Ctrl+Q") << QKeySequence(Qt::CTRL | Qt::Key_Q) << u"exit"_s;
+    }
+    void shortcutsRunTheCommands()
+    {
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, effect);
+        Bench b;
+        int setups = 0;
+        b.setup = [&](QPrinter &) { ++setups; };
+        b.answer.printConfirmed = false;
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keySequence(&w, key);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.ActZoomIn()->isChecked(), effect == u"zoom in"_s);
+        QCOMPARE(w.ActZoomOut()->isChecked(), effect == u"zoom out"_s);
+        QCOMPARE(setups, effect == u"setup"_s ? 1 : 0);
+        QCOMPARE(b.asks, effect == u"print"_s ? 1 : 0);
+        QCOMPARE(w.isVisible(), effect != u"exit"_s);
+    }
+
+    // The page stands in the middle of the area when it is smaller, one pixel from the corner
+    // when larger; the shadow of its size 3 pixels right and below it, black in preview mode
+    // on the desktop's colour, navy in print mode.
+    void layoutAndShadow_data()
+    {
+        QTest::addColumn<bool>("preview");
+        QTest::addColumn<QColor>("shadow");
+        QTest::newRow("print mode") << false << QColor(0, 0, 0x80);
+        QTest::newRow("preview mode") << true << QColor(Qt::black);
+    }
+    void layoutAndShadow()
+    {
+        QFETCH(bool, preview);
+        QFETCH(QColor, shadow);
+        Bench b;
+        TfrmPrint w(*b.child, preview, b.options());
+        showWindow(w);
+        QCOMPARE(w.QMVFlatPanel1()->palette().color(QPalette::Window), shadow);
+        const QPalette own = w.palette();
+        QCOMPARE(w.ScrollBox1()->viewport()->palette().color(QPalette::Window),
+                 preview ? own.color(QPalette::Dark) : own.color(QPalette::Mid));
+        for (int zoom : {w.ZoomToFit(), 400}) {
+            w.ApplyZoom(zoom);
+            const QRect page = w.PreviewPanel1()->geometry();
+            const QSize client = w.ScrollBox1()->viewport()->size();
+            QCOMPARE(page.size(), QSize(w.PreviewPanel1()->page().Width(), w.PreviewPanel1()->page().Height()));
+            const int left = page.width() < client.width() ? (client.width() - page.width()) / 2 : 1;
+            const int top = page.height() < client.height() ? (client.height() - page.height()) / 2 : 1;
+            QCOMPARE(page.topLeft(), QPoint(left, top));
+            QCOMPARE(w.QMVFlatPanel1()->geometry(), page.translated(3, 3));
+        }
+    }
+
+    // The progress panel is four inches of the window wide; its bar fills what the caption leaves
+    // but 16 pixels, 2 from the top, 5 shorter than the panel, 16 pixels from its right edge.
+    void progressPanelLayout()
+    {
+        Bench b;
+        TfrmPrint w(*b.child, false, b.options());
+        showWindow(w);
+        const QWidget *panel = w.Panel1();
+        QCOMPARE(panel->width(), 4 * w.logicalDpiX());
+        const QLabel *caption = panel->findChild<QLabel *>();
+        const int captionWidth = caption->fontMetrics().horizontalAdvance(u"正在生成打印文件："_s);
+        const QRect bar = w.ProgressBar1()->geometry();
+        QCOMPARE(bar.width(), panel->contentsRect().width() - captionWidth - 16);
+        QCOMPARE(bar.top(), 2);
+        QCOMPARE(bar.height(), panel->height() - 5);
+        QCOMPARE(bar.right() + 1, panel->width() - 16);
     }
 
     void zoomToFitAfterLayout()
@@ -352,6 +444,12 @@ private slots:
         QCOMPARE(b.host.status[2], u"文件状态：已修改"_s);
         QCOMPARE(w.QMVStatusBar1()->panelText(0).left(15), u" 当前纸张可打印区域[宽x高]"_s.left(15));
         QCOMPARE(b.child->QMVDrawPanel1()->width(), page.Width());
+        // The preview takes the same paper.
+        const PageModel &sheet = w.PreviewPanel1()->page();
+        QVERIFY(std::abs(double(sheet.PageWidth()) - 152.4) < 0.001);
+        QVERIFY(std::abs(double(sheet.PageHeight()) - 228.6) < 0.001);
+        QCOMPARE(w.zoom(), w.ZoomToFit());
+        QCOMPARE(b.child->document().undoStack().count(), 1);
 
         b.child->document().undoStack().undo();
         QCOMPARE(double(page.PageWidth()), 210.0);
@@ -417,6 +515,45 @@ private slots:
         w.FPrint();
         QCOMPARE(b.asked.copies, 2);
         QCOMPARE(b.asked.printMirrored, true);
+    }
+
+    // The dialog component's own dialog: cancelled, it hands the options back as they were and
+    // nothing is printed; confirmed, its choices print and stay for the next time.
+    void realOptionsDialogCancelledThenConfirmed()
+    {
+        Bench b;
+        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        PrintWindowOptions o = b.options();
+        o.askPrintOptions = [](QWidget *owner, const PrintOptionsState &current) {
+            return askPrintOptionsFromDialogPack(DialogPackLoader(QStringLiteral(QM_DIALOGPACK_DIR)), owner, current);
+        };
+        TfrmPrint w(*b.child, false, o);
+        const auto change = [](QDialog &d) {
+            d.findChild<QRadioButton *>(u"black"_s)->click();
+            d.findChild<QAbstractButton *>(u"mirror"_s)->click();
+            d.findChild<QSpinBox *>(u"copies"_s)->setValue(3);
+        };
+        {
+            testing::DialogDriver cancel(change, false);
+            w.FPrint();
+            QCOMPARE(cancel.objectName, u"PrintOptions"_s);
+            QCOMPARE(cancel.parent, &w);
+        }
+        QVERIFY(!QFileInfo::exists(b.printed()));
+        QVERIFY(b.messages.isEmpty());
+        QVERIFY(!w.PrintConfirmed());
+        QVERIFY(w.PrintInColour());
+        QVERIFY(!w.PrintMirrored());
+        QCOMPARE(w.Copies(), 1);
+        {
+            testing::DialogDriver ok(change, true);
+            w.FPrint();
+        }
+        QVERIFY(QFileInfo::exists(b.printed()));
+        QVERIFY(w.PrintConfirmed());
+        QVERIFY(!w.PrintInColour());
+        QVERIFY(w.PrintMirrored());
+        QCOMPARE(w.Copies(), 3);
     }
 
     void copiesFromDamagedRecordAreBounded()

@@ -88,22 +88,33 @@ private slots:
     }
 
     // The sheet read back: a 40 mm round seal 945 printer pixels wide, 25 mm from the printable
-    // edge, or mirrored 135 mm from it; red in colour, black otherwise.
+    // edge, or mirrored 135 mm from it; red in colour, black otherwise. A printer whose printable
+    // area lies inside the paper (here 4 mm from the left, 3 mm from the top) draws from the
+    // paper's corner, so the seal moves by that much on the paper.
     void printedSheet_data()
     {
         QTest::addColumn<bool>("mirrored");
         QTest::addColumn<bool>("colour");
+        QTest::addColumn<QPointF>("printableMm");
         QTest::addColumn<double>("leftMm");
-        QTest::newRow("normal, colour") << false << true << 30.0 - 5;
-        QTest::newRow("normal, black") << false << false << 30.0 - 5;
-        QTest::newRow("mirrored, colour") << true << true << 200.0 - (30 - 5) - 40;
-        QTest::newRow("mirrored, black") << true << false << 200.0 - (30 - 5) - 40;
+        QTest::addColumn<double>("topMm");
+        const QPointF paper(0, 0);
+        const QPointF inside(4, 3);
+        QTest::newRow("normal, colour") << false << true << paper << 30.0 - 5 << 40.0 - 5;
+        QTest::newRow("normal, black") << false << false << paper << 30.0 - 5 << 40.0 - 5;
+        QTest::newRow("mirrored, colour") << true << true << paper << 200.0 - (30 - 5) - 40 << 40.0 - 5;
+        QTest::newRow("mirrored, black") << true << false << paper << 200.0 - (30 - 5) - 40 << 40.0 - 5;
+        QTest::newRow("normal, printable area inside") << false << true << inside << 4 + 30.0 - 5 << 3 + 40.0 - 5;
+        QTest::newRow("mirrored, printable area inside")
+            << true << true << inside << 4 + 200.0 - (30 - 5) - 40 << 3 + 40.0 - 5;
     }
     void printedSheet()
     {
         QFETCH(bool, mirrored);
         QFETCH(bool, colour);
+        QFETCH(QPointF, printableMm);
         QFETCH(double, leftMm);
+        QFETCH(double, topMm);
         if (pdftoppm().isEmpty())
             QSKIP("pdftoppm (poppler-utils) is not installed");
         QTemporaryDir dir;
@@ -116,6 +127,7 @@ private slots:
         PrintPlacement p = a4Placement();
         p.mirrored = mirrored;
         p.colours = colour ? SealColours::Own : SealColours::Black;
+        p.printableOrigin = QPointF(sheetPixels(printableMm.x()), sheetPixels(printableMm.y()));
         int lastDone = 0;
         QCOMPARE(printSeals(*printer, listOf(seals), p, 1, [&](int done, int) { lastDone = done; }), std::nullopt);
         QCOMPARE(lastDone, 1);
@@ -127,7 +139,7 @@ private slots:
         QVERIFY2(std::abs(ink.width() - 945) <= 2, qPrintable(QString::number(ink.width())));
         QVERIFY2(std::abs(ink.height() - 945) <= 2, qPrintable(QString::number(ink.height())));
         QVERIFY2(std::abs(ink.left() - sheetPixels(leftMm)) <= 2, qPrintable(QString::number(ink.left())));
-        QVERIFY2(std::abs(ink.top() - sheetPixels(40 - 5)) <= 2, qPrintable(QString::number(ink.top())));
+        QVERIFY2(std::abs(ink.top() - sheetPixels(topMm)) <= 2, qPrintable(QString::number(ink.top())));
         // The frame's ink at the middle of the seal's left edge.
         const QImage &sheet = sheets.front();
         const int y = ink.center().y();
