@@ -113,6 +113,14 @@ private slots:
             QVERIFY2(file.contains(item), qPrintable(item));
         QCOMPARE(texts(menus[1]->menu()->actions()),
                  (QStringList{u"连续放大(&I)"_s, u"连续缩小(&U)"_s, u"自适页面(&F)"_s}));
+        // The menu items show the keys of the commands they run.
+        QStringList keys;
+        for (QMenu *menu : {menus[0]->menu(), menus[1]->menu()})
+            for (const QAction *a : menu->actions())
+                if (!a->shortcut().isEmpty())
+                    keys << a->text() + u' ' + a->shortcut().toString();
+        QCOMPARE(keys, (QStringList{u"设置(&S) Ctrl+S"_s, u"打印(&P) Ctrl+P"_s, u"退出(&X) Ctrl+Q"_s,
+                                    u"连续放大(&I) PgUp"_s, u"连续缩小(&U) PgDown"_s}));
         QCOMPARE(w.CoolBar1()->orientation(), Qt::Vertical);
         QCOMPARE(texts(w.CoolBar1()->actions()),
                  (QStringList{u"放 大"_s, u"缩 小"_s, u"全 部"_s, u"设 置"_s, u"打 印"_s, u"退 出"_s}));
