@@ -419,6 +419,16 @@ private slots:
         QVERIFY(w.closeAllDocuments());
         flushDeletes();
         QCOMPARE(properties->document(), nullptr);
+
+        // Closed by the user: the main window lets go of it and the toggle makes a new one.
+        properties->close();
+        flushDeletes();
+        QVERIFY(!w.propertyWindow());
+        emit w.viewMenu()->aboutToShow();
+        QCOMPARE(w.action(u"actViewOpenOrClosefrmProp"_s)->text(), u"开启属性窗口"_s);
+        w.action(u"actViewOpenOrClosefrmProp"_s)->trigger();
+        QVERIFY(w.propertyWindow() && w.propertyWindow()->isVisible());
+        QCOMPARE(w.action(u"actViewOpenOrClosefrmProp"_s)->text(), u"关闭属性窗口"_s);
     }
 
     // The main window is hidden and frozen while the print window is up, and back afterwards.
