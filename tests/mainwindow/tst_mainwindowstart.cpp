@@ -6,6 +6,7 @@
 
 #include "seal/gbk.h"
 #include "shell/mainwindow/fontlist.h"
+#include "shell/mainwindow/quillmarkapplication.h"
 #include "shell/mainwindow/wallpapermdiarea.h"
 #include "shell/mainwindow/zoomlist.h"
 
@@ -342,6 +343,17 @@ private slots:
         QVERIFY(picture.save(file));
         s.config->writeText(Configuration::UserInfoKey, u"BackGround"_s, file);
         QCOMPARE(s.create().mdiArea()->wallpaper().size(), QSize(37, 23));
+    }
+
+    // Qt's own dialog buttons speak the program's language.
+    void qtDialogsInChinese()
+    {
+        QTranslator translator;
+        if (!installQtChinese(*QCoreApplication::instance(), translator))
+            QSKIP("the platform's translations of Qt are not installed");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"取消"_s);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Cancel"_s);
     }
 
     // The picture is painted centred, and stays centred when the area changes size.

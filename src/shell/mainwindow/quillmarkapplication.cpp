@@ -3,6 +3,9 @@
 #include "companions/dllloaderror.h"
 #include "shell/mainwindow/userdialogs.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+
 #include <exception>
 
 using namespace Qt::StringLiterals;
@@ -13,6 +16,15 @@ QuillmarkApplication::QuillmarkApplication(int &argc, char **argv) : QApplicatio
 {
     setOrganizationName(u"Lumenwerk"_s);
     setApplicationName(u"Quillmark"_s);
+    installQtChinese(*this, m_qtTranslator);
+}
+
+bool installQtChinese(QCoreApplication &app, QTranslator &translator)
+{
+    if (!translator.load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return app.installTranslator(&translator);
 }
 
 bool QuillmarkApplication::notify(QObject *receiver, QEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 namespace qm {
 
@@ -18,6 +19,12 @@ public:
 
 private:
     UserDialogs *m_dialogs = nullptr;
+    QTranslator m_qtTranslator;
 };
+
+// Qt's own texts (the buttons and labels of its file, colour and page set-up dialogs) in
+// Simplified Chinese like the rest of the program, whatever the system's language; false when
+// the platform's translations are not installed and they stay in English.
+bool installQtChinese(QCoreApplication &app, QTranslator &translator);
 
 } // namespace qm
