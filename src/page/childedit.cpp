@@ -1,15 +1,19 @@
-// The editing commands of the document window and its keys: undo, redo and nudging. While a
-// band, drag or resize lasts the commands wait: a delete or zoom in the middle of a drag would
-// free or rescale the seals its release then moves.
+// The editing commands of the document window and its keys: undo, redo, nudging, choosing
+// seals with Tab and placing with Enter. While a band, drag or resize lasts the commands wait:
+// a delete or zoom in the middle of a drag would free or rescale the seals its release then
+// moves.
 
 #include "page/tfrmchild.h"
 
 #include "document/clipboardstream.h"
+#include "page/pagetools.h"
 #include "page/updatesguard.h"
 #include "seal/tseal.h"
 
 #include <QKeyEvent>
 #include <QUndoStack>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -120,6 +124,23 @@ void TfrmChild::keyPressEvent(QKeyEvent *event)
         Redo();
         return;
     }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == 0 && !busy() &&
+        pageToolForTag(m_host.checkedDrawAction()) == PageTool::Place) {
+        // Without a mouse the chosen element goes in the middle of the part of the page in view.
+        const QPoint middle = m_page->mapFrom(viewport(), viewport()->rect().center());
+        PageMouse mouse;
+        mouse.pos = QPoint(std::clamp(middle.x(), 0, std::max(0, m_page->width() - 1)),
+                           std::clamp(middle.y(), 0, std::max(0, m_page->height() - 1)));
+        mouse.global = m_page->mapToGlobal(mouse.pos);
+        mouse.button = Qt::LeftButton;
+        mouse.buttons = Qt::LeftButton;
+        DrawPanel1MouseDown(Qt::LeftButton, mouse);
+        return;
+    }
+    if (key == Qt::Key_Escape && mods == 0 && !Selection().empty()) {
+        ClearSelection();
+        return;
+    }
     if (isArrow(key) && (mods & ~Qt::ShiftModifier) == 0 && !Selection().empty()) {
         if (!busy()) {
             const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
@@ -129,6 +150,28 @@ void TfrmChild::keyPressEvent(QKeyEvent *event)
         return;
     }
     QScrollArea::keyPressEvent(event);
+}
+
+bool TfrmChild::focusNextPrevChild(bool next)
+{
+    // Tab walks the selection through the seals in stacking order and Shift+Tab back, so a seal
+    // can be chosen, edited and shown in the property window without the mouse.
+    const SealList &seals = sealList();
+    if (seals.empty() || busy())
+        return QScrollArea::focusNextPrevChild(next);
+    const auto count = std::ptrdiff_t(seals.size());
+    const auto found = std::find_if(seals.begin(), seals.end(),
+                                    [current = CurrentSeal()](const auto &s) { return s.get() == current; });
+    std::ptrdiff_t to = next ? 0 : count - 1;
+    if (found != seals.end())
+        to = (std::distance(seals.begin(), found) + (next ? 1 : count - 1)) % count;
+    TSeal *seal = seals.at(size_t(to)).get();
+    m_document->selectSeal(seal);
+    showSealOptions(seal);
+    const QPoint centre =
+        m_page->mapTo(widget(), QRect(seal->Left(), seal->Top(), seal->Width(), seal->Height()).center());
+    ensureVisible(centre.x(), centre.y(), seal->Width() / 2 + 4, seal->Height() / 2 + 4);
+    return true;
 }
 
 void TfrmChild::keyReleaseEvent(QKeyEvent *event)

@@ -7,7 +7,9 @@
 #include "page/pagetools.h"
 #include "seal/tseal.h"
 
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QMenu>
 
 using namespace Qt::StringLiterals;
 
@@ -105,6 +107,32 @@ QMenu *TfrmChild::pageContextMenu(const PageHit &hit)
     if (busy())
         return nullptr;
     return hit.kind == PageHit::Page ? m_host.pagePopupMenu() : m_host.sealPopupMenu();
+}
+
+void TfrmChild::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The menu key reaches this window, not the page: it opens the menu of the selection, or of
+    // the page when nothing is selected, in the middle of what it applies to.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        QScrollArea::contextMenuEvent(event);
+        return;
+    }
+    PageHit hit;
+    QPoint at = viewport()->mapToGlobal(viewport()->rect().center());
+    if (!Selection().empty()) {
+        hit.seal = CurrentSeal();
+        hit.kind = hit.seal ? PageHit::Seal : PageHit::Frame;
+        const QRect box = SelectionRect();
+        const QRect shown(m_page->mapTo(viewport(), box.topLeft()), box.size());
+        if (const QRect visible = shown & viewport()->rect(); !visible.isEmpty())
+            at = viewport()->mapToGlobal(visible.center());
+    }
+    QMenu *menu = pageContextMenu(hit);
+    if (!menu)
+        return;
+    if (hit.seal)
+        m_host.setSealLockCaption(m_document->isSealLocked(hit.seal) ? u"解锁印章(&U)"_s : u"锁定印章位置(&L)"_s);
+    menu->popup(at);
 }
 
 void TfrmChild::DrawPanel1MouseDown(Qt::MouseButton button, const PageMouse &mouse)

@@ -91,6 +91,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     enum class Gesture { None, Band, Move, Hand, Resize };

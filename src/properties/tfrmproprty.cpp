@@ -289,6 +289,8 @@ void TfrmProprty::watch(QWidget *box)
 bool TfrmProprty::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
+        if (pageKey(static_cast<QKeyEvent *>(event)))
+            return true;
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (slotOf(watched) || slotOf(watched->parent()))) {
             // Enter moves on, in the memo too, as the window has always done.
@@ -301,6 +303,32 @@ bool TfrmProprty::eventFilter(QObject *watched, QEvent *event)
             endEdit(slot->box);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TfrmProprty::keyPressEvent(QKeyEvent *event)
+{
+    if (!pageKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool TfrmProprty::pageKey(const QKeyEvent *event)
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab open the next and the previous page as a click on its tab
+    // does, rolled up or not, and put the keyboard in its first box that can be edited.
+    const int key = event->key();
+    if (!(event->modifiers() & Qt::ControlModifier) || (key != Qt::Key_Tab && key != Qt::Key_Backtab))
+        return false;
+    const bool back = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+    const int page = (m_page - 1 + (back ? 3 : 1)) % 4 + 1;
+    tabReleased(page);
+    QWidget *shown = m_pages[size_t(page - 1)];
+    for (const Slot &s : m_slots) {
+        if (shown->isAncestorOf(s.box) && s.box->isEnabled()) {
+            s.box->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 void TfrmProprty::changeEvent(QEvent *event)

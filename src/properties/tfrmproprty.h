@@ -9,6 +9,7 @@
 #include <vector>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 
 namespace qm {
@@ -83,6 +84,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     struct Slot {
@@ -100,6 +102,7 @@ private:
     void watch(QWidget *box);
     void layoutTabs();
     void setClientHeight(int height);
+    bool pageKey(const QKeyEvent *event);
 
     // Showing (proprtyshow.cpp).
     void applyMask(MaskKind mask, const QString &digits);

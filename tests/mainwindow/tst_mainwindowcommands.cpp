@@ -14,9 +14,11 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -322,6 +324,77 @@ private slots:
         QCOMPARE(entries(w.PopupMenu3()), (QStringList{u"actInsertSeal"_s, u"actDeleteLibrarySeal"_s}));
         QCOMPARE(w.sealPopupMenu(), w.PopupMenu1());
         QCOMPARE(w.pagePopupMenu(), w.PopupMenu2());
+    }
+
+    // A right click opens the seal menu on a seal and the page menu on the page; the menu key
+    // does the same for the selection or, without one, for the page. The seal menu's lock
+    // command names what it will do.
+    void popupMenusOpen()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        w.FileNew();
+        TfrmChild *child = w.activeDocument();
+        TSeal *seal = addKind(*child, TSealType::stEllipse, 40, 40);
+        child->ClearSelection();
+        TQMVDrawPanel *panel = child->QMVDrawPanel1();
+        // The menu that opened, closed again.
+        auto shown = [] {
+            QWidget *popup = QApplication::activePopupWidget();
+            if (popup)
+                popup->close();
+            return popup;
+        };
+        auto rightClick = [panel, shown](QPoint at) {
+            QTest::mousePress(panel, Qt::RightButton, Qt::NoModifier, at);
+            // The platform asks for the menu on the press where the test driver does not.
+            if (!QApplication::activePopupWidget()) {
+                QContextMenuEvent menu(QContextMenuEvent::Mouse, at, panel->mapToGlobal(at));
+                QCoreApplication::sendEvent(panel, &menu);
+            }
+            QWidget *popup = shown();
+            QTest::mouseRelease(panel, Qt::RightButton, Qt::NoModifier, at);
+            return popup;
+        };
+        auto menuKey = [child, shown] {
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), child->mapToGlobal(QPoint(5, 5)));
+            QCoreApplication::sendEvent(child, &menu);
+            return shown();
+        };
+
+        const QPoint centre = QRect(seal->Left(), seal->Top(), seal->Width(), seal->Height()).center();
+        QCOMPARE(rightClick(centre), w.PopupMenu1());
+        QCOMPARE(child->CurrentSeal(), seal);
+        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"锁定印章位置(&L)"_s);
+        QCOMPARE(rightClick(centre + QPoint(0, 3 * seal->Height())), w.PopupMenu2());
+
+        child->document().selectSeal(seal);
+        child->ToggleSealLock();
+        QCOMPARE(menuKey(), w.PopupMenu1());
+        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章(&U)"_s);
+        child->ClearSelection();
+        QCOMPARE(menuKey(), w.PopupMenu2());
+    }
+
+    // The tool bar: the file and edit buttons, the zoom list, next font, the font, seal and
+    // side-panel groups; each button is named by its caption without the accelerator mark.
+    void toolBar()
+    {
+        Start s;
+        TfrmMain &w = s.create();
+        QToolBar *bar = w.ToolBar1();
+        QStringList items;
+        for (QAction *a : bar->actions())
+            items.append(a->isSeparator()            ? u"-"_s
+                         : a->objectName().isEmpty() ? bar->widgetForAction(a)->accessibleName()
+                                                     : a->objectName());
+        QCOMPARE(items, (QStringList{u"actFileNew"_s, u"actFileOpen"_s, u"actFileSave"_s, u"actFilePreView"_s,
+                                     u"actFilePrint"_s, u"-"_s, u"actEditCut"_s, u"actEditCopy"_s, u"actEditPaste"_s,
+                                     u"actEditDel"_s, u"-"_s, u"actViewZoomNormal"_s, u"显示比例"_s, u"-"_s,
+                                     u"actToolsNextFont"_s, u"字体"_s, u"-"_s, u"印章选项"_s, u"侧栏"_s}));
+        QCOMPARE(bar->widgetForAction(w.action(u"actFileNew"_s))->accessibleName(), u"新建(N)"_s);
+        QCOMPARE(bar->widgetForAction(w.action(u"actFilePreView"_s))->accessibleName(), u"预览(V)"_s);
+        QCOMPARE(bar->widgetForAction(w.action(u"actEditDel"_s))->accessibleName(), u"删除"_s);
     }
 
     // The whole program works without the palette: every placing mode and tool is in the
@@ -856,6 +929,7 @@ private slots:
         grid->trigger();
         QVERIFY(!child->document().page().Grid());
         QVERIFY(!child->Modified()); // a view setting
+        QCOMPARE(grid->text(), u"显示网格(&G)"_s); // at once, not only when the menu opens
         w.action(u"actViewOpenOrClosefrmProp"_s)->trigger();
         QVERIFY(!w.propertyWindow());
         emit w.viewMenu()->aboutToShow();
@@ -870,6 +944,11 @@ private slots:
         w.action(u"actLockPage"_s)->trigger();
         QVERIFY(child->document().isSealLocked(child->CurrentSeal()));
         QVERIFY(!child->QMVDrawPanel1()->isEnabled());
+        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章"_s);
+        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"解锁页面"_s);
+        w.action(u"actLockPage"_s)->trigger();
+        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"锁定页面"_s);
+        w.action(u"actLockPage"_s)->trigger();
         emit w.toolsMenu()->aboutToShow();
         QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章"_s);
         QCOMPARE(w.action(u"actLockPage"_s)->text(), u"解锁页面"_s);

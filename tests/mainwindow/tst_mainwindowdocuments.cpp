@@ -17,7 +17,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QTimer>
 #include <QToolBar>
 
@@ -419,6 +421,16 @@ private slots:
         QVERIFY(w.closeAllDocuments());
         flushDeletes();
         QCOMPARE(properties->document(), nullptr);
+
+        // Closed by the user: the main window lets go of it and the toggle makes a new one.
+        properties->close();
+        flushDeletes();
+        QVERIFY(!w.propertyWindow());
+        emit w.viewMenu()->aboutToShow();
+        QCOMPARE(w.action(u"actViewOpenOrClosefrmProp"_s)->text(), u"开启属性窗口"_s);
+        w.action(u"actViewOpenOrClosefrmProp"_s)->trigger();
+        QVERIFY(w.propertyWindow() && w.propertyWindow()->isVisible());
+        QCOMPARE(w.action(u"actViewOpenOrClosefrmProp"_s)->text(), u"关闭属性窗口"_s);
     }
 
     // The main window is hidden and frozen while the print window is up, and back afterwards.
@@ -480,6 +492,29 @@ private slots:
                 QVERIFY2(sharp.size() == QSize(48, 48), qPrintable(a->objectName()));
             }
         QCOMPARE(checked, 43);
+    }
+
+    // The progress display on the status bar: shown with its caption, 3.5 inches wide and an
+    // eighth of an inch from the right edge; positions stay within the maximum.
+    void progressPanel()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        auto *panel = dynamic_cast<ProgressPanel *>(&w.progress());
+        QVERIFY(panel && panel->isHidden());
+        w.progress().showText(u"正在保存："_s);
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->caption()->text(), u"正在保存："_s);
+        const int ppi = panel->logicalDpiX();
+        QCOMPARE(panel->width(), int(std::nearbyint(ppi * 3.5)));
+        QCOMPARE(panel->x() + panel->width() + ppi / 8, panel->parentWidget()->width());
+        w.progress().setMaximum(10);
+        w.progress().advance(3);
+        QCOMPARE(panel->bar()->value(), 3);
+        w.progress().advance(30);
+        QCOMPARE(panel->bar()->value(), 10);
+        w.progress().hide();
+        QVERIFY(panel->isHidden());
     }
 
     // Panels 5 … 7 start with their texts and follow the keyboard; blank where the platform

@@ -1,13 +1,15 @@
-// The document window's commands and keys: paste, undo and redo, nudging, clearing, locking
-// the page and the question when a modified document closes.
+// The document window's commands and keys: paste, undo and redo, nudging, choosing seals by
+// key, clearing, locking the page and the question when a modified document closes.
 
 #include "pagetesting.h"
 
 #include "document/documentfile.h"
 #include "document/progressdisplay.h"
+#include "page/pagetools.h"
 
 #include <QBuffer>
 #include <QPointer>
+#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 using namespace qm;
@@ -140,6 +142,58 @@ private slots:
         QCOMPARE(w->Handles()->placedBox(), boxOf(seal));
         typeKey(*w, Qt::Key(key), mods); // a new press is a new step
         QCOMPARE(w->document().undoStack().count(), 2);
+    }
+
+    // Tab chooses the seals in stacking order and wraps, Shift+Tab goes back, Escape lets go.
+    // Choosing shows the seal's options and handles and edits nothing.
+    void keyboardChoosesSeals()
+    {
+        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        TSeal *b = addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        TSeal *c = addSeal(*w, TSealType::stName22, 20, 20, 130, 30);
+        const QByteArray before = saved(w->document());
+        typeKey(*w, Qt::Key_Tab);
+        QCOMPARE(w->CurrentSeal(), a);
+        QCOMPARE(host.toggles, a);
+        QCOMPARE(w->Handles()->placedBox(), boxOf(a));
+        typeKey(*w, Qt::Key_Tab);
+        QCOMPARE(w->CurrentSeal(), b);
+        typeKey(*w, Qt::Key_Tab);
+        typeKey(*w, Qt::Key_Tab);
+        QCOMPARE(w->CurrentSeal(), a);
+        typeKey(*w, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(w->CurrentSeal(), c);
+        typeKey(*w, Qt::Key_Escape);
+        QVERIFY(w->Selection().empty());
+        typeKey(*w, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(w->CurrentSeal(), c);
+        QVERIFY(!w->Modified());
+        QCOMPARE(w->document().undoStack().count(), 0);
+        QCOMPARE(saved(w->document()), before);
+    }
+
+    // Enter places the chosen element in the middle of what is in view and ends the placing
+    // mode; without a placing mode, or with a page tool, it places nothing.
+    void enterPlaces()
+    {
+        w->resize(400, 400);
+        w->verticalScrollBar()->setValue(300);
+        w->horizontalScrollBar()->setValue(200);
+        typeKey(*w, Qt::Key_Return);
+        host.tag = ZoomInToolTag;
+        typeKey(*w, Qt::Key_Return);
+        QVERIFY(w->sealList().empty());
+        host.tag = 6;
+        typeKey(*w, Qt::Key_Enter);
+        QCOMPARE(host.tag, 0);
+        QCOMPARE(w->sealList().size(), size_t(1));
+        const TSeal *seal = w->CurrentSeal();
+        QVERIFY(seal);
+        const QPoint centre = w->QMVDrawPanel1()->mapTo(
+            w->viewport(), QPoint(seal->Left() + seal->Width() / 2, seal->Top() + seal->Height() / 2));
+        const QPoint middle = w->viewport()->rect().center();
+        QVERIFY2((centre - middle).manhattanLength() <= 2, qPrintable(u"%1,%2"_s.arg(centre.x()).arg(centre.y())));
+        QVERIFY(w->Modified());
     }
 
     void clearPageCountsAsUnmodified()

@@ -553,6 +553,36 @@ private slots:
         QCOMPARE(f.window.height(), f.window.tabStripHeight());
         QCOMPARE(f.window.QMVButton(2)->BtnState(), TButtonState::bsUp);
     }
+
+    // Ctrl+Tab and Ctrl+Shift+Tab open the next and the previous page, also from the rolled-up
+    // window, with the keyboard in the page's first box; showing writes nothing.
+    void pagesByKey()
+    {
+        Fixture f;
+        f.add(TSealType::stEllipse);
+        f.window.show();
+        QApplication::setActiveWindow(&f.window);
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.window.tabReleased(1);
+        f.spin(1)->setFocus();
+        QTRY_VERIFY(f.spin(1)->hasFocus());
+        QTest::keyClick(f.spin(1), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(f.window.currentPage(), 2);
+        QVERIFY(!f.window.Panel(2)->isHidden() && f.window.Panel(1)->isHidden());
+        QVERIFY(f.window.Panel(2)->isAncestorOf(QApplication::focusWidget()));
+
+        f.window.rollUp();
+        QWidget *at = QApplication::focusWidget() ? QApplication::focusWidget() : &f.window;
+        QTest::keyClick(at, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.window.currentPage(), 1);
+        QVERIFY(!f.window.isRolledUp());
+        QCOMPARE(f.window.height(), f.window.fullHeight());
+        QCOMPARE(QApplication::focusWidget(), f.spin(1));
+        QTest::keyClick(f.spin(1), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.window.currentPage(), 4);
+        QVERIFY(!f.doc.isModified());
+        QCOMPARE(f.doc.undoStack().count(), 0);
+    }
 };
 
 QTEST_MAIN(TestPropertyWindow)

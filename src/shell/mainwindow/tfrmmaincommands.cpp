@@ -102,8 +102,11 @@ void TfrmMain::createCommandActions()
         onChild(name, &TfrmChild::SendSealToBack);
     for (const QString &name : {u"actEditSetSameCenter"_s, u"actSameCenter"_s})
         onChild(name, &TfrmChild::CentreSelection);
+    // A lock command names what it will do next, in every menu that carries it.
     onChild(u"actLockSeal"_s, &TfrmChild::ToggleSealLock);
     onChild(u"actLockPage"_s, &TfrmChild::TogglePageLock);
+    for (const QString &name : {u"actLockSeal"_s, u"actLockPage"_s})
+        on(name, [this] { showingToolsMenu(); });
     for (const QString &name : {u"actEditChangeImage"_s, u"actChangePicture"_s})
         on(name, [this] { changePicture(); });
     on(u"actEditSealSaveToImage"_s, [this] { exportSelectionToImage(); });
@@ -343,6 +346,7 @@ void TfrmMain::toggleGrid()
     if (TfrmChild *child = activeDocument()) {
         PageModel &page = child->document().page();
         page.SetGrid(!page.Grid());
+        showingViewMenu();
     }
 }
 
