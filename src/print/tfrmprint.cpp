@@ -141,6 +141,9 @@ TfrmPrint::TfrmPrint(TfrmChild &document, bool previewMode, PrintWindowOptions o
         w->installEventFilter(this);
 
     if (previewMode) {
+        // A bare view: nothing shows that a key would print or change the page behind it.
+        for (QAction *a : {m_setup, m_print, m_pdf, m_ruler, m_calibrate})
+            a->setEnabled(false);
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         m_statusBar->hide();
         setWindowState(Qt::WindowFullScreen);

@@ -160,6 +160,12 @@ private slots:
         showWindow(w);
         QVERIFY(w.zoom() != 150);
         QCOMPARE(w.PreviewPanel1()->lentSeals().size(), 1);
+        // Keys neither print nor set up the printer from the bare view.
+        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(b.asks, 0);
+        QVERIFY(!QFileInfo::exists(b.printed()));
+        QVERIFY(w.isVisible());
         // The preview paints at its own zoom; the seal keeps the document's.
         QCOMPARE(seal->Zoom(), 150);
         if (onPage)
