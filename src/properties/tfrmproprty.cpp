@@ -319,16 +319,28 @@ bool TfrmProprty::pageKey(const QKeyEvent *event)
     if (!(event->modifiers() & Qt::ControlModifier) || (key != Qt::Key_Tab && key != Qt::Key_Backtab))
         return false;
     const bool back = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
-    const int page = (m_page - 1 + (back ? 3 : 1)) % 4 + 1;
-    tabReleased(page);
-    QWidget *shown = m_pages[size_t(page - 1)];
+    tabReleased((m_page - 1 + (back ? 3 : 1)) % 4 + 1);
+    focusFirstBox();
+    return true;
+}
+
+void TfrmProprty::focusPage()
+{
+    tabReleased(m_page);
+    focusFirstBox();
+}
+
+void TfrmProprty::focusFirstBox()
+{
+    QWidget *shown = m_pages[size_t(m_page - 1)];
     for (const Slot &s : m_slots) {
         if (shown->isAncestorOf(s.box) && s.box->isEnabled()) {
             s.box->setFocus(Qt::TabFocusReason);
-            break;
+            return;
         }
     }
-    return true;
+    // Nothing to edit without a seal: the window itself takes the keys that turn its pages.
+    setFocus(Qt::TabFocusReason);
 }
 
 void TfrmProprty::changeEvent(QEvent *event)

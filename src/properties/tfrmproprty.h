@@ -61,6 +61,9 @@ public:
     void tabReleased(int tab);
     // Shrinks the window to its tab strip and releases the pressed tab (on losing the focus).
     void rollUp();
+    // Opens the current page, rolled up or not, with the keyboard in its first box that can be
+    // edited: how the keyboard reaches the window from the page.
+    void focusPage();
     bool isRolledUp() const { return m_rolledUp; }
     int currentPage() const { return m_page; }
     // The text line page C edits, 0 … 3.
@@ -103,6 +106,7 @@ private:
     void layoutTabs();
     void setClientHeight(int height);
     bool pageKey(const QKeyEvent *event);
+    void focusFirstBox();
 
     // Showing (proprtyshow.cpp).
     void applyMask(MaskKind mask, const QString &digits);

@@ -433,6 +433,30 @@ private slots:
         QCOMPARE(w.action(u"actViewOpenOrClosefrmProp"_s)->text(), u"关闭属性窗口"_s);
     }
 
+    // F6 takes the keyboard from the page into the property window, unrolled, and back.
+    void switchPaneByKey()
+    {
+        Start s;
+        TfrmMain &w = s.show();
+        w.FileNew();
+        auto *properties = qobject_cast<TfrmProprty *>(w.propertyWindow());
+        QVERIFY(properties);
+        addSeal(*w.activeDocument());
+        w.activateWindow();
+        w.activeDocument()->setFocus();
+        QTRY_VERIFY(QApplication::focusWidget() == w.activeDocument());
+        properties->rollUp();
+        QTest::keyClick(w.activeDocument(), Qt::Key_F6);
+        QVERIFY(!properties->isRolledUp());
+        QWidget *box = properties->focusWidget();
+        QVERIFY(box && properties->isAncestorOf(box) && box->isEnabled());
+        // The window manager hands the activation over.
+        QApplication::setActiveWindow(properties);
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        QTest::keyClick(box, Qt::Key_F6);
+        QCOMPARE(w.focusWidget(), w.activeDocument());
+    }
+
     // The main window is hidden and frozen while the print window is up, and back afterwards.
     void printWindow()
     {

@@ -121,6 +121,8 @@ public:
     void setPropertyWindowFactory(std::function<QWidget *(TfrmMain &)> factory);
     void ShowPropertyWindow();
     void togglePropertyWindow();
+    // F6: the keyboard goes from the page to the property window and back.
+    void switchPane();
     QWidget *propertyWindow() const { return m_propertyWindow; }
     // The print window, shown modally while the main window is hidden.
     void setPrintWindowFactory(std::function<std::unique_ptr<QDialog>(TfrmMain &)> factory);

@@ -8,6 +8,7 @@
 #include "page/pagetools.h"
 #include "page/tfrmchild.h"
 #include "page/updatesguard.h"
+#include "properties/tfrmproprty.h"
 #include "picture/surface.h"
 #include "seal/gbk.h"
 #include "seal/tseal.h"
@@ -20,11 +21,13 @@
 #include "shell/mainwindow/zoomlist.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrinterInfo>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -74,6 +77,23 @@ const AlignmentRow AlignmentRows[] = {
 
 } // namespace
 
+void TfrmMain::switchPane()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (m_propertyWindow && !(focus && m_propertyWindow->isAncestorOf(focus))) {
+        m_propertyWindow->raise();
+        m_propertyWindow->activateWindow();
+        if (auto *properties = qobject_cast<TfrmProprty *>(m_propertyWindow.data()))
+            properties->focusPage();
+        else
+            m_propertyWindow->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    activateWindow();
+    if (TfrmChild *child = activeDocument())
+        child->setFocus(Qt::ShortcutFocusReason);
+}
+
 void TfrmMain::createCommandActions()
 {
     auto on = [this](const QString &name, auto &&handler) {
@@ -86,6 +106,10 @@ void TfrmMain::createCommandActions()
                 (child->*operation)();
         });
     };
+
+    // The property window is a window of its own: without this the keyboard could not reach it.
+    auto *pane = new QShortcut(QKeySequence(Qt::Key_F6), this, this, &TfrmMain::switchPane);
+    pane->setContext(Qt::ApplicationShortcut);
 
     on(u"actFilePreView"_s, [this] { printOrPreview(true); });
     on(u"actFilePrint"_s, [this] { printOrPreview(false); });
