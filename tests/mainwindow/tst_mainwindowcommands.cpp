@@ -7,6 +7,7 @@
 
 #include "controls/hints.h"
 #include "document/documentfile.h"
+#include "document/documenttesting.h"
 #include "page/tqmvdrawpanel.h"
 #include "seal/gbk.h"
 #include "shell/mainwindow/drawactions.h"
@@ -30,16 +31,6 @@ using namespace Qt::StringLiterals;
 using namespace qm;
 
 namespace {
-
-QByteArray savedBytes(SealDocument &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    NoProgress progress;
-    if (!doc.save(buffer, progress).ok())
-        return {};
-    return buffer.data();
-}
 
 // Appends a seal of the kind, its width and centre in mm, as one edit; it becomes the selection.
 TSeal *addKind(TfrmChild &child, TSealType type, float cx = 50, float cy = 50, float width = 42)
@@ -665,7 +656,7 @@ private slots:
         TfrmChild *child = w.activeDocument();
         addKind(*child, TSealType(type));
         child->document().clearHistory();
-        const QByteArray before = savedBytes(child->document());
+        const QByteArray before = testing::savedDocument(child->document());
         w.ShowSealToggles(child->CurrentSeal());
         QVERIFY(w.CheckBox1()->isChecked()); // a new element is positive
         w.CheckBox1()->click();
@@ -673,7 +664,7 @@ private slots:
         QCOMPARE(child->Modified(), applies);
         QCOMPARE(w.CheckBox1()->isChecked(), !applies); // a box that does not apply springs back
         if (!applies)
-            QCOMPARE(savedBytes(child->document()), before);
+            QCOMPARE(testing::savedDocument(child->document()), before);
     }
 
     // Selecting a seal shows its options and edits nothing; refilling the font list copies no
@@ -688,7 +679,7 @@ private slots:
         seal->SetBrushStyle(TBrushStyle::bsSolid);
         addKind(*child, TSealType::stEllipse, 130, 60);
         child->document().clearHistory();
-        const QByteArray before = savedBytes(child->document());
+        const QByteArray before = testing::savedDocument(child->document());
         QVERIFY(!child->Modified());
         const QRect box(seal->Left(), seal->Top(), seal->Width(), seal->Height());
         QTest::mouseClick(child->QMVDrawPanel1(), Qt::LeftButton, Qt::NoModifier, box.center());
@@ -701,7 +692,7 @@ private slots:
         child->FormActivate(); // shows the zoom again
         QVERIFY(!child->Modified());
         QCOMPARE(child->document().undoStack().count(), 0);
-        QCOMPARE(savedBytes(child->document()), before);
+        QCOMPARE(testing::savedDocument(child->document()), before);
         QCOMPARE(w.CheckBox4()->statusTip(), u"显示所有字体"_s);
     }
 
@@ -717,7 +708,7 @@ private slots:
         TSeal *b = addKind(*child, TSealType::stRect, 110, 50);
         child->document().clearHistory();
         child->document().ClearSelection();
-        const QByteArray before = savedBytes(child->document());
+        const QByteArray before = testing::savedDocument(child->document());
         w.SetColor();
         QCOMPARE(s.dialogs.colourRequests, 0); // nothing selected
         child->document().setSelection({a, b});
@@ -733,7 +724,7 @@ private slots:
         QVERIFY(child->Modified());
         QCOMPARE(child->document().undoStack().count(), 1);
         child->document().undoStack().undo();
-        QCOMPARE(savedBytes(child->document()), before);
+        QCOMPARE(testing::savedDocument(child->document()), before);
     }
 
     // The chosen face goes into all five font slots as one undo step that marks the document.
@@ -745,7 +736,7 @@ private slots:
         TfrmChild *child = w.activeDocument();
         addKind(*child, TSealType::stEllipse);
         child->document().clearHistory();
-        const QByteArray before = savedBytes(child->document());
+        const QByteArray before = testing::savedDocument(child->document());
         QComboBox *fonts = w.FontComboBox();
         const int hei = fonts->findText(u"黑体"_s);
         QVERIFY(hei >= 0);
@@ -761,7 +752,7 @@ private slots:
         QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
         QCOMPARE(child->document().undoStack().count(), 1);
         child->document().undoStack().undo();
-        QCOMPARE(savedBytes(child->document()), before);
+        QCOMPARE(testing::savedDocument(child->document()), before);
 
         // Next font: the following item, the first after the last, applied.
         child->document().selectSeal(child->sealList().front().get());
@@ -784,13 +775,13 @@ private slots:
         addKind(*child, TSealType::stEllipse);
         child->CurrentSeal()->SetImageIsStar(true);
         child->document().clearHistory();
-        const QByteArray before = savedBytes(child->document());
+        const QByteArray before = testing::savedDocument(child->document());
 
         s.dialogs.files.push_back(junkFile(s.path(u"junk.png"_s)));
         w.action(u"actChangePicture"_s)->trigger();
         QCOMPARE(s.dialogs.messages.size(), size_t(1));
         QVERIFY(s.dialogs.texts().front().contains(u"junk.png"_s));
-        QCOMPARE(savedBytes(child->document()), before);
+        QCOMPARE(testing::savedDocument(child->document()), before);
         QCOMPARE(child->document().undoStack().count(), 0);
 
         const QString png = bitmapFile(s.path(u"emblem.bmp"_s));
@@ -805,7 +796,7 @@ private slots:
         QVERIFY(w.CheckBox3()->isChecked());
         QCOMPARE(child->document().undoStack().count(), 1);
         child->document().undoStack().undo();
-        QCOMPARE(savedBytes(child->document()), before);
+        QCOMPARE(testing::savedDocument(child->document()), before);
 
         addKind(*child, TSealType::stHorzText);
         const int asked = s.dialogs.openRequests;

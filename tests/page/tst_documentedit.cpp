@@ -4,6 +4,7 @@
 #include "pagetesting.h"
 
 #include "document/documentfile.h"
+#include "document/documenttesting.h"
 #include "document/progressdisplay.h"
 #include "page/pagetools.h"
 
@@ -15,15 +16,6 @@ using namespace Qt::StringLiterals;
 using namespace qm;
 
 namespace {
-
-QByteArray saved(const SealDocument &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    NoProgress progress;
-    const DocumentResult r = SaveDocument(buffer, doc, progress);
-    return r.ok() ? buffer.data() : QByteArray();
-}
 
 void typeKey(TfrmChild &w, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false)
 {
@@ -91,19 +83,19 @@ private slots:
     {
         addSeal(*w, TSealType::stEllipse, 40, 40, 50, 50);
         addSeal(*w, TSealType::stName22, 20, 20, 100, 50);
-        const QByteArray before = saved(w->document());
+        const QByteArray before = testing::savedDocument(w->document());
         drag(*w, QPoint(188, 188), QPoint(211, 170));
-        const QByteArray after = saved(w->document());
+        const QByteArray after = testing::savedDocument(w->document());
         QVERIFY(after != before);
         typeKey(*w, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(saved(w->document()), before);
+        QCOMPARE(testing::savedDocument(w->document()), before);
         QVERIFY(!w->Modified());
         QCOMPARE(w->Handles()->placedBox(), boxOf(w->sealList().front().get()));
         typeKey(*w, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(saved(w->document()), after);
+        QCOMPARE(testing::savedDocument(w->document()), after);
         typeKey(*w, Qt::Key_Z, Qt::ControlModifier);
         typeKey(*w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(saved(w->document()), after);
+        QCOMPARE(testing::savedDocument(w->document()), after);
     }
 
     void nudge_data()
@@ -151,7 +143,7 @@ private slots:
         TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
         TSeal *b = addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
         TSeal *c = addSeal(*w, TSealType::stName22, 20, 20, 130, 30);
-        const QByteArray before = saved(w->document());
+        const QByteArray before = testing::savedDocument(w->document());
         typeKey(*w, Qt::Key_Tab);
         QCOMPARE(w->CurrentSeal(), a);
         QCOMPARE(host.toggles, a);
@@ -169,7 +161,7 @@ private slots:
         QCOMPARE(w->CurrentSeal(), c);
         QVERIFY(!w->Modified());
         QCOMPARE(w->document().undoStack().count(), 0);
-        QCOMPARE(saved(w->document()), before);
+        QCOMPARE(testing::savedDocument(w->document()), before);
     }
 
     // Enter places the chosen element in the middle of what is in view and ends the placing

@@ -5,6 +5,7 @@
 #include "controls/tqmvflatpanel.h"
 #include "document/documentfile.h"
 #include "document/documentjson.h"
+#include "document/documenttesting.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
 #include "document/sealtemplates.h"
@@ -42,14 +43,6 @@ public:
     void setStatusText(int panel, const QString &text) override { status[panel] = text; }
     void showRefusal(const QString &message) override { refusals << message; }
 };
-
-QByteArray saved(const SealDocument &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    NoProgress progress;
-    return SaveDocument(buffer, doc, progress).ok() ? buffer.data() : QByteArray();
-}
 
 // Appends a seal of the kind, set up by the setters, selects it and forgets the history.
 TSeal *addSeal(SealDocument &doc, TSealType kind, const std::function<void(TSeal &)> &setup = {})
@@ -354,13 +347,13 @@ private slots:
     {
         Fixture f;
         TSeal *s = f.add(TSealType::stEllipse);
-        const QByteArray before = saved(f.doc);
+        const QByteArray before = testing::savedDocument(f.doc);
         f.set(3, 1.5);
         QVERIFY(f.doc.isModified());
         QCOMPARE(f.host.status.value(2), u"文件状态：已修改"_s);
         QCOMPARE(f.host.placed, 1);
         f.doc.undoStack().undo();
-        QCOMPARE(saved(f.doc), before);
+        QCOMPARE(testing::savedDocument(f.doc), before);
         QCOMPARE(f.spin(3)->value(), 1.2); // undo shows at once
         f.doc.undoStack().redo();
         QCOMPARE(f.spin(3)->value(), 1.5);
@@ -430,7 +423,7 @@ private slots:
             seal.SetLineAngle(455);
             seal.SetTextWidth3(2.25f);
         });
-        const QByteArray before = saved(f.doc);
+        const QByteArray before = testing::savedDocument(f.doc);
         for (int tab = 1; tab <= 4; ++tab)
             f.window.tabReleased(tab);
         f.chooseLine(3);
@@ -440,7 +433,7 @@ private slots:
         QCOMPARE(s->RealWidth(), 38.971f);
         QCOMPARE(s->PenWidth(), 1000.0f);
         QCOMPARE(s->LineAngle(), 455);
-        QCOMPARE(saved(f.doc), before);
+        QCOMPARE(testing::savedDocument(f.doc), before);
         QVERIFY(!f.doc.isModified() && f.doc.undoStack().count() == 0 && f.host.status.isEmpty());
     }
 
@@ -454,7 +447,7 @@ private slots:
                  qPrintable(error));
         f.doc.clearHistory();
         QVERIFY(f.doc.sealCount() > 10);
-        const QByteArray before = saved(f.doc);
+        const QByteArray before = testing::savedDocument(f.doc);
         QVERIFY(!before.isEmpty());
         for (const auto &seal : f.doc.seals()) {
             f.doc.selectSeal(seal.get());
@@ -465,7 +458,7 @@ private slots:
         }
         QCOMPARE(f.doc.undoStack().count(), 0);
         QVERIFY(!f.doc.isModified());
-        QCOMPARE(saved(f.doc), before);
+        QCOMPARE(testing::savedDocument(f.doc), before);
     }
 
     // No box takes what the document could not save and read back.
