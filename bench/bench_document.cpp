@@ -7,7 +7,7 @@
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -28,18 +28,18 @@ const qm::SealDocument &document()
 {
     static qm::SealDocument doc;
     if (doc.seals().empty()) {
-        doc.page().SetPageWidth(210);
-        doc.page().SetPageHeight(297);
-        const qm::TSealType kinds[] = {qm::TSealType::stEllipse, qm::TSealType::stHorzText,
-                                       qm::TSealType::stFiveStar, qm::TSealType::stName22};
+        doc.page().setPageWidth(210);
+        doc.page().setPageHeight(297);
+        const qm::SealType kinds[] = {qm::SealType::stEllipse, qm::SealType::stHorzText,
+                                       qm::SealType::stFiveStar, qm::SealType::stName22};
         for (int i = 0; i < SealCount; ++i) {
             auto seal = doc.createSeal();
-            seal->SetZoom(100);
-            seal->SetSealType(kinds[i % 4]);
-            seal->SetText(qm::Gbk::fromUnicode(u"北京市某某有限公司"_s));
-            seal->SetCode(QByteArray::number(1101000000000LL + i));
-            seal->SetRealCenterX(float(10 + i % 190));
-            seal->SetRealCenterY(float(10 + (i / 190) % 280));
+            seal->setZoom(100);
+            seal->setSealType(kinds[i % 4]);
+            seal->setText(qm::Gbk::fromUnicode(u"北京市某某有限公司"_s));
+            seal->setCode(QByteArray::number(1101000000000LL + i));
+            seal->setRealCenterX(float(10 + i % 190));
+            seal->setRealCenterY(float(10 + (i / 190) % 280));
             doc.seals().push_back(std::move(seal));
         }
     }
@@ -52,7 +52,7 @@ QByteArray savedBytes()
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         qm::NoProgress progress;
-        qm::SaveDocument(buffer, document(), progress);
+        qm::writeDocument(buffer, document(), progress);
         return buffer.data();
     }();
     return bytes;
@@ -92,7 +92,7 @@ void BM_SaveDocument(benchmark::State &state)
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         qm::NoProgress progress;
-        qm::SaveDocument(buffer, doc, progress);
+        qm::writeDocument(buffer, doc, progress);
         benchmark::DoNotOptimize(buffer.data().size());
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
@@ -107,7 +107,7 @@ void BM_LoadDocument(benchmark::State &state)
         const auto start = std::chrono::steady_clock::now();
         qm::SealDocument doc;
         qm::NoProgress progress;
-        qm::LoadDocument(bytes, doc, progress);
+        qm::loadDocument(bytes, doc, progress);
         benchmark::DoNotOptimize(doc.seals().size());
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
@@ -119,7 +119,7 @@ void BM_DumpDocument(benchmark::State &state)
     const QByteArray bytes = savedBytes();
     qm::SealDocument doc;
     qm::NoProgress progress;
-    qm::LoadDocument(bytes, doc, progress);
+    qm::loadDocument(bytes, doc, progress);
     double total = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();

@@ -8,7 +8,7 @@
 
 #include "document/selectionbounds.h"
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 #include "shell/export/exportrender.h"
 #include "shell/export/pngwriter.h"
 #include "shell/export/sealexporter.h"
@@ -33,17 +33,17 @@ using Clock = std::chrono::steady_clock;
 
 // The round company seal as its creation tool makes it (42 mm, ring text, star emblem), on a
 // page of 96 pixels per inch at zoom 100.
-std::unique_ptr<qm::TSeal> companySeal()
+std::unique_ptr<qm::Seal> companySeal()
 {
-    auto seal = std::make_unique<qm::TSeal>();
-    seal->SetPixelsPerMm(96 / 25.4f);
-    seal->SetZoom(100);
-    seal->SetSealType(qm::TSealType::stEllipse);
-    seal->SetText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
-    seal->SetHaveImage(true);
-    seal->SetImageIsStar(true);
-    seal->SetRealCenterX(30);
-    seal->SetRealCenterY(30);
+    auto seal = std::make_unique<qm::Seal>();
+    seal->setPixelsPerMm(96 / 25.4f);
+    seal->setZoom(100);
+    seal->setSealType(qm::SealType::stEllipse);
+    seal->setText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
+    seal->setHaveImage(true);
+    seal->setImageIsStar(true);
+    seal->setRealCenterX(30);
+    seal->setRealCenterY(30);
     return seal;
 }
 
@@ -105,9 +105,9 @@ void BM_PngEncode(benchmark::State &state)
 {
     const bool ours = state.range(0) == 1;
     const auto seal = companySeal();
-    const QList<const qm::TSeal *> seals{seal.get()};
+    const QList<const qm::Seal *> seals{seal.get()};
     qm::ExportLayout layout;
-    if (qm::planExport(qm::SelectionBounds(seals), 1200 / 25.4L, &layout) != qm::ExportError::None) {
+    if (qm::planExport(qm::selectionBounds(seals), 1200 / 25.4L, &layout) != qm::ExportError::None) {
         state.SkipWithError("layout refused");
         return;
     }

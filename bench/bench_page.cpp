@@ -4,9 +4,9 @@
 
 #include "document/pagemodel.h"
 #include "document/sealdocument.h"
-#include "page/tqmvdrawpanel.h"
+#include "page/pagepanel.h"
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QApplication>
 #include <QImage>
@@ -49,45 +49,45 @@ double fillSeconds(const QSize &size)
 struct Page {
     qm::PageModel model;
     qm::SealList seals;
-    std::unique_ptr<qm::TQMVDrawPanel> panel;
+    std::unique_ptr<qm::PagePanel> panel;
 
     Page()
     {
-        model.SetPixelsPerInch(Ppi);
-        model.SetPageWidth(210);
-        model.SetPageHeight(297);
-        panel = std::make_unique<qm::TQMVDrawPanel>(model);
+        model.setPixelsPerInch(Ppi);
+        model.setPageWidth(210);
+        model.setPageHeight(297);
+        panel = std::make_unique<qm::PagePanel>(model);
         const float ppm = float(Ppi / 25.4);
         for (int i = 0; i < Seals; ++i) {
-            auto seal = std::make_unique<qm::TSeal>();
+            auto seal = std::make_unique<qm::Seal>();
             seal->setListener(panel.get());
-            seal->SetPixelsPerMm(ppm);
-            seal->SetZoom(100);
+            seal->setPixelsPerMm(ppm);
+            seal->setZoom(100);
             if (i % 2 == 0) {
-                seal->SetSealType(qm::TSealType::stEllipse);
-                seal->SetText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
-                seal->SetHaveImage(true);
-                seal->SetImageIsStar(true);
-                seal->SetRealWidth(12);
-                seal->SetRealHeight(12);
-                seal->SetTextsWidth(11);
-                seal->SetTextsHeight(11);
-                seal->SetTextWidth(1.2f);
-                seal->SetTextHeight(2);
+                seal->setSealType(qm::SealType::stEllipse);
+                seal->setText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
+                seal->setHaveImage(true);
+                seal->setImageIsStar(true);
+                seal->setRealWidth(12);
+                seal->setRealHeight(12);
+                seal->setTextsWidth(11);
+                seal->setTextsHeight(11);
+                seal->setTextWidth(1.2f);
+                seal->setTextHeight(2);
             } else {
-                seal->SetSealType(qm::TSealType::stName22);
-                seal->SetText(qm::Gbk::fromUnicode(u"甲乙丙印"_s));
-                seal->SetRealWidth(7);
-                seal->SetRealHeight(7);
-                seal->SetTextWidth(3);
-                seal->SetTextHeight(3);
-                seal->SetTextsWidth(6);
-                seal->SetTextsHeight(6);
+                seal->setSealType(qm::SealType::stName22);
+                seal->setText(qm::Gbk::fromUnicode(u"甲乙丙印"_s));
+                seal->setRealWidth(7);
+                seal->setRealHeight(7);
+                seal->setTextWidth(3);
+                seal->setTextHeight(3);
+                seal->setTextsWidth(6);
+                seal->setTextsHeight(6);
             }
             // 25 to a row, 8 mm apart; rows 7 mm apart, overlapping a little.
-            seal->SetRealCenterX(float(8 + (i % 25) * 8));
-            seal->SetRealCenterY(float(8 + (i / 25) * 7));
-            seal->SetVisible(true);
+            seal->setRealCenterX(float(8 + (i % 25) * 8));
+            seal->setRealCenterY(float(8 + (i / 25) * 7));
+            seal->setVisible(true);
             seals.push_back(std::move(seal));
         }
         panel->setSeals(&seals);

@@ -6,7 +6,7 @@
 #include "seal/gbk.h"
 #include "seal/paintersurface.h"
 #include "seal/sealjson.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -57,20 +57,20 @@ double fillSeconds(const QSize &size)
 }
 
 // Places `seals` at their page positions at `dpi`; the image spans their common box.
-QSize prepare(const std::vector<qm::TSeal *> &seals, int dpi)
+QSize prepare(const std::vector<qm::Seal *> &seals, int dpi)
 {
     QRect bounds;
-    for (qm::TSeal *seal : seals) {
+    for (qm::Seal *seal : seals) {
         seal->placeAtScale(pixelsPerMm(dpi), 100);
-        bounds |= QRect(seal->Left(), seal->Top(), seal->Width(), seal->Height());
+        bounds |= QRect(seal->left(), seal->top(), seal->width(), seal->height());
     }
-    for (qm::TSeal *seal : seals)
-        seal->SetBounds(seal->Left() - bounds.left(), seal->Top() - bounds.top(), seal->Width(), seal->Height());
+    for (qm::Seal *seal : seals)
+        seal->setBounds(seal->left() - bounds.left(), seal->top() - bounds.top(), seal->width(), seal->height());
     return bounds.size() + QSize(2, 2);
 }
 
 // Fills the image white and paints the seals, once per iteration, as a print or export pass does.
-void paintLoop(benchmark::State &state, const std::vector<qm::TSeal *> &seals, const QSize &size)
+void paintLoop(benchmark::State &state, const std::vector<qm::Seal *> &seals, const QSize &size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -79,8 +79,8 @@ void paintLoop(benchmark::State &state, const std::vector<qm::TSeal *> &seals, c
         image.fill(Qt::white);
         QPainter painter(&image);
         qm::PainterSurface surface(&painter);
-        for (qm::TSeal *seal : seals)
-            seal->PaintTo(seal->Left(), seal->Top(), surface, true);
+        for (qm::Seal *seal : seals)
+            seal->paintTo(seal->left(), seal->top(), surface, true);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -91,43 +91,43 @@ void paintLoop(benchmark::State &state, const std::vector<qm::TSeal *> &seals, c
 }
 
 // The round company seal as its creation tool makes it: 42 mm, ring text, star emblem.
-std::unique_ptr<qm::TSeal> companySeal()
+std::unique_ptr<qm::Seal> companySeal()
 {
-    auto seal = std::make_unique<qm::TSeal>();
-    seal->SetSealType(qm::TSealType::stEllipse);
-    seal->SetText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
-    seal->SetHaveImage(true);
-    seal->SetImageIsStar(true);
+    auto seal = std::make_unique<qm::Seal>();
+    seal->setSealType(qm::SealType::stEllipse);
+    seal->setText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
+    seal->setHaveImage(true);
+    seal->setImageIsStar(true);
     return seal;
 }
 
 // The four-character square name seal of its creation tool.
-std::unique_ptr<qm::TSeal> nameSeal()
+std::unique_ptr<qm::Seal> nameSeal()
 {
-    auto seal = std::make_unique<qm::TSeal>();
-    seal->SetSealType(qm::TSealType::stName22);
-    seal->SetText(qm::Gbk::fromUnicode(u"甲乙丙印"_s));
-    seal->SetPenWidth(2);
-    seal->SetRealWidth(20);
-    seal->SetRealHeight(20);
-    seal->SetTextWidth(8);
-    seal->SetTextHeight(8);
-    seal->SetTextsWidth(15.5f);
-    seal->SetTextsHeight(15.5f);
+    auto seal = std::make_unique<qm::Seal>();
+    seal->setSealType(qm::SealType::stName22);
+    seal->setText(qm::Gbk::fromUnicode(u"甲乙丙印"_s));
+    seal->setPenWidth(2);
+    seal->setRealWidth(20);
+    seal->setRealHeight(20);
+    seal->setTextWidth(8);
+    seal->setTextHeight(8);
+    seal->setTextsWidth(15.5f);
+    seal->setTextsHeight(15.5f);
     return seal;
 }
 
-void paintOne(benchmark::State &state, std::unique_ptr<qm::TSeal> seal)
+void paintOne(benchmark::State &state, std::unique_ptr<qm::Seal> seal)
 {
     const int dpi = int(state.range(0));
-    const std::vector<qm::TSeal *> seals{seal.get()};
+    const std::vector<qm::Seal *> seals{seal.get()};
     const QSize size = prepare(seals, dpi);
     paintLoop(state, seals, size);
 }
 
 void BM_DefaultSeal(benchmark::State &state)
 {
-    paintOne(state, std::make_unique<qm::TSeal>());
+    paintOne(state, std::make_unique<qm::Seal>());
 }
 BENCHMARK(BM_DefaultSeal)->Arg(600)->Unit(benchmark::kMillisecond);
 
@@ -150,7 +150,7 @@ void BM_Gallery(benchmark::State &state)
         state.SkipWithError(qPrintable(loaded.error));
         return;
     }
-    std::vector<qm::TSeal *> seals;
+    std::vector<qm::Seal *> seals;
     for (const auto &seal : loaded.seals)
         seals.push_back(seal.get());
     const QSize size = prepare(seals, int(state.range(0)));
@@ -161,7 +161,7 @@ BENCHMARK(BM_Gallery)->Arg(300)->Arg(600)->Unit(benchmark::kMillisecond);
 // The baseline itself, for reading the ratios against: a 42 mm square at 600 dpi.
 void BM_FillWhite(benchmark::State &state)
 {
-    const int side = qm::Round(42 * pixelsPerMm(int(state.range(0)))) + 2;
+    const int side = qm::roundHalfEven(42 * pixelsPerMm(int(state.range(0)))) + 2;
     QImage image(side, side, QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);

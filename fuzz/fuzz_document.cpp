@@ -25,6 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     qm::ClipboardStream stream;
     stream.setData(bytes);
     qm::SealDocument pasted;
-    qm::PasteSealsFromStream(stream, pasted);
+    qm::pasteSealsFromStream(stream, pasted);
     return 0;
 }

@@ -26,6 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     (void)qm::SealPicture::fromData(item.thumbnail);
     // Placing the seals on a page, as inserting from the library does.
     qm::NoProgress progress;
-    qm::LoadLibraryItemData(bytes, document, progress, QPoint(120, 80));
+    qm::loadLibraryItemData(bytes, document, progress, QPoint(120, 80));
     return 0;
 }

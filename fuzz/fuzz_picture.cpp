@@ -4,7 +4,7 @@
 #include "fuzzsupport.h"
 
 #include "seal/sealpicture.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <cstdint>
 
@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const qm::SealPicture picture = qm::SealPicture::fromData(bytes);
     if (picture.hasGraphic()) {
-        qm::TSeal seal;
-        seal.SetPicture(picture);
+        qm::Seal seal;
+        seal.setPicture(picture);
     }
     return 0;
 }

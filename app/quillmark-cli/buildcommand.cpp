@@ -40,7 +40,7 @@ int runBuild(const QStringList &args)
         return 1;
     }
     NoProgress progress;
-    const DocumentResult result = SaveDocument(out, document, progress);
+    const DocumentResult result = writeDocument(out, document, progress);
     if (!result.ok())
         return printRefusal(result);
     return 0;

@@ -41,7 +41,7 @@ int runDump(const QStringList &args)
     SealDocument document;
     if (path.endsWith(u".yzl"_s, Qt::CaseInsensitive)) {
         LibraryItem item;
-        const DocumentResult result = OpenLibraryItem(path, document, &item);
+        const DocumentResult result = openLibraryItem(path, document, &item);
         if (!result.ok())
             return printRefusal(result);
         const SealPicture thumbnail = SealPicture::fromData(item.thumbnail);
@@ -49,10 +49,10 @@ int runDump(const QStringList &args)
         return 0;
     }
     NoProgress progress;
-    const DocumentResult result = OpenDocument(path, document, progress);
+    const DocumentResult result = openDocument(path, document, progress);
     if (!result.ok())
         return printRefusal(result);
-    printJson(documentToJson(document, ReadFileVersion(path).value_or(0)));
+    printJson(documentToJson(document, readFileVersion(path).value_or(0)));
     return 0;
 }
 

@@ -73,12 +73,12 @@ int runRender(const QStringList &args)
         return *failed;
     // JSON seals stand on the page a new document would have, at its screen resolution.
     if (input.fromJson) {
-        for (TSeal *seal : input.seals)
-            seal->placeAtScale(input.document.screenPixelsPerMm(), input.document.page().Zoom());
+        for (Seal *seal : input.seals)
+            seal->placeAtScale(input.document.screenPixelsPerMm(), input.document.page().zoom());
     }
-    QList<const TSeal *> chosen;
+    QList<const Seal *> chosen;
     if (!parser.isSet(u"seals"_s)) {
-        for (const TSeal *seal : input.seals)
+        for (const Seal *seal : input.seals)
             chosen.append(seal);
     }
     for (int index : indices) {

@@ -39,7 +39,7 @@ std::optional<int> openSealInput(const QString &path, SealInput &input)
     }
     // What is missing, no regular file or no JSON is reported as the program reports a document.
     NoProgress progress;
-    const DocumentResult result = OpenDocument(path, input.document, progress);
+    const DocumentResult result = openDocument(path, input.document, progress);
     if (!result.ok())
         return printRefusal(result);
     for (const auto &seal : input.document.seals())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/sealdocument.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QList>
 #include <QString>
@@ -16,8 +16,8 @@ namespace qm::cli {
 struct SealInput {
     bool fromJson = false;
     SealDocument document;                         // the document read, or an empty one for JSON
-    std::vector<std::unique_ptr<TSeal>> jsonSeals; // owned here when fromJson
-    QList<TSeal *> seals;
+    std::vector<std::unique_ptr<Seal>> jsonSeals; // owned here when fromJson
+    QList<Seal *> seals;
 };
 
 // Opens FILE as the program does, after asking whether it exists and is a regular file, so a pipe

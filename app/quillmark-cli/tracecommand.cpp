@@ -4,7 +4,7 @@
 #include "sealinput.h"
 
 #include "seal/recordingsurface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <cstdio>
 
@@ -70,14 +70,14 @@ int runTrace(const QStringList &args)
     for (int i = 0; i < int(input.seals.size()); ++i) {
         if (only >= 0 && i != only)
             continue;
-        TSeal &seal = *input.seals[i];
+        Seal &seal = *input.seals[i];
         seal.placeAtScale(float(ppm), zoom);
         printLine(QByteArray("{\"seal\":") + QByteArray::number(i) +
-                  ",\"op\":\"Begin\",\"left\":" + QByteArray::number(seal.Left()) +
-                  ",\"top\":" + QByteArray::number(seal.Top()) + ",\"width\":" + QByteArray::number(seal.Width()) +
-                  ",\"height\":" + QByteArray::number(seal.Height()) + "}");
+                  ",\"op\":\"Begin\",\"left\":" + QByteArray::number(seal.left()) +
+                  ",\"top\":" + QByteArray::number(seal.top()) + ",\"width\":" + QByteArray::number(seal.width()) +
+                  ",\"height\":" + QByteArray::number(seal.height()) + "}");
         RecordingSurface surface;
-        seal.PaintTo(0, 0, surface, !parser.isSet(u"black"_s));
+        seal.paintTo(0, 0, surface, !parser.isSet(u"black"_s));
         for (const TraceOp &op : surface.ops())
             printLine(op.toJsonLine(i));
     }

@@ -7,9 +7,9 @@
 #include "companions/glyphdepot/glyphdepot.h"
 #include "shell/mainwindow/configuration.h"
 #include "shell/mainwindow/quillmarkapplication.h"
-#include "shell/mainwindow/splashform.h"
-#include "shell/mainwindow/tfrmdrawtools.h"
-#include "shell/mainwindow/tfrmmain.h"
+#include "shell/mainwindow/splashwindow.h"
+#include "shell/mainwindow/toolpalette.h"
+#include "shell/mainwindow/mainwindow.h"
 #include "shell/mainwindow/userdialogs.h"
 
 #include <QStandardPaths>
@@ -49,7 +49,7 @@ int main(int argc, char **argv)
 
     qm::GifPicture splashPicture;
     qm::LoadAPicture(splashPicture, u"Splash"_s);
-    qm::TSplashForm splash(splashPicture.image());
+    qm::SplashWindow splash(splashPicture.image());
     splash.show();
     splash.repaint();
 
@@ -72,9 +72,9 @@ int main(int argc, char **argv)
     options.arguments = args;
     // Each stage stays long enough to be read; an unattended run does not wait.
     const int pause = unattended ? 0 : 150;
-    options.splashStage = [&splash, pause](const QString &stage) { splash.SplashStage(pause, stage); };
+    options.splashStage = [&splash, pause](const QString &stage) { splash.showSplashStage(pause, stage); };
 
-    qm::TfrmMain window(options);
+    qm::MainWindow window(options);
     splash.close();
     if (window.terminateRequested())
         return 0;
@@ -93,7 +93,7 @@ int main(int argc, char **argv)
             if (!screenshot.isEmpty() && !window.grab().save(screenshot))
                 status = 1;
             if (!paletteShots[0].isEmpty()) {
-                qm::TFrmDrawTools &tools = *window.drawTools();
+                qm::ToolPalette &tools = *window.drawTools();
                 for (const bool seals : {false, true}) {
                     tools.setSealMode(seals);
                     if (!tools.grab().save(paletteShots[seals ? 1 : 0]))

@@ -35,13 +35,13 @@ QString DialogPackLoader::libraryPath() const
     return QDir(m_folder).absoluteFilePath(libraryFileName());
 }
 
-void DialogPackLoader::ShowAboutBox(QWidget *owner) const
+void DialogPackLoader::showAboutBox(QWidget *owner) const
 {
     callEntry<dialogpack::ShowAboutBoxEntry>(dialogpack::ShowAboutBoxName, u"该资源已缺失！"_s,
                                              [&](auto entry) { entry(owner); });
 }
 
-void DialogPackLoader::Show_frmHelp(QWidget *owner) const
+void DialogPackLoader::showHelpWindow(QWidget *owner) const
 {
     callEntry<dialogpack::ShowHelpEntry>(dialogpack::ShowHelpName, u"帮助资源缺失！"_s,
                                          [&](auto entry) { entry(owner); });
@@ -53,10 +53,10 @@ bool DialogPackLoader::callResolved(const char *name, const QString &loadError,
     // Only the absolute path: a bare name would let the loader's search path pick the file.
     const QString path = libraryPath();
     if (!QFileInfo(path).isFile())
-        throw DLLLoadError(loadError);
+        throw ComponentLoadError(loadError);
     QLibrary library(path);
     if (!library.load())
-        throw DLLLoadError(loadError);
+        throw ComponentLoadError(loadError);
     struct Unload {
         QLibrary &library;
         ~Unload() { library.unload(); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "companions/dllloaderror.h"
+#include "companions/componentloaderror.h"
 
 #include <QLibrary>
 #include <QString>
@@ -14,10 +14,10 @@ namespace qm {
 // The program's side of the dialog component. For each use the library is loaded from an
 // absolute path (never searched for by name), the entry is looked up by its C name and called,
 // and the library is unloaded afterwards in every case. A library that cannot be loaded
-// raises DLLLoadError with the dialog's own message; a missing entry does nothing.
+// raises ComponentLoadError with the dialog's own message; a missing entry does nothing.
 //
 //     DialogPackLoader dialogs;                      // the folder the program was installed in
-//     catchDLLLoadError(this, [&] { dialogs.ShowAboutBox(this); });
+//     catchComponentLoadError(this, [&] { dialogs.showAboutBox(this); });
 class DialogPackLoader
 {
 public:
@@ -32,12 +32,12 @@ public:
     const QString &folder() const { return m_folder; }
     QString libraryPath() const;
 
-    // The about box over `owner`; DLLLoadError "该资源已缺失！" when the library cannot be loaded.
-    void ShowAboutBox(QWidget *owner) const;
-    // The help window over `owner`; DLLLoadError "帮助资源缺失！" when the library cannot be loaded.
-    void Show_frmHelp(QWidget *owner) const;
+    // The about box over `owner`; ComponentLoadError "该资源已缺失！" when the library cannot be loaded.
+    void showAboutBox(QWidget *owner) const;
+    // The help window over `owner`; ComponentLoadError "帮助资源缺失！" when the library cannot be loaded.
+    void showHelpWindow(QWidget *owner) const;
 
-    // Loads the library (DLLLoadError with `loadError` when it cannot be), calls `invoke` with
+    // Loads the library (ComponentLoadError with `loadError` when it cannot be), calls `invoke` with
     // the entry `name` cast to `Entry` when the library exports it, and unloads the library,
     // also when `invoke` throws. Returns whether the entry was there: the about box and help
     // ignore a missing entry, a dialog whose missing entry is an error can report it.

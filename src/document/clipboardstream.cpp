@@ -4,23 +4,23 @@
 #include "document/binarywriter.h"
 #include "document/sealentry.h"
 #include "picture/decodebudget.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 namespace qm {
 
-void CopySealsToStream(const SealSelection &selection, ClipboardStream &stream)
+void copySealsToStream(const SealSelection &selection, ClipboardStream &stream)
 {
     if (selection.empty())
         return;
     QByteArray data;
     BinaryWriter w(&data);
     w.int32(qint32(selection.size()));
-    for (const TSeal *seal : selection)
-        WriteSeal(data, *seal, SealFlavour::Stream);
+    for (const Seal *seal : selection)
+        writeSeal(data, *seal, SealFlavour::Stream);
     stream.setData(data);
 }
 
-DocumentResult PasteSealsFromStream(const ClipboardStream &stream, SealDocument &document)
+DocumentResult pasteSealsFromStream(const ClipboardStream &stream, SealDocument &document)
 {
     if (stream.isEmpty())
         return {};
@@ -34,7 +34,7 @@ DocumentResult PasteSealsFromStream(const ClipboardStream &stream, SealDocument 
     for (qint32 i = 0; i < count; ++i) {
         auto seal = document.createSeal();
         QString why;
-        if (!ReadSeal(in, *seal, document, &why, &budget))
+        if (!readSeal(in, *seal, document, &why, &budget))
             return sealRefused(i, why);
         seals.push_back(std::move(seal));
     }

@@ -24,10 +24,10 @@ private:
 
 // Replaces the stream's content with the selected seals, in selection order; leaves it as it
 // is when nothing is selected.
-void CopySealsToStream(const SealSelection &selection, ClipboardStream &stream);
+void copySealsToStream(const SealSelection &selection, ClipboardStream &stream);
 
 // Appends copies of the streamed seals to the document's seals and selection and shows them;
 // nothing when the stream is empty. A damaged stream adds nothing.
-DocumentResult PasteSealsFromStream(const ClipboardStream &stream, SealDocument &document);
+DocumentResult pasteSealsFromStream(const ClipboardStream &stream, SealDocument &document);
 
 } // namespace qm

@@ -7,7 +7,7 @@
 #include "document/sealdocument.h"
 #include "document/sealentry.h"
 #include "picture/decodebudget.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,17 +41,17 @@ struct PageValues {
 void applyPage(SealDocument &document, const PageValues &v)
 {
     PageModel &page = document.page();
-    page.SetPageWidth(v.width);
-    page.SetPageHeight(v.height);
-    page.SetLeftMargin(v.left);
-    page.SetRightMargin(v.right);
-    page.SetTopMargin(v.top);
-    page.SetBottomMargin(v.bottom);
+    page.setPageWidth(v.width);
+    page.setPageHeight(v.height);
+    page.setLeftMargin(v.left);
+    page.setRightMargin(v.right);
+    page.setTopMargin(v.top);
+    page.setBottomMargin(v.bottom);
 }
 
 } // namespace
 
-DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress)
+DocumentResult writeDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress)
 {
     ProgressHider hider(progress);
     progress.showText(u"正在保存："_s);
@@ -60,10 +60,10 @@ DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, Progre
     QByteArray bytes;
     BinaryWriter w(&bytes);
     w.single(DocumentVersion);
-    w.extended(page.PageWidth());
-    w.extended(page.PageHeight());
-    w.extended(page.LeftMargin());
-    w.extended(page.TopMargin());
+    w.extended(page.pageWidth());
+    w.extended(page.pageHeight());
+    w.extended(page.leftMargin());
+    w.extended(page.topMargin());
     w.int32(qint32(seals.size()));
     if (!writeAll(out, bytes))
         return {DocumentError::WriteFailed, {}, 0, out.errorString()};
@@ -71,7 +71,7 @@ DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, Progre
     progress.setPosition(6);
     for (const auto &seal : seals) {
         bytes.clear();
-        WriteSeal(bytes, *seal, SealFlavour::File);
+        writeSeal(bytes, *seal, SealFlavour::File);
         if (!writeAll(out, bytes))
             return {DocumentError::WriteFailed, {}, 0, out.errorString()};
         progress.advance(1);
@@ -103,10 +103,10 @@ DocumentResult saveDocumentFile(const QString &fileName, ProgressDisplay &progre
     return result;
 }
 
-DocumentResult SaveDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress)
+DocumentResult writeDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress)
 {
     return saveDocumentFile(fileName, progress,
-                            [&](QIODevice &out) { return SaveDocument(out, document, progress); });
+                            [&](QIODevice &out) { return writeDocument(out, document, progress); });
 }
 
 std::optional<float> readVersion(QByteArrayView data)
@@ -118,7 +118,7 @@ std::optional<float> readVersion(QByteArrayView data)
     return v;
 }
 
-std::optional<float> ReadFileVersion(const QString &fileName)
+std::optional<float> readFileVersion(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -149,7 +149,7 @@ DocumentResult readSeals(qint32 count, const PageValues &page, SealDocument &doc
     return {};
 }
 
-DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress)
+DocumentResult loadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress)
 {
     ProgressHider hider(progress);
     progress.showText(u"正在载入："_s);
@@ -169,10 +169,10 @@ DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, Progres
         return badFormat();
     DecodeBudget budget; // shared by all the pictures read
     return readSeals(count, page, document, progress,
-                     [&](TSeal &seal, QString *why) { return ReadSeal(in, seal, document, why, &budget); });
+                     [&](Seal &seal, QString *why) { return readSeal(in, seal, document, why, &budget); });
 }
 
-DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
+DocumentResult loadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
                                   const QString &pictureFolder)
 {
     ProgressHider hider(progress);
@@ -187,13 +187,13 @@ DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, P
     const qint32 count = in.int32();
     if (!stored || !in.ok() || !pageValueAcceptable(page.width) || !pageValueAcceptable(page.height))
         return badFormat();
-    const int version = Round(*stored);
+    const int version = roundHalfEven(*stored);
     const int entrySize = legacyRecordSize(version) + 6 * 4;
     if (count < 0 || qint64(count) * entrySize > in.remaining())
         return badFormat();
     DecodeBudget budget; // shared by all the pictures read
-    return readSeals(count, page, document, progress, [&](TSeal &seal, QString *why) {
-        return ReadLegacySeal(in, seal, version, document, pictureFolder, why, &budget);
+    return readSeals(count, page, document, progress, [&](Seal &seal, QString *why) {
+        return readLegacySeal(in, seal, version, document, pictureFolder, why, &budget);
     });
 }
 
@@ -203,15 +203,15 @@ DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, Pro
     const std::optional<float> stored = readVersion(data);
     if (!stored || std::isnan(*stored))
         return badFormat();
-    const int version = Round(*stored);
+    const int version = roundHalfEven(*stored);
     if (version < 5) {
         DocumentResult r = documentFailure(DocumentError::OldVersion);
         r.version = version;
         return r;
     }
     if (version < 8)
-        return LoadLegacyDocument(data, document, progress, pictureFolder);
-    return LoadDocument(data, document, progress);
+        return loadLegacyDocument(data, document, progress, pictureFolder);
+    return loadDocument(data, document, progress);
 }
 
 std::optional<QByteArray> readWholeDevice(QIODevice &in, qint64 maxBytes)
@@ -252,7 +252,7 @@ DocumentResult readDocumentFile(const QString &fileName, QByteArray *data)
     return {};
 }
 
-DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress)
+DocumentResult openDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress)
 {
     QByteArray data;
     DocumentResult result = readDocumentFile(fileName, &data);

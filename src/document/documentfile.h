@@ -25,9 +25,9 @@ constexpr qint64 MaxDocumentBytes = 1LL << 30;
 
 // Writes a version 8 document: version, page size, left and top margins, the seal count and
 // one entry per seal in stacking order. A document without seals is still a valid document.
-DocumentResult SaveDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress);
+DocumentResult writeDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress);
 // The same into a file that replaces the old one only once everything was written.
-DocumentResult SaveDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress);
+DocumentResult writeDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress);
 
 // Saves a document or library item through saveAtomically(): write's result, or WriteFailed
 // with the system's reason when the file could not be created or committed. The file name is
@@ -36,15 +36,15 @@ DocumentResult saveDocumentFile(const QString &fileName, ProgressDisplay &progre
                                 const std::function<DocumentResult(QIODevice &)> &write);
 
 // The Single at offset 0; nothing when there are fewer than 4 bytes or the file cannot be read.
-std::optional<float> ReadFileVersion(const QString &fileName);
+std::optional<float> readFileVersion(const QString &fileName);
 std::optional<float> readVersion(QByteArrayView data);
 
 // Read a version 8 document (LoadDocument) or a version 5, 6 or 7 one (LoadLegacyDocument)
 // into a document. The data are checked completely before the document changes: a refused file
 // leaves the document as it was. Legacy pictures named by a relative path are looked for in
 // pictureFolder.
-DocumentResult LoadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress);
-DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
+DocumentResult loadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress);
+DocumentResult loadLegacyDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
                                   const QString &pictureFolder = {});
 
 // The opening rules: the version rounded half to even; below 5 refused with the version
@@ -52,7 +52,7 @@ DocumentResult LoadLegacyDocument(QByteArrayView data, SealDocument &document, P
 // message. The file-name form also reports a missing file.
 DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
                                 const QString &pictureFolder = {});
-DocumentResult OpenDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress);
+DocumentResult openDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress);
 
 // Reads a whole document or library item file as the program opens one: FileNotFound when it
 // does not exist; BadFormat when it is no regular file, cannot be read or holds more than

@@ -6,7 +6,7 @@
 #include "seal/sealjson.h"
 #include "seal/seallimits.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -115,7 +115,7 @@ bool pageValue(const QJsonObject &page, const QString &key, long double *value, 
 
 } // namespace
 
-QByteArray sealToJson(const TSeal &seal)
+QByteArray sealToJson(const Seal &seal)
 {
     QByteArray out("{");
     bool first = true;
@@ -151,9 +151,9 @@ QByteArray documentToJson(const SealDocument &document, float version)
     appendVersion(out, version);
     out.append(",\"page\":{");
     const std::pair<const char *, long double> values[] = {
-        {"PageWidth", page.PageWidth()},     {"PageHeight", page.PageHeight()},
-        {"LeftMargin", page.LeftMargin()},   {"TopMargin", page.TopMargin()},
-        {"RightMargin", page.RightMargin()}, {"BottomMargin", page.BottomMargin()},
+        {"PageWidth", page.pageWidth()},     {"PageHeight", page.pageHeight()},
+        {"LeftMargin", page.leftMargin()},   {"TopMargin", page.topMargin()},
+        {"RightMargin", page.rightMargin()}, {"BottomMargin", page.bottomMargin()},
     };
     bool first = true;
     for (const auto &[key, value] : values) {
@@ -230,17 +230,17 @@ bool documentFromJson(const QByteArray &json, const QString &baseDir, SealDocume
         if (const QString why = sealRefusal(*seals.seals[i]); !why.isEmpty())
             return fail(u"seal %1: %2"_s.arg(i).arg(why));
     PageModel &p = document.page();
-    p.SetPageWidth(v[0]);
-    p.SetPageHeight(v[1]);
-    p.SetLeftMargin(v[2]);
-    p.SetTopMargin(v[3]);
-    p.SetRightMargin(v[4]);
-    p.SetBottomMargin(v[5]);
+    p.setPageWidth(v[0]);
+    p.setPageHeight(v[1]);
+    p.setLeftMargin(v[2]);
+    p.setTopMargin(v[3]);
+    p.setRightMargin(v[4]);
+    p.setBottomMargin(v[5]);
     SealList list;
     for (auto &seal : seals.seals) {
         seal->setListener(document.sealListener());
-        seal->SetPixelsPerMm(document.screenPixelsPerMm());
-        seal->SetZoom(document.page().Zoom());
+        seal->setPixelsPerMm(document.screenPixelsPerMm());
+        seal->setZoom(document.page().zoom());
         list.push_back(std::move(seal));
     }
     document.appendSeals(std::move(list), false);

@@ -7,14 +7,14 @@
 namespace qm {
 
 class SealDocument;
-class TSeal;
+class Seal;
 struct LibraryItem;
 
 // JSON text for inspecting files, keys in a fixed order: every published property of a seal by
 // name in declaration order, the five font slots, then the picture (null or its kind, byte
 // count and size). Enumerations as ordinals, texts as UTF-8, floats as the shortest decimal
 // that reads back to the same float.
-QByteArray sealToJson(const TSeal &seal);
+QByteArray sealToJson(const Seal &seal);
 QByteArray documentToJson(const SealDocument &document, float version);
 QByteArray libraryItemToJson(const LibraryItem &item, QSize thumbnailSize);
 

@@ -8,7 +8,7 @@
 #include "document/sealentry.h"
 #include "document/selectionbounds.h"
 #include "picture/decodebudget.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -36,9 +36,9 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
     read.version = in.single();
     if (!in.ok() || std::isnan(read.version))
         return documentFailure(DocumentError::BadFormat);
-    if (Round(read.version) < 8) {
+    if (roundHalfEven(read.version) < 8) {
         DocumentResult r = documentFailure(DocumentError::OldVersion);
-        r.version = Round(read.version);
+        r.version = roundHalfEven(read.version);
         return r;
     }
     const qint64 thumbnailLength = in.int64();
@@ -61,7 +61,7 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
             return documentFailure(DocumentError::BadFormat);
         entry.seal = document.createSeal();
         QString why;
-        if (!ReadSeal(in, *entry.seal, document, &why, &budget))
+        if (!readSeal(in, *entry.seal, document, &why, &budget))
             return sealRefused(i, why);
         read.items.push_back(std::move(entry));
     }
@@ -69,7 +69,7 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
     return {};
 }
 
-DocumentResult SaveLibraryItem(QIODevice &out, const SealSelection &selection, ProgressDisplay &progress)
+DocumentResult saveLibraryItem(QIODevice &out, const SealSelection &selection, ProgressDisplay &progress)
 {
     if (selection.empty())
         return documentFailure(DocumentError::NothingSelected);
@@ -84,23 +84,23 @@ DocumentResult SaveLibraryItem(QIODevice &out, const SealSelection &selection, P
     w.single(LibraryVersion);
     QByteArray gif;
     QString why;
-    if (!MakeLibraryThumbnail(selection, &gif, &why))
+    if (!makeLibraryThumbnail(selection, &gif, &why))
         return {DocumentError::ThumbnailFailed, {}, 0, why};
     progress.advance(n);
     w.int64(gif.size());
     w.bytes(gif);
     progress.advance(n);
 
-    const SelectionBox box = SelectionBounds(selection);
+    const SelectionBox box = selectionBounds(selection);
     w.extended(box.right - box.left);
     w.extended(box.bottom - box.top);
     w.int32(n);
     const long double centreX = (box.left + box.right) / 2;
     const long double centreY = (box.top + box.bottom) / 2;
-    for (const TSeal *seal : selection) {
+    for (const Seal *seal : selection) {
         w.extended(seal->RealCenterX() - centreX);
         w.extended(seal->RealCenterY() - centreY);
-        WriteSeal(bytes, *seal, SealFlavour::File);
+        writeSeal(bytes, *seal, SealFlavour::File);
         progress.advance(1);
     }
     if (out.write(bytes) != bytes.size())
@@ -108,15 +108,15 @@ DocumentResult SaveLibraryItem(QIODevice &out, const SealSelection &selection, P
     return {};
 }
 
-DocumentResult SaveLibraryItem(const QString &fileName, const SealSelection &selection, ProgressDisplay &progress)
+DocumentResult saveLibraryItem(const QString &fileName, const SealSelection &selection, ProgressDisplay &progress)
 {
     if (selection.empty())
         return documentFailure(DocumentError::NothingSelected, fileName);
     return saveDocumentFile(fileName, progress,
-                            [&](QIODevice &out) { return SaveLibraryItem(out, selection, progress); });
+                            [&](QIODevice &out) { return saveLibraryItem(out, selection, progress); });
 }
 
-DocumentResult LoadLibraryItemData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
+DocumentResult loadLibraryItemData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
                                QPoint scroll)
 {
     ProgressHider hider(progress);
@@ -128,15 +128,15 @@ DocumentResult LoadLibraryItemData(QByteArrayView data, SealDocument &document, 
         return result;
 
     // Millimetres per screen pixel at the page's zoom.
-    const long double m = 100 / (static_cast<long double>(document.page().Zoom()) * document.screenPixelsPerMm());
+    const long double m = 100 / (static_cast<long double>(document.page().zoom()) * document.screenPixelsPerMm());
     const long double x0 = scroll.x() * m + item.width / 2 + 2;
     const long double y0 = scroll.y() * m + item.height / 2 + 2;
     progress.setMaximum(8 * int(item.items.size()));
     SealList seals;
     seals.reserve(item.items.size());
     for (LibraryItem::Entry &entry : item.items) {
-        entry.seal->SetRealCenterX(float(x0 + entry.dx));
-        entry.seal->SetRealCenterY(float(y0 + entry.dy));
+        entry.seal->setRealCenterX(float(x0 + entry.dx));
+        entry.seal->setRealCenterY(float(y0 + entry.dy));
         seals.push_back(std::move(entry.seal));
         progress.advance(8);
     }
@@ -144,7 +144,7 @@ DocumentResult LoadLibraryItemData(QByteArrayView data, SealDocument &document, 
     return {};
 }
 
-DocumentResult OpenLibraryItem(const QString &fileName, const SealDocument &document, LibraryItem *item)
+DocumentResult openLibraryItem(const QString &fileName, const SealDocument &document, LibraryItem *item)
 {
     QByteArray data;
     DocumentResult result = readDocumentFile(fileName, &data);
@@ -154,13 +154,13 @@ DocumentResult OpenLibraryItem(const QString &fileName, const SealDocument &docu
     return result;
 }
 
-DocumentResult LoadLibraryItem(const QString &fileName, SealDocument &document, ProgressDisplay &progress,
+DocumentResult loadLibraryItem(const QString &fileName, SealDocument &document, ProgressDisplay &progress,
                                QPoint scroll)
 {
     QByteArray data;
     DocumentResult result = readDocumentFile(fileName, &data);
     if (result.ok())
-        result = LoadLibraryItemData(data, document, progress, scroll);
+        result = loadLibraryItemData(data, document, progress, scroll);
     result.fileName = fileName;
     return result;
 }

@@ -2,7 +2,7 @@
 
 #include "document/documenterror.h"
 #include "document/sealdocument.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -26,7 +26,7 @@ struct LibraryItem {
     struct Entry {
         long double dx = 0;
         long double dy = 0;
-        std::unique_ptr<TSeal> seal;
+        std::unique_ptr<Seal> seal;
     };
     float version = 0;
     QByteArray thumbnail;
@@ -39,22 +39,22 @@ struct LibraryItem {
 // anything damaged; *item is only filled on success.
 DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document, LibraryItem *item);
 // The same from a file, opened as readDocumentFile() opens documents.
-DocumentResult OpenLibraryItem(const QString &fileName, const SealDocument &document, LibraryItem *item);
+DocumentResult openLibraryItem(const QString &fileName, const SealDocument &document, LibraryItem *item);
 
 // Writes the selected seals as a library item: version, thumbnail, box size, count, then for
 // each seal its offset from the box centre and its entry. Nothing is written for an empty
 // selection (NothingSelected).
-DocumentResult SaveLibraryItem(QIODevice &out, const SealSelection &selection, ProgressDisplay &progress);
+DocumentResult saveLibraryItem(QIODevice &out, const SealSelection &selection, ProgressDisplay &progress);
 // The same into a file that replaces the old one only once everything was written.
-DocumentResult SaveLibraryItem(const QString &fileName, const SealSelection &selection, ProgressDisplay &progress);
+DocumentResult saveLibraryItem(const QString &fileName, const SealSelection &selection, ProgressDisplay &progress);
 
 // Adds the item's seals to the document's seals and selection with the group's top-left corner
 // 2 mm right of and below the visible part of the page, whose top-left corner is `scroll`
 // pixels into the page. An item of an older version adds nothing (OldVersion, which the
 // library command does not report); a damaged one adds nothing (BadFormat).
-DocumentResult LoadLibraryItemData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
+DocumentResult loadLibraryItemData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
                                QPoint scroll = {});
-DocumentResult LoadLibraryItem(const QString &fileName, SealDocument &document, ProgressDisplay &progress,
+DocumentResult loadLibraryItem(const QString &fileName, SealDocument &document, ProgressDisplay &progress,
                                QPoint scroll = {});
 
 } // namespace qm

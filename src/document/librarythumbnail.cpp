@@ -14,7 +14,7 @@ namespace qm {
 
 QImage renderLibraryThumbnail(const SealSelection &seals)
 {
-    const SelectionBox box = SelectionBounds(seals);
+    const SelectionBox box = selectionBounds(seals);
     if (!box.notEmpty)
         return {};
     const long double s = ThumbnailPixelsPerMm;
@@ -23,21 +23,21 @@ QImage renderLibraryThumbnail(const SealSelection &seals)
     if (!(w >= 0 && h >= 0 && w <= SealPicture::MaxSide && h <= SealPicture::MaxSide
           && (w + 2 * ThumbnailBorder) * (h + 2 * ThumbnailBorder) <= SealPicture::MaxPixels))
         return {};
-    QImage bitmap(Round(w) + 2 * ThumbnailBorder, Round(h) + 2 * ThumbnailBorder, QImage::Format_RGB32);
+    QImage bitmap(roundHalfEven(w) + 2 * ThumbnailBorder, roundHalfEven(h) + 2 * ThumbnailBorder, QImage::Format_RGB32);
     if (bitmap.isNull())
         return {};
     bitmap.fill(Qt::white);
     {
         QPainter painter(&bitmap);
         PainterSurface surface(&painter);
-        renderSeals(QList<const TSeal *>(seals.begin(), seals.end()), s, surface,
+        renderSeals(QList<const Seal *>(seals.begin(), seals.end()), s, surface,
                     {ThumbnailBorder - box.left * s, ThumbnailBorder - box.top * s}, SealColours::Own);
     }
-    SoftenBitmap(bitmap);
+    softenBitmap(bitmap);
     return bitmap;
 }
 
-bool MakeLibraryThumbnail(const SealSelection &seals, QByteArray *gif, QString *error)
+bool makeLibraryThumbnail(const SealSelection &seals, QByteArray *gif, QString *error)
 {
     const QImage bitmap = renderLibraryThumbnail(seals);
     if (bitmap.isNull()) {
@@ -56,7 +56,7 @@ bool MakeLibraryThumbnail(const SealSelection &seals, QByteArray *gif, QString *
     return true;
 }
 
-void SoftenBitmap(QImage &bitmap)
+void softenBitmap(QImage &bitmap)
 {
     int bytesPerPixel = 0;
     switch (bitmap.format()) {

@@ -18,12 +18,12 @@ QImage renderLibraryThumbnail(const SealSelection &seals);
 
 // The thumbnail as a GIF (at most 256 colours, nearest colour, no dithering). False with *error
 // set when it cannot be made; *gif is then left as it was.
-bool MakeLibraryThumbnail(const SealSelection &seals, QByteArray *gif, QString *error = nullptr);
+bool makeLibraryThumbnail(const SealSelection &seals, QByteArray *gif, QString *error = nullptr);
 
 // Softens a 24- or 32-bit picture in place: every channel becomes (16 centre + 4 each of the
 // pixels two columns left and right and two rows up and down) / 32, row by row from the top,
 // left to right, using the values already softened; a neighbour outside the picture counts as
 // the centre.
-void SoftenBitmap(QImage &bitmap);
+void softenBitmap(QImage &bitmap);
 
 } // namespace qm

@@ -24,12 +24,12 @@ void PageModel::resized()
 void PageModel::rescale()
 {
     m_scale = static_cast<long double>(m_pixelsPerInch) * m_zoom / 2540;
-    m_width = Round(m_pageWidth * m_scale);
-    m_height = Round(m_pageHeight * m_scale);
+    m_width = roundHalfEven(m_pageWidth * m_scale);
+    m_height = roundHalfEven(m_pageHeight * m_scale);
     resized();
 }
 
-void PageModel::SetZoom(int zoom)
+void PageModel::setZoom(int zoom)
 {
     if (m_zoom == zoom)
         return;
@@ -37,7 +37,7 @@ void PageModel::SetZoom(int zoom)
     rescale();
 }
 
-void PageModel::SetPixelsPerInch(int ppi)
+void PageModel::setPixelsPerInch(int ppi)
 {
     if (m_pixelsPerInch == ppi)
         return;
@@ -45,22 +45,22 @@ void PageModel::SetPixelsPerInch(int ppi)
     rescale();
 }
 
-void PageModel::SetPageWidth(long double mm)
+void PageModel::setPageWidth(long double mm)
 {
     if (m_pageWidth == mm)
         return;
     m_pageWidth = mm;
-    m_width = Round(m_pageWidth * m_scale);
+    m_width = roundHalfEven(m_pageWidth * m_scale);
     resized();
     repaint();
 }
 
-void PageModel::SetPageHeight(long double mm)
+void PageModel::setPageHeight(long double mm)
 {
     if (m_pageHeight == mm)
         return;
     m_pageHeight = mm;
-    m_height = Round(m_pageHeight * m_scale);
+    m_height = roundHalfEven(m_pageHeight * m_scale);
     resized();
     repaint();
 }
@@ -73,27 +73,27 @@ void PageModel::setMargin(long double &margin, long double mm)
     repaint();
 }
 
-void PageModel::SetLeftMargin(long double mm)
+void PageModel::setLeftMargin(long double mm)
 {
     setMargin(m_leftMargin, mm);
 }
 
-void PageModel::SetTopMargin(long double mm)
+void PageModel::setTopMargin(long double mm)
 {
     setMargin(m_topMargin, mm);
 }
 
-void PageModel::SetRightMargin(long double mm)
+void PageModel::setRightMargin(long double mm)
 {
     setMargin(m_rightMargin, mm);
 }
 
-void PageModel::SetBottomMargin(long double mm)
+void PageModel::setBottomMargin(long double mm)
 {
     setMargin(m_bottomMargin, mm);
 }
 
-void PageModel::SetGrid(bool grid)
+void PageModel::setGrid(bool grid)
 {
     if (m_grid == grid)
         return;

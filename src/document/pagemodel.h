@@ -24,33 +24,33 @@ public:
 
     void setListener(PageListener *listener) { m_listener = listener; }
 
-    int Zoom() const { return m_zoom; }
-    void SetZoom(int zoom);
-    int PixelsPerInch() const { return m_pixelsPerInch; }
-    void SetPixelsPerInch(int ppi);
+    int zoom() const { return m_zoom; }
+    void setZoom(int zoom);
+    int pixelsPerInch() const { return m_pixelsPerInch; }
+    void setPixelsPerInch(int ppi);
 
-    long double PageWidth() const { return m_pageWidth; }
-    void SetPageWidth(long double mm);
-    long double PageHeight() const { return m_pageHeight; }
-    void SetPageHeight(long double mm);
+    long double pageWidth() const { return m_pageWidth; }
+    void setPageWidth(long double mm);
+    long double pageHeight() const { return m_pageHeight; }
+    void setPageHeight(long double mm);
 
-    long double LeftMargin() const { return m_leftMargin; }
-    void SetLeftMargin(long double mm);
-    long double TopMargin() const { return m_topMargin; }
-    void SetTopMargin(long double mm);
-    long double RightMargin() const { return m_rightMargin; }
-    void SetRightMargin(long double mm);
-    long double BottomMargin() const { return m_bottomMargin; }
-    void SetBottomMargin(long double mm);
+    long double leftMargin() const { return m_leftMargin; }
+    void setLeftMargin(long double mm);
+    long double topMargin() const { return m_topMargin; }
+    void setTopMargin(long double mm);
+    long double rightMargin() const { return m_rightMargin; }
+    void setRightMargin(long double mm);
+    long double bottomMargin() const { return m_bottomMargin; }
+    void setBottomMargin(long double mm);
 
-    bool Grid() const { return m_grid; }
-    void SetGrid(bool grid);
+    bool grid() const { return m_grid; }
+    void setGrid(bool grid);
 
     // Pixels per millimetre at the current zoom: PixelsPerInch * Zoom / 2540.
-    long double PixelsPerMm() const { return m_scale; }
-    // The page's pixel size: Round(PageWidth * scale) by Round(PageHeight * scale).
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
+    long double pixelsPerMm() const { return m_scale; }
+    // The page's pixel size: roundHalfEven(PageWidth * scale) by roundHalfEven(PageHeight * scale).
+    int width() const { return m_width; }
+    int height() const { return m_height; }
 
 private:
     void rescale();

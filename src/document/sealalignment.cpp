@@ -1,7 +1,7 @@
 #include "document/sealalignment.h"
 
 #include "document/sealdocument.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <algorithm>
 #include <numeric>
@@ -136,7 +136,7 @@ bool alignSelection(SealDocument &document, SealAlignment how)
     // A seal's box is its size about its centre, the same box the page draws it in.
     std::vector<MmBox> boxes;
     boxes.reserve(selection.size());
-    for (const TSeal *seal : selection) {
+    for (const Seal *seal : selection) {
         const long double halfWidth = seal->RealWidth() / 2.0L;
         const long double halfHeight = seal->RealHeight() / 2.0L;
         boxes.push_back({seal->RealCenterX() - halfWidth, seal->RealCenterY() - halfHeight,
@@ -145,8 +145,8 @@ bool alignSelection(SealDocument &document, SealAlignment how)
     const std::vector<MmPoint> centres = alignedCentres(boxes, how);
     return document.editSeals(document.selectionIndices(), alignmentText(how), [&](const SealSelection &seals) {
         for (size_t i = 0; i < seals.size() && i < centres.size(); ++i) {
-            seals[i]->SetRealCenterX(float(centres[i].x));
-            seals[i]->SetRealCenterY(float(centres[i].y));
+            seals[i]->setRealCenterX(float(centres[i].x));
+            seals[i]->setRealCenterY(float(centres[i].y));
         }
     });
 }

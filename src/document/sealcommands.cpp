@@ -2,7 +2,7 @@
 
 #include "document/binarywriter.h"
 #include "document/sealentry.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 namespace qm {
 
@@ -20,10 +20,10 @@ QList<int> toList(const std::vector<int> &v)
 
 } // namespace
 
-SealSnapshot snapshotSeal(const TSeal &seal)
+SealSnapshot snapshotSeal(const Seal &seal)
 {
     SealSnapshot s;
-    WriteSeal(s.head, seal, SealFlavour::File);
+    writeSeal(s.head, seal, SealFlavour::File);
     s.picture = seal.Picture();
     s.head.truncate(s.head.size() - pictureBlockSize(s.picture));
     s.head.squeeze();
@@ -37,7 +37,7 @@ QByteArray snapshotEntry(const SealSnapshot &snapshot, bool withPicture)
     const bool picture = withPicture && snapshot.picture.hasGraphic();
     w.boolean(picture);
     if (picture) {
-        w.byte(PictureKindCode(snapshot.picture));
+        w.byte(pictureKindCode(snapshot.picture));
         w.int64(snapshot.picture.bytes().size());
         w.bytes(snapshot.picture.bytes());
     }

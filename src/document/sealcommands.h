@@ -23,7 +23,7 @@ struct SealSnapshot {
     }
 };
 
-SealSnapshot snapshotSeal(const TSeal &seal);
+SealSnapshot snapshotSeal(const Seal &seal);
 // The full file entry of a snapshot; without the picture block's bytes when withPicture is
 // false (the seal then keeps the picture it has).
 QByteArray snapshotEntry(const SealSnapshot &snapshot, bool withPicture);

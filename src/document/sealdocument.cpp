@@ -6,7 +6,7 @@
 #include "document/sealcommands.h"
 #include "document/sealentry.h"
 #include "seal/seallimits.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QUndoStack>
 #include <QtDebug>
@@ -32,11 +32,11 @@ SealDocument::~SealDocument()
     m_undoStack.reset();
 }
 
-std::unique_ptr<TSeal> SealDocument::createSeal() const
+std::unique_ptr<Seal> SealDocument::createSeal() const
 {
-    auto seal = std::make_unique<TSeal>();
+    auto seal = std::make_unique<Seal>();
     seal->setListener(m_sealListener);
-    seal->SetPixelsPerMm(m_screenPixelsPerMm);
+    seal->setPixelsPerMm(m_screenPixelsPerMm);
     return seal;
 }
 
@@ -54,13 +54,13 @@ void SealDocument::appendSeals(SealList &&seals, bool toSelection)
     seals.clear();
     // Shown only once all are in place, so the page does not repaint seal by seal.
     for (size_t i = first; i < m_seals.size(); ++i)
-        m_seals[i]->SetVisible(true);
+        m_seals[i]->setVisible(true);
     emit sealsChanged();
     if (toSelection)
         emit selectionChanged();
 }
 
-int SealDocument::indexOf(const TSeal *seal) const
+int SealDocument::indexOf(const Seal *seal) const
 {
     if (!seal)
         return -1;
@@ -74,7 +74,7 @@ std::vector<int> SealDocument::selectionIndices() const
 {
     std::vector<int> out;
     out.reserve(m_selection.size());
-    for (const TSeal *seal : m_selection)
+    for (const Seal *seal : m_selection)
         if (const int i = indexOf(seal); i >= 0)
             out.push_back(i);
     return out;
@@ -87,7 +87,7 @@ bool SealDocument::isModified() const
 
 DocumentResult SealDocument::save(QIODevice &out, ProgressDisplay &progress)
 {
-    DocumentResult r = SaveDocument(out, *this, progress);
+    DocumentResult r = writeDocument(out, *this, progress);
     if (r.ok())
         setSaved();
     return r;
@@ -95,7 +95,7 @@ DocumentResult SealDocument::save(QIODevice &out, ProgressDisplay &progress)
 
 DocumentResult SealDocument::save(const QString &fileName, ProgressDisplay &progress)
 {
-    DocumentResult r = SaveDocument(fileName, *this, progress);
+    DocumentResult r = writeDocument(fileName, *this, progress);
     if (r.ok())
         setSaved();
     return r;
@@ -111,12 +111,12 @@ void SealDocument::clearHistory()
     m_undoStack->clear();
 }
 
-void SealDocument::ClearSelection()
+void SealDocument::clearSelection()
 {
     applySelection({});
 }
 
-void SealDocument::selectSeal(TSeal *seal)
+void SealDocument::selectSeal(Seal *seal)
 {
     const int i = indexOf(seal);
     applySelection(i >= 0 ? std::vector<int>{i} : std::vector<int>{});
@@ -125,7 +125,7 @@ void SealDocument::selectSeal(TSeal *seal)
 void SealDocument::setSelection(const SealSelection &seals)
 {
     std::vector<int> indices;
-    for (const TSeal *seal : seals) {
+    for (const Seal *seal : seals) {
         const int i = indexOf(seal);
         if (i >= 0 && std::find(indices.begin(), indices.end(), i) == indices.end())
             indices.push_back(i);
@@ -133,7 +133,7 @@ void SealDocument::setSelection(const SealSelection &seals)
     applySelection(indices);
 }
 
-void SealDocument::addToSelection(TSeal *seal)
+void SealDocument::addToSelection(Seal *seal)
 {
     const int i = indexOf(seal);
     if (i < 0)
@@ -161,41 +161,41 @@ void SealDocument::applySelection(const std::vector<int> &indices)
     emit selectionChanged();
 }
 
-std::unique_ptr<TSeal> SealDocument::takeSeal(int index)
+std::unique_ptr<Seal> SealDocument::takeSeal(int index)
 {
     auto seal = std::move(m_seals[size_t(index)]);
     m_seals.erase(m_seals.begin() + index);
     if (std::erase(m_selection, seal.get()) > 0)
         m_selectionTouched = true;
-    seal->SetVisible(false);
+    seal->setVisible(false);
     return seal;
 }
 
-void SealDocument::insertSeal(int index, std::unique_ptr<TSeal> seal)
+void SealDocument::insertSeal(int index, std::unique_ptr<Seal> seal)
 {
-    TSeal *raw = seal.get();
+    Seal *raw = seal.get();
     m_seals.insert(m_seals.begin() + index, std::move(seal));
-    raw->SetVisible(true);
+    raw->setVisible(true);
 }
 
-void SealDocument::forgetSeal(const TSeal *seal)
+void SealDocument::forgetSeal(const Seal *seal)
 {
     m_locked.erase(seal);
 }
 
 bool SealDocument::restoreSeal(int index, const SealSnapshot &snapshot)
 {
-    TSeal &seal = *m_seals[size_t(index)];
+    Seal &seal = *m_seals[size_t(index)];
     if (snapshotSeal(seal) == snapshot)
         return false;
     // In place first, keeping the object the views know; the picture is decoded again only
     // when it differs.
     if (!snapshot.picture.hasGraphic() && seal.Picture().hasGraphic())
-        seal.SetPicture(SealPicture());
+        seal.setPicture(SealPicture());
     const bool samePicture = snapshot.picture == seal.Picture();
     const QByteArray inPlace = snapshotEntry(snapshot, !samePicture);
     BinaryReader in(inPlace);
-    if (ReadSeal(in, seal, *this) && snapshotSeal(seal) == snapshot)
+    if (readSeal(in, seal, *this) && snapshotSeal(seal) == snapshot)
         return false;
 
     // Setters that had nothing to do skipped side effects that a read into a new seal has, and
@@ -205,24 +205,24 @@ bool SealDocument::restoreSeal(int index, const SealSnapshot &snapshot)
     const QByteArray entry = snapshotEntry(snapshot, true);
     for (int pass = 0; pass < 2; ++pass) {
         BinaryReader freshIn(entry);
-        if (!ReadSeal(freshIn, *fresh, *this)) {
+        if (!readSeal(freshIn, *fresh, *this)) {
             qWarning("Quillmark: a seal could not be brought back from its undo snapshot");
             return false;
         }
         if (snapshotSeal(*fresh) == snapshot)
             break;
     }
-    TSeal *old = &seal;
-    TSeal *raw = fresh.get();
+    Seal *old = &seal;
+    Seal *raw = fresh.get();
     if (m_locked.erase(old))
         m_locked.insert(raw);
     if (std::find(m_selection.begin(), m_selection.end(), old) != m_selection.end()) {
         std::replace(m_selection.begin(), m_selection.end(), old, raw);
         m_selectionTouched = true;
     }
-    old->SetVisible(false);
+    old->setVisible(false);
     m_seals[size_t(index)] = std::move(fresh);
-    raw->SetVisible(true);
+    raw->setVisible(true);
     return true;
 }
 
@@ -231,14 +231,14 @@ void SealDocument::pushCommand(SealCommand *command)
     m_undoStack->push(command);
 }
 
-TSeal *SealDocument::appendCreatedSeal(std::unique_ptr<TSeal> seal, const QString &text)
+Seal *SealDocument::appendCreatedSeal(std::unique_ptr<Seal> seal, const QString &text)
 {
     if (!seal)
         return nullptr;
     if (!seal->listener())
         seal->setListener(m_sealListener);
     endMerge();
-    TSeal *raw = seal.get();
+    Seal *raw = seal.get();
     SealList list;
     list.push_back(std::move(seal));
     pushCommand(new InsertSealsCommand(*this, text.isEmpty() ? u"画图形"_s : text, std::move(list),
@@ -246,7 +246,7 @@ TSeal *SealDocument::appendCreatedSeal(std::unique_ptr<TSeal> seal, const QStrin
     return raw;
 }
 
-bool SealDocument::DeleteSelection()
+bool SealDocument::deleteSelection()
 {
     if (m_selection.empty())
         return false;
@@ -257,7 +257,7 @@ bool SealDocument::DeleteSelection()
     return true;
 }
 
-void SealDocument::ClearPage()
+void SealDocument::clearPage()
 {
     endMerge();
     if (!m_seals.empty()) {
@@ -269,7 +269,7 @@ void SealDocument::ClearPage()
     m_undoStack->setClean();
 }
 
-bool SealDocument::BringSealToFront()
+bool SealDocument::bringSealToFront()
 {
     const int from = indexOf(currentSeal());
     if (from < 0 || from == sealCount() - 1)
@@ -279,7 +279,7 @@ bool SealDocument::BringSealToFront()
     return true;
 }
 
-bool SealDocument::SendSealToBack()
+bool SealDocument::sendSealToBack()
 {
     const int from = indexOf(currentSeal());
     if (from <= 0)
@@ -289,17 +289,17 @@ bool SealDocument::SendSealToBack()
     return true;
 }
 
-bool SealDocument::CentreSelection(const QRect &framePixels)
+bool SealDocument::centreSelection(const QRect &framePixels)
 {
     if (m_selection.size() < 2)
         return false;
-    const long double factor = 100.0L / ((long double)m_page.Zoom() * m_screenPixelsPerMm);
+    const long double factor = 100.0L / ((long double)m_page.zoom() * m_screenPixelsPerMm);
     const float x = float((framePixels.left() + framePixels.width() / 2.0L) * factor);
     const float y = float((framePixels.top() + framePixels.height() / 2.0L) * factor);
     return editSeals(selectionIndices(), u"对准中心"_s, [&](const SealSelection &seals) {
-        for (TSeal *seal : seals) {
-            seal->SetRealCenterX(x);
-            seal->SetRealCenterY(y);
+        for (Seal *seal : seals) {
+            seal->setRealCenterX(x);
+            seal->setRealCenterY(y);
         }
     });
 }
@@ -314,9 +314,9 @@ bool SealDocument::moveSelectedCentres(long double dxMm, long double dyMm, bool 
     if (indices.empty())
         return false;
     return editSeals(indices, text, [&](const SealSelection &seals) {
-        for (TSeal *seal : seals) {
-            seal->SetRealCenterX(float(seal->RealCenterX() + dxMm));
-            seal->SetRealCenterY(float(seal->RealCenterY() + dyMm));
+        for (Seal *seal : seals) {
+            seal->setRealCenterX(float(seal->RealCenterX() + dxMm));
+            seal->setRealCenterY(float(seal->RealCenterY() + dyMm));
         }
     }, mergeKey);
 }
@@ -325,7 +325,7 @@ bool SealDocument::moveSelectionBy(int dxPixels, int dyPixels)
 {
     if (dxPixels == 0 && dyPixels == 0)
         return false;
-    const long double k = (long double)m_page.Zoom() * m_screenPixelsPerMm / 100;
+    const long double k = (long double)m_page.zoom() * m_screenPixelsPerMm / 100;
     if (!(k > 0))
         return false;
     return moveSelectedCentres(dxPixels / k, dyPixels / k, false, u"移动"_s, 0);
@@ -366,7 +366,7 @@ bool SealDocument::editSeals(const std::vector<int> &indices, const QString &tex
 
     std::vector<SealSnapshot> after;
     bool withinLimits = true;
-    for (TSeal *seal : seals) {
+    for (Seal *seal : seals) {
         after.push_back(snapshotSeal(*seal));
         withinLimits = withinLimits && sealWithinLimits(*seal);
     }
@@ -393,7 +393,7 @@ bool SealDocument::copySelection(ClipboardStream &stream) const
 {
     if (m_selection.empty())
         return false;
-    CopySealsToStream(m_selection, stream);
+    copySealsToStream(m_selection, stream);
     return true;
 }
 
@@ -412,17 +412,17 @@ DocumentResult SealDocument::paste(const ClipboardStream &stream)
 {
     if (stream.isEmpty())
         return {};
-    return insertSeals(u"粘贴"_s, [&](SealDocument &scratch) { return PasteSealsFromStream(stream, scratch); });
+    return insertSeals(u"粘贴"_s, [&](SealDocument &scratch) { return pasteSealsFromStream(stream, scratch); });
 }
 
 DocumentResult SealDocument::insertSeals(const QString &text,
                                          const std::function<DocumentResult(SealDocument &)> &load)
 {
     const std::vector<int> before = selectionIndices();
-    ClearSelection();
+    clearSelection();
     SealDocument scratch;
     scratch.setScreenPixelsPerMm(m_screenPixelsPerMm);
-    scratch.page().SetZoom(m_page.Zoom());
+    scratch.page().setZoom(m_page.zoom());
     const DocumentResult r = load(scratch);
     if (!r.ok() || scratch.seals().empty())
         return r;
@@ -436,14 +436,14 @@ DocumentResult SealDocument::insertSeals(const QString &text,
     return r;
 }
 
-bool SealDocument::isSealLocked(const TSeal *seal) const
+bool SealDocument::isSealLocked(const Seal *seal) const
 {
     return seal && m_locked.contains(seal);
 }
 
-bool SealDocument::ToggleSealLock()
+bool SealDocument::toggleSealLock()
 {
-    TSeal *seal = currentSeal();
+    Seal *seal = currentSeal();
     if (!seal)
         return false;
     const bool locked = !m_locked.erase(seal);
@@ -453,7 +453,7 @@ bool SealDocument::ToggleSealLock()
     return true;
 }
 
-void SealDocument::TogglePageLock()
+void SealDocument::togglePageLock()
 {
     m_pageLocked = !m_pageLocked;
     emit pageLockChanged(m_pageLocked);

@@ -23,10 +23,10 @@ class ProgressDisplay;
 class SealCommand;
 class SealListener;
 struct SealSnapshot;
-class TSeal;
+class Seal;
 
-using SealList = std::vector<std::unique_ptr<TSeal>>;
-using SealSelection = std::vector<TSeal *>;
+using SealList = std::vector<std::unique_ptr<Seal>>;
+using SealSelection = std::vector<Seal *>;
 
 // The model half of a document window: the page, the seals in stacking order (bottom first,
 // also the file order), the selection and the screen resolution every seal gets. Every edit
@@ -64,7 +64,7 @@ public:
     void setSealListener(SealListener *listener) { m_sealListener = listener; }
 
     // A new hidden seal at the document's resolution and zoom, not yet in the list.
-    std::unique_ptr<TSeal> createSeal() const;
+    std::unique_ptr<Seal> createSeal() const;
 
     // Appends seals read from a file or stream and shows them; with toSelection they are also
     // selected. Not an edit: loaders use it on a document without history.
@@ -73,10 +73,10 @@ public:
     // --- State read by views and the status bar ---
 
     // The one selected seal; none when zero or several are selected.
-    TSeal *currentSeal() const { return m_selection.size() == 1 ? m_selection.front() : nullptr; }
+    Seal *currentSeal() const { return m_selection.size() == 1 ? m_selection.front() : nullptr; }
     int sealCount() const { return int(m_seals.size()); }
     // Position of the seal in seals(); -1 when it is not there.
-    int indexOf(const TSeal *seal) const;
+    int indexOf(const Seal *seal) const;
     // Positions in seals() of the selected seals, in selection order.
     std::vector<int> selectionIndices() const;
     // True when the document differs from its last save (the undo stack is not clean).
@@ -97,29 +97,29 @@ public:
     // --- Selection: not edits, never on the undo stack ---
 
     // Empties the selection; CurrentSeal becomes none.
-    void ClearSelection();
+    void clearSelection();
     // Selection := [seal] (seal must be in seals()); a null seal clears the selection.
-    void selectSeal(TSeal *seal);
+    void selectSeal(Seal *seal);
     // Selection := the given seals in the given order, skipping duplicates and strangers.
     void setSelection(const SealSelection &seals);
     // Appends a seal of seals() to the selection unless it is already selected.
-    void addToSelection(TSeal *seal);
+    void addToSelection(Seal *seal);
 
     // --- Edits: each is one undo step; each returns false and changes nothing when it has
     // nothing to do ---
 
     // Appends a newly created seal on top, shows it and makes it the selection and CurrentSeal.
-    TSeal *appendCreatedSeal(std::unique_ptr<TSeal> seal, const QString &text = QString());
+    Seal *appendCreatedSeal(std::unique_ptr<Seal> seal, const QString &text = QString());
     // Removes the selected seals.
-    bool DeleteSelection();
+    bool deleteSelection();
     // Removes every seal; the document is unmodified afterwards, yet the clearing can be undone.
-    void ClearPage();
+    void clearPage();
     // Moves CurrentSeal to the top (end of seals()) or to the bottom (start).
-    bool BringSealToFront();
-    bool SendSealToBack();
+    bool bringSealToFront();
+    bool sendSealToBack();
     // With several seals selected, centres each of them on the middle of the frame rectangle
     // (page pixels): RealCenter := frame middle * 100 / (Zoom * ScreenPixelsPerMm).
-    bool CentreSelection(const QRect &framePixels);
+    bool centreSelection(const QRect &framePixels);
     // Moves every selected seal by a page pixel displacement: RealCenterX/Y grow by
     // displacement / (Zoom * ScreenPixelsPerMm / 100). A zero displacement is no edit.
     bool moveSelectionBy(int dxPixels, int dyPixels);
@@ -151,11 +151,11 @@ public:
 
     // --- Locks: kept here only, never stored, never on the undo stack ---
 
-    bool isSealLocked(const TSeal *seal) const;
+    bool isSealLocked(const Seal *seal) const;
     // Locks or unlocks CurrentSeal's position; false without one.
-    bool ToggleSealLock();
+    bool toggleSealLock();
     bool pageLocked() const { return m_pageLocked; }
-    void TogglePageLock();
+    void togglePageLock();
 
     // The merge key nudgeSelection uses; editSeals callers choose other non-zero keys.
     static constexpr int NudgeMergeKey = 1;
@@ -170,7 +170,7 @@ signals:
     // Modified state changed (undo stack clean state).
     void modifiedChanged(bool modified);
     // A seal's lock was toggled.
-    void sealLockChanged(TSeal *seal, bool locked);
+    void sealLockChanged(Seal *seal, bool locked);
     void pageLockChanged(bool locked);
 
 private:
@@ -181,9 +181,9 @@ private:
     friend class EditSealsCommand;
 
     void applySelection(const std::vector<int> &indices);
-    std::unique_ptr<TSeal> takeSeal(int index);
-    void insertSeal(int index, std::unique_ptr<TSeal> seal);
-    void forgetSeal(const TSeal *seal);
+    std::unique_ptr<Seal> takeSeal(int index);
+    void insertSeal(int index, std::unique_ptr<Seal> seal);
+    void forgetSeal(const Seal *seal);
     // Brings the seal at index back to the snapshot; true when its object had to be replaced.
     bool restoreSeal(int index, const SealSnapshot &snapshot);
     void pushCommand(SealCommand *command);
@@ -194,7 +194,7 @@ private:
     SealSelection m_selection;
     float m_screenPixelsPerMm = 96 / 25.4f;
     SealListener *m_sealListener = nullptr;
-    std::unordered_set<const TSeal *> m_locked;
+    std::unordered_set<const Seal *> m_locked;
     bool m_pageLocked = false;
     // A seal left the selection or was replaced in it outside applySelection.
     bool m_selectionTouched = false;

@@ -6,7 +6,7 @@
 #include "seal/gbk.h"
 #include "seal/seallimits.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -101,7 +101,7 @@ bool refuse(QString *why, const QString &reason)
     return false;
 }
 
-bool readTexts(BinaryReader &in, TSeal &seal, QString *why)
+bool readTexts(BinaryReader &in, Seal &seal, QString *why)
 {
     QList<QByteArray> texts;
     const auto &fields = sealTextFields();
@@ -137,7 +137,7 @@ bool fieldsWithinLimits(const QList<DecodedField> &fields, QString *why)
 
 } // namespace
 
-std::uint8_t PictureKindCode(const SealPicture &picture)
+std::uint8_t pictureKindCode(const SealPicture &picture)
 {
     switch (picture.kind()) {
     case SealPicture::Kind::Bitmap:
@@ -158,7 +158,7 @@ std::optional<SealPicture::Kind> pictureKindFromCode(std::uint8_t code)
     return SealPicture::Kind(code);
 }
 
-QByteArray sealRecord(const TSeal &seal, SealFlavour flavour)
+QByteArray sealRecord(const Seal &seal, SealFlavour flavour)
 {
     QByteArray record(SealRecordSize, '\0');
     QByteArray field;
@@ -175,7 +175,7 @@ QByteArray sealRecord(const TSeal &seal, SealFlavour flavour)
     return record;
 }
 
-void WriteSeal(QByteArray &out, const TSeal &seal, SealFlavour flavour)
+void writeSeal(QByteArray &out, const Seal &seal, SealFlavour flavour)
 {
     out.append(sealRecord(seal, flavour));
     BinaryWriter w(&out);
@@ -184,16 +184,16 @@ void WriteSeal(QByteArray &out, const TSeal &seal, SealFlavour flavour)
     const SealPicture &picture = seal.Picture();
     w.boolean(picture.hasGraphic());
     if (picture.hasGraphic()) {
-        w.byte(PictureKindCode(picture));
+        w.byte(pictureKindCode(picture));
         w.int64(picture.bytes().size());
         w.bytes(picture.bytes());
     }
 }
 
-bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QString *why, DecodeBudget *budget)
+bool readSeal(BinaryReader &in, Seal &seal, const SealDocument &document, QString *why, DecodeBudget *budget)
 {
     seal.setListener(document.sealListener());
-    seal.SetPixelsPerMm(document.screenPixelsPerMm());
+    seal.setPixelsPerMm(document.screenPixelsPerMm());
 
     const QByteArrayView record = in.bytes(SealRecordSize);
     if (!in.ok())
@@ -240,9 +240,9 @@ bool ReadSeal(BinaryReader &in, TSeal &seal, const SealDocument &document, QStri
             return refuse(why, reason.isEmpty() || picture.hasGraphic()
                                    ? u"the picture cannot be decoded as kind %1"_s.arg(code)
                                    : u"the picture cannot be decoded as kind %1 (%2)"_s.arg(code).arg(reason));
-        seal.SetPicture(picture);
+        seal.setPicture(picture);
     }
-    seal.SetZoom(document.page().Zoom());
+    seal.setZoom(document.page().zoom());
     return true;
 }
 
@@ -251,11 +251,11 @@ int legacyRecordSize(int version)
     return version == 5 ? 295 : version == 6 ? 615 : 635;
 }
 
-bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocument &document,
+bool readLegacySeal(BinaryReader &in, Seal &seal, int version, const SealDocument &document,
                     const QString &pictureFolder, QString *why, DecodeBudget *budget)
 {
     seal.setListener(document.sealListener());
-    seal.SetPixelsPerMm(document.screenPixelsPerMm());
+    seal.setPixelsPerMm(document.screenPixelsPerMm());
 
     const int size = legacyRecordSize(version);
     const QByteArrayView record = in.bytes(size);
@@ -278,14 +278,14 @@ bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocume
     for (int pass = 0; pass < 2; ++pass) {
         for (const DecodedField &f : fields) {
             if (f.property->recordOffset == RealCenterXOffset)
-                seal.SetRealCenterX(float(seal.RealWidth() / 2.0L + f.value.toFloat()));
+                seal.setRealCenterX(float(seal.RealWidth() / 2.0L + f.value.toFloat()));
             else if (f.property->recordOffset == RealCenterYOffset)
-                seal.SetRealCenterY(float(seal.RealHeight() / 2.0L + f.value.toFloat()));
+                seal.setRealCenterY(float(seal.RealHeight() / 2.0L + f.value.toFloat()));
             else
                 f.property->set(seal, f.value);
         }
     }
-    seal.SetPicClrChange(false);
+    seal.setPicClrChange(false);
     if (!readTexts(in, seal, why))
         return false;
 
@@ -298,12 +298,12 @@ bool ReadLegacySeal(BinaryReader &in, TSeal &seal, int version, const SealDocume
         if (!path.isEmpty() && info.exists() && info.isFile()) {
             const SealPicture picture = SealPicture::fromFile(path, nullptr, budget);
             if (picture.hasGraphic())
-                seal.SetPicture(picture);
+                seal.setPicture(picture);
             else if (budget && budget->exhausted())
                 return refuse(why, u"the pictures of the document exceed what may be decoded at %1"_s.arg(path));
         }
     }
-    seal.SetZoom(document.page().Zoom());
+    seal.setZoom(document.page().zoom());
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include "document/selectionbounds.h"
 
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <algorithm>
 
@@ -13,20 +13,20 @@ SelectionBox boundsOf(const List &seals)
     SelectionBox box;
     if (seals.empty())
         return box;
-    const TSeal *first = seals.front();
+    const Seal *first = seals.front();
     const long double k = static_cast<long double>(first->Zoom()) * first->PixelsPerMm();
     if (!(k > 0))
         return box;
     // 64-bit edges: a saturated pixel box must not overflow its right edge.
-    qint64 left = first->Left();
-    qint64 top = first->Top();
-    qint64 right = left + first->Width();
-    qint64 bottom = top + first->Height();
-    for (const TSeal *s : seals) {
-        left = std::min<qint64>(left, s->Left());
-        top = std::min<qint64>(top, s->Top());
-        right = std::max<qint64>(right, qint64(s->Left()) + s->Width());
-        bottom = std::max<qint64>(bottom, qint64(s->Top()) + s->Height());
+    qint64 left = first->left();
+    qint64 top = first->top();
+    qint64 right = left + first->width();
+    qint64 bottom = top + first->height();
+    for (const Seal *s : seals) {
+        left = std::min<qint64>(left, s->left());
+        top = std::min<qint64>(top, s->top());
+        right = std::max<qint64>(right, qint64(s->left()) + s->width());
+        bottom = std::max<qint64>(bottom, qint64(s->top()) + s->height());
     }
     const long double mmPerPixel = 100 / k;
     box.right = right * mmPerPixel;
@@ -39,12 +39,12 @@ SelectionBox boundsOf(const List &seals)
 
 } // namespace
 
-SelectionBox SelectionBounds(const std::vector<TSeal *> &seals)
+SelectionBox selectionBounds(const std::vector<Seal *> &seals)
 {
     return boundsOf(seals);
 }
 
-SelectionBox SelectionBounds(const QList<const TSeal *> &seals)
+SelectionBox selectionBounds(const QList<const Seal *> &seals)
 {
     return boundsOf(seals);
 }

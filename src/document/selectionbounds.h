@@ -6,7 +6,7 @@
 
 namespace qm {
 
-class TSeal;
+class Seal;
 
 // The box around a group of seals in millimetres from the page's top-left corner.
 struct SelectionBox {
@@ -20,7 +20,7 @@ struct SelectionBox {
 // The union of the seals' pixel boxes on the page, converted to millimetres with the scale
 // 100 / (Zoom * PixelsPerMm) of the first seal. Empty for an empty list and for a first seal
 // without a scale, which has no millimetre box.
-SelectionBox SelectionBounds(const std::vector<TSeal *> &seals);
-SelectionBox SelectionBounds(const QList<const TSeal *> &seals);
+SelectionBox selectionBounds(const std::vector<Seal *> &seals);
+SelectionBox selectionBounds(const QList<const Seal *> &seals);
 
 } // namespace qm

@@ -11,8 +11,8 @@ class QMenu;
 namespace qm {
 
 class ClipboardStream;
-class TSeal;
-class TfrmChild;
+class Seal;
+class DocumentWindow;
 
 // What a document window needs of the main window around it. The main window implements it;
 // tests use a fake, so no message box or file dialog ever blocks them.
@@ -34,15 +34,15 @@ public:
     // The face shown in the font list, in GBK; every text of a new element gets it.
     virtual QByteArray fontFaceGbk() const = 0;
     // The colour square of the drawing tools palette.
-    virtual TColor swatchColor() const = 0;
-    virtual void setSwatchColor(TColor colour) = 0;
+    virtual Colour swatchColor() const = 0;
+    virtual void setSwatchColor(Colour colour) = 0;
 
     // Status bar panels 0 … 3.
     virtual void setStatusText(int panel, const QString &text) = 0;
     // The zoom list's text, e.g. "100%".
     virtual void setZoomText(const QString &text) = 0;
     // Shows the options of the seal (polarity, star, emblem); nothing for none.
-    virtual void showSealToggles(const TSeal *seal) = 0;
+    virtual void showSealToggles(const Seal *seal) = 0;
     // The registered cursors: 2 hand, 4 zoom in, 5 zoom out, 6 drawing.
     virtual QCursor cursorSlot(int slot) const = 0;
     // The caption of the seal-lock command, so the pop-up menu offers the right action.
@@ -60,13 +60,13 @@ public:
 
     // Closing a modified document: save it? Then saving it (false when the user cancelled the
     // save dialog or the file could not be written).
-    virtual SaveAnswer askSaveOnClose(TfrmChild &child) = 0;
-    virtual bool saveDocument(TfrmChild &child) = 0;
+    virtual SaveAnswer askSaveOnClose(DocumentWindow &child) = 0;
+    virtual bool saveDocument(DocumentWindow &child) = 0;
 
     // The pop-up menus of the page and of seals and frames; none by default.
     virtual QMenu *pagePopupMenu() { return nullptr; }
     virtual QMenu *sealPopupMenu() { return nullptr; }
-    // Whether a new page keeps its seals' pictures off screen (see TQMVDrawPanel).
+    // Whether a new page keeps its seals' pictures off screen (see PagePanel).
     virtual bool pageDoubleBuffered() const { return true; }
 };
 

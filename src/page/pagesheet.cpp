@@ -30,10 +30,10 @@ void tick(QPainter &painter, int x, int y, int number)
 
 void paintGrid(QPainter &painter, const PageModel &page, const QColor &tickColour)
 {
-    const int width = page.Width();
-    const int height = page.Height();
-    const long double scale = page.PixelsPerMm();
-    const bool numbers = page.Zoom() > 50;
+    const int width = page.width();
+    const int height = page.height();
+    const long double scale = page.pixelsPerMm();
+    const bool numbers = page.zoom() > 50;
     const int step = numbers ? 5 : 10;
     const int limit = std::max(width, height);
     if (limit <= 0 || scale <= 0)
@@ -42,7 +42,7 @@ void paintGrid(QPainter &painter, const PageModel &page, const QColor &tickColou
     int x = 0;
     do {
         p += step;
-        x = Round(p * scale);
+        x = roundHalfEven(p * scale);
         const bool centimetre = p % 10 == 0;
         if (x < width) {
             if (centimetre && numbers) {
@@ -70,14 +70,14 @@ void paintPageSheet(QPainter &painter, const PageModel &page, const QFont &tickF
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(tickFont);
-    if (page.Grid())
+    if (page.grid())
         paintGrid(painter, page, tickColour);
 
-    const long double scale = page.PixelsPerMm();
-    const int left = Round(page.LeftMargin() * scale);
-    const int top = Round(page.TopMargin() * scale);
-    const int right = page.Width() - Round(page.RightMargin() * scale);
-    const int bottom = page.Height() - Round(page.BottomMargin() * scale);
+    const long double scale = page.pixelsPerMm();
+    const int left = roundHalfEven(page.leftMargin() * scale);
+    const int top = roundHalfEven(page.topMargin() * scale);
+    const int right = page.width() - roundHalfEven(page.rightMargin() * scale);
+    const int bottom = page.height() - roundHalfEven(page.bottomMargin() * scale);
     QPen margin{QColor(MarginColour), 0};
     margin.setStyle(Qt::DotLine);
     painter.setPen(margin);

@@ -2,7 +2,7 @@
 
 #include "seal/paintersurface.h"
 #include "seal/renderseals.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QPainter>
 
@@ -12,20 +12,20 @@
 
 namespace qm {
 
-void paintSeal(QPainter &painter, TSeal &seal, QPoint at)
+void paintSeal(QPainter &painter, Seal &seal, QPoint at)
 {
     PainterSurface surface(&painter);
     renderSeals({&seal}, seal.PixelsPerMm(), seal.Zoom(), surface,
-                RenderOffset{static_cast<long double>(at.x() - seal.Left()), static_cast<long double>(at.y() - seal.Top())}, SealColours::Own);
+                RenderOffset{static_cast<long double>(at.x() - seal.left()), static_cast<long double>(at.y() - seal.top())}, SealColours::Own);
 }
 
 // A seal painted larger than this is not cached but painted on the page directly: a picture of
 // a seal zoomed to 600 % on a large page would cost more memory than it saves time.
 static constexpr qint64 MaxCachedPixels = 16LL * 1024 * 1024;
 
-const QImage &SealImageCache::image(TSeal &seal, qreal devicePixelRatio)
+const QImage &SealImageCache::image(Seal &seal, qreal devicePixelRatio)
 {
-    const QRect box(seal.Left(), seal.Top(), seal.Width(), seal.Height());
+    const QRect box(seal.left(), seal.top(), seal.width(), seal.height());
     Entry &e = m_entries[&seal];
     if (e.valid && e.box.size() == box.size() && e.ratio == devicePixelRatio) {
         e.box = box;
@@ -50,13 +50,13 @@ const QImage &SealImageCache::image(TSeal &seal, qreal devicePixelRatio)
     return e.image;
 }
 
-QRect SealImageCache::lastBox(const TSeal &seal) const
+QRect SealImageCache::lastBox(const Seal &seal) const
 {
     const auto it = m_entries.find(&seal);
     return it == m_entries.end() ? QRect() : it->second.box;
 }
 
-void SealImageCache::invalidate(const TSeal &seal)
+void SealImageCache::invalidate(const Seal &seal)
 {
     const auto it = m_entries.find(&seal);
     if (it != m_entries.end()) {
@@ -65,9 +65,9 @@ void SealImageCache::invalidate(const TSeal &seal)
     }
 }
 
-void SealImageCache::keepOnly(const std::vector<const TSeal *> &alive)
+void SealImageCache::keepOnly(const std::vector<const Seal *> &alive)
 {
-    const std::unordered_set<const TSeal *> keep(alive.begin(), alive.end());
+    const std::unordered_set<const Seal *> keep(alive.begin(), alive.end());
     std::erase_if(m_entries, [&](const auto &entry) { return !keep.contains(entry.first); });
 }
 

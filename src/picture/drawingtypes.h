@@ -7,15 +7,15 @@
 namespace qm {
 
 // 0x00BBGGRR, as stored in documents (255 is pure red).
-using TColor = std::uint32_t;
+using Colour = std::uint32_t;
 
-constexpr TColor clRed = 0x0000FF;
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clWhite = 0xFFFFFF;
+constexpr Colour clRed = 0x0000FF;
+constexpr Colour clBlack = 0x000000;
+constexpr Colour clWhite = 0xFFFFFF;
 
 // Round half to even, as the floating-point unit does by default. Values beyond the int
 // range saturate instead of being undefined, so a hostile size cannot crash painting.
-inline int Round(long double v)
+inline int roundHalfEven(long double v)
 {
     if (std::isnan(v))
         return 0;
@@ -28,7 +28,7 @@ inline int Round(long double v)
 }
 
 // Cut toward zero, saturating like Round.
-inline int Trunc(long double v)
+inline int truncToInt(long double v)
 {
     if (std::isnan(v))
         return 0;

@@ -57,8 +57,8 @@ QSize Metafile::naturalSize() const
     // A picture drawn for a huge page is kept in proportion within the side limit.
     if (w > MaxNaturalSide || h > MaxNaturalSide) {
         const long double scale = (long double)MaxNaturalSide / std::max(w, h);
-        w = std::clamp(Round(w * scale), 1, MaxNaturalSide);
-        h = std::clamp(Round(h * scale), 1, MaxNaturalSide);
+        w = std::clamp(roundHalfEven(w * scale), 1, MaxNaturalSide);
+        h = std::clamp(roundHalfEven(h * scale), 1, MaxNaturalSide);
     }
     return QSize(w, h);
 }

@@ -293,8 +293,8 @@ void MetafileCanvas::setArcDirection(int direction)
 
 QPoint MetafileCanvas::pixel(QPointF p)
 {
-    return QPoint(Round(std::clamp(p.x(), -CoordinateLimit, CoordinateLimit)),
-                  Round(std::clamp(p.y(), -CoordinateLimit, CoordinateLimit)));
+    return QPoint(roundHalfEven(std::clamp(p.x(), -CoordinateLimit, CoordinateLimit)),
+                  roundHalfEven(std::clamp(p.y(), -CoordinateLimit, CoordinateLimit)));
 }
 
 QList<QPoint> MetafileCanvas::pixels(const QList<QPointF> &points) const
@@ -312,7 +312,7 @@ int MetafileCanvas::penPixels() const
         return 1;
     // A geometric pen scales with the mapping; its area scale keeps it fair under uneven axes.
     const double scale = std::sqrt(std::abs(m_transform.m11() * m_transform.m22() - m_transform.m12() * m_transform.m21()));
-    return std::clamp(Round(m_state.pen.width * scale), 1, MaxPenPixels);
+    return std::clamp(roundHalfEven(m_state.pen.width * scale), 1, MaxPenPixels);
 }
 
 void MetafileCanvas::usePen()

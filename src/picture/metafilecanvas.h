@@ -26,12 +26,12 @@ class MetafileCanvas
 public:
     struct Pen {
         bool null = false;
-        TColor color = clBlack;
+        Colour color = clBlack;
         double width = 0; // logical units; 0 is the thinnest line
     };
     struct Brush {
         bool null = false;
-        TColor color = clWhite;
+        Colour color = clWhite;
     };
     enum class ArcKind : std::uint8_t { Arc, ArcTo, Chord, Pie };
 
@@ -181,9 +181,9 @@ private:
     QString m_refusal;
 
     // What the surface had before playing, given back afterwards.
-    TColor m_oldPenColor;
+    Colour m_oldPenColor;
     int m_oldPenWidth;
-    TColor m_oldBrushColor;
+    Colour m_oldBrushColor;
     SurfaceBrush m_oldBrushStyle;
     bool m_oldWinding;
 };

@@ -192,8 +192,8 @@ void MetafileCanvas::roundRect(const QRectF &box, QSizeF corner)
 {
     if (!m_inPath && m_usable && !m_state.pen.null && m_transform.type() <= QTransform::TxScale) {
         const PixelBox r = pixelBox(pixel(map(box.topLeft())), pixel(map(box.bottomRight())));
-        const int w = Round(std::min(std::abs(corner.width() * m_transform.m11()), CoordinateLimit));
-        const int h = Round(std::min(std::abs(corner.height() * m_transform.m22()), CoordinateLimit));
+        const int w = roundHalfEven(std::min(std::abs(corner.width() * m_transform.m11()), CoordinateLimit));
+        const int h = roundHalfEven(std::min(std::abs(corner.height() * m_transform.m22()), CoordinateLimit));
         usePen();
         useBrush();
         m_surface.roundRect(r.x1, r.y1, r.x2, r.y2, w, h);
@@ -344,7 +344,7 @@ void MetafileCanvas::addShape(const QPainterPath &logicalShape, bool filled)
 
 void MetafileCanvas::patBlt(const QRectF &box, std::uint32_t rop)
 {
-    TColor colour;
+    Colour colour;
     switch (rop) {
     case RopPatCopy:
         if (m_state.brush.null)

@@ -133,7 +133,7 @@ QImage recordBitmap(MetafileCanvas &c, const Record &r, std::uint32_t usage, std
     return MetafileDib::decode(r.p + offBmi, cbBmi, r.p + offBits, cbBits, bottomUp);
 }
 
-TColor colour(std::uint32_t colorref)
+Colour colour(std::uint32_t colorref)
 {
     return colorref & 0x00FFFFFF;
 }
@@ -287,10 +287,10 @@ bool MetafileEmf::load(const QByteArray &bytes, QString *error)
     if (fw > 0 && fh > 0) {
         m_deviceFrame = QRectF(fl * m_devicePerMm.width() / 100, ft * m_devicePerMm.height() / 100,
                                fw * m_devicePerMm.width() / 100, fh * m_devicePerMm.height() / 100);
-        m_naturalSize = QSize(Round(fw * PixelsPerInch / 2540.0L), Round(fh * PixelsPerInch / 2540.0L));
+        m_naturalSize = QSize(roundHalfEven(fw * PixelsPerInch / 2540.0L), roundHalfEven(fh * PixelsPerInch / 2540.0L));
     } else if (bw > 0 && bh > 0) {
         m_deviceFrame = QRectF(bl, bt, bw, bh);
-        m_naturalSize = QSize(Round(bw), Round(bh));
+        m_naturalSize = QSize(roundHalfEven(bw), roundHalfEven(bh));
     } else {
         return fail(u"enhanced metafile: empty picture"_s);
     }

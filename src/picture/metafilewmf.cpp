@@ -227,7 +227,7 @@ bool MetafileWmf::load(const QByteArray &bytes, QString *error)
     m_firstRecord = PlaceableSize + HeaderSize;
     m_box = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
     m_objectCount = u16(header + 10);
-    m_naturalSize = QSize(Round(m_box.width() * PixelsPerInch / inch), Round(m_box.height() * PixelsPerInch / inch));
+    m_naturalSize = QSize(roundHalfEven(m_box.width() * PixelsPerInch / inch), roundHalfEven(m_box.height() * PixelsPerInch / inch));
     return true;
 }
 

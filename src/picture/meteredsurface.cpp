@@ -79,7 +79,7 @@ void MeteredSurface::extendPath(qint64 x, qint64 y)
     m_pathBottom = std::max(m_pathBottom, y);
 }
 
-void MeteredSurface::setPenColor(TColor c)
+void MeteredSurface::setPenColor(Colour c)
 {
     Surface::setPenColor(c);
     m_target.setPenColor(c);
@@ -91,7 +91,7 @@ void MeteredSurface::setPenWidth(int w)
     m_target.setPenWidth(w);
 }
 
-void MeteredSurface::setBrushColor(TColor c)
+void MeteredSurface::setBrushColor(Colour c)
 {
     Surface::setBrushColor(c);
     m_target.setBrushColor(c);
@@ -103,7 +103,7 @@ void MeteredSurface::setBrushStyle(SurfaceBrush s)
     m_target.setBrushStyle(s);
 }
 
-void MeteredSurface::setFontColor(TColor c)
+void MeteredSurface::setFontColor(Colour c)
 {
     Surface::setFontColor(c);
     m_target.setFontColor(c);

@@ -21,11 +21,11 @@ public:
 
     bool exhausted() const { return m_exhausted; }
 
-    void setPenColor(TColor c) override;
+    void setPenColor(Colour c) override;
     void setPenWidth(int w) override;
-    void setBrushColor(TColor c) override;
+    void setBrushColor(Colour c) override;
     void setBrushStyle(SurfaceBrush s) override;
-    void setFontColor(TColor c) override;
+    void setFontColor(Colour c) override;
     void setFont(const LogicalFont &f) override;
     void setBackgroundTransparent() override;
     void setCopyModeOr(bool on) override;

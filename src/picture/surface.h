@@ -22,15 +22,15 @@ public:
     virtual ~Surface() = default;
 
     // State. The base class keeps it; backends read it when they draw.
-    virtual void setPenColor(TColor c) { m_penColor = c; }
+    virtual void setPenColor(Colour c) { m_penColor = c; }
     virtual void setPenWidth(int w) { m_penWidth = w; }
-    virtual void setBrushColor(TColor c)
+    virtual void setBrushColor(Colour c)
     {
         m_brushColor = c;
         m_brushStyle = SurfaceBrush::Solid; // a colour makes a clear brush solid
     }
     virtual void setBrushStyle(SurfaceBrush s) { m_brushStyle = s; }
-    virtual void setFontColor(TColor c) { m_fontColor = c; }
+    virtual void setFontColor(Colour c) { m_fontColor = c; }
     virtual void setFont(const LogicalFont &f) { m_font = f; }
     virtual void setBackgroundTransparent() {}
     // Next Draw combines picture and surface by bitwise OR when true.
@@ -39,11 +39,11 @@ public:
     // default, winding when set. Text outlines always fill by winding.
     virtual void setPolyFillWinding(bool on) { m_polyFillWinding = on; }
 
-    TColor penColor() const { return m_penColor; }
+    Colour penColor() const { return m_penColor; }
     int penWidth() const { return m_penWidth; }
-    TColor brushColor() const { return m_brushColor; }
+    Colour brushColor() const { return m_brushColor; }
     SurfaceBrush brushStyle() const { return m_brushStyle; }
-    TColor fontColor() const { return m_fontColor; }
+    Colour fontColor() const { return m_fontColor; }
     const LogicalFont &font() const { return m_font; }
     bool copyModeOr() const { return m_copyOr; }
     bool polyFillWinding() const { return m_polyFillWinding; }
@@ -82,18 +82,18 @@ public:
     virtual void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent) = 0;
 
 protected:
-    TColor m_penColor = clBlack;
+    Colour m_penColor = clBlack;
     int m_penWidth = 1;
-    TColor m_brushColor = clWhite;
+    Colour m_brushColor = clWhite;
     SurfaceBrush m_brushStyle = SurfaceBrush::Solid;
-    TColor m_fontColor = clBlack;
+    Colour m_fontColor = clBlack;
     LogicalFont m_font;
     bool m_copyOr = false;
     bool m_polyFillWinding = false;
 };
 
 // Qt colour from a 0x00BBGGRR value.
-inline QColor toQColor(TColor c)
+inline QColor toQColor(Colour c)
 {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }

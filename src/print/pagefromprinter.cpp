@@ -35,27 +35,27 @@ std::optional<PrinterPage> currentPrinterPage()
 void applyPrinterPage(PageModel &page, const std::optional<PrinterPage> &printer)
 {
     if (!printer || printer->dpiX <= 0 || printer->dpiY <= 0) {
-        page.SetPageWidth(210);
-        page.SetPageHeight(297);
-        page.SetLeftMargin(6);
-        page.SetRightMargin(6);
-        page.SetTopMargin(6);
-        page.SetBottomMargin(6);
+        page.setPageWidth(210);
+        page.setPageHeight(297);
+        page.setLeftMargin(6);
+        page.setRightMargin(6);
+        page.setTopMargin(6);
+        page.setBottomMargin(6);
         return;
     }
     const long double width = printer->physicalWidth * 25.4L / printer->dpiX;
     const long double height = printer->physicalHeight * 25.4L / printer->dpiY;
-    page.SetPageWidth(width);
-    page.SetPageHeight(height);
+    page.setPageWidth(width);
+    page.setPageHeight(height);
     const long double side = (width - printer->printableWidthMm) / 2;
     const long double topBottom = (height - printer->printableHeightMm) / 2;
-    page.SetLeftMargin(side);
-    page.SetRightMargin(side);
-    page.SetTopMargin(topBottom);
-    page.SetBottomMargin(topBottom);
+    page.setLeftMargin(side);
+    page.setRightMargin(side);
+    page.setTopMargin(topBottom);
+    page.setBottomMargin(topBottom);
 }
 
-void InitPageFromPrinter(PageModel &page)
+void initPageFromPrinter(PageModel &page)
 {
     applyPrinterPage(page, currentPrinterPage());
 }

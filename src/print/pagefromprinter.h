@@ -23,6 +23,6 @@ std::optional<PrinterPage> currentPrinterPage();
 // without a printer an A4 portrait page with 6 mm margins. Margins are set left, right, top,
 // bottom.
 void applyPrinterPage(PageModel &page, const std::optional<PrinterPage> &printer);
-void InitPageFromPrinter(PageModel &page);
+void initPageFromPrinter(PageModel &page);
 
 } // namespace qm

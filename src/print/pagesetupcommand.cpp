@@ -1,27 +1,27 @@
 #include "print/pagesetupcommand.h"
 
 #include "document/pagemodel.h"
-#include "page/tfrmchild.h"
+#include "page/documentwindow.h"
 
 namespace qm {
 
 PageGeometry PageGeometry::of(const PageModel &page)
 {
-    return {page.PageWidth(), page.PageHeight(),  page.LeftMargin(),
-            page.TopMargin(), page.RightMargin(), page.BottomMargin()};
+    return {page.pageWidth(), page.pageHeight(),  page.leftMargin(),
+            page.topMargin(), page.rightMargin(), page.bottomMargin()};
 }
 
 void PageGeometry::applyTo(PageModel &page) const
 {
-    page.SetPageWidth(width);
-    page.SetPageHeight(height);
-    page.SetTopMargin(top);
-    page.SetBottomMargin(bottom);
-    page.SetLeftMargin(left);
-    page.SetRightMargin(right);
+    page.setPageWidth(width);
+    page.setPageHeight(height);
+    page.setTopMargin(top);
+    page.setBottomMargin(bottom);
+    page.setLeftMargin(left);
+    page.setRightMargin(right);
 }
 
-PageSetupCommand::PageSetupCommand(TfrmChild &document, const PageGeometry &after)
+PageSetupCommand::PageSetupCommand(DocumentWindow &document, const PageGeometry &after)
     : QUndoCommand(QStringLiteral("打印机设置")), m_document(&document),
       m_before(PageGeometry::of(document.document().page())), m_after(after)
 {
@@ -42,7 +42,7 @@ void PageSetupCommand::apply(const PageGeometry &geometry)
     if (!m_document)
         return;
     geometry.applyTo(m_document->document().page());
-    m_document->ZoomPage(m_document->document().page().Zoom());
+    m_document->zoomPage(m_document->document().page().zoom());
 }
 
 } // namespace qm

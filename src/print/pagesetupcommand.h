@@ -6,7 +6,7 @@
 namespace qm {
 
 class PageModel;
-class TfrmChild;
+class DocumentWindow;
 
 // The size and margins of a page, as a printer set-up gives them.
 struct PageGeometry {
@@ -26,7 +26,7 @@ struct PageGeometry {
 class PageSetupCommand final : public QUndoCommand
 {
 public:
-    PageSetupCommand(TfrmChild &document, const PageGeometry &after);
+    PageSetupCommand(DocumentWindow &document, const PageGeometry &after);
 
     void redo() override;
     void undo() override;
@@ -34,7 +34,7 @@ public:
 private:
     void apply(const PageGeometry &geometry);
 
-    QPointer<TfrmChild> m_document;
+    QPointer<DocumentWindow> m_document;
     PageGeometry m_before;
     PageGeometry m_after;
 };

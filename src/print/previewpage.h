@@ -1,6 +1,6 @@
 #pragma once
 
-#include "page/tqmvdrawpanel.h"
+#include "page/pagepanel.h"
 
 #include <QList>
 
@@ -8,20 +8,20 @@ namespace qm {
 
 // The sheet of the print window: the page with its margins but no grid, and the lent seals
 // painted over it through the one render routine at the page's zoom. It never changes a seal.
-class PreviewPage : public TQMVDrawPanel
+class PreviewPage : public PagePanel
 {
 public:
     // screenPixelsPerMm: the document's, the resolution every seal is placed at.
     PreviewPage(PageModel &page, float screenPixelsPerMm, QWidget *parent = nullptr);
 
-    void setLentSeals(const QList<const TSeal *> &seals);
-    const QList<const TSeal *> &lentSeals() const { return m_seals; }
+    void setLentSeals(const QList<const Seal *> &seals);
+    const QList<const Seal *> &lentSeals() const { return m_seals; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QList<const TSeal *> m_seals;
+    QList<const Seal *> m_seals;
     float m_screenPixelsPerMm;
 };
 

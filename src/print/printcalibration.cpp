@@ -73,7 +73,7 @@ void paintTestRuler(QPainter &painter, long double pixelsPerMm)
         painter.drawLine(QPointF(origin, origin + px(mm)), QPointF(origin + px(tick), origin + px(mm)));
     }
     QFont font(u"Sans"_s);
-    font.setPixelSize(std::max(1, Round(px(3))));
+    font.setPixelSize(std::max(1, roundHalfEven(px(3))));
     painter.setFont(font);
     for (int cm = 1; cm <= 10; ++cm) {
         const QString label = QString::number(cm * 10);

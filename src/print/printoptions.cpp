@@ -38,7 +38,7 @@ dialogpack::PrintOptions askPrintOptionsFromDialogPack(const DialogPackLoader &l
         dialogpack::ShowPrintSetupBoxName, u"DLL文件错误！"_s,
         [&](auto entry) { entry(&record, owner, current.printInColour, current.printMirrored, current.copies); });
     if (!found)
-        throw DLLLoadError(u"文件损坏，请重新安装该程序！"_s);
+        throw ComponentLoadError(u"文件损坏，请重新安装该程序！"_s);
     return record;
 }
 

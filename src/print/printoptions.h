@@ -25,7 +25,7 @@ PrintOptionsState fromRecord(const dialogpack::PrintOptions &record);
 dialogpack::PrintOptions toRecord(const PrintOptionsState &state);
 
 // Shows the dialog component's print options over `owner` with the current flags and copy
-// count and returns the record it filled. DLLLoadError "DLL文件错误！" when the library cannot be
+// count and returns the record it filled. ComponentLoadError "DLL文件错误！" when the library cannot be
 // loaded, "文件损坏，请重新安装该程序！" when it lacks the entry; the library is released in
 // every case.
 dialogpack::PrintOptions askPrintOptionsFromDialogPack(const DialogPackLoader &loader, QWidget *owner,

@@ -1,10 +1,10 @@
 #include "print/sealloan.h"
 
-#include "page/tfrmchild.h"
+#include "page/documentwindow.h"
 
 namespace qm {
 
-SealLoan::SealLoan(TfrmChild &document) : m_document(&document)
+SealLoan::SealLoan(DocumentWindow &document) : m_document(&document)
 {
     for (const auto &seal : document.sealList())
         m_seals.append(seal.get());
@@ -14,7 +14,7 @@ SealLoan::~SealLoan()
 {
     if (!m_document)
         return;
-    TQMVDrawPanel *page = m_document->QMVDrawPanel1();
+    PagePanel *page = m_document->pagePanel();
     page->updateOverlay();
     page->update();
 }

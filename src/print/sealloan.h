@@ -5,8 +5,8 @@
 
 namespace qm {
 
-class TSeal;
-class TfrmChild;
+class Seal;
+class DocumentWindow;
 
 // The document's seals on loan to a print window for as long as this lives. The seals are only
 // read while lent; giving them back repaints the document's page with the seals at its own
@@ -14,16 +14,16 @@ class TfrmChild;
 class SealLoan
 {
 public:
-    explicit SealLoan(TfrmChild &document);
+    explicit SealLoan(DocumentWindow &document);
     ~SealLoan();
     SealLoan(const SealLoan &) = delete;
     SealLoan &operator=(const SealLoan &) = delete;
 
-    const QList<const TSeal *> &seals() const { return m_seals; }
+    const QList<const Seal *> &seals() const { return m_seals; }
 
 private:
-    QPointer<TfrmChild> m_document;
-    QList<const TSeal *> m_seals;
+    QPointer<DocumentWindow> m_document;
+    QList<const Seal *> m_seals;
 };
 
 } // namespace qm

@@ -4,7 +4,7 @@
 #include "seal/gbk.h"
 #include "seal/paintersurface.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -20,26 +20,26 @@ namespace qm {
 
 int PrintPlacement::offsetX() const
 {
-    return Round(leftMarginMm * pixelsPerMm);
+    return roundHalfEven(leftMarginMm * pixelsPerMm);
 }
 
 int PrintPlacement::offsetY() const
 {
-    return Round(topMarginMm * pixelsPerMm);
+    return roundHalfEven(topMarginMm * pixelsPerMm);
 }
 
 int PrintPlacement::printableWidth() const
 {
-    return Round((pageWidthMm - 2 * leftMarginMm) * pixelsPerMm);
+    return roundHalfEven((pageWidthMm - 2 * leftMarginMm) * pixelsPerMm);
 }
 
-QRect printerBox(const TSeal &seal, long double pixelsPerMm)
+QRect printerBox(const Seal &seal, long double pixelsPerMm)
 {
     // The same placement the render routine gives its scratch element.
-    TSeal scratch;
+    Seal scratch;
     scratch.placeAtScale(float(pixelsPerMm), 100);
-    CopySealProperties(seal, scratch);
-    return {scratch.Left(), scratch.Top(), scratch.Width(), scratch.Height()};
+    copySealProperties(seal, scratch);
+    return {scratch.left(), scratch.top(), scratch.width(), scratch.height()};
 }
 
 QPoint printedCorner(const QRect &box, const PrintPlacement &placement)
@@ -53,7 +53,7 @@ QPoint printedCorner(const QRect &box, const PrintPlacement &placement)
 namespace {
 
 // The seal by its number in the list and its first text, as the other warnings name seals.
-QString sealName(const QList<const TSeal *> &seals, int index)
+QString sealName(const QList<const Seal *> &seals, int index)
 {
     QString text = Gbk::toUnicode(seals[index]->Text()).trimmed();
     if (text.size() > 16)
@@ -62,9 +62,9 @@ QString sealName(const QList<const TSeal *> &seals, int index)
     return text.isEmpty() ? u"第%1个印章"_s.arg(number) : u"第%1个印章“%2”"_s.arg(number, text);
 }
 
-QString tooLargeMessage(const QList<const TSeal *> &seals, int index)
+QString tooLargeMessage(const QList<const Seal *> &seals, int index)
 {
-    const TSeal &seal = *seals[index];
+    const Seal &seal = *seals[index];
     return u"%1（%2 x %3 毫米）在打印机的分辨率下太大，\r内存不足以生成它的镜像，什么也没有打印。"_s.arg(
         sealName(seals, index), QString::number(double(seal.RealWidth())), QString::number(double(seal.RealHeight())));
 }
@@ -78,7 +78,7 @@ bool pictureFits(const QRect &box)
 
 // The seal painted into a picture of its box, white left out, mirrored left to right; null when
 // the picture cannot be had.
-QImage mirrorPicture(const TSeal &seal, const QRect &box, const PrintPlacement &placement)
+QImage mirrorPicture(const Seal &seal, const QRect &box, const PrintPlacement &placement)
 {
     if (!pictureFits(box))
         return {};
@@ -102,7 +102,7 @@ QImage mirrorPicture(const TSeal &seal, const QRect &box, const PrintPlacement &
 
 } // namespace
 
-std::optional<QString> mirrorPictureRefusal(const QList<const TSeal *> &seals, long double pixelsPerMm)
+std::optional<QString> mirrorPictureRefusal(const QList<const Seal *> &seals, long double pixelsPerMm)
 {
     for (int i = 0; i < seals.size(); ++i) {
         if (!pictureFits(printerBox(*seals[i], pixelsPerMm)))
@@ -111,7 +111,7 @@ std::optional<QString> mirrorPictureRefusal(const QList<const TSeal *> &seals, l
     return std::nullopt;
 }
 
-std::optional<QString> paintSealsOnSheet(QPainter &painter, const QList<const TSeal *> &seals,
+std::optional<QString> paintSealsOnSheet(QPainter &painter, const QList<const Seal *> &seals,
                                          const PrintPlacement &placement, const std::function<void(int)> &progress)
 {
     painter.save();
@@ -120,7 +120,7 @@ std::optional<QString> paintSealsOnSheet(QPainter &painter, const QList<const TS
     PainterSurface surface(&painter);
     std::optional<QString> failure;
     for (int i = 0; i < seals.size(); ++i) {
-        const TSeal &seal = *seals[i];
+        const Seal &seal = *seals[i];
         const QRect box = printerBox(seal, placement.pixelsPerMm);
         const QPoint at = printedCorner(box, placement);
         if (placement.mirrored) {
@@ -144,7 +144,7 @@ std::optional<QString> paintSealsOnSheet(QPainter &painter, const QList<const TS
     return failure;
 }
 
-std::optional<QString> printSeals(QPrinter &printer, const QList<const TSeal *> &seals, const PrintPlacement &placement,
+std::optional<QString> printSeals(QPrinter &printer, const QList<const Seal *> &seals, const PrintPlacement &placement,
                                   int copies, const std::function<void(int done, int total)> &progress)
 {
     if (placement.mirrored) {

@@ -15,7 +15,7 @@ class QPrinter;
 
 namespace qm {
 
-class TSeal;
+class Seal;
 
 // How the seals of a page land on a printer's sheet. Seal positions are measured from the
 // page's top-left corner; the printer draws from its printable area's corner, which lies the
@@ -35,15 +35,15 @@ struct PrintPlacement {
     bool mirrored = false;
     SealColours colours = SealColours::Own;
 
-    // Round(LeftMargin * p) and Round(TopMargin * p).
+    // roundHalfEven(LeftMargin * p) and roundHalfEven(TopMargin * p).
     int offsetX() const;
     int offsetY() const;
-    // Round((PageWidth - 2 * LeftMargin) * p): the printable width a mirrored page turns about.
+    // roundHalfEven((PageWidth - 2 * LeftMargin) * p): the printable width a mirrored page turns about.
     int printableWidth() const;
 };
 
 // The printer-pixel box of a seal at the placement's resolution, as its page measures it.
-QRect printerBox(const TSeal &seal, long double pixelsPerMm);
+QRect printerBox(const Seal &seal, long double pixelsPerMm);
 // Where a seal's box goes on the printable area: normal (left - offX, top - offY), mirrored
 // (w + offX - left - width, top - offY).
 QPoint printedCorner(const QRect &box, const PrintPlacement &placement);
@@ -54,12 +54,12 @@ inline constexpr qint64 MirrorPictureByteLimit = 1024LL * 1024 * 1024;
 
 // The message naming the first seal whose mirror picture cannot be made at the placement's
 // resolution, or nothing when every one fits.
-std::optional<QString> mirrorPictureRefusal(const QList<const TSeal *> &seals, long double pixelsPerMm);
+std::optional<QString> mirrorPictureRefusal(const QList<const Seal *> &seals, long double pixelsPerMm);
 
 // Paints the seals in list order onto an active painter, each through the one render routine at
 // the printer's resolution; progress(n) after the n-th seal. Returns a message when a seal could
 // not be painted; the seals before it are then on the sheet, so the caller abandons the job.
-std::optional<QString> paintSealsOnSheet(QPainter &painter, const QList<const TSeal *> &seals,
+std::optional<QString> paintSealsOnSheet(QPainter &painter, const QList<const Seal *> &seals,
                                          const PrintPlacement &placement,
                                          const std::function<void(int)> &progress = {});
 
@@ -67,7 +67,7 @@ std::optional<QString> paintSealsOnSheet(QPainter &painter, const QList<const TS
 // sheets (emulating copies the printer cannot make itself) and ends it; progress(done, total)
 // counts seals over all sheets. On any failure the job
 // is aborted, so nothing half printed goes out, and the message is returned.
-std::optional<QString> printSeals(QPrinter &printer, const QList<const TSeal *> &seals, const PrintPlacement &placement,
+std::optional<QString> printSeals(QPrinter &printer, const QList<const Seal *> &seals, const PrintPlacement &placement,
                                   int copies, const std::function<void(int done, int total)> &progress = {});
 
 // The printable area's corner of the printer in its full-page device pixels.

@@ -11,7 +11,7 @@ namespace qm {
 namespace {
 
 using enum BoxKind;
-using enum TSealType;
+using enum SealType;
 constexpr MaskKind G = MaskKind::General;
 constexpr MaskKind T = MaskKind::Text;
 
@@ -167,7 +167,7 @@ QString arcGroupCaption()
     return u"弧线角度[dg.]"_s;
 }
 
-ControlBinding bindControl(const PropertyControl &c, TSealType kind, int line)
+ControlBinding bindControl(const PropertyControl &c, SealType kind, int line)
 {
     ControlBinding b;
     b.box = c.box;

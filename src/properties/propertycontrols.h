@@ -15,8 +15,8 @@ struct SealProperty;
 // How an editing control shows and writes its property.
 enum class BoxKind {
     Float,     // millimetres: two decimals, step 0.01, written as the float shown
-    Integer,   // a count or a stroke width: written as Round(value)
-    Angle,     // whole degrees: shows tenths div 10, writes Round(value × 10)
+    Integer,   // a count or a stroke width: written as roundHalfEven(value)
+    Angle,     // whole degrees: shows tenths div 10, writes roundHalfEven(value × 10)
     Check,     // a flag
     Weight,    // a font weight: ticked is 100, clear is 700
     FrameList, // NameSealFrameType as the item index
@@ -36,7 +36,7 @@ struct BoxRange {
     bool free = false;
 };
 
-constexpr quint32 kindBit(TSealType kind)
+constexpr quint32 kindBit(SealType kind)
 {
     return quint32(1) << int(kind);
 }
@@ -96,7 +96,7 @@ struct ControlBinding {
     QString label;
     bool typedLimit = false;
 };
-ControlBinding bindControl(const PropertyControl &control, TSealType kind, int line);
+ControlBinding bindControl(const PropertyControl &control, SealType kind, int line);
 
 // The value a box shows for a stored value, and the value written for a shown one.
 double shownValue(BoxKind box, const QVariant &stored);

@@ -12,7 +12,7 @@ public:
     virtual ~PropertyHost() = default;
 
     // Places the grab handles of the active document window around its CurrentSeal again.
-    virtual void PlaceHandles() = 0;
+    virtual void placeHandles() = 0;
     // Writes a panel of the main window's status bar.
     virtual void setStatusText(int panel, const QString &text) = 0;
     // Tells the user why a typed text was not taken (a character the seal cannot store).

@@ -5,7 +5,7 @@
 
 #include "seal/sealframes.h"
 #include "picture/surface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <cmath>
 
@@ -25,11 +25,11 @@ struct CentreBox {
     int cw0 = 0, chh = 0, cx = 0, cy = 0;
 };
 
-CentreBox centreBox(const TSeal &seal, int x0, int y0)
+CentreBox centreBox(const Seal &seal, int x0, int y0)
 {
     CentreBox b;
-    b.W = seal.Width();
-    b.H = seal.Height();
+    b.W = seal.width();
+    b.H = seal.height();
     b.c4 = sealPixels(seal, seal.PenWidth4());
     b.t = sealPixels(seal, seal.PenWidth()) / 2.0L;
     b.cw0 = sealPixels(seal, seal.CLWidth());
@@ -48,17 +48,17 @@ CentreBox centreBox(const TSeal &seal, int x0, int y0)
     return b;
 }
 
-void useCentreLinePen(Surface &surface, int width, TBrushStyle brushStyle, TColor ink)
+void useCentreLinePen(Surface &surface, int width, BrushStyle brushStyle, Colour ink)
 {
     surface.setPenWidth(width);
-    surface.setPenColor(brushStyle == TBrushStyle::bsClear ? ink : clWhite);
+    surface.setPenColor(brushStyle == BrushStyle::bsClear ? ink : clWhite);
     surface.setBrushStyle(SurfaceBrush::Clear);
 }
 
 void line(Surface &surface, long double x1, long double y1, long double x2, long double y2)
 {
-    surface.moveTo(Round(x1), Round(y1));
-    surface.lineTo(Round(x2), Round(y2));
+    surface.moveTo(roundHalfEven(x1), roundHalfEven(y1));
+    surface.lineTo(roundHalfEven(x2), roundHalfEven(y2));
 }
 
 // A horizontal line from `from` to `to` at y, left open around the centre when there is a gap.
@@ -80,7 +80,7 @@ void boxSides(Surface &surface, const CentreBox &b, long double yt, long double 
 
 } // namespace
 
-void DrawRectCentreLines(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink,
+void drawRectCentreLines(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink,
                          bool closed)
 {
     const CentreBox b = centreBox(seal, x0, y0);
@@ -88,17 +88,17 @@ void DrawRectCentreLines(const TSeal &seal, Surface &surface, int x0, int y0, TB
         return;
     useCentreLinePen(surface, b.c4, brushStyle, ink);
     if (closed && b.gp == 0) {
-        surface.rectangle(Round(b.xl), Round(b.yt), Round(b.xr), Round(b.yb));
+        surface.rectangle(roundHalfEven(b.xl), roundHalfEven(b.yt), roundHalfEven(b.xr), roundHalfEven(b.yb));
     } else if (closed) {
         // Two brackets facing each other across the gap.
-        surface.moveTo(Round(b.gapLeft), Round(b.yt));
-        surface.lineTo(Round(b.xl), Round(b.yt));
-        surface.lineTo(Round(b.xl), Round(b.yb));
-        surface.lineTo(Round(b.gapLeft), Round(b.yb));
-        surface.moveTo(Round(b.gapRight), Round(b.yt));
-        surface.lineTo(Round(b.xr), Round(b.yt));
-        surface.lineTo(Round(b.xr), Round(b.yb));
-        surface.lineTo(Round(b.gapRight), Round(b.yb));
+        surface.moveTo(roundHalfEven(b.gapLeft), roundHalfEven(b.yt));
+        surface.lineTo(roundHalfEven(b.xl), roundHalfEven(b.yt));
+        surface.lineTo(roundHalfEven(b.xl), roundHalfEven(b.yb));
+        surface.lineTo(roundHalfEven(b.gapLeft), roundHalfEven(b.yb));
+        surface.moveTo(roundHalfEven(b.gapRight), roundHalfEven(b.yt));
+        surface.lineTo(roundHalfEven(b.xr), roundHalfEven(b.yt));
+        surface.lineTo(roundHalfEven(b.xr), roundHalfEven(b.yb));
+        surface.lineTo(roundHalfEven(b.gapRight), roundHalfEven(b.yb));
     } else {
         // Open: the horizontal lines run across the seal from frame to frame.
         const long double xL = x0 + b.t;
@@ -109,7 +109,7 @@ void DrawRectCentreLines(const TSeal &seal, Surface &surface, int x0, int y0, TB
     }
 }
 
-void DrawOvalCentreLines(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+void drawOvalCentreLines(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink)
 {
     const CentreBox b = centreBox(seal, x0, y0);
     if (b.c4 < 1)
@@ -127,8 +127,8 @@ void DrawOvalCentreLines(const TSeal &seal, Surface &surface, int x0, int y0, TB
     const long double hxTop = semi * std::sqrt(1 - top * top);
     const long double hxBottom = semi * std::sqrt(1 - bottom * bottom);
     const long double mid = x0 + b.W / 2.0L;
-    const int yt = Round(b.yt);
-    const int yb = Round(b.yb);
+    const int yt = roundHalfEven(b.yt);
+    const int yb = roundHalfEven(b.yb);
 
     useCentreLinePen(surface, b.c4, brushStyle, ink);
     horizontal(surface, b, mid - hxTop, mid + hxTop, yt);
@@ -136,16 +136,16 @@ void DrawOvalCentreLines(const TSeal &seal, Surface &surface, int x0, int y0, TB
     boxSides(surface, b, yt, yb);
 }
 
-void DrawSingleCentreLine(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+void drawSingleCentreLine(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink)
 {
     const CentreBox b = centreBox(seal, x0, y0);
     if (b.c4 <= 0)
         return;
     useCentreLinePen(surface, b.c4, brushStyle, ink);
-    const int y = Round(y0 + b.H / 2.0L + b.cy);
+    const int y = roundHalfEven(y0 + b.H / 2.0L + b.cy);
     const long double piece = (static_cast<long double>(b.cw0) - b.gp) / 2;
-    const int left = Round(b.A - b.gp / 2.0L - b.c4 / 2.0L);
-    const int right = Round(b.c4 / 2.0L + b.gp / 2.0L + b.A);
+    const int left = roundHalfEven(b.A - b.gp / 2.0L - b.c4 / 2.0L);
+    const int right = roundHalfEven(b.c4 / 2.0L + b.gp / 2.0L + b.A);
     line(surface, left, y, left - piece, y);
     line(surface, right, y, right + piece, y);
 }

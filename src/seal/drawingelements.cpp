@@ -17,7 +17,7 @@ long double ld(int v)
 // Where a line of width pen starts so that it lies inside the box instead of on its edge.
 int inset(int origin, int pen)
 {
-    return Round(origin + pen / 2.0L);
+    return roundHalfEven(origin + pen / 2.0L);
 }
 
 // An angle in tenths of a degree brought into 0 ... 3599.
@@ -31,7 +31,7 @@ int normalisedAngle(int angle)
 // over a box a billion pixels wide, which would stall painting for minutes.
 constexpr int MaxDividers = 100000;
 
-// Calls line(Round(base + k * step)) for k = 1 ... count - 1, at most MaxDividers times.
+// Calls line(roundHalfEven(base + k * step)) for k = 1 ... count - 1, at most MaxDividers times.
 // Dividers closer than a pixel would repeat positions, and a hostile count would stall
 // painting, so then every pixel position between the first and the last divider is visited
 // once, in the same order.
@@ -40,11 +40,11 @@ void forEachDivider(long double base, long double step, int count, Line line)
 {
     if (std::abs(step) >= 1) {
         for (int k = 1; k < count && k <= MaxDividers; ++k)
-            line(Round(base + k * step));
+            line(roundHalfEven(base + k * step));
         return;
     }
-    const int first = Round(base + step);
-    const int last = Round(base + (count - 1) * step);
+    const int first = roundHalfEven(base + step);
+    const int last = roundHalfEven(base + (count - 1) * step);
     const int dir = last >= first ? 1 : -1;
     for (int x = first, visited = 1;; x += dir, ++visited) {
         line(x);
@@ -55,30 +55,30 @@ void forEachDivider(long double base, long double step, int count, Line line)
 
 } // namespace
 
-void DrawHorzLine(Surface &surface, int ox, int oy, int pen, int W, TColor penColor)
+void drawHorizontalLine(Surface &surface, int ox, int oy, int pen, int W, Colour penColor)
 {
     surface.setPenColor(penColor);
     surface.setPenWidth(pen);
     const int x0 = inset(ox, pen), y0 = inset(oy, pen);
     surface.moveTo(x0, y0);
-    surface.lineTo(Round(x0 + ld(W) - pen), y0);
+    surface.lineTo(roundHalfEven(x0 + ld(W) - pen), y0);
 }
 
-void DrawVertLine(Surface &surface, int ox, int oy, int pen, int H, TColor penColor)
+void drawVerticalLine(Surface &surface, int ox, int oy, int pen, int H, Colour penColor)
 {
     surface.setPenColor(penColor);
     surface.setPenWidth(pen);
     const int x0 = inset(ox, pen), y0 = inset(oy, pen);
     surface.moveTo(x0, y0);
-    surface.lineTo(x0, Round(y0 + ld(H) - pen));
+    surface.lineTo(x0, roundHalfEven(y0 + ld(H) - pen));
 }
 
-void DrawAnyAngleLine(Surface &surface, int ox, int oy, TBrushStyle brushStyle, TColor brushColor, TColor penColor,
+void drawAnyAngleLine(Surface &surface, int ox, int oy, BrushStyle brushStyle, Colour brushColor, Colour penColor,
                       int pen, int angle, int /*length: the box already holds it*/, int H, int W)
 {
-    SetStrokeStyle(surface, pen, brushStyle, brushColor, penColor);
+    setStrokeStyle(surface, pen, brushStyle, brushColor, penColor);
     const int x0 = inset(ox, pen), y0 = inset(oy, pen);
-    const int x1 = Round(x0 + ld(W) - pen), y1 = Round(y0 + ld(H) - pen);
+    const int x1 = roundHalfEven(x0 + ld(W) - pen), y1 = roundHalfEven(y0 + ld(H) - pen);
     // The remainder keeps the sign of the angle; documents rely on negative angles falling.
     const int r = angle % 3600;
     const bool rises = (r >= 0 && r < 900) || (r >= 1800 && r < 2700);
@@ -91,10 +91,10 @@ void DrawAnyAngleLine(Surface &surface, int ox, int oy, TBrushStyle brushStyle, 
     }
 }
 
-void DrawArc(Surface &surface, int ox, int oy, int pen, int startAngle, int endAngle, int H, int W, bool pie,
-             TBrushStyle brushStyle, TColor brushColor, TColor penColor)
+void drawArc(Surface &surface, int ox, int oy, int pen, int startAngle, int endAngle, int H, int W, bool pie,
+             BrushStyle brushStyle, Colour brushColor, Colour penColor)
 {
-    SetStrokeStyle(surface, pen, brushStyle, brushColor, penColor);
+    setStrokeStyle(surface, pen, brushStyle, brushColor, penColor);
     const int x0 = inset(ox, pen), y0 = inset(oy, pen);
     const long double w = ld(W) - pen, h = ld(H) - pen;
     const long double cx = x0 + w / 2, cy = y0 + h / 2;
@@ -105,18 +105,18 @@ void DrawArc(Surface &surface, int ox, int oy, int pen, int startAngle, int endA
         const long double d = std::sqrt(w * w * s * s + h * h * c * c);
         // A box shrunk to nothing by its pen has its ends at the centre.
         const long double rho = d > 0 ? w * h / d / 2 : 0;
-        return QPoint(Round(cx + rho * c), Round(cy - rho * s));
+        return QPoint(roundHalfEven(cx + rho * c), roundHalfEven(cy - rho * s));
     };
     const QPoint from = pointAt(startAngle);
     const QPoint to = pointAt(endAngle);
-    const int x1 = Round(x0 + w), y1 = Round(y0 + h);
+    const int x1 = roundHalfEven(x0 + w), y1 = roundHalfEven(y0 + h);
     if (pie)
         surface.pie(x0, y0, x1, y1, from.x(), from.y(), to.x(), to.y());
     else
         surface.arc(x0, y0, x1, y1, from.x(), from.y(), to.x(), to.y());
 }
 
-void DrawAnyAngleText(Surface &surface, int ox, int oy, const AnyAngleText &t)
+void drawAnyAngleText(Surface &surface, int ox, int oy, const AnyAngleText &t)
 {
     const QString text = Gbk::toUnicode(t.text);
     const qsizetype N = text.size();
@@ -155,16 +155,16 @@ void DrawAnyAngleText(Surface &surface, int ox, int oy, const AnyAngleText &t)
 
         const QChar ch = text[i];
         surface.setFont(
-            CreateGlyphFont(t.th, t.tw, IsDoubleByte(ch), a, t.style.weight, t.style.italic, t.style.face));
-        DrawGlyph(surface, Round(x), Round(y), ch, false, t.style.brushStyle, t.style.penColor, t.style.blank,
+            createGlyphFont(t.th, t.tw, isDoubleByte(ch), a, t.style.weight, t.style.italic, t.style.face));
+        drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), ch, false, t.style.brushStyle, t.style.penColor, t.style.blank,
                   t.style.pen);
     }
 }
 
-void DrawCells(Surface &surface, int ox, int oy, int linePen, int framePen, int rows, int columns, int H, int W,
-               TBrushStyle brushStyle, TColor brushColor, TColor penColor)
+void drawCells(Surface &surface, int ox, int oy, int linePen, int framePen, int rows, int columns, int H, int W,
+               BrushStyle brushStyle, Colour brushColor, Colour penColor)
 {
-    if (brushStyle == TBrushStyle::bsSolid) {
+    if (brushStyle == BrushStyle::bsSolid) {
         // White lines on a ground filled with ink.
         surface.setPenColor(clWhite);
         surface.setBrushColor(brushColor);
@@ -173,18 +173,18 @@ void DrawCells(Surface &surface, int ox, int oy, int linePen, int framePen, int 
         surface.setBrushStyle(toSurfaceBrush(brushStyle));
     }
     surface.setPenWidth(framePen);
-    const int m = Round(framePen / 2.0L);
-    const int left = Round(ld(ox) + m), top = Round(ld(oy) + m);
-    surface.rectangle(left, top, Round(ld(left) + W - framePen), Round(ld(top) + H - framePen));
+    const int m = roundHalfEven(framePen / 2.0L);
+    const int left = roundHalfEven(ld(ox) + m), top = roundHalfEven(ld(oy) + m);
+    surface.rectangle(left, top, roundHalfEven(ld(left) + W - framePen), roundHalfEven(ld(top) + H - framePen));
 
     if (std::min(rows, columns) < 2)
         return;
     surface.setPenWidth(linePen);
-    const long double e = ld(framePen) - Round(linePen / 2.0L);
+    const long double e = ld(framePen) - roundHalfEven(linePen / 2.0L);
     const long double cw = (ld(W) - 2 * ld(framePen) + linePen) / columns;
     const long double rh = (ld(H) - 2 * ld(framePen) + linePen) / rows;
-    const int yTop = Round(oy + e), yBottom = Round(oy + ld(H) - e);
-    const int xLeft = Round(ox + e), xRight = Round(ox + ld(W) - e);
+    const int yTop = roundHalfEven(oy + e), yBottom = roundHalfEven(oy + ld(H) - e);
+    const int xLeft = roundHalfEven(ox + e), xRight = roundHalfEven(ox + ld(W) - e);
     forEachDivider(ox + e, cw, columns, [&](int x) {
         surface.moveTo(x, yTop);
         surface.lineTo(x, yBottom);

@@ -10,13 +10,13 @@ namespace qm {
 
 class Surface;
 
-void DrawHorzLine(Surface &surface, int ox, int oy, int pen, int W, TColor penColor);
-void DrawVertLine(Surface &surface, int ox, int oy, int pen, int H, TColor penColor);
-void DrawAnyAngleLine(Surface &surface, int ox, int oy, TBrushStyle brushStyle, TColor brushColor, TColor penColor,
+void drawHorizontalLine(Surface &surface, int ox, int oy, int pen, int W, Colour penColor);
+void drawVerticalLine(Surface &surface, int ox, int oy, int pen, int H, Colour penColor);
+void drawAnyAngleLine(Surface &surface, int ox, int oy, BrushStyle brushStyle, Colour brushColor, Colour penColor,
                       int pen, int angle, int length, int H, int W);
 // An elliptic arc from startAngle counter-clockwise to endAngle; a filled sector when pie.
-void DrawArc(Surface &surface, int ox, int oy, int pen, int startAngle, int endAngle, int H, int W, bool pie,
-             TBrushStyle brushStyle, TColor brushColor, TColor penColor);
+void drawArc(Surface &surface, int ox, int oy, int pen, int startAngle, int endAngle, int H, int W, bool pie,
+             BrushStyle brushStyle, Colour brushColor, Colour penColor);
 
 struct AnyAngleText {
     QByteArray text; // GBK
@@ -27,12 +27,12 @@ struct AnyAngleText {
     bool bold = false; // carried, not used: the weight is the style's
     GlyphStyle style;
 };
-void DrawAnyAngleText(Surface &surface, int ox, int oy, const AnyAngleText &text);
+void drawAnyAngleText(Surface &surface, int ox, int oy, const AnyAngleText &text);
 
-void DrawFiveStar(Surface &surface, int ox, int oy, TBrushStyle brushStyle, TColor brushColor, TColor penColor,
+void drawFiveStar(Surface &surface, int ox, int oy, BrushStyle brushStyle, Colour brushColor, Colour penColor,
                   int pen, int H, int W);
-void DrawCells(Surface &surface, int ox, int oy, int linePen, int framePen, int rows, int columns, int H, int W,
-               TBrushStyle brushStyle, TColor brushColor, TColor penColor);
+void drawCells(Surface &surface, int ox, int oy, int linePen, int framePen, int rows, int columns, int H, int W,
+               BrushStyle brushStyle, Colour brushColor, Colour penColor);
 
 // The emblem of seals and the whole of the picture element: a star or the prepared picture in
 // an iw x ih box centred (icx, icy) from the centre of the W x H box.
@@ -45,10 +45,10 @@ struct PictureOrStar {
     int pen = 0;
     int iw = 0, ih = 0;
     int boxW = 0, boxH = 0;
-    TBrushStyle brushStyle = TBrushStyle::bsClear;
-    TColor brushColor = clRed;
-    TColor penColor = clRed;
+    BrushStyle brushStyle = BrushStyle::bsClear;
+    Colour brushColor = clRed;
+    Colour penColor = clRed;
 };
-void DrawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p);
+void drawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p);
 
 } // namespace qm

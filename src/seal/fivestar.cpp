@@ -9,7 +9,7 @@
 
 namespace qm {
 
-QList<QPoint> FiveStarPoints(long double cx, long double cy, long double rx, long double ry, long double ix,
+QList<QPoint> fiveStarPoints(long double cx, long double cy, long double rx, long double ry, long double ix,
                              long double iy)
 {
     const long double pi = std::numbers::pi_v<long double>;
@@ -21,21 +21,21 @@ QList<QPoint> FiveStarPoints(long double cx, long double cy, long double rx, lon
         const bool tip = k % 2 == 0;
         const long double x = cx - (tip ? rx : ix) * std::cos(theta);
         const long double y = cy - (tip ? ry : iy) * std::sin(theta);
-        points.append(QPoint(Round(x), Round(y)));
+        points.append(QPoint(roundHalfEven(x), roundHalfEven(y)));
     }
     return points;
 }
 
-void DrawFiveStar(Surface &surface, int ox, int oy, TBrushStyle brushStyle, TColor brushColor, TColor penColor,
+void drawFiveStar(Surface &surface, int ox, int oy, BrushStyle brushStyle, Colour brushColor, Colour penColor,
                   int pen, int H, int W)
 {
     // A filled star takes its shape from the fill; its outline is the thinnest line.
-    SetStrokeStyle(surface, brushStyle == TBrushStyle::bsClear ? pen : 0, brushStyle, brushColor, penColor);
+    setStrokeStyle(surface, brushStyle == BrushStyle::bsClear ? pen : 0, brushStyle, brushColor, penColor);
     const long double w = static_cast<long double>(W) - pen, h = static_cast<long double>(H) - pen;
-    surface.polygon(FiveStarPoints(ox + W / 2.0L, oy + H / 2.0L, w / 2, h / 2, w / 5.3L, h / 5.3L));
+    surface.polygon(fiveStarPoints(ox + W / 2.0L, oy + H / 2.0L, w / 2, h / 2, w / 5.3L, h / 5.3L));
 }
 
-void DrawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p)
+void drawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p)
 {
     if (!p.haveImage)
         return;
@@ -43,7 +43,7 @@ void DrawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p)
     const long double cy = oy + p.boxH / 2.0L + p.icy;
 
     if (p.imageIsStar) {
-        if (p.brushStyle == TBrushStyle::bsSolid) {
+        if (p.brushStyle == BrushStyle::bsSolid) {
             // Cut out of a negative seal: a white outline only.
             surface.setPenWidth(p.pen);
             surface.setPenColor(clWhite);
@@ -55,7 +55,7 @@ void DrawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p)
         }
         const long double w = static_cast<long double>(p.iw) - p.pen;
         const long double h = static_cast<long double>(p.ih) - p.pen;
-        surface.polygon(FiveStarPoints(cx, cy, w / 2, h / 2, w / 5.3L, h / 5.3L));
+        surface.polygon(fiveStarPoints(cx, cy, w / 2, h / 2, w / 5.3L, h / 5.3L));
         return;
     }
 
@@ -63,7 +63,7 @@ void DrawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p)
         return;
     const long double left = cx - p.iw / 2.0L;
     const long double top = cy - p.ih / 2.0L;
-    surface.stretchDraw(Round(left), Round(top), Round(left + p.iw), Round(top + p.ih), p.picBitmap, p.transparent);
+    surface.stretchDraw(roundHalfEven(left), roundHalfEven(top), roundHalfEven(left + p.iw), roundHalfEven(top + p.ih), p.picBitmap, p.transparent);
 }
 
 } // namespace qm

@@ -4,17 +4,17 @@
 
 namespace qm {
 
-bool IsDoubleByte(QChar c)
+bool isDoubleByte(QChar c)
 {
     return Gbk::isDoubleByte(c);
 }
 
-LogicalFont CreateGlyphFont(int height, int width, bool doubleByte, int escapement, int weight, bool italic,
+LogicalFont createGlyphFont(int height, int width, bool doubleByte, int escapement, int weight, bool italic,
                             const QByteArray &face)
 {
     LogicalFont f;
     f.height = height;
-    f.width = doubleByte ? Round(width / 2.0L) : width;
+    f.width = doubleByte ? roundHalfEven(width / 2.0L) : width;
     f.escapement = escapement;
     f.orientation = escapement;
     f.weight = weight;
@@ -23,10 +23,10 @@ LogicalFont CreateGlyphFont(int height, int width, bool doubleByte, int escapeme
     return f;
 }
 
-void DrawGlyph(Surface &surface, int x, int y, QChar character, bool inverse, TBrushStyle brushStyle, TColor penColor,
+void drawGlyph(Surface &surface, int x, int y, QChar character, bool inverse, BrushStyle brushStyle, Colour penColor,
                bool blank, int strokeWidth)
 {
-    const TColor colour = (brushStyle == TBrushStyle::bsClear && !inverse) ? penColor : clWhite;
+    const Colour colour = (brushStyle == BrushStyle::bsClear && !inverse) ? penColor : clWhite;
     const QString text(character);
     if (!blank && strokeWidth <= 0) {
         surface.setFontColor(colour);
@@ -50,7 +50,7 @@ void DrawGlyph(Surface &surface, int x, int y, QChar character, bool inverse, TB
     surface.strokeAndFillPath();
 }
 
-void SetStrokeStyle(Surface &surface, int penWidth, TBrushStyle brushStyle, TColor brushColor, TColor penColor)
+void setStrokeStyle(Surface &surface, int penWidth, BrushStyle brushStyle, Colour brushColor, Colour penColor)
 {
     surface.setPenWidth(penWidth);
     surface.setPenColor(penColor);
@@ -58,7 +58,7 @@ void SetStrokeStyle(Surface &surface, int penWidth, TBrushStyle brushStyle, TCol
     surface.setBrushStyle(toSurfaceBrush(brushStyle));
 }
 
-void SetShapeStyle(Surface &surface, TBrushStyle brushStyle, int penWidth, TColor brushColor, TColor penColor)
+void setShapeStyle(Surface &surface, BrushStyle brushStyle, int penWidth, Colour brushColor, Colour penColor)
 {
     surface.setBrushColor(brushColor);
     surface.setBrushStyle(toSurfaceBrush(brushStyle));
@@ -66,9 +66,9 @@ void SetShapeStyle(Surface &surface, TBrushStyle brushStyle, int penWidth, TColo
     surface.setPenWidth(penWidth);
 }
 
-void UseInnerColours(Surface &surface, TBrushStyle brushStyle)
+void useInnerColours(Surface &surface, BrushStyle brushStyle)
 {
-    if (brushStyle == TBrushStyle::bsSolid) {
+    if (brushStyle == BrushStyle::bsSolid) {
         surface.setPenColor(clWhite);
         surface.setBrushStyle(SurfaceBrush::Clear);
     }

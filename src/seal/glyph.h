@@ -10,30 +10,30 @@
 namespace qm {
 
 // Surface brush of a seal brush style: only bsClear is clear.
-inline SurfaceBrush toSurfaceBrush(TBrushStyle s)
+inline SurfaceBrush toSurfaceBrush(BrushStyle s)
 {
-    return s == TBrushStyle::bsClear ? SurfaceBrush::Clear : SurfaceBrush::Solid;
+    return s == BrushStyle::bsClear ? SurfaceBrush::Clear : SurfaceBrush::Solid;
 }
 
 // True when the character takes more than one byte in code page 936.
-bool IsDoubleByte(QChar c);
+bool isDoubleByte(QChar c);
 
-// The font of one glyph: a double-byte glyph gets Round(width / 2) as its font width, so that it
+// The font of one glyph: a double-byte glyph gets roundHalfEven(width / 2) as its font width, so that it
 // fills the same cell as a single-byte one of `width`.
-LogicalFont CreateGlyphFont(int height, int width, bool doubleByte, int escapement, int weight, bool italic,
+LogicalFont createGlyphFont(int height, int width, bool doubleByte, int escapement, int weight, bool italic,
                             const QByteArray &face);
 
 // Draws one character with its cell's top-left corner at (x, y) in the surface's current font:
 // plain, thickened by an outline of strokeWidth, or hollow when blank.
-void DrawGlyph(Surface &surface, int x, int y, QChar character, bool inverse, TBrushStyle brushStyle, TColor penColor,
+void drawGlyph(Surface &surface, int x, int y, QChar character, bool inverse, BrushStyle brushStyle, Colour penColor,
                bool blank, int strokeWidth);
 
 // Pen width, pen colour, brush colour, then brush style (the style set last wins).
-void SetStrokeStyle(Surface &surface, int penWidth, TBrushStyle brushStyle, TColor brushColor, TColor penColor);
+void setStrokeStyle(Surface &surface, int penWidth, BrushStyle brushStyle, Colour brushColor, Colour penColor);
 // Brush colour, brush style, pen colour, pen width: a negative frame is filled with ink.
-void SetShapeStyle(Surface &surface, TBrushStyle brushStyle, int penWidth, TColor brushColor, TColor penColor);
+void setShapeStyle(Surface &surface, BrushStyle brushStyle, int penWidth, Colour brushColor, Colour penColor);
 // Inside a negative seal everything after the main frame is white and unfilled.
-void UseInnerColours(Surface &surface, TBrushStyle brushStyle);
+void useInnerColours(Surface &surface, BrushStyle brushStyle);
 
 // Saves the surface font and puts it back when the scope ends, also on early return.
 class FontKeeper

@@ -11,19 +11,19 @@ namespace {
 
 QPoint rounded(long double x, long double y)
 {
-    return QPoint(Round(x), Round(y));
+    return QPoint(roundHalfEven(x), roundHalfEven(y));
 }
 
 // A side count from the walk, kept within the lines still to place: a degenerate box (zero or
 // negative size, a frame wider than the seal) must never index past the 2n points.
 int sideCount(long double v, int remaining)
 {
-    return std::clamp(Trunc(v), 0, std::max(remaining, 0));
+    return std::clamp(truncToInt(v), 0, std::max(remaining, 0));
 }
 
 } // namespace
 
-TArrayPoints rectangle(int width, int height, bool outSide, bool inSide, int n, int pen)
+PointArray rectangle(int width, int height, bool outSide, bool inSide, int n, int pen)
 {
     if (n < 1 || n > MaxLines)
         return {};
@@ -38,7 +38,7 @@ TArrayPoints rectangle(int width, int height, bool outSide, bool inSide, int n, 
     const long double fi = (2 * W + 2 * H - 8 * p + 8 * si) / n;
 
     // Outer walk clockwise from the top-left corner; each side's leftover carries on.
-    const int g = std::clamp(Trunc((W - 2 * so) / f), -1, n - 1) + 1;
+    const int g = std::clamp(truncToInt((W - 2 * so) / f), -1, n - 1) + 1;
     const long double rT = W - 2 * so - (g - 1) * f;
     const int t = sideCount((H - 2 * so + rT) / f, n - g);
     const long double rR = H - 2 * so + rT - t * f;
@@ -51,7 +51,7 @@ TArrayPoints rectangle(int width, int height, bool outSide, bool inSide, int n, 
     const long double rRi = H - 2 * p + 2 * si + rTi - t * fi;
     const long double rBi = W - 2 * p + 2 * si + rRi - u * fi;
 
-    TArrayPoints pts(2 * n);
+    PointArray pts(2 * n);
     int i = 0;
     for (int k = 0; k < g; ++k, ++i) {
         pts[i] = rounded(k * f + so, so);
@@ -72,7 +72,7 @@ TArrayPoints rectangle(int width, int height, bool outSide, bool inSide, int n, 
     return pts;
 }
 
-TArrayPoints oval(int W, int H, bool outSide, bool inSide, bool atTop, int lineAngle, int n, int p)
+PointArray oval(int W, int H, bool outSide, bool inSide, bool atTop, int lineAngle, int n, int p)
 {
     if (n < 1 || n > MaxLines)
         return {};
@@ -85,12 +85,12 @@ TArrayPoints oval(int W, int H, bool outSide, bool inSide, bool atTop, int lineA
     const int sweep = lineAngle > 3600 ? (lineAngle - 1) % 3600 + 1 : lineAngle;
     // Opposite the code: over the top when the code is at the bottom.
     const int middle = atTop ? 900 : 2700;
-    const int start = Round(middle - sweep / 2.0L);
-    const int end = Round(middle + sweep / 2.0L);
+    const int start = roundHalfEven(middle - sweep / 2.0L);
+    const int end = roundHalfEven(middle + sweep / 2.0L);
     const EllipseWalk walk(ao, bo, start, middle, n);
 
     const QList<int> stops = walk.walkStops(end, n / 2 + 1);
-    TArrayPoints pts(2 * n);
+    PointArray pts(2 * n);
     for (int i = 0; i <= n / 2; ++i) {
         const long double phi = (stops[i] - 1) * TenthToRad;
         const long double c = std::cos(phi), s = std::sin(phi);
@@ -100,13 +100,13 @@ TArrayPoints oval(int W, int H, bool outSide, bool inSide, bool atTop, int lineA
         pts[n + i] = inner;
         // The mirror image about the vertical axis is the line counted from the other end.
         const int j = n - 1 - i;
-        pts[j] = QPoint(Round(static_cast<long double>(W) - outer.x()), outer.y());
-        pts[n + j] = QPoint(Round(static_cast<long double>(W) - inner.x()), inner.y());
+        pts[j] = QPoint(roundHalfEven(static_cast<long double>(W) - outer.x()), outer.y());
+        pts[n + j] = QPoint(roundHalfEven(static_cast<long double>(W) - inner.x()), inner.y());
     }
     return pts;
 }
 
-TArrayPoints triangle(int W, int H, bool outSide, bool inSide, int n, int p)
+PointArray triangle(int W, int H, bool outSide, bool inSide, int n, int p)
 {
     if (n < 1 || n > MaxLines || W <= 0 || H <= 0)
         return {};
@@ -115,7 +115,7 @@ TArrayPoints triangle(int W, int H, bool outSide, bool inSide, int n, int p)
 
     // Lines on the flat top side in proportion to its share of the perimeter, and an even
     // number left so that both slanted sides get the same count.
-    const int m = Trunc(W / ((W + 2.0L * H) / n));
+    const int m = truncToInt(W / ((W + 2.0L * H) / n));
     int t = m + 1;
     if ((n - m - 1) % 2 != 0)
         ++t;
@@ -125,29 +125,29 @@ TArrayPoints triangle(int W, int H, bool outSide, bool inSide, int n, int p)
     const long double beta = std::atan(2.0L * H / W);
     const long double band = p / std::sin(beta); // the band's width measured horizontally
 
-    TArrayPoints pts(2 * n);
+    PointArray pts(2 * n);
     int i = 0;
     for (int j = 0; j < t; ++j, ++i) {
-        const int x = Round(so + W / static_cast<long double>(t) * (j + 0.5L));
-        pts[i] = QPoint(x, Round(so));
-        pts[n + i] = QPoint(x, Round(p - si));
+        const int x = roundHalfEven(so + W / static_cast<long double>(t) * (j + 0.5L));
+        pts[i] = QPoint(x, roundHalfEven(so));
+        pts[n + i] = QPoint(x, roundHalfEven(p - si));
     }
     for (int j = 0; j < k; ++j, ++i) {
         const long double u = W / (2.0L * k + 2) * (j + 1);
-        const int y = Round(H / (k + 1.0L) * (j + 1));
-        pts[i] = QPoint(Round(so + u), y);
-        pts[n + i] = QPoint(Round(band - si + u), y);
+        const int y = roundHalfEven(H / (k + 1.0L) * (j + 1));
+        pts[i] = QPoint(roundHalfEven(so + u), y);
+        pts[n + i] = QPoint(roundHalfEven(band - si + u), y);
     }
     for (int j = 0; j < k; ++j, ++i) {
         const long double u = W / (2.0L * k + 2) * (j + 1);
-        const int y = Round(H / (k + 1.0L) * (j + 1));
-        pts[i] = QPoint(Round(W - so - u), y);
-        pts[n + i] = QPoint(Round(W - band + si - u), y);
+        const int y = roundHalfEven(H / (k + 1.0L) * (j + 1));
+        pts[i] = QPoint(roundHalfEven(W - so - u), y);
+        pts[n + i] = QPoint(roundHalfEven(W - band + si - u), y);
     }
     return pts;
 }
 
-TArrayPoints rhomb(int W, int H, bool outSide, bool inSide, int n, int p)
+PointArray rhomb(int W, int H, bool outSide, bool inSide, int n, int p)
 {
     if (n < 1 || n > MaxLines || W <= 0 || H <= 0)
         return {};
@@ -159,17 +159,17 @@ TArrayPoints rhomb(int W, int H, bool outSide, bool inSide, int n, int p)
     const long double dy = 2.0L * H / (n + 2);
     const long double dx = 2.0L * W / (n + 2);
 
-    TArrayPoints pts(2 * n);
+    PointArray pts(2 * n);
     int i = 0;
     // Rows from the left and right vertices towards the top and bottom: upper left, upper right,
     // lower left, lower right.
     for (int r = 1; i < n; ++r) {
-        const int upper = Round(r * dy);
-        const int lower = Round(H - r * dy);
-        const QPoint leftOuter(Round(W / 2.0L + so - r * dx), 0);
-        const QPoint leftInner(Round(W / 2.0L + band - si - r * dx), 0);
-        const QPoint rightOuter(Round(W / 2.0L - so + r * dx), 0);
-        const QPoint rightInner(Round(W / 2.0L - band + si + r * dx), 0);
+        const int upper = roundHalfEven(r * dy);
+        const int lower = roundHalfEven(H - r * dy);
+        const QPoint leftOuter(roundHalfEven(W / 2.0L + so - r * dx), 0);
+        const QPoint leftInner(roundHalfEven(W / 2.0L + band - si - r * dx), 0);
+        const QPoint rightOuter(roundHalfEven(W / 2.0L - so + r * dx), 0);
+        const QPoint rightInner(roundHalfEven(W / 2.0L - band + si + r * dx), 0);
         const struct {
             QPoint outer, inner;
             int y;

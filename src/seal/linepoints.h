@@ -10,10 +10,10 @@ constexpr int MaxLines = 10000;
 
 // Pattern-line geometry in pixels relative to the element's box: 2n points, the outer end of
 // line i at i and its inner end at n + i. p is the main frame's pixel width.
-TArrayPoints rectangle(int W, int H, bool outSide, bool inSide, int n, int p);
+PointArray rectangle(int W, int H, bool outSide, bool inSide, int n, int p);
 // Lines spread over `lineAngle` centred at the top when `atTop`, else at the bottom.
-TArrayPoints oval(int W, int H, bool outSide, bool inSide, bool atTop, int lineAngle, int n, int p);
-TArrayPoints triangle(int W, int H, bool outSide, bool inSide, int n, int p);
-TArrayPoints rhomb(int W, int H, bool outSide, bool inSide, int n, int p);
+PointArray oval(int W, int H, bool outSide, bool inSide, bool atTop, int lineAngle, int n, int p);
+PointArray triangle(int W, int H, bool outSide, bool inSide, int n, int p);
+PointArray rhomb(int W, int H, bool outSide, bool inSide, int n, int p);
 
 } // namespace qm::LinePoints

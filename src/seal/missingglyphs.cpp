@@ -4,7 +4,7 @@
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
 #include "seal/renderseals.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QFont>
 #include <QHash>
@@ -38,7 +38,7 @@ bool countsAsGlyph(char32_t c)
     return !QChar::isSpace(c) && cat != QChar::Other_Control && cat != QChar::Other_Format;
 }
 
-QString firstText(const TSeal &seal)
+QString firstText(const Seal &seal)
 {
     for (const QByteArray *text : {&seal.Text(), &seal.Text1(), &seal.Text2(), &seal.Text3(), &seal.Code()})
         if (!text->isEmpty())
@@ -48,7 +48,7 @@ QString firstText(const TSeal &seal)
 
 } // namespace
 
-QList<MissingGlyphs> sealsWithMissingGlyphs(const QList<const TSeal *> &seals)
+QList<MissingGlyphs> sealsWithMissingGlyphs(const QList<const Seal *> &seals)
 {
     QList<MissingGlyphs> out;
     for (int i = 0; i < seals.size(); ++i) {

@@ -25,7 +25,7 @@ struct CellLayout {
 
 // The cells of a kind in reading order. Xc, Yc are kept real so that an odd box or block size
 // does not shift the characters by half a pixel before the final rounding.
-CellLayout cellsOf(TSealType kind, int ox, int oy, const NameSealText &t)
+CellLayout cellsOf(SealType kind, int ox, int oy, const NameSealText &t)
 {
     const long double xc = ox + t.boxW / 2.0L + t.cx;
     const long double yc = oy + t.boxH / 2.0L + t.cy;
@@ -43,11 +43,11 @@ CellLayout cellsOf(TSealType kind, int ox, int oy, const NameSealText &t)
 
     CellLayout l;
     switch (kind) {
-    case TSealType::stName22:
+    case SealType::stName22:
         l.cells = {topRight, bottomRight, topLeft, bottomLeft};
         l.count = 4;
         break;
-    case TSealType::stName4: {
+    case SealType::stName4: {
         // The first cell touches the left edge of the block and the last the right edge.
         const long double step = (static_cast<long double>(t.bw) - w) / 3;
         for (int k = 0; k < 4; ++k)
@@ -55,31 +55,31 @@ CellLayout cellsOf(TSealType kind, int ox, int oy, const NameSealText &t)
         l.count = 4;
         break;
     }
-    case TSealType::stName12:
+    case SealType::stName12:
         l.cells = {topRight, bottomRight, Cell{left - 1, yc - h1 / 2.0L - 1, w1, h1}};
         l.count = 3;
         break;
-    case TSealType::stName12A:
+    case SealType::stName12A:
         l.cells = {Cell{xc - w1 / 2.0L - 1, top - 1, w1, h1}, bottomRight, bottomLeft};
         l.count = 3;
         break;
-    case TSealType::stName21:
+    case SealType::stName21:
         l.cells = {topLeft, bottomLeft, Cell{right - w1 - 1, yc - h1 / 2.0L - 1, w1, h1}};
         l.count = 3;
         break;
-    case TSealType::stName21A:
+    case SealType::stName21A:
         l.cells = {topRight, topLeft, Cell{xc - w1 / 2.0L - 1, bottom - h1 - 1, w1, h1}};
         l.count = 3;
         break;
-    case TSealType::stName11:
+    case SealType::stName11:
         l.cells = {Cell{left, yc - h / 2.0L, w, h}, Cell{right - w, yc - h / 2.0L, w, h}};
         l.count = 2;
         break;
-    case TSealType::stName11A:
+    case SealType::stName11A:
         l.cells = {Cell{xc - w / 2.0L, top, w, h}, Cell{xc - w / 2.0L, bottom - h, w, h}};
         l.count = 2;
         break;
-    case TSealType::stName111:
+    case SealType::stName111:
         l.cells = {Cell{left, yc - h / 2.0L, w, h}, Cell{xc - w / 2.0L, yc - h / 2.0L, w, h},
                    Cell{right - w, yc - h / 2.0L, w, h}};
         l.count = 3;
@@ -92,7 +92,7 @@ CellLayout cellsOf(TSealType kind, int ox, int oy, const NameSealText &t)
 
 } // namespace
 
-void DrawNameSeal(TSealType kind, Surface &surface, int ox, int oy, const NameSealText &t)
+void drawNameSeal(SealType kind, Surface &surface, int ox, int oy, const NameSealText &t)
 {
     if (t.text.isEmpty())
         return; // the frame alone
@@ -107,8 +107,8 @@ void DrawNameSeal(TSealType kind, Surface &surface, int ox, int oy, const NameSe
         const QChar c = chars.at(i);
         const Cell &cell = layout.cells[size_t(i)];
         // A double-byte glyph is two font widths wide, so it gets half the cell as its width.
-        surface.setFont(CreateGlyphFont(cell.h, cell.w, IsDoubleByte(c), 0, s.weight, s.italic, s.face));
-        DrawGlyph(surface, Round(cell.x), Round(cell.y), c, false, s.brushStyle, s.penColor, s.blank, s.pen);
+        surface.setFont(createGlyphFont(cell.h, cell.w, isDoubleByte(c), 0, s.weight, s.italic, s.face));
+        drawGlyph(surface, roundHalfEven(cell.x), roundHalfEven(cell.y), c, false, s.brushStyle, s.penColor, s.blank, s.pen);
     }
 }
 

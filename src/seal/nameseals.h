@@ -20,6 +20,6 @@ struct NameSealText {
     GlyphStyle style;
 };
 
-void DrawNameSeal(TSealType kind, Surface &surface, int ox, int oy, const NameSealText &t);
+void drawNameSeal(SealType kind, Surface &surface, int ox, int oy, const NameSealText &t);
 
 } // namespace qm

@@ -6,34 +6,34 @@
 #include "seal/sealframes.h"
 #include "picture/surface.h"
 #include "seal/textlayouts.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 namespace qm {
 
-void DrawFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+void drawFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink)
 {
     switch (frameShapeOf(seal)) {
     case FrameShape::Rectangular:
-        DrawOutlineFrame(seal, surface, x0, y0, brushStyle, ink, false);
+        drawOutlineFrame(seal, surface, x0, y0, brushStyle, ink, false);
         break;
     case FrameShape::Oval:
-        DrawOutlineFrame(seal, surface, x0, y0, brushStyle, ink, true);
+        drawOutlineFrame(seal, surface, x0, y0, brushStyle, ink, true);
         break;
     case FrameShape::Triangle:
-        DrawTriangleFrame(seal, surface, x0, y0, brushStyle, ink);
+        drawTriangleFrame(seal, surface, x0, y0, brushStyle, ink);
         break;
     case FrameShape::Rhomb:
-        DrawRhombFrame(seal, surface, x0, y0, brushStyle, ink);
+        drawRhombFrame(seal, surface, x0, y0, brushStyle, ink);
         break;
     case FrameShape::None:
         return;
     }
-    DrawPatternLines(seal, surface, x0, y0, brushStyle, ink);
-    DrawCode(seal, surface, x0, y0, brushStyle, ink);
-    DrawEmblem(seal, surface, x0, y0, brushStyle, ink);
+    drawPatternLines(seal, surface, x0, y0, brushStyle, ink);
+    drawCode(seal, surface, x0, y0, brushStyle, ink);
+    drawEmblem(seal, surface, x0, y0, brushStyle, ink);
 }
 
-void DrawEmblem(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+void drawEmblem(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink)
 {
     if (!seal.HaveImage())
         return;
@@ -41,20 +41,20 @@ void DrawEmblem(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle
     p.imageIsStar = seal.ImageIsStar();
     p.haveImage = seal.HaveImage();
     if (seal.Picture().hasGraphic()) {
-        p.picBitmap = seal.PicBitmap();
-        p.transparent = seal.PicBitmapTransparent();
+        p.picBitmap = seal.pictureBitmap();
+        p.transparent = seal.pictureTransparent();
     }
     p.icx = sealPixels(seal, seal.ImageCenterX());
     p.icy = sealPixels(seal, seal.ImageCenterY());
     p.pen = sealPixels(seal, seal.PenWidth3());
     p.iw = sealPixels(seal, seal.ImageWidth());
     p.ih = sealPixels(seal, seal.ImageHeight());
-    p.boxW = seal.Width();
-    p.boxH = seal.Height();
+    p.boxW = seal.width();
+    p.boxH = seal.height();
     p.brushStyle = brushStyle;
     p.brushColor = ink;
     p.penColor = ink;
-    DrawPictureOrStar(surface, x0, y0, p);
+    drawPictureOrStar(surface, x0, y0, p);
 }
 
 namespace {
@@ -72,12 +72,12 @@ struct SealText {
     const FontSlot &face;
 };
 
-void drawSealText(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink,
+void drawSealText(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink,
                   const SealText &t)
 {
     const auto P = [&seal](float mm) { return sealPixels(seal, mm); };
     // Seals give their texts the ink as both pen and fill colour.
-    const GlyphStyle style{t.weight,  t.italic, t.blank, Round(seal.scale() * t.penWidth / 100),
+    const GlyphStyle style{t.weight,  t.italic, t.blank, roundHalfEven(seal.scale() * t.penWidth / 100),
                            fontSlotName(t.face), brushStyle, ink,     ink};
     if (t.isEllipse) {
         EllipseText e;
@@ -86,14 +86,14 @@ void drawSealText(const TSeal &seal, Surface &surface, int x0, int y0, TBrushSty
         e.topOrDown = t.topOrDown;
         e.ellipseW = P(t.blockWidth);
         e.ellipseH = P(t.blockHeight);
-        e.boxW = seal.Width();
-        e.boxH = seal.Height();
+        e.boxW = seal.width();
+        e.boxH = seal.height();
         e.tw = P(t.width);
         e.th = P(t.height);
         e.cx = P(t.centreX);
         e.cy = P(t.centreY);
         e.style = style;
-        DrawEllipseText(surface, x0, y0, e);
+        drawEllipseText(surface, x0, y0, e);
         return;
     }
     TextBlock b;
@@ -101,8 +101,8 @@ void drawSealText(const TSeal &seal, Surface &surface, int x0, int y0, TBrushSty
     b.leftRight = t.leftRight;
     b.rowCol = t.rowCol;
     b.lineCount = t.rowColCount;
-    b.boxW = seal.Width();
-    b.boxH = seal.Height();
+    b.boxW = seal.width();
+    b.boxH = seal.height();
     b.blockW = P(t.blockWidth);
     b.blockH = P(t.blockHeight);
     b.tw = P(t.width);
@@ -110,12 +110,12 @@ void drawSealText(const TSeal &seal, Surface &surface, int x0, int y0, TBrushSty
     b.cx = P(t.centreX);
     b.cy = P(t.centreY);
     b.style = style;
-    DrawTextBlock(surface, x0, y0, b);
+    drawTextBlock(surface, x0, y0, b);
 }
 
 } // namespace
 
-void DrawSealTexts(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+void drawSealTexts(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink)
 {
     const SealText texts[] = {
         {seal.Text(), seal.IsEllipse(), seal.TextPenWidth(), seal.TextAngle(), seal.TextWeight(), seal.TextHeight(),

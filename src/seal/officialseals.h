@@ -5,21 +5,21 @@
 namespace qm {
 
 class Surface;
-class TSeal;
+class Seal;
 
 // Frame, pattern lines, code and emblem of kinds 0 ... 13.
-void DrawFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink);
-void DrawPatternLines(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink);
-void DrawCode(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink);
-void DrawEmblem(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink);
+void drawFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink);
+void drawPatternLines(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink);
+void drawCode(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink);
+void drawEmblem(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink);
 
 // Centre lines of official seals.
-void DrawRectCentreLines(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink,
+void drawRectCentreLines(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink,
                          bool closed);
-void DrawOvalCentreLines(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink);
-void DrawSingleCentreLine(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink);
+void drawOvalCentreLines(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink);
+void drawSingleCentreLine(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink);
 
 // The four texts of kinds 9 ... 13.
-void DrawSealTexts(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink);
+void drawSealTexts(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink);
 
 } // namespace qm

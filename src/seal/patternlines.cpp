@@ -4,7 +4,7 @@
 
 #include "seal/sealframes.h"
 #include "picture/surface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <cmath>
 
@@ -14,7 +14,7 @@ namespace {
 
 QPoint shifted(const QPoint &p, long double dx, long double dy)
 {
-    return QPoint(Round(p.x() + dx), Round(p.y() + dy));
+    return QPoint(roundHalfEven(p.x() + dx), roundHalfEven(p.y() + dy));
 }
 
 // Lines that would cross a code written on the frame band. Oval frames place their lines
@@ -71,7 +71,7 @@ Bend bendOf(FrameShape shape, int i, int n, int p, int W, int H, const QPoint &a
     }
     case FrameShape::Rhomb: {
         const long double beta = std::atan2(static_cast<long double>(H), static_cast<long double>(W));
-        const long double d = Round(p / (4 * std::sin(beta))); // a real, so a saturated d negates safely
+        const long double d = roundHalfEven(p / (4 * std::sin(beta))); // a real, so a saturated d negates safely
         if (i % 2 == 0)
             return {shifted(a, d, d), shifted(b, -d, -d)};
         return {shifted(a, -d, d), shifted(b, d, -d)};
@@ -84,16 +84,16 @@ Bend bendOf(FrameShape shape, int i, int n, int p, int W, int H, const QPoint &a
 
 } // namespace
 
-void DrawPatternLines(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle, TColor)
+void drawPatternLines(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle, Colour)
 {
     const FrameShape shape = frameShapeOf(seal);
     const int n = seal.LineCount();
-    const TArrayPoints &points = seal.LinePoints();
+    const PointArray &points = seal.linePoints();
     // Points left over from another count (never rebuilt since) are not drawn.
     if (shape == FrameShape::None || n < 1 || points.size() != 2 * qsizetype(n))
         return;
-    const int W = seal.Width();
-    const int H = seal.Height();
+    const int W = seal.width();
+    const int H = seal.height();
     const int p = sealPixels(seal, seal.PenWidth());
     const bool codeOnFrame = seal.CodeOn() && !seal.Code().isEmpty();
     const bool codeAtTop = seal.CodeTopOrDown();

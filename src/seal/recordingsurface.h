@@ -13,12 +13,12 @@ struct TraceOp {
     QList<QPoint> points;  // Polygon, PolyBezier
     QString text;          // TextOut
     bool transparent = false; // StretchDraw
-    TColor penColor = 0;
+    Colour penColor = 0;
     int penWidth = 0;
-    TColor brushColor = 0;
+    Colour brushColor = 0;
     SurfaceBrush brushStyle = SurfaceBrush::Solid;
     LogicalFont font;
-    TColor fontColor = 0;
+    Colour fontColor = 0;
 
     bool isText() const { return op == QLatin1String("TextOut"); }
     QJsonObject toJson(int seal) const;

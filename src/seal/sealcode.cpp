@@ -8,7 +8,7 @@
 #include "seal/glyph.h"
 #include "seal/sealframes.h"
 #include "picture/surface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,16 +34,16 @@ struct CodeStyle {
     bool blank = false;
     int stroke = 0;
     QByteArray face;
-    TBrushStyle brushStyle = TBrushStyle::bsClear;
-    TColor ink = clRed;
+    BrushStyle brushStyle = BrushStyle::bsClear;
+    Colour ink = clRed;
 };
 
 // A code on the frame band is white on the ink (inverse); inside the frame it takes the inner
 // colour. The code is single-byte: its font width is never halved.
 void drawCodeChar(Surface &surface, const CodeStyle &c, long double x, long double y, int escapement, QChar character)
 {
-    surface.setFont(CreateGlyphFont(c.ch, c.cw, false, escapement, c.weight, c.italic, c.face));
-    DrawGlyph(surface, Round(x), Round(y), character, c.onFrame, c.brushStyle, c.ink, c.blank, c.stroke);
+    surface.setFont(createGlyphFont(c.ch, c.cw, false, escapement, c.weight, c.italic, c.face));
+    drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), character, c.onFrame, c.brushStyle, c.ink, c.blank, c.stroke);
 }
 
 void drawStraightCode(Surface &surface, int x0, int y0, const CodeStyle &c, int length)
@@ -81,8 +81,8 @@ void drawOvalCode(Surface &surface, int x0, int y0, const CodeStyle &c, int swee
     const int sweep = sweepTenths > 3600 ? (sweepTenths - 1) % 3600 + 1 : sweepTenths;
     const int n = int(c.text.size());
     const int middle = c.atTop ? 900 : 2700;
-    const int start = Round(middle - sweep / 2.0L);
-    const int end = Round(middle + sweep / 2.0L);
+    const int start = roundHalfEven(middle - sweep / 2.0L);
+    const int end = roundHalfEven(middle + sweep / 2.0L);
     const long double a = ew / 2, b = eh / 2;
     const EllipseWalk walk(a, b, start, middle, n);
     // A quarter character width along the ring, so the cell rather than its corner sits on the
@@ -104,12 +104,12 @@ void drawOvalCode(Surface &surface, int x0, int y0, const CodeStyle &c, int swee
         if (phiTenths >= 900 && phiTenths <= 2700)
             rho = -rho;
         if (c.atTop) {
-            drawCodeChar(surface, c, px - q * std::cos(tau), py + q * std::sin(tau), Round(rho / TenthToRad),
+            drawCodeChar(surface, c, px - q * std::cos(tau), py + q * std::sin(tau), roundHalfEven(rho / TenthToRad),
                          c.text[i]);
         } else {
             // From the last character at the right end, so that the bottom code reads left to right.
             drawCodeChar(surface, c, px + q * std::cos(tau) - c.ch * cp, py - q * std::sin(tau) + c.ch * sp,
-                         Round((rho + Pi) / TenthToRad), c.text[n - 1 - i]);
+                         roundHalfEven((rho + Pi) / TenthToRad), c.text[n - 1 - i]);
         }
     }
 }
@@ -128,14 +128,14 @@ void drawRhombCode(Surface &surface, int x0, int y0, const CodeStyle &c, int len
         fy += sg * (static_cast<long double>(c.d) + c.ch);
         fx += cg * (static_cast<long double>(c.d) + c.ch);
     }
-    const int escapement = Round(gamma / TenthToRad);
+    const int escapement = roundHalfEven(gamma / TenthToRad);
     for (qsizetype i = 0; i < c.text.size(); ++i)
         drawCodeChar(surface, c, fx + x0 + cx * i / n, fy + y0 - cy * i / n, escapement, c.text[i]);
 }
 
 } // namespace
 
-void DrawCode(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+void drawCode(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink)
 {
     const FrameShape shape = frameShapeOf(seal);
     CodeStyle c;
@@ -147,14 +147,14 @@ void DrawCode(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle b
     c.ch = sealPixels(seal, seal.CodeHeight());
     c.p = sealPixels(seal, seal.PenWidth());
     c.d = sealPixels(seal, seal.CodeToFrame());
-    c.W = seal.Width();
-    c.H = seal.Height();
+    c.W = seal.width();
+    c.H = seal.height();
     c.onFrame = seal.CodeOn();
     c.atTop = seal.CodeTopOrDown();
     c.weight = seal.CodeWeight();
     c.italic = seal.CItalic();
     c.blank = seal.CBlank();
-    c.stroke = Round(seal.scale() * seal.CodePenWidth() / 100);
+    c.stroke = roundHalfEven(seal.scale() * seal.CodePenWidth() / 100);
     c.face = fontSlotName(seal.CodeFontName());
     c.brushStyle = brushStyle;
     c.ink = ink;

@@ -5,7 +5,7 @@
 
 #include "seal/glyph.h"
 #include "picture/surface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,24 +13,24 @@
 
 namespace qm {
 
-FrameShape frameShapeOf(const TSeal &seal)
+FrameShape frameShapeOf(const Seal &seal)
 {
     const int kind = int(seal.SealType());
-    if (kind > int(TSealType::stRhomb))
+    if (kind > int(SealType::stRhomb))
         return FrameShape::None;
-    if (seal.SealType() == TSealType::stTriangle)
+    if (seal.SealType() == SealType::stTriangle)
         return FrameShape::Triangle;
-    if (seal.SealType() == TSealType::stRhomb)
+    if (seal.SealType() == SealType::stRhomb)
         return FrameShape::Rhomb;
-    if (seal.SealType() == TSealType::stEllipse || seal.SealType() == TSealType::stEpsCL
-        || seal.NameSealFrameType() == TFrameType::ftEllipse)
+    if (seal.SealType() == SealType::stEllipse || seal.SealType() == SealType::stEpsCL
+        || seal.NameSealFrameType() == FrameType::ftEllipse)
         return FrameShape::Oval;
     return FrameShape::Rectangular;
 }
 
-int sealPixels(const TSeal &seal, float mm)
+int sealPixels(const Seal &seal, float mm)
 {
-    return Round(seal.scale() * mm);
+    return roundHalfEven(seal.scale() * mm);
 }
 
 namespace {
@@ -38,35 +38,35 @@ namespace {
 // Integer sums of pixel values that a hostile size could push past the int range.
 int add(long double a, long double b = 0, long double c = 0)
 {
-    return Round(a + b + c);
+    return roundHalfEven(a + b + c);
 }
 
-void outline(Surface &surface, TFrameType shape, int l, int t, int r, int b, int corner)
+void outline(Surface &surface, FrameType shape, int l, int t, int r, int b, int corner)
 {
     switch (shape) {
-    case TFrameType::ftRectangle:
+    case FrameType::ftRectangle:
         surface.rectangle(l, t, r, b);
         break;
-    case TFrameType::ftRoundRect:
+    case FrameType::ftRoundRect:
         surface.roundRect(l, t, r, b, corner, corner);
         break;
-    case TFrameType::ftDiamond: {
+    case FrameType::ftDiamond: {
         const long double s = corner; // negated as a real, so a saturated corner cannot overflow
         surface.polygon({QPoint(add(l, s), t), QPoint(add(r, -s), t), QPoint(r, add(t, s)), QPoint(r, add(b, -s)),
                          QPoint(add(r, -s), b), QPoint(add(l, s), b), QPoint(l, add(b, -s)), QPoint(l, add(t, s))});
         break;
     }
-    case TFrameType::ftEllipse:
+    case FrameType::ftEllipse:
         surface.ellipse(l, t, r, b);
         break;
     }
 }
 
 // An outline of pen width w whose outer edge lies `inset` pixels inside the box's edge.
-void insetOutline(Surface &surface, TFrameType shape, int x0, int y0, int W, int H, int inset, int w, int corner)
+void insetOutline(Surface &surface, FrameType shape, int x0, int y0, int W, int H, int inset, int w, int corner)
 {
-    const int left = Round(static_cast<long double>(x0) + inset + w / 2.0L);
-    const int top = Round(static_cast<long double>(y0) + inset + w / 2.0L);
+    const int left = roundHalfEven(static_cast<long double>(x0) + inset + w / 2.0L);
+    const int top = roundHalfEven(static_cast<long double>(y0) + inset + w / 2.0L);
     outline(surface, shape, left, top, add(left, W, -2.0L * inset - w), add(top, H, -2.0L * inset - w), corner);
 }
 
@@ -87,7 +87,7 @@ void fillRhombBand(Surface &surface, const Corners &o, const Corners &i)
     surface.polygon({o[0], i[0], i[1], i[2], o[2], o[1]});
 }
 
-void useBandStyle(Surface &surface, TColor colour)
+void useBandStyle(Surface &surface, Colour colour)
 {
     surface.setPenWidth(1);
     surface.setPenColor(colour);
@@ -103,13 +103,13 @@ struct BandWidths {
 // The main band, the negative fill of its inside, then the lining and inner bands moved inward
 // from the main band's inner outline, for triangles and rhombs alike.
 template <typename Inward, typename FillBand>
-void drawBands(Surface &surface, TBrushStyle brushStyle, TColor ink, const BandWidths &b, const Corners &outer,
+void drawBands(Surface &surface, BrushStyle brushStyle, Colour ink, const BandWidths &b, const Corners &outer,
                const Corners &inner, const Inward &inward, FillBand fillBand)
 {
     useBandStyle(surface, ink);
     if (b.e >= 0)
         fillBand(surface, outer, inner);
-    if (brushStyle == TBrushStyle::bsSolid) {
+    if (brushStyle == BrushStyle::bsSolid) {
         surface.polygon(inner);
         useBandStyle(surface, clWhite);
     }
@@ -125,24 +125,24 @@ void drawBands(Surface &surface, TBrushStyle brushStyle, TColor ink, const BandW
 
 } // namespace
 
-void DrawOutlineFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink,
+void drawOutlineFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink,
                       bool oval)
 {
-    const int W = seal.Width();
-    const int H = seal.Height();
+    const int W = seal.width();
+    const int H = seal.height();
     const int e = sealPixels(seal, seal.PenWidth());
     const int e1 = sealPixels(seal, seal.PenWidth1());
     const int g1 = sealPixels(seal, seal.OutInDelta());
     const int e2 = sealPixels(seal, seal.PenWidth2());
     const int g2 = sealPixels(seal, seal.InDelta());
     const int corner = sealPixels(seal, seal.RealSR());
-    const TFrameType shape = oval ? TFrameType::ftEllipse : seal.NameSealFrameType();
+    const FrameType shape = oval ? FrameType::ftEllipse : seal.NameSealFrameType();
 
     // A negative seal fills the main frame with ink; a zero width is still the thinnest line.
-    SetShapeStyle(surface, brushStyle, e, ink, ink);
+    setShapeStyle(surface, brushStyle, e, ink, ink);
     if (e >= 0)
         insetOutline(surface, shape, x0, y0, W, H, 0, e, corner);
-    UseInnerColours(surface, brushStyle);
+    useInnerColours(surface, brushStyle);
     // The lining and the inner frame are outlines only, whatever the polarity.
     surface.setBrushStyle(SurfaceBrush::Clear);
     if (e1 >= 1) {
@@ -155,10 +155,10 @@ void DrawOutlineFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrus
     }
 }
 
-void DrawTriangleFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+void drawTriangleFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink)
 {
-    const int W = seal.Width();
-    const int H = seal.Height();
+    const int W = seal.width();
+    const int H = seal.height();
     if (std::min(W, H) <= 0)
         return;
     const int e = sealPixels(seal, seal.PenWidth());
@@ -174,24 +174,24 @@ void DrawTriangleFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBru
     const long double ky = 1 / std::sin(theta);
     const auto inward = [&](const Corners &c, int w) {
         // Negated as reals: a saturated inset must not overflow.
-        const long double dx = Round(w * kx);
+        const long double dx = roundHalfEven(w * kx);
         return Corners{QPoint(add(c[0].x(), dx), add(c[0].y(), w)), QPoint(add(c[1].x(), -dx), add(c[1].y(), w)),
-                       QPoint(c[2].x(), add(c[2].y(), -static_cast<long double>(Round(w * ky))))};
+                       QPoint(c[2].x(), add(c[2].y(), -static_cast<long double>(roundHalfEven(w * ky))))};
     };
 
     const Corners outer{QPoint(x0, y0), QPoint(add(x0, W, -1), y0),
-                        QPoint(Round(x0 + W / 2.0L - 1), add(y0, H, -1))};
-    const int ex = Round(e * kx);
+                        QPoint(roundHalfEven(x0 + W / 2.0L - 1), add(y0, H, -1))};
+    const int ex = roundHalfEven(e * kx);
     const Corners inner{QPoint(add(x0, ex, -1), add(y0, e, -1)), QPoint(add(x0, W, -1.0L - ex), add(y0, e, -1)),
-                        QPoint(outer[2].x(), add(y0, H, -1.0L - Round(e * ky)))};
+                        QPoint(outer[2].x(), add(y0, H, -1.0L - roundHalfEven(e * ky)))};
 
     drawBands(surface, brushStyle, ink, {e, e1, g1, e2, g2}, outer, inner, inward, fillTriangleBand);
 }
 
-void DrawRhombFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushStyle brushStyle, TColor ink)
+void drawRhombFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink)
 {
-    const int W = seal.Width();
-    const int H = seal.Height();
+    const int W = seal.width();
+    const int H = seal.height();
     if (std::min(W, H) <= 0)
         return;
     const int e = sealPixels(seal, seal.PenWidth());
@@ -203,14 +203,14 @@ void DrawRhombFrame(const TSeal &seal, Surface &surface, int x0, int y0, TBrushS
     const long double alpha = std::atan(static_cast<long double>(W) / H);
     // Top and bottom vertices move vertically, left and right horizontally.
     const auto inward = [&](const Corners &c, int w) {
-        const long double dy = Round(w / std::sin(alpha));
-        const long double dx = Round(w / std::cos(alpha));
+        const long double dy = roundHalfEven(w / std::sin(alpha));
+        const long double dx = roundHalfEven(w / std::cos(alpha));
         return Corners{QPoint(c[0].x(), add(c[0].y(), dy)), QPoint(add(c[1].x(), dx), c[1].y()),
                        QPoint(c[2].x(), add(c[2].y(), -dy)), QPoint(add(c[3].x(), -dx), c[3].y())};
     };
 
-    const int midX = Round(x0 + W / 2.0L - 1);
-    const int midY = Round(y0 + H / 2.0L - 1);
+    const int midX = roundHalfEven(x0 + W / 2.0L - 1);
+    const int midY = roundHalfEven(y0 + H / 2.0L - 1);
     const Corners outer{QPoint(midX, y0), QPoint(x0, midY), QPoint(midX, add(y0, H, -1)), QPoint(add(x0, W, -1), midY)};
     const Corners inner = inward(outer, e);
 

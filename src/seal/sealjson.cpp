@@ -1,7 +1,7 @@
 #include "seal/sealjson.h"
 
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,7 +42,7 @@ SealJsonResult readSealJson(const QByteArray &json, const QString &baseDir)
                 return result;
             }
         }
-        auto seal = std::make_unique<TSeal>();
+        auto seal = std::make_unique<Seal>();
         for (const SealProperty &p : sealProperties()) {
             const auto it = o.constFind(p.qname());
             if (it == o.constEnd())

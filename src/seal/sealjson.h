@@ -10,12 +10,12 @@
 
 namespace qm {
 
-class TSeal;
+class Seal;
 
 // Seals described as {"seals":[{...properties by name...}]}. Each seal starts as a new element;
 // the properties present are applied through their setters in property-table order.
 struct SealJsonResult {
-    std::vector<std::unique_ptr<TSeal>> seals;
+    std::vector<std::unique_ptr<Seal>> seals;
     QString error; // empty on success
 };
 

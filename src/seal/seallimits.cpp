@@ -2,7 +2,7 @@
 
 #include "seal/sealpicture.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QLocale>
 
@@ -67,7 +67,7 @@ QString sealValueRefusal(const SealProperty &p, const QVariant &v)
     return u"%1 has an unknown type"_s.arg(p.qname());
 }
 
-QString sealRefusal(const TSeal &seal)
+QString sealRefusal(const Seal &seal)
 {
     for (const QList<const SealProperty *> *fields : {&sealRecordFields(), &sealTextFields()})
         for (const SealProperty *p : *fields) {

@@ -8,7 +8,7 @@
 namespace qm {
 
 struct SealProperty;
-class TSeal;
+class Seal;
 
 // The smallest and largest value a property may hold. Numbers are compared as given; texts,
 // face names and pictures by their length in bytes.
@@ -25,9 +25,9 @@ struct ValueRange {
 // and clipboard readers, the JSON reader and the property window all take them from there.
 namespace SealLimits {
 constexpr ValueRange Kind{0, SealTypeCount - 1};
-constexpr ValueRange Colour{0, 4294967295.0};
-constexpr ValueRange Brush{0, double(TBrushStyle::bsDiagCross)};
-constexpr ValueRange Frame{0, double(TFrameType::ftEllipse)};
+constexpr ValueRange Rgb{0, 4294967295.0};
+constexpr ValueRange Brush{0, double(BrushStyle::bsDiagCross)};
+constexpr ValueRange Frame{0, double(FrameType::ftEllipse)};
 constexpr ValueRange Flag{0, 1};
 constexpr ValueRange Length{-100000, 100000};              // millimetres: 100 m either way
 constexpr ValueRange Resolution{0, 100000};                // pixels per millimetre
@@ -56,8 +56,8 @@ inline bool sealValueWithinLimits(const SealProperty &property, const QVariant &
 
 // The first refusal among the stored fields of a seal (record fields and counted texts), as a
 // writer checks before it writes what a reader would refuse; empty when all are acceptable.
-QString sealRefusal(const TSeal &seal);
-inline bool sealWithinLimits(const TSeal &seal)
+QString sealRefusal(const Seal &seal);
+inline bool sealWithinLimits(const Seal &seal)
 {
     return sealRefusal(seal).isEmpty();
 }

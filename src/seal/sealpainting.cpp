@@ -1,19 +1,19 @@
-// The painting frame of TSeal: scale, polarity and the dispatch on the element's kind.
+// The painting frame of Seal: scale, polarity and the dispatch on the element's kind.
 
 #include "seal/drawingelements.h"
 #include "seal/nameseals.h"
 #include "seal/officialseals.h"
 #include "picture/surface.h"
 #include "seal/textlayouts.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 namespace qm {
 
-void TSeal::DrawSeal(int x0, int y0, Surface &surface, TColor penColor, TColor brushColor, TBrushStyle brushStyle)
+void Seal::drawSeal(int x0, int y0, Surface &surface, Colour penColor, Colour brushColor, qm::BrushStyle brushStyle)
 {
     const long double k = scale();
-    auto P = [k](float v) { return Round(k * v); };
-    auto Q = [k](int v) { return Round(k * v / 100); };
+    auto P = [k](float v) { return roundHalfEven(k * v); };
+    auto Q = [k](int v) { return roundHalfEven(k * v / 100); };
     const int W = m_width;
     const int H = m_height;
     const int kind = int(m_SealType);
@@ -22,15 +22,15 @@ void TSeal::DrawSeal(int x0, int y0, Surface &surface, TColor penColor, TColor b
         return GlyphStyle{weight, italic, blank, pen, fontSlotName(face), brushStyle, brushColor, penColor};
     };
 
-    if (kind <= int(TSealType::stName111)) {
-        DrawFrame(*this, surface, x0, y0, brushStyle, penColor);
+    if (kind <= int(SealType::stName111)) {
+        drawFrame(*this, surface, x0, y0, brushStyle, penColor);
         NameSealText t;
         t.text = m_Text;
         t.cy = P(m_TextCenterY);
         t.cx = P(m_TextCenterX);
         t.bh = P(m_TextsHeight);
         t.bw = P(m_TextsWidth);
-        if (kind >= int(TSealType::stName12) && kind <= int(TSealType::stName21A)) {
+        if (kind >= int(SealType::stName12) && kind <= int(SealType::stName21A)) {
             t.h1 = P(m_TextHeight1);
             t.w1 = P(m_TextWidth1);
         }
@@ -39,50 +39,50 @@ void TSeal::DrawSeal(int x0, int y0, Surface &surface, TColor penColor, TColor b
         t.boxH = H;
         t.boxW = W;
         t.style = style(m_TextWeight, m_Italic, m_Blank, Q(m_TextPenWidth), FontName());
-        DrawNameSeal(m_SealType, surface, x0, y0, t);
+        drawNameSeal(m_SealType, surface, x0, y0, t);
         return;
     }
 
     switch (m_SealType) {
-    case TSealType::stRect:
-        DrawFrame(*this, surface, x0, y0, brushStyle, penColor);
-        DrawRectCentreLines(*this, surface, x0, y0, brushStyle, penColor, m_IsZhuanLunA);
-        DrawSealTexts(*this, surface, x0, y0, brushStyle, penColor);
+    case SealType::stRect:
+        drawFrame(*this, surface, x0, y0, brushStyle, penColor);
+        drawRectCentreLines(*this, surface, x0, y0, brushStyle, penColor, m_IsZhuanLunA);
+        drawSealTexts(*this, surface, x0, y0, brushStyle, penColor);
         break;
-    case TSealType::stEllipse:
-        DrawFrame(*this, surface, x0, y0, brushStyle, penColor);
+    case SealType::stEllipse:
+        drawFrame(*this, surface, x0, y0, brushStyle, penColor);
         if (m_IsZhuanLunA)
-            DrawRectCentreLines(*this, surface, x0, y0, brushStyle, penColor, true);
+            drawRectCentreLines(*this, surface, x0, y0, brushStyle, penColor, true);
         else
-            DrawOvalCentreLines(*this, surface, x0, y0, brushStyle, penColor);
-        DrawSealTexts(*this, surface, x0, y0, brushStyle, penColor);
+            drawOvalCentreLines(*this, surface, x0, y0, brushStyle, penColor);
+        drawSealTexts(*this, surface, x0, y0, brushStyle, penColor);
         break;
-    case TSealType::stEpsCL:
-        DrawFrame(*this, surface, x0, y0, brushStyle, penColor);
-        DrawSingleCentreLine(*this, surface, x0, y0, brushStyle, penColor);
-        DrawSealTexts(*this, surface, x0, y0, brushStyle, penColor);
+    case SealType::stEpsCL:
+        drawFrame(*this, surface, x0, y0, brushStyle, penColor);
+        drawSingleCentreLine(*this, surface, x0, y0, brushStyle, penColor);
+        drawSealTexts(*this, surface, x0, y0, brushStyle, penColor);
         break;
-    case TSealType::stTriangle:
-    case TSealType::stRhomb:
-        DrawFrame(*this, surface, x0, y0, brushStyle, penColor);
-        DrawRectCentreLines(*this, surface, x0, y0, brushStyle, penColor, true);
-        DrawSealTexts(*this, surface, x0, y0, brushStyle, penColor);
+    case SealType::stTriangle:
+    case SealType::stRhomb:
+        drawFrame(*this, surface, x0, y0, brushStyle, penColor);
+        drawRectCentreLines(*this, surface, x0, y0, brushStyle, penColor, true);
+        drawSealTexts(*this, surface, x0, y0, brushStyle, penColor);
         break;
-    case TSealType::stHorzLine:
-        DrawHorzLine(surface, x0, y0, P(m_PenWidth), W, penColor);
+    case SealType::stHorzLine:
+        drawHorizontalLine(surface, x0, y0, P(m_PenWidth), W, penColor);
         break;
-    case TSealType::stVertLine:
-        DrawVertLine(surface, x0, y0, P(m_PenWidth), H, penColor);
+    case SealType::stVertLine:
+        drawVerticalLine(surface, x0, y0, P(m_PenWidth), H, penColor);
         break;
-    case TSealType::stAnyAngleLine:
-        DrawAnyAngleLine(surface, x0, y0, brushStyle, brushColor, penColor, P(m_PenWidth), m_TextAngle,
+    case SealType::stAnyAngleLine:
+        drawAnyAngleLine(surface, x0, y0, brushStyle, brushColor, penColor, P(m_PenWidth), m_TextAngle,
                          P(m_RealTextLength), H, W);
         break;
-    case TSealType::stArc:
-        DrawArc(surface, x0, y0, P(m_PenWidth), m_TextAngle, m_CodeAngle, H, W, m_TopOrDown, brushStyle, brushColor,
+    case SealType::stArc:
+        drawArc(surface, x0, y0, P(m_PenWidth), m_TextAngle, m_CodeAngle, H, W, m_TopOrDown, brushStyle, brushColor,
                 penColor);
         break;
-    case TSealType::stHorzText: {
+    case SealType::stHorzText: {
         TextBlock b;
         b.text = m_Text;
         b.leftRight = m_LeftRight;
@@ -95,10 +95,10 @@ void TSeal::DrawSeal(int x0, int y0, Surface &surface, TColor penColor, TColor b
         b.th = P(m_TextHeight);
         b.tw = P(m_TextWidth);
         b.style = style(m_TextWeight, m_Italic, m_Blank, Q(m_TextPenWidth), FontName());
-        DrawTextBlock(surface, x0, y0, b);
+        drawTextBlock(surface, x0, y0, b);
         break;
     }
-    case TSealType::stEllipseText: {
+    case SealType::stEllipseText: {
         EllipseText e;
         e.text = m_Text;
         e.span = m_TextAngle;
@@ -110,10 +110,10 @@ void TSeal::DrawSeal(int x0, int y0, Surface &surface, TColor penColor, TColor b
         e.boxW = W;
         e.topOrDown = m_TopOrDown;
         e.style = style(m_TextWeight, m_Italic, m_Blank, Q(m_TextPenWidth), FontName());
-        DrawEllipseText(surface, x0, y0, e);
+        drawEllipseText(surface, x0, y0, e);
         break;
     }
-    case TSealType::stAnyAngleText: {
+    case SealType::stAnyAngleText: {
         AnyAngleText a;
         a.text = m_Text;
         a.angle = m_TextAngle;
@@ -124,17 +124,17 @@ void TSeal::DrawSeal(int x0, int y0, Surface &surface, TColor penColor, TColor b
         a.boxW = W;
         a.bold = m_Bold;
         a.style = style(m_TextWeight, m_Italic, m_Blank, Q(m_TextPenWidth), FontName());
-        DrawAnyAngleText(surface, x0, y0, a);
+        drawAnyAngleText(surface, x0, y0, a);
         break;
     }
-    case TSealType::stFiveStar:
-        DrawFiveStar(surface, x0, y0, brushStyle, brushColor, penColor, P(m_PenWidth3), H, W);
+    case SealType::stFiveStar:
+        drawFiveStar(surface, x0, y0, brushStyle, brushColor, penColor, P(m_PenWidth3), H, W);
         break;
-    case TSealType::stCell:
-        DrawCells(surface, x0, y0, P(m_PenWidth1), P(m_PenWidth), m_RowColCount1, m_RowColCount, H, W, brushStyle,
+    case SealType::stCell:
+        drawCells(surface, x0, y0, P(m_PenWidth1), P(m_PenWidth), m_RowColCount1, m_RowColCount, H, W, brushStyle,
                   brushColor, penColor);
         break;
-    case TSealType::stAnyImage: {
+    case SealType::stAnyImage: {
         PictureOrStar p;
         p.imageIsStar = m_ImageIsStar;
         p.haveImage = m_HaveImage;
@@ -150,7 +150,7 @@ void TSeal::DrawSeal(int x0, int y0, Surface &surface, TColor penColor, TColor b
         p.brushStyle = brushStyle;
         p.brushColor = brushColor;
         p.penColor = penColor;
-        DrawPictureOrStar(surface, x0, y0, p);
+        drawPictureOrStar(surface, x0, y0, p);
         break;
     }
     default:
@@ -158,25 +158,25 @@ void TSeal::DrawSeal(int x0, int y0, Surface &surface, TColor penColor, TColor b
     }
 }
 
-void TSeal::Paint(Surface &surface)
+void Seal::paint(Surface &surface)
 {
-    DrawSeal(0, 0, surface, m_PenColor, m_BrushColor, m_BrushStyle);
+    drawSeal(0, 0, surface, m_PenColor, m_BrushColor, m_BrushStyle);
 }
 
-void TSeal::PaintTo(int x, int y, Surface &surface, bool keepColours)
+void Seal::paintTo(int x, int y, Surface &surface, bool keepColours)
 {
     if (keepColours || m_PenColor == clWhite) {
-        DrawSeal(x, y, surface, m_PenColor, m_BrushColor, m_BrushStyle);
+        drawSeal(x, y, surface, m_PenColor, m_BrushColor, m_BrushStyle);
         return;
     }
     // Drawn in black through the setter and set back, without telling the page: the element
     // looks the same before and after, and a repaint request from inside painting would loop.
     SealListener *listener = m_listener;
     m_listener = nullptr;
-    const TColor kept = m_PenColor;
-    SetPenColor(clBlack);
-    DrawSeal(x, y, surface, m_PenColor, m_BrushColor, m_BrushStyle);
-    SetPenColor(kept);
+    const Colour kept = m_PenColor;
+    setPenColor(clBlack);
+    drawSeal(x, y, surface, m_PenColor, m_BrushColor, m_BrushStyle);
+    setPenColor(kept);
     m_listener = listener;
 }
 

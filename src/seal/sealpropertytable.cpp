@@ -1,7 +1,7 @@
 #include "seal/sealpropertytable.h"
 
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QDir>
 #include <QJsonObject>
@@ -18,25 +18,25 @@ namespace {
 
 // Maps a C++ property type to its table type and QVariant form.
 template <typename T> struct Traits;
-template <> struct Traits<TSealType> {
+template <> struct Traits<SealType> {
     static constexpr auto type = SealProperty::Type::SealType;
-    static QVariant to(TSealType v) { return int(v); }
-    static TSealType from(const QVariant &v) { return TSealType(v.toInt()); }
+    static QVariant to(SealType v) { return int(v); }
+    static SealType from(const QVariant &v) { return SealType(v.toInt()); }
 };
-template <> struct Traits<TBrushStyle> {
+template <> struct Traits<BrushStyle> {
     static constexpr auto type = SealProperty::Type::BrushStyle;
-    static QVariant to(TBrushStyle v) { return int(v); }
-    static TBrushStyle from(const QVariant &v) { return TBrushStyle(v.toInt()); }
+    static QVariant to(BrushStyle v) { return int(v); }
+    static BrushStyle from(const QVariant &v) { return BrushStyle(v.toInt()); }
 };
-template <> struct Traits<TFrameType> {
+template <> struct Traits<FrameType> {
     static constexpr auto type = SealProperty::Type::FrameType;
-    static QVariant to(TFrameType v) { return int(v); }
-    static TFrameType from(const QVariant &v) { return TFrameType(v.toInt()); }
+    static QVariant to(FrameType v) { return int(v); }
+    static FrameType from(const QVariant &v) { return FrameType(v.toInt()); }
 };
-template <> struct Traits<TColor> {
+template <> struct Traits<Colour> {
     static constexpr auto type = SealProperty::Type::Color;
-    static QVariant to(TColor v) { return QVariant::fromValue(uint(v)); }
-    static TColor from(const QVariant &v) { return TColor(v.toUInt()); }
+    static QVariant to(Colour v) { return QVariant::fromValue(uint(v)); }
+    static Colour from(const QVariant &v) { return Colour(v.toUInt()); }
 };
 template <> struct Traits<QByteArray> {
     static constexpr auto type = SealProperty::Type::String;
@@ -81,8 +81,8 @@ QList<SealProperty> buildTable()
 #define QM_PROPERTY(pname, ptype, def, offset, kind, prange)                                          \
     t.append(SealProperty{#pname, Traits<ptype>::type, offset, #kind[0] != 'S',                         \
                           SealLimits::prange,                                                          \
-                          [](const TSeal &s) { return Traits<ptype>::to(s.pname()); },                \
-                          [](TSeal &s, const QVariant &v) { s.Set##pname(Traits<ptype>::from(v)); }});
+                          [](const Seal &s) { return Traits<ptype>::to(s.pname()); },                \
+                          [](Seal &s, const QVariant &v) { s.set##pname(Traits<ptype>::from(v)); }});
 #include "seal/sealproperties.def"
 #undef QM_PROPERTY
     return t;
@@ -136,16 +136,16 @@ const SealProperty *findSealProperty(QStringView name)
     return nullptr;
 }
 
-void CopySealProperties(const TSeal &from, TSeal &to)
+void copySealProperties(const Seal &from, Seal &to)
 {
     for (const SealProperty *p : sealRecordFields())
         p->set(to, p->get(from));
     for (const SealProperty *p : sealTextFields())
         p->set(to, p->get(from));
-    to.SetPicture(from.Picture()); // "no picture" too, so the target keeps none of its own
+    to.setPicture(from.Picture()); // "no picture" too, so the target keeps none of its own
 }
 
-QJsonValue propertyToJson(const SealProperty &p, const TSeal &seal)
+QJsonValue propertyToJson(const SealProperty &p, const Seal &seal)
 {
     const QVariant v = p.get(seal);
     switch (p.type) {
@@ -177,7 +177,7 @@ QJsonValue propertyToJson(const SealProperty &p, const TSeal &seal)
     return {};
 }
 
-bool propertyFromJson(const SealProperty &p, TSeal &seal, const QJsonValue &value, const QString &baseDir,
+bool propertyFromJson(const SealProperty &p, Seal &seal, const QJsonValue &value, const QString &baseDir,
                       QString *error)
 {
     auto fail = [&](const QString &why) {

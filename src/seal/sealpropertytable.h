@@ -9,7 +9,7 @@
 
 namespace qm {
 
-class TSeal;
+class Seal;
 
 // One row of the property table: how a property is named, typed, stored and set.
 struct SealProperty {
@@ -22,8 +22,8 @@ struct SealProperty {
     ValueRange range;   // what a stored or edited value may be (SealLimits)
     // Through the property's getter and setter. A font slot goes in and out as its 64 raw
     // bytes; a shorter value fills the slot from the start, NULs after it.
-    QVariant (*get)(const TSeal &);
-    void (*set)(TSeal &, const QVariant &);
+    QVariant (*get)(const Seal &);
+    void (*set)(Seal &, const QVariant &);
 
     QString qname() const { return QString::fromLatin1(name); }
 };
@@ -40,15 +40,15 @@ const SealProperty *findSealProperty(QStringView name);
 // Copies every stored property (record fields in record order, then the texts, then the
 // picture, an absent one included) through the setters, as export, thumbnails and the seal
 // copy do.
-void CopySealProperties(const TSeal &from, TSeal &to);
+void copySealProperties(const Seal &from, Seal &to);
 
 // JSON form of a property: enumerations as ordinals, texts as UTF-8, floats as the shortest
 // decimal that reads back to the same float, the picture as null or a summary.
-QJsonValue propertyToJson(const SealProperty &p, const TSeal &seal);
+QJsonValue propertyToJson(const SealProperty &p, const Seal &seal);
 // Sets a property from JSON through its setter. A picture is {"file": path} relative to baseDir.
 // A value of the wrong JSON type or outside the property's range is refused, with the reason
 // the file readers give for the same value, and the seal is left unchanged.
-bool propertyFromJson(const SealProperty &p, TSeal &seal, const QJsonValue &value, const QString &baseDir,
+bool propertyFromJson(const SealProperty &p, Seal &seal, const QJsonValue &value, const QString &baseDir,
                       QString *error);
 
 } // namespace qm

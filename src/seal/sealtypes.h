@@ -9,7 +9,7 @@
 
 namespace qm {
 
-enum class TSealType : std::uint8_t {
+enum class SealType : std::uint8_t {
     stName22, stName4, stName12, stName12A, stName21, stName21A, stName11, stName11A, stName111,
     stRect, stEllipse, stEpsCL, stTriangle, stRhomb,
     stHorzLine, stVertLine, stAnyAngleLine, stArc, stHorzText, stEllipseText, stAnyAngleText,
@@ -17,14 +17,14 @@ enum class TSealType : std::uint8_t {
 };
 constexpr int SealTypeCount = 24;
 
-enum class TFrameType : std::uint8_t { ftRectangle, ftRoundRect, ftDiamond, ftEllipse };
+enum class FrameType : std::uint8_t { ftRectangle, ftRoundRect, ftDiamond, ftEllipse };
 
-enum class TBrushStyle : std::uint8_t {
+enum class BrushStyle : std::uint8_t {
     bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
 };
 
 // Pattern-line geometry: integer points in pixels relative to the element's box.
-using TArrayPoints = QList<QPoint>;
+using PointArray = QList<QPoint>;
 
 // Tenths of a degree to radians, with the constant the painting routines use.
 constexpr long double TenthToRad = 0.0017453293L;

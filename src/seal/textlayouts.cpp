@@ -14,8 +14,8 @@ namespace {
 void drawCharacter(Surface &surface, long double x, long double y, QChar ch, int tw, int th, int escapement,
                    const GlyphStyle &style)
 {
-    surface.setFont(CreateGlyphFont(th, tw, IsDoubleByte(ch), escapement, style.weight, style.italic, style.face));
-    DrawGlyph(surface, Round(x), Round(y), ch, false, style.brushStyle, style.penColor, style.blank, style.pen);
+    surface.setFont(createGlyphFont(th, tw, isDoubleByte(ch), escapement, style.weight, style.italic, style.face));
+    drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), ch, false, style.brushStyle, style.penColor, style.blank, style.pen);
 }
 
 // Spans beyond a full turn wrap; computed directly so that a hostile value costs no loop.
@@ -26,7 +26,7 @@ int reducedSpan(int span)
 
 } // namespace
 
-void DrawTextBlock(Surface &surface, int ox, int oy, const TextBlock &block)
+void drawTextBlock(Surface &surface, int ox, int oy, const TextBlock &block)
 {
     const int lines = block.lineCount;
     if (lines <= 0)
@@ -62,7 +62,7 @@ void DrawTextBlock(Surface &surface, int ox, int oy, const TextBlock &block)
     }
 }
 
-void DrawEllipseText(Surface &surface, int ox, int oy, const EllipseText &ring)
+void drawEllipseText(Surface &surface, int ox, int oy, const EllipseText &ring)
 {
     const QString text = Gbk::toUnicode(ring.text);
     const int N = int(text.size());
@@ -72,8 +72,8 @@ void DrawEllipseText(Surface &surface, int ox, int oy, const EllipseText &ring)
 
     const int span = reducedSpan(ring.span);
     const int middle = ring.topOrDown ? 900 : 2700;
-    const int start = Round(middle - span / 2.0L);
-    const int end = Round(middle + span / 2.0L);
+    const int start = roundHalfEven(middle - span / 2.0L);
+    const int end = roundHalfEven(middle + span / 2.0L);
 
     const long double a = ew / 2.0L, b = eh / 2.0L;
     const long double Cx = ox + ring.boxW / 2.0L + ring.cx - 1;
@@ -108,13 +108,13 @@ void DrawEllipseText(Surface &surface, int ox, int oy, const EllipseText &ring)
         if (ring.topOrDown) {
             x = px - tw / 2 * std::cos(phi);
             y = py + tw / 2 * std::sin(phi);
-            escapement = Round(r / TenthToRad);
+            escapement = roundHalfEven(r / TenthToRad);
             ch = text[i];
         } else {
             // Lower text stands with its tops towards the centre and is walked from its end.
             x = px + tw / 2 * std::cos(phi) - th * cs;
             y = py - tw / 2 * std::sin(phi) + th * sn;
-            escapement = Round((r + pi) / TenthToRad);
+            escapement = roundHalfEven((r + pi) / TenthToRad);
             ch = text[N - 1 - i];
         }
         drawCharacter(surface, x, y, ch, ring.tw, ring.th, escapement, ring.style);

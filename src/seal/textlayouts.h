@@ -15,9 +15,9 @@ struct GlyphStyle {
     bool blank = false;
     int pen = 0;        // outline pen in pixels
     QByteArray face;    // GBK face name
-    TBrushStyle brushStyle = TBrushStyle::bsClear;
-    TColor brushColor = clRed;
-    TColor penColor = clRed;
+    BrushStyle brushStyle = BrushStyle::bsClear;
+    Colour brushColor = clRed;
+    Colour penColor = clRed;
 };
 
 // Text in rows or columns filling a block of bw x bh centred (cx, cy) from the centre of the
@@ -47,7 +47,7 @@ struct EllipseText {
     GlyphStyle style;
 };
 
-void DrawTextBlock(Surface &surface, int ox, int oy, const TextBlock &block);
-void DrawEllipseText(Surface &surface, int ox, int oy, const EllipseText &text);
+void drawTextBlock(Surface &surface, int ox, int oy, const TextBlock &block);
+void drawEllipseText(Surface &surface, int ox, int oy, const EllipseText &text);
 
 } // namespace qm

@@ -81,7 +81,7 @@ private slots:
         // Qt Gui holds the undo stack, actions, the painter and the GUI application object.
         for (const QString &h : {u"QtGui"_s, u"QGuiApplication"_s, u"QUndoStack"_s, u"QUndoCommand"_s,
                                  u"QPainter"_s, u"QAction"_s, u"QtGui/QImage"_s, u"QPageLayout"_s,
-                                 u"seal/tseal.h"_s})
+                                 u"seal/seal.h"_s})
             QTest::newRow(qPrintable(h)) << h << false;
     }
     void widgetHeaderPattern()

@@ -75,7 +75,7 @@ QString messageOf(const std::function<void()> &call)
 {
     try {
         call();
-    } catch (const qm::DLLLoadError &error) {
+    } catch (const qm::ComponentLoadError &error) {
         return error.message();
     }
     return u"(nothing raised)"_s;
@@ -113,8 +113,8 @@ private slots:
         QWidget owner;
         owner.show();
         DialogCloser closer(loader.libraryPath());
-        const bool ok = qm::catchDLLLoadError(
-            &owner, [&] { help ? loader.Show_frmHelp(&owner) : loader.ShowAboutBox(&owner); },
+        const bool ok = qm::catchComponentLoadError(
+            &owner, [&] { help ? loader.showHelpWindow(&owner) : loader.showAboutBox(&owner); },
             [](QWidget *, const QString &message) { QFAIL(qPrintable(message)); });
         QVERIFY(ok);
         QCOMPARE(closer.objectName, objectName);
@@ -168,13 +168,13 @@ private slots:
         }
         const qm::DialogPackLoader loader(folder);
         QWidget owner;
-        QCOMPARE(messageOf([&] { help ? loader.Show_frmHelp(&owner) : loader.ShowAboutBox(&owner); }), message);
+        QCOMPARE(messageOf([&] { help ? loader.showHelpWindow(&owner) : loader.showAboutBox(&owner); }), message);
 
         // Through the helper the message reaches the error box, not the event loop.
         QStringList shown;
         QWidget *shownOver = nullptr;
-        const bool ok = qm::catchDLLLoadError(
-            &owner, [&] { help ? loader.Show_frmHelp(&owner) : loader.ShowAboutBox(&owner); },
+        const bool ok = qm::catchComponentLoadError(
+            &owner, [&] { help ? loader.showHelpWindow(&owner) : loader.showAboutBox(&owner); },
             [&](QWidget *parent, const QString &text) {
                 shownOver = parent;
                 shown << text;
@@ -189,10 +189,10 @@ private slots:
         // The stand-in exports ShowAboutBox only.
         const qm::DialogPackLoader loader(QStringLiteral(QM_STUB_DIALOGPACK_DIR));
         QWidget owner;
-        loader.Show_frmHelp(&owner); // no dialog to wait for, no error
+        loader.showHelpWindow(&owner); // no dialog to wait for, no error
         QVERIFY(!owner.property("stubAboutShown").isValid());
         QVERIFY(!mapped(loader.libraryPath()));
-        loader.ShowAboutBox(&owner);
+        loader.showAboutBox(&owner);
         QCOMPARE(owner.property("stubAboutShown"), QVariant(true));
         QVERIFY(!mapped(loader.libraryPath()));
         QVERIFY(!loader.callEntry<qm::dialogpack::ShowHelpEntry>(qm::dialogpack::ShowHelpName, u"-"_s,

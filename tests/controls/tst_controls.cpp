@@ -2,10 +2,10 @@
 // the status bar's panels, the image's enter and leave, and their accessible names.
 
 #include "controls/hints.h"
-#include "controls/timageex.h"
-#include "controls/tqmvbutton.h"
-#include "controls/tqmvflatpanel.h"
-#include "controls/tqmvstatusbar.h"
+#include "controls/hoverimage.h"
+#include "controls/tabbutton.h"
+#include "controls/flatpanel.h"
+#include "controls/statusbar.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,9 +15,9 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using qm::TButtonState;
+using qm::ButtonState;
 
-Q_DECLARE_METATYPE(qm::TButtonState)
+Q_DECLARE_METATYPE(qm::ButtonState)
 
 namespace {
 
@@ -71,86 +71,86 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(int, downWidth);
         QWidget parent;
-        qm::TQMVButton button(&parent);
+        qm::TabButton button(&parent);
         button.resize(size);
-        QSignalSpy clicks(&button, &qm::TQMVButton::clicked);
+        QSignalSpy clicks(&button, &qm::TabButton::clicked);
         QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(button.BtnState(), TButtonState::bsDown);
+        QCOMPARE(button.buttonState(), ButtonState::bsDown);
         QCOMPARE(button.size(), QSize(downWidth, size.height()));
         QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(button.BtnState(), TButtonState::bsUp);
+        QCOMPARE(button.buttonState(), ButtonState::bsUp);
         QCOMPARE(button.size(), size);
         QCOMPARE(clicks.count(), 2);
 
         // Other buttons report their presses but leave the state alone.
-        QSignalSpy downs(&button, &qm::TQMVButton::mouseDown);
+        QSignalSpy downs(&button, &qm::TabButton::mouseDown);
         QTest::mouseClick(&button, Qt::RightButton, {}, QPoint(5, 5));
-        QCOMPARE(button.BtnState(), TButtonState::bsUp);
+        QCOMPARE(button.buttonState(), ButtonState::bsUp);
         QCOMPARE(downs.count(), 1);
         QCOMPARE(clicks.count(), 2);
         // A press released outside toggles but is no click.
         QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(size.width() + 40, 5));
-        QCOMPARE(button.BtnState(), TButtonState::bsDown);
+        QCOMPARE(button.buttonState(), ButtonState::bsDown);
         QCOMPARE(clicks.count(), 2);
     }
 
     void stateWidths_data()
     {
-        QTest::addColumn<TButtonState>("from");
-        QTest::addColumn<TButtonState>("to");
+        QTest::addColumn<ButtonState>("from");
+        QTest::addColumn<ButtonState>("to");
         QTest::addColumn<int>("width"); // of a 60 x 18 tab, set up in `from` at width 60
-        QTest::newRow("up to active") << TButtonState::bsUp << TButtonState::bsActive << 60;
-        QTest::newRow("active to down") << TButtonState::bsActive << TButtonState::bsDown << 60 + 9;
-        QTest::newRow("down to active") << TButtonState::bsDown << TButtonState::bsActive << 60 - 9;
-        QTest::newRow("down to down") << TButtonState::bsDown << TButtonState::bsDown << 60;
-        QTest::newRow("up to up") << TButtonState::bsUp << TButtonState::bsUp << 60;
+        QTest::newRow("up to active") << ButtonState::bsUp << ButtonState::bsActive << 60;
+        QTest::newRow("active to down") << ButtonState::bsActive << ButtonState::bsDown << 60 + 9;
+        QTest::newRow("down to active") << ButtonState::bsDown << ButtonState::bsActive << 60 - 9;
+        QTest::newRow("down to down") << ButtonState::bsDown << ButtonState::bsDown << 60;
+        QTest::newRow("up to up") << ButtonState::bsUp << ButtonState::bsUp << 60;
     }
     void stateWidths()
     {
-        QFETCH(TButtonState, from);
-        QFETCH(TButtonState, to);
+        QFETCH(ButtonState, from);
+        QFETCH(ButtonState, to);
         QFETCH(int, width);
-        qm::TQMVButton button;
-        button.SetBtnState(from);
+        qm::TabButton button;
+        button.setButtonState(from);
         button.resize(60, 18);
-        button.SetBtnState(to);
-        QCOMPARE(button.BtnState(), to);
+        button.setButtonState(to);
+        QCOMPARE(button.buttonState(), to);
         QCOMPARE(button.width(), width);
     }
 
     void hover()
     {
         QWidget parent;
-        qm::TQMVButton first(&parent), second(&parent);
+        qm::TabButton first(&parent), second(&parent);
         second.resize(60, 18);
         enter(&first);
-        QCOMPARE(first.BtnState(), TButtonState::bsActive);
+        QCOMPARE(first.buttonState(), ButtonState::bsActive);
         QCOMPARE(parent.children().constLast(), &first); // raised over its overlapping neighbour
         QCOMPARE(first.width(), 70);
         leave(&first);
-        QCOMPARE(first.BtnState(), TButtonState::bsUp);
+        QCOMPARE(first.buttonState(), ButtonState::bsUp);
 
-        second.SetBtnState(TButtonState::bsDown);
+        second.setButtonState(ButtonState::bsDown);
         enter(&second);
-        QCOMPARE(second.BtnState(), TButtonState::bsDown);
+        QCOMPARE(second.buttonState(), ButtonState::bsDown);
         QCOMPARE(parent.children().constLast(), &second);
         leave(&second);
-        QCOMPARE(second.BtnState(), TButtonState::bsDown);
+        QCOMPARE(second.buttonState(), ButtonState::bsDown);
         QCOMPARE(second.width(), 69);
 
         // Pressing a hot tab opens it.
         enter(&first);
         QTest::mouseClick(&first, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(first.BtnState(), TButtonState::bsDown);
+        QCOMPARE(first.buttonState(), ButtonState::bsDown);
         QCOMPARE(first.width(), 70 + 11);
     }
 
     void buttonLooks()
     {
-        qm::TQMVButton button;
+        qm::TabButton button;
         button.setPalette(testPalette());
-        button.SetCaption(u"A"_s);
+        button.setCaption(u"A"_s);
         button.resize(60, 18);
         const int h = 18;
         // Inside the tab, right of the caption and arrow, left of the slanting edge x = W − H + y.
@@ -159,13 +159,13 @@ private slots:
         QImage up = button.grab().toImage();
         QCOMPARE(inside(up), QColor(200, 200, 200));
 
-        button.SetBtnState(TButtonState::bsActive);
+        button.setButtonState(ButtonState::bsActive);
         QImage active = button.grab().toImage();
         QCOMPARE(inside(active), QColor(230, 230, 120));
         QCOMPARE(active.pixelColor(2, h / 2), QColor(Qt::white)); // the lit left edge
         QCOMPARE(active.pixelColor(20, 2), QColor(Qt::white));    // and top edge
 
-        button.SetBtnState(TButtonState::bsDown);
+        button.setButtonState(ButtonState::bsDown);
         QImage down = button.grab().toImage();
         QCOMPARE(down.width(), 69);
         QCOMPARE(inside(down), QColor(0, 0, 160));
@@ -195,9 +195,9 @@ private slots:
     {
         QFETCH(QString, caption);
         QFETCH(QString, name);
-        qm::TQMVButton button;
+        qm::TabButton button;
         QCOMPARE(accessibleName(&button), u"QMVBtn"_s);
-        button.SetCaption(caption);
+        button.setCaption(caption);
         QCOMPARE(accessibleName(&button), name);
     }
 
@@ -219,7 +219,7 @@ private slots:
         QFETCH(QString, tip);
         QFETCH(QString, status);
         QFETCH(QString, name);
-        qm::TImageEx image;
+        qm::HoverImage image;
         qm::applyHint(&image, hint);
         QCOMPARE(image.toolTip(), tip);
         QCOMPARE(image.statusTip(), status);
@@ -244,12 +244,12 @@ private slots:
         QFETCH(int, frame);
         QFETCH(bool, photoShop);
         const QColor ground(200, 200, 200), bandColour(120, 60, 60), pen(Qt::black);
-        qm::TQMVFlatPanel panel;
+        qm::FlatPanel panel;
         panel.setPalette(testPalette());
-        panel.SetFrameWidth(frame);
-        panel.SetPenColor(pen);
-        QCOMPARE(panel.ColorA(), bandColour); // the inactive-border colour until set
-        panel.SetPanelStyle(photoShop ? qm::TPanelStyle::psPhotoShop : qm::TPanelStyle::psDefault);
+        panel.setFrameWidth(frame);
+        panel.setPenColor(pen);
+        QCOMPARE(panel.bandColour(), bandColour); // the inactive-border colour until set
+        panel.setPanelStyle(photoShop ? qm::PanelStyle::psPhotoShop : qm::PanelStyle::psDefault);
         panel.resize(100, 22);
         const QImage img = panel.grab().toImage();
         const int w = 100, h = 22, left = 6 * frame, top = frame, bottom = h - frame - 1;
@@ -273,7 +273,7 @@ private slots:
     void statusBarPanels()
     {
         QWidget window;
-        qm::TQMVStatusBar bar(&window);
+        qm::StatusBar bar(&window);
         bar.resize(600, 24);
         QCOMPARE(bar.addPanel(115, u" 水平坐标："_s), 0);
         QCOMPARE(bar.addPanel(110, u"垂直坐标："_s), 1);
@@ -313,15 +313,15 @@ private slots:
 
     void imageEnterAndLeave()
     {
-        qm::TImageEx image;
+        qm::HoverImage image;
         QPixmap picture(40, 30);
         picture.fill(Qt::red);
-        image.SetAutoSize(true);
+        image.setAutoSize(true);
         image.setPicture(picture);
         QCOMPARE(image.size(), QSize(40, 30));
-        QSignalSpy entered(&image, &qm::TImageEx::mouseEnter);
-        QSignalSpy left(&image, &qm::TImageEx::mouseLeave);
-        QSignalSpy clicked(&image, &qm::TImageEx::clicked);
+        QSignalSpy entered(&image, &qm::HoverImage::mouseEnter);
+        QSignalSpy left(&image, &qm::HoverImage::mouseLeave);
+        QSignalSpy clicked(&image, &qm::HoverImage::clicked);
         enter(&image);
         QCOMPARE(entered.count(), 1);
         QCOMPARE(left.count(), 0);

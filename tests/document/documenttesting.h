@@ -25,9 +25,9 @@ inline QByteArray hex(const char *spaced)
 inline QByteArray legacyRecord(int size)
 {
     QByteArray r(size, '\0');
-    r[0] = char(TSealType::stRect);
+    r[0] = char(SealType::stRect);
     putInt32(r, 1, 0x00FF0000); // PenColor, blue
-    r[5] = char(TBrushStyle::bsClear);
+    r[5] = char(BrushStyle::bsClear);
     r[6] = 1;                   // CodeOn
     putSingle(r, 21 - 4, 40);   // RealWidth
     putSingle(r, 25 - 4, 20);   // RealHeight
@@ -69,7 +69,7 @@ inline QByteArray savedDocument(const SealDocument &doc)
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     NoProgress progress;
-    return SaveDocument(buffer, doc, progress).ok() ? buffer.data() : QByteArray();
+    return writeDocument(buffer, doc, progress).ok() ? buffer.data() : QByteArray();
 }
 
 class RecordingProgress final : public ProgressDisplay

@@ -7,7 +7,7 @@
 #include "document/sealentry.h"
 #include "seal/gbk.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 #include "picture/gifencoder.h"
 
 #include <QBuffer>
@@ -66,11 +66,11 @@ private:
     bool m_set = false;
 };
 
-TSeal &addSeal(SealDocument &doc, TSealType type = TSealType::stEllipse)
+Seal &addSeal(SealDocument &doc, SealType type = SealType::stEllipse)
 {
     auto seal = doc.createSeal();
-    seal->SetZoom(doc.page().Zoom());
-    seal->SetSealType(type);
+    seal->setZoom(doc.page().zoom());
+    seal->setSealType(type);
     doc.seals().push_back(std::move(seal));
     return *doc.seals().back();
 }
@@ -78,10 +78,10 @@ TSeal &addSeal(SealDocument &doc, TSealType type = TSealType::stEllipse)
 void a4(SealDocument &doc)
 {
     doc.setScreenPixelsPerMm(10);
-    doc.page().SetPageWidth(210);
-    doc.page().SetPageHeight(297);
-    doc.page().SetLeftMargin(6);
-    doc.page().SetTopMargin(6);
+    doc.page().setPageWidth(210);
+    doc.page().setPageHeight(297);
+    doc.page().setLeftMargin(6);
+    doc.page().setTopMargin(6);
 }
 
 DocumentResult load(const QByteArray &bytes, SealDocument &doc)
@@ -99,7 +99,7 @@ QByteArray pictureBytes(const char *format)
 }
 
 // A seal with a distinct non-default value in every stored field, set in record order.
-void fillEverything(TSeal &seal, TSealType type)
+void fillEverything(Seal &seal, SealType type)
 {
     int i = 0;
     for (const SealProperty *p : sealRecordFields()) {
@@ -112,10 +112,10 @@ void fillEverything(TSeal &seal, TSealType type)
             p->set(seal, QVariant::fromValue(uint(0x00102030 + i)));
             break;
         case SealProperty::Type::BrushStyle:
-            p->set(seal, int(TBrushStyle::bsSolid));
+            p->set(seal, int(BrushStyle::bsSolid));
             break;
         case SealProperty::Type::FrameType:
-            p->set(seal, int(TFrameType::ftDiamond));
+            p->set(seal, int(FrameType::ftDiamond));
             break;
         case SealProperty::Type::Bool:
             p->set(seal, !p->get(seal).toBool());
@@ -138,7 +138,7 @@ void fillEverything(TSeal &seal, TSealType type)
         sealTextFields()[t]->set(seal, Gbk::fromUnicode(texts[t]));
 }
 
-void compareStored(const TSeal &a, const TSeal &b)
+void compareStored(const Seal &a, const Seal &b)
 {
     for (const SealProperty *p : sealRecordFields())
         QVERIFY2(p->get(a) == p->get(b), p->name);
@@ -152,10 +152,10 @@ QByteArray fullDocument()
 {
     SealDocument doc;
     a4(doc);
-    TSeal &seal = addSeal(doc);
-    seal.SetText(Gbk::fromUnicode(u"印章"_s));
-    seal.SetHaveImage(true);
-    seal.LoadPictureData(pictureBytes("GIF"));
+    Seal &seal = addSeal(doc);
+    seal.setText(Gbk::fromUnicode(u"印章"_s));
+    seal.setHaveImage(true);
+    seal.loadPictureData(pictureBytes("GIF"));
     return savedDocument(doc);
 }
 
@@ -185,9 +185,9 @@ private slots:
 
     void emptyEntry()
     {
-        TSeal seal;
+        Seal seal;
         QByteArray entry;
-        WriteSeal(entry, seal, SealFlavour::File);
+        writeSeal(entry, seal, SealFlavour::File);
         QCOMPARE(entry.size(), 660 + 6 * 4 + 1);
         QCOMPARE(entry.right(25), QByteArray(25, '\0'));
     }
@@ -198,10 +198,10 @@ private slots:
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<int>("offset");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("SealType") << u"SealType"_s << QVariant(int(TSealType::stRect)) << 0 << hex("09");
+        QTest::newRow("SealType") << u"SealType"_s << QVariant(int(SealType::stRect)) << 0 << hex("09");
         QTest::newRow("PenColor") << u"PenColor"_s << QVariant::fromValue(0x00FF8040u) << 1 << hex("40 80 FF 00");
         QTest::newRow("BrushColor") << u"BrushColor"_s << QVariant::fromValue(0x00112233u) << 5 << hex("33 22 11 00");
-        QTest::newRow("BrushStyle") << u"BrushStyle"_s << QVariant(int(TBrushStyle::bsSolid)) << 9 << hex("00");
+        QTest::newRow("BrushStyle") << u"BrushStyle"_s << QVariant(int(BrushStyle::bsSolid)) << 9 << hex("00");
         QTest::newRow("CodeOn") << u"CodeOn"_s << QVariant(false) << 10 << hex("00");
         QTest::newRow("OutSide") << u"OutSide"_s << QVariant(false) << 20 << hex("00");
         // 40 = 1.25 * 2^5: 0x42200000
@@ -212,7 +212,7 @@ private slots:
         QTest::newRow("CodeWeight") << u"CodeWeight"_s << QVariant(400) << 217 << hex("90 01 00 00");
         QTest::newRow("LineCount") << u"LineCount"_s << QVariant(48) << 221 << hex("30 00 00 00");
         QTest::newRow("TextAngle3") << u"TextAngle3"_s << QVariant(1200) << 237 << hex("B0 04 00 00");
-        QTest::newRow("NameSealFrameType") << u"NameSealFrameType"_s << QVariant(int(TFrameType::ftEllipse)) << 241 << hex("03");
+        QTest::newRow("NameSealFrameType") << u"NameSealFrameType"_s << QVariant(int(FrameType::ftEllipse)) << 241 << hex("03");
         QTest::newRow("LineAngle") << u"LineAngle"_s << QVariant(2400) << 242 << hex("60 09 00 00");
         QTest::newRow("RowColCount3") << u"RowColCount3"_s << QVariant(5) << 262 << hex("05 00 00 00");
         QTest::newRow("CodeAngle") << u"CodeAngle"_s << QVariant(900) << 274 << hex("84 03 00 00");
@@ -237,7 +237,7 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(int, offset);
         QFETCH(QByteArray, bytes);
-        TSeal seal;
+        Seal seal;
         const SealProperty *p = findSealProperty(property);
         QVERIFY(p);
         p->set(seal, value);
@@ -249,17 +249,17 @@ private slots:
         QByteArray entry = record;
         entry.append(QByteArray(6 * 4 + 1, '\0'));
         SealDocument doc;
-        TSeal read;
+        Seal read;
         BinaryReader in(entry);
-        QVERIFY(ReadSeal(in, read, doc));
+        QVERIFY(readSeal(in, read, doc));
         QCOMPARE(p->get(read), p->get(seal));
     }
 
     void streamFlavourMovesTwoMillimetres()
     {
-        TSeal seal;
-        seal.SetRealCenterX(50);
-        seal.SetRealCenterY(60);
+        Seal seal;
+        seal.setRealCenterX(50);
+        seal.setRealCenterY(60);
         const QByteArray file = sealRecord(seal, SealFlavour::File);
         const QByteArray stream = sealRecord(seal, SealFlavour::Stream);
         QCOMPARE(singleAt(file, 287), 50.0f);
@@ -272,24 +272,24 @@ private slots:
     void roundTripEveryField_data()
     {
         QTest::addColumn<int>("type");
-        QTest::newRow("name seal") << int(TSealType::stName22);
-        QTest::newRow("round seal") << int(TSealType::stEllipse);
-        QTest::newRow("rhomb") << int(TSealType::stRhomb);
-        QTest::newRow("text block") << int(TSealType::stHorzText);
-        QTest::newRow("cells") << int(TSealType::stCell);
-        QTest::newRow("picture element") << int(TSealType::stAnyImage);
-        QTest::newRow("horizontal line") << int(TSealType::stHorzLine);
-        QTest::newRow("vertical line") << int(TSealType::stVertLine);
-        QTest::newRow("any-angle line") << int(TSealType::stAnyAngleLine);
-        QTest::newRow("any-angle text") << int(TSealType::stAnyAngleText);
+        QTest::newRow("name seal") << int(SealType::stName22);
+        QTest::newRow("round seal") << int(SealType::stEllipse);
+        QTest::newRow("rhomb") << int(SealType::stRhomb);
+        QTest::newRow("text block") << int(SealType::stHorzText);
+        QTest::newRow("cells") << int(SealType::stCell);
+        QTest::newRow("picture element") << int(SealType::stAnyImage);
+        QTest::newRow("horizontal line") << int(SealType::stHorzLine);
+        QTest::newRow("vertical line") << int(SealType::stVertLine);
+        QTest::newRow("any-angle line") << int(SealType::stAnyAngleLine);
+        QTest::newRow("any-angle text") << int(SealType::stAnyAngleText);
     }
     void roundTripEveryField()
     {
         QFETCH(int, type);
         SealDocument doc;
         a4(doc);
-        TSeal &seal = addSeal(doc);
-        fillEverything(seal, TSealType(type));
+        Seal &seal = addSeal(doc);
+        fillEverything(seal, SealType(type));
         const QByteArray first = savedDocument(doc);
 
         SealDocument read;
@@ -299,7 +299,7 @@ private slots:
         compareStored(seal, *read.seals()[0]);
         QCOMPARE(read.seals()[0]->PixelsPerMm(), 10.0f);
         QCOMPARE(read.seals()[0]->Zoom(), 100);
-        QVERIFY(read.seals()[0]->Visible());
+        QVERIFY(read.seals()[0]->isVisible());
         QCOMPARE(savedDocument(read), first);
     }
 
@@ -309,11 +309,11 @@ private slots:
     {
         SealDocument doc;
         a4(doc);
-        TSeal &seal = addSeal(doc);
-        seal.SetSealType(TSealType::stHorzText);
-        seal.SetRowColCount(3);
-        seal.SetTextHeight(4);
-        seal.SetRealHeight(42);
+        Seal &seal = addSeal(doc);
+        seal.setSealType(SealType::stHorzText);
+        seal.setRowColCount(3);
+        seal.setTextHeight(4);
+        seal.setRealHeight(42);
         QCOMPARE(seal.RealHeight(), 42.0f);
         const QByteArray first = savedDocument(doc);
 
@@ -342,9 +342,9 @@ private slots:
         QVERIFY(!picture.isEmpty());
         SealDocument doc;
         a4(doc);
-        TSeal &seal = addSeal(doc);
-        seal.SetHaveImage(true);
-        QVERIFY(seal.LoadPictureData(picture));
+        Seal &seal = addSeal(doc);
+        seal.setHaveImage(true);
+        QVERIFY(seal.loadPictureData(picture));
         const QByteArray b = savedDocument(doc);
         const int block = TextsAt + 6 * 4;
         QCOMPARE(b.at(block), '\1');
@@ -359,13 +359,13 @@ private slots:
         QCOMPARE(p.bytes(), picture);
         QCOMPARE(p.width(), 6);
         QCOMPARE(p.height(), 4);
-        QVERIFY(!read.seals()[0]->PicBitmap().isNull());
+        QVERIFY(!read.seals()[0]->pictureBitmap().isNull());
         QCOMPARE(savedDocument(read), b);
     }
 
     void kindCodes()
     {
-        QCOMPARE(int(PictureKindCode(SealPicture())), 255);
+        QCOMPARE(int(pictureKindCode(SealPicture())), 255);
         QVERIFY(!pictureKindFromCode(5));
         QVERIFY(!pictureKindFromCode(255));
         QCOMPARE(int(*pictureKindFromCode(2)), int(SealPicture::Kind::Metafile));
@@ -377,11 +377,11 @@ private slots:
         const QByteArray full = fullDocument();
         for (qsizetype n = 0; n < full.size(); ++n) {
             SealDocument doc;
-            doc.page().SetPageWidth(100);
+            doc.page().setPageWidth(100);
             const DocumentResult r = load(full.left(n), doc);
             QVERIFY2(r.error == DocumentError::BadFormat, qPrintable(QString::number(n)));
             QVERIFY(doc.seals().empty());
-            QCOMPARE(double(doc.page().PageWidth()), 100.0);
+            QCOMPARE(double(doc.page().pageWidth()), 100.0);
         }
         SealDocument doc;
         QVERIFY(load(full, doc).ok());
@@ -426,23 +426,23 @@ private slots:
         b.replace(offset, bytes.size(), bytes);
         SealDocument doc;
         addSeal(doc);
-        doc.page().SetPageWidth(100);
+        doc.page().setPageWidth(100);
         QCOMPARE(load(b, doc).error, DocumentError::BadFormat);
         QCOMPARE(doc.seals().size(), size_t(1));
-        QCOMPARE(double(doc.page().PageWidth()), 100.0);
+        QCOMPARE(double(doc.page().pageWidth()), 100.0);
     }
 
     void limitsThemselvesAccepted()
     {
         SealDocument doc;
         a4(doc);
-        TSeal &seal = addSeal(doc, TSealType::stCell);
-        seal.SetLineCount(3600);
-        seal.SetRowColCount(1000);
-        seal.SetRowColCount1(1000);
-        seal.SetTextAngle(-36000);
-        seal.SetText(QByteArray(64 * 1024, 'A'));
-        seal.SetRealWidth(100000);
+        Seal &seal = addSeal(doc, SealType::stCell);
+        seal.setLineCount(3600);
+        seal.setRowColCount(1000);
+        seal.setRowColCount1(1000);
+        seal.setTextAngle(-36000);
+        seal.setText(QByteArray(64 * 1024, 'A'));
+        seal.setRealWidth(100000);
         SealDocument read;
         QVERIFY(load(savedDocument(doc), read).ok());
         compareStored(seal, *read.seals()[0]);
@@ -476,12 +476,12 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(b);
         f.close();
-        const std::optional<float> stored = ReadFileVersion(path);
+        const std::optional<float> stored = readFileVersion(path);
         QVERIFY(stored);
         QVERIFY(std::isnan(version) ? std::isnan(*stored) : *stored == version);
         SealDocument doc;
         NoProgress progress;
-        const DocumentResult r = OpenDocument(path, doc, progress);
+        const DocumentResult r = openDocument(path, doc, progress);
         QCOMPARE(int(r.error), error);
         QCOMPARE(r.message(), message);
         QCOMPARE(doc.seals().size(), size_t(r.ok() ? 1 : 0));
@@ -492,7 +492,7 @@ private slots:
         QTemporaryDir dir;
         SealDocument doc;
         NoProgress progress;
-        DocumentResult r = OpenDocument(dir.filePath(u"missing.dyz"_s), doc, progress);
+        DocumentResult r = openDocument(dir.filePath(u"missing.dyz"_s), doc, progress);
         QCOMPARE(r.error, DocumentError::FileNotFound);
         QCOMPARE(r.message(), u"文件不存在！"_s);
 
@@ -502,13 +502,13 @@ private slots:
         // "ZZZZ" reads as a version of about 1.5e16, so the version 8 reader refuses the rest.
         f.write("ZZZZ is no seal document");
         f.close();
-        r = OpenDocument(path, doc, progress);
+        r = openDocument(path, doc, progress);
         QCOMPARE(r.error, DocumentError::BadFormat);
         QCOMPARE(r.message(), u"<印章.dyz>文件不是Quillmark\r格式文档，打开失败！"_s);
         QCOMPARE(QFileInfo(path).size(), qint64(24)); // untouched
 
         // A folder exists but is no document.
-        r = OpenDocument(dir.path(), doc, progress);
+        r = openDocument(dir.path(), doc, progress);
         QCOMPARE(r.error, DocumentError::BadFormat);
         QVERIFY(doc.seals().empty());
     }
@@ -516,18 +516,18 @@ private slots:
     void marginsAfterReading()
     {
         SealDocument doc;
-        doc.page().SetPageWidth(210);
-        doc.page().SetLeftMargin(7);
-        doc.page().SetTopMargin(8);
-        doc.page().SetRightMargin(9);
-        doc.page().SetBottomMargin(10);
+        doc.page().setPageWidth(210);
+        doc.page().setLeftMargin(7);
+        doc.page().setTopMargin(8);
+        doc.page().setRightMargin(9);
+        doc.page().setBottomMargin(10);
         addSeal(doc);
         SealDocument read;
         QVERIFY(load(savedDocument(doc), read).ok());
-        QCOMPARE(double(read.page().LeftMargin()), 7.0);
-        QCOMPARE(double(read.page().RightMargin()), 7.0);
-        QCOMPARE(double(read.page().TopMargin()), 8.0);
-        QCOMPARE(double(read.page().BottomMargin()), 8.0);
+        QCOMPARE(double(read.page().leftMargin()), 7.0);
+        QCOMPARE(double(read.page().rightMargin()), 7.0);
+        QCOMPARE(double(read.page().topMargin()), 8.0);
+        QCOMPARE(double(read.page().bottomMargin()), 8.0);
     }
 
     // A document without seals is saved as one: the old content of the file does not survive
@@ -540,18 +540,18 @@ private slots:
         a4(doc);
         addSeal(doc);
         NoProgress progress;
-        QVERIFY(SaveDocument(path, doc, progress).ok());
+        QVERIFY(writeDocument(path, doc, progress).ok());
         doc.seals().clear();
-        QVERIFY(SaveDocument(path, doc, progress).ok());
+        QVERIFY(writeDocument(path, doc, progress).ok());
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray b = f.readAll();
         QCOMPARE(b.size(), 48);
         QCOMPARE(int32At(b, 44), 0);
         SealDocument read;
-        QVERIFY(OpenDocument(path, read, progress).ok());
+        QVERIFY(openDocument(path, read, progress).ok());
         QVERIFY(read.seals().empty());
-        QCOMPARE(double(read.page().PageWidth()), 210.0);
+        QCOMPARE(double(read.page().pageWidth()), 210.0);
     }
 
     void failingSaveKeepsTheOldFile()
@@ -560,21 +560,21 @@ private slots:
         SealDocument doc;
         addSeal(doc);
         RecordingProgress progress;
-        DocumentResult r = SaveDocument(dir.filePath(u"no/such/folder/a.dyz"_s), doc, progress);
+        DocumentResult r = writeDocument(dir.filePath(u"no/such/folder/a.dyz"_s), doc, progress);
         QCOMPARE(r.error, DocumentError::WriteFailed);
         QVERIFY(!r.message().isEmpty());
         QCOMPARE(progress.events.last(), u"hide"_s);
 
         QBuffer readOnly;
         readOnly.open(QIODevice::ReadOnly);
-        QCOMPARE(SaveDocument(readOnly, doc, progress).error, DocumentError::WriteFailed);
+        QCOMPARE(writeDocument(readOnly, doc, progress).error, DocumentError::WriteFailed);
 
         // The previous document stays when the target cannot be replaced.
         const QString path = dir.filePath(u"keep.dyz"_s);
-        QVERIFY(SaveDocument(path, doc, progress).ok());
+        QVERIFY(writeDocument(path, doc, progress).ok());
         const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
         QVERIFY(QDir(dir.path()).mkdir(u"keep.dyz.d"_s));
-        QCOMPARE(SaveDocument(dir.filePath(u"keep.dyz.d"_s), doc, progress).error, DocumentError::WriteFailed);
+        QCOMPARE(writeDocument(dir.filePath(u"keep.dyz.d"_s), doc, progress).error, DocumentError::WriteFailed);
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
@@ -588,40 +588,40 @@ private slots:
         RecordingProgress save;
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        QVERIFY(SaveDocument(buffer, doc, save).ok());
+        QVERIFY(writeDocument(buffer, doc, save).ok());
         // Maximum N + 5, position 6, one step a seal.
         QCOMPARE(save.events, QStringList({u"show 正在保存："_s, u"max 7"_s, u"pos 6"_s, u"advance 1"_s,
                                            u"advance 1"_s, u"hide"_s}));
         RecordingProgress loadProgress;
         SealDocument read;
-        QVERIFY(LoadDocument(buffer.data(), read, loadProgress).ok());
+        QVERIFY(loadDocument(buffer.data(), read, loadProgress).ok());
         QCOMPARE(loadProgress.events, QStringList({u"show 正在载入："_s, u"max 7"_s, u"pos 6"_s, u"advance 1"_s,
                                                    u"advance 1"_s, u"hide"_s}));
         RecordingProgress failed;
-        QCOMPARE(LoadDocument(buffer.data().left(100), read, failed).error, DocumentError::BadFormat);
+        QCOMPARE(loadDocument(buffer.data().left(100), read, failed).error, DocumentError::BadFormat);
         QCOMPARE(failed.events.last(), u"hide"_s);
     }
 
     void pasteTwice()
     {
         SealDocument source;
-        TSeal &seal = addSeal(source);
-        seal.SetRealCenterX(50);
-        seal.SetRealCenterY(60);
+        Seal &seal = addSeal(source);
+        seal.setRealCenterX(50);
+        seal.setRealCenterY(60);
         ClipboardStream stream;
-        CopySealsToStream({&seal}, stream);
+        copySealsToStream({&seal}, stream);
         // Moving the original afterwards does not move the copies.
-        seal.SetRealCenterX(80);
+        seal.setRealCenterX(80);
 
         SealDocument target;
-        QVERIFY(PasteSealsFromStream(stream, target).ok());
-        QVERIFY(PasteSealsFromStream(stream, target).ok());
+        QVERIFY(pasteSealsFromStream(stream, target).ok());
+        QVERIFY(pasteSealsFromStream(stream, target).ok());
         QCOMPARE(target.seals().size(), size_t(2));
         QCOMPARE(target.selection().size(), size_t(2));
         for (const auto &s : target.seals()) {
             QCOMPARE(s->RealCenterX(), 52.0f);
             QCOMPARE(s->RealCenterY(), 62.0f);
-            QVERIFY(s->Visible());
+            QVERIFY(s->isVisible());
         }
         QCOMPARE(int32At(stream.data(), 0), 1);
     }
@@ -630,13 +630,13 @@ private slots:
     {
         ClipboardStream stream;
         SealDocument doc;
-        QVERIFY(PasteSealsFromStream(stream, doc).ok());
+        QVERIFY(pasteSealsFromStream(stream, doc).ok());
         QVERIFY(doc.seals().empty());
 
-        TSeal &seal = addSeal(doc);
-        CopySealsToStream({&seal}, stream);
+        Seal &seal = addSeal(doc);
+        copySealsToStream({&seal}, stream);
         const QByteArray copied = stream.data();
-        CopySealsToStream({}, stream);
+        copySealsToStream({}, stream);
         QCOMPARE(stream.data(), copied);
     }
 
@@ -666,9 +666,9 @@ private slots:
 #endif
 #endif
         SealDocument doc;
-        TSeal &seal = addSeal(doc);
+        Seal &seal = addSeal(doc);
         ClipboardStream stream;
-        CopySealsToStream({&seal}, stream);
+        copySealsToStream({&seal}, stream);
         QByteArray bytes = stream.data().left(stream.data().size() - cut);
         putInt32(bytes, 0, count);
         ClipboardStream damaged;
@@ -680,7 +680,7 @@ private slots:
             const AddressSpaceLimit limit(huge ? 256 << 20 : 0);
             QVERIFY(limit.isSet() == huge);
             try {
-                result = PasteSealsFromStream(damaged, doc);
+                result = pasteSealsFromStream(damaged, doc);
             } catch (const std::bad_alloc &) {
                 QFAIL("allocated for the seal count before checking it against the bytes there");
             }

@@ -5,7 +5,7 @@
 #include "document/libraryitem.h"
 #include "document/sealdocument.h"
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -42,11 +42,11 @@ private slots:
     void documentDump()
     {
         SealDocument doc;
-        doc.page().SetPageWidth(210);
-        doc.page().SetPageHeight(297);
+        doc.page().setPageWidth(210);
+        doc.page().setPageHeight(297);
         auto seal = doc.createSeal();
-        seal->SetText(Gbk::fromUnicode(u"合同专用章"_s));
-        seal->SetBrushStyle(TBrushStyle::bsSolid);
+        seal->setText(Gbk::fromUnicode(u"合同专用章"_s));
+        seal->setBrushStyle(BrushStyle::bsSolid);
         doc.seals().push_back(std::move(seal));
         const QByteArray text = documentToJson(doc, 8.0f);
         QVERIFY(text.startsWith("{\"format\":\"dyz\",\"version\":8.0,\"page\":{\"PageWidth\":210,"));
@@ -88,21 +88,21 @@ private slots:
         QString error;
         QVERIFY(documentFromJson(R"({"seals":[{"SealType":10,"RealCenterX":50,"Text":"印"}]})", {}, doc, &error));
         // Absent page values: A4 with 6 mm margins.
-        QCOMPARE(double(doc.page().PageWidth()), 210.0);
-        QCOMPARE(double(doc.page().PageHeight()), 297.0);
-        QCOMPARE(double(doc.page().LeftMargin()), 6.0);
-        QCOMPARE(double(doc.page().BottomMargin()), 6.0);
+        QCOMPARE(double(doc.page().pageWidth()), 210.0);
+        QCOMPARE(double(doc.page().pageHeight()), 297.0);
+        QCOMPARE(double(doc.page().leftMargin()), 6.0);
+        QCOMPARE(double(doc.page().bottomMargin()), 6.0);
         QCOMPARE(doc.seals().size(), size_t(1));
-        QCOMPARE(doc.seals()[0]->SealType(), TSealType::stEllipse);
+        QCOMPARE(doc.seals()[0]->SealType(), SealType::stEllipse);
         QCOMPARE(doc.seals()[0]->RealCenterX(), 50.0f);
         QCOMPARE(doc.seals()[0]->RealWidth(), 42.0f); // a new element's default
         QCOMPARE(doc.seals()[0]->Text(), Gbk::fromUnicode(u"印"_s));
 
         SealDocument sized;
         QVERIFY(documentFromJson(R"({"page":{"PageWidth":100,"TopMargin":3},"seals":[]})", {}, sized, &error));
-        QCOMPARE(double(sized.page().PageWidth()), 100.0);
-        QCOMPARE(double(sized.page().PageHeight()), 297.0);
-        QCOMPARE(double(sized.page().TopMargin()), 3.0);
+        QCOMPARE(double(sized.page().pageWidth()), 100.0);
+        QCOMPARE(double(sized.page().pageHeight()), 297.0);
+        QCOMPARE(double(sized.page().topMargin()), 3.0);
     }
 
     void buildRefuses_data()
@@ -119,12 +119,12 @@ private slots:
     {
         QFETCH(QByteArray, json);
         SealDocument doc;
-        doc.page().SetPageWidth(5);
+        doc.page().setPageWidth(5);
         QString error;
         QVERIFY(!documentFromJson(json, u"/nonexistent"_s, doc, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(doc.seals().empty());
-        QCOMPARE(double(doc.page().PageWidth()), 5.0);
+        QCOMPARE(double(doc.page().pageWidth()), 5.0);
     }
 };
 

@@ -10,7 +10,7 @@
 #include "document/sealdocument.h"
 #include "seal/gbk.h"
 #include "seal/sealpicture.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 #include "picture/gifencoder.h"
 
 #include <QBuffer>
@@ -33,15 +33,15 @@ QByteArray tinyPicture(const char *format)
     return QByteArray(format) == "GIF" ? encodeGif(image) : imageBytes(image, format);
 }
 
-TSeal &add(SealDocument &doc, TSealType type, float size)
+Seal &add(SealDocument &doc, SealType type, float size)
 {
     auto seal = doc.createSeal();
-    seal->SetZoom(100);
-    seal->SetSealType(type);
-    seal->SetRealWidth(size);
-    seal->SetRealHeight(size);
-    seal->SetRealCenterX(30);
-    seal->SetRealCenterY(30);
+    seal->setZoom(100);
+    seal->setSealType(type);
+    seal->setRealWidth(size);
+    seal->setRealHeight(size);
+    seal->setRealCenterX(30);
+    seal->setRealCenterY(30);
     doc.seals().push_back(std::move(seal));
     return *doc.seals().back();
 }
@@ -62,15 +62,15 @@ QByteArray corpusFile(const QString &path)
 QByteArray documentWithPictures()
 {
     SealDocument doc;
-    doc.page().SetPageWidth(210);
-    doc.page().SetPageHeight(297);
+    doc.page().setPageWidth(210);
+    doc.page().setPageHeight(297);
     const QList<QByteArray> pictures{tinyPicture("BMP"), tinyPicture("JPG"), tinyPicture("ICO"), tinyPicture("GIF"),
                                      corpusFile(u"metafile/emblem.emf"_s), corpusFile(u"metafile/emblem.wmf"_s),
                                      corpusFile(u"metafile/widened.emf"_s)};
     for (const QByteArray &picture : pictures) {
-        TSeal &seal = add(doc, TSealType::stEllipse, 20);
-        seal.SetHaveImage(true);
-        if (!seal.LoadPictureData(picture))
+        Seal &seal = add(doc, SealType::stEllipse, 20);
+        seal.setHaveImage(true);
+        if (!seal.loadPictureData(picture))
             return {};
     }
     return savedDocument(doc);
@@ -80,38 +80,38 @@ QList<Seed> makeSeeds()
 {
     QList<Seed> seeds;
     SealDocument doc;
-    doc.page().SetPageWidth(210);
-    doc.page().SetPageHeight(297);
-    TSeal &round = add(doc, TSealType::stEllipse, 40);
-    round.SetText(Gbk::fromUnicode(u"印章"_s));
-    round.SetCode("12345");
-    round.SetHaveImage(true);
-    round.LoadPictureData(tinyPicture("GIF"));
-    add(doc, TSealType::stHorzText, 20).SetText("AB");
+    doc.page().setPageWidth(210);
+    doc.page().setPageHeight(297);
+    Seal &round = add(doc, SealType::stEllipse, 40);
+    round.setText(Gbk::fromUnicode(u"印章"_s));
+    round.setCode("12345");
+    round.setHaveImage(true);
+    round.loadPictureData(tinyPicture("GIF"));
+    add(doc, SealType::stHorzText, 20).setText("AB");
     seeds.append({u"document/v8.dyz"_s, savedDocument(doc)});
     seeds.append({u"document/v7.dyz"_s, legacyDocument(7, 635)});
     seeds.append({u"document/v5.dyz"_s, legacyDocument(5, 295)});
     ClipboardStream stream;
-    CopySealsToStream({doc.seals()[1].get()}, stream);
+    copySealsToStream({doc.seals()[1].get()}, stream);
     seeds.append({u"document/clipboard.bin"_s, stream.data()});
     seeds.append({u"document/pictures.dyz"_s, documentWithPictures()});
 
     SealDocument small;
     small.setScreenPixelsPerMm(4);
-    TSeal &star = add(small, TSealType::stFiveStar, 4);
+    Seal &star = add(small, SealType::stFiveStar, 4);
     QBuffer item;
     item.open(QIODevice::WriteOnly);
     NoProgress progress;
-    SaveLibraryItem(item, {&star}, progress);
+    saveLibraryItem(item, {&star}, progress);
     seeds.append({u"libraryitem/star.yzl"_s, item.data()});
     SealDocument withEmblem;
     withEmblem.setScreenPixelsPerMm(4);
-    TSeal &emblem = add(withEmblem, TSealType::stEllipse, 10);
-    emblem.SetHaveImage(true);
-    emblem.LoadPictureData(tinyPicture("GIF"));
+    Seal &emblem = add(withEmblem, SealType::stEllipse, 10);
+    emblem.setHaveImage(true);
+    emblem.loadPictureData(tinyPicture("GIF"));
     QBuffer emblemItem;
     emblemItem.open(QIODevice::WriteOnly);
-    SaveLibraryItem(emblemItem, {&emblem}, progress);
+    saveLibraryItem(emblemItem, {&emblem}, progress);
     seeds.append({u"libraryitem/emblem.yzl"_s, emblemItem.data()});
 
     seeds.append({u"picture/tiny.bmp"_s, tinyPicture("BMP")});
@@ -152,11 +152,11 @@ private slots:
             if (s.path.startsWith(u"picture/"_s)) {
                 QVERIFY2(SealPicture::fromData(bytes).hasGraphic(), qPrintable(s.path));
             } else if (s.path.startsWith(u"libraryitem/"_s)) {
-                QVERIFY2(LoadLibraryItemData(bytes, doc, progress).ok(), qPrintable(s.path));
+                QVERIFY2(loadLibraryItemData(bytes, doc, progress).ok(), qPrintable(s.path));
             } else if (s.path.endsWith(u".bin"_s)) {
                 ClipboardStream stream;
                 stream.setData(bytes);
-                QVERIFY2(PasteSealsFromStream(stream, doc).ok(), qPrintable(s.path));
+                QVERIFY2(pasteSealsFromStream(stream, doc).ok(), qPrintable(s.path));
             } else {
                 QVERIFY2(loadDocumentData(bytes, doc, progress).ok(), qPrintable(s.path));
             }

@@ -3,7 +3,7 @@
 #include "document/documentfile.h"
 #include "document/sealdocument.h"
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -41,10 +41,10 @@ private slots:
         QTest::addColumn<int>("frameType");
         QTest::addColumn<int>("lineAngle");
         // The frame type at 241 and LineAngle at 242 keep their offsets in every version.
-        QTest::newRow("5") << 5.0f << 295 << u"宋体"_s << 0 << int(TFrameType::ftRoundRect) << 450;
-        QTest::newRow("6") << 6.0f << 615 << u"黑体"_s << 0 << int(TFrameType::ftDiamond) << -900;
-        QTest::newRow("5.5 rounds to 6") << 5.5f << 615 << u"黑体"_s << 0 << int(TFrameType::ftEllipse) << 1800;
-        QTest::newRow("7") << 7.0f << 635 << u"黑体"_s << 30 << int(TFrameType::ftDiamond) << 2700;
+        QTest::newRow("5") << 5.0f << 295 << u"宋体"_s << 0 << int(FrameType::ftRoundRect) << 450;
+        QTest::newRow("6") << 6.0f << 615 << u"黑体"_s << 0 << int(FrameType::ftDiamond) << -900;
+        QTest::newRow("5.5 rounds to 6") << 5.5f << 615 << u"黑体"_s << 0 << int(FrameType::ftEllipse) << 1800;
+        QTest::newRow("7") << 7.0f << 635 << u"黑体"_s << 30 << int(FrameType::ftDiamond) << 2700;
     }
     void versions()
     {
@@ -60,18 +60,18 @@ private slots:
         putInt32(bytes, Record + 242, lineAngle);
         SealDocument doc;
         doc.setScreenPixelsPerMm(10);
-        doc.page().SetLeftMargin(1);
+        doc.page().setLeftMargin(1);
         NoProgress progress;
         QVERIFY(loadDocumentData(bytes, doc, progress).ok());
-        QCOMPARE(double(doc.page().PageWidth()), 210.0);
-        QCOMPARE(double(doc.page().PageHeight()), 297.0);
-        QCOMPARE(double(doc.page().LeftMargin()), 6.0);
-        QCOMPARE(double(doc.page().RightMargin()), 6.0);
-        QCOMPARE(double(doc.page().TopMargin()), 6.0);
-        QCOMPARE(double(doc.page().BottomMargin()), 6.0);
+        QCOMPARE(double(doc.page().pageWidth()), 210.0);
+        QCOMPARE(double(doc.page().pageHeight()), 297.0);
+        QCOMPARE(double(doc.page().leftMargin()), 6.0);
+        QCOMPARE(double(doc.page().rightMargin()), 6.0);
+        QCOMPARE(double(doc.page().topMargin()), 6.0);
+        QCOMPARE(double(doc.page().bottomMargin()), 6.0);
         QCOMPARE(doc.seals().size(), size_t(1));
-        const TSeal &s = *doc.seals()[0];
-        QCOMPARE(s.SealType(), TSealType::stRect);
+        const Seal &s = *doc.seals()[0];
+        QCOMPARE(s.SealType(), SealType::stRect);
         QCOMPARE(s.PenColor(), 0x00FF0000u);
         QCOMPARE(s.BrushColor(), 0x00FF0000u); // follows PenColor; the record has none
         QCOMPARE(s.RealWidth(), 40.0f);
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(s.TextWeight(), 400);
         QCOMPARE(s.TextAngle(), 2400);
         QCOMPARE(s.TextAngle3(), 1200);
-        QCOMPARE(s.NameSealFrameType(), TFrameType(frameType)); // not the ignored bytes before it
+        QCOMPARE(s.NameSealFrameType(), FrameType(frameType)); // not the ignored bytes before it
         QCOMPARE(s.LineAngle(), lineAngle);
         // Centre = RealWidth / 2 + left edge = 40 / 2 + 10; RealHeight / 2 + top edge = 20 / 2 + 5.
         QCOMPARE(s.RealCenterX(), 30.0f);
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(s.Text(), QByteArray("AB"));
         QCOMPARE(s.Code(), QByteArray("007"));
         QCOMPARE(s.Zoom(), 100);
-        QVERIFY(s.Visible());
+        QVERIFY(s.isVisible());
     }
 
     void truncatedOrOverCounted()
@@ -148,8 +148,8 @@ private slots:
         writeFile(path, legacyDocument(7, 635, Gbk::fromUnicode(image)));
         SealDocument doc;
         NoProgress progress;
-        QVERIFY(OpenDocument(path, doc, progress).ok());
-        const TSeal &s = *doc.seals()[0];
+        QVERIFY(openDocument(path, doc, progress).ok());
+        const Seal &s = *doc.seals()[0];
         QCOMPARE(s.Picture().hasGraphic(), loaded);
         QCOMPARE(s.Image(), Gbk::fromUnicode(image)); // the text itself is kept
         if (loaded) {

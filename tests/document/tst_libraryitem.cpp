@@ -8,7 +8,7 @@
 #include "document/selectionbounds.h"
 #include "seal/sealpicture.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -27,24 +27,24 @@ namespace {
 // The group's box is 29 ... 85 mm by 39 ... 81 mm: 56 x 42 mm around the centre (57, 60).
 struct Group {
     SealDocument doc;
-    TSeal *a = nullptr;
-    TSeal *b = nullptr;
+    Seal *a = nullptr;
+    Seal *b = nullptr;
     Group()
     {
         doc.setScreenPixelsPerMm(10);
-        a = add(TSealType::stEllipse, 42, 50, 60);
-        b = add(TSealType::stFiveStar, 10, 80, 70);
-        b->SetPenColor(0x00FF0000);
+        a = add(SealType::stEllipse, 42, 50, 60);
+        b = add(SealType::stFiveStar, 10, 80, 70);
+        b->setPenColor(0x00FF0000);
     }
-    TSeal *add(TSealType type, float size, float x, float y)
+    Seal *add(SealType type, float size, float x, float y)
     {
         auto seal = doc.createSeal();
-        seal->SetZoom(100);
-        seal->SetSealType(type);
-        seal->SetRealWidth(size);
-        seal->SetRealHeight(size);
-        seal->SetRealCenterX(x);
-        seal->SetRealCenterY(y);
+        seal->setZoom(100);
+        seal->setSealType(type);
+        seal->setRealWidth(size);
+        seal->setRealHeight(size);
+        seal->setRealCenterX(x);
+        seal->setRealCenterY(y);
         doc.seals().push_back(std::move(seal));
         return doc.seals().back().get();
     }
@@ -61,7 +61,7 @@ QByteArray savedItem(const SealSelection &selection)
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     NoProgress progress;
-    return SaveLibraryItem(buffer, selection, progress).ok() ? buffer.data() : QByteArray();
+    return saveLibraryItem(buffer, selection, progress).ok() ? buffer.data() : QByteArray();
 }
 
 } // namespace
@@ -74,20 +74,20 @@ private slots:
     void bounds()
     {
         Group g;
-        const SelectionBox box = SelectionBounds(g.selection());
+        const SelectionBox box = selectionBounds(g.selection());
         QVERIFY(box.notEmpty);
         QCOMPARE(double(box.left), 290 * 0.1);
         QCOMPARE(double(box.top), 390 * 0.1);
         QCOMPARE(double(box.right), 850 * 0.1);
         QCOMPARE(double(box.bottom), 810 * 0.1);
-        QVERIFY(!SelectionBounds(SealSelection{}).notEmpty);
+        QVERIFY(!selectionBounds(SealSelection{}).notEmpty);
 
-        // At zoom 200 the pixel boxes double: A is Round(20 * (50 - 21)) = 580 ... 580 + 840,
-        // B ends at Round(20 * 85) = 1700 across and 1500 down; A's bottom is 780 + 840 = 1620.
+        // At zoom 200 the pixel boxes double: A is roundHalfEven(20 * (50 - 21)) = 580 ... 580 + 840,
+        // B ends at roundHalfEven(20 * 85) = 1700 across and 1500 down; A's bottom is 780 + 840 = 1620.
         // The factor is 100 / (200 * 10) = 0.05 mm a pixel.
-        g.a->SetZoom(200);
-        g.b->SetZoom(200);
-        const SelectionBox zoomed = SelectionBounds(g.selection());
+        g.a->setZoom(200);
+        g.b->setZoom(200);
+        const SelectionBox zoomed = selectionBounds(g.selection());
         QCOMPARE(double(zoomed.left), 580 * 0.05);
         QCOMPARE(double(zoomed.top), 780 * 0.05);
         QCOMPARE(double(zoomed.right), 1700 * 0.05);
@@ -123,7 +123,7 @@ private slots:
         const QByteArray b = savedItem(g.selection());
         const SealPicture gif = SealPicture::fromData(b.mid(12, int64At(b, 4)));
         QCOMPARE(gif.kind(), SealPicture::Kind::Gif);
-        // Round(56 * 288 / 25.4) + 8 = Round(634.96) + 8; Round(42 * 288 / 25.4) + 8 = Round(476.22) + 8.
+        // roundHalfEven(56 * 288 / 25.4) + 8 = roundHalfEven(634.96) + 8; roundHalfEven(42 * 288 / 25.4) + 8 = roundHalfEven(476.22) + 8.
         QCOMPARE(gif.width(), 635 + 8);
         QCOMPARE(gif.height(), 476 + 8);
         const QImage image = gif.image();
@@ -153,25 +153,25 @@ private slots:
         SealDocument doc;
         doc.setScreenPixelsPerMm(10);
         auto seal = doc.createSeal();
-        seal->SetZoom(100);
-        seal->SetSealType(TSealType::stAnyImage);
-        seal->SetRealWidth(10);
-        seal->SetRealHeight(10);
-        seal->SetRealCenterX(50);
-        seal->SetRealCenterY(60);
-        seal->SetHaveImage(true);
-        seal->SetImageIsStar(false);
-        seal->SetPicTransParnt(false);
+        seal->setZoom(100);
+        seal->setSealType(SealType::stAnyImage);
+        seal->setRealWidth(10);
+        seal->setRealHeight(10);
+        seal->setRealCenterX(50);
+        seal->setRealCenterY(60);
+        seal->setHaveImage(true);
+        seal->setImageIsStar(false);
+        seal->setPicTransParnt(false);
         QImage black(4, 4, QImage::Format_RGB32);
         black.fill(Qt::black);
-        QVERIFY(seal->LoadPictureData(imageBytes(black, "BMP")));
-        // Box on the page: Round(10 * 45) = 450 ... 550 across, 550 ... 650 down, so L = 45, T = 55 mm.
+        QVERIFY(seal->loadPictureData(imageBytes(black, "BMP")));
+        // Box on the page: roundHalfEven(10 * 45) = 450 ... 550 across, 550 ... 650 down, so L = 45, T = 55 mm.
         const QImage image = renderLibraryThumbnail({seal.get()});
-        // s = 288 / 25.4 = 11.33858...: Round(10 * s) + 8 = Round(113.39) + 8.
+        // s = 288 / 25.4 = 11.33858...: roundHalfEven(10 * s) + 8 = roundHalfEven(113.39) + 8.
         QCOMPARE(image.size(), QSize(113 + 8, 113 + 8));
-        // The scratch seal's left is Round(45 * 11.338583) = Round(510.24) = 510, so the seal is
-        // painted at Round(510 - 45 * s + 4) = Round(3.76) = 4; its top Round(55 * 11.338583) =
-        // Round(623.62) = 624 puts it at Round(624 - 55 * s + 4) = Round(4.38) = 4.
+        // The scratch seal's left is roundHalfEven(45 * 11.338583) = roundHalfEven(510.24) = 510, so the seal is
+        // painted at roundHalfEven(510 - 45 * s + 4) = roundHalfEven(3.76) = 4; its top roundHalfEven(55 * 11.338583) =
+        // roundHalfEven(623.62) = 624 puts it at roundHalfEven(624 - 55 * s + 4) = roundHalfEven(4.38) = 4.
         const int middle = 60;
         auto inked = [](QRgb p) { return p != qRgb(255, 255, 255); };
         QVERIFY(!inked(image.pixel(1, middle)));
@@ -205,7 +205,7 @@ private slots:
         QImage image(vertical ? 1 : 5, vertical ? 5 : 1, QImage::Format(format));
         for (int i = 0; i < 5; ++i)
             image.setPixel(vertical ? 0 : i, vertical ? i : 0, qRgb(in[i], in[i], 255 - in[i]));
-        SoftenBitmap(image);
+        softenBitmap(image);
         QCOMPARE(image.format(), QImage::Format(format));
         for (int i = 0; i < 5; ++i) {
             const QRgb p = image.pixel(vertical ? 0 : i, vertical ? i : 0);
@@ -215,7 +215,7 @@ private slots:
         // A white picture stays white: the weights add up to 32.
         QImage white(4, 4, QImage::Format_RGB32);
         white.fill(Qt::white);
-        SoftenBitmap(white);
+        softenBitmap(white);
         QCOMPARE(white.pixel(2, 2), qRgb(255, 255, 255));
     }
 
@@ -241,25 +241,25 @@ private slots:
         const QByteArray b = savedItem(g.selection());
         SealDocument doc;
         doc.setScreenPixelsPerMm(10);
-        doc.page().SetZoom(zoom);
+        doc.page().setZoom(zoom);
         RecordingProgress progress;
-        QVERIFY(LoadLibraryItemData(b, doc, progress, scroll).ok());
+        QVERIFY(loadLibraryItemData(b, doc, progress, scroll).ok());
         QCOMPARE(progress.events, QStringList({u"pos 0"_s, u"show 正在载入："_s, u"max 16"_s, u"advance 8"_s,
                                                u"advance 8"_s, u"hide"_s}));
         QCOMPARE(doc.seals().size(), size_t(2));
         QCOMPARE(doc.selection().size(), size_t(2));
-        const TSeal &a = *doc.seals()[0];
-        const TSeal &star = *doc.seals()[1];
+        const Seal &a = *doc.seals()[0];
+        const Seal &star = *doc.seals()[1];
         QCOMPARE(a.RealCenterX(), x0 - 7);
         QCOMPARE(a.RealCenterY(), y0 + 0);
         QCOMPARE(star.RealCenterX(), x0 + 23);
         QCOMPARE(star.RealCenterY(), y0 + 10);
-        QCOMPARE(star.SealType(), TSealType::stFiveStar);
+        QCOMPARE(star.SealType(), SealType::stFiveStar);
         QCOMPARE(star.PenColor(), 0x00FF0000u);
         QCOMPARE(a.RealWidth(), 42.0f);
         QCOMPARE(a.Zoom(), zoom);
         QCOMPARE(star.Zoom(), zoom);
-        QVERIFY(a.Visible());
+        QVERIFY(a.isVisible());
     }
 
     void saveProgressAndFile()
@@ -268,19 +268,19 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"GROUP.YZL"_s);
         RecordingProgress progress;
-        QVERIFY(SaveLibraryItem(path, g.selection(), progress).ok());
+        QVERIFY(saveLibraryItem(path, g.selection(), progress).ok());
         QCOMPARE(progress.events, QStringList({u"max 6"_s, u"pos 0"_s, u"show 正在保存："_s, u"advance 2"_s,
                                                u"advance 2"_s, u"advance 1"_s, u"advance 1"_s, u"hide"_s}));
         SealDocument doc;
         NoProgress none;
-        QVERIFY(LoadLibraryItem(path, doc, none).ok());
+        QVERIFY(loadLibraryItem(path, doc, none).ok());
         QCOMPARE(doc.seals().size(), size_t(2));
 
         // Nothing selected: nothing written, the old item stays.
         const qint64 size = QFileInfo(path).size();
-        QCOMPARE(SaveLibraryItem(path, {}, none).error, DocumentError::NothingSelected);
+        QCOMPARE(saveLibraryItem(path, {}, none).error, DocumentError::NothingSelected);
         QCOMPARE(QFileInfo(path).size(), size);
-        QCOMPARE(SaveLibraryItem(dir.filePath(u"NEW.YZL"_s), {}, none).error, DocumentError::NothingSelected);
+        QCOMPARE(saveLibraryItem(dir.filePath(u"NEW.YZL"_s), {}, none).error, DocumentError::NothingSelected);
         QVERIFY(!QFileInfo::exists(dir.filePath(u"NEW.YZL"_s)));
     }
 
@@ -292,23 +292,23 @@ private slots:
         // Every truncation, in steps that cross each field.
         for (qsizetype n = 0; n < full.size(); n += 13) {
             SealDocument doc;
-            QCOMPARE(LoadLibraryItemData(full.left(n), doc, progress).error, DocumentError::BadFormat);
+            QCOMPARE(loadLibraryItemData(full.left(n), doc, progress).error, DocumentError::BadFormat);
             QVERIFY(doc.seals().empty());
         }
         const qint64 gifLength = int64At(full, 4);
         QByteArray b = full;
         putInt64(b, 4, qint64(1) << 62);
         SealDocument doc;
-        QCOMPARE(LoadLibraryItemData(b, doc, progress).error, DocumentError::BadFormat);
+        QCOMPARE(loadLibraryItemData(b, doc, progress).error, DocumentError::BadFormat);
         b = full;
         putInt32(b, int(12 + gifLength + 20), 0x7FFFFFFF);
-        QCOMPARE(LoadLibraryItemData(b, doc, progress).error, DocumentError::BadFormat);
+        QCOMPARE(loadLibraryItemData(b, doc, progress).error, DocumentError::BadFormat);
         b = full;
         putSingle(b, 0, 7.0f);
-        const DocumentResult old = LoadLibraryItemData(b, doc, progress);
+        const DocumentResult old = loadLibraryItemData(b, doc, progress);
         QCOMPARE(old.error, DocumentError::OldVersion);
         QVERIFY(doc.seals().empty());
-        QCOMPARE(LoadLibraryItem(u"/no/such/item.YZL"_s, doc, progress).error, DocumentError::FileNotFound);
+        QCOMPARE(loadLibraryItem(u"/no/such/item.YZL"_s, doc, progress).error, DocumentError::FileNotFound);
     }
 };
 

@@ -11,7 +11,7 @@
 #include "picture/decodebudget.h"
 #include "picture/gifencoder.h"
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -69,14 +69,14 @@ void addSeals(SealDocument &doc, const QList<bool> &jpegs)
 {
     for (bool jpeg : jpegs) {
         auto seal = doc.createSeal();
-        seal->SetZoom(100);
-        seal->SetSealType(TSealType::stEllipse);
-        seal->SetRealWidth(40);
-        seal->SetRealHeight(40);
-        seal->SetRealCenterX(30);
-        seal->SetRealCenterY(30);
-        seal->SetHaveImage(true);
-        QVERIFY(seal->LoadPictureData(jpeg ? imageBytes(dot(), "JPG") : encodeGif(dot())));
+        seal->setZoom(100);
+        seal->setSealType(SealType::stEllipse);
+        seal->setRealWidth(40);
+        seal->setRealHeight(40);
+        seal->setRealCenterX(30);
+        seal->setRealCenterY(30);
+        seal->setHaveImage(true);
+        QVERIFY(seal->loadPictureData(jpeg ? imageBytes(dot(), "JPG") : encodeGif(dot())));
         doc.seals().push_back(std::move(seal));
     }
 }
@@ -98,12 +98,12 @@ QByteArray written(Container container, const SealDocument &doc, qsizetype *entr
         return savedDocument(doc);
     case Container::Paste: {
         ClipboardStream stream;
-        CopySealsToStream(all, stream);
+        copySealsToStream(all, stream);
         *entries = 4;
         return stream.data();
     }
     case Container::LibraryItem:
-        SaveLibraryItem(buffer, all, progress);
+        saveLibraryItem(buffer, all, progress);
         *entries = 12 + int64At(buffer.data(), 4); // past the thumbnail, itself a GIF
         return buffer.data();
     }
@@ -119,10 +119,10 @@ DocumentResult read(Container container, const QByteArray &bytes, SealDocument &
     case Container::Paste: {
         ClipboardStream stream;
         stream.setData(bytes);
-        return PasteSealsFromStream(stream, doc);
+        return pasteSealsFromStream(stream, doc);
     }
     case Container::LibraryItem:
-        return LoadLibraryItemData(bytes, doc, progress);
+        return loadLibraryItemData(bytes, doc, progress);
     }
     return {};
 }
@@ -201,7 +201,7 @@ private slots:
         file.close();
         SealDocument doc;
         NoProgress progress;
-        const DocumentResult result = OpenDocument(path, doc, progress);
+        const DocumentResult result = openDocument(path, doc, progress);
         QCOMPARE(result.error, DocumentError::BadFormat);
         QCOMPARE(result.message(), u"<徽标.dyz>文件不是Quillmark\r格式文档，打开失败！"_s);
     }

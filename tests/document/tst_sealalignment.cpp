@@ -2,7 +2,7 @@
 
 #include "document/sealalignment.h"
 #include "document/sealdocument.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QTest>
 #include <QUndoStack>
@@ -80,11 +80,11 @@ private slots:
         const float widths[3] = {20, 10, 30};
         for (int i = 0; i < 3; ++i) {
             auto seal = doc.createSeal();
-            seal->SetSealType(TSealType::stRect);
-            seal->SetRealWidth(widths[i]);
-            seal->SetRealHeight(10);
-            seal->SetRealCenterX(xs[i]);
-            seal->SetRealCenterY(25);
+            seal->setSealType(SealType::stRect);
+            seal->setRealWidth(widths[i]);
+            seal->setRealHeight(10);
+            seal->setRealCenterX(xs[i]);
+            seal->setRealCenterY(25);
             doc.appendCreatedSeal(std::move(seal));
         }
         doc.clearHistory();

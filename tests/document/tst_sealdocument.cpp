@@ -5,7 +5,7 @@
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -19,13 +19,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TSeal *create(SealDocument &doc, float x, float y, TSealType type = TSealType::stEllipse)
+Seal *create(SealDocument &doc, float x, float y, SealType type = SealType::stEllipse)
 {
     auto seal = doc.createSeal();
-    seal->SetZoom(doc.page().Zoom());
-    seal->SetSealType(type);
-    seal->SetRealCenterX(x);
-    seal->SetRealCenterY(y);
+    seal->setZoom(doc.page().zoom());
+    seal->setSealType(type);
+    seal->setRealCenterX(x);
+    seal->setRealCenterY(y);
     return doc.appendCreatedSeal(std::move(seal));
 }
 
@@ -34,12 +34,12 @@ TSeal *create(SealDocument &doc, float x, float y, TSealType type = TSealType::s
 void threeSeals(SealDocument &doc)
 {
     doc.setScreenPixelsPerMm(10);
-    doc.page().SetPageWidth(210);
-    doc.page().SetPageHeight(297);
+    doc.page().setPageWidth(210);
+    doc.page().setPageHeight(297);
     create(doc, 50, 60);
-    create(doc, 100, 60, TSealType::stRect)->SetText(Gbk::fromUnicode(u"合同专用章"_s));
-    create(doc, 150, 200, TSealType::stHorzText);
-    doc.ClearSelection();
+    create(doc, 100, 60, SealType::stRect)->setText(Gbk::fromUnicode(u"合同专用章"_s));
+    create(doc, 150, 200, SealType::stHorzText);
+    doc.clearSelection();
     doc.clearHistory();
 }
 
@@ -50,7 +50,7 @@ QByteArray bmp()
     return imageBytes(image, "BMP");
 }
 
-TSeal *at(SealDocument &doc, int i)
+Seal *at(SealDocument &doc, int i)
 {
     return doc.seals()[size_t(i)].get();
 }
@@ -89,7 +89,7 @@ private slots:
         SealDocument doc;
         threeSeals(doc);
         ClipboardStream stream;
-        at(doc, 0)->LoadPictureData(bmp());
+        at(doc, 0)->loadPictureData(bmp());
         doc.setSelection({at(doc, 0), at(doc, 2)});
         QVERIFY(doc.copySelection(stream));
         doc.selectSeal(at(doc, 1));
@@ -98,11 +98,11 @@ private slots:
 
         switch (Edit(edit)) {
         case Edit::Create:
-            create(doc, 20, 30, TSealType::stName22);
+            create(doc, 20, 30, SealType::stName22);
             break;
         case Edit::Delete:
             doc.setSelection({at(doc, 2), at(doc, 0)});
-            QVERIFY(doc.DeleteSelection());
+            QVERIFY(doc.deleteSelection());
             break;
         case Edit::Cut:
             QVERIFY(doc.cutSelection(stream));
@@ -116,14 +116,14 @@ private slots:
         case Edit::Resize:
             // The width setter moves the centre and the ring grows with the seal.
             QVERIFY(doc.editSeals({1}, u"大小"_s, [](const SealSelection &seals) {
-                seals[0]->SetRealWidth(seals[0]->RealWidth() + 5);
-                seals[0]->SetTextsWidth(seals[0]->TextsWidth() + 5);
+                seals[0]->setRealWidth(seals[0]->RealWidth() + 5);
+                seals[0]->setTextsWidth(seals[0]->TextsWidth() + 5);
             }));
             break;
         case Edit::Picture:
             QVERIFY(doc.editSeals({0, 1}, u"图符"_s, [](const SealSelection &seals) {
-                seals[0]->SetPicture(SealPicture());
-                seals[1]->LoadPictureData(bmp());
+                seals[0]->setPicture(SealPicture());
+                seals[1]->loadPictureData(bmp());
             }));
             break;
         case Edit::TextRows:
@@ -131,26 +131,26 @@ private slots:
             // not, and bringing the rows back needs the row count before the heights.
             doc.selectSeal(at(doc, 2));
             QVERIFY(doc.editSeals({2}, u"行数"_s, [](const SealSelection &seals) {
-                seals[0]->SetRowColCount(3);
-                seals[0]->SetTextHeight(4);
+                seals[0]->setRowColCount(3);
+                seals[0]->setTextHeight(4);
             }));
             break;
         case Edit::Front:
-            QVERIFY(doc.BringSealToFront());
+            QVERIFY(doc.bringSealToFront());
             break;
         case Edit::Back:
-            QVERIFY(doc.SendSealToBack());
+            QVERIFY(doc.sendSealToBack());
             break;
         case Edit::Centre:
-            QVERIFY(!doc.CentreSelection(QRect(100, 40, 201, 81)));
+            QVERIFY(!doc.centreSelection(QRect(100, 40, 201, 81)));
             doc.setSelection({at(doc, 0), at(doc, 1)});
-            QVERIFY(doc.CentreSelection(QRect(100, 40, 201, 81)));
+            QVERIFY(doc.centreSelection(QRect(100, 40, 201, 81)));
             // (100 + 201 / 2) * 100 / (100 * 10) = 20.05 and (40 + 81 / 2) / 10 = 8.05
             QCOMPARE(at(doc, 1)->RealCenterX(), 20.05f);
             QCOMPARE(at(doc, 1)->RealCenterY(), 8.05f);
             break;
         case Edit::Clear:
-            doc.ClearPage();
+            doc.clearPage();
             break;
         }
         const QByteArray after = savedDocument(doc);
@@ -195,7 +195,7 @@ private slots:
         SealDocument doc;
         threeSeals(doc);
         QSignalSpy modified(&doc, &SealDocument::modifiedChanged);
-        doc.page().SetZoom(zoom);
+        doc.page().setZoom(zoom);
         doc.setSelection({at(doc, 0), at(doc, 2)});
         QCOMPARE(doc.moveSelectionBy(dx, dx * -15 / 25), dx != 0);
         QCOMPARE(at(doc, 0)->RealCenterX(), x);
@@ -212,10 +212,10 @@ private slots:
         SealDocument doc;
         threeSeals(doc);
         const QByteArray before = savedDocument(doc);
-        QVERIFY(!doc.editSeals({0}, u"x"_s, [](const SealSelection &s) { s[0]->SetRealCenterX(50); }));
+        QVERIFY(!doc.editSeals({0}, u"x"_s, [](const SealSelection &s) { s[0]->setRealCenterX(50); }));
         QVERIFY(!doc.editSeals({0, 1}, u"x"_s, [](const SealSelection &s) {
-            s[0]->SetRealCenterX(12.0f);
-            s[1]->SetRealCenterX(200000.0f);
+            s[0]->setRealCenterX(12.0f);
+            s[1]->setRealCenterX(200000.0f);
         }));
         QCOMPARE(savedDocument(doc), before);
         QVERIFY(!doc.isModified());
@@ -226,8 +226,8 @@ private slots:
     {
         SealDocument doc;
         threeSeals(doc);
-        TSeal *first = at(doc, 0);
-        TSeal *third = at(doc, 2);
+        Seal *first = at(doc, 0);
+        Seal *third = at(doc, 2);
         QSignalSpy changed(&doc, &SealDocument::selectionChanged);
         doc.selectSeal(third);
         QCOMPARE(doc.currentSeal(), third);
@@ -235,13 +235,13 @@ private slots:
         QCOMPARE(doc.currentSeal(), nullptr);
         doc.setSelection({third, third});
         QCOMPARE(doc.currentSeal(), third);
-        QVERIFY(doc.DeleteSelection());
+        QVERIFY(doc.deleteSelection());
         QCOMPARE(doc.currentSeal(), nullptr);
         doc.undoStack().undo();
         QCOMPARE(doc.currentSeal(), third);
         QCOMPARE(changed.count(), 5);
         doc.selectSeal(first);
-        doc.ClearPage();
+        doc.clearPage();
         QCOMPARE(doc.currentSeal(), nullptr);
         doc.undoStack().undo();
         QCOMPARE(doc.currentSeal(), first);
@@ -284,9 +284,9 @@ private slots:
         SealDocument doc;
         threeSeals(doc);
         QSignalSpy modified(&doc, &SealDocument::modifiedChanged);
-        QVERIFY(!doc.BringSealToFront());
+        QVERIFY(!doc.bringSealToFront());
         doc.selectSeal(at(doc, 0));
-        QVERIFY(doc.BringSealToFront());
+        QVERIFY(doc.bringSealToFront());
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         NoProgress progress;
@@ -294,7 +294,7 @@ private slots:
         QVERIFY(!doc.isModified());
         doc.undoStack().undo();
         QVERIFY(doc.isModified());
-        doc.ClearPage();
+        doc.clearPage();
         QVERIFY(!doc.isModified());
         QCOMPARE(doc.sealCount(), 0);
         doc.undoStack().undo();
@@ -309,10 +309,10 @@ private slots:
         SealDocument doc;
         threeSeals(doc);
         const QByteArray unlocked = savedDocument(doc);
-        QVERIFY(!doc.ToggleSealLock());
+        QVERIFY(!doc.toggleSealLock());
         doc.selectSeal(at(doc, 1));
-        QVERIFY(doc.ToggleSealLock());
-        doc.TogglePageLock();
+        QVERIFY(doc.toggleSealLock());
+        doc.togglePageLock();
         QVERIFY(doc.isSealLocked(at(doc, 1)));
         QVERIFY(doc.pageLocked());
         QVERIFY(!doc.isModified());
@@ -324,8 +324,8 @@ private slots:
         QVERIFY(doc.nudgeSelection(1, 0, true));
         QCOMPARE(at(doc, 0)->RealCenterX(), 51.0f);
         QCOMPARE(at(doc, 1)->RealCenterX(), 100.0f);
-        TSeal *locked = at(doc, 1);
-        doc.DeleteSelection();
+        Seal *locked = at(doc, 1);
+        doc.deleteSelection();
         doc.undoStack().undo();
         QVERIFY(doc.isSealLocked(locked));
     }

@@ -10,7 +10,7 @@
 #include "document/sealentry.h"
 #include "seal/sealjson.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -32,7 +32,7 @@ QByteArray documentWith(const QString &name, double value)
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     NoProgress progress;
-    if (!SaveDocument(buffer, doc, progress).ok())
+    if (!writeDocument(buffer, doc, progress).ok())
         return {};
     QByteArray b = buffer.data();
     const SealProperty *p = findSealProperty(name);
@@ -117,7 +117,7 @@ private slots:
         ClipboardStream stream;
         stream.setData(document.mid(44));
         SealDocument pasted;
-        const DocumentResult r = PasteSealsFromStream(stream, pasted);
+        const DocumentResult r = pasteSealsFromStream(stream, pasted);
         QCOMPARE(r.ok() ? QString() : r.detail, expected);
     }
 

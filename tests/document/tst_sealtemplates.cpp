@@ -4,7 +4,7 @@
 #include "document/sealtemplates.h"
 #include "seal/gbk.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr TColor Blue = 0xFF0000;
+constexpr Colour Blue = 0xFF0000;
 
 TemplateContext screen(int ppi = 96, int zoom = 100)
 {
@@ -88,24 +88,24 @@ private slots:
         row(22, u"TextCenterY2"_s, 2.5f);
         row(22, u"IsEllipse3"_s, true);
         // Triangle seal against the bare triangle frame.
-        row(30, u"SealType"_s, int(TSealType::stTriangle));
+        row(30, u"SealType"_s, int(SealType::stTriangle));
         row(30, u"RealHeight"_s, 38.971f); // 45 × √3 / 2, equilateral
         row(30, u"PenWidth4"_s, 0.5f);
         row(9, u"PenWidth4"_s, 0.0f);
         // Name seals.
         row(31, u"PenWidth"_s, 2.0f);
-        row(33, u"SealType"_s, int(TSealType::stName21));
+        row(33, u"SealType"_s, int(SealType::stName21));
         row(34, u"TextHeight"_s, 15.0f);
         row(34, u"TextsHeight"_s, 39.0f);
         row(36, u"Text"_s, gbk(u"壬癸子"_s));
-        row(36, u"SealType"_s, int(TSealType::stName21A));
+        row(36, u"SealType"_s, int(SealType::stName21A));
     }
     void values()
     {
         QFETCH(int, tag);
         QFETCH(QString, property);
         QFETCH(QVariant, expected);
-        const std::unique_ptr<TSeal> seal = NewSealFromTemplate(tag, QPoint(200, 200), screen());
+        const std::unique_ptr<Seal> seal = newSealFromTemplate(tag, QPoint(200, 200), screen());
         QVERIFY(seal);
         const SealProperty *p = findSealProperty(property);
         QVERIFY(p);
@@ -126,18 +126,18 @@ private slots:
         QTest::addColumn<double>("centreY");
         QTest::addColumn<QRect>("box");
         // f = 100 / (zoom × ppi / 25.4) mm per pixel; k = zoom × ppi / 2540 pixels per mm;
-        // left = Round(x − k × width / 2).
-        // 96 / 3.7795 = 25.4; k × 21 = 79.37: Round(16.63), Round(112.63), Round(158.74).
+        // left = roundHalfEven(x − k × width / 2).
+        // 96 / 3.7795 = 25.4; k × 21 = 79.37: roundHalfEven(16.63), roundHalfEven(112.63), roundHalfEven(158.74).
         QTest::newRow("company seal, 96 ppi, 100 %")
             << 96 << 100 << 17 << QPoint(96, 192) << 25.4 << 50.8 << QRect(17, 113, 159, 159);
-        // f = 2540 / 18000; k = 7.0866, k × 10 = 70.87: Round(229.13), Round(379.13), Round(141.73).
+        // f = 2540 / 18000; k = 7.0866, k × 10 = 70.87: roundHalfEven(229.13), roundHalfEven(379.13), roundHalfEven(141.73).
         QTest::newRow("name seal, 120 ppi, 150 %")
             << 120 << 150 << 31 << QPoint(300, 450) << 42.3333 << 63.5 << QRect(229, 379, 142, 142);
-        // f = 0.529167; k = 1.88976: Round(100 − 37.80), Round(60 − 25.51), Round(75.59), Round(51.02).
+        // f = 0.529167; k = 1.88976: roundHalfEven(100 − 37.80), roundHalfEven(60 − 25.51), roundHalfEven(75.59), roundHalfEven(51.02).
         QTest::newRow("invoice seal, 96 ppi, 50 %")
             << 96 << 50 << 22 << QPoint(100, 60) << 52.9167 << 31.75 << QRect(62, 34, 76, 51);
         // A zoom of 1 is the new element's own placeholder, yet the box still takes the new
-        // resolution: k = 0.0378, Round(42 × 0.0378) = Round(1.59), Round(2 − 0.79).
+        // resolution: k = 0.0378, roundHalfEven(42 × 0.0378) = roundHalfEven(1.59), roundHalfEven(2 − 0.79).
         QTest::newRow("zoom 1") << 96 << 1 << 17 << QPoint(2, 2) << 52.9167 << 52.9167 << QRect(1, 1, 2, 2);
     }
     void centredOnPress()
@@ -149,18 +149,18 @@ private slots:
         QFETCH(double, centreX);
         QFETCH(double, centreY);
         QFETCH(QRect, box);
-        const std::unique_ptr<TSeal> seal = NewSealFromTemplate(tag, press, screen(ppi, zoom));
+        const std::unique_ptr<Seal> seal = newSealFromTemplate(tag, press, screen(ppi, zoom));
         QVERIFY(seal);
         QCOMPARE(seal->Zoom(), zoom);
         QVERIFY(std::abs(seal->RealCenterX() - centreX) < 1e-4);
         QVERIFY(std::abs(seal->RealCenterY() - centreY) < 1e-4);
-        QCOMPARE(QRect(seal->Left(), seal->Top(), seal->Width(), seal->Height()), box);
-        QVERIFY(seal->Visible());
+        QCOMPARE(QRect(seal->left(), seal->top(), seal->width(), seal->height()), box);
+        QVERIFY(seal->isVisible());
     }
 
     void faceAndColourOfTheWindow()
     {
-        const std::unique_ptr<TSeal> seal = NewSealFromTemplate(17, QPoint(200, 200), screen());
+        const std::unique_ptr<Seal> seal = newSealFromTemplate(17, QPoint(200, 200), screen());
         QVERIFY(seal);
         for (int i = 0; i < 5; ++i)
             QCOMPARE(fontSlotName(seal->fontSlot(i)), Gbk::fromUnicode(u"楷体"_s));
@@ -178,30 +178,30 @@ private slots:
     {
         QFETCH(int, tag);
         TemplateContext context = screen();
-        QVERIFY(!NewSealFromTemplate(tag, QPoint(200, 200), context)); // dialog cancelled
+        QVERIFY(!newSealFromTemplate(tag, QPoint(200, 200), context)); // dialog cancelled
 
         context.picture = "not a picture";
         QString error;
-        QVERIFY(!NewSealFromTemplate(tag, QPoint(200, 200), context, &error));
+        QVERIFY(!newSealFromTemplate(tag, QPoint(200, 200), context, &error));
         QVERIFY(!error.isEmpty());
 
         context.picture = blackOnWhiteBmp();
-        const std::unique_ptr<TSeal> seal = NewSealFromTemplate(tag, QPoint(200, 200), context);
+        const std::unique_ptr<Seal> seal = newSealFromTemplate(tag, QPoint(200, 200), context);
         QVERIFY(seal);
         QVERIFY(seal->HaveImage());
         QVERIFY(!seal->ImageIsStar());
         // The colour comes after the picture, so the emblem is recoloured: black takes the
         // pen colour 0x00BBGGRR = blue, white stays.
-        QCOMPARE(seal->PicBitmap().pixel(0, 0), 0xFF0000FFu);
-        QCOMPARE(seal->PicBitmap().pixel(1, 0), 0xFFFFFFFFu);
+        QCOMPARE(seal->pictureBitmap().pixel(0, 0), 0xFF0000FFu);
+        QCOMPARE(seal->pictureBitmap().pixel(1, 0), 0xFFFFFFFFu);
     }
 
     void noElement()
     {
-        QVERIFY(!NewSealFromTemplate(0, QPoint(10, 10), screen()));
-        QVERIFY(!NewSealFromTemplate(42, QPoint(10, 10), screen())); // the hand tool
-        QVERIFY(!NewSealFromTemplate(17, QPoint(10, 10), screen(0)));
-        QVERIFY(!NewSealFromTemplate(17, QPoint(10, 10), screen(96, 0)));
+        QVERIFY(!newSealFromTemplate(0, QPoint(10, 10), screen()));
+        QVERIFY(!newSealFromTemplate(42, QPoint(10, 10), screen())); // the hand tool
+        QVERIFY(!newSealFromTemplate(17, QPoint(10, 10), screen(0)));
+        QVERIFY(!newSealFromTemplate(17, QPoint(10, 10), screen(96, 0)));
     }
 };
 

@@ -7,10 +7,10 @@
 #include "document/documentfile.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
-#include "page/tfrmchild.h"
-#include "seal/tseal.h"
+#include "page/documentwindow.h"
+#include "seal/seal.h"
 #include "shell/mainwindow/configuration.h"
-#include "shell/mainwindow/tfrmmain.h"
+#include "shell/mainwindow/mainwindow.h"
 #include "shell/mainwindow/userdialogs.h"
 
 #include <QCoreApplication>
@@ -108,7 +108,7 @@ struct Start {
     std::unique_ptr<Configuration> config;
     MainWindowOptions options;
     QStringList stages;
-    std::unique_ptr<TfrmMain> window;
+    std::unique_ptr<MainWindow> window;
 
     Start()
     {
@@ -125,14 +125,14 @@ struct Start {
     }
     ~Start() { close(); }
 
-    TfrmMain &create()
+    MainWindow &create()
     {
-        window = std::make_unique<TfrmMain>(options);
+        window = std::make_unique<MainWindow>(options);
         window->resize(1000, 800);
         return *window;
     }
     // Created and shown: the first show has run.
-    TfrmMain &show()
+    MainWindow &show()
     {
         create().show();
         return *window;
@@ -148,13 +148,13 @@ struct Start {
 };
 
 // Appends a 40 mm round seal at (cx, 50) mm as one edit: the document is modified.
-inline void addSeal(TfrmChild &child, float cx = 50)
+inline void addSeal(DocumentWindow &child, float cx = 50)
 {
     SealDocument &doc = child.document();
     auto seal = doc.createSeal();
-    seal->SetSealType(TSealType::stEllipse);
-    seal->SetRealCenterX(cx);
-    seal->SetRealCenterY(50);
+    seal->setSealType(SealType::stEllipse);
+    seal->setRealCenterX(cx);
+    seal->setRealCenterY(50);
     doc.appendCreatedSeal(std::move(seal));
 }
 
@@ -163,7 +163,7 @@ inline int sealsInFile(const QString &fileName)
 {
     SealDocument doc;
     NoProgress progress;
-    return OpenDocument(fileName, doc, progress).ok() ? doc.sealCount() : -1;
+    return openDocument(fileName, doc, progress).ok() ? doc.sealCount() : -1;
 }
 
 // Lets closed windows go.

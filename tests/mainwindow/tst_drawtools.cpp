@@ -4,9 +4,9 @@
 
 #include "mainwindowtesting.h"
 
-#include "controls/timageex.h"
+#include "controls/hoverimage.h"
 #include "shell/mainwindow/drawactions.h"
-#include "shell/mainwindow/tfrmdrawtools.h"
+#include "shell/mainwindow/toolpalette.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -49,7 +49,7 @@ struct Palette {
     std::map<QString, QAction *> named;
     bool withNamed = true;
     int colourClicks = 0;
-    std::unique_ptr<TFrmDrawTools> palette;
+    std::unique_ptr<ToolPalette> palette;
 
     explicit Palette(int ppi = 96, bool withNamedActions = true) : withNamed(withNamedActions)
     {
@@ -72,13 +72,13 @@ struct Palette {
         };
         options.setColor = [this] { ++colourClicks; };
         options.pixelsPerInch = ppi;
-        palette = std::make_unique<TFrmDrawTools>(options);
+        palette = std::make_unique<ToolPalette>(options);
     }
 
     QStringList bound() const
     {
         QStringList names;
-        for (int n = 1; n <= TFrmDrawTools::ButtonCount; ++n) {
+        for (int n = 1; n <= ToolPalette::ButtonCount; ++n) {
             const QAction *a = palette->boundAction(n);
             names << (a ? a->objectName() : QString());
         }
@@ -88,8 +88,8 @@ struct Palette {
     QList<int> down() const
     {
         QList<int> out;
-        for (int n = 1; n <= TFrmDrawTools::ButtonCount; ++n)
-            if (palette->ToolButton(n)->isChecked())
+        for (int n = 1; n <= ToolPalette::ButtonCount; ++n)
+            if (palette->toolButton(n)->isChecked())
                 out << n;
         return out;
     }
@@ -118,11 +118,11 @@ private slots:
         Palette p;
         p.palette->setSealMode(seals);
         QCOMPARE(p.palette->sealMode(), seals);
-        QCOMPARE(p.palette->ToolButton25()->isChecked(), seals);
+        QCOMPARE(p.palette->modeButton()->isChecked(), seals);
         QCOMPARE(p.bound(), names);
         QCOMPARE(p.palette->hotImages(), !seals);
-        for (int n = 1; n <= TFrmDrawTools::ButtonCount; ++n) {
-            QToolButton *b = p.palette->ToolButton(n);
+        for (int n = 1; n <= ToolPalette::ButtonCount; ++n) {
+            QToolButton *b = p.palette->toolButton(n);
             QCOMPARE(b->isCheckable(), n <= checkStyled);
             // Named for screen readers and tests by the command's short hint.
             QCOMPARE(b->accessibleName(), b->defaultAction()->toolTip());
@@ -137,17 +137,17 @@ private slots:
     void modeRoundTrip()
     {
         Palette p;
-        QTest::mouseClick(p.palette->ToolButton(5), Qt::LeftButton);
+        QTest::mouseClick(p.palette->toolButton(5), Qt::LeftButton);
         QVERIFY(p.actions.action(5)->isChecked());
         QCOMPARE(p.down(), QList<int>{5});
 
-        QTest::mouseClick(p.palette->ToolButton25(), Qt::LeftButton);
+        QTest::mouseClick(p.palette->modeButton(), Qt::LeftButton);
         QVERIFY(p.palette->sealMode());
         QCOMPARE(p.bound(), SealSet);
         QCOMPARE(p.down(), QList<int>{});
         QVERIFY(p.actions.action(5)->isChecked());
 
-        QTest::mouseClick(p.palette->ToolButton25(), Qt::LeftButton);
+        QTest::mouseClick(p.palette->modeButton(), Qt::LeftButton);
         QVERIFY(!p.palette->sealMode());
         QCOMPARE(p.bound(), DrawingSet);
         QCOMPARE(p.down(), QList<int>{5});
@@ -155,8 +155,8 @@ private slots:
 
         QSignalSpy sealTriggered(p.actions.action(17), &QAction::triggered);
         QSignalSpy lineTriggered(p.actions.action(1), &QAction::triggered);
-        QSignalSpy buttonTriggered(p.palette->ToolButton(1), &QToolButton::triggered);
-        QTest::mouseClick(p.palette->ToolButton(1), Qt::LeftButton);
+        QSignalSpy buttonTriggered(p.palette->toolButton(1), &QToolButton::triggered);
+        QTest::mouseClick(p.palette->toolButton(1), Qt::LeftButton);
         QCOMPARE(lineTriggered.size(), 1);
         QCOMPARE(sealTriggered.size(), 0);
         // The seal command it carried before is no longer heard by the button.
@@ -178,7 +178,7 @@ private slots:
         QFETCH(bool, seals);
         Palette p;
         p.palette->setSealMode(seals);
-        for (int n = 1; n <= TFrmDrawTools::ButtonCount; ++n) {
+        for (int n = 1; n <= ToolPalette::ButtonCount; ++n) {
             p.actions.uncheck();
             QAction *a = p.palette->boundAction(n);
             a->trigger();
@@ -208,19 +208,19 @@ private slots:
     {
         Palette p(96, false);
         for (int n = 20; n <= 24; ++n) {
-            QToolButton *b = p.palette->ToolButton(n);
+            QToolButton *b = p.palette->toolButton(n);
             QVERIFY(!p.palette->boundAction(n));
             QVERIFY(!b->isEnabled());
             QVERIFY(!b->accessibleName().isEmpty());
         }
-        QCOMPARE(p.palette->ToolButton(24)->accessibleName(), u"从文件更换图象"_s);
+        QCOMPARE(p.palette->toolButton(24)->accessibleName(), u"从文件更换图象"_s);
         p.withNamed = true;
         p.palette->bindButtons();
         QCOMPARE(p.bound(), DrawingSet);
-        QVERIFY(p.palette->ToolButton(24)->isEnabled());
-        QVERIFY(!p.palette->ToolButton(24)->isCheckable());
+        QVERIFY(p.palette->toolButton(24)->isEnabled());
+        QVERIFY(!p.palette->toolButton(24)->isCheckable());
         QSignalSpy spy(p.named[u"actSameCenter"_s], &QAction::triggered);
-        QTest::mouseClick(p.palette->ToolButton(23), Qt::LeftButton);
+        QTest::mouseClick(p.palette->toolButton(23), Qt::LeftButton);
         QCOMPARE(spy.size(), 1);
     }
 
@@ -241,39 +241,39 @@ private slots:
         QFETCH(int, ppi);
         QFETCH(int, margin);
         Palette p(ppi);
-        TFrmDrawTools &t = *p.palette;
+        ToolPalette &t = *p.palette;
         const int bannerHeight = 40;
         const int panelHeight = 52 + 78 + 78 + 104 + 20 + 24 + 1; // down to the switch bar, plus 1
         QCOMPARE(t.pixelsPerInch(), ppi);
-        QCOMPARE(t.ImageEx1()->geometry(), QRect(0, 0, 52 + 2 * margin, bannerHeight));
-        QCOMPARE(t.Panel1()->geometry(), QRect(margin, bannerHeight + margin, 52, panelHeight));
+        QCOMPARE(t.banner()->geometry(), QRect(0, 0, 52 + 2 * margin, bannerHeight));
+        QCOMPARE(t.toolPanel()->geometry(), QRect(margin, bannerHeight + margin, 52, panelHeight));
         QCOMPARE(t.size(), QSize(52 + 2 * margin, bannerHeight + margin + panelHeight));
-        QCOMPARE(t.ToolBar(6)->y() + t.ToolBar(6)->height() + 1, panelHeight);
-        QCOMPARE(t.Panel2()->geometry(), QRect(0, 0, 52, 20));
-        QCOMPARE(t.Image4()->geometry(), QRect(0, 0, 20, 20));
-        QCOMPARE(t.Shape1()->geometry(), QRect(20 + 2 * margin, 0, 52 - 20 - 2 * margin, 20));
+        QCOMPARE(t.toolBar(6)->y() + t.toolBar(6)->height() + 1, panelHeight);
+        QCOMPARE(t.colourPanel()->geometry(), QRect(0, 0, 52, 20));
+        QCOMPARE(t.colourPicture()->geometry(), QRect(0, 0, 20, 20));
+        QCOMPARE(t.colourSquare()->geometry(), QRect(20 + 2 * margin, 0, 52 - 20 - 2 * margin, 20));
         const std::pair<int, QPoint> buttons[] = {
             {1, {0, 0}},    {2, {26, 0}},    {4, {26, 26}},  {5, {0, 52}},    {10, {26, 104}},
             {11, {0, 130}}, {16, {26, 182}}, {17, {0, 208}}, {24, {26, 286}},
         };
         for (const auto &[n, at] : buttons) {
-            QToolButton *b = t.ToolButton(n);
+            QToolButton *b = t.toolButton(n);
             QCOMPARE(b->size(), QSize(26, 26));
-            QCOMPARE(b->mapTo(t.Panel1(), QPoint(0, 0)), at);
+            QCOMPARE(b->mapTo(t.toolPanel(), QPoint(0, 0)), at);
         }
-        QCOMPARE(t.ToolButton25()->geometry().size(), QSize(52, 24));
-        QCOMPARE(t.ToolButton25()->mapTo(t.Panel1(), QPoint(0, 0)), QPoint(0, 332));
+        QCOMPARE(t.modeButton()->geometry().size(), QSize(52, 24));
+        QCOMPARE(t.modeButton()->mapTo(t.toolPanel(), QPoint(0, 0)), QPoint(0, 332));
     }
 
     void banner()
     {
         Palette p;
-        TImageEx *banner = p.palette->ImageEx1();
+        HoverImage *banner = p.palette->banner();
         QCOMPARE(banner->toolTip(), u"访问作者主页\n查看产品信息"_s);
         QCOMPARE(banner->statusTip(), u"访问作者主页"_s);
         QCOMPARE(banner->accessibleName(), u"访问作者主页"_s);
         QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(p.palette->ToolButton25()->toolTip(), u"切换工具栏"_s);
+        QCOMPARE(p.palette->modeButton()->toolTip(), u"切换工具栏"_s);
         const QImage normal = banner->pixmap().toImage();
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QCoreApplication::sendEvent(banner, &enter);
@@ -288,13 +288,13 @@ private slots:
         QCOMPARE(home.size(), 1);
         // Without the command the click does nothing.
         Palette bare(96, false);
-        QTest::mouseClick(bare.palette->ImageEx1(), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(bare.palette->banner(), Qt::LeftButton, {}, QPoint(10, 10));
     }
 
     void colourSquare()
     {
         Palette p;
-        QWidget *shape = p.palette->Shape1();
+        QWidget *shape = p.palette->colourSquare();
         QCOMPARE(shape->toolTip(), u"设置颜色"_s);
         QCOMPARE(shape->accessibleName(), u"设置颜色"_s);
         QCOMPARE(p.palette->swatchColor(), clRed);
@@ -329,51 +329,51 @@ private slots:
     {
         Start s;
         s.options.showDrawTools = true;
-        TfrmMain &w = s.create();
-        TFrmDrawTools *tools = w.drawTools();
+        MainWindow &w = s.create();
+        ToolPalette *tools = w.drawTools();
         QVERIFY(tools);
         QVERIFY(!tools->isVisible());
         QCOMPARE(tools->boundAction(1), w.drawActions().action(1));
         QCOMPARE(tools->boundAction(17), w.drawActions().action(42));
         w.show();
         QVERIFY(tools->isVisible());
-        const QPoint belowToolBar = w.ToolBar1()->mapToGlobal(QPoint(0, w.ToolBar1()->height()));
+        const QPoint belowToolBar = w.toolBar()->mapToGlobal(QPoint(0, w.toolBar()->height()));
         // Whether a window's position includes its frame is the platform's choice.
         QVERIFY(tools->frameGeometry().topLeft() == belowToolBar || tools->geometry().topLeft() == belowToolBar);
         QVERIFY(tools->windowFlags().testFlag(Qt::Tool));
         QVERIFY(!tools->windowFlags().testFlag(Qt::WindowCloseButtonHint));
 
         // A placing command without a document springs back: its button is released.
-        QTest::mouseClick(tools->ToolButton(5), Qt::LeftButton);
+        QTest::mouseClick(tools->toolButton(5), Qt::LeftButton);
         QVERIFY(!w.drawActions().action(5)->isChecked());
-        QVERIFY(!tools->ToolButton(5)->isChecked());
+        QVERIFY(!tools->toolButton(5)->isChecked());
         // With one it stays down until the page ends the mode.
-        w.FileNew();
-        QTest::mouseClick(tools->ToolButton(5), Qt::LeftButton);
-        QVERIFY(tools->ToolButton(5)->isChecked());
+        w.fileNew();
+        QTest::mouseClick(tools->toolButton(5), Qt::LeftButton);
+        QVERIFY(tools->toolButton(5)->isChecked());
         w.uncheckDrawAction();
-        QVERIFY(!tools->ToolButton(5)->isChecked());
+        QVERIFY(!tools->toolButton(5)->isChecked());
 
         // The colour the templates use is the square's colour.
         QCOMPARE(tools->swatchColor(), w.swatchColor());
         w.setSwatchColor(0x00FF00);
-        QCOMPARE(tools->swatchColor(), TColor(0x00FF00));
+        QCOMPARE(tools->swatchColor(), Colour(0x00FF00));
 
         // A click on the square sets the colour of the selection, and the square shows it.
-        TfrmChild *child = w.activeDocument();
+        DocumentWindow *child = w.activeDocument();
         addSeal(*child);
         SealDocument &doc = child->document();
         doc.setSelection({doc.seals().at(0).get()});
         s.dialogs.colours = {QColor(0x10, 0x80, 0xC0)};
-        QTest::mouseClick(tools->Shape1(), Qt::LeftButton, {}, tools->Shape1()->rect().center());
-        QCOMPARE(doc.seals().at(0)->PenColor(), TColor(0xC08010));
-        QCOMPARE(tools->swatchColor(), TColor(0xC08010));
+        QTest::mouseClick(tools->colourSquare(), Qt::LeftButton, {}, tools->colourSquare()->rect().center());
+        QCOMPARE(doc.seals().at(0)->PenColor(), Colour(0xC08010));
+        QCOMPARE(tools->swatchColor(), Colour(0xC08010));
     }
 
     void hiddenUnlessAsked()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         QVERIFY(w.drawTools());
         QVERIFY(!w.drawTools()->isVisible());
     }

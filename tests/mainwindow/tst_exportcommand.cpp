@@ -83,25 +83,25 @@ void answer(long double pixelsPerMm, int kind, bool mirror = false, bool toClipb
 // A selected square seal of the side in millimetres centred at (cx, cy). At the offscreen
 // screen's 96 dpi 6.35 mm are 24 pixels: sides and centres in such steps give a selection box
 // of whole pixels, 25.4 mm for one seal of that side.
-TSeal *addSquare(TfrmChild &child, float side = 25.4f, float cx = 50.8f, float cy = 50.8f, float height = 0)
+Seal *addSquare(DocumentWindow &child, float side = 25.4f, float cx = 50.8f, float cy = 50.8f, float height = 0)
 {
     auto seal = child.document().createSeal();
-    seal->SetZoom(child.document().page().Zoom());
-    seal->SetSealType(TSealType::stRect);
-    seal->SetRealWidth(side);
-    seal->SetRealHeight(height > 0 ? height : side);
-    seal->SetRealCenterX(cx);
-    seal->SetRealCenterY(cy);
+    seal->setZoom(child.document().page().zoom());
+    seal->setSealType(SealType::stRect);
+    seal->setRealWidth(side);
+    seal->setRealHeight(height > 0 ? height : side);
+    seal->setRealCenterX(cx);
+    seal->setRealCenterY(cy);
     return child.document().appendCreatedSeal(std::move(seal));
 }
 
-TfrmChild &documentWithSquare(ExportStart &s)
+DocumentWindow &documentWithSquare(ExportStart &s)
 {
-    TfrmMain &w = s.show();
-    w.FileNew();
-    TfrmChild &child = *w.activeDocument();
-    TSeal *seal = addSquare(child);
-    if (seal->Width() != 96 || seal->Zoom() != 100)
+    MainWindow &w = s.show();
+    w.fileNew();
+    DocumentWindow &child = *w.activeDocument();
+    Seal *seal = addSquare(child);
+    if (seal->width() != 96 || seal->Zoom() != 100)
         qWarning("the page is not at 96 dpi and 100 %%: the expected sizes do not hold");
     return child;
 }
@@ -127,8 +127,8 @@ private slots:
     {
         QFETCH(bool, libraryThere);
         ExportStart s(libraryThere ? QStringLiteral(QM_SCRIPTED_DIALOGPACK_DIR) : u"/nonexistent"_s);
-        TfrmChild &child = documentWithSquare(s);
-        child.document().ClearSelection();
+        DocumentWindow &child = documentWithSquare(s);
+        child.document().clearSelection();
         answer(Dpi300, 2);
         s.window->exportSelectionToImage();
         QCOMPARE(qApp->property("exportCalls").toInt(), 0);
@@ -169,7 +169,7 @@ private slots:
     void cancelledDialogsWriteNothing()
     {
         ExportStart s;
-        TfrmChild &child = documentWithSquare(s);
+        DocumentWindow &child = documentWithSquare(s);
         // The options dialog cancelled: the record comes back as the caller cleared it.
         s.window->exportSelectionToImage();
         QCOMPARE(qApp->property("exportCalls").toInt(), 1);
@@ -250,7 +250,7 @@ private slots:
         QTest::addColumn<float>("height");
         QTest::addColumn<double>("pixelsPerMm");
         QTest::addColumn<QSize>("picture"); // invalid when refused
-        // Round(25.4 × 3584 / 25.4) + 16 = 3600: 3600 × 3600 = 12 960 000, not above the limit.
+        // roundHalfEven(25.4 × 3584 / 25.4) + 16 = 3600: 3600 × 3600 = 12 960 000, not above the limit.
         QTest::newRow("3600 square, at the limit") << 25.4f << 25.4f << 3584 / 25.4 << QSize(3600, 3600);
         // 3585 + 16 = 3601: 3601 × 3601 = 12 967 201.
         QTest::newRow("3601 square, just over") << 25.4f << 25.4f << 3585 / 25.4 << QSize();
@@ -267,8 +267,8 @@ private slots:
         QFETCH(double, pixelsPerMm);
         QFETCH(QSize, picture);
         ExportStart s;
-        TfrmMain &w = s.show();
-        w.FileNew();
+        MainWindow &w = s.show();
+        w.fileNew();
         addSquare(*w.activeDocument(), width, 50.8f, 50.8f, height);
         QGuiApplication::clipboard()->setText(u"before"_s);
         answer(pixelsPerMm, 5, false, true);
@@ -303,14 +303,14 @@ private slots:
     void clipboardHoldsThePicture()
     {
         ExportStart s;
-        TfrmChild &child = documentWithSquare(s);
+        DocumentWindow &child = documentWithSquare(s);
         addSquare(child, 12.7f, 76.2f, 44.45f); // top-aligned to its right: the picture is not symmetric
         child.document().setSelection({child.document().seals()[0].get(), child.document().seals()[1].get()});
 
         answer(Dpi300, 2, false, true);
         s.window->exportSelectionToImage();
         const QImage plain = QGuiApplication::clipboard()->image();
-        // From 50.8 − 12.7 = 38.1 to 76.2 + 6.35 = 82.55 mm: 44.45 mm wide, Round(525) + 16;
+        // From 50.8 − 12.7 = 38.1 to 76.2 + 6.35 = 82.55 mm: 44.45 mm wide, roundHalfEven(525) + 16;
         // 25.4 mm high: 316.
         QCOMPARE(plain.size(), QSize(541, Side300));
         QCOMPARE(plain.pixelColor(0, 0), QColor(Qt::white));
@@ -410,13 +410,13 @@ private slots:
             QSKIP("the face of 宋体 has every GBK character");
 
         ExportStart s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild &child = *w.activeDocument();
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow &child = *w.activeDocument();
         addSquare(child);
-        TSeal *named = addSquare(child, 20, 100, 50);
-        named->SetSealType(TSealType::stHorzText);
-        named->SetText(Gbk::fromUnicode(u"样章"_s + lacking));
+        Seal *named = addSquare(child, 20, 100, 50);
+        named->setSealType(SealType::stHorzText);
+        named->setText(Gbk::fromUnicode(u"样章"_s + lacking));
         child.document().setSelection({child.document().seals()[0].get(), named});
 
         answer(Dpi300, 5);

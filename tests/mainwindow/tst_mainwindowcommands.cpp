@@ -8,7 +8,7 @@
 #include "controls/hints.h"
 #include "document/documentfile.h"
 #include "document/documenttesting.h"
-#include "page/tqmvdrawpanel.h"
+#include "page/pagepanel.h"
 #include "seal/gbk.h"
 #include "shell/mainwindow/drawactions.h"
 #include "shell/mainwindow/wallpapermdiarea.h"
@@ -33,15 +33,15 @@ using namespace qm;
 namespace {
 
 // Appends a seal of the kind, its width and centre in mm, as one edit; it becomes the selection.
-TSeal *addKind(TfrmChild &child, TSealType type, float cx = 50, float cy = 50, float width = 42)
+Seal *addKind(DocumentWindow &child, SealType type, float cx = 50, float cy = 50, float width = 42)
 {
     SealDocument &doc = child.document();
     auto seal = doc.createSeal();
-    seal->SetSealType(type);
-    seal->SetRealWidth(width);
-    seal->SetRealCenterX(cx);
-    seal->SetRealCenterY(cy);
-    seal->placeAtScale(doc.screenPixelsPerMm(), doc.page().Zoom());
+    seal->setSealType(type);
+    seal->setRealWidth(width);
+    seal->setRealCenterX(cx);
+    seal->setRealCenterY(cy);
+    seal->placeAtScale(doc.screenPixelsPerMm(), doc.page().zoom());
     return doc.appendCreatedSeal(std::move(seal));
 }
 
@@ -202,7 +202,7 @@ private slots:
         QFETCH(bool, grouped);
         QFETCH(bool, enabledAlone);
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         QAction *a = w.action(name);
         QVERIFY(a);
@@ -220,7 +220,7 @@ private slots:
         if (grouped)
             QCOMPARE(w.drawActions().action(tag), a);
         QCOMPARE(a->isEnabled(), enabledAlone);
-        w.FileNew();
+        w.fileNew();
         QVERIFY(a->isEnabled());
         QVERIFY(w.closeAllDocuments());
         flushDeletes();
@@ -231,10 +231,10 @@ private slots:
     void groupMayBeEmpty()
     {
         Start s;
-        TfrmMain &w = s.create();
+        MainWindow &w = s.create();
         QCOMPARE(w.drawActions().group()->exclusionPolicy(), QActionGroup::ExclusionPolicy::ExclusiveOptional);
         QCOMPARE(w.drawActions().group()->actions().size(), 44);
-        QCOMPARE(w.CheckedDrawAction(), nullptr);
+        QCOMPARE(w.checkedToolAction(), nullptr);
     }
 
     void menus_data()
@@ -292,7 +292,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QStringList, items);
         Start s;
-        TfrmMain &w = s.create();
+        MainWindow &w = s.create();
         const QMenu *menu = nullptr;
         for (const QAction *a : w.menuBar()->actions())
             if (a->menu() && a->menu()->title() == title)
@@ -304,17 +304,17 @@ private slots:
     void popupMenus()
     {
         Start s;
-        TfrmMain &w = s.create();
-        QCOMPARE(entries(w.PopupMenu1()),
+        MainWindow &w = s.create();
+        QCOMPARE(entries(w.sealMenu()),
                  (QStringList{u"actEditCut"_s, u"actEditCopy"_s, u"actEditPaste"_s, u"-"_s, u"actEditDel"_s,
                               u"actLockSeal"_s, u"actEditSetSameCenter"_s, u"-"_s, u"actViewZoomAll"_s,
                               u"actEditSealSaveToImage"_s, u"actLibAdd"_s}));
-        QCOMPARE(entries(w.PopupMenu2()),
+        QCOMPARE(entries(w.pageMenu()),
                  (QStringList{u"actEditClear"_s, u"actEditLibrary"_s, u"-"_s, u"actFileSave"_s, u"actFilePrint"_s,
                               u"WindowClose1"_s, u"-"_s, u"actFileExit"_s}));
-        QCOMPARE(entries(w.PopupMenu3()), (QStringList{u"actInsertSeal"_s, u"actDeleteLibrarySeal"_s}));
-        QCOMPARE(w.sealPopupMenu(), w.PopupMenu1());
-        QCOMPARE(w.pagePopupMenu(), w.PopupMenu2());
+        QCOMPARE(entries(w.libraryMenu()), (QStringList{u"actInsertSeal"_s, u"actDeleteLibrarySeal"_s}));
+        QCOMPARE(w.sealPopupMenu(), w.sealMenu());
+        QCOMPARE(w.pagePopupMenu(), w.pageMenu());
     }
 
     // A right click opens the seal menu on a seal and the page menu on the page; the menu key
@@ -323,12 +323,12 @@ private slots:
     void popupMenusOpen()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        TSeal *seal = addKind(*child, TSealType::stEllipse, 40, 40);
-        child->ClearSelection();
-        TQMVDrawPanel *panel = child->QMVDrawPanel1();
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        Seal *seal = addKind(*child, SealType::stEllipse, 40, 40);
+        child->clearSelection();
+        PagePanel *panel = child->pagePanel();
         // The menu that opened, closed again.
         auto shown = [] {
             QWidget *popup = QApplication::activePopupWidget();
@@ -353,18 +353,18 @@ private slots:
             return shown();
         };
 
-        const QPoint centre = QRect(seal->Left(), seal->Top(), seal->Width(), seal->Height()).center();
-        QCOMPARE(rightClick(centre), w.PopupMenu1());
-        QCOMPARE(child->CurrentSeal(), seal);
+        const QPoint centre = QRect(seal->left(), seal->top(), seal->width(), seal->height()).center();
+        QCOMPARE(rightClick(centre), w.sealMenu());
+        QCOMPARE(child->currentSeal(), seal);
         QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"锁定印章位置(&L)"_s);
-        QCOMPARE(rightClick(centre + QPoint(0, 3 * seal->Height())), w.PopupMenu2());
+        QCOMPARE(rightClick(centre + QPoint(0, 3 * seal->height())), w.pageMenu());
 
         child->document().selectSeal(seal);
-        child->ToggleSealLock();
-        QCOMPARE(menuKey(), w.PopupMenu1());
+        child->toggleSealLock();
+        QCOMPARE(menuKey(), w.sealMenu());
         QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章(&U)"_s);
-        child->ClearSelection();
-        QCOMPARE(menuKey(), w.PopupMenu2());
+        child->clearSelection();
+        QCOMPARE(menuKey(), w.pageMenu());
     }
 
     // The tool bar: the file and edit buttons, the zoom list, next font, the font, seal and
@@ -372,8 +372,8 @@ private slots:
     void toolBar()
     {
         Start s;
-        TfrmMain &w = s.create();
-        QToolBar *bar = w.ToolBar1();
+        MainWindow &w = s.create();
+        QToolBar *bar = w.toolBar();
         QStringList items;
         for (QAction *a : bar->actions())
             items.append(a->isSeparator()            ? u"-"_s
@@ -393,7 +393,7 @@ private slots:
     void drawMenuReachesEveryMode()
     {
         Start s;
-        TfrmMain &w = s.create();
+        MainWindow &w = s.create();
         QList<QAction *> reached;
         for (QAction *a : w.drawMenu()->actions()) {
             if (a->menu())
@@ -415,7 +415,7 @@ private slots:
     void manualAccelerators()
     {
         Start s;
-        TfrmMain &w = s.create();
+        MainWindow &w = s.create();
         QStringList titles;
         for (const QAction *a : w.menuBar()->actions())
             titles.append(a->text());
@@ -428,9 +428,9 @@ private slots:
     void modesAndCursors()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TQMVDrawPanel *page = w.activeDocument()->QMVDrawPanel1();
+        MainWindow &w = s.show();
+        w.fileNew();
+        PagePanel *page = w.activeDocument()->pagePanel();
         const QImage hand = w.cursorSlot(2).pixmap().toImage();
         QAction *roundSeal = w.action(u"actDrawGZh"_s);
         QAction *line = w.action(u"actDrawHorzLine"_s);
@@ -440,7 +440,7 @@ private slots:
         QVERIFY(!roundSeal->isChecked());
         QCOMPARE(page->cursor().pixmap().toImage(), w.cursorSlot(6).pixmap().toImage());
         line->trigger();
-        QCOMPARE(w.CheckedDrawAction(), nullptr);
+        QCOMPARE(w.checkedToolAction(), nullptr);
         QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
 
         const struct {
@@ -449,7 +449,7 @@ private slots:
         for (const auto &tool : tools) {
             w.drawActions().action(tool.tag)->trigger();
             // The whole group is scanned, the page tools included.
-            QCOMPARE(w.CheckedDrawAction(), w.drawActions().action(tool.tag));
+            QCOMPARE(w.checkedToolAction(), w.drawActions().action(tool.tag));
             QCOMPARE(w.checkedDrawAction(), tool.tag);
             QCOMPARE(page->cursor().pixmap().toImage(), w.cursorSlot(tool.slot).pixmap().toImage());
         }
@@ -459,7 +459,7 @@ private slots:
         flushDeletes();
         w.drawActions().uncheck();
         w.action(u"actScrollPage"_s)->trigger();
-        QCOMPARE(w.CheckedDrawAction(), nullptr);
+        QCOMPARE(w.checkedToolAction(), nullptr);
     }
 
     void zoomLimits_data()
@@ -480,32 +480,32 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QList<int>, steps);
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        child->ZoomPage(start);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        child->zoomPage(start);
         for (int expected : steps) {
             w.action(command)->trigger();
-            QCOMPARE(child->document().page().Zoom(), expected);
+            QCOMPARE(child->document().page().zoom(), expected);
             if (expected != start)
-                QCOMPARE(w.DispComboBox()->currentText(), QString::number(expected) + u'%');
+                QCOMPARE(w.zoomBox()->currentText(), QString::number(expected) + u'%');
         }
-        QVERIFY(!child->Modified()); // zoom is a view, no edit
+        QVERIFY(!child->isModified()); // zoom is a view, no edit
     }
 
     // Clearing a modified document leaves it unmodified with no seals counted.
     void clearCountsUnmodified()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
         addSeal(*child, 40);
         addSeal(*child, 90);
-        QVERIFY(child->Modified());
+        QVERIFY(child->isModified());
         QCOMPARE(w.statusText(3), u"已画图形：2"_s);
         w.action(u"actEditClear"_s)->trigger();
-        QVERIFY(!child->Modified());
+        QVERIFY(!child->isModified());
         QCOMPARE(child->sealList().size(), size_t(0));
         QCOMPARE(w.statusText(2), u"文件状态：未修改"_s);
         QCOMPARE(w.statusText(3), u"已画图形：0"_s);
@@ -514,18 +514,18 @@ private slots:
     void copyCutPasteDelete()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
         addSeal(*child, 40);
         child->document().clearHistory();
         w.action(u"actEditPaste"_s)->trigger(); // empty clipboard: nothing
         QCOMPARE(child->sealList().size(), size_t(1));
         w.action(u"actEditCopy"_s)->trigger();
-        QVERIFY(!child->Modified());
+        QVERIFY(!child->isModified());
         w.action(u"actEditPaste"_s)->trigger();
         QCOMPARE(child->sealList().size(), size_t(2));
-        QVERIFY(child->Modified());
+        QVERIFY(child->isModified());
         QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
         QCOMPARE(w.statusText(3), u"已画图形：2"_s);
         w.action(u"actEditCut"_s)->trigger();
@@ -554,21 +554,21 @@ private slots:
         QFETCH(int, selected);
         QFETCH(QList<float>, order);
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
         for (float x : {30.f, 60.f, 90.f})
             addSeal(*child, x);
         child->document().clearHistory();
         child->document().selectSeal(child->sealList()[size_t(selected)].get());
         w.action(command)->trigger();
-        QVERIFY(child->Modified());
+        QVERIFY(child->isModified());
         QCOMPARE(child->document().undoStack().count(), 1);
         const QString file = s.path(u"stack.dyz"_s);
         NoProgress progress;
         QVERIFY(child->document().save(file, progress).ok());
         SealDocument read;
-        QVERIFY(OpenDocument(file, read, progress).ok());
+        QVERIFY(openDocument(file, read, progress).ok());
         QList<float> got;
         for (const auto &seal : read.seals())
             got.append(seal->RealCenterX());
@@ -586,16 +586,16 @@ private slots:
     {
         QFETCH(QString, command);
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        TSeal *a = addKind(*child, TSealType::stEllipse, 40, 50);
-        TSeal *b = addKind(*child, TSealType::stRect, 100, 80);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        Seal *a = addKind(*child, SealType::stEllipse, 40, 50);
+        Seal *b = addKind(*child, SealType::stRect, 100, 80);
         child->document().clearHistory();
         w.action(command)->trigger(); // one seal: no frame, nothing
         QCOMPARE(child->document().undoStack().count(), 0);
         child->document().setSelection({a, b});
-        QVERIFY(child->SelectFrame());
+        QVERIFY(child->selectionFrame());
         w.action(command)->trigger();
         QCOMPARE(a->RealCenterX(), b->RealCenterX());
         QCOMPARE(a->RealCenterY(), b->RealCenterY());
@@ -610,27 +610,27 @@ private slots:
     void starAndEmblem()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        TSeal *seal = addKind(*child, TSealType::stEllipse);
-        seal->SetHaveImage(false);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        Seal *seal = addKind(*child, SealType::stEllipse);
+        seal->setHaveImage(false);
         child->document().clearHistory();
-        w.ShowSealToggles(seal);
-        QVERIFY(!w.CheckBox2()->isChecked());
-        QVERIFY(!w.CheckBox3()->isChecked());
-        w.CheckBox2()->click();
-        seal = child->CurrentSeal();
+        w.updateSealToggles(seal);
+        QVERIFY(!w.starBox()->isChecked());
+        QVERIFY(!w.emblemBox()->isChecked());
+        w.starBox()->click();
+        seal = child->currentSeal();
         QVERIFY(seal->ImageIsStar());
         QVERIFY(seal->HaveImage());
-        QVERIFY(w.CheckBox3()->isChecked());
-        QVERIFY(child->Modified());
+        QVERIFY(w.emblemBox()->isChecked());
+        QVERIFY(child->isModified());
         QCOMPARE(child->document().undoStack().count(), 1);
-        w.CheckBox3()->click();
-        seal = child->CurrentSeal();
+        w.emblemBox()->click();
+        seal = child->currentSeal();
         QVERIFY(!seal->HaveImage());
         QVERIFY(!seal->ImageIsStar());
-        QVERIFY(!w.CheckBox2()->isChecked());
+        QVERIFY(!w.starBox()->isChecked());
         QCOMPARE(child->document().undoStack().count(), 2);
     }
 
@@ -638,31 +638,31 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<bool>("applies");
-        QTest::newRow("round seal") << int(TSealType::stEllipse) << true;
-        QTest::newRow("name seal") << int(TSealType::stName22) << true;
-        QTest::newRow("star, 空心") << int(TSealType::stFiveStar) << true;
-        QTest::newRow("cell") << int(TSealType::stCell) << false;
-        QTest::newRow("horizontal text") << int(TSealType::stHorzText) << false;
-        QTest::newRow("ring text") << int(TSealType::stEllipseText) << false;
-        QTest::newRow("line") << int(TSealType::stHorzLine) << false;
+        QTest::newRow("round seal") << int(SealType::stEllipse) << true;
+        QTest::newRow("name seal") << int(SealType::stName22) << true;
+        QTest::newRow("star, 空心") << int(SealType::stFiveStar) << true;
+        QTest::newRow("cell") << int(SealType::stCell) << false;
+        QTest::newRow("horizontal text") << int(SealType::stHorzText) << false;
+        QTest::newRow("ring text") << int(SealType::stEllipseText) << false;
+        QTest::newRow("line") << int(SealType::stHorzLine) << false;
     }
     void polarity()
     {
         QFETCH(int, type);
         QFETCH(bool, applies);
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        addKind(*child, TSealType(type));
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        addKind(*child, SealType(type));
         child->document().clearHistory();
         const QByteArray before = testing::savedDocument(child->document());
-        w.ShowSealToggles(child->CurrentSeal());
-        QVERIFY(w.CheckBox1()->isChecked()); // a new element is positive
-        w.CheckBox1()->click();
-        QCOMPARE(child->CurrentSeal()->BrushStyle(), applies ? TBrushStyle::bsSolid : TBrushStyle::bsClear);
-        QCOMPARE(child->Modified(), applies);
-        QCOMPARE(w.CheckBox1()->isChecked(), !applies); // a box that does not apply springs back
+        w.updateSealToggles(child->currentSeal());
+        QVERIFY(w.raisedTextBox()->isChecked()); // a new element is positive
+        w.raisedTextBox()->click();
+        QCOMPARE(child->currentSeal()->BrushStyle(), applies ? BrushStyle::bsSolid : BrushStyle::bsClear);
+        QCOMPARE(child->isModified(), applies);
+        QCOMPARE(w.raisedTextBox()->isChecked(), !applies); // a box that does not apply springs back
         if (!applies)
             QCOMPARE(testing::savedDocument(child->document()), before);
     }
@@ -672,28 +672,28 @@ private slots:
     void showingWritesNothing()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        TSeal *seal = addKind(*child, TSealType::stFiveStar, 60, 60);
-        seal->SetBrushStyle(TBrushStyle::bsSolid);
-        addKind(*child, TSealType::stEllipse, 130, 60);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        Seal *seal = addKind(*child, SealType::stFiveStar, 60, 60);
+        seal->setBrushStyle(BrushStyle::bsSolid);
+        addKind(*child, SealType::stEllipse, 130, 60);
         child->document().clearHistory();
         const QByteArray before = testing::savedDocument(child->document());
-        QVERIFY(!child->Modified());
-        const QRect box(seal->Left(), seal->Top(), seal->Width(), seal->Height());
-        QTest::mouseClick(child->QMVDrawPanel1(), Qt::LeftButton, Qt::NoModifier, box.center());
-        QCOMPARE(child->CurrentSeal(), seal);
-        QCOMPARE(w.CheckBox1()->text(), u"空心"_s);
-        QVERIFY(!w.CheckBox1()->isChecked());
-        w.CheckBox4()->click(); // all fonts
-        w.CheckBox4()->click(); // Chinese only again
-        child->FormDeactivate();
-        child->FormActivate(); // shows the zoom again
-        QVERIFY(!child->Modified());
+        QVERIFY(!child->isModified());
+        const QRect box(seal->left(), seal->top(), seal->width(), seal->height());
+        QTest::mouseClick(child->pagePanel(), Qt::LeftButton, Qt::NoModifier, box.center());
+        QCOMPARE(child->currentSeal(), seal);
+        QCOMPARE(w.raisedTextBox()->text(), u"空心"_s);
+        QVERIFY(!w.raisedTextBox()->isChecked());
+        w.chineseOnlyBox()->click(); // all fonts
+        w.chineseOnlyBox()->click(); // Chinese only again
+        child->onDeactivated();
+        child->onActivated(); // shows the zoom again
+        QVERIFY(!child->isModified());
         QCOMPARE(child->document().undoStack().count(), 0);
         QCOMPARE(testing::savedDocument(child->document()), before);
-        QCOMPARE(w.CheckBox4()->statusTip(), u"显示所有字体"_s);
+        QCOMPARE(w.chineseOnlyBox()->statusTip(), u"显示所有字体"_s);
     }
 
     // Set colour asks only with a selection, colours every selected seal and the swatch, and
@@ -701,27 +701,27 @@ private slots:
     void setColour()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        TSeal *a = addKind(*child, TSealType::stEllipse, 40, 50);
-        TSeal *b = addKind(*child, TSealType::stRect, 110, 50);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        Seal *a = addKind(*child, SealType::stEllipse, 40, 50);
+        Seal *b = addKind(*child, SealType::stRect, 110, 50);
         child->document().clearHistory();
-        child->document().ClearSelection();
+        child->document().clearSelection();
         const QByteArray before = testing::savedDocument(child->document());
-        w.SetColor();
+        w.setSelectionColour();
         QCOMPARE(s.dialogs.colourRequests, 0); // nothing selected
         child->document().setSelection({a, b});
-        w.SetColor(); // cancelled
+        w.setSelectionColour(); // cancelled
         QCOMPARE(s.dialogs.colourRequests, 1);
-        QVERIFY(!child->Modified());
+        QVERIFY(!child->isModified());
         s.dialogs.colours.push_back(QColor(0x10, 0x20, 0x30));
-        w.SetColor();
-        const TColor expected = 0x302010; // 0x00BBGGRR
+        w.setSelectionColour();
+        const Colour expected = 0x302010; // 0x00BBGGRR
         QCOMPARE(child->sealList()[0]->PenColor(), expected);
         QCOMPARE(child->sealList()[1]->PenColor(), expected);
         QCOMPARE(w.swatchColor(), expected);
-        QVERIFY(child->Modified());
+        QVERIFY(child->isModified());
         QCOMPARE(child->document().undoStack().count(), 1);
         child->document().undoStack().undo();
         QCOMPARE(testing::savedDocument(child->document()), before);
@@ -731,24 +731,24 @@ private slots:
     void applyAndNextFont()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        addKind(*child, TSealType::stEllipse);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        addKind(*child, SealType::stEllipse);
         child->document().clearHistory();
         const QByteArray before = testing::savedDocument(child->document());
-        QComboBox *fonts = w.FontComboBox();
+        QComboBox *fonts = w.fontBox();
         const int hei = fonts->findText(u"黑体"_s);
         QVERIFY(hei >= 0);
         fonts->setCurrentIndex(hei);
-        QVERIFY(!child->Modified()); // a choice in code is no user's choice
+        QVERIFY(!child->isModified()); // a choice in code is no user's choice
         w.applyFont();
         const QByteArray heiGbk = Gbk::fromUnicode(u"黑体"_s);
-        TSeal *seal = child->CurrentSeal();
+        Seal *seal = child->currentSeal();
         for (const FontSlot *slot :
              {&seal->FontName(), &seal->FontName1(), &seal->FontName2(), &seal->FontName3(), &seal->CodeFontName()})
             QCOMPARE(fontSlotName(*slot), heiGbk);
-        QVERIFY(child->Modified());
+        QVERIFY(child->isModified());
         QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
         QCOMPARE(child->document().undoStack().count(), 1);
         child->document().undoStack().undo();
@@ -759,7 +759,7 @@ private slots:
         fonts->setCurrentIndex(fonts->count() - 1);
         w.action(u"actToolsNextFont"_s)->trigger();
         QCOMPARE(fonts->currentIndex(), 0);
-        QCOMPARE(fontSlotName(child->CurrentSeal()->FontName()), Gbk::fromUnicode(fonts->itemText(0)));
+        QCOMPARE(fontSlotName(child->currentSeal()->FontName()), Gbk::fromUnicode(fonts->itemText(0)));
         w.action(u"actToolsNextFont"_s)->trigger();
         QCOMPARE(fonts->currentIndex(), 1);
     }
@@ -769,11 +769,11 @@ private slots:
     void changePicture()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        addKind(*child, TSealType::stEllipse);
-        child->CurrentSeal()->SetImageIsStar(true);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        addKind(*child, SealType::stEllipse);
+        child->currentSeal()->setImageIsStar(true);
         child->document().clearHistory();
         const QByteArray before = testing::savedDocument(child->document());
 
@@ -787,18 +787,18 @@ private slots:
         const QString png = bitmapFile(s.path(u"emblem.bmp"_s));
         s.dialogs.files.push_back(png);
         w.action(u"actEditChangeImage"_s)->trigger();
-        TSeal *seal = child->CurrentSeal();
+        Seal *seal = child->currentSeal();
         QVERIFY(seal->HaveImage());
         QVERIFY(!seal->ImageIsStar());
         QVERIFY(seal->Picture().hasGraphic());
         QCOMPARE(seal->Image(), Gbk::fromUnicode(png));
-        QVERIFY(!w.CheckBox2()->isChecked());
-        QVERIFY(w.CheckBox3()->isChecked());
+        QVERIFY(!w.starBox()->isChecked());
+        QVERIFY(w.emblemBox()->isChecked());
         QCOMPARE(child->document().undoStack().count(), 1);
         child->document().undoStack().undo();
         QCOMPARE(testing::savedDocument(child->document()), before);
 
-        addKind(*child, TSealType::stHorzText);
+        addKind(*child, SealType::stHorzText);
         const int asked = s.dialogs.openRequests;
         w.action(u"actChangePicture"_s)->trigger();
         QCOMPARE(s.dialogs.openRequests, asked);
@@ -809,11 +809,11 @@ private slots:
     void keysStayWithTextBoxes()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        addKind(*child, TSealType::stEllipse, 40, 50);
-        addKind(*child, TSealType::stEllipse, 110, 50);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        addKind(*child, SealType::stEllipse, 40, 50);
+        addKind(*child, SealType::stEllipse, 110, 50);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
 
@@ -827,7 +827,7 @@ private slots:
         spin->setFocus();
         QTRY_VERIFY(spin->hasFocus());
         QTest::keyClick(spin, Qt::Key_PageUp);
-        QCOMPARE(child->document().page().Zoom(), 100);
+        QCOMPARE(child->document().page().zoom(), 100);
         QCOMPARE(spin->value(), 15); // the box's own page step
         QTest::keyClick(spin, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(child->sealList().size(), size_t(2));
@@ -835,15 +835,15 @@ private slots:
 
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.DispComboBox()->setFocus();
-        QTRY_VERIFY(w.DispComboBox()->hasFocus());
-        QTest::keyClick(w.DispComboBox(), Qt::Key_Delete);
+        w.zoomBox()->setFocus();
+        QTRY_VERIFY(w.zoomBox()->hasFocus());
+        QTest::keyClick(w.zoomBox(), Qt::Key_Delete);
         QCOMPARE(child->sealList().size(), size_t(2));
 
         child->setFocus();
         QTRY_VERIFY(child->hasFocus());
         QTest::keyClick(child, Qt::Key_PageUp);
-        QCOMPARE(child->document().page().Zoom(), 110);
+        QCOMPARE(child->document().page().zoom(), 110);
         QTest::keyClick(child, Qt::Key_Delete);
         QCOMPARE(child->sealList().size(), size_t(1));
         QTest::keyClick(child, Qt::Key_Delete, Qt::ControlModifier);
@@ -869,16 +869,16 @@ private slots:
         QFETCH(bool, preview);
         Start s;
         s.options.printerPresent = [printer] { return printer; };
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         s.dialogs.messages.clear();
         int opened = 0;
-        w.setPrintWindowFactory([&opened](TfrmMain &) {
+        w.setPrintWindowFactory([&opened](MainWindow &) {
             ++opened;
             return std::unique_ptr<QDialog>();
         });
         w.action(command)->trigger();
         QCOMPARE(opened, 0); // no document
-        w.FileNew();
+        w.fileNew();
         w.action(command)->trigger();
         QCOMPARE(opened, 1);
         QCOMPARE(w.printPreview(), preview);
@@ -895,13 +895,13 @@ private slots:
     void viewCaptions()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         QAction *bar = w.action(u"actViewOpenOrCloseToolBar"_s);
         bar->trigger();
-        QVERIFY(w.ToolBar1()->isHidden());
+        QVERIFY(w.toolBar()->isHidden());
         QCOMPARE(bar->text(), u"显示工具栏"_s);
         bar->trigger();
-        QVERIFY(!w.ToolBar1()->isHidden());
+        QVERIFY(!w.toolBar()->isHidden());
         QCOMPARE(bar->text(), u"隐藏工具栏"_s);
         QAction *status = w.action(u"actViewOpenOrCloseStatusBar"_s);
         status->trigger();
@@ -911,15 +911,15 @@ private slots:
         QCOMPARE(status->text(), u"隐藏状态栏"_s);
         w.action(u"actViewOpenDrawTools"_s)->trigger(); // no palette here: nothing
 
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
         QAction *grid = w.action(u"actViewOpenOrCloseGrid"_s);
         emit w.viewMenu()->aboutToShow();
         QCOMPARE(grid->text(), u"隐藏网格(&G)"_s);
         QCOMPARE(w.action(u"actViewOpenOrClosefrmProp"_s)->text(), u"关闭属性窗口"_s);
         grid->trigger();
-        QVERIFY(!child->document().page().Grid());
-        QVERIFY(!child->Modified()); // a view setting
+        QVERIFY(!child->document().page().grid());
+        QVERIFY(!child->isModified()); // a view setting
         QCOMPARE(grid->text(), u"显示网格(&G)"_s); // at once, not only when the menu opens
         w.action(u"actViewOpenOrClosefrmProp"_s)->trigger();
         QVERIFY(!w.propertyWindow());
@@ -927,14 +927,14 @@ private slots:
         QCOMPARE(grid->text(), u"显示网格(&G)"_s);
         QCOMPARE(w.action(u"actViewOpenOrClosefrmProp"_s)->text(), u"开启属性窗口"_s);
 
-        addKind(*child, TSealType::stEllipse);
+        addKind(*child, SealType::stEllipse);
         emit w.toolsMenu()->aboutToShow();
         QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"锁定印章位置"_s);
         QCOMPARE(w.action(u"actLockPage"_s)->text(), u"锁定页面"_s);
         w.action(u"actLockSeal"_s)->trigger();
         w.action(u"actLockPage"_s)->trigger();
-        QVERIFY(child->document().isSealLocked(child->CurrentSeal()));
-        QVERIFY(!child->QMVDrawPanel1()->isEnabled());
+        QVERIFY(child->document().isSealLocked(child->currentSeal()));
+        QVERIFY(!child->pagePanel()->isEnabled());
         QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章"_s);
         QCOMPARE(w.action(u"actLockPage"_s)->text(), u"解锁页面"_s);
         w.action(u"actLockPage"_s)->trigger();
@@ -949,24 +949,24 @@ private slots:
     void doubleBuffering()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *first = w.activeDocument();
-        addKind(*first, TSealType::stEllipse);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *first = w.activeDocument();
+        addKind(*first, SealType::stEllipse);
         QVERIFY(!w.action(u"actPageDoubleBuffered"_s)->isChecked());
-        QVERIFY(!first->QMVDrawPanel1()->doubleBuffered());
-        first->QMVDrawPanel1()->grab();
-        QCOMPARE(first->QMVDrawPanel1()->cache().size(), size_t(0)); // drawn straight
+        QVERIFY(!first->pagePanel()->doubleBuffered());
+        first->pagePanel()->grab();
+        QCOMPARE(first->pagePanel()->cache().size(), size_t(0)); // drawn straight
         w.action(u"actPageDoubleBuffered"_s)->trigger();
-        QVERIFY(first->QMVDrawPanel1()->doubleBuffered());
-        first->QMVDrawPanel1()->grab();
-        QCOMPARE(first->QMVDrawPanel1()->cache().size(), size_t(1)); // kept off screen
+        QVERIFY(first->pagePanel()->doubleBuffered());
+        first->pagePanel()->grab();
+        QCOMPARE(first->pagePanel()->cache().size(), size_t(1)); // kept off screen
         QCOMPARE(s.config->pageDoubleBuffered(), std::optional<bool>(true));
-        w.FileNew();
-        QVERIFY(w.activeDocument()->QMVDrawPanel1()->doubleBuffered());
+        w.fileNew();
+        QVERIFY(w.activeDocument()->pagePanel()->doubleBuffered());
         w.action(u"actPageDoubleBuffered"_s)->trigger();
-        QVERIFY(!first->QMVDrawPanel1()->doubleBuffered());
-        QCOMPARE(first->QMVDrawPanel1()->cache().size(), size_t(0));
+        QVERIFY(!first->pagePanel()->doubleBuffered());
+        QCOMPARE(first->pagePanel()->cache().size(), size_t(0));
         QCOMPARE(s.config->pageDoubleBuffered(), std::optional<bool>(false));
     }
 
@@ -974,7 +974,7 @@ private slots:
     void wallpaper()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         const QImage old = w.mdiArea()->wallpaper();
         const QString stored = s.config->readText(Configuration::UserInfoKey, u"BackGround"_s);
         s.dialogs.files.push_back(junkFile(s.path(u"wall.png"_s)));
@@ -995,7 +995,7 @@ private slots:
     void helpAddresses()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         s.dialogs.urls.clear();
         w.action(u"actHelpMailme"_s)->trigger();
         w.action(u"actGoHomePage"_s)->trigger();
@@ -1011,11 +1011,11 @@ private slots:
     void alignFromMenu()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        TSeal *a = addKind(*child, TSealType::stRect, 40, 50, 20);
-        TSeal *b = addKind(*child, TSealType::stRect, 110, 90, 40);
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        Seal *a = addKind(*child, SealType::stRect, 40, 50, 20);
+        Seal *b = addKind(*child, SealType::stRect, 110, 90, 40);
         child->document().clearHistory();
         child->document().setSelection({a, b});
         w.action(u"actEditAlignRight"_s)->trigger();

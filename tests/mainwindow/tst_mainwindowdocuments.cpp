@@ -6,8 +6,8 @@
 #include "shell/mainwindow/statuspanels.h"
 #include "shell/mainwindow/wallpapermdiarea.h"
 
-#include "controls/tqmvbutton.h"
-#include "properties/tfrmproprty.h"
+#include "controls/tabbutton.h"
+#include "properties/propertywindow.h"
 #include "shell/mainwindow/drawactions.h"
 #include "shell/mainwindow/keystates.h"
 
@@ -33,11 +33,11 @@ namespace {
 
 const QString CloseQuestion = u"当前文件尚未保存或者已被修改，是否\r保存（修改后的）文件？"_s;
 
-QStringList captions(const TfrmMain &w)
+QStringList captions(const MainWindow &w)
 {
     QStringList out;
-    for (TfrmChild *child : w.documentWindows())
-        out.append(TfrmMain::caption(child));
+    for (DocumentWindow *child : w.documentWindows())
+        out.append(MainWindow::caption(child));
     return out;
 }
 
@@ -61,39 +61,39 @@ private slots:
     void newDocumentNames()
     {
         Start s;
-        TfrmMain &w = s.show();
-        QList<TfrmChild *> followed;
-        connect(&w, &TfrmMain::activeDocumentChanged, this, [&](TfrmChild *child) { followed.append(child); });
-        w.FileNew();
-        QCOMPARE(followed, QList<TfrmChild *>{w.activeDocument()});
+        MainWindow &w = s.show();
+        QList<DocumentWindow *> followed;
+        connect(&w, &MainWindow::activeDocumentChanged, this, [&](DocumentWindow *child) { followed.append(child); });
+        w.fileNew();
+        QCOMPARE(followed, QList<DocumentWindow *>{w.activeDocument()});
         QCOMPARE(captions(w), QStringList{u"文件1.dyz"_s});
         QCOMPARE(w.statusText(2), u"文件状态：未修改"_s);
         QCOMPARE(w.statusText(3), u"已画图形：0"_s);
-        w.FileNew();
-        w.FileNew();
+        w.fileNew();
+        w.fileNew();
         QCOMPARE(captions(w), (QStringList{u"文件1.dyz"_s, u"文件2.dyz"_s, u"文件3.dyz"_s}));
-        QCOMPARE(TfrmMain::caption(w.activeDocument()), u"文件3.dyz"_s);
+        QCOMPARE(MainWindow::caption(w.activeDocument()), u"文件3.dyz"_s);
         // The page comes from the printer set-up (A4 without one) at the zoom choice.
-        QCOMPARE(w.activeDocument()->document().page().Zoom(), 100);
+        QCOMPARE(w.activeDocument()->document().page().zoom(), 100);
         QVERIFY(w.action(u"WindowsCloseAll"_s)->isEnabled());
     }
 
     void openTwiceBringsItForward()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         const QString file = writeDocument(s.path(u"a.dyz"_s), 2);
         s.dialogs.files = {file};
-        w.FileOpen();
+        w.fileOpen();
         QCOMPARE(s.dialogs.openRequests, 1);
-        TfrmChild *opened = w.activeDocument();
+        DocumentWindow *opened = w.activeDocument();
         QVERIFY(opened);
         QCOMPARE(opened->sealList().size(), size_t(2));
-        QVERIFY(!opened->Modified());
+        QVERIFY(!opened->isModified());
         QCOMPARE(w.statusText(3), u"已画图形：2"_s);
-        w.FileNew();
+        w.fileNew();
         s.dialogs.files = {file};
-        w.FileOpen();
+        w.fileOpen();
         QCOMPARE(w.documentWindows().size(), 2);
         QCOMPARE(w.activeDocument(), opened);
         QCOMPARE(s.dialogs.texts(), QStringList{u"该文件已经打开！看见了吧^_^"_s});
@@ -120,61 +120,61 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, icon);
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         const QString file = s.path(u"b.dyz"_s);
         if (!bytes.isEmpty()) {
             QFile f(file);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(bytes);
         }
-        QVERIFY(!w.OpenDocumentFile(file));
+        QVERIFY(!w.openDocumentFile(file));
         flushDeletes();
         QVERIFY(w.documentWindows().isEmpty());
         QCOMPARE(s.dialogs.texts(), QStringList{message});
         QCOMPARE(int(s.dialogs.messages.front().icon), icon);
-        QVERIFY(w.Panel2()->isHidden());
+        QVERIFY(w.progressPanel()->isHidden());
     }
 
     // An untitled document always asks for a name; a bare name gets ".dyz".
     void untitledSaveAsks()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
         addSeal(*child);
         s.dialogs.files = {s.path(u"named"_s)};
-        QVERIFY(w.FileSave());
+        QVERIFY(w.fileSave());
         QCOMPARE(int(s.dialogs.saveRequests.size()), 1);
         QCOMPARE(s.dialogs.saveRequests.front().suffix, u"dyz"_s);
         QCOMPARE(s.dialogs.saveRequests.front().proposed, w.workFolder(u"我的印章"_s) + u"文件1.dyz"_s);
         const QString saved = s.path(u"named.dyz"_s);
         QCOMPARE(sealsInFile(saved), 1);
-        QCOMPARE(TfrmMain::caption(child), saved);
-        QVERIFY(!child->Modified());
+        QCOMPARE(MainWindow::caption(child), saved);
+        QVERIFY(!child->isModified());
         QCOMPARE(w.statusText(2), u"文件状态：已保存"_s);
         // Cancelling the dialog writes nothing.
-        w.FileNew();
+        w.fileNew();
         addSeal(*w.activeDocument());
-        QVERIFY(!w.FileSave());
-        QVERIFY(w.activeDocument()->Modified());
+        QVERIFY(!w.fileSave());
+        QVERIFY(w.activeDocument()->isModified());
     }
 
     // After Save As the window is the new file's: Save writes there, the old file stays.
     void saveAsThenSave()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         const QString old = writeDocument(s.path(u"old.dyz"_s), 1);
-        TfrmChild *child = w.OpenDocumentFile(old);
+        DocumentWindow *child = w.openDocumentFile(old);
         QVERIFY(child);
         const QString fresh = s.path(u"new.dyz"_s);
         s.dialogs.files = {fresh};
-        QVERIFY(w.FileSaveAs());
+        QVERIFY(w.fileSaveAs());
         QCOMPARE(s.dialogs.saveRequests.front().proposed, old);
-        QCOMPARE(TfrmMain::caption(child), fresh);
+        QCOMPARE(MainWindow::caption(child), fresh);
         addSeal(*child);
-        QVERIFY(w.FileSave());
+        QVERIFY(w.fileSave());
         QCOMPARE(int(s.dialogs.saveRequests.size()), 1);
         QCOMPARE(sealsInFile(fresh), 2);
         QCOMPARE(sealsInFile(old), 1);
@@ -184,18 +184,18 @@ private slots:
     void failedSaveKeepsWindow()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
         addSeal(*child);
         const QString unwritable = s.path(u"no such folder/x.dyz"_s);
         s.dialogs.files = {unwritable};
-        QVERIFY(!w.FileSave());
+        QVERIFY(!w.fileSave());
         QCOMPARE(int(s.dialogs.messages.size()), 1);
         QCOMPARE(s.dialogs.messages.front().icon, QMessageBox::Critical);
-        QVERIFY(child->Modified());
+        QVERIFY(child->isModified());
         QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
-        QCOMPARE(TfrmMain::caption(child), u"文件1.dyz"_s);
+        QCOMPARE(MainWindow::caption(child), u"文件1.dyz"_s);
 
         // Closing: Yes, and the save fails again (or is cancelled): the window and its work stay.
         s.dialogs.messages.clear();
@@ -206,7 +206,7 @@ private slots:
         flushDeletes();
         QCOMPARE(w.documentWindows().size(), 1);
         QCOMPARE(s.dialogs.texts().count(CloseQuestion), 2);
-        QVERIFY(child->Modified());
+        QVERIFY(child->isModified());
 
         // Yes with a good name saves, then closes.
         s.dialogs.answers = {QMessageBox::Yes};
@@ -222,9 +222,9 @@ private slots:
     void cancelStopsExit()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         for (int i = 0; i < 3; ++i) {
-            w.FileNew();
+            w.fileNew();
             addSeal(*w.activeDocument());
         }
         // The last window first: No closes it, Cancel keeps the other two.
@@ -247,9 +247,9 @@ private slots:
     void windowMenu()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         for (int i = 0; i < 3; ++i)
-            w.FileNew();
+            w.fileNew();
         WallpaperMdiArea *area = w.mdiArea();
         const QList<QMdiSubWindow *> windows = area->subWindowList(QMdiArea::CreationOrder);
         const QSize client = area->viewport()->size();
@@ -302,10 +302,10 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QList<bool>>("checks");
         QTest::newRow("positive round with star")
-            << int(TSealType::stEllipse) << true << true << true << u"阳章"_s << QList<bool>{true, true, true};
+            << int(SealType::stEllipse) << true << true << true << u"阳章"_s << QList<bool>{true, true, true};
         QTest::newRow("negative with emblem")
-            << int(TSealType::stRect) << false << true << false << u"阳章"_s << QList<bool>{false, false, true};
-        QTest::newRow("hollow star") << int(TSealType::stFiveStar) << true << false << false << u"空心"_s
+            << int(SealType::stRect) << false << true << false << u"阳章"_s << QList<bool>{false, false, true};
+        QTest::newRow("hollow star") << int(SealType::stFiveStar) << true << false << false << u"空心"_s
                                      << QList<bool>{true, false, false};
     }
     void sealToggles()
@@ -317,18 +317,18 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QList<bool>, checks);
         Start s;
-        TfrmMain &w = s.create();
-        TSeal seal;
-        seal.SetSealType(TSealType(type));
-        seal.SetBrushStyle(clear ? TBrushStyle::bsClear : TBrushStyle::bsSolid);
-        seal.SetHaveImage(image);
-        seal.SetImageIsStar(star);
-        w.ShowSealToggles(&seal);
-        QCOMPARE(w.CheckBox1()->text(), caption);
-        QCOMPARE((QList<bool>{w.CheckBox1()->isChecked(), w.CheckBox2()->isChecked(), w.CheckBox3()->isChecked()}),
+        MainWindow &w = s.create();
+        Seal seal;
+        seal.setSealType(SealType(type));
+        seal.setBrushStyle(clear ? BrushStyle::bsClear : BrushStyle::bsSolid);
+        seal.setHaveImage(image);
+        seal.setImageIsStar(star);
+        w.updateSealToggles(&seal);
+        QCOMPARE(w.raisedTextBox()->text(), caption);
+        QCOMPARE((QList<bool>{w.raisedTextBox()->isChecked(), w.starBox()->isChecked(), w.emblemBox()->isChecked()}),
                  checks);
-        w.ShowSealToggles(nullptr); // nothing changes
-        QCOMPARE(w.CheckBox1()->text(), caption);
+        w.updateSealToggles(nullptr); // nothing changes
+        QCOMPARE(w.raisedTextBox()->text(), caption);
     }
 
     // A placing command works only with a document; its press on the page places one seal and
@@ -336,35 +336,35 @@ private slots:
     void placingCommand()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         QAction *roundSeal = w.drawActions().action(17);
         QCOMPARE(roundSeal->objectName(), u"actDrawGZh"_s);
         roundSeal->trigger();
         QVERIFY(!roundSeal->isChecked()); // no document: the button springs back
-        w.FileNew();
+        w.fileNew();
         roundSeal->trigger();
-        QCOMPARE(w.CheckedDrawAction(), roundSeal);
+        QCOMPARE(w.checkedToolAction(), roundSeal);
         w.drawActions().action(1)->trigger();
         QCOMPARE(w.checkedDrawAction(), 1); // one mode at a time
         roundSeal->trigger();
-        TfrmChild *child = w.activeDocument();
-        QCOMPARE(child->QMVDrawPanel1()->cursor().shape(), Qt::BitmapCursor);
-        QTest::mouseClick(child->QMVDrawPanel1(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
-        QCOMPARE(w.CheckedDrawAction(), nullptr);
+        DocumentWindow *child = w.activeDocument();
+        QCOMPARE(child->pagePanel()->cursor().shape(), Qt::BitmapCursor);
+        QTest::mouseClick(child->pagePanel(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+        QCOMPARE(w.checkedToolAction(), nullptr);
         QCOMPARE(child->sealList().size(), size_t(1));
         QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
         QCOMPARE(w.statusText(3), u"已画图形：1"_s);
-        QCOMPARE(w.CheckBox1()->text(), u"阳章"_s);
+        QCOMPARE(w.raisedTextBox()->text(), u"阳章"_s);
     }
 
     void recentFiles()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         const QString a = writeDocument(s.path(u"a.dyz"_s), 1);
         const QString b = writeDocument(s.path(u"b.dyz"_s), 2);
-        QVERIFY(w.OpenDocumentFile(a));
-        QVERIFY(w.OpenDocumentFile(b));
+        QVERIFY(w.openDocumentFile(a));
+        QVERIFY(w.openDocumentFile(b));
         emit w.recentMenu()->aboutToShow();
         const QList<QAction *> items = w.recentMenu()->actions();
         QCOMPARE(items.size(), 2);
@@ -372,7 +372,7 @@ private slots:
         w.mdiArea()->closeAllSubWindows();
         flushDeletes();
         items.at(1)->trigger();
-        QCOMPARE(TfrmMain::caption(w.activeDocument()), a);
+        QCOMPARE(MainWindow::caption(w.activeDocument()), a);
         QFile::remove(b);
         items.at(0)->trigger(); // gone: said so, and dropped from the list
         QCOMPARE(s.dialogs.texts(), QStringList{u"文件不存在！"_s});
@@ -383,20 +383,20 @@ private slots:
     void propertyWindowPlacement()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         int made = 0;
-        w.setPropertyWindowFactory([&made](TfrmMain &main) {
+        w.setPropertyWindowFactory([&made](MainWindow &main) {
             ++made;
             auto *window = new QWidget(&main, Qt::Tool);
             window->setFixedSize(180, 300);
             return window;
         });
-        w.FileNew();
+        w.fileNew();
         QWidget *window = w.propertyWindow();
         QVERIFY(window && window->isVisible());
-        const QToolBar *bar = w.ToolBar1();
+        const QToolBar *bar = w.toolBar();
         QCOMPARE(window->pos(), bar->mapToGlobal(QPoint(bar->contentsRect().width() - 180, bar->height())));
-        w.FileNew();
+        w.fileNew();
         QCOMPARE(made, 1); // one window, placed once
         w.togglePropertyWindow();
         QVERIFY(!w.propertyWindow());
@@ -408,13 +408,13 @@ private slots:
     void propertyWindowFollows()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        auto *properties = qobject_cast<TfrmProprty *>(w.propertyWindow());
+        MainWindow &w = s.show();
+        w.fileNew();
+        auto *properties = qobject_cast<PropertyWindow *>(w.propertyWindow());
         QVERIFY(properties);
         QCOMPARE(properties->document(), &w.activeDocument()->document());
-        TfrmChild *first = w.activeDocument();
-        w.FileNew();
+        DocumentWindow *first = w.activeDocument();
+        w.fileNew();
         QCOMPARE(properties->document(), &w.activeDocument()->document());
         w.mdiArea()->setActiveSubWindow(w.mdiArea()->subWindowList(QMdiArea::CreationOrder).front());
         QCOMPARE(properties->document(), &first->document());
@@ -437,9 +437,9 @@ private slots:
     void switchPaneByKey()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        auto *properties = qobject_cast<TfrmProprty *>(w.propertyWindow());
+        MainWindow &w = s.show();
+        w.fileNew();
+        auto *properties = qobject_cast<PropertyWindow *>(w.propertyWindow());
         QVERIFY(properties);
         addSeal(*w.activeDocument());
         w.activateWindow();
@@ -461,10 +461,10 @@ private slots:
     void printWindow()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         bool hiddenDuring = false;
         bool frozenDuring = false;
-        w.setPrintWindowFactory([&](TfrmMain &main) {
+        w.setPrintWindowFactory([&](MainWindow &main) {
             auto dialog = std::make_unique<QDialog>();
             QTimer::singleShot(0, dialog.get(), [&, d = dialog.get()] {
                 hiddenDuring = !main.isVisible();
@@ -473,7 +473,7 @@ private slots:
             });
             return dialog;
         });
-        w.OpenPrintWindow(true);
+        w.openPrintWindow(true);
         QVERIFY(w.printPreview());
         QVERIFY(hiddenDuring);
         QVERIFY(frozenDuring);
@@ -485,8 +485,8 @@ private slots:
     void accessibleNames()
     {
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
+        MainWindow &w = s.show();
+        w.fileNew();
         for (QWidget *widget : w.findChildren<QWidget *>()) {
             if (!widget->isVisible() || widget->focusPolicy() == Qt::NoFocus)
                 continue;
@@ -496,7 +496,7 @@ private slots:
             QVERIFY(iface);
             QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
         }
-        QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(w.QMVButton1());
+        QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(w.emblemTab());
         QCOMPARE(tab->text(QAccessible::Name), u"徽标集"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(w.activeDocument())->text(QAccessible::Name), u"文件1.dyz"_s);
     }
@@ -505,7 +505,7 @@ private slots:
     void menuIcons()
     {
         Start s;
-        TfrmMain &w = s.create();
+        MainWindow &w = s.create();
         int checked = 0;
         for (QAction *menu : w.menuBar()->actions())
             for (QAction *a : menu->menu()->actions()) {
@@ -523,7 +523,7 @@ private slots:
     void progressPanel()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         auto *panel = dynamic_cast<ProgressPanel *>(&w.progress());
         QVERIFY(panel && panel->isHidden());
         w.progress().showText(u"正在保存："_s);
@@ -546,10 +546,10 @@ private slots:
     void keyStatePanels()
     {
         Start s;
-        TfrmMain &w = s.create();
+        MainWindow &w = s.create();
         QCOMPARE((QStringList{w.statusText(5), w.statusText(6), w.statusText(7)}),
                  (QStringList{u"CAPS: OFF"_s, u"NUM :ON"_s, u"SCRL: OFF"_s}));
-        w.ShowKeyStates();
+        w.showKeyStates();
         const LockKeyStates keys = readLockKeyStates();
         if (QGuiApplication::platformName() == u"offscreen"_s)
             QVERIFY(!keys.caps && !keys.num && !keys.scroll);

@@ -53,7 +53,7 @@ private slots:
         s.options.printerPresent = [printer] { return printer; };
         s.options.screenWidth = [screenWidth] { return screenWidth; };
         s.dialogs.answers = {QMessageBox::StandardButton(answer)};
-        TfrmMain &w = s.create();
+        MainWindow &w = s.create();
         QCOMPARE(s.dialogs.texts(), messages);
         QCOMPARE(w.terminateRequested(), terminate);
         QCOMPARE(s.stages, (QStringList{u"检查系统配置……"_s, u"检测显示器……"_s, u"查找打印机……"_s, u"创建剪贴板……"_s,
@@ -76,7 +76,7 @@ private slots:
         QFETCH(bool, help);
         QFETCH(QString, message);
         Start s;
-        TfrmMain &w = s.create();
+        MainWindow &w = s.create();
         w.action(help ? u"actHelpHelp"_s : u"actHelpAbout"_s)->trigger();
         QCOMPARE(s.dialogs.texts(), QStringList{message});
         QCOMPARE(s.dialogs.messages.front().icon, QMessageBox::Critical);
@@ -85,8 +85,8 @@ private slots:
     void zoomList()
     {
         Start s;
-        TfrmMain &w = s.create();
-        QComboBox *box = w.DispComboBox();
+        MainWindow &w = s.create();
+        QComboBox *box = w.zoomBox();
         QCOMPARE(box->count(), 24);
         for (int i = 0; i < 24; ++i)
             QCOMPARE(box->itemText(i), QString::number(25 * (i + 1)) + u'%');
@@ -119,28 +119,28 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, zoom);
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
-        QLineEdit *edit = w.DispComboBox()->lineEdit();
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        QLineEdit *edit = w.zoomBox()->lineEdit();
         edit->selectAll();
         QTest::keyClicks(edit, typed);
         // Typing alone changes nothing, so "150" does not pass through 1 % and 15 %.
-        QCOMPARE(child->document().page().Zoom(), 100);
+        QCOMPARE(child->document().page().zoom(), 100);
         QTest::keyClick(edit, Qt::Key_Return);
         const int expected = zoom ? zoom : 100;
-        QCOMPARE(child->document().page().Zoom(), expected);
+        QCOMPARE(child->document().page().zoom(), expected);
         QCOMPARE(w.zoomChoice(), expected);
-        QCOMPARE(w.DispComboBox()->currentText(), QString::number(expected) + u'%');
+        QCOMPARE(w.zoomBox()->currentText(), QString::number(expected) + u'%');
         QCOMPARE(int(s.dialogs.messages.size()), zoom ? 0 : 1);
     }
 
     void fontList()
     {
         Start s;
-        TfrmMain &w = s.create();
-        QComboBox *box = w.FontComboBox();
-        QVERIFY(w.CheckBox4()->isChecked());
+        MainWindow &w = s.create();
+        QComboBox *box = w.fontBox();
+        QVERIFY(w.chineseOnlyBox()->isChecked());
         QCOMPARE(box->currentText(), u"宋体"_s);
         QStringList items;
         for (int i = 0; i < box->count(); ++i)
@@ -158,11 +158,11 @@ private slots:
         // …and a Latin-only face goes.
         QVERIFY(std::any_of(installed.begin(), installed.end(), [&](const QString &f) { return !items.contains(f); }));
 
-        w.CheckBox4()->setChecked(false);
+        w.chineseOnlyBox()->setChecked(false);
         QCOMPARE(box->currentText(), u"宋体"_s);
         for (const QString &family : installed)
             QVERIFY2(box->findText(family) >= 0, qPrintable(family));
-        w.CheckBox4()->setChecked(true);
+        w.chineseOnlyBox()->setChecked(true);
         QCOMPARE(box->count(), int(items.size()));
     }
 
@@ -229,7 +229,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, path);
-        QCOMPARE(TfrmMain::commandLinePath(arguments), path);
+        QCOMPARE(MainWindow::commandLinePath(arguments), path);
     }
 
     // The first show opens the document of a path that arrived in two pieces.
@@ -244,9 +244,9 @@ private slots:
             QVERIFY(doc.save(file, progress).ok());
         }
         s.options.arguments = {s.path(u"My"_s), u"Seals/a.dyz"_s};
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         QCOMPARE(w.documentWindows().size(), 1);
-        QCOMPARE(TfrmMain::caption(w.activeDocument()), file);
+        QCOMPARE(MainWindow::caption(w.activeDocument()), file);
         QVERIFY(!w.commandLineOpenFailed());
         QCOMPARE(w.statusText(2), u"文件状态：未修改"_s);
         QVERIFY(s.dialogs.messages.empty());
@@ -256,12 +256,12 @@ private slots:
     {
         Start s;
         s.options.arguments = {s.path(u"nothing.dyz"_s)}; // missing: ignored without a word
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         QVERIFY(!w.programFolder().isEmpty());
         QCOMPARE(w.statusText(2), u"文件状态：无文件"_s);
         QVERIFY(w.documentWindows().isEmpty());
         QVERIFY(s.dialogs.messages.empty());
-        for (const QString &name : TfrmMain::workFolderNames()) {
+        for (const QString &name : MainWindow::workFolderNames()) {
             QVERIFY2(QFileInfo(w.workFolder(name)).isDir(), qPrintable(name));
             QVERIFY(w.workFolder(name).startsWith(s.options.dataFolder));
         }

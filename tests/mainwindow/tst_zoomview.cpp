@@ -4,7 +4,7 @@
 
 #include "mainwindowtesting.h"
 
-#include "shell/mainwindow/tfrmzoomview.h"
+#include "shell/mainwindow/detailview.h"
 #include "testing/testhelpers.h"
 
 #include <QLabel>
@@ -44,8 +44,8 @@ class TestZoomView : public QObject
     Q_OBJECT
 
 private slots:
-    // w = width − 12, h = height − P div 4 − 12; z = Round(min(h / (height mm × p), w / (width mm
-    // × p)) × 100), halves to even; e = z p / 100; picture = Round(mm × e) + 4 each way; x =
+    // w = width − 12, h = height − P div 4 − 12; z = roundHalfEven(min(h / (height mm × p), w / (width mm
+    // × p)) × 100), halves to even; e = z p / 100; picture = roundHalfEven(mm × e) + 4 each way; x =
     // (width − picture) div 2 + 2, y = (height − strip − picture − 2) div 2 + strip + 2.
     void layout_data()
     {
@@ -124,21 +124,21 @@ private slots:
     // e 25.3, picture 1016 × 510 at (4 + 2, 116 + 26).
     void viewOfSeals()
     {
-        auto seal = testing::newSealAt(TSealType::stRect, 50, 40, 40, 20);
-        const QRect before(seal->Left(), seal->Top(), seal->Width(), seal->Height());
-        const std::unique_ptr<TfrmZoomView> view = TfrmZoomView::create({seal.get()}, 10, QRect(0, 0, 1024, 768), 96);
+        auto seal = testing::newSealAt(SealType::stRect, 50, 40, 40, 20);
+        const QRect before(seal->left(), seal->top(), seal->width(), seal->height());
+        const std::unique_ptr<DetailView> view = DetailView::create({seal.get()}, 10, QRect(0, 0, 1024, 768), 96);
         QVERIFY(view);
         QCOMPARE(view->layout().zoom, 253);
         QCOMPARE(view->picture().size(), QSize(1016, 510));
         QCOMPARE(view->layout().picturePosition, QPoint(6, 142));
-        QCOMPARE(view->Panel1()->text(), u"当前放大倍数是： 253%"_s);
-        QCOMPARE(view->Panel1()->geometry(), QRect(0, 0, 1024, 24));
+        QCOMPARE(view->strip()->text(), u"当前放大倍数是： 253%"_s);
+        QCOMPARE(view->strip()->geometry(), QRect(0, 0, 1024, 24));
         QCOMPARE(view->size(), QSize(1024, 768));
         QVERIFY(view->windowFlags().testFlag(Qt::FramelessWindowHint));
         // The seal's own scale and box are untouched; the picture has its ink.
         QCOMPARE(seal->PixelsPerMm(), 10.0f);
         QCOMPARE(seal->Zoom(), 100);
-        QCOMPARE(QRect(seal->Left(), seal->Top(), seal->Width(), seal->Height()), before);
+        QCOMPARE(QRect(seal->left(), seal->top(), seal->width(), seal->height()), before);
         const QImage &picture = view->picture();
         QVERIFY(inkPixels(picture) > 1000);
 
@@ -161,12 +161,12 @@ private slots:
     void clickCloses()
     {
         QFETCH(bool, onStrip);
-        auto seal = testing::newSealAt(TSealType::stEllipse, 50, 50, 40, 40);
-        const std::unique_ptr<TfrmZoomView> view = TfrmZoomView::create({seal.get()}, 10, QRect(0, 0, 800, 600), 96);
+        auto seal = testing::newSealAt(SealType::stEllipse, 50, 50, 40, 40);
+        const std::unique_ptr<DetailView> view = DetailView::create({seal.get()}, 10, QRect(0, 0, 800, 600), 96);
         QVERIFY(view);
         view->show();
         QVERIFY(view->isVisible());
-        QWidget *target = onStrip ? static_cast<QWidget *>(view->Panel1()) : view.get();
+        QWidget *target = onStrip ? static_cast<QWidget *>(view->strip()) : view.get();
         QTest::mouseClick(target, Qt::LeftButton, {}, onStrip ? QPoint(100, 10) : QPoint(400, 300));
         QVERIFY(!view->isVisible());
     }
@@ -175,11 +175,11 @@ private slots:
     void mainWindowCommand()
     {
         Start s;
-        TfrmMain &w = s.create();
+        MainWindow &w = s.create();
         QVERIFY(!w.buildDetailView());
         w.showDetailView(); // no document: nothing, and nothing blocks
-        w.FileNew();
-        TfrmChild *child = w.activeDocument();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
         QVERIFY(child);
         addSeal(*child, 50);
         addSeal(*child, 90);
@@ -190,11 +190,11 @@ private slots:
         doc.setSelection({doc.seals().at(0).get(), doc.seals().at(1).get()});
         const float ppm = doc.seals().at(0)->PixelsPerMm();
         const bool modified = doc.isModified();
-        const std::unique_ptr<TfrmZoomView> view = w.buildDetailView();
+        const std::unique_ptr<DetailView> view = w.buildDetailView();
         QVERIFY(view);
         QVERIFY(view->layout().zoom > 0);
-        QVERIFY(view->Panel1()->text().startsWith(u"当前放大倍数是： "_s));
-        QVERIFY(view->Panel1()->text().endsWith(u'%'));
+        QVERIFY(view->strip()->text().startsWith(u"当前放大倍数是： "_s));
+        QVERIFY(view->strip()->text().endsWith(u'%'));
         QVERIFY(inkPixels(view->picture()) > 100);
         QCOMPARE(doc.seals().at(0)->PixelsPerMm(), ppm);
         QCOMPARE(doc.isModified(), modified);

@@ -5,8 +5,8 @@
 
 #include "document/clipboardstream.h"
 #include "page/pagehost.h"
-#include "page/tfrmchild.h"
-#include "seal/tseal.h"
+#include "page/documentwindow.h"
+#include "seal/seal.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -21,10 +21,10 @@ class FakeHost : public PageHost
 {
 public:
     int tag = 0;
-    TColor swatch = clRed;
+    Colour swatch = clRed;
     std::array<QString, 4> status;
     QString zoomText;
-    const TSeal *toggles = nullptr;
+    const Seal *toggles = nullptr;
     QString lockCaption;
     QString pictureFile;
     QByteArray emblem;
@@ -33,7 +33,7 @@ public:
     SaveAnswer answer = SaveAnswer::No;
     bool saveSucceeds = false;
     int questions = 0;
-    TfrmChild *child = nullptr;
+    DocumentWindow *child = nullptr;
 
     int checkedDrawAction() const override { return tag; }
     void uncheckDrawAction() override { tag = 0; }
@@ -44,11 +44,11 @@ public:
             child->applyToolCursor();
     }
     QByteArray fontFaceGbk() const override { return QByteArray("\xCB\xCE\xCC\xE5"); } // 宋体
-    TColor swatchColor() const override { return swatch; }
-    void setSwatchColor(TColor c) override { swatch = c; }
+    Colour swatchColor() const override { return swatch; }
+    void setSwatchColor(Colour c) override { swatch = c; }
     void setStatusText(int panel, const QString &text) override { status[size_t(panel)] = text; }
     void setZoomText(const QString &text) override { zoomText = text; }
-    void showSealToggles(const TSeal *seal) override { toggles = seal; }
+    void showSealToggles(const Seal *seal) override { toggles = seal; }
     QCursor cursorSlot(int slot) const override
     {
         switch (slot) {
@@ -67,12 +67,12 @@ public:
     QByteArray emblemPicture() override { return emblem; }
     void reportPictureError(const QString &message) override { pictureError = message; }
     ClipboardStream &clipboard() override { return stream; }
-    SaveAnswer askSaveOnClose(TfrmChild &) override
+    SaveAnswer askSaveOnClose(DocumentWindow &) override
     {
         ++questions;
         return answer;
     }
-    bool saveDocument(TfrmChild &c) override
+    bool saveDocument(DocumentWindow &c) override
     {
         if (saveSucceeds)
             c.document().setSaved();
@@ -81,67 +81,67 @@ public:
 };
 
 // A shown window with an A4 page at 100 %.
-inline TfrmChild *newWindow(FakeHost &host, int ppi = 96, QSize size = QSize(1000, 1300))
+inline DocumentWindow *newWindow(FakeHost &host, int ppi = 96, QSize size = QSize(1000, 1300))
 {
-    auto *w = new TfrmChild(host, ppi);
+    auto *w = new DocumentWindow(host, ppi);
     host.child = w;
-    w->document().page().SetPageWidth(210);
-    w->document().page().SetPageHeight(297);
+    w->document().page().setPageWidth(210);
+    w->document().page().setPageHeight(297);
     w->resize(size);
     w->show();
-    w->ZoomPage(100);
+    w->zoomPage(100);
     return w;
 }
 
 // A seal of the kind, width × height mm, centred at (cx, cy) mm, on top of the stack. The
 // document's history is cleared, so it counts as unmodified.
-inline TSeal *addSeal(TfrmChild &w, TSealType type, float width, float height, float cx, float cy)
+inline Seal *addSeal(DocumentWindow &w, SealType type, float width, float height, float cx, float cy)
 {
     SealDocument &doc = w.document();
     auto seal = doc.createSeal();
-    seal->SetZoom(doc.page().Zoom());
-    seal->SetSealType(type);
-    seal->SetRealWidth(width);
-    seal->SetRealHeight(height);
-    seal->SetRealCenterX(cx);
-    seal->SetRealCenterY(cy);
-    TSeal *raw = doc.appendCreatedSeal(std::move(seal));
-    doc.ClearSelection();
+    seal->setZoom(doc.page().zoom());
+    seal->setSealType(type);
+    seal->setRealWidth(width);
+    seal->setRealHeight(height);
+    seal->setRealCenterX(cx);
+    seal->setRealCenterY(cy);
+    Seal *raw = doc.appendCreatedSeal(std::move(seal));
+    doc.clearSelection();
     doc.clearHistory();
     return raw;
 }
 
-inline QRect boxOf(const TSeal *s)
+inline QRect boxOf(const Seal *s)
 {
-    return QRect(s->Left(), s->Top(), s->Width(), s->Height());
+    return QRect(s->left(), s->top(), s->width(), s->height());
 }
 
-inline void press(TfrmChild &w, QPoint p, Qt::MouseButton b = Qt::LeftButton)
+inline void press(DocumentWindow &w, QPoint p, Qt::MouseButton b = Qt::LeftButton)
 {
-    QTest::mousePress(w.QMVDrawPanel1(), b, Qt::NoModifier, p);
+    QTest::mousePress(w.pagePanel(), b, Qt::NoModifier, p);
 }
 
-inline void release(TfrmChild &w, QPoint p, Qt::MouseButton b = Qt::LeftButton)
+inline void release(DocumentWindow &w, QPoint p, Qt::MouseButton b = Qt::LeftButton)
 {
-    QTest::mouseRelease(w.QMVDrawPanel1(), b, Qt::NoModifier, p);
+    QTest::mouseRelease(w.pagePanel(), b, Qt::NoModifier, p);
 }
 
 // A move with the buttons held, sent straight to the page (QTest moves the cursor instead when
 // no button is down).
-inline void moveTo(TfrmChild &w, QPoint p, Qt::MouseButtons buttons = Qt::LeftButton)
+inline void moveTo(DocumentWindow &w, QPoint p, Qt::MouseButtons buttons = Qt::LeftButton)
 {
-    QWidget *page = w.QMVDrawPanel1();
+    QWidget *page = w.pagePanel();
     QMouseEvent e(QEvent::MouseMove, p, page->mapToGlobal(p), Qt::NoButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(page, &e);
 }
 
-inline void click(TfrmChild &w, QPoint p, Qt::MouseButton b = Qt::LeftButton)
+inline void click(DocumentWindow &w, QPoint p, Qt::MouseButton b = Qt::LeftButton)
 {
     press(w, p, b);
     release(w, p, b);
 }
 
-inline void drag(TfrmChild &w, QPoint from, QPoint to)
+inline void drag(DocumentWindow &w, QPoint from, QPoint to)
 {
     press(w, from);
     moveTo(w, (from + to) / 2);

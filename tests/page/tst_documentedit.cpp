@@ -17,7 +17,7 @@ using namespace qm;
 
 namespace {
 
-void typeKey(TfrmChild &w, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false)
+void typeKey(DocumentWindow &w, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false)
 {
     QKeyEvent pressEvent(QEvent::KeyPress, k, mods, QString(), autoRepeat);
     QApplication::sendEvent(&w, &pressEvent);
@@ -32,7 +32,7 @@ class TestDocumentEdit : public QObject
     Q_OBJECT
 
     FakeHost host;
-    std::unique_ptr<TfrmChild> w;
+    std::unique_ptr<DocumentWindow> w;
 
 private slots:
     void init()
@@ -46,51 +46,51 @@ private slots:
     // at the same place.
     void pasteTwice()
     {
-        addSeal(*w, TSealType::stName22, 20, 20, 30, 40);
-        w->Paste(); // empty stream: nothing
-        QVERIFY(!w->Modified());
+        addSeal(*w, SealType::stName22, 20, 20, 30, 40);
+        w->paste(); // empty stream: nothing
+        QVERIFY(!w->isModified());
         click(*w, QPoint(100, 150));
-        w->CopySelection();
-        w->Paste();
-        w->Paste();
+        w->copySelection();
+        w->paste();
+        w->paste();
         QCOMPARE(w->sealList().size(), size_t(3));
         for (size_t i : {1, 2}) {
             QCOMPARE(w->sealList()[i]->RealCenterX(), 32.0f);
             QCOMPARE(w->sealList()[i]->RealCenterY(), 42.0f);
         }
-        QCOMPARE(w->CurrentSeal(), w->sealList()[2].get());
-        QCOMPARE(w->Handles()->target(), w->sealList()[2].get());
+        QCOMPARE(w->currentSeal(), w->sealList()[2].get());
+        QCOMPARE(w->handles()->target(), w->sealList()[2].get());
         QCOMPARE(host.status[3], u"已画图形：3"_s);
-        QVERIFY(w->Modified());
+        QVERIFY(w->isModified());
     }
 
     void pasteSeveralGetsFrame()
     {
-        addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
-        addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        addSeal(*w, SealType::stName22, 20, 20, 80, 30);
         drag(*w, QPoint(60, 60), QPoint(360, 170));
-        w->CutSelection();
+        w->cutSelection();
         QVERIFY(w->sealList().empty());
-        QVERIFY(!w->SelectFrame());
-        w->Paste();
-        QCOMPARE(w->Selection().size(), size_t(2));
-        QVERIFY(w->SelectFrame());
-        QVERIFY(!w->Handles());
+        QVERIFY(!w->selectionFrame());
+        w->paste();
+        QCOMPARE(w->selection().size(), size_t(2));
+        QVERIFY(w->selectionFrame());
+        QVERIFY(!w->handles());
     }
 
     // A seal moved, undone and redone: the saved bytes are exactly those before and after.
     void undoRedoBytes()
     {
-        addSeal(*w, TSealType::stEllipse, 40, 40, 50, 50);
-        addSeal(*w, TSealType::stName22, 20, 20, 100, 50);
+        addSeal(*w, SealType::stEllipse, 40, 40, 50, 50);
+        addSeal(*w, SealType::stName22, 20, 20, 100, 50);
         const QByteArray before = testing::savedDocument(w->document());
         drag(*w, QPoint(188, 188), QPoint(211, 170));
         const QByteArray after = testing::savedDocument(w->document());
         QVERIFY(after != before);
         typeKey(*w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(testing::savedDocument(w->document()), before);
-        QVERIFY(!w->Modified());
-        QCOMPARE(w->Handles()->placedBox(), boxOf(w->sealList().front().get()));
+        QVERIFY(!w->isModified());
+        QCOMPARE(w->handles()->placedBox(), boxOf(w->sealList().front().get()));
         typeKey(*w, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(testing::savedDocument(w->document()), after);
         typeKey(*w, Qt::Key_Z, Qt::ControlModifier);
@@ -114,7 +114,7 @@ private slots:
         QFETCH(bool, shift);
         QFETCH(float, dx);
         QFETCH(float, dy);
-        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        Seal *seal = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
         click(*w, QPoint(100, 100));
         const Qt::KeyboardModifiers mods = shift ? Qt::ShiftModifier : Qt::NoModifier;
         float x = 30;
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(seal->RealCenterX(), x);
         QCOMPARE(seal->RealCenterY(), y);
         QCOMPARE(w->document().undoStack().count(), 1);
-        QCOMPARE(w->Handles()->placedBox(), boxOf(seal));
+        QCOMPARE(w->handles()->placedBox(), boxOf(seal));
         typeKey(*w, Qt::Key(key), mods); // a new press is a new step
         QCOMPARE(w->document().undoStack().count(), 2);
     }
@@ -140,26 +140,26 @@ private slots:
     // Choosing shows the seal's options and handles and edits nothing.
     void keyboardChoosesSeals()
     {
-        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
-        TSeal *b = addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
-        TSeal *c = addSeal(*w, TSealType::stName22, 20, 20, 130, 30);
+        Seal *a = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        Seal *b = addSeal(*w, SealType::stName22, 20, 20, 80, 30);
+        Seal *c = addSeal(*w, SealType::stName22, 20, 20, 130, 30);
         const QByteArray before = testing::savedDocument(w->document());
         typeKey(*w, Qt::Key_Tab);
-        QCOMPARE(w->CurrentSeal(), a);
+        QCOMPARE(w->currentSeal(), a);
         QCOMPARE(host.toggles, a);
-        QCOMPARE(w->Handles()->placedBox(), boxOf(a));
+        QCOMPARE(w->handles()->placedBox(), boxOf(a));
         typeKey(*w, Qt::Key_Tab);
-        QCOMPARE(w->CurrentSeal(), b);
+        QCOMPARE(w->currentSeal(), b);
         typeKey(*w, Qt::Key_Tab);
         typeKey(*w, Qt::Key_Tab);
-        QCOMPARE(w->CurrentSeal(), a);
+        QCOMPARE(w->currentSeal(), a);
         typeKey(*w, Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(w->CurrentSeal(), c);
+        QCOMPARE(w->currentSeal(), c);
         typeKey(*w, Qt::Key_Escape);
-        QVERIFY(w->Selection().empty());
+        QVERIFY(w->selection().empty());
         typeKey(*w, Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(w->CurrentSeal(), c);
-        QVERIFY(!w->Modified());
+        QCOMPARE(w->currentSeal(), c);
+        QVERIFY(!w->isModified());
         QCOMPARE(w->document().undoStack().count(), 0);
         QCOMPARE(testing::savedDocument(w->document()), before);
     }
@@ -179,26 +179,26 @@ private slots:
         typeKey(*w, Qt::Key_Enter);
         QCOMPARE(host.tag, 0);
         QCOMPARE(w->sealList().size(), size_t(1));
-        const TSeal *seal = w->CurrentSeal();
+        const Seal *seal = w->currentSeal();
         QVERIFY(seal);
-        const QPoint centre = w->QMVDrawPanel1()->mapTo(
-            w->viewport(), QPoint(seal->Left() + seal->Width() / 2, seal->Top() + seal->Height() / 2));
+        const QPoint centre = w->pagePanel()->mapTo(
+            w->viewport(), QPoint(seal->left() + seal->width() / 2, seal->top() + seal->height() / 2));
         const QPoint middle = w->viewport()->rect().center();
         QVERIFY2((centre - middle).manhattanLength() <= 2, qPrintable(u"%1,%2"_s.arg(centre.x()).arg(centre.y())));
-        QVERIFY(w->Modified());
+        QVERIFY(w->isModified());
     }
 
     void clearPageCountsAsUnmodified()
     {
-        addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        addSeal(*w, SealType::stName22, 20, 20, 30, 30);
         click(*w, QPoint(100, 100));
-        w->ClearPage();
+        w->clearPage();
         QVERIFY(w->sealList().empty());
-        QVERIFY(!w->Handles());
-        QVERIFY(!w->Modified());
+        QVERIFY(!w->handles());
+        QVERIFY(!w->isModified());
         QCOMPARE(host.status[2], u"文件状态：未修改"_s);
         QCOMPARE(host.status[3], u"已画图形：0"_s);
-        QPointer<TfrmChild> guard(w.get());
+        QPointer<DocumentWindow> guard(w.get());
         QVERIFY(w->close());
         w.release(); // deleted on close
         QCOMPARE(host.questions, 0);
@@ -207,38 +207,38 @@ private slots:
 
     void centreAndStack()
     {
-        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
-        TSeal *b = addSeal(*w, TSealType::stName22, 10, 10, 80, 30);
-        w->CentreSelection(); // no frame: nothing
-        QVERIFY(!w->Modified());
+        Seal *a = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        Seal *b = addSeal(*w, SealType::stName22, 10, 10, 80, 30);
+        w->centreSelection(); // no frame: nothing
+        QVERIFY(!w->isModified());
         drag(*w, QPoint(60, 60), QPoint(360, 170));
-        const QRect frame = w->SelectFrame()->bounds();
-        w->CentreSelection();
+        const QRect frame = w->selectionFrame()->bounds();
+        w->centreSelection();
         // The middle of the frame, in millimetres.
-        const long double factor = 100.0L / (100.0L * w->ScreenPixelsPerMm());
+        const long double factor = 100.0L / (100.0L * w->screenPixelsPerMm());
         const float cx = float((frame.left() + frame.width() / 2.0L) * factor);
         const float cy = float((frame.top() + frame.height() / 2.0L) * factor);
         QCOMPARE(a->RealCenterX(), cx);
         QCOMPARE(b->RealCenterX(), cx);
         QCOMPARE(b->RealCenterY(), cy);
         // The frame follows the seals: the larger one now decides it.
-        QCOMPARE(w->SelectFrame()->bounds(), boxOf(a).adjusted(-2, -2, 2, 2));
+        QCOMPARE(w->selectionFrame()->bounds(), boxOf(a).adjusted(-2, -2, 2, 2));
 
         w->document().selectSeal(a);
-        w->BringSealToFront();
+        w->bringSealToFront();
         QCOMPARE(w->sealList().back().get(), a);
-        w->SendSealToBack();
+        w->sendSealToBack();
         QCOMPARE(w->sealList().front().get(), a);
     }
 
     void pageLock()
     {
-        w->TogglePageLock();
-        QVERIFY(!w->QMVDrawPanel1()->isEnabled());
+        w->togglePageLock();
+        QVERIFY(!w->pagePanel()->isEnabled());
         host.tag = 6;
         click(*w, QPoint(200, 200));
         QVERIFY(w->sealList().empty());
-        w->TogglePageLock();
+        w->togglePageLock();
         click(*w, QPoint(200, 200));
         QCOMPARE(w->sealList().size(), size_t(1));
     }
@@ -263,7 +263,7 @@ private slots:
         click(*w, QPoint(200, 200));
         host.answer = PageHost::SaveAnswer(answer);
         host.saveSucceeds = saves;
-        QPointer<TfrmChild> guard(w.get());
+        QPointer<DocumentWindow> guard(w.get());
         QCOMPARE(w->close(), closes);
         QCOMPARE(host.questions, 1);
         if (closes) {

@@ -21,7 +21,7 @@ class TestDocumentWindow : public QObject
     Q_OBJECT
 
     FakeHost host;
-    std::unique_ptr<TfrmChild> w;
+    std::unique_ptr<DocumentWindow> w;
 
 private slots:
     void init()
@@ -36,26 +36,26 @@ private slots:
     {
         host.tag = 6;
         w->applyToolCursor();
-        QCOMPARE(w->QMVDrawPanel1()->cursor().shape(), Qt::CrossCursor);
+        QCOMPARE(w->pagePanel()->cursor().shape(), Qt::CrossCursor);
         click(*w, QPoint(96, 192));
         QCOMPARE(host.tag, 0);
-        QCOMPARE(w->QMVDrawPanel1()->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w->pagePanel()->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(w->sealList().size(), size_t(1));
-        TSeal *seal = w->sealList().front().get();
+        Seal *seal = w->sealList().front().get();
         // 96 px * 100 / (100 * 96 / 25.4) = 25.4 mm, and 192 px = 50.8 mm.
         QVERIFY(qAbs(seal->RealCenterX() - 25.4f) < 1e-4f);
         QVERIFY(qAbs(seal->RealCenterY() - 50.8f) < 1e-4f);
-        QCOMPARE(w->CurrentSeal(), seal);
-        QVERIFY(w->Handles());
-        QVERIFY(w->Modified());
+        QCOMPARE(w->currentSeal(), seal);
+        QVERIFY(w->handles());
+        QVERIFY(w->isModified());
         QCOMPARE(host.status[2], u"文件状态：已修改"_s);
         QCOMPARE(host.status[3], u"已画图形：1"_s);
         QCOMPARE(host.toggles, seal);
 
-        w->document().ClearSelection();
+        w->document().clearSelection();
         click(*w, QPoint(100, 195));
         QCOMPARE(w->sealList().size(), size_t(1));
-        QCOMPARE(w->CurrentSeal(), seal);
+        QCOMPARE(w->currentSeal(), seal);
     }
 
     void positionReadout_data()
@@ -78,14 +78,14 @@ private slots:
     // A 10 mm seal inside a 40 mm one lying above it: the press picks the one it is deeper in.
     void nestedSeals()
     {
-        TSeal *small = addSeal(*w, TSealType::stName22, 10, 10, 52, 50); // box 178..216 x 170..208
-        TSeal *large = addSeal(*w, TSealType::stEllipse, 40, 40, 50, 50); // box 113..264 x 113..264
+        Seal *small = addSeal(*w, SealType::stName22, 10, 10, 52, 50); // box 178..216 x 170..208
+        Seal *large = addSeal(*w, SealType::stEllipse, 40, 40, 50, 50); // box 113..264 x 113..264
         QCOMPARE(boxOf(small), QRect(178, 170, 38, 38));
         click(*w, QPoint(196, 188)); // 18 deep in the small one, 68 in the large one
-        QCOMPARE(w->CurrentSeal(), small);
+        QCOMPARE(w->currentSeal(), small);
         click(*w, QPoint(120, 188)); // only in the large one
-        QCOMPARE(w->CurrentSeal(), large);
-        QVERIFY(!w->Modified());
+        QCOMPARE(w->currentSeal(), large);
+        QVERIFY(!w->isModified());
     }
 
     void bandDirections_data()
@@ -107,23 +107,23 @@ private slots:
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(int, selected);
-        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
-        TSeal *b = addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        Seal *a = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        Seal *b = addSeal(*w, SealType::stName22, 20, 20, 80, 30);
         QCOMPARE(boxOf(b), QRect(265, 76, 76, 76));
         press(*w, from);
         moveTo(*w, to);
-        QVERIFY(w->Banding());
-        QVERIFY(w->QMVDrawPanel1()->band());
+        QVERIFY(w->isBanding());
+        QVERIFY(w->pagePanel()->band());
         release(*w, to);
-        QVERIFY(!w->Banding());
-        QVERIFY(!w->QMVDrawPanel1()->band());
-        QCOMPARE(int(w->Selection().size()), selected);
-        QCOMPARE(bool(w->Handles()), selected == 1);
-        QCOMPARE(bool(w->SelectFrame()), selected == 2);
+        QVERIFY(!w->isBanding());
+        QVERIFY(!w->pagePanel()->band());
+        QCOMPARE(int(w->selection().size()), selected);
+        QCOMPARE(bool(w->handles()), selected == 1);
+        QCOMPARE(bool(w->selectionFrame()), selected == 2);
         if (selected == 1)
-            QCOMPARE(w->CurrentSeal(), a);
+            QCOMPARE(w->currentSeal(), a);
         if (selected == 2) // both boxes grown by 2 px
-            QCOMPARE(w->SelectFrame()->bounds(), QRect(74, 74, 269, 80));
+            QCOMPARE(w->selectionFrame()->bounds(), QRect(74, 74, 269, 80));
     }
 
     void moveDrag_data()
@@ -138,80 +138,80 @@ private slots:
     {
         QFETCH(QPoint, to);
         QFETCH(bool, moved);
-        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        Seal *seal = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
         const int steps = w->document().undoStack().count();
         press(*w, QPoint(100, 100));
-        QVERIFY(w->Dragging());
-        QVERIFY(!w->Handles()->shown());
-        QCOMPARE(*w->QMVDrawPanel1()->outline(), boxOf(seal));
+        QVERIFY(w->isDragging());
+        QVERIFY(!w->handles()->shown());
+        QCOMPARE(*w->pagePanel()->outline(), boxOf(seal));
         if (QTest::currentDataTag() == QByteArray("back to start"))
             moveTo(*w, QPoint(160, 130));
         moveTo(*w, to);
         release(*w, to);
-        QVERIFY(!w->Dragging());
-        QVERIFY(!w->QMVDrawPanel1()->outline());
-        QVERIFY(w->Handles()->shown());
-        QCOMPARE(w->Modified(), moved);
+        QVERIFY(!w->isDragging());
+        QVERIFY(!w->pagePanel()->outline());
+        QVERIFY(w->handles()->shown());
+        QCOMPARE(w->isModified(), moved);
         QCOMPARE(w->document().undoStack().count(), steps + (moved ? 1 : 0));
         // 38 px / (100 * 3.7795277 / 100) = 10.054 mm.
         QCOMPARE(seal->RealCenterX(), moved ? float(30 + 38 / static_cast<long double>(Ppm96)) : 30.0f);
-        QCOMPARE(w->Handles()->placedBox(), boxOf(seal));
+        QCOMPARE(w->handles()->placedBox(), boxOf(seal));
     }
 
     void lockedSealSelectsButStays()
     {
-        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        Seal *seal = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
         click(*w, QPoint(100, 100));
-        w->ToggleSealLock();
-        w->document().ClearSelection();
+        w->toggleSealLock();
+        w->document().clearSelection();
         drag(*w, QPoint(100, 100), QPoint(200, 150));
-        QCOMPARE(w->CurrentSeal(), seal);
+        QCOMPARE(w->currentSeal(), seal);
         QCOMPARE(seal->RealCenterX(), 30.0f);
-        QVERIFY(!w->Modified());
+        QVERIFY(!w->isModified());
         click(*w, QPoint(100, 100), Qt::RightButton);
         QCOMPARE(host.lockCaption, u"解锁印章(&U)"_s);
     }
 
     void frameMovesSelection()
     {
-        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
-        TSeal *b = addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        Seal *a = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        Seal *b = addSeal(*w, SealType::stName22, 20, 20, 80, 30);
         drag(*w, QPoint(60, 60), QPoint(360, 170));
-        QVERIFY(w->SelectFrame());
+        QVERIFY(w->selectionFrame());
         // The frame's edge at x = 74 lies above the seals.
         drag(*w, QPoint(74, 100), QPoint(74 + 19, 100 + 38));
         const long double k = Ppm96;
         QCOMPARE(a->RealCenterX(), float(30 + 19 / k));
         QCOMPARE(b->RealCenterY(), float(30 + 38 / k));
-        QCOMPARE(w->SelectFrame()->bounds(), QRect(74 + 19, 74 + 38, 269, 80));
+        QCOMPARE(w->selectionFrame()->bounds(), QRect(74 + 19, 74 + 38, 269, 80));
     }
 
     // The middle-right handle of a 76 px seal at 76 … 152 dragged to 40 px left of its left edge.
     void resizeFlips()
     {
-        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        Seal *seal = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
         click(*w, QPoint(100, 100));
-        QCOMPARE(w->Handles()->anchor(5), QPoint(152, 114));
+        QCOMPARE(w->handles()->anchor(5), QPoint(152, 114));
         drag(*w, QPoint(152, 114), QPoint(36, 114));
         QCOMPARE(boxOf(seal), QRect(36, 76, 40, 76));
         QCOMPARE(seal->RealWidth(), 40 * (100.0f / (100.0f * Ppm96)));
         QCOMPARE(seal->RealHeight(), 20.0f); // not touched by a sideways drag
-        QVERIFY(w->Modified());
-        QVERIFY(w->Handles()->shown());
+        QVERIFY(w->isModified());
+        QVERIFY(w->handles()->shown());
     }
 
     void hoverCursors()
     {
-        const QWidget *page = w->QMVDrawPanel1();
-        addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
-        addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
+        const QWidget *page = w->pagePanel();
+        addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        addSeal(*w, SealType::stName22, 20, 20, 80, 30);
         click(*w, QPoint(100, 100));
         moveTo(*w, QPoint(152, 114), Qt::NoButton); // the middle-right handle
         QCOMPARE(page->cursor().shape(), Qt::SizeHorCursor);
-        QCOMPARE(w->Handles()->colour(5), clBlack);
+        QCOMPARE(w->handles()->colour(5), clBlack);
         moveTo(*w, QPoint(100, 100), Qt::NoButton);
         QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(w->Handles()->colour(5), TGrabHandles::NormalColour);
+        QCOMPARE(w->handles()->colour(5), GrabHandles::NormalColour);
         drag(*w, QPoint(60, 60), QPoint(360, 170));
         moveTo(*w, QPoint(74, 100), Qt::NoButton); // the frame's edge
         QCOMPARE(page->cursor().shape(), Qt::SizeAllCursor);
@@ -223,7 +223,7 @@ private slots:
 
     void resizeKeepsAPixel()
     {
-        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        Seal *seal = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
         click(*w, QPoint(100, 100));
         drag(*w, QPoint(152, 114), QPoint(76, 114)); // right edge onto the left one
         QCOMPARE(boxOf(seal), QRect(76, 76, 1, 76));
@@ -232,13 +232,13 @@ private slots:
 
     void resizeWithoutMotion()
     {
-        addSeal(*w, TSealType::stTriangle, 45, 38.971f, 60, 60);
-        TSeal *seal = w->sealList().front().get();
+        addSeal(*w, SealType::stTriangle, 45, 38.971f, 60, 60);
+        Seal *seal = w->sealList().front().get();
         click(*w, boxOf(seal).center());
         w->document().clearHistory();
-        const QPoint handle = w->Handles()->anchor(6);
+        const QPoint handle = w->handles()->anchor(6);
         click(*w, handle);
-        QVERIFY(!w->Modified());
+        QVERIFY(!w->isModified());
         QCOMPARE(seal->RealHeight(), 38.971f);
         QCOMPARE(w->document().undoStack().count(), 0);
     }
@@ -254,10 +254,10 @@ private slots:
     {
         QFETCH(int, dx);
         QFETCH(float, textsWidth);
-        TSeal *seal = addSeal(*w, TSealType::stEllipse, 40, 40, 50, 50); // 151 px wide at 113
-        seal->SetTextsWidth(textsWidth);
+        Seal *seal = addSeal(*w, SealType::stEllipse, 40, 40, 50, 50); // 151 px wide at 113
+        seal->setTextsWidth(textsWidth);
         click(*w, QPoint(188, 188));
-        const QPoint anchor = w->Handles()->anchor(5);
+        const QPoint anchor = w->handles()->anchor(5);
         drag(*w, anchor, anchor + QPoint(dx, 0));
         const float width = float(151 + dx) * (100.0f / (100.0f * Ppm96));
         QCOMPARE(seal->RealWidth(), width);
@@ -282,14 +282,14 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, first);
         QFETCH(int, second);
-        w->ZoomPage(from);
+        w->zoomPage(from);
         host.tag = tag;
         click(*w, QPoint(5, 5));
-        QCOMPARE(w->document().page().Zoom(), first);
+        QCOMPARE(w->document().page().zoom(), first);
         QCOMPARE(host.zoomText, QString::number(first) + u'%');
         QCOMPARE(host.tag, tag); // the zoom tools stay chosen
         click(*w, QPoint(5, 5));
-        QCOMPARE(w->document().page().Zoom(), second);
+        QCOMPARE(w->document().page().zoom(), second);
     }
 
     void rightButtonOnTools_data()
@@ -317,16 +317,16 @@ private slots:
     void handScrollEndsOnItsButton()
     {
         w->resize(400, 400);
-        addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        addSeal(*w, SealType::stName22, 20, 20, 30, 30);
         host.tag = HandToolTag;
         QScrollBar *bar = w->verticalScrollBar();
         press(*w, QPoint(100, 100), Qt::RightButton);
-        QVERIFY(w->Dragging());
+        QVERIFY(w->isDragging());
         moveTo(*w, QPoint(100, 60), Qt::RightButton);
         QCOMPARE(bar->value(), 40);
         release(*w, QPoint(100, 60), Qt::RightButton);
-        QVERIFY(!w->Dragging());
-        QVERIFY(w->sealList().size() == 1 && !w->Modified());
+        QVERIFY(!w->isDragging());
+        QVERIFY(w->sealList().size() == 1 && !w->isModified());
     }
 
     void pictureTools()
@@ -334,13 +334,13 @@ private slots:
         host.tag = PictureFileToolTag;
         click(*w, QPoint(200, 200)); // dialog cancelled
         QVERIFY(w->sealList().empty());
-        QVERIFY(!w->Modified());
+        QVERIFY(!w->isModified());
         host.tag = PictureFileToolTag;
         host.pictureFile = QStringLiteral(QM_SOURCE_DIR) + u"/examples/emblem.gif"_s;
         click(*w, QPoint(200, 200));
         QCOMPARE(w->sealList().size(), size_t(1));
-        QCOMPARE(w->sealList().back()->SealType(), TSealType::stAnyImage);
-        QVERIFY(w->sealList().back()->PicBitmap().width() > 0);
+        QCOMPARE(w->sealList().back()->SealType(), SealType::stAnyImage);
+        QVERIFY(w->sealList().back()->pictureBitmap().width() > 0);
 
         host.tag = PictureToolTag;
         host.emblem = "not a picture";
@@ -352,21 +352,21 @@ private slots:
     // Editing, zoom and close wait while a drag lasts; the release still moves the seal.
     void commandsWaitForTheDrag()
     {
-        TSeal *seal = addSeal(*w, TSealType::stName22, 20, 20, 30, 30);
+        Seal *seal = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
         press(*w, QPoint(100, 100));
         moveTo(*w, QPoint(138, 100));
-        w->DeleteSelection();
-        w->CutSelection();
-        w->ClearPage();
-        w->ZoomPage(200);
-        w->Undo();
+        w->deleteSelection();
+        w->cutSelection();
+        w->clearPage();
+        w->zoomPage(200);
+        w->undo();
         QVERIFY(!w->close());
         QCOMPARE(w->sealList().size(), size_t(1));
-        QCOMPARE(w->document().page().Zoom(), 100);
+        QCOMPARE(w->document().page().zoom(), 100);
         release(*w, QPoint(138, 100));
         QCOMPARE(w->sealList().front().get(), seal);
         QCOMPARE(seal->RealCenterX(), float(30 + 38 / static_cast<long double>(Ppm96)));
-        w->DeleteSelection();
+        w->deleteSelection();
         QVERIFY(w->sealList().empty());
     }
 };

@@ -4,8 +4,8 @@
 #include "pagetesting.h"
 
 #include "page/pagesheet.h"
-#include "page/tgrabhandles.h"
-#include "page/tqmvdrawpanel.h"
+#include "page/grabhandles.h"
+#include "page/pagepanel.h"
 
 #include <QScrollBar>
 
@@ -16,7 +16,7 @@ namespace {
 
 QImage grabPage(PageModel &page)
 {
-    TQMVDrawPanel panel(page);
+    PagePanel panel(page);
     return panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -42,14 +42,14 @@ bool hasDarkPixel(const QImage &img, const QRect &r)
 PageModel a4(int zoom, long double margin)
 {
     PageModel page;
-    page.SetPixelsPerInch(96);
-    page.SetZoom(zoom);
-    page.SetPageWidth(210);
-    page.SetPageHeight(297);
-    page.SetLeftMargin(margin);
-    page.SetTopMargin(margin);
-    page.SetRightMargin(margin);
-    page.SetBottomMargin(margin);
+    page.setPixelsPerInch(96);
+    page.setZoom(zoom);
+    page.setPageWidth(210);
+    page.setPageHeight(297);
+    page.setLeftMargin(margin);
+    page.setTopMargin(margin);
+    page.setRightMargin(margin);
+    page.setBottomMargin(margin);
     return page;
 }
 
@@ -74,7 +74,7 @@ private slots:
         QFETCH(int, zoom);
         QFETCH(QSize, size);
         PageModel page = a4(zoom, 5);
-        TQMVDrawPanel panel(page);
+        PagePanel panel(page);
         QCOMPARE(panel.size(), size);
         QCOMPARE(panel.accessibleName(), u"页面"_s);
     }
@@ -91,7 +91,7 @@ private slots:
         QVERIFY(grey < 700);
         QVERIFY(hasDarkPixel(img, QRect(29, 0, 10, 12))); // "1" over the line at 28
         QVERIFY(hasDarkPixel(img, QRect(1, 28, 10, 12)));
-        QVERIFY(hasDarkPixel(img, QRect(58, 0, 10, 12))); // "2" at Round(20 * 2.8346) + 1
+        QVERIFY(hasDarkPixel(img, QRect(58, 0, 10, 12))); // "2" at roundHalfEven(20 * 2.8346) + 1
     }
 
     // At 50 % (1.8898 px/mm) only solid centimetre lines: x = 19, 38, …; the column at 9, where
@@ -105,11 +105,11 @@ private slots:
         QVERIFY(!hasDarkPixel(img, img.rect()));
     }
 
-    // Margins of 5 mm at 100 %: Round(18.90) = 19, so the box [19, 775) x [19, 1104).
+    // Margins of 5 mm at 100 %: roundHalfEven(18.90) = 19, so the box [19, 775) x [19, 1104).
     void marginRectangle()
     {
         PageModel page = a4(100, 5);
-        page.SetGrid(false);
+        page.setGrid(false);
         const QImage img = grabPage(page);
         QVERIFY(countInColumn(img, 19, 19, 1103, MarginColour) > 100);
         QVERIFY(countInColumn(img, 774, 19, 1103, MarginColour) > 100);
@@ -136,13 +136,13 @@ private slots:
         QFETCH(int, position);
         QFETCH(QRect, bounds);
         QFETCH(int, cursor);
-        TSeal seal;
-        seal.SetBounds(100, 50, 81, 41);
-        TGrabHandles handles(&seal, ppi);
+        Seal seal;
+        seal.setBounds(100, 50, 81, 41);
+        GrabHandles handles(&seal, ppi);
         QCOMPARE(handles.bounds(position), bounds);
         QCOMPARE(handles.handleAt(bounds.center()), position);
-        QCOMPARE(int(TGrabHandles::cursor(position)), cursor);
-        handles.HideHandles();
+        QCOMPARE(int(GrabHandles::cursor(position)), cursor);
+        handles.hideHandles();
         QCOMPARE(handles.handleAt(bounds.center()), -1);
     }
 
@@ -162,7 +162,7 @@ private slots:
         QFETCH(int, position);
         QFETCH(QPoint, anchor);
         QFETCH(QRect, box);
-        QCOMPARE(TGrabHandles::resizedBox(position, QRect(76, 76, 76, 76), anchor), box);
+        QCOMPARE(GrabHandles::resizedBox(position, QRect(76, 76, 76, 76), anchor), box);
     }
 
     void positionText_data()
@@ -171,7 +171,7 @@ private slots:
         QTest::addColumn<int>("zoom");
         QTest::addColumn<int>("ppi");
         QTest::addColumn<QString>("text");
-        // Round(pixels * 1000 / (zoom * ppi / 25.4)) tenths of a millimetre.
+        // roundHalfEven(pixels * 1000 / (zoom * ppi / 25.4)) tenths of a millimetre.
         QTest::newRow("96 px") << 96 << 100 << 96 << u"25.4"_s;
         QTest::newRow("192 px") << 192 << 100 << 96 << u"50.8"_s;
         QTest::newRow("whole mm") << 378 << 100 << 96 << u"100"_s; // 1000.12 tenths
@@ -185,7 +185,7 @@ private slots:
         QFETCH(int, zoom);
         QFETCH(int, ppi);
         QFETCH(QString, text);
-        QCOMPARE(TfrmChild::positionText(pixels, zoom, float(ppi / 25.4)), text);
+        QCOMPARE(DocumentWindow::positionText(pixels, zoom, float(ppi / 25.4)), text);
     }
 
     void pageCentredInWindow_data()
@@ -200,32 +200,32 @@ private slots:
         QFETCH(int, zoom);
         QFETCH(bool, fits);
         FakeHost host;
-        std::unique_ptr<TfrmChild> w(newWindow(host, 96, QSize(901, 800)));
-        w->ZoomPage(zoom);
-        const QWidget *page = w->QMVDrawPanel1();
+        std::unique_ptr<DocumentWindow> w(newWindow(host, 96, QSize(901, 800)));
+        w->zoomPage(zoom);
+        const QWidget *page = w->pagePanel();
         const QSize client = w->viewport()->size();
         const QPoint at = fits ? QPoint((client.width() - page->width()) / 2,
-                                        Round((client.height() - page->height()) / 2.0L))
+                                        roundHalfEven((client.height() - page->height()) / 2.0L))
                                : QPoint(1, 1);
         QCOMPARE(page->pos(), at);
-        QCOMPARE(w->PageBack()->geometry(), QRect(at + QPoint(3, 3), page->size()));
+        QCOMPARE(w->pageBack()->geometry(), QRect(at + QPoint(3, 3), page->size()));
         QVERIFY(page->isVisible());
     }
 
     void zoomKeepsScrollProportion()
     {
         FakeHost host;
-        std::unique_ptr<TfrmChild> w(newWindow(host, 96, QSize(500, 500)));
+        std::unique_ptr<DocumentWindow> w(newWindow(host, 96, QSize(500, 500)));
         QScrollBar *bar = w->verticalScrollBar();
         bar->setValue(bar->maximum() / 2);
         const long double part = static_cast<long double>(bar->value()) / bar->maximum();
-        w->ZoomPage(200);
-        QCOMPARE(bar->value(), Round(bar->maximum() * part));
+        w->zoomPage(200);
+        QCOMPARE(bar->value(), roundHalfEven(bar->maximum() * part));
         QVERIFY(w->updatesEnabled()); // suspended only while zooming
         // A page that fitted had no range: the view starts at the top.
-        w->ZoomPage(25);
+        w->zoomPage(25);
         QCOMPARE(bar->maximum(), 0);
-        w->ZoomPage(100);
+        w->zoomPage(100);
         QCOMPARE(bar->value(), 0);
     }
 
@@ -234,30 +234,30 @@ private slots:
     void picturesFollowTheSeals()
     {
         FakeHost host;
-        std::unique_ptr<TfrmChild> w(newWindow(host));
-        const TQMVDrawPanel *page = w->QMVDrawPanel1();
-        TSeal *a = addSeal(*w, TSealType::stName22, 20, 20, 30, 30); // 76 … 152 both ways
-        addSeal(*w, TSealType::stName22, 20, 20, 80, 30);
-        QImage img = w->QMVDrawPanel1()->grab().toImage();
+        std::unique_ptr<DocumentWindow> w(newWindow(host));
+        const PagePanel *page = w->pagePanel();
+        Seal *a = addSeal(*w, SealType::stName22, 20, 20, 30, 30); // 76 … 152 both ways
+        addSeal(*w, SealType::stName22, 20, 20, 80, 30);
+        QImage img = w->pagePanel()->grab().toImage();
         QCOMPARE(page->cache().size(), size_t(2));
         auto red = [&](int x, int y) { return img.pixelColor(x, y) == QColor(255, 0, 0); };
         QVERIFY(red(77, 100)); // on the frame's left side, 1.2 mm wide
-        addSeal(*w, TSealType::stName22, 20, 20, 30, 80);
+        addSeal(*w, SealType::stName22, 20, 20, 30, 80);
         QCOMPARE(page->cache().size(), size_t(2)); // the others kept, the new one not yet painted
         drag(*w, QPoint(100, 100), QPoint(138, 100));
-        img = w->QMVDrawPanel1()->grab().toImage();
+        img = w->pagePanel()->grab().toImage();
         QCOMPARE(page->cache().size(), size_t(3));
         QCOMPARE(boxOf(a).left(), 114);
         QVERIFY(!red(77, 100));
         QVERIFY(red(115, 100));
-        w->DeleteSelection();
+        w->deleteSelection();
         QCOMPARE(page->cache().size(), size_t(2));
     }
 
     void accessibleCaption()
     {
         FakeHost host;
-        std::unique_ptr<TfrmChild> w(newWindow(host));
+        std::unique_ptr<DocumentWindow> w(newWindow(host));
         w->setWindowTitle(u"文件1.dyz"_s);
         QCOMPARE(w->accessibleName(), u"文件1.dyz"_s);
     }

@@ -245,20 +245,20 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QSize>("expected");
         const U_SIZEL device{1000, 1000}, mm{100, 100};
-        // 20 x 10 mm: Round(2000 * 96 / 2540 = 75.59) = 76, Round(1000 * 96 / 2540 = 37.80) = 38.
+        // 20 x 10 mm: roundHalfEven(2000 * 96 / 2540 = 75.59) = 76, roundHalfEven(1000 * 96 / 2540 = 37.80) = 38.
         QTest::newRow("enhanced, from the frame") << emf({}, rectl(0, 0, 199, 99), rectl(0, 0, 2000, 1000), device, mm)
                                                   << QSize(76, 38);
         // Frame empty: the inclusive bounds, 99 - 0 + 1 by 49 - 0 + 1.
         QTest::newRow("enhanced, from the bounds") << emf({}, rectl(0, 0, 99, 49), rectl(0, 0, 0, 0), device, mm)
                                                    << QSize(100, 50);
-        // 2540 x 1270 mm is 96000 x 48000 px; shrunk to 4096 x Round(48000 * 4096 / 96000) = 2048.
+        // 2540 x 1270 mm is 96000 x 48000 px; shrunk to 4096 x roundHalfEven(48000 * 4096 / 96000) = 2048.
         QTest::newRow("enhanced, beyond the limit")
             << emf({}, rectl(0, 0, 99, 49), rectl(0, 0, 254000, 127000), device, mm) << QSize(4096, 2048);
         // 2 x 1 inch at 1440 units: 2880 * 96 / 1440 = 192 by 1440 * 96 / 1440 = 96.
         QByteArray twoByOne = wmf({}, 2, 1440);
         putInt16(twoByOne, 12, 1440);
         QTest::newRow("placeable, units per inch") << twoByOne << QSize(192, 96);
-        // A 5 x 7 unit box at 192 units per inch: Round(2.5) = 2 and Round(3.5) = 4, halves to even.
+        // A 5 x 7 unit box at 192 units per inch: roundHalfEven(2.5) = 2 and roundHalfEven(3.5) = 4, halves to even.
         QByteArray halves = wmf({});
         putInt16(halves, 10, 5);
         putInt16(halves, 12, 7);
@@ -486,11 +486,11 @@ private slots:
         m.play(surface, QRect(0, 0, 400, 400));
         const QList<TraceOp> ops = surface.ops(u"Rectangle"_s);
         QCOMPARE(ops.size(), 1);
-        QCOMPARE(ops[0].penColor, TColor(penColor));
+        QCOMPARE(ops[0].penColor, Colour(penColor));
         QCOMPARE(ops[0].penWidth, penWidth);
         QCOMPARE(ops[0].brushStyle == SurfaceBrush::Solid, brushSolid);
         if (brushSolid)
-            QCOMPARE(ops[0].brushColor, TColor(brushColor));
+            QCOMPARE(ops[0].brushColor, Colour(brushColor));
     }
 
     void playingKeepsTheSurfaceState()
@@ -504,7 +504,7 @@ private slots:
                                   rectangle(0, 0, 5, 5)})));
         m.play(surface, QRect(0, 0, 400, 400));
         QCOMPARE(surface.ops().size(), 1);
-        QCOMPARE(surface.penColor(), TColor(0x123456));
+        QCOMPARE(surface.penColor(), Colour(0x123456));
         QCOMPARE(surface.penWidth(), 7);
         QCOMPARE(surface.brushStyle(), SurfaceBrush::Clear);
     }
@@ -557,7 +557,7 @@ private slots:
         const QList<TraceOp> ops = surface.ops(u"Rectangle"_s);
         QCOMPARE(ops.size(), 1);
         QCOMPARE(ops[0].brushStyle, SurfaceBrush::Solid);
-        QCOMPARE(ops[0].brushColor, TColor(0xFF0000));
+        QCOMPARE(ops[0].brushColor, Colour(0xFF0000));
     }
 
     void renderedPixels_data()
@@ -937,7 +937,7 @@ private slots:
     // painting, but its pixels count again, for each seal keeps its own prepared copy.
     void repeatedPictureRenderedOnce()
     {
-        // A 20 mm frame: Round(2000 * 96 / 2540) = 76 pixels a side.
+        // A 20 mm frame: roundHalfEven(2000 * 96 / 2540) = 76 pixels a side.
         const QByteArray bytes = scaledEmf({take(U_EMRELLIPSE_set(rectl(20, 20, 180, 180)))});
         DecodeBudget budget;
         QString error;

@@ -15,12 +15,12 @@ private slots:
     {
         PageModel page;
         applyPrinterPage(page, std::nullopt);
-        QCOMPARE(double(page.PageWidth()), 210.0);
-        QCOMPARE(double(page.PageHeight()), 297.0);
-        QCOMPARE(double(page.LeftMargin()), 6.0);
-        QCOMPARE(double(page.RightMargin()), 6.0);
-        QCOMPARE(double(page.TopMargin()), 6.0);
-        QCOMPARE(double(page.BottomMargin()), 6.0);
+        QCOMPARE(double(page.pageWidth()), 210.0);
+        QCOMPARE(double(page.pageHeight()), 297.0);
+        QCOMPARE(double(page.leftMargin()), 6.0);
+        QCOMPARE(double(page.rightMargin()), 6.0);
+        QCOMPARE(double(page.topMargin()), 6.0);
+        QCOMPARE(double(page.bottomMargin()), 6.0);
     }
 
     void fromPrinter()
@@ -36,12 +36,12 @@ private slots:
         applyPrinterPage(page, printer);
         const long double width = 4960 * 25.4L / 600;  // 209.97 mm
         const long double height = 3508 * 25.4L / 300; // 297.01 mm
-        QCOMPARE(double(page.PageWidth()), double(width));
-        QCOMPARE(double(page.PageHeight()), double(height));
-        QCOMPARE(double(page.LeftMargin()), double((width - 200) / 2));
-        QCOMPARE(double(page.RightMargin()), double((width - 200) / 2));
-        QCOMPARE(double(page.TopMargin()), double((height - 287) / 2));
-        QCOMPARE(double(page.BottomMargin()), double((height - 287) / 2));
+        QCOMPARE(double(page.pageWidth()), double(width));
+        QCOMPARE(double(page.pageHeight()), double(height));
+        QCOMPARE(double(page.leftMargin()), double((width - 200) / 2));
+        QCOMPARE(double(page.rightMargin()), double((width - 200) / 2));
+        QCOMPARE(double(page.topMargin()), double((height - 287) / 2));
+        QCOMPARE(double(page.bottomMargin()), double((height - 287) / 2));
     }
 };
 

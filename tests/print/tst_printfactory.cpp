@@ -1,4 +1,4 @@
-#include "print/tfrmprint.h"
+#include "print/printwindow.h"
 
 #include "mainwindow/mainwindowtesting.h"
 
@@ -23,8 +23,8 @@ private slots:
     {
         QFETCH(bool, preview);
         Start s;
-        TfrmMain &w = s.show();
-        w.FileNew();
+        MainWindow &w = s.show();
+        w.fileNew();
         QVERIFY(w.activeDocument());
         addSeal(*w.activeDocument());
         int opened = 0;
@@ -33,16 +33,16 @@ private slots:
         bool mainHidden = false;
         QTimer::singleShot(0, &w, [&] {
             for (QWidget *top : QApplication::topLevelWidgets()) {
-                if (auto *print = qobject_cast<TfrmPrint *>(top); print && print->isVisible()) {
+                if (auto *print = qobject_cast<PrintWindow *>(top); print && print->isVisible()) {
                     ++opened;
-                    previewMode = print->PreviewMode();
-                    lent = print->PreviewPanel1() && print->sealsLent();
+                    previewMode = print->isPreview();
+                    lent = print->previewPage() && print->sealsLent();
                     mainHidden = !w.isVisible();
                     print->reject();
                 }
             }
         });
-        w.OpenPrintWindow(preview);
+        w.openPrintWindow(preview);
         QCOMPARE(opened, 1);
         QCOMPARE(previewMode, preview);
         QVERIFY(lent);
@@ -53,12 +53,12 @@ private slots:
     void withoutDocumentNothingOpens()
     {
         Start s;
-        TfrmMain &w = s.show();
+        MainWindow &w = s.show();
         QVERIFY(!w.activeDocument());
-        w.OpenPrintWindow(false);
+        w.openPrintWindow(false);
         QVERIFY(w.isVisible());
         for (QWidget *top : QApplication::topLevelWidgets())
-            QVERIFY(!qobject_cast<TfrmPrint *>(top));
+            QVERIFY(!qobject_cast<PrintWindow *>(top));
     }
 };
 

@@ -1,7 +1,7 @@
-#include "print/tfrmprint.h"
+#include "print/printwindow.h"
 
 #include "companions/dialogpackloader.h"
-#include "controls/tqmvstatusbar.h"
+#include "controls/statusbar.h"
 #include "page/pagetesting.h"
 #include "print/previewpage.h"
 #include "print/printtesting.h"
@@ -32,7 +32,7 @@ namespace {
 // at once: the options record is the test's, the printer a PDF file in a temporary folder.
 struct Bench {
     FakeHost host;
-    std::unique_ptr<TfrmChild> child;
+    std::unique_ptr<DocumentWindow> child;
     QTemporaryDir dir;
     QStringList messages; // "caption|text" and "error|text"
     PrintOptionsState answer{true, false, true, 1};
@@ -74,7 +74,7 @@ struct Bench {
     }
 };
 
-void showWindow(TfrmPrint &w)
+void showWindow(PrintWindow &w)
 {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -101,12 +101,12 @@ private slots:
     void printModeChrome()
     {
         Bench b;
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         QCOMPARE(w.windowTitle(), u"Quillmark 打印管理..."_s);
-        QVERIFY(!w.PreviewMode());
-        QCOMPARE(w.Copies(), 1);
-        QVERIFY(w.MainMenu1());
-        const QList<QAction *> menus = w.MainMenu1()->actions();
+        QVERIFY(!w.isPreview());
+        QCOMPARE(w.copies(), 1);
+        QVERIFY(w.menuBar());
+        const QList<QAction *> menus = w.menuBar()->actions();
         QCOMPARE(texts(menus), (QStringList{u"文件(&F)"_s, u"显示(&V)"_s}));
         const QStringList file = texts(menus[0]->menu()->actions());
         for (const QString &item : {u"设置(&S)"_s, u"打印(&P)"_s, u"退出(&X)"_s})
@@ -121,19 +121,19 @@ private slots:
                     keys << a->text() + u' ' + a->shortcut().toString();
         QCOMPARE(keys, (QStringList{u"设置(&S) Ctrl+S"_s, u"打印(&P) Ctrl+P"_s, u"退出(&X) Ctrl+Q"_s,
                                     u"连续放大(&I) PgUp"_s, u"连续缩小(&U) PgDown"_s}));
-        QCOMPARE(w.CoolBar1()->orientation(), Qt::Vertical);
-        QCOMPARE(texts(w.CoolBar1()->actions()),
+        QCOMPARE(w.toolBar()->orientation(), Qt::Vertical);
+        QCOMPARE(texts(w.toolBar()->actions()),
                  (QStringList{u"放 大"_s, u"缩 小"_s, u"全 部"_s, u"设 置"_s, u"打 印"_s, u"退 出"_s}));
-        QCOMPARE(w.ActZoomIn()->shortcut(), QKeySequence(Qt::Key_PageUp));
-        QCOMPARE(w.ActZoomOut()->shortcut(), QKeySequence(Qt::Key_PageDown));
-        QVERIFY(w.ActZoomFit()->shortcut().isEmpty());
-        QCOMPARE(w.FSetupAct()->shortcut(), QKeySequence(u"Ctrl+S"_s));
-        QCOMPARE(w.FPrintAct()->shortcut(), QKeySequence(u"Ctrl+P"_s));
-        QCOMPARE(w.FExitAct()->shortcut(), QKeySequence(u"Ctrl+Q"_s));
-        QCOMPARE(w.QMVStatusBar1()->panelCount(), 2);
-        QVERIFY(w.Panel1()->isHidden());
-        QVERIFY(w.Panel1()->findChild<QLabel *>());
-        QCOMPARE(w.Panel1()->findChild<QLabel *>()->text(), u"正在生成打印文件："_s);
+        QCOMPARE(w.zoomInAction()->shortcut(), QKeySequence(Qt::Key_PageUp));
+        QCOMPARE(w.zoomOutAction()->shortcut(), QKeySequence(Qt::Key_PageDown));
+        QVERIFY(w.zoomFitAction()->shortcut().isEmpty());
+        QCOMPARE(w.setupAction()->shortcut(), QKeySequence(u"Ctrl+S"_s));
+        QCOMPARE(w.printAction()->shortcut(), QKeySequence(u"Ctrl+P"_s));
+        QCOMPARE(w.exitAction()->shortcut(), QKeySequence(u"Ctrl+Q"_s));
+        QCOMPARE(w.statusPanelBar()->panelCount(), 2);
+        QVERIFY(w.progressPanel()->isHidden());
+        QVERIFY(w.progressPanel()->findChild<QLabel *>());
+        QCOMPARE(w.progressPanel()->findChild<QLabel *>()->text(), u"正在生成打印文件："_s);
         QVERIFY(w.sealsLent());
     }
 
@@ -147,19 +147,19 @@ private slots:
     {
         QFETCH(bool, onPage);
         Bench b;
-        TSeal *seal = addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
-        b.child->ZoomPage(150);
+        Seal *seal = addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
+        b.child->zoomPage(150);
         b.child->document().selectSeal(seal);
         const QRect before = boxOf(seal);
-        TfrmPrint w(*b.child, true, b.options());
-        QVERIFY(!w.MainMenu1());
-        QVERIFY(!w.CoolBar1());
-        QVERIFY(w.QMVStatusBar1()->isHidden());
+        PrintWindow w(*b.child, true, b.options());
+        QVERIFY(!w.menuBar());
+        QVERIFY(!w.toolBar());
+        QVERIFY(w.statusPanelBar()->isHidden());
         QVERIFY(w.windowState() & Qt::WindowFullScreen);
         QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
         showWindow(w);
         QVERIFY(w.zoom() != 150);
-        QCOMPARE(w.PreviewPanel1()->lentSeals().size(), 1);
+        QCOMPARE(w.previewPage()->lentSeals().size(), 1);
         // Keys neither print nor set up the printer from the bare view.
         QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
         QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
@@ -169,16 +169,16 @@ private slots:
         // The preview paints at its own zoom; the seal keeps the document's.
         QCOMPARE(seal->Zoom(), 150);
         if (onPage)
-            QTest::mouseClick(w.PreviewPanel1(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+            QTest::mouseClick(w.previewPage(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         else
-            QTest::mouseClick(w.ScrollBox1()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+            QTest::mouseClick(w.scrollArea()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
         QTRY_VERIFY(!w.isVisible());
         QCOMPARE(w.result(), int(QDialog::Rejected));
         QVERIFY(!w.sealsLent());
         QCOMPARE(seal->Zoom(), 150);
         QCOMPARE(boxOf(seal), before);
         QCOMPARE(b.child->document().currentSeal(), seal);
-        QVERIFY(b.child->Handles());
+        QVERIFY(b.child->handles());
     }
 
     // The sheet shows the lent seals at its own zoom: a 40 mm seal at 30 mm from the page's left
@@ -186,11 +186,11 @@ private slots:
     void sheetPaintsTheSealsAtItsZoom()
     {
         Bench b;
-        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
-        TfrmPrint w(*b.child, false, b.options());
+        addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
-        w.ApplyZoom(50);
-        const QImage sheet = w.PreviewPanel1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        w.applyZoom(50);
+        const QImage sheet = w.previewPage()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QRect red;
         for (int y = 0; y < sheet.height(); ++y)
             for (int x = 0; x < sheet.width(); ++x) {
@@ -224,29 +224,29 @@ private slots:
         QFETCH(bool, inChecked);
         QFETCH(bool, outChecked);
         Bench b;
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
-        w.ApplyZoom(start);
-        (zoomIn ? w.ActZoomIn() : w.ActZoomOut())->trigger();
-        QTest::mouseClick(w.PreviewPanel1(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        w.applyZoom(start);
+        (zoomIn ? w.zoomInAction() : w.zoomOutAction())->trigger();
+        QTest::mouseClick(w.previewPage(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         QCOMPARE(w.zoom(), after);
-        QCOMPARE(w.ActZoomIn()->isChecked(), inChecked);
-        QCOMPARE(w.ActZoomOut()->isChecked(), outChecked);
-        const QList<QAction *> viewMenu = w.MainMenu1()->actions().at(1)->menu()->actions();
+        QCOMPARE(w.zoomInAction()->isChecked(), inChecked);
+        QCOMPARE(w.zoomOutAction()->isChecked(), outChecked);
+        const QList<QAction *> viewMenu = w.menuBar()->actions().at(1)->menu()->actions();
         QCOMPARE(viewMenu.at(0)->isChecked(), inChecked);
         QCOMPARE(viewMenu.at(1)->isChecked(), outChecked);
-        QCOMPARE(w.PreviewPanel1()->cursor().shape(), inChecked ? Qt::UpArrowCursor : Qt::PointingHandCursor);
+        QCOMPARE(w.previewPage()->cursor().shape(), inChecked ? Qt::UpArrowCursor : Qt::PointingHandCursor);
         // Another button puts the tool away and shows the idle cursor.
-        QTest::mouseClick(w.PreviewPanel1(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-        QVERIFY(!w.ActZoomIn()->isChecked());
-        QVERIFY(!w.ActZoomOut()->isChecked());
-        QCOMPARE(w.PreviewPanel1()->cursor().shape(), w.idleCursor().shape());
+        QTest::mouseClick(w.previewPage(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        QVERIFY(!w.zoomInAction()->isChecked());
+        QVERIFY(!w.zoomOutAction()->isChecked());
+        QCOMPARE(w.previewPage()->cursor().shape(), w.idleCursor().shape());
         // Zoom to fit puts an active tool away too.
-        (zoomIn ? w.ActZoomIn() : w.ActZoomOut())->trigger();
-        w.ActZoomFit()->trigger();
-        QVERIFY(!w.ActZoomIn()->isChecked());
-        QVERIFY(!w.ActZoomOut()->isChecked());
-        QCOMPARE(w.zoom(), w.ZoomToFit());
+        (zoomIn ? w.zoomInAction() : w.zoomOutAction())->trigger();
+        w.zoomFitAction()->trigger();
+        QVERIFY(!w.zoomInAction()->isChecked());
+        QVERIFY(!w.zoomOutAction()->isChecked());
+        QCOMPARE(w.zoom(), w.zoomToFit());
     }
 
     // The keys of the commands reach them from the window, each once.
@@ -268,14 +268,14 @@ private slots:
         int setups = 0;
         b.setup = [&](QPrinter &) { ++setups; };
         b.answer.printConfirmed = false;
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keySequence(&w, key);
         QCoreApplication::processEvents();
-        QCOMPARE(w.ActZoomIn()->isChecked(), effect == u"zoom in"_s);
-        QCOMPARE(w.ActZoomOut()->isChecked(), effect == u"zoom out"_s);
+        QCOMPARE(w.zoomInAction()->isChecked(), effect == u"zoom in"_s);
+        QCOMPARE(w.zoomOutAction()->isChecked(), effect == u"zoom out"_s);
         QCOMPARE(setups, effect == u"setup"_s ? 1 : 0);
         QCOMPARE(b.asks, effect == u"print"_s ? 1 : 0);
         QCOMPARE(w.isVisible(), effect != u"exit"_s);
@@ -296,21 +296,21 @@ private slots:
         QFETCH(bool, preview);
         QFETCH(QColor, shadow);
         Bench b;
-        TfrmPrint w(*b.child, preview, b.options());
+        PrintWindow w(*b.child, preview, b.options());
         showWindow(w);
-        QCOMPARE(w.QMVFlatPanel1()->palette().color(QPalette::Window), shadow);
+        QCOMPARE(w.shadowPanel()->palette().color(QPalette::Window), shadow);
         const QPalette own = w.palette();
-        QCOMPARE(w.ScrollBox1()->viewport()->palette().color(QPalette::Window),
+        QCOMPARE(w.scrollArea()->viewport()->palette().color(QPalette::Window),
                  preview ? own.color(QPalette::Dark) : own.color(QPalette::Mid));
-        for (int zoom : {w.ZoomToFit(), 400}) {
-            w.ApplyZoom(zoom);
-            const QRect page = w.PreviewPanel1()->geometry();
-            const QSize client = w.ScrollBox1()->viewport()->size();
-            QCOMPARE(page.size(), QSize(w.PreviewPanel1()->page().Width(), w.PreviewPanel1()->page().Height()));
+        for (int zoom : {w.zoomToFit(), 400}) {
+            w.applyZoom(zoom);
+            const QRect page = w.previewPage()->geometry();
+            const QSize client = w.scrollArea()->viewport()->size();
+            QCOMPARE(page.size(), QSize(w.previewPage()->page().width(), w.previewPage()->page().height()));
             const int left = page.width() < client.width() ? (client.width() - page.width()) / 2 : 1;
             const int top = page.height() < client.height() ? (client.height() - page.height()) / 2 : 1;
             QCOMPARE(page.topLeft(), QPoint(left, top));
-            QCOMPARE(w.QMVFlatPanel1()->geometry(), page.translated(3, 3));
+            QCOMPARE(w.shadowPanel()->geometry(), page.translated(3, 3));
         }
     }
 
@@ -319,13 +319,13 @@ private slots:
     void progressPanelLayout()
     {
         Bench b;
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
-        const QWidget *panel = w.Panel1();
+        const QWidget *panel = w.progressPanel();
         QCOMPARE(panel->width(), 4 * w.logicalDpiX());
         const QLabel *caption = panel->findChild<QLabel *>();
         const int captionWidth = caption->fontMetrics().horizontalAdvance(u"正在生成打印文件："_s);
-        const QRect bar = w.ProgressBar1()->geometry();
+        const QRect bar = w.progressBar()->geometry();
         QCOMPARE(bar.width(), panel->contentsRect().width() - captionWidth - 16);
         QCOMPARE(bar.top(), 2);
         QCOMPARE(bar.height(), panel->height() - 5);
@@ -335,27 +335,27 @@ private slots:
     void zoomToFitAfterLayout()
     {
         Bench b;
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
         // The page and its 3 mm shadow in the client the laid-out window gives, at 96 px/in.
-        const QSize client = w.ScrollBox1()->maximumViewportSize();
+        const QSize client = w.scrollArea()->maximumViewportSize();
         const double ppm = 96 / 25.4;
         const int expected =
             std::min(int(client.width() * 100 / ((210 + 3) * ppm)), int(client.height() * 100 / ((297 + 3) * ppm)));
         QTRY_COMPARE(w.zoom(), expected);
-        QVERIFY(!w.PreviewPanel1()->isHidden());
-        QCOMPARE(w.PreviewPanel1()->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(!w.previewPage()->isHidden());
+        QCOMPARE(w.previewPage()->cursor().shape(), Qt::ArrowCursor);
     }
 
     void zoomToFitIsAtLeastOnePercent()
     {
         Bench b;
-        b.child->document().page().SetPageWidth(50000);
-        b.child->document().page().SetPageHeight(50000);
-        TfrmPrint w(*b.child, false, b.options());
+        b.child->document().page().setPageWidth(50000);
+        b.child->document().page().setPageHeight(50000);
+        PrintWindow w(*b.child, false, b.options());
         w.resize(300, 200);
         showWindow(w);
-        QCOMPARE(w.ZoomToFit(), 1);
+        QCOMPARE(w.zoomToFit(), 1);
         QTRY_COMPARE(w.zoom(), 1);
     }
 
@@ -375,14 +375,14 @@ private slots:
         QFETCH(QString, area);
         Bench b;
         PageModel &page = b.child->document().page();
-        page.SetLeftMargin(margin);
-        page.SetRightMargin(margin);
-        page.SetTopMargin(margin);
-        page.SetBottomMargin(margin);
-        TfrmPrint w(*b.child, false, b.options());
+        page.setLeftMargin(margin);
+        page.setRightMargin(margin);
+        page.setTopMargin(margin);
+        page.setBottomMargin(margin);
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
-        w.ApplyZoom(75);
-        TQMVStatusBar *bar = w.QMVStatusBar1();
+        w.applyZoom(75);
+        StatusBar *bar = w.statusPanelBar();
         QCOMPARE(bar->panelText(0), area);
         QCOMPARE(bar->panelText(1), u"当前缩放比例：75% "_s);
         for (int i = 0; i < 2; ++i)
@@ -392,98 +392,98 @@ private slots:
     void handCursorWhenThePageDoesNotFit()
     {
         Bench b;
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
-        w.ApplyZoom(400);
-        QTest::mouseClick(w.PreviewPanel1(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        w.applyZoom(400);
+        QTest::mouseClick(w.previewPage(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
         QVERIFY(w.pageExceedsClient());
-        QCOMPARE(w.PreviewPanel1()->cursor().shape(), Qt::OpenHandCursor);
+        QCOMPARE(w.previewPage()->cursor().shape(), Qt::OpenHandCursor);
         // A hand scroll: dragging left by 40 pixels scrolls right by 40.
-        QScrollBar *h = w.ScrollBox1()->horizontalScrollBar();
+        QScrollBar *h = w.scrollArea()->horizontalScrollBar();
         h->setValue(100);
-        QWidget *page = w.PreviewPanel1();
+        QWidget *page = w.previewPage();
         QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
         QMouseEvent move(QEvent::MouseMove, QPointF(160, 200), page->mapToGlobal(QPointF(160, 200)), Qt::NoButton,
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(page, &move);
         QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, QPoint(160, 200));
         QCOMPARE(h->value(), 140);
-        w.ActZoomFit()->trigger();
+        w.zoomFitAction()->trigger();
         QVERIFY(!w.pageExceedsClient());
-        QCOMPARE(w.PreviewPanel1()->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w.previewPage()->cursor().shape(), Qt::ArrowCursor);
     }
 
     void scrollPositionsKeepTheirProportion()
     {
         Bench b;
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
-        w.ActZoomFit()->trigger();
-        QScrollBar *h = w.ScrollBox1()->horizontalScrollBar();
-        QScrollBar *v = w.ScrollBox1()->verticalScrollBar();
+        w.zoomFitAction()->trigger();
+        QScrollBar *h = w.scrollArea()->horizontalScrollBar();
+        QScrollBar *v = w.scrollArea()->verticalScrollBar();
         QCOMPARE(h->maximum(), 0);
         // No range before: the new position is the start, not a division by zero.
-        w.ApplyZoom(400);
+        w.applyZoom(400);
         QCOMPARE(h->value(), 0);
         QCOMPARE(v->value(), 0);
         QVERIFY(h->maximum() > 0);
         const int oldMax = h->maximum();
         h->setValue(oldMax / 2);
         const int old = h->value();
-        w.ApplyZoom(300);
+        w.applyZoom(300);
         QVERIFY(std::abs(h->value() - qRound(double(h->maximum()) * old / oldMax)) <= 1);
     }
 
     void setupMarksModifiedAndUndoRestores()
     {
         Bench b;
-        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
         b.setup = [](QPrinter &printer) {
             // 6 × 9 inches: 432 × 648 points, 152.4 × 228.6 mm, 3600 × 5400 printer pixels.
             printer.setPageLayout(QPageLayout(QPageSize(QSize(432, 648), QString(), QPageSize::ExactMatch),
                                               QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
         };
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
-        QVERIFY(!b.child->Modified());
-        w.FSetup();
+        QVERIFY(!b.child->isModified());
+        w.setUpPrinter();
         const PageModel &page = b.child->document().page();
         // A PDF printer prints to the paper's edge: no margins.
-        QVERIFY2(std::abs(double(page.PageWidth()) - 152.4) < 0.001,
-                 qPrintable(QString::number(double(page.PageWidth()))));
-        QVERIFY(std::abs(double(page.PageHeight()) - 228.6) < 0.001);
-        QVERIFY(std::abs(double(page.LeftMargin())) < 0.01);
-        QVERIFY(std::abs(double(page.TopMargin())) < 0.01);
-        QVERIFY(b.child->Modified());
+        QVERIFY2(std::abs(double(page.pageWidth()) - 152.4) < 0.001,
+                 qPrintable(QString::number(double(page.pageWidth()))));
+        QVERIFY(std::abs(double(page.pageHeight()) - 228.6) < 0.001);
+        QVERIFY(std::abs(double(page.leftMargin())) < 0.01);
+        QVERIFY(std::abs(double(page.topMargin())) < 0.01);
+        QVERIFY(b.child->isModified());
         QCOMPARE(b.host.status[2], u"文件状态：已修改"_s);
-        QCOMPARE(w.QMVStatusBar1()->panelText(0).left(15), u" 当前纸张可打印区域[宽x高]"_s.left(15));
-        QCOMPARE(b.child->QMVDrawPanel1()->width(), page.Width());
+        QCOMPARE(w.statusPanelBar()->panelText(0).left(15), u" 当前纸张可打印区域[宽x高]"_s.left(15));
+        QCOMPARE(b.child->pagePanel()->width(), page.width());
         // The preview takes the same paper.
-        const PageModel &sheet = w.PreviewPanel1()->page();
-        QVERIFY(std::abs(double(sheet.PageWidth()) - 152.4) < 0.001);
-        QVERIFY(std::abs(double(sheet.PageHeight()) - 228.6) < 0.001);
-        QCOMPARE(w.zoom(), w.ZoomToFit());
+        const PageModel &sheet = w.previewPage()->page();
+        QVERIFY(std::abs(double(sheet.pageWidth()) - 152.4) < 0.001);
+        QVERIFY(std::abs(double(sheet.pageHeight()) - 228.6) < 0.001);
+        QCOMPARE(w.zoom(), w.zoomToFit());
         QCOMPARE(b.child->document().undoStack().count(), 1);
 
         b.child->document().undoStack().undo();
-        QCOMPARE(double(page.PageWidth()), 210.0);
-        QCOMPARE(double(page.PageHeight()), 297.0);
-        QCOMPARE(double(page.LeftMargin()), 5.0);
-        QVERIFY(!b.child->Modified());
-        QCOMPARE(b.child->QMVDrawPanel1()->width(), page.Width());
+        QCOMPARE(double(page.pageWidth()), 210.0);
+        QCOMPARE(double(page.pageHeight()), 297.0);
+        QCOMPARE(double(page.leftMargin()), 5.0);
+        QVERIFY(!b.child->isModified());
+        QCOMPARE(b.child->pagePanel()->width(), page.width());
     }
 
     void setupWithoutPrinterOrCancelled()
     {
         Bench b;
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         b.printerPresent = false;
-        w.FSetup();
+        w.setUpPrinter();
         QCOMPARE(b.messages, (QStringList{u"信息|您的计算机没有安装\r打印机，不能设置！"_s}));
         b.printerPresent = true;
-        w.FSetup(); // the dialog is cancelled
-        QVERIFY(!b.child->Modified());
-        QCOMPARE(double(b.child->document().page().PageWidth()), 210.0);
+        w.setUpPrinter(); // the dialog is cancelled
+        QVERIFY(!b.child->isModified());
+        QCOMPARE(double(b.child->document().page().pageWidth()), 210.0);
     }
 
     // The options are asked first, then the empty document, then the printer.
@@ -511,22 +511,22 @@ private slots:
         QFETCH(bool, printed);
         Bench b;
         if (withSeal)
-            addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+            addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
         b.printerPresent = printer;
         b.answer = {false, true, confirmed, 2};
-        TfrmPrint w(*b.child, false, b.options());
-        w.FPrint();
+        PrintWindow w(*b.child, false, b.options());
+        w.printDocument();
         QCOMPARE(b.asks, 1);
         QCOMPARE(b.asked.copies, 1);
         QCOMPARE(b.messages, messages);
         QCOMPARE(QFileInfo::exists(b.printed()), printed);
-        QCOMPARE(w.PrintConfirmed(), confirmed);
-        QCOMPARE(w.PrintMirrored(), true);
-        QCOMPARE(w.PrintInColour(), false);
-        QCOMPARE(w.Copies(), 2);
-        QVERIFY(w.Panel1()->isHidden());
+        QCOMPARE(w.printConfirmed(), confirmed);
+        QCOMPARE(w.printMirrored(), true);
+        QCOMPARE(w.printInColour(), false);
+        QCOMPARE(w.copies(), 2);
+        QVERIFY(w.progressPanel()->isHidden());
         // The next time the dialog starts from what was chosen.
-        w.FPrint();
+        w.printDocument();
         QCOMPARE(b.asked.copies, 2);
         QCOMPARE(b.asked.printMirrored, true);
     }
@@ -536,12 +536,12 @@ private slots:
     void realOptionsDialogCancelledThenConfirmed()
     {
         Bench b;
-        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
         PrintWindowOptions o = b.options();
         o.askPrintOptions = [](QWidget *owner, const PrintOptionsState &current) {
             return askPrintOptionsFromDialogPack(DialogPackLoader(QStringLiteral(QM_DIALOGPACK_DIR)), owner, current);
         };
-        TfrmPrint w(*b.child, false, o);
+        PrintWindow w(*b.child, false, o);
         const auto change = [](QDialog &d) {
             d.findChild<QRadioButton *>(u"black"_s)->click();
             d.findChild<QAbstractButton *>(u"mirror"_s)->click();
@@ -549,37 +549,37 @@ private slots:
         };
         {
             testing::DialogDriver cancel(change, false);
-            w.FPrint();
+            w.printDocument();
             QCOMPARE(cancel.objectName, u"PrintOptions"_s);
             QCOMPARE(cancel.parent, &w);
         }
         QVERIFY(!QFileInfo::exists(b.printed()));
         QVERIFY(b.messages.isEmpty());
-        QVERIFY(!w.PrintConfirmed());
-        QVERIFY(w.PrintInColour());
-        QVERIFY(!w.PrintMirrored());
-        QCOMPARE(w.Copies(), 1);
+        QVERIFY(!w.printConfirmed());
+        QVERIFY(w.printInColour());
+        QVERIFY(!w.printMirrored());
+        QCOMPARE(w.copies(), 1);
         {
             testing::DialogDriver ok(change, true);
-            w.FPrint();
+            w.printDocument();
         }
         QVERIFY(QFileInfo::exists(b.printed()));
-        QVERIFY(w.PrintConfirmed());
-        QVERIFY(!w.PrintInColour());
-        QVERIFY(w.PrintMirrored());
-        QCOMPARE(w.Copies(), 3);
+        QVERIFY(w.printConfirmed());
+        QVERIFY(!w.printInColour());
+        QVERIFY(w.printMirrored());
+        QCOMPARE(w.copies(), 3);
     }
 
     void copiesFromDamagedRecordAreBounded()
     {
         Bench b;
         b.answer = {true, false, false, -5};
-        TfrmPrint w(*b.child, false, b.options());
-        w.FPrint();
-        QCOMPARE(w.Copies(), 1);
+        PrintWindow w(*b.child, false, b.options());
+        w.printDocument();
+        QCOMPARE(w.copies(), 1);
         b.answer.copies = 100000;
-        w.FPrint();
-        QCOMPARE(w.Copies(), 999);
+        w.printDocument();
+        QCOMPARE(w.copies(), 999);
     }
 
     void missingGlyphsAreNamedBeforePrinting_data()
@@ -595,17 +595,17 @@ private slots:
         if (lacking.isEmpty())
             QSKIP("the face of 宋体 has every GBK character");
         Bench b;
-        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
-        TSeal *text = addSeal(*b.child, TSealType::stHorzText, 30, 10, 120, 60);
-        text->SetText(Gbk::fromUnicode(u"样章"_s + lacking));
+        addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
+        Seal *text = addSeal(*b.child, SealType::stHorzText, 30, 10, 120, 60);
+        text->setText(Gbk::fromUnicode(u"样章"_s + lacking));
         QStringList asked;
         PrintWindowOptions o = b.options();
         o.askToGoOn = [&](QWidget *, const QString &warning) {
             asked << warning;
             return goOn;
         };
-        TfrmPrint w(*b.child, false, o);
-        w.FPrint();
+        PrintWindow w(*b.child, false, o);
+        w.printDocument();
         QCOMPARE(asked.size(), 1);
         QVERIFY2(asked[0].contains(u"第2个印章“样章%1”：字体“宋体”缺少“%1”"_s.arg(lacking)), qPrintable(asked[0]));
         QCOMPARE(QFileInfo::exists(b.printed()), goOn);
@@ -623,7 +623,7 @@ private slots:
         QFETCH(bool, library);
         QFETCH(QString, message);
         Bench b;
-        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
         QTemporaryDir empty;
         const QString folder = library ? QStringLiteral(QM_STUB_DIALOGPACK_DIR) : empty.path();
         QVERIFY(!library || QFileInfo::exists(DialogPackLoader(folder).libraryPath()));
@@ -631,25 +631,25 @@ private slots:
         o.askPrintOptions = [folder](QWidget *owner, const PrintOptionsState &current) {
             return askPrintOptionsFromDialogPack(DialogPackLoader(folder), owner, current);
         };
-        TfrmPrint w(*b.child, false, o);
-        w.FPrint();
+        PrintWindow w(*b.child, false, o);
+        w.printDocument();
         QCOMPARE(b.messages, QStringList{message});
         QVERIFY(!QFileInfo::exists(b.printed()));
-        QVERIFY(!w.PrintConfirmed());
+        QVERIFY(!w.printConfirmed());
     }
 
     void tooLargeMirroredSealIsNamedAndNothingPrinted()
     {
         Bench b;
-        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
-        addSeal(*b.child, TSealType::stEllipse, 999, 999, 500, 500);
+        addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
+        addSeal(*b.child, SealType::stEllipse, 999, 999, 500, 500);
         b.answer = {true, true, true, 1};
-        TfrmPrint w(*b.child, false, b.options());
-        w.FPrint();
+        PrintWindow w(*b.child, false, b.options());
+        w.printDocument();
         QCOMPARE(b.messages.size(), 1);
         QVERIFY2(b.messages.front().startsWith(u"error|第2个印章"_s), qPrintable(b.messages.front()));
         QVERIFY(!QFileInfo::exists(b.printed()));
-        QVERIFY(w.Panel1()->isHidden());
+        QVERIFY(w.progressPanel()->isHidden());
     }
 
     // At a preview of exactly 100 % the 40 mm seal still prints 945 printer pixels wide, 25 mm
@@ -659,17 +659,17 @@ private slots:
         if (pdftoppm().isEmpty())
             QSKIP("pdftoppm (poppler-utils) is not installed");
         Bench b;
-        TSeal *seal = addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
-        TfrmPrint w(*b.child, false, b.options());
+        Seal *seal = addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
+        PrintWindow w(*b.child, false, b.options());
         showWindow(w);
-        w.ApplyZoom(100);
+        w.applyZoom(100);
         const QRect before = boxOf(seal);
-        w.FPrint();
+        w.printDocument();
         QCOMPARE(b.messages, QStringList{});
-        QCOMPARE(w.ProgressBar1()->value(), 1);
-        QVERIFY(w.Panel1()->isHidden());
+        QCOMPARE(w.progressBar()->value(), 1);
+        QVERIFY(w.progressPanel()->isHidden());
         QCOMPARE(boxOf(seal), before);
-        QCOMPARE(seal->PixelsPerMm(), b.child->ScreenPixelsPerMm());
+        QCOMPARE(seal->PixelsPerMm(), b.child->screenPixelsPerMm());
         const QList<QImage> sheets = sheetsOf(b.printed(), b.dir.path());
         QCOMPARE(sheets.size(), 1);
         const QRect ink = inkBounds(sheets.front());
@@ -690,11 +690,11 @@ private slots:
             return true;
         };
         {
-            TfrmPrint w(*b.child, false, o);
+            PrintWindow w(*b.child, false, o);
             w.editCalibration();
         }
         QCOMPARE(PrintCalibrationStore(o.settingsFile).read(QString()), (PrintCalibration{10, 0}));
-        TfrmPrint w(*b.child, false, o);
+        PrintWindow w(*b.child, false, o);
         w.printTestRuler();
         const QList<QImage> sheets = sheetsOf(b.printed(), b.dir.path());
         QCOMPARE(sheets.size(), 1);
@@ -717,9 +717,9 @@ private slots:
         if (pdftoppm().isEmpty())
             QSKIP("pdftoppm (poppler-utils) is not installed");
         Bench b;
-        addSeal(*b.child, TSealType::stEllipse, 40, 40, 50, 60);
+        addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
         b.pdfFile = b.dir.filePath(u"page"_s);
-        TfrmPrint w(*b.child, false, b.options());
+        PrintWindow w(*b.child, false, b.options());
         w.printToPdf();
         const QString pdf = b.pdfFile + u".pdf"_s;
         QVERIFY(QFileInfo::exists(pdf));

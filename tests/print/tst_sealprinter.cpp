@@ -2,7 +2,7 @@
 
 #include "print/printcalibration.h"
 #include "print/printtesting.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -26,9 +26,9 @@ PrintPlacement a4Placement()
     return p;
 }
 
-QList<const TSeal *> listOf(const std::vector<std::unique_ptr<TSeal>> &seals)
+QList<const Seal *> listOf(const std::vector<std::unique_ptr<Seal>> &seals)
 {
-    QList<const TSeal *> list;
+    QList<const Seal *> list;
     for (const auto &s : seals)
         list.append(s.get());
     return list;
@@ -57,9 +57,9 @@ private slots:
         QTest::addColumn<bool>("mirrored");
         QTest::addColumn<QPoint>("corner");
         // A 40 mm seal whose left edge is 30 mm and top edge 40 mm into an A4 page with 5 mm
-        // margins; p = 600 / 25.4 = 23.622 px/mm. Box: left Round(30 p) = Round(708.66) = 709,
-        // top Round(40 p) = Round(944.88) = 945, width Round(40 p) = 945. offX = offY =
-        // Round(5 p) = Round(118.11) = 118; w = Round(200 p) = Round(4724.41) = 4724.
+        // margins; p = 600 / 25.4 = 23.622 px/mm. Box: left roundHalfEven(30 p) = roundHalfEven(708.66) = 709,
+        // top roundHalfEven(40 p) = roundHalfEven(944.88) = 945, width roundHalfEven(40 p) = 945. offX = offY =
+        // roundHalfEven(5 p) = roundHalfEven(118.11) = 118; w = roundHalfEven(200 p) = roundHalfEven(4724.41) = 4724.
         QTest::newRow("normal") << false << QPoint(709 - 118, 945 - 118);
         QTest::newRow("mirrored") << true << QPoint(4724 + 118 - 709 - 945, 945 - 118);
     }
@@ -77,13 +77,13 @@ private slots:
 
     void printerBoxOfRoundSeal()
     {
-        auto seal = newSealAt(TSealType::stEllipse, 50, 60, 40, 40);
+        auto seal = newSealAt(SealType::stEllipse, 50, 60, 40, 40);
         const QRect box = printerBox(*seal, PrinterDpi / 25.4L);
         // 40 / 25.4 * 600 = 944.88 → 945
         QCOMPARE(box.width(), 945);
         QCOMPARE(box.height(), 945);
         // The seal's own box at its own scale is untouched: 40 mm at 10 px/mm.
-        QCOMPARE(seal->Width(), 400);
+        QCOMPARE(seal->width(), 400);
         QCOMPARE(seal->PixelsPerMm(), 10.0f);
     }
 
@@ -119,9 +119,9 @@ private slots:
             QSKIP("pdftoppm (poppler-utils) is not installed");
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        std::vector<std::unique_ptr<TSeal>> seals;
-        seals.push_back(newSealAt(TSealType::stEllipse, 50, 60, 40, 40));
-        seals.back()->SetPenColor(clRed);
+        std::vector<std::unique_ptr<Seal>> seals;
+        seals.push_back(newSealAt(SealType::stEllipse, 50, 60, 40, 40));
+        seals.back()->setPenColor(clRed);
         const QString pdf = dir.filePath(u"sheet.pdf"_s);
         auto printer = pdfPrinter(pdf);
         PrintPlacement p = a4Placement();
@@ -154,8 +154,8 @@ private slots:
         if (pdftoppm().isEmpty())
             QSKIP("pdftoppm (poppler-utils) is not installed");
         QTemporaryDir dir;
-        std::vector<std::unique_ptr<TSeal>> seals;
-        seals.push_back(newSealAt(TSealType::stEllipse, 50, 60, 40, 40));
+        std::vector<std::unique_ptr<Seal>> seals;
+        seals.push_back(newSealAt(SealType::stEllipse, 50, 60, 40, 40));
         const QString pdf = dir.filePath(u"copies.pdf"_s);
         auto printer = pdfPrinter(pdf);
         int total = 0;
@@ -174,8 +174,8 @@ private slots:
         if (pdftoppm().isEmpty())
             QSKIP("pdftoppm (poppler-utils) is not installed");
         QTemporaryDir dir;
-        std::vector<std::unique_ptr<TSeal>> seals;
-        seals.push_back(newSealAt(TSealType::stEllipse, 50, 60, 40, 40));
+        std::vector<std::unique_ptr<Seal>> seals;
+        seals.push_back(newSealAt(SealType::stEllipse, 50, 60, 40, 40));
         const QString pdf = dir.filePath(u"calibrated.pdf"_s);
         auto printer = pdfPrinter(pdf);
         PrintCalibration c;
@@ -201,10 +201,10 @@ private slots:
     void tooLargeMirrorPictureRefusedBeforeThePrint()
     {
         QTemporaryDir dir;
-        std::vector<std::unique_ptr<TSeal>> seals;
-        seals.push_back(newSealAt(TSealType::stEllipse, 50, 60, 40, 40));
-        seals.push_back(newSealAt(TSealType::stEllipse, 500, 500, 999, 999));
-        seals.back()->SetText(QByteArray("\xB4\xF3\xD3\xA1")); // 大印
+        std::vector<std::unique_ptr<Seal>> seals;
+        seals.push_back(newSealAt(SealType::stEllipse, 50, 60, 40, 40));
+        seals.push_back(newSealAt(SealType::stEllipse, 500, 500, 999, 999));
+        seals.back()->setText(QByteArray("\xB4\xF3\xD3\xA1")); // 大印
         const QString pdf = dir.filePath(u"large.pdf"_s);
         auto printer = pdfPrinter(pdf, QSizeF(1000, 1000));
         PrintPlacement p = a4Placement();
@@ -225,8 +225,8 @@ private slots:
     void printerThatCannotBeginIsReported()
     {
         QTemporaryDir dir;
-        std::vector<std::unique_ptr<TSeal>> seals;
-        seals.push_back(newSealAt(TSealType::stEllipse, 50, 60, 40, 40));
+        std::vector<std::unique_ptr<Seal>> seals;
+        seals.push_back(newSealAt(SealType::stEllipse, 50, 60, 40, 40));
         auto printer = pdfPrinter(dir.filePath(u"no such folder/sheet.pdf"_s));
         const std::optional<QString> message = printSeals(*printer, listOf(seals), a4Placement(), 1);
         QCOMPARE(message, std::optional<QString>(u"打印机无法开始打印，什么也没有打印。"_s));

@@ -6,7 +6,7 @@
 #include "properties/propertymasks.h"
 #include "seal/gbk.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QTest>
 
@@ -14,21 +14,21 @@
 
 using namespace qm;
 using namespace Qt::StringLiterals;
-using enum TSealType;
+using enum SealType;
 
 namespace {
 
 enum Emblem { NoEmblem, Star, Picture };
 
-std::unique_ptr<TSeal> seal(TSealType kind, int emblem = NoEmblem, TFrameType frame = TFrameType::ftRectangle,
+std::unique_ptr<Seal> seal(SealType kind, int emblem = NoEmblem, FrameType frame = FrameType::ftRectangle,
                             bool codeOn = true)
 {
-    auto s = std::make_unique<TSeal>();
-    s->SetSealType(kind);
-    s->SetNameSealFrameType(frame);
-    s->SetCodeOn(codeOn);
-    s->SetHaveImage(emblem != NoEmblem);
-    s->SetImageIsStar(emblem == Star);
+    auto s = std::make_unique<Seal>();
+    s->setSealType(kind);
+    s->setNameSealFrameType(frame);
+    s->setCodeOn(codeOn);
+    s->setHaveImage(emblem != NoEmblem);
+    s->setImageIsStar(emblem == Star);
     return s;
 }
 
@@ -51,10 +51,10 @@ private slots:
         QTest::addColumn<int>("frame");
         QTest::addColumn<bool>("codeOn");
         QTest::addColumn<QString>("mask");
-        auto row = [](const char *name, TSealType k, int e, TFrameType f, bool code, const QString &m) {
+        auto row = [](const char *name, SealType k, int e, FrameType f, bool code, const QString &m) {
             QTest::newRow(name) << int(k) << e << int(f) << code << m;
         };
-        using enum TFrameType;
+        using enum FrameType;
         // Name seals and stRect: head + A + B + C + D + E.
         row("name seal", stName22, NoEmblem, ftRectangle, false,
             u"111111011000000"_s + u"11000000011"_s + u"0111111111"_s + u"1"_s + u"011111000000"_s + u"0"_s);
@@ -85,7 +85,7 @@ private slots:
         QFETCH(bool, codeOn);
         QFETCH(QString, mask);
         QCOMPARE(mask.size(), 50);
-        QCOMPARE(qm::generalMask(seal(TSealType(kind), emblem, TFrameType(frame), codeOn).get()), mask);
+        QCOMPARE(qm::generalMask(seal(SealType(kind), emblem, FrameType(frame), codeOn).get()), mask);
         QCOMPARE(qm::generalMask(nullptr), zeros(50));
     }
 
@@ -95,7 +95,7 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<bool>("ring");
         QTest::addColumn<QString>("mask");
-        auto row = [](const char *name, TSealType k, int line, bool ring, const QString &m) {
+        auto row = [](const char *name, SealType k, int line, bool ring, const QString &m) {
             QTest::newRow(name) << int(k) << line << ring << m;
         };
         row("name seal", stName22, 0, true, u"111111110011110000"_s);
@@ -116,10 +116,10 @@ private slots:
         QFETCH(int, line);
         QFETCH(bool, ring);
         QFETCH(QString, mask);
-        const auto s = seal(TSealType(kind));
-        s->SetIsEllipse(ring && line == 0);
-        s->SetIsEllipse1(ring && line == 1);
-        s->SetIsEllipse3(ring && line == 3);
+        const auto s = seal(SealType(kind));
+        s->setIsEllipse(ring && line == 0);
+        s->setIsEllipse1(ring && line == 1);
+        s->setIsEllipse3(ring && line == 3);
         QCOMPARE(qm::textMask(s.get(), line), mask);
         QCOMPARE(qm::textMask(nullptr, line), zeros(18));
     }
@@ -143,7 +143,7 @@ private slots:
         for (const PropertyControl &c : propertyControls())
             for (int kind = 0; kind < SealTypeCount && c.box != BoxKind::LineList; ++kind)
                 for (int line = 0; line < (c.mask == MaskKind::Text ? 4 : 1); ++line)
-                    QVERIFY2(bindControl(c, TSealType(kind), line).property,
+                    QVERIFY2(bindControl(c, SealType(kind), line).property,
                              qPrintable(u"%1 kind %2 line %3"_s.arg(c.tag).arg(kind).arg(line)));
     }
 

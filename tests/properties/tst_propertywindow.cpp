@@ -1,8 +1,8 @@
 // The property window on a document: what it shows and enables for each kind of element, what
 // its edits write, that showing writes nothing, and that it follows the document.
 
-#include "controls/tqmvbutton.h"
-#include "controls/tqmvflatpanel.h"
+#include "controls/tabbutton.h"
+#include "controls/flatpanel.h"
 #include "document/documentfile.h"
 #include "document/documentjson.h"
 #include "document/documenttesting.h"
@@ -10,9 +10,9 @@
 #include "document/sealdocument.h"
 #include "document/sealtemplates.h"
 #include "properties/propertyboxes.h"
-#include "properties/tfrmproprty.h"
+#include "properties/propertywindow.h"
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -39,19 +39,19 @@ public:
     QMap<int, QString> status;
     QStringList refusals;
 
-    void PlaceHandles() override { ++placed; }
+    void placeHandles() override { ++placed; }
     void setStatusText(int panel, const QString &text) override { status[panel] = text; }
     void showRefusal(const QString &message) override { refusals << message; }
 };
 
 // Appends a seal of the kind, set up by the setters, selects it and forgets the history.
-TSeal *addSeal(SealDocument &doc, TSealType kind, const std::function<void(TSeal &)> &setup = {})
+Seal *addSeal(SealDocument &doc, SealType kind, const std::function<void(Seal &)> &setup = {})
 {
     auto seal = doc.createSeal();
-    seal->SetSealType(kind);
+    seal->setSealType(kind);
     if (setup)
         setup(*seal);
-    TSeal *s = seal.get();
+    Seal *s = seal.get();
     SealList list;
     list.push_back(std::move(seal));
     doc.appendSeals(std::move(list), false);
@@ -64,7 +64,7 @@ TSeal *addSeal(SealDocument &doc, TSealType kind, const std::function<void(TSeal
 struct Fixture {
     FakeHost host;
     SealDocument doc;
-    TfrmProprty window{host, nullptr, 96};
+    PropertyWindow window{host, nullptr, 96};
 
     Fixture()
     {
@@ -72,7 +72,7 @@ struct Fixture {
         window.setDocument(&doc);
     }
 
-    TSeal *add(TSealType kind, const std::function<void(TSeal &)> &setup = {}) { return addSeal(doc, kind, setup); }
+    Seal *add(SealType kind, const std::function<void(Seal &)> &setup = {}) { return addSeal(doc, kind, setup); }
 
     PropertySpinBox *spin(int tag) { return qobject_cast<PropertySpinBox *>(window.control(tag)); }
     QCheckBox *check(int tag) { return qobject_cast<QCheckBox *>(window.control(tag)); }
@@ -101,32 +101,32 @@ private slots:
     {
         QFETCH(int, ppi);
         FakeHost host;
-        TfrmProprty window(host, nullptr, ppi);
+        PropertyWindow window(host, nullptr, ppi);
         const int h = ppi / 6, w = ppi / 3, overlap = h / 2 + 1;
-        QCOMPARE(window.QMVFlatPanel1()->height(), h + 4);
+        QCOMPARE(window.strip()->height(), h + 4);
         for (int i = 1; i <= 4; ++i) {
             QCOMPARE(window.QMVButton(i)->size(), QSize(w, h));
             QCOMPARE(window.QMVButton(i)->x(), 5 + (i - 1) * (w - overlap));
         }
         // At creation page A shows and the window fits it.
-        const QRect a = window.GroupBox(4)->geometry();
+        const QRect a = window.groupBox(4)->geometry();
         QCOMPARE(window.height(), h + 4 + a.top() + a.height() + ppi / 24 / 4 + 1);
         QVERIFY(!window.Panel(1)->isHidden() && window.Panel(2)->isHidden());
 
         window.tabPressed(2);
         window.tabReleased(2);
         QVERIFY(window.Panel(1)->isHidden() && !window.Panel(2)->isHidden());
-        QCOMPARE(window.QMVButton(2)->BtnState(), TButtonState::bsDown);
+        QCOMPARE(window.QMVButton(2)->buttonState(), ButtonState::bsDown);
         QCOMPARE(window.QMVButton(2)->width(), w + h / 2);
         QCOMPARE(window.QMVButton(3)->x(), 5 + (w - overlap) + (w + h / 2 - overlap));
-        const QRect c = window.GroupBox(8)->geometry();
+        const QRect c = window.groupBox(8)->geometry();
         QVERIFY(window.height() >= h + 4 + c.top() + c.height() + ppi / 24 / 2 + 1);
         for (int p = 1; p <= 4; ++p)
             QVERIFY(window.Panel(p)->sizeHint().height() <= window.height() - (h + 4));
 
         window.rollUp();
         QCOMPARE(window.height(), h + 4);
-        QCOMPARE(window.QMVButton(2)->BtnState(), TButtonState::bsUp);
+        QCOMPARE(window.QMVButton(2)->buttonState(), ButtonState::bsUp);
         QCOMPARE(window.QMVButton(3)->x(), 5 + 2 * (w - overlap));
     }
 
@@ -137,27 +137,27 @@ private slots:
         QCOMPARE(f.window.accessibleName(), f.window.windowTitle());
         QCOMPARE(f.window.windowTitle(), u"印章属性"_s);
         QCOMPARE(f.window.QMVButton(3)->accessibleName(), u"C"_s);
-        QCOMPARE(f.window.QMVButton(3)->Tag(), 3);
-        QCOMPARE(f.window.GroupBox(9)->title(), u"印章编码[mm]"_s);
+        QCOMPARE(f.window.QMVButton(3)->tag(), 3);
+        QCOMPARE(f.window.groupBox(9)->title(), u"印章编码[mm]"_s);
         QCOMPARE(f.spin(1)->objectName(), u"RxSpinEdit1"_s);
         QCOMPARE(f.window.controlLabel(1)->buddy(), f.spin(1));
         QCOMPARE(f.spin(1)->accessibleName(), u"横向定位："_s);
-        QCOMPARE(f.spin(1)->parentWidget(), f.window.GroupBox(1));
+        QCOMPARE(f.spin(1)->parentWidget(), f.window.groupBox(1));
         QVERIFY(!f.window.control(33)->accessibleName().isEmpty());
         const QColor boxText(0x00, 0x04, 0x70); // 0x700400 as 0x00BBGGRR
         QCOMPARE(f.spin(1)->palette().color(QPalette::Text), boxText);
         QCOMPARE(f.window.control(33)->palette().color(QPalette::Text), boxText);
-        const auto *thanks = f.window.GroupBox(7)->findChild<QLabel *>(u"Label1"_s);
+        const auto *thanks = f.window.groupBox(7)->findChild<QLabel *>(u"Label1"_s);
         QVERIFY(thanks && thanks->text() == u"感谢您使用本软件"_s);
         QCOMPARE(thanks->palette().color(QPalette::WindowText), QColor(0x00, 0x80, 0xFF));
 
         // Tool tips give the unit and the range.
-        f.add(TSealType::stEllipse);
+        f.add(SealType::stEllipse);
         QVERIFY(f.spin(1)->toolTip().contains(u"999.00 mm"_s));
         QVERIFY(f.spin(27)->toolTip().contains(u"360°"_s));
         QVERIFY(f.spin(14)->toolTip().contains(u"100000.00 mm"_s));
         // Nothing selected: everything disabled, labels too.
-        f.doc.ClearSelection();
+        f.doc.clearSelection();
         QVERIFY(!f.enabled(1) && !f.window.controlLabel(1)->isEnabled() && !f.enabled(33));
     }
 
@@ -166,14 +166,14 @@ private slots:
     void enablingFollowsTheSeal()
     {
         Fixture f;
-        f.add(TSealType::stName22, [](TSeal &s) { s.SetCodeOn(false); });
+        f.add(SealType::stName22, [](Seal &s) { s.setCodeOn(false); });
         QVERIFY(f.enabled(6) && f.window.controlLabel(6)->isEnabled());
         QVERIFY(!f.enabled(67) && !f.window.controlLabel(67)->isEnabled() && !f.enabled(27) && !f.enabled(55));
         QVERIFY(!f.enabled(7) && f.check(7)->text() == u"三角形顶点在上"_s);
 
-        TSeal *s = f.add(TSealType::stRect, [](TSeal &seal) { seal.SetCodeOn(false); });
+        Seal *s = f.add(SealType::stRect, [](Seal &seal) { seal.setCodeOn(false); });
         f.list(6)->setCurrentIndex(1); // 圆角矩形
-        QCOMPARE(s->NameSealFrameType(), TFrameType::ftRoundRect);
+        QCOMPARE(s->NameSealFrameType(), FrameType::ftRoundRect);
         QVERIFY(f.enabled(67) && !f.enabled(27) && !f.enabled(55) && f.enabled(53));
         f.list(6)->setCurrentIndex(3); // 圆[椭圆]形
         QVERIFY(!f.enabled(67) && f.enabled(27) && f.enabled(55) && !f.enabled(53));
@@ -181,7 +181,7 @@ private slots:
         f.check(59)->setChecked(true); // 编码在边框上
         QVERIFY(s->CodeOn() && !f.enabled(54) && !f.window.controlLabel(54)->isEnabled());
 
-        f.add(TSealType::stEllipse, [](TSeal &seal) { seal.SetImageIsStar(true); });
+        f.add(SealType::stEllipse, [](Seal &seal) { seal.setImageIsStar(true); });
         for (int tag : {23, 24, 53, 54})
             QVERIFY2(!f.enabled(tag), qPrintable(QString::number(tag)));
         QVERIFY(f.enabled(18) && f.enabled(55) && f.enabled(59));
@@ -191,7 +191,7 @@ private slots:
     void nameSealSecondLine()
     {
         Fixture f;
-        TSeal *s = f.add(TSealType::stName12);
+        Seal *s = f.add(SealType::stName12);
         f.chooseLine(1);
         for (int tag : {32, 33, 34, 35, 38, 39, 40, 41, 42, 43, 44, 68, 45, 46, 47, 48})
             QVERIFY2(!f.enabled(tag), qPrintable(QString::number(tag)));
@@ -207,10 +207,10 @@ private slots:
     void arcAngles()
     {
         Fixture f;
-        TSeal *arc = f.add(TSealType::stArc);
+        Seal *arc = f.add(SealType::stArc);
         QCOMPARE(f.window.controlLabel(8)->text(), u"起始角度："_s);
         QCOMPARE(f.window.controlLabel(9)->text(), u"终止角度："_s);
-        QCOMPARE(f.window.GroupBox(3)->title(), u"弧线角度[dg.]"_s);
+        QCOMPARE(f.window.groupBox(3)->title(), u"弧线角度[dg.]"_s);
         QCOMPARE(f.check(7)->text(), u"弧线闭合成扇形"_s);
         QVERIFY(f.enabled(7));
         QCOMPARE(f.spin(8)->decimals(), 0);
@@ -221,9 +221,9 @@ private slots:
         QCOMPARE(arc->CodeAngle(), -100);
 
         // Another kind turns the boxes back into millimetres.
-        TSeal *oval = f.add(TSealType::stEllipse, [](TSeal &s) { s.SetPenWidth1(0.35f); });
+        Seal *oval = f.add(SealType::stEllipse, [](Seal &s) { s.setPenWidth1(0.35f); });
         QCOMPARE(f.window.controlLabel(8)->text(), u"线    宽："_s);
-        QCOMPARE(f.window.GroupBox(3)->title(), u"主边框衬线[mm]"_s);
+        QCOMPARE(f.window.groupBox(3)->title(), u"主边框衬线[mm]"_s);
         QCOMPARE(f.spin(8)->decimals(), 2);
         QCOMPARE(f.spin(8)->value(), 0.35);
         f.spin(8)->setValue(0.4);
@@ -234,7 +234,7 @@ private slots:
     void thinStrokes()
     {
         Fixture f;
-        TSeal *s = f.add(TSealType::stRect, [](TSeal &seal) { seal.SetTextWeight(400); });
+        Seal *s = f.add(SealType::stRect, [](Seal &seal) { seal.setTextWeight(400); });
         QVERIFY(!f.check(68)->isChecked()); // ticked only for 100
         QCOMPARE(s->TextWeight(), 400);     // and not rewritten by showing
         f.check(68)->setChecked(true);
@@ -248,7 +248,7 @@ private slots:
     {
         Fixture f;
         TemplateContext context{Gbk::fromUnicode(u"宋体"_s), clRed, f.doc.screenPixelsPerMm(), 100, {}};
-        TSeal *grid = f.doc.appendCreatedSeal(NewSealFromTemplate(15, QPoint(200, 200), context));
+        Seal *grid = f.doc.appendCreatedSeal(newSealFromTemplate(15, QPoint(200, 200), context));
         QVERIFY(grid);
         QCOMPARE(f.window.controlLabel(65)->text(), u"表格行数："_s);
         QCOMPARE(f.spin(65)->value(), 4.0);
@@ -263,34 +263,34 @@ private slots:
     void specialTags()
     {
         Fixture f;
-        auto lengthFifty = [](TSeal &s) { // 30 × 40: a diagonal of 50
-            s.SetRealWidth(30);
-            s.SetRealHeight(40);
+        auto lengthFifty = [](Seal &s) { // 30 × 40: a diagonal of 50
+            s.setRealWidth(30);
+            s.setRealHeight(40);
         };
         // 4: an any-angle line at 53.1° made 40 wide against about 40 high lies at 45°.
-        f.add(TSealType::stAnyAngleLine, [&](TSeal &s) { lengthFifty(s), s.SetTextAngle(531); });
+        f.add(SealType::stAnyAngleLine, [&](Seal &s) { lengthFifty(s), s.setTextAngle(531); });
         QCOMPARE(f.window.controlLabel(67)->text(), u"直线倾角："_s);
         f.set(4, 40);
         QCOMPARE(f.spin(67)->value(), 45.0);
         // 67: a line of length 50 at 30° is 50 cos 30° × 50 sin 30°.
-        TSeal *s = f.add(TSealType::stAnyAngleLine, lengthFifty);
+        Seal *s = f.add(SealType::stAnyAngleLine, lengthFifty);
         f.set(67, 30);
         QCOMPARE(s->TextAngle(), 300);
         QCOMPARE(f.spin(4)->value(), 43.30);
         QCOMPARE(f.spin(5)->value(), 25.00);
         // 5 and 67 elsewhere: the height and the corner size.
-        s = f.add(TSealType::stRect, [](TSeal &seal) { seal.SetNameSealFrameType(TFrameType::ftRoundRect); });
+        s = f.add(SealType::stRect, [](Seal &seal) { seal.setNameSealFrameType(FrameType::ftRoundRect); });
         f.set(5, 30);
         f.set(67, 3.5);
         QCOMPARE(s->RealHeight(), 30.0f);
         QCOMPARE(s->RealSR(), 3.5f);
         // 19, 20: the star element's own size; an oval seal's emblem.
-        s = f.add(TSealType::stFiveStar);
+        s = f.add(SealType::stFiveStar);
         f.set(19, 20);
         f.set(20, 18);
         QCOMPARE(s->RealWidth(), 20.0f);
         QCOMPARE(s->RealHeight(), 18.0f);
-        s = f.add(TSealType::stEllipse, [](TSeal &seal) { seal.SetImageIsStar(true); });
+        s = f.add(SealType::stEllipse, [](Seal &seal) { seal.setImageIsStar(true); });
         f.set(19, 10);
         QCOMPARE(s->ImageWidth(), 10.0f);
         QCOMPARE(s->RealWidth(), 42.0f);
@@ -311,12 +311,12 @@ private slots:
         QVERIFY(f.enabled(41) && f.enabled(48) && !f.enabled(40) && !f.enabled(45) && !f.enabled(46));
         // 34 on a single column copies the width into the character width; 36 … 37 on a single
         // row copies the character height into the height.
-        s = f.add(TSealType::stHorzText, [](TSeal &seal) { seal.SetRowCol(false); });
+        s = f.add(SealType::stHorzText, [](Seal &seal) { seal.setRowCol(false); });
         f.chooseLine(0);
         f.set(34, 8);
         QCOMPARE(s->RealWidth(), 8.0f);
         QCOMPARE(f.spin(36)->value(), 8.0);
-        s = f.add(TSealType::stHorzText);
+        s = f.add(SealType::stHorzText);
         f.set(37, 9);
         QCOMPARE(f.spin(35)->value(), 9.0);
         // 40: ten rows of 4.5 mm characters no longer fit 42 mm: 10 × 4.5 + 10 × 0.2 = 47.
@@ -324,15 +324,15 @@ private slots:
         QCOMPARE(s->RowColCount(), 10);
         QCOMPARE(f.spin(34)->value(), 47.0);
         // 45: vertical columns swap the text's width and height.
-        s = f.add(TSealType::stHorzText, [](TSeal &seal) { seal.SetRealWidth(30), seal.SetRealHeight(10); });
+        s = f.add(SealType::stHorzText, [](Seal &seal) { seal.setRealWidth(30), seal.setRealHeight(10); });
         f.check(45)->setChecked(false);
         QCOMPARE(f.spin(34)->value(), 10.0);
         QCOMPARE(f.spin(35)->value(), 30.0);
         // 41 on a text of length 50: at 0° it is 50 wide and 0 high. A line chosen before that
         // the text element cannot choose gives way to line 0.
-        f.add(TSealType::stEllipse);
+        f.add(SealType::stEllipse);
         f.chooseLine(2);
-        s = f.add(TSealType::stAnyAngleText, lengthFifty);
+        s = f.add(SealType::stAnyAngleText, lengthFifty);
         QCOMPARE(f.window.textLine(), 0);
         QCOMPARE(f.window.controlLabel(41)->text(), u"倾    角："_s);
         f.set(41, 0);
@@ -346,7 +346,7 @@ private slots:
     void editsAreUndoSteps()
     {
         Fixture f;
-        TSeal *s = f.add(TSealType::stEllipse);
+        Seal *s = f.add(SealType::stEllipse);
         const QByteArray before = testing::savedDocument(f.doc);
         f.set(3, 1.5);
         QVERIFY(f.doc.isModified());
@@ -384,8 +384,8 @@ private slots:
     void followsSelectionAndDocument()
     {
         Fixture f;
-        TSeal *a = f.add(TSealType::stEllipse, [](TSeal &s) { s.SetRealWidth(30); });
-        TSeal *b = f.add(TSealType::stEllipse, [](TSeal &s) { s.SetRealWidth(50); });
+        Seal *a = f.add(SealType::stEllipse, [](Seal &s) { s.setRealWidth(30); });
+        Seal *b = f.add(SealType::stEllipse, [](Seal &s) { s.setRealWidth(50); });
         QCOMPARE(f.spin(4)->value(), 50.0);
         f.doc.selectSeal(a);
         QCOMPARE(f.spin(4)->value(), 30.0);
@@ -395,14 +395,14 @@ private slots:
         QCOMPARE(a->RealWidth(), 30.0f);
 
         const double was = f.spin(1)->value();
-        f.doc.editSeals({f.doc.indexOf(b)}, u"移动"_s, [](const SealSelection &s) { s.front()->SetRealCenterX(77); });
+        f.doc.editSeals({f.doc.indexOf(b)}, u"移动"_s, [](const SealSelection &s) { s.front()->setRealCenterX(77); });
         QCOMPARE(f.spin(1)->value(), 77.0);
         f.doc.undoStack().undo();
         QCOMPARE(f.spin(1)->value(), was);
 
         // Another document, then none.
         SealDocument other;
-        addSeal(other, TSealType::stArc);
+        addSeal(other, SealType::stArc);
         f.window.setDocument(&other);
         QCOMPARE(f.window.controlLabel(8)->text(), u"起始角度："_s);
         f.window.setDocument(nullptr);
@@ -417,11 +417,11 @@ private slots:
     void showingNeverWrites()
     {
         Fixture f;
-        TSeal *s = f.add(TSealType::stRect, [](TSeal &seal) {
-            seal.SetRealWidth(38.971f);
-            seal.SetPenWidth(1000);
-            seal.SetLineAngle(455);
-            seal.SetTextWidth3(2.25f);
+        Seal *s = f.add(SealType::stRect, [](Seal &seal) {
+            seal.setRealWidth(38.971f);
+            seal.setPenWidth(1000);
+            seal.setLineAngle(455);
+            seal.setTextWidth3(2.25f);
         });
         const QByteArray before = testing::savedDocument(f.doc);
         for (int tab = 1; tab <= 4; ++tab)
@@ -466,7 +466,7 @@ private slots:
     {
         Fixture f;
         TemplateContext context{Gbk::fromUnicode(u"宋体"_s), clRed, f.doc.screenPixelsPerMm(), 100, {}};
-        TSeal *grid = f.doc.appendCreatedSeal(NewSealFromTemplate(15, QPoint(200, 200), context));
+        Seal *grid = f.doc.appendCreatedSeal(newSealFromTemplate(15, QPoint(200, 200), context));
         f.doc.clearHistory();
         f.window.tabReleased(4);
         f.spin(65)->setFocus();
@@ -477,7 +477,7 @@ private slots:
         f.spin(65)->setValue(999999);
         QCOMPARE(grid->RowColCount(), 1000);
 
-        TSeal *oval = f.add(TSealType::stEllipse, [](TSeal &s) { s.SetImageIsStar(true); });
+        Seal *oval = f.add(SealType::stEllipse, [](Seal &s) { s.setImageIsStar(true); });
         f.spin(21)->setValue(999999);
         QCOMPARE(oval->ImageCenterX(), 100000.0f);
         // Seven typed characters are one too many for a float box.
@@ -491,7 +491,7 @@ private slots:
     void textsAsGbk()
     {
         Fixture f;
-        TSeal *s = f.add(TSealType::stEllipse);
+        Seal *s = f.add(SealType::stEllipse);
         f.window.tabReleased(3);
         // A face longer than the slot is cut to 63 bytes between characters: 31 of 40.
         f.list(32)->setEditText(QString(40, QChar(0x5B8B)));
@@ -517,7 +517,7 @@ private slots:
     void enterMovesFocus()
     {
         Fixture f;
-        f.add(TSealType::stEllipse);
+        f.add(SealType::stEllipse);
         f.window.show();
         QApplication::setActiveWindow(&f.window);
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
@@ -544,7 +544,7 @@ private slots:
         QApplication::setActiveWindow(&other);
         QTRY_VERIFY(f.window.isRolledUp());
         QCOMPARE(f.window.height(), f.window.tabStripHeight());
-        QCOMPARE(f.window.QMVButton(2)->BtnState(), TButtonState::bsUp);
+        QCOMPARE(f.window.QMVButton(2)->buttonState(), ButtonState::bsUp);
     }
 
     // Ctrl+Tab and Ctrl+Shift+Tab open the next and the previous page, also from the rolled-up
@@ -552,7 +552,7 @@ private slots:
     void pagesByKey()
     {
         Fixture f;
-        f.add(TSealType::stEllipse);
+        f.add(SealType::stEllipse);
         f.window.show();
         QApplication::setActiveWindow(&f.window);
         QVERIFY(QTest::qWaitForWindowActive(&f.window));

@@ -4,7 +4,7 @@
 #include "seal/gbk.h"
 #include "seal/paintersurface.h"
 #include "seal/recordingsurface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QPainter>
 #include <QTest>
@@ -13,13 +13,13 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-using qm::Round;
+using qm::roundHalfEven;
 using qm::testing::newElement;
 
 namespace {
 
-constexpr qm::TColor blue = 0xFF0000;
-constexpr qm::TColor green = 0x00FF00;
+constexpr qm::Colour blue = 0xFF0000;
+constexpr qm::Colour green = 0x00FF00;
 
 // The star of a 100 x 100 box with pen 0: centre (50, 50), tips 50 from it, inner vertices
 // 100 / 5.3 = 18.868 from it, at 90 + 36k degrees, vertex = (50 - R cos t, 50 - R sin t).
@@ -81,7 +81,7 @@ QList<QLine> lines(const qm::RecordingSurface &s)
 
 qm::GlyphStyle songStyle(int weight, int pen)
 {
-    return qm::GlyphStyle{weight, false, false, pen, qm::Gbk::fromUnicode(u"宋体"_s), qm::TBrushStyle::bsClear,
+    return qm::GlyphStyle{weight, false, false, pen, qm::Gbk::fromUnicode(u"宋体"_s), qm::BrushStyle::bsClear,
                           qm::clRed, qm::clRed};
 }
 
@@ -143,7 +143,7 @@ void TestDrawingElements::straightLines_data()
     QTest::addColumn<int>("length");
     QTest::addColumn<QLine>("expected");
 
-    // Origin (10, 20); the line starts at Round(origin + pen / 2) and is length - pen long.
+    // Origin (10, 20); the line starts at roundHalfEven(origin + pen / 2) and is length - pen long.
     QTest::newRow("horizontal, pen 4") << false << 4 << 100 << QLine(12, 22, 12 + 100 - 4, 22);
     QTest::newRow("horizontal, pen 5: 12.5 and 22.5 round to even")
         << false << 5 << 100 << QLine(12, 22, 12 + 100 - 5, 22);
@@ -162,9 +162,9 @@ void TestDrawingElements::straightLines()
     QFETCH(QLine, expected);
     qm::RecordingSurface s;
     if (vertical)
-        qm::DrawVertLine(s, 10, 20, pen, length, blue);
+        qm::drawVerticalLine(s, 10, 20, pen, length, blue);
     else
-        qm::DrawHorzLine(s, 10, 20, pen, length, blue);
+        qm::drawHorizontalLine(s, 10, 20, pen, length, blue);
     QCOMPARE(lines(s), QList<QLine>{expected});
     const qm::TraceOp line = s.ops(u"LineTo"_s).first();
     QCOMPARE(line.penWidth, pen);
@@ -199,7 +199,7 @@ void TestDrawingElements::anyAngleLine()
     QFETCH(bool, rises);
     // Box 80 x 60 at (10, 20), pen 4: inset corner (12, 22), far corner (12 + 76, 22 + 56).
     qm::RecordingSurface s;
-    qm::DrawAnyAngleLine(s, 10, 20, qm::TBrushStyle::bsSolid, blue, qm::clRed, 4, angle, 100, 60, 80);
+    qm::drawAnyAngleLine(s, 10, 20, qm::BrushStyle::bsSolid, blue, qm::clRed, 4, angle, 100, 60, 80);
     const QLine expected = rises ? QLine(12, 78, 88, 22) : QLine(12, 22, 88, 78);
     QCOMPARE(lines(s), QList<QLine>{expected});
     const qm::TraceOp line = s.ops(u"LineTo"_s).first();
@@ -231,7 +231,7 @@ void TestDrawingElements::arc_data()
     // 36.380 * 0.70711 = 25.725: (76.725, 5.275) and (25.275, 5.275).
     QTest::newRow("45 to 135 degrees") << QPoint(0, 0) << 2 << QSize(102, 62) << 450 << 1350 << false
                                        << QList<int>{1, 1, 101, 61, 77, 5, 25, 5};
-    // Origin (10, 20), pen 3: corner (Round(11.5), Round(21.5)) = (12, 22), w = 99, h = 59,
+    // Origin (10, 20), pen 3: corner (roundHalfEven(11.5), roundHalfEven(21.5)) = (12, 22), w = 99, h = 59,
     // centre (61.5, 51.5): the ends (111, 51.5) and (12, 51.5) round their y to even 52.
     QTest::newRow("odd pen at an offset") << QPoint(10, 20) << 3 << QSize(102, 62) << 0 << 1800 << false
                                           << QList<int>{12, 22, 111, 81, 111, 52, 12, 52};
@@ -250,7 +250,7 @@ void TestDrawingElements::arc()
     QFETCH(bool, pie);
     QFETCH(QList<int>, expected);
     qm::RecordingSurface s;
-    qm::DrawArc(s, origin.x(), origin.y(), pen, start, end, box.height(), box.width(), pie, qm::TBrushStyle::bsSolid,
+    qm::drawArc(s, origin.x(), origin.y(), pen, start, end, box.height(), box.width(), pie, qm::BrushStyle::bsSolid,
                 blue, qm::clRed);
     QCOMPARE(s.ops().size(), 1);
     const qm::TraceOp op = s.ops().first();
@@ -297,7 +297,7 @@ void TestDrawingElements::anyAngleText()
     t.th = 30;
     t.style = songStyle(700, 0);
     qm::RecordingSurface s;
-    qm::DrawAnyAngleText(s, 0, 0, t);
+    qm::drawAnyAngleText(s, 0, 0, t);
     const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), 2);
     QCOMPARE(out[0].text, u"A"_s);
@@ -322,10 +322,10 @@ void TestDrawingElements::anyAngleTextGlyphs()
     qm::LogicalFont before;
     before.height = 9;
     s.setFont(before);
-    qm::DrawAnyAngleText(s, 0, 0, t);
+    qm::drawAnyAngleText(s, 0, 0, t);
     const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), 2);
-    QCOMPARE(out[0].font.width, Round(21 / 2.0)); // 10.5 -> 10
+    QCOMPARE(out[0].font.width, roundHalfEven(21 / 2.0)); // 10.5 -> 10
     QCOMPARE(out[1].font.width, 21);
     QCOMPARE(out[0].font.weight, 400);
     QCOMPARE(s.ops(u"StrokeAndFillPath"_s).size(), 2);
@@ -334,7 +334,7 @@ void TestDrawingElements::anyAngleTextGlyphs()
 
     qm::RecordingSurface empty;
     t.text.clear();
-    qm::DrawAnyAngleText(empty, 0, 0, t);
+    qm::drawAnyAngleText(empty, 0, 0, t);
     QVERIFY(empty.ops().isEmpty());
 }
 
@@ -351,7 +351,7 @@ void TestDrawingElements::anyAngleTextMiddlesOnHalfPixels()
     t.tw = t.th = 2;
     t.style = songStyle(400, 0);
     qm::RecordingSurface s;
-    qm::DrawAnyAngleText(s, 0, 0, t);
+    qm::drawAnyAngleText(s, 0, 0, t);
     const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), 7);
     // x: 7.5/7 - 1 = 0.07, 22.5/7 - 1 = 2.21, 37.5/7 - 1 = 4.36, 6.5, 67.5/7 - 1 = 8.64,
@@ -363,7 +363,7 @@ void TestDrawingElements::anyAngleTextMiddlesOnHalfPixels()
 
 void TestDrawingElements::fiveStar_data()
 {
-    QTest::addColumn<qm::TBrushStyle>("brush");
+    QTest::addColumn<qm::BrushStyle>("brush");
     QTest::addColumn<int>("pen");
     QTest::addColumn<QPoint>("origin");
     QTest::addColumn<QSize>("box"); // inside the pen
@@ -371,21 +371,21 @@ void TestDrawingElements::fiveStar_data()
     QTest::addColumn<int>("penWidth");
     QTest::addColumn<qm::SurfaceBrush>("fill");
 
-    QTest::newRow("hollow 100 x 100") << qm::TBrushStyle::bsClear << 0 << QPoint(0, 0) << QSize(100, 100) << star100()
+    QTest::newRow("hollow 100 x 100") << qm::BrushStyle::bsClear << 0 << QPoint(0, 0) << QSize(100, 100) << star100()
                                       << 0 << qm::SurfaceBrush::Clear;
     // Box 104 x 104 at (10, 20) with pen 4: centre (62, 72), radii (104 - 4) / 2 = 50 and 100 / 5.3.
-    QTest::newRow("hollow with a wide pen") << qm::TBrushStyle::bsClear << 4 << QPoint(10, 20) << QSize(100, 100)
+    QTest::newRow("hollow with a wide pen") << qm::BrushStyle::bsClear << 4 << QPoint(10, 20) << QSize(100, 100)
                                             << star100(12, 22) << 4 << qm::SurfaceBrush::Clear;
-    QTest::newRow("solid keeps the thinnest pen") << qm::TBrushStyle::bsSolid << 4 << QPoint(10, 20) << QSize(100, 100)
+    QTest::newRow("solid keeps the thinnest pen") << qm::BrushStyle::bsSolid << 4 << QPoint(10, 20) << QSize(100, 100)
                                                   << star100(12, 22) << 0 << qm::SurfaceBrush::Solid;
     // Wider than high: the outer and the inner radii each follow their own side.
-    QTest::newRow("hollow 200 x 100") << qm::TBrushStyle::bsClear << 0 << QPoint(0, 0) << QSize(200, 100)
+    QTest::newRow("hollow 200 x 100") << qm::BrushStyle::bsClear << 0 << QPoint(0, 0) << QSize(200, 100)
                                       << star200x100() << 0 << qm::SurfaceBrush::Clear;
 }
 
 void TestDrawingElements::fiveStar()
 {
-    QFETCH(qm::TBrushStyle, brush);
+    QFETCH(qm::BrushStyle, brush);
     QFETCH(int, pen);
     QFETCH(QPoint, origin);
     QFETCH(QSize, box);
@@ -393,7 +393,7 @@ void TestDrawingElements::fiveStar()
     QFETCH(int, penWidth);
     QFETCH(qm::SurfaceBrush, fill);
     qm::RecordingSurface s;
-    qm::DrawFiveStar(s, origin.x(), origin.y(), brush, blue, qm::clRed, pen, box.height() + pen, box.width() + pen);
+    qm::drawFiveStar(s, origin.x(), origin.y(), brush, blue, qm::clRed, pen, box.height() + pen, box.width() + pen);
     QCOMPARE(s.ops().size(), 1);
     const qm::TraceOp op = s.ops().first();
     QCOMPARE(op.op, u"Polygon"_s);
@@ -424,9 +424,9 @@ void TestDrawingElements::cells_data()
         << QPoint(0, 0) << 4 << 2 << 3 << 1 << QList<int>{2, 2, 98, 58} << QList<QLine>{};
     QTest::newRow("no columns: only the frame")
         << QPoint(0, 0) << 4 << 2 << 0 << 5 << QList<int>{2, 2, 98, 58} << QList<QLine>{};
-    // Frame pen 5 at (10, 20): m = Round(2.5) = 2, frame (12, 22) - (12 + 95, 22 + 55).
-    // Line pen 3: e = 5 - Round(1.5) = 3; steps (100 - 10 + 3) / 2 = 46.5 and (60 - 10 + 3) / 2 = 26.5:
-    // x = Round(13 + 46.5) = 60 (59.5 to even), y = Round(23 + 26.5) = 50 (49.5 to even).
+    // Frame pen 5 at (10, 20): m = roundHalfEven(2.5) = 2, frame (12, 22) - (12 + 95, 22 + 55).
+    // Line pen 3: e = 5 - roundHalfEven(1.5) = 3; steps (100 - 10 + 3) / 2 = 46.5 and (60 - 10 + 3) / 2 = 26.5:
+    // x = roundHalfEven(13 + 46.5) = 60 (59.5 to even), y = roundHalfEven(23 + 26.5) = 50 (49.5 to even).
     QTest::newRow("odd pens at an offset")
         << QPoint(10, 20) << 5 << 3 << 2 << 2 << QList<int>{12, 22, 107, 77}
         << QList<QLine>{{60, 23, 60, 77}, {13, 50, 107, 50}};
@@ -442,7 +442,7 @@ void TestDrawingElements::cells()
     QFETCH(QList<int>, frame);
     QFETCH(QList<QLine>, dividers);
     qm::RecordingSurface s;
-    qm::DrawCells(s, origin.x(), origin.y(), linePen, framePen, rows, columns, 60, 100, qm::TBrushStyle::bsClear,
+    qm::drawCells(s, origin.x(), origin.y(), linePen, framePen, rows, columns, 60, 100, qm::BrushStyle::bsClear,
                   blue, qm::clRed);
     const QList<qm::TraceOp> rects = s.ops(u"Rectangle"_s);
     QCOMPARE(rects.size(), 1);
@@ -456,7 +456,7 @@ void TestDrawingElements::cells()
 void TestDrawingElements::cellsColours()
 {
     qm::RecordingSurface negative;
-    qm::DrawCells(negative, 0, 0, 2, 4, 2, 2, 60, 100, qm::TBrushStyle::bsSolid, blue, qm::clRed);
+    qm::drawCells(negative, 0, 0, 2, 4, 2, 2, 60, 100, qm::BrushStyle::bsSolid, blue, qm::clRed);
     const qm::TraceOp frame = negative.ops(u"Rectangle"_s).first();
     QCOMPARE(frame.penColor, qm::clWhite);
     QCOMPARE(frame.brushColor, blue);
@@ -464,7 +464,7 @@ void TestDrawingElements::cellsColours()
     QCOMPARE(negative.ops(u"LineTo"_s).first().penColor, qm::clWhite);
 
     qm::RecordingSurface positive;
-    qm::DrawCells(positive, 0, 0, 2, 4, 2, 2, 60, 100, qm::TBrushStyle::bsClear, blue, qm::clRed);
+    qm::drawCells(positive, 0, 0, 2, 4, 2, 2, 60, 100, qm::BrushStyle::bsClear, blue, qm::clRed);
     const qm::TraceOp outline = positive.ops(u"Rectangle"_s).first();
     QCOMPARE(outline.penColor, qm::clRed);
     QCOMPARE(outline.brushStyle, qm::SurfaceBrush::Clear);
@@ -474,7 +474,7 @@ void TestDrawingElements::denseCellsVisitEachPixelOnce_data()
 {
     QTest::addColumn<int>("columns");
     // Box 100 x 60, frame pen 4, line pen 2: e = 3, column step 94 / columns. The first divider
-    // is at Round(3 + 94 / columns) = 3 and the last at Round(3 + 94 (columns - 1) / columns) = 97.
+    // is at roundHalfEven(3 + 94 / columns) = 3 and the last at roundHalfEven(3 + 94 (columns - 1) / columns) = 97.
     QTest::newRow("1000 columns") << 1000;
     QTest::newRow("INT_MAX columns") << INT_MAX;
 }
@@ -483,11 +483,11 @@ void TestDrawingElements::denseCellsVisitEachPixelOnce()
 {
     QFETCH(int, columns);
     qm::RecordingSurface s;
-    qm::DrawCells(s, 0, 0, 2, 4, 2, columns, 60, 100, qm::TBrushStyle::bsClear, blue, qm::clRed);
+    qm::drawCells(s, 0, 0, 2, 4, 2, columns, 60, 100, qm::BrushStyle::bsClear, blue, qm::clRed);
     QList<QLine> expected;
     for (int x = 3; x <= 97; ++x)
         expected.append(QLine(x, 3, x, 57));
-    expected.append(QLine(3, 30, 97, 30)); // one row divider at Round(3 + 54 / 2)
+    expected.append(QLine(3, 30, 97, 30)); // one row divider at roundHalfEven(3 + 54 / 2)
     QCOMPARE(lines(s), expected);
 }
 
@@ -498,10 +498,10 @@ void TestDrawingElements::hugeTablesStopAtTheDividerCap_data()
     QTest::addColumn<int>("last");
     // A box INT_MAX pixels wide, frame pen 4, line pen 2: e = 3, column step
     // (2147483647 - 8 + 2) / columns. At most 100 000 dividers are drawn.
-    // A billion columns: step 2.147483641; first Round(3 + 2.147483641) = 5, the 100 000th
-    // Round(3 + 214748.3641) = 214751.
+    // A billion columns: step 2.147483641; first roundHalfEven(3 + 2.147483641) = 5, the 100 000th
+    // roundHalfEven(3 + 214748.3641) = 214751.
     QTest::newRow("a billion columns") << 1000000000 << 5 << 214751;
-    // INT_MAX columns: step just under 1, so every pixel from Round(3.9999999972) = 4 on, the
+    // INT_MAX columns: step just under 1, so every pixel from roundHalfEven(3.9999999972) = 4 on, the
     // 100 000th at 4 + 99 999.
     QTest::newRow("INT_MAX columns") << INT_MAX << 4 << 100003;
 }
@@ -512,9 +512,9 @@ void TestDrawingElements::hugeTablesStopAtTheDividerCap()
     QFETCH(int, first);
     QFETCH(int, last);
     qm::RecordingSurface s;
-    qm::DrawCells(s, 0, 0, 2, 4, 2, columns, 60, INT_MAX, qm::TBrushStyle::bsClear, blue, qm::clRed);
+    qm::drawCells(s, 0, 0, 2, 4, 2, columns, 60, INT_MAX, qm::BrushStyle::bsClear, blue, qm::clRed);
     const QList<QLine> drawn = lines(s);
-    // The vertical dividers, then the one row divider at Round(3 + 54 / 2) = 30.
+    // The vertical dividers, then the one row divider at roundHalfEven(3 + 54 / 2) = 30.
     QCOMPARE(drawn.size(), 100000 + 1);
     QCOMPARE(drawn.first().x1(), first);
     QCOMPARE(drawn[100000 - 1].x1(), last);
@@ -526,7 +526,7 @@ void TestDrawingElements::pictureOrStar_data()
     QTest::addColumn<bool>("haveImage");
     QTest::addColumn<bool>("isStar");
     QTest::addColumn<bool>("withPicture");
-    QTest::addColumn<qm::TBrushStyle>("brush");
+    QTest::addColumn<qm::BrushStyle>("brush");
     QTest::addColumn<QString>("op");
     QTest::addColumn<QList<int>>("stretchBox");
 
@@ -534,14 +534,14 @@ void TestDrawingElements::pictureOrStar_data()
     // box 200 x 100 at (10, 20), offset (5, -7), image 51 x 31:
     // L = 10 + 100 + 5 - 25.5 = 89.5 -> 90, L + 51 = 140.5 -> 140;
     // T = 20 + 50 - 7 - 15.5 = 47.5 -> 48, T + 31 = 78.5 -> 78.
-    QTest::newRow("picture") << true << false << true << qm::TBrushStyle::bsClear << u"StretchDraw"_s
+    QTest::newRow("picture") << true << false << true << qm::BrushStyle::bsClear << u"StretchDraw"_s
                              << QList<int>{90, 48, 140, 78};
-    QTest::newRow("no image") << false << false << true << qm::TBrushStyle::bsClear << QString() << QList<int>{};
-    QTest::newRow("no image, star") << false << true << false << qm::TBrushStyle::bsClear << QString()
+    QTest::newRow("no image") << false << false << true << qm::BrushStyle::bsClear << QString() << QList<int>{};
+    QTest::newRow("no image, star") << false << true << false << qm::BrushStyle::bsClear << QString()
                                     << QList<int>{};
-    QTest::newRow("image without a picture") << true << false << false << qm::TBrushStyle::bsClear << QString()
+    QTest::newRow("image without a picture") << true << false << false << qm::BrushStyle::bsClear << QString()
                                              << QList<int>{};
-    QTest::newRow("star wins over a picture") << true << true << true << qm::TBrushStyle::bsClear << u"Polygon"_s
+    QTest::newRow("star wins over a picture") << true << true << true << qm::BrushStyle::bsClear << u"Polygon"_s
                                               << QList<int>{};
 }
 
@@ -550,7 +550,7 @@ void TestDrawingElements::pictureOrStar()
     QFETCH(bool, haveImage);
     QFETCH(bool, isStar);
     QFETCH(bool, withPicture);
-    QFETCH(qm::TBrushStyle, brush);
+    QFETCH(qm::BrushStyle, brush);
     QFETCH(QString, op);
     QFETCH(QList<int>, stretchBox);
     qm::PictureOrStar p;
@@ -569,7 +569,7 @@ void TestDrawingElements::pictureOrStar()
     p.ih = 31;
     p.brushStyle = brush;
     qm::RecordingSurface s;
-    qm::DrawPictureOrStar(s, 10, 20, p);
+    qm::drawPictureOrStar(s, 10, 20, p);
     if (op.isEmpty()) {
         QVERIFY(s.ops().isEmpty());
         return;
@@ -584,29 +584,29 @@ void TestDrawingElements::pictureOrStar()
 
 void TestDrawingElements::emblemStar_data()
 {
-    QTest::addColumn<qm::TBrushStyle>("brush");
+    QTest::addColumn<qm::BrushStyle>("brush");
     QTest::addColumn<int>("penWidth");
-    QTest::addColumn<qm::TColor>("penColor");
+    QTest::addColumn<qm::Colour>("penColor");
     QTest::addColumn<qm::SurfaceBrush>("fill");
     QTest::addColumn<QSize>("image");
     QTest::addColumn<QList<QPoint>>("expected");
     // Solid ink with a one-pixel ink outline on a positive seal; a white outline of the emblem pen
     // on a negative one. Image 104 x 104 with pen 4 at the centre (110, 80): radii 50 and 100 / 5.3,
     // so the star of a 100 box moved by (60, 30).
-    QTest::newRow("positive") << qm::TBrushStyle::bsClear << 1 << blue << qm::SurfaceBrush::Solid << QSize(104, 104)
+    QTest::newRow("positive") << qm::BrushStyle::bsClear << 1 << blue << qm::SurfaceBrush::Solid << QSize(104, 104)
                               << star100(60, 30);
-    QTest::newRow("negative") << qm::TBrushStyle::bsSolid << 4 << qm::clWhite << qm::SurfaceBrush::Clear
+    QTest::newRow("negative") << qm::BrushStyle::bsSolid << 4 << qm::clWhite << qm::SurfaceBrush::Clear
                               << QSize(104, 104) << star100(60, 30);
     // Image 204 x 104: the star of a 200 x 100 box, its centre (100, 50) moved to (110, 80).
-    QTest::newRow("wide emblem") << qm::TBrushStyle::bsClear << 1 << blue << qm::SurfaceBrush::Solid << QSize(204, 104)
+    QTest::newRow("wide emblem") << qm::BrushStyle::bsClear << 1 << blue << qm::SurfaceBrush::Solid << QSize(204, 104)
                                  << star200x100(10, 30);
 }
 
 void TestDrawingElements::emblemStar()
 {
-    QFETCH(qm::TBrushStyle, brush);
+    QFETCH(qm::BrushStyle, brush);
     QFETCH(int, penWidth);
-    QFETCH(qm::TColor, penColor);
+    QFETCH(qm::Colour, penColor);
     QFETCH(qm::SurfaceBrush, fill);
     QFETCH(QSize, image);
     QFETCH(QList<QPoint>, expected);
@@ -623,7 +623,7 @@ void TestDrawingElements::emblemStar()
     p.brushColor = qm::clRed;
     p.penColor = blue;
     qm::RecordingSurface s;
-    qm::DrawPictureOrStar(s, 0, 0, p);
+    qm::drawPictureOrStar(s, 0, 0, p);
     QCOMPARE(s.ops().size(), 1);
     const qm::TraceOp op = s.ops().first();
     QCOMPARE(op.points, expected);
@@ -636,60 +636,60 @@ void TestDrawingElements::emblemStar()
 
 void TestDrawingElements::dispatchLines()
 {
-    // At 10 px/mm and zoom 100, P(v) = Round(10 v): 0.25 mm -> Round(2.5) = 2, 0.75 mm -> 8.
-    auto horz = newElement(qm::TSealType::stHorzLine);
-    horz->SetRealWidth(30);
-    horz->SetPenWidth(0.25f);
+    // At 10 px/mm and zoom 100, P(v) = roundHalfEven(10 v): 0.25 mm -> roundHalfEven(2.5) = 2, 0.75 mm -> 8.
+    auto horz = newElement(qm::SealType::stHorzLine);
+    horz->setRealWidth(30);
+    horz->setPenWidth(0.25f);
     qm::RecordingSurface s;
-    horz->PaintTo(7, 9, s, true);
-    // Start Round(7 + 1), Round(9 + 1); length W - pen = 300 - 2.
+    horz->paintTo(7, 9, s, true);
+    // Start roundHalfEven(7 + 1), roundHalfEven(9 + 1); length W - pen = 300 - 2.
     QCOMPARE(lines(s), QList<QLine>{QLine(8, 10, 8 + 298, 10)});
     QCOMPARE(s.ops(u"LineTo"_s).first().penWidth, 2);
     QCOMPARE(s.ops(u"LineTo"_s).first().penColor, qm::clRed);
     s.clear();
-    horz->PaintTo(7, 9, s, false);
+    horz->paintTo(7, 9, s, false);
     QCOMPARE(s.ops(u"LineTo"_s).first().penColor, qm::clBlack);
 
-    auto vert = newElement(qm::TSealType::stVertLine);
-    vert->SetRealHeight(20);
-    vert->SetPenWidth(0.75f);
+    auto vert = newElement(qm::SealType::stVertLine);
+    vert->setRealHeight(20);
+    vert->setPenWidth(0.75f);
     s.clear();
-    vert->PaintTo(7, 9, s, true);
-    // Start Round(7 + 4), Round(9 + 4); length H - pen = 200 - 8.
+    vert->paintTo(7, 9, s, true);
+    // Start roundHalfEven(7 + 4), roundHalfEven(9 + 4); length H - pen = 200 - 8.
     QCOMPARE(lines(s), QList<QLine>{QLine(11, 13, 11, 13 + 192)});
     QCOMPARE(s.ops(u"LineTo"_s).first().penWidth, 8);
 
     // 50 mm at 30 degrees: box 43.30 x 25.00 mm = 433 x 250 px; pen 2; rising.
-    auto slant = newElement(qm::TSealType::stAnyAngleLine);
-    slant->SetRealTextLength(50);
-    slant->SetTextAngle(300);
-    slant->SetPenWidth(0.2f);
-    QCOMPARE(slant->Width(), 433);
-    QCOMPARE(slant->Height(), 250);
+    auto slant = newElement(qm::SealType::stAnyAngleLine);
+    slant->setRealTextLength(50);
+    slant->setTextAngle(300);
+    slant->setPenWidth(0.2f);
+    QCOMPARE(slant->width(), 433);
+    QCOMPARE(slant->height(), 250);
     s.clear();
-    slant->PaintTo(0, 0, s, true);
+    slant->paintTo(0, 0, s, true);
     QCOMPARE(lines(s), QList<QLine>{QLine(1, 1 + 250 - 2, 1 + 433 - 2, 1)});
 }
 
 void TestDrawingElements::dispatchArc()
 {
     // 20.2 x 12.2 mm = 202 x 122 px, pen 2: corner (1, 1), w = 200, h = 120, centre (101, 61).
-    auto arc = newElement(qm::TSealType::stArc);
-    arc->SetRealWidth(20.2f);
-    arc->SetRealHeight(12.2f);
-    arc->SetPenWidth(0.2f);
-    arc->SetTextAngle(0);
-    arc->SetCodeAngle(1800);
-    arc->SetTopOrDown(false);
+    auto arc = newElement(qm::SealType::stArc);
+    arc->setRealWidth(20.2f);
+    arc->setRealHeight(12.2f);
+    arc->setPenWidth(0.2f);
+    arc->setTextAngle(0);
+    arc->setCodeAngle(1800);
+    arc->setTopOrDown(false);
     qm::RecordingSurface s;
-    arc->PaintTo(0, 0, s, true);
+    arc->paintTo(0, 0, s, true);
     QCOMPARE(s.ops().size(), 1);
     QCOMPARE(s.ops().first().op, u"Arc"_s);
     QCOMPARE(s.ops().first().args, (QList<int>{1, 1, 201, 121, 101 + 100, 61, 101 - 100, 61}));
 
-    arc->SetTopOrDown(true); // a closed sector
+    arc->setTopOrDown(true); // a closed sector
     s.clear();
-    arc->PaintTo(0, 0, s, true);
+    arc->paintTo(0, 0, s, true);
     QCOMPARE(s.ops().first().op, u"Pie"_s);
 }
 
@@ -698,14 +698,14 @@ void TestDrawingElements::dispatchTexts()
     // A single row of "AB": 30 x 7.5 mm = 300 x 75 px, cells 4.5 x 7.5 mm = 45 x 75 px,
     // thickening 0.30 mm = 3 px. D = 7 + 150 - 150 - 1 = 6, E = 9 - 1 = 8;
     // x = 6 + (k - 1/2) * 150 - 22.5: 58.5 -> 58, 208.5 -> 208; y = 8 + 37.5 - 37.5.
-    auto flat = newElement(qm::TSealType::stHorzText);
-    flat->SetText("AB");
-    flat->SetRealWidth(30);
-    flat->SetRealHeight(7.5f);
-    flat->SetTextPenWidth(30);
-    QCOMPARE(flat->Height(), 75);
+    auto flat = newElement(qm::SealType::stHorzText);
+    flat->setText("AB");
+    flat->setRealWidth(30);
+    flat->setRealHeight(7.5f);
+    flat->setTextPenWidth(30);
+    QCOMPARE(flat->height(), 75);
     qm::RecordingSurface s;
-    flat->PaintTo(7, 9, s, true);
+    flat->paintTo(7, 9, s, true);
     QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), 2);
     QCOMPARE(out[0].args, (QList<int>{58, 8}));
@@ -715,16 +715,16 @@ void TestDrawingElements::dispatchTexts()
     QCOMPARE(s.ops(u"StrokeAndFillPath"_s).first().penWidth, 3);
 
     // The ring uses the whole box as its ellipse.
-    auto ring = newElement(qm::TSealType::stEllipseText);
-    ring->SetText("ABCD");
-    ring->SetRealWidth(20.2f);
-    ring->SetRealHeight(20.2f);
-    ring->SetTextAngle(1800);
-    ring->SetTextWidth(2);
-    ring->SetTextHeight(3);
-    ring->SetTextWeight(400);
+    auto ring = newElement(qm::SealType::stEllipseText);
+    ring->setText("ABCD");
+    ring->setRealWidth(20.2f);
+    ring->setRealHeight(20.2f);
+    ring->setTextAngle(1800);
+    ring->setTextWidth(2);
+    ring->setTextHeight(3);
+    ring->setTextWeight(400);
     s.clear();
-    ring->PaintTo(5, 7, s, true);
+    ring->paintTo(5, 7, s, true);
     qm::EllipseText e;
     e.text = "ABCD";
     e.span = 1800;
@@ -734,7 +734,7 @@ void TestDrawingElements::dispatchTexts()
     e.th = 30;
     e.style = songStyle(400, 0);
     qm::RecordingSurface direct;
-    qm::DrawEllipseText(direct, 5, 7, e);
+    qm::drawEllipseText(direct, 5, 7, e);
     out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), 4);
     for (qsizetype i = 0; i < 4; ++i) {
@@ -744,17 +744,17 @@ void TestDrawingElements::dispatchTexts()
 
     // Any-angle text: 50 mm at 315 degrees is a box of 35.36 x 35.36 mm = 354 x 354 px; Bold is
     // carried but the weight is TextWeight.
-    auto slant = newElement(qm::TSealType::stAnyAngleText);
-    slant->SetText("AB");
-    slant->SetRealTextLength(50);
-    slant->SetTextAngle(3150);
-    slant->SetTextWidth(2);
-    slant->SetTextHeight(3);
-    slant->SetTextWeight(400);
-    slant->SetBold(true);
-    QCOMPARE(slant->Width(), 354);
+    auto slant = newElement(qm::SealType::stAnyAngleText);
+    slant->setText("AB");
+    slant->setRealTextLength(50);
+    slant->setTextAngle(3150);
+    slant->setTextWidth(2);
+    slant->setTextHeight(3);
+    slant->setTextWeight(400);
+    slant->setBold(true);
+    QCOMPARE(slant->width(), 354);
     s.clear();
-    slant->PaintTo(0, 0, s, true);
+    slant->paintTo(0, 0, s, true);
     qm::AnyAngleText a;
     a.text = "AB";
     a.angle = 3150;
@@ -763,7 +763,7 @@ void TestDrawingElements::dispatchTexts()
     a.th = 30;
     a.style = songStyle(400, 0);
     direct.clear();
-    qm::DrawAnyAngleText(direct, 0, 0, a);
+    qm::drawAnyAngleText(direct, 0, 0, a);
     out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), 2);
     for (qsizetype i = 0; i < 2; ++i) {
@@ -776,27 +776,27 @@ void TestDrawingElements::dispatchTexts()
 void TestDrawingElements::dispatchStarAndCells()
 {
     // 10.4 mm = 104 px, star pen 0.4 mm = 4 px: the star of a 100 box moved by (10 + 2, 20 + 2).
-    auto star = newElement(qm::TSealType::stFiveStar);
-    star->SetRealWidth(10.4f);
-    star->SetRealHeight(10.4f);
-    star->SetPenWidth3(0.4f);
+    auto star = newElement(qm::SealType::stFiveStar);
+    star->setRealWidth(10.4f);
+    star->setRealHeight(10.4f);
+    star->setPenWidth3(0.4f);
     qm::RecordingSurface s;
-    star->PaintTo(10, 20, s, true);
+    star->paintTo(10, 20, s, true);
     QCOMPARE(s.ops().size(), 1);
     QCOMPARE(s.ops().first().points, star100(12, 22));
     QCOMPARE(s.ops().first().penWidth, 4);
 
     // 10 x 6 mm, outline 0.4 mm, dividers 0.2 mm, 4 columns (RowColCount) and 3 rows (RowColCount1):
     // the cells of the first row of cells_data.
-    auto table = newElement(qm::TSealType::stCell);
-    table->SetRealWidth(10);
-    table->SetRealHeight(6);
-    table->SetPenWidth(0.4f);
-    table->SetPenWidth1(0.2f);
-    table->SetRowColCount(4);
-    table->SetRowColCount1(3);
+    auto table = newElement(qm::SealType::stCell);
+    table->setRealWidth(10);
+    table->setRealHeight(6);
+    table->setPenWidth(0.4f);
+    table->setPenWidth1(0.2f);
+    table->setRowColCount(4);
+    table->setRowColCount1(3);
     s.clear();
-    table->PaintTo(0, 0, s, true);
+    table->paintTo(0, 0, s, true);
     QCOMPARE(s.ops(u"Rectangle"_s).first().args, (QList<int>{2, 2, 98, 58}));
     QCOMPARE(lines(s), (QList<QLine>{{26, 3, 26, 57}, {50, 3, 50, 57}, {74, 3, 74, 57}, {3, 21, 97, 21},
                                      {3, 39, 97, 39}}));
@@ -809,13 +809,13 @@ void TestDrawingElements::dispatchPictureElement()
     img.fill(Qt::white);
     const QByteArray bmp = qm::testing::imageBytes(img, "BMP");
     QVERIFY(!bmp.isEmpty());
-    auto picture = newElement(qm::TSealType::stAnyImage);
-    picture->SetRealWidth(10);
-    picture->SetRealHeight(10);
-    picture->SetHaveImage(true);
-    QVERIFY(picture->LoadPictureData(bmp));
+    auto picture = newElement(qm::SealType::stAnyImage);
+    picture->setRealWidth(10);
+    picture->setRealHeight(10);
+    picture->setHaveImage(true);
+    QVERIFY(picture->loadPictureData(bmp));
     qm::RecordingSurface s;
-    picture->PaintTo(3, 4, s, true);
+    picture->paintTo(3, 4, s, true);
     QCOMPARE(s.ops().size(), 1);
     QCOMPARE(s.ops().first().op, u"StretchDraw"_s);
     QCOMPARE(s.ops().first().args, (QList<int>{3, 4, 103, 104}));
@@ -825,32 +825,32 @@ void TestDrawingElements::dispatchPictureElement()
 void TestDrawingElements::starPixels()
 {
     const QColor red(255, 0, 0);
-    for (qm::TBrushStyle brush : {qm::TBrushStyle::bsClear, qm::TBrushStyle::bsSolid}) {
+    for (qm::BrushStyle brush : {qm::BrushStyle::bsClear, qm::BrushStyle::bsSolid}) {
         QImage img = canvas(101, 101, Qt::white);
         {
             QPainter painter(&img);
             qm::PainterSurface s(&painter);
-            qm::DrawFiveStar(s, 0, 0, brush, qm::clRed, qm::clRed, 1, 101, 101);
+            qm::drawFiveStar(s, 0, 0, brush, qm::clRed, qm::clRed, 1, 101, 101);
         }
         // The top tip is on the outline either way; only a solid star fills its centre.
         QCOMPARE(img.pixelColor(50, 0), red);
-        QCOMPARE(img.pixelColor(50, 50), brush == qm::TBrushStyle::bsSolid ? red : QColor(Qt::white));
+        QCOMPARE(img.pixelColor(50, 50), brush == qm::BrushStyle::bsSolid ? red : QColor(Qt::white));
     }
 }
 
 // The star element of a negative seal: pen 0 from the dispatch, so a one-pixel white outline.
 void TestDrawingElements::negativeEmblemStarPixels()
 {
-    auto star = newElement(qm::TSealType::stAnyImage);
-    star->SetRealWidth(10);
-    star->SetRealHeight(10);
-    star->SetImageIsStar(true);
-    star->SetBrushStyle(qm::TBrushStyle::bsSolid);
+    auto star = newElement(qm::SealType::stAnyImage);
+    star->setRealWidth(10);
+    star->setRealHeight(10);
+    star->setImageIsStar(true);
+    star->setBrushStyle(qm::BrushStyle::bsSolid);
     QImage img = canvas(100, 100, Qt::black);
     {
         QPainter painter(&img);
         qm::PainterSurface s(&painter);
-        star->PaintTo(0, 0, s, true);
+        star->paintTo(0, 0, s, true);
     }
     // The upper edges of the left arm run along y = 35 from x = 2 to 39: one white pixel thick.
     QCOMPARE(img.pixelColor(20, 35), QColor(Qt::white));
@@ -868,7 +868,7 @@ void TestDrawingElements::arcAndPiePixels()
         {
             QPainter painter(&img);
             qm::PainterSurface s(&painter);
-            qm::DrawArc(s, 0, 0, 0, 0, 1800, 60, 100, pie, qm::TBrushStyle::bsSolid, qm::clRed, qm::clRed);
+            qm::drawArc(s, 0, 0, 0, 0, 1800, 60, 100, pie, qm::BrushStyle::bsSolid, qm::clRed, qm::clRed);
         }
         QCOMPARE(img.pixelColor(50, 0), red);                 // the top of the upper half
         QCOMPARE(img.pixelColor(50, 59), QColor(Qt::white));  // the lower half is not drawn
@@ -897,19 +897,19 @@ void TestDrawingElements::transparentPicturePixels()
     const QByteArray bmp = qm::testing::imageBytes(img, "BMP");
     QVERIFY(!bmp.isEmpty());
 
-    auto picture = newElement(qm::TSealType::stAnyImage);
-    picture->SetRealWidth(4);
-    picture->SetRealHeight(4);
-    picture->SetHaveImage(true);
-    picture->SetPenColor(blue);
-    picture->SetPicTransParnt(transparent);
-    QVERIFY(picture->LoadPictureData(bmp));
+    auto picture = newElement(qm::SealType::stAnyImage);
+    picture->setRealWidth(4);
+    picture->setRealHeight(4);
+    picture->setHaveImage(true);
+    picture->setPenColor(blue);
+    picture->setPicTransParnt(transparent);
+    QVERIFY(picture->loadPictureData(bmp));
 
     QImage out = canvas(40, 40, QColor(0, 255, 0));
     {
         QPainter painter(&out);
         qm::PainterSurface s(&painter);
-        picture->PaintTo(0, 0, s, true);
+        picture->paintTo(0, 0, s, true);
     }
     QCOMPARE(out.pixelColor(20, 20), QColor(0, 0, 255));
     QCOMPARE(out.pixelColor(3, 3), transparent ? qm::toQColor(green) : QColor(Qt::white));

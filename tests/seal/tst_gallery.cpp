@@ -5,7 +5,7 @@
 
 #include "seal/paintersurface.h"
 #include "seal/sealjson.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QImage>
 #include <QPainter>
@@ -14,7 +14,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using qm::TSealType;
+using qm::SealType;
 
 namespace {
 
@@ -23,33 +23,33 @@ const QString GalleryPath = QStringLiteral(QM_SOURCE_DIR "/examples/gallery.json
 // Frame shapes as the frame routine tells them apart.
 enum class Shape { Rectangle, RoundRect, Diamond, Ellipse, Triangle, Rhomb, None };
 
-Shape shapeOf(const qm::TSeal &s)
+Shape shapeOf(const qm::Seal &s)
 {
     const int kind = int(s.SealType());
-    if (kind <= int(TSealType::stRect))
+    if (kind <= int(SealType::stRect))
         return Shape(int(s.NameSealFrameType()));
     switch (s.SealType()) {
-    case TSealType::stEllipse:
-    case TSealType::stEpsCL:
+    case SealType::stEllipse:
+    case SealType::stEpsCL:
         return Shape::Ellipse;
-    case TSealType::stTriangle:
+    case SealType::stTriangle:
         return Shape::Triangle;
-    case TSealType::stRhomb:
+    case SealType::stRhomb:
         return Shape::Rhomb;
     default:
         return Shape::None;
     }
 }
 
-QRectF pageBox(const qm::TSeal &s)
+QRectF pageBox(const qm::Seal &s)
 {
     return QRectF(s.RealCenterX() - s.RealWidth() / 2, s.RealCenterY() - s.RealHeight() / 2, s.RealWidth(),
                   s.RealHeight());
 }
 
-bool isSealProper(const qm::TSeal &s)
+bool isSealProper(const qm::Seal &s)
 {
-    return int(s.SealType()) <= int(TSealType::stRhomb);
+    return int(s.SealType()) <= int(SealType::stRhomb);
 }
 
 } // namespace
@@ -59,7 +59,7 @@ class TestGallery : public QObject
     Q_OBJECT
 
 private:
-    std::vector<std::unique_ptr<qm::TSeal>> m_seals;
+    std::vector<std::unique_ptr<qm::Seal>> m_seals;
 
 private slots:
     void initTestCase()
@@ -79,7 +79,7 @@ private slots:
             kinds.insert(int(s->SealType()));
             if (!isSealProper(*s))
                 continue;
-            shapes.insert({int(shapeOf(*s)), s->BrushStyle() == qm::TBrushStyle::bsSolid});
+            shapes.insert({int(shapeOf(*s)), s->BrushStyle() == qm::BrushStyle::bsSolid});
             code |= !s->Code().isEmpty();
             star |= s->HaveImage() && s->ImageIsStar();
             picture |= s->HaveImage() && s->Picture().hasGraphic();
@@ -117,9 +117,9 @@ private slots:
     {
         constexpr int margin = 8;
         for (size_t i = 0; i < m_seals.size(); ++i) {
-            qm::TSeal &seal = *m_seals[i];
+            qm::Seal &seal = *m_seals[i];
             qm::testing::atTenPixelsPerMm(seal); // the loaded element still has the placeholder zoom 1
-            const QRect box(margin, margin, seal.Width(), seal.Height());
+            const QRect box(margin, margin, seal.width(), seal.height());
             QVERIFY(box.width() > 0 && box.height() > 0);
 
             QImage image(box.width() + 2 * margin, box.height() + 2 * margin, QImage::Format_RGB32);
@@ -127,7 +127,7 @@ private slots:
             {
                 QPainter painter(&image);
                 qm::PainterSurface surface(&painter);
-                seal.PaintTo(margin, margin, surface, true);
+                seal.paintTo(margin, margin, surface, true);
             }
             int ink = 0;
             for (int y = box.top(); y <= box.bottom(); ++y) {

@@ -40,7 +40,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(bool, doubleByte);
         QFETCH(int, expected);
-        const LogicalFont f = CreateGlyphFont(75, width, doubleByte, 450, 700, true, "\xCB\xCE\xCC\xE5");
+        const LogicalFont f = createGlyphFont(75, width, doubleByte, 450, 700, true, "\xCB\xCE\xCC\xE5");
         QCOMPARE(f.width, expected);
         QCOMPARE(f.height, 75);
         QCOMPARE(f.escapement, 450);
@@ -51,27 +51,27 @@ private slots:
 
     void faceIsCutTo31Bytes()
     {
-        const LogicalFont f = CreateGlyphFont(10, 5, false, 0, 400, false, QByteArray(40, 'F'));
+        const LogicalFont f = createGlyphFont(10, 5, false, 0, 400, false, QByteArray(40, 'F'));
         QCOMPARE(f.face.size(), 31);
     }
 
     void isDoubleByte()
     {
-        QVERIFY(IsDoubleByte(u'宋'));
-        QVERIFY(!IsDoubleByte(u'A'));
-        QVERIFY(!IsDoubleByte(u'0'));
+        QVERIFY(qm::isDoubleByte(u'宋'));
+        QVERIFY(!qm::isDoubleByte(u'A'));
+        QVERIFY(!qm::isDoubleByte(u'0'));
     }
 
     void plainGlyph()
     {
         RecordingSurface s;
         s.setBrushColor(0x123456);
-        DrawGlyph(s, 7, 9, u'印', false, TBrushStyle::bsClear, 0x0000FF, false, 0);
+        drawGlyph(s, 7, 9, u'印', false, BrushStyle::bsClear, 0x0000FF, false, 0);
         QCOMPARE(names(s), QStringList{u"TextOut"_s});
         const TraceOp op = s.ops().first();
         QCOMPARE(op.args, (QList<int>{7, 9}));
         QCOMPARE(op.text, u"印"_s);
-        QCOMPARE(op.fontColor, TColor(0x0000FF));
+        QCOMPARE(op.fontColor, Colour(0x0000FF));
         QCOMPARE(op.brushStyle, SurfaceBrush::Clear);
     }
 
@@ -80,9 +80,9 @@ private slots:
         QTest::addColumn<int>("style");
         QTest::addColumn<bool>("inverse");
         QTest::addColumn<uint>("colour");
-        QTest::newRow("positive") << int(TBrushStyle::bsClear) << false << 0x0000FFu;
-        QTest::newRow("positive, inverse") << int(TBrushStyle::bsClear) << true << 0xFFFFFFu;
-        QTest::newRow("negative") << int(TBrushStyle::bsSolid) << false << 0xFFFFFFu;
+        QTest::newRow("positive") << int(BrushStyle::bsClear) << false << 0x0000FFu;
+        QTest::newRow("positive, inverse") << int(BrushStyle::bsClear) << true << 0xFFFFFFu;
+        QTest::newRow("negative") << int(BrushStyle::bsSolid) << false << 0xFFFFFFu;
     }
     void negativeOrInverseGlyphIsWhite()
     {
@@ -90,18 +90,18 @@ private slots:
         QFETCH(bool, inverse);
         QFETCH(uint, colour);
         RecordingSurface s;
-        DrawGlyph(s, 0, 0, u'A', inverse, TBrushStyle(style), 0x0000FF, false, 0);
-        QCOMPARE(s.ops().first().fontColor, TColor(colour));
+        drawGlyph(s, 0, 0, u'A', inverse, BrushStyle(style), 0x0000FF, false, 0);
+        QCOMPARE(s.ops().first().fontColor, Colour(colour));
     }
 
     void hollowGlyphIsAThinOutline()
     {
         RecordingSurface s;
-        DrawGlyph(s, 3, 4, u'A', false, TBrushStyle::bsClear, 0x0000FF, true, 0);
+        drawGlyph(s, 3, 4, u'A', false, BrushStyle::bsClear, 0x0000FF, true, 0);
         QCOMPARE(names(s), (QStringList{u"BeginPath"_s, u"TextOut"_s, u"EndPath"_s, u"StrokeAndFillPath"_s}));
         const TraceOp stroke = s.ops().last();
         QCOMPARE(stroke.penWidth, 0);
-        QCOMPARE(stroke.penColor, TColor(0x0000FF));
+        QCOMPARE(stroke.penColor, Colour(0x0000FF));
         QCOMPARE(stroke.brushStyle, SurfaceBrush::Clear);
         QCOMPARE(s.ops()[1].brushStyle, SurfaceBrush::Clear); // outline collected without a background
     }
@@ -109,19 +109,19 @@ private slots:
     void thickenedGlyphIsFilledInItsColour()
     {
         RecordingSurface s;
-        DrawGlyph(s, 3, 4, u'A', false, TBrushStyle::bsClear, 0x0000FF, false, 3);
+        drawGlyph(s, 3, 4, u'A', false, BrushStyle::bsClear, 0x0000FF, false, 3);
         const TraceOp stroke = s.ops().last();
         QCOMPARE(stroke.op, u"StrokeAndFillPath"_s);
         QCOMPARE(stroke.penWidth, 3);
         // The clear style, then the colour: setting a colour makes the brush solid.
         QCOMPARE(stroke.brushStyle, SurfaceBrush::Solid);
-        QCOMPARE(stroke.brushColor, TColor(0x0000FF));
+        QCOMPARE(stroke.brushColor, Colour(0x0000FF));
     }
 
     void inverseHollowCodeOnTheBand()
     {
         RecordingSurface s;
-        DrawGlyph(s, 0, 0, u'7', true, TBrushStyle::bsClear, 0x0000FF, false, 2);
+        drawGlyph(s, 0, 0, u'7', true, BrushStyle::bsClear, 0x0000FF, false, 2);
         const TraceOp stroke = s.ops().last();
         QCOMPARE(stroke.brushStyle, SurfaceBrush::Solid);
         QCOMPARE(stroke.brushColor, clWhite);
@@ -131,33 +131,33 @@ private slots:
     void penAndBrushSetUps()
     {
         RecordingSurface s;
-        SetStrokeStyle(s, 4, TBrushStyle::bsClear, 0x00FF00, 0x0000FF);
+        setStrokeStyle(s, 4, BrushStyle::bsClear, 0x00FF00, 0x0000FF);
         QCOMPARE(s.penWidth(), 4);
-        QCOMPARE(s.penColor(), TColor(0x0000FF));
-        QCOMPARE(s.brushColor(), TColor(0x00FF00));
+        QCOMPARE(s.penColor(), Colour(0x0000FF));
+        QCOMPARE(s.brushColor(), Colour(0x00FF00));
         QCOMPARE(s.brushStyle(), SurfaceBrush::Clear); // the style set last wins
 
-        SetShapeStyle(s, TBrushStyle::bsSolid, 6, 0x0000FF, 0x0000FF);
+        setShapeStyle(s, BrushStyle::bsSolid, 6, 0x0000FF, 0x0000FF);
         QCOMPARE(s.brushStyle(), SurfaceBrush::Solid);
         QCOMPARE(s.penWidth(), 6);
-        UseInnerColours(s, TBrushStyle::bsSolid);
+        useInnerColours(s, BrushStyle::bsSolid);
         QCOMPARE(s.penColor(), clWhite);
         QCOMPARE(s.brushStyle(), SurfaceBrush::Clear);
 
-        SetShapeStyle(s, TBrushStyle::bsClear, 6, 0x0000FF, 0x0000FF);
-        UseInnerColours(s, TBrushStyle::bsClear);
-        QCOMPARE(s.penColor(), TColor(0x0000FF));
+        setShapeStyle(s, BrushStyle::bsClear, 6, 0x0000FF, 0x0000FF);
+        useInnerColours(s, BrushStyle::bsClear);
+        QCOMPARE(s.penColor(), Colour(0x0000FF));
         QCOMPARE(s.brushStyle(), SurfaceBrush::Clear);
     }
 
     void fontKeeperRestores()
     {
         RecordingSurface s;
-        const LogicalFont before = CreateGlyphFont(10, 5, false, 0, 400, false, "a");
+        const LogicalFont before = createGlyphFont(10, 5, false, 0, 400, false, "a");
         s.setFont(before);
         {
             FontKeeper keep(s);
-            s.setFont(CreateGlyphFont(30, 15, false, 900, 700, true, "b"));
+            s.setFont(createGlyphFont(30, 15, false, 900, 700, true, "b"));
         }
         QCOMPARE(s.font(), before);
     }

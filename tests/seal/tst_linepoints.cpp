@@ -11,7 +11,7 @@ using namespace qm;
 namespace {
 
 // The 2n points as "outer>inner" per line, easy to read in a failure message.
-QStringList lines(const TArrayPoints &pts)
+QStringList lines(const PointArray &pts)
 {
     QStringList out;
     const qsizetype n = pts.size() / 2;
@@ -43,8 +43,8 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<QStringList>("expected");
 
-        // W 100, H 64, p 8, so = si = -1: f = (200 + 128 + 8) / 8 = 42, g = Trunc(102 / 42) + 1 = 3,
-        // rT = 102 - 2·42 = 18, t = Trunc((66 + 18) / 42) = 2, rR = 0, u = Trunc(102 / 42) = 2, rB = 18,
+        // W 100, H 64, p 8, so = si = -1: f = (200 + 128 + 8) / 8 = 42, g = truncToInt(102 / 42) + 1 = 3,
+        // rT = 102 - 2·42 = 18, t = truncToInt((66 + 18) / 42) = 2, rR = 0, u = truncToInt(102 / 42) = 2, rB = 18,
         // left 8 - 3 - 2 - 2 = 1. Inner fi = (328 - 64 - 8) / 8 = 32, rTi = 82 - 64 = 18, rRi = 46 + 18 - 64
         // = 0, rBi = 82 - 64 = 18.
         QTest::newRow("breaking both edges") << true << true << 8
@@ -56,8 +56,8 @@ private slots:
                                                             line(59, 65, 59, 55),    // bottom: 101 - 42; 91 - 32
                                                             line(17, 65, 27, 55),
                                                             line(-1, 41, 9, 43)};    // left: 65 - 42 + 18; 57 - 32 + 18
-        // so = si = 8 / 4 = 2: f = (328 - 16) / 8 = 39, g = Trunc(96 / 39) + 1 = 3, rT = 96 - 78 = 18,
-        // t = Trunc(78 / 39) = 2, rR = 0, u = 2, rB = 18. fi = (328 - 64 + 16) / 8 = 35, rTi = 88 - 70 = 18,
+        // so = si = 8 / 4 = 2: f = (328 - 16) / 8 = 39, g = truncToInt(96 / 39) + 1 = 3, rT = 96 - 78 = 18,
+        // t = truncToInt(78 / 39) = 2, rR = 0, u = 2, rB = 18. fi = (328 - 64 + 16) / 8 = 35, rTi = 88 - 70 = 18,
         // rRi = 52 + 18 - 70 = 0, rBi = 88 - 70 = 18.
         QTest::newRow("inside the band") << false << false << 8
                                          << QStringList{line(2, 2, 6, 6),       // top: (39k + 2, 2), (35k + 6, 6)
@@ -68,15 +68,15 @@ private slots:
                                                         line(59, 62, 59, 58),   // bottom: 98 - 39; 94 - 35
                                                         line(20, 62, 24, 58),
                                                         line(2, 41, 6, 37)};    // left: 62 - 39 + 18; 54 - 35 + 18
-        // n 5: f = 336 / 5 = 67.2, g = Trunc(102 / 67.2) + 1 = 2, rT = 34.8, t = Trunc(100.8 / 67.2) = 1,
-        // rR = 33.6, u = Trunc(135.6 / 67.2) = 2, left 0. fi = 256 / 5 = 51.2, rTi = 82 - 51.2 = 30.8,
+        // n 5: f = 336 / 5 = 67.2, g = truncToInt(102 / 67.2) + 1 = 2, rT = 34.8, t = truncToInt(100.8 / 67.2) = 1,
+        // rR = 33.6, u = truncToInt(135.6 / 67.2) = 2, left 0. fi = 256 / 5 = 51.2, rTi = 82 - 51.2 = 30.8,
         // rRi = 46 + 30.8 - 51.2 = 25.6.
         QTest::newRow("leftovers carried") << true << true << 5
                                            << QStringList{line(-1, -1, 9, 9),
-                                                          line(66, -1, 60, 9),    // Round(66.2), Round(60.2)
-                                                          line(101, 31, 91, 27),  // Round(31.4), Round(27.4)
-                                                          line(67, 65, 65, 55),   // Round(67.4), Round(65.4)
-                                                          line(0, 65, 14, 55)};   // Round(0.2), Round(14.2)
+                                                          line(66, -1, 60, 9),    // roundHalfEven(66.2), roundHalfEven(60.2)
+                                                          line(101, 31, 91, 27),  // roundHalfEven(31.4), roundHalfEven(27.4)
+                                                          line(67, 65, 65, 55),   // roundHalfEven(67.4), roundHalfEven(65.4)
+                                                          line(0, 65, 14, 55)};   // roundHalfEven(0.2), roundHalfEven(14.2)
     }
     void rectangle()
     {
@@ -133,9 +133,9 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<QStringList>("expected");
 
-        // W 120, H 90, p 10, so = si = -1. n 7: m = Trunc(120 / (300 / 7)) = Trunc(2.8) = 2, t = 3
-        // (7 - 3 = 4 is even), k = 2. Top x = Round(-1 + 40 (i + ½)), inner y = 10 + 1.
-        // Slanted: u = 120 / 6 (j + 1), y = Round(90 / 3 (j + 1)); β = atan(180 / 120),
+        // W 120, H 90, p 10, so = si = -1. n 7: m = truncToInt(120 / (300 / 7)) = truncToInt(2.8) = 2, t = 3
+        // (7 - 3 = 4 is even), k = 2. Top x = roundHalfEven(-1 + 40 (i + ½)), inner y = 10 + 1.
+        // Slanted: u = 120 / 6 (j + 1), y = roundHalfEven(90 / 3 (j + 1)); β = atan(180 / 120),
         // p / sin β = 10 / 0.83205 = 12.0185.
         QTest::newRow("seven") << 7
                                << QStringList{line(19, -1, 19, 11),
@@ -145,7 +145,7 @@ private slots:
                                               line(39, 60, 53, 60),
                                               line(101, 30, 87, 30),  // 121 - 20; 120 - 12.02 - 1 - 20
                                               line(81, 60, 67, 60)};
-        // n 6: m = Trunc(2.4) = 2, 6 - 2 - 1 = 3 is odd, so t = 4 and k = 1: x = Round(-1 + 30 (i + ½)),
+        // n 6: m = truncToInt(2.4) = 2, 6 - 2 - 1 = 3 is odd, so t = 4 and k = 1: x = roundHalfEven(-1 + 30 (i + ½)),
         // u = 120 / 4 = 30, y = 90 / 2 = 45.
         QTest::newRow("six: the top takes the odd line") << 6
                                                          << QStringList{line(14, -1, 14, 11),
@@ -194,7 +194,7 @@ private slots:
         QFETCH(int, H);
         QFETCH(int, p);
         for (int n : {1, 7, 40}) {
-            for (const TArrayPoints &pts : {LinePoints::rectangle(W, H, false, false, n, p),
+            for (const PointArray &pts : {LinePoints::rectangle(W, H, false, false, n, p),
                                             LinePoints::oval(W, H, false, false, false, 3000, n, p),
                                             LinePoints::triangle(W, H, false, false, n, p),
                                             LinePoints::rhomb(W, H, false, false, n, p)})

@@ -6,7 +6,7 @@
 #include "seal/fontsubstitution.h"
 #include "seal/gbk.h"
 #include "seal/missingglyphs.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QFont>
 #include <QRawFont>
@@ -44,11 +44,11 @@ QChar songLacksHeiHas()
     return {};
 }
 
-std::unique_ptr<TSeal> flatText(const QString &text, const QByteArray &face)
+std::unique_ptr<Seal> flatText(const QString &text, const QByteArray &face)
 {
-    auto seal = newSealAt(TSealType::stHorzText, 30, 30, 40, 10);
-    seal->SetText(Gbk::fromUnicode(text));
-    seal->SetFontName(makeFontSlot(face));
+    auto seal = newSealAt(SealType::stHorzText, 30, 30, 40, 10);
+    seal->setText(Gbk::fromUnicode(text));
+    seal->setFontName(makeFontSlot(face));
     return seal;
 }
 
@@ -72,7 +72,7 @@ private slots:
         auto plain = flatText(u"印章"_s, SongTi);
         auto lacking = flatText(text, SongTi);
         auto otherFace = flatText(text, HeiTi);
-        const QList<const TSeal *> seals{plain.get(), lacking.get(), otherFace.get()};
+        const QList<const Seal *> seals{plain.get(), lacking.get(), otherFace.get()};
 
         const QList<MissingGlyphs> found = sealsWithMissingGlyphs(seals);
         QCOMPARE(found.size(), 1);
@@ -89,20 +89,20 @@ private slots:
     {
         // A flat text element draws Text alone: a lacking character in Text1 is never drawn.
         auto seal = flatText(u"印章"_s, SongTi);
-        seal->SetText1(Gbk::fromUnicode(QString(m_missing)));
-        seal->SetFontName1(makeFontSlot(SongTi));
+        seal->setText1(Gbk::fromUnicode(QString(m_missing)));
+        seal->setFontName1(makeFontSlot(SongTi));
         QVERIFY(sealsWithMissingGlyphs({seal.get()}).isEmpty());
     }
 
     void eachFaceOfASealIsItsOwnEntry()
     {
         // A round seal draws its ring text in FontName and its code in CodeFontName.
-        auto seal = newSealAt(TSealType::stEllipse, 40, 40, 40, 40);
-        seal->SetText(Gbk::fromUnicode(u"某某"_s + m_missing + u"公司"_s));
-        seal->SetFontName(makeFontSlot(HeiTi));
-        seal->SetCodeOn(true);
-        seal->SetCode(Gbk::fromUnicode(QString(m_missing) + u"12"_s));
-        seal->SetCodeFontName(makeFontSlot(SongTi));
+        auto seal = newSealAt(SealType::stEllipse, 40, 40, 40, 40);
+        seal->setText(Gbk::fromUnicode(u"某某"_s + m_missing + u"公司"_s));
+        seal->setFontName(makeFontSlot(HeiTi));
+        seal->setCodeOn(true);
+        seal->setCode(Gbk::fromUnicode(QString(m_missing) + u"12"_s));
+        seal->setCodeFontName(makeFontSlot(SongTi));
         const QList<MissingGlyphs> found = sealsWithMissingGlyphs({seal.get()});
         QCOMPARE(found.size(), 1);
         QCOMPARE(found[0].face, u"宋体"_s);

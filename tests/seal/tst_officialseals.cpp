@@ -6,7 +6,7 @@
 #include "seal/officialseals.h"
 #include "seal/paintersurface.h"
 #include "seal/recordingsurface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QPainter>
 #include <QTest>
@@ -59,14 +59,14 @@ constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Grey = 0xFF808080;
 
 // The seal painted at (10, 10) on an aliased image of the given ground.
-QImage paint(TSeal &seal, QRgb ground)
+QImage paint(Seal &seal, QRgb ground)
 {
     QImage image(420, 420, QImage::Format_RGB32);
     image.fill(ground);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     PainterSurface surface(&painter);
-    seal.DrawSeal(10, 10, surface, clRed, clRed, seal.BrushStyle());
+    seal.drawSeal(10, 10, surface, clRed, clRed, seal.BrushStyle());
     painter.end();
     return image;
 }
@@ -87,17 +87,17 @@ private slots:
         QTest::addColumn<float>("penWidth2");
         QTest::addColumn<QStringList>("expected");
 
-        const int rect = int(TSealType::stRect);
-        const int ftRect = int(TFrameType::ftRectangle);
-        // Main frame: left = Round(12 / 2) = 6, right = 6 + 400 - 12 = 394. Lining (4 px, gap 8):
-        // left = Round(12 + 8 + 4 / 2) = 22, right = 22 + 400 - 2 (12 + 8) - 4 = 378. Inner frame (5 px,
-        // gap 80): left = Round(12 + 80 + 5 / 2) = Round(94.5) = 94, right = 94 + 400 - 2 (12 + 80) - 5 = 305.
+        const int rect = int(SealType::stRect);
+        const int ftRect = int(FrameType::ftRectangle);
+        // Main frame: left = roundHalfEven(12 / 2) = 6, right = 6 + 400 - 12 = 394. Lining (4 px, gap 8):
+        // left = roundHalfEven(12 + 8 + 4 / 2) = 22, right = 22 + 400 - 2 (12 + 8) - 4 = 378. Inner frame (5 px,
+        // gap 80): left = roundHalfEven(12 + 80 + 5 / 2) = roundHalfEven(94.5) = 94, right = 94 + 400 - 2 (12 + 80) - 5 = 305.
         QTest::newRow("rectangle, lining, inner frame")
             << rect << ftRect << 1.2f << 0.4f << 0.5f
             << QStringList{u"Rectangle 6 6 394 394 pen 12"_s, u"Rectangle 22 22 378 378 pen 4"_s,
                            u"Rectangle 94 94 305 305 pen 5"_s};
-        // A lining and an inner frame of 0.1 mm are 1 px, still drawn: left = Round(12 + 8 + 1 / 2) =
-        // Round(20.5) = 20, right = 20 + 400 - 2 (12 + 8) - 1 = 379; left = Round(12 + 80 + 1 / 2) = 92,
+        // A lining and an inner frame of 0.1 mm are 1 px, still drawn: left = roundHalfEven(12 + 8 + 1 / 2) =
+        // roundHalfEven(20.5) = 20, right = 20 + 400 - 2 (12 + 8) - 1 = 379; left = roundHalfEven(12 + 80 + 1 / 2) = 92,
         // right = 92 + 400 - 2 (12 + 80) - 1 = 307.
         QTest::newRow("1-pixel lining and inner frame")
             << rect << ftRect << 1.2f << 0.1f << 0.1f
@@ -108,17 +108,17 @@ private slots:
         QTest::newRow("zero lining and inner widths draw neither")
             << rect << ftRect << 1.2f << 0.0f << 0.0f << QStringList{u"Rectangle 6 6 394 394 pen 12"_s};
         // RealSR 3 mm: rounding ellipses of 30 x 30 for every outline.
-        QTest::newRow("rounded corners") << int(TSealType::stName22) << int(TFrameType::ftRoundRect) << 1.2f << 0.4f
+        QTest::newRow("rounded corners") << int(SealType::stName22) << int(FrameType::ftRoundRect) << 1.2f << 0.4f
                                          << 0.0f
                                          << QStringList{u"RoundRect 6 6 394 394 30 30 pen 12"_s,
                                                         u"RoundRect 22 22 378 378 30 30 pen 4"_s};
         // Corners cut by 30 along each side of the box 6 ... 394.
-        QTest::newRow("cut corners") << rect << int(TFrameType::ftDiamond) << 1.2f << 0.0f << 0.0f
+        QTest::newRow("cut corners") << rect << int(FrameType::ftDiamond) << 1.2f << 0.0f << 0.0f
                                      << QStringList{u"Polygon (36,6) (364,6) (394,36) (394,364) (364,394) (36,394) "
                                                     u"(6,364) (6,36) pen 12"_s};
-        QTest::newRow("official oval") << int(TSealType::stEllipse) << ftRect << 1.2f << 0.4f << 0.0f
+        QTest::newRow("official oval") << int(SealType::stEllipse) << ftRect << 1.2f << 0.4f << 0.0f
                                        << QStringList{u"Ellipse 6 6 394 394 pen 12"_s, u"Ellipse 22 22 378 378 pen 4"_s};
-        QTest::newRow("name seal with an oval frame") << int(TSealType::stName4) << int(TFrameType::ftEllipse) << 1.2f
+        QTest::newRow("name seal with an oval frame") << int(SealType::stName4) << int(FrameType::ftEllipse) << 1.2f
                                                       << 0.0f << 0.0f << QStringList{u"Ellipse 6 6 394 394 pen 12"_s};
     }
     void outlineFrames()
@@ -130,15 +130,15 @@ private slots:
         QFETCH(float, penWidth2);
         QFETCH(QStringList, expected);
 
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType(kind));
-        seal.SetNameSealFrameType(TFrameType(shape));
-        seal.SetPenWidth(penWidth);
-        seal.SetPenWidth1(penWidth1);
-        seal.SetPenWidth2(penWidth2);
-        seal.SetRealSR(3);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType(kind));
+        seal.setNameSealFrameType(FrameType(shape));
+        seal.setPenWidth(penWidth);
+        seal.setPenWidth1(penWidth1);
+        seal.setPenWidth2(penWidth2);
+        seal.setRealSR(3);
         RecordingSurface rec;
-        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        drawFrame(seal, rec, 0, 0, BrushStyle::bsClear, clRed);
         QCOMPARE(withPens(rec.ops()), expected);
         for (const TraceOp &op : rec.ops()) {
             QCOMPARE(op.penColor, clRed);
@@ -148,13 +148,13 @@ private slots:
 
     void negativeFrameFilledInnerLinesWhite()
     {
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stRect);
-        seal.SetPenWidth1(0.4f);
-        seal.SetLineCount(8);
-        seal.SetLineType(true);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stRect);
+        seal.setPenWidth1(0.4f);
+        seal.setLineCount(8);
+        seal.setLineType(true);
         RecordingSurface rec;
-        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
+        drawFrame(seal, rec, 0, 0, BrushStyle::bsSolid, clRed);
 
         const QList<TraceOp> boxes = rec.ops(u"Rectangle"_s);
         QCOMPARE(boxes.size(), 2);
@@ -178,31 +178,31 @@ private slots:
         QTest::addColumn<QStringList>("liningBand");
 
         // Triangle 400 x 300: θ = atan(400 / 600), kx = cot(45° - θ / 2) = 1.86852, ky = 1 / sin θ = 1.80278.
-        // Main band 12: I1 = (Round(12 kx) - 1, 12 - 1) = (21, 11), I2 = (400 - 22 - 1, 11),
-        // I3 = (Round(200 - 1), 300 - Round(12 ky) - 1). Lining gap 8: Round(8 kx) = 15, Round(8 ky) = 14;
-        // width 4: Round(4 kx) = 7, Round(4 ky) = 7.
+        // Main band 12: I1 = (roundHalfEven(12 kx) - 1, 12 - 1) = (21, 11), I2 = (400 - 22 - 1, 11),
+        // I3 = (roundHalfEven(200 - 1), 300 - roundHalfEven(12 ky) - 1). Lining gap 8: roundHalfEven(8 kx) = 15, roundHalfEven(8 ky) = 14;
+        // width 4: roundHalfEven(4 kx) = 7, roundHalfEven(4 ky) = 7.
         const QStringList triangleBand{u"(0,0)"_s,   u"(399,0)"_s,  u"(199,299)"_s,
                                        u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s};
         const QStringList triangleInside{u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s};
-        QTest::newRow("triangle") << int(TSealType::stTriangle) << triangleBand << triangleInside << 0.4f
+        QTest::newRow("triangle") << int(SealType::stTriangle) << triangleBand << triangleInside << 0.4f
                                   << QStringList{u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s, u"(43,23)"_s,
                                                  u"(355,23)"_s, u"(199,256)"_s};
-        // A 1 px lining moves the corners by Round(kx) = 2 and Round(ky) = 2.
+        // A 1 px lining moves the corners by roundHalfEven(kx) = 2 and roundHalfEven(ky) = 2.
         QTest::newRow("triangle, 1-pixel lining")
-            << int(TSealType::stTriangle) << triangleBand << triangleInside << 0.1f
+            << int(SealType::stTriangle) << triangleBand << triangleInside << 0.1f
             << QStringList{u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s, u"(38,20)"_s, u"(360,20)"_s, u"(199,261)"_s};
         // Rhomb 400 x 300: α = atan(400 / 300), sin α = 0.8, cos α = 0.6. Vertices (199, 0), (0, 149),
-        // (199, 299), (399, 149); a band w moves them by Round(w / 0.8) and Round(w / 0.6): 15 and 20 for the
+        // (199, 299), (399, 149); a band w moves them by roundHalfEven(w / 0.8) and roundHalfEven(w / 0.6): 15 and 20 for the
         // main band, 10 and 13 for the gap, 5 and 7 for the lining.
         const QStringList rhombBand{u"(199,0)"_s,  u"(0,149)"_s,  u"(199,299)"_s, u"(399,149)"_s,
                                     u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s};
         const QStringList rhombInside{u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s};
-        QTest::newRow("rhomb") << int(TSealType::stRhomb) << rhombBand << rhombInside << 0.4f
+        QTest::newRow("rhomb") << int(SealType::stRhomb) << rhombBand << rhombInside << 0.4f
                                << QStringList{u"(199,25)"_s, u"(33,149)"_s, u"(199,274)"_s, u"(366,149)"_s,
                                               u"(199,30)"_s, u"(40,149)"_s, u"(199,269)"_s, u"(359,149)"_s};
-        // A 1 px lining: Round(1 / 0.8) = 1 vertically, Round(1 / 0.6) = 2 sideways.
+        // A 1 px lining: roundHalfEven(1 / 0.8) = 1 vertically, roundHalfEven(1 / 0.6) = 2 sideways.
         QTest::newRow("rhomb, 1-pixel lining")
-            << int(TSealType::stRhomb) << rhombBand << rhombInside << 0.1f
+            << int(SealType::stRhomb) << rhombBand << rhombInside << 0.1f
             << QStringList{u"(199,25)"_s, u"(33,149)"_s,  u"(199,274)"_s, u"(366,149)"_s,
                            u"(199,26)"_s, u"(35,149)"_s, u"(199,273)"_s, u"(364,149)"_s};
     }
@@ -214,11 +214,11 @@ private slots:
         QFETCH(QStringList, inside);
         QFETCH(float, lining);
         QFETCH(QStringList, liningBand);
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType(kind), 40, 30);
-        seal.SetPenWidth1(lining);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType(kind), 40, 30);
+        seal.setPenWidth1(lining);
         RecordingSurface rec;
-        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
+        drawFrame(seal, rec, 0, 0, BrushStyle::bsSolid, clRed);
 
         const QList<TraceOp> polygons = rec.ops(u"Polygon"_s);
         QCOMPARE(polygons.size(), 5);
@@ -226,16 +226,16 @@ private slots:
         QCOMPARE(corners(polygons.mid(2, 1)), sorted(inside));
         QCOMPARE(corners(polygons.mid(3, 2)), sorted(liningBand));
         for (qsizetype i = 0; i < polygons.size(); ++i) {
-            const TColor colour = i < 3 ? clRed : clWhite;
+            const Colour colour = i < 3 ? clRed : clWhite;
             QCOMPARE(polygons[i].penWidth, 1);
             QCOMPARE(polygons[i].penColor, colour);
             QCOMPARE(polygons[i].brushColor, colour);
             QCOMPARE(polygons[i].brushStyle, SurfaceBrush::Solid);
         }
 
-        atTenPixelsPerMm(seal, TSealType(kind), 0, 30); // an empty box draws no band at all
+        atTenPixelsPerMm(seal, SealType(kind), 0, 30); // an empty box draws no band at all
         rec.clear();
-        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
+        drawFrame(seal, rec, 0, 0, BrushStyle::bsSolid, clRed);
         QVERIFY(rec.ops().isEmpty());
     }
 
@@ -249,7 +249,7 @@ private slots:
         QTest::addColumn<bool>("codeAtTop");
         QTest::addColumn<QList<int>>("drawn");
 
-        const int rect = int(TSealType::stRect);
+        const int rect = int(SealType::stRect);
         // 8 lines on a square: 0, 2, 4, 6 at the corners, 1, 3, 5, 7 in the middle of the sides.
         // Top code: lines 1 ... 8 div 4 - 1 = 1; bottom code: 8 div 2 + 1 ... 8 - 8 div 4 - 1 = 5.
         QTest::newRow("code on the top band") << rect << 40.f << 8 << QByteArray("12345") << true << true
@@ -261,13 +261,13 @@ private slots:
         QTest::newRow("no code") << rect << 40.f << 8 << QByteArray() << true << true
                                  << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
         // 400 x 300, 7 lines: (7 · 400) div (400 + 600) + 1 = 3 top lines left out, wherever the code is set.
-        QTest::newRow("triangle") << int(TSealType::stTriangle) << 30.f << 7 << QByteArray("12345") << true << false
+        QTest::newRow("triangle") << int(SealType::stTriangle) << 30.f << 7 << QByteArray("12345") << true << false
                                   << QList<int>{3, 4, 5, 6};
         // Every fourth line runs across the upper-left side, where the rhomb's code is.
-        QTest::newRow("rhomb") << int(TSealType::stRhomb) << 30.f << 6 << QByteArray("12345") << true << false
+        QTest::newRow("rhomb") << int(SealType::stRhomb) << 30.f << 6 << QByteArray("12345") << true << false
                                << QList<int>{1, 2, 3, 5};
         QTest::newRow("oval: lines already opposite the code")
-            << int(TSealType::stEllipse) << 40.f << 6 << QByteArray("12345") << true << false
+            << int(SealType::stEllipse) << 40.f << 6 << QByteArray("12345") << true << false
             << QList<int>{0, 1, 2, 3, 4, 5};
     }
     void linesUnderTheCode()
@@ -280,20 +280,20 @@ private slots:
         QFETCH(bool, codeAtTop);
         QFETCH(QList<int>, drawn);
 
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType(kind), 40, height);
-        seal.SetLineCount(count);
-        seal.SetLineType(true);
-        seal.SetCode(code);
-        seal.SetCodeOn(codeOn);
-        seal.SetCodeTopOrDown(codeAtTop);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType(kind), 40, height);
+        seal.setLineCount(count);
+        seal.setLineType(true);
+        seal.setCode(code);
+        seal.setCodeOn(codeOn);
+        seal.setCodeTopOrDown(codeAtTop);
         RecordingSurface rec;
-        DrawPatternLines(seal, rec, 30, 50, TBrushStyle::bsClear, clRed);
+        drawPatternLines(seal, rec, 30, 50, BrushStyle::bsClear, clRed);
 
         QStringList expected;
         for (int i : drawn) {
-            const QPoint a = seal.LinePoints()[i] + QPoint(30, 50);
-            const QPoint b = seal.LinePoints()[count + i] + QPoint(30, 50);
+            const QPoint a = seal.linePoints()[i] + QPoint(30, 50);
+            const QPoint b = seal.linePoints()[count + i] + QPoint(30, 50);
             expected << u"MoveTo %1 %2 pen 1"_s.arg(a.x()).arg(a.y()) << u"LineTo %1 %2 pen 1"_s.arg(b.x()).arg(b.y());
         }
         QCOMPARE(withPens(rec.ops()), expected);
@@ -318,12 +318,12 @@ private slots:
     {
         QFETCH(bool, straight);
         QFETCH(QStringList, expected);
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stRect);
-        seal.SetLineCount(8);
-        seal.SetLineType(straight);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stRect);
+        seal.setLineCount(8);
+        seal.setLineType(straight);
         RecordingSurface rec;
-        DrawPatternLines(seal, rec, 30, 50, TBrushStyle::bsClear, clRed);
+        drawPatternLines(seal, rec, 30, 50, BrushStyle::bsClear, clRed);
         QStringList ops = withPens(rec.ops());
         QCOMPARE(ops.size(), straight ? 16 : 8);
         const qsizetype perLine = straight ? 2 : 1;
@@ -345,14 +345,14 @@ private slots:
         QTest::addColumn<QList<QList<int>>>("offsets");
 
         // d = 12 div 3 = 4; lines below 8 div 2 = 4 bend A + (d, -d), B + (-d, d), the others A + (d, -d), B + (d, -d).
-        QTest::newRow("oval") << int(TSealType::stEllipse) << 40.f << 8 << QList<int>{0, 3, 4, 7}
+        QTest::newRow("oval") << int(SealType::stEllipse) << 40.f << 8 << QList<int>{0, 3, 4, 7}
                               << QList<QList<int>>{{4, -4, -4, 4}, {4, -4, -4, 4}, {4, -4, 4, -4}, {4, -4, 4, -4}};
         // d = 4; lines below (2 · 8) div 3 = 5 bend A + (d, d), B - (d, d), the others A + (-d, d), B + (d, -d).
-        QTest::newRow("triangle") << int(TSealType::stTriangle) << 30.f << 8 << QList<int>{0, 4, 5, 7}
+        QTest::newRow("triangle") << int(SealType::stTriangle) << 30.f << 8 << QList<int>{0, 4, 5, 7}
                                   << QList<QList<int>>{{4, 4, -4, -4}, {4, 4, -4, -4}, {-4, 4, 4, -4}, {-4, 4, 4, -4}};
-        // 400 x 300: sin atan(300 / 400) = 0.6, d = Round(12 / (4 · 0.6)) = 5; even lines A + (d, d), B - (d, d),
+        // 400 x 300: sin atan(300 / 400) = 0.6, d = roundHalfEven(12 / (4 · 0.6)) = 5; even lines A + (d, d), B - (d, d),
         // odd lines A + (-d, d), B + (d, -d).
-        QTest::newRow("rhomb") << int(TSealType::stRhomb) << 30.f << 6 << QList<int>{0, 1, 4, 5}
+        QTest::newRow("rhomb") << int(SealType::stRhomb) << 30.f << 6 << QList<int>{0, 1, 4, 5}
                                << QList<QList<int>>{{5, 5, -5, -5}, {-5, 5, 5, -5}, {5, 5, -5, -5}, {-5, 5, 5, -5}};
     }
     void patternLineBends()
@@ -362,17 +362,17 @@ private slots:
         QFETCH(int, count);
         QFETCH(QList<int>, lines);
         QFETCH(QList<QList<int>>, offsets);
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType(kind), 40, height);
-        seal.SetLineCount(count);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType(kind), 40, height);
+        seal.setLineCount(count);
         RecordingSurface rec;
-        DrawPatternLines(seal, rec, 30, 50, TBrushStyle::bsClear, clRed);
+        drawPatternLines(seal, rec, 30, 50, BrushStyle::bsClear, clRed);
         const QList<TraceOp> curves = rec.ops(u"PolyBezier"_s);
         QCOMPARE(curves.size(), count);
         for (qsizetype k = 0; k < lines.size(); ++k) {
             const int i = lines[k];
-            const QPoint a = seal.LinePoints()[i] + QPoint(30, 50);
-            const QPoint b = seal.LinePoints()[count + i] + QPoint(30, 50);
+            const QPoint a = seal.linePoints()[i] + QPoint(30, 50);
+            const QPoint b = seal.linePoints()[count + i] + QPoint(30, 50);
             const QList<int> &o = offsets[k];
             const QList<QPoint> expected{a, a + QPoint(o[0], o[1]), b + QPoint(o[2], o[3]), b};
             QCOMPARE(curves[i].points, expected);
@@ -382,12 +382,12 @@ private slots:
     // Only pixels show the ink ground of a negative seal with its white lining and lines cut out.
     void negativeSealPixels()
     {
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stRect);
-        seal.SetBrushStyle(TBrushStyle::bsSolid);
-        seal.SetPenWidth1(0.4f); // the 4 px lining runs over x = 20 ... 23
-        seal.SetLineCount(8);
-        seal.SetLineType(true);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stRect);
+        seal.setBrushStyle(BrushStyle::bsSolid);
+        seal.setPenWidth1(0.4f); // the 4 px lining runs over x = 20 ... 23
+        seal.setLineCount(8);
+        seal.setLineType(true);
         const QImage image = paint(seal, Grey);
 
         QCOMPARE(image.pixel(5, 150), Grey);            // outside the seal
@@ -418,12 +418,12 @@ private slots:
         QFETCH(bool, inSide);
         QFETCH(QRgb, outerEdge);
         QFETCH(QRgb, innerEdge);
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stRect);
-        seal.SetLineCount(8);
-        seal.SetLineType(true);
-        seal.SetOutSide(outSide);
-        seal.SetInSide(inSide);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stRect);
+        seal.setLineCount(8);
+        seal.setLineType(true);
+        seal.setOutSide(outSide);
+        seal.setInSide(inSide);
         const QImage image = paint(seal, White);
 
         QCOMPARE(image.pixel(10 + 100, 10 + 1), Red); // the band away from any line

@@ -7,7 +7,7 @@
 #include "seal/officialseals.h"
 #include "seal/recordingsurface.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QTest>
 
@@ -49,18 +49,18 @@ private slots:
         QTest::addColumn<bool>("codeOn");
         QTest::addColumn<bool>("codeAtTop");
         QTest::addColumn<int>("y");
-        QTest::addColumn<TColor>("colour");
+        QTest::addColumn<Colour>("colour");
 
-        const int rect = int(TSealType::stRect);
-        const int positive = int(TBrushStyle::bsClear);
-        // On the band: Round(12 / 2 - 11 / 2) = Round(0.5) = 0, Round(400 - 6 - 5.5) = Round(388.5) = 388.
+        const int rect = int(SealType::stRect);
+        const int positive = int(BrushStyle::bsClear);
+        // On the band: roundHalfEven(12 / 2 - 11 / 2) = roundHalfEven(0.5) = 0, roundHalfEven(400 - 6 - 5.5) = roundHalfEven(388.5) = 388.
         QTest::newRow("top band") << rect << positive << true << true << 0 << clWhite;
         QTest::newRow("bottom band") << rect << positive << true << false << 388 << clWhite;
         // Inside: 12 + 8 = 20 below the top band, 400 - 12 - 8 - 11 = 369 above the bottom one.
         QTest::newRow("below the top band") << rect << positive << false << true << 20 << clRed;
         QTest::newRow("above the bottom band") << rect << positive << false << false << 369 << clRed;
-        QTest::newRow("inside a negative seal") << rect << int(TBrushStyle::bsSolid) << false << true << 20 << clWhite;
-        QTest::newRow("triangle: always the top") << int(TSealType::stTriangle) << positive << true << false << 0
+        QTest::newRow("inside a negative seal") << rect << int(BrushStyle::bsSolid) << false << true << 20 << clWhite;
+        QTest::newRow("triangle: always the top") << int(SealType::stTriangle) << positive << true << false << 0
                                                   << clWhite;
     }
     void straightCode()
@@ -70,17 +70,17 @@ private slots:
         QFETCH(bool, codeOn);
         QFETCH(bool, codeAtTop);
         QFETCH(int, y);
-        QFETCH(TColor, colour);
+        QFETCH(Colour, colour);
 
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType(kind));
-        seal.SetCode("12345");
-        seal.SetCodeOn(codeOn);
-        seal.SetCodeTopOrDown(codeAtTop);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType(kind));
+        seal.setCode("12345");
+        seal.setCodeOn(codeOn);
+        seal.setCodeTopOrDown(codeAtTop);
         RecordingSurface rec;
-        DrawCode(seal, rec, 0, 0, TBrushStyle(brushStyle), clRed);
+        drawCode(seal, rec, 0, 0, BrushStyle(brushStyle), clRed);
 
-        // x = Round(160 / 6 + (400 - 160) / 2 - 8 / 2 + 160 / 6 · i) = Round(142.67 + 26.67 i).
+        // x = roundHalfEven(160 / 6 + (400 - 160) / 2 - 8 / 2 + 160 / 6 · i) = roundHalfEven(142.67 + 26.67 i).
         const QStringList expected{u"1 at 143,%1 turned 0"_s.arg(y), u"2 at 169,%1 turned 0"_s.arg(y),
                                    u"3 at 196,%1 turned 0"_s.arg(y), u"4 at 223,%1 turned 0"_s.arg(y),
                                    u"5 at 249,%1 turned 0"_s.arg(y)};
@@ -102,13 +102,13 @@ private slots:
     // δ = 8 / (4 · 198.8125 · √2) rad = 4.0756 tenths.
     void ovalCodeAtTheBottom()
     {
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stEllipse);
-        seal.SetCode("1234567890123");
-        seal.SetCodeOn(true);
-        seal.SetCodeTopOrDown(false);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stEllipse);
+        seal.setCode("1234567890123");
+        seal.setCodeOn(true);
+        seal.setCodeTopOrDown(false);
         RecordingSurface rec;
-        DrawCode(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        drawCode(seal, rec, 0, 0, BrushStyle::bsClear, clRed);
         const QList<TraceOp> texts = rec.ops(u"TextOut"_s);
         QCOMPARE(texts.size(), 13);
 
@@ -146,14 +146,14 @@ private slots:
     void ovalCodeAtTheTop()
     {
         QFETCH(int, sweep);
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stEllipse);
-        seal.SetCodeAngle(sweep);
-        seal.SetCode("1234");
-        seal.SetCodeOn(true);
-        seal.SetCodeTopOrDown(true);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stEllipse);
+        seal.setCodeAngle(sweep);
+        seal.setCode("1234");
+        seal.setCodeOn(true);
+        seal.setCodeTopOrDown(true);
         RecordingSurface rec;
-        DrawCode(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        drawCode(seal, rec, 0, 0, BrushStyle::bsClear, clRed);
         // φ = 1118.94: P = (200 + 199.5 cos φ, 200 - 199.5 sin φ) = (125.61, 14.89); x = P.x - 6 cos 21.89° = 120.04,
         // y = P.y + 6 sin 21.89° = 17.13; ρ = -218.94 turned positive.
         // φ = 968.94: P = (176.05, 1.94); x = 176.05 - 6 cos 6.89° = 170.10, y = 1.94 + 6 sin 6.89° = 2.66; ρ = 68.94.
@@ -179,7 +179,7 @@ private slots:
     {
         QTest::addColumn<bool>("codeOn");
         QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<TColor>("colour");
+        QTest::addColumn<Colour>("colour");
         QTest::newRow("on the band") << true
                                      << QStringList{u"1 at 56,109 turned 369"_s, u"2 at 88,85 turned 369"_s,
                                                     u"3 at 120,61 turned 369"_s, u"4 at 152,37 turned 369"_s}
@@ -193,15 +193,15 @@ private slots:
     {
         QFETCH(bool, codeOn);
         QFETCH(QStringList, expected);
-        QFETCH(TColor, colour);
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stRhomb, 40, 30);
-        seal.SetPenWidth(1.3f);
-        seal.SetCode("1234");
-        seal.SetCodeOn(codeOn);
-        seal.SetCodeTopOrDown(false);
+        QFETCH(Colour, colour);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stRhomb, 40, 30);
+        seal.setPenWidth(1.3f);
+        seal.setCode("1234");
+        seal.setCodeOn(codeOn);
+        seal.setCodeTopOrDown(false);
         RecordingSurface rec;
-        DrawCode(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        drawCode(seal, rec, 0, 0, BrushStyle::bsClear, clRed);
         const QList<TraceOp> texts = rec.ops(u"TextOut"_s);
         QCOMPARE(glyphs(texts), expected);
         for (const TraceOp &op : texts)
@@ -217,8 +217,8 @@ private slots:
         QTest::addColumn<float>("centreY");
         QTest::addColumn<QStringList>("expected");
 
-        const int rect = int(TSealType::stRect);
-        const int oval = int(TSealType::stEllipse);
+        const int rect = int(SealType::stRect);
+        const int oval = int(SealType::stEllipse);
         // Box 200 x 60 at the centre of a 400 px seal, t = 12 / 2: xl = 200 - 100 + 6 = 106, xr = 294,
         // yt = 200 - 30 + 6 = 176, yb = 224. A 40 px gap leaves 200 -/+ 20 +/- 6 = 186 and 214.
         const QStringList sides{u"MoveTo 106 176"_s, u"LineTo 106 224"_s, u"MoveTo 294 176"_s, u"LineTo 294 224"_s};
@@ -234,7 +234,7 @@ private slots:
             << QStringList{u"MoveTo 6 176"_s,   u"LineTo 186 176"_s, u"MoveTo 214 176"_s, u"LineTo 394 176"_s,
                            u"MoveTo 6 224"_s,   u"LineTo 186 224"_s, u"MoveTo 214 224"_s, u"LineTo 394 224"_s} +
                    sides;
-        QTest::newRow("triangle: always closed") << int(TSealType::stTriangle) << false << 0.f << 6.f << 0.f
+        QTest::newRow("triangle: always closed") << int(SealType::stTriangle) << false << 0.f << 6.f << 0.f
                                                  << QStringList{u"Rectangle 106 176 294 224"_s};
         // Ending on the ellipse 388 x 388: D = 388, hx = 194 · sqrt(1 - (60 / 388)²) = 191.67.
         QTest::newRow("oval lines end on the ellipse")
@@ -248,9 +248,9 @@ private slots:
         QTest::newRow("oval box taller than the ellipse") << oval << false << 0.f << 40.f << 0.f << QStringList{};
         // (60 + 2 · 190) / 388 > 1: the bottom line would lie below the ellipse.
         QTest::newRow("oval box below the ellipse") << oval << false << 0.f << 6.f << 19.f << QStringList{};
-        // One line at y 200 with a 40 px gap: from Round(200 - 20 - 1.5) = 178 leftwards by (200 - 40) / 2 = 80,
-        // from Round(1.5 + 20 + 200) = 222 rightwards by 80.
-        QTest::newRow("single line") << int(TSealType::stEpsCL) << false << 4.f << 6.f << 0.f
+        // One line at y 200 with a 40 px gap: from roundHalfEven(200 - 20 - 1.5) = 178 leftwards by (200 - 40) / 2 = 80,
+        // from roundHalfEven(1.5 + 20 + 200) = 222 rightwards by 80.
+        QTest::newRow("single line") << int(SealType::stEpsCL) << false << 4.f << 6.f << 0.f
                                      << QStringList{u"MoveTo 178 200"_s, u"LineTo 98 200"_s, u"MoveTo 222 200"_s,
                                                     u"LineTo 302 200"_s};
     }
@@ -263,15 +263,15 @@ private slots:
         QFETCH(float, centreY);
         QFETCH(QStringList, expected);
 
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType(kind));
-        seal.SetPenWidth4(0.3f);
-        seal.SetIsZhuanLunA(wheel);
-        seal.SetLineABW(gap);
-        seal.SetCLHeight(boxHeight);
-        seal.SetCLineCenterY(centreY);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType(kind));
+        seal.setPenWidth4(0.3f);
+        seal.setIsZhuanLunA(wheel);
+        seal.setLineABW(gap);
+        seal.setCLHeight(boxHeight);
+        seal.setCLineCenterY(centreY);
         RecordingSurface rec;
-        seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsClear);
+        seal.drawSeal(0, 0, rec, clRed, clRed, BrushStyle::bsClear);
 
         // The centre lines are the 3 px strokes; the frame is 12 px wide or made of polygons.
         QList<TraceOp> lines;
@@ -288,11 +288,11 @@ private slots:
     // Cut out of a negative seal: the same oval lines as above, in white.
     void centreLinesOfANegativeSeal()
     {
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stEllipse);
-        seal.SetPenWidth4(0.3f);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stEllipse);
+        seal.setPenWidth4(0.3f);
         RecordingSurface rec;
-        seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsSolid);
+        seal.drawSeal(0, 0, rec, clRed, clRed, BrushStyle::bsSolid);
         QList<TraceOp> lines;
         for (const TraceOp &op : rec.ops())
             if (op.penWidth == 3 && !op.points.size())
@@ -307,17 +307,17 @@ private slots:
     }
 
     // A negative seal's star is a white outline of the emblem pen; 120 px emblem moved (20, -10):
-    // the tip at (200 + 20, Round(200 - 10 - (120 - 3) / 2)) = (220, Round(131.5)) = (220, 132).
+    // the tip at (200 + 20, roundHalfEven(200 - 10 - (120 - 3) / 2)) = (220, roundHalfEven(131.5)) = (220, 132).
     void emblemStar()
     {
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stRect);
-        seal.SetImageIsStar(true);
-        seal.SetImageCenterX(2);
-        seal.SetImageCenterY(-1);
-        seal.SetPenWidth3(0.3f);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stRect);
+        seal.setImageIsStar(true);
+        seal.setImageCenterX(2);
+        seal.setImageCenterY(-1);
+        seal.setPenWidth3(0.3f);
         RecordingSurface rec;
-        DrawFrame(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
+        drawFrame(seal, rec, 0, 0, BrushStyle::bsSolid, clRed);
         const QList<TraceOp> stars = rec.ops(u"Polygon"_s);
         QCOMPARE(stars.size(), 1);
         QCOMPARE(stars[0].points.value(0), QPoint(220, 132));
@@ -329,30 +329,30 @@ private slots:
 
     void sealTexts()
     {
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType::stRect);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType::stRect);
         // Text: a ring over the top; Text1: a flat block with its own sizes, offsets and face;
         // Text2: a ring along the bottom.
-        seal.SetText("\xCA\xBE\xC0\xFD\xD3\xA1"); // 示例印
-        seal.SetText1("AB");
-        seal.SetTextsWidth1(20);
-        seal.SetTextsHeight1(10);
-        seal.SetTextCenterX1(2);
-        seal.SetTextCenterY1(3);
-        seal.SetTextWidth1(3);
-        seal.SetTextHeight1(4);
-        seal.SetTextWeight1(400);
-        seal.SetFontName1(makeFontSlot("\xBF\xAC\xCC\xE5")); // 楷体
-        seal.SetText2("CD");
-        seal.SetIsEllipse2(true);
-        seal.SetTopOrDown2(false);
+        seal.setText("\xCA\xBE\xC0\xFD\xD3\xA1"); // 示例印
+        seal.setText1("AB");
+        seal.setTextsWidth1(20);
+        seal.setTextsHeight1(10);
+        seal.setTextCenterX1(2);
+        seal.setTextCenterY1(3);
+        seal.setTextWidth1(3);
+        seal.setTextHeight1(4);
+        seal.setTextWeight1(400);
+        seal.setFontName1(makeFontSlot("\xBF\xAC\xCC\xE5")); // 楷体
+        seal.setText2("CD");
+        seal.setIsEllipse2(true);
+        seal.setTopOrDown2(false);
         RecordingSurface rec;
-        DrawSealTexts(seal, rec, 0, 0, TBrushStyle::bsSolid, clRed);
+        drawSealTexts(seal, rec, 0, 0, BrushStyle::bsSolid, clRed);
         QCOMPARE(rec.ops(u"TextOut"_s).size(), 3 + 2 + 2);
         for (const TraceOp &op : rec.ops(u"TextOut"_s))
             QCOMPARE(op.fontColor, clWhite); // cut out of a negative seal
         rec.clear();
-        DrawSealTexts(seal, rec, 0, 0, TBrushStyle::bsClear, clRed);
+        drawSealTexts(seal, rec, 0, 0, BrushStyle::bsClear, clRed);
         const QList<TraceOp> texts = rec.ops(u"TextOut"_s);
         QCOMPARE(texts.size(), 3 + 2 + 2);
         // The ring: 7.5 mm high characters, the middle one at the top of the 390 px ring.
@@ -386,15 +386,15 @@ private slots:
         QTest::addColumn<int>("count");
 
         // Frame and lining.
-        QTest::newRow("cut corners") << int(TSealType::stRect) << 30.f << u"RealSR"_s << u"Polygon"_s << 2;
+        QTest::newRow("cut corners") << int(SealType::stRect) << 30.f << u"RealSR"_s << u"Polygon"_s << 2;
         // Main band and lining band, two polygons each.
-        QTest::newRow("triangle lining gap") << int(TSealType::stTriangle) << 30.f << u"OutInDelta"_s << u"Polygon"_s
+        QTest::newRow("triangle lining gap") << int(SealType::stTriangle) << 30.f << u"OutInDelta"_s << u"Polygon"_s
                                              << 4;
         // No main band for a negative width, only the lining band.
-        QTest::newRow("rhomb frame") << int(TSealType::stRhomb) << 30.f << u"PenWidth"_s << u"Polygon"_s << 2;
+        QTest::newRow("rhomb frame") << int(SealType::stRhomb) << 30.f << u"PenWidth"_s << u"Polygon"_s << 2;
         // 400 x 50: sin atan(50 / 400) = 0.124 puts the bend p / (4 · 0.124) beyond the int range.
-        QTest::newRow("rhomb line bends") << int(TSealType::stRhomb) << 5.f << u"PenWidth"_s << u"PolyBezier"_s << 8;
-        QTest::newRow("name seal block") << int(TSealType::stName4) << 30.f << u"TextsWidth"_s << u"TextOut"_s << 2;
+        QTest::newRow("rhomb line bends") << int(SealType::stRhomb) << 5.f << u"PenWidth"_s << u"PolyBezier"_s << 8;
+        QTest::newRow("name seal block") << int(SealType::stName4) << 30.f << u"TextsWidth"_s << u"TextOut"_s << 2;
     }
     void saturatedNegativeValues()
     {
@@ -403,15 +403,15 @@ private slots:
         QFETCH(QString, property);
         QFETCH(QString, op);
         QFETCH(int, count);
-        TSeal seal;
-        atTenPixelsPerMm(seal, TSealType(kind), 40, height);
-        seal.SetNameSealFrameType(TFrameType::ftDiamond);
-        seal.SetPenWidth1(0.4f);
-        seal.SetText("AB");
-        seal.SetLineCount(8);
+        Seal seal;
+        atTenPixelsPerMm(seal, SealType(kind), 40, height);
+        seal.setNameSealFrameType(FrameType::ftDiamond);
+        seal.setPenWidth1(0.4f);
+        seal.setText("AB");
+        seal.setLineCount(8);
         findSealProperty(property)->set(seal, QVariant(-1e30f));
         RecordingSurface rec;
-        seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsClear);
+        seal.drawSeal(0, 0, rec, clRed, clRed, BrushStyle::bsClear);
         QCOMPARE(rec.ops(op).size(), count);
     }
 
@@ -422,24 +422,24 @@ private slots:
     void hostileValues()
     {
         const qsizetype ceiling = 2 * LinePoints::MaxLines + 3 * 4 + 5 + 2 * 8 + 1;
-        for (int kind = 0; kind <= int(TSealType::stRhomb); ++kind) {
+        for (int kind = 0; kind <= int(SealType::stRhomb); ++kind) {
             for (float size : {0.f, -30.f, 1e12f}) {
-                TSeal seal;
-                atTenPixelsPerMm(seal, TSealType(kind), size, 40);
-                seal.SetPenWidth(1e9f);
-                seal.SetPenWidth1(-2);
-                seal.SetPenWidth2(1e10f);
-                seal.SetLineCount(LinePoints::MaxLines);
-                seal.SetLineType(true);
-                seal.SetLineAngle(-7);
-                seal.SetCode("123");
-                seal.SetCodeAngle(std::numeric_limits<int>::max());
-                seal.SetCodePenWidth(30);
-                seal.SetCLHeight(-3);
-                seal.SetPenWidth4(1);
-                seal.SetImageIsStar(true);
+                Seal seal;
+                atTenPixelsPerMm(seal, SealType(kind), size, 40);
+                seal.setPenWidth(1e9f);
+                seal.setPenWidth1(-2);
+                seal.setPenWidth2(1e10f);
+                seal.setLineCount(LinePoints::MaxLines);
+                seal.setLineType(true);
+                seal.setLineAngle(-7);
+                seal.setCode("123");
+                seal.setCodeAngle(std::numeric_limits<int>::max());
+                seal.setCodePenWidth(30);
+                seal.setCLHeight(-3);
+                seal.setPenWidth4(1);
+                seal.setImageIsStar(true);
                 RecordingSurface rec;
-                seal.DrawSeal(0, 0, rec, clRed, clRed, TBrushStyle::bsSolid);
+                seal.drawSeal(0, 0, rec, clRed, clRed, BrushStyle::bsSolid);
                 QVERIFY2(rec.ops().size() <= ceiling,
                          qPrintable(u"kind %1, %2 mm: %3 operations"_s.arg(kind).arg(size).arg(rec.ops().size())));
             }

@@ -208,7 +208,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, advance);
         Canvas c(200, 200);
-        c.surface->setFont(CreateGlyphFont(40, width, false, 0, 400, false, "\xCB\xCE\xCC\xE5"));
+        c.surface->setFont(createGlyphFont(40, width, false, 0, 400, false, "\xCB\xCE\xCC\xE5"));
         const QRectF box = c.surface->textPath(50, 60, text).boundingRect();
         QVERIFY(!box.isEmpty());
         // Ink stays inside the cell: height 40 below the reference point, the advance to the right.
@@ -221,9 +221,9 @@ private slots:
     void doubleByteGlyphIsTwiceAsWide()
     {
         Canvas c(300, 100);
-        c.surface->setFont(CreateGlyphFont(40, 20, false, 0, 400, false, "\xCB\xCE\xCC\xE5"));
+        c.surface->setFont(createGlyphFont(40, 20, false, 0, 400, false, "\xCB\xCE\xCC\xE5"));
         const qreal wide = c.surface->textPath(0, 0, u"国"_s).boundingRect().width();
-        c.surface->setFont(CreateGlyphFont(40, 10, false, 0, 400, false, "\xCB\xCE\xCC\xE5"));
+        c.surface->setFont(createGlyphFont(40, 10, false, 0, 400, false, "\xCB\xCE\xCC\xE5"));
         const qreal narrow = c.surface->textPath(0, 0, u"国"_s).boundingRect().width();
         QVERIFY(std::abs(wide - 2 * narrow) < 1.0);
     }
@@ -231,7 +231,7 @@ private slots:
     void escapementTurnsAboutTheReferencePoint()
     {
         Canvas c(200, 200);
-        LogicalFont f = CreateGlyphFont(40, 20, true, 900, 400, false, "\xCB\xCE\xCC\xE5");
+        LogicalFont f = createGlyphFont(40, 20, true, 900, 400, false, "\xCB\xCE\xCC\xE5");
         c.surface->setFont(f);
         // Turned 90° counter-clockwise about (100, 100): the cell's top edge now runs up the
         // left side, so the glyph lies right of x = 100 and above y = 100.
@@ -243,7 +243,7 @@ private slots:
     void plainTextUsesTheFontColour()
     {
         Canvas c(100, 100);
-        c.surface->setFont(CreateGlyphFont(60, 30, false, 0, 700, false, "\xBA\xDA\xCC\xE5"));
+        c.surface->setFont(createGlyphFont(60, 30, false, 0, 700, false, "\xBA\xDA\xCC\xE5"));
         c.surface->setFontColor(0x0000FF);
         c.surface->setPenColor(0xFF0000);
         c.surface->textOut(10, 10, u"国"_s);
@@ -260,7 +260,7 @@ private slots:
         // Most installed CJK faces have one weight; bold must still show as bold.
         auto draw = [](int weight) {
             Canvas c(120, 120);
-            c.surface->setFont(CreateGlyphFont(100, 50, false, 0, weight, false, "\xCB\xCE\xCC\xE5"));
+            c.surface->setFont(createGlyphFont(100, 50, false, 0, weight, false, "\xCB\xCE\xCC\xE5"));
             c.surface->setFontColor(clBlack);
             c.surface->textOut(10, 10, u"国"_s);
             return inkCount(c.done());
@@ -280,8 +280,8 @@ private slots:
         QFETCH(int, weight);
         auto draw = [weight](int stroke) {
             Canvas c(120, 120);
-            c.surface->setFont(CreateGlyphFont(100, 50, false, 0, weight, false, "\xCB\xCE\xCC\xE5"));
-            DrawGlyph(*c.surface, 10, 10, u'国', false, TBrushStyle::bsClear, clBlack, false, stroke);
+            c.surface->setFont(createGlyphFont(100, 50, false, 0, weight, false, "\xCB\xCE\xCC\xE5"));
+            drawGlyph(*c.surface, 10, 10, u'国', false, BrushStyle::bsClear, clBlack, false, stroke);
             return inkCount(c.done());
         };
         const int plain = draw(0);
@@ -292,8 +292,8 @@ private slots:
     {
         auto draw = [](bool blank) {
             Canvas c(120, 120);
-            c.surface->setFont(CreateGlyphFont(100, 50, false, 0, 700, false, "\xBA\xDA\xCC\xE5"));
-            DrawGlyph(*c.surface, 10, 10, u'口', false, TBrushStyle::bsClear, clBlack, blank, 0);
+            c.surface->setFont(createGlyphFont(100, 50, false, 0, 700, false, "\xBA\xDA\xCC\xE5"));
+            drawGlyph(*c.surface, 10, 10, u'口', false, BrushStyle::bsClear, clBlack, blank, 0);
             return inkCount(c.done());
         };
         const int filled = draw(false);

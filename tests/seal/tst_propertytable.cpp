@@ -4,7 +4,7 @@
 #include "seal/gbk.h"
 #include "seal/sealjson.h"
 #include "seal/sealpropertytable.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QJsonObject>
@@ -59,43 +59,43 @@ private slots:
 
     void copyCarriesEveryStoredProperty()
     {
-        TSeal a;
-        a.SetPixelsPerMm(10);
-        a.SetZoom(100);
-        a.SetSealType(TSealType::stEllipse);
-        a.SetPenColor(0x00FF00);
-        a.SetBrushColor(0x123456);
-        a.SetText(Gbk::fromUnicode(u"示例应用软件公司"_s));
-        a.SetCode("1234567890123");
-        a.SetRealWidth(40);
-        a.SetRealHeight(30);
-        a.SetRealCenterX(55.5f);
-        a.SetRealCenterY(66.25f);
-        a.SetTextAngle(2400);
-        a.SetLineCount(12);
-        a.SetNameSealFrameType(TFrameType::ftDiamond);
-        a.SetItalic3(true);
-        a.SetPicTransParnt(false);
-        a.SetCodeFontName(makeFontSlot("\xBF\xAC\xCC\xE5"));
-        a.SetImageIsStar(true);
+        Seal a;
+        a.setPixelsPerMm(10);
+        a.setZoom(100);
+        a.setSealType(SealType::stEllipse);
+        a.setPenColor(0x00FF00);
+        a.setBrushColor(0x123456);
+        a.setText(Gbk::fromUnicode(u"示例应用软件公司"_s));
+        a.setCode("1234567890123");
+        a.setRealWidth(40);
+        a.setRealHeight(30);
+        a.setRealCenterX(55.5f);
+        a.setRealCenterY(66.25f);
+        a.setTextAngle(2400);
+        a.setLineCount(12);
+        a.setNameSealFrameType(FrameType::ftDiamond);
+        a.setItalic3(true);
+        a.setPicTransParnt(false);
+        a.setCodeFontName(makeFontSlot("\xBF\xAC\xCC\xE5"));
+        a.setImageIsStar(true);
 
-        TSeal b;
-        b.SetPixelsPerMm(20);
-        b.SetZoom(100);
-        CopySealProperties(a, b);
+        Seal b;
+        b.setPixelsPerMm(20);
+        b.setZoom(100);
+        copySealProperties(a, b);
         for (const SealProperty &p : sealProperties()) {
             if (p.recordOffset < 0 && p.type != SealProperty::Type::String)
                 continue; // resolution, zoom and picture belong to the target
             QVERIFY2(p.get(a) == p.get(b), p.name);
         }
         // The box follows the target's own scale.
-        QCOMPARE(b.Width(), 800);
-        QCOMPARE(b.Left(), Round(20 * (55.5L - 20)));
+        QCOMPARE(b.width(), 800);
+        QCOMPARE(b.left(), roundHalfEven(20 * (55.5L - 20)));
     }
 
     void jsonFloatsAreShortest()
     {
-        TSeal s;
+        Seal s;
         const SealProperty *p = findSealProperty(u"PenWidth");
         QVERIFY(p);
         QCOMPARE(propertyToJson(*p, s).toDouble(), 1.2);
@@ -113,10 +113,10 @@ private slots:
         SealJsonResult r = readSealJson(json, QString());
         QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
         QCOMPARE(r.seals.size(), size_t(1));
-        const TSeal &s = *r.seals.front();
+        const Seal &s = *r.seals.front();
         QVERIFY(std::abs(s.RealHeight() - 25.0f) < 1e-4);
         QCOMPARE(s.Text(), Gbk::fromUnicode(u"张三"_s));
-        QCOMPARE(s.Height(), 250);
+        QCOMPARE(s.height(), 250);
     }
 
     // Each refusal names the seal by its place in the list, the property and what is wrong with it.

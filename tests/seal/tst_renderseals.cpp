@@ -6,7 +6,7 @@
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
 #include "seal/renderseals.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QTest>
 
@@ -18,19 +18,19 @@ using qm::testing::newSealAt;
 
 namespace {
 
-std::unique_ptr<TSeal> pictureElement(float cx, float cy, bool withPicture)
+std::unique_ptr<Seal> pictureElement(float cx, float cy, bool withPicture)
 {
-    auto s = newSealAt(TSealType::stAnyImage, cx, cy, 20, 10);
-    s->SetHaveImage(true);
+    auto s = newSealAt(SealType::stAnyImage, cx, cy, 20, 10);
+    s->setHaveImage(true);
     if (withPicture) {
         QImage img(4, 4, QImage::Format_RGB32);
         img.fill(Qt::black);
-        s->LoadPictureData(qm::testing::imageBytes(img, "BMP"));
+        s->loadPictureData(qm::testing::imageBytes(img, "BMP"));
     }
     return s;
 }
 
-QList<QByteArray> trace(const QList<const TSeal *> &seals, SealColours colours = SealColours::Own)
+QList<QByteArray> trace(const QList<const Seal *> &seals, SealColours colours = SealColours::Own)
 {
     RecordingSurface surface;
     renderSeals(seals, 4, surface, {3, 5}, colours);
@@ -42,7 +42,7 @@ QList<QByteArray> trace(const QList<const TSeal *> &seals, SealColours colours =
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::shared_ptr<qm::TSeal>)
+Q_DECLARE_METATYPE(std::shared_ptr<qm::Seal>)
 
 class TestRenderSeals : public QObject
 {
@@ -54,8 +54,8 @@ private slots:
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("y");
         QTest::addColumn<QPoint>("corner");
-        // A 20 × 10 mm element at (30, 25) has its box at Round(4 × 20) = 80, Round(4 × 20) = 80
-        // at 4 px/mm; the corner is Round(80 + x), Round(80 + y).
+        // A 20 × 10 mm element at (30, 25) has its box at roundHalfEven(4 × 20) = 80, roundHalfEven(4 × 20) = 80
+        // at 4 px/mm; the corner is roundHalfEven(80 + x), roundHalfEven(80 + y).
         QTest::newRow("whole") << 8.0 << -80.0 << QPoint(88, 0);
         QTest::newRow("halves down to even") << -79.5 << 0.5 << QPoint(0, 80);
         QTest::newRow("halves up to even") << -78.5 << 1.5 << QPoint(2, 82);
@@ -71,32 +71,32 @@ private slots:
         renderSeals({s.get()}, 4, surface, {x, y}, SealColours::Own);
         const QList<TraceOp> draws = surface.ops(u"StretchDraw"_s);
         QCOMPARE(draws.size(), 1);
-        // Size Round(4 × 20) × Round(4 × 10).
+        // Size roundHalfEven(4 × 20) × roundHalfEven(4 × 10).
         QCOMPARE(draws[0].args.mid(0, 4), (QList<int>{corner.x(), corner.y(), corner.x() + 80, corner.y() + 40}));
     }
 
     // Drawing a list is drawing each of its seals alone, one after the other.
     void eachSealStandsAlone_data()
     {
-        QTest::addColumn<std::shared_ptr<TSeal>>("first");
-        QTest::addColumn<std::shared_ptr<TSeal>>("second");
-        QTest::newRow("a picture, then none") << std::shared_ptr<TSeal>(pictureElement(30, 25, true))
-                                              << std::shared_ptr<TSeal>(pictureElement(60, 40, false));
+        QTest::addColumn<std::shared_ptr<Seal>>("first");
+        QTest::addColumn<std::shared_ptr<Seal>>("second");
+        QTest::newRow("a picture, then none") << std::shared_ptr<Seal>(pictureElement(30, 25, true))
+                                              << std::shared_ptr<Seal>(pictureElement(60, 40, false));
         // Columns of three, then a single row: the row count and the row flag of the first
         // must not reach the second's box through their setters.
-        std::shared_ptr<TSeal> columns = newSealAt(TSealType::stHorzText, 30, 30, 10, 20);
-        columns->SetRowCol(false);
-        columns->SetRowColCount(3);
-        columns->SetText(Gbk::fromUnicode(u"甲乙丙"_s));
-        std::shared_ptr<TSeal> row = newSealAt(TSealType::stHorzText, 40, 60, 30, 7.5f);
-        row->SetText(Gbk::fromUnicode(u"示例"_s));
+        std::shared_ptr<Seal> columns = newSealAt(SealType::stHorzText, 30, 30, 10, 20);
+        columns->setRowCol(false);
+        columns->setRowColCount(3);
+        columns->setText(Gbk::fromUnicode(u"甲乙丙"_s));
+        std::shared_ptr<Seal> row = newSealAt(SealType::stHorzText, 40, 60, 30, 7.5f);
+        row->setText(Gbk::fromUnicode(u"示例"_s));
         QTest::newRow("columns, then a row") << columns << row;
         QTest::newRow("a row, then columns") << row << columns;
     }
     void eachSealStandsAlone()
     {
-        QFETCH(std::shared_ptr<TSeal>, first);
-        QFETCH(std::shared_ptr<TSeal>, second);
+        QFETCH(std::shared_ptr<Seal>, first);
+        QFETCH(std::shared_ptr<Seal>, second);
         const QList<QByteArray> alone = trace({first.get()}) + trace({second.get()});
         QVERIFY(!alone.isEmpty());
         QCOMPARE(trace({first.get(), second.get()}), alone);
@@ -116,20 +116,20 @@ private slots:
         QFETCH(int, colours);
         QFETCH(uint, penColor);
         QFETCH(uint, drawnIn);
-        auto s = newSealAt(TSealType::stFiveStar, 30, 30, 20, 20);
-        s->SetPenColor(penColor);
-        const int left = s->Left(), width = s->Width();
+        auto s = newSealAt(SealType::stFiveStar, 30, 30, 20, 20);
+        s->setPenColor(penColor);
+        const int left = s->left(), width = s->width();
         RecordingSurface surface;
         renderSeals({s.get()}, 25, surface, {}, SealColours(colours));
         QVERIFY(!surface.ops().isEmpty());
         for (const TraceOp &op : surface.ops())
-            QCOMPARE(op.penColor, TColor(drawnIn));
-        QCOMPARE(s->PenColor(), TColor(penColor));
-        QCOMPARE(s->BrushColor(), TColor(penColor));
+            QCOMPARE(op.penColor, Colour(drawnIn));
+        QCOMPARE(s->PenColor(), Colour(penColor));
+        QCOMPARE(s->BrushColor(), Colour(penColor));
         QCOMPARE(s->PixelsPerMm(), 10.0f);
         QCOMPARE(s->Zoom(), 100);
-        QCOMPARE(s->Left(), left);
-        QCOMPARE(s->Width(), width);
+        QCOMPARE(s->left(), left);
+        QCOMPARE(s->width(), width);
     }
 };
 

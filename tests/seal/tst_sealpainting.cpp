@@ -5,7 +5,7 @@
 #include "seal/fontsubstitution.h"
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QFontDatabase>
 #include <QTest>
@@ -18,16 +18,16 @@ namespace {
 
 struct Spy : SealListener {
     int calls = 0;
-    void sealRepaint(TSeal &) override { ++calls; }
-    void sealGeometryChanged(TSeal &) override { ++calls; }
+    void sealRepaint(Seal &) override { ++calls; }
+    void sealGeometryChanged(Seal &) override { ++calls; }
 };
 
 // A filled five-pointed star element, 10 x 10 mm at 10 px/mm.
-void makeStar(TSeal &s, TColor colour)
+void makeStar(Seal &s, Colour colour)
 {
-    atTenPixelsPerMm(s, TSealType::stFiveStar, 10, 10);
-    s.SetBrushStyle(TBrushStyle::bsSolid);
-    s.SetPenColor(colour);
+    atTenPixelsPerMm(s, SealType::stFiveStar, 10, 10);
+    s.setBrushStyle(BrushStyle::bsSolid);
+    s.setPenColor(colour);
 }
 
 TraceOp onlyPolygon(const RecordingSurface &r)
@@ -45,63 +45,63 @@ class TestSealPainting : public QObject
 private slots:
     void paintUsesTheSealsColours()
     {
-        TSeal s;
+        Seal s;
         makeStar(s, 0x0000FF);
-        s.SetBrushColor(0x00FF00);
+        s.setBrushColor(0x00FF00);
         RecordingSurface r;
-        s.Paint(r);
+        s.paint(r);
         const TraceOp star = onlyPolygon(r);
         QCOMPARE(star.op, u"Polygon"_s);
-        QCOMPARE(star.penColor, TColor(0x0000FF));
-        QCOMPARE(star.brushColor, TColor(0x00FF00));
+        QCOMPARE(star.penColor, Colour(0x0000FF));
+        QCOMPARE(star.brushColor, Colour(0x00FF00));
         QCOMPARE(star.points.first(), QPoint(50, 0)); // the top point at the box's centre line
     }
 
     void paintToDrawsBlackAndRestores()
     {
-        TSeal s;
+        Seal s;
         makeStar(s, 0x0000FF);
-        s.SetBrushColor(0x00FF00);
+        s.setBrushColor(0x00FF00);
         Spy spy;
         s.setListener(&spy);
         RecordingSurface r;
-        s.PaintTo(100, 200, r, false);
+        s.paintTo(100, 200, r, false);
         const TraceOp star = onlyPolygon(r);
         QCOMPARE(star.penColor, clBlack);
         QCOMPARE(star.brushColor, clBlack); // the pen colour drags the brush colour
         QCOMPARE(star.points.first(), QPoint(150, 200));
         // The seal is red again and, through the setter, its brush follows its pen.
-        QCOMPARE(s.PenColor(), TColor(0x0000FF));
-        QCOMPARE(s.BrushColor(), TColor(0x0000FF));
+        QCOMPARE(s.PenColor(), Colour(0x0000FF));
+        QCOMPARE(s.BrushColor(), Colour(0x0000FF));
         // Painting never asks the page to paint again.
         QCOMPARE(spy.calls, 0);
     }
 
     void paintToKeepsColoursOrWhite()
     {
-        TSeal s;
+        Seal s;
         makeStar(s, 0x0000FF);
         RecordingSurface kept;
-        s.PaintTo(0, 0, kept, true);
-        QCOMPARE(onlyPolygon(kept).penColor, TColor(0x0000FF));
+        s.paintTo(0, 0, kept, true);
+        QCOMPARE(onlyPolygon(kept).penColor, Colour(0x0000FF));
 
-        TSeal w;
+        Seal w;
         makeStar(w, clWhite);
         RecordingSurface white;
-        w.PaintTo(0, 0, white, false);
+        w.paintTo(0, 0, white, false);
         QCOMPARE(onlyPolygon(white).penColor, clWhite);
     }
 
     void unknownKindDrawsNothing()
     {
-        TSeal s;
+        Seal s;
         atTenPixelsPerMm(s);
-        s.SetSealType(TSealType(24));
+        s.setSealType(SealType(24));
         RecordingSurface r;
-        s.Paint(r);
+        s.paint(r);
         QVERIFY(r.ops().isEmpty());
-        s.SetSealType(TSealType(200));
-        s.PaintTo(0, 0, r, false);
+        s.setSealType(SealType(200));
+        s.paintTo(0, 0, r, false);
         QVERIFY(r.ops().isEmpty());
     }
 
@@ -109,17 +109,17 @@ private slots:
     {
         // 0.35 mm at 10 px/mm is 3.5 px in exact arithmetic: the float 0.35f is a little less,
         // 3.4999999, so the pen is 3 — the scale must not round the millimetres first.
-        TSeal s;
+        Seal s;
         atTenPixelsPerMm(s);
-        s.SetSealType(TSealType::stHorzLine);
-        s.SetRealWidth(20);
-        s.SetPenWidth(0.35f);
+        s.setSealType(SealType::stHorzLine);
+        s.setRealWidth(20);
+        s.setPenWidth(0.35f);
         RecordingSurface r;
-        s.Paint(r);
+        s.paint(r);
         QCOMPARE(r.ops(u"LineTo"_s).first().penWidth, 3);
-        s.SetPenWidth(0.25f); // exactly 2.5 px: half to even gives 2
+        s.setPenWidth(0.25f); // exactly 2.5 px: half to even gives 2
         r.clear();
-        s.Paint(r);
+        s.paint(r);
         QCOMPARE(r.ops(u"LineTo"_s).first().penWidth, 2);
     }
 

@@ -7,7 +7,7 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using qm::Round;
+using qm::roundHalfEven;
 
 namespace {
 
@@ -20,7 +20,7 @@ qm::GlyphStyle plainStyle()
     qm::GlyphStyle s;
     s.weight = 700;
     s.face = qm::Gbk::fromUnicode(u"宋体"_s);
-    s.brushStyle = qm::TBrushStyle::bsClear;
+    s.brushStyle = qm::BrushStyle::bsClear;
     s.penColor = qm::clRed;
     return s;
 }
@@ -85,10 +85,10 @@ void TestTextLayouts::textBlock_data()
     QTest::newRow("five characters on two rows")
         << true << true << 2 << u"ABCDE"_s << QPoint(0, 0) << QSize(100, 60) << QSize(100, 60) << QPoint(0, 0)
         << QSize(20, 20)
-        << QList<QPoint>{{Round(-1 + 0.5 * 100 / 3 - 10), Round(-1 + 0.5 * 60 / 2 - 10)}, // (5.67, 4)
-                         {Round(-1 + 1.5 * 100 / 3 - 10), 4},                              // 39
-                         {Round(-1 + 2.5 * 100 / 3 - 10), 4},                              // 72.33
-                         {6, Round(-1 + 1.5 * 60 / 2 - 10)},                               // 34
+        << QList<QPoint>{{roundHalfEven(-1 + 0.5 * 100 / 3 - 10), roundHalfEven(-1 + 0.5 * 60 / 2 - 10)}, // (5.67, 4)
+                         {roundHalfEven(-1 + 1.5 * 100 / 3 - 10), 4},                              // 39
+                         {roundHalfEven(-1 + 2.5 * 100 / 3 - 10), 4},                              // 72.33
+                         {6, roundHalfEven(-1 + 1.5 * 60 / 2 - 10)},                               // 34
                          {39, 34}};
     // One row right to left: D = 10 + 45 - 45 - 1 = 9, x = 9 + 90 - (k - 1/2) * 30 - 10.
     QTest::newRow("single row right to left")
@@ -148,7 +148,7 @@ void TestTextLayouts::textBlock()
     b.style = plainStyle();
 
     qm::RecordingSurface s;
-    qm::DrawTextBlock(s, origin.x(), origin.y(), b);
+    qm::drawTextBlock(s, origin.x(), origin.y(), b);
     const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), expected.size());
     for (qsizetype i = 0; i < out.size(); ++i) {
@@ -179,7 +179,7 @@ void TestTextLayouts::textBlockDrawsNothing()
     b.boxW = b.boxH = b.blockW = b.blockH = 100;
     b.tw = b.th = 20;
     qm::RecordingSurface s;
-    qm::DrawTextBlock(s, 0, 0, b);
+    qm::drawTextBlock(s, 0, 0, b);
     QVERIFY(s.ops().isEmpty());
 }
 
@@ -196,7 +196,7 @@ void TestTextLayouts::textBlockGlyphs()
     b.style.italic = true;
     b.style.pen = 3;
     b.style.face = qm::Gbk::fromUnicode(u"黑体"_s);
-    b.style.brushStyle = qm::TBrushStyle::bsSolid;
+    b.style.brushStyle = qm::BrushStyle::bsSolid;
     b.style.penColor = qm::clRed;
 
     qm::RecordingSurface s;
@@ -204,12 +204,12 @@ void TestTextLayouts::textBlockGlyphs()
     before.height = 11;
     before.face = "Before";
     s.setFont(before);
-    qm::DrawTextBlock(s, 0, 0, b);
+    qm::drawTextBlock(s, 0, 0, b);
 
     const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), 2);
     QCOMPARE(out[0].font.width, 21);
-    QCOMPARE(out[1].font.width, Round(21 / 2.0)); // a Chinese glyph is two font widths wide: 10.5 -> 10
+    QCOMPARE(out[1].font.width, roundHalfEven(21 / 2.0)); // a Chinese glyph is two font widths wide: 10.5 -> 10
     for (const qm::TraceOp &op : out) {
         QCOMPARE(op.font.height, 30);
         QCOMPARE(op.font.weight, 100);
@@ -264,7 +264,7 @@ void TestTextLayouts::ringOnCircle()
     QFETCH(AngleMap, angles);
 
     qm::RecordingSurface s;
-    qm::DrawEllipseText(s, ringOx, ringOy, circleRing(text, span, upper));
+    qm::drawEllipseText(s, ringOx, ringOy, circleRing(text, span, upper));
     const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), text.size());
 
@@ -290,8 +290,8 @@ void TestTextLayouts::ringOnCircle()
             ch = text.mid(text.size() - 1 - i, 1);
         }
         QCOMPARE(out[i].text, ch);
-        QCOMPARE(out[i].args[0], Round(x));
-        QCOMPARE(out[i].args[1], Round(y));
+        QCOMPARE(out[i].args[0], roundHalfEven(x));
+        QCOMPARE(out[i].args[1], roundHalfEven(y));
         QCOMPARE(out[i].font.escapement, escapement);
         QCOMPARE(out[i].font.orientation, escapement);
         QCOMPARE(out[i].font.height, ringTh);
@@ -337,7 +337,7 @@ void TestTextLayouts::ringOnEllipse()
     e.th = 30;
     e.style = plainStyle();
     qm::RecordingSurface s;
-    qm::DrawEllipseText(s, 0, 0, e);
+    qm::drawEllipseText(s, 0, 0, e);
     const QList<qm::TraceOp> out = s.ops(u"TextOut"_s);
     QCOMPARE(out.size(), 1);
     QCOMPARE(QPoint(out[0].args[0], out[0].args[1]), corner);
@@ -360,8 +360,8 @@ void TestTextLayouts::spanBeyondFullTurn()
     QFETCH(int, reduced);
     for (bool upper : {true, false}) {
         qm::RecordingSurface wide, plain;
-        qm::DrawEllipseText(wide, ringOx, ringOy, circleRing(u"ABC"_s, span, upper));
-        qm::DrawEllipseText(plain, ringOx, ringOy, circleRing(u"ABC"_s, reduced, upper));
+        qm::drawEllipseText(wide, ringOx, ringOy, circleRing(u"ABC"_s, span, upper));
+        qm::drawEllipseText(plain, ringOx, ringOy, circleRing(u"ABC"_s, reduced, upper));
         QCOMPARE(wide.ops().size(), 3);
         for (qsizetype i = 0; i < 3; ++i) {
             QCOMPARE(wide.ops()[i].args, plain.ops()[i].args);
@@ -390,7 +390,7 @@ void TestTextLayouts::ringDrawsNothing()
     e.ellipseW = ew;
     e.ellipseH = eh;
     qm::RecordingSurface s;
-    qm::DrawEllipseText(s, 0, 0, e);
+    qm::drawEllipseText(s, 0, 0, e);
     QVERIFY(s.ops().isEmpty());
 }
 
@@ -401,11 +401,11 @@ void TestTextLayouts::ringKeepsFontAndClearsBrush()
     qm::LogicalFont before;
     before.height = 13;
     s.setFont(before);
-    qm::DrawEllipseText(s, 0, 0, circleRing(u"印章"_s, 1800, true));
+    qm::drawEllipseText(s, 0, 0, circleRing(u"印章"_s, 1800, true));
     QCOMPARE(s.ops().size(), 2);
     for (const qm::TraceOp &op : s.ops()) {
         QCOMPARE(op.brushStyle, qm::SurfaceBrush::Clear);
-        QCOMPARE(op.font.width, Round(ringTw / 2.0)); // double-byte: 10
+        QCOMPARE(op.font.width, roundHalfEven(ringTw / 2.0)); // double-byte: 10
         QCOMPARE(op.fontColor, qm::clRed);
     }
     QCOMPARE(s.font(), before);

@@ -3,7 +3,7 @@
 #include "document/selectionbounds.h"
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 #include "shell/export/exportrender.h"
 #include "shell/export/sealexporter.h"
 
@@ -25,8 +25,8 @@ using qm::ExportError;
 using qm::ExportKind;
 using qm::ExportLayout;
 using qm::SelectionBox;
-using qm::TSeal;
-using qm::TSealType;
+using qm::Seal;
+using qm::SealType;
 using qm::testing::inkBounds;
 using qm::testing::newSealAt;
 
@@ -35,12 +35,12 @@ Q_DECLARE_METATYPE(qm::ExportKind)
 
 namespace {
 
-std::unique_ptr<TSeal> roundSeal(float cx, float cy)
+std::unique_ptr<Seal> roundSeal(float cx, float cy)
 {
-    auto s = newSealAt(TSealType::stEllipse, cx, cy, 40, 40);
-    s->SetText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
-    s->SetImageIsStar(true);
-    s->SetHaveImage(true);
+    auto s = newSealAt(SealType::stEllipse, cx, cy, 40, 40);
+    s->setText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
+    s->setImageIsStar(true);
+    s->setHaveImage(true);
     return s;
 }
 
@@ -62,10 +62,10 @@ SelectionBox box(long double w, long double h)
     return b;
 }
 
-ExportLayout layoutOf(const QList<const TSeal *> &seals, long double ppm)
+ExportLayout layoutOf(const QList<const Seal *> &seals, long double ppm)
 {
     ExportLayout layout;
-    const ExportError e = qm::planExport(qm::SelectionBounds(seals), ppm, &layout);
+    const ExportError e = qm::planExport(qm::selectionBounds(seals), ppm, &layout);
     if (e != ExportError::None)
         qWarning("layout refused");
     return layout;
@@ -101,17 +101,17 @@ void TestExportRender::sizeRule_data()
     QTest::addColumn<int>("h");
     const auto ok = ExportError::None;
     const auto tooLarge = ExportError::PictureTooLarge;
-    // Round(40 × 11.811 = 472.44) + 16 = 488.
+    // roundHalfEven(40 × 11.811 = 472.44) + 16 = 488.
     QTest::newRow("40 mm at 300 dpi") << 40.0 << 40.0 << 11.811 << ok << 472 + 16 << 472 + 16;
     // 4016 × 4016 = 16 128 256 > 12 960 000.
     QTest::newRow("40 mm at 100 refused") << 40.0 << 40.0 << 100.0 << tooLarge << 0 << 0;
     // 3516 × 3516 = 12 362 256.
     QTest::newRow("35 mm at 100 accepted") << 35.0 << 35.0 << 100.0 << ok << 3516 << 3516;
-    // Round(358.4 × 10) + 16 = 3600: 3600 × 3600 is the limit itself.
+    // roundHalfEven(358.4 × 10) + 16 = 3600: 3600 × 3600 is the limit itself.
     QTest::newRow("exactly at the limit") << 358.4 << 358.4 << 10.0 << ok << 3600 << 3600;
-    // Round(358.5 × 10) + 16 = 3601: 3601 × 3600 = 12 963 600.
+    // roundHalfEven(358.5 × 10) + 16 = 3601: 3601 × 3600 = 12 963 600.
     QTest::newRow("one column over") << 358.5 << 358.4 << 10.0 << tooLarge << 0 << 0;
-    // Halves to even: Round(0.25 × 10 = 2.5) = 2, Round(0.75 × 10 = 7.5) = 8.
+    // Halves to even: roundHalfEven(0.25 × 10 = 2.5) = 2, roundHalfEven(0.75 × 10 = 7.5) = 8.
     QTest::newRow("half to even") << 0.25 << 0.75 << 10.0 << ok << 2 + 16 << 8 + 16;
     // Long and thin stays within the area: 10016 × 26.
     QTest::newRow("long and thin") << 1000.0 << 1.0 << 10.0 << ok << 10000 + 16 << 10 + 16;
@@ -147,8 +147,8 @@ void TestExportRender::sizeFromSeals()
     QCOMPARE(qm::planExport(SelectionBox{}, 10, &layout), ExportError::EmptySelection);
 
     // Two seals spanning 10 … 50 mm across and 10 … 50 mm down.
-    auto a = newSealAt(TSealType::stHorzLine, 20, 30, 20, 40);
-    auto b = newSealAt(TSealType::stHorzLine, 40, 30, 20, 40);
+    auto a = newSealAt(SealType::stHorzLine, 20, 30, 20, 40);
+    auto b = newSealAt(SealType::stHorzLine, 40, 30, 20, 40);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -156,7 +156,7 @@ void TestExportRender::sizeFromSeals()
     request.kind = ExportKind::Bmp;
     request.pixelsPerMm = 11.811L;
     QCOMPARE(qm::SealExporter::write({a.get(), b.get()}, request, &buffer, &layout), ExportError::None);
-    QCOMPARE(layout.width, 488); // Round(40 × 11.811) + 16
+    QCOMPARE(layout.width, 488); // roundHalfEven(40 × 11.811) + 16
     QCOMPARE(layout.height, 488);
     const QImage back = QImage::fromData(bytes, "BMP");
     QCOMPARE(back.size(), QSize(488, 488));
@@ -170,12 +170,12 @@ void TestExportRender::paintOffsets_data()
     QTest::addColumn<QRect>("drawn"); // the picture's StretchDraw box, x1 y1 x2 y2 as a QRect's corners
 
     // A 20 × 10 mm picture element at (30, 25) on the 10 px/mm page: box 200 … 400, 200 … 300,
-    // so L = 20 mm and T = 20 mm. At p = 4 the scratch seal's left is Round(4 × (30 − 10)) = 80:
-    // x = Round(80 − 20 × 4 + 8) = 8, y likewise 8; its size is Round(4 × 20) × Round(4 × 10).
+    // so L = 20 mm and T = 20 mm. At p = 4 the scratch seal's left is roundHalfEven(4 × (30 − 10)) = 80:
+    // x = roundHalfEven(80 − 20 × 4 + 8) = 8, y likewise 8; its size is roundHalfEven(4 × 20) × roundHalfEven(4 × 10).
     QTest::newRow("p 4") << 30.0 << 4.0 << false << QRect(QPoint(8, 8), QPoint(8 + 80, 8 + 40));
-    // Centre 30.3 (as a float 30.29999924): page left Round(202.9999924) = 203, L = 20.3 mm.
-    // At p = 2.5: scratch left Round(2.5 × 20.29999924) = Round(50.7499981) = 51, so
-    // x = Round(51 − 20.3 × 2.5 + 8) = Round(8.25) = 8; size Round(2.5 × 20) × Round(2.5 × 10).
+    // Centre 30.3 (as a float 30.29999924): page left roundHalfEven(202.9999924) = 203, L = 20.3 mm.
+    // At p = 2.5: scratch left roundHalfEven(2.5 × 20.29999924) = roundHalfEven(50.7499981) = 51, so
+    // x = roundHalfEven(51 − 20.3 × 2.5 + 8) = roundHalfEven(8.25) = 8; size roundHalfEven(2.5 × 20) × roundHalfEven(2.5 × 10).
     QTest::newRow("p 2.5, fractional") << 30.3 << 2.5 << false << QRect(QPoint(8, 8), QPoint(8 + 50, 8 + 25));
     // A second picture element without a picture draws nothing: the scratch seal must not keep
     // the first one's picture.
@@ -189,19 +189,19 @@ void TestExportRender::paintOffsets()
     QFETCH(bool, secondWithoutPicture);
     QFETCH(QRect, drawn);
 
-    auto a = newSealAt(TSealType::stAnyImage, float(centreX), 25, 20, 10);
-    a->SetHaveImage(true);
-    a->SetImageIsStar(false);
-    QVERIFY(a->LoadPictureData(bmpBytes(Qt::red)));
-    QList<const TSeal *> seals{a.get()};
-    auto b = newSealAt(TSealType::stAnyImage, 60, 40, 10, 10);
-    b->SetHaveImage(true);
-    b->SetImageIsStar(false);
+    auto a = newSealAt(SealType::stAnyImage, float(centreX), 25, 20, 10);
+    a->setHaveImage(true);
+    a->setImageIsStar(false);
+    QVERIFY(a->loadPictureData(bmpBytes(Qt::red)));
+    QList<const Seal *> seals{a.get()};
+    auto b = newSealAt(SealType::stAnyImage, 60, 40, 10, 10);
+    b->setHaveImage(true);
+    b->setImageIsStar(false);
     if (secondWithoutPicture)
         seals.append(b.get());
 
     ExportLayout layout;
-    QCOMPARE(qm::planExport(qm::SelectionBounds(seals), ppm, &layout), ExportError::None);
+    QCOMPARE(qm::planExport(qm::selectionBounds(seals), ppm, &layout), ExportError::None);
     qm::RecordingSurface rec;
     qm::paintSeals(seals, layout, rec);
     const QList<qm::TraceOp> draws = rec.ops(u"StretchDraw"_s);
@@ -227,9 +227,9 @@ void TestExportRender::whiteMarginAndTransparentColour()
 void TestExportRender::coloursKeptSealsUnchanged()
 {
     auto s = roundSeal(30, 30);
-    s->SetPenColor(0xFF0000); // blue: 0x00BBGGRR
-    s->SetBrushColor(0xFF0000);
-    const int left = s->Left(), width = s->Width();
+    s->setPenColor(0xFF0000); // blue: 0x00BBGGRR
+    s->setBrushColor(0xFF0000);
+    const int left = s->left(), width = s->width();
     const QImage img = qm::renderExportPicture({s.get()}, layoutOf({s.get()}, 8), false);
     bool blue = false, black = false;
     for (int y = 0; y < img.height(); ++y)
@@ -239,18 +239,18 @@ void TestExportRender::coloursKeptSealsUnchanged()
         }
     QVERIFY(blue);
     QVERIFY(!black);
-    QCOMPARE(s->PenColor(), qm::TColor(0xFF0000));
+    QCOMPARE(s->PenColor(), qm::Colour(0xFF0000));
     QCOMPARE(s->PixelsPerMm(), 10.0f);
     QCOMPARE(s->Zoom(), 100);
-    QCOMPARE(s->Left(), left);
-    QCOMPARE(s->Width(), width);
+    QCOMPARE(s->left(), left);
+    QCOMPARE(s->width(), width);
 }
 
 void TestExportRender::mirror()
 {
     auto s = roundSeal(30, 30);
-    auto line = newSealAt(TSealType::stHorzLine, 60, 15, 20, 2); // off to one side: not symmetric
-    const QList<const TSeal *> seals{s.get(), line.get()};
+    auto line = newSealAt(SealType::stHorzLine, 60, 15, 20, 2); // off to one side: not symmetric
+    const QList<const Seal *> seals{s.get(), line.get()};
     const ExportLayout layout = layoutOf(seals, 6);
     const QImage plain = qm::renderExportPicture(seals, layout, false);
     const QImage mirrored = qm::renderExportPicture(seals, layout, true);
@@ -276,7 +276,7 @@ void TestExportRender::svgAtTrueSize()
         buffer.open(QIODevice::WriteOnly);
         ExportLayout layout;
         QCOMPARE(qm::SealExporter::write({s.get()}, request, &buffer, &layout), ExportError::None);
-        // 40 mm at 10 px/mm is 400 page pixels: Round(40 × 8) + 16 = 336 picture pixels,
+        // 40 mm at 10 px/mm is 400 page pixels: roundHalfEven(40 × 8) + 16 = 336 picture pixels,
         // 336 / 8 = 42 mm.
         QCOMPARE(layout.width, 336);
         QVERIFY2(svg.contains("width=\"42mm\"") || svg.contains("width=\"42.00mm\""), svg.left(400).constData());

@@ -6,7 +6,7 @@
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
 #include "seal/gbk.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QFile>
 #include <QImage>
@@ -51,8 +51,8 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// On the command line's page (96 pixels per inch, zoom 100) a 40 mm seal is Round(40 × 96 / 25.4)
-// = Round(151.18) = 151 pixels wide, so its box is 151 × 25.4 / 96 mm.
+// On the command line's page (96 pixels per inch, zoom 100) a 40 mm seal is roundHalfEven(40 × 96 / 25.4)
+// = roundHalfEven(151.18) = 151 pixels wide, so its box is 151 × 25.4 / 96 mm.
 //   at 72 dpi:  151 × 72 / 96 = 113.25 → 113 + 16 = 129
 //   at 300 dpi: 151 × 300 / 96 = 471.875 → 472 + 16 = 488
 constexpr int At72 = 129;
@@ -170,7 +170,7 @@ void TestRenderCommand::sealList()
 {
     QTemporaryDir dir;
     const QString json = writeJson(dir);
-    // The line alone: 20 mm is Round(75.59) = 76 pixels, 76 × 72 / 96 = 57 → 57 + 16 = 73 wide.
+    // The line alone: 20 mm is roundHalfEven(75.59) = 76 pixels, 76 × 72 / 96 = 57 → 57 + 16 = 73 wide.
     Run r = cli({json, u"-o"_s, dir.filePath(u"line.bmp"_s), u"--dpi"_s, u"72"_s, u"--seals"_s, u"1"_s});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.out.contains(u" 73 "_s));
@@ -207,27 +207,27 @@ void TestRenderCommand::documentInput()
     // The same two seals saved as a document render to the same picture as the JSON.
     qm::SealDocument doc;
     auto round = doc.createSeal();
-    round->SetZoom(doc.page().Zoom());
-    round->SetSealType(qm::TSealType::stEllipse);
-    round->SetRealWidth(40);
-    round->SetRealHeight(40);
-    round->SetRealCenterX(30);
-    round->SetRealCenterY(30);
-    round->SetText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
-    round->SetImageIsStar(true);
-    round->SetHaveImage(true);
+    round->setZoom(doc.page().zoom());
+    round->setSealType(qm::SealType::stEllipse);
+    round->setRealWidth(40);
+    round->setRealHeight(40);
+    round->setRealCenterX(30);
+    round->setRealCenterY(30);
+    round->setText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
+    round->setImageIsStar(true);
+    round->setHaveImage(true);
     auto line = doc.createSeal();
-    line->SetZoom(doc.page().Zoom());
-    line->SetSealType(qm::TSealType::stHorzLine);
-    line->SetRealWidth(20);
-    line->SetRealHeight(2);
-    line->SetRealCenterX(70);
-    line->SetRealCenterY(20);
+    line->setZoom(doc.page().zoom());
+    line->setSealType(qm::SealType::stHorzLine);
+    line->setRealWidth(20);
+    line->setRealHeight(2);
+    line->setRealCenterX(70);
+    line->setRealCenterY(20);
     doc.seals().push_back(std::move(round));
     doc.seals().push_back(std::move(line));
     const QString dyz = dir.filePath(u"seals.dyz"_s);
     qm::NoProgress progress;
-    QVERIFY(qm::SaveDocument(dyz, doc, progress).ok());
+    QVERIFY(qm::writeDocument(dyz, doc, progress).ok());
 
     QCOMPARE(cli({dyz, u"-o"_s, dir.filePath(u"doc.bmp"_s), u"--dpi"_s, u"72"_s}).exitCode, 0);
     QCOMPARE(cli({writeJson(dir), u"-o"_s, dir.filePath(u"json.bmp"_s), u"--dpi"_s, u"72"_s}).exitCode, 0);

@@ -199,7 +199,7 @@ void TestWriters::jpegSettings()
         const uchar marker = uchar(j[at + 1]);
         const int length = qFromBigEndian<quint16>(j.constData() + at + 2);
         const qsizetype body = at + 4;
-        if (marker == 0xE0) { // JFIF: density in dots per inch, Round(300 / 25.4 × 25.4) = 300
+        if (marker == 0xE0) { // JFIF: density in dots per inch, roundHalfEven(300 / 25.4 × 25.4) = 300
             QCOMPARE(uchar(j[body + 7]), uchar(1));
             QCOMPARE(qFromBigEndian<quint16>(j.constData() + body + 8), quint16(300));
         } else if (marker == 0xDB) { // quality 100: every quantiser is 1

@@ -7,7 +7,7 @@
 #include "seal/fontsubstitution.h"
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
-#include "seal/tseal.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -38,37 +38,37 @@ inline QString characterLackingIn(const QString &face)
     return {};
 }
 
-inline void atTenPixelsPerMm(TSeal &seal)
+inline void atTenPixelsPerMm(Seal &seal)
 {
-    seal.SetPixelsPerMm(10);
-    seal.SetZoom(100);
+    seal.setPixelsPerMm(10);
+    seal.setZoom(100);
 }
 
 // A seal of the given kind and size in millimetres at 10 pixels per millimetre.
-inline void atTenPixelsPerMm(TSeal &seal, TSealType type, float width = 40, float height = 40)
+inline void atTenPixelsPerMm(Seal &seal, SealType type, float width = 40, float height = 40)
 {
     atTenPixelsPerMm(seal);
-    seal.SetSealType(type);
-    seal.SetRealWidth(width);
-    seal.SetRealHeight(height);
+    seal.setSealType(type);
+    seal.setRealWidth(width);
+    seal.setRealHeight(height);
 }
 
 // A new element of the given kind, its size the default, at 10 pixels per millimetre.
-inline std::unique_ptr<TSeal> newElement(TSealType type)
+inline std::unique_ptr<Seal> newElement(SealType type)
 {
-    auto seal = std::make_unique<TSeal>();
+    auto seal = std::make_unique<Seal>();
     atTenPixelsPerMm(*seal);
-    seal->SetSealType(type);
+    seal->setSealType(type);
     return seal;
 }
 
 // A new seal of the given kind, centre and size in millimetres at 10 pixels per millimetre.
-inline std::unique_ptr<TSeal> newSealAt(TSealType type, float centreX, float centreY, float width, float height)
+inline std::unique_ptr<Seal> newSealAt(SealType type, float centreX, float centreY, float width, float height)
 {
-    auto seal = std::make_unique<TSeal>();
+    auto seal = std::make_unique<Seal>();
     atTenPixelsPerMm(*seal, type, width, height);
-    seal->SetRealCenterX(centreX);
-    seal->SetRealCenterY(centreY);
+    seal->setRealCenterX(centreX);
+    seal->setRealCenterY(centreY);
     return seal;
 }
 

@@ -144,9 +144,9 @@ ExportError EmfWriter::write(const QImage &picture, QIODevice *device, long doub
         return ExportError::BadResolution;
     const qint64 w = picture.width();
     const qint64 h = picture.height();
-    const qint64 frameW = qint64(Round(w * 100 / pixelsPerMm));
-    const qint64 frameH = qint64(Round(h * 100 / pixelsPerMm));
-    const qint64 deviceSide = qint64(Round(ReferenceMm * pixelsPerMm));
+    const qint64 frameW = qint64(roundHalfEven(w * 100 / pixelsPerMm));
+    const qint64 frameH = qint64(roundHalfEven(h * 100 / pixelsPerMm));
+    const qint64 deviceSide = qint64(roundHalfEven(ReferenceMm * pixelsPerMm));
     constexpr qint64 Max32 = std::numeric_limits<int32_t>::max();
     // A metafile's size and every record size are 32-bit numbers.
     if (4 * w * h + 4096 > std::numeric_limits<quint32>::max() || frameW >= Max32 || frameH >= Max32

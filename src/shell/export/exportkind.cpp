@@ -18,12 +18,12 @@ namespace {
 // The resolution each file kind states: JPEG in dots per inch, bitmaps and PNG per metre.
 int perInch(long double pixelsPerMm)
 {
-    return Round(pixelsPerMm * 25.4L);
+    return roundHalfEven(pixelsPerMm * 25.4L);
 }
 
 int perMetre(long double pixelsPerMm)
 {
-    return Round(pixelsPerMm * 1000);
+    return roundHalfEven(pixelsPerMm * 1000);
 }
 
 const ExportKindInfo Kinds[] = {

@@ -16,7 +16,7 @@ class QIODevice;
 namespace qm {
 
 struct ExportLayout;
-class TSeal;
+class Seal;
 
 // The kinds of exported picture. The first five are the option byte's values; the raster
 // kinds with an alpha channel and the vector kinds come after them.
@@ -29,7 +29,7 @@ struct ExportKindInfo {
     QStringView extension; // the required one, with its dot, lower case
     QStringView filter;    // the save dialog's "text|pattern"
     ExportError (*writeRaster)(const QImage &picture, long double pixelsPerMm, QIODevice *device);
-    ExportError (*writeVector)(const QList<const TSeal *> &seals, const ExportLayout &layout, bool mirror,
+    ExportError (*writeVector)(const QList<const Seal *> &seals, const ExportLayout &layout, bool mirror,
                                QIODevice *device);
 
     bool isVector() const { return writeVector != nullptr; }

@@ -22,8 +22,8 @@ ExportError planExport(const SelectionBox &box, long double pixelsPerMm, ExportL
     if (!(pixelsPerMm > 0) || !std::isfinite(static_cast<float>(pixelsPerMm)))
         return ExportError::BadResolution;
     // Round saturates, so a huge box or resolution ends up refused instead of wrapping.
-    const qint64 width = qint64(Round((box.right - box.left) * pixelsPerMm)) + 2 * ExportLayout::Margin;
-    const qint64 height = qint64(Round((box.bottom - box.top) * pixelsPerMm)) + 2 * ExportLayout::Margin;
+    const qint64 width = qint64(roundHalfEven((box.right - box.left) * pixelsPerMm)) + 2 * ExportLayout::Margin;
+    const qint64 height = qint64(roundHalfEven((box.bottom - box.top) * pixelsPerMm)) + 2 * ExportLayout::Margin;
     if (!withinExportLimit(width, height))
         return ExportError::PictureTooLarge;
     layout->pixelsPerMm = pixelsPerMm;
@@ -34,14 +34,14 @@ ExportError planExport(const SelectionBox &box, long double pixelsPerMm, ExportL
     return ExportError::None;
 }
 
-void paintSeals(const QList<const TSeal *> &seals, const ExportLayout &layout, Surface &surface)
+void paintSeals(const QList<const Seal *> &seals, const ExportLayout &layout, Surface &surface)
 {
     const long double p = layout.pixelsPerMm;
     renderSeals(seals, p, surface, {ExportLayout::Margin - layout.left * p, ExportLayout::Margin - layout.top * p},
                 SealColours::Own);
 }
 
-void paintSealsAsVectors(const QList<const TSeal *> &seals, const ExportLayout &layout, QPainter &painter,
+void paintSealsAsVectors(const QList<const Seal *> &seals, const ExportLayout &layout, QPainter &painter,
                          bool mirror)
 {
     painter.save();
@@ -56,7 +56,7 @@ void paintSealsAsVectors(const QList<const TSeal *> &seals, const ExportLayout &
     painter.restore();
 }
 
-QImage renderExportPicture(const QList<const TSeal *> &seals, const ExportLayout &layout, bool mirror)
+QImage renderExportPicture(const QList<const Seal *> &seals, const ExportLayout &layout, bool mirror)
 {
     // 32 bits per pixel in memory: the OR drawing mode of seal pictures needs it. Writers store
     // 24 bits.

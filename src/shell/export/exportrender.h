@@ -11,7 +11,7 @@ class QPainter;
 namespace qm {
 
 class Surface;
-class TSeal;
+class Seal;
 
 // Where the seals land in an exported picture: the selection's box, at p pixels per
 // millimetre, with a white margin of 8 pixels on every side.
@@ -22,7 +22,7 @@ struct ExportLayout {
     long double pixelsPerMm = 0;
     long double left = 0; // the selection box's top-left corner in millimetres
     long double top = 0;
-    int width = 0; // Round((R − L) × p) + 16
+    int width = 0; // roundHalfEven((R − L) × p) + 16
     int height = 0;
 
     // The picture's size in millimetres, for the kinds that state a true size.
@@ -39,16 +39,16 @@ ExportError planExport(const SelectionBox &box, long double pixelsPerMm, ExportL
 
 // Paints the seals in their own colours onto the surface with renderSeals, at the layout's
 // resolution and placed in its margin. The seals themselves are not changed.
-void paintSeals(const QList<const TSeal *> &seals, const ExportLayout &layout, Surface &surface);
+void paintSeals(const QList<const Seal *> &seals, const ExportLayout &layout, Surface &surface);
 
 // The same as vectors onto a painter whose coordinates are the picture's pixels: texts as glyph
 // outlines, and flipped left to right across the picture's width when mirrored.
-void paintSealsAsVectors(const QList<const TSeal *> &seals, const ExportLayout &layout, QPainter &painter,
+void paintSealsAsVectors(const QList<const Seal *> &seals, const ExportLayout &layout, QPainter &painter,
                          bool mirror);
 
 // The export picture: layout.width × layout.height, white, the seals drawn aliased as on the
 // printed page, then mirrored when asked. Null when the picture cannot be allocated.
-QImage renderExportPicture(const QList<const TSeal *> &seals, const ExportLayout &layout, bool mirror);
+QImage renderExportPicture(const QList<const Seal *> &seals, const ExportLayout &layout, bool mirror);
 
 // The picture's transparent colour: that of its bottom-left pixel, which lies in the margin.
 QRgb transparentColour(const QImage &picture);

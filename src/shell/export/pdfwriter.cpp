@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace qm {
 
-ExportError PdfWriter::write(const QList<const TSeal *> &seals, const ExportLayout &layout, bool mirror,
+ExportError PdfWriter::write(const QList<const Seal *> &seals, const ExportLayout &layout, bool mirror,
                              QIODevice *device)
 {
     constexpr int DotsPerInch = 1200;

@@ -15,11 +15,11 @@ ExportError SealExporter::writePicture(const QImage &picture, ExportKind kind, l
     return info.writeRaster(picture, pixelsPerMm, device);
 }
 
-ExportError SealExporter::write(const QList<const TSeal *> &seals, const ExportRequest &request, QIODevice *device,
+ExportError SealExporter::write(const QList<const Seal *> &seals, const ExportRequest &request, QIODevice *device,
                                 ExportLayout *layoutOut)
 {
     ExportLayout layout;
-    const ExportError planned = planExport(SelectionBounds(seals), request.pixelsPerMm, &layout);
+    const ExportError planned = planExport(selectionBounds(seals), request.pixelsPerMm, &layout);
     if (planned != ExportError::None)
         return planned;
     if (layoutOut)
@@ -33,14 +33,14 @@ ExportError SealExporter::write(const QList<const TSeal *> &seals, const ExportR
     return writePicture(picture, request.kind, layout.pixelsPerMm, device);
 }
 
-ExportResult SealExporter::writeFile(const QList<const TSeal *> &seals, const ExportRequest &request,
+ExportResult SealExporter::writeFile(const QList<const Seal *> &seals, const ExportRequest &request,
                                      const QString &chosenName)
 {
     ExportResult result;
     result.fileName = exportFileName(chosenName, request.kind);
     // Refusals come before the file is touched.
     ExportLayout layout;
-    result.error = planExport(SelectionBounds(seals), request.pixelsPerMm, &layout);
+    result.error = planExport(selectionBounds(seals), request.pixelsPerMm, &layout);
     if (result.error != ExportError::None)
         return result;
     result.width = layout.width;

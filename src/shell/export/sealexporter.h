@@ -12,7 +12,7 @@ class QIODevice;
 namespace qm {
 
 struct ExportLayout;
-class TSeal;
+class Seal;
 
 struct ExportRequest {
     ExportKind kind = ExportKind::Bmp;
@@ -33,12 +33,12 @@ class SealExporter
 {
 public:
     // Writes the seals to the device; *layout receives where they landed when not null.
-    static ExportError write(const QList<const TSeal *> &seals, const ExportRequest &request, QIODevice *device,
+    static ExportError write(const QList<const Seal *> &seals, const ExportRequest &request, QIODevice *device,
                              ExportLayout *layout = nullptr);
 
     // Writes the file under exportFileName(chosenName, kind). The file appears only complete:
     // after any failure an existing file of that name is left as it was.
-    static ExportResult writeFile(const QList<const TSeal *> &seals, const ExportRequest &request,
+    static ExportResult writeFile(const QList<const Seal *> &seals, const ExportRequest &request,
                                   const QString &chosenName);
 
     // Writes an already rendered raster picture by kind; the vector kinds are not raster.

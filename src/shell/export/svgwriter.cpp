@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace qm {
 
-ExportError SvgWriter::write(const QList<const TSeal *> &seals, const ExportLayout &layout, bool mirror,
+ExportError SvgWriter::write(const QList<const Seal *> &seals, const ExportLayout &layout, bool mirror,
                              QIODevice *device)
 {
     // At 2540 dots per inch a dot is 0.01 mm, so the stated size is the true size.
@@ -18,7 +18,7 @@ ExportError SvgWriter::write(const QList<const TSeal *> &seals, const ExportLayo
     QSvgGenerator generator;
     generator.setOutputDevice(device);
     generator.setResolution(DotsPerInch);
-    generator.setSize(QSize(Round(layout.widthMm() * 100), Round(layout.heightMm() * 100)));
+    generator.setSize(QSize(roundHalfEven(layout.widthMm() * 100), roundHalfEven(layout.heightMm() * 100)));
     generator.setViewBox(QRect(0, 0, layout.width, layout.height));
     generator.setTitle(u"Quillmark"_s);
     QPainter painter;

@@ -1,13 +1,13 @@
 // The export command of the main window: the selected seals as a picture file or on the
 // clipboard, with the options of the dialog component.
 
-#include "shell/mainwindow/tfrmmain.h"
+#include "shell/mainwindow/mainwindow.h"
 
 #include "companions/dialogpack/dialogpackentries.h"
 #include "companions/dialogpackloader.h"
 #include "document/extendedfloat.h"
 #include "document/selectionbounds.h"
-#include "page/tfrmchild.h"
+#include "page/documentwindow.h"
 #include "seal/missingglyphs.h"
 #include "shell/export/exportrender.h"
 #include "shell/export/sealexporter.h"
@@ -28,7 +28,7 @@ namespace qm {
 namespace {
 
 // The preview beside the file dialog: the same picture at a resolution that fits its side.
-QImage previewPicture(const QList<const TSeal *> &seals, const SelectionBox &box, long double pixelsPerMm, bool mirror)
+QImage previewPicture(const QList<const Seal *> &seals, const SelectionBox &box, long double pixelsPerMm, bool mirror)
 {
     const long double side = std::max(box.right - box.left, box.bottom - box.top);
     const long double fit = side > 0 ? ExportFileDialog::PreviewSide / side : pixelsPerMm;
@@ -57,7 +57,7 @@ QString clipboardType(ExportKind kind)
 
 // The picture on the system clipboard, and the kind's file of it beside it, so that a program
 // that takes metafiles (or JPEG, GIF) gets what the user chose.
-ExportError copyToClipboard(const QList<const TSeal *> &seals, const ExportLayout &layout, const ExportRequest &request)
+ExportError copyToClipboard(const QList<const Seal *> &seals, const ExportLayout &layout, const ExportRequest &request)
 {
     const QImage picture = renderExportPicture(seals, layout, request.mirror);
     if (picture.isNull())
@@ -78,19 +78,19 @@ ExportError copyToClipboard(const QList<const TSeal *> &seals, const ExportLayou
 
 } // namespace
 
-void TfrmMain::exportSelectionToImage()
+void MainWindow::exportSelectionToImage()
 {
-    TfrmChild *child = activeDocument();
+    DocumentWindow *child = activeDocument();
     if (!child)
         return;
-    const QList<const TSeal *> seals(child->Selection().begin(), child->Selection().end());
-    const SelectionBox box = SelectionBounds(seals);
+    const QList<const Seal *> seals(child->selection().begin(), child->selection().end());
+    const SelectionBox box = selectionBounds(seals);
     if (!box.notEmpty)
         return;
 
     dialogpack::ExportOptions options{}; // cleared: a missing entry leaves it unconfirmed
     const DialogPackLoader dialogs(m_options.dialogFolder);
-    const bool loaded = catchDLLLoadError(
+    const bool loaded = catchComponentLoadError(
         this,
         [&] {
             dialogs.callEntry<dialogpack::ShowExportToImageEntry>(dialogpack::ShowExportToImageName, u"文件缺失！"_s,

@@ -1,6 +1,6 @@
 #include "shell/mainwindow/quillmarkapplication.h"
 
-#include "companions/dllloaderror.h"
+#include "companions/componentloaderror.h"
 #include "shell/mainwindow/userdialogs.h"
 
 #include <QLibraryInfo>
@@ -32,7 +32,7 @@ bool QuillmarkApplication::notify(QObject *receiver, QEvent *event)
     QString message;
     try {
         return QApplication::notify(receiver, event);
-    } catch (const DLLLoadError &e) {
+    } catch (const ComponentLoadError &e) {
         message = e.message();
     } catch (const std::exception &e) {
         message = QString::fromUtf8(e.what());

@@ -1,6 +1,6 @@
 #include "shell/mainwindow/statuspanels.h"
 
-#include "controls/tqmvstatusbar.h"
+#include "controls/statusbar.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -33,7 +33,7 @@ constexpr std::array<PanelLayout, StatusPanelCount> Panels{{
 
 } // namespace
 
-void addStatusPanels(TQMVStatusBar &bar)
+void addStatusPanels(StatusBar &bar)
 {
     // The widths were made for a smaller system font: a panel is widened to show its longest
     // text.
@@ -45,7 +45,7 @@ void addStatusPanels(TQMVStatusBar &bar)
     bar.setHintPanel(InformationPanel);
 }
 
-void layoutStatusPanels(TQMVStatusBar &bar, int pixelsPerInch)
+void layoutStatusPanels(StatusBar &bar, int pixelsPerInch)
 {
     int others = 0;
     for (int i = 0; i < bar.panelCount(); ++i)

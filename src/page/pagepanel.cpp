@@ -1,0 +1,365 @@
+#include "page/pagepanel.h"
+
+#include "page/pagesheet.h"
+#include "page/grabhandles.h"
+#include "page/selectionframe.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+
+#include <algorithm>
+#include <iterator>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+
+namespace {
+
+// The four one-pixel strips a dotted outline covers: repainting them is enough to erase it.
+QRegion outlineRegion(const QRect &r)
+{
+    if (r.isEmpty())
+        return {};
+    QRegion region;
+    region += QRect(r.left(), r.top(), r.width(), 1);
+    region += QRect(r.left(), r.bottom(), r.width(), 1);
+    region += QRect(r.left(), r.top(), 1, r.height());
+    region += QRect(r.right(), r.top(), 1, r.height());
+    return region;
+}
+
+QRect sealBox(const Seal &seal)
+{
+    return QRect(seal.left(), seal.top(), seal.width(), seal.height());
+}
+
+// The band as drawn may run up or left of its press point; the rectangle on screen is the same.
+QRect bandBox(const QRect &band)
+{
+    return QRect(QPoint(std::min(band.left(), band.right()), std::min(band.top(), band.bottom())),
+                 QPoint(std::max(band.left(), band.right()), std::max(band.top(), band.bottom())));
+}
+
+void paintDotted(QPainter &painter, const QRect &r)
+{
+    QPen pen(Qt::black, 0);
+    pen.setStyle(Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(r.x(), r.y(), std::max(0, r.width() - 1), std::max(0, r.height() - 1));
+}
+
+} // namespace
+
+PagePanel::PagePanel(PageModel &page, QWidget *parent)
+    : QWidget(parent), m_page(page), m_tickFont(u"Small Fonts"_s, 6)
+{
+    setAccessibleName(u"页面"_s);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_page.setListener(this);
+    resize(m_page.width(), m_page.height());
+    hide(); // shown by the first zoom of its window
+}
+
+PagePanel::~PagePanel()
+{
+    m_page.setListener(nullptr);
+}
+
+void PagePanel::setSeals(const SealList *seals)
+{
+    m_seals = seals;
+    m_cache.clear();
+    m_known.clear();
+    sealsReset();
+}
+
+void PagePanel::setHandles(GrabHandles *handles)
+{
+    m_handles = handles;
+    updateOverlay();
+}
+
+void PagePanel::setSelectFrame(SelectionFrame *frame)
+{
+    m_frame = frame;
+    updateOverlay();
+}
+
+void PagePanel::setTickFont(const QFont &font)
+{
+    m_tickFont = font;
+    update();
+}
+
+void PagePanel::setBand(const std::optional<QRect> &band)
+{
+    if (m_band)
+        update(outlineRegion(bandBox(*m_band).adjusted(0, 0, 1, 1)));
+    m_band = band;
+    if (m_band)
+        update(outlineRegion(bandBox(*m_band).adjusted(0, 0, 1, 1)));
+}
+
+void PagePanel::setOutline(const std::optional<QRect> &outline)
+{
+    if (m_outline)
+        update(outlineRegion(*m_outline));
+    m_outline = outline;
+    if (m_outline)
+        update(outlineRegion(*m_outline));
+}
+
+void PagePanel::setToolCursor(const QCursor &cursor, bool toolActive)
+{
+    m_toolCursor = cursor;
+    m_toolActive = toolActive;
+    setCursor(cursor);
+}
+
+void PagePanel::setDoubleBuffered(bool on)
+{
+    if (m_doubleBuffered == on)
+        return;
+    m_doubleBuffered = on;
+    m_cache.clear();
+    update();
+}
+
+QRect PagePanel::overlayArea() const
+{
+    QRect r;
+    if (m_handles && m_handles->shown())
+        r |= m_handles->area();
+    if (m_frame && m_frame->isVisible())
+        r |= m_frame->bounds();
+    return r;
+}
+
+void PagePanel::updateOverlay()
+{
+    update(m_paintedOverlay);
+    m_paintedOverlay = overlayArea();
+    update(m_paintedOverlay);
+}
+
+void PagePanel::dropPictures()
+{
+    m_cache.clear();
+    update();
+}
+
+void PagePanel::sealsReset()
+{
+    std::vector<const Seal *> now;
+    if (m_seals) {
+        now.reserve(m_seals->size());
+        for (const auto &seal : *m_seals)
+            now.push_back(seal.get());
+    }
+    std::sort(now.begin(), now.end());
+    std::vector<const Seal *> stayed;
+    std::set_intersection(now.begin(), now.end(), m_known.begin(), m_known.end(), std::back_inserter(stayed));
+    m_cache.keepOnly(stayed);
+    std::erase_if(m_straightBoxes,
+                  [&](const auto &entry) { return !std::binary_search(stayed.begin(), stayed.end(), entry.first); });
+    m_known = std::move(now);
+    // The pressed seal may be gone; the press still belongs to where it began.
+    if (m_captured)
+        m_captured->seal = nullptr;
+    update();
+}
+
+void PagePanel::updateSeal(const Seal &seal)
+{
+    update(m_cache.lastBox(seal));
+    if (const auto it = m_straightBoxes.find(&seal); it != m_straightBoxes.end())
+        update(it->second);
+    update(sealBox(seal));
+}
+
+void PagePanel::sealRepaint(Seal &seal)
+{
+    m_cache.invalidate(seal);
+    updateSeal(seal);
+}
+
+void PagePanel::sealGeometryChanged(Seal &seal)
+{
+    m_cache.invalidate(seal);
+    updateSeal(seal);
+}
+
+void PagePanel::pageRepaint(PageModel &)
+{
+    update();
+}
+
+void PagePanel::pageResized(PageModel &page)
+{
+    resize(page.width(), page.height());
+    update();
+}
+
+void PagePanel::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.fillRect(dirty, Qt::white);
+    paintPageSheet(painter, m_page, m_tickFont, palette().color(QPalette::WindowText));
+
+    if (m_seals) {
+        const qreal ratio = devicePixelRatioF();
+        static const QImage noPicture;
+        for (const auto &owned : *m_seals) {
+            Seal &seal = *owned;
+            const QRect box = sealBox(seal);
+            if (!seal.isVisible() || !box.intersects(dirty))
+                continue;
+            const QImage &image = m_doubleBuffered ? m_cache.image(seal, ratio) : noPicture;
+            if (!image.isNull()) {
+                painter.drawImage(box.topLeft(), image);
+            } else if (!box.isEmpty()) {
+                // Too large to keep: painted straight onto the page, inside its box.
+                m_straightBoxes[&seal] = box;
+                painter.save();
+                painter.setClipRect(box.intersected(dirty));
+                painter.setRenderHint(QPainter::Antialiasing);
+                paintSeal(painter, seal, box.topLeft());
+                painter.restore();
+            }
+        }
+    }
+
+    if (m_frame)
+        m_frame->paint(painter);
+    if (m_handles)
+        m_handles->paint(painter);
+    if (m_band) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        paintDotted(painter, bandBox(*m_band).adjusted(0, 0, 1, 1));
+    }
+    if (m_outline) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        paintDotted(painter, *m_outline);
+    }
+}
+
+PageHit PagePanel::hitAt(QPoint point) const
+{
+    PageHit hit;
+    if (m_handles) {
+        const int h = m_handles->handleAt(point);
+        if (h >= 0) {
+            hit.kind = PageHit::OnHandle;
+            hit.handle = h;
+            hit.seal = m_handles->target();
+            return hit;
+        }
+    }
+    if (m_frame && m_frame->contains(point)) {
+        hit.kind = PageHit::OnFrame;
+        return hit;
+    }
+    if (m_seals) {
+        for (auto it = m_seals->rbegin(); it != m_seals->rend(); ++it) {
+            Seal &seal = **it;
+            if (seal.isVisible() && sealBox(seal).contains(point)) {
+                hit.kind = PageHit::OnSeal;
+                hit.seal = &seal;
+                return hit;
+            }
+        }
+    }
+    return hit;
+}
+
+QPoint PagePanel::clampToPage(QPoint point) const
+{
+    return QPoint(std::clamp(point.x(), 0, std::max(0, width() - 1)),
+                  std::clamp(point.y(), 0, std::max(0, height() - 1)));
+}
+
+PageMouse PagePanel::mouseOf(const QMouseEvent *event) const
+{
+    PageMouse m;
+    m.pos = event->position().toPoint();
+    m.global = event->globalPosition().toPoint();
+    m.button = event->button();
+    m.buttons = event->buttons();
+    return m;
+}
+
+void PagePanel::mousePressEvent(QMouseEvent *event)
+{
+    const PageMouse m = mouseOf(event);
+    if (!m_captured)
+        m_captured = hitAt(m.pos);
+    const PageHit hit = *m_captured;
+    if (m_handler)
+        m_handler->pageMousePress(hit, m);
+}
+
+void PagePanel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double click is a second press for the tools and drags.
+    mousePressEvent(event);
+}
+
+void PagePanel::mouseMoveEvent(QMouseEvent *event)
+{
+    const PageMouse m = mouseOf(event);
+    const PageHit hit = m_captured ? *m_captured : hitAt(m.pos);
+    if (!m_captured)
+        hover(hit);
+    if (m_handler)
+        m_handler->pageMouseMove(hit, m);
+}
+
+void PagePanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const PageMouse m = mouseOf(event);
+    const PageHit hit = m_captured ? *m_captured : hitAt(m.pos);
+    if (m.buttons == Qt::NoButton)
+        m_captured.reset();
+    if (m_handler)
+        m_handler->pageMouseRelease(hit, m);
+}
+
+void PagePanel::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = m_handler ? m_handler->pageContextMenu(hitAt(event->pos())) : nullptr;
+    if (menu)
+        menu->popup(event->globalPos());
+}
+
+void PagePanel::leaveEvent(QEvent *event)
+{
+    if (m_handles && m_handles->setHovered(-1))
+        updateOverlay();
+    QWidget::leaveEvent(event);
+}
+
+void PagePanel::hover(const PageHit &hit)
+{
+    if (m_handles && m_handles->setHovered(hit.kind == PageHit::OnHandle ? hit.handle : -1))
+        update(m_handles->area());
+    // With a tool chosen a press anywhere belongs to the tool, and so does the cursor.
+    if (m_toolActive)
+        setCursor(m_toolCursor);
+    else if (hit.kind == PageHit::OnHandle)
+        setCursor(GrabHandles::cursor(hit.handle));
+    else if (hit.kind == PageHit::OnFrame)
+        setCursor(Qt::SizeAllCursor);
+    else
+        setCursor(m_toolCursor);
+}
+
+} // namespace qm

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "document/pagemodel.h"
+#include "document/sealdocument.h"
+#include "page/sealimagecache.h"
+#include "seal/seal.h"
+
+#include <QFont>
+#include <QWidget>
+
+#include <optional>
+#include <unordered_map>
+
+class QMenu;
+
+namespace qm {
+
+class GrabHandles;
+class SelectionFrame;
+
+// What the mouse is on. Seals are no widgets: the page finds them by their boxes, the top of
+// the stack first, with the selection frame above the seals and the grab handles above all.
+struct PageHit {
+    enum Kind { OnPage, OnSeal, OnFrame, OnHandle };
+    Kind kind = OnPage;
+    Seal *seal = nullptr;
+    int handle = -1;
+};
+
+// One mouse event on the page: the point in page pixels and on the screen.
+struct PageMouse {
+    QPoint pos;
+    QPoint global;
+    Qt::MouseButton button = Qt::NoButton;
+    Qt::MouseButtons buttons;
+};
+
+// Receives the page's mouse events, each with the thing it belongs to: the thing under the
+// press keeps the mouse until every button is up, as a pressed control does.
+class PageMouseHandler
+{
+public:
+    virtual ~PageMouseHandler() = default;
+    virtual void pageMousePress(const PageHit &hit, const PageMouse &mouse) = 0;
+    virtual void pageMouseMove(const PageHit &hit, const PageMouse &mouse) = 0;
+    virtual void pageMouseRelease(const PageHit &hit, const PageMouse &mouse) = 0;
+    // The pop-up menu for the thing, or none (while a band or drag lasts).
+    virtual QMenu *pageContextMenu(const PageHit &hit) = 0;
+};
+
+// One sheet of paper on screen: white, with grid, centimetre numbers and margins, and the seals
+// of its list painted on it in list order, each at its pixel box. Its size follows the page
+// model. Handles, selection frame, rubber band and drag outline are painted over the seals.
+class PagePanel : public QWidget, public PageListener, public SealListener
+{
+public:
+    explicit PagePanel(PageModel &page, QWidget *parent = nullptr);
+    ~PagePanel() override;
+
+    PageModel &page() { return m_page; }
+    const PageModel &page() const { return m_page; }
+
+    void setSeals(const SealList *seals);
+    void setMouseHandler(PageMouseHandler *handler) { m_handler = handler; }
+    void setHandles(GrabHandles *handles);
+    void setSelectFrame(SelectionFrame *frame);
+
+    const QFont &tickFont() const { return m_tickFont; }
+    void setTickFont(const QFont &font);
+
+    // The rubber band, corner to corner as drawn, and the dotted outline of a move or resize.
+    void setBand(const std::optional<QRect> &band);
+    void setOutline(const std::optional<QRect> &outline);
+    std::optional<QRect> band() const { return m_band; }
+    std::optional<QRect> outline() const { return m_outline; }
+
+    // The cursor of the page while the tool is active (the arrow for none).
+    void setToolCursor(const QCursor &cursor, bool toolActive);
+    bool toolActive() const { return m_toolActive; }
+
+    // Double buffered, the page keeps each seal's picture and a repaint only copies it;
+    // otherwise every repaint draws the seals afresh and nothing is kept.
+    void setDoubleBuffered(bool on);
+    bool doubleBuffered() const { return m_doubleBuffered; }
+
+    // What lies at the point, the topmost thing first.
+    PageHit hitAt(QPoint point) const;
+    QPoint clampToPage(QPoint point) const;
+
+    // Seals were added, removed, reordered or replaced: the pictures of seals that left the list,
+    // or that are new in it, are dropped; the others are kept.
+    void sealsReset();
+    // Forgets every kept picture, so each seal is painted afresh.
+    void dropPictures();
+    // Repaints the part of the page the handles or the frame cover, before and after a change.
+    void updateOverlay();
+
+    // SealListener
+    void sealRepaint(Seal &seal) override;
+    void sealGeometryChanged(Seal &seal) override;
+    // PageListener
+    void pageRepaint(PageModel &page) override;
+    void pageResized(PageModel &page) override;
+
+    const SealImageCache &cache() const { return m_cache; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    PageMouse mouseOf(const QMouseEvent *event) const;
+    void hover(const PageHit &hit);
+    void updateSeal(const Seal &seal);
+    QRect overlayArea() const;
+
+    PageModel &m_page;
+    const SealList *m_seals = nullptr;
+    PageMouseHandler *m_handler = nullptr;
+    GrabHandles *m_handles = nullptr;
+    SelectionFrame *m_frame = nullptr;
+    QFont m_tickFont;
+    std::optional<QRect> m_band;
+    std::optional<QRect> m_outline;
+    QRect m_paintedOverlay;
+    QCursor m_toolCursor;
+    bool m_toolActive = false;
+    bool m_doubleBuffered = true;
+    std::optional<PageHit> m_captured;
+    SealImageCache m_cache;
+    // The seals of the list when it last changed: a new seal may reuse a freed one's address.
+    std::vector<const Seal *> m_known;
+    // Where seals painted straight onto the page were last drawn, so a move repaints there too.
+    std::unordered_map<const Seal *, QRect> m_straightBoxes;
+};
+
+} // namespace qm
