@@ -9,9 +9,9 @@
 #include "document/selectionbounds.h"
 #include "seal/gbk.h"
 #include "seal/seal.h"
-#include "shell/export/exportrender.h"
-#include "shell/export/pngwriter.h"
-#include "shell/export/sealexporter.h"
+#include "export/exportrender.h"
+#include "export/pngwriter.h"
+#include "export/sealexporter.h"
 
 #include <QBuffer>
 #include <QFile>

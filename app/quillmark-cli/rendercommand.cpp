@@ -3,8 +3,8 @@
 #include "commandline.h"
 #include "sealinput.h"
 
-#include "shell/export/exportkind.h"
-#include "shell/export/sealexporter.h"
+#include "export/exportkind.h"
+#include "export/sealexporter.h"
 
 #include <QFileInfo>
 

@@ -5,12 +5,12 @@
 
 #include "companions/dialogpackloader.h"
 #include "companions/glyphdepot/glyphdepot.h"
-#include "shell/mainwindow/configuration.h"
-#include "shell/mainwindow/quillmarkapplication.h"
-#include "shell/mainwindow/splashwindow.h"
-#include "shell/mainwindow/toolpalette.h"
-#include "shell/mainwindow/mainwindow.h"
-#include "shell/mainwindow/userdialogs.h"
+#include "mainwindow/configuration.h"
+#include "mainwindow/quillmarkapplication.h"
+#include "mainwindow/splashwindow.h"
+#include "mainwindow/toolpalette.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/userdialogs.h"
 
 #include <QStandardPaths>
 #include <QTimer>

@@ -2,7 +2,7 @@
 
 #include "page/documentwindow.h"
 
-#include "print/pagefromprinter.h"
+#include "printing/pagefromprinter.h"
 #include "page/overridecursor.h"
 #include "page/pagetools.h"
 #include "page/updatesguard.h"

@@ -98,12 +98,12 @@ private slots:
         QTest::newRow("picture") << u"src/picture"_s << QStringList{u"picture/"_s};
         QTest::newRow("seal") << u"src/seal"_s << QStringList{u"picture/"_s, u"seal/"_s};
         QTest::newRow("document") << u"src/document"_s << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s};
-        QTest::newRow("export") << u"src/shell/export"_s
-                                << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"shell/export/"_s};
+        QTest::newRow("export") << u"src/export"_s
+                                << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"export/"_s};
         QTest::newRow("picture component")
             << u"src/companions/glyphdepot"_s << QStringList{u"picture/"_s, u"companions/glyphdepot/"_s};
         QTest::newRow("cli") << u"app/quillmark-cli"_s
-                             << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"shell/export/"_s};
+                             << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"export/"_s};
     }
     void widgetFree()
     {
@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("allowedRoots");
         QTest::newRow("page") << u"src/page"_s
-                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"print/"_s,
+                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"printing/"_s,
                                              u"controls/"_s, u"companions/"_s, u"page/"_s};
         QTest::newRow("controls") << u"src/controls"_s
                                   << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s};
@@ -137,14 +137,17 @@ private slots:
         QTest::newRow("properties") << u"src/properties"_s
                                     << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s,
                                                    u"properties/"_s};
-        QTest::newRow("print") << u"src/print"_s
-                               << QStringList{u"picture/"_s, u"seal/"_s,        u"document/"_s, u"print/"_s,
-                                              u"controls/"_s, u"companions/"_s, u"page/"_s};
-        QTest::newRow("mainwindow") << u"src/shell/mainwindow"_s
-                                    << QStringList{u"picture/"_s,  u"seal/"_s,       u"document/"_s,
-                                                   u"print/"_s,    u"controls/"_s,   u"companions/"_s,
-                                                   u"page/"_s,     u"properties/"_s, u"shell/export/"_s,
-                                                   u"shell/mainwindow/"_s};
+        QTest::newRow("printing") << u"src/printing"_s
+                                  << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"printing/"_s};
+        QTest::newRow("print window") << u"src/printwindow"_s
+                                      << QStringList{u"picture/"_s,  u"seal/"_s,     u"document/"_s,
+                                                     u"printing/"_s, u"controls/"_s, u"companions/"_s,
+                                                     u"page/"_s,     u"printwindow/"_s};
+        QTest::newRow("mainwindow") << u"src/mainwindow"_s
+                                    << QStringList{u"picture/"_s,     u"seal/"_s,     u"document/"_s,
+                                                   u"printing/"_s,    u"controls/"_s, u"companions/"_s,
+                                                   u"page/"_s,        u"properties/"_s, u"export/"_s,
+                                                   u"printwindow/"_s, u"mainwindow/"_s};
     }
     void widgetLayer()
     {

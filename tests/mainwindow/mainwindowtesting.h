@@ -9,9 +9,9 @@
 #include "document/sealdocument.h"
 #include "page/documentwindow.h"
 #include "seal/seal.h"
-#include "shell/mainwindow/configuration.h"
-#include "shell/mainwindow/mainwindow.h"
-#include "shell/mainwindow/userdialogs.h"
+#include "mainwindow/configuration.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/userdialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "mainwindowtesting.h"
 
 #include "controls/hoverimage.h"
-#include "shell/mainwindow/drawactions.h"
-#include "shell/mainwindow/toolpalette.h"
+#include "mainwindow/drawactions.h"
+#include "mainwindow/toolpalette.h"
 
 #include <QAction>
 #include <QActionGroup>

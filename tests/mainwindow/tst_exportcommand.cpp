@@ -7,8 +7,8 @@
 
 #include "document/extendedfloat.h"
 #include "seal/gbk.h"
-#include "shell/export/exportkind.h"
-#include "shell/mainwindow/exportfiledialog.h"
+#include "export/exportkind.h"
+#include "mainwindow/exportfiledialog.h"
 #include "testing/modaldialogdriver.h"
 #include "testing/testhelpers.h"
 

@@ -2,7 +2,7 @@
 // applied to the typed name before the overwrite question, so the question names the file
 // that will really be written.
 
-#include "shell/mainwindow/userdialogs.h"
+#include "mainwindow/userdialogs.h"
 
 #include <QApplication>
 #include <QFile>

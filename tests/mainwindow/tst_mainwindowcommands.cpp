@@ -10,8 +10,8 @@
 #include "document/documenttesting.h"
 #include "page/pagepanel.h"
 #include "seal/gbk.h"
-#include "shell/mainwindow/drawactions.h"
-#include "shell/mainwindow/wallpapermdiarea.h"
+#include "mainwindow/drawactions.h"
+#include "mainwindow/wallpapermdiarea.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -3,13 +3,13 @@
 
 #include "mainwindowtesting.h"
 
-#include "shell/mainwindow/statuspanels.h"
-#include "shell/mainwindow/wallpapermdiarea.h"
+#include "mainwindow/statuspanels.h"
+#include "mainwindow/wallpapermdiarea.h"
 
 #include "controls/tabbutton.h"
 #include "properties/propertywindow.h"
-#include "shell/mainwindow/drawactions.h"
-#include "shell/mainwindow/keystates.h"
+#include "mainwindow/drawactions.h"
+#include "mainwindow/keystates.h"
 
 #include <QAccessible>
 #include <QAction>

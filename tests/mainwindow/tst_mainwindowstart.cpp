@@ -5,10 +5,10 @@
 #include "mainwindowtesting.h"
 
 #include "seal/gbk.h"
-#include "shell/mainwindow/fontlist.h"
-#include "shell/mainwindow/quillmarkapplication.h"
-#include "shell/mainwindow/wallpapermdiarea.h"
-#include "shell/mainwindow/zoomlist.h"
+#include "mainwindow/fontlist.h"
+#include "mainwindow/quillmarkapplication.h"
+#include "mainwindow/wallpapermdiarea.h"
+#include "mainwindow/zoomlist.h"
 
 #include <QCheckBox>
 #include <QComboBox>

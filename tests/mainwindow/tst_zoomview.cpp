@@ -4,7 +4,7 @@
 
 #include "mainwindowtesting.h"
 
-#include "shell/mainwindow/detailview.h"
+#include "mainwindow/detailview.h"
 #include "testing/testhelpers.h"
 
 #include <QLabel>

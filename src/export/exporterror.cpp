@@ -1,0 +1,35 @@
+#include "export/exporterror.h"
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+
+QString exportErrorMessage(ExportError error, const QString &fileName)
+{
+    const QString named = fileName.isEmpty() ? QString() : u"\r\r"_s + fileName;
+    switch (error) {
+    case ExportError::None:
+    case ExportError::EmptySelection:
+        return {};
+    case ExportError::BadResolution:
+        return u"导出精度无效。"_s;
+    case ExportError::PictureTooLarge:
+        return u"导出图象太大，系统无法处理！\r\r您可以这样来解决：\r\r  A、图象导出精度适当降低；\r\r  B、页面上选择面积适当减小；"_s;
+    case ExportError::TooLargeForKind:
+        return u"导出图象的宽度或高度超出了该图象格式的限制，请降低导出精度或选择其他格式。"_s;
+    case ExportError::CannotCreateFile:
+        return u"无法创建文件。"_s + named;
+    case ExportError::WriteFailed:
+        return u"写入文件失败。"_s + named;
+    case ExportError::EncoderFailed:
+        return u"图象编码失败。"_s + named;
+    }
+    return {};
+}
+
+int exportErrorExitCode(ExportError error)
+{
+    return error == ExportError::None ? 0 : 1;
+}
+
+} // namespace qm

@@ -1,0 +1,107 @@
+#include "export/exportkind.h"
+
+#include "seal/sealtypes.h"
+#include "export/bmpwriter.h"
+#include "export/emfwriter.h"
+#include "export/gifwriter.h"
+#include "export/jpegwriter.h"
+#include "export/pdfwriter.h"
+#include "export/pngwriter.h"
+#include "export/svgwriter.h"
+#include "export/tiffwriter.h"
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+namespace {
+
+// The resolution each file kind states: JPEG in dots per inch, bitmaps and PNG per metre.
+int perInch(long double pixelsPerMm)
+{
+    return roundHalfEven(pixelsPerMm * 25.4L);
+}
+
+int perMetre(long double pixelsPerMm)
+{
+    return roundHalfEven(pixelsPerMm * 1000);
+}
+
+const ExportKindInfo Kinds[] = {
+    {ExportKind::Emf, u".emf", u"Windows矢量图(*.emf)|*.emf",
+     [](const QImage &p, long double ppm, QIODevice *d) { return EmfWriter::write(p, d, ppm); }, nullptr},
+    {ExportKind::Jpeg, u".jpg", u"JPEG压缩影像(*.jpg)|*.jpg",
+     [](const QImage &p, long double ppm, QIODevice *d) { return JpegWriter::write(p, d, perInch(ppm)); }, nullptr},
+    {ExportKind::Gif, u".gif", u"CompuServe GIF(*.gif)|*.gif",
+     [](const QImage &p, long double, QIODevice *d) { return GifWriter::write(p, d); }, nullptr},
+    {ExportKind::Tiff, u".tiff", u"Tag影像(*.tiff)|*.tiff",
+     [](const QImage &p, long double, QIODevice *d) { return TiffWriter::write(p, d); }, nullptr},
+    {ExportKind::Bmp, u".bmp", u"Windows位图(*.bmp)|*.bmp",
+     [](const QImage &p, long double ppm, QIODevice *d) { return BmpWriter::write(p, d, perMetre(ppm)); }, nullptr},
+    {ExportKind::Png, u".png", u"PNG透明图象(*.png)|*.png",
+     [](const QImage &p, long double ppm, QIODevice *d) { return PngWriter::write(p, d, perMetre(ppm)); }, nullptr},
+    {ExportKind::Svg, u".svg", u"SVG矢量图(*.svg)|*.svg", nullptr, &SvgWriter::write},
+    {ExportKind::Pdf, u".pdf", u"PDF文档(*.pdf)|*.pdf", nullptr, &PdfWriter::write},
+};
+
+} // namespace
+
+std::span<const ExportKindInfo> exportKinds()
+{
+    return Kinds;
+}
+
+const ExportKindInfo &exportKindInfo(ExportKind kind)
+{
+    for (const ExportKindInfo &k : Kinds)
+        if (k.kind == kind)
+            return k;
+    return Kinds[4]; // not an enumerator: a bitmap, as for an unknown option byte
+}
+
+ExportKind exportKindFromOption(std::uint8_t value)
+{
+    // Only 1 … 4 name a kind; every other value, 5 included, is a bitmap.
+    return value >= 1 && value <= 4 ? ExportKind(value) : ExportKind::Bmp;
+}
+
+QString exportKindExtension(ExportKind kind)
+{
+    return exportKindInfo(kind).extension.toString();
+}
+
+QString exportKindFilter(ExportKind kind)
+{
+    return exportKindInfo(kind).filter.toString();
+}
+
+bool isVectorKind(ExportKind kind)
+{
+    return exportKindInfo(kind).isVector();
+}
+
+std::optional<ExportKind> exportKindFromExtension(const QString &extension)
+{
+    const QString e = u'.' + extension.toLower();
+    for (const ExportKindInfo &k : Kinds)
+        if (e == k.extension)
+            return k.kind;
+    if (e == u".jpeg"_s)
+        return ExportKind::Jpeg;
+    if (e == u".tif"_s)
+        return ExportKind::Tiff;
+    return std::nullopt;
+}
+
+QString exportFileName(const QString &chosen, ExportKind kind)
+{
+    const QString ext = exportKindExtension(kind);
+    // The extension is what follows the last dot of the last path component.
+    const qsizetype slash = chosen.lastIndexOf(u'/');
+    const qsizetype dot = chosen.lastIndexOf(u'.');
+    const QString own = dot > slash ? chosen.mid(dot) : QString();
+    if (own.toLower() == ext)
+        return chosen;
+    return (dot > slash ? chosen.left(dot) : chosen) + ext;
+}
+
+} // namespace qm

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "export/exportkind.h"
+
+#include <QFileDialog>
+#include <QImage>
+
+namespace qm {
+
+// The save dialog of the export command: Qt's own dialog (never the desktop's, so the rules
+// below hold) with the picture to be written shown at its side. The chosen name goes through
+// the kind's naming rule before anything is asked, so the overwrite question names the file
+// that will really be written: "a" or "a.png" for a JPEG export asks about an existing a.jpg.
+class ExportFileDialog : public QFileDialog
+{
+    Q_OBJECT
+
+public:
+    // `pictureSize` is shown under the preview: the size of the picture written, in pixels.
+    ExportFileDialog(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
+                     const QSize &pictureSize = QSize());
+
+    // The file to write, after the naming rule; empty until the dialog was accepted.
+    const QString &chosenFile() const { return m_chosen; }
+
+    // The kind's filter in Qt's form: the text before '|' ("Windows位图(*.bmp)").
+    static QString nameFilter(ExportKind kind);
+    // The preview's longest side in pixels.
+    static constexpr int PreviewSide = 240;
+
+protected:
+    void accept() override;
+
+private:
+    ExportKind m_kind;
+    QString m_chosen;
+};
+
+} // namespace qm

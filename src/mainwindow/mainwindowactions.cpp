@@ -1,0 +1,230 @@
+// The main window's command table: both action lists, the menus and the pop-up menus that
+// share their actions.
+
+#include "mainwindow/mainwindow.h"
+
+#include "controls/hints.h"
+#include "mainwindow/drawactions.h"
+#include "mainwindow/wallpapermdiarea.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+
+namespace {
+
+struct CommandRow {
+    const char16_t *name;
+    const char16_t *caption;
+    const char16_t *hint;
+    QKeyCombination shortcut;
+    const char16_t *icon;
+};
+
+constexpr QKeyCombination NoKey = QKeyCombination(Qt::NoModifier, Qt::Key_unknown);
+
+// The file, edit, view, window, tools, help and library commands in their list order.
+const CommandRow CommandRows[] = {
+    {u"actFileNew", u"新建(&N)", u"新建印章文件|新建印章文件", Qt::CTRL | Qt::Key_N, u"new"},
+    {u"actFileOpen", u"打开…(&O)", u"打开印章文件|打开印章文件", Qt::CTRL | Qt::Key_O, u"open"},
+    {u"actFileSave", u"保存(&S)", u"保存文件|保存文件", Qt::CTRL | Qt::Key_S, u"save"},
+    {u"actFileSaveAs", u"另存为…", u"文件另存|文件另存", NoKey, u"saveas"},
+    {u"actFilePreView", u"预览(&V)", u"打印预览|打印预览", NoKey, u"preview"},
+    {u"actFilePrint", u"打印(&P)", u"打印|打印", Qt::CTRL | Qt::Key_P, u"print"},
+    {u"actFileExit", u"退出(&Q)", u"退出|退出", Qt::CTRL | Qt::Key_Q, u"exit"},
+    {u"actEditCopy", u"复制(&C)", u"复制到剪贴板|复制到剪贴板", Qt::CTRL | Qt::Key_C, u"copy"},
+    {u"actEditCut", u"剪切(&X)", u"剪切|剪切", Qt::CTRL | Qt::Key_X, u"cut"},
+    {u"actEditPaste", u"粘贴(&V)", u"从剪贴板粘贴|从剪贴板粘贴", Qt::CTRL | Qt::Key_V, u"paste"},
+    {u"actEditDel", u"删除", u"删除|删除", QKeyCombination(Qt::Key_Delete), u"delete"},
+    {u"actEditClear", u"清除(&R)", u"清除|清除", Qt::CTRL | Qt::Key_Delete, u"clear"},
+    {u"actEditBringToFront", u"送到顶层(&B)", u"把元素送到顶层|把元素送到顶层", NoKey, u"bringtofront"},
+    {u"actEditSendToBack", u"送到底层(&S)", u"把元素送到底层|把元素送到底层", NoKey, u"sendtoback"},
+    {u"actViewOpenDrawTools", u"隐藏绘图工具(&D)", u"", NoKey, u"drawtools"},
+    {u"actViewOpenOrClosefrmProp", u"隐藏属性窗口(&P)", u"", NoKey, u"propertywindow"},
+    {u"actViewOpenOrCloseToolBar", u"隐藏工具栏(&T)", u"", NoKey, u"toolbar"},
+    {u"actViewOpenOrCloseStatusBar", u"隐藏状态栏(&S)", u"隐藏状态栏|隐藏状态栏", NoKey, u"statusbar"},
+    {u"actViewOpenOrCloseGrid", u"隐藏网格(&G)", u"隐藏网格|隐藏网格", NoKey, u"grid"},
+    {u"actViewZoomIn", u"放大显示(&I)", u"放大|放大", QKeyCombination(Qt::Key_PageUp), u"zoomin"},
+    {u"actViewZoomNormal", u"正常显示(&N)", u"正常显示|正常显示", QKeyCombination(Qt::Key_End), u"zoomnormal"},
+    {u"actViewZoomOut", u"缩小显示(&U)", u"缩小|缩小", QKeyCombination(Qt::Key_PageDown), u"zoomout"},
+    {u"WindowCascade1", u"叠放窗口(&C)", u"叠放窗口|叠放窗口", NoKey, u"cascade"},
+    {u"WindowTileHorizontal1", u"平排窗口(&H)", u"水平排列窗口|水平排列窗口", NoKey, u"tilehorizontal"},
+    {u"WindowTileVertical1", u"竖排窗口(&T)", u"纵向排列窗口|纵向排列窗口", NoKey, u"tilevertical"},
+    {u"WindowMinimizeAll1", u"最小化(&M)", u"最小化所有窗口|最小化所有窗口", NoKey, u"minimiseall"},
+    {u"WindowArrange1", u"重排窗口(&A)", u"重新排列窗口|重新排列窗口", NoKey, u"arrange"},
+    {u"WindowClose1", u"关闭(&Z)", u"关闭|关闭", NoKey, u"close"},
+    {u"WindowsCloseAll", u"全部关闭(&S)", u"关闭所有窗口|关闭所有窗口", NoKey, u"closeall"},
+    {u"actToolsNextFont", u"下一个字体", u"下一个字体|下一个字体", NoKey, u"nextfont"},
+    {u"actLockSeal", u"锁定印章位置(&L)", u"锁定印章|锁定印章", NoKey, u"lockseal"},
+    {u"actLockPage", u"锁定页面(&P)", u"锁定页面|锁定页面", NoKey, u"lockpage"},
+    {u"actHelpAbout", u"关于…(&A)", u"关于本软件|关于本软件", NoKey, u"about"},
+    {u"actHelpChangeWallPaper", u"更换壁纸(&W)", u"更换壁纸|更换壁纸", NoKey, u"wallpaper"},
+    {u"actHelpMailme", u"致信作者(&M)", u"致信作者|致信作者", NoKey, u"mail"},
+    {u"actHelpHelp", u"使用帮助(&H)", u"使用帮助|帮助使用", NoKey, u"help"},
+    {u"actGoHomePage", u"登陆作者的主页", u"去作者的主页看看|去作者的主页看看", NoKey, u"homepage"},
+    {u"actLibAdd", u"加入印章库", u"存入印章库|存入印章库", NoKey, u"libadd"},
+    {u"actEditLibrary", u"编辑印章库", u"编辑修改印章库|编辑修改印章库", NoKey, u"editlibrary"},
+    {u"actEditChangeImage", u"改变图符(&P)", u"改变印章图符|改变印章图符", NoKey, u"changeimage"},
+    {u"actEditSetSameCenter", u"对准中心(&T)", u"", NoKey, u"samecenter"},
+    {u"actEditSealSaveToImage", u"导出为图象…", u"印章导出为图象|印章导出为图象", NoKey, u"saveimage"},
+    {u"actViewZoomAll", u"细节查看…", u"", NoKey, u"detailview"},
+    {u"actInsertSeal", u"插入模板印章", u"", NoKey, u"insertseal"},
+    {u"actDeleteLibrarySeal", u"删除模板印章", u"", NoKey, u"deletelibraryseal"},
+    {u"actPageDoubleBuffered", u"页面使用双缓冲", u"", NoKey, u"doublebuffered"},
+};
+
+// The palette's edit commands beside the placing modes: no group, no tag.
+const CommandRow PaletteRows[] = {
+    {u"actPageZoom", u"", u"正常页面视图|正常页面视图", NoKey, u"zoomnormal"},
+    {u"actBringToFront", u"", u"浮起到表层|浮起到表层", NoKey, u"bringtofront"},
+    {u"actSendToBack", u"", u"压入到底层|压入到底层", NoKey, u"sendtoback"},
+    {u"actSameCenter", u"", u"对准中心|对准中心", NoKey, u"samecenter"},
+    {u"actChangePicture", u"", u"从文件更换图象|从文件更换图象", NoKey, u"changeimage"},
+};
+
+QIcon commandIcon(const char16_t *name)
+{
+    return QIcon(u":/quillmark/icons/"_s + QString::fromUtf16(name) + u".svg"_s);
+}
+
+} // namespace
+
+void MainWindow::createActions()
+{
+    for (const CommandRow &row : CommandRows) {
+        const QKeySequence key = row.shortcut == NoKey ? QKeySequence() : QKeySequence(row.shortcut);
+        QAction *a = makeAction(QString::fromUtf16(row.name), QString::fromUtf16(row.caption),
+                                QString::fromUtf16(row.hint), key);
+        a->setIcon(commandIcon(row.icon));
+    }
+    // Caption-less: tool tip and menu text are the short hint.
+    for (const CommandRow &row : PaletteRows) {
+        const QString hint = QString::fromUtf16(row.hint);
+        QAction *a = makeAction(QString::fromUtf16(row.name), shortHint(hint), hint);
+        a->setIcon(commandIcon(row.icon));
+    }
+    // The palette binds its buttons by name.
+    for (int tag = 1; tag <= DrawActions::LastTag; ++tag) {
+        QAction *a = m_drawActions->action(tag);
+        m_actions[a->objectName()] = a;
+    }
+
+    connect(action(u"actFileNew"_s), &QAction::triggered, this, &MainWindow::fileNew);
+    connect(action(u"actFileOpen"_s), &QAction::triggered, this, &MainWindow::fileOpen);
+    connect(action(u"actFileSave"_s), &QAction::triggered, this, [this] { fileSave(); });
+    connect(action(u"actFileSaveAs"_s), &QAction::triggered, this, [this] { fileSaveAs(); });
+    QAction *a = action(u"actFileExit"_s);
+    a->setMenuRole(QAction::QuitRole);
+    connect(a, &QAction::triggered, this, &QWidget::close);
+
+    connect(action(u"WindowCascade1"_s), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+    connect(action(u"WindowTileHorizontal1"_s), &QAction::triggered, m_mdi, &WallpaperMdiArea::tileHorizontally);
+    connect(action(u"WindowTileVertical1"_s), &QAction::triggered, m_mdi, &WallpaperMdiArea::tileVertically);
+    connect(action(u"WindowMinimizeAll1"_s), &QAction::triggered, m_mdi, &WallpaperMdiArea::minimiseAll);
+    connect(action(u"WindowArrange1"_s), &QAction::triggered, m_mdi, &WallpaperMdiArea::arrangeMinimised);
+    connect(action(u"WindowClose1"_s), &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
+    connect(action(u"WindowsCloseAll"_s), &QAction::triggered, this, [this] { closeAllDocuments(); });
+    for (const QString &name :
+         {u"WindowCascade1"_s, u"WindowTileHorizontal1"_s, u"WindowTileVertical1"_s, u"WindowMinimizeAll1"_s,
+          u"WindowArrange1"_s, u"WindowClose1"_s, u"WindowsCloseAll"_s, u"actFileSave"_s, u"actFileSaveAs"_s})
+        action(name)->setEnabled(false);
+
+    action(u"actPageDoubleBuffered"_s)->setCheckable(true);
+    action(u"actHelpAbout"_s)->setMenuRole(QAction::AboutRole);
+    connect(action(u"actHelpAbout"_s), &QAction::triggered, this, &MainWindow::showAboutBox);
+    connect(action(u"actHelpHelp"_s), &QAction::triggered, this, &MainWindow::showHelp);
+
+    createCommandActions();
+}
+
+void MainWindow::createMenus()
+{
+    auto addAll = [this](QMenu *menu, std::initializer_list<const char16_t *> names) {
+        for (const char16_t *name : names) {
+            if (!*name)
+                menu->addSeparator();
+            else
+                menu->addAction(action(QString::fromUtf16(name)));
+        }
+    };
+
+    QMenu *file = menuBar()->addMenu(u"文件(&F)"_s);
+    addAll(file, {u"actFileNew", u"actFileOpen"});
+    m_recentMenu = file->addMenu(u"最近的文件(&R)"_s);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    addAll(file, {u"WindowClose1", u"", u"actFileSave", u"actFileSaveAs", u"", u"actFilePreView", u"actFilePrint", u"",
+                  u"actFileExit"});
+
+    QMenu *edit = menuBar()->addMenu(u"编辑(&E)"_s);
+    addAll(edit, {u"actEditCut", u"actEditCopy", u"actEditPaste", u"", u"actEditDel", u"actEditClear", u"",
+                  u"actEditBringToFront", u"actEditSendToBack", u"actEditChangeImage", u"actEditSetSameCenter",
+                  u"actViewZoomAll", u"", u"actEditSealSaveToImage", u""});
+    QMenu *align = edit->addMenu(u"对齐与分布(&A)"_s);
+    align->setIcon(commandIcon(u"alignleft"));
+    addAll(align, {u"actEditAlignLeft", u"actEditAlignRight", u"actEditAlignHCentre", u"", u"actEditAlignTop",
+                   u"actEditAlignBottom", u"actEditAlignVCentre", u"", u"actEditSpaceHorizontally",
+                   u"actEditSpaceVertically"});
+
+    QMenu *library = menuBar()->addMenu(u"印章库(&Y)"_s);
+    addAll(library, {u"actLibAdd", u"actEditLibrary"});
+
+    m_viewMenu = menuBar()->addMenu(u"查看(&V)"_s);
+    addAll(m_viewMenu, {u"actViewOpenDrawTools", u"actViewOpenOrClosefrmProp", u"actViewOpenOrCloseToolBar",
+                        u"actViewOpenOrCloseStatusBar", u"actViewOpenOrCloseGrid", u"", u"actViewZoomIn",
+                        u"actViewZoomNormal", u"actViewZoomOut"});
+    connect(m_viewMenu, &QMenu::aboutToShow, this, &MainWindow::showingViewMenu);
+
+    // Every placing mode and page tool without the palette: drawing elements, seals, tools.
+    m_drawMenu = menuBar()->addMenu(u"绘图(&D)"_s);
+    QMenu *elements = m_drawMenu->addMenu(u"绘图元素(&E)"_s);
+    for (int tag = 1; tag <= 16; ++tag)
+        elements->addAction(m_drawActions->action(tag));
+    QMenu *seals = m_drawMenu->addMenu(u"印章(&S)"_s);
+    for (int tag = 17; tag <= 40; ++tag)
+        seals->addAction(m_drawActions->action(tag));
+    m_drawMenu->addSeparator();
+    for (int tag = 42; tag <= 44; ++tag)
+        m_drawMenu->addAction(m_drawActions->action(tag));
+
+    m_toolsMenu = menuBar()->addMenu(u"工具(&T)"_s);
+    addAll(m_toolsMenu, {u"actToolsNextFont", u"actLockSeal", u"actLockPage", u"", u"actPageDoubleBuffered"});
+    connect(m_toolsMenu, &QMenu::aboutToShow, this, &MainWindow::showingToolsMenu);
+
+    m_windowMenu = menuBar()->addMenu(u"窗口(&W)"_s);
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
+    addAll(m_windowMenu, {u"WindowCascade1", u"WindowTileHorizontal1", u"WindowTileVertical1", u"", u"WindowArrange1",
+                          u"WindowMinimizeAll1", u"WindowsCloseAll"});
+
+    QMenu *help = menuBar()->addMenu(u"帮助(&H)"_s);
+    addAll(help, {u"actHelpAbout", u"actHelpChangeWallPaper", u"actHelpMailme", u"actGoHomePage", u"actHelpHelp"});
+
+    createPopupMenus();
+}
+
+void MainWindow::createPopupMenus()
+{
+    const std::initializer_list<const char16_t *> lists[3] = {
+        {u"actEditCut", u"actEditCopy", u"actEditPaste", u"", u"actEditDel", u"actLockSeal", u"actEditSetSameCenter",
+         u"", u"actViewZoomAll", u"actEditSealSaveToImage", u"actLibAdd"},
+        {u"actEditClear", u"actEditLibrary", u"", u"actFileSave", u"actFilePrint", u"WindowClose1", u"",
+         u"actFileExit"},
+        {u"actInsertSeal", u"actDeleteLibrarySeal"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        m_popupMenus[i] = new QMenu(this);
+        m_popupMenus[i]->setObjectName(u"PopupMenu"_s + QString::number(i + 1));
+        for (const char16_t *name : lists[i]) {
+            if (!*name)
+                m_popupMenus[i]->addSeparator();
+            else
+                m_popupMenus[i]->addAction(action(QString::fromUtf16(name)));
+        }
+    }
+}
+
+} // namespace qm

@@ -1,0 +1,314 @@
+// The main window's document commands: new, open, save, save as, close and exit.
+
+#include "mainwindow/mainwindow.h"
+
+#include "document/documentfile.h"
+#include "page/documentwindow.h"
+#include "mainwindow/configuration.h"
+#include "mainwindow/statuspanels.h"
+#include "mainwindow/userdialogs.h"
+#include "mainwindow/wallpapermdiarea.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+
+namespace qm {
+
+namespace {
+
+const QString &documentFilter()
+{
+    // Files copied from the original platform may carry the suffix in capitals.
+    static const QString filter = u"Quillmark 印章文件(*.dyz *.DYZ)"_s;
+    return filter;
+}
+
+} // namespace
+
+QList<DocumentWindow *> MainWindow::documentWindows() const
+{
+    QList<DocumentWindow *> windows;
+    for (QMdiSubWindow *w : m_mdi->subWindowList(QMdiArea::CreationOrder))
+        if (auto *child = qobject_cast<DocumentWindow *>(w->widget()))
+            windows.append(child);
+    return windows;
+}
+
+DocumentWindow *MainWindow::activeDocument() const
+{
+    // The current window stays the target while a tool window (the property window) or
+    // another program has the focus.
+    QMdiSubWindow *w = m_mdi->currentSubWindow();
+    return w ? qobject_cast<DocumentWindow *>(w->widget()) : nullptr;
+}
+
+QMdiSubWindow *MainWindow::subWindowOf(const DocumentWindow *child) const
+{
+    for (QMdiSubWindow *w : m_mdi->subWindowList())
+        if (w->widget() == child)
+            return w;
+    return nullptr;
+}
+
+QString MainWindow::caption(const DocumentWindow *child)
+{
+    return child ? child->windowTitle() : QString();
+}
+
+bool MainWindow::isUntitled(const QString &caption)
+{
+    // A document with a file is captioned with its absolute path.
+    return caption.startsWith(u"文件"_s) && !QFileInfo(caption).isAbsolute();
+}
+
+DocumentWindow *MainWindow::newDocumentWindow(const QString &caption)
+{
+    auto *child = new DocumentWindow(*this, logicalDpiX());
+    child->setWindowTitle(caption);
+    QMdiSubWindow *window = m_mdi->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(QIcon(u":/quillmark/icons/document.svg"_s));
+    const QSize area = m_mdi->viewport()->size();
+    window->resize(std::max(320, area.width() * 3 / 4), std::max(240, area.height() * 3 / 4));
+    connect(child, &QObject::destroyed, this, &MainWindow::documentCountChanged, Qt::QueuedConnection);
+    window->show();
+    m_mdi->setActiveSubWindow(window);
+    documentCountChanged();
+    return child;
+}
+
+void MainWindow::documentCountChanged()
+{
+    const bool any = !m_mdi->subWindowList().isEmpty();
+    for (const QString &name :
+         {u"WindowCascade1"_s, u"WindowTileHorizontal1"_s, u"WindowTileVertical1"_s, u"WindowMinimizeAll1"_s,
+          u"WindowArrange1"_s, u"WindowClose1"_s, u"WindowsCloseAll"_s, u"actFileSave"_s, u"actFileSaveAs"_s})
+        action(name)->setEnabled(any);
+    if (!any && !m_programFolder.isEmpty()) {
+        setStatusText(2, u"文件状态：无文件"_s);
+        setStatusText(3, u"已画图形："_s);
+        emit activeDocumentChanged(nullptr);
+    }
+}
+
+void MainWindow::subWindowActivated(QMdiSubWindow *window)
+{
+    // None while windows remain: only the main window lost the focus.
+    if (!window && !m_mdi->subWindowList().isEmpty())
+        return;
+    DocumentWindow *child = window ? qobject_cast<DocumentWindow *>(window->widget()) : nullptr;
+    if (child == m_activeChild)
+        return;
+    if (m_activeChild)
+        m_activeChild->onDeactivated();
+    m_activeChild = child;
+    if (child)
+        child->onActivated();
+    emit activeDocumentChanged(child);
+}
+
+void MainWindow::fileNew()
+{
+    const QString caption = u"文件"_s + QString::number(m_mdi->subWindowList().size() + 1) + u".dyz"_s;
+    DocumentWindow *child = newDocumentWindow(caption);
+    child->initPageFromPrinter();
+    child->zoomPage(m_zoomChoice);
+    child->showDocumentStatus();
+    showPropertyWindow();
+}
+
+void MainWindow::fileOpen()
+{
+    const QString fileName = m_dialogs.openFileName(this, workFolder(u"我的印章"_s), documentFilter());
+    if (!fileName.isEmpty())
+        openChosenFile(fileName);
+}
+
+DocumentWindow *MainWindow::openChosenFile(const QString &fileName)
+{
+    for (DocumentWindow *child : documentWindows()) {
+        if (caption(child) == fileName) {
+            m_mdi->setActiveSubWindow(subWindowOf(child));
+            m_dialogs.message(this, QMessageBox::Information, u"该文件已经打开！看见了吧^_^"_s, QMessageBox::Yes);
+            return child;
+        }
+    }
+    return openDocumentFile(fileName);
+}
+
+DocumentWindow *MainWindow::openDocumentFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists()) {
+        m_dialogs.message(this, QMessageBox::Warning, u"文件不存在！"_s);
+        m_config.removeRecentFile(fileName);
+        return nullptr;
+    }
+    const QString path = info.absoluteFilePath();
+    DocumentWindow *child = newDocumentWindow(path);
+    const DocumentResult result = openDocument(path, child->document(), *m_progress);
+    if (!result.ok()) {
+        // Nothing was read into it: the window closes without a question.
+        if (QMdiSubWindow *window = subWindowOf(child))
+            window->close();
+        m_dialogs.message(this, QMessageBox::Information, result.message());
+        return nullptr;
+    }
+    child->document().clearHistory();
+    child->zoomPage(m_zoomChoice);
+    child->showDocumentStatus();
+    m_config.addRecentFile(path);
+    showPropertyWindow();
+    return child;
+}
+
+bool MainWindow::fileSave()
+{
+    DocumentWindow *child = activeDocument();
+    return child && saveChild(*child);
+}
+
+bool MainWindow::fileSaveAs()
+{
+    DocumentWindow *child = activeDocument();
+    return child && saveChildAs(*child);
+}
+
+bool MainWindow::saveChild(DocumentWindow &child)
+{
+    const QString name = caption(&child);
+    if (isUntitled(name))
+        return saveChildAs(child);
+    return writeChild(child, name);
+}
+
+bool MainWindow::saveChildAs(DocumentWindow &child)
+{
+    const QString folder = workFolder(u"我的印章"_s);
+    const QString current = caption(&child);
+    const QString proposed = isUntitled(current) ? folder + current : current;
+    QString fileName = m_dialogs.saveFileName(this, folder, documentFilter(), proposed, u"dyz"_s);
+    if (fileName.isEmpty())
+        return false;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += u".dyz"_s;
+    fileName = QFileInfo(fileName).absoluteFilePath();
+    if (!writeChild(child, fileName))
+        return false;
+    // The window is the new file's from now on: a later Save writes there.
+    child.setWindowTitle(fileName);
+    return true;
+}
+
+bool MainWindow::writeChild(DocumentWindow &child, const QString &fileName)
+{
+    const DocumentResult result = child.document().save(fileName, *m_progress);
+    if (!result.ok()) {
+        // The document stays open and modified; the user can save it elsewhere.
+        m_dialogs.message(this, QMessageBox::Critical, result.message());
+        return false;
+    }
+    m_config.addRecentFile(fileName);
+    setStatusText(2, u"文件状态：已保存"_s);
+    return true;
+}
+
+PageHost::SaveAnswer MainWindow::askSaveOnClose(DocumentWindow &child)
+{
+    if (QMdiSubWindow *window = subWindowOf(&child))
+        m_mdi->setActiveSubWindow(window);
+    const auto answer =
+        m_dialogs.message(this, QMessageBox::Question, u"当前文件尚未保存或者已被修改，是否\r保存（修改后的）文件？"_s,
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    switch (answer) {
+    case QMessageBox::Yes:
+        return SaveAnswer::Yes;
+    case QMessageBox::No:
+        return SaveAnswer::No;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+bool MainWindow::closeAllDocuments()
+{
+    QList<QMdiSubWindow *> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        if (!(*it)->close())
+            return false; // cancelled: the remaining windows stay open
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!closeAllDocuments()) {
+        event->ignore();
+        return;
+    }
+    delete m_propertyWindow;
+    event->accept();
+}
+
+void MainWindow::setPropertyWindowFactory(std::function<QWidget *(MainWindow &)> factory)
+{
+    m_propertyFactory = std::move(factory);
+}
+
+void MainWindow::showPropertyWindow()
+{
+    if (m_propertyWindow || !m_propertyFactory)
+        return;
+    QWidget *window = m_propertyFactory(*this);
+    if (!window)
+        return;
+    m_propertyWindow = window;
+    // Its top-right corner meets the bottom-right corner of the tool bar.
+    window->adjustSize();
+    QPoint corner(m_toolBar->contentsRect().width() - window->width(), m_toolBar->height());
+    QPoint at = m_toolBar->mapToGlobal(corner);
+    if (m_toolBar->isHidden())
+        at.ry() -= m_toolBar->height();
+    window->move(at);
+    window->show();
+}
+
+void MainWindow::togglePropertyWindow()
+{
+    if (m_propertyWindow)
+        delete m_propertyWindow;
+    else
+        showPropertyWindow();
+}
+
+void MainWindow::setPrintWindowFactory(std::function<std::unique_ptr<QDialog>(MainWindow &)> factory)
+{
+    m_printFactory = std::move(factory);
+}
+
+void MainWindow::openPrintWindow(bool preview)
+{
+    if (!m_printFactory)
+        return;
+    m_printPreview = preview;
+    // The main window comes back, and paints again, however the print window ends.
+    struct Restore {
+        MainWindow &w;
+        ~Restore()
+        {
+            w.show();
+            w.setUpdatesEnabled(true);
+        }
+    } restore{*this};
+    setUpdatesEnabled(false);
+    hide();
+    if (std::unique_ptr<QDialog> window = m_printFactory(*this))
+        window->exec();
+}
+
+} // namespace qm
