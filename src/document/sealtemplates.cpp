@@ -18,8 +18,7 @@ QByteArray company()
     return gbk(u"示例应用软件公司"_s);
 }
 
-// The triangle frame of tool 9 and the triangle seal of tool 30 differ only in their texts and
-// the centre-line box.
+// The triangle frame and the triangle seal differ only in their texts and the centre-line box.
 void applyTriangle(Seal &s, const QByteArray &text, const QByteArray &text2, const QByteArray &text3, float penWidth4)
 {
     s.setSealType(SealType::stTriangle);
@@ -43,7 +42,7 @@ void applyTriangle(Seal &s, const QByteArray &text, const QByteArray &text2, con
     s.setCLineCenterY(-5.5f);
 }
 
-// The rhomb frame of tool 10 and the rhomb seal of tool 29.
+// The rhomb frame and the rhomb seal.
 void applyRhomb(Seal &s, const QByteArray &text, const QByteArray &text3, float penWidth4)
 {
     s.setSealType(SealType::stRhomb);
@@ -67,68 +66,68 @@ void applyRhomb(Seal &s, const QByteArray &text, const QByteArray &text3, float 
 }
 
 // Lines, frames, texts, star, table: the tools of the draw-tool palette but the picture.
-bool applyDrawingElement(int tag, Seal &s)
+bool applyDrawingElement(Tool tool, Seal &s)
 {
-    switch (tag) {
-    case 1:
+    switch (tool) {
+    case Tool::HorizontalLine:
         s.setSealType(SealType::stHorzLine);
         s.setRealWidth(40);
         s.setPenWidth(1);
         return true;
-    case 2:
+    case Tool::VerticalLine:
         s.setSealType(SealType::stVertLine);
         s.setRealHeight(40);
         s.setPenWidth(1);
         return true;
-    case 3:
+    case Tool::AnyAngleLine:
         s.setSealType(SealType::stAnyAngleLine);
         s.setRealWidth(40);
         s.setRealHeight(40);
         s.setTextAngle(450);
         return true;
-    case 4:
+    case Tool::Arc:
         s.setSealType(SealType::stArc);
         s.setTextAngle(300);
         s.setCodeAngle(1500);
         return true;
-    case 5:
-    case 6:
-    case 7:
-    case 8:
+    case Tool::EllipseFrame:
+    case Tool::RectangleFrame:
+    case Tool::RoundedRectangleFrame:
+    case Tool::ChamferedRectangleFrame:
         // Plain frames: name seals without text, shaped by the frame type.
         s.setSealType(SealType::stName22);
         s.setText({});
-        if (tag == 5)
+        if (tool == Tool::EllipseFrame)
             s.setNameSealFrameType(FrameType::ftEllipse);
-        else if (tag == 7)
+        else if (tool == Tool::RoundedRectangleFrame)
             s.setNameSealFrameType(FrameType::ftRoundRect);
-        else if (tag == 8)
+        else if (tool == Tool::ChamferedRectangleFrame)
             s.setNameSealFrameType(FrameType::ftDiamond);
         s.setPenWidth(1);
         s.setRealWidth(20);
         s.setRealHeight(20);
-        if (tag == 7)
+        if (tool == Tool::RoundedRectangleFrame)
             s.setRealSR(3.5f);
-        else if (tag == 8)
+        else if (tool == Tool::ChamferedRectangleFrame)
             s.setRealSR(1.5f);
         s.setTextsWidth(15.5f);
         s.setTextsHeight(15.5f);
         return true;
-    case 9:
+    case Tool::TriangleFrame:
         applyTriangle(s, {}, {}, {}, 0);
         return true;
-    case 10:
+    case Tool::RhombFrame:
         applyRhomb(s, {}, {}, 0);
         return true;
-    case 11:
-    case 12:
-        s.setSealType(tag == 11 ? SealType::stHorzText : SealType::stEllipseText);
+    case Tool::HorizontalText:
+    case Tool::RingText:
+        s.setSealType(tool == Tool::HorizontalText ? SealType::stHorzText : SealType::stEllipseText);
         s.setPenWidth(0.3f);
-        s.setText(gbk(tag == 11 ? u"请输入文字"_s : u"请输入弧排文字"_s));
+        s.setText(gbk(tool == Tool::HorizontalText ? u"请输入文字"_s : u"请输入弧排文字"_s));
         s.setTextHeight(6.5f);
         s.setTextWidth(5);
         return true;
-    case 13:
+    case Tool::AnyAngleText:
         s.setSealType(SealType::stAnyAngleText);
         s.setPenWidth(0.3f);
         s.setText(gbk(u"请输入文字"_s));
@@ -138,13 +137,13 @@ bool applyDrawingElement(int tag, Seal &s)
         s.setTextWidth(4.5f);
         s.setTextAngle(450);
         return true;
-    case 14:
+    case Tool::FivePointedStar:
         s.setSealType(SealType::stFiveStar);
         s.setRealWidth(12);
         s.setRealHeight(12);
         s.setPenWidth3(0.35f);
         return true;
-    case 15:
+    case Tool::Table:
         s.setSealType(SealType::stCell);
         s.setRealWidth(60);
         s.setRealHeight(18);
@@ -158,16 +157,16 @@ bool applyDrawingElement(int tag, Seal &s)
     }
 }
 
-bool applyOfficialSeal(int tag, Seal &s)
+bool applyOfficialSeal(Tool tool, Seal &s)
 {
-    switch (tag) {
-    case 17:
+    switch (tool) {
+    case Tool::RoundOfficialSeal:
         s.setSealType(SealType::stEllipse);
         s.setText(company());
         s.setHaveImage(true);
         s.setImageIsStar(true);
         return true;
-    case 18:
+    case Tool::RoundFinanceSeal:
         s.setSealType(SealType::stEllipse);
         s.setText(company());
         s.setText3(gbk(u"财务专用章"_s));
@@ -175,16 +174,16 @@ bool applyOfficialSeal(int tag, Seal &s)
         s.setHaveImage(true);
         s.setImageIsStar(true);
         return true;
-    case 19:
-    case 20:
+    case Tool::RoundDateSealA:
+    case Tool::RoundDateSealB:
         // Round rotating-date seals; the first draws its centre box closed.
         s.setSealType(SealType::stEllipse);
         s.setText(company());
         s.setText2(gbk(u"现金清讫"_s));
         s.setText3(gbk(u"(01)"_s));
-        s.setTextAngle(tag == 19 ? 1750 : 1500);
+        s.setTextAngle(tool == Tool::RoundDateSealA ? 1750 : 1500);
         s.setPenWidth4(0.5f);
-        if (tag == 19)
+        if (tool == Tool::RoundDateSealA)
             s.setIsZhuanLunA(true);
         s.setTextWidth(3.5f);
         s.setTextHeight(6);
@@ -197,7 +196,7 @@ bool applyOfficialSeal(int tag, Seal &s)
         s.setTextCenterY2(9);
         s.setTextCenterY3(16);
         return true;
-    case 21:
+    case Tool::OvalSeal:
         s.setSealType(SealType::stEpsCL);
         s.setText(company());
         s.setText3(gbk(u"合同专用章"_s));
@@ -220,7 +219,7 @@ bool applyOfficialSeal(int tag, Seal &s)
         s.setTextCenterY2(6);
         s.setTextCenterY3(10);
         return true;
-    case 22:
+    case Tool::InvoiceSeal:
         s.setSealType(SealType::stEllipse);
         s.setText(gbk(u"示例市应用软件公司"_s));
         s.setText2(gbk(u"883312345678988"_s));
@@ -247,19 +246,19 @@ bool applyOfficialSeal(int tag, Seal &s)
         s.setTextCenterY2(2.5f);
         s.setTextCenterY3(0);
         return true;
-    case 23:
-    case 24:
+    case Tool::OvalDateSealA:
+    case Tool::OvalDateSealB:
         // Oval rotating-date seals; the first draws its centre box closed.
         s.setSealType(SealType::stEllipse);
         s.setText(company());
         s.setText3(gbk(u"现金(1)收讫"_s));
-        s.setTextAngle(tag == 23 ? 1800 : 1400);
-        if (tag == 23)
+        s.setTextAngle(tool == Tool::OvalDateSealA ? 1800 : 1400);
+        if (tool == Tool::OvalDateSealA)
             s.setIsZhuanLunA(true);
         s.setRealWidth(47);
         s.setRealHeight(35);
         s.setPenWidth4(0.5f);
-        s.setTextWidth(tag == 23 ? 3.5f : 3.2f);
+        s.setTextWidth(tool == Tool::OvalDateSealA ? 3.5f : 3.2f);
         s.setTextWidth3(3.5f);
         s.setTextHeight(5);
         s.setTextHeight3(6);
@@ -270,7 +269,7 @@ bool applyOfficialSeal(int tag, Seal &s)
         s.setTextCenterY2(6);
         s.setTextCenterY3(9.5f);
         return true;
-    case 25:
+    case Tool::SquareFinanceSeal:
         s.setSealType(SealType::stRect);
         s.setText(company());
         s.setText2(gbk(u"财务专用章"_s));
@@ -292,7 +291,7 @@ bool applyOfficialSeal(int tag, Seal &s)
         s.setTextCenterY2(6.5f);
         s.setTextCenterY3(7);
         return true;
-    case 26:
+    case Tool::VatStripSeal:
         s.setSealType(SealType::stRect);
         s.setText(company());
         s.setIsEllipse(false);
@@ -307,14 +306,14 @@ bool applyOfficialSeal(int tag, Seal &s)
         s.setTextCenterY2(2);
         s.setTextCenterY3(4);
         return true;
-    case 27:
-    case 28:
+    case Tool::SquareDateSealA:
+    case Tool::SquareDateSealB:
         // Square rotating-date seals; the first draws its centre box closed.
         s.setSealType(SealType::stRect);
         s.setText(company());
         s.setText1(gbk(u"示例路88号"_s));
         s.setText3(gbk(u"现金(1)清讫"_s));
-        if (tag == 27)
+        if (tool == Tool::SquareDateSealA)
             s.setIsZhuanLunA(true);
         s.setIsEllipse(false);
         s.setIsEllipse1(false);
@@ -339,10 +338,10 @@ bool applyOfficialSeal(int tag, Seal &s)
         s.setTextCenterY2(4);
         s.setTextCenterY3(9);
         return true;
-    case 29:
+    case Tool::RhombSeal:
         applyRhomb(s, gbk(u"示例市"_s), gbk(u"转讫"_s), 0.5f);
         return true;
-    case 30:
+    case Tool::TriangleSeal:
         applyTriangle(s, company(), gbk(u"转帐"_s), gbk(u"转讫"_s), 0.5f);
         return true;
     default:
@@ -381,10 +380,10 @@ void applyOblongNameSeal(Seal &s, SealType type, const QString &text, float text
     s.setTextsHeight(5);
 }
 
-bool applyNameSeal(int tag, Seal &s)
+bool applyNameSeal(Tool tool, Seal &s)
 {
-    switch (tag) {
-    case 31:
+    switch (tool) {
+    case Tool::SquareNameSealFour:
         s.setSealType(SealType::stName22);
         s.setText(gbk(u"甲乙丙印"_s));
         s.setPenWidth(2);
@@ -395,11 +394,12 @@ bool applyNameSeal(int tag, Seal &s)
         s.setTextsWidth(15.5f);
         s.setTextsHeight(15.5f);
         return true;
-    case 32:
-    case 33:
-        applySquareNameSeal(s, tag == 32 ? SealType::stName12 : SealType::stName21, u"丁戊印"_s, 8, 8, 8, 16);
+    case Tool::SquareNameSealOneLeftTwoRight:
+    case Tool::SquareNameSealTwoLeftOneRight:
+        applySquareNameSeal(s, tool == Tool::SquareNameSealOneLeftTwoRight ? SealType::stName12 : SealType::stName21,
+                            u"丁戊印"_s, 8, 8, 8, 16);
         return true;
-    case 34:
+    case Tool::SquareNameSealTwoAcross:
         // Two characters side by side fill the height; the block keeps its initial height.
         s.setSealType(SealType::stName11);
         s.setText(gbk(u"丁戊"_s));
@@ -410,12 +410,14 @@ bool applyNameSeal(int tag, Seal &s)
         s.setTextHeight(15);
         s.setTextsWidth(15.5f);
         return true;
-    case 35:
-    case 36:
-        applySquareNameSeal(s, tag == 35 ? SealType::stName12A : SealType::stName21A,
-                            tag == 35 ? u"己庚辛"_s : u"壬癸子"_s, 8, 12, 8, 8);
+    case Tool::SquareNameSealOneAboveTwoBelow:
+    case Tool::SquareNameSealTwoAboveOneBelow: {
+        const bool oneAbove = tool == Tool::SquareNameSealOneAboveTwoBelow;
+        applySquareNameSeal(s, oneAbove ? SealType::stName12A : SealType::stName21A,
+                            oneAbove ? u"己庚辛"_s : u"壬癸子"_s, 8, 12, 8, 8);
         return true;
-    case 37:
+    }
+    case Tool::SquareNameSealTwoDown:
         s.setSealType(SealType::stName11A);
         s.setText(gbk(u"丑寅"_s));
         s.setRealWidth(20);
@@ -426,13 +428,13 @@ bool applyNameSeal(int tag, Seal &s)
         s.setTextsWidth(15.5f);
         s.setTextsHeight(15.5f);
         return true;
-    case 38:
+    case Tool::OblongNameSealThree:
         applyOblongNameSeal(s, SealType::stName111, u"卯辰巳"_s, 4, 11);
         return true;
-    case 39:
+    case Tool::OblongNameSealTwo:
         applyOblongNameSeal(s, SealType::stName11, u"丑寅"_s, 4, 9.5f);
         return true;
-    case 40:
+    case Tool::OblongNameSealFour:
         applyOblongNameSeal(s, SealType::stName4, u"午未申酉"_s, 3, 11);
         return true;
     default:
@@ -440,16 +442,16 @@ bool applyNameSeal(int tag, Seal &s)
     }
 }
 
-// Tool 16 (a picture file) and tool 41 (the chosen emblem): a 20 mm picture element. The two
-// set the emblem flags in opposite orders; both end with a picture and no star.
-bool applyPicture(int tag, Seal &s, const QByteArray &bytes, QString *error)
+// A picture file or the chosen emblem: a 20 mm picture element. The two set the emblem flags in
+// opposite orders; both end with a picture and no star.
+bool applyPicture(Tool tool, Seal &s, const QByteArray &bytes, QString *error)
 {
     s.setSealType(SealType::stAnyImage);
     s.setRealWidth(20);
     s.setRealHeight(20);
     if (!s.loadPictureData(bytes, error))
         return false;
-    if (tag == 16) {
+    if (tool == Tool::PictureFromFile) {
         s.setHaveImage(true);
         s.setImageIsStar(false);
     } else {
@@ -461,20 +463,21 @@ bool applyPicture(int tag, Seal &s, const QByteArray &bytes, QString *error)
 
 } // namespace
 
-bool templateNeedsPicture(int tag)
+bool templateNeedsPicture(Tool tool)
 {
-    return tag == 16 || tag == 41;
+    return tool == Tool::PictureFromFile || tool == Tool::EmblemPicture;
 }
 
-std::unique_ptr<Seal> newSealFromTemplate(int tag, QPoint pressPixels, const TemplateContext &context, QString *error)
+std::unique_ptr<Seal> newSealFromTemplate(Tool tool, QPoint pressPixels, const TemplateContext &context,
+                                           QString *error)
 {
-    if (tag < FirstTemplateTag || tag > LastTemplateTag)
+    if (const ToolInfo *row = findTool(tool); !row || row->use.pageTool != PageTool::Place)
         return nullptr;
     // Without a positive scale the press point has no place in millimetres.
     if (!(context.pixelsPerMm > 0) || context.zoom <= 0)
         return nullptr;
     // A cancelled picture dialog makes nothing; that is not an error.
-    if (templateNeedsPicture(tag) && context.picture.isEmpty())
+    if (templateNeedsPicture(tool) && context.picture.isEmpty())
         return nullptr;
 
     auto seal = std::make_unique<Seal>();
@@ -482,10 +485,10 @@ std::unique_ptr<Seal> newSealFromTemplate(int tag, QPoint pressPixels, const Tem
     // Also sized at the new scale when the zoom equals the new element's placeholder.
     s.placeAtScale(context.pixelsPerMm, context.zoom);
 
-    if (templateNeedsPicture(tag)) {
-        if (!applyPicture(tag, s, context.picture, error))
+    if (templateNeedsPicture(tool)) {
+        if (!applyPicture(tool, s, context.picture, error))
             return nullptr;
-    } else if (!applyDrawingElement(tag, s) && !applyOfficialSeal(tag, s) && !applyNameSeal(tag, s)) {
+    } else if (!applyDrawingElement(tool, s) && !applyOfficialSeal(tool, s) && !applyNameSeal(tool, s)) {
         return nullptr;
     }
 

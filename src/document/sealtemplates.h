@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/tools.h"
 #include "seal/sealtypes.h"
 
 #include <QByteArray>
@@ -18,22 +19,17 @@ struct TemplateContext {
     Colour penColor = clRed; // colour of the palette's swatch, for pen and fill alike
     float pixelsPerMm = 0;   // the document's screen pixels per millimetre
     int zoom = 100;          // the page's zoom in percent
-    QByteArray picture;      // tools 16 and 41: bytes of the chosen picture; empty when none was chosen
+    QByteArray picture;      // picture tools: bytes of the chosen picture; empty when none was chosen
 };
 
-// Creation tools 1 … 41 by their tag: 1–16 drawing elements, 17–30 official seals, 31–40
-// name seals, 41 the emblem picture.
-constexpr int FirstTemplateTag = 1;
-constexpr int LastTemplateTag = 41;
-
-// True for the tools that need a picture in the context (16: a file, 41: the chosen emblem).
-bool templateNeedsPicture(int tag);
+// True for the tools that need a picture in the context: a file's or the chosen emblem's.
+bool templateNeedsPicture(Tool tool);
 
 // A new, visible element of the tool's template, centred on the press point (page pixels), at
 // the context's resolution and zoom, in its face and colour. Returns nullptr when no element is
-// made: an unknown tag, a context without a positive scale, a picture tool without a picture
-// (the user cancelled), or with one that cannot be decoded, the one case that sets *error.
-std::unique_ptr<Seal> newSealFromTemplate(int tag, QPoint pressPixels, const TemplateContext &context,
+// made: a tool that places nothing, a context without a positive scale, a picture tool without a
+// picture (the user cancelled), or with one that cannot be decoded, the one case that sets *error.
+std::unique_ptr<Seal> newSealFromTemplate(Tool tool, QPoint pressPixels, const TemplateContext &context,
                                            QString *error = nullptr);
 
 } // namespace qm

@@ -489,9 +489,9 @@ QAction *MainWindow::checkedToolAction() const
     return m_drawActions->checked();
 }
 
-int MainWindow::checkedDrawAction() const
+std::optional<Tool> MainWindow::checkedDrawAction() const
 {
-    return m_drawActions->checkedTag();
+    return m_drawActions->checkedTool();
 }
 
 void MainWindow::uncheckDrawAction()
@@ -499,9 +499,9 @@ void MainWindow::uncheckDrawAction()
     m_drawActions->uncheck();
 }
 
-void MainWindow::triggerDrawAction(int tag)
+void MainWindow::triggerDrawAction(Tool tool)
 {
-    if (QAction *a = m_drawActions->action(tag))
+    if (QAction *a = m_drawActions->action(tool))
         a->trigger();
 }
 

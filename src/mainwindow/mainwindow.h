@@ -216,9 +216,9 @@ public:
     void layoutTabs();
 
     // PageHost
-    int checkedDrawAction() const override;
+    std::optional<Tool> checkedDrawAction() const override;
     void uncheckDrawAction() override;
-    void triggerDrawAction(int tag) override;
+    void triggerDrawAction(Tool tool) override;
     QByteArray fontFaceGbk() const override;
     Colour swatchColor() const override { return m_swatch; }
     // The palette's colour square shows it too.

@@ -109,8 +109,8 @@ void MainWindow::createActions()
         a->setIcon(commandIcon(row.icon));
     }
     // The palette binds its buttons by name.
-    for (int tag = 1; tag <= DrawActions::LastTag; ++tag) {
-        QAction *a = m_drawActions->action(tag);
+    for (const ToolInfo &tool : allTools()) {
+        QAction *a = m_drawActions->action(tool.tool);
         m_actions[a->objectName()] = a;
     }
 
@@ -182,14 +182,27 @@ void MainWindow::createMenus()
     // Every placing mode and page tool without the palette: drawing elements, seals, tools.
     m_drawMenu = menuBar()->addMenu(u"绘图(&D)"_s);
     QMenu *elements = m_drawMenu->addMenu(u"绘图元素(&E)"_s);
-    for (int tag = 1; tag <= 16; ++tag)
-        elements->addAction(m_drawActions->action(tag));
     QMenu *seals = m_drawMenu->addMenu(u"印章(&S)"_s);
-    for (int tag = 17; tag <= 40; ++tag)
-        seals->addAction(m_drawActions->action(tag));
+    QList<QAction *> pageTools;
+    for (const ToolInfo &tool : allTools()) {
+        QAction *a = m_drawActions->action(tool.tool);
+        switch (tool.family) {
+        case ToolFamily::DrawingElement:
+            elements->addAction(a);
+            break;
+        case ToolFamily::OfficialSeal:
+        case ToolFamily::NameSeal:
+            seals->addAction(a);
+            break;
+        case ToolFamily::View:
+            pageTools.append(a);
+            break;
+        case ToolFamily::Emblem:
+            break; // placed from the emblem library
+        }
+    }
     m_drawMenu->addSeparator();
-    for (int tag = 42; tag <= 44; ++tag)
-        m_drawMenu->addAction(m_drawActions->action(tag));
+    m_drawMenu->addActions(pageTools);
 
     m_toolsMenu = menuBar()->addMenu(u"工具(&T)"_s);
     addAll(m_toolsMenu, {u"actToolsNextFont", u"actLockSeal", u"actLockPage", u"", u"actPageDoubleBuffered"});

@@ -53,8 +53,17 @@ QPixmap hotPixmap(const QPixmap &normal)
     return hot;
 }
 
-// Buttons 20 … 24 of the drawing set carry commands of the main window's own list, found by
-// name; a button whose command is missing keeps the command's hint as its name.
+// The tools on the buttons of either set, from button 1 in table order: the seals, or the
+// drawing elements and then the hand and the two zoom modes.
+bool inSet(ToolFamily family, bool seals)
+{
+    if (seals)
+        return family == ToolFamily::OfficialSeal || family == ToolFamily::NameSeal;
+    return family == ToolFamily::DrawingElement || family == ToolFamily::View;
+}
+
+// After its tools, buttons 20 … 24 of the drawing set carry commands of the main window's own
+// list, found by name; a button whose command is missing keeps the command's hint as its name.
 struct NamedCommand {
     const char16_t *name;
     const char16_t *hint;
@@ -319,22 +328,17 @@ void ToolPalette::setSealMode(bool seals)
 void ToolPalette::bindButtons()
 {
     const DrawActions *actions = m_options.drawActions;
-    auto placing = [actions](int tag) { return actions ? actions->action(tag) : nullptr; };
-    if (sealMode()) {
-        // Buttons 1 … 24 carry the seals, tags 17 … 40.
-        for (int n = 1; n <= ButtonCount; ++n)
-            bindButton(n, placing(n + 16), QString());
+    const bool seals = sealMode();
+    int n = 1;
+    for (const ToolInfo &tool : allTools())
+        if (inSet(tool.family, seals) && n <= ButtonCount)
+            bindButton(n++, actions ? actions->action(tool.tool) : nullptr, QString());
+    if (seals)
         return;
-    }
-    for (int n = 1; n <= 16; ++n)
-        bindButton(n, placing(n), QString());
-    // The hand and the two zoom modes, tags 42 … 44.
-    for (int n = 17; n <= 19; ++n)
-        bindButton(n, placing(n + 25), QString());
-    for (int n = 20; n <= ButtonCount; ++n) {
-        const NamedCommand &c = DrawingSetNamed[n - 20];
+    for (const NamedCommand &c : DrawingSetNamed) {
         const QString name = QString::fromUtf16(c.name);
-        bindButton(n, m_options.namedAction ? m_options.namedAction(name) : nullptr, QString::fromUtf16(c.hint));
+        if (n <= ButtonCount)
+            bindButton(n++, m_options.namedAction ? m_options.namedAction(name) : nullptr, QString::fromUtf16(c.hint));
     }
 }
 

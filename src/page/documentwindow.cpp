@@ -186,9 +186,9 @@ void DocumentWindow::showDocumentStatus()
 
 void DocumentWindow::applyToolCursor()
 {
-    const int tag = m_host.checkedDrawAction();
-    const int slot = cursorSlotForTool(tag);
-    m_page->setToolCursor(slot ? m_host.cursorSlot(slot) : QCursor(Qt::ArrowCursor), tag != 0);
+    const std::optional<Tool> tool = m_host.checkedDrawAction();
+    const ToolInfo *row = tool ? findTool(*tool) : nullptr;
+    m_page->setToolCursor(row ? m_host.cursorSlot(row->use.cursorSlot) : QCursor(Qt::ArrowCursor), tool.has_value());
 }
 
 void DocumentWindow::onActivated()

@@ -111,7 +111,7 @@ private:
     void frameMouseDown(const PageMouse &mouse);
     void handleMouseDown(int position, const PageMouse &mouse);
     Seal *deepestSealAt(Seal *pressed, QPoint point) const;
-    void placeNewSeal(int tag, QPoint point);
+    void placeNewSeal(Tool tool, QPoint point);
     void zoomByTool(int step);
 
     // Selection marks: handles for one seal, the frame for several.

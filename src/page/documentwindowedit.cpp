@@ -125,7 +125,7 @@ void DocumentWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == 0 && !busy() &&
-        pageToolForTag(m_host.checkedDrawAction()) == PageTool::Place) {
+        pageToolOf(m_host.checkedDrawAction()) == PageTool::Place) {
         // Without a mouse the chosen element goes in the middle of the part of the page in view.
         const QPoint middle = m_page->mapFrom(viewport(), viewport()->rect().center());
         PageMouse mouse;

@@ -137,27 +137,28 @@ void DocumentWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void DocumentWindow::onPageMousePress(Qt::MouseButton button, const PageMouse &mouse)
 {
-    const int tag = m_host.checkedDrawAction();
-    if (isOneShotTool(tag)) {
+    const std::optional<Tool> tool = m_host.checkedDrawAction();
+    const ToolInfo *row = tool ? findTool(*tool) : nullptr;
+    if (row && row->use.oneShot) {
         m_host.uncheckDrawAction();
         applyToolCursor();
     }
     if (button == Qt::RightButton) {
         // Right on the page ends the hand and zoom tools; the picture tool stays chosen.
-        if (tag >= PictureToolTag && tag <= ZoomOutToolTag)
-            m_host.triggerDrawAction(tag);
+        if (row && row->use.rightPressRunsAgain)
+            m_host.triggerDrawAction(row->tool);
         return;
     }
     if (button != Qt::LeftButton)
         return;
-    switch (pageToolForTag(tag)) {
+    switch (pageToolOf(tool)) {
     case PageTool::Select:
         m_document->clearSelection();
         startBand(mouse);
         break;
     case PageTool::Place:
         m_document->clearSelection();
-        placeNewSeal(tag, mouse.pos);
+        placeNewSeal(*tool, mouse.pos);
         break;
     case PageTool::Hand:
         startDrag(true, mouse);
@@ -180,14 +181,14 @@ void DocumentWindow::zoomByTool(int step)
     m_host.setZoomText(QString::number(m_document->page().zoom()) + u'%');
 }
 
-void DocumentWindow::placeNewSeal(int tag, QPoint point)
+void DocumentWindow::placeNewSeal(Tool tool, QPoint point)
 {
     TemplateContext context;
     context.faceGbk = m_host.fontFaceGbk();
     context.penColor = m_host.swatchColor();
     context.pixelsPerMm = screenPixelsPerMm();
     context.zoom = m_document->page().zoom();
-    if (tag == PictureFileToolTag) {
+    if (tool == Tool::PictureFromFile) {
         const QString path = m_host.askPictureFile();
         if (path.isEmpty())
             return; // cancelled: nothing is placed
@@ -197,15 +198,15 @@ void DocumentWindow::placeNewSeal(int tag, QPoint point)
             return;
         }
         context.picture = file.readAll();
-    } else if (tag == PictureToolTag) {
+    } else if (tool == Tool::EmblemPicture) {
         context.picture = m_host.emblemPicture();
         if (context.picture.isEmpty())
             return;
     }
     QString error;
-    std::unique_ptr<Seal> seal = newSealFromTemplate(tag, point, context, &error);
+    std::unique_ptr<Seal> seal = newSealFromTemplate(tool, point, context, &error);
     if (!seal) {
-        if (templateNeedsPicture(tag) && !error.isEmpty())
+        if (templateNeedsPicture(tool) && !error.isEmpty())
             m_host.reportPictureError(error);
         return;
     }
@@ -233,7 +234,7 @@ Seal *DocumentWindow::deepestSealAt(Seal *pressed, QPoint point) const
 void DocumentWindow::sealMouseDown(Seal *seal, const PageMouse &mouse)
 {
     // With a tool chosen a seal is just more page: a new element can stand on an old one.
-    if (m_host.checkedDrawAction() != 0) {
+    if (m_host.checkedDrawAction()) {
         onPageMousePress(Qt::LeftButton, mouse);
         return;
     }
@@ -256,7 +257,7 @@ void DocumentWindow::sealMouseDown(Seal *seal, const PageMouse &mouse)
 
 void DocumentWindow::frameMouseDown(const PageMouse &mouse)
 {
-    if (m_host.checkedDrawAction() != 0) {
+    if (m_host.checkedDrawAction()) {
         onPageMousePress(Qt::LeftButton, mouse);
         return;
     }
@@ -267,7 +268,7 @@ void DocumentWindow::frameMouseDown(const PageMouse &mouse)
 void DocumentWindow::handleMouseDown(int position, const PageMouse &mouse)
 {
     // As on the frame: with a tool chosen the press belongs to the page.
-    if (m_host.checkedDrawAction() != 0) {
+    if (m_host.checkedDrawAction()) {
         onPageMousePress(Qt::LeftButton, mouse);
         return;
     }

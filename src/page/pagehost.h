@@ -1,10 +1,13 @@
 #pragma once
 
+#include "document/tools.h"
 #include "seal/sealtypes.h"
 
 #include <QByteArray>
 #include <QCursor>
 #include <QString>
+
+#include <optional>
 
 class QMenu;
 
@@ -23,13 +26,13 @@ public:
 
     virtual ~PageHost() = default;
 
-    // The tag of the checked placing or tool command (1 … 44), 0 when none is checked.
-    virtual int checkedDrawAction() const = 0;
+    // The tool of the checked placing or tool command, none when no command is checked.
+    virtual std::optional<Tool> checkedDrawAction() const = 0;
     // Unchecks the checked placing command without running it.
     virtual void uncheckDrawAction() = 0;
-    // Runs the tool command with the tag once more, as its menu item or button would: it toggles
-    // its check mark and sets the page cursor of the active document for it.
-    virtual void triggerDrawAction(int tag) = 0;
+    // Runs the tool's command once more, as its menu item or button would: it toggles its check
+    // mark and sets the page cursor of the active document for it.
+    virtual void triggerDrawAction(Tool tool) = 0;
 
     // The face shown in the font list, in GBK; every text of a new element gets it.
     virtual QByteArray fontFaceGbk() const = 0;
@@ -48,11 +51,11 @@ public:
     // The caption of the seal-lock command, so the pop-up menu offers the right action.
     virtual void setSealLockCaption(const QString &caption) = 0;
 
-    // Tool 16: the picture file the user chooses; empty when the dialog is cancelled.
+    // Tool::PictureFromFile: the picture file the user chooses; empty when the dialog is cancelled.
     virtual QString askPictureFile() = 0;
-    // Tool 41: the bytes of the chosen emblem; empty when none is chosen.
+    // Tool::EmblemPicture: the bytes of the chosen emblem; empty when none is chosen.
     virtual QByteArray emblemPicture() = 0;
-    // A picture for tool 16 or 41 that cannot be read or decoded; no element is made.
+    // A picture for either picture tool that cannot be read or decoded; no element is made.
     virtual void reportPictureError(const QString &message) = 0;
 
     // The internal clipboard shared by every document.

@@ -53,59 +53,59 @@ class TestSealTemplates : public QObject
 private slots:
     void values_data()
     {
-        QTest::addColumn<int>("tag");
+        QTest::addColumn<Tool>("tool");
         QTest::addColumn<QString>("property");
         QTest::addColumn<QVariant>("expected");
-        auto row = [](int tag, const QString &property, const QVariant &expected) {
-            QTest::addRow("%d %s", tag, qPrintable(property)) << tag << property << expected;
+        auto row = [](Tool tool, const QString &property, const QVariant &expected) {
+            QTest::addRow("%d %s", tagOf(tool), qPrintable(property)) << tool << property << expected;
         };
         // Lines: the thickness sets the box's thin side; a vertical line first takes the default width.
-        row(1, u"RealHeight"_s, 1.0f);
-        row(2, u"RealWidth"_s, 1.0f);
-        row(2, u"RealHeight"_s, 40.0f);
+        row(Tool::HorizontalLine, u"RealHeight"_s, 1.0f);
+        row(Tool::VerticalLine, u"RealWidth"_s, 1.0f);
+        row(Tool::VerticalLine, u"RealHeight"_s, 40.0f);
         // Any-angle line: a 40 × 40 box is a 45° diagonal of 40√2.
-        row(3, u"TextAngle"_s, 450);
-        row(3, u"RealTextLength"_s, float(40 * std::sqrt(2.0L)));
+        row(Tool::AnyAngleLine, u"TextAngle"_s, 450);
+        row(Tool::AnyAngleLine, u"RealTextLength"_s, float(40 * std::sqrt(2.0L)));
         // Flat text: its one row takes the character height.
-        row(11, u"RealHeight"_s, 6.5f);
+        row(Tool::HorizontalText, u"RealHeight"_s, 6.5f);
         // Company seal: star emblem.
-        row(17, u"Text"_s, gbk(u"示例应用软件公司"_s));
-        row(17, u"ImageIsStar"_s, true);
+        row(Tool::RoundOfficialSeal, u"Text"_s, gbk(u"示例应用软件公司"_s));
+        row(Tool::RoundOfficialSeal, u"ImageIsStar"_s, true);
         // Rotating-date seals and their second forms.
-        row(19, u"TextAngle"_s, 1750);
-        row(19, u"IsZhuanLunA"_s, true);
-        row(20, u"TextAngle"_s, 1500);
-        row(20, u"IsZhuanLunA"_s, false);
-        row(20, u"TextCenterY2"_s, 9.0f);
-        row(20, u"TextCenterY3"_s, 16.0f);
-        row(23, u"TextWidth"_s, 3.5f);
-        row(24, u"TextWidth"_s, 3.2f);
-        row(24, u"TextAngle"_s, 1400);
-        row(24, u"IsZhuanLunA"_s, false);
-        row(28, u"IsZhuanLunA"_s, false);
+        row(Tool::RoundDateSealA, u"TextAngle"_s, 1750);
+        row(Tool::RoundDateSealA, u"IsZhuanLunA"_s, true);
+        row(Tool::RoundDateSealB, u"TextAngle"_s, 1500);
+        row(Tool::RoundDateSealB, u"IsZhuanLunA"_s, false);
+        row(Tool::RoundDateSealB, u"TextCenterY2"_s, 9.0f);
+        row(Tool::RoundDateSealB, u"TextCenterY3"_s, 16.0f);
+        row(Tool::OvalDateSealA, u"TextWidth"_s, 3.5f);
+        row(Tool::OvalDateSealB, u"TextWidth"_s, 3.2f);
+        row(Tool::OvalDateSealB, u"TextAngle"_s, 1400);
+        row(Tool::OvalDateSealB, u"IsZhuanLunA"_s, false);
+        row(Tool::SquareDateSealB, u"IsZhuanLunA"_s, false);
         // Invoice seal: an oval with its code line flat in the middle.
-        row(22, u"Text2"_s, gbk(u"883312345678988"_s));
-        row(22, u"TextCenterY2"_s, 2.5f);
-        row(22, u"IsEllipse3"_s, true);
+        row(Tool::InvoiceSeal, u"Text2"_s, gbk(u"883312345678988"_s));
+        row(Tool::InvoiceSeal, u"TextCenterY2"_s, 2.5f);
+        row(Tool::InvoiceSeal, u"IsEllipse3"_s, true);
         // Triangle seal against the bare triangle frame.
-        row(30, u"SealType"_s, int(SealType::stTriangle));
-        row(30, u"RealHeight"_s, 38.971f); // 45 × √3 / 2, equilateral
-        row(30, u"PenWidth4"_s, 0.5f);
-        row(9, u"PenWidth4"_s, 0.0f);
+        row(Tool::TriangleSeal, u"SealType"_s, int(SealType::stTriangle));
+        row(Tool::TriangleSeal, u"RealHeight"_s, 38.971f); // 45 × √3 / 2, equilateral
+        row(Tool::TriangleSeal, u"PenWidth4"_s, 0.5f);
+        row(Tool::TriangleFrame, u"PenWidth4"_s, 0.0f);
         // Name seals.
-        row(31, u"PenWidth"_s, 2.0f);
-        row(33, u"SealType"_s, int(SealType::stName21));
-        row(34, u"TextHeight"_s, 15.0f);
-        row(34, u"TextsHeight"_s, 39.0f);
-        row(36, u"Text"_s, gbk(u"壬癸子"_s));
-        row(36, u"SealType"_s, int(SealType::stName21A));
+        row(Tool::SquareNameSealFour, u"PenWidth"_s, 2.0f);
+        row(Tool::SquareNameSealTwoLeftOneRight, u"SealType"_s, int(SealType::stName21));
+        row(Tool::SquareNameSealTwoAcross, u"TextHeight"_s, 15.0f);
+        row(Tool::SquareNameSealTwoAcross, u"TextsHeight"_s, 39.0f);
+        row(Tool::SquareNameSealTwoAboveOneBelow, u"Text"_s, gbk(u"壬癸子"_s));
+        row(Tool::SquareNameSealTwoAboveOneBelow, u"SealType"_s, int(SealType::stName21A));
     }
     void values()
     {
-        QFETCH(int, tag);
+        QFETCH(Tool, tool);
         QFETCH(QString, property);
         QFETCH(QVariant, expected);
-        const std::unique_ptr<Seal> seal = newSealFromTemplate(tag, QPoint(200, 200), screen());
+        const std::unique_ptr<Seal> seal = newSealFromTemplate(tool, QPoint(200, 200), screen());
         QVERIFY(seal);
         const SealProperty *p = findSealProperty(property);
         QVERIFY(p);
@@ -120,7 +120,7 @@ private slots:
     {
         QTest::addColumn<int>("ppi");
         QTest::addColumn<int>("zoom");
-        QTest::addColumn<int>("tag");
+        QTest::addColumn<Tool>("tool");
         QTest::addColumn<QPoint>("press");
         QTest::addColumn<double>("centreX");
         QTest::addColumn<double>("centreY");
@@ -129,27 +129,29 @@ private slots:
         // left = roundHalfEven(x − k × width / 2).
         // 96 / 3.7795 = 25.4; k × 21 = 79.37: roundHalfEven(16.63), roundHalfEven(112.63), roundHalfEven(158.74).
         QTest::newRow("company seal, 96 ppi, 100 %")
-            << 96 << 100 << 17 << QPoint(96, 192) << 25.4 << 50.8 << QRect(17, 113, 159, 159);
+            << 96 << 100 << Tool::RoundOfficialSeal << QPoint(96, 192) << 25.4 << 50.8 << QRect(17, 113, 159, 159);
         // f = 2540 / 18000; k = 7.0866, k × 10 = 70.87: roundHalfEven(229.13), roundHalfEven(379.13), roundHalfEven(141.73).
         QTest::newRow("name seal, 120 ppi, 150 %")
-            << 120 << 150 << 31 << QPoint(300, 450) << 42.3333 << 63.5 << QRect(229, 379, 142, 142);
+            << 120 << 150 << Tool::SquareNameSealFour << QPoint(300, 450) << 42.3333 << 63.5
+            << QRect(229, 379, 142, 142);
         // f = 0.529167; k = 1.88976: roundHalfEven(100 − 37.80), roundHalfEven(60 − 25.51), roundHalfEven(75.59), roundHalfEven(51.02).
         QTest::newRow("invoice seal, 96 ppi, 50 %")
-            << 96 << 50 << 22 << QPoint(100, 60) << 52.9167 << 31.75 << QRect(62, 34, 76, 51);
+            << 96 << 50 << Tool::InvoiceSeal << QPoint(100, 60) << 52.9167 << 31.75 << QRect(62, 34, 76, 51);
         // A zoom of 1 is the new element's own placeholder, yet the box still takes the new
         // resolution: k = 0.0378, roundHalfEven(42 × 0.0378) = roundHalfEven(1.59), roundHalfEven(2 − 0.79).
-        QTest::newRow("zoom 1") << 96 << 1 << 17 << QPoint(2, 2) << 52.9167 << 52.9167 << QRect(1, 1, 2, 2);
+        QTest::newRow("zoom 1") << 96 << 1 << Tool::RoundOfficialSeal << QPoint(2, 2) << 52.9167 << 52.9167
+                                << QRect(1, 1, 2, 2);
     }
     void centredOnPress()
     {
         QFETCH(int, ppi);
         QFETCH(int, zoom);
-        QFETCH(int, tag);
+        QFETCH(Tool, tool);
         QFETCH(QPoint, press);
         QFETCH(double, centreX);
         QFETCH(double, centreY);
         QFETCH(QRect, box);
-        const std::unique_ptr<Seal> seal = newSealFromTemplate(tag, press, screen(ppi, zoom));
+        const std::unique_ptr<Seal> seal = newSealFromTemplate(tool, press, screen(ppi, zoom));
         QVERIFY(seal);
         QCOMPARE(seal->Zoom(), zoom);
         QVERIFY(std::abs(seal->RealCenterX() - centreX) < 1e-4);
@@ -160,7 +162,7 @@ private slots:
 
     void faceAndColourOfTheWindow()
     {
-        const std::unique_ptr<Seal> seal = newSealFromTemplate(17, QPoint(200, 200), screen());
+        const std::unique_ptr<Seal> seal = newSealFromTemplate(Tool::RoundOfficialSeal, QPoint(200, 200), screen());
         QVERIFY(seal);
         for (int i = 0; i < 5; ++i)
             QCOMPARE(fontSlotName(seal->fontSlot(i)), Gbk::fromUnicode(u"楷体"_s));
@@ -170,23 +172,23 @@ private slots:
 
     void pictureTools_data()
     {
-        QTest::addColumn<int>("tag");
-        QTest::newRow("picture file") << 16;
-        QTest::newRow("emblem") << 41;
+        QTest::addColumn<Tool>("tool");
+        QTest::newRow("picture file") << Tool::PictureFromFile;
+        QTest::newRow("emblem") << Tool::EmblemPicture;
     }
     void pictureTools()
     {
-        QFETCH(int, tag);
+        QFETCH(Tool, tool);
         TemplateContext context = screen();
-        QVERIFY(!newSealFromTemplate(tag, QPoint(200, 200), context)); // dialog cancelled
+        QVERIFY(!newSealFromTemplate(tool, QPoint(200, 200), context)); // dialog cancelled
 
         context.picture = "not a picture";
         QString error;
-        QVERIFY(!newSealFromTemplate(tag, QPoint(200, 200), context, &error));
+        QVERIFY(!newSealFromTemplate(tool, QPoint(200, 200), context, &error));
         QVERIFY(!error.isEmpty());
 
         context.picture = blackOnWhiteBmp();
-        const std::unique_ptr<Seal> seal = newSealFromTemplate(tag, QPoint(200, 200), context);
+        const std::unique_ptr<Seal> seal = newSealFromTemplate(tool, QPoint(200, 200), context);
         QVERIFY(seal);
         QVERIFY(seal->HaveImage());
         QVERIFY(!seal->ImageIsStar());
@@ -198,10 +200,10 @@ private slots:
 
     void noElement()
     {
-        QVERIFY(!newSealFromTemplate(0, QPoint(10, 10), screen()));
-        QVERIFY(!newSealFromTemplate(42, QPoint(10, 10), screen())); // the hand tool
-        QVERIFY(!newSealFromTemplate(17, QPoint(10, 10), screen(0)));
-        QVERIFY(!newSealFromTemplate(17, QPoint(10, 10), screen(96, 0)));
+        QVERIFY(!newSealFromTemplate(Tool(0), QPoint(10, 10), screen())); // no tool
+        QVERIFY(!newSealFromTemplate(Tool::Hand, QPoint(10, 10), screen()));
+        QVERIFY(!newSealFromTemplate(Tool::RoundOfficialSeal, QPoint(10, 10), screen(0)));
+        QVERIFY(!newSealFromTemplate(Tool::RoundOfficialSeal, QPoint(10, 10), screen(96, 0)));
     }
 };
 

@@ -33,7 +33,7 @@ const QStringList DrawingSet = {
     u"actDrawImage"_s,    u"actScrollPage"_s,      u"actPageZoomIn"_s,  u"actPageZoomOut"_s,   u"actPageZoom"_s,
     u"actBringToFront"_s, u"actSendToBack"_s,      u"actSameCenter"_s,  u"actChangePicture"_s,
 };
-// The seal set, tags 17 … 40.
+// The seal set: the official seals, then the name seals.
 const QStringList SealSet = {
     u"actDrawGZh"_s,   u"actDrawYCW"_s,   u"actDrawYZLA"_s,  u"actDrawYZLB"_s,  u"actDrawEllipse"_s, u"actDrawFPZYZ"_s,
     u"actDrawTYZLA"_s, u"actDrawTYZLB"_s, u"actDrawFCW"_s,   u"actDrawZZS"_s,   u"actDrawFZLA"_s,    u"actDrawFZLB"_s,
@@ -138,14 +138,14 @@ private slots:
     {
         Palette p;
         QTest::mouseClick(p.palette->toolButton(5), Qt::LeftButton);
-        QVERIFY(p.actions.action(5)->isChecked());
+        QVERIFY(p.actions.action(Tool::EllipseFrame)->isChecked());
         QCOMPARE(p.down(), QList<int>{5});
 
         QTest::mouseClick(p.palette->modeButton(), Qt::LeftButton);
         QVERIFY(p.palette->sealMode());
         QCOMPARE(p.bound(), SealSet);
         QCOMPARE(p.down(), QList<int>{});
-        QVERIFY(p.actions.action(5)->isChecked());
+        QVERIFY(p.actions.action(Tool::EllipseFrame)->isChecked());
 
         QTest::mouseClick(p.palette->modeButton(), Qt::LeftButton);
         QVERIFY(!p.palette->sealMode());
@@ -153,14 +153,14 @@ private slots:
         QCOMPARE(p.down(), QList<int>{5});
         QVERIFY(p.palette->hotImages());
 
-        QSignalSpy sealTriggered(p.actions.action(17), &QAction::triggered);
-        QSignalSpy lineTriggered(p.actions.action(1), &QAction::triggered);
+        QSignalSpy sealTriggered(p.actions.action(Tool::RoundOfficialSeal), &QAction::triggered);
+        QSignalSpy lineTriggered(p.actions.action(Tool::HorizontalLine), &QAction::triggered);
         QSignalSpy buttonTriggered(p.palette->toolButton(1), &QToolButton::triggered);
         QTest::mouseClick(p.palette->toolButton(1), Qt::LeftButton);
         QCOMPARE(lineTriggered.size(), 1);
         QCOMPARE(sealTriggered.size(), 0);
         // The seal command it carried before is no longer heard by the button.
-        p.actions.action(17)->trigger();
+        p.actions.action(Tool::RoundOfficialSeal)->trigger();
         QCOMPARE(buttonTriggered.size(), 1);
         QCOMPARE(p.down(), QList<int>{});
     }
@@ -193,7 +193,7 @@ private slots:
         // Checking a command of the hidden set releases the shown button.
         p.palette->boundAction(3)->trigger();
         QCOMPARE(p.down(), QList<int>{3});
-        p.actions.action(seals ? 3 : 19)->trigger();
+        p.actions.action(seals ? Tool::AnyAngleLine : Tool::RoundDateSealA)->trigger();
         QCOMPARE(p.down(), QList<int>{});
         p.palette->setSealMode(!seals);
         QCOMPARE(p.down(), QList<int>{3});
@@ -333,8 +333,8 @@ private slots:
         ToolPalette *tools = w.drawTools();
         QVERIFY(tools);
         QVERIFY(!tools->isVisible());
-        QCOMPARE(tools->boundAction(1), w.drawActions().action(1));
-        QCOMPARE(tools->boundAction(17), w.drawActions().action(42));
+        QCOMPARE(tools->boundAction(1), w.drawActions().action(Tool::HorizontalLine));
+        QCOMPARE(tools->boundAction(17), w.drawActions().action(Tool::Hand));
         w.show();
         QVERIFY(tools->isVisible());
         const QPoint belowToolBar = w.toolBar()->mapToGlobal(QPoint(0, w.toolBar()->height()));
@@ -345,7 +345,7 @@ private slots:
 
         // A placing command without a document springs back: its button is released.
         QTest::mouseClick(tools->toolButton(5), Qt::LeftButton);
-        QVERIFY(!w.drawActions().action(5)->isChecked());
+        QVERIFY(!w.drawActions().action(Tool::EllipseFrame)->isChecked());
         QVERIFY(!tools->toolButton(5)->isChecked());
         // With one it stays down until the page ends the mode.
         w.fileNew();

@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(a->actionGroup() == w.drawActions().group(), grouped);
         QCOMPARE(a->isCheckable(), grouped || name == u"actPageDoubleBuffered"_s);
         if (grouped)
-            QCOMPARE(w.drawActions().action(tag), a);
+            QCOMPARE(w.drawActions().action(Tool(tag)), a);
         QCOMPARE(a->isEnabled(), enabledAlone);
         w.fileNew();
         QVERIFY(a->isEnabled());
@@ -401,10 +401,10 @@ private slots:
             else if (!a->isSeparator())
                 reached.append(a);
         }
-        for (int tag = 1; tag <= 44; ++tag) {
-            if (tag == 41)
+        for (const ToolInfo &tool : allTools()) {
+            if (tool.tool == Tool::EmblemPicture)
                 continue; // places the emblem chosen in the emblem column
-            QAction *a = w.drawActions().action(tag);
+            QAction *a = w.drawActions().action(tool.tool);
             QVERIFY2(reached.contains(a), qPrintable(a->objectName()));
             QVERIFY(!a->text().isEmpty());
         }
@@ -444,13 +444,14 @@ private slots:
         QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
 
         const struct {
-            int tag, slot;
-        } tools[] = {{42, 2}, {43, 4}, {44, 5}};
+            Tool tool;
+            int slot;
+        } tools[] = {{Tool::Hand, 2}, {Tool::ZoomIn, 4}, {Tool::ZoomOut, 5}};
         for (const auto &tool : tools) {
-            w.drawActions().action(tool.tag)->trigger();
+            w.drawActions().action(tool.tool)->trigger();
             // The whole group is scanned, the page tools included.
-            QCOMPARE(w.checkedToolAction(), w.drawActions().action(tool.tag));
-            QCOMPARE(w.checkedDrawAction(), tool.tag);
+            QCOMPARE(w.checkedToolAction(), w.drawActions().action(tool.tool));
+            QCOMPARE(w.checkedDrawAction(), tool.tool);
             QCOMPARE(page->cursor().pixmap().toImage(), w.cursorSlot(tool.slot).pixmap().toImage());
         }
         QVERIFY(hand != w.cursorSlot(6).pixmap().toImage());

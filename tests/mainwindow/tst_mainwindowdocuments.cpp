@@ -337,15 +337,15 @@ private slots:
     {
         Start s;
         MainWindow &w = s.show();
-        QAction *roundSeal = w.drawActions().action(17);
+        QAction *roundSeal = w.drawActions().action(Tool::RoundOfficialSeal);
         QCOMPARE(roundSeal->objectName(), u"actDrawGZh"_s);
         roundSeal->trigger();
         QVERIFY(!roundSeal->isChecked()); // no document: the button springs back
         w.fileNew();
         roundSeal->trigger();
         QCOMPARE(w.checkedToolAction(), roundSeal);
-        w.drawActions().action(1)->trigger();
-        QCOMPARE(w.checkedDrawAction(), 1); // one mode at a time
+        w.drawActions().action(Tool::HorizontalLine)->trigger();
+        QCOMPARE(w.checkedDrawAction(), Tool::HorizontalLine); // one mode at a time
         roundSeal->trigger();
         DocumentWindow *child = w.activeDocument();
         QCOMPARE(child->pagePanel()->cursor().shape(), Qt::BitmapCursor);

@@ -20,7 +20,7 @@ namespace qm {
 class FakeHost : public PageHost
 {
 public:
-    int tag = 0;
+    std::optional<Tool> tool;
     Colour swatch = clRed;
     std::array<QString, 4> status;
     QString zoomText;
@@ -35,11 +35,11 @@ public:
     int questions = 0;
     DocumentWindow *child = nullptr;
 
-    int checkedDrawAction() const override { return tag; }
-    void uncheckDrawAction() override { tag = 0; }
-    void triggerDrawAction(int t) override
+    std::optional<Tool> checkedDrawAction() const override { return tool; }
+    void uncheckDrawAction() override { tool.reset(); }
+    void triggerDrawAction(Tool t) override
     {
-        tag = tag == t ? 0 : t;
+        tool = tool == t ? std::nullopt : std::optional<Tool>(t);
         if (child)
             child->applyToolCursor();
     }

@@ -172,12 +172,12 @@ private slots:
         w->verticalScrollBar()->setValue(300);
         w->horizontalScrollBar()->setValue(200);
         typeKey(*w, Qt::Key_Return);
-        host.tag = ZoomInToolTag;
+        host.tool = Tool::ZoomIn;
         typeKey(*w, Qt::Key_Return);
         QVERIFY(w->sealList().empty());
-        host.tag = 6;
+        host.tool = Tool::RectangleFrame;
         typeKey(*w, Qt::Key_Enter);
-        QCOMPARE(host.tag, 0);
+        QCOMPARE(host.tool, std::nullopt);
         QCOMPARE(w->sealList().size(), size_t(1));
         const Seal *seal = w->currentSeal();
         QVERIFY(seal);
@@ -235,7 +235,7 @@ private slots:
     {
         w->togglePageLock();
         QVERIFY(!w->pagePanel()->isEnabled());
-        host.tag = 6;
+        host.tool = Tool::RectangleFrame;
         click(*w, QPoint(200, 200));
         QVERIFY(w->sealList().empty());
         w->togglePageLock();
@@ -259,7 +259,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, saves);
         QFETCH(bool, closes);
-        host.tag = 6;
+        host.tool = Tool::RectangleFrame;
         click(*w, QPoint(200, 200));
         host.answer = PageHost::SaveAnswer(answer);
         host.saveSucceeds = saves;

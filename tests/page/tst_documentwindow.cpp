@@ -31,14 +31,14 @@ private slots:
     }
     void cleanup() { w.reset(); }
 
-    // Tool 6 places a 20 mm frame centred on the press; the next press selects it.
+    // The rectangle frame tool places a 20 mm frame centred on the press; the next press selects it.
     void oneShotToolThenSelect()
     {
-        host.tag = 6;
+        host.tool = Tool::RectangleFrame;
         w->applyToolCursor();
         QCOMPARE(w->pagePanel()->cursor().shape(), Qt::CrossCursor);
         click(*w, QPoint(96, 192));
-        QCOMPARE(host.tag, 0);
+        QCOMPARE(host.tool, std::nullopt);
         QCOMPARE(w->pagePanel()->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(w->sealList().size(), size_t(1));
         Seal *seal = w->sealList().front().get();
@@ -215,7 +215,7 @@ private slots:
         drag(*w, QPoint(60, 60), QPoint(360, 170));
         moveTo(*w, QPoint(74, 100), Qt::NoButton); // the frame's edge
         QCOMPARE(page->cursor().shape(), Qt::SizeAllCursor);
-        host.tag = 6;
+        host.tool = Tool::RectangleFrame;
         w->applyToolCursor();
         moveTo(*w, QPoint(74, 101), Qt::NoButton);
         QCOMPARE(page->cursor().shape(), Qt::CrossCursor);
@@ -268,46 +268,46 @@ private slots:
 
     void zoomTools_data()
     {
-        QTest::addColumn<int>("tag");
+        QTest::addColumn<Tool>("tool");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
-        QTest::newRow("in") << ZoomInToolTag << 595 << 605 << 605;
-        QTest::newRow("out") << ZoomOutToolTag << 30 << 20 << 20;
-        QTest::newRow("in from 100") << ZoomInToolTag << 100 << 110 << 120;
+        QTest::newRow("in") << Tool::ZoomIn << 595 << 605 << 605;
+        QTest::newRow("out") << Tool::ZoomOut << 30 << 20 << 20;
+        QTest::newRow("in from 100") << Tool::ZoomIn << 100 << 110 << 120;
     }
     void zoomTools()
     {
-        QFETCH(int, tag);
+        QFETCH(Tool, tool);
         QFETCH(int, from);
         QFETCH(int, first);
         QFETCH(int, second);
         w->zoomPage(from);
-        host.tag = tag;
+        host.tool = tool;
         click(*w, QPoint(5, 5));
         QCOMPARE(w->document().page().zoom(), first);
         QCOMPARE(host.zoomText, QString::number(first) + u'%');
-        QCOMPARE(host.tag, tag); // the zoom tools stay chosen
+        QCOMPARE(host.tool, tool); // the zoom tools stay chosen
         click(*w, QPoint(5, 5));
         QCOMPARE(w->document().page().zoom(), second);
     }
 
     void rightButtonOnTools_data()
     {
-        QTest::addColumn<int>("tag");
-        QTest::addColumn<int>("after");
-        QTest::newRow("zoom in ends") << ZoomInToolTag << 0;
-        QTest::newRow("hand ends") << HandToolTag << 0;
-        QTest::newRow("picture stays") << PictureToolTag << PictureToolTag;
-        QTest::newRow("placing is used up") << 17 << 0;
+        QTest::addColumn<Tool>("tool");
+        QTest::addColumn<std::optional<Tool>>("after");
+        QTest::newRow("zoom in ends") << Tool::ZoomIn << std::optional<Tool>();
+        QTest::newRow("hand ends") << Tool::Hand << std::optional<Tool>();
+        QTest::newRow("picture stays") << Tool::EmblemPicture << std::optional<Tool>(Tool::EmblemPicture);
+        QTest::newRow("placing is used up") << Tool::RoundOfficialSeal << std::optional<Tool>();
     }
     void rightButtonOnTools()
     {
-        QFETCH(int, tag);
-        QFETCH(int, after);
-        host.tag = tag;
+        QFETCH(Tool, tool);
+        QFETCH(std::optional<Tool>, after);
+        host.tool = tool;
         click(*w, QPoint(300, 300), Qt::RightButton);
-        QCOMPARE(host.tag, after);
+        QCOMPARE(host.tool, after);
         QVERIFY(w->sealList().empty());
         QVERIFY(!w->busy());
     }
@@ -318,7 +318,7 @@ private slots:
     {
         w->resize(400, 400);
         addSeal(*w, SealType::stName22, 20, 20, 30, 30);
-        host.tag = HandToolTag;
+        host.tool = Tool::Hand;
         QScrollBar *bar = w->verticalScrollBar();
         press(*w, QPoint(100, 100), Qt::RightButton);
         QVERIFY(w->isDragging());
@@ -331,18 +331,18 @@ private slots:
 
     void pictureTools()
     {
-        host.tag = PictureFileToolTag;
+        host.tool = Tool::PictureFromFile;
         click(*w, QPoint(200, 200)); // dialog cancelled
         QVERIFY(w->sealList().empty());
         QVERIFY(!w->isModified());
-        host.tag = PictureFileToolTag;
+        host.tool = Tool::PictureFromFile;
         host.pictureFile = QStringLiteral(QM_SOURCE_DIR) + u"/examples/emblem.gif"_s;
         click(*w, QPoint(200, 200));
         QCOMPARE(w->sealList().size(), size_t(1));
         QCOMPARE(w->sealList().back()->SealType(), SealType::stAnyImage);
         QVERIFY(w->sealList().back()->pictureBitmap().width() > 0);
 
-        host.tag = PictureToolTag;
+        host.tool = Tool::EmblemPicture;
         host.emblem = "not a picture";
         click(*w, QPoint(300, 300));
         QCOMPARE(w->sealList().size(), size_t(1));

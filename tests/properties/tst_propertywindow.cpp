@@ -248,7 +248,7 @@ private slots:
     {
         Fixture f;
         TemplateContext context{Gbk::fromUnicode(u"宋体"_s), clRed, f.doc.screenPixelsPerMm(), 100, {}};
-        Seal *grid = f.doc.appendCreatedSeal(newSealFromTemplate(15, QPoint(200, 200), context));
+        Seal *grid = f.doc.appendCreatedSeal(newSealFromTemplate(Tool::Table, QPoint(200, 200), context));
         QVERIFY(grid);
         QCOMPARE(f.window.controlLabel(65)->text(), u"表格行数："_s);
         QCOMPARE(f.spin(65)->value(), 4.0);
@@ -466,7 +466,7 @@ private slots:
     {
         Fixture f;
         TemplateContext context{Gbk::fromUnicode(u"宋体"_s), clRed, f.doc.screenPixelsPerMm(), 100, {}};
-        Seal *grid = f.doc.appendCreatedSeal(newSealFromTemplate(15, QPoint(200, 200), context));
+        Seal *grid = f.doc.appendCreatedSeal(newSealFromTemplate(Tool::Table, QPoint(200, 200), context));
         f.doc.clearHistory();
         f.window.tabReleased(4);
         f.spin(65)->setFocus();
