@@ -1,11 +1,15 @@
 #pragma once
 
+#include "seal/sealtypes.h"
+
 #include <QString>
 
 #include <optional>
 #include <span>
 
 namespace qm {
+
+enum class SealPropertyId : int;
 
 // The placing and page tools. Each value is the tag its command carries (QAction::data()), so
 // the numbers matter only where a tool is stored or exchanged.
@@ -77,14 +81,49 @@ struct ToolUse {
     bool rightPressRunsAgain; // a right press on the page runs its command once more
 };
 
+// One property value of a template, set through the property's setter: a number as the
+// property's type, a flag, a kind, or a text (Unicode here, GBK on the seal; u"" for none). The
+// tool table checks while compiling that every value suits its property.
+struct TemplateValue {
+    enum class Kind { Number, Flag, SealKind, FrameKind, Text };
+
+    SealPropertyId property;
+    Kind kind;
+    double number = 0;
+    const char16_t *text = nullptr;
+
+    constexpr TemplateValue(SealPropertyId p, int value) : property(p), kind(Kind::Number), number(value) {}
+    constexpr TemplateValue(SealPropertyId p, double value) : property(p), kind(Kind::Number), number(value) {}
+    constexpr TemplateValue(SealPropertyId p, bool value) : property(p), kind(Kind::Flag), number(value ? 1 : 0) {}
+    constexpr TemplateValue(SealPropertyId p, SealType value)
+        : property(p), kind(Kind::SealKind), number(int(value))
+    {
+    }
+    constexpr TemplateValue(SealPropertyId p, FrameType value)
+        : property(p), kind(Kind::FrameKind), number(int(value))
+    {
+    }
+    constexpr TemplateValue(SealPropertyId p, const char16_t *value) : property(p), kind(Kind::Text), text(value) {}
+};
+
+// What a placing tool makes of a new element: its values set in order; for a picture tool the
+// chosen picture is loaded after them, and then come the values after the picture. Values
+// after are also how two templates share their common end.
+struct SealTemplate {
+    std::span<const TemplateValue> values;
+    bool picture = false;
+    std::span<const TemplateValue> valuesAfter{};
+};
+
 // One row of the tool table.
 struct ToolInfo {
     Tool tool;
-    const char16_t *objectName; // the command's name, as menus, the palette and settings know it
-    const char16_t *caption;    // empty: the command is captioned with its short hint
-    const char16_t *hint;       // "short|long"; empty for none
+    const char16_t *objectName;  // the command's name, as menus, the palette and settings know it
+    const char16_t *caption;     // empty: the command is captioned with its short hint
+    const char16_t *hint;        // "short|long"; empty for none
     ToolFamily family;
     ToolUse use;
+    SealTemplate sealTemplate{}; // empty for the page tools
 
     QString iconPath() const;
 };

@@ -16,50 +16,41 @@ using namespace Qt::StringLiterals;
 namespace qm {
 namespace {
 
-// Maps a C++ property type to its table type and QVariant form.
+// Maps a C++ property type to its QVariant form.
 template <typename T> struct Traits;
 template <> struct Traits<SealType> {
-    static constexpr auto type = SealProperty::Type::SealType;
     static QVariant to(SealType v) { return int(v); }
     static SealType from(const QVariant &v) { return SealType(v.toInt()); }
 };
 template <> struct Traits<BrushStyle> {
-    static constexpr auto type = SealProperty::Type::BrushStyle;
     static QVariant to(BrushStyle v) { return int(v); }
     static BrushStyle from(const QVariant &v) { return BrushStyle(v.toInt()); }
 };
 template <> struct Traits<FrameType> {
-    static constexpr auto type = SealProperty::Type::FrameType;
     static QVariant to(FrameType v) { return int(v); }
     static FrameType from(const QVariant &v) { return FrameType(v.toInt()); }
 };
 template <> struct Traits<Colour> {
-    static constexpr auto type = SealProperty::Type::Color;
     static QVariant to(Colour v) { return QVariant::fromValue(uint(v)); }
     static Colour from(const QVariant &v) { return Colour(v.toUInt()); }
 };
 template <> struct Traits<QByteArray> {
-    static constexpr auto type = SealProperty::Type::String;
     static QVariant to(const QByteArray &v) { return v; }
     static QByteArray from(const QVariant &v) { return v.toByteArray(); }
 };
 template <> struct Traits<bool> {
-    static constexpr auto type = SealProperty::Type::Bool;
     static QVariant to(bool v) { return v; }
     static bool from(const QVariant &v) { return v.toBool(); }
 };
 template <> struct Traits<float> {
-    static constexpr auto type = SealProperty::Type::Float;
     static QVariant to(float v) { return QVariant::fromValue(v); }
     static float from(const QVariant &v) { return v.toFloat(); }
 };
 template <> struct Traits<int> {
-    static constexpr auto type = SealProperty::Type::Int;
     static QVariant to(int v) { return v; }
     static int from(const QVariant &v) { return v.toInt(); }
 };
 template <> struct Traits<FontSlot> {
-    static constexpr auto type = SealProperty::Type::FontSlot;
     static QVariant to(const FontSlot &v) { return QByteArray(v.data(), qsizetype(v.size())); }
     static FontSlot from(const QVariant &v)
     {
@@ -70,7 +61,6 @@ template <> struct Traits<FontSlot> {
     }
 };
 template <> struct Traits<SealPicture> {
-    static constexpr auto type = SealProperty::Type::Picture;
     static QVariant to(const SealPicture &v) { return QVariant::fromValue(v); }
     static SealPicture from(const QVariant &v) { return v.value<SealPicture>(); }
 };
@@ -79,7 +69,7 @@ QList<SealProperty> buildTable()
 {
     QList<SealProperty> t;
 #define QM_PROPERTY(pname, ptype, def, offset, kind, prange)                                          \
-    t.append(SealProperty{#pname, Traits<ptype>::type, offset, #kind[0] != 'S',                         \
+    t.append(SealProperty{#pname, sealPropertyTypeOf<ptype>(), offset, #kind[0] != 'S',                \
                           SealLimits::prange,                                                          \
                           [](const Seal &s) { return Traits<ptype>::to(s.pname()); },                \
                           [](Seal &s, const QVariant &v) { s.set##pname(Traits<ptype>::from(v)); }});
@@ -101,6 +91,12 @@ const QList<SealProperty> &sealProperties()
 {
     static const QList<SealProperty> table = buildTable();
     return table;
+}
+
+const SealProperty &sealProperty(SealPropertyId id)
+{
+    // The table holds the rows in the order the ids count them.
+    return sealProperties().at(qsizetype(id));
 }
 
 const QList<const SealProperty *> &sealRecordFields()

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "seal/seallimits.h"
+#include "seal/seal.h"
 
 #include <QJsonValue>
 #include <QList>
 #include <QString>
 #include <QVariant>
+
+#include <type_traits>
 
 namespace qm {
 
@@ -28,9 +31,61 @@ struct SealProperty {
     QString qname() const { return QString::fromLatin1(name); }
 };
 
+// Every property by its name, in table order: SealPropertyId::RealWidth is the row of RealWidth.
+enum class SealPropertyId : int {
+#define QM_PROPERTY(pname, ptype, def, offset, kind, prange) pname,
+#include "seal/sealproperties.def"
+#undef QM_PROPERTY
+};
+
+// False for every type; it holds the assertion below back until a type reaches it.
+template <typename T> inline constexpr bool DependentFalse = false;
+
+// The row type of a property of C++ type T.
+template <typename T> constexpr SealProperty::Type sealPropertyTypeOf()
+{
+    using Type = SealProperty::Type;
+    if constexpr (std::is_same_v<T, SealType>)
+        return Type::SealType;
+    else if constexpr (std::is_same_v<T, Colour>)
+        return Type::Color;
+    else if constexpr (std::is_same_v<T, BrushStyle>)
+        return Type::BrushStyle;
+    else if constexpr (std::is_same_v<T, QByteArray>)
+        return Type::String;
+    else if constexpr (std::is_same_v<T, bool>)
+        return Type::Bool;
+    else if constexpr (std::is_same_v<T, float>)
+        return Type::Float;
+    else if constexpr (std::is_same_v<T, int>)
+        return Type::Int;
+    else if constexpr (std::is_same_v<T, FrameType>)
+        return Type::FrameType;
+    else if constexpr (std::is_same_v<T, SealPicture>)
+        return Type::Picture;
+    else if constexpr (std::is_same_v<T, FontSlot>)
+        return Type::FontSlot;
+    else
+        static_assert(DependentFalse<T>, "a property of a type the table does not know");
+}
+
+// The row type of a property, known while compiling, so that data naming properties can be
+// checked against them.
+constexpr SealProperty::Type sealPropertyType(SealPropertyId id)
+{
+    constexpr SealProperty::Type types[] = {
+#define QM_PROPERTY(pname, ptype, def, offset, kind, prange) sealPropertyTypeOf<ptype>(),
+#include "seal/sealproperties.def"
+#undef QM_PROPERTY
+    };
+    return types[int(id)];
+}
+
 // The published properties in declaration order, then the five font slots: one row each of
 // sealproperties.def.
 const QList<SealProperty> &sealProperties();
+// The row of the property.
+const SealProperty &sealProperty(SealPropertyId id);
 // The stored fields of the seal record in record order (ascending offset).
 const QList<const SealProperty *> &sealRecordFields();
 // Text, Text1, Text2, Text3, Code, Image: the counted texts, in file order.
