@@ -30,8 +30,8 @@ const qm::SealDocument &document()
     if (doc.seals().empty()) {
         doc.page().setPageWidth(210);
         doc.page().setPageHeight(297);
-        const qm::SealType kinds[] = {qm::SealType::stEllipse, qm::SealType::stHorzText,
-                                       qm::SealType::stFiveStar, qm::SealType::stName22};
+        const qm::SealType kinds[] = {qm::SealType::stEllipse, qm::SealType::stHorzText, qm::SealType::stFiveStar,
+                                      qm::SealType::stName22};
         for (int i = 0; i < SealCount; ++i) {
             auto seal = doc.createSeal();
             seal->setZoom(100);

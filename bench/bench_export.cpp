@@ -7,11 +7,11 @@
 // divided by that of writing the picture's uncompressed RGBA bytes to a file.
 
 #include "document/selectionbounds.h"
-#include "seal/gbk.h"
-#include "seal/seal.h"
 #include "export/exportrender.h"
 #include "export/pngwriter.h"
 #include "export/sealexporter.h"
+#include "seal/gbk.h"
+#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QFile>

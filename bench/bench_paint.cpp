@@ -5,8 +5,8 @@
 
 #include "seal/gbk.h"
 #include "seal/paintersurface.h"
-#include "seal/sealjson.h"
 #include "seal/seal.h"
+#include "seal/sealjson.h"
 
 #include <QGuiApplication>
 #include <QHash>

@@ -3,8 +3,8 @@
 
 #include "fuzzsupport.h"
 
-#include "seal/sealpicture.h"
 #include "seal/seal.h"
+#include "seal/sealpicture.h"
 
 #include <cstdint>
 

@@ -15,7 +15,7 @@ namespace qm::cli {
 // by JSON, told apart by content.
 struct SealInput {
     bool fromJson = false;
-    SealDocument document;                         // the document read, or an empty one for JSON
+    SealDocument document;                        // the document read, or an empty one for JSON
     std::vector<std::unique_ptr<Seal>> jsonSeals; // owned here when fromJson
     QList<Seal *> seals;
 };

@@ -6,10 +6,10 @@
 #include "companions/dialogpackloader.h"
 #include "companions/glyphdepot/glyphdepot.h"
 #include "mainwindow/configuration.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/quillmarkapplication.h"
 #include "mainwindow/splashwindow.h"
 #include "mainwindow/toolpalette.h"
-#include "mainwindow/mainwindow.h"
 #include "mainwindow/userdialogs.h"
 
 #include <QStandardPaths>

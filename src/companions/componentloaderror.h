@@ -32,6 +32,7 @@ void criticalErrorBox(QWidget *parent, const QString &message);
 // Runs `call`. A ComponentLoadError it raises is shown in `box` (by default the critical message
 // box) and false is returned: a command handler wraps its companion call in this so that no
 // exception ever reaches Qt's event loop. True when `call` finished normally.
-bool catchComponentLoadError(QWidget *parent, const std::function<void()> &call, const ErrorBox &box = criticalErrorBox);
+bool catchComponentLoadError(QWidget *parent, const std::function<void()> &call,
+                             const ErrorBox &box = criticalErrorBox);
 
 } // namespace qm

@@ -17,8 +17,7 @@ QString DocumentResult::message() const
     case DocumentError::OldVersion:
         return u"Quillmark "_s + QString::number(version) + u".x+保存的文件，不能打开！"_s;
     case DocumentError::BadFormat:
-        return u"<"_s + QFileInfo(fileName).fileName() + u">文件不是Quillmark"_s + u'\r'
-               + u"格式文档，打开失败！"_s;
+        return u"<"_s + QFileInfo(fileName).fileName() + u">文件不是Quillmark"_s + u'\r' + u"格式文档，打开失败！"_s;
     case DocumentError::WriteFailed:
         return u"不能写入文件<"_s + QFileInfo(fileName).fileName() + u">："_s + detail;
     case DocumentError::ThumbnailFailed:

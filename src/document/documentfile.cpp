@@ -105,8 +105,7 @@ DocumentResult saveDocumentFile(const QString &fileName, ProgressDisplay &progre
 
 DocumentResult writeDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress)
 {
-    return saveDocumentFile(fileName, progress,
-                            [&](QIODevice &out) { return writeDocument(out, document, progress); });
+    return saveDocumentFile(fileName, progress, [&](QIODevice &out) { return writeDocument(out, document, progress); });
 }
 
 std::optional<float> readVersion(QByteArrayView data)
@@ -129,8 +128,8 @@ std::optional<float> readFileVersion(const QString &fileName)
 // Reads `count` entries with readOne, then applies the page and the seals together: a file refused
 // half-way leaves the document as it was.
 template <typename ReadOne>
-DocumentResult readSeals(qint32 count, const PageValues &page, SealDocument &document,
-                         ProgressDisplay &progress, ReadOne readOne)
+DocumentResult readSeals(qint32 count, const PageValues &page, SealDocument &document, ProgressDisplay &progress,
+                         ReadOne readOne)
 {
     progress.setMaximum(count + 5);
     progress.setPosition(6);
@@ -161,8 +160,8 @@ DocumentResult loadDocument(QByteArrayView data, SealDocument &document, Progres
     page.left = page.right = in.extended();
     page.top = page.bottom = in.extended();
     const qint32 count = in.int32();
-    if (!in.ok() || !pageValueAcceptable(page.width) || !pageValueAcceptable(page.height)
-        || !pageValueAcceptable(page.left) || !pageValueAcceptable(page.top))
+    if (!in.ok() || !pageValueAcceptable(page.width) || !pageValueAcceptable(page.height) ||
+        !pageValueAcceptable(page.left) || !pageValueAcceptable(page.top))
         return badFormat();
     // Every entry takes at least MinSealEntrySize bytes: a count the file cannot hold is damage.
     if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())

@@ -3,17 +3,17 @@
 #include "document/documentfile.h"
 #include "document/libraryitem.h"
 #include "document/sealdocument.h"
+#include "seal/seal.h"
 #include "seal/sealjson.h"
 #include "seal/seallimits.h"
 #include "seal/sealpropertytable.h"
-#include "seal/seal.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <charconv>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -151,9 +151,8 @@ QByteArray documentToJson(const SealDocument &document, float version)
     appendVersion(out, version);
     out.append(",\"page\":{");
     const std::pair<const char *, long double> values[] = {
-        {"PageWidth", page.pageWidth()},     {"PageHeight", page.pageHeight()},
-        {"LeftMargin", page.leftMargin()},   {"TopMargin", page.topMargin()},
-        {"RightMargin", page.rightMargin()}, {"BottomMargin", page.bottomMargin()},
+        {"PageWidth", page.pageWidth()}, {"PageHeight", page.pageHeight()},   {"LeftMargin", page.leftMargin()},
+        {"TopMargin", page.topMargin()}, {"RightMargin", page.rightMargin()}, {"BottomMargin", page.bottomMargin()},
     };
     bool first = true;
     for (const auto &[key, value] : values) {
@@ -211,8 +210,8 @@ bool documentFromJson(const QByteArray &json, const QString &baseDir, SealDocume
     if (!pageJson.isUndefined() && !pageJson.isObject())
         return fail(u"page: an object is expected"_s);
     const QJsonObject page = pageJson.toObject();
-    static const QStringList pageKeys = {u"PageWidth"_s,  u"PageHeight"_s,  u"LeftMargin"_s,
-                                         u"TopMargin"_s,  u"RightMargin"_s, u"BottomMargin"_s};
+    static const QStringList pageKeys = {u"PageWidth"_s, u"PageHeight"_s,  u"LeftMargin"_s,
+                                         u"TopMargin"_s, u"RightMargin"_s, u"BottomMargin"_s};
     for (auto it = page.begin(); it != page.end(); ++it)
         if (!pageKeys.contains(it.key()))
             return fail(u"page: unknown value %1"_s.arg(it.key()));

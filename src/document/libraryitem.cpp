@@ -48,8 +48,8 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
     read.width = in.extended();
     read.height = in.extended();
     const qint32 count = in.int32();
-    if (!in.ok() || !valueAcceptable(read.width) || !valueAcceptable(read.height) || count < 0
-        || qint64(count) * (ItemOffsetsSize + MinSealEntrySize) > in.remaining())
+    if (!in.ok() || !valueAcceptable(read.width) || !valueAcceptable(read.height) || count < 0 ||
+        qint64(count) * (ItemOffsetsSize + MinSealEntrySize) > in.remaining())
         return documentFailure(DocumentError::BadFormat);
     read.items.reserve(size_t(count));
     DecodeBudget budget; // shared by all the pictures read
@@ -117,7 +117,7 @@ DocumentResult saveLibraryItem(const QString &fileName, const SealSelection &sel
 }
 
 DocumentResult loadLibraryItemData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
-                               QPoint scroll)
+                                   QPoint scroll)
 {
     ProgressHider hider(progress);
     progress.setPosition(0);

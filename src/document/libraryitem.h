@@ -53,7 +53,7 @@ DocumentResult saveLibraryItem(const QString &fileName, const SealSelection &sel
 // pixels into the page. An item of an older version adds nothing (OldVersion, which the
 // library command does not report); a damaged one adds nothing (BadFormat).
 DocumentResult loadLibraryItemData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
-                               QPoint scroll = {});
+                                   QPoint scroll = {});
 DocumentResult loadLibraryItem(const QString &fileName, SealDocument &document, ProgressDisplay &progress,
                                QPoint scroll = {});
 

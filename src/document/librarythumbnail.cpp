@@ -1,10 +1,10 @@
 #include "document/librarythumbnail.h"
 
 #include "document/selectionbounds.h"
+#include "picture/gifencoder.h"
 #include "seal/paintersurface.h"
 #include "seal/renderseals.h"
 #include "seal/sealpicture.h"
-#include "picture/gifencoder.h"
 
 #include <QPainter>
 
@@ -20,8 +20,8 @@ QImage renderLibraryThumbnail(const SealSelection &seals)
     const long double s = ThumbnailPixelsPerMm;
     const long double w = (box.right - box.left) * s;
     const long double h = (box.bottom - box.top) * s;
-    if (!(w >= 0 && h >= 0 && w <= SealPicture::MaxSide && h <= SealPicture::MaxSide
-          && (w + 2 * ThumbnailBorder) * (h + 2 * ThumbnailBorder) <= SealPicture::MaxPixels))
+    if (!(w >= 0 && h >= 0 && w <= SealPicture::MaxSide && h <= SealPicture::MaxSide &&
+          (w + 2 * ThumbnailBorder) * (h + 2 * ThumbnailBorder) <= SealPicture::MaxPixels))
         return {};
     QImage bitmap(roundHalfEven(w) + 2 * ThumbnailBorder, roundHalfEven(h) + 2 * ThumbnailBorder, QImage::Format_RGB32);
     if (bitmap.isNull())

@@ -46,11 +46,8 @@ QByteArray snapshotEntry(const SealSnapshot &snapshot, bool withPicture)
 
 SealCommand::SealCommand(SealDocument &document, const QString &text, std::vector<int> selectionBefore,
                          std::vector<int> selectionAfter, bool alreadyDone)
-    : QUndoCommand(text)
-    , m_document(document)
-    , m_selectionBefore(std::move(selectionBefore))
-    , m_selectionAfter(std::move(selectionAfter))
-    , m_skipRedo(alreadyDone)
+    : QUndoCommand(text), m_document(document), m_selectionBefore(std::move(selectionBefore)),
+      m_selectionAfter(std::move(selectionAfter)), m_skipRedo(alreadyDone)
 {
 }
 
@@ -73,10 +70,8 @@ void SealCommand::redo()
 
 InsertSealsCommand::InsertSealsCommand(SealDocument &document, const QString &text, SealList seals,
                                        std::vector<int> selectionBefore)
-    : SealCommand(document, text, std::move(selectionBefore), {}, false)
-    , m_first(document.sealCount())
-    , m_count(int(seals.size()))
-    , m_held(std::move(seals))
+    : SealCommand(document, text, std::move(selectionBefore), {}, false), m_first(document.sealCount()),
+      m_count(int(seals.size())), m_held(std::move(seals))
 {
     for (size_t i = 0; i < m_held.size(); ++i)
         m_selectionAfter.push_back(m_first + int(i));
@@ -107,8 +102,7 @@ void InsertSealsCommand::undoChange()
 
 RemoveSealsCommand::RemoveSealsCommand(SealDocument &document, const QString &text, std::vector<int> indices,
                                        std::vector<int> selectionBefore)
-    : SealCommand(document, text, std::move(selectionBefore), {}, false)
-    , m_indices(std::move(indices))
+    : SealCommand(document, text, std::move(selectionBefore), {}, false), m_indices(std::move(indices))
 {
 }
 
@@ -137,9 +131,7 @@ void RemoveSealsCommand::undoChange()
 }
 
 RestackCommand::RestackCommand(SealDocument &document, const QString &text, int from, int to)
-    : SealCommand(document, text, {from}, {to}, false)
-    , m_from(from)
-    , m_to(to)
+    : SealCommand(document, text, {from}, {to}, false), m_from(from), m_to(to)
 {
 }
 
@@ -156,22 +148,19 @@ void RestackCommand::undoChange()
 }
 
 EditSealsCommand::EditSealsCommand(SealDocument &document, const QString &text, std::vector<int> indices,
-                                   std::vector<SealSnapshot> before, std::vector<SealSnapshot> after,
-                                   int mergeKey, int mergeSession)
-    : SealCommand(document, text, document.selectionIndices(), document.selectionIndices(), true)
-    , m_indices(std::move(indices))
-    , m_before(std::move(before))
-    , m_after(std::move(after))
-    , m_mergeKey(mergeKey)
-    , m_mergeSession(mergeSession)
+                                   std::vector<SealSnapshot> before, std::vector<SealSnapshot> after, int mergeKey,
+                                   int mergeSession)
+    : SealCommand(document, text, document.selectionIndices(), document.selectionIndices(), true),
+      m_indices(std::move(indices)), m_before(std::move(before)), m_after(std::move(after)), m_mergeKey(mergeKey),
+      m_mergeSession(mergeSession)
 {
 }
 
 bool EditSealsCommand::mergeWith(const QUndoCommand *other)
 {
     const auto *next = dynamic_cast<const EditSealsCommand *>(other);
-    if (!next || next->m_mergeKey != m_mergeKey || next->m_mergeSession != m_mergeSession
-        || next->m_indices != m_indices)
+    if (!next || next->m_mergeKey != m_mergeKey || next->m_mergeSession != m_mergeSession ||
+        next->m_indices != m_indices)
         return false;
     m_after = next->m_after;
     m_selectionAfter = next->m_selectionAfter;

@@ -57,8 +57,7 @@ private:
 class InsertSealsCommand final : public SealCommand
 {
 public:
-    InsertSealsCommand(SealDocument &document, const QString &text, SealList seals,
-                       std::vector<int> selectionBefore);
+    InsertSealsCommand(SealDocument &document, const QString &text, SealList seals, std::vector<int> selectionBefore);
     ~InsertSealsCommand() override;
 
 private:
@@ -106,8 +105,7 @@ class EditSealsCommand final : public SealCommand
 {
 public:
     EditSealsCommand(SealDocument &document, const QString &text, std::vector<int> indices,
-                     std::vector<SealSnapshot> before, std::vector<SealSnapshot> after, int mergeKey,
-                     int mergeSession);
+                     std::vector<SealSnapshot> before, std::vector<SealSnapshot> after, int mergeKey, int mergeSession);
 
     int id() const override { return m_mergeKey != 0 ? m_mergeKey : -1; }
     bool mergeWith(const QUndoCommand *other) override;

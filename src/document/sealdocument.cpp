@@ -5,8 +5,8 @@
 #include "document/documentfile.h"
 #include "document/sealcommands.h"
 #include "document/sealentry.h"
-#include "seal/seallimits.h"
 #include "seal/seal.h"
+#include "seal/seallimits.h"
 
 #include <QUndoStack>
 #include <QtDebug>
@@ -17,9 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace qm {
 
-SealDocument::SealDocument(QObject *parent)
-    : QObject(parent)
-    , m_undoStack(std::make_unique<QUndoStack>())
+SealDocument::SealDocument(QObject *parent) : QObject(parent), m_undoStack(std::make_unique<QUndoStack>())
 {
     connect(m_undoStack.get(), &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
 }
@@ -241,8 +239,8 @@ Seal *SealDocument::appendCreatedSeal(std::unique_ptr<Seal> seal, const QString 
     Seal *raw = seal.get();
     SealList list;
     list.push_back(std::move(seal));
-    pushCommand(new InsertSealsCommand(*this, text.isEmpty() ? u"画图形"_s : text, std::move(list),
-                                       selectionIndices()));
+    pushCommand(
+        new InsertSealsCommand(*this, text.isEmpty() ? u"画图形"_s : text, std::move(list), selectionIndices()));
     return raw;
 }
 
@@ -313,12 +311,15 @@ bool SealDocument::moveSelectedCentres(long double dxMm, long double dyMm, bool 
             indices.push_back(i);
     if (indices.empty())
         return false;
-    return editSeals(indices, text, [&](const SealSelection &seals) {
-        for (Seal *seal : seals) {
-            seal->setRealCenterX(float(seal->RealCenterX() + dxMm));
-            seal->setRealCenterY(float(seal->RealCenterY() + dyMm));
-        }
-    }, mergeKey);
+    return editSeals(
+        indices, text,
+        [&](const SealSelection &seals) {
+            for (Seal *seal : seals) {
+                seal->setRealCenterX(float(seal->RealCenterX() + dxMm));
+                seal->setRealCenterY(float(seal->RealCenterY() + dyMm));
+            }
+        },
+        mergeKey);
 }
 
 bool SealDocument::moveSelectionBy(int dxPixels, int dyPixels)
@@ -383,8 +384,8 @@ bool SealDocument::editSeals(const std::vector<int> &indices, const QString &tex
     }
     if (after == before)
         return false;
-    pushCommand(new EditSealsCommand(*this, text, targets, std::move(before), std::move(after), mergeKey,
-                                     m_mergeSession));
+    pushCommand(
+        new EditSealsCommand(*this, text, targets, std::move(before), std::move(after), mergeKey, m_mergeSession));
     emit sealsEdited(QList<int>(targets.begin(), targets.end()));
     return true;
 }
@@ -415,8 +416,7 @@ DocumentResult SealDocument::paste(const ClipboardStream &stream)
     return insertSeals(u"粘贴"_s, [&](SealDocument &scratch) { return pasteSealsFromStream(stream, scratch); });
 }
 
-DocumentResult SealDocument::insertSeals(const QString &text,
-                                         const std::function<DocumentResult(SealDocument &)> &load)
+DocumentResult SealDocument::insertSeals(const QString &text, const std::function<DocumentResult(SealDocument &)> &load)
 {
     const std::vector<int> before = selectionIndices();
     clearSelection();

@@ -4,9 +4,9 @@
 #include "document/binarywriter.h"
 #include "document/sealdocument.h"
 #include "seal/gbk.h"
+#include "seal/seal.h"
 #include "seal/seallimits.h"
 #include "seal/sealpropertytable.h"
-#include "seal/seal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -165,8 +165,8 @@ QByteArray sealRecord(const Seal &seal, SealFlavour flavour)
     for (const SealProperty *p : sealRecordFields()) {
         field.clear();
         QVariant v = p->get(seal);
-        if (flavour == SealFlavour::Stream
-            && (p->recordOffset == RealCenterXOffset || p->recordOffset == RealCenterYOffset))
+        if (flavour == SealFlavour::Stream &&
+            (p->recordOffset == RealCenterXOffset || p->recordOffset == RealCenterYOffset))
             v = QVariant::fromValue(float(double(v.toFloat()) + 2.0));
         BinaryWriter w(&field);
         encodeField(*p, v, w);

@@ -1,8 +1,8 @@
 #include "document/sealtemplates.h"
 
 #include "seal/gbk.h"
-#include "seal/sealpropertytable.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 namespace qm {
 namespace {
@@ -38,8 +38,7 @@ bool templateNeedsPicture(Tool tool)
     return row && row->sealTemplate.picture;
 }
 
-std::unique_ptr<Seal> newSealFromTemplate(Tool tool, QPoint pressPixels, const TemplateContext &context,
-                                           QString *error)
+std::unique_ptr<Seal> newSealFromTemplate(Tool tool, QPoint pressPixels, const TemplateContext &context, QString *error)
 {
     const ToolInfo *row = findTool(tool);
     if (!row || row->use.pageTool != PageTool::Place)

@@ -30,6 +30,6 @@ bool templateNeedsPicture(Tool tool);
 // made: a tool that places nothing, a context without a positive scale, a picture tool without a
 // picture (the user cancelled), or with one that cannot be decoded, the one case that sets *error.
 std::unique_ptr<Seal> newSealFromTemplate(Tool tool, QPoint pressPixels, const TemplateContext &context,
-                                           QString *error = nullptr);
+                                          QString *error = nullptr);
 
 } // namespace qm

@@ -7,8 +7,7 @@
 namespace qm {
 namespace {
 
-template <typename List>
-SelectionBox boundsOf(const List &seals)
+template <typename List> SelectionBox boundsOf(const List &seals)
 {
     SelectionBox box;
     if (seals.empty())

@@ -95,12 +95,8 @@ struct TemplateValue {
     constexpr TemplateValue(SealPropertyId p, int value) : property(p), kind(Kind::Number), number(value) {}
     constexpr TemplateValue(SealPropertyId p, double value) : property(p), kind(Kind::Number), number(value) {}
     constexpr TemplateValue(SealPropertyId p, bool value) : property(p), kind(Kind::Flag), number(value ? 1 : 0) {}
-    constexpr TemplateValue(SealPropertyId p, SealType value)
-        : property(p), kind(Kind::SealKind), number(int(value))
-    {
-    }
-    constexpr TemplateValue(SealPropertyId p, FrameType value)
-        : property(p), kind(Kind::FrameKind), number(int(value))
+    constexpr TemplateValue(SealPropertyId p, SealType value) : property(p), kind(Kind::SealKind), number(int(value)) {}
+    constexpr TemplateValue(SealPropertyId p, FrameType value) : property(p), kind(Kind::FrameKind), number(int(value))
     {
     }
     constexpr TemplateValue(SealPropertyId p, const char16_t *value) : property(p), kind(Kind::Text), text(value) {}
@@ -118,9 +114,9 @@ struct SealTemplate {
 // One row of the tool table.
 struct ToolInfo {
     Tool tool;
-    const char16_t *objectName;  // the command's name, as menus, the palette and settings know it
-    const char16_t *caption;     // empty: the command is captioned with its short hint
-    const char16_t *hint;        // "short|long"; empty for none
+    const char16_t *objectName; // the command's name, as menus, the palette and settings know it
+    const char16_t *caption;    // empty: the command is captioned with its short hint
+    const char16_t *hint;       // "short|long"; empty for none
     ToolFamily family;
     ToolUse use;
     SealTemplate sealTemplate{}; // empty for the page tools

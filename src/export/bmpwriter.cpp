@@ -43,7 +43,7 @@ ExportError BmpWriter::write(const QImage &picture, QIODevice *device, int pixel
     put32(header, 40);
     put32(header, quint32(picture.width()));
     put32(header, quint32(picture.height())); // positive: rows stored bottom-up
-    put16(header, 1);                        // planes
+    put16(header, 1);                         // planes
     put16(header, 24);
     put32(header, 0); // no compression
     put32(header, quint32(imageSize));

@@ -33,9 +33,7 @@ std::optional<QList<ColourRegion>> ColourRegions::split(const QImage &picture, Q
 
     // Rectangles still growing downwards, by the run that would extend them.
     QHash<Run, QRect> open;
-    auto close = [&](const Run &run, const QRect &rect) {
-        regions[regionOf.value(run.colour)].rects.append(rect);
-    };
+    auto close = [&](const Run &run, const QRect &rect) { regions[regionOf.value(run.colour)].rects.append(rect); };
     for (int y = 0; y < rgb.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         QHash<Run, QRect> next;

@@ -1,8 +1,8 @@
 #include "export/emfwriter.h"
 
-#include "seal/sealtypes.h"
 #include "export/colourregions.h"
 #include "export/exportrender.h"
+#include "seal/sealtypes.h"
 
 #include <QIODevice>
 #include <QtEndian>
@@ -70,7 +70,8 @@ bool addRectangles(RecordStream &out, const QList<QRect> &rects, bool small)
                 const QRect &r = chunk[i];
                 const auto x1 = int16_t(r.left()), y1 = int16_t(r.top());
                 const auto x2 = int16_t(r.right() + 1), y2 = int16_t(r.bottom() + 1);
-                pts.insert(pts.end(), {point16_set(x1, y1), point16_set(x2, y1), point16_set(x2, y2), point16_set(x1, y2)});
+                pts.insert(pts.end(),
+                           {point16_set(x1, y1), point16_set(x2, y1), point16_set(x2, y2), point16_set(x1, y2)});
             }
             ok = out.add(U_EMRPOLYPOLYGON16_set(boundsOf(chunk, n), uint32_t(n), counts.data(), uint32_t(pts.size()),
                                                 pts.data()));
@@ -80,10 +81,11 @@ bool addRectangles(RecordStream &out, const QList<QRect> &rects, bool small)
             for (qsizetype i = 0; i < n; ++i) {
                 const QRect &r = chunk[i];
                 const int x1 = r.left(), y1 = r.top(), x2 = r.right() + 1, y2 = r.bottom() + 1;
-                pts.insert(pts.end(), {point32_set(x1, y1), point32_set(x2, y1), point32_set(x2, y2), point32_set(x1, y2)});
+                pts.insert(pts.end(),
+                           {point32_set(x1, y1), point32_set(x2, y1), point32_set(x2, y2), point32_set(x1, y2)});
             }
-            ok = out.add(U_EMRPOLYPOLYGON_set(boundsOf(chunk, n), uint32_t(n), counts.data(), uint32_t(pts.size()),
-                                              pts.data()));
+            ok = out.add(
+                U_EMRPOLYPOLYGON_set(boundsOf(chunk, n), uint32_t(n), counts.data(), uint32_t(pts.size()), pts.data()));
         }
         if (!ok)
             return false;
@@ -96,10 +98,12 @@ bool addRegions(RecordStream &out, const QList<ColourRegion> &regions, bool smal
     bool ok = out.add(U_EMRSETPOLYFILLMODE_set(U_WINDING)) && out.add(U_EMRSELECTOBJECT_set(U_NULL_PEN));
     for (const ColourRegion &region : regions) {
         const U_LOGBRUSH brush = logbrush_set(
-            U_BS_SOLID, colorref3_set(uint8_t(qRed(region.colour)), uint8_t(qGreen(region.colour)), uint8_t(qBlue(region.colour))),
+            U_BS_SOLID,
+            colorref3_set(uint8_t(qRed(region.colour)), uint8_t(qGreen(region.colour)), uint8_t(qBlue(region.colour))),
             0);
-        ok = ok && out.add(U_EMRCREATEBRUSHINDIRECT_set(BrushSlot, brush)) && out.add(U_EMRSELECTOBJECT_set(BrushSlot))
-             && addRectangles(out, region.rects, small)
+        ok = ok && out.add(U_EMRCREATEBRUSHINDIRECT_set(BrushSlot, brush)) &&
+             out.add(U_EMRSELECTOBJECT_set(BrushSlot)) &&
+             addRectangles(out, region.rects, small)
              // A selected object must not be deleted: the stock null brush takes its place first.
              && out.add(U_EMRSELECTOBJECT_set(U_NULL_BRUSH)) && out.add(U_EMRDELETEOBJECT_set(BrushSlot));
     }
@@ -149,17 +153,17 @@ ExportError EmfWriter::write(const QImage &picture, QIODevice *device, long doub
     const qint64 deviceSide = qint64(roundHalfEven(ReferenceMm * pixelsPerMm));
     constexpr qint64 Max32 = std::numeric_limits<int32_t>::max();
     // A metafile's size and every record size are 32-bit numbers.
-    if (4 * w * h + 4096 > std::numeric_limits<quint32>::max() || frameW >= Max32 || frameH >= Max32
-        || deviceSide >= Max32)
+    if (4 * w * h + 4096 > std::numeric_limits<quint32>::max() || frameW >= Max32 || frameH >= Max32 ||
+        deviceSide >= Max32)
         return ExportError::TooLargeForKind;
 
     const U_RECTL bounds = rectl_set(point32_set(0, 0), point32_set(int32_t(w - 1), int32_t(h - 1)));
     const U_RECTL frame = rectl_set(point32_set(0, 0), point32_set(int32_t(frameW - 1), int32_t(frameH - 1)));
     RecordStream out;
-    bool ok = out.add(U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr,
-                                      sizel_set(int32_t(deviceSide), int32_t(deviceSide)),
-                                      sizel_set(ReferenceMm, ReferenceMm), 0))
-              && out.add(U_EMRSETMAPMODE_set(U_MM_TEXT));
+    bool ok =
+        out.add(U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, sizel_set(int32_t(deviceSide), int32_t(deviceSide)),
+                                sizel_set(ReferenceMm, ReferenceMm), 0)) &&
+        out.add(U_EMRSETMAPMODE_set(U_MM_TEXT));
 
     const auto regions = ColourRegions::split(picture, transparentColour(picture), maxRectangles(w, h));
     if (regions)

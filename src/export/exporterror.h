@@ -8,10 +8,10 @@ namespace qm {
 // command-line tool prints the same text and exits with exportErrorExitCode().
 enum class ExportError {
     None,
-    EmptySelection,   // no seal to export: nothing happens, silently
-    BadResolution,    // pixels per millimetre not a positive finite number
-    PictureTooLarge,  // width × height above the export limit
-    TooLargeForKind,  // a side beyond what the chosen file kind can store
+    EmptySelection,  // no seal to export: nothing happens, silently
+    BadResolution,   // pixels per millimetre not a positive finite number
+    PictureTooLarge, // width × height above the export limit
+    TooLargeForKind, // a side beyond what the chosen file kind can store
     CannotCreateFile,
     WriteFailed,
     EncoderFailed,

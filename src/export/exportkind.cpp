@@ -1,6 +1,5 @@
 #include "export/exportkind.h"
 
-#include "seal/sealtypes.h"
 #include "export/bmpwriter.h"
 #include "export/emfwriter.h"
 #include "export/gifwriter.h"
@@ -9,6 +8,7 @@
 #include "export/pngwriter.h"
 #include "export/svgwriter.h"
 #include "export/tiffwriter.h"
+#include "seal/sealtypes.h"
 
 using namespace Qt::StringLiterals;
 

@@ -41,8 +41,7 @@ void paintSeals(const QList<const Seal *> &seals, const ExportLayout &layout, Su
                 SealColours::Own);
 }
 
-void paintSealsAsVectors(const QList<const Seal *> &seals, const ExportLayout &layout, QPainter &painter,
-                         bool mirror)
+void paintSealsAsVectors(const QList<const Seal *> &seals, const ExportLayout &layout, QPainter &painter, bool mirror)
 {
     painter.save();
     if (mirror) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/exporterror.h"
 #include "document/selectionbounds.h"
+#include "export/exporterror.h"
 
 #include <QImage>
 #include <QList>
@@ -43,8 +43,7 @@ void paintSeals(const QList<const Seal *> &seals, const ExportLayout &layout, Su
 
 // The same as vectors onto a painter whose coordinates are the picture's pixels: texts as glyph
 // outlines, and flipped left to right across the picture's width when mirrored.
-void paintSealsAsVectors(const QList<const Seal *> &seals, const ExportLayout &layout, QPainter &painter,
-                         bool mirror);
+void paintSealsAsVectors(const QList<const Seal *> &seals, const ExportLayout &layout, QPainter &painter, bool mirror);
 
 // The export picture: layout.width × layout.height, white, the seals drawn aliased as on the
 // printed page, then mirrored when asked. Null when the picture cannot be allocated.

@@ -22,7 +22,9 @@ struct ErrorManager {
     std::longjmp(reinterpret_cast<ErrorManager *>(cinfo->err)->jump, 1);
 }
 
-void silentMessage(j_common_ptr) {}
+void silentMessage(j_common_ptr)
+{
+}
 
 // Streams the compressed bytes to the device in chunks; a failed write is remembered and the
 // rest discarded, so libjpeg never has to unwind through our callback.

@@ -24,10 +24,8 @@ ExportError PdfWriter::write(const QList<const Seal *> &seals, const ExportLayou
     // A PDF page is measured in whole points here; rounding up keeps the picture's far edges on
     // the page, the drawing itself stays at true size.
     auto points = [](long double mm) { return int(std::ceil(double(mm / 25.4L * 72) - 1e-9)); };
-    const QPageSize size(QSize(points(layout.widthMm()), points(layout.heightMm())), QString(),
-                         QPageSize::ExactMatch);
-    if (!writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                          QPageLayout::Millimeter)))
+    const QPageSize size(QSize(points(layout.widthMm()), points(layout.heightMm())), QString(), QPageSize::ExactMatch);
+    if (!writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter)))
         return ExportError::TooLargeForKind;
     QPainter painter;
     if (!painter.begin(&writer))

@@ -42,8 +42,7 @@ public:
                                   const QString &chosenName);
 
     // Writes an already rendered raster picture by kind; the vector kinds are not raster.
-    static ExportError writePicture(const QImage &picture, ExportKind kind, long double pixelsPerMm,
-                                    QIODevice *device);
+    static ExportError writePicture(const QImage &picture, ExportKind kind, long double pixelsPerMm, QIODevice *device);
 };
 
 } // namespace qm

@@ -1,7 +1,7 @@
 #include "export/svgwriter.h"
 
-#include "seal/sealtypes.h"
 #include "export/exportrender.h"
+#include "seal/sealtypes.h"
 
 #include <QPainter>
 #include <QSvgGenerator>

@@ -95,22 +95,22 @@ ExportError TiffWriter::write(const QImage &picture, QIODevice *device)
     const quint16 sideType = (w > 0xFFFF || h > 0xFFFF) ? Long : Short;
     LittleEndianBytes dir;
     dir.u16(EntryCount);
-    dir.entry(254, Long, 1, 0);                     // NewSubfileType
-    dir.entry(256, sideType, 1, quint32(w));        // ImageWidth
-    dir.entry(257, sideType, 1, quint32(h));        // ImageLength
-    dir.entry(258, Short, 3, 24);                   // BitsPerSample, at 24
-    dir.entry(259, Short, 1, 1);                    // Compression: none
-    dir.entry(262, Short, 1, 2);                    // PhotometricInterpretation: RGB
-    dir.entry(273, Long, 1, HeaderSize);            // StripOffsets
-    dir.entry(277, Short, 1, 3);                    // SamplesPerPixel
-    dir.entry(278, Long, 1, quint32(h));            // RowsPerStrip
-    dir.entry(279, Long, 1, quint32(3 * w * h));    // StripByteCounts
-    dir.entry(282, Rational, 1, 8);                 // XResolution
-    dir.entry(283, Rational, 1, 16);                // YResolution
-    dir.entry(284, Short, 1, 1);                    // PlanarConfiguration: chunky
-    dir.entry(296, Short, 1, 2);                    // ResolutionUnit: inch
-    dir.entry(305, Ascii, 10, 30);                  // Software
-    dir.u32(0);                                     // no next directory
+    dir.entry(254, Long, 1, 0);                  // NewSubfileType
+    dir.entry(256, sideType, 1, quint32(w));     // ImageWidth
+    dir.entry(257, sideType, 1, quint32(h));     // ImageLength
+    dir.entry(258, Short, 3, 24);                // BitsPerSample, at 24
+    dir.entry(259, Short, 1, 1);                 // Compression: none
+    dir.entry(262, Short, 1, 2);                 // PhotometricInterpretation: RGB
+    dir.entry(273, Long, 1, HeaderSize);         // StripOffsets
+    dir.entry(277, Short, 1, 3);                 // SamplesPerPixel
+    dir.entry(278, Long, 1, quint32(h));         // RowsPerStrip
+    dir.entry(279, Long, 1, quint32(3 * w * h)); // StripByteCounts
+    dir.entry(282, Rational, 1, 8);              // XResolution
+    dir.entry(283, Rational, 1, 16);             // YResolution
+    dir.entry(284, Short, 1, 1);                 // PlanarConfiguration: chunky
+    dir.entry(296, Short, 1, 2);                 // ResolutionUnit: inch
+    dir.entry(305, Ascii, 10, 30);               // Software
+    dir.u32(0);                                  // no next directory
     if (!writeAll(device, dir.bytes()))
         return ExportError::WriteFailed;
     return ExportError::None;

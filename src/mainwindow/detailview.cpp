@@ -2,11 +2,11 @@
 
 #include "mainwindow/detailview.h"
 
+#include "mainwindow/mainwindow.h"
 #include "page/documentwindow.h"
 #include "picture/drawingtypes.h"
 #include "seal/paintersurface.h"
 #include "seal/renderseals.h"
-#include "mainwindow/mainwindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -66,7 +66,7 @@ std::optional<DetailViewLayout> detailViewLayout(const SelectionBox &box, long d
 }
 
 std::unique_ptr<DetailView> DetailView::create(const QList<const Seal *> &seals, long double screenPixelsPerMm,
-                                                   const QRect &screen, int pixelsPerInch, QWidget *parent)
+                                               const QRect &screen, int pixelsPerInch, QWidget *parent)
 {
     const SelectionBox box = selectionBounds(seals);
     const std::optional<DetailViewLayout> layout =
@@ -135,7 +135,7 @@ std::unique_ptr<DetailView> MainWindow::buildDetailView()
         return nullptr;
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
     return DetailView::create(QList<const Seal *>(selection.begin(), selection.end()), child->screenPixelsPerMm(),
-                                s->geometry(), logicalDpiX(), this);
+                              s->geometry(), logicalDpiX(), this);
 }
 
 void MainWindow::showDetailView()

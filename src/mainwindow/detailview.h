@@ -41,7 +41,7 @@ public:
     // The view of the seals, in selection order, drawn afresh at the view's scale in their own
     // colours; the seals themselves are left as they are. None when there is nothing to show.
     static std::unique_ptr<DetailView> create(const QList<const Seal *> &seals, long double screenPixelsPerMm,
-                                                const QRect &screen, int pixelsPerInch, QWidget *parent = nullptr);
+                                              const QRect &screen, int pixelsPerInch, QWidget *parent = nullptr);
 
     const DetailViewLayout &layout() const { return m_layout; }
     const QImage &picture() const { return m_picture; }

@@ -7,12 +7,12 @@
 #include "companions/dialogpackloader.h"
 #include "document/extendedfloat.h"
 #include "document/selectionbounds.h"
-#include "page/documentwindow.h"
-#include "seal/missingglyphs.h"
 #include "export/exportrender.h"
 #include "export/sealexporter.h"
 #include "mainwindow/exportfiledialog.h"
 #include "mainwindow/userdialogs.h"
+#include "page/documentwindow.h"
+#include "seal/missingglyphs.h"
 
 #include <QBuffer>
 #include <QClipboard>

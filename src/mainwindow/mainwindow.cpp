@@ -5,15 +5,10 @@
 
 #include "companions/dialogpackloader.h"
 #include "companions/glyphdepot/glyphdepot.h"
-#include "controls/hints.h"
-#include "controls/tabbutton.h"
 #include "controls/flatpanel.h"
+#include "controls/hints.h"
 #include "controls/statusbar.h"
-#include "page/documentwindow.h"
-#include "picture/surface.h"
-#include "printwindow/printwindow.h"
-#include "properties/propertywindow.h"
-#include "seal/seal.h"
+#include "controls/tabbutton.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/cursors.h"
 #include "mainwindow/drawactions.h"
@@ -24,6 +19,11 @@
 #include "mainwindow/userdialogs.h"
 #include "mainwindow/wallpapermdiarea.h"
 #include "mainwindow/zoomlist.h"
+#include "page/documentwindow.h"
+#include "picture/surface.h"
+#include "printwindow/printwindow.h"
+#include "properties/propertywindow.h"
+#include "seal/seal.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -152,7 +152,7 @@ MainWindow::~MainWindow()
 }
 
 QAction *MainWindow::makeAction(const QString &name, const QString &caption, const QString &hint,
-                              const QKeySequence &shortcut)
+                                const QKeySequence &shortcut)
 {
     auto *a = new QAction(caption, this);
     a->setObjectName(name);

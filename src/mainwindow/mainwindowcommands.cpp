@@ -5,13 +5,6 @@
 
 #include "companions/glyphdepot/glyphdepot.h"
 #include "document/sealalignment.h"
-#include "page/pagetools.h"
-#include "page/documentwindow.h"
-#include "page/updatesguard.h"
-#include "properties/propertywindow.h"
-#include "picture/surface.h"
-#include "seal/gbk.h"
-#include "seal/seal.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/editorkeys.h"
@@ -19,6 +12,13 @@
 #include "mainwindow/userdialogs.h"
 #include "mainwindow/wallpapermdiarea.h"
 #include "mainwindow/zoomlist.h"
+#include "page/documentwindow.h"
+#include "page/pagetools.h"
+#include "page/updatesguard.h"
+#include "picture/surface.h"
+#include "properties/propertywindow.h"
+#include "seal/gbk.h"
+#include "seal/seal.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,11 +3,11 @@
 #include "mainwindow/mainwindow.h"
 
 #include "document/documentfile.h"
-#include "page/documentwindow.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/statuspanels.h"
 #include "mainwindow/userdialogs.h"
 #include "mainwindow/wallpapermdiarea.h"
+#include "page/documentwindow.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -3,14 +3,14 @@
 
 #include "mainwindow/mainwindow.h"
 
-#include "controls/tabbutton.h"
 #include "controls/flatpanel.h"
 #include "controls/statusbar.h"
-#include "page/documentwindow.h"
-#include "page/updatesguard.h"
+#include "controls/tabbutton.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/statuspanels.h"
 #include "mainwindow/wallpapermdiarea.h"
+#include "page/documentwindow.h"
+#include "page/updatesguard.h"
 
 #include <QAction>
 #include <QCheckBox>

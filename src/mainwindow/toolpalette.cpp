@@ -5,8 +5,8 @@
 
 #include "controls/hints.h"
 #include "controls/hoverimage.h"
-#include "picture/surface.h"
 #include "mainwindow/drawactions.h"
+#include "picture/surface.h"
 
 #include <QAction>
 #include <QActionEvent>

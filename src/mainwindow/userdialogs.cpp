@@ -99,8 +99,8 @@ std::optional<QColor> QtUserDialogs::chooseColour(QWidget *parent, const QColor 
 QString UserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &,
                                      const QSize &)
 {
-    const QString chosen = saveFileName(parent, folder, ExportFileDialog::nameFilter(kind), QString(),
-                                        exportKindExtension(kind).mid(1));
+    const QString chosen =
+        saveFileName(parent, folder, ExportFileDialog::nameFilter(kind), QString(), exportKindExtension(kind).mid(1));
     return chosen.isEmpty() ? chosen : exportFileName(chosen, kind);
 }
 

@@ -2,10 +2,10 @@
 
 #include "page/documentwindow.h"
 
-#include "printing/pagefromprinter.h"
 #include "page/overridecursor.h"
 #include "page/pagetools.h"
 #include "page/updatesguard.h"
+#include "printing/pagefromprinter.h"
 #include "seal/seal.h"
 
 #include <QCloseEvent>

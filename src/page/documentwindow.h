@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/sealdocument.h"
-#include "page/pagehost.h"
 #include "page/grabhandles.h"
+#include "page/pagehost.h"
 #include "page/pagepanel.h"
 #include "page/selectionframe.h"
 

@@ -119,8 +119,8 @@ void DocumentWindow::keyPressEvent(QKeyEvent *event)
         undo();
         return;
     }
-    if ((mods == Qt::ControlModifier && key == Qt::Key_Y)
-        || (mods == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z)) {
+    if ((mods == Qt::ControlModifier && key == Qt::Key_Y) ||
+        (mods == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z)) {
         redo();
         return;
     }

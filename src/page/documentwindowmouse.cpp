@@ -32,8 +32,8 @@ int depthIn(const QRect &box, QPoint p)
 
 bool strictlyInside(const QRect &box, QPoint p)
 {
-    return p.x() > box.left() && p.x() < box.left() + box.width() && p.y() > box.top()
-           && p.y() < box.top() + box.height();
+    return p.x() > box.left() && p.x() < box.left() + box.width() && p.y() > box.top() &&
+           p.y() < box.top() + box.height();
 }
 
 } // namespace
@@ -299,8 +299,8 @@ void DocumentWindow::endBand(QPoint point)
     SealSelection inside;
     for (const auto &seal : m_document->seals()) {
         const QRect box = sealBox(*seal);
-        if (seal->isVisible() && box.left() >= band.left() && box.left() + box.width() <= band.right()
-            && box.top() >= band.top() && box.top() + box.height() <= band.bottom())
+        if (seal->isVisible() && box.left() >= band.left() && box.left() + box.width() <= band.right() &&
+            box.top() >= band.top() && box.top() + box.height() <= band.bottom())
             inside.push_back(seal.get());
     }
     m_document->setSelection(inside);

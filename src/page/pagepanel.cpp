@@ -1,7 +1,7 @@
 #include "page/pagepanel.h"
 
-#include "page/pagesheet.h"
 #include "page/grabhandles.h"
+#include "page/pagesheet.h"
 #include "page/selectionframe.h"
 
 #include <QContextMenuEvent>
@@ -53,8 +53,7 @@ void paintDotted(QPainter &painter, const QRect &r)
 
 } // namespace
 
-PagePanel::PagePanel(PageModel &page, QWidget *parent)
-    : QWidget(parent), m_page(page), m_tickFont(u"Small Fonts"_s, 6)
+PagePanel::PagePanel(PageModel &page, QWidget *parent) : QWidget(parent), m_page(page), m_tickFont(u"Small Fonts"_s, 6)
 {
     setAccessibleName(u"页面"_s);
     setAutoFillBackground(true);

@@ -15,8 +15,10 @@ namespace qm {
 void paintSeal(QPainter &painter, Seal &seal, QPoint at)
 {
     PainterSurface surface(&painter);
-    renderSeals({&seal}, seal.PixelsPerMm(), seal.Zoom(), surface,
-                RenderOffset{static_cast<long double>(at.x() - seal.left()), static_cast<long double>(at.y() - seal.top())}, SealColours::Own);
+    renderSeals(
+        {&seal}, seal.PixelsPerMm(), seal.Zoom(), surface,
+        RenderOffset{static_cast<long double>(at.x() - seal.left()), static_cast<long double>(at.y() - seal.top())},
+        SealColours::Own);
 }
 
 // A seal painted larger than this is not cached but painted on the page directly: a picture of

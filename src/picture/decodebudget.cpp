@@ -4,8 +4,8 @@ namespace qm {
 
 bool pictureSizeAcceptable(qint64 width, qint64 height)
 {
-    return width > 0 && height > 0 && width <= MaxPictureSide && height <= MaxPictureSide
-           && width * height <= MaxPicturePixels;
+    return width > 0 && height > 0 && width <= MaxPictureSide && height <= MaxPictureSide &&
+           width * height <= MaxPicturePixels;
 }
 
 bool DecodeBudget::takePixels(qint64 width, qint64 height)

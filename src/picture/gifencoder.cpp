@@ -46,8 +46,8 @@ GifStatus writeGif(const QImage &image, QIODevice *device)
         return GifStatus::EncoderFailed;
     }
     EGifSetGifVersion(gif, true);
-    bool ok = EGifPutScreenDesc(gif, q.width, q.height, 8, 0, map) == GIF_OK
-              && EGifPutImageDesc(gif, 0, 0, q.width, q.height, false, nullptr) == GIF_OK;
+    bool ok = EGifPutScreenDesc(gif, q.width, q.height, 8, 0, map) == GIF_OK &&
+              EGifPutImageDesc(gif, 0, 0, q.width, q.height, false, nullptr) == GIF_OK;
     GifFreeMapObject(map); // the screen descriptor keeps its own copy
     auto *pixels = reinterpret_cast<GifPixelType *>(q.indices.data());
     for (int y = 0; ok && y < q.height; ++y)

@@ -13,7 +13,7 @@ struct LogicalFont {
     int orientation = 0; // tenths of a degree
     int weight = 400;    // 100 ... 900
     bool italic = false;
-    QByteArray face;     // GBK
+    QByteArray face; // GBK
 
     friend bool operator==(const LogicalFont &, const LogicalFont &) = default;
 };

@@ -20,8 +20,8 @@ constexpr int MaxPenPixels = 1 << 16;
 
 bool finite(const QTransform &t)
 {
-    return std::isfinite(t.m11()) && std::isfinite(t.m12()) && std::isfinite(t.m21()) && std::isfinite(t.m22())
-           && std::isfinite(t.dx()) && std::isfinite(t.dy());
+    return std::isfinite(t.m11()) && std::isfinite(t.m12()) && std::isfinite(t.m21()) && std::isfinite(t.m22()) &&
+           std::isfinite(t.dx()) && std::isfinite(t.dy());
 }
 
 // Only these map modes take the window's and viewport's extents.
@@ -39,15 +39,9 @@ bool usableExtent(QSizeF e)
 
 MetafileCanvas::MetafileCanvas(Surface &surface, const QTransform &deviceToTarget, QSizeF devicePixelsPerMm,
                                DecodeBudget &budget)
-    : m_surface(surface),
-      m_deviceToTarget(deviceToTarget),
-      m_devicePerMm(devicePixelsPerMm),
-      m_budget(budget),
-      m_oldPenColor(surface.penColor()),
-      m_oldPenWidth(surface.penWidth()),
-      m_oldBrushColor(surface.brushColor()),
-      m_oldBrushStyle(surface.brushStyle()),
-      m_oldWinding(surface.polyFillWinding())
+    : m_surface(surface), m_deviceToTarget(deviceToTarget), m_devicePerMm(devicePixelsPerMm), m_budget(budget),
+      m_oldPenColor(surface.penColor()), m_oldPenWidth(surface.penWidth()), m_oldBrushColor(surface.brushColor()),
+      m_oldBrushStyle(surface.brushStyle()), m_oldWinding(surface.polyFillWinding())
 {
     updateTransform();
 }
@@ -83,11 +77,21 @@ QPointF MetafileCanvas::pageScale() const
         sy = m_fixedViewport->height() / s.windowExt.height();
     } else {
         switch (s.mapMode) {
-        case MmLoMetric: fixed(0.1); break;
-        case MmHiMetric: fixed(0.01); break;
-        case MmLoEnglish: fixed(0.254); break;
-        case MmHiEnglish: fixed(0.0254); break;
-        case MmTwips: fixed(25.4 / 1440); break;
+        case MmLoMetric:
+            fixed(0.1);
+            break;
+        case MmHiMetric:
+            fixed(0.01);
+            break;
+        case MmLoEnglish:
+            fixed(0.254);
+            break;
+        case MmHiEnglish:
+            fixed(0.0254);
+            break;
+        case MmTwips:
+            fixed(25.4 / 1440);
+            break;
         case MmIsotropic:
         case MmAnisotropic:
             sx = s.viewportExt.width() / s.windowExt.width();
@@ -99,7 +103,8 @@ QPointF MetafileCanvas::pageScale() const
                 sy = std::copysign(m, sy);
             }
             break;
-        default: break;
+        default:
+            break;
         }
     }
     return QPointF(sx, sy);
@@ -110,9 +115,9 @@ void MetafileCanvas::updateTransform()
     const State &s = m_state;
     const QPointF scale = pageScale();
     const QPointF viewportOrg = m_fixedViewport ? m_fixedViewport->topLeft() : s.viewportOrg;
-    const QTransform page = QTransform::fromTranslate(-s.windowOrg.x(), -s.windowOrg.y())
-                            * QTransform::fromScale(scale.x(), scale.y())
-                            * QTransform::fromTranslate(viewportOrg.x(), viewportOrg.y());
+    const QTransform page = QTransform::fromTranslate(-s.windowOrg.x(), -s.windowOrg.y()) *
+                            QTransform::fromScale(scale.x(), scale.y()) *
+                            QTransform::fromTranslate(viewportOrg.x(), viewportOrg.y());
     m_transform = s.world * page * m_deviceToTarget;
     m_usable = finite(m_transform);
 }
@@ -181,8 +186,7 @@ void MetafileCanvas::scaleViewportExt(double xNum, double xDenom, double yNum, d
 {
     if (xDenom == 0 || yDenom == 0)
         return;
-    setViewportExt(
-        QSizeF(m_state.viewportExt.width() * xNum / xDenom, m_state.viewportExt.height() * yNum / yDenom));
+    setViewportExt(QSizeF(m_state.viewportExt.width() * xNum / xDenom, m_state.viewportExt.height() * yNum / yDenom));
 }
 
 void MetafileCanvas::setWorldTransform(const QTransform &t)
@@ -198,11 +202,19 @@ void MetafileCanvas::modifyWorldTransform(const QTransform &t, int mode)
 {
     QTransform world;
     switch (mode) {
-    case MwtIdentity: break;
-    case MwtLeftMultiply: world = t * m_state.world; break;
-    case MwtRightMultiply: world = m_state.world * t; break;
-    case MwtSet: world = t; break;
-    default: return;
+    case MwtIdentity:
+        break;
+    case MwtLeftMultiply:
+        world = t * m_state.world;
+        break;
+    case MwtRightMultiply:
+        world = m_state.world * t;
+        break;
+    case MwtSet:
+        world = t;
+        break;
+    default:
+        return;
     }
     setWorldTransform(world);
 }
@@ -257,16 +269,35 @@ void MetafileCanvas::selectObject(std::uint32_t handle)
 {
     if (handle & StockBit) {
         switch (handle & ~StockBit) {
-        case 0: m_state.brush = Brush{false, clWhite}; break;
-        case 1: m_state.brush = Brush{false, 0xC0C0C0}; break;
-        case 2: m_state.brush = Brush{false, 0x808080}; break;
-        case 3: m_state.brush = Brush{false, 0x404040}; break;
-        case 4: m_state.brush = Brush{false, clBlack}; break;
-        case 5: m_state.brush = Brush{true, clWhite}; break;
-        case 6: m_state.pen = Pen{false, clWhite, 0}; break;
-        case 7: m_state.pen = Pen{false, clBlack, 0}; break;
-        case 8: m_state.pen = Pen{true, clBlack, 0}; break;
-        default: break; // fonts, palettes and the colour-settable DC objects
+        case 0:
+            m_state.brush = Brush{false, clWhite};
+            break;
+        case 1:
+            m_state.brush = Brush{false, 0xC0C0C0};
+            break;
+        case 2:
+            m_state.brush = Brush{false, 0x808080};
+            break;
+        case 3:
+            m_state.brush = Brush{false, 0x404040};
+            break;
+        case 4:
+            m_state.brush = Brush{false, clBlack};
+            break;
+        case 5:
+            m_state.brush = Brush{true, clWhite};
+            break;
+        case 6:
+            m_state.pen = Pen{false, clWhite, 0};
+            break;
+        case 7:
+            m_state.pen = Pen{false, clBlack, 0};
+            break;
+        case 8:
+            m_state.pen = Pen{true, clBlack, 0};
+            break;
+        default:
+            break; // fonts, palettes and the colour-settable DC objects
         }
         return;
     }
@@ -311,7 +342,8 @@ int MetafileCanvas::penPixels() const
     if (m_state.pen.width <= 0)
         return 1;
     // A geometric pen scales with the mapping; its area scale keeps it fair under uneven axes.
-    const double scale = std::sqrt(std::abs(m_transform.m11() * m_transform.m22() - m_transform.m12() * m_transform.m21()));
+    const double scale =
+        std::sqrt(std::abs(m_transform.m11() * m_transform.m22() - m_transform.m12() * m_transform.m21()));
     return std::clamp(roundHalfEven(m_state.pen.width * scale), 1, MaxPenPixels);
 }
 
@@ -365,9 +397,15 @@ void MetafileCanvas::emitPath(const QPainterPath &path, Paint paint)
     finishFigure();
     m_surface.endPath();
     switch (paint) {
-    case Paint::Fill: m_surface.fillPath(); break;
-    case Paint::Stroke: m_surface.strokePath(); break;
-    case Paint::StrokeAndFill: m_surface.strokeAndFillPath(); break;
+    case Paint::Fill:
+        m_surface.fillPath();
+        break;
+    case Paint::Stroke:
+        m_surface.strokePath();
+        break;
+    case Paint::StrokeAndFill:
+        m_surface.strokeAndFillPath();
+        break;
     }
     m_surfacePosition.reset();
 }

@@ -39,8 +39,7 @@ public:
     // gives the size of the fixed map modes' units there. With a fixed viewport (placeable
     // metafiles) only the window moves: it is mapped onto the device rectangle `frame`.
     // Widenings take the elements they make from `budget`.
-    MetafileCanvas(Surface &surface, const QTransform &deviceToTarget, QSizeF devicePixelsPerMm,
-                   DecodeBudget &budget);
+    MetafileCanvas(Surface &surface, const QTransform &deviceToTarget, QSizeF devicePixelsPerMm, DecodeBudget &budget);
     void fixViewport(const QRectF &frame);
     ~MetafileCanvas();
 

@@ -33,8 +33,8 @@ struct Layout {
     bool bottomUp = true;
     bool bitfields = false;
     std::uint32_t masks[3] = {0, 0, 0};
-    std::size_t colourCount = 0; // entries of the colour table
-    std::size_t infoUsed = 0;    // header + masks + colour table
+    std::size_t colourCount = 0;     // entries of the colour table
+    std::size_t infoUsed = 0;        // header + masks + colour table
     std::uint64_t optionalTable = 0; // bytes of the colour table a deeper bitmap may carry
     std::size_t stride = 0;
 };

@@ -284,8 +284,8 @@ void MetafileCanvas::arc(const QRectF &box, QPointF start, QPointF end, ArcKind 
         }
         return;
     }
-    const bool native = m_usable && !m_state.pen.null && m_transform.type() <= QTransform::TxScale
-                        && (kind == ArcKind::Arc || kind == ArcKind::Pie);
+    const bool native = m_usable && !m_state.pen.null && m_transform.type() <= QTransform::TxScale &&
+                        (kind == ArcKind::Arc || kind == ArcKind::Pie);
     if (!native) {
         addShape(logical, filled);
         return;
@@ -305,8 +305,8 @@ void MetafileCanvas::arc(const QRectF &box, QPointF start, QPointF end, ArcKind 
 
 void MetafileCanvas::angleArc(QPointF centre, double radius, double startDegrees, double sweepDegrees)
 {
-    if (!std::isfinite(radius) || !std::isfinite(startDegrees) || !std::isfinite(sweepDegrees) || radius < 0
-        || radius > CoordinateLimit)
+    if (!std::isfinite(radius) || !std::isfinite(startDegrees) || !std::isfinite(sweepDegrees) || radius < 0 ||
+        radius > CoordinateLimit)
         return;
     // More than a full turn draws the same circle again.
     sweepDegrees = std::clamp(sweepDegrees, -360.0, 360.0);
@@ -351,9 +351,14 @@ void MetafileCanvas::patBlt(const QRectF &box, std::uint32_t rop)
             return;
         colour = m_state.brush.color;
         break;
-    case RopBlackness: colour = clBlack; break;
-    case RopWhiteness: colour = clWhite; break;
-    default: return; // combinations with the ground are not drawn
+    case RopBlackness:
+        colour = clBlack;
+        break;
+    case RopWhiteness:
+        colour = clWhite;
+        break;
+    default:
+        return; // combinations with the ground are not drawn
     }
     if (!m_usable)
         return;
@@ -377,15 +382,22 @@ void MetafileCanvas::bitmap(const QRectF &dest, const QImage &image, std::uint32
         return;
     QImage picture;
     switch (rop) {
-    case RopSrcCopy: picture = image; break;
+    case RopSrcCopy:
+        picture = image;
+        break;
     case RopNotSrcCopy:
         picture = image;
         picture.invertPixels();
         break;
-    case RopSrcAnd: picture = keyedOut(image, qRgb(255, 255, 255)); break; // white leaves the ground
+    case RopSrcAnd:
+        picture = keyedOut(image, qRgb(255, 255, 255));
+        break; // white leaves the ground
     case RopSrcPaint:
-    case RopSrcInvert: picture = keyedOut(image, qRgb(0, 0, 0)); break; // black leaves the ground
-    default: return;
+    case RopSrcInvert:
+        picture = keyedOut(image, qRgb(0, 0, 0));
+        break; // black leaves the ground
+    default:
+        return;
     }
     QPointF a = map(dest.topLeft()), b = map(dest.bottomRight());
     if (m_transform.type() <= QTransform::TxScale) {

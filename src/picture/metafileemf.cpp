@@ -1,8 +1,8 @@
 #include "picture/metafileemf.h"
 
+#include "picture/drawingtypes.h"
 #include "picture/metafilecanvas.h"
 #include "picture/metafiledib.h"
-#include "picture/drawingtypes.h"
 #include "picture/meteredsurface.h"
 
 #include <QtEndian>
@@ -76,8 +76,8 @@ bool polyPointsFit(const Record &r, bool small)
     const std::uint32_t polys = r.u32(PolyCountsAt);
     const std::uint32_t total = r.u32(PolyCountsAt + 4);
     const std::size_t countsAt = PolyCountsAt + 8;
-    if (polys > MaxRecordPoints || total > MaxRecordPoints || !r.holds(countsAt, 4 * std::uint64_t(polys))
-        || !r.holds(countsAt + 4 * std::uint64_t(polys), std::uint64_t(total) * (small ? 4 : 8)))
+    if (polys > MaxRecordPoints || total > MaxRecordPoints || !r.holds(countsAt, 4 * std::uint64_t(polys)) ||
+        !r.holds(countsAt + 4 * std::uint64_t(polys), std::uint64_t(total) * (small ? 4 : 8)))
         return false;
     std::uint64_t sum = 0;
     for (std::uint32_t i = 0; i < polys; ++i)
@@ -122,8 +122,8 @@ bool readPolyPoints(const Record &r, bool small, QList<QList<QPointF>> *out)
 
 // The bitmap a transfer record carries, or a null image when it has none or it cannot be read.
 // Its pixels are taken from the canvas's budget first.
-QImage recordBitmap(MetafileCanvas &c, const Record &r, std::uint32_t usage, std::uint32_t offBmi,
-                    std::uint32_t cbBmi, std::uint32_t offBits, std::uint32_t cbBits, bool *bottomUp)
+QImage recordBitmap(MetafileCanvas &c, const Record &r, std::uint32_t usage, std::uint32_t offBmi, std::uint32_t cbBmi,
+                    std::uint32_t offBits, std::uint32_t cbBits, bool *bottomUp)
 {
     if (usage != DibRgbColors || cbBmi == 0 || !r.holds(offBmi, cbBmi) || !r.holds(offBits, cbBits))
         return {};
@@ -142,21 +142,63 @@ Colour colour(std::uint32_t colorref)
 bool played(std::uint32_t type)
 {
     switch (type) {
-    case U_EMR_POLYBEZIER: case U_EMR_POLYGON: case U_EMR_POLYLINE: case U_EMR_POLYBEZIERTO:
-    case U_EMR_POLYLINETO: case U_EMR_POLYPOLYLINE: case U_EMR_POLYPOLYGON:
-    case U_EMR_SETWINDOWEXTEX: case U_EMR_SETWINDOWORGEX: case U_EMR_SETVIEWPORTEXTEX:
-    case U_EMR_SETVIEWPORTORGEX: case U_EMR_EOF: case U_EMR_SETMAPMODE: case U_EMR_SETPOLYFILLMODE:
-    case U_EMR_MOVETOEX: case U_EMR_SCALEVIEWPORTEXTEX: case U_EMR_SCALEWINDOWEXTEX: case U_EMR_SAVEDC:
-    case U_EMR_RESTOREDC: case U_EMR_SETWORLDTRANSFORM: case U_EMR_MODIFYWORLDTRANSFORM:
-    case U_EMR_SELECTOBJECT: case U_EMR_CREATEPEN: case U_EMR_CREATEBRUSHINDIRECT: case U_EMR_DELETEOBJECT:
-    case U_EMR_ANGLEARC: case U_EMR_ELLIPSE: case U_EMR_RECTANGLE: case U_EMR_ROUNDRECT: case U_EMR_ARC:
-    case U_EMR_CHORD: case U_EMR_PIE: case U_EMR_LINETO: case U_EMR_ARCTO: case U_EMR_SETARCDIRECTION:
-    case U_EMR_BEGINPATH: case U_EMR_ENDPATH: case U_EMR_CLOSEFIGURE: case U_EMR_FILLPATH:
-    case U_EMR_STROKEANDFILLPATH: case U_EMR_STROKEPATH: case U_EMR_WIDENPATH: case U_EMR_SELECTCLIPPATH:
-    case U_EMR_ABORTPATH: case U_EMR_BITBLT: case U_EMR_STRETCHBLT: case U_EMR_STRETCHDIBITS:
-    case U_EMR_POLYBEZIER16: case U_EMR_POLYGON16: case U_EMR_POLYLINE16: case U_EMR_POLYBEZIERTO16:
-    case U_EMR_POLYLINETO16: case U_EMR_POLYPOLYLINE16: case U_EMR_POLYPOLYGON16:
-    case U_EMR_CREATEMONOBRUSH: case U_EMR_CREATEDIBPATTERNBRUSHPT: case U_EMR_EXTCREATEPEN:
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYGON:
+    case U_EMR_POLYLINE:
+    case U_EMR_POLYBEZIERTO:
+    case U_EMR_POLYLINETO:
+    case U_EMR_POLYPOLYLINE:
+    case U_EMR_POLYPOLYGON:
+    case U_EMR_SETWINDOWEXTEX:
+    case U_EMR_SETWINDOWORGEX:
+    case U_EMR_SETVIEWPORTEXTEX:
+    case U_EMR_SETVIEWPORTORGEX:
+    case U_EMR_EOF:
+    case U_EMR_SETMAPMODE:
+    case U_EMR_SETPOLYFILLMODE:
+    case U_EMR_MOVETOEX:
+    case U_EMR_SCALEVIEWPORTEXTEX:
+    case U_EMR_SCALEWINDOWEXTEX:
+    case U_EMR_SAVEDC:
+    case U_EMR_RESTOREDC:
+    case U_EMR_SETWORLDTRANSFORM:
+    case U_EMR_MODIFYWORLDTRANSFORM:
+    case U_EMR_SELECTOBJECT:
+    case U_EMR_CREATEPEN:
+    case U_EMR_CREATEBRUSHINDIRECT:
+    case U_EMR_DELETEOBJECT:
+    case U_EMR_ANGLEARC:
+    case U_EMR_ELLIPSE:
+    case U_EMR_RECTANGLE:
+    case U_EMR_ROUNDRECT:
+    case U_EMR_ARC:
+    case U_EMR_CHORD:
+    case U_EMR_PIE:
+    case U_EMR_LINETO:
+    case U_EMR_ARCTO:
+    case U_EMR_SETARCDIRECTION:
+    case U_EMR_BEGINPATH:
+    case U_EMR_ENDPATH:
+    case U_EMR_CLOSEFIGURE:
+    case U_EMR_FILLPATH:
+    case U_EMR_STROKEANDFILLPATH:
+    case U_EMR_STROKEPATH:
+    case U_EMR_WIDENPATH:
+    case U_EMR_SELECTCLIPPATH:
+    case U_EMR_ABORTPATH:
+    case U_EMR_BITBLT:
+    case U_EMR_STRETCHBLT:
+    case U_EMR_STRETCHDIBITS:
+    case U_EMR_POLYBEZIER16:
+    case U_EMR_POLYGON16:
+    case U_EMR_POLYLINE16:
+    case U_EMR_POLYBEZIERTO16:
+    case U_EMR_POLYLINETO16:
+    case U_EMR_POLYPOLYLINE16:
+    case U_EMR_POLYPOLYGON16:
+    case U_EMR_CREATEMONOBRUSH:
+    case U_EMR_CREATEDIBPATTERNBRUSHPT:
+    case U_EMR_EXTCREATEPEN:
         return true;
     default:
         return false;
@@ -167,32 +209,75 @@ bool played(std::uint32_t type)
 std::size_t fixedSize(std::uint32_t type)
 {
     switch (type) {
-    case U_EMR_POLYBEZIER: case U_EMR_POLYGON: case U_EMR_POLYLINE: case U_EMR_POLYBEZIERTO:
-    case U_EMR_POLYLINETO: return U_SIZE_EMRPOLYLINE;
-    case U_EMR_POLYBEZIER16: case U_EMR_POLYGON16: case U_EMR_POLYLINE16: case U_EMR_POLYBEZIERTO16:
-    case U_EMR_POLYLINETO16: return U_SIZE_EMRPOLYLINE16;
-    case U_EMR_POLYPOLYLINE: case U_EMR_POLYPOLYGON: return U_SIZE_EMRPOLYPOLYLINE;
-    case U_EMR_POLYPOLYLINE16: case U_EMR_POLYPOLYGON16: return U_SIZE_EMRPOLYPOLYLINE16;
-    case U_EMR_SETWINDOWEXTEX: case U_EMR_SETVIEWPORTEXTEX: return U_SIZE_EMRSETWINDOWEXTEX;
-    case U_EMR_SETWINDOWORGEX: case U_EMR_SETVIEWPORTORGEX: case U_EMR_MOVETOEX: case U_EMR_LINETO:
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYGON:
+    case U_EMR_POLYLINE:
+    case U_EMR_POLYBEZIERTO:
+    case U_EMR_POLYLINETO:
+        return U_SIZE_EMRPOLYLINE;
+    case U_EMR_POLYBEZIER16:
+    case U_EMR_POLYGON16:
+    case U_EMR_POLYLINE16:
+    case U_EMR_POLYBEZIERTO16:
+    case U_EMR_POLYLINETO16:
+        return U_SIZE_EMRPOLYLINE16;
+    case U_EMR_POLYPOLYLINE:
+    case U_EMR_POLYPOLYGON:
+        return U_SIZE_EMRPOLYPOLYLINE;
+    case U_EMR_POLYPOLYLINE16:
+    case U_EMR_POLYPOLYGON16:
+        return U_SIZE_EMRPOLYPOLYLINE16;
+    case U_EMR_SETWINDOWEXTEX:
+    case U_EMR_SETVIEWPORTEXTEX:
+        return U_SIZE_EMRSETWINDOWEXTEX;
+    case U_EMR_SETWINDOWORGEX:
+    case U_EMR_SETVIEWPORTORGEX:
+    case U_EMR_MOVETOEX:
+    case U_EMR_LINETO:
         return U_SIZE_EMRSETWINDOWORGEX;
-    case U_EMR_SETMAPMODE: case U_EMR_SETPOLYFILLMODE: case U_EMR_SETARCDIRECTION: case U_EMR_RESTOREDC:
-    case U_EMR_SELECTOBJECT: case U_EMR_DELETEOBJECT: return U_SIZE_EMRSETMAPMODE;
-    case U_EMR_SCALEVIEWPORTEXTEX: case U_EMR_SCALEWINDOWEXTEX: return U_SIZE_EMRSCALEWINDOWEXTEX;
-    case U_EMR_SETWORLDTRANSFORM: return U_SIZE_EMRSETWORLDTRANSFORM;
-    case U_EMR_MODIFYWORLDTRANSFORM: return U_SIZE_EMRMODIFYWORLDTRANSFORM;
-    case U_EMR_CREATEPEN: return U_SIZE_EMRCREATEPEN;
-    case U_EMR_CREATEBRUSHINDIRECT: return U_SIZE_EMRCREATEBRUSHINDIRECT;
-    case U_EMR_CREATEMONOBRUSH: case U_EMR_CREATEDIBPATTERNBRUSHPT: return U_SIZE_EMRCREATEMONOBRUSH;
-    case U_EMR_EXTCREATEPEN: return U_SIZE_EMREXTCREATEPEN;
-    case U_EMR_ANGLEARC: return U_SIZE_EMRANGLEARC;
-    case U_EMR_ELLIPSE: case U_EMR_RECTANGLE: return U_SIZE_EMRRECTANGLE;
-    case U_EMR_ROUNDRECT: return U_SIZE_EMRROUNDRECT;
-    case U_EMR_ARC: case U_EMR_CHORD: case U_EMR_PIE: case U_EMR_ARCTO: return U_SIZE_EMRARC;
-    case U_EMR_BITBLT: return U_SIZE_EMRBITBLT;
-    case U_EMR_STRETCHBLT: return U_SIZE_EMRSTRETCHBLT;
-    case U_EMR_STRETCHDIBITS: return U_SIZE_EMRSTRETCHDIBITS;
-    default: return sizeof(U_EMR);
+    case U_EMR_SETMAPMODE:
+    case U_EMR_SETPOLYFILLMODE:
+    case U_EMR_SETARCDIRECTION:
+    case U_EMR_RESTOREDC:
+    case U_EMR_SELECTOBJECT:
+    case U_EMR_DELETEOBJECT:
+        return U_SIZE_EMRSETMAPMODE;
+    case U_EMR_SCALEVIEWPORTEXTEX:
+    case U_EMR_SCALEWINDOWEXTEX:
+        return U_SIZE_EMRSCALEWINDOWEXTEX;
+    case U_EMR_SETWORLDTRANSFORM:
+        return U_SIZE_EMRSETWORLDTRANSFORM;
+    case U_EMR_MODIFYWORLDTRANSFORM:
+        return U_SIZE_EMRMODIFYWORLDTRANSFORM;
+    case U_EMR_CREATEPEN:
+        return U_SIZE_EMRCREATEPEN;
+    case U_EMR_CREATEBRUSHINDIRECT:
+        return U_SIZE_EMRCREATEBRUSHINDIRECT;
+    case U_EMR_CREATEMONOBRUSH:
+    case U_EMR_CREATEDIBPATTERNBRUSHPT:
+        return U_SIZE_EMRCREATEMONOBRUSH;
+    case U_EMR_EXTCREATEPEN:
+        return U_SIZE_EMREXTCREATEPEN;
+    case U_EMR_ANGLEARC:
+        return U_SIZE_EMRANGLEARC;
+    case U_EMR_ELLIPSE:
+    case U_EMR_RECTANGLE:
+        return U_SIZE_EMRRECTANGLE;
+    case U_EMR_ROUNDRECT:
+        return U_SIZE_EMRROUNDRECT;
+    case U_EMR_ARC:
+    case U_EMR_CHORD:
+    case U_EMR_PIE:
+    case U_EMR_ARCTO:
+        return U_SIZE_EMRARC;
+    case U_EMR_BITBLT:
+        return U_SIZE_EMRBITBLT;
+    case U_EMR_STRETCHBLT:
+        return U_SIZE_EMRSTRETCHBLT;
+    case U_EMR_STRETCHDIBITS:
+        return U_SIZE_EMRSTRETCHDIBITS;
+    default:
+        return sizeof(U_EMR);
     }
 }
 
@@ -202,23 +287,36 @@ bool consistent(std::uint32_t type, const Record &r)
     if (r.size < fixedSize(type))
         return false;
     auto bitmapFits = [&](std::size_t offBmi, std::size_t cbBmi, std::size_t offBits, std::size_t cbBits) {
-        return r.u32(cbBmi) == 0
-               || (r.holds(r.u32(offBmi), r.u32(cbBmi)) && r.holds(r.u32(offBits), r.u32(cbBits)));
+        return r.u32(cbBmi) == 0 || (r.holds(r.u32(offBmi), r.u32(cbBmi)) && r.holds(r.u32(offBits), r.u32(cbBits)));
     };
     switch (type) {
-    case U_EMR_POLYBEZIER: case U_EMR_POLYGON: case U_EMR_POLYLINE: case U_EMR_POLYBEZIERTO:
-    case U_EMR_POLYLINETO: return pointsFit(r, false);
-    case U_EMR_POLYBEZIER16: case U_EMR_POLYGON16: case U_EMR_POLYLINE16: case U_EMR_POLYBEZIERTO16:
-    case U_EMR_POLYLINETO16: return pointsFit(r, true);
-    case U_EMR_POLYPOLYLINE: case U_EMR_POLYPOLYGON: return polyPointsFit(r, false);
-    case U_EMR_POLYPOLYLINE16: case U_EMR_POLYPOLYGON16: return polyPointsFit(r, true);
-    case U_EMR_BITBLT: case U_EMR_STRETCHBLT:
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYGON:
+    case U_EMR_POLYLINE:
+    case U_EMR_POLYBEZIERTO:
+    case U_EMR_POLYLINETO:
+        return pointsFit(r, false);
+    case U_EMR_POLYBEZIER16:
+    case U_EMR_POLYGON16:
+    case U_EMR_POLYLINE16:
+    case U_EMR_POLYBEZIERTO16:
+    case U_EMR_POLYLINETO16:
+        return pointsFit(r, true);
+    case U_EMR_POLYPOLYLINE:
+    case U_EMR_POLYPOLYGON:
+        return polyPointsFit(r, false);
+    case U_EMR_POLYPOLYLINE16:
+    case U_EMR_POLYPOLYGON16:
+        return polyPointsFit(r, true);
+    case U_EMR_BITBLT:
+    case U_EMR_STRETCHBLT:
         return bitmapFits(offsetof(U_EMRBITBLT, offBmiSrc), offsetof(U_EMRBITBLT, cbBmiSrc),
                           offsetof(U_EMRBITBLT, offBitsSrc), offsetof(U_EMRBITBLT, cbBitsSrc));
     case U_EMR_STRETCHDIBITS:
         return bitmapFits(offsetof(U_EMRSTRETCHDIBITS, offBmiSrc), offsetof(U_EMRSTRETCHDIBITS, cbBmiSrc),
                           offsetof(U_EMRSTRETCHDIBITS, offBitsSrc), offsetof(U_EMRSTRETCHDIBITS, cbBitsSrc));
-    default: return true;
+    default:
+        return true;
     }
 }
 
@@ -241,8 +339,7 @@ bool MetafileEmf::load(const QByteArray &bytes, QString *error)
     if (header.u32(0) != U_EMR_HEADER || header.u32(offsetof(U_EMRHEADER, dSignature)) != U_ENHMETA_SIGNATURE)
         return fail(u"not an enhanced metafile"_s);
     const std::uint32_t headerSize = header.u32(4);
-    if (headerSize < U_SIZE_EMRHEADER_MIN || headerSize % 4 != 0 || headerSize > size
-        || !U_emf_record_safe(data()))
+    if (headerSize < U_SIZE_EMRHEADER_MIN || headerSize % 4 != 0 || headerSize > size || !U_emf_record_safe(data()))
         return fail(u"enhanced metafile: corrupt header"_s);
     // The header states the file's length; a shorter file lost its end.
     const std::uint32_t stated = header.u32(offsetof(U_EMRHEADER, nBytes));
@@ -306,10 +403,10 @@ bool MetafileEmf::play(Surface &surface, const QRectF &target, DecodeBudget &bud
 {
     if (m_words.empty() || m_deviceFrame.isEmpty())
         return true;
-    const QTransform deviceToTarget = QTransform::fromTranslate(-m_deviceFrame.x(), -m_deviceFrame.y())
-                                      * QTransform::fromScale(target.width() / m_deviceFrame.width(),
-                                                              target.height() / m_deviceFrame.height())
-                                      * QTransform::fromTranslate(target.x(), target.y());
+    const QTransform deviceToTarget =
+        QTransform::fromTranslate(-m_deviceFrame.x(), -m_deviceFrame.y()) *
+        QTransform::fromScale(target.width() / m_deviceFrame.width(), target.height() / m_deviceFrame.height()) *
+        QTransform::fromTranslate(target.x(), target.y());
     MeteredSurface metered(surface, target.toAlignedRect(), budget);
     MetafileCanvas canvas(metered, deviceToTarget, m_devicePerMm, budget);
     for (std::size_t at = m_headerSize; at < m_end;) {
@@ -333,23 +430,43 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
 {
     const Record r{p, size};
     switch (type) {
-    case U_EMR_POLYBEZIER: case U_EMR_POLYGON: case U_EMR_POLYLINE: case U_EMR_POLYBEZIERTO:
-    case U_EMR_POLYLINETO: case U_EMR_POLYBEZIER16: case U_EMR_POLYGON16: case U_EMR_POLYLINE16:
-    case U_EMR_POLYBEZIERTO16: case U_EMR_POLYLINETO16: {
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYGON:
+    case U_EMR_POLYLINE:
+    case U_EMR_POLYBEZIERTO:
+    case U_EMR_POLYLINETO:
+    case U_EMR_POLYBEZIER16:
+    case U_EMR_POLYGON16:
+    case U_EMR_POLYLINE16:
+    case U_EMR_POLYBEZIERTO16:
+    case U_EMR_POLYLINETO16: {
         const bool small = type >= U_EMR_POLYBEZIER16;
         QList<QPointF> points;
         if (!readPoints(r, small, &points))
             return;
         switch (small ? type - U_EMR_POLYBEZIER16 + U_EMR_POLYBEZIER : type) {
-        case U_EMR_POLYBEZIER: c.polyBezier(points); break;
-        case U_EMR_POLYGON: c.polygon(points); break;
-        case U_EMR_POLYLINE: c.polyline(points); break;
-        case U_EMR_POLYBEZIERTO: c.polyBezierTo(points); break;
-        case U_EMR_POLYLINETO: c.polylineTo(points); break;
+        case U_EMR_POLYBEZIER:
+            c.polyBezier(points);
+            break;
+        case U_EMR_POLYGON:
+            c.polygon(points);
+            break;
+        case U_EMR_POLYLINE:
+            c.polyline(points);
+            break;
+        case U_EMR_POLYBEZIERTO:
+            c.polyBezierTo(points);
+            break;
+        case U_EMR_POLYLINETO:
+            c.polylineTo(points);
+            break;
         }
         return;
     }
-    case U_EMR_POLYPOLYLINE: case U_EMR_POLYPOLYGON: case U_EMR_POLYPOLYLINE16: case U_EMR_POLYPOLYGON16: {
+    case U_EMR_POLYPOLYLINE:
+    case U_EMR_POLYPOLYGON:
+    case U_EMR_POLYPOLYLINE16:
+    case U_EMR_POLYPOLYGON16: {
         QList<QList<QPointF>> polys;
         if (!readPolyPoints(r, type >= U_EMR_POLYPOLYLINE16, &polys))
             return;
@@ -361,27 +478,57 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
         }
         return;
     }
-    case U_EMR_SETWINDOWEXTEX: c.setWindowExt(r.sizeL(8)); return;
-    case U_EMR_SETWINDOWORGEX: c.setWindowOrg(r.pointL(8)); return;
-    case U_EMR_SETVIEWPORTEXTEX: c.setViewportExt(r.sizeL(8)); return;
-    case U_EMR_SETVIEWPORTORGEX: c.setViewportOrg(r.pointL(8)); return;
-    case U_EMR_SETMAPMODE: c.setMapMode(r.i32(8)); return;
-    case U_EMR_SETPOLYFILLMODE: c.setPolyFillMode(r.i32(8)); return;
-    case U_EMR_SETARCDIRECTION: c.setArcDirection(r.i32(8)); return;
-    case U_EMR_MOVETOEX: c.moveTo(r.pointL(8)); return;
-    case U_EMR_LINETO: c.lineTo(r.pointL(8)); return;
+    case U_EMR_SETWINDOWEXTEX:
+        c.setWindowExt(r.sizeL(8));
+        return;
+    case U_EMR_SETWINDOWORGEX:
+        c.setWindowOrg(r.pointL(8));
+        return;
+    case U_EMR_SETVIEWPORTEXTEX:
+        c.setViewportExt(r.sizeL(8));
+        return;
+    case U_EMR_SETVIEWPORTORGEX:
+        c.setViewportOrg(r.pointL(8));
+        return;
+    case U_EMR_SETMAPMODE:
+        c.setMapMode(r.i32(8));
+        return;
+    case U_EMR_SETPOLYFILLMODE:
+        c.setPolyFillMode(r.i32(8));
+        return;
+    case U_EMR_SETARCDIRECTION:
+        c.setArcDirection(r.i32(8));
+        return;
+    case U_EMR_MOVETOEX:
+        c.moveTo(r.pointL(8));
+        return;
+    case U_EMR_LINETO:
+        c.lineTo(r.pointL(8));
+        return;
     case U_EMR_SCALEVIEWPORTEXTEX:
         c.scaleViewportExt(r.i32(8), r.i32(12), r.i32(16), r.i32(20));
         return;
-    case U_EMR_SCALEWINDOWEXTEX: c.scaleWindowExt(r.i32(8), r.i32(12), r.i32(16), r.i32(20)); return;
-    case U_EMR_SAVEDC: c.saveState(); return;
-    case U_EMR_RESTOREDC: c.restoreState(std::min(r.i32(8), 0)); return; // only relative levels here
-    case U_EMR_SETWORLDTRANSFORM: c.setWorldTransform(r.xform(8)); return;
+    case U_EMR_SCALEWINDOWEXTEX:
+        c.scaleWindowExt(r.i32(8), r.i32(12), r.i32(16), r.i32(20));
+        return;
+    case U_EMR_SAVEDC:
+        c.saveState();
+        return;
+    case U_EMR_RESTOREDC:
+        c.restoreState(std::min(r.i32(8), 0));
+        return; // only relative levels here
+    case U_EMR_SETWORLDTRANSFORM:
+        c.setWorldTransform(r.xform(8));
+        return;
     case U_EMR_MODIFYWORLDTRANSFORM:
         c.modifyWorldTransform(r.xform(8), r.i32(offsetof(U_EMRMODIFYWORLDTRANSFORM, iMode)));
         return;
-    case U_EMR_SELECTOBJECT: c.selectObject(r.u32(8)); return;
-    case U_EMR_DELETEOBJECT: c.deleteObject(r.u32(8)); return;
+    case U_EMR_SELECTOBJECT:
+        c.selectObject(r.u32(8));
+        return;
+    case U_EMR_DELETEOBJECT:
+        c.deleteObject(r.u32(8));
+        return;
     case U_EMR_CREATEPEN: {
         const std::uint32_t handle = r.u32(8);
         const std::size_t pen = offsetof(U_EMRCREATEPEN, lopn);
@@ -414,7 +561,8 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
                                colour(r.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbColor)))});
         return;
     }
-    case U_EMR_CREATEMONOBRUSH: case U_EMR_CREATEDIBPATTERNBRUSHPT: {
+    case U_EMR_CREATEMONOBRUSH:
+    case U_EMR_CREATEDIBPATTERNBRUSHPT: {
         const std::uint32_t handle = r.u32(8);
         if (handle != 0 && !(handle & StockBit))
             c.createBrush(handle, {false, clBlack}); // emblem patterns are ink on white
@@ -424,10 +572,19 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
         c.angleArc(r.pointL(offsetof(U_EMRANGLEARC, ptlCenter)), r.u32(offsetof(U_EMRANGLEARC, nRadius)),
                    r.f32(offsetof(U_EMRANGLEARC, eStartAngle)), r.f32(offsetof(U_EMRANGLEARC, eSweepAngle)));
         return;
-    case U_EMR_ELLIPSE: c.ellipse(r.rectL(8)); return;
-    case U_EMR_RECTANGLE: c.rectangle(r.rectL(8)); return;
-    case U_EMR_ROUNDRECT: c.roundRect(r.rectL(8), r.sizeL(offsetof(U_EMRROUNDRECT, szlCorner))); return;
-    case U_EMR_ARC: case U_EMR_CHORD: case U_EMR_PIE: case U_EMR_ARCTO: {
+    case U_EMR_ELLIPSE:
+        c.ellipse(r.rectL(8));
+        return;
+    case U_EMR_RECTANGLE:
+        c.rectangle(r.rectL(8));
+        return;
+    case U_EMR_ROUNDRECT:
+        c.roundRect(r.rectL(8), r.sizeL(offsetof(U_EMRROUNDRECT, szlCorner)));
+        return;
+    case U_EMR_ARC:
+    case U_EMR_CHORD:
+    case U_EMR_PIE:
+    case U_EMR_ARCTO: {
         const MetafileCanvas::ArcKind kind = type == U_EMR_ARC     ? MetafileCanvas::ArcKind::Arc
                                              : type == U_EMR_CHORD ? MetafileCanvas::ArcKind::Chord
                                              : type == U_EMR_PIE   ? MetafileCanvas::ArcKind::Pie
@@ -435,16 +592,35 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
         c.arc(r.rectL(8), r.pointL(offsetof(U_EMRARC, ptlStart)), r.pointL(offsetof(U_EMRARC, ptlEnd)), kind);
         return;
     }
-    case U_EMR_BEGINPATH: c.beginPath(); return;
-    case U_EMR_ENDPATH: c.endPath(); return;
-    case U_EMR_CLOSEFIGURE: c.closeFigure(); return;
-    case U_EMR_FILLPATH: c.fillPath(); return;
-    case U_EMR_STROKEANDFILLPATH: c.strokeAndFillPath(); return;
-    case U_EMR_STROKEPATH: c.strokePath(); return;
-    case U_EMR_WIDENPATH: c.widenPath(); return;
-    case U_EMR_SELECTCLIPPATH: c.discardPath(); return; // clipping is not drawn; the path is used up
-    case U_EMR_ABORTPATH: c.abortPath(); return;
-    case U_EMR_BITBLT: case U_EMR_STRETCHBLT: {
+    case U_EMR_BEGINPATH:
+        c.beginPath();
+        return;
+    case U_EMR_ENDPATH:
+        c.endPath();
+        return;
+    case U_EMR_CLOSEFIGURE:
+        c.closeFigure();
+        return;
+    case U_EMR_FILLPATH:
+        c.fillPath();
+        return;
+    case U_EMR_STROKEANDFILLPATH:
+        c.strokeAndFillPath();
+        return;
+    case U_EMR_STROKEPATH:
+        c.strokePath();
+        return;
+    case U_EMR_WIDENPATH:
+        c.widenPath();
+        return;
+    case U_EMR_SELECTCLIPPATH:
+        c.discardPath();
+        return; // clipping is not drawn; the path is used up
+    case U_EMR_ABORTPATH:
+        c.abortPath();
+        return;
+    case U_EMR_BITBLT:
+    case U_EMR_STRETCHBLT: {
         const QPointF dest = r.pointL(offsetof(U_EMRBITBLT, Dest));
         const QPointF extent = r.pointL(offsetof(U_EMRBITBLT, cDest));
         const QRectF box(dest, QSizeF(extent.x(), extent.y()));
@@ -455,13 +631,14 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
             return;
         }
         bool bottomUp = false;
-        const QImage image = recordBitmap(c, r, r.u32(offsetof(U_EMRBITBLT, iUsageSrc)), r.u32(offsetof(U_EMRBITBLT, offBmiSrc)),
-                                          cbBmi, r.u32(offsetof(U_EMRBITBLT, offBitsSrc)),
-                                          r.u32(offsetof(U_EMRBITBLT, cbBitsSrc)), &bottomUp);
+        const QImage image =
+            recordBitmap(c, r, r.u32(offsetof(U_EMRBITBLT, iUsageSrc)), r.u32(offsetof(U_EMRBITBLT, offBmiSrc)), cbBmi,
+                         r.u32(offsetof(U_EMRBITBLT, offBitsSrc)), r.u32(offsetof(U_EMRBITBLT, cbBitsSrc)), &bottomUp);
         const QPointF src = r.pointL(offsetof(U_EMRBITBLT, Src));
         const QPointF srcExtent = type == U_EMR_STRETCHBLT ? r.pointL(offsetof(U_EMRSTRETCHBLT, cSrc)) : extent;
-        c.bitmap(box, MetafileDib::sourceRect(image, qint64(src.x()), qint64(src.y()), qint64(srcExtent.x()),
-                                              qint64(srcExtent.y()), false),
+        c.bitmap(box,
+                 MetafileDib::sourceRect(image, qint64(src.x()), qint64(src.y()), qint64(srcExtent.x()),
+                                         qint64(srcExtent.y()), false),
                  rop);
         return;
     }
@@ -482,7 +659,8 @@ void MetafileEmf::playRecord(MetafileCanvas &c, const char *p, std::uint32_t typ
                  r.u32(offsetof(U_EMRSTRETCHDIBITS, dwRop)));
         return;
     }
-    default: return;
+    default:
+        return;
     }
 }
 

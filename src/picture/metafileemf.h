@@ -38,8 +38,8 @@ private:
 
     std::vector<std::uint32_t> m_words; // the file, aligned so records can be read in place
     std::size_t m_headerSize = 0;
-    std::size_t m_end = 0;              // offset of the end record
-    QRectF m_deviceFrame;               // the picture's frame in reference device pixels
+    std::size_t m_end = 0; // offset of the end record
+    QRectF m_deviceFrame;  // the picture's frame in reference device pixels
     QSize m_naturalSize;
     QSizeF m_devicePerMm;
 };

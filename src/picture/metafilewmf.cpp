@@ -1,8 +1,8 @@
 #include "picture/metafilewmf.h"
 
+#include "picture/drawingtypes.h"
 #include "picture/metafilecanvas.h"
 #include "picture/metafiledib.h"
-#include "picture/drawingtypes.h"
 #include "picture/meteredsurface.h"
 
 #include <QtEndian>
@@ -29,15 +29,43 @@ constexpr double PixelsPerInch = 96;
 
 // Function numbers; their low byte tells the records apart.
 enum : std::uint8_t {
-    WmrEof = 0x00, WmrSetMapMode = 0x03, WmrSetPolyFillMode = 0x06, WmrSetWindowOrg = 0x0B,
-    WmrSetWindowExt = 0x0C, WmrSetViewportOrg = 0x0D, WmrSetViewportExt = 0x0E, WmrOffsetWindowOrg = 0x0F,
-    WmrScaleWindowExt = 0x10, WmrOffsetViewportOrg = 0x11, WmrScaleViewportExt = 0x12, WmrLineTo = 0x13,
-    WmrMoveTo = 0x14, WmrArc = 0x17, WmrEllipse = 0x18, WmrPie = 0x1A, WmrRectangle = 0x1B,
-    WmrRoundRect = 0x1C, WmrPatBlt = 0x1D, WmrSaveDc = 0x1E, WmrPolygon = 0x24, WmrPolyline = 0x25,
-    WmrRestoreDc = 0x27, WmrSelectObject = 0x2D, WmrChord = 0x30, WmrPolyPolygon = 0x38,
-    WmrDibBitBlt = 0x40, WmrDibStretchBlt = 0x41, WmrDibCreatePatternBrush = 0x42, WmrStretchDib = 0x43,
-    WmrDeleteObject = 0xF0, WmrCreatePalette = 0xF7, WmrCreatePatternBrush = 0xF9, WmrCreatePenIndirect = 0xFA,
-    WmrCreateFontIndirect = 0xFB, WmrCreateBrushIndirect = 0xFC, WmrCreateRegion = 0xFF,
+    WmrEof = 0x00,
+    WmrSetMapMode = 0x03,
+    WmrSetPolyFillMode = 0x06,
+    WmrSetWindowOrg = 0x0B,
+    WmrSetWindowExt = 0x0C,
+    WmrSetViewportOrg = 0x0D,
+    WmrSetViewportExt = 0x0E,
+    WmrOffsetWindowOrg = 0x0F,
+    WmrScaleWindowExt = 0x10,
+    WmrOffsetViewportOrg = 0x11,
+    WmrScaleViewportExt = 0x12,
+    WmrLineTo = 0x13,
+    WmrMoveTo = 0x14,
+    WmrArc = 0x17,
+    WmrEllipse = 0x18,
+    WmrPie = 0x1A,
+    WmrRectangle = 0x1B,
+    WmrRoundRect = 0x1C,
+    WmrPatBlt = 0x1D,
+    WmrSaveDc = 0x1E,
+    WmrPolygon = 0x24,
+    WmrPolyline = 0x25,
+    WmrRestoreDc = 0x27,
+    WmrSelectObject = 0x2D,
+    WmrChord = 0x30,
+    WmrPolyPolygon = 0x38,
+    WmrDibBitBlt = 0x40,
+    WmrDibStretchBlt = 0x41,
+    WmrDibCreatePatternBrush = 0x42,
+    WmrStretchDib = 0x43,
+    WmrDeleteObject = 0xF0,
+    WmrCreatePalette = 0xF7,
+    WmrCreatePatternBrush = 0xF9,
+    WmrCreatePenIndirect = 0xFA,
+    WmrCreateFontIndirect = 0xFB,
+    WmrCreateBrushIndirect = 0xFC,
+    WmrCreateRegion = 0xFF,
 };
 
 std::uint16_t u16(const char *p)
@@ -69,18 +97,46 @@ QRectF box(U_RECT16 r)
 std::size_t paramBytes(std::uint8_t function)
 {
     switch (function) {
-    case WmrSetMapMode: case WmrSetPolyFillMode: case WmrRestoreDc: case WmrSelectObject:
-    case WmrDeleteObject: case WmrPolygon: case WmrPolyline: case WmrPolyPolygon: return 2;
-    case WmrSetWindowOrg: case WmrSetWindowExt: case WmrSetViewportOrg: case WmrSetViewportExt:
-    case WmrOffsetWindowOrg: case WmrOffsetViewportOrg: case WmrLineTo: case WmrMoveTo: return 4;
-    case WmrScaleWindowExt: case WmrScaleViewportExt: case WmrEllipse: case WmrRectangle:
-    case WmrCreateBrushIndirect: return 8;
-    case WmrCreatePenIndirect: return 10;
-    case WmrRoundRect: case WmrPatBlt: return 12;
-    case WmrArc: case WmrPie: case WmrChord: case WmrDibBitBlt: return 16;
-    case WmrDibStretchBlt: return 20;
-    case WmrStretchDib: return 22;
-    default: return 0;
+    case WmrSetMapMode:
+    case WmrSetPolyFillMode:
+    case WmrRestoreDc:
+    case WmrSelectObject:
+    case WmrDeleteObject:
+    case WmrPolygon:
+    case WmrPolyline:
+    case WmrPolyPolygon:
+        return 2;
+    case WmrSetWindowOrg:
+    case WmrSetWindowExt:
+    case WmrSetViewportOrg:
+    case WmrSetViewportExt:
+    case WmrOffsetWindowOrg:
+    case WmrOffsetViewportOrg:
+    case WmrLineTo:
+    case WmrMoveTo:
+        return 4;
+    case WmrScaleWindowExt:
+    case WmrScaleViewportExt:
+    case WmrEllipse:
+    case WmrRectangle:
+    case WmrCreateBrushIndirect:
+        return 8;
+    case WmrCreatePenIndirect:
+        return 10;
+    case WmrRoundRect:
+    case WmrPatBlt:
+        return 12;
+    case WmrArc:
+    case WmrPie:
+    case WmrChord:
+    case WmrDibBitBlt:
+        return 16;
+    case WmrDibStretchBlt:
+        return 20;
+    case WmrStretchDib:
+        return 22;
+    default:
+        return 0;
     }
 }
 
@@ -136,9 +192,13 @@ bool consistent(std::uint8_t function, const char *record, std::size_t size)
     QList<QPointF> points;
     const char *next = nullptr;
     switch (function) {
-    case WmrPolygon: case WmrPolyline: return readPolygon(params, end, &points, &next);
-    case WmrPolyPolygon: return readPolyPolygon(params, end, nullptr);
-    default: return true;
+    case WmrPolygon:
+    case WmrPolyline:
+        return readPolygon(params, end, &points, &next);
+    case WmrPolyPolygon:
+        return readPolyPolygon(params, end, nullptr);
+    default:
+        return true;
     }
 }
 
@@ -227,7 +287,8 @@ bool MetafileWmf::load(const QByteArray &bytes, QString *error)
     m_firstRecord = PlaceableSize + HeaderSize;
     m_box = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
     m_objectCount = u16(header + 10);
-    m_naturalSize = QSize(roundHalfEven(m_box.width() * PixelsPerInch / inch), roundHalfEven(m_box.height() * PixelsPerInch / inch));
+    m_naturalSize = QSize(roundHalfEven(m_box.width() * PixelsPerInch / inch),
+                          roundHalfEven(m_box.height() * PixelsPerInch / inch));
     return true;
 }
 
@@ -240,10 +301,10 @@ bool MetafileWmf::play(Surface &surface, const QRectF &target, DecodeBudget &bud
 {
     if (m_bytes.isEmpty() || m_box.isEmpty())
         return true;
-    const QTransform boxToTarget = QTransform::fromTranslate(-m_box.x(), -m_box.y())
-                                   * QTransform::fromScale(target.width() / m_box.width(),
-                                                           target.height() / m_box.height())
-                                   * QTransform::fromTranslate(target.x(), target.y());
+    const QTransform boxToTarget =
+        QTransform::fromTranslate(-m_box.x(), -m_box.y()) *
+        QTransform::fromScale(target.width() / m_box.width(), target.height() / m_box.height()) *
+        QTransform::fromTranslate(target.x(), target.y());
     MeteredSurface metered(surface, target.toAlignedRect(), budget);
     MetafileCanvas canvas(metered, boxToTarget, QSizeF(1, 1), budget);
     canvas.fixViewport(m_box);
@@ -270,14 +331,36 @@ void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p,
     U_POINT16 a{}, b{};
     U_RECT16 r{};
     switch (function) {
-    case WmrSetMapMode: c.setMapMode(u16(params)); return;
-    case WmrSetPolyFillMode: c.setPolyFillMode(u16(params)); return;
-    case WmrSetWindowOrg: if (U_WMRSETWINDOWORG_get(p, &a)) c.setWindowOrg(point(a)); return;
-    case WmrSetWindowExt: if (U_WMRSETWINDOWEXT_get(p, &a)) c.setWindowExt(QSizeF(a.x, a.y)); return;
-    case WmrSetViewportOrg: if (U_WMRSETVIEWPORTORG_get(p, &a)) c.setViewportOrg(point(a)); return;
-    case WmrSetViewportExt: if (U_WMRSETVIEWPORTEXT_get(p, &a)) c.setViewportExt(QSizeF(a.x, a.y)); return;
-    case WmrOffsetWindowOrg: if (U_WMROFFSETWINDOWORG_get(p, &a)) c.offsetWindowOrg(point(a)); return;
-    case WmrOffsetViewportOrg: if (U_WMROFFSETVIEWPORTORG_get(p, &a)) c.offsetViewportOrg(point(a)); return;
+    case WmrSetMapMode:
+        c.setMapMode(u16(params));
+        return;
+    case WmrSetPolyFillMode:
+        c.setPolyFillMode(u16(params));
+        return;
+    case WmrSetWindowOrg:
+        if (U_WMRSETWINDOWORG_get(p, &a))
+            c.setWindowOrg(point(a));
+        return;
+    case WmrSetWindowExt:
+        if (U_WMRSETWINDOWEXT_get(p, &a))
+            c.setWindowExt(QSizeF(a.x, a.y));
+        return;
+    case WmrSetViewportOrg:
+        if (U_WMRSETVIEWPORTORG_get(p, &a))
+            c.setViewportOrg(point(a));
+        return;
+    case WmrSetViewportExt:
+        if (U_WMRSETVIEWPORTEXT_get(p, &a))
+            c.setViewportExt(QSizeF(a.x, a.y));
+        return;
+    case WmrOffsetWindowOrg:
+        if (U_WMROFFSETWINDOWORG_get(p, &a))
+            c.offsetWindowOrg(point(a));
+        return;
+    case WmrOffsetViewportOrg:
+        if (U_WMROFFSETVIEWPORTORG_get(p, &a))
+            c.offsetViewportOrg(point(a));
+        return;
     case WmrScaleWindowExt:
         if (U_WMRSCALEWINDOWEXT_get(p, &a, &b)) // a: denominators, b: numerators
             c.scaleWindowExt(b.x, a.x, b.y, a.y);
@@ -286,10 +369,22 @@ void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p,
         if (U_WMRSCALEVIEWPORTEXT_get(p, &a, &b))
             c.scaleViewportExt(b.x, a.x, b.y, a.y);
         return;
-    case WmrLineTo: if (U_WMRLINETO_get(p, &a)) c.lineTo(point(a)); return;
-    case WmrMoveTo: if (U_WMRMOVETO_get(p, &a)) c.moveTo(point(a)); return;
-    case WmrEllipse: if (U_WMRELLIPSE_get(p, &r)) c.ellipse(box(r)); return;
-    case WmrRectangle: if (U_WMRRECTANGLE_get(p, &r)) c.rectangle(box(r)); return;
+    case WmrLineTo:
+        if (U_WMRLINETO_get(p, &a))
+            c.lineTo(point(a));
+        return;
+    case WmrMoveTo:
+        if (U_WMRMOVETO_get(p, &a))
+            c.moveTo(point(a));
+        return;
+    case WmrEllipse:
+        if (U_WMRELLIPSE_get(p, &r))
+            c.ellipse(box(r));
+        return;
+    case WmrRectangle:
+        if (U_WMRRECTANGLE_get(p, &r))
+            c.rectangle(box(r));
+        return;
     case WmrRoundRect: {
         std::int16_t w = 0, h = 0;
         if (U_WMRROUNDRECT_get(p, &w, &h, &r))
@@ -314,9 +409,14 @@ void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p,
             c.patBlt(QRectF(point(a), QSizeF(b.x, b.y)), rop);
         return;
     }
-    case WmrSaveDc: c.saveState(); return;
-    case WmrRestoreDc: c.restoreState(s16(params)); return;
-    case WmrPolygon: case WmrPolyline: {
+    case WmrSaveDc:
+        c.saveState();
+        return;
+    case WmrRestoreDc:
+        c.restoreState(s16(params));
+        return;
+    case WmrPolygon:
+    case WmrPolyline: {
         QList<QPointF> points;
         const char *next = nullptr;
         if (!readPolygon(params, end, &points, &next))
@@ -333,7 +433,9 @@ void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p,
             c.polyPolygon(polygons);
         return;
     }
-    case WmrSelectObject: c.selectObject(u16(params)); return;
+    case WmrSelectObject:
+        c.selectObject(u16(params));
+        return;
     case WmrDeleteObject:
         if (objects.release(u16(params)))
             c.deleteObject(u16(params));
@@ -342,8 +444,8 @@ void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p,
         const int slot = objects.take();
         const std::uint16_t style = u16(params);
         if (slot >= 0)
-            c.createPen(std::uint32_t(slot),
-                        {(style & 0x0F) == PsNull, u32(params + 6) & 0xFFFFFF, double(std::max<int>(s16(params + 2), 0))});
+            c.createPen(std::uint32_t(slot), {(style & 0x0F) == PsNull, u32(params + 6) & 0xFFFFFF,
+                                              double(std::max<int>(s16(params + 2), 0))});
         return;
     }
     case WmrCreateBrushIndirect: {
@@ -352,20 +454,25 @@ void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p,
             c.createBrush(std::uint32_t(slot), {u16(params) == BsNull, u32(params + 2) & 0xFFFFFF});
         return;
     }
-    case WmrDibCreatePatternBrush: case WmrCreatePatternBrush: {
+    case WmrDibCreatePatternBrush:
+    case WmrCreatePatternBrush: {
         const int slot = objects.take();
         if (slot >= 0)
             c.createBrush(std::uint32_t(slot), {false, clBlack}); // emblem patterns are ink on white
         return;
     }
-    case WmrCreatePalette: case WmrCreateFontIndirect: case WmrCreateRegion: {
+    case WmrCreatePalette:
+    case WmrCreateFontIndirect:
+    case WmrCreateRegion: {
         // Not drawn, but they hold a slot, which decides the numbers of later objects.
         const int slot = objects.take();
         if (slot >= 0)
             c.createOther(std::uint32_t(slot));
         return;
     }
-    case WmrDibBitBlt: case WmrDibStretchBlt: case WmrStretchDib: {
+    case WmrDibBitBlt:
+    case WmrDibStretchBlt:
+    case WmrStretchDib: {
         U_POINT16 dest{}, destSize{}, src{}, srcSize{};
         std::uint32_t rop = 0;
         std::uint16_t usage = DibRgbColors;
@@ -394,13 +501,14 @@ void MetafileWmf::playRecord(MetafileCanvas &c, Objects &objects, const char *p,
             return;
         const QImage image = MetafileDib::decodePacked(dib, std::size_t(end - dib), &bottomUp);
         // StretchDIB counts source rows like a DIB; the block transfers count them from the top.
-        c.bitmap(target,
-                 MetafileDib::sourceRect(image, src.x, src.y, srcSize.x, srcSize.y,
-                                         function == WmrStretchDib && bottomUp),
-                 rop);
+        c.bitmap(
+            target,
+            MetafileDib::sourceRect(image, src.x, src.y, srcSize.x, srcSize.y, function == WmrStretchDib && bottomUp),
+            rop);
         return;
     }
-    default: return;
+    default:
+        return;
     }
 }
 

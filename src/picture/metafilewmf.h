@@ -40,7 +40,7 @@ private:
     std::size_t m_firstRecord = 0;
     std::size_t m_end = 0; // offset of the end record
     QRectF m_box;          // the bounding box in logical units
-    int m_objectCount = 0;  // size of the object table
+    int m_objectCount = 0; // size of the object table
     QSize m_naturalSize;
 };
 

@@ -29,10 +29,10 @@ bool MeteredSurface::pays(qint64 left, qint64 top, qint64 right, qint64 bottom, 
         std::swap(top, bottom);
     // A pen reaches half its width beyond the outline.
     const qint64 reach = stroked ? std::max(m_penWidth, 1) / 2 + 1 : 0;
-    const qint64 w = std::min<qint64>(right + reach, qint64(m_clip.x()) + m_clip.width())
-                     - std::max<qint64>(left - reach, m_clip.x());
-    const qint64 h = std::min<qint64>(bottom + reach, qint64(m_clip.y()) + m_clip.height())
-                     - std::max<qint64>(top - reach, m_clip.y());
+    const qint64 w = std::min<qint64>(right + reach, qint64(m_clip.x()) + m_clip.width()) -
+                     std::max<qint64>(left - reach, m_clip.x());
+    const qint64 h = std::min<qint64>(bottom + reach, qint64(m_clip.y()) + m_clip.height()) -
+                     std::max<qint64>(top - reach, m_clip.y());
     const qint64 area = w > 0 && h > 0 ? w * h : 0;
     if (!m_budget.takePainted(1 + area))
         m_exhausted = true;

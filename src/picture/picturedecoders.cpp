@@ -2,8 +2,8 @@
 
 #include <QtGlobal>
 
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <cstring>
 
 #include <gif_lib.h>
@@ -42,8 +42,7 @@ void jpegSilence(j_common_ptr cinfo, int level)
 // scans would otherwise keep the decoder busy for seconds.
 void jpegProgress(j_common_ptr cinfo)
 {
-    if (!cinfo->is_decompressor
-        || reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= MaxJpegScans)
+    if (!cinfo->is_decompressor || reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= MaxJpegScans)
         return;
     auto *err = reinterpret_cast<JpegError *>(cinfo->err);
     std::snprintf(err->message, JMSG_LENGTH_MAX, "more than %d scans", MaxJpegScans);
@@ -135,9 +134,9 @@ QImage decodeJpeg(const QByteArray &bytes, QString *error, DecodeBudget *budget)
     DecodeBudget single;
     QImage image;
     char message[JMSG_LENGTH_MAX] = {0};
-    if (bytes.isEmpty()
-        || !jpegDecodeInto(reinterpret_cast<const unsigned char *>(bytes.constData()),
-                           static_cast<unsigned long>(bytes.size()), &image, message, budget ? budget : &single)) {
+    if (bytes.isEmpty() ||
+        !jpegDecodeInto(reinterpret_cast<const unsigned char *>(bytes.constData()),
+                        static_cast<unsigned long>(bytes.size()), &image, message, budget ? budget : &single)) {
         if (error)
             *error = u"JPEG: "_s + QString::fromLocal8Bit(message);
         return {};

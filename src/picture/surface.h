@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picture/logicalfont.h"
 #include "picture/drawingtypes.h"
+#include "picture/logicalfont.h"
 
 #include <QImage>
 #include <QList>

@@ -3,8 +3,8 @@
 #include "picture/drawingtypes.h"
 #include "seal/gbk.h"
 #include "seal/paintersurface.h"
-#include "seal/sealpropertytable.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 #include <QImage>
 #include <QPageLayout>

@@ -2,8 +2,8 @@
 
 #include "printwindow/printwindow.h"
 
-#include "controls/systemcolours.h"
 #include "controls/statusbar.h"
+#include "controls/systemcolours.h"
 #include "page/documentwindow.h"
 #include "page/updatesguard.h"
 #include "picture/drawingtypes.h"

@@ -6,16 +6,16 @@
 #include "page/documentwindow.h"
 #include "page/updatesguard.h"
 #include "printing/pagefromprinter.h"
+#include "printing/sealprinter.h"
 #include "printwindow/pagesetupcommand.h"
 #include "printwindow/previewpage.h"
 #include "printwindow/sealloan.h"
-#include "printing/sealprinter.h"
 #include "seal/missingglyphs.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QFormLayout>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "properties/propertywindow.h"
 
-#include "controls/tabbutton.h"
 #include "controls/flatpanel.h"
+#include "controls/tabbutton.h"
 #include "document/sealdocument.h"
 #include "properties/propertyboxes.h"
 

@@ -4,9 +4,9 @@
 #include "properties/gbktext.h"
 #include "properties/propertyboxes.h"
 #include "properties/propertywindow.h"
+#include "seal/seal.h"
 #include "seal/seallimits.h"
 #include "seal/sealpropertytable.h"
-#include "seal/seal.h"
 
 #include <QCheckBox>
 #include <QComboBox>

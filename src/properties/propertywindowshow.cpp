@@ -6,8 +6,8 @@
 #include "properties/propertymasks.h"
 #include "properties/propertywindow.h"
 #include "seal/gbk.h"
-#include "seal/sealpropertytable.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

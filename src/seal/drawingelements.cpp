@@ -1,8 +1,8 @@
 #include "seal/drawingelements.h"
 
+#include "picture/surface.h"
 #include "seal/gbk.h"
 #include "seal/glyph.h"
-#include "picture/surface.h"
 
 #include <cmath>
 
@@ -35,8 +35,7 @@ constexpr int MaxDividers = 100000;
 // Dividers closer than a pixel would repeat positions, and a hostile count would stall
 // painting, so then every pixel position between the first and the last divider is visited
 // once, in the same order.
-template <typename Line>
-void forEachDivider(long double base, long double step, int count, Line line)
+template <typename Line> void forEachDivider(long double base, long double step, int count, Line line)
 {
     if (std::abs(step) >= 1) {
         for (int k = 1; k < count && k <= MaxDividers; ++k)
@@ -154,10 +153,9 @@ void drawAnyAngleText(Surface &surface, int ox, int oy, const AnyAngleText &t)
         y = oy + y + tw / 2 * sn - th / 2 * cs;
 
         const QChar ch = text[i];
-        surface.setFont(
-            createGlyphFont(t.th, t.tw, isDoubleByte(ch), a, t.style.weight, t.style.italic, t.style.face));
-        drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), ch, false, t.style.brushStyle, t.style.penColor, t.style.blank,
-                  t.style.pen);
+        surface.setFont(createGlyphFont(t.th, t.tw, isDoubleByte(ch), a, t.style.weight, t.style.italic, t.style.face));
+        drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), ch, false, t.style.brushStyle, t.style.penColor,
+                  t.style.blank, t.style.pen);
     }
 }
 

@@ -29,8 +29,8 @@ struct AnyAngleText {
 };
 void drawAnyAngleText(Surface &surface, int ox, int oy, const AnyAngleText &text);
 
-void drawFiveStar(Surface &surface, int ox, int oy, BrushStyle brushStyle, Colour brushColor, Colour penColor,
-                  int pen, int H, int W);
+void drawFiveStar(Surface &surface, int ox, int oy, BrushStyle brushStyle, Colour brushColor, Colour penColor, int pen,
+                  int H, int W);
 void drawCells(Surface &surface, int ox, int oy, int linePen, int framePen, int rows, int columns, int H, int W,
                BrushStyle brushStyle, Colour brushColor, Colour penColor);
 
@@ -39,8 +39,8 @@ void drawCells(Surface &surface, int ox, int oy, int linePen, int framePen, int 
 struct PictureOrStar {
     bool imageIsStar = false;
     bool haveImage = false;
-    QImage picBitmap;          // the prepared picture; null when there is none
-    bool transparent = false;  // the picture's bottom-left colour is not painted
+    QImage picBitmap;         // the prepared picture; null when there is none
+    bool transparent = false; // the picture's bottom-left colour is not painted
     int icx = 0, icy = 0;
     int pen = 0;
     int iw = 0, ih = 0;

@@ -1,8 +1,8 @@
 #include "seal/fivestar.h"
 
+#include "picture/surface.h"
 #include "seal/drawingelements.h"
 #include "seal/glyph.h"
-#include "picture/surface.h"
 
 #include <cmath>
 #include <numbers>
@@ -26,8 +26,8 @@ QList<QPoint> fiveStarPoints(long double cx, long double cy, long double rx, lon
     return points;
 }
 
-void drawFiveStar(Surface &surface, int ox, int oy, BrushStyle brushStyle, Colour brushColor, Colour penColor,
-                  int pen, int H, int W)
+void drawFiveStar(Surface &surface, int ox, int oy, BrushStyle brushStyle, Colour brushColor, Colour penColor, int pen,
+                  int H, int W)
 {
     // A filled star takes its shape from the fill; its outline is the thinnest line.
     setStrokeStyle(surface, brushStyle == BrushStyle::bsClear ? pen : 0, brushStyle, brushColor, penColor);
@@ -63,7 +63,8 @@ void drawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p)
         return;
     const long double left = cx - p.iw / 2.0L;
     const long double top = cy - p.ih / 2.0L;
-    surface.stretchDraw(roundHalfEven(left), roundHalfEven(top), roundHalfEven(left + p.iw), roundHalfEven(top + p.ih), p.picBitmap, p.transparent);
+    surface.stretchDraw(roundHalfEven(left), roundHalfEven(top), roundHalfEven(left + p.iw), roundHalfEven(top + p.ih),
+                        p.picBitmap, p.transparent);
 }
 
 } // namespace qm

@@ -13,8 +13,8 @@ namespace {
 
 const QStringList &songFaces()
 {
-    static const QStringList f{u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s, u"AR PL UMing TW"_s,
-                               u"Noto Sans CJK SC"_s, u"WenQuanYi Zen Hei"_s};
+    static const QStringList f{u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s, u"AR PL UMing TW"_s, u"Noto Sans CJK SC"_s,
+                               u"WenQuanYi Zen Hei"_s};
     return f;
 }
 
@@ -27,7 +27,7 @@ const QStringList &heiFaces()
 
 const QStringList &kaiFaces()
 {
-    static const QStringList f{u"AR PL UKai CN"_s, u"AR PL KaitiM GB"_s, u"AR PL UKai TW"_s,
+    static const QStringList f{u"AR PL UKai CN"_s,  u"AR PL KaitiM GB"_s,   u"AR PL UKai TW"_s,
                                u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s, u"WenQuanYi Zen Hei"_s};
     return f;
 }
@@ -35,14 +35,25 @@ const QStringList &kaiFaces()
 const QStringList *candidatesFor(const QString &face)
 {
     static const QHash<QString, const QStringList *> table = {
-        {u"宋体"_s, &songFaces()},      {u"SimSun"_s, &songFaces()},   {u"新宋体"_s, &songFaces()},
-        {u"NSimSun"_s, &songFaces()},   {u"仿宋"_s, &songFaces()},     {u"仿宋_GB2312"_s, &songFaces()},
-        {u"FangSong"_s, &songFaces()},  {u"FangSong_GB2312"_s, &songFaces()},
+        {u"宋体"_s, &songFaces()},
+        {u"SimSun"_s, &songFaces()},
+        {u"新宋体"_s, &songFaces()},
+        {u"NSimSun"_s, &songFaces()},
+        {u"仿宋"_s, &songFaces()},
+        {u"仿宋_GB2312"_s, &songFaces()},
+        {u"FangSong"_s, &songFaces()},
+        {u"FangSong_GB2312"_s, &songFaces()},
         {u"宋体-方正超大字符集"_s, &songFaces()},
-        {u"黑体"_s, &heiFaces()},       {u"SimHei"_s, &heiFaces()},    {u"微软雅黑"_s, &heiFaces()},
+        {u"黑体"_s, &heiFaces()},
+        {u"SimHei"_s, &heiFaces()},
+        {u"微软雅黑"_s, &heiFaces()},
         {u"Microsoft YaHei"_s, &heiFaces()},
-        {u"楷体"_s, &kaiFaces()},       {u"楷体_GB2312"_s, &kaiFaces()}, {u"KaiTi"_s, &kaiFaces()},
-        {u"KaiTi_GB2312"_s, &kaiFaces()}, {u"隶书"_s, &kaiFaces()},    {u"LiSu"_s, &kaiFaces()},
+        {u"楷体"_s, &kaiFaces()},
+        {u"楷体_GB2312"_s, &kaiFaces()},
+        {u"KaiTi"_s, &kaiFaces()},
+        {u"KaiTi_GB2312"_s, &kaiFaces()},
+        {u"隶书"_s, &kaiFaces()},
+        {u"LiSu"_s, &kaiFaces()},
     };
     auto it = table.constFind(face);
     return it == table.constEnd() ? nullptr : it.value();
@@ -81,8 +92,8 @@ QString familyFor(const QByteArray &faceGbk)
     QString family;
     if (const QStringList *candidates = candidatesFor(face))
         family = firstInstalled(*candidates, installed);
-    else if (!face.isEmpty() && installed.contains(face, Qt::CaseInsensitive)
-             && QFontDatabase::writingSystems(face).contains(QFontDatabase::SimplifiedChinese))
+    else if (!face.isEmpty() && installed.contains(face, Qt::CaseInsensitive) &&
+             QFontDatabase::writingSystems(face).contains(QFontDatabase::SimplifiedChinese))
         family = face;
     else
         family = firstInstalled(songFaces(), installed); // never draw boxes

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "picture/logicalfont.h"
-#include "seal/sealtypes.h"
 #include "picture/surface.h"
+#include "seal/sealtypes.h"
 
 #include <QByteArray>
 #include <QChar>

@@ -10,8 +10,8 @@ namespace qm {
 // and scaled so that its cell (ascent + descent) is `height` pixels and a double-byte glyph is
 // twice `width` pixels wide.
 struct GlyphMetrics {
-    QFont font;          // at the reference size
-    qreal ascent = 0;    // reference units
+    QFont font;       // at the reference size
+    qreal ascent = 0; // reference units
     qreal scaleX = 1;
     qreal scaleY = 1;
     // The face has no bold of its own: bold text is widened by a stroke of this many reference

@@ -1,8 +1,8 @@
 #include "seal/nameseals.h"
 
+#include "picture/surface.h"
 #include "seal/gbk.h"
 #include "seal/glyph.h"
-#include "picture/surface.h"
 
 #include <algorithm>
 #include <array>
@@ -108,7 +108,8 @@ void drawNameSeal(SealType kind, Surface &surface, int ox, int oy, const NameSea
         const Cell &cell = layout.cells[size_t(i)];
         // A double-byte glyph is two font widths wide, so it gets half the cell as its width.
         surface.setFont(createGlyphFont(cell.h, cell.w, isDoubleByte(c), 0, s.weight, s.italic, s.face));
-        drawGlyph(surface, roundHalfEven(cell.x), roundHalfEven(cell.y), c, false, s.brushStyle, s.penColor, s.blank, s.pen);
+        drawGlyph(surface, roundHalfEven(cell.x), roundHalfEven(cell.y), c, false, s.brushStyle, s.penColor, s.blank,
+                  s.pen);
     }
 }
 

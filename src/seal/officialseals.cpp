@@ -2,11 +2,11 @@
 
 #include "seal/officialseals.h"
 
-#include "seal/drawingelements.h"
-#include "seal/sealframes.h"
 #include "picture/surface.h"
-#include "seal/textlayouts.h"
+#include "seal/drawingelements.h"
 #include "seal/seal.h"
+#include "seal/sealframes.h"
+#include "seal/textlayouts.h"
 
 namespace qm {
 
@@ -77,8 +77,9 @@ void drawSealText(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle
 {
     const auto P = [&seal](float mm) { return sealPixels(seal, mm); };
     // Seals give their texts the ink as both pen and fill colour.
-    const GlyphStyle style{t.weight,  t.italic, t.blank, roundHalfEven(seal.scale() * t.penWidth / 100),
-                           fontSlotName(t.face), brushStyle, ink,     ink};
+    const GlyphStyle style{
+        t.weight,   t.italic, t.blank, roundHalfEven(seal.scale() * t.penWidth / 100), fontSlotName(t.face),
+        brushStyle, ink,      ink};
     if (t.isEllipse) {
         EllipseText e;
         e.text = t.text;
@@ -119,9 +120,8 @@ void drawSealTexts(const Seal &seal, Surface &surface, int x0, int y0, BrushStyl
 {
     const SealText texts[] = {
         {seal.Text(), seal.IsEllipse(), seal.TextPenWidth(), seal.TextAngle(), seal.TextWeight(), seal.TextHeight(),
-         seal.TextWidth(), seal.TextsWidth(), seal.TextsHeight(), seal.TextCenterX(), seal.TextCenterY(),
-         seal.Italic(), seal.Blank(), seal.TopOrDown(), seal.LeftRight(), seal.RowCol(), seal.RowColCount(),
-         seal.FontName()},
+         seal.TextWidth(), seal.TextsWidth(), seal.TextsHeight(), seal.TextCenterX(), seal.TextCenterY(), seal.Italic(),
+         seal.Blank(), seal.TopOrDown(), seal.LeftRight(), seal.RowCol(), seal.RowColCount(), seal.FontName()},
         {seal.Text1(), seal.IsEllipse1(), seal.TextPenWidth1(), seal.TextAngle1(), seal.TextWeight1(),
          seal.TextHeight1(), seal.TextWidth1(), seal.TextsWidth1(), seal.TextsHeight1(), seal.TextCenterX1(),
          seal.TextCenterY1(), seal.Italic1(), seal.Blank1(), seal.TopOrDown1(), seal.LeftRight1(), seal.RowCol1(),

@@ -10,7 +10,9 @@
 
 namespace qm {
 
-PainterSurface::PainterSurface(QPainter *painter) : m_painter(painter) {}
+PainterSurface::PainterSurface(QPainter *painter) : m_painter(painter)
+{
+}
 
 QPen PainterSurface::currentPen() const
 {
@@ -237,8 +239,7 @@ void PainterSurface::textOut(int x, int y, const QString &text)
         const QColor colour = toQColor(m_fontColor);
         m_painter->fillPath(outline, colour);
         if (g.emboldenWidth > 0)
-            m_painter->strokePath(outline,
-                                  QPen(colour, g.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            m_painter->strokePath(outline, QPen(colour, g.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     } else {
         m_painter->setFont(g.font);
         m_painter->setPen(toQColor(m_fontColor));

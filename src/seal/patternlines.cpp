@@ -2,9 +2,9 @@
 
 #include "seal/officialseals.h"
 
-#include "seal/sealframes.h"
 #include "picture/surface.h"
 #include "seal/seal.h"
+#include "seal/sealframes.h"
 
 #include <cmath>
 

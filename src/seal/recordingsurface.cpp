@@ -97,13 +97,13 @@ QByteArray TraceOp::toJsonLine(int seal) const
     if (op == u"StretchDraw"_s)
         out += QByteArray(",\"transparent\":") + (transparent ? "true" : "false");
     out += ",\"pen\":{\"color\":" + num(penColor) + ",\"width\":" + num(penWidth) + "}";
-    out += ",\"brush\":{\"color\":" + num(brushColor) + ",\"style\":"
-           + (brushStyle == SurfaceBrush::Solid ? "\"solid\"" : "\"clear\"") + "}";
+    out += ",\"brush\":{\"color\":" + num(brushColor) +
+           ",\"style\":" + (brushStyle == SurfaceBrush::Solid ? "\"solid\"" : "\"clear\"") + "}";
     if (isText()) {
-        out += ",\"font\":{\"height\":" + num(font.height) + ",\"width\":" + num(font.width)
-               + ",\"escapement\":" + num(font.escapement) + ",\"orientation\":" + num(font.orientation)
-               + ",\"weight\":" + num(font.weight) + ",\"italic\":" + (font.italic ? "true" : "false")
-               + ",\"face\":" + jsonString(FontSubstitution::faceName(font.face)) + "}";
+        out += ",\"font\":{\"height\":" + num(font.height) + ",\"width\":" + num(font.width) +
+               ",\"escapement\":" + num(font.escapement) + ",\"orientation\":" + num(font.orientation) +
+               ",\"weight\":" + num(font.weight) + ",\"italic\":" + (font.italic ? "true" : "false") +
+               ",\"face\":" + jsonString(FontSubstitution::faceName(font.face)) + "}";
         out += ",\"fontColor\":" + num(fontColor);
     }
     out += "}";

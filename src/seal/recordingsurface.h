@@ -8,10 +8,10 @@ namespace qm {
 
 // One recorded drawing operation with the state in force when it was issued.
 struct TraceOp {
-    QString op;            // MoveTo, LineTo, Rectangle, ... as in the trace format
-    QList<int> args;       // the op's integer arguments in order (see argumentNames)
-    QList<QPoint> points;  // Polygon, PolyBezier
-    QString text;          // TextOut
+    QString op;               // MoveTo, LineTo, Rectangle, ... as in the trace format
+    QList<int> args;          // the op's integer arguments in order (see argumentNames)
+    QList<QPoint> points;     // Polygon, PolyBezier
+    QString text;             // TextOut
     bool transparent = false; // StretchDraw
     Colour penColor = 0;
     int penWidth = 0;

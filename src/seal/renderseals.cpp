@@ -1,12 +1,12 @@
 #include "seal/renderseals.h"
 
-#include "seal/sealpropertytable.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 namespace qm {
 
-void renderSeals(const QList<const Seal *> &seals, float pixelsPerMm, int zoom, Surface &surface,
-                 RenderOffset offset, SealColours colours)
+void renderSeals(const QList<const Seal *> &seals, float pixelsPerMm, int zoom, Surface &surface, RenderOffset offset,
+                 SealColours colours)
 {
     for (const Seal *seal : seals) {
         // A fresh element for each seal: setters that act only on a change (the row count, the
@@ -19,8 +19,8 @@ void renderSeals(const QList<const Seal *> &seals, float pixelsPerMm, int zoom, 
     }
 }
 
-void renderSeals(const QList<const Seal *> &seals, long double pixelsPerMm, Surface &surface,
-                 RenderOffset offset, SealColours colours)
+void renderSeals(const QList<const Seal *> &seals, long double pixelsPerMm, Surface &surface, RenderOffset offset,
+                 SealColours colours)
 {
     renderSeals(seals, float(pixelsPerMm), 100, surface, offset, colours);
 }

@@ -24,12 +24,12 @@ enum class SealColours : std::uint8_t { Own, Black };
 // properties, texts and picture; so no seal's drawing depends on the seals before it, and the
 // seals themselves are not changed. Export, library thumbnails, printing and every view of
 // seals at a scale of their own draw through here.
-void renderSeals(const QList<const Seal *> &seals, long double pixelsPerMm, Surface &surface,
-                 RenderOffset offset, SealColours colours);
+void renderSeals(const QList<const Seal *> &seals, long double pixelsPerMm, Surface &surface, RenderOffset offset,
+                 SealColours colours);
 
 // The same at a resolution and zoom, as a page shows its seals: each scratch element is placed
 // exactly as a seal of that resolution and zoom, so it covers the seal's own pixel box.
-void renderSeals(const QList<const Seal *> &seals, float pixelsPerMm, int zoom, Surface &surface,
-                 RenderOffset offset, SealColours colours);
+void renderSeals(const QList<const Seal *> &seals, float pixelsPerMm, int zoom, Surface &surface, RenderOffset offset,
+                 SealColours colours);
 
 } // namespace qm

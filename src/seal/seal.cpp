@@ -1,7 +1,7 @@
 #include "seal/seal.h"
 
-#include "seal/linepoints.h"
 #include "picture/surface.h"
+#include "seal/linepoints.h"
 
 #include <QPainter>
 
@@ -114,27 +114,27 @@ void Seal::keepTopEdge()
 void Seal::moveToCentre()
 {
     const long double k = scale();
-    setBounds(roundHalfEven(k * (m_RealCenterX - m_RealWidth / 2.0L)), roundHalfEven(k * (m_RealCenterY - m_RealHeight / 2.0L)),
-              m_width, m_height);
+    setBounds(roundHalfEven(k * (m_RealCenterX - m_RealWidth / 2.0L)),
+              roundHalfEven(k * (m_RealCenterY - m_RealHeight / 2.0L)), m_width, m_height);
 }
 
 // Setters that store and repaint, or store, rebuild the pattern lines and repaint.
-#define QM_SETTER_R(name, type)                  \
-    void Seal::set##name(const type &value)     \
-    {                                            \
-        if (m_##name == value)                   \
-            return;                              \
-        m_##name = value;                        \
-        repaint();                               \
+#define QM_SETTER_R(name, type)                                                                                        \
+    void Seal::set##name(const type &value)                                                                            \
+    {                                                                                                                  \
+        if (m_##name == value)                                                                                         \
+            return;                                                                                                    \
+        m_##name = value;                                                                                              \
+        repaint();                                                                                                     \
     }
-#define QM_SETTER_L(name, type)                  \
-    void Seal::set##name(const type &value)     \
-    {                                            \
-        if (m_##name == value)                   \
-            return;                              \
-        m_##name = value;                        \
-        buildLinePoints();                       \
-        repaint();                               \
+#define QM_SETTER_L(name, type)                                                                                        \
+    void Seal::set##name(const type &value)                                                                            \
+    {                                                                                                                  \
+        if (m_##name == value)                                                                                         \
+            return;                                                                                                    \
+        m_##name = value;                                                                                              \
+        buildLinePoints();                                                                                             \
+        repaint();                                                                                                     \
     }
 #define QM_SETTER_S(name, type) QM_SETTER_R(name, type)
 #define QM_SETTER_C(name, type)
@@ -250,8 +250,8 @@ void Seal::pictureChanged()
 // so the old one stays.
 void Seal::angleFromBox(bool fromWidth)
 {
-    const long double length = std::sqrt(static_cast<long double>(m_RealWidth) * m_RealWidth
-                                         + static_cast<long double>(m_RealHeight) * m_RealHeight);
+    const long double length = std::sqrt(static_cast<long double>(m_RealWidth) * m_RealWidth +
+                                         static_cast<long double>(m_RealHeight) * m_RealHeight);
     m_RealTextLength = static_cast<float>(length);
     if (m_RealTextLength == 0)
         return;
@@ -489,8 +489,9 @@ void Seal::placeAtScale(float pixelsPerMm, int zoom)
     m_PixelsPerMm = pixelsPerMm;
     m_Zoom = zoom;
     const long double k = scale();
-    setBounds(roundHalfEven(k * (m_RealCenterX - m_RealWidth / 2.0L)), roundHalfEven(k * (m_RealCenterY - m_RealHeight / 2.0L)),
-              roundHalfEven(k * m_RealWidth), roundHalfEven(k * m_RealHeight));
+    setBounds(roundHalfEven(k * (m_RealCenterX - m_RealWidth / 2.0L)),
+              roundHalfEven(k * (m_RealCenterY - m_RealHeight / 2.0L)), roundHalfEven(k * m_RealWidth),
+              roundHalfEven(k * m_RealHeight));
     buildLinePoints();
 }
 
@@ -501,7 +502,8 @@ void Seal::buildLinePoints()
     const int kind = int(m_SealType);
     if (kind <= int(SealType::stRect)) {
         if (m_NameSealFrameType == FrameType::ftEllipse)
-            m_linePoints = LinePoints::oval(m_width, m_height, m_OutSide, m_InSide, !m_CodeTopOrDown, m_LineAngle, n, p);
+            m_linePoints =
+                LinePoints::oval(m_width, m_height, m_OutSide, m_InSide, !m_CodeTopOrDown, m_LineAngle, n, p);
         else
             m_linePoints = LinePoints::rectangle(m_width, m_height, m_OutSide, m_InSide, n, p);
     } else if (kind == int(SealType::stEllipse) || kind == int(SealType::stEpsCL)) {

@@ -55,8 +55,11 @@ public:
 
     // The font slots FontName ... FontName3 and CodeFontName are the faces of Text ... Text3
     // and Code; their setters compare all 64 bytes.
-#define QM_PROPERTY(name, type, def, offset, kind, range) \
-    const type &name() const { return m_##name; }          \
+#define QM_PROPERTY(name, type, def, offset, kind, range)                                                              \
+    const type &name() const                                                                                           \
+    {                                                                                                                  \
+        return m_##name;                                                                                               \
+    }                                                                                                                  \
     void set##name(const type &value);
 #include "seal/sealproperties.def"
 #undef QM_PROPERTY
@@ -66,16 +69,40 @@ public:
     const FontSlot &fontSlot(int index) const;
 
     // Derived state.
-    const PointArray &linePoints() const { return m_linePoints; }
-    const QImage &pictureBitmap() const { return m_picBitmap; }
-    bool pictureTransparent() const { return m_picBitmapTransparent; }
+    const PointArray &linePoints() const
+    {
+        return m_linePoints;
+    }
+    const QImage &pictureBitmap() const
+    {
+        return m_picBitmap;
+    }
+    bool pictureTransparent() const
+    {
+        return m_picBitmapTransparent;
+    }
 
     // The pixel box of the element on its page.
-    int left() const { return m_left; }
-    int top() const { return m_top; }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    bool isVisible() const { return m_visible; }
+    int left() const
+    {
+        return m_left;
+    }
+    int top() const
+    {
+        return m_top;
+    }
+    int width() const
+    {
+        return m_width;
+    }
+    int height() const
+    {
+        return m_height;
+    }
+    bool isVisible() const
+    {
+        return m_visible;
+    }
     void setVisible(bool v);
     // Moves the box by pixels (dragging); the caller then sets RealCenterX/Y from it.
     void setBounds(int left, int top, int width, int height);

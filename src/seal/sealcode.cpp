@@ -3,12 +3,12 @@
 
 #include "seal/officialseals.h"
 
+#include "picture/surface.h"
 #include "seal/ellipsewalk.h"
 #include "seal/gbk.h"
 #include "seal/glyph.h"
-#include "seal/sealframes.h"
-#include "picture/surface.h"
 #include "seal/seal.h"
+#include "seal/sealframes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,9 +23,9 @@ constexpr long double Pi = std::numbers::pi_v<long double>;
 // Everything the code's characters share.
 struct CodeStyle {
     QString text;
-    int cw = 0, ch = 0;  // character width and height
-    int p = 0;           // main frame width
-    int d = 0;           // distance from the frame when written inside it
+    int cw = 0, ch = 0; // character width and height
+    int p = 0;          // main frame width
+    int d = 0;          // distance from the frame when written inside it
     int W = 0, H = 0;
     bool onFrame = true;
     bool atTop = false;
@@ -43,7 +43,8 @@ struct CodeStyle {
 void drawCodeChar(Surface &surface, const CodeStyle &c, long double x, long double y, int escapement, QChar character)
 {
     surface.setFont(createGlyphFont(c.ch, c.cw, false, escapement, c.weight, c.italic, c.face));
-    drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), character, c.onFrame, c.brushStyle, c.ink, c.blank, c.stroke);
+    drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), character, c.onFrame, c.brushStyle, c.ink, c.blank,
+              c.stroke);
 }
 
 void drawStraightCode(Surface &surface, int x0, int y0, const CodeStyle &c, int length)
@@ -52,8 +53,7 @@ void drawStraightCode(Surface &surface, int x0, int y0, const CodeStyle &c, int 
     if (c.onFrame)
         y = c.atTop ? y0 + c.p / 2.0L - c.ch / 2.0L : static_cast<long double>(y0) + c.H - c.p / 2.0L - c.ch / 2.0L;
     else
-        y = c.atTop ? static_cast<long double>(y0) + c.p + c.d
-                    : static_cast<long double>(y0) + c.H - c.p - c.d - c.ch;
+        y = c.atTop ? static_cast<long double>(y0) + c.p + c.d : static_cast<long double>(y0) + c.H - c.p - c.d - c.ch;
     // The character centres divide a segment of `length`, centred on the side, into n + 1 parts.
     const qsizetype n = c.text.size();
     const long double step = static_cast<long double>(length) / (n + 1);

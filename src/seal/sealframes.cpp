@@ -3,8 +3,8 @@
 
 #include "seal/sealframes.h"
 
-#include "seal/glyph.h"
 #include "picture/surface.h"
+#include "seal/glyph.h"
 #include "seal/seal.h"
 
 #include <algorithm>
@@ -22,8 +22,8 @@ FrameShape frameShapeOf(const Seal &seal)
         return FrameShape::Triangle;
     if (seal.SealType() == SealType::stRhomb)
         return FrameShape::Rhomb;
-    if (seal.SealType() == SealType::stEllipse || seal.SealType() == SealType::stEpsCL
-        || seal.NameSealFrameType() == FrameType::ftEllipse)
+    if (seal.SealType() == SealType::stEllipse || seal.SealType() == SealType::stEpsCL ||
+        seal.NameSealFrameType() == FrameType::ftEllipse)
         return FrameShape::Oval;
     return FrameShape::Rectangular;
 }
@@ -125,8 +125,7 @@ void drawBands(Surface &surface, BrushStyle brushStyle, Colour ink, const BandWi
 
 } // namespace
 
-void drawOutlineFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink,
-                      bool oval)
+void drawOutlineFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink, bool oval)
 {
     const int W = seal.width();
     const int H = seal.height();

@@ -15,8 +15,7 @@ FrameShape frameShapeOf(const Seal &seal);
 int sealPixels(const Seal &seal, float mm);
 
 // Main frame, lining and inner frame of each family; pattern lines, code and emblem come after.
-void drawOutlineFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink,
-                      bool oval);
+void drawOutlineFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink, bool oval);
 void drawTriangleFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink);
 void drawRhombFrame(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle brushStyle, Colour ink);
 

@@ -1,7 +1,7 @@
 #include "seal/sealjson.h"
 
-#include "seal/sealpropertytable.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "seal/seallimits.h"
 
+#include "seal/seal.h"
 #include "seal/sealpicture.h"
 #include "seal/sealpropertytable.h"
-#include "seal/seal.h"
 
 #include <QLocale>
 

@@ -1,11 +1,11 @@
 // The painting frame of Seal: scale, polarity and the dispatch on the element's kind.
 
+#include "picture/surface.h"
 #include "seal/drawingelements.h"
 #include "seal/nameseals.h"
 #include "seal/officialseals.h"
-#include "picture/surface.h"
-#include "seal/textlayouts.h"
 #include "seal/seal.h"
+#include "seal/textlayouts.h"
 
 namespace qm {
 

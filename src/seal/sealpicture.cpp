@@ -74,12 +74,19 @@ QImage renderMetafile(const QByteArray &bytes, QString *error, DecodeBudget &bud
 QImage decode(SealPicture::Kind kind, const QByteArray &bytes, QString *why, DecodeBudget &budget)
 {
     switch (kind) {
-    case SealPicture::Kind::Bitmap: return decodeWithQt(bytes, "bmp", why, budget);
-    case SealPicture::Kind::Icon: return decodeWithQt(bytes, "ico", why, budget);
-    case SealPicture::Kind::Jpeg: return decodeJpeg(bytes, why, &budget);
-    case SealPicture::Kind::Gif: return decodeGif(bytes, why, &budget);
-    case SealPicture::Kind::Metafile: return renderMetafile(bytes, why, budget);
-    default: *why = u"not a picture format Quillmark reads"_s; return {};
+    case SealPicture::Kind::Bitmap:
+        return decodeWithQt(bytes, "bmp", why, budget);
+    case SealPicture::Kind::Icon:
+        return decodeWithQt(bytes, "ico", why, budget);
+    case SealPicture::Kind::Jpeg:
+        return decodeJpeg(bytes, why, &budget);
+    case SealPicture::Kind::Gif:
+        return decodeGif(bytes, why, &budget);
+    case SealPicture::Kind::Metafile:
+        return renderMetafile(bytes, why, budget);
+    default:
+        *why = u"not a picture format Quillmark reads"_s;
+        return {};
     }
 }
 

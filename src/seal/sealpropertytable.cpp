@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -68,10 +68,9 @@ template <> struct Traits<SealPicture> {
 QList<SealProperty> buildTable()
 {
     QList<SealProperty> t;
-#define QM_PROPERTY(pname, ptype, def, offset, kind, prange)                                          \
-    t.append(SealProperty{#pname, sealPropertyTypeOf<ptype>(), offset, #kind[0] != 'S',                \
-                          SealLimits::prange,                                                          \
-                          [](const Seal &s) { return Traits<ptype>::to(s.pname()); },                \
+#define QM_PROPERTY(pname, ptype, def, offset, kind, prange)                                                           \
+    t.append(SealProperty{#pname, sealPropertyTypeOf<ptype>(), offset, #kind[0] != 'S', SealLimits::prange,            \
+                          [](const Seal &s) { return Traits<ptype>::to(s.pname()); },                                  \
                           [](Seal &s, const QVariant &v) { s.set##pname(Traits<ptype>::from(v)); }});
 #include "seal/sealproperties.def"
 #undef QM_PROPERTY

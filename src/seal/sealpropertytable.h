@@ -1,7 +1,7 @@
 #pragma once
 
-#include "seal/seallimits.h"
 #include "seal/seal.h"
+#include "seal/seallimits.h"
 
 #include <QJsonValue>
 #include <QList>
@@ -12,17 +12,15 @@
 
 namespace qm {
 
-class Seal;
-
 // One row of the property table: how a property is named, typed, stored and set.
 struct SealProperty {
     enum class Type { SealType, Color, BrushStyle, String, Bool, Float, Int, FrameType, Picture, FontSlot };
 
     const char *name;
     Type type;
-    int recordOffset;   // offset in the 660-byte seal record; -1 when not stored there
-    bool published;     // false for the five font slots
-    ValueRange range;   // what a stored or edited value may be (SealLimits)
+    int recordOffset; // offset in the 660-byte seal record; -1 when not stored there
+    bool published;   // false for the five font slots
+    ValueRange range; // what a stored or edited value may be (SealLimits)
     // Through the property's getter and setter. A font slot goes in and out as its 64 raw
     // bytes; a shorter value fills the slot from the start, NULs after it.
     QVariant (*get)(const Seal &);

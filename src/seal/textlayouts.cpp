@@ -1,9 +1,9 @@
 #include "seal/textlayouts.h"
 
+#include "picture/surface.h"
 #include "seal/ellipsewalk.h"
 #include "seal/gbk.h"
 #include "seal/glyph.h"
-#include "picture/surface.h"
 
 #include <cmath>
 #include <numbers>
@@ -15,7 +15,8 @@ void drawCharacter(Surface &surface, long double x, long double y, QChar ch, int
                    const GlyphStyle &style)
 {
     surface.setFont(createGlyphFont(th, tw, isDoubleByte(ch), escapement, style.weight, style.italic, style.face));
-    drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), ch, false, style.brushStyle, style.penColor, style.blank, style.pen);
+    drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), ch, false, style.brushStyle, style.penColor, style.blank,
+              style.pen);
 }
 
 // Spans beyond a full turn wrap; computed directly so that a hostile value costs no loop.
@@ -54,8 +55,7 @@ void drawTextBlock(Surface &surface, int ox, int oy, const TextBlock &block)
             x = block.leftRight ? D + slot - tw / 2 : D + bw - slot - tw / 2;
             y = E + (g - 0.5L) * bh / lines - th / 2;
         } else {
-            x = block.leftRight ? D + (g - 0.5L) * bw / lines - tw / 2
-                                 : D + (lines - g + 0.5L) * bw / lines - tw / 2;
+            x = block.leftRight ? D + (g - 0.5L) * bw / lines - tw / 2 : D + (lines - g + 0.5L) * bw / lines - tw / 2;
             y = E + (k - 0.5L) * bh / n - th / 2;
         }
         drawCharacter(surface, x, y, text[j], block.tw, block.th, 0, block.style);

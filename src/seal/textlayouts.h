@@ -13,8 +13,8 @@ struct GlyphStyle {
     int weight = 700;
     bool italic = false;
     bool blank = false;
-    int pen = 0;        // outline pen in pixels
-    QByteArray face;    // GBK face name
+    int pen = 0;     // outline pen in pixels
+    QByteArray face; // GBK face name
     BrushStyle brushStyle = BrushStyle::bsClear;
     Colour brushColor = clRed;
     Colour penColor = clRed;

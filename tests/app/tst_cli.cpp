@@ -97,8 +97,8 @@ private slots:
     void blackUnlessColoursKept()
     {
         QTemporaryDir dir;
-        const QString file = writeFile(dir, u"line.json"_s,
-                                       R"({"seals":[{"SealType":14,"RealWidth":20,"PenColor":16711680}]})");
+        const QString file =
+            writeFile(dir, u"line.json"_s, R"({"seals":[{"SealType":14,"RealWidth":20,"PenColor":16711680}]})");
         auto penColours = [](const QByteArray &out) {
             QSet<qint64> c;
             for (const QJsonObject &o : lines(out))

@@ -79,9 +79,8 @@ private slots:
                                  u"QPrinter"_s, u"QFileDialog"_s, u"QScrollArea"_s})
             QTest::newRow(qPrintable(h)) << h << true;
         // Qt Gui holds the undo stack, actions, the painter and the GUI application object.
-        for (const QString &h : {u"QtGui"_s, u"QGuiApplication"_s, u"QUndoStack"_s, u"QUndoCommand"_s,
-                                 u"QPainter"_s, u"QAction"_s, u"QtGui/QImage"_s, u"QPageLayout"_s,
-                                 u"seal/seal.h"_s})
+        for (const QString &h : {u"QtGui"_s, u"QGuiApplication"_s, u"QUndoStack"_s, u"QUndoCommand"_s, u"QPainter"_s,
+                                 u"QAction"_s, u"QtGui/QImage"_s, u"QPageLayout"_s, u"seal/seal.h"_s})
             QTest::newRow(qPrintable(h)) << h << false;
     }
     void widgetHeaderPattern()
@@ -128,7 +127,7 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("allowedRoots");
         QTest::newRow("page") << u"src/page"_s
-                              << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"printing/"_s,
+                              << QStringList{u"picture/"_s,  u"seal/"_s,       u"document/"_s, u"printing/"_s,
                                              u"controls/"_s, u"companions/"_s, u"page/"_s};
         QTest::newRow("controls") << u"src/controls"_s
                                   << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s};
@@ -140,14 +139,13 @@ private slots:
         QTest::newRow("printing") << u"src/printing"_s
                                   << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"printing/"_s};
         QTest::newRow("print window") << u"src/printwindow"_s
-                                      << QStringList{u"picture/"_s,  u"seal/"_s,     u"document/"_s,
-                                                     u"printing/"_s, u"controls/"_s, u"companions/"_s,
+                                      << QStringList{u"picture/"_s,  u"seal/"_s,       u"document/"_s,
+                                                     u"printing/"_s, u"controls/"_s,   u"companions/"_s,
                                                      u"page/"_s,     u"printwindow/"_s};
         QTest::newRow("mainwindow") << u"src/mainwindow"_s
-                                    << QStringList{u"picture/"_s,     u"seal/"_s,     u"document/"_s,
-                                                   u"printing/"_s,    u"controls/"_s, u"companions/"_s,
-                                                   u"page/"_s,        u"properties/"_s, u"export/"_s,
-                                                   u"printwindow/"_s, u"mainwindow/"_s};
+                                    << QStringList{u"picture/"_s,  u"seal/"_s,        u"document/"_s,  u"printing/"_s,
+                                                   u"controls/"_s, u"companions/"_s,  u"page/"_s,      u"properties/"_s,
+                                                   u"export/"_s,   u"printwindow/"_s, u"mainwindow/"_s};
     }
     void widgetLayer()
     {

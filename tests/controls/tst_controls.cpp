@@ -1,11 +1,11 @@
 // The owner-drawn controls: the tab button's states, widths and looks, the flat panel's band,
 // the status bar's panels, the image's enter and leave, and their accessible names.
 
+#include "controls/flatpanel.h"
 #include "controls/hints.h"
 #include "controls/hoverimage.h"
-#include "controls/tabbutton.h"
-#include "controls/flatpanel.h"
 #include "controls/statusbar.h"
+#include "controls/tabbutton.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -28,17 +28,17 @@ inline QByteArray legacyRecord(int size)
     r[0] = char(SealType::stRect);
     putInt32(r, 1, 0x00FF0000); // PenColor, blue
     r[5] = char(BrushStyle::bsClear);
-    r[6] = 1;                   // CodeOn
-    putSingle(r, 21 - 4, 40);   // RealWidth
-    putSingle(r, 25 - 4, 20);   // RealHeight
-    putSingle(r, 69 - 4, 5);    // TextWidth
-    putInt32(r, 201 - 4, 400);  // TextWeight
-    putInt32(r, 225 - 4, 2400); // TextAngle
-    putInt32(r, 237 - 4, 1200); // TextAngle3, the last field moved by 4
+    r[6] = 1;                     // CodeOn
+    putSingle(r, 21 - 4, 40);     // RealWidth
+    putSingle(r, 25 - 4, 20);     // RealHeight
+    putSingle(r, 69 - 4, 5);      // TextWidth
+    putInt32(r, 201 - 4, 400);    // TextWeight
+    putInt32(r, 225 - 4, 2400);   // TextAngle
+    putInt32(r, 237 - 4, 1200);   // TextAngle3, the last field moved by 4
     putInt32(r, 237, 0x7FFFFFFF); // the four ignored bytes
-    putInt32(r, 242, 3000);     // LineAngle
-    putSingle(r, 287, 10);      // left edge
-    putSingle(r, 291, 5);       // top edge
+    putInt32(r, 242, 3000);       // LineAngle
+    putSingle(r, 287, 10);        // left edge
+    putSingle(r, 291, 5);         // top edge
     if (size >= 615)
         r.replace(295, 5, hex("BA DA CC E5 00")); // FontName 黑体
     if (size >= 635)

@@ -5,10 +5,10 @@
 #include "document/documentfile.h"
 #include "document/sealdocument.h"
 #include "document/sealentry.h"
-#include "seal/gbk.h"
-#include "seal/sealpropertytable.h"
-#include "seal/seal.h"
 #include "picture/gifencoder.h"
+#include "seal/gbk.h"
+#include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -133,7 +133,8 @@ void fillEverything(Seal &seal, SealType type)
             break;
         }
     }
-    const QStringList texts = {u"北京市印章厂"_s, u"合同专用章"_s, u"A"_s, QString(), u"1101000012345"_s, u"emblem.gif"_s};
+    const QStringList texts = {u"北京市印章厂"_s, u"合同专用章"_s,    u"A"_s,
+                               QString(),         u"1101000012345"_s, u"emblem.gif"_s};
     for (int t = 0; t < 6; ++t)
         sealTextFields()[t]->set(seal, Gbk::fromUnicode(texts[t]));
 }
@@ -212,7 +213,8 @@ private slots:
         QTest::newRow("CodeWeight") << u"CodeWeight"_s << QVariant(400) << 217 << hex("90 01 00 00");
         QTest::newRow("LineCount") << u"LineCount"_s << QVariant(48) << 221 << hex("30 00 00 00");
         QTest::newRow("TextAngle3") << u"TextAngle3"_s << QVariant(1200) << 237 << hex("B0 04 00 00");
-        QTest::newRow("NameSealFrameType") << u"NameSealFrameType"_s << QVariant(int(FrameType::ftEllipse)) << 241 << hex("03");
+        QTest::newRow("NameSealFrameType")
+            << u"NameSealFrameType"_s << QVariant(int(FrameType::ftEllipse)) << 241 << hex("03");
         QTest::newRow("LineAngle") << u"LineAngle"_s << QVariant(2400) << 242 << hex("60 09 00 00");
         QTest::newRow("RowColCount3") << u"RowColCount3"_s << QVariant(5) << 262 << hex("05 00 00 00");
         QTest::newRow("CodeAngle") << u"CodeAngle"_s << QVariant(900) << 274 << hex("84 03 00 00");
@@ -221,8 +223,10 @@ private slots:
         // 50 = 1.5625 * 2^5: 0x42480000; 60 = 1.875 * 2^5: 0x42700000
         QTest::newRow("RealCenterX") << u"RealCenterX"_s << QVariant(50.0f) << 287 << hex("00 00 48 42");
         QTest::newRow("RealCenterY") << u"RealCenterY"_s << QVariant(60.0f) << 291 << hex("00 00 70 42");
-        QTest::newRow("FontName 宋体") << u"FontName"_s << QVariant(Gbk::fromUnicode(u"宋体"_s)) << 295 << hex("CB CE CC E5 00");
-        QTest::newRow("CodeFontName 黑体") << u"CodeFontName"_s << QVariant(Gbk::fromUnicode(u"黑体"_s)) << 551 << hex("BA DA CC E5 00");
+        QTest::newRow("FontName 宋体") << u"FontName"_s << QVariant(Gbk::fromUnicode(u"宋体"_s)) << 295
+                                       << hex("CB CE CC E5 00");
+        QTest::newRow("CodeFontName 黑体")
+            << u"CodeFontName"_s << QVariant(Gbk::fromUnicode(u"黑体"_s)) << 551 << hex("BA DA CC E5 00");
         QTest::newRow("TextPenWidth") << u"TextPenWidth"_s << QVariant(20) << 615 << hex("14 00 00 00");
         QTest::newRow("CodePenWidth") << u"CodePenWidth"_s << QVariant(15) << 631 << hex("0F 00 00 00");
         QTest::newRow("CBlank") << u"CBlank"_s << QVariant(true) << 635 << hex("01");
@@ -572,7 +576,11 @@ private slots:
         // The previous document stays when the target cannot be replaced.
         const QString path = dir.filePath(u"keep.dyz"_s);
         QVERIFY(writeDocument(path, doc, progress).ok());
-        const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
         QVERIFY(QDir(dir.path()).mkdir(u"keep.dyz.d"_s));
         QCOMPARE(writeDocument(dir.filePath(u"keep.dyz.d"_s), doc, progress).error, DocumentError::WriteFailed);
         QFile f(path);
@@ -590,8 +598,8 @@ private slots:
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(writeDocument(buffer, doc, save).ok());
         // Maximum N + 5, position 6, one step a seal.
-        QCOMPARE(save.events, QStringList({u"show 正在保存："_s, u"max 7"_s, u"pos 6"_s, u"advance 1"_s,
-                                           u"advance 1"_s, u"hide"_s}));
+        QCOMPARE(save.events, QStringList({u"show 正在保存："_s, u"max 7"_s, u"pos 6"_s, u"advance 1"_s, u"advance 1"_s,
+                                           u"hide"_s}));
         RecordingProgress loadProgress;
         SealDocument read;
         QVERIFY(loadDocument(buffer.data(), read, loadProgress).ok());

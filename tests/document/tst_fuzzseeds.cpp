@@ -8,10 +8,10 @@
 #include "document/documentfile.h"
 #include "document/libraryitem.h"
 #include "document/sealdocument.h"
-#include "seal/gbk.h"
-#include "seal/sealpicture.h"
-#include "seal/seal.h"
 #include "picture/gifencoder.h"
+#include "seal/gbk.h"
+#include "seal/seal.h"
+#include "seal/sealpicture.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -64,8 +64,12 @@ QByteArray documentWithPictures()
     SealDocument doc;
     doc.page().setPageWidth(210);
     doc.page().setPageHeight(297);
-    const QList<QByteArray> pictures{tinyPicture("BMP"), tinyPicture("JPG"), tinyPicture("ICO"), tinyPicture("GIF"),
-                                     corpusFile(u"metafile/emblem.emf"_s), corpusFile(u"metafile/emblem.wmf"_s),
+    const QList<QByteArray> pictures{tinyPicture("BMP"),
+                                     tinyPicture("JPG"),
+                                     tinyPicture("ICO"),
+                                     tinyPicture("GIF"),
+                                     corpusFile(u"metafile/emblem.emf"_s),
+                                     corpusFile(u"metafile/emblem.wmf"_s),
                                      corpusFile(u"metafile/widened.emf"_s)};
     for (const QByteArray &picture : pictures) {
         Seal &seal = add(doc, SealType::stEllipse, 20);

@@ -1,14 +1,14 @@
 #include "documenttesting.h"
 
+#include "document/extendedfloat.h"
 #include "document/libraryitem.h"
 #include "document/librarythumbnail.h"
 #include "document/sealdocument.h"
 #include "document/sealentry.h"
-#include "document/extendedfloat.h"
 #include "document/selectionbounds.h"
+#include "seal/seal.h"
 #include "seal/sealpicture.h"
 #include "seal/sealpropertytable.h"
-#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -123,7 +123,8 @@ private slots:
         const QByteArray b = savedItem(g.selection());
         const SealPicture gif = SealPicture::fromData(b.mid(12, int64At(b, 4)));
         QCOMPARE(gif.kind(), SealPicture::Kind::Gif);
-        // roundHalfEven(56 * 288 / 25.4) + 8 = roundHalfEven(634.96) + 8; roundHalfEven(42 * 288 / 25.4) + 8 = roundHalfEven(476.22) + 8.
+        // roundHalfEven(56 * 288 / 25.4) + 8 = roundHalfEven(634.96) + 8; roundHalfEven(42 * 288 / 25.4) + 8 =
+        // roundHalfEven(476.22) + 8.
         QCOMPARE(gif.width(), 635 + 8);
         QCOMPARE(gif.height(), 476 + 8);
         const QImage image = gif.image();

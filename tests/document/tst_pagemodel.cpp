@@ -37,11 +37,14 @@ private slots:
         QTest::addColumn<int>("zoom");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
-        // roundHalfEven(210 * 96 * 100 / 2540) = roundHalfEven(793.70) and roundHalfEven(297 * 96 * 100 / 2540) = roundHalfEven(1122.52)
+        // roundHalfEven(210 * 96 * 100 / 2540) = roundHalfEven(793.70) and roundHalfEven(297 * 96 * 100 / 2540) =
+        // roundHalfEven(1122.52)
         QTest::newRow("A4 at 96 ppi") << 96 << 100 << 794 << 1123;
-        // roundHalfEven(210 * 96 * 50 / 2540) = roundHalfEven(396.85), roundHalfEven(297 * 96 * 50 / 2540) = roundHalfEven(561.26)
+        // roundHalfEven(210 * 96 * 50 / 2540) = roundHalfEven(396.85), roundHalfEven(297 * 96 * 50 / 2540) =
+        // roundHalfEven(561.26)
         QTest::newRow("A4 at half zoom") << 96 << 50 << 397 << 561;
-        // roundHalfEven(210 * 120 * 75 / 2540) = roundHalfEven(744.09), roundHalfEven(297 * 120 * 75 / 2540) = roundHalfEven(1052.36)
+        // roundHalfEven(210 * 120 * 75 / 2540) = roundHalfEven(744.09), roundHalfEven(297 * 120 * 75 / 2540) =
+        // roundHalfEven(1052.36)
         QTest::newRow("A4 at 120 ppi, 75 %") << 120 << 75 << 744 << 1052;
     }
     void pixelSize()

@@ -145,8 +145,8 @@ private slots:
             {"document", Container::Document}, {"paste", Container::Paste}, {"library item", Container::LibraryItem}};
         for (const auto &[name, c] : containers) {
             // 4 × 2048² = 16 Mi pixels.
-            QTest::addRow("%s: four of 2048", name) << int(c) << QList<bool>{false, true, false, true}
-                                                    << QList<int>{2048, 2048, 2048, 2048} << true;
+            QTest::addRow("%s: four of 2048", name)
+                << int(c) << QList<bool>{false, true, false, true} << QList<int>{2048, 2048, 2048, 2048} << true;
             // 4096² = 16 Mi, then 8192² = 64 Mi: within one picture's limit, beyond the 48 Mi left.
             QTest::addRow("%s: GIF of 8192 after one of 4096", name)
                 << int(c) << QList<bool>{false, false} << QList<int>{4096, 8192} << false;

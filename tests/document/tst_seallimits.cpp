@@ -8,9 +8,9 @@
 #include "document/documentjson.h"
 #include "document/sealdocument.h"
 #include "document/sealentry.h"
+#include "seal/seal.h"
 #include "seal/sealjson.h"
 #include "seal/sealpropertytable.h"
-#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QTest>

@@ -3,8 +3,8 @@
 
 #include "document/sealtemplates.h"
 #include "seal/gbk.h"
-#include "seal/sealpropertytable.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -130,11 +130,12 @@ private slots:
         // 96 / 3.7795 = 25.4; k × 21 = 79.37: roundHalfEven(16.63), roundHalfEven(112.63), roundHalfEven(158.74).
         QTest::newRow("company seal, 96 ppi, 100 %")
             << 96 << 100 << Tool::RoundOfficialSeal << QPoint(96, 192) << 25.4 << 50.8 << QRect(17, 113, 159, 159);
-        // f = 2540 / 18000; k = 7.0866, k × 10 = 70.87: roundHalfEven(229.13), roundHalfEven(379.13), roundHalfEven(141.73).
-        QTest::newRow("name seal, 120 ppi, 150 %")
-            << 120 << 150 << Tool::SquareNameSealFour << QPoint(300, 450) << 42.3333 << 63.5
-            << QRect(229, 379, 142, 142);
-        // f = 0.529167; k = 1.88976: roundHalfEven(100 − 37.80), roundHalfEven(60 − 25.51), roundHalfEven(75.59), roundHalfEven(51.02).
+        // f = 2540 / 18000; k = 7.0866, k × 10 = 70.87: roundHalfEven(229.13), roundHalfEven(379.13),
+        // roundHalfEven(141.73).
+        QTest::newRow("name seal, 120 ppi, 150 %") << 120 << 150 << Tool::SquareNameSealFour << QPoint(300, 450)
+                                                   << 42.3333 << 63.5 << QRect(229, 379, 142, 142);
+        // f = 0.529167; k = 1.88976: roundHalfEven(100 − 37.80), roundHalfEven(60 − 25.51), roundHalfEven(75.59),
+        // roundHalfEven(51.02).
         QTest::newRow("invoice seal, 96 ppi, 50 %")
             << 96 << 50 << Tool::InvoiceSeal << QPoint(100, 60) << 52.9167 << 31.75 << QRect(62, 34, 76, 51);
         // A zoom of 1 is the new element's own placeholder, yet the box still takes the new

@@ -108,8 +108,9 @@ void TestExportKind::kindFromExtension()
 
 void TestExportKind::messages()
 {
-    QCOMPARE(qm::exportErrorMessage(qm::ExportError::PictureTooLarge),
-             u"导出图象太大，系统无法处理！\r\r您可以这样来解决：\r\r  A、图象导出精度适当降低；\r\r  B、页面上选择面积适当减小；"_s);
+    QCOMPARE(
+        qm::exportErrorMessage(qm::ExportError::PictureTooLarge),
+        u"导出图象太大，系统无法处理！\r\r您可以这样来解决：\r\r  A、图象导出精度适当降低；\r\r  B、页面上选择面积适当减小；"_s);
     // Nothing to export is silent.
     QVERIFY(qm::exportErrorMessage(qm::ExportError::EmptySelection).isEmpty());
     QVERIFY(qm::exportErrorMessage(qm::ExportError::WriteFailed, u"a.bmp"_s).contains(u"a.bmp"_s));

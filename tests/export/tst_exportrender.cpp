@@ -1,11 +1,11 @@
 #include "testing/testhelpers.h"
 
 #include "document/selectionbounds.h"
+#include "export/exportrender.h"
+#include "export/sealexporter.h"
 #include "seal/gbk.h"
 #include "seal/recordingsurface.h"
 #include "seal/seal.h"
-#include "export/exportrender.h"
-#include "export/sealexporter.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -24,9 +24,9 @@ using namespace Qt::StringLiterals;
 using qm::ExportError;
 using qm::ExportKind;
 using qm::ExportLayout;
-using qm::SelectionBox;
 using qm::Seal;
 using qm::SealType;
+using qm::SelectionBox;
 using qm::testing::inkBounds;
 using qm::testing::newSealAt;
 
@@ -119,8 +119,8 @@ void TestExportRender::sizeRule_data()
     QTest::newRow("zero resolution") << 40.0 << 40.0 << 0.0 << ExportError::BadResolution << 0 << 0;
     QTest::newRow("negative resolution") << 40.0 << 40.0 << -3.0 << ExportError::BadResolution << 0 << 0;
     QTest::newRow("beyond a float") << 0.0 << 0.0 << 1e300 << ExportError::BadResolution << 0 << 0;
-    QTest::newRow("no resolution")
-        << 40.0 << 40.0 << std::numeric_limits<double>::quiet_NaN() << ExportError::BadResolution << 0 << 0;
+    QTest::newRow("no resolution") << 40.0 << 40.0 << std::numeric_limits<double>::quiet_NaN()
+                                   << ExportError::BadResolution << 0 << 0;
 }
 
 void TestExportRender::sizeRule()
@@ -175,7 +175,8 @@ void TestExportRender::paintOffsets_data()
     QTest::newRow("p 4") << 30.0 << 4.0 << false << QRect(QPoint(8, 8), QPoint(8 + 80, 8 + 40));
     // Centre 30.3 (as a float 30.29999924): page left roundHalfEven(202.9999924) = 203, L = 20.3 mm.
     // At p = 2.5: scratch left roundHalfEven(2.5 × 20.29999924) = roundHalfEven(50.7499981) = 51, so
-    // x = roundHalfEven(51 − 20.3 × 2.5 + 8) = roundHalfEven(8.25) = 8; size roundHalfEven(2.5 × 20) × roundHalfEven(2.5 × 10).
+    // x = roundHalfEven(51 − 20.3 × 2.5 + 8) = roundHalfEven(8.25) = 8; size roundHalfEven(2.5 × 20) ×
+    // roundHalfEven(2.5 × 10).
     QTest::newRow("p 2.5, fractional") << 30.3 << 2.5 << false << QRect(QPoint(8, 8), QPoint(8 + 50, 8 + 25));
     // A second picture element without a picture draws nothing: the scratch seal must not keep
     // the first one's picture.

@@ -84,7 +84,8 @@ void TestRenderCommand::usageErrors_data()
     QTest::newRow("no output") << QStringList{u"a.json"_s};
     QTest::newRow("unknown kind") << QStringList{u"a.json"_s, u"-o"_s, u"a.abc"_s};
     QTest::newRow("no extension") << QStringList{u"a.json"_s, u"-o"_s, u"seal"_s};
-    QTest::newRow("ppm and dpi") << QStringList{u"a.json"_s, u"-o"_s, u"a.bmp"_s, u"--ppm"_s, u"5"_s, u"--dpi"_s, u"72"_s};
+    QTest::newRow("ppm and dpi") << QStringList{u"a.json"_s, u"-o"_s,    u"a.bmp"_s, u"--ppm"_s,
+                                                u"5"_s,      u"--dpi"_s, u"72"_s};
     QTest::newRow("bad ppm") << QStringList{u"a.json"_s, u"-o"_s, u"a.bmp"_s, u"--ppm"_s, u"-1"_s};
     QTest::newRow("ppm without value") << QStringList{u"a.json"_s, u"-o"_s, u"a.bmp"_s, u"--ppm"_s};
     QTest::newRow("bad seal list") << QStringList{u"a.json"_s, u"-o"_s, u"a.bmp"_s, u"--seals"_s, u"1,x"_s};

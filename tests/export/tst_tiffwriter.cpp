@@ -86,7 +86,7 @@ void TestTiffWriter::sizesAndDirectoryOffset()
     QCOMPARE(TiffWriter::directoryOffset(w, h), dirOffset);
     QCOMPARE(uint16At(t, dirOffset), quint16(15));
     QCOMPARE(uint32At(t, dirOffset + 2 + 9 * 12 + 8), quint32(pixelBytes)); // StripByteCounts, the 10th entry
-    QCOMPARE(uint32At(t, dirOffset + 2 + 15 * 12), quint32(0)); // no next directory
+    QCOMPARE(uint32At(t, dirOffset + 2 + 15 * 12), quint32(0));             // no next directory
 }
 
 void TestTiffWriter::header()

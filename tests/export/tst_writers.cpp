@@ -1,6 +1,5 @@
 #include "testing/testhelpers.h"
 
-#include "seal/sealtypes.h"
 #include "export/bmpwriter.h"
 #include "export/emfwriter.h"
 #include "export/gifwriter.h"
@@ -8,6 +7,7 @@
 #include "export/pngwriter.h"
 #include "export/sealexporter.h"
 #include "export/tiffwriter.h"
+#include "seal/sealtypes.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -233,8 +233,8 @@ void TestWriters::jpegDecodes()
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
             const QRgb a = img.pixel(x, y), b = back.pixel(x, y);
-            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                              std::abs(qBlue(a) - qBlue(b))});
+            worst = std::max(
+                {worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
         }
     QVERIFY2(worst <= 12, qPrintable(QString::number(worst)));
 }
@@ -342,8 +342,8 @@ void TestWriters::refusals_data()
     gifWide.fill(Qt::white);
     QTest::newRow("jpeg too wide") << ExportKind::Jpeg << jpegWide << ExportError::TooLargeForKind;
     QTest::newRow("gif too wide") << ExportKind::Gif << gifWide << ExportError::TooLargeForKind;
-    for (ExportKind k : {ExportKind::Emf, ExportKind::Jpeg, ExportKind::Gif, ExportKind::Tiff, ExportKind::Bmp,
-                         ExportKind::Png})
+    for (ExportKind k :
+         {ExportKind::Emf, ExportKind::Jpeg, ExportKind::Gif, ExportKind::Tiff, ExportKind::Bmp, ExportKind::Png})
         QTest::addRow("null picture, kind %d", int(k)) << k << QImage() << ExportError::EncoderFailed;
 }
 
@@ -361,8 +361,8 @@ void TestWriters::refusals()
 void TestWriters::writeFailures_data()
 {
     QTest::addColumn<ExportKind>("kind");
-    for (ExportKind k : {ExportKind::Emf, ExportKind::Jpeg, ExportKind::Gif, ExportKind::Tiff, ExportKind::Bmp,
-                         ExportKind::Png})
+    for (ExportKind k :
+         {ExportKind::Emf, ExportKind::Jpeg, ExportKind::Gif, ExportKind::Tiff, ExportKind::Bmp, ExportKind::Png})
         QTest::addRow("kind %d", int(k)) << k;
 }
 

@@ -7,11 +7,11 @@
 #include "document/documentfile.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
-#include "page/documentwindow.h"
-#include "seal/seal.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/userdialogs.h"
+#include "page/documentwindow.h"
+#include "seal/seal.h"
 
 #include <QCoreApplication>
 #include <QDir>

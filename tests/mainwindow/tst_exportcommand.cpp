@@ -6,9 +6,9 @@
 #include "mainwindowtesting.h"
 
 #include "document/extendedfloat.h"
-#include "seal/gbk.h"
 #include "export/exportkind.h"
 #include "mainwindow/exportfiledialog.h"
+#include "seal/gbk.h"
 #include "testing/modaldialogdriver.h"
 #include "testing/testhelpers.h"
 
@@ -173,7 +173,7 @@ private slots:
         // The options dialog cancelled: the record comes back as the caller cleared it.
         s.window->exportSelectionToImage();
         QCOMPARE(qApp->property("exportCalls").toInt(), 1);
-        QCOMPARE(qApp->property("exportOwner").value<QObject *>(), &child); // over the document window
+        QCOMPARE(qApp->property("exportOwner").value<QObject *>(), &child);             // over the document window
         QCOMPARE(qApp->property("exportRecordIn").toByteArray(), QByteArray(14, '\0')); // cleared first
         QVERIFY(s.exportDialogs.pictureRequests.empty());
         // Confirmed, then the file dialog cancelled; from the edit menu's command this time.

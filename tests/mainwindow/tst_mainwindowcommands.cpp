@@ -8,10 +8,10 @@
 #include "controls/hints.h"
 #include "document/documentfile.h"
 #include "document/documenttesting.h"
-#include "page/pagepanel.h"
-#include "seal/gbk.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/wallpapermdiarea.h"
+#include "page/pagepanel.h"
+#include "seal/gbk.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -309,9 +309,8 @@ private slots:
                  (QStringList{u"actEditCut"_s, u"actEditCopy"_s, u"actEditPaste"_s, u"-"_s, u"actEditDel"_s,
                               u"actLockSeal"_s, u"actEditSetSameCenter"_s, u"-"_s, u"actViewZoomAll"_s,
                               u"actEditSealSaveToImage"_s, u"actLibAdd"_s}));
-        QCOMPARE(entries(w.pageMenu()),
-                 (QStringList{u"actEditClear"_s, u"actEditLibrary"_s, u"-"_s, u"actFileSave"_s, u"actFilePrint"_s,
-                              u"WindowClose1"_s, u"-"_s, u"actFileExit"_s}));
+        QCOMPARE(entries(w.pageMenu()), (QStringList{u"actEditClear"_s, u"actEditLibrary"_s, u"-"_s, u"actFileSave"_s,
+                                                     u"actFilePrint"_s, u"WindowClose1"_s, u"-"_s, u"actFileExit"_s}));
         QCOMPARE(entries(w.libraryMenu()), (QStringList{u"actInsertSeal"_s, u"actDeleteLibrarySeal"_s}));
         QCOMPARE(w.sealPopupMenu(), w.sealMenu());
         QCOMPARE(w.pagePopupMenu(), w.pageMenu());
@@ -920,7 +919,7 @@ private slots:
         QCOMPARE(w.action(u"actViewOpenOrClosefrmProp"_s)->text(), u"关闭属性窗口"_s);
         grid->trigger();
         QVERIFY(!child->document().page().grid());
-        QVERIFY(!child->isModified()); // a view setting
+        QVERIFY(!child->isModified());             // a view setting
         QCOMPARE(grid->text(), u"显示网格(&G)"_s); // at once, not only when the menu opens
         w.action(u"actViewOpenOrClosefrmProp"_s)->trigger();
         QVERIFY(!w.propertyWindow());

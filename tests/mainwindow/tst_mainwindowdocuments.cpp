@@ -7,9 +7,9 @@
 #include "mainwindow/wallpapermdiarea.h"
 
 #include "controls/tabbutton.h"
-#include "properties/propertywindow.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/keystates.h"
+#include "properties/propertywindow.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -4,11 +4,11 @@
 
 #include "mainwindowtesting.h"
 
-#include "seal/gbk.h"
 #include "mainwindow/fontlist.h"
 #include "mainwindow/quillmarkapplication.h"
 #include "mainwindow/wallpapermdiarea.h"
 #include "mainwindow/zoomlist.h"
+#include "seal/gbk.h"
 
 #include <QCheckBox>
 #include <QComboBox>

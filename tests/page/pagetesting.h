@@ -4,8 +4,8 @@
 // dialog ever blocks, and records what the window told it.
 
 #include "document/clipboardstream.h"
-#include "page/pagehost.h"
 #include "page/documentwindow.h"
+#include "page/pagehost.h"
 #include "seal/seal.h"
 
 #include <QApplication>

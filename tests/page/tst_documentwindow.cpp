@@ -78,7 +78,7 @@ private slots:
     // A 10 mm seal inside a 40 mm one lying above it: the press picks the one it is deeper in.
     void nestedSeals()
     {
-        Seal *small = addSeal(*w, SealType::stName22, 10, 10, 52, 50); // box 178..216 x 170..208
+        Seal *small = addSeal(*w, SealType::stName22, 10, 10, 52, 50);  // box 178..216 x 170..208
         Seal *large = addSeal(*w, SealType::stEllipse, 40, 40, 50, 50); // box 113..264 x 113..264
         QCOMPARE(boxOf(small), QRect(178, 170, 38, 38));
         click(*w, QPoint(196, 188)); // 18 deep in the small one, 68 in the large one

@@ -3,9 +3,9 @@
 
 #include "pagetesting.h"
 
-#include "page/pagesheet.h"
 #include "page/grabhandles.h"
 #include "page/pagepanel.h"
+#include "page/pagesheet.h"
 
 #include <QScrollBar>
 

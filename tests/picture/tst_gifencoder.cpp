@@ -141,8 +141,8 @@ void TestGifEncoder::manyColoursMapToNearest()
             const QRgb got = q.palette[uchar(q.indices[y * img.width() + x])];
             const QRgb best = q.palette[ColourQuantizer::nearest(q.palette, c)];
             auto d2 = [c](QRgb p) {
-                return (qRed(p) - qRed(c)) * (qRed(p) - qRed(c)) + (qGreen(p) - qGreen(c)) * (qGreen(p) - qGreen(c))
-                       + (qBlue(p) - qBlue(c)) * (qBlue(p) - qBlue(c));
+                return (qRed(p) - qRed(c)) * (qRed(p) - qRed(c)) + (qGreen(p) - qGreen(c)) * (qGreen(p) - qGreen(c)) +
+                       (qBlue(p) - qBlue(c)) * (qBlue(p) - qBlue(c));
             };
             QCOMPARE(d2(got), d2(best));
         }

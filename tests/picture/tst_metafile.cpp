@@ -162,8 +162,9 @@ class TestMetafile : public QObject
         EMFHANDLES *eht = nullptr;
         if (emf_start(path.constData(), 4096, 4096, &et) != 0 || htable_create(64, 64, &eht) != 0)
             return {};
-        emf_append(reinterpret_cast<PU_ENHMETARECORD>(U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, device, mm, 0)),
-                   et, U_REC_FREE);
+        emf_append(
+            reinterpret_cast<PU_ENHMETARECORD>(U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, device, mm, 0)), et,
+            U_REC_FREE);
         for (const QByteArray &r : records)
             emf_append(reinterpret_cast<PU_ENHMETARECORD>(const_cast<char *>(r.constData())), et, U_REC_KEEP);
         emf_append(reinterpret_cast<PU_ENHMETARECORD>(U_EMREOF_set(0, nullptr, et)), et, U_REC_FREE);
@@ -235,10 +236,7 @@ class TestMetafile : public QObject
     int m_files = 0;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
     void naturalSize_data()
     {
@@ -246,11 +244,11 @@ private slots:
         QTest::addColumn<QSize>("expected");
         const U_SIZEL device{1000, 1000}, mm{100, 100};
         // 20 x 10 mm: roundHalfEven(2000 * 96 / 2540 = 75.59) = 76, roundHalfEven(1000 * 96 / 2540 = 37.80) = 38.
-        QTest::newRow("enhanced, from the frame") << emf({}, rectl(0, 0, 199, 99), rectl(0, 0, 2000, 1000), device, mm)
-                                                  << QSize(76, 38);
+        QTest::newRow("enhanced, from the frame")
+            << emf({}, rectl(0, 0, 199, 99), rectl(0, 0, 2000, 1000), device, mm) << QSize(76, 38);
         // Frame empty: the inclusive bounds, 99 - 0 + 1 by 49 - 0 + 1.
-        QTest::newRow("enhanced, from the bounds") << emf({}, rectl(0, 0, 99, 49), rectl(0, 0, 0, 0), device, mm)
-                                                   << QSize(100, 50);
+        QTest::newRow("enhanced, from the bounds")
+            << emf({}, rectl(0, 0, 99, 49), rectl(0, 0, 0, 0), device, mm) << QSize(100, 50);
         // 2540 x 1270 mm is 96000 x 48000 px; shrunk to 4096 x roundHalfEven(48000 * 4096 / 96000) = 2048.
         QTest::newRow("enhanced, beyond the limit")
             << emf({}, rectl(0, 0, 99, 49), rectl(0, 0, 254000, 127000), device, mm) << QSize(4096, 2048);
@@ -299,35 +297,42 @@ private slots:
         const U_POINTL line[] = {{5, 5}, {15, 5}, {15, 25}};
         QTest::newRow("polyline") << QByteArrayList{take(U_EMRPOLYLINE_set(rectl(0, 0, 0, 0), 3, line))}
                                   << QStringList{u"MoveTo 10 10"_s, u"LineTo 30 10"_s, u"LineTo 30 50"_s};
-        QTest::newRow("move and lines")
-            << QByteArrayList{take(U_EMRMOVETOEX_set(pointl(5, 5))), take(U_EMRLINETO_set(pointl(25, 5))),
-                              take(U_EMRLINETO_set(pointl(25, 15)))}
-            << QStringList{u"MoveTo 10 10"_s, u"LineTo 50 10"_s, u"LineTo 50 30"_s};
+        QTest::newRow("move and lines") << QByteArrayList{take(U_EMRMOVETOEX_set(pointl(5, 5))),
+                                                          take(U_EMRLINETO_set(pointl(25, 5))),
+                                                          take(U_EMRLINETO_set(pointl(25, 15)))}
+                                        << QStringList{u"MoveTo 10 10"_s, u"LineTo 50 10"_s, u"LineTo 50 30"_s};
         // The rays through the start and end points pass through unchanged; only scaled.
-        QTest::newRow("arc") << QByteArrayList{take(U_EMRARC_set(rectl(0, 0, 100, 100), pointl(100, 50), pointl(50, 0)))}
+        QTest::newRow("arc") << QByteArrayList{take(
+                                    U_EMRARC_set(rectl(0, 0, 100, 100), pointl(100, 50), pointl(50, 0)))}
                              << QStringList{u"Arc 0 0 200 200 200 100 100 0"_s};
         QTest::newRow("clockwise arc runs from the end point")
             << QByteArrayList{take(U_EMRSETARCDIRECTION_set(U_AD_CLOCKWISE)),
                               take(U_EMRARC_set(rectl(0, 0, 100, 100), pointl(100, 50), pointl(50, 0)))}
             << QStringList{u"Arc 0 0 200 200 100 0 200 100"_s};
-        QTest::newRow("pie") << QByteArrayList{take(U_EMRPIE_set(rectl(0, 0, 100, 100), pointl(100, 50), pointl(50, 0)))}
+        QTest::newRow("pie") << QByteArrayList{take(
+                                    U_EMRPIE_set(rectl(0, 0, 100, 100), pointl(100, 50), pointl(50, 0)))}
                              << QStringList{u"Pie 0 0 200 200 200 100 100 0"_s};
         // A null pen leaves only the fill: the shape goes through a path filled without outline.
         QTest::newRow("rectangle with a null pen")
             << QByteArrayList{select(U_NULL_PEN), rectangle(10, 10, 50, 60)}
-            << QStringList{u"BeginPath"_s, u"MoveTo 20 20"_s, u"LineTo 100 20"_s, u"LineTo 100 120"_s,
-                           u"LineTo 20 120"_s, u"LineTo 20 20"_s, u"CloseFigure"_s, u"EndPath"_s, u"FillPath"_s};
+            << QStringList{u"BeginPath"_s,      u"MoveTo 20 20"_s,  u"LineTo 100 20"_s,
+                           u"LineTo 100 120"_s, u"LineTo 20 120"_s, u"LineTo 20 20"_s,
+                           u"CloseFigure"_s,    u"EndPath"_s,       u"FillPath"_s};
         QTest::newRow("null pen and null brush draw nothing")
             << QByteArrayList{select(U_NULL_PEN), select(U_NULL_BRUSH), rectangle(10, 10, 50, 60)} << QStringList{};
         const U_POINT16 bend[] = {{60, 10}, {60, 20}, {50, 20}};
         QTest::newRow("path of a line and a curve, closed")
-            << QByteArrayList{take(U_EMRBEGINPATH_set()), take(U_EMRMOVETOEX_set(pointl(10, 10))),
+            << QByteArrayList{take(U_EMRBEGINPATH_set()),
+                              take(U_EMRMOVETOEX_set(pointl(10, 10))),
                               take(U_EMRLINETO_set(pointl(50, 10))),
                               take(U_EMRPOLYBEZIERTO16_set(rectl(0, 0, 0, 0), 3, bend)),
-                              take(U_EMRCLOSEFIGURE_set()), take(U_EMRENDPATH_set()),
+                              take(U_EMRCLOSEFIGURE_set()),
+                              take(U_EMRENDPATH_set()),
                               take(U_EMRSTROKEANDFILLPATH_set(rectl(0, 0, 0, 0)))}
-            << QStringList{u"BeginPath"_s, u"MoveTo 20 20"_s, u"LineTo 100 20"_s, u"PolyBezier 100,20 120,20 120,40 100,40"_s,
-                           u"LineTo 20 20"_s, u"CloseFigure"_s, u"EndPath"_s, u"StrokeAndFillPath"_s};
+            << QStringList{u"BeginPath"_s,     u"MoveTo 20 20"_s,
+                           u"LineTo 100 20"_s, u"PolyBezier 100,20 120,20 120,40 100,40"_s,
+                           u"LineTo 20 20"_s,  u"CloseFigure"_s,
+                           u"EndPath"_s,       u"StrokeAndFillPath"_s};
         QTest::newRow("path without a fill or stroke draws nothing")
             << QByteArrayList{take(U_EMRBEGINPATH_set()), rectangle(10, 10, 50, 60), take(U_EMRENDPATH_set()),
                               take(U_EMRSELECTCLIPPATH_set(U_RGN_COPY))}
@@ -336,18 +341,18 @@ private slots:
         const uint32_t counts[] = {3, 3};
         QTest::newRow("polygons with a hole are one path")
             << QByteArrayList{take(U_EMRPOLYPOLYGON_set(rectl(0, 0, 0, 0), 2, counts, 6, rings))}
-            << QStringList{u"BeginPath"_s, u"MoveTo 0 0"_s, u"LineTo 80 0"_s, u"LineTo 80 80"_s, u"LineTo 0 0"_s,
-                           u"CloseFigure"_s, u"MoveTo 20 20"_s, u"LineTo 40 20"_s, u"LineTo 40 40"_s, u"LineTo 20 20"_s,
-                           u"CloseFigure"_s, u"EndPath"_s, u"StrokeAndFillPath"_s};
+            << QStringList{u"BeginPath"_s,        u"MoveTo 0 0"_s,   u"LineTo 80 0"_s,  u"LineTo 80 80"_s,
+                           u"LineTo 0 0"_s,       u"CloseFigure"_s,  u"MoveTo 20 20"_s, u"LineTo 40 20"_s,
+                           u"LineTo 40 40"_s,     u"LineTo 20 20"_s, u"CloseFigure"_s,  u"EndPath"_s,
+                           u"StrokeAndFillPath"_s};
         // A block transfer without a bitmap fills with the brush: (10, 10) + (20, 30), times 2.
         const U_XFORM identity = xform_set(1, 0, 0, 1, 0, 0);
-        QTest::newRow("pattern fill")
-            << QByteArrayList{take(U_EMRBITBLT_set(rectl(0, 0, 0, 0), pointl(10, 10), pointl(20, 30), pointl(0, 0),
-                                                   identity, U_RGB(0, 0, 0), U_DIB_RGB_COLORS, U_PATCOPY, nullptr, 0,
-                                                   nullptr))}
-            << QStringList{u"FillRect 20 20 60 80"_s};
-        QTest::newRow("bitmap stretched into its box") << QByteArrayList{stretchDibits(10, 10, 20, 20)}
-                                                       << QStringList{u"StretchDraw 20 20 60 60"_s};
+        QTest::newRow("pattern fill") << QByteArrayList{take(U_EMRBITBLT_set(
+                                             rectl(0, 0, 0, 0), pointl(10, 10), pointl(20, 30), pointl(0, 0), identity,
+                                             U_RGB(0, 0, 0), U_DIB_RGB_COLORS, U_PATCOPY, nullptr, 0, nullptr))}
+                                      << QStringList{u"FillRect 20 20 60 80"_s};
+        QTest::newRow("bitmap stretched into its box")
+            << QByteArrayList{stretchDibits(10, 10, 20, 20)} << QStringList{u"StretchDraw 20 20 60 60"_s};
         QTest::newRow("negative width mirrors the bitmap in place")
             << QByteArrayList{stretchDibits(30, 10, -20, 20)} << QStringList{u"StretchDraw 20 20 60 60"_s};
         QTest::newRow("unknown records are skipped")
@@ -370,7 +375,8 @@ private slots:
         const QByteArray square = rectangle(0, 0, 10, 10);
         // (500, 500)-(1500, 1000) minus the window origin, times 100 / 1000, times 2.
         QTest::newRow("anisotropic window and viewport")
-            << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)), take(U_EMRSETWINDOWORGEX_set(pointl(500, 500))),
+            << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)),
+                              take(U_EMRSETWINDOWORGEX_set(pointl(500, 500))),
                               take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{1000, 1000})),
                               take(U_EMRSETVIEWPORTEXTEX_set(U_SIZEL{100, 100})), rectangle(500, 500, 1500, 1000)}
             << QStringList{u"Rectangle 0 0 200 100"_s};
@@ -378,32 +384,36 @@ private slots:
         QTest::newRow("viewport origin") << QByteArrayList{take(U_EMRSETVIEWPORTORGEX_set(pointl(10, 20))), square}
                                          << QStringList{u"Rectangle 20 40 40 60"_s};
         // 0.1 mm units on a 10 px/mm device are 1 px each, counted upwards: y -300 is 300 px down.
-        QTest::newRow("low metric") << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_LOMETRIC)), rectangle(0, 0, 200, -300)}
+        QTest::newRow("low metric") << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_LOMETRIC)),
+                                                      rectangle(0, 0, 200, -300)}
                                     << QStringList{u"Rectangle 0 0 400 600"_s};
         // Scales 200 / 100 and 100 / 100; isotropic takes the smaller, 1, on both axes.
         QTest::newRow("isotropic keeps the aspect")
-            << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_ISOTROPIC)), take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{100, 100})),
+            << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_ISOTROPIC)),
+                              take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{100, 100})),
                               take(U_EMRSETVIEWPORTEXTEX_set(U_SIZEL{200, 100})), rectangle(0, 0, 50, 50)}
             << QStringList{u"Rectangle 0 0 100 100"_s};
         // Half size, moved by (10, 20): (10, 20)-(60, 70), times 2.
-        QTest::newRow("world transform")
-            << QByteArrayList{take(U_EMRSETWORLDTRANSFORM_set(xform_set(0.5f, 0, 0, 0.5f, 10, 20))),
-                              rectangle(0, 0, 100, 100)}
-            << QStringList{u"Rectangle 20 40 120 140"_s};
+        QTest::newRow("world transform") << QByteArrayList{take(U_EMRSETWORLDTRANSFORM_set(
+                                                               xform_set(0.5f, 0, 0, 0.5f, 10, 20))),
+                                                           rectangle(0, 0, 100, 100)}
+                                         << QStringList{u"Rectangle 20 40 120 140"_s};
         // Left: scale first, then the move: (10, 0)-(30, 20). Right: move, then scale: (20, 0)-(40, 20).
         const QByteArray move = take(U_EMRSETWORLDTRANSFORM_set(xform_set(1, 0, 0, 1, 10, 0)));
-        QTest::newRow("left multiply")
-            << QByteArrayList{move, take(U_EMRMODIFYWORLDTRANSFORM_set(xform_set(2, 0, 0, 2, 0, 0), U_MWT_LEFTMULTIPLY)),
-                              square}
-            << QStringList{u"Rectangle 20 0 60 40"_s};
-        QTest::newRow("right multiply")
-            << QByteArrayList{move, take(U_EMRMODIFYWORLDTRANSFORM_set(xform_set(2, 0, 0, 2, 0, 0), U_MWT_RIGHTMULTIPLY)),
-                              square}
-            << QStringList{u"Rectangle 40 0 80 40"_s};
-        QTest::newRow("restored state")
-            << QByteArrayList{take(U_EMRSAVEDC_set()), take(U_EMRSETWINDOWORGEX_set(pointl(50, 50))),
-                              take(U_EMRRESTOREDC_set(-1)), square}
-            << QStringList{u"Rectangle 0 0 20 20"_s};
+        QTest::newRow("left multiply") << QByteArrayList{move,
+                                                         take(U_EMRMODIFYWORLDTRANSFORM_set(xform_set(2, 0, 0, 2, 0, 0),
+                                                                                            U_MWT_LEFTMULTIPLY)),
+                                                         square}
+                                       << QStringList{u"Rectangle 20 0 60 40"_s};
+        QTest::newRow("right multiply") << QByteArrayList{move,
+                                                          take(U_EMRMODIFYWORLDTRANSFORM_set(
+                                                              xform_set(2, 0, 0, 2, 0, 0), U_MWT_RIGHTMULTIPLY)),
+                                                          square}
+                                        << QStringList{u"Rectangle 40 0 80 40"_s};
+        QTest::newRow("restored state") << QByteArrayList{take(U_EMRSAVEDC_set()),
+                                                          take(U_EMRSETWINDOWORGEX_set(pointl(50, 50))),
+                                                          take(U_EMRRESTOREDC_set(-1)), square}
+                                        << QStringList{u"Rectangle 0 0 20 20"_s};
         QTest::newRow("restoring more than was saved changes nothing")
             << QByteArrayList{take(U_EMRSETWINDOWORGEX_set(pointl(5, 5))), take(U_EMRRESTOREDC_set(-3)), square}
             << QStringList{u"Rectangle -10 -10 10 10"_s};
@@ -411,17 +421,19 @@ private slots:
         // (100,0) (100,10) (80,10) (80,0), times 2; a turned rectangle is drawn as a path.
         QTest::newRow("turned rectangle")
             << QByteArrayList{take(U_EMRSETWORLDTRANSFORM_set(xform_set(0, 1, -1, 0, 100, 0))), rectangle(0, 0, 10, 20)}
-            << QStringList{u"BeginPath"_s, u"MoveTo 200 0"_s, u"LineTo 200 20"_s, u"LineTo 160 20"_s, u"LineTo 160 0"_s,
-                           u"LineTo 200 0"_s, u"CloseFigure"_s, u"EndPath"_s, u"StrokeAndFillPath"_s};
+            << QStringList{u"BeginPath"_s,     u"MoveTo 200 0"_s, u"LineTo 200 20"_s,
+                           u"LineTo 160 20"_s, u"LineTo 160 0"_s, u"LineTo 200 0"_s,
+                           u"CloseFigure"_s,   u"EndPath"_s,      u"StrokeAndFillPath"_s};
         // Text mode ignores the extent 10; anisotropic starts from text mode's 1 : 1, then the
         // viewport extent 20 makes 20 device pixels of a unit: (0, 0)-(1, 1) becomes 0..20, times 2.
         QTest::newRow("extents are ignored in text mode")
-            << QByteArrayList{take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{10, 10})), take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)),
+            << QByteArrayList{take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{10, 10})),
+                              take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)),
                               take(U_EMRSETVIEWPORTEXTEX_set(U_SIZEL{20, 20})), rectangle(0, 0, 1, 1)}
             << QStringList{u"Rectangle 0 0 40 40"_s};
         QTest::newRow("zero window extent is ignored")
-            << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)), take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{0, 10})),
-                              square}
+            << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)),
+                              take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{0, 10})), square}
             << QStringList{u"Rectangle 0 0 20 20"_s};
     }
 
@@ -442,15 +454,15 @@ private slots:
         const U_COLORREF red = U_RGB(255, 0, 0), blue = U_RGB(0, 0, 255), green = U_RGB(0, 128, 0);
         QTest::newRow("default black pen, white brush") << QByteArrayList{} << 0u << 1 << true << 0xFFFFFFu;
         // Width 3 logical units, 2 target pixels each.
-        QTest::newRow("geometric pen scales") << QByteArrayList{pen(1, U_PS_SOLID, 3, red), select(1)} << 0x0000FFu << 6
-                                              << true << 0xFFFFFFu;
-        QTest::newRow("zero width is the thinnest") << QByteArrayList{pen(1, U_PS_SOLID, 0, red), select(1)} << 0x0000FFu
-                                                    << 1 << true << 0xFFFFFFu;
+        QTest::newRow("geometric pen scales")
+            << QByteArrayList{pen(1, U_PS_SOLID, 3, red), select(1)} << 0x0000FFu << 6 << true << 0xFFFFFFu;
+        QTest::newRow("zero width is the thinnest")
+            << QByteArrayList{pen(1, U_PS_SOLID, 0, red), select(1)} << 0x0000FFu << 1 << true << 0xFFFFFFu;
         PU_EXTLOGPEN cosmetic = extlogpen_set(U_PS_COSMETIC | U_PS_SOLID, 5, U_BS_SOLID, blue, 0, 0, nullptr);
         PU_EXTLOGPEN geometric = extlogpen_set(U_PS_GEOMETRIC | U_PS_SOLID, 5, U_BS_SOLID, blue, 0, 0, nullptr);
         QTest::newRow("cosmetic pen stays one pixel")
-            << QByteArrayList{take(U_EMREXTCREATEPEN_set(1, nullptr, 0, nullptr, cosmetic)), select(1)} << 0xFF0000u << 1
-            << true << 0xFFFFFFu;
+            << QByteArrayList{take(U_EMREXTCREATEPEN_set(1, nullptr, 0, nullptr, cosmetic)), select(1)} << 0xFF0000u
+            << 1 << true << 0xFFFFFFu;
         QTest::newRow("geometric extended pen scales")
             << QByteArrayList{take(U_EMREXTCREATEPEN_set(1, nullptr, 0, nullptr, geometric)), select(1)} << 0xFF0000u
             << 10 << true << 0xFFFFFFu;
@@ -458,7 +470,8 @@ private slots:
         std::free(geometric);
         // Window 100, viewport 200: 2 device pixels per unit, then 2 target pixels each: 3 * 2 * 2.
         QTest::newRow("pen width follows the mapping")
-            << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)), take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{100, 100})),
+            << QByteArrayList{take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)),
+                              take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{100, 100})),
                               take(U_EMRSETVIEWPORTEXTEX_set(U_SIZEL{200, 200})), pen(1, U_PS_SOLID, 3, red), select(1)}
             << 0x0000FFu << 12 << true << 0xFFFFFFu;
         QTest::newRow("solid brush") << QByteArrayList{brush(2, U_BS_SOLID, blue), select(2)} << 0u << 1 << true
@@ -500,8 +513,8 @@ private slots:
         surface.setPenWidth(7);
         surface.setBrushStyle(SurfaceBrush::Clear);
         Metafile m;
-        QVERIFY(m.load(scaledEmf({pen(1, U_PS_SOLID, 3, U_RGB(255, 0, 0)), select(1), select(U_BLACK_BRUSH),
-                                  rectangle(0, 0, 5, 5)})));
+        QVERIFY(m.load(scaledEmf(
+            {pen(1, U_PS_SOLID, 3, U_RGB(255, 0, 0)), select(1), select(U_BLACK_BRUSH), rectangle(0, 0, 5, 5)})));
         m.play(surface, QRect(0, 0, 400, 400));
         QCOMPARE(surface.ops().size(), 1);
         QCOMPARE(surface.penColor(), Colour(0x123456));
@@ -519,7 +532,8 @@ private slots:
         // Window (10, 10) + 48 onto the 96-unit box: (10..30 - 10) * 96 / 48 = 0..40, times 2.
         const QByteArray org = takeWmf(U_WMRSETWINDOWORG_set(U_POINT16{10, 10}));
         const QByteArray ext = takeWmf(U_WMRSETWINDOWEXT_set(U_POINT16{48, 48}));
-        QTest::newRow("window onto the box") << QByteArrayList{org, ext, square} << QStringList{u"Rectangle 0 0 80 80"_s};
+        QTest::newRow("window onto the box")
+            << QByteArrayList{org, ext, square} << QStringList{u"Rectangle 0 0 80 80"_s};
         // libUEMF gives the viewport-extent record the window extent's function number (0x020C).
         QByteArray viewportExt = takeWmf(U_WMRSETVIEWPORTEXT_set(U_POINT16{5, 5}));
         putInt16(viewportExt, 4, 0x020E);
@@ -531,7 +545,8 @@ private slots:
                                  << QStringList{u"Polygon 20,20 60,20 40,50"_s};
         QTest::newRow("polyline") << QByteArrayList{takeWmf(U_WMRPOLYLINE_set(3, tri))}
                                   << QStringList{u"MoveTo 20 20"_s, u"LineTo 60 20"_s, u"LineTo 40 50"_s};
-        QTest::newRow("pie") << QByteArrayList{takeWmf(U_WMRPIE_set(U_POINT16{40, 20}, U_POINT16{20, 0}, rect16(0, 0, 40, 40)))}
+        QTest::newRow("pie") << QByteArrayList{takeWmf(
+                                    U_WMRPIE_set(U_POINT16{40, 20}, U_POINT16{20, 0}, rect16(0, 0, 40, 40)))}
                              << QStringList{u"Pie 0 0 80 80 80 40 40 0"_s};
     }
 
@@ -550,8 +565,8 @@ private slots:
         };
         Metafile m;
         QVERIFY(m.load(wmf({solid(U_RGB(255, 0, 0)), solid(U_RGB(0, 255, 0)), takeWmf(U_WMRDELETEOBJECT_set(0)),
-                            solid(U_RGB(0, 0, 255)), takeWmf(U_WMRSELECTOBJECT_set(1)), takeWmf(U_WMRSELECTOBJECT_set(0)),
-                            takeWmf(U_WMRRECTANGLE_set(rect16(10, 10, 30, 30)))})));
+                            solid(U_RGB(0, 0, 255)), takeWmf(U_WMRSELECTOBJECT_set(1)),
+                            takeWmf(U_WMRSELECTOBJECT_set(0)), takeWmf(U_WMRRECTANGLE_set(rect16(10, 10, 30, 30)))})));
         RecordingSurface surface;
         m.play(surface, QRect(0, 0, 192, 192));
         const QList<TraceOp> ops = surface.ops(u"Rectangle"_s);
@@ -567,41 +582,40 @@ private slots:
         QTest::addColumn<QList<QRgb>>("colours");
         const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
         const QByteArray inkBrush = select(U_BLACK_BRUSH);
-        QTest::newRow("filled rectangle") << pixelEmf({inkBrush, rectangle(10, 10, 30, 30)})
-                                          << QList<QPoint>{{20, 20}, {5, 5}, {40, 40}}
-                                          << QList<QRgb>{black, white, white};
+        QTest::newRow("filled rectangle")
+            << pixelEmf({inkBrush, rectangle(10, 10, 30, 30)}) << QList<QPoint>{{20, 20}, {5, 5}, {40, 40}}
+            << QList<QRgb>{black, white, white};
         // Two rings turning the same way: alternate leaves the inner one empty, winding fills it.
         const U_POINTL rings[] = {{10, 10}, {80, 10}, {80, 80}, {10, 80}, {30, 30}, {60, 30}, {60, 60}, {30, 60}};
         const uint32_t counts[] = {4, 4};
         const QByteArray twoRings = take(U_EMRPOLYPOLYGON_set(rectl(0, 0, 0, 0), 2, counts, 8, rings));
-        QTest::newRow("alternate fill leaves a hole")
-            << pixelEmf({inkBrush, select(U_NULL_PEN), twoRings}) << QList<QPoint>{{20, 20}, {45, 45}}
-            << QList<QRgb>{black, white};
+        QTest::newRow("alternate fill leaves a hole") << pixelEmf({inkBrush, select(U_NULL_PEN), twoRings})
+                                                      << QList<QPoint>{{20, 20}, {45, 45}} << QList<QRgb>{black, white};
         QTest::newRow("winding fill covers it")
             << pixelEmf({inkBrush, select(U_NULL_PEN), take(U_EMRSETPOLYFILLMODE_set(U_WINDING)), twoRings})
             << QList<QPoint>{{20, 20}, {45, 45}} << QList<QRgb>{black, black};
         const U_POINT16 tri[] = {{60, 10}, {60, 60}};
         QTest::newRow("filled path without outline")
-            << pixelEmf({inkBrush, select(U_NULL_PEN), take(U_EMRBEGINPATH_set()), take(U_EMRMOVETOEX_set(pointl(10, 10))),
+            << pixelEmf({inkBrush, select(U_NULL_PEN), take(U_EMRBEGINPATH_set()),
+                         take(U_EMRMOVETOEX_set(pointl(10, 10))),
                          take(U_EMRPOLYLINETO16_set(rectl(0, 0, 0, 0), 2, tri)), take(U_EMRENDPATH_set()),
                          take(U_EMRFILLPATH_set(rectl(0, 0, 0, 0)))})
             << QList<QPoint>{{50, 30}, {20, 40}} << QList<QRgb>{black, white};
-        QTest::newRow("stroked path")
-            << pixelEmf({take(U_EMRBEGINPATH_set()), take(U_EMRMOVETOEX_set(pointl(10, 50))),
-                         take(U_EMRLINETO_set(pointl(80, 50))), take(U_EMRENDPATH_set()),
-                         take(U_EMRSTROKEPATH_set(rectl(0, 0, 0, 0)))})
-            << QList<QPoint>{{40, 50}, {40, 45}} << QList<QRgb>{black, white};
+        QTest::newRow("stroked path") << pixelEmf({take(U_EMRBEGINPATH_set()), take(U_EMRMOVETOEX_set(pointl(10, 50))),
+                                                   take(U_EMRLINETO_set(pointl(80, 50))), take(U_EMRENDPATH_set()),
+                                                   take(U_EMRSTROKEPATH_set(rectl(0, 0, 0, 0)))})
+                                      << QList<QPoint>{{40, 50}, {40, 45}} << QList<QRgb>{black, white};
         // From the ray to the right round to the ray to the left: counter-clockwise is the upper
         // half of the circle, clockwise the lower half; the chord closes it along y = 20.
         const QByteArray chord = take(U_EMRCHORD_set(rectl(0, 0, 40, 40), pointl(40, 20), pointl(0, 20)));
         QTest::newRow("chord") << pixelEmf({inkBrush, chord}) << QList<QPoint>{{20, 10}, {20, 30}}
                                << QList<QRgb>{black, white};
-        QTest::newRow("clockwise chord")
-            << pixelEmf({inkBrush, take(U_EMRSETARCDIRECTION_set(U_AD_CLOCKWISE)), chord})
-            << QList<QPoint>{{20, 10}, {20, 30}} << QList<QRgb>{white, black};
+        QTest::newRow("clockwise chord") << pixelEmf({inkBrush, take(U_EMRSETARCDIRECTION_set(U_AD_CLOCKWISE)), chord})
+                                         << QList<QPoint>{{20, 10}, {20, 30}} << QList<QRgb>{white, black};
         // Each of the 2 x 2 pixels covers 10 x 10: red, green on top, blue, black below.
         QTest::newRow("bitmap the right way up")
-            << pixelEmf({stretchDibits(10, 10, 20, 20)}) << QList<QPoint>{{15, 15}, {25, 15}, {15, 25}, {25, 25}, {35, 35}}
+            << pixelEmf({stretchDibits(10, 10, 20, 20)})
+            << QList<QPoint>{{15, 15}, {25, 15}, {15, 25}, {25, 25}, {35, 35}}
             << QList<QRgb>{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), black, white};
         QTest::newRow("placeable metafile")
             << wmf({takeWmf(U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_SOLID, U_RGB(0, 0, 0), 0))),
@@ -652,16 +666,17 @@ private slots:
         QTest::newRow("32 bits") << dibInfo(1, 1, 32, 0, 0, {}) << QByteArray("\x10\x20\x30\xFF", 4) << 1
                                  << QList<QRgb>{qRgb(0x30, 0x20, 0x10)};
         // Masks red 0xFF, green 0xFF00, blue 0xFF0000: the bytes 11 22 33 read as R, G, B.
-        QTest::newRow("32 bits with masks") << dibInfo(1, 1, 32, 3, 0, {0x0000FF, 0x00FF00, 0xFF0000})
-                                            << QByteArray("\x11\x22\x33\x00", 4) << 1
-                                            << QList<QRgb>{qRgb(0x11, 0x22, 0x33)};
-        QTest::newRow("rows missing") << dibInfo(2, 2, 8, 0, 4, rgbw) << QByteArray("\0\1\0\0", 4) << 2 << QList<QRgb>{};
-        QTest::newRow("colour table cut short") << dibInfo(2, 1, 8, 0, 4, {0, 0}) << QByteArray(4, '\0') << 2
-                                                << QList<QRgb>{};
-        QTest::newRow("run-length compression") << dibInfo(2, 1, 8, 1, 4, rgbw) << QByteArray(4, '\0') << 2
-                                                << QList<QRgb>{};
-        QTest::newRow("wider than a picture may be") << dibInfo(40000, 1, 1, 0, 2, {0, 0xFFFFFF}) << QByteArray(5000, '\0')
-                                                     << 40000 << QList<QRgb>{};
+        QTest::newRow("32 bits with masks")
+            << dibInfo(1, 1, 32, 3, 0, {0x0000FF, 0x00FF00, 0xFF0000}) << QByteArray("\x11\x22\x33\x00", 4) << 1
+            << QList<QRgb>{qRgb(0x11, 0x22, 0x33)};
+        QTest::newRow("rows missing") << dibInfo(2, 2, 8, 0, 4, rgbw) << QByteArray("\0\1\0\0", 4) << 2
+                                      << QList<QRgb>{};
+        QTest::newRow("colour table cut short")
+            << dibInfo(2, 1, 8, 0, 4, {0, 0}) << QByteArray(4, '\0') << 2 << QList<QRgb>{};
+        QTest::newRow("run-length compression")
+            << dibInfo(2, 1, 8, 1, 4, rgbw) << QByteArray(4, '\0') << 2 << QList<QRgb>{};
+        QTest::newRow("wider than a picture may be")
+            << dibInfo(40000, 1, 1, 0, 2, {0, 0xFFFFFF}) << QByteArray(5000, '\0') << 40000 << QList<QRgb>{};
         QTest::newRow("no rows") << dibInfo(2, 0, 8, 0, 4, rgbw) << QByteArray(4, '\0') << 2 << QList<QRgb>{};
     }
 
@@ -671,8 +686,8 @@ private slots:
         QFETCH(QByteArray, bits);
         QFETCH(int, width);
         QFETCH(QList<QRgb>, pixels);
-        const QImage image = MetafileDib::decode(info.constData(), std::size_t(info.size()), bits.constData(),
-                                                 std::size_t(bits.size()));
+        const QImage image =
+            MetafileDib::decode(info.constData(), std::size_t(info.size()), bits.constData(), std::size_t(bits.size()));
         if (pixels.isEmpty()) {
             QVERIFY(image.isNull());
             return;
@@ -687,12 +702,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         const U_POINTL line[] = {{5, 5}, {15, 5}, {15, 25}};
-        QTest::newRow("enhanced")
-            << scaledEmf({pen(1, U_PS_SOLID, 2, U_RGB(9, 9, 9)), select(1), rectangle(1, 2, 3, 4),
-                          take(U_EMRPOLYLINE_set(rectl(0, 0, 0, 0), 3, line)), stretchDibits(0, 0, 4, 4)});
+        QTest::newRow("enhanced") << scaledEmf({pen(1, U_PS_SOLID, 2, U_RGB(9, 9, 9)), select(1), rectangle(1, 2, 3, 4),
+                                                take(U_EMRPOLYLINE_set(rectl(0, 0, 0, 0), 3, line)),
+                                                stretchDibits(0, 0, 4, 4)});
         const U_POINT16 tri[] = {{10, 10}, {30, 10}, {20, 25}};
-        QTest::newRow("placeable") << wmf({takeWmf(U_WMRRECTANGLE_set(rect16(10, 10, 30, 30))),
-                                           takeWmf(U_WMRPOLYGON_set(3, tri))});
+        QTest::newRow("placeable") << wmf(
+            {takeWmf(U_WMRRECTANGLE_set(rect16(10, 10, 30, 30))), takeWmf(U_WMRPOLYGON_set(3, tri))});
     }
 
     void truncatedRefused()
@@ -907,9 +922,9 @@ private slots:
         const U_BITMAPINFOHEADER header = bitmapinfoheader_set(2, 2, 1, 24, U_BI_RGB, 0, 0, 0, 0, 0);
         PU_BITMAPINFO info = bitmapinfo_set(header, nullptr);
         const char rows[16] = {};
-        const QByteArray placeable = wmf({takeWmf(U_WMRSTRETCHDIB_set(U_POINT16{10, 10}, U_POINT16{20, 20},
-                                                                     U_POINT16{0, 0}, U_POINT16{2, 2}, U_DIB_RGB_COLORS,
-                                                                     U_SRCCOPY, info, 16, rows))});
+        const QByteArray placeable =
+            wmf({takeWmf(U_WMRSTRETCHDIB_set(U_POINT16{10, 10}, U_POINT16{20, 20}, U_POINT16{0, 0}, U_POINT16{2, 2},
+                                             U_DIB_RGB_COLORS, U_SRCCOPY, info, 16, rows))});
         std::free(info);
         QTest::newRow("enhanced, room for four") << enhanced << 4LL << true;
         QTest::newRow("enhanced, room for three") << enhanced << 3LL << false;
@@ -975,15 +990,16 @@ private slots:
         const uint32_t counts[] = {3, 3};
         const U_POINTL rings[] = {{0, 0}, {40, 0}, {40, 40}, {10, 10}, {20, 10}, {20, 20}};
         const QList<QByteArray> samples{
-            scaledEmf({pen(1, U_PS_SOLID, 3, U_RGB(1, 2, 3)), select(1), brush(2, U_BS_SOLID, U_RGB(4, 5, 6)), select(2),
-                       take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)), take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{50, 50})),
-                       take(U_EMRSETVIEWPORTEXTEX_set(U_SIZEL{100, 100})), rectangle(1, 2, 30, 40),
-                       take(U_EMRPOLYBEZIER16_set(rectl(0, 0, 0, 0), 4, curve)),
-                       take(U_EMRPOLYPOLYGON_set(rectl(0, 0, 0, 0), 2, counts, 6, rings)), take(U_EMRBEGINPATH_set()),
-                       take(U_EMRARC_set(rectl(0, 0, 10, 10), pointl(10, 5), pointl(5, 0))), take(U_EMRENDPATH_set()),
-                       take(U_EMRWIDENPATH_set()), take(U_EMRFILLPATH_set(rectl(0, 0, 0, 0))),
-                       take(U_EMRSETWORLDTRANSFORM_set(xform_set(0.7f, 0.7f, -0.7f, 0.7f, 5, 5))),
-                       take(U_EMRCHORD_set(rectl(0, 0, 20, 10), pointl(20, 5), pointl(0, 5))), stretchDibits(0, 0, 9, 9)}),
+            scaledEmf(
+                {pen(1, U_PS_SOLID, 3, U_RGB(1, 2, 3)), select(1), brush(2, U_BS_SOLID, U_RGB(4, 5, 6)), select(2),
+                 take(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC)), take(U_EMRSETWINDOWEXTEX_set(U_SIZEL{50, 50})),
+                 take(U_EMRSETVIEWPORTEXTEX_set(U_SIZEL{100, 100})), rectangle(1, 2, 30, 40),
+                 take(U_EMRPOLYBEZIER16_set(rectl(0, 0, 0, 0), 4, curve)),
+                 take(U_EMRPOLYPOLYGON_set(rectl(0, 0, 0, 0), 2, counts, 6, rings)), take(U_EMRBEGINPATH_set()),
+                 take(U_EMRARC_set(rectl(0, 0, 10, 10), pointl(10, 5), pointl(5, 0))), take(U_EMRENDPATH_set()),
+                 take(U_EMRWIDENPATH_set()), take(U_EMRFILLPATH_set(rectl(0, 0, 0, 0))),
+                 take(U_EMRSETWORLDTRANSFORM_set(xform_set(0.7f, 0.7f, -0.7f, 0.7f, 5, 5))),
+                 take(U_EMRCHORD_set(rectl(0, 0, 20, 10), pointl(20, 5), pointl(0, 5))), stretchDibits(0, 0, 9, 9)}),
             wmf({takeWmf(U_WMRCREATEPENINDIRECT_set(U_PEN_set(U_PS_SOLID, 2, U_RGB(1, 2, 3)))),
                  takeWmf(U_WMRSELECTOBJECT_set(0)), takeWmf(U_WMRSETWINDOWEXT_set(U_POINT16{48, 48})),
                  takeWmf(U_WMRRECTANGLE_set(rect16(10, 10, 30, 30))),

@@ -1,7 +1,7 @@
 #include "printing/sealprinter.h"
 
-#include "printwindow/printcalibration.h"
 #include "printing/printtesting.h"
+#include "printwindow/printcalibration.h"
 #include "seal/seal.h"
 
 #include <QFileInfo>

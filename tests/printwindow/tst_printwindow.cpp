@@ -3,8 +3,8 @@
 #include "companions/dialogpackloader.h"
 #include "controls/statusbar.h"
 #include "page/pagetesting.h"
-#include "printwindow/previewpage.h"
 #include "printing/printtesting.h"
+#include "printwindow/previewpage.h"
 #include "seal/gbk.h"
 #include "testing/modaldialogdriver.h"
 

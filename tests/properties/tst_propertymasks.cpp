@@ -5,8 +5,8 @@
 #include "properties/propertycontrols.h"
 #include "properties/propertymasks.h"
 #include "seal/gbk.h"
-#include "seal/sealpropertytable.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 #include <QTest>
 
@@ -21,7 +21,7 @@ namespace {
 enum Emblem { NoEmblem, Star, Picture };
 
 std::unique_ptr<Seal> seal(SealType kind, int emblem = NoEmblem, FrameType frame = FrameType::ftRectangle,
-                            bool codeOn = true)
+                           bool codeOn = true)
 {
     auto s = std::make_unique<Seal>();
     s->setSealType(kind);

@@ -1,8 +1,8 @@
 // The property window on a document: what it shows and enables for each kind of element, what
 // its edits write, that showing writes nothing, and that it follows the document.
 
-#include "controls/tabbutton.h"
 #include "controls/flatpanel.h"
+#include "controls/tabbutton.h"
 #include "document/documentfile.h"
 #include "document/documentjson.h"
 #include "document/documenttesting.h"

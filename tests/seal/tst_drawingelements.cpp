@@ -81,7 +81,7 @@ QList<QLine> lines(const qm::RecordingSurface &s)
 
 qm::GlyphStyle songStyle(int weight, int pen)
 {
-    return qm::GlyphStyle{weight, false, false, pen, qm::Gbk::fromUnicode(u"宋体"_s), qm::BrushStyle::bsClear,
+    return qm::GlyphStyle{weight,    false,    false, pen, qm::Gbk::fromUnicode(u"宋体"_s), qm::BrushStyle::bsClear,
                           qm::clRed, qm::clRed};
 }
 
@@ -233,11 +233,11 @@ void TestDrawingElements::arc_data()
                                        << QList<int>{1, 1, 101, 61, 77, 5, 25, 5};
     // Origin (10, 20), pen 3: corner (roundHalfEven(11.5), roundHalfEven(21.5)) = (12, 22), w = 99, h = 59,
     // centre (61.5, 51.5): the ends (111, 51.5) and (12, 51.5) round their y to even 52.
-    QTest::newRow("odd pen at an offset") << QPoint(10, 20) << 3 << QSize(102, 62) << 0 << 1800 << false
-                                          << QList<int>{12, 22, 111, 81, 111, 52, 12, 52};
+    QTest::newRow("odd pen at an offset")
+        << QPoint(10, 20) << 3 << QSize(102, 62) << 0 << 1800 << false << QList<int>{12, 22, 111, 81, 111, 52, 12, 52};
     // The pen eats the whole box: w = h = 0 and both ends at the centre.
-    QTest::newRow("no room inside the pen") << QPoint(0, 0) << 4 << QSize(4, 4) << 0 << 1800 << false
-                                            << QList<int>{2, 2, 2, 2, 2, 2, 2, 2};
+    QTest::newRow("no room inside the pen")
+        << QPoint(0, 0) << 4 << QSize(4, 4) << 0 << 1800 << false << QList<int>{2, 2, 2, 2, 2, 2, 2, 2};
 }
 
 void TestDrawingElements::arc()
@@ -316,7 +316,7 @@ void TestDrawingElements::anyAngleTextGlyphs()
     t.boxW = t.boxH = 100;
     t.tw = 21;
     t.th = 30;
-    t.bold = true;                 // carried only
+    t.bold = true;               // carried only
     t.style = songStyle(400, 3); // thickened by 3 pixels
     qm::RecordingSurface s;
     qm::LogicalFont before;
@@ -416,10 +416,12 @@ void TestDrawingElements::cells_data()
 
     // Box 100 x 60, frame pen 4: m = 2, frame (2, 2) - (2 + 96, 2 + 56). Line pen 2: e = 4 - 1 = 3,
     // column step (100 - 8 + 2) / 4 = 23.5, row step (60 - 8 + 2) / 3 = 18.
-    QTest::newRow("four columns, three rows")
-        << QPoint(0, 0) << 4 << 2 << 4 << 3 << QList<int>{2, 2, 98, 58}
-        << QList<QLine>{{26, 3, 26, 57}, {50, 3, 50, 57}, {74, 3, 74, 57}, // 26.5 -> 26, 73.5 -> 74
-                        {3, 21, 97, 21}, {3, 39, 97, 39}};
+    QTest::newRow("four columns, three rows") << QPoint(0, 0) << 4 << 2 << 4 << 3 << QList<int>{2, 2, 98, 58}
+                                              << QList<QLine>{{26, 3, 26, 57},
+                                                              {50, 3, 50, 57},
+                                                              {74, 3, 74, 57}, // 26.5 -> 26, 73.5 -> 74
+                                                              {3, 21, 97, 21},
+                                                              {3, 39, 97, 39}};
     QTest::newRow("three by one: only the frame")
         << QPoint(0, 0) << 4 << 2 << 3 << 1 << QList<int>{2, 2, 98, 58} << QList<QLine>{};
     QTest::newRow("no columns: only the frame")
@@ -427,9 +429,8 @@ void TestDrawingElements::cells_data()
     // Frame pen 5 at (10, 20): m = roundHalfEven(2.5) = 2, frame (12, 22) - (12 + 95, 22 + 55).
     // Line pen 3: e = 5 - roundHalfEven(1.5) = 3; steps (100 - 10 + 3) / 2 = 46.5 and (60 - 10 + 3) / 2 = 26.5:
     // x = roundHalfEven(13 + 46.5) = 60 (59.5 to even), y = roundHalfEven(23 + 26.5) = 50 (49.5 to even).
-    QTest::newRow("odd pens at an offset")
-        << QPoint(10, 20) << 5 << 3 << 2 << 2 << QList<int>{12, 22, 107, 77}
-        << QList<QLine>{{60, 23, 60, 77}, {13, 50, 107, 50}};
+    QTest::newRow("odd pens at an offset") << QPoint(10, 20) << 5 << 3 << 2 << 2 << QList<int>{12, 22, 107, 77}
+                                           << QList<QLine>{{60, 23, 60, 77}, {13, 50, 107, 50}};
 }
 
 void TestDrawingElements::cells()
@@ -442,8 +443,8 @@ void TestDrawingElements::cells()
     QFETCH(QList<int>, frame);
     QFETCH(QList<QLine>, dividers);
     qm::RecordingSurface s;
-    qm::drawCells(s, origin.x(), origin.y(), linePen, framePen, rows, columns, 60, 100, qm::BrushStyle::bsClear,
-                  blue, qm::clRed);
+    qm::drawCells(s, origin.x(), origin.y(), linePen, framePen, rows, columns, 60, 100, qm::BrushStyle::bsClear, blue,
+                  qm::clRed);
     const QList<qm::TraceOp> rects = s.ops(u"Rectangle"_s);
     QCOMPARE(rects.size(), 1);
     QCOMPARE(rects.first().args, frame);
@@ -537,12 +538,11 @@ void TestDrawingElements::pictureOrStar_data()
     QTest::newRow("picture") << true << false << true << qm::BrushStyle::bsClear << u"StretchDraw"_s
                              << QList<int>{90, 48, 140, 78};
     QTest::newRow("no image") << false << false << true << qm::BrushStyle::bsClear << QString() << QList<int>{};
-    QTest::newRow("no image, star") << false << true << false << qm::BrushStyle::bsClear << QString()
-                                    << QList<int>{};
-    QTest::newRow("image without a picture") << true << false << false << qm::BrushStyle::bsClear << QString()
-                                             << QList<int>{};
-    QTest::newRow("star wins over a picture") << true << true << true << qm::BrushStyle::bsClear << u"Polygon"_s
-                                              << QList<int>{};
+    QTest::newRow("no image, star") << false << true << false << qm::BrushStyle::bsClear << QString() << QList<int>{};
+    QTest::newRow("image without a picture")
+        << true << false << false << qm::BrushStyle::bsClear << QString() << QList<int>{};
+    QTest::newRow("star wins over a picture")
+        << true << true << true << qm::BrushStyle::bsClear << u"Polygon"_s << QList<int>{};
 }
 
 void TestDrawingElements::pictureOrStar()
@@ -798,8 +798,8 @@ void TestDrawingElements::dispatchStarAndCells()
     s.clear();
     table->paintTo(0, 0, s, true);
     QCOMPARE(s.ops(u"Rectangle"_s).first().args, (QList<int>{2, 2, 98, 58}));
-    QCOMPARE(lines(s), (QList<QLine>{{26, 3, 26, 57}, {50, 3, 50, 57}, {74, 3, 74, 57}, {3, 21, 97, 21},
-                                     {3, 39, 97, 39}}));
+    QCOMPARE(lines(s),
+             (QList<QLine>{{26, 3, 26, 57}, {50, 3, 50, 57}, {74, 3, 74, 57}, {3, 21, 97, 21}, {3, 39, 97, 39}}));
 }
 
 void TestDrawingElements::dispatchPictureElement()
@@ -870,8 +870,8 @@ void TestDrawingElements::arcAndPiePixels()
             qm::PainterSurface s(&painter);
             qm::drawArc(s, 0, 0, 0, 0, 1800, 60, 100, pie, qm::BrushStyle::bsSolid, qm::clRed, qm::clRed);
         }
-        QCOMPARE(img.pixelColor(50, 0), red);                 // the top of the upper half
-        QCOMPARE(img.pixelColor(50, 59), QColor(Qt::white));  // the lower half is not drawn
+        QCOMPARE(img.pixelColor(50, 0), red);                // the top of the upper half
+        QCOMPARE(img.pixelColor(50, 59), QColor(Qt::white)); // the lower half is not drawn
         QCOMPARE(img.pixelColor(50, 15), pie ? red : QColor(Qt::white));
         QCOMPARE(img.pixelColor(50, 45), QColor(Qt::white));
     }

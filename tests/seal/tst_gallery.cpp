@@ -4,8 +4,8 @@
 #include "testing/testhelpers.h"
 
 #include "seal/paintersurface.h"
-#include "seal/sealjson.h"
 #include "seal/seal.h"
+#include "seal/sealjson.h"
 
 #include <QImage>
 #include <QPainter>
@@ -84,8 +84,8 @@ private slots:
             star |= s->HaveImage() && s->ImageIsStar();
             picture |= s->HaveImage() && s->Picture().hasGraphic();
             patternLines |= s->LineCount() > 0;
-            fourTexts |= !s->Text().isEmpty() && !s->Text1().isEmpty() && !s->Text2().isEmpty()
-                         && !s->Text3().isEmpty();
+            fourTexts |=
+                !s->Text().isEmpty() && !s->Text1().isEmpty() && !s->Text2().isEmpty() && !s->Text3().isEmpty();
         }
         for (int kind = 0; kind < qm::SealTypeCount; ++kind)
             QVERIFY2(kinds.contains(kind), qPrintable(u"kind %1 missing"_s.arg(kind)));

@@ -29,7 +29,8 @@ private slots:
     void invalidBytesKeepTheRest()
     {
         // A lone lead byte in the middle and a truncated pair at the end.
-        const QString s = qm::Gbk::toUnicode(QByteArray("A\x81" "B\xCB\xCE\xCC"));
+        const QString s = qm::Gbk::toUnicode(QByteArray("A\x81"
+                                                        "B\xCB\xCE\xCC"));
         QVERIFY(s.startsWith(u'A'));
         QVERIFY(s.contains(u"宋"_s));
         QVERIFY(s.contains(QChar(0xFFFD)));

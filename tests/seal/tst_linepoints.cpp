@@ -47,36 +47,34 @@ private slots:
         // rT = 102 - 2·42 = 18, t = truncToInt((66 + 18) / 42) = 2, rR = 0, u = truncToInt(102 / 42) = 2, rB = 18,
         // left 8 - 3 - 2 - 2 = 1. Inner fi = (328 - 64 - 8) / 8 = 32, rTi = 82 - 64 = 18, rRi = 46 + 18 - 64
         // = 0, rBi = 82 - 64 = 18.
-        QTest::newRow("breaking both edges") << true << true << 8
-                                             << QStringList{line(-1, -1, 9, 9),      // top: (k·42 - 1, -1)
-                                                            line(41, -1, 41, 9),     //      (32k + 9, 9)
-                                                            line(83, -1, 73, 9),
-                                                            line(101, 23, 91, 21),   // right: -1 + 42 - 18; 7 + 32 - 18
-                                                            line(101, 65, 91, 53),
-                                                            line(59, 65, 59, 55),    // bottom: 101 - 42; 91 - 32
-                                                            line(17, 65, 27, 55),
-                                                            line(-1, 41, 9, 43)};    // left: 65 - 42 + 18; 57 - 32 + 18
+        QTest::newRow("breaking both edges")
+            << true << true << 8
+            << QStringList{line(-1, -1, 9, 9),                           // top: (k·42 - 1, -1)
+                           line(41, -1, 41, 9),                          //      (32k + 9, 9)
+                           line(83, -1, 73, 9),   line(101, 23, 91, 21), // right: -1 + 42 - 18; 7 + 32 - 18
+                           line(101, 65, 91, 53), line(59, 65, 59, 55),  // bottom: 101 - 42; 91 - 32
+                           line(17, 65, 27, 55),  line(-1, 41, 9, 43)};  // left: 65 - 42 + 18; 57 - 32 + 18
         // so = si = 8 / 4 = 2: f = (328 - 16) / 8 = 39, g = truncToInt(96 / 39) + 1 = 3, rT = 96 - 78 = 18,
         // t = truncToInt(78 / 39) = 2, rR = 0, u = 2, rB = 18. fi = (328 - 64 + 16) / 8 = 35, rTi = 88 - 70 = 18,
         // rRi = 52 + 18 - 70 = 0, rBi = 88 - 70 = 18.
         QTest::newRow("inside the band") << false << false << 8
-                                         << QStringList{line(2, 2, 6, 6),       // top: (39k + 2, 2), (35k + 6, 6)
+                                         << QStringList{line(2, 2, 6, 6), // top: (39k + 2, 2), (35k + 6, 6)
                                                         line(41, 2, 41, 6),
                                                         line(80, 2, 76, 6),
-                                                        line(98, 23, 94, 27),   // right: 2 + 39 - 18; 10 + 35 - 18
+                                                        line(98, 23, 94, 27), // right: 2 + 39 - 18; 10 + 35 - 18
                                                         line(98, 62, 94, 62),
-                                                        line(59, 62, 59, 58),   // bottom: 98 - 39; 94 - 35
+                                                        line(59, 62, 59, 58), // bottom: 98 - 39; 94 - 35
                                                         line(20, 62, 24, 58),
-                                                        line(2, 41, 6, 37)};    // left: 62 - 39 + 18; 54 - 35 + 18
+                                                        line(2, 41, 6, 37)}; // left: 62 - 39 + 18; 54 - 35 + 18
         // n 5: f = 336 / 5 = 67.2, g = truncToInt(102 / 67.2) + 1 = 2, rT = 34.8, t = truncToInt(100.8 / 67.2) = 1,
         // rR = 33.6, u = truncToInt(135.6 / 67.2) = 2, left 0. fi = 256 / 5 = 51.2, rTi = 82 - 51.2 = 30.8,
         // rRi = 46 + 30.8 - 51.2 = 25.6.
-        QTest::newRow("leftovers carried") << true << true << 5
-                                           << QStringList{line(-1, -1, 9, 9),
-                                                          line(66, -1, 60, 9),    // roundHalfEven(66.2), roundHalfEven(60.2)
-                                                          line(101, 31, 91, 27),  // roundHalfEven(31.4), roundHalfEven(27.4)
-                                                          line(67, 65, 65, 55),   // roundHalfEven(67.4), roundHalfEven(65.4)
-                                                          line(0, 65, 14, 55)};   // roundHalfEven(0.2), roundHalfEven(14.2)
+        QTest::newRow("leftovers carried")
+            << true << true << 5
+            << QStringList{line(-1, -1, 9, 9), line(66, -1, 60, 9), // roundHalfEven(66.2), roundHalfEven(60.2)
+                           line(101, 31, 91, 27),                   // roundHalfEven(31.4), roundHalfEven(27.4)
+                           line(67, 65, 65, 55),                    // roundHalfEven(67.4), roundHalfEven(65.4)
+                           line(0, 65, 14, 55)};                    // roundHalfEven(0.2), roundHalfEven(14.2)
     }
     void rectangle()
     {
@@ -99,17 +97,19 @@ private slots:
         // Outer semi-axis (100 + 1) / 2 = 50.5, inner (100 - 20 - 1) / 2 = 39.5;
         // cos 202.3° = -0.92521, sin 202.3° = -0.37946; cos 52.2° = 0.61287, sin 52.2° = 0.79018.
         QTest::newRow("over the top") << true
-                                      << QStringList{line(3, 69, 13, 65),     // 50 - 46.72, 50 + 19.16; 50 - 36.55, 50 + 14.99
-                                                     line(19, 10, 26, 19),    // mirror of line 2
-                                                     line(81, 10, 74, 19),    // 50 + 30.95, 50 - 39.90; 50 + 24.21, 50 - 31.21
-                                                     line(97, 69, 87, 65)};   // mirror of line 0
+                                      << QStringList{
+                                             line(3, 69, 13, 65),   // 50 - 46.72, 50 + 19.16; 50 - 36.55, 50 + 14.99
+                                             line(19, 10, 26, 19),  // mirror of line 2
+                                             line(81, 10, 74, 19),  // 50 + 30.95, 50 - 39.90; 50 + 24.21, 50 - 31.21
+                                             line(97, 69, 87, 65)}; // mirror of line 0
         // Centred at the bottom: start 1200, end 4200, line 0 at 4200 - 377 = 3823 (22.3°), line 2 at
         // 4200 - 1878 = 2322 (232.2°).
-        QTest::newRow("under the bottom") << false
-                                          << QStringList{line(97, 31, 87, 35), // 50 + 46.72, 50 - 19.16; 50 + 36.55, 50 - 14.99
-                                                         line(81, 90, 74, 81), // mirror of line 2
-                                                         line(19, 90, 26, 81), // 50 - 30.95, 50 + 39.90; 50 - 24.21, 50 + 31.21
-                                                         line(3, 31, 13, 35)};
+        QTest::newRow("under the bottom")
+            << false
+            << QStringList{line(97, 31, 87, 35), // 50 + 46.72, 50 - 19.16; 50 + 36.55, 50 - 14.99
+                           line(81, 90, 74, 81), // mirror of line 2
+                           line(19, 90, 26, 81), // 50 - 30.95, 50 + 39.90; 50 - 24.21, 50 + 31.21
+                           line(3, 31, 13, 35)};
     }
     void oval()
     {
@@ -138,22 +138,17 @@ private slots:
         // Slanted: u = 120 / 6 (j + 1), y = roundHalfEven(90 / 3 (j + 1)); β = atan(180 / 120),
         // p / sin β = 10 / 0.83205 = 12.0185.
         QTest::newRow("seven") << 7
-                               << QStringList{line(19, -1, 19, 11),
-                                              line(59, -1, 59, 11),
-                                              line(99, -1, 99, 11),
-                                              line(19, 30, 33, 30),   // -1 + 20; 12.02 + 1 + 20
-                                              line(39, 60, 53, 60),
-                                              line(101, 30, 87, 30),  // 121 - 20; 120 - 12.02 - 1 - 20
-                                              line(81, 60, 67, 60)};
+                               << QStringList{
+                                      line(19, -1, 19, 11), line(59, -1, 59, 11),
+                                      line(99, -1, 99, 11), line(19, 30, 33, 30),  // -1 + 20; 12.02 + 1 + 20
+                                      line(39, 60, 53, 60), line(101, 30, 87, 30), // 121 - 20; 120 - 12.02 - 1 - 20
+                                      line(81, 60, 67, 60)};
         // n 6: m = truncToInt(2.4) = 2, 6 - 2 - 1 = 3 is odd, so t = 4 and k = 1: x = roundHalfEven(-1 + 30 (i + ½)),
         // u = 120 / 4 = 30, y = 90 / 2 = 45.
-        QTest::newRow("six: the top takes the odd line") << 6
-                                                         << QStringList{line(14, -1, 14, 11),
-                                                                        line(44, -1, 44, 11),
-                                                                        line(74, -1, 74, 11),
-                                                                        line(104, -1, 104, 11),
-                                                                        line(29, 45, 43, 45),  // 12.02 + 1 + 30
-                                                                        line(91, 45, 77, 45)};
+        QTest::newRow("six: the top takes the odd line")
+            << 6 << QStringList{line(14, -1, 14, 11),   line(44, -1, 44, 11), line(74, -1, 74, 11),
+                                line(104, -1, 104, 11), line(29, 45, 43, 45), // 12.02 + 1 + 30
+                                line(91, 45, 77, 45)};
     }
     void triangle()
     {
@@ -167,11 +162,10 @@ private slots:
         // W 100, H 60, p 6, n 6: dy = 120 / 8 = 15, dx = 200 / 8 = 25; β = atan(0.6),
         // p / sin β = 6 / 0.514496 = 11.6619. Rows r = 1, 2 in the order upper left, upper right,
         // lower left, lower right, stopping after six lines.
-        const QStringList expected{line(23, 15, 39, 15),   // 50 - 2 - 25; 50 + 11.66 + 2 - 25
-                                   line(77, 15, 61, 15),   // 50 + 2 + 25; 50 - 11.66 - 2 + 25
-                                   line(23, 45, 39, 45),   // y = 60 - 15
-                                   line(77, 45, 61, 45),
-                                   line(-2, 30, 14, 30),   // 50 - 2 - 50; 50 + 11.66 + 2 - 50
+        const QStringList expected{line(23, 15, 39, 15),                       // 50 - 2 - 25; 50 + 11.66 + 2 - 25
+                                   line(77, 15, 61, 15),                       // 50 + 2 + 25; 50 - 11.66 - 2 + 25
+                                   line(23, 45, 39, 45),                       // y = 60 - 15
+                                   line(77, 45, 61, 45), line(-2, 30, 14, 30), // 50 - 2 - 50; 50 + 11.66 + 2 - 50
                                    line(102, 30, 86, 30)};
         QCOMPARE(lines(LinePoints::rhomb(100, 60, true, true, 6, 6)), expected);
     }
@@ -194,10 +188,10 @@ private slots:
         QFETCH(int, H);
         QFETCH(int, p);
         for (int n : {1, 7, 40}) {
-            for (const PointArray &pts : {LinePoints::rectangle(W, H, false, false, n, p),
-                                            LinePoints::oval(W, H, false, false, false, 3000, n, p),
-                                            LinePoints::triangle(W, H, false, false, n, p),
-                                            LinePoints::rhomb(W, H, false, false, n, p)})
+            for (const PointArray &pts :
+                 {LinePoints::rectangle(W, H, false, false, n, p),
+                  LinePoints::oval(W, H, false, false, false, 3000, n, p),
+                  LinePoints::triangle(W, H, false, false, n, p), LinePoints::rhomb(W, H, false, false, n, p)})
                 QVERIFY(pts.isEmpty() || pts.size() == 2 * n);
         }
         for (int n : {0, -3, LinePoints::MaxLines + 1})

@@ -91,32 +91,40 @@ private slots:
         QTest::addColumn<Geometry>("g");
         QTest::addColumn<QList<Glyph>>("expected");
 
-        QTest::newRow("22: right column, then left")
-            << int(SealType::stName22) << u"甲乙丙印"_s << Square
-            << QList<Glyph>{{106, 42, 80, 40, u"甲"_s}, {106, 116, 80, 40, u"乙"_s},
-                            {32, 42, 80, 40, u"丙"_s}, {32, 116, 80, 40, u"印"_s}};
+        QTest::newRow("22: right column, then left") << int(SealType::stName22) << u"甲乙丙印"_s << Square
+                                                     << QList<Glyph>{{106, 42, 80, 40, u"甲"_s},
+                                                                     {106, 116, 80, 40, u"乙"_s},
+                                                                     {32, 42, 80, 40, u"丙"_s},
+                                                                     {32, 116, 80, 40, u"印"_s}};
         QTest::newRow("22: three characters leave bottom left empty")
             << int(SealType::stName22) << u"甲乙丙"_s << Square
             << QList<Glyph>{{106, 42, 80, 40, u"甲"_s}, {106, 116, 80, 40, u"乙"_s}, {32, 42, 80, 40, u"丙"_s}};
         // Centre moved by (7, -3): Xc = 117, Yc = 117.
-        // x = roundHalfEven(117 + 77.5 - 80 - 1) = roundHalfEven(113.5) = 114 and roundHalfEven(117 - 77.5 - 1) = roundHalfEven(38.5) = 38;
-        // y = roundHalfEven(117 - 77.5 - 1) = 38 and roundHalfEven(117 + 77.5 - 80 - 1) = roundHalfEven(113.5) = 114.
+        // x = roundHalfEven(117 + 77.5 - 80 - 1) = roundHalfEven(113.5) = 114 and roundHalfEven(117 - 77.5 - 1) =
+        // roundHalfEven(38.5) = 38; y = roundHalfEven(117 - 77.5 - 1) = 38 and roundHalfEven(117 + 77.5 - 80 - 1) =
+        // roundHalfEven(113.5) = 114.
         QTest::newRow("22: text centre offset moves every cell")
             << int(SealType::stName22) << u"甲乙丙印"_s << Geometry{200, 200, 155, 155, 80, 80, 0, 0, 7, -3}
-            << QList<Glyph>{{114, 38, 80, 40, u"甲"_s}, {114, 114, 80, 40, u"乙"_s},
-                            {38, 38, 80, 40, u"丙"_s}, {38, 114, 80, 40, u"印"_s}};
+            << QList<Glyph>{{114, 38, 80, 40, u"甲"_s},
+                            {114, 114, 80, 40, u"乙"_s},
+                            {38, 38, 80, 40, u"丙"_s},
+                            {38, 114, 80, 40, u"印"_s}};
 
         // Step (110 - 30) / 3 = 26.67 from the left edge 75 - 55 = 20; y = 50 - 42 / 2 = 29.
         // x = 20, roundHalfEven(46.67) = 47, roundHalfEven(73.33) = 73, 100; font width roundHalfEven(30 / 2) = 15.
         QTest::newRow("4: one row, first and last cell on the block edges")
             << int(SealType::stName4) << u"午未申酉"_s << Oblong
-            << QList<Glyph>{{20, 29, 42, 15, u"午"_s}, {47, 29, 42, 15, u"未"_s},
-                            {73, 29, 42, 15, u"申"_s}, {100, 29, 42, 15, u"酉"_s}};
+            << QList<Glyph>{{20, 29, 42, 15, u"午"_s},
+                            {47, 29, 42, 15, u"未"_s},
+                            {73, 29, 42, 15, u"申"_s},
+                            {100, 29, 42, 15, u"酉"_s}};
         // bw = w = 30: step 0, every cell at x = 75 - 15 = 60.
         QTest::newRow("4: block as wide as a cell stacks all four")
             << int(SealType::stName4) << u"午未申酉"_s << Geometry{130, 60, 30, 50, 30, 42, 0, 0, 0, 0}
-            << QList<Glyph>{{60, 29, 42, 15, u"午"_s}, {60, 29, 42, 15, u"未"_s},
-                            {60, 29, 42, 15, u"申"_s}, {60, 29, 42, 15, u"酉"_s}};
+            << QList<Glyph>{{60, 29, 42, 15, u"午"_s},
+                            {60, 29, 42, 15, u"未"_s},
+                            {60, 29, 42, 15, u"申"_s},
+                            {60, 29, 42, 15, u"酉"_s}};
 
         // Odd cell 70 x 150: x = 32, y = roundHalfEven(120 - 150 / 2 - 1) = 44, font width 70 / 2 = 35.
         QTest::newRow("12: right column, then the odd cell on the left")
@@ -141,9 +149,9 @@ private slots:
         QTest::newRow("11: two characters of three")
             << int(SealType::stName11) << u"丁戊己"_s << Geometry{200, 200, 155, 390, 70, 150, 0, 0, 0, 0}
             << QList<Glyph>{{32, 45, 150, 35, u"丁"_s}, {118, 45, 150, 35, u"戊"_s}};
-        // Cells 121 x 80: x = roundHalfEven(110 - 60.5) = roundHalfEven(49.5) = 50; y = roundHalfEven(120 - 77.5) = roundHalfEven(42.5) = 42
-        // and roundHalfEven(120 + 77.5 - 80) = roundHalfEven(117.5) = 118. 'A' keeps the width 121, 印 gets
-        // roundHalfEven(121 / 2) = 60.
+        // Cells 121 x 80: x = roundHalfEven(110 - 60.5) = roundHalfEven(49.5) = 50; y = roundHalfEven(120 - 77.5) =
+        // roundHalfEven(42.5) = 42 and roundHalfEven(120 + 77.5 - 80) = roundHalfEven(117.5) = 118. 'A' keeps the width
+        // 121, 印 gets roundHalfEven(121 / 2) = 60.
         QTest::newRow("11A: a Latin letter and a Chinese character fill the same width")
             << int(SealType::stName11A) << u"A印"_s << Geometry{200, 200, 155, 155, 121, 80, 0, 0, 0, 0}
             << QList<Glyph>{{50, 42, 80, 121, u"A"_s}, {50, 118, 80, 60, u"印"_s}};
@@ -256,11 +264,11 @@ private slots:
         qm::Seal seal;
         qm::testing::atTenPixelsPerMm(seal, SealType::stName12, 20, 20); // k = 100 * 10 / 100 = 10
         seal.setText(qm::Gbk::fromUnicode(u"丁戊印"_s));
-        seal.setTextsWidth(15.5f);  // bw = 155
-        seal.setTextsHeight(15.5f); // bh = 155
-        seal.setTextWidth(8);       // w = 80
-        seal.setTextHeight(8);      // h = 80
-        seal.setTextWidth1(7.25f);  // w1 = roundHalfEven(72.5) = 72
+        seal.setTextsWidth(15.5f);   // bw = 155
+        seal.setTextsHeight(15.5f);  // bh = 155
+        seal.setTextWidth(8);        // w = 80
+        seal.setTextHeight(8);       // h = 80
+        seal.setTextWidth1(7.25f);   // w1 = roundHalfEven(72.5) = 72
         seal.setTextHeight1(15.25f); // h1 = roundHalfEven(152.5) = 152
         seal.setTextCenterX(0.25f);  // cx = roundHalfEven(2.5) = 2
         seal.setTextCenterY(-0.75f); // cy = roundHalfEven(-7.5) = -8
@@ -271,8 +279,9 @@ private slots:
         seal.paintTo(5, 7, s, false);
         // Xc = 5 + 100 + 2 = 107, Yc = 7 + 100 - 8 = 99.
         // right column x = roundHalfEven(107 + 77.5 - 80 - 1) = roundHalfEven(103.5) = 104
-        // top y = roundHalfEven(99 - 77.5 - 1) = roundHalfEven(20.5) = 20; bottom y = roundHalfEven(99 + 77.5 - 80 - 1) = roundHalfEven(95.5) = 96
-        // odd cell x = roundHalfEven(107 - 77.5 - 1) = roundHalfEven(28.5) = 28, y = 99 - 152 / 2 - 1 = 22, font width 72 / 2 = 36
+        // top y = roundHalfEven(99 - 77.5 - 1) = roundHalfEven(20.5) = 20; bottom y = roundHalfEven(99 + 77.5 - 80 - 1)
+        // = roundHalfEven(95.5) = 96 odd cell x = roundHalfEven(107 - 77.5 - 1) = roundHalfEven(28.5) = 28, y = 99 -
+        // 152 / 2 - 1 = 22, font width 72 / 2 = 36
         const QList<Glyph> expected{{104, 20, 80, 40, u"丁"_s}, {104, 96, 80, 40, u"戊"_s}, {28, 22, 152, 36, u"印"_s}};
         QCOMPARE(glyphs(s), expected);
         for (const qm::TraceOp &op : s.ops(u"TextOut"_s)) {

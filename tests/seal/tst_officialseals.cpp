@@ -91,14 +91,15 @@ private slots:
         const int ftRect = int(FrameType::ftRectangle);
         // Main frame: left = roundHalfEven(12 / 2) = 6, right = 6 + 400 - 12 = 394. Lining (4 px, gap 8):
         // left = roundHalfEven(12 + 8 + 4 / 2) = 22, right = 22 + 400 - 2 (12 + 8) - 4 = 378. Inner frame (5 px,
-        // gap 80): left = roundHalfEven(12 + 80 + 5 / 2) = roundHalfEven(94.5) = 94, right = 94 + 400 - 2 (12 + 80) - 5 = 305.
+        // gap 80): left = roundHalfEven(12 + 80 + 5 / 2) = roundHalfEven(94.5) = 94, right = 94 + 400 - 2 (12 + 80) - 5
+        // = 305.
         QTest::newRow("rectangle, lining, inner frame")
             << rect << ftRect << 1.2f << 0.4f << 0.5f
             << QStringList{u"Rectangle 6 6 394 394 pen 12"_s, u"Rectangle 22 22 378 378 pen 4"_s,
                            u"Rectangle 94 94 305 305 pen 5"_s};
         // A lining and an inner frame of 0.1 mm are 1 px, still drawn: left = roundHalfEven(12 + 8 + 1 / 2) =
-        // roundHalfEven(20.5) = 20, right = 20 + 400 - 2 (12 + 8) - 1 = 379; left = roundHalfEven(12 + 80 + 1 / 2) = 92,
-        // right = 92 + 400 - 2 (12 + 80) - 1 = 307.
+        // roundHalfEven(20.5) = 20, right = 20 + 400 - 2 (12 + 8) - 1 = 379; left = roundHalfEven(12 + 80 + 1 / 2) =
+        // 92, right = 92 + 400 - 2 (12 + 80) - 1 = 307.
         QTest::newRow("1-pixel lining and inner frame")
             << rect << ftRect << 1.2f << 0.1f << 0.1f
             << QStringList{u"Rectangle 6 6 394 394 pen 12"_s, u"Rectangle 20 20 379 379 pen 1"_s,
@@ -117,7 +118,8 @@ private slots:
                                      << QStringList{u"Polygon (36,6) (364,6) (394,36) (394,364) (364,394) (36,394) "
                                                     u"(6,364) (6,36) pen 12"_s};
         QTest::newRow("official oval") << int(SealType::stEllipse) << ftRect << 1.2f << 0.4f << 0.0f
-                                       << QStringList{u"Ellipse 6 6 394 394 pen 12"_s, u"Ellipse 22 22 378 378 pen 4"_s};
+                                       << QStringList{u"Ellipse 6 6 394 394 pen 12"_s,
+                                                      u"Ellipse 22 22 378 378 pen 4"_s};
         QTest::newRow("name seal with an oval frame") << int(SealType::stName4) << int(FrameType::ftEllipse) << 1.2f
                                                       << 0.0f << 0.0f << QStringList{u"Ellipse 6 6 394 394 pen 12"_s};
     }
@@ -179,21 +181,21 @@ private slots:
 
         // Triangle 400 x 300: θ = atan(400 / 600), kx = cot(45° - θ / 2) = 1.86852, ky = 1 / sin θ = 1.80278.
         // Main band 12: I1 = (roundHalfEven(12 kx) - 1, 12 - 1) = (21, 11), I2 = (400 - 22 - 1, 11),
-        // I3 = (roundHalfEven(200 - 1), 300 - roundHalfEven(12 ky) - 1). Lining gap 8: roundHalfEven(8 kx) = 15, roundHalfEven(8 ky) = 14;
-        // width 4: roundHalfEven(4 kx) = 7, roundHalfEven(4 ky) = 7.
+        // I3 = (roundHalfEven(200 - 1), 300 - roundHalfEven(12 ky) - 1). Lining gap 8: roundHalfEven(8 kx) = 15,
+        // roundHalfEven(8 ky) = 14; width 4: roundHalfEven(4 kx) = 7, roundHalfEven(4 ky) = 7.
         const QStringList triangleBand{u"(0,0)"_s,   u"(399,0)"_s,  u"(199,299)"_s,
                                        u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s};
         const QStringList triangleInside{u"(21,11)"_s, u"(377,11)"_s, u"(199,277)"_s};
         QTest::newRow("triangle") << int(SealType::stTriangle) << triangleBand << triangleInside << 0.4f
-                                  << QStringList{u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s, u"(43,23)"_s,
-                                                 u"(355,23)"_s, u"(199,256)"_s};
+                                  << QStringList{u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s,
+                                                 u"(43,23)"_s, u"(355,23)"_s, u"(199,256)"_s};
         // A 1 px lining moves the corners by roundHalfEven(kx) = 2 and roundHalfEven(ky) = 2.
         QTest::newRow("triangle, 1-pixel lining")
             << int(SealType::stTriangle) << triangleBand << triangleInside << 0.1f
             << QStringList{u"(36,19)"_s, u"(362,19)"_s, u"(199,263)"_s, u"(38,20)"_s, u"(360,20)"_s, u"(199,261)"_s};
         // Rhomb 400 x 300: α = atan(400 / 300), sin α = 0.8, cos α = 0.6. Vertices (199, 0), (0, 149),
-        // (199, 299), (399, 149); a band w moves them by roundHalfEven(w / 0.8) and roundHalfEven(w / 0.6): 15 and 20 for the
-        // main band, 10 and 13 for the gap, 5 and 7 for the lining.
+        // (199, 299), (399, 149); a band w moves them by roundHalfEven(w / 0.8) and roundHalfEven(w / 0.6): 15 and 20
+        // for the main band, 10 and 13 for the gap, 5 and 7 for the lining.
         const QStringList rhombBand{u"(199,0)"_s,  u"(0,149)"_s,  u"(199,299)"_s, u"(399,149)"_s,
                                     u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s};
         const QStringList rhombInside{u"(199,15)"_s, u"(20,149)"_s, u"(199,284)"_s, u"(379,149)"_s};
@@ -203,7 +205,7 @@ private slots:
         // A 1 px lining: roundHalfEven(1 / 0.8) = 1 vertically, roundHalfEven(1 / 0.6) = 2 sideways.
         QTest::newRow("rhomb, 1-pixel lining")
             << int(SealType::stRhomb) << rhombBand << rhombInside << 0.1f
-            << QStringList{u"(199,25)"_s, u"(33,149)"_s,  u"(199,274)"_s, u"(366,149)"_s,
+            << QStringList{u"(199,25)"_s, u"(33,149)"_s, u"(199,274)"_s, u"(366,149)"_s,
                            u"(199,26)"_s, u"(35,149)"_s, u"(199,273)"_s, u"(364,149)"_s};
     }
     // A negative seal: the main band in ink, its inside filled with ink, the lining band in white.
@@ -252,12 +254,12 @@ private slots:
         const int rect = int(SealType::stRect);
         // 8 lines on a square: 0, 2, 4, 6 at the corners, 1, 3, 5, 7 in the middle of the sides.
         // Top code: lines 1 ... 8 div 4 - 1 = 1; bottom code: 8 div 2 + 1 ... 8 - 8 div 4 - 1 = 5.
-        QTest::newRow("code on the top band") << rect << 40.f << 8 << QByteArray("12345") << true << true
-                                              << QList<int>{0, 2, 3, 4, 5, 6, 7};
-        QTest::newRow("code on the bottom band") << rect << 40.f << 8 << QByteArray("12345") << true << false
-                                                 << QList<int>{0, 1, 2, 3, 4, 6, 7};
-        QTest::newRow("code inside the frame") << rect << 40.f << 8 << QByteArray("12345") << false << true
-                                               << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("code on the top band")
+            << rect << 40.f << 8 << QByteArray("12345") << true << true << QList<int>{0, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("code on the bottom band")
+            << rect << 40.f << 8 << QByteArray("12345") << true << false << QList<int>{0, 1, 2, 3, 4, 6, 7};
+        QTest::newRow("code inside the frame")
+            << rect << 40.f << 8 << QByteArray("12345") << false << true << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
         QTest::newRow("no code") << rect << 40.f << 8 << QByteArray() << true << true
                                  << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
         // 400 x 300, 7 lines: (7 · 400) div (400 + 600) + 1 = 3 top lines left out, wherever the code is set.
@@ -350,8 +352,8 @@ private slots:
         // d = 4; lines below (2 · 8) div 3 = 5 bend A + (d, d), B - (d, d), the others A + (-d, d), B + (d, -d).
         QTest::newRow("triangle") << int(SealType::stTriangle) << 30.f << 8 << QList<int>{0, 4, 5, 7}
                                   << QList<QList<int>>{{4, 4, -4, -4}, {4, 4, -4, -4}, {-4, 4, 4, -4}, {-4, 4, 4, -4}};
-        // 400 x 300: sin atan(300 / 400) = 0.6, d = roundHalfEven(12 / (4 · 0.6)) = 5; even lines A + (d, d), B - (d, d),
-        // odd lines A + (-d, d), B + (d, -d).
+        // 400 x 300: sin atan(300 / 400) = 0.6, d = roundHalfEven(12 / (4 · 0.6)) = 5; even lines A + (d, d), B - (d,
+        // d), odd lines A + (-d, d), B + (d, -d).
         QTest::newRow("rhomb") << int(SealType::stRhomb) << 30.f << 6 << QList<int>{0, 1, 4, 5}
                                << QList<QList<int>>{{5, 5, -5, -5}, {-5, 5, 5, -5}, {5, 5, -5, -5}, {-5, 5, 5, -5}};
     }

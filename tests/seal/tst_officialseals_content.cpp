@@ -6,8 +6,8 @@
 #include "seal/linepoints.h"
 #include "seal/officialseals.h"
 #include "seal/recordingsurface.h"
-#include "seal/sealpropertytable.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 #include <QTest>
 
@@ -53,15 +53,16 @@ private slots:
 
         const int rect = int(SealType::stRect);
         const int positive = int(BrushStyle::bsClear);
-        // On the band: roundHalfEven(12 / 2 - 11 / 2) = roundHalfEven(0.5) = 0, roundHalfEven(400 - 6 - 5.5) = roundHalfEven(388.5) = 388.
+        // On the band: roundHalfEven(12 / 2 - 11 / 2) = roundHalfEven(0.5) = 0, roundHalfEven(400 - 6 - 5.5) =
+        // roundHalfEven(388.5) = 388.
         QTest::newRow("top band") << rect << positive << true << true << 0 << clWhite;
         QTest::newRow("bottom band") << rect << positive << true << false << 388 << clWhite;
         // Inside: 12 + 8 = 20 below the top band, 400 - 12 - 8 - 11 = 369 above the bottom one.
         QTest::newRow("below the top band") << rect << positive << false << true << 20 << clRed;
         QTest::newRow("above the bottom band") << rect << positive << false << false << 369 << clRed;
         QTest::newRow("inside a negative seal") << rect << int(BrushStyle::bsSolid) << false << true << 20 << clWhite;
-        QTest::newRow("triangle: always the top") << int(SealType::stTriangle) << positive << true << false << 0
-                                                  << clWhite;
+        QTest::newRow("triangle: always the top")
+            << int(SealType::stTriangle) << positive << true << false << 0 << clWhite;
     }
     void straightCode()
     {
@@ -222,8 +223,8 @@ private slots:
         // Box 200 x 60 at the centre of a 400 px seal, t = 12 / 2: xl = 200 - 100 + 6 = 106, xr = 294,
         // yt = 200 - 30 + 6 = 176, yb = 224. A 40 px gap leaves 200 -/+ 20 +/- 6 = 186 and 214.
         const QStringList sides{u"MoveTo 106 176"_s, u"LineTo 106 224"_s, u"MoveTo 294 176"_s, u"LineTo 294 224"_s};
-        QTest::newRow("transfer-wheel box") << rect << true << 0.f << 6.f << 0.f
-                                            << QStringList{u"Rectangle 106 176 294 224"_s};
+        QTest::newRow("transfer-wheel box")
+            << rect << true << 0.f << 6.f << 0.f << QStringList{u"Rectangle 106 176 294 224"_s};
         QTest::newRow("brackets around a gap")
             << rect << true << 4.f << 6.f << 0.f
             << QStringList{u"MoveTo 186 176"_s, u"LineTo 106 176"_s, u"LineTo 106 224"_s, u"LineTo 186 224"_s,
@@ -231,11 +232,11 @@ private slots:
         // Open: across the seal from 0 + 6 to 400 - 6.
         QTest::newRow("open lines with a gap")
             << rect << false << 4.f << 6.f << 0.f
-            << QStringList{u"MoveTo 6 176"_s,   u"LineTo 186 176"_s, u"MoveTo 214 176"_s, u"LineTo 394 176"_s,
-                           u"MoveTo 6 224"_s,   u"LineTo 186 224"_s, u"MoveTo 214 224"_s, u"LineTo 394 224"_s} +
+            << QStringList{u"MoveTo 6 176"_s, u"LineTo 186 176"_s, u"MoveTo 214 176"_s, u"LineTo 394 176"_s,
+                           u"MoveTo 6 224"_s, u"LineTo 186 224"_s, u"MoveTo 214 224"_s, u"LineTo 394 224"_s} +
                    sides;
-        QTest::newRow("triangle: always closed") << int(SealType::stTriangle) << false << 0.f << 6.f << 0.f
-                                                 << QStringList{u"Rectangle 106 176 294 224"_s};
+        QTest::newRow("triangle: always closed")
+            << int(SealType::stTriangle) << false << 0.f << 6.f << 0.f << QStringList{u"Rectangle 106 176 294 224"_s};
         // Ending on the ellipse 388 x 388: D = 388, hx = 194 · sqrt(1 - (60 / 388)²) = 191.67.
         QTest::newRow("oval lines end on the ellipse")
             << oval << false << 0.f << 6.f << 0.f
@@ -248,8 +249,8 @@ private slots:
         QTest::newRow("oval box taller than the ellipse") << oval << false << 0.f << 40.f << 0.f << QStringList{};
         // (60 + 2 · 190) / 388 > 1: the bottom line would lie below the ellipse.
         QTest::newRow("oval box below the ellipse") << oval << false << 0.f << 6.f << 19.f << QStringList{};
-        // One line at y 200 with a 40 px gap: from roundHalfEven(200 - 20 - 1.5) = 178 leftwards by (200 - 40) / 2 = 80,
-        // from roundHalfEven(1.5 + 20 + 200) = 222 rightwards by 80.
+        // One line at y 200 with a 40 px gap: from roundHalfEven(200 - 20 - 1.5) = 178 leftwards by (200 - 40) / 2 =
+        // 80, from roundHalfEven(1.5 + 20 + 200) = 222 rightwards by 80.
         QTest::newRow("single line") << int(SealType::stEpsCL) << false << 4.f << 6.f << 0.f
                                      << QStringList{u"MoveTo 178 200"_s, u"LineTo 98 200"_s, u"MoveTo 222 200"_s,
                                                     u"LineTo 302 200"_s};
@@ -297,9 +298,9 @@ private slots:
         for (const TraceOp &op : rec.ops())
             if (op.penWidth == 3 && !op.points.size())
                 lines << op;
-        QCOMPARE(describeAll(lines), (QStringList{u"MoveTo 8 176"_s, u"LineTo 392 176"_s, u"MoveTo 8 224"_s,
-                                                  u"LineTo 392 224"_s, u"MoveTo 106 176"_s, u"LineTo 106 224"_s,
-                                                  u"MoveTo 294 176"_s, u"LineTo 294 224"_s}));
+        QCOMPARE(describeAll(lines),
+                 (QStringList{u"MoveTo 8 176"_s, u"LineTo 392 176"_s, u"MoveTo 8 224"_s, u"LineTo 392 224"_s,
+                              u"MoveTo 106 176"_s, u"LineTo 106 224"_s, u"MoveTo 294 176"_s, u"LineTo 294 224"_s}));
         for (const TraceOp &op : lines) {
             QCOMPARE(op.penColor, clWhite);
             QCOMPARE(op.brushStyle, SurfaceBrush::Clear);
@@ -388,8 +389,8 @@ private slots:
         // Frame and lining.
         QTest::newRow("cut corners") << int(SealType::stRect) << 30.f << u"RealSR"_s << u"Polygon"_s << 2;
         // Main band and lining band, two polygons each.
-        QTest::newRow("triangle lining gap") << int(SealType::stTriangle) << 30.f << u"OutInDelta"_s << u"Polygon"_s
-                                             << 4;
+        QTest::newRow("triangle lining gap")
+            << int(SealType::stTriangle) << 30.f << u"OutInDelta"_s << u"Polygon"_s << 4;
         // No main band for a negative width, only the lining band.
         QTest::newRow("rhomb frame") << int(SealType::stRhomb) << 30.f << u"PenWidth"_s << u"Polygon"_s << 2;
         // 400 x 50: sin atan(50 / 400) = 0.124 puts the bend p / (4 · 0.124) beyond the int range.

@@ -186,8 +186,8 @@ private slots:
         bmp.setPixel(1, 0, qRgb(255, 0, 0));
         c.surface->stretchDraw(0, 0, 20, 20, bmp, true);
         const QImage img = c.done();
-        QCOMPARE(img.pixel(15, 5), qRgb(255, 0, 0));  // scaled picture pixel
-        QCOMPARE(img.pixel(5, 15), qRgb(0, 255, 0));  // white ground left out
+        QCOMPARE(img.pixel(15, 5), qRgb(255, 0, 0)); // scaled picture pixel
+        QCOMPARE(img.pixel(5, 15), qRgb(0, 255, 0)); // white ground left out
 
         Canvas d(20, 20);
         d.surface->stretchDraw(0, 0, 20, 20, bmp, false);

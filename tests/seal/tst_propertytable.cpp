@@ -2,9 +2,9 @@
 // once, with offsets that tile the 660-byte record exactly.
 
 #include "seal/gbk.h"
+#include "seal/seal.h"
 #include "seal/sealjson.h"
 #include "seal/sealpropertytable.h"
-#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QJsonObject>

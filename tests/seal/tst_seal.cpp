@@ -2,8 +2,8 @@
 
 #include "testing/testhelpers.h"
 
-#include "seal/sealpropertytable.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
 #include <QTest>
 
@@ -205,8 +205,8 @@ private slots:
         QTest::newRow("same resolution, new zoom") << 42.0f << 50.0f << 10.0f << 50 << QRect(145, 95, 210, 210);
         // Both new, k = 12.5 × 80 / 100 = 10 as before: nothing moves.
         QTest::newRow("both new, same scale") << 42.0f << 50.0f << 12.5f << 80 << QRect(290, 190, 420, 420);
-        // k = 5: left roundHalfEven(5 × 30.5) = roundHalfEven(152.5) = 152, top roundHalfEven(5 × 19.5) = roundHalfEven(97.5) = 98,
-        // width roundHalfEven(5 × 41) = 205.
+        // k = 5: left roundHalfEven(5 × 30.5) = roundHalfEven(152.5) = 152, top roundHalfEven(5 × 19.5) =
+        // roundHalfEven(97.5) = 98, width roundHalfEven(5 × 41) = 205.
         QTest::newRow("halves to even") << 41.0f << 51.0f << 5.0f << 100 << QRect(152, 98, 205, 205);
     }
     void placeAtScale()
@@ -245,9 +245,9 @@ private slots:
     {
         Seal s;
         atTenPixelsPerMm(s);
-        s.setRealWidth(4.25f);  // 42.5 px
+        s.setRealWidth(4.25f); // 42.5 px
         QCOMPARE(s.width(), 42);
-        s.setRealWidth(4.75f);  // 47.5 px
+        s.setRealWidth(4.75f); // 47.5 px
         QCOMPARE(s.width(), 48);
     }
 
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(s.left(), 290);
         QCOMPARE(s.width(), 300);
         QCOMPARE(s.RealCenterX(), 44.0f); // 290 / 10 + 30 / 2
-        s.setRealCenterY(50); // Top 290
+        s.setRealCenterY(50);             // Top 290
         s.setRealHeight(20);
         QCOMPARE(s.top(), 290);
         QCOMPARE(s.RealCenterY(), 39.0f); // 290 / 10 + 20 / 2
@@ -354,9 +354,9 @@ private slots:
         Seal s;
         atTenPixelsPerMm(s);
         s.setSealType(SealType::stHorzText);
-        s.setRowCol(false);  // one column: 42 x 42 swapped
-        s.setTextWidth(6);   // the column is 6 mm wide
-        s.setRowCol(true);   // one row of 42 x 6 mm; the characters stay 7.5 mm high
+        s.setRowCol(false); // one column: 42 x 42 swapped
+        s.setTextWidth(6);  // the column is 6 mm wide
+        s.setRowCol(true);  // one row of 42 x 6 mm; the characters stay 7.5 mm high
         QCOMPARE(s.RealHeight(), 6.0f);
         // 0 differs from the stored 1, so the count is set again as 1: 1 x 6 is not above 42,
         // 1 x 7.5 is above 6, so the height becomes 1 x 7.5 + 1 x 0.2 = 7.7.

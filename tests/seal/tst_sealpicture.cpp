@@ -92,7 +92,8 @@ private slots:
         QByteArray huge = gif;
         huge[6] = huge[7] = huge[8] = huge[9] = char(0xFF);
         QTest::newRow("gif huge") << huge;
-        QTest::newRow("emf without a player") << QByteArray(40, '\0').replace(0, 4, QByteArray("\x01\0\0\0", 4)) + QByteArray(" EMF");
+        QTest::newRow("emf without a player")
+            << QByteArray(40, '\0').replace(0, 4, QByteArray("\x01\0\0\0", 4)) + QByteArray(" EMF");
     }
     void refused()
     {

@@ -86,9 +86,9 @@ void TestTextLayouts::textBlock_data()
         << true << true << 2 << u"ABCDE"_s << QPoint(0, 0) << QSize(100, 60) << QSize(100, 60) << QPoint(0, 0)
         << QSize(20, 20)
         << QList<QPoint>{{roundHalfEven(-1 + 0.5 * 100 / 3 - 10), roundHalfEven(-1 + 0.5 * 60 / 2 - 10)}, // (5.67, 4)
-                         {roundHalfEven(-1 + 1.5 * 100 / 3 - 10), 4},                              // 39
-                         {roundHalfEven(-1 + 2.5 * 100 / 3 - 10), 4},                              // 72.33
-                         {6, roundHalfEven(-1 + 1.5 * 60 / 2 - 10)},                               // 34
+                         {roundHalfEven(-1 + 1.5 * 100 / 3 - 10), 4},                                     // 39
+                         {roundHalfEven(-1 + 2.5 * 100 / 3 - 10), 4},                                     // 72.33
+                         {6, roundHalfEven(-1 + 1.5 * 60 / 2 - 10)},                                      // 34
                          {39, 34}};
     // One row right to left: D = 10 + 45 - 45 - 1 = 9, x = 9 + 90 - (k - 1/2) * 30 - 10.
     QTest::newRow("single row right to left")
@@ -103,9 +103,9 @@ void TestTextLayouts::textBlock_data()
         << false << false << 2 << u"ABCD"_s << QPoint(0, 0) << QSize(80, 100) << QSize(80, 100) << QPoint(0, 0)
         << QSize(20, 30) << QList<QPoint>{{49, 9}, {49, 59}, {9, 9}, {9, 59}};
     // A smaller block moved by (7, -3): D = 100 + 7 - 40 - 1 = 66, E = 50 - 3 - 20 - 1 = 26.
-    QTest::newRow("offset block")
-        << true << true << 1 << u"AB"_s << QPoint(0, 0) << QSize(200, 100) << QSize(80, 40) << QPoint(7, -3)
-        << QSize(20, 20) << QList<QPoint>{{66 + 20 - 10, 26 + 20 - 10}, {66 + 60 - 10, 36}};
+    QTest::newRow("offset block") << true << true << 1 << u"AB"_s << QPoint(0, 0) << QSize(200, 100) << QSize(80, 40)
+                                  << QPoint(7, -3) << QSize(20, 20)
+                                  << QList<QPoint>{{66 + 20 - 10, 26 + 20 - 10}, {66 + 60 - 10, 36}};
     // n = 2 div 3 + 1 = 1: one character per row, the third row stays empty.
     QTest::newRow("more rows than characters")
         << true << true << 3 << u"AB"_s << QPoint(0, 0) << QSize(60, 90) << QSize(60, 90) << QPoint(0, 0)
@@ -237,16 +237,14 @@ void TestTextLayouts::ringOnCircle_data()
 
     // A = 1800, N = 4: pitch 450.5 steps; j = 226, 676, 1127, 1577 from end 1800.
     QTest::newRow("upper half, four characters")
-        << true << 1800 << u"ABCD"_s
-        << AngleMap{{0, 1800 - 227}, {1, 1800 - 677}, {2, 1800 - 1128}, {3, 1800 - 1578}};
+        << true << 1800 << u"ABCD"_s << AngleMap{{0, 1800 - 227}, {1, 1800 - 677}, {2, 1800 - 1128}, {3, 1800 - 1578}};
     // A = 1200 lower: end 3300, pitch 601 steps; j = 301, 902. The last character comes first.
     QTest::newRow("lower 120 degrees, two characters")
         << false << 1200 << u"AB"_s << AngleMap{{0, 3300 - 302}, {1, 3300 - 903}};
     // A = 1800, N = 226: pitch 1802 / 226; the first character needs j = ceil(3.99) = 4, just above
     // 9 o'clock; the last j = ceil(225.5 * 1802 / 226) = ceil(1798.01) = 1799, at 3 o'clock.
     const QString many = QString(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s).repeated(9).left(226);
-    QTest::newRow("upper half, first and last") << true << 1800 << many
-                                                << AngleMap{{0, 1800 - 5}, {225, 1800 - 1800}};
+    QTest::newRow("upper half, first and last") << true << 1800 << many << AngleMap{{0, 1800 - 5}, {225, 1800 - 1800}};
     // A = 200, N = 34: pitch 202 / 34; character 16 needs ceil(16.5 * 202 / 34) = ceil(98.03) = 99
     // steps and stands at the very top (upper) or bottom (lower).
     const QString thirtyFour = many.left(34);

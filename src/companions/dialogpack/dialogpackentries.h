@@ -40,7 +40,7 @@ static_assert(sizeof(PrintOptions) == 7);
 using ShowAboutBoxEntry = void (*)(QWidget *owner);
 using ShowHelpEntry = void (*)(QWidget *owner);
 using ShowExportToImageEntry = void (*)(ExportOptions *options, QWidget *owner);
-using ShowPrintSetupBoxEntry = void (*)(PrintOptions *result, QWidget *owner, bool printInColour,
-                                        bool printMirrored, std::int32_t copies);
+using ShowPrintSetupBoxEntry = void (*)(PrintOptions *result, QWidget *owner, bool printInColour, bool printMirrored,
+                                        std::int32_t copies);
 
 } // namespace qm::dialogpack
