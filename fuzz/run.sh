@@ -14,7 +14,7 @@ targets=(document libraryitem picture metafile)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUILLMARK_FUZZ=ON -DQUILLMARK_SANITIZE=ON -DQUILLMARK_BENCH=OFF \
-  -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
+  -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link ${CXXFLAGS:-}" >/dev/null
 cmake --build "$build" --target "${targets[@]/#/fuzz_}"
 
 work=$(mktemp -d)

@@ -8,7 +8,7 @@ packages=(
   libgl-dev libx11-dev
   libgif-dev libjpeg62-turbo-dev libuemf-dev libtiff-dev zlib1g-dev
   libbenchmark-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format-14
   xvfb xauth poppler-utils
   fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
 )
