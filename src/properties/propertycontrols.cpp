@@ -72,7 +72,7 @@ const QList<PropertyControl> &buildControls()
         {29, "CheckBox5", u"纹线破边框外沿", 7, Check, None, G, 29, "OutSide", nullptr},
         {30, "CheckBox6", u"纹线破边框内沿", 7, Check, None, G, 30, "InSide", nullptr},
         // Page C: the line choice; the line's own controls follow in the text mask.
-        {31, "ComboBox2", u"文字：", 8, LineList, None, G, 31, nullptr, nullptr},
+        {TextLineChoiceTag, "ComboBox2", u"文字：", 8, LineList, None, G, 31, nullptr, nullptr},
         // Page D.
         {49, "ComboBox4", u"字体：", 9, Font, None, G, 32, "CodeFontName", nullptr},
         {50, "Edit1", nullptr, 9, Text, None, G, 33, "Code", nullptr},

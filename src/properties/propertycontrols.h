@@ -75,6 +75,9 @@ struct PropertyGroup {
     const char16_t *caption;
 };
 
+// The tag of the line choice on page C, which shows a line rather than editing the seal.
+constexpr int TextLineChoiceTag = 31;
+
 // Every control, general mask positions 1 … 50 first, then text mask positions 1 … 18.
 const QList<PropertyControl> &propertyControls();
 const PropertyControl *controlByTag(int tag);

@@ -403,7 +403,7 @@ void PropertyWindow::rollUp()
 
 int PropertyWindow::textLine() const
 {
-    const auto *list = qobject_cast<const QComboBox *>(control(31));
+    const auto *list = qobject_cast<const QComboBox *>(control(TextLineChoiceTag));
     return list ? std::max(0, list->currentIndex()) : 0;
 }
 

@@ -52,7 +52,7 @@ void PropertyWindow::onNumberBoxChanged(QWidget *sender)
     Seal *seal = currentSeal();
     if (!seal)
         return;
-    if (slot->control->tag == 31) {
+    if (slot->control->tag == TextLineChoiceTag) {
         // Choosing another line only shows it.
         showTextLine(seal);
         return;

@@ -106,10 +106,10 @@ void PropertyWindow::showSealProperties(const Seal *seal)
     const ShowingGuard showing(m_showing);
     const QString mask = generalMask(seal);
     applyControlMask(mask);
-    if (seal && mask.at(controlByTag(31)->position - 1) == u'0' && textLine() != 0 &&
+    if (seal && mask.at(controlByTag(TextLineChoiceTag)->position - 1) == u'0' && textLine() != 0 &&
         textMask(seal, 0) != QString(18, u'0')) {
         // A text element without the line choice could not reach its text on another line.
-        auto *lines = static_cast<QComboBox *>(control(31));
+        auto *lines = static_cast<QComboBox *>(control(TextLineChoiceTag));
         const QSignalBlocker block(lines);
         lines->setCurrentIndex(0);
     }
