@@ -8,10 +8,13 @@
 #include "printing/pagefromprinter.h"
 #include "seal/seal.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPainter>
 #include <QScrollBar>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -65,6 +68,7 @@ DocumentWindow::DocumentWindow(PageHost &host, int pixelsPerInch, QWidget *paren
     m_pageBack = new PageShadow(m_canvas);
     m_page = new PagePanel(m_document->page(), m_canvas);
     m_page->setMouseHandler(this);
+    m_page->setSelectionAccess(this);
     m_page->setDoubleBuffered(host.pageDoubleBuffered());
     setWidget(m_canvas);
 
@@ -83,15 +87,24 @@ DocumentWindow::DocumentWindow(PageHost &host, int pixelsPerInch, QWidget *paren
         syncSelectionMarks();
         showDocumentStatus();
     });
-    connect(doc, &SealDocument::selectionChanged, this, [this] { syncSelectionMarks(); });
+    connect(doc, &SealDocument::selectionChanged, this, [this] {
+        syncSelectionMarks();
+        if (pageHasKeyboard())
+            m_page->announceCurrentSeal(currentSeal());
+    });
     connect(doc, &SealDocument::sealsEdited, this, [this] { placeSelectionMarks(); });
     connect(doc, &SealDocument::modifiedChanged, this, [this] { showDocumentStatus(); });
-    connect(doc, &SealDocument::pageLockChanged, this, [this](bool locked) { m_page->setEnabled(!locked); });
+    connect(doc, &SealDocument::pageLockChanged, this, [this](bool locked) {
+        m_page->setEnabled(!locked);
+        if (locked)
+            disarmOneShotTool();
+    });
 }
 
 DocumentWindow::~DocumentWindow()
 {
     releasePage();
+    m_page->setSelectionAccess(nullptr);
     m_page->setHandles(nullptr);
     m_page->setSelectFrame(nullptr);
     m_page->setSeals(nullptr);
@@ -189,6 +202,44 @@ void DocumentWindow::applyToolCursor()
     const std::optional<Tool> tool = m_host.checkedDrawAction();
     const ToolInfo *row = tool ? findTool(*tool) : nullptr;
     m_page->setToolCursor(row ? m_host.cursorSlot(row->use.cursorSlot) : QCursor(Qt::ArrowCursor), tool.has_value());
+}
+
+void DocumentWindow::disarmOneShotTool()
+{
+    const std::optional<Tool> tool = m_host.checkedDrawAction();
+    const ToolInfo *row = tool ? findTool(*tool) : nullptr;
+    if (row && row->use.oneShot) {
+        m_host.uncheckDrawAction();
+        applyToolCursor();
+    }
+}
+
+bool DocumentWindow::isSealSelected(const Seal *seal) const
+{
+    const SealSelection &selected = selection();
+    return std::find(selected.begin(), selected.end(), seal) != selected.end();
+}
+
+bool DocumentWindow::canChooseFromPage() const
+{
+    return !busy() && !m_document->pageLocked();
+}
+
+bool DocumentWindow::chooseFromPage(Seal *seal, bool toggle)
+{
+    if (!canChooseFromPage() || m_document->indexOf(seal) < 0)
+        return false;
+    if (toggle)
+        toggleInSelection(seal);
+    else
+        chooseSeal(seal);
+    return true;
+}
+
+bool DocumentWindow::pageHasKeyboard() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == this || isAncestorOf(focus));
 }
 
 void DocumentWindow::onActivated()

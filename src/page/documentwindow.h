@@ -22,7 +22,7 @@ class OverrideCursorGuard;
 // grab handles, scrolling by hand, zooming by click — and the editing commands of the main
 // window's menus. The document itself (seals, selection, undo, modified state) is the
 // widget-free SealDocument; this window routes the mouse and keeps the page on screen.
-class DocumentWindow : public QScrollArea, private PageMouseHandler
+class DocumentWindow : public QScrollArea, private PageMouseHandler, private PageSelectionAccess
 {
     Q_OBJECT
 
@@ -103,6 +103,18 @@ private:
     void pageMouseRelease(const PageHit &hit, const PageMouse &mouse) override;
     QMenu *pageContextMenu(const PageHit &hit) override;
 
+    // PageSelectionAccess
+    bool isSealSelected(const Seal *seal) const override;
+    const Seal *currentPageSeal() const override { return currentSeal(); }
+    bool chooseFromPage(Seal *seal, bool toggle) override;
+    bool canChooseFromPage() const override;
+    bool pageHasKeyboard() const override;
+
+    // Selects the seal alone, shows its options and scrolls it into view.
+    void chooseSeal(Seal *seal);
+    // A one-shot tool waiting for its press is put down, its command unchecked.
+    void disarmOneShotTool();
+
     // The mouse handlers of the page, the seals, the frame and the handles.
     // `mouse.button` is the button pressed; `button` the one the press counts as (a press on a
     // seal with a tool active counts as a left press on the page).
@@ -111,6 +123,8 @@ private:
     void frameMouseDown(const PageMouse &mouse);
     void handleMouseDown(int position, const PageMouse &mouse);
     Seal *deepestSealAt(Seal *pressed, QPoint point) const;
+    // Shift/Ctrl+click: the seal joins the selection, or leaves it when it was in it.
+    void toggleInSelection(Seal *seal);
     void placeNewSeal(Tool tool, QPoint point);
     void zoomByTool(int step);
 
@@ -127,7 +141,8 @@ private:
     void replaceFrameAroundSelection();
 
     // Gestures.
-    void startBand(const PageMouse &mouse);
+    // An adding band keeps the selection and appends the seals it encloses.
+    void startBand(const PageMouse &mouse, bool adding);
     void moveBand(QPoint point);
     void endBand(QPoint point);
     void startDrag(bool hand, const PageMouse &mouse);
@@ -160,6 +175,7 @@ private:
     Gesture m_gesture = Gesture::None;
     Qt::MouseButton m_gestureButton = Qt::NoButton;
     QRect m_bandRect;
+    bool m_bandAdds = false;
     QPoint m_lastPoint;
     QRect m_outlineRect;
     int m_resizePosition = -1;

@@ -125,7 +125,7 @@ void DocumentWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == 0 && !busy() &&
-        pageToolOf(m_host.checkedDrawAction()) == PageTool::Place) {
+        pageToolOf(m_host.checkedDrawAction()) == PageTool::Place && !m_document->pageLocked()) {
         // Without a mouse the chosen element goes in the middle of the part of the page in view.
         const QPoint middle = m_page->mapFrom(viewport(), viewport()->rect().center());
         PageMouse mouse;
@@ -137,11 +137,13 @@ void DocumentWindow::keyPressEvent(QKeyEvent *event)
         onPageMousePress(Qt::LeftButton, mouse);
         return;
     }
-    if (key == Qt::Key_Escape && mods == 0 && !selection().empty()) {
+    // A locked page keeps its seals and its selection from the keys as from the mouse; the
+    // arrows then scroll the view.
+    if (key == Qt::Key_Escape && mods == 0 && !selection().empty() && !m_document->pageLocked()) {
         clearSelection();
         return;
     }
-    if (isArrow(key) && (mods & ~Qt::ShiftModifier) == 0 && !selection().empty()) {
+    if (isArrow(key) && (mods & ~Qt::ShiftModifier) == 0 && !selection().empty() && !m_document->pageLocked()) {
         if (!busy()) {
             const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
             const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
@@ -157,7 +159,7 @@ bool DocumentWindow::focusNextPrevChild(bool next)
     // Tab walks the selection through the seals in stacking order and Shift+Tab back, so a seal
     // can be chosen, edited and shown in the property window without the mouse.
     const SealList &seals = sealList();
-    if (seals.empty() || busy())
+    if (seals.empty() || busy() || m_document->pageLocked())
         return QScrollArea::focusNextPrevChild(next);
     const auto count = std::ptrdiff_t(seals.size());
     const auto found = std::find_if(seals.begin(), seals.end(),
@@ -165,13 +167,17 @@ bool DocumentWindow::focusNextPrevChild(bool next)
     std::ptrdiff_t to = next ? 0 : count - 1;
     if (found != seals.end())
         to = (std::distance(seals.begin(), found) + (next ? 1 : count - 1)) % count;
-    Seal *seal = seals.at(size_t(to)).get();
+    chooseSeal(seals.at(size_t(to)).get());
+    return true;
+}
+
+void DocumentWindow::chooseSeal(Seal *seal)
+{
     m_document->selectSeal(seal);
     showSealOptions(seal);
     const QPoint centre =
         m_page->mapTo(widget(), QRect(seal->left(), seal->top(), seal->width(), seal->height()).center());
     ensureVisible(centre.x(), centre.y(), seal->width() / 2 + 4, seal->height() / 2 + 4);
-    return true;
 }
 
 void DocumentWindow::keyReleaseEvent(QKeyEvent *event)

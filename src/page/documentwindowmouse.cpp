@@ -36,6 +36,12 @@ bool strictlyInside(const QRect &box, QPoint p)
            p.y() < box.top() + box.height();
 }
 
+// Shift or Ctrl with the left button adds to the selection or takes out of it.
+bool extendsSelection(const PageMouse &mouse)
+{
+    return mouse.button == Qt::LeftButton && (mouse.modifiers & (Qt::ShiftModifier | Qt::ControlModifier));
+}
+
 } // namespace
 
 void DocumentWindow::pageMousePress(const PageHit &hit, const PageMouse &mouse)
@@ -44,6 +50,15 @@ void DocumentWindow::pageMousePress(const PageHit &hit, const PageMouse &mouse)
     // A second button in the middle of a band or drag starts nothing.
     if (busy())
         return;
+    if (extendsSelection(mouse) && !m_host.checkedDrawAction()) {
+        // The seal under the pointer, also inside the frame or under a handle; on bare page a
+        // band whose seals join the selection.
+        if (Seal *under = m_page->sealAt(mouse.pos))
+            toggleInSelection(deepestSealAt(under, mouse.pos));
+        else
+            startBand(mouse, true);
+        return;
+    }
     switch (hit.kind) {
     case PageHit::OnPage:
         onPageMousePress(mouse.button, mouse);
@@ -154,7 +169,7 @@ void DocumentWindow::onPageMousePress(Qt::MouseButton button, const PageMouse &m
     switch (pageToolOf(tool)) {
     case PageTool::Select:
         m_document->clearSelection();
-        startBand(mouse);
+        startBand(mouse, false);
         break;
     case PageTool::Place:
         m_document->clearSelection();
@@ -276,9 +291,20 @@ void DocumentWindow::handleMouseDown(int position, const PageMouse &mouse)
         startResize(position, mouse);
 }
 
-void DocumentWindow::startBand(const PageMouse &mouse)
+void DocumentWindow::toggleInSelection(Seal *seal)
+{
+    SealSelection next = selection();
+    if (std::erase(next, seal) == 0)
+        next.push_back(seal);
+    m_document->setSelection(next);
+    if (Seal *current = currentSeal())
+        showSealOptions(current);
+}
+
+void DocumentWindow::startBand(const PageMouse &mouse, bool adding)
 {
     startGesture(Gesture::Band, mouse.button);
+    m_bandAdds = adding;
     m_bandRect = QRect(mouse.pos, mouse.pos);
     m_page->setBand(m_bandRect);
 }
@@ -296,7 +322,7 @@ void DocumentWindow::endBand(QPoint point)
     m_page->setBand(std::nullopt);
     endGesture();
     // Compared as drawn, corner to corner: a band drawn up or left holds no seal.
-    SealSelection inside;
+    SealSelection inside = m_bandAdds ? selection() : SealSelection();
     for (const auto &seal : m_document->seals()) {
         const QRect box = sealBox(*seal);
         if (seal->isVisible() && box.left() >= band.left() && box.left() + box.width() <= band.right() &&

@@ -1,9 +1,11 @@
 #include "page/pagepanel.h"
 
 #include "page/grabhandles.h"
+#include "page/pageaccessible.h"
 #include "page/pagesheet.h"
 #include "page/selectionframe.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
@@ -55,6 +57,7 @@ void paintDotted(QPainter &painter, const QRect &r)
 
 PagePanel::PagePanel(PageModel &page, QWidget *parent) : QWidget(parent), m_page(page), m_tickFont(u"Small Fonts"_s, 6)
 {
+    installPageAccessibility();
     setAccessibleName(u"页面"_s);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -70,6 +73,37 @@ PagePanel::PagePanel(PageModel &page, QWidget *parent) : QWidget(parent), m_page
 PagePanel::~PagePanel()
 {
     m_page.setListener(nullptr);
+    for (const auto &[seal, id] : m_accessibleSeals)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+int PagePanel::indexOfSeal(const Seal *seal) const
+{
+    if (!m_seals || !seal)
+        return -1;
+    const auto it = std::find_if(m_seals->begin(), m_seals->end(), [seal](const auto &s) { return s.get() == seal; });
+    return it == m_seals->end() ? -1 : int(it - m_seals->begin());
+}
+
+QAccessibleInterface *PagePanel::accessibleSeal(Seal *seal) const
+{
+    if (indexOfSeal(seal) < 0)
+        return nullptr;
+    if (const auto it = m_accessibleSeals.find(seal); it != m_accessibleSeals.end())
+        return QAccessible::accessibleInterface(it->second);
+    QAccessibleInterface *iface = newSealAccessible(const_cast<PagePanel *>(this), seal);
+    m_accessibleSeals[seal] = QAccessible::registerAccessibleInterface(iface);
+    return iface;
+}
+
+void PagePanel::announceCurrentSeal(Seal *seal)
+{
+    if (!QAccessible::isActive() || !seal)
+        return;
+    if (QAccessibleInterface *iface = accessibleSeal(seal)) {
+        QAccessibleEvent event(iface, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void PagePanel::setSeals(const SealList *seals)
@@ -169,6 +203,17 @@ void PagePanel::sealsReset()
     m_cache.keepOnly(stayed);
     std::erase_if(m_straightBoxes,
                   [&](const auto &entry) { return !std::binary_search(stayed.begin(), stayed.end(), entry.first); });
+    // A seal that left the list takes its accessible object with it.
+    std::erase_if(m_accessibleSeals, [&](const auto &entry) {
+        if (std::binary_search(stayed.begin(), stayed.end(), entry.first))
+            return false;
+        QAccessible::deleteAccessibleInterface(entry.second);
+        return true;
+    });
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
+    }
     m_known = std::move(now);
     // The pressed seal may be gone; the press still belongs to where it began.
     if (m_captured)
@@ -267,17 +312,23 @@ PageHit PagePanel::hitAt(QPoint point) const
         hit.kind = PageHit::OnFrame;
         return hit;
     }
-    if (m_seals) {
-        for (auto it = m_seals->rbegin(); it != m_seals->rend(); ++it) {
-            Seal &seal = **it;
-            if (seal.isVisible() && sealBox(seal).contains(point)) {
-                hit.kind = PageHit::OnSeal;
-                hit.seal = &seal;
-                return hit;
-            }
-        }
+    if (Seal *seal = sealAt(point)) {
+        hit.kind = PageHit::OnSeal;
+        hit.seal = seal;
     }
     return hit;
+}
+
+Seal *PagePanel::sealAt(QPoint point) const
+{
+    if (!m_seals)
+        return nullptr;
+    for (auto it = m_seals->rbegin(); it != m_seals->rend(); ++it) {
+        Seal &seal = **it;
+        if (seal.isVisible() && sealBox(seal).contains(point))
+            return &seal;
+    }
+    return nullptr;
 }
 
 QPoint PagePanel::clampToPage(QPoint point) const
@@ -293,6 +344,7 @@ PageMouse PagePanel::mouseOf(const QMouseEvent *event) const
     m.global = event->globalPosition().toPoint();
     m.button = event->button();
     m.buttons = event->buttons();
+    m.modifiers = event->modifiers();
     return m;
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <unordered_map>
 
+class QAccessibleInterface;
 class QMenu;
 
 namespace qm {
@@ -33,6 +34,7 @@ struct PageMouse {
     QPoint global;
     Qt::MouseButton button = Qt::NoButton;
     Qt::MouseButtons buttons;
+    Qt::KeyboardModifiers modifiers;
 };
 
 // Receives the page's mouse events, each with the thing it belongs to: the thing under the
@@ -46,6 +48,22 @@ public:
     virtual void pageMouseRelease(const PageHit &hit, const PageMouse &mouse) = 0;
     // The pop-up menu for the thing, or none (while a band or drag lasts).
     virtual QMenu *pageContextMenu(const PageHit &hit) = 0;
+};
+
+// The selection as assistive technology reads and changes it through the page.
+class PageSelectionAccess
+{
+public:
+    virtual ~PageSelectionAccess() = default;
+    virtual bool isSealSelected(const Seal *seal) const = 0;
+    // The single selected seal; none when zero or several are selected.
+    virtual const Seal *currentPageSeal() const = 0;
+    // Chooses the seal alone, as a click does, or with toggle adds it to the selection or takes
+    // it out; false when the page takes no choice now (locked, or a drag under way).
+    virtual bool chooseFromPage(Seal *seal, bool toggle) = 0;
+    virtual bool canChooseFromPage() const = 0;
+    // The page's window holds the keyboard.
+    virtual bool pageHasKeyboard() const = 0;
 };
 
 // One sheet of paper on screen: white, with grid, centimetre numbers and margins, and the seals
@@ -62,6 +80,10 @@ public:
 
     void setSeals(const SealList *seals);
     void setMouseHandler(PageMouseHandler *handler) { m_handler = handler; }
+    void setSelectionAccess(PageSelectionAccess *access) { m_selectionAccess = access; }
+    PageSelectionAccess *selectionAccess() const { return m_selectionAccess; }
+    const SealList *seals() const { return m_seals; }
+    int indexOfSeal(const Seal *seal) const;
     void setHandles(GrabHandles *handles);
     void setSelectFrame(SelectionFrame *frame);
 
@@ -85,6 +107,8 @@ public:
 
     // What lies at the point, the topmost thing first.
     PageHit hitAt(QPoint point) const;
+    // The topmost seal whose box holds the point, under the frame and handles; none if no seal.
+    Seal *sealAt(QPoint point) const;
     QPoint clampToPage(QPoint point) const;
 
     // Seals were added, removed, reordered or replaced: the pictures of seals that left the list,
@@ -104,6 +128,12 @@ public:
 
     const SealImageCache &cache() const { return m_cache; }
 
+    // The accessible object of a seal of the list, made when first asked for and kept while the
+    // seal stays in the list.
+    QAccessibleInterface *accessibleSeal(Seal *seal) const;
+    // Tells assistive technology that the seal is now the one with the keyboard.
+    void announceCurrentSeal(Seal *seal);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -122,6 +152,7 @@ private:
     PageModel &m_page;
     const SealList *m_seals = nullptr;
     PageMouseHandler *m_handler = nullptr;
+    PageSelectionAccess *m_selectionAccess = nullptr;
     GrabHandles *m_handles = nullptr;
     SelectionFrame *m_frame = nullptr;
     QFont m_tickFont;
@@ -137,6 +168,8 @@ private:
     std::vector<const Seal *> m_known;
     // Where seals painted straight onto the page were last drawn, so a move repaints there too.
     std::unordered_map<const Seal *, QRect> m_straightBoxes;
+    // Ids of the seals' accessible objects in the accessibility cache.
+    mutable std::unordered_map<const Seal *, unsigned> m_accessibleSeals;
 };
 
 } // namespace qm

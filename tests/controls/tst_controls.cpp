@@ -309,6 +309,16 @@ private slots:
         bar.clearMessage();
         QCOMPARE(qobject_cast<QLabel *>(bar.childAt(bar.panelRect(1).topLeft() + QPoint(2, 2)))->text(),
                  u"垂直坐标："_s);
+        // The hint panel's own text is shown at once when no tip is showing, and after the tip
+        // when one is.
+        auto *hintLabel = qobject_cast<QLabel *>(bar.childAt(bar.panelRect(1).topLeft() + QPoint(2, 2)));
+        bar.setPanelText(1, u"垂直坐标：12.5mm"_s);
+        QCOMPARE(hintLabel->text(), u"垂直坐标：12.5mm"_s);
+        bar.showMessage(u"打开一个印章文档"_s);
+        bar.setPanelText(1, u"垂直坐标：13mm"_s);
+        QCOMPARE(hintLabel->text(), u"打开一个印章文档"_s);
+        bar.clearMessage();
+        QCOMPARE(hintLabel->text(), u"垂直坐标：13mm"_s);
     }
 
     void imageEnterAndLeave()

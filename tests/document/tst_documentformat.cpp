@@ -401,6 +401,8 @@ private slots:
         QTest::newRow("one seal more than there") << 44 << hex("02 00 00 00");
         QTest::newRow("page width NaN") << 4 << hex("00 00 00 00 00 00 00 C0 FF 7F");
         QTest::newRow("page width 10^6 mm") << 4 << QByteArray::fromRawData("\0\0\0\0\0\0\x40\xF4\x12\x40", 10);
+        // 10^6 = 0xF4240 · 2^0: mantissa F4 24 00 … shifted to its top bit, exponent 16383 + 19.
+        QTest::newRow("top margin 10^6 mm") << 34 << hex("00 00 00 00 00 00 24 F4 12 40");
         QTest::newRow("unknown kind") << FirstEntry << hex("18");
         QTest::newRow("unknown brush") << FirstEntry + 9 << hex("08");
         QTest::newRow("unknown frame") << FirstEntry + 241 << hex("04");

@@ -353,6 +353,12 @@ private slots:
         QVERIFY(tools->toolButton(5)->isChecked());
         w.uncheckDrawAction();
         QVERIFY(!tools->toolButton(5)->isChecked());
+        // Locking the page puts a waiting placing command down as well.
+        QTest::mouseClick(tools->toolButton(5), Qt::LeftButton);
+        w.action(u"actLockPage"_s)->trigger();
+        QVERIFY(!tools->toolButton(5)->isChecked());
+        QVERIFY(!w.checkedDrawAction());
+        w.action(u"actLockPage"_s)->trigger();
 
         // The colour the templates use is the square's colour.
         QCOMPARE(tools->swatchColor(), w.swatchColor());

@@ -243,6 +243,60 @@ private slots:
         QCOMPARE(w->sealList().size(), size_t(1));
     }
 
+    // Locking puts down a placing tool that waits for its press; the page tools stay chosen.
+    void lockDisarmsPlacingTool_data()
+    {
+        QTest::addColumn<Tool>("tool");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("frame") << Tool::RectangleFrame << false;
+        QTest::newRow("emblem") << Tool::EmblemPicture << false;
+        QTest::newRow("hand") << Tool::Hand << true;
+    }
+    void lockDisarmsPlacingTool()
+    {
+        QFETCH(Tool, tool);
+        QFETCH(bool, stays);
+        host.tool = tool;
+        w->applyToolCursor();
+        w->togglePageLock();
+        QCOMPARE(host.tool.has_value(), stays);
+        QCOMPARE(w->pagePanel()->cursor().shape() == Qt::ArrowCursor, !stays);
+        w->togglePageLock(); // unlocking chooses nothing
+        QCOMPARE(host.tool.has_value(), stays);
+    }
+
+    // On a locked page the arrows, Enter, Tab and Escape leave the seals and the selection as
+    // they are; the commands still work.
+    void lockedPageKeys()
+    {
+        Seal *a = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        addSeal(*w, SealType::stName22, 20, 20, 80, 30);
+        click(*w, QPoint(100, 100));
+        w->togglePageLock();
+        const QByteArray before = testing::savedDocument(w->document());
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Escape})
+            typeKey(*w, key);
+        typeKey(*w, Qt::Key_Left, Qt::ShiftModifier);
+        typeKey(*w, Qt::Key_Backtab, Qt::ShiftModifier);
+        host.tool = Tool::RectangleFrame;
+        typeKey(*w, Qt::Key_Return);
+        QCOMPARE(host.tool, Tool::RectangleFrame); // not used up
+        QCOMPARE(w->currentSeal(), a);
+        QCOMPARE(w->sealList().size(), size_t(2));
+        QCOMPARE(testing::savedDocument(w->document()), before);
+        QCOMPARE(w->document().undoStack().count(), 0);
+
+        w->copySelection();
+        w->paste();
+        QCOMPARE(w->sealList().size(), size_t(3));
+        w->deleteSelection();
+        QCOMPARE(w->sealList().size(), size_t(2));
+        w->document().undoStack().undo();
+        QCOMPARE(w->sealList().size(), size_t(3));
+        w->clearPage();
+        QVERIFY(w->sealList().empty());
+    }
+
     void closeModified_data()
     {
         QTest::addColumn<int>("answer");

@@ -3,6 +3,7 @@
 
 #include "pagetesting.h"
 
+#include "document/documenttesting.h"
 #include "page/pagetools.h"
 
 #include <QScrollBar>
@@ -13,6 +14,12 @@ using namespace qm;
 namespace {
 
 constexpr float Ppm96 = float(96 / 25.4); // 3.7795277 px/mm
+
+void clickWith(DocumentWindow &w, QPoint p, Qt::KeyboardModifiers mods)
+{
+    QTest::mousePress(w.pagePanel(), Qt::LeftButton, mods, p);
+    QTest::mouseRelease(w.pagePanel(), Qt::LeftButton, mods, p);
+}
 
 } // namespace
 
@@ -156,6 +163,69 @@ private slots:
         // 38 px / (100 * 3.7795277 / 100) = 10.054 mm.
         QCOMPARE(seal->RealCenterX(), moved ? float(30 + 38 / static_cast<long double>(Ppm96)) : 30.0f);
         QCOMPARE(w->handles()->placedBox(), boxOf(seal));
+    }
+
+    // Shift or Ctrl with a click adds a seal to the selection or takes it out, also inside the
+    // frame, where it acts on the seal under the pointer; with the modifier a band adds its seals.
+    // Choosing is no edit.
+    void extendSelection_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("mods");
+        QTest::newRow("shift") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+        QTest::newRow("ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier);
+    }
+    void extendSelection()
+    {
+        QFETCH(Qt::KeyboardModifiers, mods);
+        // Boxes 76 … 152, 265 … 341 and 454 … 530 across, 76 … 152 down.
+        Seal *a = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        Seal *b = addSeal(*w, SealType::stName22, 20, 20, 80, 30);
+        Seal *c = addSeal(*w, SealType::stName22, 20, 20, 130, 30);
+        const QByteArray before = testing::savedDocument(w->document());
+        click(*w, QPoint(100, 100));
+        clickWith(*w, QPoint(300, 100), mods);
+        QCOMPARE(w->selection(), SealSelection({a, b}));
+        QVERIFY(w->selectionFrame());
+        QVERIFY(!w->handles());
+        // Inside the frame over a: a leaves, b stays alone with its handles.
+        QVERIFY(w->selectionFrame()->bounds().contains(QPoint(100, 100)));
+        clickWith(*w, QPoint(100, 100), mods);
+        QCOMPARE(w->currentSeal(), b);
+        QCOMPARE(host.toggles, b);
+        QVERIFY(w->handles());
+        QVERIFY(!w->selectionFrame());
+        // A press with the modifier starts no move.
+        QTest::mousePress(w->pagePanel(), Qt::LeftButton, mods, QPoint(490, 100));
+        QVERIFY(!w->busy());
+        moveTo(*w, QPoint(520, 140));
+        QTest::mouseRelease(w->pagePanel(), Qt::LeftButton, mods, QPoint(520, 140));
+        QCOMPARE(w->selection(), SealSelection({b, c}));
+        QCOMPARE(c->RealCenterX(), 130.0f);
+        // Between the seals, inside the frame, a click holds no seal: the selection stays.
+        clickWith(*w, QPoint(400, 100), mods);
+        QCOMPARE(w->selection(), SealSelection({b, c}));
+        // A band with the modifier adds what it encloses.
+        clickWith(*w, QPoint(300, 100), mods);
+        QTest::mousePress(w->pagePanel(), Qt::LeftButton, mods, QPoint(60, 60));
+        moveTo(*w, QPoint(360, 170));
+        QTest::mouseRelease(w->pagePanel(), Qt::LeftButton, mods, QPoint(360, 170));
+        QCOMPARE(w->selection(), SealSelection({c, a, b}));
+        QCOMPARE(w->selectionFrame()->bounds(), QRect(74, 74, 458, 80));
+        // A plain press inside the frame still moves the whole selection, and off it lets go.
+        drag(*w, QPoint(300, 100), QPoint(300, 100));
+        QCOMPARE(w->selection(), SealSelection({c, a, b}));
+        click(*w, QPoint(300, 300));
+        QVERIFY(w->selection().empty());
+        drag(*w, QPoint(300, 100), QPoint(300, 100));
+        QCOMPARE(w->selection(), SealSelection({b}));
+        QVERIFY(!w->isModified());
+        QCOMPARE(w->document().undoStack().count(), 0);
+        QCOMPARE(testing::savedDocument(w->document()), before);
+        // With a tool chosen the press still places.
+        host.tool = Tool::RectangleFrame;
+        clickWith(*w, QPoint(300, 100), mods);
+        QCOMPARE(w->sealList().size(), size_t(4));
+        QCOMPARE(w->currentSeal(), w->sealList().back().get());
     }
 
     void lockedSealSelectsButStays()

@@ -6,6 +6,7 @@
 #include "page/grabhandles.h"
 #include "page/pagepanel.h"
 #include "page/pagesheet.h"
+#include "page/sealimagecache.h"
 
 #include <QScrollBar>
 
@@ -252,6 +253,25 @@ private slots:
         QVERIFY(red(115, 100));
         w->deleteSelection();
         QCOMPARE(page->cache().size(), size_t(2));
+    }
+
+    // A seal's picture is painted for the screen's pixel ratio; when the window moves to a screen
+    // with another ratio it is painted again rather than stretched.
+    void picturesFollowThePixelRatio()
+    {
+        Seal seal;
+        seal.setPixelsPerMm(float(96 / 25.4));
+        seal.setZoom(100);
+        seal.setRealWidth(20);  // 75.59 pixels: 76
+        seal.setRealHeight(10); // 37.80: 38
+        SealImageCache cache;
+        QCOMPARE(cache.image(seal, 1).size(), QSize(76, 38));
+        const QImage sharp = cache.image(seal, 2);
+        QCOMPARE(sharp.size(), QSize(152, 76));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        // 1.25 × 76 = 95 and 1.25 × 38 = 47.5, a part pixel counting whole.
+        QCOMPARE(cache.image(seal, 1.25).size(), QSize(95, 48));
+        QCOMPARE(cache.image(seal, 1).size(), QSize(76, 38));
     }
 
     void accessibleCaption()

@@ -88,6 +88,7 @@ private slots:
     void oval_data()
     {
         QTest::addColumn<bool>("atTop");
+        QTest::addColumn<int>("sweep");
         QTest::addColumn<QStringList>("expected");
 
         // A circle W = H = 100, p 10, 4 lines over 300.0°: f is the radius r everywhere, so the half
@@ -96,16 +97,26 @@ private slots:
         // ceil(2.5 · 750.5) = 1877: 522; line 1 is the mirror of line 2.
         // Outer semi-axis (100 + 1) / 2 = 50.5, inner (100 - 20 - 1) / 2 = 39.5;
         // cos 202.3° = -0.92521, sin 202.3° = -0.37946; cos 52.2° = 0.61287, sin 52.2° = 0.79018.
-        QTest::newRow("over the top") << true
-                                      << QStringList{
-                                             line(3, 69, 13, 65),   // 50 - 46.72, 50 + 19.16; 50 - 36.55, 50 + 14.99
-                                             line(19, 10, 26, 19),  // mirror of line 2
-                                             line(81, 10, 74, 19),  // 50 + 30.95, 50 - 39.90; 50 + 24.21, 50 - 31.21
-                                             line(97, 69, 87, 65)}; // mirror of line 0
+        const QStringList overTheTop{line(3, 69, 13, 65),   // 50 - 46.72, 50 + 19.16; 50 - 36.55, 50 + 14.99
+                                     line(19, 10, 26, 19),  // mirror of line 2
+                                     line(81, 10, 74, 19),  // 50 + 30.95, 50 - 39.90; 50 + 24.21, 50 - 31.21
+                                     line(97, 69, 87, 65)}; // mirror of line 0
+        QTest::newRow("over the top") << true << 3000 << overTheTop;
+        QTest::newRow("one turn more") << true << 3600 + 3000 << overTheTop;
+        // Two full turns are one full turn, not none: from -900 to 900 the half arc is 1801 r, the
+        // step 900.5 r. Line 0 needs ceil(450.25) = 451 steps down from 2700 and one more: 2248;
+        // line 2 ceil(2251.25) = 2252 and one more: 447. cos 224.8° = -0.70957, sin 224.8° =
+        // -0.70463; cos 44.7° = 0.71080, sin 44.7° = 0.70340.
+        QTest::newRow("two full turns") << true << 7200
+                                        << QStringList{
+                                               line(14, 86, 22, 78),  // 50 - 35.83, 50 + 35.58; 50 - 28.03, 50 + 27.83
+                                               line(14, 14, 22, 22),  // mirror of line 2
+                                               line(86, 14, 78, 22),  // 50 + 35.90, 50 - 35.52; 50 + 28.08, 50 - 27.78
+                                               line(86, 86, 78, 78)}; // mirror of line 0
         // Centred at the bottom: start 1200, end 4200, line 0 at 4200 - 377 = 3823 (22.3°), line 2 at
         // 4200 - 1878 = 2322 (232.2°).
         QTest::newRow("under the bottom")
-            << false
+            << false << 3000
             << QStringList{line(97, 31, 87, 35), // 50 + 46.72, 50 - 19.16; 50 + 36.55, 50 - 14.99
                            line(81, 90, 74, 81), // mirror of line 2
                            line(19, 90, 26, 81), // 50 - 30.95, 50 + 39.90; 50 - 24.21, 50 + 31.21
@@ -114,8 +125,9 @@ private slots:
     void oval()
     {
         QFETCH(bool, atTop);
+        QFETCH(int, sweep);
         QFETCH(QStringList, expected);
-        QCOMPARE(lines(LinePoints::oval(100, 100, true, true, atTop, 3000, 4, 10)), expected);
+        QCOMPARE(lines(LinePoints::oval(100, 100, true, true, atTop, sweep, 4, 10)), expected);
     }
 
     // The one-pass walk the oval lines and the code use must stop where separate walks stop.

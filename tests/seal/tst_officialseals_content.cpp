@@ -172,6 +172,27 @@ private slots:
         }
     }
 
+    // Exactly two turns are one whole turn of code, as 3600 is, and not a sweep of nothing.
+    void ovalCodeTwoTurns()
+    {
+        auto codeAt = [](int sweep) {
+            Seal seal;
+            atTenPixelsPerMm(seal, SealType::stEllipse);
+            seal.setCodeAngle(sweep);
+            seal.setCode("1234");
+            seal.setCodeOn(true);
+            seal.setCodeTopOrDown(true);
+            RecordingSurface rec;
+            drawCode(seal, rec, 0, 0, BrushStyle::bsClear, clRed);
+            return glyphs(rec.ops(u"TextOut"_s));
+        };
+        const QStringList fullTurn = codeAt(3600);
+        QCOMPARE(fullTurn.size(), 4);
+        QVERIFY(fullTurn != codeAt(0));
+        QCOMPARE(codeAt(7200), fullTurn);
+        QCOMPARE(codeAt(3 * 3600), fullTurn);
+    }
+
     // Along the upper-left side whatever CodeTopOrDown says. 400 x 300, p 13: γ = atan(0.75),
     // sin γ = 0.6, cos γ = 0.8; Cy = 96, Cx = 128, n = 4. Fy = 75 + 48 - 12 - 0.8 · 5.5 + 0.6 · 4 = 109,
     // Fx = 100 - 64 + 16 - 0.8 · 4 - 0.6 · 5.5 + 13 / 1.2 = 56.33; steps (+32, -24); escapement 368.70.
