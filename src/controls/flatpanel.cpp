@@ -1,5 +1,6 @@
 #include "controls/flatpanel.h"
 
+#include "controls/accessibletabs.h"
 #include "controls/systemcolours.h"
 
 #include <QPainter>
@@ -8,6 +9,7 @@ namespace qm {
 
 FlatPanel::FlatPanel(QWidget *parent) : QWidget(parent)
 {
+    installTabAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(sizeHint());
 }

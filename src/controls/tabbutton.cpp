@@ -1,5 +1,6 @@
 #include "controls/tabbutton.h"
 
+#include "controls/accessibletabs.h"
 #include "controls/hints.h"
 #include "controls/systemcolours.h"
 
@@ -13,6 +14,7 @@ namespace qm {
 
 TabButton::TabButton(QWidget *parent) : QWidget(parent)
 {
+    installTabAccessibility();
     resize(sizeHint());
     setCaption(u"QMVBtn"_s);
 }
@@ -98,12 +100,25 @@ void TabButton::paintEvent(QPaintEvent *)
 
 void TabButton::mousePressEvent(QMouseEvent *event)
 {
-    const QPoint pos = event->position().toPoint();
-    emit mouseDown(event->button(), pos);
-    if (event->button() != Qt::LeftButton)
+    press(event->button(), event->position().toPoint());
+}
+
+void TabButton::press(Qt::MouseButton button, const QPoint &pos)
+{
+    emit mouseDown(button, pos);
+    if (button != Qt::LeftButton)
         return;
     m_leftPressed = true;
     setButtonState(m_state == ButtonState::bsDown ? ButtonState::bsUp : ButtonState::bsDown);
+}
+
+void TabButton::click()
+{
+    const QPoint middle = rect().center();
+    press(Qt::LeftButton, middle);
+    m_leftPressed = false;
+    emit mouseUp(Qt::LeftButton, middle);
+    emit clicked();
 }
 
 void TabButton::mouseReleaseEvent(QMouseEvent *event)

@@ -29,6 +29,10 @@ public:
     int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
 
+    // What a left click does, for the keyboard and assistive tools: mouseDown, the toggle,
+    // mouseUp and clicked, at the middle of the tab.
+    void click();
+
     QSize sizeHint() const override { return {70, 22}; }
 
 signals:
@@ -46,6 +50,8 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    void press(Qt::MouseButton button, const QPoint &pos);
+
     ButtonState m_state = ButtonState::bsUp;
     QString m_caption;
     int m_tag = 0;

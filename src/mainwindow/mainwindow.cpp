@@ -557,6 +557,16 @@ void MainWindow::showRefusal(const QString &message)
     m_dialogs.message(m_propertyWindow ? m_propertyWindow.data() : this, QMessageBox::Warning, message);
 }
 
+bool MainWindow::propertyWindowPinned() const
+{
+    return m_config.readText(Configuration::SystemKey, u"PropertyWindowPinned"_s) == u"true"_s;
+}
+
+void MainWindow::setPropertyWindowPinned(bool pinned)
+{
+    m_config.writeText(Configuration::SystemKey, u"PropertyWindowPinned"_s, pinned ? u"true"_s : u"false"_s);
+}
+
 void MainWindow::reportPictureError(const QString &message)
 {
     m_dialogs.message(this, QMessageBox::Warning, message);

@@ -241,6 +241,8 @@ public:
     // PropertyHost (setStatusText is shared)
     void placeHandles() override;
     void showRefusal(const QString &message) override;
+    bool propertyWindowPinned() const override;
+    void setPropertyWindowPinned(bool pinned) override;
 
 signals:
     // Another document window became the active one; none when the last one closed. The

@@ -17,6 +17,9 @@ public:
     virtual void setStatusText(int panel, const QString &text) = 0;
     // Tells the user why a typed text was not taken (a character the seal cannot store).
     virtual void showRefusal(const QString &message) = 0;
+    // Whether the window stays open when it loses the focus, as the user last left it.
+    virtual bool propertyWindowPinned() const = 0;
+    virtual void setPropertyWindowPinned(bool pinned) = 0;
 };
 
 } // namespace qm

@@ -15,7 +15,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -33,6 +36,36 @@ QColor fromColorRef(quint32 bgr)
 
 const quint32 BoxTextColour = 0x700400;
 const quint32 ThanksColour = 0xFF8000;
+// The main window's status panel for notes about typed values.
+constexpr int StatusPanel = 4;
+
+// The groups of a page, for its tab's tool tip and description.
+QString pageGroupsText(int page)
+{
+    static const char16_t *const texts[] = {u"A：中心定位、主边框、主边框衬线、转轮框、中心线",
+                                            u"B：内边框、图符、纹线", u"C：印章文字", u"D：印章编码、表格"};
+    return QString::fromUtf16(texts[page - 1]);
+}
+
+// A push pin, tilted, in the colour of button captions.
+QIcon pinIcon(int size, const QColor &colour)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    p.translate(size / 2.0, size / 2.0);
+    p.rotate(45);
+    p.translate(-size / 2.0, -size / 2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawRect(QRectF(5 * u, 1 * u, 6 * u, 6 * u));
+    p.drawRect(QRectF(3 * u, 7 * u, 10 * u, 2 * u));
+    p.setPen(QPen(colour, 1.5 * u));
+    p.drawLine(QPointF(8 * u, 9 * u), QPointF(8 * u, 15 * u));
+    return QIcon(pixmap);
+}
 
 bool isWide(BoxKind box)
 {
@@ -52,40 +85,25 @@ PropertyWindow::PropertyWindow(PropertyHost &host, QWidget *parent, int pixelsPe
     setWindowTitle(u"印章属性"_s);
     setAccessibleName(u"印章属性"_s);
     setAttribute(Qt::WA_DeleteOnClose);
+    // Opening beside the main window must not take the focus from it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(QApplication::font("QMenu"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Midlight));
     setPalette(pal);
     setAutoFillBackground(true);
 
-    m_strip = new FlatPanel(this);
-    m_strip->setObjectName(u"QMVFlatPanel1"_s);
-    m_strip->setPanelStyle(PanelStyle::psPhotoShop);
-    m_strip->setFrameWidth(1);
-    const QString captions[] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
-    for (int i = 0; i < 4; ++i) {
-        auto *tab = new TabButton(m_strip);
-        tab->setObjectName(u"QMVButton%1"_s.arg(i + 1));
-        tab->setCaption(captions[i]);
-        tab->setTag(i + 1);
-        tab->resize(m_ppi / 3, m_ppi / 6);
-        connect(tab, &TabButton::mouseDown, this, [this, i](Qt::MouseButton button) {
-            if (button == Qt::LeftButton)
-                tabPressed(i + 1);
-        });
-        connect(tab, &TabButton::mouseUp, this, [this, i](Qt::MouseButton button) {
-            if (button == Qt::LeftButton)
-                tabReleased(i + 1);
-        });
-        m_tabs.push_back(tab);
-    }
-
+    buildTabs();
     buildPages();
     layoutTabs();
     tabPressed(1);
     m_rolledUp = false;
     setClientHeight(m_pageAHeight);
     showSealProperties(nullptr);
+    if (m_host.propertyWindowPinned()) {
+        const QSignalBlocker block(m_pin);
+        m_pin->setChecked(true);
+    }
 }
 
 PropertyWindow::~PropertyWindow()
@@ -103,12 +121,61 @@ PropertyWindow::~PropertyWindow()
         m_document->disconnect(this);
 }
 
+void PropertyWindow::buildTabs()
+{
+    m_strip = new FlatPanel(this);
+    m_strip->setObjectName(u"QMVFlatPanel1"_s);
+    m_strip->setPanelStyle(PanelStyle::psPhotoShop);
+    m_strip->setFrameWidth(1);
+    m_strip->setAccessibleName(u"属性页"_s);
+    const QString captions[] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+    for (int i = 0; i < 4; ++i) {
+        auto *tab = new TabButton(m_strip);
+        tab->setObjectName(u"QMVButton%1"_s.arg(i + 1));
+        tab->setCaption(captions[i]);
+        tab->setTag(i + 1);
+        tab->resize(m_ppi / 3, m_ppi / 6);
+        const QString groups = pageGroupsText(i + 1);
+        tab->setToolTip(groups);
+        tab->setAccessibleDescription(groups);
+        connect(tab, &TabButton::mouseDown, this, [this, i](Qt::MouseButton button) {
+            m_engaged = true;
+            if (button == Qt::LeftButton)
+                tabPressed(i + 1);
+        });
+        connect(tab, &TabButton::mouseUp, this, [this, i](Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                tabReleased(i + 1);
+        });
+        m_tabs.push_back(tab);
+    }
+
+    m_pin = new QToolButton(m_strip);
+    m_pin->setObjectName(u"PinButton"_s);
+    m_pin->setCheckable(true);
+    m_pin->setAutoRaise(true);
+    m_pin->setFocusPolicy(Qt::TabFocus);
+    m_pin->setIcon(pinIcon(m_ppi / 6, palette().color(QPalette::ButtonText)));
+    m_pin->setIconSize(QSize(m_ppi / 6 - 4, m_ppi / 6 - 4));
+    m_pin->setToolTip(u"固定属性窗口：失去焦点时不卷起"_s);
+    m_pin->setAccessibleName(u"固定属性窗口"_s);
+    m_pin->setAccessibleDescription(m_pin->toolTip());
+    connect(m_pin, &QToolButton::toggled, this, [this](bool pinned) {
+        m_engaged = true;
+        m_host.setPropertyWindowPinned(pinned);
+        if (pinned && m_rolledUp)
+            tabReleased(m_page);
+    });
+}
+
 void PropertyWindow::buildPages()
 {
     const int margin = labelMargin();
     for (int p = 1; p <= 4; ++p) {
         auto *page = new QWidget(this);
         page->setObjectName(u"Panel%1"_s.arg(p));
+        page->setAccessibleName(QString(QChar(u'A' + p - 1)));
+        page->setAccessibleDescription(pageGroupsText(p));
         auto *column = new QVBoxLayout(page);
         column->setContentsMargins(margin, margin / 2, margin, margin / 2);
         m_pages.push_back(page);
@@ -165,6 +232,8 @@ void PropertyWindow::buildPages()
             ++cell;
         }
         m_slots.push_back(slot);
+        if (c.label)
+            nameSlot(m_slots.back());
         watch(slot.box);
         connectBox(slot.box);
     }
@@ -187,10 +256,15 @@ void PropertyWindow::buildPages()
     for (QWidget *page : m_pages) {
         const int height = page->sizeHint().height();
         page->setGeometry(0, tabStripHeight(), m_clientWidth, height);
+        // Laid out once already at the page's first size: without this the group boxes keep
+        // that geometry until the page is shown, and page A's height is measured from it.
+        page->layout()->invalidate();
         page->layout()->activate();
         tallest = std::max(tallest, height);
     }
     m_strip->setGeometry(0, 0, m_clientWidth, tabStripHeight());
+    const int pin = m_ppi / 6;
+    m_pin->setGeometry(m_clientWidth - pin - 2, (tabStripHeight() - pin) / 2, pin, pin);
 
     const QRect a = m_groups[3]->geometry(); // GroupBox4, the last of page A
     const QRect c = m_groups[7]->geometry(); // GroupBox8, the text group
@@ -248,8 +322,6 @@ QWidget *PropertyWindow::createBox(const PropertyControl &c, QWidget *parent)
     }
     box->setObjectName(QString::fromLatin1(c.name));
     box->setProperty("Tag", c.tag);
-    if (c.label)
-        box->setAccessibleName(QString::fromUtf16(c.label));
     if (c.box != BoxKind::Check && c.box != BoxKind::Weight) {
         QPalette pal = box->palette();
         pal.setColor(QPalette::Text, fromColorRef(BoxTextColour));
@@ -261,9 +333,14 @@ QWidget *PropertyWindow::createBox(const PropertyControl &c, QWidget *parent)
 void PropertyWindow::connectBox(QWidget *box)
 {
     auto change = [this, box] { onNumberBoxChanged(box); };
-    if (auto *spin = qobject_cast<QDoubleSpinBox *>(box)) {
+    if (auto *spin = qobject_cast<PropertySpinBox *>(box)) {
         connect(spin, &QDoubleSpinBox::valueChanged, this, change);
         connect(spin, &QDoubleSpinBox::editingFinished, this, [this, box] { endEdit(box); });
+        connect(spin, &PropertySpinBox::typedClamped, this, [this](double bound, bool maximum) {
+            m_host.setStatusText(StatusPanel, (maximum ? u"已取最大值 %1"_s : u"已取最小值 %1"_s).arg(bound));
+        });
+        connect(spin, &PropertySpinBox::typingRefused, this,
+                [this] { m_host.setStatusText(StatusPanel, u"只能输入数字"_s); });
     } else if (auto *check = qobject_cast<QCheckBox *>(box)) {
         connect(check, &QCheckBox::toggled, this, change);
     } else if (auto *list = qobject_cast<QComboBox *>(box)) {
@@ -288,27 +365,48 @@ void PropertyWindow::watch(QWidget *box)
 
 bool PropertyWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    Slot *slot = slotOf(watched) ? slotOf(watched) : slotOf(watched->parent());
     if (event->type() == QEvent::KeyPress) {
+        m_engaged = true;
         if (pageKey(static_cast<QKeyEvent *>(event)))
             return true;
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (slotOf(watched) || slotOf(watched->parent()))) {
-            // Enter moves on, in the memo too, as the window has always done.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && slot) {
+            // Enter moves on, in the memo too, as the window has always done; a typed number
+            // is settled first, within the same step.
+            if (auto *spin = qobject_cast<PropertySpinBox *>(slot->box))
+                spin->commitTyped();
             focusNextChild();
             return true;
         }
+    } else if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::OtherFocusReason)
+            m_engaged = true;
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        m_engaged = true;
     } else if (event->type() == QEvent::FocusOut &&
                static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
-        if (Slot *slot = slotOf(watched) ? slotOf(watched) : slotOf(watched->parent()))
+        if (slot) {
+            if (auto *spin = qobject_cast<PropertySpinBox *>(slot->box))
+                spin->commitTyped();
             endEdit(slot->box);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void PropertyWindow::keyPressEvent(QKeyEvent *event)
 {
+    m_engaged = true;
     if (!pageKey(event))
         QWidget::keyPressEvent(event);
+}
+
+void PropertyWindow::mousePressEvent(QMouseEvent *event)
+{
+    m_engaged = true;
+    QWidget::mousePressEvent(event);
 }
 
 bool PropertyWindow::pageKey(const QKeyEvent *event)
@@ -326,6 +424,7 @@ bool PropertyWindow::pageKey(const QKeyEvent *event)
 
 void PropertyWindow::focusPage()
 {
+    m_engaged = true;
     tabReleased(m_page);
     focusFirstBox();
 }
@@ -346,7 +445,7 @@ void PropertyWindow::focusFirstBox()
 void PropertyWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && m_engaged && !isPinned())
         rollUp();
 }
 
@@ -399,6 +498,21 @@ void PropertyWindow::rollUp()
     layoutTabs();
     m_rolledUp = true;
     setClientHeight(tabStripHeight());
+}
+
+void PropertyWindow::setPinned(bool pinned)
+{
+    m_pin->setChecked(pinned);
+}
+
+bool PropertyWindow::isPinned() const
+{
+    return m_pin->isChecked();
+}
+
+QAbstractButton *PropertyWindow::pinButton() const
+{
+    return m_pin;
 }
 
 int PropertyWindow::textLine() const

@@ -8,9 +8,11 @@
 
 #include <vector>
 
+class QAbstractButton;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
+class QToolButton;
 
 namespace qm {
 
@@ -20,11 +22,12 @@ class FlatPanel;
 class Seal;
 
 // The property window "印章属性": four pages of labelled boxes for every property of the
-// selected element of the active document, the boxes its kind does not use disabled. It shows
-// the document's CurrentSeal and follows the document: a new selection, an edit made elsewhere,
-// undo and redo show at once. Showing never writes; every edit is one step on the document's
-// undo stack, and typing or holding a spin box merges into that step until the box is left or
-// another property is edited.
+// selected element of the active document, the boxes its kind does not use disabled and empty.
+// It shows the document's CurrentSeal and follows the document: a new selection, an edit made
+// elsewhere, undo and redo show at once. Showing never writes; every edit is one step on the
+// document's undo stack, and typing or holding a spin box merges into that step until the box
+// is left or another property is edited. Once the user has worked in it, the window rolls up to
+// its tab strip when it loses the focus, unless it is pinned.
 class PropertyWindow : public QWidget
 {
     Q_OBJECT
@@ -35,14 +38,15 @@ public:
     explicit PropertyWindow(PropertyHost &host, QWidget *parent = nullptr, int pixelsPerInch = 0);
     ~PropertyWindow() override;
 
-    // The document of the active document window; none (no document window) disables every
-    // control. The window keeps no seal, only the document, and asks it for CurrentSeal.
+    // The document of the active document window; none (no document window) disables and
+    // empties every control. The window keeps no seal, only the document, and asks it for
+    // CurrentSeal.
     void setDocument(SealDocument *document);
     SealDocument *document() const;
     // Shows the document's CurrentSeal again.
     void refresh();
 
-    // Fills the whole window from a seal, or disables everything for none.
+    // Fills the whole window from a seal, or disables and empties everything for none.
     void showSealProperties(const Seal *seal);
     // Fills page C for the line chosen in ComboBox2.
     void showTextLine(const Seal *seal);
@@ -61,6 +65,11 @@ public:
     void tabReleased(int tab);
     // Shrinks the window to its tab strip and releases the pressed tab (on losing the focus).
     void rollUp();
+    // A pinned window stays open when it loses the focus; pinning opens a rolled-up window.
+    // The host keeps the choice.
+    void setPinned(bool pinned);
+    bool isPinned() const;
+    QAbstractButton *pinButton() const;
     // Opens the current page, rolled up or not, with the keyboard in its first box that can be
     // edited: how the keyboard reaches the window from the page.
     void focusPage();
@@ -88,6 +97,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     struct Slot {
@@ -99,6 +109,7 @@ private:
     };
 
     // Construction (propertywindow.cpp).
+    void buildTabs();
     void buildPages();
     QWidget *createBox(const PropertyControl &control, QWidget *parent);
     void connectBox(QWidget *box);
@@ -112,6 +123,8 @@ private:
     void applyMask(MaskKind mask, const QString &digits);
     void bindSlot(Slot &slot, SealType kind, int line);
     void showSlot(Slot &slot, const Seal &seal);
+    void clearDisabled(MaskKind mask);
+    void nameSlot(Slot &slot);
     void documentEdited(const QList<int> &indices);
 
     // Editing (propertywindowedit.cpp).
@@ -132,11 +145,15 @@ private:
     std::vector<QWidget *> m_pages;
     std::vector<TabButton *> m_tabs;
     FlatPanel *m_strip = nullptr;
+    QToolButton *m_pin = nullptr;
     int m_clientWidth = 0;
     int m_pageAHeight = 0;
     int m_fullHeight = 0;
     int m_page = 1;
     bool m_rolledUp = false;
+    // Focus lost before the user has worked in the window (a window manager that hands the
+    // focus to a new window and back) leaves it open.
+    bool m_engaged = false;
     int m_showing = 0;            // values are being shown: changes are not edits
     QWidget *m_editing = nullptr; // the control whose edit is being written
 };

@@ -114,18 +114,18 @@ void PropertyWindow::showSealProperties(const Seal *seal)
         lines->setCurrentIndex(0);
     }
     showTextLine(seal);
-    if (!seal)
-        return;
-
-    const bool arc = seal->SealType() == SealType::stArc;
-    groupBox(3)->setTitle(arc ? arcGroupCaption() : QString::fromUtf16(propertyGroups().at(2).caption));
-    for (Slot &s : m_slots) {
-        if (s.control->mask != MaskKind::General)
-            continue;
-        bindSlot(s, seal->SealType(), 0);
-        if (s.enabled)
-            showSlot(s, *seal);
+    if (seal) {
+        const bool arc = seal->SealType() == SealType::stArc;
+        groupBox(3)->setTitle(arc ? arcGroupCaption() : QString::fromUtf16(propertyGroups().at(2).caption));
+        for (Slot &s : m_slots) {
+            if (s.control->mask != MaskKind::General)
+                continue;
+            bindSlot(s, seal->SealType(), 0);
+            if (s.enabled)
+                showSlot(s, *seal);
+        }
     }
+    clearDisabled(MaskKind::General);
 }
 
 void PropertyWindow::showTextLine(const Seal *seal)
@@ -133,15 +133,53 @@ void PropertyWindow::showTextLine(const Seal *seal)
     const ShowingGuard showing(m_showing);
     const int line = textLine();
     applyTextMask(textMask(seal, line));
-    if (!seal)
-        return;
-    for (Slot &s : m_slots) {
-        if (s.control->mask != MaskKind::Text)
-            continue;
-        bindSlot(s, seal->SealType(), line);
-        if (s.enabled)
-            showSlot(s, *seal);
+    if (seal) {
+        for (Slot &s : m_slots) {
+            if (s.control->mask != MaskKind::Text)
+                continue;
+            bindSlot(s, seal->SealType(), line);
+            if (s.enabled)
+                showSlot(s, *seal);
+        }
     }
+    clearDisabled(MaskKind::Text);
+}
+
+void PropertyWindow::clearDisabled(MaskKind mask)
+{
+    // A disabled box shows nothing, never a value of the element shown before.
+    for (Slot &s : m_slots) {
+        if (s.control->mask != mask || s.enabled)
+            continue;
+        const QSignalBlocker block(s.box);
+        if (auto *spin = qobject_cast<PropertySpinBox *>(s.box))
+            spin->clear();
+        else if (auto *check = qobject_cast<QCheckBox *>(s.box))
+            check->setChecked(false);
+        else if (auto *list = qobject_cast<QComboBox *>(s.box); list && list->isEditable())
+            list->setEditText(QString());
+        else if (list && s.control->box == BoxKind::FrameList)
+            list->setCurrentIndex(-1);
+        else if (auto *edit = qobject_cast<QLineEdit *>(s.box))
+            edit->clear();
+        else if (auto *memo = qobject_cast<PropertyMemo *>(s.box))
+            memo->clear();
+    }
+}
+
+void PropertyWindow::nameSlot(Slot &slot)
+{
+    // Named by group and label, without the label's padding: "主边框 线宽".
+    QString group = groupBox(slot.control->group)->title();
+    if (const qsizetype unit = group.indexOf(u'['); unit >= 0)
+        group.truncate(unit);
+    QString label = slot.binding.label.isEmpty() ? QString::fromUtf16(slot.control->label) : slot.binding.label;
+    if (!qobject_cast<QCheckBox *>(slot.box)) {
+        label.remove(u' ');
+        if (label.endsWith(u'：'))
+            label.chop(1);
+    }
+    slot.box->setAccessibleName(group + u' ' + label);
 }
 
 void PropertyWindow::bindSlot(Slot &slot, SealType kind, int line)
@@ -153,7 +191,7 @@ void PropertyWindow::bindSlot(Slot &slot, SealType kind, int line)
     if (auto *check = qobject_cast<QCheckBox *>(slot.box); check && check->text() != label)
         check->setText(label);
     if (!label.isEmpty())
-        slot.box->setAccessibleName(label);
+        nameSlot(slot);
     if (auto *spin = qobject_cast<PropertySpinBox *>(slot.box)) {
         const QSignalBlocker block(spin);
         if (spin->boxKind() != slot.binding.box)

@@ -201,6 +201,36 @@ private slots:
         QCOMPARE(accessibleName(&button), name);
     }
 
+    // Assistive tools see tabs on a flat panel as page tabs in a tab list; the tab's one action
+    // is the click, which opens it; a panel without tabs stays a plain panel.
+    void tabsAsPageTabs()
+    {
+        qm::FlatPanel strip;
+        qm::FlatPanel plain;
+        qm::TabButton tab(&strip);
+        tab.setCaption(u"B"_s);
+        tab.setAccessibleDescription(u"B：内边框、图符、纹线"_s);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(&tab);
+        QVERIFY(a);
+        QCOMPARE(a->role(), QAccessible::PageTab);
+        QCOMPARE(a->text(QAccessible::Description), u"B：内边框、图符、纹线"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&strip)->role(), QAccessible::PageTabList);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&plain)->role(), QAccessible::Client);
+        QVERIFY(!a->state().selected);
+
+        QSignalSpy downs(&tab, &qm::TabButton::mouseDown);
+        QSignalSpy ups(&tab, &qm::TabButton::mouseUp);
+        QSignalSpy clicks(&tab, &qm::TabButton::clicked);
+        QVERIFY(a->actionInterface());
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(tab.buttonState(), ButtonState::bsDown);
+        QVERIFY(a->state().selected);
+        QCOMPARE(downs.count(), 1);
+        QCOMPARE(ups.count(), 1);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(downs.front().at(0).value<Qt::MouseButton>(), Qt::LeftButton);
+    }
+
     void hints_data()
     {
         QTest::addColumn<QString>("hint");

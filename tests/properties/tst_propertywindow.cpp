@@ -13,7 +13,10 @@
 #include "properties/propertywindow.h"
 #include "seal/gbk.h"
 #include "seal/seal.h"
+#include "seal/sealpropertytable.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
@@ -21,7 +24,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QSet>
 #include <QTest>
 #include <QUndoStack>
 
@@ -38,10 +43,18 @@ public:
     int placed = 0;
     QMap<int, QString> status;
     QStringList refusals;
+    bool pinned = false;
+    QList<bool> pinWrites;
 
     void placeHandles() override { ++placed; }
     void setStatusText(int panel, const QString &text) override { status[panel] = text; }
     void showRefusal(const QString &message) override { refusals << message; }
+    bool propertyWindowPinned() const override { return pinned; }
+    void setPropertyWindowPinned(bool on) override
+    {
+        pinned = on;
+        pinWrites << on;
+    }
 };
 
 // Appends a seal of the kind, set up by the setters, selects it and forgets the history.
@@ -80,6 +93,14 @@ struct Fixture {
     bool enabled(int tag) { return window.control(tag)->isEnabled(); }
     void set(int tag, double value) { spin(tag)->setValue(value); }
     void chooseLine(int line) { list(31)->setCurrentIndex(line); }
+    // Types into a box over its whole text, as after a click and Ctrl+A; Enter commits.
+    void type(int tag, const QString &keys, bool commit = true)
+    {
+        spin(tag)->selectAll();
+        QTest::keyClicks(spin(tag), keys);
+        if (commit)
+            QTest::keyClick(spin(tag), Qt::Key_Return);
+    }
 };
 
 } // namespace
@@ -141,7 +162,7 @@ private slots:
         QCOMPARE(f.window.groupBox(9)->title(), u"印章编码[mm]"_s);
         QCOMPARE(f.spin(1)->objectName(), u"RxSpinEdit1"_s);
         QCOMPARE(f.window.controlLabel(1)->buddy(), f.spin(1));
-        QCOMPARE(f.spin(1)->accessibleName(), u"横向定位："_s);
+        QCOMPARE(f.spin(1)->accessibleName(), u"中心定位 横向定位"_s);
         QCOMPARE(f.spin(1)->parentWidget(), f.window.groupBox(1));
         QVERIFY(!f.window.control(33)->accessibleName().isEmpty());
         const QColor boxText(0x00, 0x04, 0x70); // 0x700400 as 0x00BBGGRR
@@ -575,6 +596,254 @@ private slots:
         QCOMPARE(f.window.currentPage(), 4);
         QVERIFY(!f.doc.isModified());
         QCOMPARE(f.doc.undoStack().count(), 0);
+    }
+
+    // A number beyond a box's range is typed in full and becomes the nearest bound when the
+    // typing is committed, in one undo step, with a note in status panel 4.
+    void typedBeyondRange_data()
+    {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("1500 into 线宽 0 … 999") << 3 << u"1500"_s << u"PenWidth"_s << 999.0 << u"已取最大值 999"_s;
+        QTest::newRow("5000 into 宽度") << 4 << u"5000"_s << u"RealWidth"_s << 999.0 << u"已取最大值 999"_s;
+        QTest::newRow("below zero") << 3 << u"-5"_s << u"PenWidth"_s << 0.0 << u"已取最小值 0"_s;
+        QTest::newRow("below -100") << 2 << u"-150"_s << u"RealCenterY"_s << -100.0 << u"已取最小值 -100"_s;
+        QTest::newRow("count 0 … 255") << 26 << u"300"_s << u"LineCount"_s << 255.0 << u"已取最大值 255"_s;
+        // 360 degrees are stored as 3600 tenths.
+        QTest::newRow("degrees 0 … 360") << 27 << u"400"_s << u"LineAngle"_s << 3600.0 << u"已取最大值 360"_s;
+    }
+    void typedBeyondRange()
+    {
+        QFETCH(int, tag);
+        QFETCH(QString, typed);
+        QFETCH(QString, property);
+        QFETCH(double, stored);
+        QFETCH(QString, note);
+        Fixture f;
+        Seal *s = f.add(SealType::stEllipse);
+        const QByteArray before = testing::savedDocument(f.doc);
+        f.type(tag, typed, false);
+        QCOMPARE(f.spin(tag)->findChild<QLineEdit *>()->text(), typed); // no keystroke dropped
+        QTest::keyClick(f.spin(tag), Qt::Key_Return);
+        QCOMPARE(findSealProperty(property)->get(*s).toDouble(), stored);
+        QCOMPARE(f.host.status.value(4), note);
+        QCOMPARE(f.doc.undoStack().count(), 1);
+        f.doc.undoStack().undo();
+        QCOMPARE(testing::savedDocument(f.doc), before);
+    }
+
+    // Leaving the box commits as Enter does; a letter is refused with a note.
+    void typedLettersAndLeaving()
+    {
+        Fixture f;
+        Seal *s = f.add(SealType::stEllipse);
+        f.type(4, u"12a"_s, false);
+        QCOMPARE(f.spin(4)->findChild<QLineEdit *>()->text(), u"12"_s);
+        QCOMPARE(f.host.status.value(4), u"只能输入数字"_s);
+        QCOMPARE(s->RealWidth(), 12.0f);
+        f.type(4, u"1234"_s, false);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(f.spin(4), &out);
+        QCOMPARE(s->RealWidth(), 999.0f);
+        QCOMPARE(f.spin(4)->text(), u"999.00"_s);
+        QCOMPARE(f.host.status.value(4), u"已取最大值 999"_s);
+        // 12, then 1, 12, 123 and the bound, all before the box was left: one step.
+        QCOMPARE(f.doc.undoStack().count(), 1);
+        // Still six typed characters at most.
+        f.type(4, u"1234567"_s, false);
+        QCOMPARE(f.spin(4)->findChild<QLineEdit *>()->text(), u"123456"_s);
+    }
+
+    // Typing into one box is one step until the box is left; the same box on another text line
+    // or another box starts a step of its own.
+    void typingSteps_data()
+    {
+        QTest::addColumn<QList<int>>("tags");
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("one box") << QList<int>{36, 36} << QList<int>{0, 0} << 1;
+        QTest::newRow("one box, two text lines") << QList<int>{36, 36} << QList<int>{0, 1} << 2;
+        QTest::newRow("two boxes") << QList<int>{36, 37} << QList<int>{2, 2} << 2;
+    }
+    void typingSteps()
+    {
+        QFETCH(QList<int>, tags);
+        QFETCH(QList<int>, lines);
+        QFETCH(int, steps);
+        Fixture f;
+        f.add(SealType::stEllipse);
+        f.window.tabReleased(3);
+        for (qsizetype i = 0; i < tags.size(); ++i) {
+            f.chooseLine(lines[i]);
+            f.type(tags[i], u"5.25"_s, false);
+        }
+        QCOMPARE(f.doc.undoStack().count(), steps);
+    }
+
+    // Boxes the shown element does not use are empty, not left with the last element's values;
+    // nothing is written by emptying them.
+    void disabledBoxesAreEmpty()
+    {
+        Fixture f;
+        f.add(SealType::stEllipse, [](Seal &s) {
+            s.setPenWidth4(1.5f);
+            s.setCodeOn(true);
+            s.setCode("123");
+            s.setText(Gbk::fromUnicode(u"示例公司"_s));
+        });
+        QCOMPARE(f.spin(10)->text(), u"1.50"_s);
+        QVERIFY(f.check(59)->isChecked());
+        auto *code = qobject_cast<QLineEdit *>(f.window.control(50));
+        auto *memo = qobject_cast<PropertyMemo *>(f.window.control(33));
+        QCOMPARE(code->text(), u"123"_s);
+        Seal *line = f.add(SealType::stHorzLine);
+        QVERIFY(!f.enabled(10) && !f.enabled(59) && !f.enabled(33));
+        QCOMPARE(f.spin(10)->text(), QString());
+        QVERIFY(!f.check(59)->isChecked());
+        QCOMPARE(code->text(), QString());
+        QCOMPARE(memo->toPlainText(), QString());
+        QCOMPARE(f.list(49)->currentText(), QString());
+        QCOMPARE(f.list(6)->currentText(), QString());
+        QVERIFY(!f.spin(1)->text().isEmpty()); // used by the line
+        QVERIFY(!f.doc.isModified());
+        QVERIFY(line->CodeOn()); // the flag of a new element, not what the box shows
+
+        // Back on the seal, its values return; with no document nothing is shown.
+        f.doc.selectSeal(f.doc.seals().front().get());
+        QCOMPARE(f.spin(10)->text(), u"1.50"_s);
+        QCOMPARE(code->text(), u"123"_s);
+        f.window.setDocument(nullptr);
+        for (int tag : {1, 4, 10, 36})
+            QCOMPARE(f.spin(tag)->text(), QString());
+        QCOMPARE(code->text(), QString());
+        QCOMPARE(memo->toPlainText(), QString());
+        QVERIFY(!f.doc.isModified());
+    }
+
+    // Boxes are named by group and label without the padding; labels stay their buddies.
+    void accessibleBoxNames_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QString>("name");
+        const int oval = int(SealType::stEllipse);
+        QTest::newRow("main frame") << oval << 3 << u"主边框 线宽"_s;
+        QTest::newRow("lining") << oval << 8 << u"主边框衬线 线宽"_s;
+        QTest::newRow("ring frame") << oval << 10 << u"转轮框、中心线 线宽"_s;
+        QTest::newRow("inner frame") << oval << 16 << u"内边框 线宽"_s;
+        QTest::newRow("emblem") << oval << 18 << u"图符 线宽"_s;
+        QTest::newRow("text") << oval << 40 << u"印章文字 行列数"_s;
+        QTest::newRow("code font") << oval << 49 << u"印章编码 字体"_s;
+        QTest::newRow("code check") << oval << 58 << u"印章编码 斜体字"_s;
+        QTest::newRow("text check") << oval << 44 << u"印章文字 斜体字"_s;
+        QTest::newRow("arc") << int(SealType::stArc) << 8 << u"弧线角度 起始角度"_s;
+        QTest::newRow("line") << int(SealType::stAnyAngleLine) << 67 << u"主边框 直线倾角"_s;
+    }
+    void accessibleBoxNames()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, tag);
+        QFETCH(QString, name);
+        Fixture f;
+        f.add(SealType(kind));
+        QCOMPARE(f.window.control(tag)->accessibleName(), name);
+        if (QLabel *label = f.window.controlLabel(tag))
+            QCOMPARE(label->buddy(), f.window.control(tag));
+        // No two boxes share a name.
+        QSet<QString> names;
+        for (const PropertyControl &c : propertyControls())
+            names.insert(f.window.control(c.tag)->accessibleName());
+        QCOMPARE(names.size(), propertyControls().size());
+    }
+
+    // The tabs say which groups their pages hold, as page tabs; so do the pages.
+    void tabsNameTheirGroups()
+    {
+        Fixture f;
+        const QStringList groups{u"A：中心定位、主边框、主边框衬线、转轮框、中心线"_s, u"B：内边框、图符、纹线"_s,
+                                 u"C：印章文字"_s, u"D：印章编码、表格"_s};
+        for (int i = 1; i <= 4; ++i) {
+            TabButton *tab = f.window.QMVButton(i);
+            QCOMPARE(tab->toolTip(), groups[i - 1]);
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(tab);
+            QCOMPARE(a->role(), QAccessible::PageTab);
+            QCOMPARE(a->text(QAccessible::Description), groups[i - 1]);
+            QCOMPARE(f.window.Panel(i)->accessibleDescription(), groups[i - 1]);
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.window.strip())->role(), QAccessible::PageTabList);
+        // Pressing a tab through the accessibility interface opens its page.
+        f.window.rollUp();
+        QAccessible::queryAccessibleInterface(f.window.QMVButton(4))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.window.currentPage(), 4);
+        QVERIFY(!f.window.isRolledUp() && !f.window.Panel(4)->isHidden());
+    }
+
+    // At creation the window fits page A, and a window manager that gives it the focus and
+    // takes it back does not roll it up; once the user worked in it, losing the focus does.
+    void opensAtPageAHeight()
+    {
+        FakeHost host;
+        QWidget main;
+        main.show();
+        PropertyWindow window(host, &main, 96);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QApplication::setActiveWindow(&main);
+        QTRY_COMPARE(QApplication::activeWindow(), &main);
+        // Tab strip 96 / 6 + 4 = 20; page A's four groups at their own heights below half the
+        // 4-pixel label margin, with the page's spacing between them; a quarter of the margin, 1.
+        int groups = 0;
+        for (int g = 1; g <= 4; ++g)
+            groups += window.groupBox(g)->sizeHint().height();
+        const int spacing = window.Panel(1)->layout()->spacing();
+        QCOMPARE(window.height(), 20 + 2 + groups + 3 * spacing + 1 + 1);
+        QCOMPARE(window.groupBox(4)->height(), window.groupBox(4)->sizeHint().height());
+        QVERIFY(!window.isRolledUp());
+
+        QApplication::setActiveWindow(&window);
+        QTest::mouseClick(window.QMVButton(2), Qt::LeftButton);
+        QCOMPARE(window.height(), window.fullHeight());
+        QApplication::setActiveWindow(&main);
+        QTRY_VERIFY(window.isRolledUp());
+        QCOMPARE(window.height(), 20);
+    }
+
+    // The pin keeps the window open when it loses the focus; the host keeps the choice.
+    void pinKeepsWindowOpen()
+    {
+        FakeHost host;
+        host.pinned = true;
+        QWidget main;
+        main.show();
+        PropertyWindow window(host, &main, 96);
+        QVERIFY(window.isPinned());
+        QVERIFY(host.pinWrites.isEmpty()); // reading the choice writes nothing
+        QCOMPARE(window.pinButton()->accessibleName(), u"固定属性窗口"_s);
+        QVERIFY(window.strip()->isAncestorOf(window.pinButton()));
+        QVERIFY(window.pinButton()->geometry().left() > window.QMVButton(4)->geometry().right());
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QTest::mouseClick(window.QMVButton(3), Qt::LeftButton);
+        QApplication::setActiveWindow(&main);
+        QTRY_COMPARE(QApplication::activeWindow(), &main);
+        QVERIFY(!window.isRolledUp());
+        QCOMPARE(window.height(), window.fullHeight());
+
+        QApplication::setActiveWindow(&window);
+        window.pinButton()->click();
+        QCOMPARE(host.pinWrites, QList<bool>{false});
+        QApplication::setActiveWindow(&main);
+        QTRY_VERIFY(window.isRolledUp());
+        // Pinning a rolled-up window opens it.
+        window.setPinned(true);
+        QVERIFY(!window.isRolledUp());
+        QCOMPARE(window.height(), window.fullHeight());
+        QCOMPARE(host.pinWrites, (QList<bool>{false, true}));
     }
 };
 
