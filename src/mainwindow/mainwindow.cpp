@@ -123,6 +123,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     createStatusBar();
     setUpWindow();
     createDrawTools();
+    createCommandStates();
 }
 
 void MainWindow::createDrawTools()
@@ -181,7 +182,8 @@ void MainWindow::createToolBar()
     m_toolBar->setAccessibleName(u"工具栏"_s);
     for (const QString &name :
          {u"actFileNew"_s, u"actFileOpen"_s, u"actFileSave"_s, u"actFilePreView"_s, u"actFilePrint"_s, QString(),
-          u"actEditCut"_s, u"actEditCopy"_s, u"actEditPaste"_s, u"actEditDel"_s, QString(), u"actViewZoomNormal"_s}) {
+          u"actEditCut"_s, u"actEditCopy"_s, u"actEditPaste"_s, u"actEditDel"_s, QString(), u"actEditUndo"_s,
+          u"actEditRedo"_s, QString(), u"actViewZoomNormal"_s}) {
         if (name.isEmpty())
             m_toolBar->addSeparator();
         else
@@ -374,6 +376,7 @@ void MainWindow::applyZoomText(const QString &text)
     m_zoomBox->setEditText(zoomText(*zoom));
     if (DocumentWindow *child = activeDocument())
         child->zoomPage(*zoom);
+    updateCommandStates();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -395,8 +398,11 @@ void MainWindow::onFirstShow()
 
     openHomePageOnce();
     // A document from the command line keeps its own state in the panel.
-    if (!activeDocument())
+    if (!activeDocument()) {
         setStatusText(2, u"文件状态：无文件"_s);
+        // The keyboard starts somewhere: the first list of the tool bar.
+        m_zoomBox->setFocus(Qt::OtherFocusReason);
+    }
 
     // Commands made after the palette are on its buttons from now on.
     m_drawTools->bindButtons();
@@ -516,6 +522,8 @@ void MainWindow::setZoomText(const QString &text)
     m_zoomBox->setEditText(text);
     if (const std::optional<int> zoom = parseZoomText(text))
         m_zoomChoice = *zoom;
+    // The zoom commands stop at their limits.
+    updateCommandStates();
 }
 
 QCursor MainWindow::cursorSlot(int slot) const

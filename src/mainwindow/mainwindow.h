@@ -84,6 +84,10 @@ public:
     DocumentWindow *activeDocument() const;
     static QString caption(const DocumentWindow *child);
     static bool isUntitled(const QString &caption);
+    // "文件" + (window count + 1) + ".dyz"; the lowest free number when that caption is open.
+    QString untitledCaption() const;
+    // The window whose file is fileName (the same file by its canonical path), other than except.
+    DocumentWindow *documentHolding(const QString &fileName, const DocumentWindow *except = nullptr) const;
     DocumentWindow *newDocumentWindow(const QString &caption);
     // Opens the file into a new window; none when it is missing or cannot be read (the user is
     // told why).
@@ -105,6 +109,14 @@ public:
     bool saveChildAs(DocumentWindow &child);
     // Closes every document window, the last first; false when one of them stayed open.
     bool closeAllDocuments();
+
+    // Every command's enabled state from its precondition (a document, a selection, the current
+    // seal, something in the clipboard, a step to undo …), and the captions that name the next
+    // undo, redo and lock step. Runs whenever one of them may have changed.
+    void updateCommandStates();
+    // Undo and redo on the active document, from any window.
+    void undo();
+    void redo();
 
     // --- Operations for other windows ---
     void showDocumentStatus(bool modified, int count);
@@ -277,6 +289,11 @@ private:
     QAction *makeAction(const QString &name, const QString &caption, const QString &hint,
                         const QKeySequence &shortcut = QKeySequence());
     void subWindowActivated(QMdiSubWindow *window);
+    // Command states follow the active document's stack, selection and locks.
+    void followDocument(DocumentWindow *child);
+    void createCommandStates();
+    // The window no longer stands for its file: untitled, and modified so closing asks.
+    void detachDocument(DocumentWindow &child);
     void documentCountChanged();
     void fillWindowMenu();
     void fillRecentMenu();
@@ -323,6 +340,8 @@ private:
     Colour m_swatch = clRed;
     QString m_sealLockCaption;
     QPointer<DocumentWindow> m_activeChild;
+    // Context of the connections to the followed document; replaced when another is followed.
+    std::unique_ptr<QObject> m_documentWatch;
 
     std::function<QWidget *(MainWindow &)> m_propertyFactory;
     QPointer<QWidget> m_propertyWindow;

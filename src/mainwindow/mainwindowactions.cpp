@@ -76,6 +76,9 @@ const CommandRow CommandRows[] = {
     {u"actInsertSeal", u"插入模板印章", u"", NoKey, u"insertseal"},
     {u"actDeleteLibrarySeal", u"删除模板印章", u"", NoKey, u"deletelibraryseal"},
     {u"actPageDoubleBuffered", u"页面使用双缓冲", u"", NoKey, u"doublebuffered"},
+    {u"actEditUndo", u"撤销(&Z)", u"撤销|撤销上一步编辑", Qt::CTRL | Qt::Key_Z, u"undo"},
+    {u"actEditRedo", u"重做(&Y)", u"重做|重做撤销的编辑", Qt::CTRL | Qt::Key_Y, u"redo"},
+    {u"actEditColor", u"颜色(&O)…", u"颜色|设置所选印章的颜色", NoKey, u"colour"},
 };
 
 // The palette's edit commands beside the placing modes: no group, no tag.
@@ -161,9 +164,10 @@ void MainWindow::createMenus()
                   u"actFileExit"});
 
     QMenu *edit = menuBar()->addMenu(u"编辑(&E)"_s);
-    addAll(edit, {u"actEditCut", u"actEditCopy", u"actEditPaste", u"", u"actEditDel", u"actEditClear", u"",
-                  u"actEditBringToFront", u"actEditSendToBack", u"actEditChangeImage", u"actEditSetSameCenter",
-                  u"actViewZoomAll", u"", u"actEditSealSaveToImage", u""});
+    addAll(edit,
+           {u"actEditUndo", u"actEditRedo", u"", u"actEditCut", u"actEditCopy", u"actEditPaste", u"", u"actEditDel",
+            u"actEditClear", u"", u"actEditBringToFront", u"actEditSendToBack", u"actEditChangeImage", u"actEditColor",
+            u"actEditSetSameCenter", u"actViewZoomAll", u"", u"actEditSealSaveToImage", u""});
     QMenu *align = edit->addMenu(u"对齐与分布(&A)"_s);
     align->setIcon(commandIcon(u"alignleft"));
     addAll(align, {u"actEditAlignLeft", u"actEditAlignRight", u"actEditAlignHCentre", u"", u"actEditAlignTop",
@@ -223,7 +227,7 @@ void MainWindow::createPopupMenus()
 {
     const std::initializer_list<const char16_t *> lists[3] = {
         {u"actEditCut", u"actEditCopy", u"actEditPaste", u"", u"actEditDel", u"actLockSeal", u"actEditSetSameCenter",
-         u"", u"actViewZoomAll", u"actEditSealSaveToImage", u"actLibAdd"},
+         u"actEditColor", u"", u"actViewZoomAll", u"actEditSealSaveToImage", u"actLibAdd"},
         {u"actEditClear", u"actEditLibrary", u"", u"actFileSave", u"actFilePrint", u"WindowClose1", u"",
          u"actFileExit"},
         {u"actInsertSeal", u"actDeleteLibrarySeal"},

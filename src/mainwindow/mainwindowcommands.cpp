@@ -162,6 +162,8 @@ void MainWindow::createCommandActions()
         const QString hint = alignmentText(row.how);
         QAction *a = makeAction(QString::fromUtf16(row.name), caption, hint + u'|' + hint);
         a->setIcon(QIcon(u":/quillmark/icons/"_s + QString::fromUtf16(row.icon) + u".svg"_s));
+        // How many seals it needs decides whether it can act.
+        a->setProperty("alignment", int(row.how));
         connect(a, &QAction::triggered, this, [this, how = row.how] { alignSelection(how); });
     }
 
@@ -387,9 +389,11 @@ void MainWindow::showingToolsMenu()
     DocumentWindow *child = activeDocument();
     if (!child)
         return;
+    // The captions keep their access keys, so L, U and P work after the first use too.
     if (const Seal *seal = child->currentSeal())
-        action(u"actLockSeal"_s)->setText(child->document().isSealLocked(seal) ? u"解锁印章"_s : u"锁定印章位置"_s);
-    action(u"actLockPage"_s)->setText(child->document().pageLocked() ? u"解锁页面"_s : u"锁定页面"_s);
+        action(u"actLockSeal"_s)
+            ->setText(child->document().isSealLocked(seal) ? u"解锁印章(&U)"_s : u"锁定印章位置(&L)"_s);
+    action(u"actLockPage"_s)->setText(child->document().pageLocked() ? u"解锁页面(&P)"_s : u"锁定页面(&P)"_s);
 }
 
 void MainWindow::setSealLockCaption(const QString &caption)

@@ -12,9 +12,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QToolBar>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -91,10 +93,14 @@ void MainWindow::documentCountChanged()
           u"WindowArrange1"_s, u"WindowClose1"_s, u"WindowsCloseAll"_s, u"actFileSave"_s, u"actFileSaveAs"_s})
         action(name)->setEnabled(any);
     if (!any && !m_programFolder.isEmpty()) {
+        // No position or count belongs to any document now.
+        setStatusText(0, u" 水平坐标："_s);
+        setStatusText(1, u"垂直坐标："_s);
         setStatusText(2, u"文件状态：无文件"_s);
         setStatusText(3, u"已画图形："_s);
         emit activeDocumentChanged(nullptr);
     }
+    updateCommandStates();
 }
 
 void MainWindow::subWindowActivated(QMdiSubWindow *window)
@@ -113,14 +119,27 @@ void MainWindow::subWindowActivated(QMdiSubWindow *window)
     emit activeDocumentChanged(child);
 }
 
+QString MainWindow::untitledCaption() const
+{
+    QStringList open;
+    for (const DocumentWindow *child : documentWindows())
+        open.append(caption(child));
+    auto captionNumbered = [](qsizetype n) { return u"文件"_s + QString::number(n) + u".dyz"_s; };
+    // After closing 文件1 of two windows the count gives 文件2 again, which is still open.
+    QString name = captionNumbered(open.size() + 1);
+    for (qsizetype n = 1; open.contains(name); ++n)
+        name = captionNumbered(n);
+    return name;
+}
+
 void MainWindow::fileNew()
 {
-    const QString caption = u"文件"_s + QString::number(m_mdi->subWindowList().size() + 1) + u".dyz"_s;
-    DocumentWindow *child = newDocumentWindow(caption);
+    DocumentWindow *child = newDocumentWindow(untitledCaption());
     child->initPageFromPrinter();
     child->zoomPage(m_zoomChoice);
     child->showDocumentStatus();
     showPropertyWindow();
+    updateCommandStates();
 }
 
 void MainWindow::fileOpen()
@@ -130,14 +149,34 @@ void MainWindow::fileOpen()
         openChosenFile(fileName);
 }
 
+namespace {
+
+// One spelling for one file: a link, "./" or "../" lead to the same path. A file that is gone
+// keeps its absolute path.
+QString sameFileKey(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+} // namespace
+
+DocumentWindow *MainWindow::documentHolding(const QString &fileName, const DocumentWindow *except) const
+{
+    const QString key = sameFileKey(fileName);
+    for (DocumentWindow *child : documentWindows())
+        if (child != except && !isUntitled(caption(child)) && sameFileKey(caption(child)) == key)
+            return child;
+    return nullptr;
+}
+
 DocumentWindow *MainWindow::openChosenFile(const QString &fileName)
 {
-    for (DocumentWindow *child : documentWindows()) {
-        if (caption(child) == fileName) {
-            m_mdi->setActiveSubWindow(subWindowOf(child));
-            m_dialogs.message(this, QMessageBox::Information, u"该文件已经打开！看见了吧^_^"_s, QMessageBox::Yes);
-            return child;
-        }
+    if (DocumentWindow *child = documentHolding(fileName)) {
+        m_mdi->setActiveSubWindow(subWindowOf(child));
+        m_dialogs.message(this, QMessageBox::Information, u"该文件已经打开！看见了吧^_^"_s, QMessageBox::Yes);
+        return child;
     }
     return openDocumentFile(fileName);
 }
@@ -165,6 +204,7 @@ DocumentWindow *MainWindow::openDocumentFile(const QString &fileName)
     child->showDocumentStatus();
     m_config.addRecentFile(path);
     showPropertyWindow();
+    updateCommandStates();
     return child;
 }
 
@@ -199,11 +239,33 @@ bool MainWindow::saveChildAs(DocumentWindow &child)
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += u".dyz"_s;
     fileName = QFileInfo(fileName).absoluteFilePath();
+    // Two windows on one file would overwrite each other's saves unnoticed.
+    QPointer<DocumentWindow> holder = documentHolding(fileName, &child);
+    if (holder) {
+        const auto answer = m_dialogs.message(
+            this, QMessageBox::Question,
+            u"文件“"_s + QFileInfo(fileName).fileName() +
+                u"”已在另一个窗口中打开。\r是否用当前文件替换它？\r那个窗口的内容将保留为未命名的文件。"_s,
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return false;
+    }
     if (!writeChild(child, fileName))
         return false;
     // The window is the new file's from now on: a later Save writes there.
     child.setWindowTitle(fileName);
+    if (holder)
+        detachDocument(*holder);
     return true;
+}
+
+void MainWindow::detachDocument(DocumentWindow &child)
+{
+    child.setWindowTitle(untitledCaption());
+    // Its contents are no longer in any file: closing asks, saving asks for a name.
+    child.document().undoStack().resetClean();
+    if (&child == activeDocument())
+        child.showDocumentStatus();
 }
 
 bool MainWindow::writeChild(DocumentWindow &child, const QString &fileName)

@@ -1,7 +1,7 @@
-// The editing commands of the document window and its keys: undo, redo, nudging, choosing
-// seals with Tab and placing with Enter. While a band, drag or resize lasts the commands wait:
-// a delete or zoom in the middle of a drag would free or rescale the seals its release then
-// moves.
+// The editing commands of the document window and its keys: nudging, choosing seals with Tab
+// and placing with Enter. Undo and redo are keys of the main window, heard in every window.
+// While a band, drag or resize lasts the commands wait: a delete or zoom in the middle of a
+// drag would free or rescale the seals its release then moves.
 
 #include "page/documentwindow.h"
 
@@ -115,15 +115,6 @@ void DocumentWindow::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
     const int key = event->key();
-    if (mods == Qt::ControlModifier && key == Qt::Key_Z) {
-        undo();
-        return;
-    }
-    if ((mods == Qt::ControlModifier && key == Qt::Key_Y) ||
-        (mods == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z)) {
-        redo();
-        return;
-    }
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == 0 && !busy() &&
         pageToolOf(m_host.checkedDrawAction()) == PageTool::Place && !m_document->pageLocked()) {
         // Without a mouse the chosen element goes in the middle of the part of the page in view.

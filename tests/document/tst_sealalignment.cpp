@@ -101,6 +101,45 @@ private slots:
         QVERIFY(!doc.isModified());
         QVERIFY(!alignSelection(doc, SealAlignment::SpaceHorizontally)); // two seals
     }
+
+    // Seals whose width and height differ: P 20 × 40 mm at (30, 50) spans 20…40 × 30…70,
+    // Q 50 × 10 mm at (100, 80) spans 75…125 × 75…85. Taking one axis for the other would show.
+    void documentBoxes_data()
+    {
+        QTest::addColumn<SealAlignment>("how");
+        QTest::addColumn<Centres>("expected");
+        QTest::newRow("left 20") << SealAlignment::Left << Centres{{30, 50}, {20 + 25, 80}};
+        QTest::newRow("right 125") << SealAlignment::Right << Centres{{125 - 10, 50}, {100, 80}};
+        QTest::newRow("top 30") << SealAlignment::Top << Centres{{30, 50}, {100, 30 + 5}};
+        QTest::newRow("bottom 85") << SealAlignment::Bottom << Centres{{30, 85 - 20}, {100, 80}};
+        QTest::newRow("centres on x = (20 + 125) / 2")
+            << SealAlignment::HorizontalCentres << Centres{{72.5, 50}, {72.5, 80}};
+        QTest::newRow("centres on y = (30 + 85) / 2")
+            << SealAlignment::VerticalCentres << Centres{{30, 57.5}, {100, 57.5}};
+    }
+    void documentBoxes()
+    {
+        QFETCH(SealAlignment, how);
+        QFETCH(Centres, expected);
+        SealDocument doc;
+        const float sizes[2][4] = {{20, 40, 30, 50}, {50, 10, 100, 80}}; // width, height, x, y
+        for (const auto &size : sizes) {
+            auto seal = doc.createSeal();
+            seal->setSealType(SealType::stRect);
+            seal->setRealWidth(size[0]);
+            seal->setRealHeight(size[1]);
+            seal->setRealCenterX(size[2]);
+            seal->setRealCenterY(size[3]);
+            QCOMPARE(seal->RealHeight(), size[1]);
+            doc.appendCreatedSeal(std::move(seal));
+        }
+        doc.setSelection({doc.seals()[0].get(), doc.seals()[1].get()});
+        QVERIFY(alignSelection(doc, how));
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(double(doc.seals()[size_t(i)]->RealCenterX()), expected.at(i).x());
+            QCOMPARE(double(doc.seals()[size_t(i)]->RealCenterY()), expected.at(i).y());
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSealAlignment)

@@ -328,6 +328,67 @@ private slots:
         doc.deleteSelection();
         doc.undoStack().undo();
         QVERIFY(doc.isSealLocked(locked));
+
+        // An undo that has to rebuild a seal (a text block's rows come back before its height)
+        // hands the lock on to the new object.
+        doc.selectSeal(at(doc, 2));
+        QVERIFY(doc.toggleSealLock());
+        Seal *block = at(doc, 2);
+        QVERIFY(doc.editSeals({2}, u"行数"_s, [](const SealSelection &seals) {
+            seals[0]->setRowColCount(3);
+            seals[0]->setTextHeight(4);
+        }));
+        doc.undoStack().undo();
+        QVERIFY(at(doc, 2) != block);
+        QVERIFY(doc.isSealLocked(at(doc, 2)));
+        doc.selectSeal(at(doc, 2));
+        QVERIFY(!doc.nudgeSelection(1, 0, true));
+    }
+
+    // Restacking: positions that are not neighbours come back exactly on undo; a seal already
+    // at the end it is sent to is no edit.
+    void restack_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<bool>("front");
+        QTest::addColumn<QList<float>>("order"); // centres x after the command, bottom first
+        QTest::newRow("bottom to front") << 0 << true << QList<float>{100, 150, 50};
+        QTest::newRow("middle to front") << 1 << true << QList<float>{50, 150, 100};
+        QTest::newRow("top to back") << 2 << false << QList<float>{150, 50, 100};
+        QTest::newRow("top to front: nothing") << 2 << true << QList<float>{50, 100, 150};
+        QTest::newRow("bottom to back: nothing") << 0 << false << QList<float>{50, 100, 150};
+    }
+    void restack()
+    {
+        QFETCH(int, selected);
+        QFETCH(bool, front);
+        QFETCH(QList<float>, order);
+        SealDocument doc;
+        threeSeals(doc);
+        const QByteArray before = savedDocument(doc);
+        const std::vector<Seal *> objects = {at(doc, 0), at(doc, 1), at(doc, 2)};
+        doc.selectSeal(at(doc, selected));
+        auto centres = [&doc] {
+            QList<float> xs;
+            for (const auto &seal : doc.seals())
+                xs.append(seal->RealCenterX());
+            return xs;
+        };
+        const bool moves = order != QList<float>{50, 100, 150};
+        QCOMPARE(front ? doc.bringSealToFront() : doc.sendSealToBack(), moves);
+        QCOMPARE(centres(), order);
+        QCOMPARE(doc.undoStack().count(), moves ? 1 : 0);
+        QCOMPARE(doc.isModified(), moves);
+        if (!moves) {
+            QCOMPARE(savedDocument(doc), before);
+            return;
+        }
+        doc.undoStack().undo();
+        QCOMPARE(centres(), (QList<float>{50, 100, 150}));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(at(doc, i), objects[size_t(i)]);
+        QCOMPARE(savedDocument(doc), before);
+        QVERIFY(!doc.isModified());
     }
 
     // Held keys nudge in one step: 50 + 1 + 1 + 1 = 53, one undo back to 50.

@@ -11,6 +11,7 @@
 #include "mainwindow/drawactions.h"
 #include "mainwindow/wallpapermdiarea.h"
 #include "page/pagepanel.h"
+#include "properties/propertywindow.h"
 #include "seal/gbk.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -86,67 +88,71 @@ private slots:
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<int>("tag");
         QTest::addColumn<bool>("grouped");
-        QTest::addColumn<bool>("enabledAlone"); // without a document window
+        // What the command needs before it can act: nothing, an open document, or more than an
+        // empty new document at 100 % and an empty clipboard offer.
+        QTest::addColumn<int>("needs");
+        enum { Nothing, Document, More };
 
         auto row = [](const char *name, const QString &caption, const QString &hint, const QString &key = QString(),
-                      bool enabledAlone = true) {
-            QTest::newRow(name) << caption << hint << key << 0 << false << enabledAlone;
-        };
+                      int needs = Nothing) { QTest::newRow(name) << caption << hint << key << 0 << false << needs; };
         row("actFileNew", u"新建(&N)"_s, u"新建印章文件|新建印章文件"_s, u"Ctrl+N"_s);
         row("actFileOpen", u"打开…(&O)"_s, u"打开印章文件|打开印章文件"_s, u"Ctrl+O"_s);
         // Nothing to save without a document.
-        row("actFileSave", u"保存(&S)"_s, u"保存文件|保存文件"_s, u"Ctrl+S"_s, false);
-        row("actFileSaveAs", u"另存为…"_s, u"文件另存|文件另存"_s, QString(), false);
-        row("actFilePreView", u"预览(&V)"_s, u"打印预览|打印预览"_s);
-        row("actFilePrint", u"打印(&P)"_s, u"打印|打印"_s, u"Ctrl+P"_s);
+        row("actFileSave", u"保存(&S)"_s, u"保存文件|保存文件"_s, u"Ctrl+S"_s, Document);
+        row("actFileSaveAs", u"另存为…"_s, u"文件另存|文件另存"_s, QString(), Document);
+        row("actFilePreView", u"预览(&V)"_s, u"打印预览|打印预览"_s, QString(), Document);
+        row("actFilePrint", u"打印(&P)"_s, u"打印|打印"_s, u"Ctrl+P"_s, Document);
         row("actFileExit", u"退出(&Q)"_s, u"退出|退出"_s, u"Ctrl+Q"_s);
-        row("actEditCopy", u"复制(&C)"_s, u"复制到剪贴板|复制到剪贴板"_s, u"Ctrl+C"_s);
-        row("actEditCut", u"剪切(&X)"_s, u"剪切|剪切"_s, u"Ctrl+X"_s);
-        row("actEditPaste", u"粘贴(&V)"_s, u"从剪贴板粘贴|从剪贴板粘贴"_s, u"Ctrl+V"_s);
-        row("actEditDel", u"删除"_s, u"删除|删除"_s, u"Del"_s);
-        row("actEditClear", u"清除(&R)"_s, u"清除|清除"_s, u"Ctrl+Del"_s);
-        row("actEditBringToFront", u"送到顶层(&B)"_s, u"把元素送到顶层|把元素送到顶层"_s);
-        row("actEditSendToBack", u"送到底层(&S)"_s, u"把元素送到底层|把元素送到底层"_s);
+        row("actEditCopy", u"复制(&C)"_s, u"复制到剪贴板|复制到剪贴板"_s, u"Ctrl+C"_s, More);
+        row("actEditCut", u"剪切(&X)"_s, u"剪切|剪切"_s, u"Ctrl+X"_s, More);
+        row("actEditPaste", u"粘贴(&V)"_s, u"从剪贴板粘贴|从剪贴板粘贴"_s, u"Ctrl+V"_s, More);
+        row("actEditDel", u"删除"_s, u"删除|删除"_s, u"Del"_s, More);
+        row("actEditClear", u"清除(&R)"_s, u"清除|清除"_s, u"Ctrl+Del"_s, More);
+        row("actEditBringToFront", u"送到顶层(&B)"_s, u"把元素送到顶层|把元素送到顶层"_s, QString(), More);
+        row("actEditSendToBack", u"送到底层(&S)"_s, u"把元素送到底层|把元素送到底层"_s, QString(), More);
         row("actViewOpenDrawTools", u"隐藏绘图工具(&D)"_s, QString());
         row("actViewOpenOrClosefrmProp", u"隐藏属性窗口(&P)"_s, QString());
         row("actViewOpenOrCloseToolBar", u"隐藏工具栏(&T)"_s, QString());
         row("actViewOpenOrCloseStatusBar", u"隐藏状态栏(&S)"_s, u"隐藏状态栏|隐藏状态栏"_s);
-        row("actViewOpenOrCloseGrid", u"隐藏网格(&G)"_s, u"隐藏网格|隐藏网格"_s);
-        row("actViewZoomIn", u"放大显示(&I)"_s, u"放大|放大"_s, u"PgUp"_s);
-        row("actViewZoomNormal", u"正常显示(&N)"_s, u"正常显示|正常显示"_s, u"End"_s);
-        row("actViewZoomOut", u"缩小显示(&U)"_s, u"缩小|缩小"_s, u"PgDown"_s);
-        row("WindowCascade1", u"叠放窗口(&C)"_s, u"叠放窗口|叠放窗口"_s, QString(), false);
-        row("WindowTileHorizontal1", u"平排窗口(&H)"_s, u"水平排列窗口|水平排列窗口"_s, QString(), false);
-        row("WindowTileVertical1", u"竖排窗口(&T)"_s, u"纵向排列窗口|纵向排列窗口"_s, QString(), false);
-        row("WindowMinimizeAll1", u"最小化(&M)"_s, u"最小化所有窗口|最小化所有窗口"_s, QString(), false);
-        row("WindowArrange1", u"重排窗口(&A)"_s, u"重新排列窗口|重新排列窗口"_s, QString(), false);
-        row("WindowClose1", u"关闭(&Z)"_s, u"关闭|关闭"_s, QString(), false);
-        row("WindowsCloseAll", u"全部关闭(&S)"_s, u"关闭所有窗口|关闭所有窗口"_s, QString(), false);
+        row("actViewOpenOrCloseGrid", u"隐藏网格(&G)"_s, u"隐藏网格|隐藏网格"_s, QString(), Document);
+        row("actViewZoomIn", u"放大显示(&I)"_s, u"放大|放大"_s, u"PgUp"_s, Document);
+        row("actViewZoomNormal", u"正常显示(&N)"_s, u"正常显示|正常显示"_s, u"End"_s, More);
+        row("actViewZoomOut", u"缩小显示(&U)"_s, u"缩小|缩小"_s, u"PgDown"_s, Document);
+        row("WindowCascade1", u"叠放窗口(&C)"_s, u"叠放窗口|叠放窗口"_s, QString(), Document);
+        row("WindowTileHorizontal1", u"平排窗口(&H)"_s, u"水平排列窗口|水平排列窗口"_s, QString(), Document);
+        row("WindowTileVertical1", u"竖排窗口(&T)"_s, u"纵向排列窗口|纵向排列窗口"_s, QString(), Document);
+        row("WindowMinimizeAll1", u"最小化(&M)"_s, u"最小化所有窗口|最小化所有窗口"_s, QString(), Document);
+        row("WindowArrange1", u"重排窗口(&A)"_s, u"重新排列窗口|重新排列窗口"_s, QString(), Document);
+        row("WindowClose1", u"关闭(&Z)"_s, u"关闭|关闭"_s, QString(), Document);
+        row("WindowsCloseAll", u"全部关闭(&S)"_s, u"关闭所有窗口|关闭所有窗口"_s, QString(), Document);
         row("actToolsNextFont", u"下一个字体"_s, u"下一个字体|下一个字体"_s);
-        row("actLockSeal", u"锁定印章位置(&L)"_s, u"锁定印章|锁定印章"_s);
-        row("actLockPage", u"锁定页面(&P)"_s, u"锁定页面|锁定页面"_s);
+        row("actLockSeal", u"锁定印章位置(&L)"_s, u"锁定印章|锁定印章"_s, QString(), More);
+        row("actLockPage", u"锁定页面(&P)"_s, u"锁定页面|锁定页面"_s, QString(), Document);
         row("actHelpAbout", u"关于…(&A)"_s, u"关于本软件|关于本软件"_s);
         row("actHelpChangeWallPaper", u"更换壁纸(&W)"_s, u"更换壁纸|更换壁纸"_s);
         row("actHelpMailme", u"致信作者(&M)"_s, u"致信作者|致信作者"_s);
         row("actHelpHelp", u"使用帮助(&H)"_s, u"使用帮助|帮助使用"_s);
         row("actGoHomePage", u"登陆作者的主页"_s, u"去作者的主页看看|去作者的主页看看"_s);
-        row("actLibAdd", u"加入印章库"_s, u"存入印章库|存入印章库"_s);
-        row("actEditLibrary", u"编辑印章库"_s, u"编辑修改印章库|编辑修改印章库"_s);
-        row("actEditChangeImage", u"改变图符(&P)"_s, u"改变印章图符|改变印章图符"_s);
-        row("actEditSetSameCenter", u"对准中心(&T)"_s, QString());
-        row("actEditSealSaveToImage", u"导出为图象…"_s, u"印章导出为图象|印章导出为图象"_s);
-        row("actViewZoomAll", u"细节查看…"_s, QString());
-        row("actInsertSeal", u"插入模板印章"_s, QString());
-        row("actDeleteLibrarySeal", u"删除模板印章"_s, QString());
+        row("actLibAdd", u"加入印章库"_s, u"存入印章库|存入印章库"_s, QString(), More);
+        row("actEditLibrary", u"编辑印章库"_s, u"编辑修改印章库|编辑修改印章库"_s, QString(), More);
+        row("actEditChangeImage", u"改变图符(&P)"_s, u"改变印章图符|改变印章图符"_s, QString(), More);
+        row("actEditSetSameCenter", u"对准中心(&T)"_s, QString(), QString(), More);
+        row("actEditSealSaveToImage", u"导出为图象…"_s, u"印章导出为图象|印章导出为图象"_s, QString(), More);
+        row("actViewZoomAll", u"细节查看…"_s, QString(), QString(), More);
+        row("actInsertSeal", u"插入模板印章"_s, QString(), QString(), More);
+        row("actDeleteLibrarySeal", u"删除模板印章"_s, QString(), QString(), More);
         row("actPageDoubleBuffered", u"页面使用双缓冲"_s, QString());
-        row("actPageZoom", QString(), u"正常页面视图|正常页面视图"_s);
-        row("actBringToFront", QString(), u"浮起到表层|浮起到表层"_s);
-        row("actSendToBack", QString(), u"压入到底层|压入到底层"_s);
-        row("actSameCenter", QString(), u"对准中心|对准中心"_s);
-        row("actChangePicture", QString(), u"从文件更换图象|从文件更换图象"_s);
+        row("actPageZoom", QString(), u"正常页面视图|正常页面视图"_s, QString(), More);
+        row("actBringToFront", QString(), u"浮起到表层|浮起到表层"_s, QString(), More);
+        row("actSendToBack", QString(), u"压入到底层|压入到底层"_s, QString(), More);
+        row("actSameCenter", QString(), u"对准中心|对准中心"_s, QString(), More);
+        row("actChangePicture", QString(), u"从文件更换图象|从文件更换图象"_s, QString(), More);
+        row("actEditUndo", u"撤销(&Z)"_s, u"撤销|撤销上一步编辑"_s, u"Ctrl+Z"_s, More);
+        row("actEditRedo", u"重做(&Y)"_s, u"重做|重做撤销的编辑"_s, u"Ctrl+Y"_s, More);
+        row("actEditColor", u"颜色(&O)…"_s, u"颜色|设置所选印章的颜色"_s, QString(), More);
 
         auto mode = [](const char *name, int tag, const QString &caption, const QString &hint) {
-            QTest::newRow(name) << caption << hint << QString() << tag << true << true;
+            QTest::newRow(name) << caption << hint << QString() << tag << true << int(Document);
         };
         mode("actDrawHorzLine", 1, QString(), u"水平线|水平线"_s);
         mode("actDrawVertLine", 2, QString(), u"竖直线|竖直线"_s);
@@ -200,7 +206,7 @@ private slots:
         QFETCH(QString, shortcut);
         QFETCH(int, tag);
         QFETCH(bool, grouped);
-        QFETCH(bool, enabledAlone);
+        QFETCH(int, needs);
         Start s;
         MainWindow &w = s.show();
         const QString name = QString::fromLatin1(QTest::currentDataTag());
@@ -219,12 +225,12 @@ private slots:
         QCOMPARE(a->isCheckable(), grouped || name == u"actPageDoubleBuffered"_s);
         if (grouped)
             QCOMPARE(w.drawActions().action(Tool(tag)), a);
-        QCOMPARE(a->isEnabled(), enabledAlone);
+        QCOMPARE(a->isEnabled(), needs == 0);
         w.fileNew();
-        QVERIFY(a->isEnabled());
+        QCOMPARE(a->isEnabled(), needs <= 1);
         QVERIFY(w.closeAllDocuments());
         flushDeletes();
-        QCOMPARE(a->isEnabled(), enabledAlone);
+        QCOMPARE(a->isEnabled(), needs == 0);
     }
 
     // The placing group is exclusive yet may have nothing checked.
@@ -246,7 +252,10 @@ private slots:
                                                               u"actFileSaveAs"_s, u"-"_s,           u"actFilePreView"_s,
                                                               u"actFilePrint"_s,  u"-"_s,           u"actFileExit"_s};
         QTest::newRow("edit") << u"编辑(&E)"_s
-                              << QStringList{u"actEditCut"_s,
+                              << QStringList{u"actEditUndo"_s,
+                                             u"actEditRedo"_s,
+                                             u"-"_s,
+                                             u"actEditCut"_s,
                                              u"actEditCopy"_s,
                                              u"actEditPaste"_s,
                                              u"-"_s,
@@ -256,6 +265,7 @@ private slots:
                                              u"actEditBringToFront"_s,
                                              u"actEditSendToBack"_s,
                                              u"actEditChangeImage"_s,
+                                             u"actEditColor"_s,
                                              u"actEditSetSameCenter"_s,
                                              u"actViewZoomAll"_s,
                                              u"-"_s,
@@ -307,8 +317,8 @@ private slots:
         MainWindow &w = s.create();
         QCOMPARE(entries(w.sealMenu()),
                  (QStringList{u"actEditCut"_s, u"actEditCopy"_s, u"actEditPaste"_s, u"-"_s, u"actEditDel"_s,
-                              u"actLockSeal"_s, u"actEditSetSameCenter"_s, u"-"_s, u"actViewZoomAll"_s,
-                              u"actEditSealSaveToImage"_s, u"actLibAdd"_s}));
+                              u"actLockSeal"_s, u"actEditSetSameCenter"_s, u"actEditColor"_s, u"-"_s,
+                              u"actViewZoomAll"_s, u"actEditSealSaveToImage"_s, u"actLibAdd"_s}));
         QCOMPARE(entries(w.pageMenu()), (QStringList{u"actEditClear"_s, u"actEditLibrary"_s, u"-"_s, u"actFileSave"_s,
                                                      u"actFilePrint"_s, u"WindowClose1"_s, u"-"_s, u"actFileExit"_s}));
         QCOMPARE(entries(w.libraryMenu()), (QStringList{u"actInsertSeal"_s, u"actDeleteLibrarySeal"_s}));
@@ -378,10 +388,28 @@ private slots:
             items.append(a->isSeparator()            ? u"-"_s
                          : a->objectName().isEmpty() ? bar->widgetForAction(a)->accessibleName()
                                                      : a->objectName());
-        QCOMPARE(items, (QStringList{u"actFileNew"_s, u"actFileOpen"_s, u"actFileSave"_s, u"actFilePreView"_s,
-                                     u"actFilePrint"_s, u"-"_s, u"actEditCut"_s, u"actEditCopy"_s, u"actEditPaste"_s,
-                                     u"actEditDel"_s, u"-"_s, u"actViewZoomNormal"_s, u"显示比例"_s, u"-"_s,
-                                     u"actToolsNextFont"_s, u"字体"_s, u"-"_s, u"印章选项"_s, u"侧栏"_s}));
+        QCOMPARE(items, (QStringList{u"actFileNew"_s,
+                                     u"actFileOpen"_s,
+                                     u"actFileSave"_s,
+                                     u"actFilePreView"_s,
+                                     u"actFilePrint"_s,
+                                     u"-"_s,
+                                     u"actEditCut"_s,
+                                     u"actEditCopy"_s,
+                                     u"actEditPaste"_s,
+                                     u"actEditDel"_s,
+                                     u"-"_s,
+                                     u"actEditUndo"_s,
+                                     u"actEditRedo"_s,
+                                     u"-"_s,
+                                     u"actViewZoomNormal"_s,
+                                     u"显示比例"_s,
+                                     u"-"_s,
+                                     u"actToolsNextFont"_s,
+                                     u"字体"_s,
+                                     u"-"_s,
+                                     u"印章选项"_s,
+                                     u"侧栏"_s}));
         QCOMPARE(bar->widgetForAction(w.action(u"actFileNew"_s))->accessibleName(), u"新建(N)"_s);
         QCOMPARE(bar->widgetForAction(w.action(u"actFilePreView"_s))->accessibleName(), u"预览(V)"_s);
         QCOMPARE(bar->widgetForAction(w.action(u"actEditDel"_s))->accessibleName(), u"删除"_s);
@@ -483,7 +511,8 @@ private slots:
         MainWindow &w = s.show();
         w.fileNew();
         DocumentWindow *child = w.activeDocument();
-        child->zoomPage(start);
+        w.applyZoomText(QString::number(start) + u'%');
+        QCOMPARE(child->document().page().zoom(), start);
         for (int expected : steps) {
             w.action(command)->trigger();
             QCOMPARE(child->document().page().zoom(), expected);
@@ -725,6 +754,17 @@ private slots:
         QCOMPARE(child->document().undoStack().count(), 1);
         child->document().undoStack().undo();
         QCOMPARE(testing::savedDocument(child->document()), before);
+
+        // The edit menu's command asks the same dialog and is one more undo step.
+        s.dialogs.colours.push_back(QColor(0x40, 0x50, 0x60));
+        w.action(u"actEditColor"_s)->trigger();
+        QCOMPARE(s.dialogs.colourRequests, 3);
+        QCOMPARE(child->sealList()[1]->PenColor(), Colour(0x605040));
+        QCOMPARE(w.action(u"actEditUndo"_s)->text(), u"撤销 设置颜色(&Z)"_s);
+        w.action(u"actEditUndo"_s)->trigger();
+        QCOMPARE(testing::savedDocument(child->document()), before);
+        child->document().clearSelection();
+        QVERIFY(!w.action(u"actEditColor"_s)->isEnabled());
     }
 
     // The chosen face goes into all five font slots as one undo step that marks the document.
@@ -927,22 +967,33 @@ private slots:
         QCOMPARE(grid->text(), u"显示网格(&G)"_s);
         QCOMPARE(w.action(u"actViewOpenOrClosefrmProp"_s)->text(), u"开启属性窗口"_s);
 
+        // The lock captions keep their access keys through every change, from the menu and
+        // from the command alike.
         addKind(*child, SealType::stEllipse);
         emit w.toolsMenu()->aboutToShow();
-        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"锁定印章位置"_s);
-        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"锁定页面"_s);
+        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"锁定印章位置(&L)"_s);
+        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"锁定页面(&P)"_s);
         w.action(u"actLockSeal"_s)->trigger();
         w.action(u"actLockPage"_s)->trigger();
         QVERIFY(child->document().isSealLocked(child->currentSeal()));
         QVERIFY(!child->pagePanel()->isEnabled());
-        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章"_s);
-        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"解锁页面"_s);
+        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章(&U)"_s);
+        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"解锁页面(&P)"_s);
         w.action(u"actLockPage"_s)->trigger();
-        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"锁定页面"_s);
+        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"锁定页面(&P)"_s);
         w.action(u"actLockPage"_s)->trigger();
         emit w.toolsMenu()->aboutToShow();
-        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章"_s);
-        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"解锁页面"_s);
+        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章(&U)"_s);
+        QCOMPARE(w.action(u"actLockPage"_s)->text(), u"解锁页面(&P)"_s);
+        w.action(u"actLockSeal"_s)->trigger();
+        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"锁定印章位置(&L)"_s);
+        // Another seal chosen: the caption follows it without the menu opening.
+        child->document().selectSeal(child->sealList().front().get());
+        child->toggleSealLock();
+        addKind(*child, SealType::stRect, 120, 50);
+        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"锁定印章位置(&L)"_s);
+        child->document().selectSeal(child->sealList().front().get());
+        QCOMPARE(w.action(u"actLockSeal"_s)->text(), u"解锁印章(&U)"_s);
     }
 
     // Double buffering reaches every open page and every new one, and is kept in the settings.
@@ -1024,6 +1075,205 @@ private slots:
         QCOMPARE(child->sealList()[1]->RealCenterX(), 110.f);
         QCOMPARE(child->document().undoStack().count(), 1);
         QCOMPARE(child->document().undoStack().undoText(), u"右对齐"_s);
+    }
+
+    // A command that cannot act is disabled, and its state follows the selection, the
+    // clipboard, the zoom and the undo stack as they change. Three seals: a round seal at 30, a
+    // rectangle at 90 and a horizontal text at 150 mm, bottom first.
+    void commandStates_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("enabled");
+        const struct {
+            const char *situation, *command;
+            bool enabled;
+        } rows[] = {
+            {"nothing selected", "actEditCopy", false},
+            {"middle", "actEditCopy", true},
+            {"nothing selected", "actEditCut", false},
+            {"nothing selected", "actEditDel", false},
+            {"middle", "actEditDel", true},
+            {"nothing selected", "actEditClear", true},
+            {"empty page", "actEditClear", false},
+            {"middle", "actEditPaste", false},
+            {"copied", "actEditPaste", true},
+            {"top", "actEditBringToFront", false},
+            {"top", "actBringToFront", false},
+            {"bottom", "actEditBringToFront", true},
+            {"bottom", "actEditSendToBack", false},
+            {"top", "actSendToBack", true},
+            {"two", "actEditBringToFront", false},
+            {"middle", "actEditChangeImage", true},
+            {"top", "actChangePicture", false}, // a text carries no emblem
+            {"middle", "actEditSetSameCenter", false},
+            {"two", "actSameCenter", true},
+            {"middle", "actEditAlignLeft", false},
+            {"two", "actEditAlignLeft", true},
+            {"two", "actEditSpaceHorizontally", false},
+            {"three", "actEditSpaceVertically", true},
+            {"nothing selected", "actEditSealSaveToImage", false},
+            {"two", "actEditSealSaveToImage", true},
+            {"nothing selected", "actViewZoomAll", false},
+            {"middle", "actViewZoomAll", true},
+            {"nothing selected", "actEditColor", false},
+            {"three", "actEditColor", true},
+            {"nothing selected", "actLockSeal", false},
+            {"two", "actLockSeal", false},
+            {"middle", "actLockSeal", true},
+            {"zoom 600", "actViewZoomIn", false},
+            {"zoom 600", "actViewZoomOut", true},
+            {"zoom 25", "actViewZoomOut", false},
+            {"nothing selected", "actViewZoomNormal", false}, // at 100 %
+            {"zoom 25", "actPageZoom", true},
+            {"nothing selected", "actEditUndo", false},
+            {"edited", "actEditUndo", true},
+            {"edited", "actEditRedo", false},
+            {"undone", "actEditRedo", true},
+            {"undone", "actEditUndo", false},
+        };
+        for (const auto &row : rows)
+            QTest::addRow("%s: %s", row.situation, row.command)
+                << QString::fromUtf8(row.situation) << QString::fromUtf8(row.command) << row.enabled;
+    }
+    void commandStates()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QString, command);
+        QFETCH(bool, enabled);
+        Start s;
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        SealDocument &doc = child->document();
+        addKind(*child, SealType::stEllipse, 30, 50);
+        addKind(*child, SealType::stRect, 90, 50);
+        addKind(*child, SealType::stHorzText, 150, 50);
+        doc.clearHistory();
+        doc.clearSelection();
+        auto seal = [&doc](int i) { return doc.seals().at(size_t(i)).get(); };
+        if (situation == u"empty page"_s)
+            doc.clearPage();
+        else if (situation == u"middle"_s)
+            doc.selectSeal(seal(1));
+        else if (situation == u"top"_s)
+            doc.selectSeal(seal(2));
+        else if (situation == u"bottom"_s)
+            doc.selectSeal(seal(0));
+        else if (situation == u"two"_s)
+            doc.setSelection({seal(0), seal(1)});
+        else if (situation == u"three"_s)
+            doc.setSelection({seal(0), seal(1), seal(2)});
+        else if (situation == u"copied"_s) {
+            doc.selectSeal(seal(1));
+            w.action(u"actEditCopy"_s)->trigger();
+            doc.clearSelection();
+        } else if (situation == u"zoom 600"_s)
+            w.applyZoomText(u"600%"_s);
+        else if (situation == u"zoom 25"_s)
+            w.applyZoomText(u"25%"_s);
+        else if (situation == u"edited"_s || situation == u"undone"_s) {
+            doc.selectSeal(seal(1));
+            w.action(u"actEditDel"_s)->trigger();
+            if (situation == u"undone"_s)
+                w.action(u"actEditUndo"_s)->trigger();
+        }
+        QAction *a = w.action(command);
+        QVERIFY(a);
+        QCOMPARE(a->isEnabled(), enabled);
+        // A disabled command really does nothing.
+        if (!enabled) {
+            const QByteArray before = testing::savedDocument(doc);
+            a->trigger();
+            QCOMPARE(testing::savedDocument(doc), before);
+        }
+    }
+
+    // Undo and redo are commands of the edit menu and the tool bar, named after the step they
+    // take, reached by their keys from the property window too, and at work on a locked page.
+    void undoFromAnyWindow()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        QAction *undo = w.action(u"actEditUndo"_s);
+        QAction *redo = w.action(u"actEditRedo"_s);
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->text(), u"撤销(&Z)"_s);
+        QCOMPARE(undo->shortcutContext(), Qt::ApplicationShortcut);
+        QVERIFY(w.toolBar()->widgetForAction(undo));
+
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        addKind(*child, SealType::stRect, 40, 50, 20);
+        child->document().clearHistory();
+        const QByteArray before = testing::savedDocument(child->document());
+        s.dialogs.colours.push_back(QColor(0, 0, 0xFF));
+        w.action(u"actEditColor"_s)->trigger();
+        const QByteArray coloured = testing::savedDocument(child->document());
+        QCOMPARE(undo->text(), u"撤销 设置颜色(&Z)"_s);
+        QVERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        QCOMPARE(redo->text(), u"重做(&Y)"_s);
+
+        // The keyboard in the first box of the property window.
+        auto *properties = qobject_cast<PropertyWindow *>(w.propertyWindow());
+        QVERIFY(properties);
+        properties->focusPage();
+        QWidget *box = properties->focusWidget();
+        QVERIFY(box && properties->isAncestorOf(box) && box->isEnabled());
+        QApplication::setActiveWindow(properties);
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        child->togglePageLock();
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(testing::savedDocument(child->document()), before);
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(redo->text(), u"重做 设置颜色(&Y)"_s);
+        QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(testing::savedDocument(child->document()), coloured);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(testing::savedDocument(child->document()), coloured);
+
+        // From the main window's page, one key is one step.
+        w.activateWindow();
+        QApplication::setActiveWindow(&w);
+        child->setFocus();
+        QTRY_VERIFY(child->hasFocus());
+        QTest::keyClick(child, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(testing::savedDocument(child->document()), before);
+        QVERIFY(redo->isEnabled());
+
+        // The commands follow the active document: another one has nothing to undo.
+        w.fileNew();
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        QCOMPARE(undo->text(), u"撤销(&Z)"_s);
+        QVERIFY(w.closeAllDocuments());
+        flushDeletes();
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+    }
+
+    // Page Up and Page Down zoom the page while the zoom list has the keyboard, as they do on
+    // the page, instead of choosing a neighbouring item of the list.
+    void zoomListPageKeys()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.zoomBox()->setFocus();
+        QTRY_VERIFY(w.zoomBox()->hasFocus());
+        QTest::keyClick(w.zoomBox(), Qt::Key_PageUp);
+        QCOMPARE(child->document().page().zoom(), 110);
+        QCOMPARE(w.zoomBox()->currentText(), u"110%"_s);
+        QTest::keyClick(w.zoomBox(), Qt::Key_PageDown);
+        QTest::keyClick(w.zoomBox(), Qt::Key_PageDown);
+        QCOMPARE(child->document().page().zoom(), 90);
+        QCOMPARE(w.zoomBox()->currentText(), u"90%"_s);
+        QVERIFY(!child->isModified());
     }
 };
 

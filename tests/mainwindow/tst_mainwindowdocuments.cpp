@@ -13,9 +13,12 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -76,6 +79,124 @@ private slots:
         // The page comes from the printer set-up (A4 without one) at the zoom choice.
         QCOMPARE(w.activeDocument()->document().page().zoom(), 100);
         QVERIFY(w.action(u"WindowsCloseAll"_s)->isEnabled());
+
+        // Two windows left of three: the count gives 文件3, free again after closing it.
+        w.mdiArea()->activeSubWindow()->close();
+        flushDeletes();
+        w.fileNew();
+        QCOMPARE(MainWindow::caption(w.activeDocument()), u"文件3.dyz"_s);
+        // Without 文件1 the count gives 文件3, which is open: the lowest free number is taken.
+        w.mdiArea()->subWindowList(QMdiArea::CreationOrder).front()->close();
+        flushDeletes();
+        QCOMPARE(captions(w), (QStringList{u"文件2.dyz"_s, u"文件3.dyz"_s}));
+        w.fileNew();
+        QCOMPARE(MainWindow::caption(w.activeDocument()), u"文件1.dyz"_s);
+        w.fileNew();
+        QCOMPARE(MainWindow::caption(w.activeDocument()), u"文件4.dyz"_s);
+    }
+
+    // The same file by another spelling of its path is the open one, not a second window.
+    void openSameFileByAnotherPath_data()
+    {
+        QTest::addColumn<QString>("spelling");
+        QTest::newRow("dot segments") << u"sub/../a.dyz"_s;
+        QTest::newRow("symbolic link") << u"link.dyz"_s;
+        QTest::newRow("linked folder") << u"linked/a.dyz"_s;
+    }
+    void openSameFileByAnotherPath()
+    {
+        QFETCH(QString, spelling);
+        Start s;
+        MainWindow &w = s.show();
+        const QString file = writeDocument(s.path(u"a.dyz"_s), 1);
+        QVERIFY(QDir(s.dir.path()).mkpath(u"sub"_s));
+        QVERIFY(QFile::link(file, s.path(u"link.dyz"_s)));
+        QVERIFY(QFile::link(s.dir.path(), s.path(u"linked"_s)));
+        DocumentWindow *opened = w.openDocumentFile(file);
+        QVERIFY(opened);
+        w.fileNew();
+        QCOMPARE(w.documentHolding(s.path(spelling)), opened);
+        s.dialogs.files = {s.path(spelling)};
+        w.fileOpen();
+        QCOMPARE(w.documentWindows().size(), 2);
+        QCOMPARE(w.activeDocument(), opened);
+        QCOMPARE(s.dialogs.texts(), QStringList{u"该文件已经打开！看见了吧^_^"_s});
+        // Another file of the same name elsewhere is another document.
+        const QString other = writeDocument(s.path(u"sub/a.dyz"_s), 2);
+        QCOMPARE(w.documentHolding(other), nullptr);
+    }
+
+    // Save As onto the file of another window asks first; Yes writes the file and leaves the
+    // other window with its seals as an untitled, modified document, so no two windows ever
+    // stand for one file.
+    void saveAsOntoOpenFile()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        const QString file = writeDocument(s.path(u"a.dyz"_s), 2);
+        DocumentWindow *holder = w.openDocumentFile(file);
+        QVERIFY(holder);
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        addSeal(*child);
+        s.dialogs.messages.clear();
+
+        // No: nothing is written, both windows stay as they were.
+        s.dialogs.files = {s.path(u"./a.dyz"_s)};
+        s.dialogs.answers = {QMessageBox::No};
+        QVERIFY(!w.fileSaveAs());
+        QCOMPARE(
+            s.dialogs.texts(),
+            QStringList{
+                u"文件“a.dyz”已在另一个窗口中打开。\r是否用当前文件替换它？\r那个窗口的内容将保留为未命名的文件。"_s});
+        QCOMPARE(s.dialogs.messages.front().buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(sealsInFile(file), 2);
+        QCOMPARE(MainWindow::caption(child), u"文件2.dyz"_s);
+        QCOMPARE(MainWindow::caption(holder), file);
+        QVERIFY(child->isModified());
+
+        // Yes: the file holds this window's seal; the other window keeps its two, untitled.
+        s.dialogs.files = {file};
+        s.dialogs.answers = {QMessageBox::Yes};
+        QVERIFY(w.fileSaveAs());
+        QCOMPARE(sealsInFile(file), 1);
+        QCOMPARE(MainWindow::caption(child), file);
+        QVERIFY(!child->isModified());
+        QCOMPARE(MainWindow::caption(holder), u"文件3.dyz"_s);
+        QVERIFY(holder->isModified());
+        QCOMPARE(holder->sealList().size(), size_t(2));
+        QCOMPARE(w.documentHolding(file), child);
+        QCOMPARE(w.documentHolding(file, child), nullptr);
+
+        // Save As onto its own file asks nothing.
+        s.dialogs.messages.clear();
+        s.dialogs.files = {file};
+        QVERIFY(w.fileSaveAs());
+        QVERIFY(s.dialogs.messages.empty());
+    }
+
+    // When the last document closes, nothing of it stays on show: the status panels return to
+    // their first texts, the file state reads "无文件" and the property window shows no seal.
+    void lastDocumentClosed()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        w.fileNew();
+        addSeal(*w.activeDocument());
+        w.activeDocument()->document().clearHistory();
+        auto *properties = qobject_cast<PropertyWindow *>(w.propertyWindow());
+        QVERIFY(properties);
+        QVERIFY(properties->document());
+        w.setStatusText(0, u" 水平坐标：12.5mm"_s);
+        w.setStatusText(1, u"垂直坐标：30mm"_s);
+        QCOMPARE(w.statusText(3), u"已画图形：1"_s);
+        QVERIFY(w.closeAllDocuments());
+        flushDeletes();
+        QCOMPARE(w.statusText(0), u" 水平坐标："_s);
+        QCOMPARE(w.statusText(1), u"垂直坐标："_s);
+        QCOMPARE(w.statusText(2), u"文件状态：无文件"_s);
+        QCOMPARE(w.statusText(3), u"已画图形："_s);
+        QCOMPARE(properties->document(), nullptr);
     }
 
     void openTwiceBringsItForward()
@@ -496,9 +617,31 @@ private slots:
             QVERIFY(iface);
             QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
         }
+        // Lists are named by their labels, with their text as the value.
+        for (QComboBox *list : {w.zoomBox(), w.fontBox()}) {
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(list);
+            QCOMPARE(iface->text(QAccessible::Name), list->accessibleName());
+            QCOMPARE(iface->text(QAccessible::Value), list->currentText());
+            QCOMPARE(iface->role(), QAccessible::ComboBox);
+        }
+        QCOMPARE(w.zoomBox()->accessibleName(), u"显示比例"_s);
+        QCOMPARE(w.fontBox()->accessibleName(), u"字体"_s);
+        for (QCheckBox *box : w.toolBar()->findChildren<QCheckBox *>())
+            QVERIFY(!QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name).isEmpty());
         QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(w.emblemTab());
         QCOMPARE(tab->text(QAccessible::Name), u"徽标集"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(w.activeDocument())->text(QAccessible::Name), u"文件1.dyz"_s);
+    }
+
+    // After start-up without a document the keyboard is in the tool bar's zoom list.
+    void keyboardFocusAtStart()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget(), w.zoomBox());
     }
 
     // Every command in the menus has an icon of our own, drawn sharp at twice the pixels.
@@ -515,7 +658,7 @@ private slots:
                 const QPixmap sharp = a->icon().pixmap(QSize(24, 24), 2.0);
                 QVERIFY2(sharp.size() == QSize(48, 48), qPrintable(a->objectName()));
             }
-        QCOMPARE(checked, 43);
+        QCOMPARE(checked, 46);
     }
 
     // The progress display on the status bar: shown with its caption, 3.5 inches wide and an
