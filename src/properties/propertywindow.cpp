@@ -117,6 +117,7 @@ PropertyWindow::~PropertyWindow()
     }
     for (TabButton *tab : m_tabs)
         tab->disconnect(this);
+    m_pin->disconnect(this);
     if (m_document)
         m_document->disconnect(this);
 }
@@ -155,8 +156,9 @@ void PropertyWindow::buildTabs()
     m_pin->setCheckable(true);
     m_pin->setAutoRaise(true);
     m_pin->setFocusPolicy(Qt::TabFocus);
-    m_pin->setIcon(pinIcon(m_ppi / 6, palette().color(QPalette::ButtonText)));
-    m_pin->setIconSize(QSize(m_ppi / 6 - 4, m_ppi / 6 - 4));
+    const int icon = std::max(8, m_ppi / 6 - 4);
+    m_pin->setIcon(pinIcon(icon, palette().color(QPalette::ButtonText)));
+    m_pin->setIconSize(QSize(icon, icon));
     m_pin->setToolTip(u"固定属性窗口：失去焦点时不卷起"_s);
     m_pin->setAccessibleName(u"固定属性窗口"_s);
     m_pin->setAccessibleDescription(m_pin->toolTip());

@@ -179,7 +179,9 @@ void PropertyWindow::nameSlot(Slot &slot)
         if (label.endsWith(u'：'))
             label.chop(1);
     }
-    slot.box->setAccessibleName(group + u' ' + label);
+    const QString name = group + u' ' + label;
+    if (slot.box->accessibleName() != name)
+        slot.box->setAccessibleName(name);
 }
 
 void PropertyWindow::bindSlot(Slot &slot, SealType kind, int line)
