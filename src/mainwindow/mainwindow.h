@@ -134,6 +134,8 @@ public:
     // The export command: the selected seals of the active document as a picture file or on
     // the clipboard.
     void exportSelectionToImage();
+    // Print and preview need a document, export a selection: each is enabled only then.
+    void updateOutputCommands();
     // The set colour command: every selected seal gets the chosen pen colour, as does the
     // palette's colour square.
     void setSelectionColour();
@@ -252,6 +254,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // Construction, split by concern.
@@ -267,6 +270,17 @@ private:
     void setUpWindow();
     void onFirstShow();
     void createDrawTools();
+    // The palette and the property window (toolwindows.cpp): transient for this window, so that
+    // every window manager keeps them above it, and kept on its screen when it moves.
+    QList<QWidget *> toolWindows() const;
+    void keepAboveMainWindow(QWidget *tool);
+    // After the first show has mapped this window: maps the tool windows shown with it again.
+    void remapToolWindows();
+    void keepToolWindowsOnScreen();
+    // Their frames in the document area's viewport coordinates, for those shown.
+    QList<QRect> toolWindowFrames() const;
+    // A document window just made goes into the area the tool windows leave free.
+    void placeNewDocumentWindow(QMdiSubWindow &window);
     void showSplashStage(const QString &stage);
     void fillZoomList();
     void openHomePageOnce();
@@ -326,6 +340,7 @@ private:
     QPointer<QWidget> m_propertyWindow;
     std::function<std::unique_ptr<QDialog>(MainWindow &)> m_printFactory;
     bool m_printPreview = false;
+    QMetaObject::Connection m_selectionWatch;
 };
 
 } // namespace qm
