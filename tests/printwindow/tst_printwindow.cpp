@@ -135,7 +135,9 @@ private slots:
         QCOMPARE(w.setupAction()->shortcut(), QKeySequence(u"Ctrl+S"_s));
         QCOMPARE(w.printAction()->shortcut(), QKeySequence(u"Ctrl+P"_s));
         QCOMPARE(w.exitAction()->shortcut(), QKeySequence(u"Ctrl+Q"_s));
-        QCOMPARE(w.statusPanelBar()->panelCount(), 2);
+        // Printable area, zoom, and what the last command wrote (empty until then).
+        QCOMPARE(w.statusPanelBar()->panelCount(), 3);
+        QVERIFY(w.statusPanelBar()->panelText(2).isEmpty());
         QVERIFY(w.progressPanel()->isHidden());
         QVERIFY(w.progressPanel()->findChild<QLabel *>());
         QCOMPARE(w.progressPanel()->findChild<QLabel *>()->text(), u"正在生成打印文件："_s);
