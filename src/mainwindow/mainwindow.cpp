@@ -423,7 +423,7 @@ void MainWindow::onFirstShow()
     m_drawTools->bindButtons();
     if (m_options.showDrawTools) {
         // Below the tool bar's left end, where the bars were just laid out.
-        m_drawTools->placeAt(m_toolBar->mapToGlobal(QPoint(0, m_toolBar->height())));
+        placePaletteBelowToolBar();
         keepAboveMainWindow(m_drawTools);
         m_drawTools->show();
     }

@@ -276,6 +276,9 @@ private:
     void keepAboveMainWindow(QWidget *tool);
     // After the first show has mapped this window: maps the tool windows shown with it again.
     void remapToolWindows();
+    // The palette below the tool bar's left end. It stays there, following this window as the
+    // window manager places and maximises it, until the user moves it elsewhere.
+    void placePaletteBelowToolBar();
     void keepToolWindowsOnScreen();
     // Their frames in the document area's viewport coordinates, for those shown.
     QList<QRect> toolWindowFrames() const;
@@ -341,6 +344,7 @@ private:
     std::function<std::unique_ptr<QDialog>(MainWindow &)> m_printFactory;
     bool m_printPreview = false;
     QMetaObject::Connection m_selectionWatch;
+    std::optional<QPoint> m_paletteHome;
 };
 
 } // namespace qm

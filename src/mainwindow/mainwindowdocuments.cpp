@@ -90,8 +90,7 @@ void MainWindow::placeNewDocumentWindow(QMdiSubWindow &window)
         return;
     const QSize area = m_mdi->viewport()->size();
     const int others = int(m_mdi->subWindowList().size()) - 1;
-    window.setGeometry(
-        newDocumentGeometry(freeDocumentArea(area, toolWindowFrames()), others, titleBarHeight(window)));
+    window.setGeometry(newDocumentGeometry(freeDocumentArea(area, toolWindowFrames()), others, titleBarHeight(window)));
 }
 
 void MainWindow::documentCountChanged()

@@ -8,6 +8,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QToolBar>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -53,8 +54,22 @@ void MainWindow::remapToolWindows()
     }
 }
 
+void MainWindow::placePaletteBelowToolBar()
+{
+    const QPoint home = m_toolBar->mapToGlobal(QPoint(0, m_toolBar->height()));
+    m_drawTools->placeAt(home);
+    m_paletteHome = m_drawTools->pos();
+}
+
 void MainWindow::keepToolWindowsOnScreen()
 {
+    // The window manager may shift the palette by its frame as it maps it: that is no move of
+    // the user's, who would take it further.
+    constexpr int FrameShift = 64;
+    if (m_drawTools && m_paletteHome && (m_drawTools->pos() - *m_paletteHome).manhattanLength() <= FrameShift)
+        placePaletteBelowToolBar();
+    else
+        m_paletteHome.reset(); // moved by the user: it stays where it was put
     const QScreen *screen = this->screen();
     if (!screen || !isVisible())
         return;
