@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace qm {
@@ -47,8 +49,26 @@ void DialogPackLoader::showHelpWindow(QWidget *owner) const
                                          [&](auto entry) { entry(owner); });
 }
 
-bool DialogPackLoader::callResolved(const char *name, const QString &loadError,
-                                    const std::function<void(QFunctionPointer)> &invoke) const
+int DialogPackLoader::showExportOptions(dialogpack::ExportOptionsRecord &record, QWidget *owner) const
+{
+    int version = 0;
+    withLibrary(u"文件缺失！"_s, [&](QLibrary &library) {
+        const auto show =
+            reinterpret_cast<dialogpack::ShowExportToImageEntry>(library.resolve(dialogpack::ShowExportToImageName));
+        if (!show)
+            return;
+        // Asked in this loading: the component keeps the answer for the dialog that follows.
+        const auto ask = reinterpret_cast<dialogpack::ExportOptionsVersionEntry>(
+            library.resolve(dialogpack::ExportOptionsVersionName));
+        version = ask ? ask(dialogpack::ExportRecordVersion) : 1;
+        // An answer beyond what the program knows is taken as the nearest version it does.
+        version = std::clamp<int>(version, 1, dialogpack::ExportRecordVersion);
+        show(&record.options, owner);
+    });
+    return version;
+}
+
+void DialogPackLoader::withLibrary(const QString &loadError, const std::function<void(QLibrary &)> &use) const
 {
     // Only the absolute path: a bare name would let the loader's search path pick the file.
     const QString path = libraryPath();
@@ -61,11 +81,21 @@ bool DialogPackLoader::callResolved(const char *name, const QString &loadError,
         QLibrary &library;
         ~Unload() { library.unload(); }
     } unload{library};
-    const QFunctionPointer entry = library.resolve(name);
-    if (!entry)
-        return false;
-    invoke(entry);
-    return true;
+    use(library);
+}
+
+bool DialogPackLoader::callResolved(const char *name, const QString &loadError,
+                                    const std::function<void(QFunctionPointer)> &invoke) const
+{
+    bool found = false;
+    withLibrary(loadError, [&](QLibrary &library) {
+        const QFunctionPointer entry = library.resolve(name);
+        if (!entry)
+            return;
+        found = true;
+        invoke(entry);
+    });
+    return found;
 }
 
 } // namespace qm

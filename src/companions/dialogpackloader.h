@@ -5,11 +5,16 @@
 #include <QLibrary>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 class QWidget;
 
 namespace qm {
+
+namespace dialogpack {
+struct ExportOptionsRecord;
+}
 
 // The program's side of the dialog component. For each use the library is loaded from an
 // absolute path (never searched for by name), the entry is looked up by its C name and called,
@@ -37,6 +42,13 @@ public:
     // The help window over `owner`; ComponentLoadError "帮助资源缺失！" when the library cannot be loaded.
     void showHelpWindow(QWidget *owner) const;
 
+    // The export options dialog over `owner`, in one loading of the library: first the record
+    // version is agreed (1 with a component that cannot say), then the dialog fills `record`,
+    // the 14 bytes of version 1 or all of version 2. Returns the agreed version, 0 when the
+    // component has no export dialog (the record is left as it was). ComponentLoadError
+    // "文件缺失！" when the library cannot be loaded.
+    int showExportOptions(dialogpack::ExportOptionsRecord &record, QWidget *owner) const;
+
     // Loads the library (ComponentLoadError with `loadError` when it cannot be), calls `invoke` with
     // the entry `name` cast to `Entry` when the library exports it, and unloads the library,
     // also when `invoke` throws. Returns whether the entry was there: the about box and help
@@ -48,6 +60,8 @@ public:
     }
 
 private:
+    // Loads the library, lets `use` resolve and call its entries, and unloads it in every case.
+    void withLibrary(const QString &loadError, const std::function<void(QLibrary &library)> &use) const;
     bool callResolved(const char *name, const QString &loadError,
                       const std::function<void(QFunctionPointer)> &invoke) const;
 

@@ -64,9 +64,35 @@ ExportKind exportKindFromOption(std::uint8_t value)
     return value >= 1 && value <= 4 ? ExportKind(value) : ExportKind::Bmp;
 }
 
+ExportKind exportKindFromOptions(std::uint8_t value, std::uint8_t laterKind)
+{
+    switch (laterKind) {
+    case std::uint8_t(ExportKind::Png):
+    case std::uint8_t(ExportKind::Svg):
+    case std::uint8_t(ExportKind::Pdf):
+        return ExportKind(laterKind);
+    default:
+        return exportKindFromOption(value);
+    }
+}
+
+QList<ExportKind> offeredExportKinds(int recordVersion)
+{
+    QList<ExportKind> kinds;
+    for (const ExportKindInfo &k : Kinds)
+        if (recordVersion >= 2 || k.kind <= ExportKind::Bmp)
+            kinds.append(k.kind);
+    return kinds;
+}
+
 QString exportKindExtension(ExportKind kind)
 {
     return exportKindInfo(kind).extension.toString();
+}
+
+QString exportKindName(ExportKind kind)
+{
+    return exportKindInfo(kind).extension.mid(1).toString().toUpper();
 }
 
 QString exportKindFilter(ExportKind kind)
@@ -92,16 +118,35 @@ std::optional<ExportKind> exportKindFromExtension(const QString &extension)
     return std::nullopt;
 }
 
+namespace {
+
+// The extension with its dot: what follows the last dot of the last path component.
+QString ownExtension(const QString &name)
+{
+    const qsizetype slash = name.lastIndexOf(u'/');
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot > slash ? name.mid(dot) : QString();
+}
+
+} // namespace
+
 QString exportFileName(const QString &chosen, ExportKind kind)
 {
     const QString ext = exportKindExtension(kind);
-    // The extension is what follows the last dot of the last path component.
-    const qsizetype slash = chosen.lastIndexOf(u'/');
-    const qsizetype dot = chosen.lastIndexOf(u'.');
-    const QString own = dot > slash ? chosen.mid(dot) : QString();
+    const QString own = ownExtension(chosen);
+    const qsizetype dot = chosen.size() - own.size();
     if (own.toLower() == ext)
         return chosen;
-    return (dot > slash ? chosen.left(dot) : chosen) + ext;
+    return chosen.left(dot) + ext;
+}
+
+ExportFileChoice exportFileChoice(const QString &typed, ExportKind kind, const QList<ExportKind> &offered)
+{
+    const QString own = ownExtension(typed);
+    const std::optional<ExportKind> named = own.isEmpty() ? std::nullopt : exportKindFromExtension(own.mid(1));
+    if (named && *named != kind && offered.contains(*named))
+        return {exportFileName(typed, *named), *named};
+    return {exportFileName(typed, kind), kind};
 }
 
 } // namespace qm

@@ -41,9 +41,18 @@ const ExportKindInfo &exportKindInfo(ExportKind kind);
 
 // The kind an option byte names: 1 … 4 as listed, any other value a bitmap.
 ExportKind exportKindFromOption(std::uint8_t value);
+// The kind of an options record that has the later kinds' byte: 6 PNG, 7 SVG, 8 PDF there win;
+// any other value leaves the kind to the option byte (0 from a record without that byte).
+ExportKind exportKindFromOptions(std::uint8_t value, std::uint8_t laterKind);
+
+// The kinds the options dialog of that record version offers: the five of the option byte,
+// and from version 2 every kind.
+QList<ExportKind> offeredExportKinds(int recordVersion);
 
 // The required extension with its dot, lower case: ".emf", ".jpg", ".gif", ".tiff", ".bmp" …
 QString exportKindExtension(ExportKind kind);
+// The short name users know the kind by: "EMF", "JPG", "TIFF", "PNG" …
+QString exportKindName(ExportKind kind);
 
 // The save dialog's filter, "text|pattern".
 QString exportKindFilter(ExportKind kind);
@@ -57,5 +66,18 @@ std::optional<ExportKind> exportKindFromExtension(const QString &extension);
 // The name a file is written under: when the lower-cased extension of `chosen` is not the
 // kind's, the name's own extension (possibly none) is dropped and the kind's appended.
 QString exportFileName(const QString &chosen, ExportKind kind);
+
+// The file and the kind a typed name asks for.
+struct ExportFileChoice {
+    QString fileName; // empty: nothing chosen
+    ExportKind kind = ExportKind::Bmp;
+    bool operator==(const ExportFileChoice &) const = default;
+};
+
+// A name ending in an extension of another of the `offered` kinds (any of its spellings) is
+// written as that kind, under that kind's extension: "seal.png" for an EMF export is a PNG. Any
+// other name follows exportFileName for `kind`: "seal" and "seal.txt" get its extension, "a.tif"
+// of a TIFF export becomes "a.tiff".
+ExportFileChoice exportFileChoice(const QString &typed, ExportKind kind, const QList<ExportKind> &offered);
 
 } // namespace qm

@@ -16,6 +16,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 
@@ -50,6 +51,12 @@ QString clipboardType(ExportKind kind)
         return u"image/gif"_s;
     case ExportKind::Bmp:
         return u"image/bmp"_s;
+    case ExportKind::Png:
+        return u"image/png"_s;
+    case ExportKind::Svg:
+        return u"image/svg+xml"_s;
+    case ExportKind::Pdf:
+        return u"application/pdf"_s;
     default:
         return {};
     }
@@ -67,7 +74,10 @@ ExportError copyToClipboard(const QList<const Seal *> &seals, const ExportLayout
     if (const QString type = clipboardType(request.kind); !type.isEmpty()) {
         QBuffer file;
         file.open(QIODevice::WriteOnly);
-        const ExportError written = SealExporter::writePicture(picture, request.kind, layout.pixelsPerMm, &file);
+        // The vector kinds draw the seals themselves; the others write this very picture.
+        const ExportError written = isVectorKind(request.kind)
+                                        ? SealExporter::write(seals, request, &file)
+                                        : SealExporter::writePicture(picture, request.kind, layout.pixelsPerMm, &file);
         if (written != ExportError::None)
             return written;
         mime->setData(type, file.data());
@@ -88,20 +98,18 @@ void MainWindow::exportSelectionToImage()
     if (!box.notEmpty)
         return;
 
-    dialogpack::ExportOptions options{}; // cleared: a missing entry leaves it unconfirmed
+    dialogpack::ExportOptionsRecord record{}; // cleared: a missing entry leaves it unconfirmed
+    int version = 0;
     const DialogPackLoader dialogs(m_options.dialogFolder);
     const bool loaded = catchComponentLoadError(
-        this,
-        [&] {
-            dialogs.callEntry<dialogpack::ShowExportToImageEntry>(dialogpack::ShowExportToImageName, u"文件缺失！"_s,
-                                                                  [&](auto entry) { entry(&options, child); });
-        },
-        errorBox());
-    if (!loaded || !options.confirmed)
+        this, [&] { version = dialogs.showExportOptions(record, child); }, errorBox());
+    const dialogpack::ExportOptions &options = record.options;
+    if (!loaded || version == 0 || !options.confirmed)
         return;
 
     ExportRequest request;
-    request.kind = exportKindFromOption(options.kind);
+    // The later kinds' byte is read only from a component that said it fills it.
+    request.kind = exportKindFromOptions(options.kind, version >= 2 ? record.laterKind : 0);
     request.pixelsPerMm = decodeExtended(options.resolution);
     request.mirror = options.mirror != 0;
     const bool toClipboard = options.toClipboard != 0;
@@ -133,13 +141,17 @@ void MainWindow::exportSelectionToImage()
         return;
 
     QString fileName;
+    bool switched = false;
     if (!toClipboard) {
-        fileName =
-            m_dialogs.pictureFileName(this, workFolder(u"我的导出图象"_s), request.kind,
+        const ExportFileChoice chosen =
+            m_dialogs.pictureFileName(this, workFolder(u"我的导出图象"_s), request.kind, offeredExportKinds(version),
                                       previewPicture(seals, box, request.pixelsPerMm, request.mirror),
                                       planned == ExportError::None ? QSize(layout.width, layout.height) : QSize());
-        if (fileName.isEmpty())
+        if (chosen.fileName.isEmpty())
             return;
+        fileName = chosen.fileName;
+        switched = chosen.kind != request.kind;
+        request.kind = chosen.kind;
     }
 
     if (planned != ExportError::None) {
@@ -151,6 +163,9 @@ void MainWindow::exportSelectionToImage()
         const ExportResult result = SealExporter::writeFile(seals, request, fileName);
         if (result.error != ExportError::None)
             m_dialogs.message(this, QMessageBox::Critical, exportErrorMessage(result.error, result.fileName));
+        else if (switched) // the typed name asked for another kind than the options dialog
+            setStatusText(4, u"按文件扩展名改为导出%1图象：%2"_s.arg(exportKindName(request.kind),
+                                                                     QFileInfo(result.fileName).fileName()));
         return;
     }
 

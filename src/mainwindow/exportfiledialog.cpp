@@ -17,9 +17,10 @@ QString ExportFileDialog::nameFilter(ExportKind kind)
 }
 
 ExportFileDialog::ExportFileDialog(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
-                                   const QSize &pictureSize)
-    : QFileDialog(parent), m_kind(kind)
+                                   const QSize &pictureSize, const QList<ExportKind> &offered)
+    : QFileDialog(parent), m_kind(kind), m_offered(offered)
 {
+    m_chosen.kind = kind;
     setObjectName(u"ExportFileDialog"_s);
     setWindowTitle(u"导出为图象"_s);
     setAccessibleName(windowTitle());
@@ -65,8 +66,8 @@ void ExportFileDialog::accept()
         QFileDialog::accept(); // opens the folder
         return;
     }
-    const QString name = exportFileName(typed.absoluteFilePath(), m_kind);
-    const QFileInfo target(name);
+    const ExportFileChoice choice = exportFileChoice(typed.absoluteFilePath(), m_kind, m_offered);
+    const QFileInfo target(choice.fileName);
     if (!target.absoluteDir().exists()) {
         QMessageBox::warning(this, windowTitle(), u"文件夹“%1”不存在。"_s.arg(QDir::toNativeSeparators(target.path())));
         return;
@@ -79,7 +80,7 @@ void ExportFileDialog::accept()
         QMessageBox::question(this, windowTitle(), u"“%1”已经存在。\n要替换它吗？"_s.arg(target.fileName())) !=
             QMessageBox::Yes)
         return;
-    m_chosen = name;
+    m_chosen = choice;
     QDialog::accept();
 }
 

@@ -32,6 +32,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,7 +114,23 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
         PrintWindowOptions options;
         options.cursor = [&main](int slot) { return main.cursorSlot(slot); };
         options.printerPresent = main.m_options.printerPresent;
+        // The print options from the component this window was given; questions through its dialogs.
+        options.askPrintOptions = [folder = main.m_options.dialogFolder](QWidget *owner,
+                                                                         const PrintOptionsState &current) {
+            return askPrintOptionsFromDialogPack(DialogPackLoader(folder), owner, current);
+        };
+        options.askToGoOn = [&main](QWidget *owner, const QString &text) {
+            return main.m_dialogs.message(owner, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No) ==
+                   QMessageBox::Yes;
+        };
         options.errorBox = main.errorBox();
+        // The PDF goes where exported pictures go, named after the document.
+        options.pdfFolder = main.workFolder(u"我的导出图象"_s);
+        options.askPdfFile = [&main, name = QFileInfo(caption(child)).completeBaseName()](QWidget *owner,
+                                                                                          const QString &folder) {
+            return main.m_dialogs.saveFileName(owner, folder, u"PDF 文件 (*.pdf)"_s,
+                                               QDir(folder).filePath(name + u".pdf"_s), u"pdf"_s);
+        };
         return std::make_unique<PrintWindow>(*child, main.printPreview(), std::move(options), &main);
     };
 
@@ -310,9 +327,13 @@ void MainWindow::setUpWindow()
     showSplashStage(u"查找打印机……"_s);
     const bool printer =
         m_options.printerPresent ? m_options.printerPresent() : !QPrinterInfo::availablePrinterNames().isEmpty();
-    if (!printer)
-        m_dialogs.message(this, QMessageBox::Information,
-                          u"    您的系统没有安装\r任何打印设备，建议用\r户安装分辨率在600dpi\r及以上的激光打印机。"_s);
+    // The user may tick the notice away for good; a printer installed later changes nothing.
+    const QString hideNotice = u"HideNoPrinterNotice"_s;
+    if (!printer && m_config.readText(Configuration::SystemKey, hideNotice) != u"true"_s &&
+        m_dialogs.noticeWithCheckBox(this, QMessageBox::Information,
+                                     u"您的系统没有安装任何打印设备，建议用户安装分辨率在600dpi及以上的激光打印机。"_s,
+                                     u"不再提示"_s))
+        m_config.writeText(Configuration::SystemKey, hideNotice, u"true"_s);
 
     showSplashStage(u"创建剪贴板……"_s);
     m_clipboard = std::make_unique<ClipboardStream>();
@@ -408,9 +429,11 @@ void MainWindow::onFirstShow()
     m_drawTools->bindButtons();
     if (m_options.showDrawTools) {
         // Below the tool bar's left end, where the bars were just laid out.
-        m_drawTools->placeAt(m_toolBar->mapToGlobal(QPoint(0, m_toolBar->height())));
+        placePaletteBelowToolBar();
+        keepAboveMainWindow(m_drawTools);
         m_drawTools->show();
     }
+    QMetaObject::invokeMethod(this, &MainWindow::remapToolWindows, Qt::QueuedConnection);
 }
 
 QStringList MainWindow::workFolderNames()

@@ -266,6 +266,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // Construction, split by concern.
@@ -281,6 +282,20 @@ private:
     void setUpWindow();
     void onFirstShow();
     void createDrawTools();
+    // The palette and the property window (toolwindows.cpp): transient for this window, so that
+    // every window manager keeps them above it, and kept on its screen when it moves.
+    QList<QWidget *> toolWindows() const;
+    void keepAboveMainWindow(QWidget *tool);
+    // After the first show has mapped this window: maps the tool windows shown with it again.
+    void remapToolWindows();
+    // The palette below the tool bar's left end. It stays there, following this window as the
+    // window manager places and maximises it, until the user moves it elsewhere.
+    void placePaletteBelowToolBar();
+    void keepToolWindowsOnScreen();
+    // Their frames in the document area's viewport coordinates, for those shown.
+    QList<QRect> toolWindowFrames() const;
+    // A document window just made goes into the area the tool windows leave free.
+    void placeNewDocumentWindow(QMdiSubWindow &window);
     void showSplashStage(const QString &stage);
     void fillZoomList();
     void openHomePageOnce();
@@ -347,6 +362,7 @@ private:
     QPointer<QWidget> m_propertyWindow;
     std::function<std::unique_ptr<QDialog>(MainWindow &)> m_printFactory;
     bool m_printPreview = false;
+    std::optional<QPoint> m_paletteHome;
 };
 
 } // namespace qm

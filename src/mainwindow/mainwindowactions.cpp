@@ -4,6 +4,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "controls/hints.h"
+#include "mainwindow/documentplacement.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/wallpapermdiarea.h"
 
@@ -125,7 +126,8 @@ void MainWindow::createActions()
     a->setMenuRole(QAction::QuitRole);
     connect(a, &QAction::triggered, this, &QWidget::close);
 
-    connect(action(u"WindowCascade1"_s), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+    // Qt's own cascade sizes the windows by their size hint, a few dozen pixels.
+    connect(action(u"WindowCascade1"_s), &QAction::triggered, this, [this] { cascadeDocumentWindows(*m_mdi); });
     connect(action(u"WindowTileHorizontal1"_s), &QAction::triggered, m_mdi, &WallpaperMdiArea::tileHorizontally);
     connect(action(u"WindowTileVertical1"_s), &QAction::triggered, m_mdi, &WallpaperMdiArea::tileVertically);
     connect(action(u"WindowMinimizeAll1"_s), &QAction::triggered, m_mdi, &WallpaperMdiArea::minimiseAll);

@@ -184,10 +184,9 @@ void MainWindow::printOrPreview(bool preview)
     if (!activeDocument())
         return;
     if (!printerPresent())
-        m_dialogs.message(
-            this, QMessageBox::Information,
-            u"您的计算机没有安装打印机，这里您只能预览一下\r本软件的打印管理功能，确实要打印的话，建议您\r"
-            u"安装分辨率在600 dpi以上的激光打印机!"_s);
+        m_dialogs.message(this, QMessageBox::Information,
+                          u"您的计算机没有安装打印机。您可以预览，或打印到PDF文件；要在纸上打印，"
+                          u"建议安装分辨率在600 dpi以上的激光打印机。"_s);
     openPrintWindow(preview);
 }
 
@@ -348,6 +347,8 @@ void MainWindow::toggleDrawTools()
     if (!m_drawTools)
         return;
     const bool show = m_drawTools->isHidden();
+    if (show)
+        keepAboveMainWindow(m_drawTools);
     m_drawTools->setVisible(show);
     action(u"actViewOpenDrawTools"_s)->setText(show ? u"关闭绘图工具"_s : u"开启绘图工具"_s);
 }

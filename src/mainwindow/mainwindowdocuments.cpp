@@ -4,6 +4,7 @@
 
 #include "document/documentfile.h"
 #include "mainwindow/configuration.h"
+#include "mainwindow/documentplacement.h"
 #include "mainwindow/statuspanels.h"
 #include "mainwindow/userdialogs.h"
 #include "mainwindow/wallpapermdiarea.h"
@@ -76,13 +77,22 @@ DocumentWindow *MainWindow::newDocumentWindow(const QString &caption)
     QMdiSubWindow *window = m_mdi->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(QIcon(u":/quillmark/icons/document.svg"_s));
-    const QSize area = m_mdi->viewport()->size();
-    window->resize(std::max(320, area.width() * 3 / 4), std::max(240, area.height() * 3 / 4));
+    placeNewDocumentWindow(*window);
     connect(child, &QObject::destroyed, this, &MainWindow::documentCountChanged, Qt::QueuedConnection);
     window->show();
     m_mdi->setActiveSubWindow(window);
     documentCountChanged();
     return child;
+}
+
+void MainWindow::placeNewDocumentWindow(QMdiSubWindow &window)
+{
+    // Beside the palette and the property window, not under them; a maximised one stays so.
+    if (window.isMaximized())
+        return;
+    const QSize area = m_mdi->viewport()->size();
+    const int others = int(m_mdi->subWindowList().size()) - 1;
+    window.setGeometry(newDocumentGeometry(freeDocumentArea(area, toolWindowFrames()), others, titleBarHeight(window)));
 }
 
 void MainWindow::documentCountChanged()
@@ -140,6 +150,8 @@ void MainWindow::fileNew()
     child->showDocumentStatus();
     showPropertyWindow();
     updateCommandStates();
+    // The property window may have come just now: the new window moves out from under it.
+    placeNewDocumentWindow(*subWindowOf(child));
 }
 
 void MainWindow::fileOpen()
@@ -205,6 +217,7 @@ DocumentWindow *MainWindow::openDocumentFile(const QString &fileName)
     m_config.addRecentFile(path);
     showPropertyWindow();
     updateCommandStates();
+    placeNewDocumentWindow(*subWindowOf(child));
     return child;
 }
 
@@ -337,6 +350,7 @@ void MainWindow::showPropertyWindow()
     if (m_toolBar->isHidden())
         at.ry() -= m_toolBar->height();
     window->move(at);
+    keepAboveMainWindow(window);
     window->show();
 }
 

@@ -31,6 +31,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     layOutBars();
+    keepToolWindowsOnScreen();
 }
 
 void MainWindow::layOutBars()

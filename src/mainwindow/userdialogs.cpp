@@ -2,6 +2,7 @@
 
 #include "mainwindow/exportfiledialog.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -35,12 +36,29 @@ QString QtUserDialogs::displayText(const QString &text)
 QMessageBox::StandardButton QtUserDialogs::message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                                    QMessageBox::StandardButtons buttons)
 {
+    QMessageBox box(icon, boxTitle(), displayText(text), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    return QMessageBox::StandardButton(execSteppingAside(box));
+}
+
+bool QtUserDialogs::noticeWithCheckBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                       const QString &checkBoxText)
+{
+    QMessageBox box(icon, boxTitle(), displayText(text), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    auto *tick = new QCheckBox(checkBoxText, &box);
+    tick->setAccessibleName(QString(checkBoxText).remove(u'&'));
+    box.setCheckBox(tick);
+    execSteppingAside(box);
+    return tick->isChecked();
+}
+
+int QtUserDialogs::execSteppingAside(QDialog &box)
+{
     const bool stepAside = m_stepAside && m_stepAside->isVisible();
     if (stepAside)
         m_stepAside->hide();
-    QMessageBox box(icon, boxTitle(), displayText(text), buttons, parent);
-    box.setTextFormat(Qt::PlainText);
-    const auto answer = QMessageBox::StandardButton(box.exec());
+    const int answer = box.exec();
     if (stepAside && m_stepAside)
         m_stepAside->show();
     return answer;
@@ -96,21 +114,24 @@ std::optional<QColor> QtUserDialogs::chooseColour(QWidget *parent, const QColor 
 
 // --- Export ---
 
-QString UserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &,
-                                     const QSize &)
+ExportFileChoice UserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind,
+                                              const QList<ExportKind> &offered, const QImage &, const QSize &)
 {
     const QString chosen =
         saveFileName(parent, folder, ExportFileDialog::nameFilter(kind), QString(), exportKindExtension(kind).mid(1));
-    return chosen.isEmpty() ? chosen : exportFileName(chosen, kind);
+    if (chosen.isEmpty())
+        return {QString(), kind};
+    return exportFileChoice(chosen, kind, offered);
 }
 
-QString QtUserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
-                                       const QSize &pictureSize)
+ExportFileChoice QtUserDialogs::pictureFileName(QWidget *parent, const QString &folder, ExportKind kind,
+                                                const QList<ExportKind> &offered, const QImage &preview,
+                                                const QSize &pictureSize)
 {
-    ExportFileDialog dialog(parent, folder, kind, preview, pictureSize);
+    ExportFileDialog dialog(parent, folder, kind, preview, pictureSize, offered);
     if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.chosenFile();
+        return {QString(), kind};
+    return dialog.choice();
 }
 
 QMessageBox::StandardButton UnattendedDialogs::message(QWidget *, QMessageBox::Icon, const QString &text,

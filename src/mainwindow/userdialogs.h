@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class QDialog;
 class QFileDialog;
 class QUrl;
 class QWidget;
@@ -42,14 +43,27 @@ public:
         return std::nullopt;
     }
 
+    // A notice with a check box under its text ("不再提示"); true when the user ticked it. By
+    // default the plain message, never ticked.
+    virtual bool noticeWithCheckBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                    const QString &checkBoxText)
+    {
+        Q_UNUSED(checkBoxText);
+        message(parent, icon, text);
+        return false;
+    }
+
     // --- Export ---
-    // The file an exported picture of `kind` is written to: the chosen name after the kind's
-    // naming rule (exportFileName), the overwrite question asked about that name; empty when
-    // cancelled. `preview` is the picture as it will come out, `pictureSize` its size in pixels
-    // (invalid when it is too large to be made). By default saveFileName with the kind's
-    // filter and extension, the rule applied to its answer: for dialogs that ask nothing.
-    virtual QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
-                                    const QSize &pictureSize);
+    // The file an exported picture of `kind` is written to and the kind it is written as: the
+    // chosen name after the naming rule (exportFileChoice: a name with the extension of another
+    // of the `offered` kinds switches to that kind), the overwrite question asked about that
+    // name; an empty name when cancelled. `preview` is the picture as it will come out,
+    // `pictureSize` its size in pixels (invalid when it is too large to be made). By default
+    // saveFileName with the kind's filter and extension, the rule applied to its answer: for
+    // dialogs that ask nothing.
+    virtual ExportFileChoice pictureFileName(QWidget *parent, const QString &folder, ExportKind kind,
+                                             const QList<ExportKind> &offered, const QImage &preview,
+                                             const QSize &pictureSize);
 };
 
 // The platform's boxes and dialogs. Nothing is handed to the desktop on a screenless
@@ -64,9 +78,12 @@ public:
                          const QString &defaultSuffix) override;
     bool openUrl(const QUrl &url) override;
     std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
+    bool noticeWithCheckBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                            const QString &checkBoxText) override;
     // Qt's save dialog with the picture beside it (ExportFileDialog).
-    QString pictureFileName(QWidget *parent, const QString &folder, ExportKind kind, const QImage &preview,
-                            const QSize &pictureSize) override;
+    ExportFileChoice pictureFileName(QWidget *parent, const QString &folder, ExportKind kind,
+                                     const QList<ExportKind> &offered, const QImage &preview,
+                                     const QSize &pictureSize) override;
 
     // The save dialog as saveFileName shows it: asks before overwriting the suffixed name.
     static void setUpSaveDialog(QFileDialog &dialog, const QString &folder, const QString &filter,
@@ -79,6 +96,8 @@ public:
     void setStepAside(QWidget *window) { m_stepAside = window; }
 
 private:
+    int execSteppingAside(QDialog &box);
+
     QPointer<QWidget> m_stepAside;
 };
 

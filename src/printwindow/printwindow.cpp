@@ -262,6 +262,7 @@ void PrintWindow::createStatusBar()
     m_statusBar->setSizeGripEnabled(false);
     m_statusBar->addPanel(16);
     m_statusBar->addPanel(16);
+    m_statusBar->addPanel(16); // what the last command did
 
     m_progressPanel = new QWidget(m_statusBar);
     m_progressPanel->setObjectName(u"Panel1"_s);

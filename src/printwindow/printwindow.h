@@ -47,8 +47,10 @@ struct PrintWindowOptions {
     std::function<void(QWidget *owner, const QString &caption, const QString &text)> information;
     // An error box.
     ErrorBox errorBox;
-    // The PDF file to print to; empty when the user cancelled.
-    std::function<QString(QWidget *owner)> askPdfFile;
+    // The PDF file to print to, its dialog starting in `folder`; empty when the user cancelled.
+    std::function<QString(QWidget *owner, const QString &folder)> askPdfFile;
+    // Where that dialog starts: the folder of exported pictures.
+    QString pdfFolder;
     // A warning the user may go past; true to go on.
     std::function<bool(QWidget *owner, const QString &text)> askToGoOn;
     // Edits a printer's size correction; true when the user accepted it.
@@ -116,6 +118,8 @@ public:
     void printTestRuler();
     void editCalibration();
 
+    // Status panel 2 after printing to a PDF file: "已打印到PDF文件：" and the file.
+    static QString pdfWrittenText(const QString &fileName);
     // " 当前纸张可打印区域[宽x高]：210mm x 297mm " for the page.
     static QString printableAreaText(const PageModel &page);
     // Millimetres to one decimal in the shortest form: 12.5, 12.
@@ -148,7 +152,11 @@ private:
     bool acceptMissingGlyphs();
     bool hasPrinter() const;
     PrintPlacement placementFor(const QPrinter &printer, bool forPdf) const;
-    void runPrint(QPrinter &printer, const PrintPlacement &placement, int copies);
+    // True when the job went out; a failure has been shown.
+    bool runPrint(QPrinter &printer, const PrintPlacement &placement, int copies);
+    // Asks the dialog component for the print options and keeps them; false when it could not
+    // be asked (the user has been told why).
+    bool askPrintOptions();
     QString printerKey() const;
 
     DocumentWindow &m_document;

@@ -13,7 +13,9 @@
 #include "seal/missingglyphs.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -124,7 +126,7 @@ void PrintWindow::setUpPrinter()
     chooseCursor();
 }
 
-void PrintWindow::printDocument()
+bool PrintWindow::askPrintOptions()
 {
     dialogpack::PrintOptions record{};
     const bool answered = catchComponentLoadError(
@@ -136,9 +138,16 @@ void PrintWindow::printDocument()
         },
         [this](QWidget *, const QString &message) { showError(message); });
     if (!answered)
-        return;
+        return false;
     m_options = fromRecord(record);
     m_options.copies = std::clamp<std::int32_t>(m_options.copies, 1, MaxCopies);
+    return true;
+}
+
+void PrintWindow::printDocument()
+{
+    if (!askPrintOptions())
+        return;
     if (m_document.sealList().empty()) {
         if (m_options.printConfirmed)
             information(u"提示："_s, u"空白文档，有什么好打印的！"_s);
@@ -153,19 +162,32 @@ void PrintWindow::printDocument()
     runPrint(*m_printer, placementFor(*m_printer, false), m_options.copies);
 }
 
+QString PrintWindow::pdfWrittenText(const QString &fileName)
+{
+    return u"已打印到PDF文件："_s + QDir::toNativeSeparators(fileName);
+}
+
 void PrintWindow::printToPdf()
 {
+    // The same options as on paper: colour or black, mirrored, copies as sheets of the file.
+    if (!askPrintOptions())
+        return;
     if (m_document.sealList().empty()) {
-        information(u"提示："_s, u"空白文档，有什么好打印的！"_s);
+        if (m_options.printConfirmed)
+            information(u"提示："_s, u"空白文档，有什么好打印的！"_s);
         return;
     }
+    if (!m_options.printConfirmed)
+        return;
+    const QString folder = m_windowOptions.pdfFolder;
     QString fileName = m_windowOptions.askPdfFile
-                           ? m_windowOptions.askPdfFile(this)
-                           : QFileDialog::getSaveFileName(this, u"打印到PDF文件"_s, QString(), u"PDF 文件 (*.pdf)"_s);
+                           ? m_windowOptions.askPdfFile(this, folder)
+                           : QFileDialog::getSaveFileName(this, u"打印到PDF文件"_s, folder, u"PDF 文件 (*.pdf)"_s);
     if (fileName.isEmpty() || !acceptMissingGlyphs())
         return;
     if (!fileName.endsWith(u".pdf"_s, Qt::CaseInsensitive))
         fileName += u".pdf"_s;
+    fileName = QFileInfo(fileName).absoluteFilePath();
     // The paper is the page itself: every seal lands at its page position, at true size.
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
@@ -175,7 +197,8 @@ void PrintWindow::printToPdf()
     const QPageSize size(QSizeF(double(m_page.pageWidth()), double(m_page.pageHeight())), QPageSize::Millimeter,
                          QString(), QPageSize::ExactMatch);
     pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    runPrint(pdf, placementFor(pdf, true), 1);
+    if (runPrint(pdf, placementFor(pdf, true), m_options.copies))
+        setStatusPanel(2, pdfWrittenText(fileName));
 }
 
 bool PrintWindow::acceptMissingGlyphs()
@@ -245,7 +268,7 @@ PrintPlacement PrintWindow::placementFor(const QPrinter &printer, bool forPdf) c
     return placement;
 }
 
-void PrintWindow::runPrint(QPrinter &printer, const PrintPlacement &placement, int copies)
+bool PrintWindow::runPrint(QPrinter &printer, const PrintPlacement &placement, int copies)
 {
     QList<const Seal *> seals;
     for (const auto &seal : m_document.sealList())
@@ -270,6 +293,7 @@ void PrintWindow::runPrint(QPrinter &printer, const PrintPlacement &placement, i
     }
     if (failure)
         showError(*failure);
+    return !failure;
 }
 
 } // namespace qm

@@ -133,6 +133,79 @@ private slots:
         QCOMPARE(bytesOf(&options, sizeof options).toHex(' '), expected.toHex(' '));
     }
 
+    // Asked for version 2 in the same loading, the dialog offers the later kinds and fills the
+    // 15th byte; the option byte then says bitmap, what a reader of the 14 bytes makes of it.
+    void laterKindsRecord_data()
+    {
+        QTest::addColumn<Drive>("drive");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray dpi300 = QByteArray::fromHex("7d3e9fcfe7f3f9bc0240");
+        QTest::newRow("PDF") << Drive([](QDialog &d) { choose(d, u"kind", 8); }) << true
+                             << QByteArray("\x01") + dpi300 + QByteArray::fromHex("05000008");
+        QTest::newRow("PNG mirrored to the clipboard") << Drive([](QDialog &d) {
+            choose(d, u"kind", 6);
+            click(d, u"mirror");
+            click(d, u"toClipboard");
+        }) << true << QByteArray("\x01") + dpi300 + QByteArray::fromHex("05010106");
+        QTest::newRow("GIF: no later kind") << Drive([](QDialog &d) { choose(d, u"kind", 3); }) << true
+                                            << QByteArray("\x01") + dpi300 + QByteArray::fromHex("03000000");
+        QTest::newRow("cancelled") << Drive([](QDialog &d) { choose(d, u"kind", 7); }) << false << QByteArray(15, '\0');
+    }
+    void laterKindsRecord()
+    {
+        QFETCH(Drive, drive);
+        QFETCH(bool, confirm);
+        QFETCH(QByteArray, expected);
+        QWidget owner;
+        owner.show();
+        ExportOptionsRecord record{};
+        int kinds = 0;
+        DialogDriver driver(
+            [&](QDialog &d) {
+                kinds = control<QComboBox>(d, u"kind")->count();
+                drive(d);
+            },
+            confirm);
+        QCOMPARE(realLibrary().showExportOptions(record, &owner), 2);
+        QCOMPARE(kinds, 8);
+        QCOMPARE(bytesOf(&record, sizeof record).toHex(' '), expected.toHex(' '));
+    }
+
+    // The dialog of a caller that never asked offers the five kinds of the 14-byte record.
+    void unaskedOffersTheFirstFive()
+    {
+        QWidget owner;
+        owner.show();
+        ExportOptions options{};
+        int kinds = 0;
+        DialogDriver driver([&](QDialog &d) { kinds = control<QComboBox>(d, u"kind")->count(); }, false);
+        realLibrary().callEntry<ShowExportToImageEntry>(ShowExportToImageName, u"-"_s,
+                                                        [&](auto entry) { entry(&options, &owner); });
+        QCOMPARE(kinds, 5);
+    }
+
+    void versionAgreed_data()
+    {
+        QTest::addColumn<int>("caller");
+        QTest::addColumn<int>("agreed");
+        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("2") << 2 << 2;
+        QTest::newRow("newer caller") << 9 << 2;
+    }
+    void versionAgreed()
+    {
+        QFETCH(int, caller);
+        QFETCH(int, agreed);
+        int answer = -1;
+        realLibrary().callEntry<ExportOptionsVersionEntry>(ExportOptionsVersionName, u"-"_s, [&](auto entry) {
+            answer = entry(std::uint8_t(caller));
+            entry(1); // no dialog follows: back to the 14 bytes
+        });
+        QCOMPARE(answer, agreed);
+    }
+
     void cancelledExportWritesOnlyTheConfirmedByte()
     {
         QWidget owner;

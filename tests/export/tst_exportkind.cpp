@@ -16,8 +16,12 @@ class TestExportKind : public QObject
 private slots:
     void optionByte_data();
     void optionByte();
+    void laterKindByte_data();
+    void laterKindByte();
     void fileNameRule_data();
     void fileNameRule();
+    void typedExtensionChoosesKind_data();
+    void typedExtensionChoosesKind();
     void kindFromExtension_data();
     void kindFromExtension();
     void messages();
@@ -53,6 +57,29 @@ void TestExportKind::optionByte()
     QCOMPARE(qm::exportKindFilter(kind), filter);
 }
 
+void TestExportKind::laterKindByte_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("laterKind");
+    QTest::addColumn<ExportKind>("kind");
+    QTest::newRow("none: JPEG") << 2 << 0 << ExportKind::Jpeg;
+    QTest::newRow("PNG beside a bitmap") << 5 << 6 << ExportKind::Png;
+    QTest::newRow("SVG beside an EMF") << 1 << 7 << ExportKind::Svg;
+    QTest::newRow("PDF beside 0") << 0 << 8 << ExportKind::Pdf;
+    // The first five are the option byte's alone; beyond 8 nothing is named.
+    QTest::newRow("1 there is no EMF") << 3 << 1 << ExportKind::Gif;
+    QTest::newRow("5 there is no bitmap") << 4 << 5 << ExportKind::Tiff;
+    QTest::newRow("9") << 200 << 9 << ExportKind::Bmp;
+}
+
+void TestExportKind::laterKindByte()
+{
+    QFETCH(int, value);
+    QFETCH(int, laterKind);
+    QFETCH(ExportKind, kind);
+    QCOMPARE(qm::exportKindFromOptions(std::uint8_t(value), std::uint8_t(laterKind)), kind);
+}
+
 void TestExportKind::fileNameRule_data()
 {
     QTest::addColumn<QString>("chosen");
@@ -76,6 +103,42 @@ void TestExportKind::fileNameRule()
     QFETCH(ExportKind, kind);
     QFETCH(QString, written);
     QCOMPARE(qm::exportFileName(chosen, kind), written);
+}
+
+void TestExportKind::typedExtensionChoosesKind_data()
+{
+    using enum ExportKind;
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<ExportKind>("kind");
+    QTest::addColumn<bool>("everyKind"); // offered: all eight, or the first five
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<ExportKind>("writtenKind");
+    QTest::newRow("seal.png for EMF") << u"seal.png"_s << Emf << true << u"seal.png"_s << Png;
+    QTest::newRow("seal.png, no PNG offered") << u"seal.png"_s << Emf << false << u"seal.emf"_s << Emf;
+    QTest::newRow("no extension") << u"seal"_s << Emf << true << u"seal.emf"_s << Emf;
+    QTest::newRow("a.tif for TIFF") << u"a.tif"_s << Tiff << true << u"a.tiff"_s << Tiff;
+    QTest::newRow("a.jpeg for JPEG") << u"a.jpeg"_s << Jpeg << true << u"a.jpg"_s << Jpeg;
+    QTest::newRow("a.TIF for JPEG: TIFF's name") << u"a.TIF"_s << Jpeg << false << u"a.tiff"_s << Tiff;
+    QTest::newRow("capitals kept") << u"Seal.JPG"_s << Bmp << false << u"Seal.JPG"_s << Jpeg;
+    QTest::newRow("vector for vector") << u"seal.pdf"_s << Svg << true << u"seal.pdf"_s << Pdf;
+    QTest::newRow("unknown extension") << u"my.seal"_s << Gif << true << u"my.gif"_s << Gif;
+    QTest::newRow("a document is no picture") << u"seal.dyz"_s << Png << true << u"seal.png"_s << Png;
+    QTest::newRow("dot in a folder name") << u"out.png/seal"_s << Bmp << true << u"out.png/seal.bmp"_s << Bmp;
+    QTest::newRow("only the last extension") << u"a.gif.bmp"_s << Gif << true << u"a.gif.bmp"_s << Bmp;
+}
+
+void TestExportKind::typedExtensionChoosesKind()
+{
+    QFETCH(QString, typed);
+    QFETCH(ExportKind, kind);
+    QFETCH(bool, everyKind);
+    QFETCH(QString, written);
+    QFETCH(ExportKind, writtenKind);
+    const QList<ExportKind> offered = qm::offeredExportKinds(everyKind ? 2 : 1);
+    QCOMPARE(offered.size(), everyKind ? 8 : 5);
+    const qm::ExportFileChoice choice = qm::exportFileChoice(typed, kind, offered);
+    QCOMPARE(choice.fileName, written);
+    QCOMPARE(choice.kind, writtenKind);
 }
 
 void TestExportKind::kindFromExtension_data()

@@ -44,6 +44,8 @@ public:
     std::vector<QUrl> urls;
     std::deque<QColor> colours; // for the colour dialog; cancelled when empty
     int colourRequests = 0;
+    std::deque<bool> ticks;    // for the check box under a notice; unticked when empty
+    QStringList checkBoxTexts; // the check boxes notices came with
 
     QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon icon, const QString &text,
                                         QMessageBox::StandardButtons buttons) override
@@ -56,6 +58,17 @@ public:
         const auto answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    bool noticeWithCheckBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                            const QString &checkBoxText) override
+    {
+        message(parent, icon, text, QMessageBox::Ok);
+        checkBoxTexts.append(checkBoxText);
+        if (ticks.empty())
+            return false;
+        const bool ticked = ticks.front();
+        ticks.pop_front();
+        return ticked;
     }
     QString openFileName(QWidget *, const QString &, const QString &) override
     {

@@ -8,16 +8,19 @@
 #include "document/extendedfloat.h"
 #include "export/exportkind.h"
 #include "mainwindow/exportfiledialog.h"
+#include "mainwindow/wallpapermdiarea.h"
 #include "seal/gbk.h"
 #include "testing/modaldialogdriver.h"
 #include "testing/testhelpers.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
@@ -34,21 +37,23 @@ public:
     struct PictureRequest {
         QString folder;
         ExportKind kind;
+        QList<ExportKind> offered;
         QImage preview;
         QSize pictureSize;
     };
     std::vector<PictureRequest> pictureRequests;
     std::deque<QString> pictureFiles; // cancelled when empty
 
-    QString pictureFileName(QWidget *, const QString &folder, ExportKind kind, const QImage &preview,
-                            const QSize &pictureSize) override
+    ExportFileChoice pictureFileName(QWidget *, const QString &folder, ExportKind kind,
+                                     const QList<ExportKind> &offered, const QImage &preview,
+                                     const QSize &pictureSize) override
     {
-        pictureRequests.push_back({folder, kind, preview, pictureSize});
+        pictureRequests.push_back({folder, kind, offered, preview, pictureSize});
         if (pictureFiles.empty())
-            return {};
+            return {QString(), kind};
         const QString f = pictureFiles.front();
         pictureFiles.pop_front();
-        return exportFileName(f, kind);
+        return exportFileChoice(f, kind, offered);
     }
 };
 
@@ -70,13 +75,15 @@ struct ExportStart : Start {
 };
 
 // What the options dialog answers: confirmed, the resolution as an extended float, the kind,
-// mirror and clipboard.
-void answer(long double pixelsPerMm, int kind, bool mirror = false, bool toClipboard = false)
+// mirror and clipboard; with a later kind (6 … 8) its byte as the 15th.
+void answer(long double pixelsPerMm, int kind, bool mirror = false, bool toClipboard = false, int laterKind = -1)
 {
     QByteArray a(1, '\x01');
     const ExtendedBytes ppm = encodeExtended(pixelsPerMm);
     a.append(reinterpret_cast<const char *>(ppm.data()), qsizetype(ppm.size()));
     a.append(char(kind)).append(char(mirror)).append(char(toClipboard));
+    if (laterKind >= 0)
+        a.append(char(laterKind));
     qApp->setProperty("exportAnswer", a);
 }
 
@@ -136,6 +143,37 @@ private slots:
         QVERIFY(s.exportDialogs.pictureRequests.empty());
     }
 
+    // Export is enabled exactly while the active document has a selection; print and preview
+    // while there is a document.
+    void outputCommandsFollowTheSelection()
+    {
+        ExportStart s;
+        MainWindow &w = s.show();
+        QAction *exportAction = w.action(u"actEditSealSaveToImage"_s);
+        auto enabled = [&w](const QString &name) { return w.action(name)->isEnabled(); };
+        QVERIFY(!exportAction->isEnabled());
+        QVERIFY(!enabled(u"actFilePrint"_s) && !enabled(u"actFilePreView"_s));
+        w.fileNew();
+        DocumentWindow &first = *w.activeDocument();
+        QVERIFY(!exportAction->isEnabled());
+        QVERIFY(enabled(u"actFilePrint"_s) && enabled(u"actFilePreView"_s));
+        addSquare(first);
+        QVERIFY(exportAction->isEnabled());
+        first.document().clearSelection();
+        QVERIFY(!exportAction->isEnabled());
+        first.document().setSelection({first.document().seals()[0].get()});
+        QVERIFY(exportAction->isEnabled());
+        w.fileNew(); // nothing selected in the new one
+        QVERIFY(!exportAction->isEnabled());
+        w.mdiArea()->setActiveSubWindow(w.mdiArea()->subWindowList().constFirst());
+        QCOMPARE(w.activeDocument(), &first);
+        QVERIFY(exportAction->isEnabled());
+        QVERIFY(w.closeAllDocuments());
+        flushDeletes();
+        QVERIFY(!exportAction->isEnabled());
+        QVERIFY(!enabled(u"actFilePrint"_s));
+    }
+
     void noDocumentDoesNothing()
     {
         ExportStart s;
@@ -191,12 +229,17 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
         QTest::addColumn<QByteArray>("magic");
-        QTest::newRow("EMF from seal.png") << 1 << u"seal.png"_s << u"seal.emf"_s << QByteArray("\x01\0\0\0", 4);
         QTest::newRow("JPEG") << 2 << u"seal"_s << u"seal.jpg"_s << QByteArray("\xFF\xD8\xFF");
         QTest::newRow("GIF") << 3 << u"seal.GIF"_s << u"seal.GIF"_s << QByteArray("GIF8");
         QTest::newRow("TIFF from a.tif") << 4 << u"a.tif"_s << u"a.tiff"_s << QByteArray("II*\0", 4);
         QTest::newRow("5 is a bitmap") << 5 << u"seal"_s << u"seal.bmp"_s << QByteArray("BM");
-        QTest::newRow("0 is a bitmap") << 0 << u"seal.jpg"_s << u"seal.bmp"_s << QByteArray("BM");
+        QTest::newRow("0 is a bitmap") << 0 << u"seal.txt"_s << u"seal.bmp"_s << QByteArray("BM");
+        // The name's extension is that of another offered kind: the export follows the name.
+        QTest::newRow("bitmap named seal.jpg is a JPEG")
+            << 5 << u"seal.jpg"_s << u"seal.jpg"_s << QByteArray("\xFF\xD8\xFF");
+        QTest::newRow("JPEG named a.TIF is a TIFF") << 2 << u"a.TIF"_s << u"a.tiff"_s << QByteArray("II*\0", 4);
+        // An older component offers no PNG: the five kinds' rule.
+        QTest::newRow("EMF from seal.png") << 1 << u"seal.png"_s << u"seal.emf"_s << QByteArray("\x01\0\0\0", 4);
         QTest::newRow("200 is a bitmap") << 200 << u"seal"_s << u"seal.bmp"_s << QByteArray("BM");
     }
     void writesByKindUnderTheRequiredExtension()
@@ -225,10 +268,79 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith(magic));
-        if (kindByte == 4) // header, 3 bytes a pixel, count, 15 entries of 12, next offset
+        const ExportKind kind = *exportKindFromExtension(QFileInfo(written).suffix());
+        if (kind == ExportKind::Tiff) // header, 3 bytes a pixel, count, 15 entries of 12, next offset
             QCOMPARE(bytes.size(), 40 + 3 * Side300 * Side300 + 2 + 15 * 12 + 4);
-        if (kindByte != 1 && kindByte != 4)
+        if (kind != ExportKind::Emf && kind != ExportKind::Tiff)
             QCOMPARE(QImage::fromData(bytes).size(), QSize(Side300, Side300));
+        // A switch of kind is told in the information panel, with the file's name.
+        const bool switched = kind != asked.kind;
+        QCOMPARE(s.window->statusText(4).contains(u"改为导出"_s + exportKindName(kind)), switched);
+        QCOMPARE(s.window->statusText(4).contains(written), switched);
+    }
+
+    // A component that agreed on the 15-byte record hands the later kinds through their own
+    // byte and offers them to the typed name; an older one's 15th byte is never read.
+    void laterKindsThroughTheirOwnByte_data()
+    {
+        QTest::addColumn<bool>("agreed");
+        QTest::addColumn<int>("kindByte");
+        QTest::addColumn<int>("laterKind");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("magic");
+        const QByteArray png("\x89PNG");
+        QTest::newRow("PNG") << true << 5 << 6 << u"seal"_s << u"seal.png"_s << png;
+        QTest::newRow("SVG") << true << 5 << 7 << u"seal"_s << u"seal.svg"_s << QByteArray("<?xml");
+        QTest::newRow("PDF") << true << 5 << 8 << u"seal.pdf"_s << u"seal.pdf"_s << QByteArray("%PDF");
+        QTest::newRow("no later kind: the option byte")
+            << true << 3 << 0 << u"seal"_s << u"seal.gif"_s << QByteArray("GIF8");
+        QTest::newRow("a first five value there is none")
+            << true << 3 << 2 << u"seal"_s << u"seal.gif"_s << QByteArray("GIF8");
+        QTest::newRow("EMF typed seal.png is a PNG") << true << 1 << 0 << u"seal.png"_s << u"seal.png"_s << png;
+        QTest::newRow("older: the byte after the record is unread")
+            << false << 5 << 6 << u"seal"_s << u"seal.bmp"_s << QByteArray("BM");
+        QTest::newRow("older: a PDF byte neither")
+            << false << 1 << 8 << u"seal"_s << u"seal.emf"_s << QByteArray("\x01\0\0\0", 4);
+    }
+    void laterKindsThroughTheirOwnByte()
+    {
+        QFETCH(bool, agreed);
+        QFETCH(int, kindByte);
+        QFETCH(int, laterKind);
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, magic);
+        ExportStart s(agreed ? QStringLiteral(QM_SCRIPTED2_DIALOGPACK_DIR)
+                             : QStringLiteral(QM_SCRIPTED_DIALOGPACK_DIR));
+        qApp->setProperty("exportVersionAsked", 0);
+        documentWithSquare(s);
+        answer(Dpi300, kindByte, false, false, laterKind);
+        s.exportDialogs.pictureFiles.push_back(s.exportFolder() + chosen);
+        s.window->exportSelectionToImage();
+
+        // The caller cleared the whole longer record and said which version it knows.
+        QCOMPARE(qApp->property("exportRecordIn").toByteArray(), QByteArray(agreed ? 15 : 14, '\0'));
+        QCOMPARE(qApp->property("exportVersionAsked").toInt(), agreed ? 2 : 0);
+        QCOMPARE(s.exportDialogs.pictureRequests.size(), size_t(1));
+        QCOMPARE(s.exportDialogs.pictureRequests[0].offered.size(), agreed ? 8 : 5);
+        QVERIFY(s.messages().empty());
+        QCOMPARE(s.exported(), QStringList{written});
+        QFile file(s.exportFolder() + written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith(magic));
+    }
+
+    void laterKindOnTheClipboard()
+    {
+        ExportStart s(QStringLiteral(QM_SCRIPTED2_DIALOGPACK_DIR));
+        documentWithSquare(s);
+        answer(Dpi300, 5, false, true, 8);
+        s.window->exportSelectionToImage();
+        QVERIFY(s.messages().empty());
+        const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(Side300, Side300));
+        QVERIFY(mime->data(u"application/pdf"_s).startsWith("%PDF"));
     }
 
     void fileThatCannotBeCreatedIsTold()
@@ -442,6 +554,22 @@ private slots:
         QCOMPARE(ok.parent, s.window->activeDocument());
         QCOMPARE(s.exported(), QStringList{u"seal.jpg"_s});
         QCOMPARE(QImage(s.exportFolder() + u"seal.jpg"_s).size(), QSize(Side300, Side300));
+    }
+
+    void laterKindThroughTheRealDialog()
+    {
+        ExportStart s(QStringLiteral(QM_DIALOGPACK_DIR));
+        documentWithSquare(s);
+        s.exportDialogs.pictureFiles.push_back(s.exportFolder() + u"seal"_s);
+        qm::testing::DialogDriver png(
+            [](QDialog &d) {
+                auto *kind = d.findChild<QComboBox *>(u"kind"_s);
+                kind->setCurrentIndex(kind->findData(int(ExportKind::Png)));
+            },
+            true);
+        s.window->exportSelectionToImage();
+        QCOMPARE(s.exported(), QStringList{u"seal.png"_s});
+        QCOMPARE(QImage(s.exportFolder() + u"seal.png"_s).size(), QSize(Side300, Side300));
     }
 };
 

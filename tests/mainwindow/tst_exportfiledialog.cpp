@@ -99,27 +99,36 @@ private slots:
         QTest::addColumn<QList<int>>("answers"); // QMessageBox::StandardButton
         QTest::addColumn<QStringList>("asked");  // the files the questions named
         QTest::addColumn<QString>("chosen");     // empty: cancelled
+        QTest::addColumn<bool>("everyKind");     // a typed extension may switch to any kind
 
         const QString jpeg = u"JPEG压缩影像(*.jpg)"_s;
         const QList<int> yes{QMessageBox::Yes}, no{QMessageBox::No};
         QTest::newRow("a with a.jpg there") << ExportKind::Jpeg << jpeg << QStringList{u"a.jpg"_s} << u"a"_s << yes
-                                            << QStringList{u"a.jpg"_s} << u"a.jpg"_s;
+                                            << QStringList{u"a.jpg"_s} << u"a.jpg"_s << false;
         QTest::newRow("a.png becomes a.jpg, which is there")
             << ExportKind::Jpeg << jpeg << QStringList{u"a.png"_s, u"a.jpg"_s} << u"a.png"_s << yes
-            << QStringList{u"a.jpg"_s} << u"a.jpg"_s;
+            << QStringList{u"a.jpg"_s} << u"a.jpg"_s << false;
         QTest::newRow("a.png there, a.jpg not: nothing to ask")
-            << ExportKind::Jpeg << jpeg << QStringList{u"a.png"_s} << u"a.png"_s << no << QStringList() << u"a.jpg"_s;
+            << ExportKind::Jpeg << jpeg << QStringList{u"a.png"_s} << u"a.png"_s << no << QStringList() << u"a.jpg"_s
+            << false;
         QTest::newRow("no, then cancelled") << ExportKind::Jpeg << jpeg << QStringList{u"a.jpg"_s} << u"a"_s << no
-                                            << QStringList{u"a.jpg"_s} << QString();
+                                            << QStringList{u"a.jpg"_s} << QString() << false;
         QTest::newRow("a.tif for TIFF asks about a.tiff")
             << ExportKind::Tiff << u"Tag影像(*.tiff)"_s << QStringList{u"a.tif"_s, u"a.tiff"_s} << u"a.tif"_s << yes
-            << QStringList{u"a.tiff"_s} << u"a.tiff"_s;
+            << QStringList{u"a.tiff"_s} << u"a.tiff"_s << false;
         QTest::newRow("capital extension kept") << ExportKind::Bmp << u"Windows位图(*.bmp)"_s << QStringList{u"S.BMP"_s}
-                                                << u"S.BMP"_s << yes << QStringList{u"S.BMP"_s} << u"S.BMP"_s;
+                                                << u"S.BMP"_s << yes << QStringList{u"S.BMP"_s} << u"S.BMP"_s << false;
         QTest::newRow("new file") << ExportKind::Emf << u"Windows矢量图(*.emf)"_s << QStringList() << u"seal"_s << no
-                                  << QStringList() << u"seal.emf"_s;
+                                  << QStringList() << u"seal.emf"_s << false;
         QTest::newRow("GIF") << ExportKind::Gif << u"CompuServe GIF(*.gif)"_s << QStringList() << u"seal.bmp"_s << no
-                             << QStringList() << u"seal.gif"_s;
+                             << QStringList() << u"seal.gif"_s << false;
+        // Offered every kind, the name's own kind is written, and asked about.
+        QTest::newRow("a.png for JPEG is a PNG") << ExportKind::Jpeg << jpeg << QStringList{u"a.png"_s, u"a.jpg"_s}
+                                                 << u"a.png"_s << yes << QStringList{u"a.png"_s} << u"a.png"_s << true;
+        QTest::newRow("seal.bmp for GIF is a bitmap") << ExportKind::Gif << u"CompuServe GIF(*.gif)"_s << QStringList()
+                                                      << u"seal.bmp"_s << no << QStringList() << u"seal.bmp"_s << true;
+        QTest::newRow("every kind, a.tif for TIFF") << ExportKind::Tiff << u"Tag影像(*.tiff)"_s << QStringList()
+                                                    << u"a.tif"_s << no << QStringList() << u"a.tiff"_s << true;
     }
     void overwriteQuestionNamesTheWrittenFile()
     {
@@ -130,6 +139,7 @@ private slots:
         QFETCH(QList<int>, answers);
         QFETCH(QStringList, asked);
         QFETCH(QString, chosen);
+        QFETCH(bool, everyKind);
         QTemporaryDir dir;
         for (const QString &name : existing)
             touch(dir.filePath(name));
@@ -141,9 +151,13 @@ private slots:
             script.push_back(QMessageBox::StandardButton(a));
         FileDialogUser user(typed, script);
         QtUserDialogs dialogs;
-        const QString result = dialogs.pictureFileName(nullptr, dir.path(), kind, preview, QSize(316, 200));
+        const QList<ExportKind> offered = everyKind ? offeredExportKinds(2) : QList<ExportKind>{kind};
+        const ExportFileChoice result =
+            dialogs.pictureFileName(nullptr, dir.path(), kind, offered, preview, QSize(316, 200));
 
-        QCOMPARE(result, chosen.isEmpty() ? QString() : dir.filePath(chosen));
+        QCOMPARE(result.fileName, chosen.isEmpty() ? QString() : dir.filePath(chosen));
+        if (!chosen.isEmpty())
+            QCOMPARE(result.kind, *exportKindFromExtension(QFileInfo(chosen).suffix()));
         QStringList expectedQuestions;
         for (const QString &name : asked)
             expectedQuestions << u"“%1”已经存在。\n要替换它吗？"_s.arg(name);
@@ -164,7 +178,9 @@ private slots:
         QTemporaryDir dir;
         FileDialogUser user(u"gone/seal"_s, {});
         QtUserDialogs dialogs;
-        QCOMPARE(dialogs.pictureFileName(nullptr, dir.path(), ExportKind::Gif, QImage(), QSize()), QString());
+        QCOMPARE(dialogs.pictureFileName(nullptr, dir.path(), ExportKind::Gif, {ExportKind::Gif}, QImage(), QSize())
+                     .fileName,
+                 QString());
         QCOMPARE(user.asked.size(), 1);
         QVERIFY(user.asked[0].startsWith(u"文件夹“"_s));
         QVERIFY(!user.previewShown); // nothing to show

@@ -923,10 +923,9 @@ private slots:
         QCOMPARE(opened, 1);
         QCOMPARE(w.printPreview(), preview);
         const QStringList expected =
-            printer
-                ? QStringList()
-                : QStringList{u"您的计算机没有安装打印机，这里您只能预览一下\r本软件的打印管理功能，确实要打印的话，"
-                              u"建议您\r安装分辨率在600 dpi以上的激光打印机!"_s};
+            printer ? QStringList()
+                    : QStringList{u"您的计算机没有安装打印机。您可以预览，或打印到PDF文件；要在纸上打印，"
+                                  u"建议安装分辨率在600 dpi以上的激光打印机。"_s};
         QCOMPARE(s.dialogs.texts(), expected);
     }
 

@@ -31,8 +31,7 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("terminate");
-        const QString noPrinter =
-            u"    您的系统没有安装\r任何打印设备，建议用\r户安装分辨率在600dpi\r及以上的激光打印机。"_s;
+        const QString noPrinter = u"您的系统没有安装任何打印设备，建议用户安装分辨率在600dpi及以上的激光打印机。"_s;
         const QString smallScreen = u"    您的系统显示分辨率低于\r800 x 600,本软件可能运行不\r正常！是否退出？"_s;
         QTest::newRow("printer, wide screen") << true << 800 << int(QMessageBox::No) << QStringList() << false;
         QTest::newRow("no printer") << false << 1024 << int(QMessageBox::No) << QStringList{noPrinter} << false;
@@ -61,6 +60,25 @@ private slots:
         QCOMPARE(w.windowTitle(), u"Quillmark 8"_s);
         QVERIFY(w.clipboard().isEmpty());
         QVERIFY(w.cursorSlot(6).pixmap().width() > 0);
+    }
+
+    // Ticking "不再提示" keeps the no-printer notice away at the next starts.
+    void noPrinterNoticeCanBeTickedAway()
+    {
+        Start s;
+        s.options.printerPresent = [] { return false; };
+        s.dialogs.ticks = {false};
+        s.create();
+        QCOMPARE(s.dialogs.checkBoxTexts, QStringList{u"不再提示"_s});
+        s.close();
+        s.dialogs.ticks = {true};
+        s.create(); // unticked last time: shown again, ticked now
+        QCOMPARE(s.dialogs.checkBoxTexts.size(), 2);
+        s.close();
+        s.create();
+        QCOMPARE(s.dialogs.checkBoxTexts.size(), 2);
+        QCOMPARE(s.dialogs.messages.size(), size_t(2));
+        QCOMPARE(s.config->readText(Configuration::SystemKey, u"HideNoPrinterNotice"_s), u"true"_s);
     }
 
     // Without the dialog library the commands tell the user and the program goes on.

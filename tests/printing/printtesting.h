@@ -36,17 +36,17 @@ inline QString pdftoppm()
     return QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
 }
 
-// The top 100 mm of every page of the PDF as a picture at the printer's resolution, where the
-// tests place their seals (a whole A4 sheet at 600 pixels per inch is 139 MB); empty when it
-// cannot be read.
-inline QList<QImage> sheetsOf(const QString &pdf, const QString &workFolder)
+// The top 100 mm (or `heightMm`) of every page of the PDF as a picture at the printer's
+// resolution, where the tests place their seals (a whole A4 sheet at 600 pixels per inch is
+// 139 MB); empty when it cannot be read.
+inline QList<QImage> sheetsOf(const QString &pdf, const QString &workFolder, int heightMm = 100)
 {
     const QString prefix = QDir(workFolder).filePath(QStringLiteral("sheet"));
     const ProcessRun run = runProcess(
         pdftoppm(), {QStringLiteral("-r"), QString::number(PrinterDpi), QStringLiteral("-aa"), QStringLiteral("no"),
                      QStringLiteral("-aaVector"), QStringLiteral("no"), QStringLiteral("-x"), QStringLiteral("0"),
                      QStringLiteral("-y"), QStringLiteral("0"), QStringLiteral("-H"),
-                     QString::number(100 * PrinterDpi / 25.4, 'f', 0), QStringLiteral("-png"), pdf, prefix});
+                     QString::number(heightMm * PrinterDpi / 25.4, 'f', 0), QStringLiteral("-png"), pdf, prefix});
     QList<QImage> sheets;
     if (run.exitCode != 0)
         return sheets;

@@ -41,6 +41,7 @@ struct Bench {
     bool printerPresent = true;
     std::function<void(QPrinter &)> setup;
     QString pdfFile;
+    QStringList pdfFolders; // where each PDF file dialog started
 
     Bench() : child(newWindow(host)) {}
 
@@ -67,7 +68,11 @@ struct Bench {
             messages << caption + u'|' + text;
         };
         o.errorBox = [this](QWidget *, const QString &text) { messages << u"error|"_s + text; };
-        o.askPdfFile = [this](QWidget *) { return pdfFile; };
+        o.askPdfFile = [this](QWidget *, const QString &folder) {
+            pdfFolders << folder;
+            return pdfFile;
+        };
+        o.pdfFolder = dir.filePath(u"exports"_s);
         o.editCalibration = [](QWidget *, PrintCalibration &) { return false; };
         o.settingsFile = dir.filePath(u"settings.ini"_s);
         return o;
@@ -130,7 +135,9 @@ private slots:
         QCOMPARE(w.setupAction()->shortcut(), QKeySequence(u"Ctrl+S"_s));
         QCOMPARE(w.printAction()->shortcut(), QKeySequence(u"Ctrl+P"_s));
         QCOMPARE(w.exitAction()->shortcut(), QKeySequence(u"Ctrl+Q"_s));
-        QCOMPARE(w.statusPanelBar()->panelCount(), 2);
+        // Printable area, zoom, and what the last command wrote (empty until then).
+        QCOMPARE(w.statusPanelBar()->panelCount(), 3);
+        QVERIFY(w.statusPanelBar()->panelText(2).isEmpty());
         QVERIFY(w.progressPanel()->isHidden());
         QVERIFY(w.progressPanel()->findChild<QLabel *>());
         QCOMPARE(w.progressPanel()->findChild<QLabel *>()->text(), u"正在生成打印文件："_s);
@@ -368,6 +375,10 @@ private slots:
         QTest::newRow("4.23 mm") << 4.23 << u" 当前纸张可打印区域[宽x高]：201.5mm x 288.5mm "_s;
         // 210 − 12.1 = 197.9
         QTest::newRow("6.05 mm") << 6.05 << u" 当前纸张可打印区域[宽x高]：197.9mm x 284.9mm "_s;
+        // Margins wider than the page: 210 − 220 = −10, 297 − 220 = 77, with one minus sign.
+        QTest::newRow("110 mm") << 110.0 << u" 当前纸张可打印区域[宽x高]：-10mm x 77mm "_s;
+        // 210 − 210.5 = −0.5: the sign stays when the whole millimetres are 0.
+        QTest::newRow("105.25 mm") << 105.25 << u" 当前纸张可打印区域[宽x高]：-0.5mm x 86.5mm "_s;
     }
     void statusPanels()
     {
@@ -677,8 +688,36 @@ private slots:
         QVERIFY2(std::abs(ink.left() - sheetPixels(30 - 5)) <= 2, qPrintable(QString::number(ink.left())));
     }
 
+    // The sheet's margin frame on a page that is wider than high, with four different
+    // margins: at 96 pixels per inch and 100 % a millimetre is 96 / 25.4 pixels, so 127 × 63.5
+    // mm are 480 × 240 pixels and margins of 12.7, 6.35, 25.4 and 19.05 mm are 48, 24, 96 and 72.
+    // The frame runs from column 48 to 480 − 96 − 1 = 383 and from row 24 to 240 − 72 − 1 = 167.
+    void marginFrameOnAnOblongPage()
+    {
+        PageModel page;
+        page.setPixelsPerInch(96);
+        page.setZoom(100);
+        page.setPageWidth(127);
+        page.setPageHeight(63.5);
+        page.setLeftMargin(12.7);
+        page.setTopMargin(6.35);
+        page.setRightMargin(25.4);
+        page.setBottomMargin(19.05);
+        page.setGrid(false);
+        PreviewPage sheet(page, 96 / 25.4f);
+        QCOMPARE(QSize(page.width(), page.height()), QSize(480, 240));
+        sheet.resize(page.width(), page.height());
+        const QImage picture = sheet.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QRect blue;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixel(x, y) == qRgb(0, 0, 255))
+                    blue |= QRect(x, y, 1, 1);
+        QCOMPARE(blue, QRect(QPoint(48, 24), QPoint(383, 167)));
+    }
+
     // The correction the user enters is kept for the printer and scales what it prints: the
-    // 100 mm ruler comes out 101 mm long with +10 ‰.
+    // 100 mm rulers come out 101 mm long across with +10 ‰ and 98 mm down with −20 ‰.
     void calibrationAppliesToThePrinter()
     {
         if (pdftoppm().isEmpty())
@@ -687,16 +726,17 @@ private slots:
         PrintWindowOptions o = b.options();
         o.editCalibration = [](QWidget *, PrintCalibration &c) {
             c.xPerMille = 10;
+            c.yPerMille = -20;
             return true;
         };
         {
             PrintWindow w(*b.child, false, o);
             w.editCalibration();
         }
-        QCOMPARE(PrintCalibrationStore(o.settingsFile).read(QString()), (PrintCalibration{10, 0}));
+        QCOMPARE(PrintCalibrationStore(o.settingsFile).read(QString()), (PrintCalibration{10, -20}));
         PrintWindow w(*b.child, false, o);
         w.printTestRuler();
-        const QList<QImage> sheets = sheetsOf(b.printed(), b.dir.path());
+        const QList<QImage> sheets = sheetsOf(b.printed(), b.dir.path(), 120);
         QCOMPARE(sheets.size(), 1);
         const QImage &sheet = sheets.front();
         int longest = 0;
@@ -709,6 +749,57 @@ private slots:
             }
         }
         QVERIFY2(std::abs(longest - sheetPixels(101)) <= 4, qPrintable(QString::number(longest)));
+        int tallest = 0;
+        const int column = qRound(sheetPixels(10));
+        for (int x = column - 8; x <= column + 8; ++x) {
+            int run = 0;
+            for (int y = 0; y < sheet.height(); ++y) {
+                run = qRed(sheet.pixel(x, y)) < 128 ? run + 1 : 0;
+                tallest = std::max(tallest, run);
+            }
+        }
+        QVERIFY2(std::abs(tallest - sheetPixels(98)) <= 4, qPrintable(QString::number(tallest)));
+    }
+
+    // Print to PDF asks for the print options as printing does, and only a confirmed dialog
+    // goes on to the file; the file dialog starts in the given folder and the status bar names
+    // the file written.
+    void pdfAsksThePrintOptions_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<bool>("withSeal");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("confirmed") << true << true << QStringList{} << true;
+        QTest::newRow("cancelled") << false << true << QStringList{} << false;
+        QTest::newRow("empty, confirmed")
+            << true << false << QStringList{u"提示：|空白文档，有什么好打印的！"_s} << false;
+        QTest::newRow("empty, cancelled") << false << false << QStringList{} << false;
+    }
+    void pdfAsksThePrintOptions()
+    {
+        QFETCH(bool, confirmed);
+        QFETCH(bool, withSeal);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, written);
+        Bench b;
+        if (withSeal)
+            addSeal(*b.child, SealType::stEllipse, 40, 40, 50, 60);
+        b.answer = {false, true, confirmed, 3};
+        b.pdfFile = b.dir.filePath(u"sheet.PDF"_s);
+        PrintWindow w(*b.child, false, b.options());
+        w.printToPdf();
+        QCOMPARE(b.asks, 1);
+        QCOMPARE(b.messages, messages);
+        QCOMPARE(b.pdfFolders, written ? QStringList{b.dir.filePath(u"exports"_s)} : QStringList());
+        QCOMPARE(QFileInfo::exists(b.pdfFile), written);
+        QCOMPARE(w.statusPanelBar()->panelText(2), written ? u"已打印到PDF文件："_s + b.pdfFile : QString());
+        if (written) {
+            // The options as on paper: black, mirrored, three copies.
+            QVERIFY(!w.printInColour());
+            QVERIFY(w.printMirrored());
+            QCOMPARE(w.copies(), 3);
+        }
     }
 
     // The PDF's paper is the page: the seal stands at its page position, 30 mm from the edge.

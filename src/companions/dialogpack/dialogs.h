@@ -15,8 +15,9 @@ void runAboutBox(QWidget *owner);
 void runHelpWindow(QWidget *owner);
 
 // Fills the whole record with the user's choices and sets `confirmed` when the user pressed
-// OK; on cancel only `confirmed` is written, as 0.
-void runExportOptions(ExportOptions &options, QWidget *owner);
+// OK; on cancel only `confirmed` is written, as 0. With `laterKind` (a version 2 record) the
+// later kinds are offered too, and their byte is written on OK.
+void runExportOptions(ExportOptions &options, std::uint8_t *laterKind, QWidget *owner);
 
 // Fills the record: on OK the user's choices with the confirm byte set; on cancel the options
 // passed in, unchanged, with the confirm byte 0.

@@ -27,12 +27,14 @@ struct Kind {
     std::uint8_t code;
     const char16_t *caption;
 };
-// The record's codes: 1 … 4 as listed, 5 (any other) a bitmap.
+// The record's codes: 1 … 4 as listed, 5 (any other) a bitmap; 6 … 8 only in the later kinds'
+// byte of a version 2 record.
 constexpr Kind Kinds[] = {
-    {1, u"Windows矢量图（EMF）"}, {2, u"JPEG压缩影像（JPG）"}, {3, u"CompuServe GIF（GIF）"},
-    {4, u"Tag影像（TIFF）"},      {5, u"Windows位图（BMP）"},
+    {1, u"Windows矢量图（EMF）"}, {2, u"JPEG压缩影像（JPG）"}, {3, u"CompuServe GIF（GIF）"}, {4, u"Tag影像（TIFF）"},
+    {5, u"Windows位图（BMP）"},   {6, u"PNG透明图象（PNG）"},  {7, u"SVG矢量图（SVG）"},      {8, u"PDF文档（PDF）"},
 };
 constexpr std::uint8_t TiffCode = 4;
+constexpr std::uint8_t BitmapCode = 5;
 
 // "11.81 像素/毫米（300 dpi）"
 QString resolutionCaption(int dpi)
@@ -42,7 +44,7 @@ QString resolutionCaption(int dpi)
 
 } // namespace
 
-void runExportOptions(ExportOptions &options, QWidget *owner)
+void runExportOptions(ExportOptions &options, std::uint8_t *laterKind, QWidget *owner)
 {
     options.confirmed = 0;
 
@@ -61,7 +63,8 @@ void runExportOptions(ExportOptions &options, QWidget *owner)
     auto *kind = new QComboBox(&box);
     kind->setObjectName(u"kind"_s);
     for (const Kind &k : Kinds)
-        kind->addItem(QString::fromUtf16(k.caption), int(k.code));
+        if (k.code <= BitmapCode || laterKind)
+            kind->addItem(QString::fromUtf16(k.caption), int(k.code));
     kind->setCurrentIndex(kind->findData(2)); // JPEG opens everywhere
     kind->setAccessibleName(u"图象格式"_s);
 
@@ -109,7 +112,10 @@ void runExportOptions(ExportOptions &options, QWidget *owner)
     // dpi × 10 / 254 rounds once, so 300 dpi is the nearest extended float to 1500/127.
     const ExtendedBytes ppm = encodeExtended(resolution->currentData().toInt() * 10 / 254.0L);
     std::copy(ppm.begin(), ppm.end(), options.resolution);
-    options.kind = std::uint8_t(kind->currentData().toInt());
+    const auto code = std::uint8_t(kind->currentData().toInt());
+    options.kind = std::min(code, BitmapCode);
+    if (laterKind)
+        *laterKind = code > BitmapCode ? code : 0;
     options.mirror = mirror->isChecked() ? 1 : 0;
     options.toClipboard = toClipboard->isChecked() ? 1 : 0;
     options.confirmed = 1;
