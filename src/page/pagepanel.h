@@ -103,6 +103,8 @@ public:
     void pageResized(PageModel &page) override;
 
     const SealImageCache &cache() const { return m_cache; }
+    // Keeps the seal pictures in another pool than the program's one.
+    void setPicturePool(SealPicturePool &pool);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
