@@ -99,7 +99,8 @@ void appendKey(QByteArray &out, const char *key, bool &first)
     out.append('"').append(key).append("\":");
 }
 
-bool pageValue(const QJsonObject &page, const QString &key, long double *value, QString *error)
+// Sizes must be above zero, margins at least zero.
+bool pageValue(const QJsonObject &page, const QString &key, bool size, long double *value, QString *error)
 {
     const auto it = page.constFind(key);
     if (it == page.constEnd())
@@ -107,6 +108,10 @@ bool pageValue(const QJsonObject &page, const QString &key, long double *value, 
     const double d = it->toDouble(qQNaN());
     if (!it->isDouble() || !std::isfinite(d) || std::fabs(d) > MaxPageMillimetres) {
         *error = u"page: %1 must be a number of millimetres"_s.arg(key);
+        return false;
+    }
+    if (size ? d <= 0 : d < 0) {
+        *error = u"page: %1 must be %2"_s.arg(key, size ? u"above 0"_s : u"at least 0"_s);
         return false;
     }
     *value = d;
@@ -202,7 +207,9 @@ bool documentFromJson(const QByteArray &json, const QString &baseDir, SealDocume
             *error = text;
         return false;
     };
-    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    QJsonDocument doc;
+    if (const QString syntax = jsonSyntaxRefusal(json, &doc); !syntax.isEmpty())
+        return fail(syntax);
     if (!doc.isObject())
         return fail(u"expected {\"page\": {...}, \"seals\": [...]}"_s);
     const QJsonObject root = doc.object();
@@ -217,7 +224,7 @@ bool documentFromJson(const QByteArray &json, const QString &baseDir, SealDocume
             return fail(u"page: unknown value %1"_s.arg(it.key()));
     long double v[6] = {210, 297, 6, 6, 6, 6};
     for (int i = 0; i < 6; ++i)
-        if (!pageValue(page, pageKeys[i], &v[i], &why))
+        if (!pageValue(page, pageKeys[i], i < 2, &v[i], &why))
             return fail(why);
 
     SealJsonResult seals = readSealJson(json, baseDir);
