@@ -101,7 +101,7 @@ QString pictureBudgetRefusal(const SealDocument &document, const std::vector<con
     for (const auto &seal : document.seals())
         if (std::find(leaving.begin(), leaving.end(), seal.get()) == leaving.end())
             kept.push_back(seal.get());
-    return pictureBudgetRefusal(kept, entering, MaxDocumentPicturePixels);
+    return pictureBudgetRefusal(kept, entering, document.picturePixelBudget());
 }
 
 DecodeBudget documentDecodeBudget(const SealDocument &document, qint64 pixels)

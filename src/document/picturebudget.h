@@ -19,7 +19,7 @@ qint64 picturePixelsKept(const std::vector<const Seal *> &seals);
 
 // What seals entering the document (pasted, from a library item or JSON, or a seal with a new
 // emblem, which then leaves as its old self) would make the document keep; empty when that is
-// within MaxDocumentPicturePixels, otherwise the message that refuses them.
+// within the document's picturePixelBudget(), otherwise the message that refuses them.
 QString pictureBudgetRefusal(const SealDocument &document, const std::vector<const Seal *> &entering,
                              const std::vector<const Seal *> &leaving = {});
 // The same with the largest picture of `entering` named in the message, for a given budget.
