@@ -5,11 +5,13 @@
 #include "mainwindowtesting.h"
 
 #include "document/documenttesting.h"
-#include "testing/hostilepaths.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/quillmarkapplication.h"
 #include "mainwindow/wallpapermdiarea.h"
 #include "page/pagepanel.h"
+#include "picture/documentlimits.h"
+#include "seal/sealpicture.h"
+#include "testing/hostilepaths.h"
 
 #include <QAction>
 #include <QMenu>
@@ -21,6 +23,21 @@ using namespace Qt::StringLiterals;
 using namespace qm;
 
 namespace {
+
+// A bitmap file of width × height pixels in one colour: files of different colours hold
+// different pictures.
+QString bitmapFile(const QString &path, int width, int height, const QColor &colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, "BMP") ? path : QString();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 enum class Reader {
     WallpaperSetting,
@@ -152,6 +169,102 @@ private slots:
             QVERIFY(s.dialogs.texts().front().contains(u'<' + name + u">不是普通文件，无法打开。"_s));
         if (child)
             QVERIFY(!child->document().isModified());
+    }
+
+    // Pictures enter a document only within its budget, wherever they come from; a picture
+    // that several seals share counts once, and what was saved opens again.
+    void picturesStayWithinTheDocumentBudget()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        SealDocument &doc = child->document();
+        // 300 × 200 = 60 000 pixels fit in 100 000; with 250 × 200 = 50 000 more they do not.
+        doc.setPicturePixelBudget(100000);
+        const QString shared = bitmapFile(s.path(u"shared.bmp"_s), 300, 200, Qt::red);
+        const QString other = bitmapFile(s.path(u"other.bmp"_s), 250, 200, Qt::blue);
+        addSeal(*child);
+        s.dialogs.files.push_back(shared);
+        w.action(u"actEditChangeImage"_s)->trigger();
+        QVERIFY(child->currentSeal()->Picture().hasGraphic());
+        w.action(u"actEditCopy"_s)->trigger();
+        w.action(u"actEditPaste"_s)->trigger();
+        w.action(u"actEditPaste"_s)->trigger();
+        QCOMPARE(doc.sealCount(), 3);
+        QVERIFY(s.dialogs.messages.empty());
+
+        const int steps = doc.undoStack().count();
+        const QByteArray before = testing::savedDocument(doc);
+        auto refusedOnce = [&] {
+            QCOMPARE(s.dialogs.messages.size(), size_t(1));
+            QVERIFY2(s.dialogs.texts().front().startsWith(u"图片太大，不能加入"_s),
+                     qPrintable(s.dialogs.texts().front()));
+            QCOMPARE(doc.undoStack().count(), steps);
+            QCOMPARE(testing::savedDocument(doc), before);
+            s.dialogs.messages.clear();
+        };
+        s.dialogs.files.push_back(other);
+        w.action(u"actEditChangeImage"_s)->trigger(); // the two other seals keep the shared one
+        refusedOnce();
+
+        w.drawActions().action(Tool::PictureFromFile)->trigger();
+        s.dialogs.files.push_back(other);
+        QTest::mouseClick(child->pagePanel(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+        refusedOnce();
+
+        // From another document through the clipboard.
+        SealDocument elsewhere;
+        auto seal = elsewhere.createSeal();
+        seal->setPicture(SealPicture::fromData(fileBytes(other)));
+        QVERIFY(seal->Picture().hasGraphic());
+        elsewhere.appendCreatedSeal(std::move(seal));
+        QVERIFY(elsewhere.copySelection(w.clipboard()));
+        doc.selectSeal(doc.seals().front().get());
+        w.action(u"actEditPaste"_s)->trigger();
+        refusedOnce();
+        QCOMPARE(doc.selection().size(), size_t(1)); // as it was
+
+        s.dialogs.files.push_back(s.path(u"shared.dyz"_s));
+        QVERIFY(w.fileSaveAs());
+        QCOMPARE(sealsInFile(s.path(u"shared.dyz"_s)), 3);
+    }
+
+    // A save that our own reader would refuse writes nothing and says why; the document stays
+    // open and modified.
+    void unreadableSaveRefused()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        w.fileNew();
+        DocumentWindow *child = w.activeDocument();
+        addSeal(*child, 40);
+        addSeal(*child, 100);
+        const QString path = s.path(u"kept.dyz"_s);
+        s.dialogs.files.push_back(path);
+        QVERIFY(w.fileSaveAs());
+        const QByteArray saved = fileBytes(path);
+        QVERIFY(!saved.isEmpty());
+
+        // Two 8 × 8 pictures, each followed by 1 MiB more than half of what a document may
+        // have, bytes that no decoder reads: together 2 MiB beyond it.
+        SealDocument &doc = child->document();
+        for (int i = 0; i < 2; ++i) {
+            QByteArray bytes = fileBytes(bitmapFile(s.path(u"%1.bmp"_s.arg(i)), 8, 8, i ? Qt::red : Qt::blue));
+            bytes.append(QByteArray(MaxDocumentBytes / 2 + (1 << 20), char(i)));
+            const SealPicture picture = SealPicture::fromData(bytes);
+            QVERIFY(picture.hasGraphic());
+            doc.editSeals({i}, u"图符"_s, [&](const SealSelection &seals) { seals.front()->setPicture(picture); });
+        }
+        QVERIFY(doc.isModified());
+        s.dialogs.messages.clear();
+        QVERIFY(!w.fileSave());
+        QCOMPARE(s.dialogs.messages.size(), size_t(1));
+        QVERIFY2(s.dialogs.texts().front().startsWith(u"不能保存文件<kept.dyz>"_s),
+                 qPrintable(s.dialogs.texts().front()));
+        QVERIFY(doc.isModified());
+        QCOMPARE(fileBytes(path), saved);
+        QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
     }
 
     // A command that runs out of memory is dropped with a message, and the program goes on.
