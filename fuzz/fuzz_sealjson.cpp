@@ -5,6 +5,7 @@
 
 #include "document/documentjson.h"
 #include "document/sealdocument.h"
+#include "seal/seal.h"
 #include "seal/sealjson.h"
 
 #include <cstdint>

@@ -2,6 +2,10 @@
 
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace qm {
@@ -21,6 +25,15 @@ SaveOutcome saveAtomically(const QString &fileName, const std::function<bool(QIO
     if (!file.open(QIODevice::WriteOnly))
         return {SaveError::CannotCreate, file.errorString()};
     const bool written = write(file);
+    // commit() renames the file even when flushing its last bytes failed, and ignores a
+    // failing sync: both are asked here, so that a full disk never leaves an empty file behind.
+    if (written && file.error() == QFileDevice::NoError && file.flush() && ::fsync(file.handle()) != 0) {
+        const int code = errno;
+        file.cancelWriting();
+        if (code == ENOSPC)
+            return {SaveError::WriteFailed, u"disk full"_s, true};
+        return {SaveError::WriteFailed, QString::fromLocal8Bit(std::strerror(code)), false};
+    }
     if (file.error() != QFileDevice::NoError) {
         const SaveOutcome failed = writeFailure(file);
         file.cancelWriting();

@@ -68,7 +68,7 @@ void applyPage(SealDocument &document, const PageValues &v)
 
 } // namespace
 
-DocumentResult sealsWriteRefusal(const std::vector<const Seal *> &seals)
+DocumentResult sealsWriteRefusal(const std::vector<const Seal *> &seals, qint64 pictureBudget)
 {
     auto refuse = [](const QString &why) {
         DocumentResult r = documentFailure(DocumentError::NotWritable);
@@ -80,9 +80,9 @@ DocumentResult sealsWriteRefusal(const std::vector<const Seal *> &seals)
     for (size_t i = 0; i < seals.size(); ++i)
         if (const QString why = sealRefusal(*seals[i]); !why.isEmpty())
             return refuse(u"第%1个印章的值超出范围（%2）。"_s.arg(i + 1).arg(why));
-    if (const qint64 pixels = picturePixelsKept(seals); pixels > MaxDocumentPicturePixels)
-        return refuse(u"图片共需%1万像素，超过每个文档%2万像素的上限。"_s.arg(
-            tenThousandsUp(pixels), tenThousandsDown(MaxDocumentPicturePixels)));
+    if (const qint64 pixels = picturePixelsKept(seals); pixels > pictureBudget)
+        return refuse(u"图片共需%1万像素，超过每个文档%2万像素的上限。"_s.arg(tenThousandsUp(pixels),
+                                                                              tenThousandsDown(pictureBudget)));
     return {};
 }
 

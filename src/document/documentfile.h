@@ -25,7 +25,8 @@ constexpr int LegacyHeaderSize = 28;
 // Why our own reader would refuse a document, library item or paste of these seals (NotWritable
 // with the reason in detail): more than MaxDocumentSeals, a value beyond its property's range or
 // pictures beyond MaxDocumentPicturePixels; ok when it would read them.
-DocumentResult sealsWriteRefusal(const std::vector<const Seal *> &seals);
+DocumentResult sealsWriteRefusal(const std::vector<const Seal *> &seals,
+                                 qint64 pictureBudget = MaxDocumentPicturePixels);
 // NotWritable when a file of that many bytes is beyond MaxDocumentBytes.
 DocumentResult fileSizeWriteRefusal(qint64 bytes);
 

@@ -17,6 +17,25 @@ qint64 pixelsOf(const QImage &image)
     return qint64(image.width()) * image.height();
 }
 
+// The distinct pictures of the seals, each once. Seals that share a picture share its bytes
+// too, which are told apart by address before by content: thousands of seals repeating a large
+// picture must not mean hashing it thousands of times.
+template <typename Visit> void forEachPicture(const std::vector<const Seal *> &seals, Visit visit)
+{
+    QSet<const char *> buffers;
+    QSet<QByteArray> contents;
+    for (const Seal *seal : seals) {
+        const SealPicture &picture = seal->Picture();
+        if (!picture.hasGraphic() || buffers.contains(picture.bytes().constData()))
+            continue;
+        buffers.insert(picture.bytes().constData());
+        if (contents.contains(picture.bytes()))
+            continue;
+        contents.insert(picture.bytes());
+        visit(picture);
+    }
+}
+
 } // namespace
 
 // Pixel counts are told in ten thousands (万): what is needed rounded up, the budget down, so
@@ -60,15 +79,8 @@ std::vector<const Seal *> sealsOf(const SealDocument &document)
 
 qint64 picturePixelsKept(const std::vector<const Seal *> &seals)
 {
-    QSet<QByteArray> pictures;
     qint64 pixels = 0;
-    for (const Seal *seal : seals) {
-        const SealPicture &picture = seal->Picture();
-        if (picture.hasGraphic() && !pictures.contains(picture.bytes())) {
-            pictures.insert(picture.bytes());
-            pixels += pixelsOf(picture.image());
-        }
-    }
+    forEachPicture(seals, [&](const SealPicture &picture) { pixels += pixelsOf(picture.image()); });
     return pixels;
 }
 
@@ -106,12 +118,9 @@ QString pictureBudgetRefusal(const SealDocument &document, const std::vector<con
 
 DecodeBudget documentDecodeBudget(const SealDocument &document, qint64 pixels)
 {
-    DecodeBudget budget(std::max<qint64>(0, pixels - picturePixelsKept(sealsOf(document))));
-    for (const auto &seal : document.seals()) {
-        const SealPicture &picture = seal->Picture();
-        if (picture.hasGraphic() && !budget.decoded(picture.bytes()))
-            budget.keepDecoded(picture.bytes(), picture.image());
-    }
+    const std::vector<const Seal *> seals = sealsOf(document);
+    DecodeBudget budget(std::max<qint64>(0, pixels - picturePixelsKept(seals)));
+    forEachPicture(seals, [&](const SealPicture &picture) { budget.keepDecoded(picture.bytes(), picture.image()); });
     return budget;
 }
 

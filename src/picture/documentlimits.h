@@ -14,8 +14,8 @@ namespace qm {
 //             128 Mi pixels x 4 B                                      = 512 MiB
 //   file:     the bytes read (64 MiB), at most the same again for the pictures' encoded bytes
 //             the seals keep, and twice that for their texts:  4 x 64 MiB = 256 MiB
-//   seals:    MaxDocumentSeals x about 2 KiB of seal objects            =  40 MiB
-//   total                                                              = 808 MiB, under 1 GB.
+//   seals:    MaxDocumentSeals x at most 2 KiB of seal objects          =  39 MiB
+//   total:    536 870 912 + 268 435 456 + 40 960 000 = 846 266 368 bytes, under 10^9.
 
 // Largest picture decoded, so that a hostile header cannot make us allocate gigabytes.
 constexpr qint64 MaxPicturePixels = 64LL * 1024 * 1024;

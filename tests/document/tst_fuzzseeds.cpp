@@ -152,8 +152,8 @@ QList<Seed> makeSeeds()
     seeds.append(
         {u"settings/quillmark.ini"_s,
          "[%U7CFB%U7EDF%U914D%U7F6E]\nPageDoubleBuffered=true\n\n[UserInfo]\nBackGround=/nonexistent/wall.bmp\n\n"
-         "[QuillmarkHomePage]\nHomePage=http://localhost/\n\n[RecentFiles]\n1=/nonexistent/a.dyz\n"
-         "2=/nonexistent/b.dyz\n"});
+         "[QuillmarkHomePage]\nHomePage=http://localhost/\n\n[RecentFiles]\n"
+         "Files=/nonexistent/a.dyz, /nonexistent/b.dyz\n"});
 
     seeds.append({u"picture/tiny.bmp"_s, tinyPicture("BMP")});
     seeds.append({u"picture/tiny.gif"_s, tinyPicture("GIF")});

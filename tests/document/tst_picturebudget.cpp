@@ -289,6 +289,95 @@ private slots:
         QCOMPARE(doc.seals()[0]->Picture().width(), 4096);
         QCOMPARE(doc.seals()[1]->Picture().width(), 8192);
     }
+
+    // The one table's numbers, worked out by hand: five 24-megapixel photos fit the picture
+    // budget, and the largest document fully decoded stays under 10^9 bytes.
+    void limitsTable()
+    {
+        QCOMPARE(MaxDocumentPicturePixels, 134217728);
+        QVERIFY(5 * 24000000LL <= MaxDocumentPicturePixels);
+        QVERIFY(2 * MaxPicturePixels <= MaxDocumentPicturePixels);
+        QVERIFY(MaxDocumentSeals >= 20000);
+        QVERIFY(sizeof(Seal) <= 2048);
+        // 512 MiB of pictures, 4 x 64 MiB for the file and what it decodes to, 20 000 seals.
+        const qint64 decoded = MaxDocumentPicturePixels * 4 + 4 * MaxDocumentBytes + MaxDocumentSeals * 2048;
+        QCOMPARE(decoded, 846266368);
+        QVERIFY(decoded < 1000000000);
+    }
+
+    // Pictures entering a document: what it keeps and what enters, each picture once.
+    void refusalWhereTheyEnter()
+    {
+        SealDocument doc;
+        QImage a(100, 100, QImage::Format_RGB32), b(200, 100, QImage::Format_RGB32);
+        a.fill(Qt::black);
+        b.fill(Qt::black);
+        auto seal = [&](const QImage &image) {
+            auto s = doc.createSeal();
+            s->setHaveImage(true);
+            s->loadPictureData(imageBytes(image, "BMP"));
+            return s;
+        };
+        const auto kept = seal(a), sameAsKept = seal(a), other = seal(b);
+        QCOMPARE(picturePixelsKept({kept.get(), sameAsKept.get(), other.get()}), 30000);
+        // 10 000 + 20 000 = 30 000 pixels: within a budget of 30 000, beyond one of 29 999.
+        QCOMPARE(pictureBudgetRefusal({kept.get()}, {other.get(), sameAsKept.get()}, 30000), QString());
+        QCOMPARE(pictureBudgetRefusal({kept.get()}, {other.get(), sameAsKept.get()}, 29999),
+                 u"图片太大，不能加入：加入200×100像素的图片后，文档的图片共需3万像素，超过每个文档2万像素的上限。"_s);
+        // A picture the document holds already costs nothing more.
+        QCOMPARE(pictureBudgetRefusal({kept.get()}, {sameAsKept.get()}, 10000), QString());
+
+        // Seal counts: 1 held and 19 999 more make 20 000; one more is too many.
+        doc.seals().push_back(doc.createSeal());
+        QVERIFY(sealCountAddRefusal(doc, 19999).ok());
+        const DocumentResult many = sealCountAddRefusal(doc, 20000);
+        QCOMPARE(many.error, DocumentError::TooMuchToAdd);
+        QCOMPARE(many.message(), u"印章太多，不能加入：文档将有20001个印章，超过20000个的上限。"_s);
+    }
+
+    // The writers refuse what the readers would refuse, and write nothing: pictures beyond the
+    // budget, a value beyond its property's range, a negative margin, a file beyond 64 MiB.
+    void writersRefuseWhatReadersRefuse()
+    {
+        SealDocument doc;
+        addSeals(doc, {false, true});
+        const std::vector<const Seal *> seals = sealsOf(doc);
+        // Two different one-pixel pictures: 2 pixels.
+        QVERIFY(sealsWriteRefusal(seals, 2).ok());
+        const DocumentResult pictures = sealsWriteRefusal(seals, 1);
+        QCOMPARE(pictures.error, DocumentError::NotWritable);
+        QCOMPARE(pictures.detail, u"图片共需1万像素，超过每个文档0万像素的上限。"_s);
+
+        QVERIFY(fileSizeWriteRefusal(64 << 20).ok());
+        DocumentResult large = fileSizeWriteRefusal((64 << 20) + 1);
+        large.fileName = u"/a/大.dyz"_s;
+        QCOMPARE(large.message(), u"不能保存文件<大.dyz>：文件将超过67108864字节的上限。"_s);
+
+        // A seal 200 m wide (its range is 100 m either way) would be refused on reading.
+        doc.seals()[1]->setRealWidth(200000);
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        NoProgress progress;
+        DocumentResult r = writeDocument(out, doc, progress);
+        QCOMPARE(r.error, DocumentError::NotWritable);
+        QVERIFY2(r.detail.startsWith(u"第2个印章的值超出范围（RealWidth 200000 is outside"_s), qPrintable(r.detail));
+        QVERIFY(out.data().isEmpty());
+        ClipboardStream stream;
+        stream.setData("old");
+        QCOMPARE(copySealsToStream({doc.seals()[1].get()}, stream).error, DocumentError::NotWritable);
+        QCOMPARE(stream.data(), QByteArray("old"));
+        QCOMPARE(saveLibraryItem(out, {doc.seals()[1].get()}, progress).error, DocumentError::NotWritable);
+        QVERIFY(out.data().isEmpty());
+
+        doc.seals()[1]->setRealWidth(40);
+        doc.page().setLeftMargin(-1);
+        QCOMPARE(writeDocument(out, doc, progress).error, DocumentError::NotWritable);
+        QVERIFY(out.data().isEmpty());
+        doc.page().setLeftMargin(0);
+        QVERIFY(writeDocument(out, doc, progress).ok());
+        SealDocument again;
+        QVERIFY(loadDocumentData(out.data(), again, progress).ok());
+    }
 };
 
 QTEST_MAIN(TestPictureBudget)
