@@ -3,14 +3,14 @@
 # runs each for a bounded time on a copy of its seed corpus. Any crash, leak, sanitizer report
 # or hang fails the run, and so does an input that makes a target use more than 1.5 GB: a document
 # is read in well under a gigabyte whatever its bytes, and the sanitizers add their share.
-# QM_FUZZ_SECONDS sets the time per target (a minute each, four minutes of the CI run),
+# QM_FUZZ_SECONDS sets the time per target (a minute each, six minutes of the CI run),
 # QM_FUZZ_BUILD the build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${QM_FUZZ_BUILD:-build-fuzz}
 seconds=${QM_FUZZ_SECONDS:-60}
-targets=(document libraryitem picture metafile)
+targets=(document libraryitem picture metafile sealjson settings)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUILLMARK_FUZZ=ON -DQUILLMARK_SANITIZE=ON -DQUILLMARK_BENCH=OFF \
@@ -26,7 +26,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 for t in "${targets[@]}"; do
   mkdir -p "$work/$t"
   echo "fuzz_$t: ${seconds}s"
-  "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=1536 \
+  # Inputs up to 64 KiB: documents of several seals with their pictures, not only one record.
+  "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=1536 -max_len=65536 \
     -artifact_prefix="$work/$t-" -print_final_stats=1 "$work/$t" "fuzz/corpus/$t" 2>"$work/$t.log" || {
     tail -n 60 "$work/$t.log"
     echo "fuzz_$t failed" >&2

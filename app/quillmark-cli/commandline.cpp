@@ -73,7 +73,7 @@ void printMessage(const QString &message)
 int printRefusal(const DocumentResult &result)
 {
     printMessage(result.message());
-    if (!result.detail.isEmpty() && result.error == DocumentError::BadFormat)
+    if (!result.detail.isEmpty() && (result.error == DocumentError::BadFormat || result.diskFull))
         printMessage(result.detail);
     return 1;
 }

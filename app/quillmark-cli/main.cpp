@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <new>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +45,18 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+// Inputs are bounded so that no command should run out of memory; when one does all the same,
+// it says so and fails instead of aborting.
+int runCommand(const Command &c, const QStringList &args)
+{
+    try {
+        return c.run(args);
+    } catch (const std::bad_alloc &) {
+        qm::cli::printMessage(u"quillmark-cli %1: out of memory"_s.arg(QLatin1StringView(c.syntax.name)));
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -62,7 +75,7 @@ int main(int argc, char **argv)
         return usage(stdout, 0);
     for (const Command &c : commands)
         if (command == QLatin1StringView(c.syntax.name))
-            return c.run(args);
+            return runCommand(c, args);
     qm::cli::printMessage(u"quillmark-cli: unknown command "_s + command);
     return usage(stderr, 2);
 }

@@ -4,21 +4,16 @@
 
 #include "document/documentfile.h"
 #include "document/progressdisplay.h"
+#include "picture/boundedread.h"
 #include "seal/sealjson.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace qm::cli {
 namespace {
 
 bool startsLikeJson(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && isSealJson(file.read(64));
+    const FileReadResult start = readRegularFileStart(path, 64);
+    return start.ok() && isSealJson(start.bytes);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QFileDevice;
 class QIODevice;
 
 namespace qm {
@@ -18,7 +19,8 @@ enum class SaveError {
 
 struct SaveOutcome {
     SaveError error = SaveError::None;
-    QString detail; // the system's reason for CannotCreate and WriteFailed
+    QString detail; // the system's reason for CannotCreate and WriteFailed ("disk full" when so)
+    bool diskFull = false;
 
     bool ok() const { return error == SaveError::None; }
 };
@@ -27,5 +29,7 @@ struct SaveOutcome {
 // file of that name is replaced only when it returned true and every byte was committed. After
 // any failure an existing file of that name is as it was and nothing half-written is left.
 SaveOutcome saveAtomically(const QString &fileName, const std::function<bool(QIODevice &)> &write);
+// WriteFailed with the reason of a file's failed write, a full disk told as such.
+SaveOutcome writeFailure(const QFileDevice &file);
 
 } // namespace qm

@@ -23,11 +23,12 @@ private:
 };
 
 // Replaces the stream's content with the selected seals, in selection order; leaves it as it
-// is when nothing is selected.
-void copySealsToStream(const SealSelection &selection, ClipboardStream &stream);
+// is when nothing is selected, or when they could not be pasted (NotWritable).
+DocumentResult copySealsToStream(const SealSelection &selection, ClipboardStream &stream);
 
 // Appends copies of the streamed seals to the document's seals and selection and shows them;
-// nothing when the stream is empty. A damaged stream adds nothing.
+// nothing when the stream is empty. A damaged stream adds nothing, nor one that would take the
+// document beyond its seal count or picture budget (TooMuchToAdd).
 DocumentResult pasteSealsFromStream(const ClipboardStream &stream, SealDocument &document);
 
 } // namespace qm

@@ -3,11 +3,14 @@
 #include "document/atomicsave.h"
 #include "document/binaryreader.h"
 #include "document/binarywriter.h"
+#include "document/picturebudget.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
 #include "document/sealentry.h"
+#include "picture/boundedread.h"
 #include "picture/decodebudget.h"
 #include "seal/seal.h"
+#include "seal/seallimits.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +25,20 @@ namespace {
 bool pageValueAcceptable(long double v)
 {
     return std::isfinite(v) && std::fabs(v) <= MaxPageMillimetres;
+}
+
+constexpr long double LegacyFallbackPageWidth = 210;
+constexpr long double LegacyFallbackPageHeight = 297;
+
+// A new page has no size until one is chosen, so a document may hold 0; never less.
+bool pageSizeAcceptable(long double v)
+{
+    return pageValueAcceptable(v) && v >= 0;
+}
+
+bool marginAcceptable(long double v)
+{
+    return pageValueAcceptable(v) && v >= 0;
 }
 
 DocumentResult badFormat()
@@ -51,12 +68,48 @@ void applyPage(SealDocument &document, const PageValues &v)
 
 } // namespace
 
+DocumentResult sealsWriteRefusal(const std::vector<const Seal *> &seals, qint64 pictureBudget)
+{
+    auto refuse = [](const QString &why) {
+        DocumentResult r = documentFailure(DocumentError::NotWritable);
+        r.detail = why;
+        return r;
+    };
+    if (qint64(seals.size()) > MaxDocumentSeals)
+        return refuse(u"有%1个印章，超过%2个的上限。"_s.arg(seals.size()).arg(MaxDocumentSeals));
+    for (size_t i = 0; i < seals.size(); ++i)
+        if (const QString why = sealRefusal(*seals[i]); !why.isEmpty())
+            return refuse(u"第%1个印章的值超出范围（%2）。"_s.arg(i + 1).arg(why));
+    if (const qint64 pixels = picturePixelsKept(seals); pixels > pictureBudget)
+        return refuse(u"图片共需%1万像素，超过每个文档%2万像素的上限。"_s.arg(tenThousandsUp(pixels),
+                                                                              tenThousandsDown(pictureBudget)));
+    return {};
+}
+
+DocumentResult fileSizeWriteRefusal(qint64 bytes)
+{
+    if (bytes <= MaxDocumentBytes)
+        return {};
+    DocumentResult r = documentFailure(DocumentError::NotWritable);
+    r.detail = u"文件将超过%1字节的上限。"_s.arg(MaxDocumentBytes);
+    return r;
+}
+
 DocumentResult writeDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress)
 {
+    // What our reader would refuse is not written: every document written opens again.
+    const auto &seals = document.seals();
+    if (DocumentResult refused = sealsWriteRefusal(sealsOf(document)); !refused.ok())
+        return refused;
+    const PageModel &page = document.page();
+    if (!pageSizeAcceptable(page.pageWidth()) || !pageSizeAcceptable(page.pageHeight()) ||
+        !marginAcceptable(page.leftMargin()) || !marginAcceptable(page.topMargin())) {
+        DocumentResult r = documentFailure(DocumentError::NotWritable);
+        r.detail = u"纸张大小或页边距超出范围。"_s;
+        return r;
+    }
     ProgressHider hider(progress);
     progress.showText(u"正在保存："_s);
-    const auto &seals = document.seals();
-    const PageModel &page = document.page();
     QByteArray bytes;
     BinaryWriter w(&bytes);
     w.single(DocumentVersion);
@@ -65,17 +118,17 @@ DocumentResult writeDocument(QIODevice &out, const SealDocument &document, Progr
     w.extended(page.leftMargin());
     w.extended(page.topMargin());
     w.int32(qint32(seals.size()));
-    if (!writeAll(out, bytes))
-        return {DocumentError::WriteFailed, {}, 0, out.errorString()};
     progress.setMaximum(int(seals.size()) + 5);
     progress.setPosition(6);
+    // Composed whole before anything is written, and given up as soon as it is too large.
     for (const auto &seal : seals) {
-        bytes.clear();
         writeSeal(bytes, *seal, SealFlavour::File);
-        if (!writeAll(out, bytes))
-            return {DocumentError::WriteFailed, {}, 0, out.errorString()};
+        if (DocumentResult refused = fileSizeWriteRefusal(bytes.size()); !refused.ok())
+            return refused;
         progress.advance(1);
     }
+    if (!writeAll(out, bytes))
+        return {DocumentError::WriteFailed, {}, 0, out.errorString()};
     return {};
 }
 
@@ -96,7 +149,7 @@ DocumentResult saveDocumentFile(const QString &fileName, ProgressDisplay &progre
         result = {DocumentError::WriteFailed, {}, 0, saved.detail};
         break;
     case SaveError::WriteFailed:
-        result = {DocumentError::WriteFailed, {}, 0, saved.detail};
+        result = {DocumentError::WriteFailed, {}, 0, saved.detail, saved.diskFull};
         break;
     }
     result.fileName = fileName;
@@ -119,10 +172,10 @@ std::optional<float> readVersion(QByteArrayView data)
 
 std::optional<float> readFileVersion(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileReadResult start = readRegularFileStart(fileName, 4);
+    if (!start.ok())
         return std::nullopt;
-    return readVersion(file.read(4));
+    return readVersion(start.bytes);
 }
 
 // Reads `count` entries with readOne, then applies the page and the seals together: a file refused
@@ -160,13 +213,13 @@ DocumentResult loadDocument(QByteArrayView data, SealDocument &document, Progres
     page.left = page.right = in.extended();
     page.top = page.bottom = in.extended();
     const qint32 count = in.int32();
-    if (!in.ok() || !pageValueAcceptable(page.width) || !pageValueAcceptable(page.height) ||
-        !pageValueAcceptable(page.left) || !pageValueAcceptable(page.top))
+    if (!in.ok() || !pageSizeAcceptable(page.width) || !pageSizeAcceptable(page.height) ||
+        !marginAcceptable(page.left) || !marginAcceptable(page.top) || count > MaxDocumentSeals)
         return badFormat();
     // Every entry takes at least MinSealEntrySize bytes: a count the file cannot hold is damage.
     if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
         return badFormat();
-    DecodeBudget budget; // shared by all the pictures read
+    DecodeBudget budget; // shared by all the pictures read and their prepared copies
     return readSeals(count, page, document, progress,
                      [&](Seal &seal, QString *why) { return readSeal(in, seal, document, why, &budget); });
 }
@@ -184,8 +237,15 @@ DocumentResult loadLegacyDocument(QByteArrayView data, SealDocument &document, P
     page.height = in.extended();
     page.left = page.right = page.top = page.bottom = 6;
     const qint32 count = in.int32();
-    if (!stored || !in.ok() || !pageValueAcceptable(page.width) || !pageValueAcceptable(page.height))
+    if (!stored || !in.ok() || !pageValueAcceptable(page.width) || !pageValueAcceptable(page.height) ||
+        count > MaxDocumentSeals)
         return badFormat();
+    // Older versions wrote what the page setup held; a page of no size (or less) is read as A4,
+    // which keeps its seals in reach.
+    if (page.width <= 0)
+        page.width = LegacyFallbackPageWidth;
+    if (page.height <= 0)
+        page.height = LegacyFallbackPageHeight;
     const int version = roundHalfEven(*stored);
     const int entrySize = legacyRecordSize(version) + 6 * 4;
     if (count < 0 || qint64(count) * entrySize > in.remaining())
@@ -237,18 +297,22 @@ std::optional<QByteArray> readWholeDevice(QIODevice &in, qint64 maxBytes)
 
 DocumentResult readDocumentFile(const QString &fileName, QByteArray *data)
 {
-    const QFileInfo info(fileName);
-    if (!info.exists())
+    FileReadResult read = readRegularFile(fileName, MaxDocumentBytes);
+    switch (read.error) {
+    case FileReadError::None:
+        *data = std::move(read.bytes);
+        return {};
+    case FileReadError::Missing:
         return documentFailure(DocumentError::FileNotFound, fileName);
-    // A folder, a pipe or a device is no document: asked before opening, which could block.
-    QFile file(fileName);
-    std::optional<QByteArray> read;
-    if (info.isFile() && file.open(QIODevice::ReadOnly))
-        read = readWholeDevice(file, MaxDocumentBytes);
-    if (!read)
-        return documentFailure(DocumentError::BadFormat, fileName);
-    *data = std::move(*read);
-    return {};
+    case FileReadError::NotRegular:
+        return documentFailure(DocumentError::NotRegularFile, fileName);
+    case FileReadError::TooLarge:
+    case FileReadError::Unreadable:
+        break;
+    }
+    DocumentResult result = documentFailure(DocumentError::BadFormat, fileName);
+    result.detail = fileReadRefusal(fileName, read, MaxDocumentBytes);
+    return result;
 }
 
 DocumentResult openDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress)

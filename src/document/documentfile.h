@@ -1,30 +1,38 @@
 #pragma once
 
 #include "document/documenterror.h"
+#include "picture/documentlimits.h"
 
 #include <QByteArrayView>
 #include <QString>
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QIODevice;
 
 namespace qm {
 
 class ProgressDisplay;
+class Seal;
 class SealDocument;
 
 constexpr float DocumentVersion = 8.0f;
 constexpr int DocumentHeaderSize = 48;
 constexpr int LegacyHeaderSize = 28;
-// Page sizes and margins beyond this many millimetres only come from damaged files.
-constexpr long double MaxPageMillimetres = 100000;
-// Whole documents are read into memory; nothing real comes near this.
-constexpr qint64 MaxDocumentBytes = 1LL << 30;
+
+// Why our own reader would refuse a document, library item or paste of these seals (NotWritable
+// with the reason in detail): more than MaxDocumentSeals, a value beyond its property's range or
+// pictures beyond MaxDocumentPicturePixels; ok when it would read them.
+DocumentResult sealsWriteRefusal(const std::vector<const Seal *> &seals,
+                                 qint64 pictureBudget = MaxDocumentPicturePixels);
+// NotWritable when a file of that many bytes is beyond MaxDocumentBytes.
+DocumentResult fileSizeWriteRefusal(qint64 bytes);
 
 // Writes a version 8 document: version, page size, left and top margins, the seal count and
 // one entry per seal in stacking order. A document without seals is still a valid document.
+// Nothing is written (NotWritable) when our reader would refuse the result.
 DocumentResult writeDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress);
 // The same into a file that replaces the old one only once everything was written.
 DocumentResult writeDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress);

@@ -99,7 +99,8 @@ void appendKey(QByteArray &out, const char *key, bool &first)
     out.append('"').append(key).append("\":");
 }
 
-bool pageValue(const QJsonObject &page, const QString &key, long double *value, QString *error)
+// Sizes must be above zero, margins at least zero.
+bool pageValue(const QJsonObject &page, const QString &key, bool size, long double *value, QString *error)
 {
     const auto it = page.constFind(key);
     if (it == page.constEnd())
@@ -109,8 +110,38 @@ bool pageValue(const QJsonObject &page, const QString &key, long double *value, 
         *error = u"page: %1 must be a number of millimetres"_s.arg(key);
         return false;
     }
+    if (size ? d <= 0 : d < 0) {
+        *error = u"page: %1 must be %2"_s.arg(key, size ? u"above 0"_s : u"at least 0"_s);
+        return false;
+    }
     *value = d;
     return true;
+}
+
+// The page values of the text into v (width, height, left, top, right, bottom margins), or why
+// they cannot be read.
+QString pageFromJson(const QByteArray &json, long double v[6])
+{
+    QJsonDocument doc;
+    if (QString syntax = jsonSyntaxRefusal(json, &doc); !syntax.isEmpty())
+        return syntax;
+    if (!doc.isObject())
+        return u"expected {\"page\": {...}, \"seals\": [...]}"_s;
+    const QJsonObject root = doc.object();
+    const QJsonValue pageJson = root.value(u"page"_s);
+    if (!pageJson.isUndefined() && !pageJson.isObject())
+        return u"page: an object is expected"_s;
+    const QJsonObject page = pageJson.toObject();
+    static const QStringList pageKeys = {u"PageWidth"_s, u"PageHeight"_s,  u"LeftMargin"_s,
+                                         u"TopMargin"_s, u"RightMargin"_s, u"BottomMargin"_s};
+    for (auto it = page.begin(); it != page.end(); ++it)
+        if (!pageKeys.contains(it.key()))
+            return u"page: unknown value %1"_s.arg(it.key());
+    QString why;
+    for (int i = 0; i < 6; ++i)
+        if (!pageValue(page, pageKeys[i], i < 2, &v[i], &why))
+            return why;
+    return {};
 }
 
 } // namespace
@@ -196,29 +227,15 @@ QByteArray libraryItemToJson(const LibraryItem &item, QSize thumbnailSize)
 
 bool documentFromJson(const QByteArray &json, const QString &baseDir, SealDocument &document, QString *error)
 {
-    QString why;
     auto fail = [&](const QString &text) {
         if (error)
             *error = text;
         return false;
     };
-    const QJsonDocument doc = QJsonDocument::fromJson(json);
-    if (!doc.isObject())
-        return fail(u"expected {\"page\": {...}, \"seals\": [...]}"_s);
-    const QJsonObject root = doc.object();
-    const QJsonValue pageJson = root.value(u"page"_s);
-    if (!pageJson.isUndefined() && !pageJson.isObject())
-        return fail(u"page: an object is expected"_s);
-    const QJsonObject page = pageJson.toObject();
-    static const QStringList pageKeys = {u"PageWidth"_s, u"PageHeight"_s,  u"LeftMargin"_s,
-                                         u"TopMargin"_s, u"RightMargin"_s, u"BottomMargin"_s};
-    for (auto it = page.begin(); it != page.end(); ++it)
-        if (!pageKeys.contains(it.key()))
-            return fail(u"page: unknown value %1"_s.arg(it.key()));
     long double v[6] = {210, 297, 6, 6, 6, 6};
-    for (int i = 0; i < 6; ++i)
-        if (!pageValue(page, pageKeys[i], &v[i], &why))
-            return fail(why);
+    // The parsed text is let go before the seals parse it again.
+    if (const QString refused = pageFromJson(json, v); !refused.isEmpty())
+        return fail(refused);
 
     SealJsonResult seals = readSealJson(json, baseDir);
     if (!seals.error.isEmpty())

@@ -4,6 +4,7 @@
 #include "document/binarywriter.h"
 #include "document/documentfile.h"
 #include "document/librarythumbnail.h"
+#include "document/picturebudget.h"
 #include "document/progressdisplay.h"
 #include "document/sealentry.h"
 #include "document/selectionbounds.h"
@@ -51,8 +52,11 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
     if (!in.ok() || !valueAcceptable(read.width) || !valueAcceptable(read.height) || count < 0 ||
         qint64(count) * (ItemOffsetsSize + MinSealEntrySize) > in.remaining())
         return documentFailure(DocumentError::BadFormat);
+    if (count > MaxDocumentSeals)
+        return documentFailure(DocumentError::BadFormat);
     read.items.reserve(size_t(count));
-    DecodeBudget budget; // shared by all the pictures read
+    // Pictures the document holds already are not decoded again, and what it keeps counts.
+    DecodeBudget budget = documentDecodeBudget(document);
     for (qint32 i = 0; i < count; ++i) {
         LibraryItem::Entry entry;
         entry.dx = in.extended();
@@ -62,7 +66,7 @@ DocumentResult readLibraryItem(QByteArrayView data, const SealDocument &document
         entry.seal = document.createSeal();
         QString why;
         if (!readSeal(in, *entry.seal, document, &why, &budget))
-            return sealRefused(i, why);
+            return budget.exhausted() ? pictureBudgetExhausted() : sealRefused(i, why);
         read.items.push_back(std::move(entry));
     }
     *item = std::move(read);
@@ -73,6 +77,8 @@ DocumentResult saveLibraryItem(QIODevice &out, const SealSelection &selection, P
 {
     if (selection.empty())
         return documentFailure(DocumentError::NothingSelected);
+    if (DocumentResult refused = sealsWriteRefusal({selection.begin(), selection.end()}); !refused.ok())
+        return refused;
     ProgressHider hider(progress);
     const int n = int(selection.size());
     progress.setMaximum(3 * n);
@@ -101,6 +107,8 @@ DocumentResult saveLibraryItem(QIODevice &out, const SealSelection &selection, P
         w.extended(seal->RealCenterX() - centreX);
         w.extended(seal->RealCenterY() - centreY);
         writeSeal(bytes, *seal, SealFlavour::File);
+        if (DocumentResult refused = fileSizeWriteRefusal(bytes.size()); !refused.ok())
+            return refused;
         progress.advance(1);
     }
     if (out.write(bytes) != bytes.size())
@@ -126,6 +134,8 @@ DocumentResult loadLibraryItemData(QByteArrayView data, SealDocument &document, 
     DocumentResult result = readLibraryItem(data, document, &item);
     if (!result.ok())
         return result;
+    if (DocumentResult refused = sealCountAddRefusal(document, qint64(item.items.size())); !refused.ok())
+        return refused;
 
     // Millimetres per screen pixel at the page's zoom.
     const long double m = 100 / (static_cast<long double>(document.page().zoom()) * document.screenPixelsPerMm());

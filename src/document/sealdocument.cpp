@@ -3,6 +3,7 @@
 #include "document/binaryreader.h"
 #include "document/clipboardstream.h"
 #include "document/documentfile.h"
+#include "document/picturebudget.h"
 #include "document/sealcommands.h"
 #include "document/sealentry.h"
 #include "seal/seal.h"
@@ -423,8 +424,21 @@ DocumentResult SealDocument::insertSeals(const QString &text, const std::functio
     SealDocument scratch;
     scratch.setScreenPixelsPerMm(m_screenPixelsPerMm);
     scratch.page().setZoom(m_page.zoom());
-    const DocumentResult r = load(scratch);
-    if (!r.ok() || scratch.seals().empty())
+    scratch.setPicturePixelBudget(m_picturePixelBudget);
+    DocumentResult r = load(scratch);
+    // The loader saw only what it added; the limits count what this document holds as well.
+    if (r.ok() && !scratch.seals().empty()) {
+        r = sealCountAddRefusal(*this, qint64(scratch.seals().size()));
+        if (const QString refusal = pictureBudgetRefusal(*this, sealsOf(scratch)); r.ok() && !refusal.isEmpty()) {
+            r = documentFailure(DocumentError::TooMuchToAdd);
+            r.detail = refusal;
+        }
+    }
+    if (!r.ok()) {
+        applySelection(before); // nothing was added
+        return r;
+    }
+    if (scratch.seals().empty())
         return r;
     SealList seals = std::move(scratch.seals());
     scratch.seals().clear();

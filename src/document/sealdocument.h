@@ -2,6 +2,7 @@
 
 #include "document/documenterror.h"
 #include "document/pagemodel.h"
+#include "picture/documentlimits.h"
 
 #include <QList>
 #include <QObject>
@@ -58,6 +59,11 @@ public:
     // The horizontal pixels per inch of the window / 25.4: every seal's PixelsPerMm.
     float screenPixelsPerMm() const { return m_screenPixelsPerMm; }
     void setScreenPixelsPerMm(float ppm) { m_screenPixelsPerMm = ppm; }
+
+    // The decoded pixels that the document's pictures may keep together: pictures that would
+    // pass it are refused where they enter. Smaller than MaxDocumentPicturePixels only in tests.
+    qint64 picturePixelBudget() const { return m_picturePixelBudget; }
+    void setPicturePixelBudget(qint64 pixels) { m_picturePixelBudget = pixels; }
 
     // Given to every seal this document creates, so that the page hears of its changes.
     SealListener *sealListener() const { return m_sealListener; }
@@ -193,6 +199,7 @@ private:
     SealList m_seals;
     SealSelection m_selection;
     float m_screenPixelsPerMm = 96 / 25.4f;
+    qint64 m_picturePixelBudget = MaxDocumentPicturePixels;
     SealListener *m_sealListener = nullptr;
     std::unordered_set<const Seal *> m_locked;
     bool m_pageLocked = false;

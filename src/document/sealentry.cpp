@@ -294,8 +294,8 @@ bool readLegacySeal(BinaryReader &in, Seal &seal, int version, const SealDocumen
         path.replace(u'\\', u'/');
         if (QFileInfo(path).isRelative())
             path = pictureFolder.isEmpty() ? QString() : QDir(pictureFolder).absoluteFilePath(path);
-        const QFileInfo info(path);
-        if (!path.isEmpty() && info.exists() && info.isFile()) {
+        // A picture that is missing or no regular file is left out, as an unreadable one is.
+        if (!path.isEmpty()) {
             const SealPicture picture = SealPicture::fromFile(path, nullptr, budget);
             if (picture.hasGraphic())
                 seal.setPicture(picture);

@@ -4,6 +4,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "companions/glyphdepot/glyphdepot.h"
+#include "document/picturebudget.h"
 #include "document/sealalignment.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/drawactions.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/zoomlist.h"
 #include "page/documentwindow.h"
 #include "page/pagetools.h"
+#include "page/picturefile.h"
 #include "page/updatesguard.h"
 #include "picture/surface.h"
 #include "properties/propertywindow.h"
@@ -266,14 +268,27 @@ void MainWindow::changePicture()
     const QString fileName = askPictureFile();
     if (fileName.isEmpty())
         return;
-    // Decoded before anything changes: a file that is no picture leaves the seal as it was.
-    const SealPicture picture = SealPicture::fromFile(fileName);
+    // Read and decoded before anything changes: a file that is no picture leaves the seal as it
+    // was.
+    const PictureFile file = readPictureFile(fileName);
+    if (!file.ok()) {
+        m_dialogs.message(this, QMessageBox::Warning, file.refusal + u"\r印章的图符没有改变。"_s);
+        return;
+    }
+    const SealPicture picture = SealPicture::fromData(file.bytes);
     if (!picture.hasGraphic()) {
         m_dialogs.message(this, QMessageBox::Warning,
                           u"无法读取图象文件：\r"_s + QFileInfo(fileName).fileName() + u"\r印章的图符没有改变。"_s);
         return;
     }
     SealDocument &doc = child->document();
+    // The seal leaves with its old picture and comes back with the new one.
+    const std::unique_ptr<Seal> entering = doc.createSeal();
+    entering->setPicture(picture);
+    if (const QString refusal = pictureBudgetRefusal(doc, {entering.get()}, {seal}); !refusal.isEmpty()) {
+        m_dialogs.message(this, QMessageBox::Warning, refusal + u"\r印章的图符没有改变。"_s);
+        return;
+    }
     const QByteArray path = Gbk::fromUnicode(fileName);
     doc.editSeals({doc.indexOf(seal)}, u"更换图符"_s, [&](const SealSelection &seals) {
         for (Seal *s : seals) {

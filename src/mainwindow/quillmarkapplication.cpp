@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include <exception>
+#include <new>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +35,9 @@ bool QuillmarkApplication::notify(QObject *receiver, QEvent *event)
         return QApplication::notify(receiver, event);
     } catch (const ComponentLoadError &e) {
         message = e.message();
+    } catch (const std::bad_alloc &) {
+        // What was being done is dropped; the documents open stay as they were.
+        message = OutOfMemoryMessage.toString();
     } catch (const std::exception &e) {
         message = QString::fromUtf8(e.what());
     } catch (...) {

@@ -12,6 +12,9 @@ class UserDialogs;
 class QuillmarkApplication : public QApplication
 {
 public:
+    // What the box says when a command ran out of memory.
+    static constexpr QStringView OutOfMemoryMessage = u"内存不足，操作未完成。";
+
     QuillmarkApplication(int &argc, char **argv);
 
     void setDialogs(UserDialogs *dialogs) { m_dialogs = dialogs; }

@@ -79,7 +79,12 @@ void DocumentWindow::paste()
 {
     if (busy() || m_host.clipboard().isEmpty())
         return;
-    m_document->paste(m_host.clipboard());
+    const DocumentResult result = m_document->paste(m_host.clipboard());
+    if (!result.ok()) {
+        // Nothing was added: too many seals, or pictures beyond what a document may keep.
+        m_host.reportPictureError(result.message());
+        return;
+    }
     selectPasted();
 }
 

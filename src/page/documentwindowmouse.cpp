@@ -3,12 +3,13 @@
 
 #include "page/documentwindow.h"
 
+#include "document/picturebudget.h"
 #include "document/sealtemplates.h"
 #include "page/pagetools.h"
+#include "page/picturefile.h"
 #include "seal/seal.h"
 
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
@@ -207,12 +208,12 @@ void DocumentWindow::placeNewSeal(Tool tool, QPoint point)
         const QString path = m_host.askPictureFile();
         if (path.isEmpty())
             return; // cancelled: nothing is placed
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            m_host.reportPictureError(file.errorString());
+        PictureFile file = readPictureFile(path);
+        if (!file.ok()) {
+            m_host.reportPictureError(file.refusal);
             return;
         }
-        context.picture = file.readAll();
+        context.picture = std::move(file.bytes);
     } else if (tool == Tool::EmblemPicture) {
         context.picture = m_host.emblemPicture();
         if (context.picture.isEmpty())
@@ -223,6 +224,10 @@ void DocumentWindow::placeNewSeal(Tool tool, QPoint point)
     if (!seal) {
         if (templateNeedsPicture(tool) && !error.isEmpty())
             m_host.reportPictureError(error);
+        return;
+    }
+    if (const QString refusal = pictureBudgetRefusal(*m_document, {seal.get()}); !refusal.isEmpty()) {
+        m_host.reportPictureError(refusal);
         return;
     }
     seal->setListener(m_page);

@@ -166,6 +166,12 @@ void PagePanel::setDoubleBuffered(bool on)
     update();
 }
 
+void PagePanel::setPicturePool(SealPicturePool &pool)
+{
+    m_cache.setPool(pool);
+    update();
+}
+
 QRect PagePanel::overlayArea() const
 {
     QRect r;

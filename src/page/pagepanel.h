@@ -127,6 +127,8 @@ public:
     void pageResized(PageModel &page) override;
 
     const SealImageCache &cache() const { return m_cache; }
+    // Keeps the seal pictures in another pool than the program's one.
+    void setPicturePool(SealPicturePool &pool);
 
     // The accessible object of a seal of the list, made when first asked for and kept while the
     // seal stays in the list.

@@ -25,31 +25,66 @@ void paintSeal(QPainter &painter, Seal &seal, QPoint at)
 // a seal zoomed to 600 % on a large page would cost more memory than it saves time.
 static constexpr qint64 MaxCachedPixels = 16LL * 1024 * 1024;
 
+SealPicturePool &SealPicturePool::shared()
+{
+    static SealPicturePool pool(32LL * 1024 * 1024);
+    return pool;
+}
+
 const QImage &SealImageCache::image(Seal &seal, qreal devicePixelRatio)
 {
     const QRect box(seal.left(), seal.top(), seal.width(), seal.height());
     Entry &e = m_entries[&seal];
     if (e.valid && e.box.size() == box.size() && e.ratio == devicePixelRatio) {
         e.box = box;
+        if (e.pooled) // now the most recently used
+            m_pool->m_uses.splice(m_pool->m_uses.end(), m_pool->m_uses, e.use);
         return e.image;
     }
+    release(e);
     e.box = box;
     e.ratio = devicePixelRatio;
     e.valid = true;
     const qint64 w = qint64(std::ceil(box.width() * devicePixelRatio));
     const qint64 h = qint64(std::ceil(box.height() * devicePixelRatio));
-    if (w <= 0 || h <= 0 || w * h > MaxCachedPixels) {
-        e.image = QImage();
+    const qint64 pixels = w * h;
+    if (w <= 0 || h <= 0 || pixels > MaxCachedPixels || pixels > m_pool->m_maxPixels)
         return m_none;
-    }
+    makeRoom(pixels);
     e.image = QImage(int(w), int(h), QImage::Format_ARGB32_Premultiplied);
+    if (e.image.isNull())
+        return m_none;
     e.image.setDevicePixelRatio(devicePixelRatio);
     e.image.fill(Qt::transparent);
     QPainter p(&e.image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(QRect(0, 0, box.width(), box.height()));
     paintSeal(p, seal, QPoint(0, 0));
+    e.use = m_pool->m_uses.insert(m_pool->m_uses.end(), {this, &seal, pixels});
+    e.pooled = true;
+    m_pool->m_pixels += pixels;
     return e.image;
+}
+
+void SealImageCache::release(Entry &entry)
+{
+    if (entry.pooled) {
+        m_pool->m_pixels -= entry.use->pixels;
+        m_pool->m_uses.erase(entry.use);
+        entry.pooled = false;
+    }
+    entry.image = QImage();
+    entry.valid = false;
+}
+
+void SealImageCache::makeRoom(qint64 pixels)
+{
+    SealPicturePool &pool = *m_pool;
+    while (!pool.m_uses.empty() && pool.m_pixels + pixels > pool.m_maxPixels) {
+        const SealPicturePool::Use oldest = pool.m_uses.front();
+        // The entry keeps its box: the seal's old place is still repainted when it moves.
+        oldest.cache->release(oldest.cache->m_entries.at(oldest.seal));
+    }
 }
 
 QRect SealImageCache::lastBox(const Seal &seal) const
@@ -61,16 +96,48 @@ QRect SealImageCache::lastBox(const Seal &seal) const
 void SealImageCache::invalidate(const Seal &seal)
 {
     const auto it = m_entries.find(&seal);
+    if (it != m_entries.end())
+        release(it->second);
+}
+
+void SealImageCache::forget(const Seal *seal)
+{
+    const auto it = m_entries.find(seal);
     if (it != m_entries.end()) {
-        it->second.valid = false;
-        it->second.image = QImage();
+        release(it->second);
+        m_entries.erase(it);
     }
+}
+
+void SealImageCache::clear()
+{
+    for (auto &entry : m_entries)
+        release(entry.second);
+    m_entries.clear();
 }
 
 void SealImageCache::keepOnly(const std::vector<const Seal *> &alive)
 {
     const std::unordered_set<const Seal *> keep(alive.begin(), alive.end());
-    std::erase_if(m_entries, [&](const auto &entry) { return !keep.contains(entry.first); });
+    for (auto it = m_entries.begin(); it != m_entries.end();) {
+        if (keep.contains(it->first)) {
+            ++it;
+        } else {
+            release(it->second);
+            it = m_entries.erase(it);
+        }
+    }
+}
+
+size_t SealImageCache::pictureCount() const
+{
+    return size_t(std::count_if(m_entries.begin(), m_entries.end(), [](const auto &e) { return e.second.pooled; }));
+}
+
+void SealImageCache::setPool(SealPicturePool &pool)
+{
+    clear();
+    m_pool = &pool;
 }
 
 } // namespace qm

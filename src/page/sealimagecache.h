@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRect>
 
+#include <list>
 #include <unordered_map>
 #include <vector>
 
@@ -11,36 +12,89 @@ class QPainter;
 namespace qm {
 
 class Seal;
+class SealImageCache;
 
 // Paints one seal in its own colours with its box's top-left corner at `at`. The one place the
 // page turns a seal into pixels.
 void paintSeal(QPainter &painter, Seal &seal, QPoint at);
 
+// The pixels that the kept seal pictures of every page may hold together. When a new picture
+// would pass the bound, the pictures used least recently are dropped first: a document of
+// thousands of seals scrolled at a high zoom keeps what is on screen, not everything it showed.
+class SealPicturePool
+{
+public:
+    // It outlives the caches that take from it.
+    explicit SealPicturePool(qint64 maxPixels) : m_maxPixels(maxPixels) {}
+    SealPicturePool(const SealPicturePool &) = delete;
+    SealPicturePool &operator=(const SealPicturePool &) = delete;
+
+    qint64 maxPixels() const { return m_maxPixels; }
+    qint64 pixels() const { return m_pixels; }
+    size_t pictureCount() const { return m_uses.size(); }
+
+    // The one pool of the program's pages: 32 megapixels, 128 MiB of pictures in all.
+    static SealPicturePool &shared();
+
+private:
+    friend class SealImageCache;
+    struct Use {
+        SealImageCache *cache;
+        const Seal *seal;
+        qint64 pixels;
+    };
+    using Uses = std::list<Use>; // least recently used first
+
+    qint64 m_maxPixels;
+    qint64 m_pixels = 0;
+    Uses m_uses;
+};
+
 // Each seal's painting at the current zoom, kept until the seal reports a change, so that a
 // repaint of the page only copies pictures. Entries are keyed by the seal and checked against
-// its box, so a stale picture is never shown at a wrong size.
+// its box, so a stale picture is never shown at a wrong size. The pictures are taken from a
+// pool that bounds them all; a seal whose picture the pool dropped is painted again when shown.
 class SealImageCache
 {
 public:
+    explicit SealImageCache(SealPicturePool &pool = SealPicturePool::shared()) : m_pool(&pool) {}
+    ~SealImageCache() { clear(); }
+    SealImageCache(const SealImageCache &) = delete;
+    SealImageCache &operator=(const SealImageCache &) = delete;
+
     // The seal's picture, painted now when there is none or it is out of date. Null for a seal
-    // with no pixels.
+    // with no pixels. Valid until the next call.
     const QImage &image(Seal &seal, qreal devicePixelRatio);
     // The box the seal was last drawn in, empty when it was never drawn.
     QRect lastBox(const Seal &seal) const;
     void invalidate(const Seal &seal);
-    void forget(const Seal *seal) { m_entries.erase(seal); }
-    void clear() { m_entries.clear(); }
+    void forget(const Seal *seal);
+    void clear();
     // Drops the entries of seals no longer in `alive`.
     void keepOnly(const std::vector<const Seal *> &alive);
+    // Seals with an entry (a box, perhaps no picture).
     size_t size() const { return m_entries.size(); }
+    // Seals whose picture is kept.
+    size_t pictureCount() const;
+    // Takes the pictures from another pool; the kept ones are dropped.
+    void setPool(SealPicturePool &pool);
 
 private:
+    friend class SealPicturePool;
     struct Entry {
         QImage image;
         QRect box;
         qreal ratio = 1;
         bool valid = false;
+        bool pooled = false;
+        SealPicturePool::Uses::iterator use;
     };
+    // Gives the entry's picture back to the pool.
+    void release(Entry &entry);
+    // Drops pictures, least recently used first, until `pixels` more fit in the pool.
+    void makeRoom(qint64 pixels);
+
+    SealPicturePool *m_pool;
     std::unordered_map<const Seal *, Entry> m_entries;
     QImage m_none;
 };

@@ -1,26 +1,12 @@
 #pragma once
 
+#include "picture/documentlimits.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QImage>
 
 namespace qm {
-
-// Largest picture decoded, so that a hostile header cannot make us allocate gigabytes.
-constexpr qint64 MaxPicturePixels = 64LL * 1024 * 1024;
-constexpr int MaxPictureSide = 32768;
-// All the pictures of one document, library item or paste together. Every decoded pixel is kept
-// twice (the picture and the seal's prepared copy, 8 bytes), so a document stays near half a
-// gigabyte however many seals repeat a large picture; one picture of the largest size still fits.
-constexpr qint64 MaxDocumentPicturePixels = MaxPicturePixels;
-// Path elements that metafile widenings may produce, per picture and per document. Widening
-// replaces a path by its outline, about seven times as many elements, and costs about a
-// microsecond per element made; an emblem's outline takes a few thousand.
-constexpr qint64 MaxWidenedPathElements = 1LL << 19;
-// Pixels that the drawing operations of metafiles may paint, per picture and per document:
-// every pixel of the largest pictures painted over four times. A fill is cheap to describe but
-// costs its whole area, and painting runs at about a pixel a nanosecond.
-constexpr qint64 MaxPaintedPixels = 4 * MaxDocumentPicturePixels;
 
 // What decoding may still spend: the pixels of decoded pictures, the path elements that
 // metafile widenings make and the pixels that metafile drawing paints. A decoder takes its
@@ -53,7 +39,7 @@ public:
     bool exhausted() const { return m_exhausted; }
 
     // Pictures decoded with this budget, by their bytes: a document that repeats one emblem on
-    // many seals decodes and paints it once.
+    // many seals decodes and paints it once, and its pixels count once.
     const QImage *decoded(const QByteArray &bytes) const;
     void keepDecoded(const QByteArray &bytes, const QImage &image) { m_decoded.insert(bytes, image); }
 

@@ -414,7 +414,7 @@ void MetafileCanvas::bitmap(const QRectF &dest, const QImage &image, std::uint32
     const PixelBox r = pixelBox(pixel(a), pixel(b));
     if (r.x1 == r.x2 || r.y1 == r.y2)
         return;
-    m_surface.stretchDraw(r.x1, r.y1, r.x2, r.y2, picture, false);
+    m_surface.stretchDraw(r.x1, r.y1, r.x2, r.y2, picture, false, clBlack);
 }
 
 } // namespace qm

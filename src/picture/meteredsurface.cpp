@@ -275,10 +275,10 @@ void MeteredSurface::draw(int x, int y, const QImage &picture)
         m_target.draw(x, y, picture);
 }
 
-void MeteredSurface::stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent)
+void MeteredSurface::stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent, Colour ink)
 {
     if (pays(x1, y1, x2, y2, false))
-        m_target.stretchDraw(x1, y1, x2, y2, bitmap, transparent);
+        m_target.stretchDraw(x1, y1, x2, y2, bitmap, transparent, ink);
 }
 
 } // namespace qm

@@ -49,7 +49,8 @@ public:
     void strokePath() override;
     void fillRect(int x1, int y1, int x2, int y2) override;
     void draw(int x, int y, const QImage &picture) override;
-    void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent) override;
+    void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent,
+                     Colour ink = clBlack) override;
 
 private:
     // Takes the cost of painting within the box of the given corners; false once exhausted.

@@ -77,9 +77,10 @@ public:
     }
     virtual void fillRect(int x1, int y1, int x2, int y2) = 0;
     virtual void draw(int x, int y, const QImage &picture) = 0;
-    // Scales the bitmap into [x1, x2) x [y1, y2); when transparent, pixels of the colour of its
-    // bottom-left pixel are skipped.
-    virtual void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent) = 0;
+    // Scales the bitmap, each pixel or-ed with ink, into [x1, x2) x [y1, y2); when transparent,
+    // pixels of the colour of its bottom-left pixel (after the ink) are skipped.
+    virtual void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent,
+                             Colour ink = clBlack) = 0;
 
 protected:
     Colour m_penColor = clBlack;

@@ -39,8 +39,9 @@ void drawCells(Surface &surface, int ox, int oy, int linePen, int framePen, int 
 struct PictureOrStar {
     bool imageIsStar = false;
     bool haveImage = false;
-    QImage picBitmap;         // the prepared picture; null when there is none
-    bool transparent = false; // the picture's bottom-left colour is not painted
+    QImage picBitmap;         // the picture; null when there is none
+    Colour picInk = clBlack;  // or-ed into each pixel when painted
+    bool transparent = false; // the picture's bottom-left colour (after the ink) is not painted
     int icx = 0, icy = 0;
     int pen = 0;
     int iw = 0, ih = 0;

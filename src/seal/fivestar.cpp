@@ -64,7 +64,7 @@ void drawPictureOrStar(Surface &surface, int ox, int oy, const PictureOrStar &p)
     const long double left = cx - p.iw / 2.0L;
     const long double top = cy - p.ih / 2.0L;
     surface.stretchDraw(roundHalfEven(left), roundHalfEven(top), roundHalfEven(left + p.iw), roundHalfEven(top + p.ih),
-                        p.picBitmap, p.transparent);
+                        p.picBitmap, p.transparent, p.picInk);
 }
 
 } // namespace qm

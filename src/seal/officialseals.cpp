@@ -41,7 +41,8 @@ void drawEmblem(const Seal &seal, Surface &surface, int x0, int y0, BrushStyle b
     p.imageIsStar = seal.ImageIsStar();
     p.haveImage = seal.HaveImage();
     if (seal.Picture().hasGraphic()) {
-        p.picBitmap = seal.pictureBitmap();
+        p.picBitmap = seal.Picture().image();
+        p.picInk = seal.pictureColour();
         p.transparent = seal.pictureTransparent();
     }
     p.icx = sealPixels(seal, seal.ImageCenterX());

@@ -8,6 +8,9 @@
 #include <QPainterPathStroker>
 #include <QtMath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace qm {
 
 PainterSurface::PainterSurface(QPainter *painter) : m_painter(painter)
@@ -319,24 +322,62 @@ void PainterSurface::draw(int x, int y, const QImage &picture)
     m_painter->setCompositionMode(old);
 }
 
-void PainterSurface::stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent)
+void PainterSurface::stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent, Colour ink)
 {
     if (bitmap.isNull())
         return;
     const QRect target(x1, y1, x2 - x1, y2 - y1);
-    if (!transparent) {
+    if (x1 == x2 || y1 == y2)
+        return;
+    if (!transparent && ink == clBlack) {
         m_painter->drawImage(target, bitmap);
         return;
     }
-    QImage masked = bitmap.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = masked.pixel(0, masked.height() - 1) | 0xFF000000u;
-    for (int row = 0; row < masked.height(); ++row) {
-        auto *line = reinterpret_cast<QRgb *>(masked.scanLine(row));
-        for (int col = 0; col < masked.width(); ++col)
-            if ((line[col] | 0xFF000000u) == key)
-                line[col] = 0;
+    // Inked and masked band by band: a whole copy of a large picture (and the painter's own
+    // premultiplied copy of that) would hold it three times over.
+    const QRgb inkRgb = toQColor(ink).rgb();
+    const int w = bitmap.width(), h = bitmap.height();
+    const QRgb key = bitmap.pixel(0, h - 1) | inkRgb;
+    const int bandRows = int(std::clamp<qint64>(PictureBandPixels / w, 1, h));
+    const qreal scale = qreal(target.height()) / h;
+    // Rows beyond either end of a band, so that it covers its clip with a pixel to spare
+    // however small it is scaled; the clip keeps each band to its own rows.
+    const qreal rowsPerPixel = std::min<qreal>(1 / std::max<qreal>(std::abs(scale), 1e-9), bandRows);
+    const int margin = 1 + int(std::ceil(rowsPerPixel));
+    for (int top = 0; top < h; top += bandRows) {
+        const int bottom = std::min(h, top + bandRows);
+        const int from = std::max(0, top - margin), to = std::min(h, bottom + margin);
+        QImage band = bitmap.copy(0, from, w, to - from).convertToFormat(QImage::Format_ARGB32);
+        for (int row = 0; row < band.height(); ++row) {
+            auto *line = reinterpret_cast<QRgb *>(band.scanLine(row));
+            for (int col = 0; col < w; ++col) {
+                const QRgb pixel = line[col] | inkRgb;
+                line[col] = transparent && pixel == key ? 0 : pixel;
+            }
+        }
+        // Every pixel is opaque or wholly clear, which reads the same premultiplied.
+        band.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+        m_painter->save();
+        m_painter->setClipRect(
+            QRectF(target.x(), target.y() + top * scale, target.width(), (bottom - top) * scale).normalized(),
+            Qt::IntersectClip);
+        m_painter->drawImage(QRectF(target.x(), target.y() + from * scale, target.width(), (to - from) * scale), band);
+        m_painter->restore();
     }
-    m_painter->drawImage(target, masked);
+}
+
+QImage preparedPicture(const QImage &picture, Colour ink)
+{
+    if (picture.isNull() || (ink == clBlack && picture.format() == QImage::Format_RGB32))
+        return picture;
+    QImage prepared = picture.convertToFormat(QImage::Format_RGB32);
+    const QRgb inkRgb = toQColor(ink).rgb();
+    for (int row = 0; row < prepared.height(); ++row) {
+        auto *line = reinterpret_cast<QRgb *>(prepared.scanLine(row));
+        for (int col = 0; col < prepared.width(); ++col)
+            line[col] |= inkRgb;
+    }
+    return prepared;
 }
 
 } // namespace qm

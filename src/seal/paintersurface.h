@@ -38,7 +38,8 @@ public:
     void strokePath() override;
     void fillRect(int x1, int y1, int x2, int y2) override;
     void draw(int x, int y, const QImage &picture) override;
-    void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent) override;
+    void stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent,
+                     Colour ink = clBlack) override;
 
     // The outline of `text` as the current font places it with its cell's top-left corner at
     // (x, y), in device pixels. Exposed for tests of the glyph rules.
@@ -61,5 +62,12 @@ private:
     bool m_pathHasShapes = false; // lines or curves, filled by the poly fill rule
     QPainterPath m_path;
 };
+
+// The picture with every pixel or-ed with ink, as an opaque 32-bit image; the picture itself
+// (shared, not copied) when the ink is black and it is opaque already.
+QImage preparedPicture(const QImage &picture, Colour ink);
+// Pixels of a picture made ready for painting at a time: a large emblem is inked and masked in
+// bands of this size rather than copied whole.
+constexpr qint64 PictureBandPixels = 1LL << 20;
 
 } // namespace qm

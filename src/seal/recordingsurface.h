@@ -67,7 +67,7 @@ public:
     {
         record(u"Draw", {x, y, picture.width(), picture.height()});
     }
-    void stretchDraw(int x1, int y1, int x2, int y2, const QImage &, bool transparent) override
+    void stretchDraw(int x1, int y1, int x2, int y2, const QImage &, bool transparent, Colour = clBlack) override
     {
         record(u"StretchDraw", {x1, y1, x2, y2}).transparent = transparent;
     }

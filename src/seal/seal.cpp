@@ -2,6 +2,7 @@
 
 #include "picture/surface.h"
 #include "seal/linepoints.h"
+#include "seal/paintersurface.h"
 
 #include <QPainter>
 
@@ -186,7 +187,6 @@ void Seal::freePicture()
 {
     if (m_Picture.hasGraphic())
         m_Picture.clear();
-    m_picBitmap = QImage();
     m_picBitmapTransparent = false;
 }
 
@@ -194,8 +194,7 @@ void Seal::setPicture(const SealPicture &value)
 {
     m_Picture = value; // always copied: the picture may have changed in place
     if (!m_Picture.hasGraphic()) {
-        // No picture leaves nothing to prepare: a kept bitmap would still show the old emblem.
-        m_picBitmap = QImage();
+        // No picture leaves nothing to paint.
         m_picBitmapTransparent = false;
         repaint();
         return;
@@ -228,19 +227,22 @@ void Seal::setPicClrChange(const bool &value)
     pictureChanged();
 }
 
+Colour Seal::pictureColour() const
+{
+    return m_PicClrChange ? m_PenColor : clBlack;
+}
+
+QImage Seal::pictureBitmap() const
+{
+    if (!m_Picture.hasGraphic())
+        return {};
+    return preparedPicture(m_Picture.image(), pictureColour());
+}
+
 void Seal::pictureChanged()
 {
     if (!m_Picture.hasGraphic())
         return;
-    const QImage &picture = m_Picture.image();
-    QImage bitmap(picture.size(), QImage::Format_RGB32);
-    bitmap.fill(toQColor(m_PicClrChange ? m_PenColor : clBlack));
-    {
-        QPainter p(&bitmap);
-        p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        p.drawImage(0, 0, picture);
-    }
-    m_picBitmap = bitmap;
     m_picBitmapTransparent = m_PicTransParnt;
     repaint();
 }

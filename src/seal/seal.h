@@ -73,14 +73,16 @@ public:
     {
         return m_linePoints;
     }
-    const QImage &pictureBitmap() const
-    {
-        return m_picBitmap;
-    }
+    // The picture as painted, each pixel or-ed with pictureColour(). Painting does this band by
+    // band; this whole copy is for inspecting it.
+    QImage pictureBitmap() const;
     bool pictureTransparent() const
     {
         return m_picBitmapTransparent;
     }
+    // The colour or-ed into the picture when painted: the pen colour when PicClrChange, else
+    // black, which leaves the picture as it is.
+    Colour pictureColour() const;
 
     // The pixel box of the element on its page.
     int left() const
@@ -143,7 +145,6 @@ private:
 #undef QM_PROPERTY
 
     PointArray m_linePoints;
-    QImage m_picBitmap;
     bool m_picBitmapTransparent = false;
 
     int m_left = 0;

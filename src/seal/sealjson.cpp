@@ -1,9 +1,10 @@
 #include "seal/sealjson.h"
 
+#include "picture/boundedread.h"
+#include "picture/decodebudget.h"
 #include "seal/seal.h"
 #include "seal/sealpropertytable.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,13 +14,46 @@ using namespace Qt::StringLiterals;
 
 namespace qm {
 
-SealJsonResult readSealJson(const QByteArray &json, const QString &baseDir)
+QString jsonSyntaxRefusal(const QByteArray &json, QJsonDocument *parsed)
+{
+    // Parsing keeps every container and value: a count beyond what a document can hold is
+    // refused before the text is parsed at all.
+    if (jsonContainerCount(json) > 2 * MaxDocumentSeals + 3)
+        return u"more than %1 seals"_s.arg(MaxDocumentSeals);
+    QJsonParseError parseError;
+    *parsed = QJsonDocument::fromJson(json, &parseError);
+    if (parsed->isNull())
+        return u"not valid JSON: %1 at offset %2"_s.arg(parseError.errorString()).arg(parseError.offset);
+    return {};
+}
+
+qint64 jsonContainerCount(QByteArrayView json)
+{
+    qint64 count = 0;
+    bool inString = false, escaped = false;
+    for (const char c : json) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            ++count;
+        }
+    }
+    return count;
+}
+
+SealJsonResult readSealJson(const QByteArray &json, const QString &baseDir, DecodeBudget *budget)
 {
     SealJsonResult result;
-    QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
-    if (doc.isNull()) {
-        result.error = u"not valid JSON: %1"_s.arg(parseError.errorString());
+    QJsonDocument doc;
+    if (const QString why = jsonSyntaxRefusal(json, &doc); !why.isEmpty()) {
+        result.error = why;
         return result;
     }
     const QJsonValue seals = doc.object().value(u"seals"_s);
@@ -27,8 +61,16 @@ SealJsonResult readSealJson(const QByteArray &json, const QString &baseDir)
         result.error = u"expected {\"seals\": [...]}"_s;
         return result;
     }
+    const QJsonArray entries = seals.toArray();
+    if (entries.size() > MaxDocumentSeals) {
+        result.error = u"%1 seals, more than the %2 a document holds"_s.arg(entries.size()).arg(MaxDocumentSeals);
+        return result;
+    }
+    // One budget for all the pictures: seals naming one file decode it once.
+    DecodeBudget own;
+    DecodeBudget &spend = budget ? *budget : own;
     int index = 0;
-    for (const QJsonValue &entry : seals.toArray()) {
+    for (const QJsonValue &entry : entries) {
         if (!entry.isObject()) {
             result.error = u"seal %1: expected an object"_s.arg(index);
             result.seals.clear();
@@ -48,7 +90,7 @@ SealJsonResult readSealJson(const QByteArray &json, const QString &baseDir)
             if (it == o.constEnd())
                 continue;
             QString why;
-            if (!propertyFromJson(p, *seal, it.value(), baseDir, &why)) {
+            if (!propertyFromJson(p, *seal, it.value(), baseDir, &why, &spend)) {
                 result.error = u"seal %1: %2"_s.arg(index).arg(why);
                 result.seals.clear();
                 return result;
@@ -74,36 +116,13 @@ bool isSealJson(QByteArrayView head)
 
 std::optional<QByteArray> readSealJsonBytes(const QString &path, QString *error)
 {
-    auto fail = [&](const QString &why) {
+    FileReadResult read = readRegularFile(path, MaxSealJsonBytes);
+    if (!read.ok()) {
         if (error)
-            *error = why;
+            *error = fileReadRefusal(path, read, MaxSealJsonBytes);
         return std::nullopt;
-    };
-    const QFileInfo info(path);
-    if (!info.exists())
-        return fail(u"%1 does not exist"_s.arg(path));
-    // A pipe would block at opening and a device never end: only regular files are read.
-    if (!info.isFile())
-        return fail(u"%1 is not a regular file"_s.arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(u"cannot open %1: %2"_s.arg(path, file.errorString()));
-    const QString tooLarge = u"%1 is larger than %2 bytes"_s.arg(path).arg(MaxSealJsonBytes);
-    if (file.size() > MaxSealJsonBytes)
-        return fail(tooLarge);
-    // The size a file states is not always what it holds (files of the kernel state 0).
-    QByteArray bytes;
-    char chunk[65536];
-    for (;;) {
-        const qint64 n = file.read(chunk, sizeof chunk);
-        if (n < 0)
-            return fail(u"cannot read %1: %2"_s.arg(path, file.errorString()));
-        if (n == 0)
-            return bytes;
-        if (bytes.size() + n > MaxSealJsonBytes)
-            return fail(tooLarge);
-        bytes.append(chunk, n);
     }
+    return std::move(read.bytes);
 }
 
 SealJsonResult readSealJsonFile(const QString &path)

@@ -139,7 +139,8 @@ void Seal::drawSeal(int x0, int y0, Surface &surface, Colour penColor, Colour br
         p.imageIsStar = m_ImageIsStar;
         p.haveImage = m_HaveImage;
         if (m_Picture.hasGraphic()) {
-            p.picBitmap = m_picBitmap;
+            p.picBitmap = m_Picture.image();
+            p.picInk = pictureColour();
             p.transparent = m_picBitmapTransparent;
         }
         p.pen = 0;

@@ -1,13 +1,12 @@
 #include "seal/sealpicture.h"
 
+#include "picture/boundedread.h"
 #include "picture/metafile.h"
 #include "picture/picturedecoders.h"
 #include "seal/paintersurface.h"
 #include "seal/seallimits.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -116,15 +115,12 @@ SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error, Decod
     const Kind kind = sniff(bytes);
     QString why;
     QImage image;
-    // A picture that other seals of the document carry too is decoded once; each seal's
-    // prepared copy of it still counts.
+    // A picture that other seals of the document carry too is decoded once and counts once.
     const QImage *known = budget ? budget->decoded(bytes) : nullptr;
-    if (!known)
-        image = decode(kind, bytes, &why, spend);
-    else if (spend.takePixels(known->width(), known->height()))
+    if (known)
         image = *known;
     else
-        why = u"picture too large"_s;
+        image = decode(kind, bytes, &why, spend);
     if (image.isNull()) {
         if (error)
             *error = why.isEmpty() ? u"the picture cannot be decoded"_s : why;
@@ -141,19 +137,14 @@ SealPicture SealPicture::fromData(const QByteArray &bytes, QString *error, Decod
 
 SealPicture SealPicture::fromFile(const QString &path, QString *error, DecodeBudget *budget)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = u"cannot open %1"_s.arg(path);
-        return {};
-    }
     // The same bound as a picture embedded in a document.
-    if (file.size() > SealLimits::MaxPictureBytes) {
+    const FileReadResult read = readRegularFile(path, SealLimits::MaxPictureBytes);
+    if (!read.ok()) {
         if (error)
-            *error = u"picture file too large"_s;
+            *error = fileReadRefusal(path, read, SealLimits::MaxPictureBytes);
         return {};
     }
-    return fromData(file.readAll(), error, budget);
+    return fromData(read.bytes, error, budget);
 }
 
 } // namespace qm

@@ -173,7 +173,7 @@ QJsonValue propertyToJson(const SealProperty &p, const Seal &seal)
 }
 
 bool propertyFromJson(const SealProperty &p, Seal &seal, const QJsonValue &value, const QString &baseDir,
-                      QString *error)
+                      QString *error, DecodeBudget *budget)
 {
     auto fail = [&](const QString &why) {
         if (error)
@@ -212,7 +212,7 @@ bool propertyFromJson(const SealProperty &p, Seal &seal, const QJsonValue &value
         if (file.isEmpty())
             return expected(u"{\"file\": name}"_s);
         QString why;
-        const SealPicture pic = SealPicture::fromFile(QDir(baseDir).absoluteFilePath(file), &why);
+        const SealPicture pic = SealPicture::fromFile(QDir(baseDir).absoluteFilePath(file), &why, budget);
         if (!pic.hasGraphic())
             return fail(u"%1: %2"_s.arg(p.qname(), why));
         v = QVariant::fromValue(pic);

@@ -12,6 +12,8 @@
 
 namespace qm {
 
+class DecodeBudget;
+
 // One row of the property table: how a property is named, typed, stored and set.
 struct SealProperty {
     enum class Type { SealType, Color, BrushStyle, String, Bool, Float, Int, FrameType, Picture, FontSlot };
@@ -100,8 +102,9 @@ void copySealProperties(const Seal &from, Seal &to);
 QJsonValue propertyToJson(const SealProperty &p, const Seal &seal);
 // Sets a property from JSON through its setter. A picture is {"file": path} relative to baseDir.
 // A value of the wrong JSON type or outside the property's range is refused, with the reason
-// the file readers give for the same value, and the seal is left unchanged.
+// the file readers give for the same value, and the seal is left unchanged. Pictures are decoded
+// within *budget, which the seals of one input share (one picture's limits without it).
 bool propertyFromJson(const SealProperty &p, Seal &seal, const QJsonValue &value, const QString &baseDir,
-                      QString *error);
+                      QString *error, DecodeBudget *budget = nullptr);
 
 } // namespace qm

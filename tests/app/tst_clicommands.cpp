@@ -1,8 +1,13 @@
 // quillmark-cli's command lines and inputs: help and unknown options for every command, JSON told
 // by content, and hostile inputs (a pipe, an endless device, a huge file) refused promptly.
 
+#include "testing/hostilepaths.h"
+
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,7 +164,7 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("input"); // fifo, zero, huge
         QTest::addColumn<QString>("message");
-        const QString notDocument = u"文件不是Quillmark\n格式文档"_s;
+        const QString notDocument = u"不是普通文件，无法打开。"_s;
         for (const char *c : {"render", "trace", "build", "dump"}) {
             const QString command = QString::fromLatin1(c);
             const bool json = command == u"build"_s;
@@ -234,6 +239,126 @@ private slots:
             QCOMPARE(QString::fromUtf8(r.err).trimmed(),
                      u"<k24.dyz>文件不是Quillmark\n格式文档，打开失败！\n"_s + reason);
         }
+    }
+
+    // Every command's input, walked with a pipe, an endless device, a folder and a huge sparse
+    // file: refused with a status of 1, nothing written, and no command blocks.
+    void everyInputRefused_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("extension");
+        for (const char *c : {"render", "trace", "build", "dump"})
+            for (const char *extension : {"json", "dyz"})
+                QTest::addRow("%s of .%s", c, extension) << QString::fromLatin1(c) << QString::fromLatin1(extension);
+    }
+    void everyInputRefused()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, extension);
+        QTemporaryDir dir;
+        const QList<qm::testing::HostilePath> paths = qm::testing::hostilePaths(dir, extension);
+        QVERIFY(!paths.isEmpty());
+        for (const qm::testing::HostilePath &input : paths) {
+            QStringList args{command, input.path};
+            if (command == u"render"_s)
+                args << u"-o"_s << dir.filePath(u"out.bmp"_s);
+            if (command == u"build"_s)
+                args << u"-o"_s << dir.filePath(u"out.dyz"_s);
+            const Run r = cli(args, 120000);
+            QVERIFY2(r.finished, input.name);
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY2(!r.err.isEmpty(), input.name);
+            QVERIFY(!QFileInfo::exists(dir.filePath(u"out.bmp"_s)));
+            QVERIFY(!QFileInfo::exists(dir.filePath(u"out.dyz"_s)));
+        }
+    }
+
+    // More seals than a document holds are refused before they are made: 20 001 seals by their
+    // count, and 64 MiB of empty seals (about 22 million, which used to exhaust memory) by the
+    // objects in the text, before it is parsed.
+    void tooManySealsRefused_data()
+    {
+        QTest::addColumn<qint64>("seals");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("20 000") << qint64(20000) << QString();
+        QTest::newRow("20 001") << qint64(20001) << u"20001 seals, more than the 20000 a document holds"_s;
+        // 12 bytes around the list, 2 a seal and a comma between: 3n + 11 bytes, so
+        // (64 MiB - 11) / 3 seals fill the largest input.
+        QTest::newRow("64 MiB of them") << ((qint64(64) << 20) - 11) / 3 << u"more than 20000 seals"_s;
+    }
+    void tooManySealsRefused()
+    {
+        QFETCH(qint64, seals);
+        QFETCH(QString, message);
+        QByteArray json("{\"seals\":[");
+        json.reserve(11 + 3 * seals);
+        for (qint64 i = 0; i < seals; ++i)
+            json.append(i ? ",{}" : "{}");
+        json.append("]}");
+        QVERIFY(json.size() <= qint64(64) << 20);
+        QTemporaryDir dir;
+        const QString in = writeFile(dir, u"many.json"_s, json);
+        json.clear();
+        const QString out = dir.filePath(u"many.dyz"_s);
+        const Run r = cli({u"build"_s, in, u"-o"_s, out});
+        if (message.isEmpty()) {
+            QCOMPARE(r.exitCode, 0);
+            QVERIFY(QFileInfo::exists(out));
+            return;
+        }
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(r.err).trimmed(), message);
+        QVERIFY(!QFileInfo::exists(out));
+    }
+
+    // build writes nothing that dump would refuse: a picture of 64 MiB and a byte (a JPEG padded
+    // with nothing) makes a document beyond the 64 MiB that documents may hold.
+    void buildWritesNothingUnreadable()
+    {
+        QTemporaryDir dir;
+        QImage dot(2, 2, QImage::Format_RGB32);
+        dot.fill(Qt::black);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(dot.save(&buffer, "JPG"));
+        const QString picture = writeFile(dir, u"large.jpg"_s, jpeg);
+        QFile padded(picture);
+        QVERIFY(padded.resize((qint64(64) << 20) + 1));
+        const QString in =
+            writeFile(dir, u"one.json"_s, R"({"seals":[{"SealType":23,"Picture":{"file":"large.jpg"}}]})");
+        const QString out = dir.filePath(u"large.dyz"_s);
+        const Run r = cli({u"build"_s, in, u"-o"_s, out});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(r.err).trimmed(), u"不能保存文件<large.dyz>：文件将超过67108864字节的上限。"_s);
+        QVERIFY(!QFileInfo::exists(out));
+    }
+
+    // A full disk is told as such, and the old file stays. The disk is a small memory file system
+    // of a namespace of our own; without one the test is skipped.
+    void fullDiskTold()
+    {
+        QProcess probe;
+        probe.start(u"unshare"_s, {u"-rm"_s, u"sh"_s, u"-c"_s, u"mount -t tmpfs -o size=64k tmpfs /tmp"_s});
+        if (!probe.waitForFinished(60000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+            QSKIP("no namespace of our own to mount a small file system in");
+        QTemporaryDir dir;
+        const QString in = writeFile(dir, u"one.json"_s, OneSeal);
+        const QString mount = dir.filePath(u"disk"_s);
+        QVERIFY(QDir().mkpath(mount));
+        // The old document, then nothing left on the disk.
+        const QString script = u"mount -t tmpfs -o size=64k tmpfs \"$1\" && printf old > \"$1/a.dyz\" && "
+                               "(cat /dev/zero > \"$1/fill\" 2>/dev/null; true) && "
+                               "\"$2\" build \"$3\" -o \"$1/a.dyz\"; echo \"status $?\"; cat \"$1/a.dyz\""_s;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"LC_ALL"_s, u"C"_s);
+        p.setProcessEnvironment(env);
+        p.start(u"unshare"_s, {u"-rm"_s, u"sh"_s, u"-c"_s, script, u"sh"_s, mount, QString::fromUtf8(QM_CLI), in});
+        QVERIFY(p.waitForFinished(120000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), u"status 1\nold"_s);
+        QVERIFY2(err.contains(u"不能写入文件<a.dyz>：磁盘已满\ndisk full"_s), qPrintable(err));
     }
 };
 

@@ -2,6 +2,7 @@
 // half-written twin behind.
 
 #include "document/atomicsave.h"
+#include "document/documenterror.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,6 +93,26 @@ private slots:
         QVERIFY(!outcome.detail.isEmpty());
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"late.bin"_s});
+    }
+
+    // A full disk is told as such, to the window ("磁盘已满") and the command line ("disk full"),
+    // instead of an unknown error. /dev/full fails every write for want of space.
+    void diskFullIsTold()
+    {
+        QFile full(u"/dev/full"_s);
+        if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            QSKIP("no /dev/full here");
+        QCOMPARE(full.write(QByteArray(4096, 'x')), -1);
+        const SaveOutcome outcome = writeFailure(full);
+        QCOMPARE(outcome.error, SaveError::WriteFailed);
+        QVERIFY(outcome.diskFull);
+        QCOMPARE(outcome.detail, u"disk full"_s);
+
+        DocumentResult result{DocumentError::WriteFailed, u"/a/印章.dyz"_s, 0, outcome.detail, outcome.diskFull};
+        QCOMPARE(result.message(), u"不能写入文件<印章.dyz>：磁盘已满"_s);
+        result.diskFull = false;
+        result.detail = u"Permission denied"_s;
+        QCOMPARE(result.message(), u"不能写入文件<印章.dyz>：Permission denied"_s);
     }
 };
 

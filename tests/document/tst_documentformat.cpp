@@ -513,9 +513,9 @@ private slots:
         QCOMPARE(r.message(), u"<印章.dyz>文件不是Quillmark\r格式文档，打开失败！"_s);
         QCOMPARE(QFileInfo(path).size(), qint64(24)); // untouched
 
-        // A folder exists but is no document.
+        // A folder exists but is no document, and is told so.
         r = openDocument(dir.path(), doc, progress);
-        QCOMPARE(r.error, DocumentError::BadFormat);
+        QCOMPARE(r.error, DocumentError::NotRegularFile);
         QVERIFY(doc.seals().empty());
     }
 

@@ -4,13 +4,16 @@
 #include "document/documentjson.h"
 #include "document/libraryitem.h"
 #include "document/sealdocument.h"
+#include "picture/decodebudget.h"
 #include "seal/gbk.h"
 #include "seal/seal.h"
+#include "seal/sealjson.h"
 
 #include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace qm;
@@ -125,6 +128,82 @@ private slots:
         QVERIFY(!error.isEmpty());
         QVERIFY(doc.seals().empty());
         QCOMPARE(double(doc.page().pageWidth()), 5.0);
+    }
+
+    // What is refused, and why, alike for a document's JSON and the seal JSON within it.
+    void refusalReasons_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("sealJsonToo"); // the seal reader refuses it with the same reason
+        // The parser's own words and where it stopped: the text ends after its 11 bytes.
+        QTest::newRow("cut short") << QByteArray(R"({"seals": [)")
+                                   << u"not valid JSON: unterminated array at offset 11"_s << true;
+        QTest::newRow("zero width") << QByteArray(R"({"page":{"PageWidth":0},"seals":[]})")
+                                    << u"page: PageWidth must be above 0"_s << false;
+        QTest::newRow("negative height") << QByteArray(R"({"page":{"PageHeight":-297},"seals":[]})")
+                                         << u"page: PageHeight must be above 0"_s << false;
+        QTest::newRow("negative margin") << QByteArray(R"({"page":{"TopMargin":-1},"seals":[]})")
+                                         << u"page: TopMargin must be at least 0"_s << false;
+        // Root, list and 20 001 seals: 20 003 objects and arrays, parsed, then counted.
+        QByteArray many(R"({"seals":[{})");
+        many.append(QByteArray(",{}").repeated(20000)).append("]}");
+        QTest::newRow("20 001 seals") << many << u"20001 seals, more than the 20000 a document holds"_s << true;
+        // 40 004 objects and arrays are more than 2 x 20 000 seals with their pictures, plus the
+        // root, its page and the list, could need: refused unparsed.
+        QByteArray more(R"({"seals":[{})");
+        more.append(QByteArray(",{}").repeated(40001)).append("]}");
+        QTest::newRow("40 002 seals") << more << u"more than 20000 seals"_s << true;
+    }
+    void refusalReasons()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, reason);
+        QFETCH(bool, sealJsonToo);
+        SealDocument doc;
+        QString error;
+        QVERIFY(!documentFromJson(json, {}, doc, &error));
+        QCOMPARE(error, reason);
+        QVERIFY(doc.seals().empty());
+        if (sealJsonToo)
+            QCOMPARE(readSealJson(json, {}).error, reason);
+        // A zero margin is a margin.
+        QVERIFY(documentFromJson(R"({"page":{"LeftMargin":0,"TopMargin":0},"seals":[]})", {}, doc, &error));
+    }
+
+    // Twelve seals naming one picture file decode it once: a budget of exactly its pixels is
+    // enough, and all twelve share the decoded picture. (One 8000 x 8000 photo is 64 000 000
+    // pixels, within one picture's limit of 67 108 864; twelve copies would be 768 000 000.)
+    void onePictureFileDecodedOnce()
+    {
+        QTemporaryDir dir;
+        QImage photo(200, 100, QImage::Format_RGB32);
+        photo.fill(Qt::gray);
+        QFile file(dir.filePath(u"photo.jpg"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(imageBytes(photo, "JPG"));
+        file.close();
+        QByteArray json(R"({"seals":[)");
+        for (int i = 0; i < 12; ++i)
+            json.append(i ? "," : "").append(R"({"SealType":23,"Picture":{"file":"photo.jpg"}})");
+        json.append("]}");
+        DecodeBudget budget(200 * 100);
+        const SealJsonResult read = readSealJson(json, dir.path(), &budget);
+        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+        QCOMPARE(read.seals.size(), size_t(12));
+        QCOMPARE(budget.pixelsLeft(), 0);
+        for (const auto &seal : read.seals)
+            QCOMPARE(seal->Picture().image().cacheKey(), read.seals[0]->Picture().image().cacheKey());
+        // A second picture is beyond that budget.
+        photo.fill(Qt::black);
+        QFile other(dir.filePath(u"other.jpg"_s));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write(imageBytes(photo, "JPG"));
+        other.close();
+        json.chop(2);
+        json.append(R"(,{"SealType":23,"Picture":{"file":"other.jpg"}}]})");
+        DecodeBudget small(200 * 100);
+        QVERIFY(readSealJson(json, dir.path(), &small).error.startsWith(u"seal 12: Picture:"_s));
     }
 };
 

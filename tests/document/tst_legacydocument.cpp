@@ -105,6 +105,51 @@ private slots:
         QVERIFY(s.isVisible());
     }
 
+    // A page of no size or less keeps its seals: it reads as A4. A version 8 document may hold
+    // the size of a page not chosen yet (0), never a negative one.
+    void pageOfNoSize_data()
+    {
+        QTest::addColumn<QByteArray>("width");
+        QTest::addColumn<QByteArray>("height");
+        QTest::addColumn<double>("readWidth");
+        QTest::addColumn<double>("readHeight");
+        const QByteArray zero = hex("00 00 00 00 00 00 00 00 00 00");
+        const QByteArray minus297 = hex("00 00 00 00 00 00 80 94 07 C0");
+        const QByteArray plus100 = hex("00 00 00 00 00 00 00 C8 05 40");
+        QTest::newRow("zero width") << zero << plus100 << 210.0 << 100.0;
+        QTest::newRow("negative height") << plus100 << minus297 << 100.0 << 297.0;
+        QTest::newRow("neither") << zero << minus297 << 210.0 << 297.0;
+    }
+    void pageOfNoSize()
+    {
+        QFETCH(QByteArray, width);
+        QFETCH(QByteArray, height);
+        QFETCH(double, readWidth);
+        QFETCH(double, readHeight);
+        QByteArray legacy = legacyDocument(7, 635);
+        legacy.replace(4, 10, width);
+        legacy.replace(14, 10, height);
+        SealDocument doc;
+        NoProgress progress;
+        QVERIFY(loadDocumentData(legacy, doc, progress).ok());
+        QCOMPARE(double(doc.page().pageWidth()), readWidth);
+        QCOMPARE(double(doc.page().pageHeight()), readHeight);
+        QCOMPARE(doc.seals().size(), size_t(1));
+
+        // The same page values in a version 8 document: refused when negative.
+        SealDocument written;
+        written.seals().push_back(written.createSeal());
+        QByteArray current = savedDocument(written);
+        QVERIFY(!current.isEmpty());
+        current.replace(4, 10, width);
+        current.replace(14, 10, height);
+        SealDocument read;
+        const DocumentResult r = loadDocumentData(current, read, progress);
+        const bool negative = height == hex("00 00 00 00 00 00 80 94 07 C0");
+        QCOMPARE(r.error, negative ? DocumentError::BadFormat : DocumentError::None);
+        QCOMPARE(read.seals().size(), size_t(negative ? 0 : 1));
+    }
+
     void truncatedOrOverCounted()
     {
         const QByteArray full = legacyDocument(7, 635);

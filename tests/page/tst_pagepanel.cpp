@@ -274,6 +274,57 @@ private slots:
         QCOMPARE(cache.image(seal, 1).size(), QSize(76, 38));
     }
 
+    // The pool drops the picture used least recently; the others stay as they were painted.
+    void picturePoolDropsTheLeastRecentlyUsed()
+    {
+        FakeHost host;
+        std::unique_ptr<DocumentWindow> w(newWindow(host));
+        Seal *a = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        Seal *b = addSeal(*w, SealType::stName22, 20, 20, 80, 30);
+        Seal *c = addSeal(*w, SealType::stName22, 20, 20, 130, 30);
+        const qint64 one = qint64(boxOf(a).width()) * boxOf(a).height();
+        SealPicturePool pool(2 * one); // room for two of them
+        SealImageCache cache(pool);
+        const qint64 keyA = cache.image(*a, 1).cacheKey();
+        cache.image(*b, 1);
+        QCOMPARE(cache.image(*a, 1).cacheKey(), keyA); // a is now the more recent
+        const qint64 keyC = cache.image(*c, 1).cacheKey();
+        QCOMPARE(pool.pixels(), 2 * one);
+        QCOMPARE(cache.pictureCount(), size_t(2));
+        QCOMPARE(cache.image(*a, 1).cacheKey(), keyA); // b went, not a
+        cache.image(*b, 1);                            // painted again: c goes
+        QVERIFY(cache.image(*c, 1).cacheKey() != keyC);
+        QCOMPARE(cache.size(), size_t(3)); // every seal keeps its box
+        QCOMPARE(cache.lastBox(*a), boxOf(a));
+        cache.forget(a);
+        cache.clear();
+        QCOMPARE(pool.pixels(), 0);
+        QCOMPARE(pool.pictureCount(), size_t(0));
+    }
+
+    // A page of many seals never keeps more than its pool, and every seal is still drawn.
+    void pagePicturesStayWithinThePool()
+    {
+        FakeHost host;
+        std::unique_ptr<DocumentWindow> w(newWindow(host));
+        std::vector<Seal *> seals;
+        for (int row = 0; row < 5; ++row)
+            for (int col = 0; col < 4; ++col)
+                seals.push_back(addSeal(*w, SealType::stName22, 20, 20, 30 + 45 * col, 30 + 45 * row));
+        const qint64 one = qint64(boxOf(seals[0]).width()) * boxOf(seals[0]).height();
+        SealPicturePool pool(3 * one);
+        w->pagePanel()->setPicturePool(pool);
+        for (int pass = 0; pass < 2; ++pass) {
+            const QImage img = w->pagePanel()->grab().toImage();
+            QVERIFY(pool.pixels() <= 3 * one);
+            QCOMPARE(pool.pictureCount(), size_t(3));
+            for (const Seal *s : seals) // the frame's left side, 1.2 mm wide
+                QCOMPARE(img.pixelColor(boxOf(s).left() + 1, boxOf(s).center().y()), QColor(255, 0, 0));
+        }
+        w->pagePanel()->setPicturePool(SealPicturePool::shared());
+        QCOMPARE(pool.pixels(), 0);
+    }
+
     void accessibleCaption()
     {
         FakeHost host;

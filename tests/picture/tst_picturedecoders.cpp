@@ -104,7 +104,7 @@ private slots:
         DecodeBudget fresh;
         QVERIFY(!fresh.takePixels(35860, 30477)); // beyond one picture's limits, not the budget's
         QVERIFY(!fresh.exhausted());
-        QCOMPARE(fresh.pixelsLeft(), MaxPicturePixels);
+        QCOMPARE(fresh.pixelsLeft(), MaxDocumentPicturePixels);
     }
 
     // A frame that declares more than a picture may hold is refused before anything is taken,
@@ -117,14 +117,15 @@ private slots:
         QString error;
         QVERIFY(decodeGif(gif, &error, &budget).isNull());
         QVERIFY2(error.contains(u"frame too large"_s), qPrintable(error));
-        QCOMPARE(budget.pixelsLeft(), MaxPicturePixels);
+        QCOMPARE(budget.pixelsLeft(), MaxDocumentPicturePixels);
     }
 
     // A frame larger than the screen is decoded row by row, so its own size is what it costs;
     // one whose rows cannot be decoded refuses the picture.
     void gifFrameCostsItsOwnSize()
     {
-        DecodeBudget budget;
+        // A budget of one picture of the largest size.
+        DecodeBudget budget(MaxPicturePixels);
         QString error;
         QVERIFY(decodeGif(hostileGif(4, 1, 8192, 8192), &error, &budget).isNull());
         QVERIFY(!error.isEmpty());
@@ -153,7 +154,7 @@ private slots:
         const QImage image = decodeGif(gif, &error, &budget);
         QVERIFY2(!image.isNull(), qPrintable(error));
         QCOMPARE(image.size(), QSize(4, 4));
-        QCOMPARE(budget.pixelsLeft(), MaxPicturePixels - 16);
+        QCOMPARE(budget.pixelsLeft(), MaxDocumentPicturePixels - 16);
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
                 QCOMPARE(image.pixel(x, y), x == 3 && y == 3 ? Black : White);
@@ -208,7 +209,7 @@ private slots:
             const QImage image = decodeJpeg(jpeg(img, progressive), &error, &budget);
             QVERIFY2(!image.isNull(), qPrintable(error));
             QCOMPARE(image.format(), QImage::Format_RGB32);
-            QCOMPARE(budget.pixelsLeft(), MaxPicturePixels - 256);
+            QCOMPARE(budget.pixelsLeft(), MaxDocumentPicturePixels - 256);
             const QRgb top = image.pixel(4, 2), bottom = image.pixel(4, 13);
             QVERIFY(qRed(top) > 200 && qBlue(top) < 60);
             QVERIFY(qBlue(bottom) > 200 && qRed(bottom) < 60);

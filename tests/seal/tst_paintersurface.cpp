@@ -194,6 +194,76 @@ private slots:
         QCOMPARE(d.done().pixel(5, 15), White);
     }
 
+    // A picture taller than a band is inked and masked band by band. At its own size that is
+    // exactly the whole inked and masked picture drawn at once; scaled, each band samples rows on
+    // its own, so a row may come from a source row beside the one the whole picture gives, but
+    // no row is left out: every row is one that the whole picture shows within two rows of it.
+    void stretchDrawInBandsAsAWhole_data()
+    {
+        QTest::addColumn<QSize>("target");
+        QTest::addColumn<bool>("transparent");
+        // 1024 pixels a row: PictureBandPixels / 1024 = 1024 rows a band, so 2500 rows make 3 bands.
+        QTest::newRow("same size") << QSize(1024, 2500) << true;
+        QTest::newRow("same size, opaque") << QSize(1024, 2500) << false;
+        QTest::newRow("smaller") << QSize(300, 733) << true;
+        QTest::newRow("smaller, opaque") << QSize(301, 700) << false;
+        QTest::newRow("larger") << QSize(1500, 3001) << true;
+        QTest::newRow("larger, opaque") << QSize(1100, 2999) << false;
+    }
+    void stretchDrawInBandsAsAWhole()
+    {
+        QFETCH(QSize, target);
+        QFETCH(bool, transparent);
+        QCOMPARE(PictureBandPixels / 1024, 1024);
+        // Stripes 50 rows high, white, black and blue, the right half one stripe on; band edges
+        // (rows 1024 and 2048) fall inside stripes.
+        QImage picture(1024, 2500, QImage::Format_RGB32);
+        const QRgb stripes[3] = {White, Black, qRgb(0, 0, 255)};
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, stripes[(y / 50 + (x < 512 ? 0 : 1)) % 3]);
+        const Colour ink = clRed;
+        // The whole picture inked, masked and drawn at once. Bottom-left: stripe 2499 / 50 = 49,
+        // 49 % 3 = 1, black, inked red: red is left out.
+        QImage whole = preparedPicture(picture, ink).convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = whole.pixel(0, whole.height() - 1);
+        QCOMPARE(key, qRgb(255, 0, 0));
+        QCOMPARE(whole.pixel(0, 0), White);
+        QCOMPARE(whole.pixel(0, 100), qRgb(255, 0, 255)); // blue or red
+        for (int y = 0; y < whole.height() && transparent; ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                if (whole.pixel(x, y) == key)
+                    whole.setPixel(x, y, 0);
+        auto paint = [&](bool bands) {
+            QImage canvas(target + QSize(8, 8), QImage::Format_RGB32);
+            canvas.fill(qRgb(0, 255, 0));
+            QPainter painter(&canvas);
+            if (bands) {
+                PainterSurface surface(&painter);
+                surface.stretchDraw(4, 4, 4 + target.width(), 4 + target.height(), picture, transparent, ink);
+            } else {
+                painter.drawImage(QRect(QPoint(4, 4), target), whole);
+            }
+            painter.end();
+            return canvas;
+        };
+        const QImage expected = paint(false);
+        const QImage banded = paint(true);
+        if (target == picture.size()) {
+            QCOMPARE(banded, expected);
+            return;
+        }
+        auto row = [](const QImage &image, int y) {
+            return QByteArray(reinterpret_cast<const char *>(image.constScanLine(y)), image.bytesPerLine());
+        };
+        for (int y = 0; y < banded.height(); ++y) {
+            bool near = false;
+            for (int other = std::max(0, y - 2); other <= std::min(banded.height() - 1, y + 2) && !near; ++other)
+                near = row(banded, y) == row(expected, other);
+            QVERIFY2(near, qPrintable(u"row %1"_s.arg(y)));
+        }
+    }
+
     void glyphCellFromTheReferencePoint_data()
     {
         QTest::addColumn<QString>("text");

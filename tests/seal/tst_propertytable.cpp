@@ -147,7 +147,7 @@ private slots:
         QTest::newRow("picture without a file")
             << QByteArray(R"({"seals":[{"Picture":{}}]})") << u"seal 0: Picture: {\"file\": name} is expected"_s;
         QTest::newRow("missing picture file") << QByteArray(R"({"seals":[{"Picture":{"file":"nowhere.gif"}}]})")
-                                              << u"seal 0: Picture: cannot open /nonexistent-dir/nowhere.gif"_s;
+                                              << u"seal 0: Picture: /nonexistent-dir/nowhere.gif does not exist"_s;
     }
     void jsonRefusals()
     {

@@ -1,7 +1,10 @@
 #include "companions/glyphdepot/glyphdepot.h"
 
+#include "picture/boundedread.h"
+#include "picture/decodebudget.h"
 #include "picture/picturedecoders.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -46,18 +49,21 @@ bool isBuiltInName(const QString &name)
     return ok && number < GetPictureCount();
 }
 
+// The largest wallpaper file: the largest picture uncompressed, four bytes a pixel.
+constexpr qint64 MaxWallpaperBytes = 4 * MaxPicturePixels;
+
 QImage readWallpaperFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // The path comes from a setting: a pipe, a device or a huge file is refused before reading.
+    const FileReadResult read = readRegularFile(path, MaxWallpaperBytes);
+    if (!read.ok())
         return {};
-    if (file.peek(6) == "GIF87a" || file.peek(6) == "GIF89a") {
-        // No picture file of sane size comes near this; refuse before reading it all.
-        if (file.size() > 256LL * 1024 * 1024)
-            return {};
-        return decodeGif(file.readAll(), nullptr);
-    }
-    QImageReader reader(&file);
+    if (read.bytes.startsWith("GIF87a") || read.bytes.startsWith("GIF89a"))
+        return decodeGif(read.bytes, nullptr);
+    QBuffer buffer;
+    buffer.setData(read.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide ||
