@@ -395,8 +395,8 @@ bool SealDocument::copySelection(ClipboardStream &stream) const
 {
     if (m_selection.empty())
         return false;
-    copySealsToStream(m_selection, stream);
-    return true;
+    // Seals that could not be pasted again are not copied, and so not cut either.
+    return copySealsToStream(m_selection, stream).ok();
 }
 
 bool SealDocument::cutSelection(ClipboardStream &stream)

@@ -143,7 +143,8 @@ public:
 
     // --- Clipboard ---
 
-    // Writes the selection into the stream (the main window's); false when nothing is selected.
+    // Writes the selection into the stream (the main window's); false when nothing is selected
+    // or the seals could not be pasted again (the stream then keeps what it had).
     bool copySelection(ClipboardStream &stream) const;
     // Copy followed by removing the selection, as one undo step.
     bool cutSelection(ClipboardStream &stream);

@@ -265,6 +265,11 @@ private slots:
         QVERIFY(doc.isModified());
         QCOMPARE(fileBytes(path), saved);
         QCOMPARE(w.statusText(2), u"文件状态：已修改"_s);
+
+        // Nor are they copied, so a cut keeps them.
+        doc.setSelection({doc.seals().at(0).get(), doc.seals().at(1).get()});
+        w.action(u"actEditCut"_s)->trigger();
+        QCOMPARE(doc.sealCount(), 2);
     }
 
     // A command that runs out of memory is dropped with a message, and the program goes on.
