@@ -219,6 +219,12 @@ DocumentResult loadDocument(QByteArrayView data, SealDocument &document, Progres
     // Every entry takes at least MinSealEntrySize bytes: a count the file cannot hold is damage.
     if (count < 0 || qint64(count) * MinSealEntrySize > in.remaining())
         return badFormat();
+    // A page never chosen has no size and would open as an empty view: it reads as A4, as an
+    // older document's does, which keeps its seals in reach.
+    if (page.width == 0)
+        page.width = LegacyFallbackPageWidth;
+    if (page.height == 0)
+        page.height = LegacyFallbackPageHeight;
     DecodeBudget budget; // shared by all the pictures read and their prepared copies
     return readSeals(count, page, document, progress,
                      [&](Seal &seal, QString *why) { return readSeal(in, seal, document, why, &budget); });

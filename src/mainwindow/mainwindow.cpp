@@ -413,6 +413,15 @@ void MainWindow::onFirstShow()
     m_programFolder = QCoreApplication::applicationDirPath() + u'/';
     createWorkFolders();
 
+    // Commands made after the palette are on its buttons from now on. The palette is in place
+    // before a document opens, so that the document window opens beside it.
+    m_drawTools->bindButtons();
+    if (m_options.showDrawTools) {
+        // Below the tool bar's left end, where the bars were just laid out.
+        placePaletteBelowToolBar();
+        keepAboveMainWindow(m_drawTools);
+        m_drawTools->show();
+    }
     const QString path = commandLinePath(m_options.arguments);
     if (!path.isEmpty() && QFileInfo::exists(path))
         m_commandLineOpenFailed = openDocumentFile(path) == nullptr;
@@ -425,14 +434,6 @@ void MainWindow::onFirstShow()
         m_zoomBox->setFocus(Qt::OtherFocusReason);
     }
 
-    // Commands made after the palette are on its buttons from now on.
-    m_drawTools->bindButtons();
-    if (m_options.showDrawTools) {
-        // Below the tool bar's left end, where the bars were just laid out.
-        placePaletteBelowToolBar();
-        keepAboveMainWindow(m_drawTools);
-        m_drawTools->show();
-    }
     QMetaObject::invokeMethod(this, &MainWindow::remapToolWindows, Qt::QueuedConnection);
 }
 

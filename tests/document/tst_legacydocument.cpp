@@ -106,7 +106,7 @@ private slots:
     }
 
     // A page of no size or less keeps its seals: it reads as A4. A version 8 document may hold
-    // the size of a page not chosen yet (0), never a negative one.
+    // the size of a page not chosen yet (0), read as A4 too, never a negative one.
     void pageOfNoSize_data()
     {
         QTest::addColumn<QByteArray>("width");
@@ -148,6 +148,10 @@ private slots:
         const bool negative = height == hex("00 00 00 00 00 00 80 94 07 C0");
         QCOMPARE(r.error, negative ? DocumentError::BadFormat : DocumentError::None);
         QCOMPARE(read.seals().size(), size_t(negative ? 0 : 1));
+        if (!negative) {
+            QCOMPARE(double(read.page().pageWidth()), readWidth);
+            QCOMPARE(double(read.page().pageHeight()), readHeight);
+        }
     }
 
     void truncatedOrOverCounted()

@@ -268,6 +268,11 @@ private slots:
         QVERIFY(!w.commandLineOpenFailed());
         QCOMPARE(w.statusText(2), u"文件状态：未修改"_s);
         QVERIFY(s.dialogs.messages.empty());
+        // Its window opens beside the palette, not under it.
+        QVERIFY(w.drawTools()->isVisible());
+        const QWidget *frame = w.activeDocument()->parentWidget();
+        const QRect onScreen(frame->mapToGlobal(QPoint(0, 0)), frame->size());
+        QVERIFY(!onScreen.intersects(w.drawTools()->frameGeometry()));
     }
 
     void firstShow()
