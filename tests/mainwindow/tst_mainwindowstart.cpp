@@ -6,6 +6,7 @@
 
 #include "mainwindow/fontlist.h"
 #include "mainwindow/quillmarkapplication.h"
+#include "mainwindow/toolpalette.h"
 #include "mainwindow/wallpapermdiarea.h"
 #include "mainwindow/zoomlist.h"
 #include "seal/gbk.h"
@@ -262,6 +263,7 @@ private slots:
             QVERIFY(doc.save(file, progress).ok());
         }
         s.options.arguments = {s.path(u"My"_s), u"Seals/a.dyz"_s};
+        s.options.showDrawTools = true;
         MainWindow &w = s.show();
         QCOMPARE(w.documentWindows().size(), 1);
         QCOMPARE(MainWindow::caption(w.activeDocument()), file);
@@ -269,7 +271,6 @@ private slots:
         QCOMPARE(w.statusText(2), u"文件状态：未修改"_s);
         QVERIFY(s.dialogs.messages.empty());
         // Its window opens beside the palette, not under it.
-        QVERIFY(w.drawTools()->isVisible());
         const QWidget *frame = w.activeDocument()->parentWidget();
         const QRect onScreen(frame->mapToGlobal(QPoint(0, 0)), frame->size());
         QVERIFY(!onScreen.intersects(w.drawTools()->frameGeometry()));
