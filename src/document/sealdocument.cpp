@@ -26,8 +26,10 @@ SealDocument::SealDocument(QObject *parent) : QObject(parent), m_undoStack(std::
 SealDocument::~SealDocument()
 {
     // The commands still hold seals and tell this document when they free them; nobody
-    // listens any more.
+    // listens any more. The stack announces its clearing as it goes, and windows that follow it
+    // may be half destroyed by now: it goes silently.
     disconnect(m_undoStack.get(), nullptr, this, nullptr);
+    m_undoStack->blockSignals(true);
     m_undoStack.reset();
 }
 
