@@ -304,6 +304,21 @@ private slots:
         QCOMPARE(modified.at(4).at(0).toBool(), true);
     }
 
+    // A closing document tells nobody that its stack empties: the windows that follow the stack
+    // may be half destroyed by then.
+    void closesSilently()
+    {
+        auto doc = std::make_unique<SealDocument>();
+        threeSeals(*doc);
+        doc->selectSeal(at(*doc, 0));
+        QVERIFY(doc->bringSealToFront());
+        int heard = 0;
+        QObject listener;
+        QObject::connect(&doc->undoStack(), &QUndoStack::indexChanged, &listener, [&heard] { ++heard; });
+        doc.reset();
+        QCOMPARE(heard, 0);
+    }
+
     void locksNotEditsNorStored()
     {
         SealDocument doc;
