@@ -48,7 +48,7 @@ public:
 
     // Fills the whole window from a seal, or disables and empties everything for none.
     void showSealProperties(const Seal *seal);
-    // Fills page C for the line chosen in ComboBox2.
+    // Fills page C for the text line chosen in the line choice.
     void showTextLine(const Seal *seal);
     // Enables position p of the general (50 digits) or text (18 digits) mask, with its label,
     // when digit p is not '0'.
