@@ -181,7 +181,8 @@ void ThumbnailColumn::onDragStarted(Thumbnail *thumbnail)
 {
     if (!m_dragEnabled)
         return;
-    auto *drag = new QDrag(thumbnail);
+    // Owned by the column: the thumbnail may be freed while the drag runs.
+    auto *drag = new QDrag(this);
     drag->setMimeData(libraryItemMimeData(thumbnail->caption()));
     if (!thumbnail->picture().isNull())
         drag->setPixmap(QPixmap::fromImage(thumbnail->picture()));
