@@ -26,8 +26,11 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 
 using namespace Qt::StringLiterals;
 using namespace qm;
@@ -699,6 +702,50 @@ private slots:
         QCOMPARE(capsText(true), u"CAPS: ON"_s);
         QCOMPARE(numText(false), u"NUM: OFF"_s);
         QCOMPARE(scrollText(std::nullopt), QString());
+    }
+
+    // Seal documents dropped onto the window open, one that is open comes forward; other
+    // files are not taken.
+    void droppedDocumentsOpen()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        const QString a = s.path(u"a.dyz"_s);
+        const QString b = s.path(u"B.DYZ"_s);
+        const QString item = s.path(u"c.yzl"_s);
+        for (const QString &file : {a, b, item}) {
+            SealDocument doc;
+            NoProgress progress;
+            QVERIFY(doc.save(file, progress).ok());
+        }
+        auto drop = [&w](const QStringList &files) {
+            QMimeData data;
+            QList<QUrl> urls;
+            for (const QString &file : files)
+                urls.append(QUrl::fromLocalFile(file));
+            data.setUrls(urls);
+            const QPoint at = w.mdiArea()->geometry().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&w, &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&w, &dropped);
+            QCoreApplication::processEvents();
+            return dropped.isAccepted();
+        };
+        QVERIFY(!drop({item}));
+        QVERIFY(w.documentWindows().isEmpty());
+        QVERIFY(drop({a, item, b}));
+        QStringList captions;
+        for (const DocumentWindow *child : w.documentWindows())
+            captions.append(MainWindow::caption(child));
+        QCOMPARE(captions, (QStringList{a, b}));
+        QVERIFY(s.dialogs.messages.empty());
+        QVERIFY(drop({a}));
+        QCOMPARE(w.documentWindows().size(), 2);
+        QCOMPARE(MainWindow::caption(w.activeDocument()), a);
+        QCOMPARE(s.dialogs.texts(), QStringList{u"该文件已经打开！看见了吧^_^"_s});
     }
 };
 
