@@ -278,9 +278,12 @@ private slots:
             NoProgress progress;
             QVERIFY(doc.save(s.path(name), progress).ok());
         }
-        for (const QString &argument : arguments)
-            s.options.arguments.append(s.path(argument));
+        // Relative to the working folder, as a file manager or shell passes them.
+        const QString working = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(s.dir.path()));
+        s.options.arguments = arguments;
         MainWindow &w = s.show();
+        QDir::setCurrent(working);
         QStringList captions;
         for (const DocumentWindow *child : w.documentWindows())
             captions.append(MainWindow::caption(child));
