@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace qm {
@@ -9,6 +11,7 @@ namespace qm {
 const QString Configuration::SystemKey = u"系统配置"_s;
 const QString Configuration::UserInfoKey = u"UserInfo"_s;
 const QString Configuration::HomePageKey = u"QuillmarkHomePage"_s;
+const QString Configuration::DesktopKey = u"Desktop"_s;
 
 namespace {
 
@@ -89,6 +92,18 @@ void Configuration::removeRecentFile(const QString &fileName)
     QStringList files = recentFiles();
     if (files.removeAll(fileName) > 0)
         m_settings->setValue(path(RecentKey, RecentName), files);
+}
+
+int Configuration::autosaveMinutes() const
+{
+    bool ok = false;
+    const int minutes = m_settings->value(path(DesktopKey, u"AutosaveMinutes"_s)).toString().toInt(&ok);
+    return ok && minutes >= 0 && minutes <= MaxAutosaveMinutes ? minutes : DefaultAutosaveMinutes;
+}
+
+void Configuration::setAutosaveMinutes(int minutes)
+{
+    m_settings->setValue(path(DesktopKey, u"AutosaveMinutes"_s), std::clamp(minutes, 0, MaxAutosaveMinutes));
 }
 
 void Configuration::sync()

@@ -11,6 +11,7 @@
 #include "controls/tabbutton.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/cursors.h"
+#include "mainwindow/documentdrop.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/fontlist.h"
 #include "mainwindow/keystates.h"
@@ -141,6 +142,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     setUpWindow();
     createDrawTools();
     createCommandStates();
+    new DocumentDrop(*this);
 }
 
 void MainWindow::createDrawTools()
@@ -422,9 +424,9 @@ void MainWindow::onFirstShow()
         keepAboveMainWindow(m_drawTools);
         m_drawTools->show();
     }
-    const QString path = commandLinePath(m_options.arguments);
-    if (!path.isEmpty() && QFileInfo::exists(path))
-        m_commandLineOpenFailed = openDocumentFile(path) == nullptr;
+    for (const QString &path : commandLineFiles(m_options.arguments))
+        if (!documentHolding(path) && !openDocumentFile(path))
+            m_commandLineOpenFailed = true;
 
     openHomePageOnce();
     // A document from the command line keeps its own state in the panel.
@@ -483,6 +485,24 @@ QString MainWindow::commandLinePath(const QStringList &arguments)
     if (arguments.size() >= 2 && QFileInfo(first).suffix().isEmpty())
         return first + u' ' + arguments.at(1);
     return first;
+}
+
+QStringList MainWindow::commandLineFiles(const QStringList &arguments)
+{
+    QStringList files;
+    qsizetype next = 0;
+    // Whatever exists is opened, so that a folder or a device is refused with a word.
+    if (!arguments.isEmpty() && !QFileInfo::exists(arguments.at(0))) {
+        const QString joined = commandLinePath(arguments);
+        if (joined != arguments.at(0) && QFileInfo::exists(joined)) {
+            files.append(joined);
+            next = 2;
+        }
+    }
+    for (; next < arguments.size(); ++next)
+        if (QFileInfo::exists(arguments.at(next)))
+            files.append(arguments.at(next));
+    return files;
 }
 
 void MainWindow::showDocumentStatus(bool modified, int count)
