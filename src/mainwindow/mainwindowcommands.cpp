@@ -286,8 +286,7 @@ bool MainWindow::giveEmblem(DocumentWindow &child, Seal &seal, const QByteArray 
 {
     const SealPicture picture = SealPicture::fromData(bytes);
     if (!picture.hasGraphic()) {
-        m_dialogs.message(this, QMessageBox::Warning,
-                          u"无法读取图象文件：\r"_s + name + u"\r印章的图符没有改变。"_s);
+        m_dialogs.message(this, QMessageBox::Warning, u"无法读取图象文件：\r"_s + name + u"\r印章的图符没有改变。"_s);
         return false;
     }
     SealDocument &doc = child.document();

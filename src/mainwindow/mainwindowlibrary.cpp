@@ -19,6 +19,7 @@
 #include "seal/seal.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -93,7 +94,8 @@ void MainWindow::createSidePanels()
     m_librarySearch->setToolTip(u"按章名查找印章"_s);
     m_librarySearch->setClearButtonEnabled(true);
     stack->addWidget(m_librarySearch);
-    m_libraryColumn = new ThumbnailColumn(p * 6 / 5, ThumbnailColumn::PressRule::EveryButton, u"印章库"_s, m_libraryPanel);
+    m_libraryColumn =
+        new ThumbnailColumn(p * 6 / 5, ThumbnailColumn::PressRule::EveryButton, u"印章库"_s, m_libraryPanel);
     m_libraryColumn->setObjectName(u"ScrollBox2"_s);
     m_libraryColumn->setThumbnailMenu(libraryMenu());
     m_libraryColumn->setDragEnabled(true);
@@ -217,7 +219,7 @@ void MainWindow::addSelectionToLibrary()
         // Names are compared without regard to case; an existing entry keeps its own file.
         const QString existing = findLibraryEntry(folder, *name);
         if (existing.isEmpty()) {
-            path = folder + newLibraryEntryFileName(*name);
+            path = QDir(folder).filePath(newLibraryEntryFileName(*name));
             break;
         }
         if (m_dialogs.message(this, QMessageBox::Question,

@@ -5,8 +5,8 @@
 #include "mainwindow/mainwindow.h"
 
 #include "document/sealalignment.h"
-#include "mainwindow/accessiblelists.h"
 #include "library/thumbnailcolumn.h"
+#include "mainwindow/accessiblelists.h"
 #include "mainwindow/drawactions.h"
 #include "page/documentwindow.h"
 #include "page/pagetools.h"

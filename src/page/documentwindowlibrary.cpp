@@ -59,8 +59,8 @@ DocumentResult DocumentWindow::insertLibraryItem(const QString &fileName, Progre
         m_document->insertSeals(u"插入模板印章"_s, [&](SealDocument &scratch) -> DocumentResult {
             if (!centre)
                 return loadLibraryItem(fileName, scratch, progress, origin);
-            return loadLibraryItemCentredAt(fileName, scratch,
-                                            QPointF(double(centre->x() * mmPerPixel), double(centre->y() * mmPerPixel)));
+            return loadLibraryItemCentredAt(
+                fileName, scratch, QPointF(double(centre->x() * mmPerPixel), double(centre->y() * mmPerPixel)));
         });
     if (result.ok()) {
         selectPasted();
