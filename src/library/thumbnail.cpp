@@ -38,7 +38,6 @@ QRect pictureRect(QSize picture, QSize control)
 
 Thumbnail::Thumbnail(QWidget *parent) : QWidget(parent)
 {
-    setAttribute(Qt::WA_Hover);
 }
 
 void Thumbnail::setPicture(const QImage &picture)
@@ -76,10 +75,20 @@ void Thumbnail::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing, false);
     if (m_picture.isNull()) {
         if (m_hovered) {
-            // A dotted frame over the whole control, as a focus rectangle is drawn.
-            p.setPen(QPen(QColor(0, 0xFF, 0xFF), 0, Qt::DotLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(QRect(0, 0, width() - 1, height() - 1));
+            // A focus rectangle over the whole control: every other pixel of its edge.
+            QList<QPoint> dots;
+            const int right = width() - 1;
+            const int bottom = height() - 1;
+            for (int x = 0; x <= right; ++x)
+                for (int y : {0, bottom})
+                    if ((x + y) % 2 == 0)
+                        dots.append({x, y});
+            for (int y = 1; y < bottom; ++y)
+                for (int x : {0, right})
+                    if ((x + y) % 2 == 0)
+                        dots.append({x, y});
+            p.setPen(QPen(QColor(0, 0xFF, 0xFF), 0));
+            p.drawPoints(dots.constData(), int(dots.size()));
         }
         return;
     }
@@ -130,6 +139,12 @@ void Thumbnail::mouseMoveEvent(QMouseEvent *event)
         return;
     m_leftPressed = false;
     emit dragStarted(this);
+}
+
+void Thumbnail::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_leftPressed = false;
+    event->accept();
 }
 
 void Thumbnail::mouseDoubleClickEvent(QMouseEvent *event)

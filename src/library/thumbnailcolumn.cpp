@@ -137,9 +137,16 @@ void ThumbnailColumn::clear()
 
 void ThumbnailColumn::selectThumbnail(Thumbnail *thumbnail)
 {
+    if (!thumbnail) {
+        if (!m_selected)
+            return;
+        m_selected->setSelected(false);
+        m_selected = nullptr;
+        emit selectionChanged(nullptr);
+        return;
+    }
     onThumbnailPressed(thumbnail, Qt::LeftButton);
-    if (thumbnail)
-        thumbnail->setSelected(true);
+    thumbnail->setSelected(true);
 }
 
 void ThumbnailColumn::onThumbnailPressed(Thumbnail *thumbnail, Qt::MouseButton button)

@@ -46,7 +46,7 @@ public:
     void clear();
     Thumbnail *selectedThumbnail() const { return m_selected; }
     // What a press that the rule accepts does: the remembered thumbnail is drawn unselected, the
-    // given one is remembered and scrolled into view.
+    // given one is remembered, drawn selected and scrolled into view. Null forgets the selection.
     void selectThumbnail(Thumbnail *thumbnail);
     // Shows only the thumbnails whose entry name contains `text` (without regard to case),
     // stacked without gaps; an empty text shows them all.
