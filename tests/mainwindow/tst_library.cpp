@@ -305,7 +305,7 @@ private slots:
             QCOMPARE(w.checkedDrawAction(), std::optional<Tool>(Tool::EmblemPicture));
         }
         QCOMPARE(w.emblemPicture(), full.bytes());
-        QCOMPARE(child->document().undoStack().count(), 0);
+        QCOMPARE(child->document().undoStack().index(), 0);
     }
 
     // An emblem file that cannot be decoded gets an empty thumbnail and is named once; applied,
