@@ -93,6 +93,8 @@ void MainWindow::createSidePanels()
     m_librarySearch->setAccessibleName(u"查找印章"_s);
     m_librarySearch->setToolTip(u"按章名查找印章"_s);
     m_librarySearch->setClearButtonEnabled(true);
+    // The column decides the panel's width; the box's clear button must not widen it.
+    m_librarySearch->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     stack->addWidget(m_librarySearch);
     m_libraryColumn =
         new ThumbnailColumn(p * 6 / 5, ThumbnailColumn::PressRule::EveryButton, u"印章库"_s, m_libraryPanel);

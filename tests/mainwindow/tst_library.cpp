@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -125,6 +126,12 @@ private slots:
         QCOMPARE(filesIn(folder), (QStringList{u"DEF.YZL"_s, u"abc.yzl"_s}));
         QCOMPARE(captions(w.libraryColumn()), (QStringList{lower, QDir(folder).filePath(u"DEF.YZL"_s)}));
         QCOMPARE(w.libraryColumn()->thumbnails().back()->entryName(), u"DEF"_s);
+
+        // The search box keeps the entries whose name holds its text, in any case.
+        w.librarySearchBox()->setText(u"de"_s);
+        const QWidget *panel = w.libraryColumn()->column();
+        QVERIFY(!w.libraryColumn()->thumbnails().front()->isVisibleTo(panel));
+        QVERIFY(w.libraryColumn()->thumbnails().back()->isVisibleTo(panel));
     }
 
     // A name that is empty or could leave the folder is refused and proposed again; nothing is
