@@ -332,8 +332,9 @@ private:
     void createWorkFolders();
     // The two side panels, beside the document area (mainwindowlibrary.cpp).
     void createSidePanels();
-    void fillEmblemColumn();
-    void fillLibraryColumn();
+    // Each fills its column and names the files it could not show.
+    QStringList fillEmblemColumn();
+    QStringList fillLibraryColumn();
     Thumbnail *appendLibraryThumbnail(const QString &path);
     // The picture an emblem thumbnail stands for, as a seal stores it; empty with *refusal set
     // when it cannot be had.

@@ -121,21 +121,27 @@ void MainWindow::tabReleased(TabButton *tab)
     const bool down = tab->buttonState() == ButtonState::bsDown;
     const bool emblems = tab == m_tabs[0];
     // Filled before it shows, so that the column is not repainted thumbnail by thumbnail.
+    QStringList unreadable;
     if (down && emblems && !m_emblemsLoaded)
-        fillEmblemColumn();
+        unreadable = fillEmblemColumn();
     else if (down && !emblems && !m_libraryLoaded)
-        fillLibraryColumn();
-    const UpdatesGuard frozen(this);
-    if (down) {
-        TabButton *other = emblems ? m_tabs[1] : m_tabs[0];
-        other->setButtonState(ButtonState::bsUp);
+        unreadable = fillLibraryColumn();
+    {
+        const UpdatesGuard frozen(this);
+        if (down) {
+            TabButton *other = emblems ? m_tabs[1] : m_tabs[0];
+            other->setButtonState(ButtonState::bsUp);
+        }
+        layoutTabs();
+        m_emblemColumn->setVisible(m_tabs[0]->buttonState() == ButtonState::bsDown);
+        m_libraryPanel->setVisible(m_tabs[1]->buttonState() == ButtonState::bsDown);
     }
-    layoutTabs();
-    m_emblemColumn->setVisible(m_tabs[0]->buttonState() == ButtonState::bsDown);
-    m_libraryPanel->setVisible(m_tabs[1]->buttonState() == ButtonState::bsDown);
+    // Named once, beside the panel that shows them.
+    if (!unreadable.isEmpty())
+        m_dialogs.message(this, QMessageBox::Warning, unreadableFilesMessage(unreadable));
 }
 
-void MainWindow::fillEmblemColumn()
+QStringList MainWindow::fillEmblemColumn()
 {
     const int count = std::max(0, int(GetPictureCount()));
     const QStringList files = listFolderFiles(workFolder(emblemFolderName()), emblemExtensions());
@@ -163,11 +169,10 @@ void MainWindow::fillEmblemColumn()
         }
         m_emblemsLoaded = true;
     }
-    if (!failed.isEmpty())
-        m_dialogs.message(this, QMessageBox::Warning, unreadableFilesMessage(failed));
+    return failed;
 }
 
-void MainWindow::fillLibraryColumn()
+QStringList MainWindow::fillLibraryColumn()
 {
     const QStringList files = listFolderFiles(workFolder(libraryFolderName()), libraryExtensions());
     QStringList failed;
@@ -183,8 +188,7 @@ void MainWindow::fillLibraryColumn()
         m_libraryLoaded = true;
     }
     updateCommandStates();
-    if (!failed.isEmpty())
-        m_dialogs.message(this, QMessageBox::Warning, unreadableFilesMessage(failed));
+    return failed;
 }
 
 Thumbnail *MainWindow::appendLibraryThumbnail(const QString &path)

@@ -162,6 +162,24 @@ private slots:
         QCOMPARE(QDir(libraryFolder(w)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
+    // A write that fails is reported with its reason; the column and the cursor are as before.
+    void failedWrite()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        w.fileNew();
+        addRound(*w.activeDocument());
+        w.libraryTab()->click();
+        // A folder stands where the new entry's file would go.
+        QVERIFY(QDir(libraryFolder(w)).mkdir(u"FULL.YZL"_s));
+        store(s, u"full"_s);
+        QCOMPARE(s.dialogs.messages.size(), size_t(1));
+        QCOMPARE(s.dialogs.messages.front().icon, QMessageBox::Critical);
+        QVERIFY(w.libraryColumn()->thumbnails().isEmpty());
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(w.progressPanel()->isHidden());
+    }
+
     // The entry lands 2 mm right of and below the top-left corner of the visible part of the
     // page, selected, as one step that undo takes back.
     void insertAtVisibleTopLeft()
