@@ -4,6 +4,7 @@
 #include "library/thumbnail.h"
 
 #include <QDrag>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QResizeEvent>
@@ -59,6 +60,7 @@ ThumbnailColumn::ThumbnailColumn(int size, PressRule rule, const QString &access
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     verticalScrollBar()->setAccessibleName(accessibleName);
     setWidget(m_column);
+    setFocusPolicy(Qt::StrongFocus);
     relayout();
 }
 
@@ -179,7 +181,8 @@ void ThumbnailColumn::onDragStarted(Thumbnail *thumbnail)
 {
     if (!m_dragEnabled)
         return;
-    auto *drag = new QDrag(thumbnail);
+    // Owned by the column: the thumbnail may be freed while the drag runs.
+    auto *drag = new QDrag(this);
     drag->setMimeData(libraryItemMimeData(thumbnail->caption()));
     if (!thumbnail->picture().isNull())
         drag->setPixmap(QPixmap::fromImage(thumbnail->picture()));
@@ -195,29 +198,64 @@ void ThumbnailColumn::setFilter(const QString &text)
     restack();
 }
 
+QList<Thumbnail *> ThumbnailColumn::shownThumbnails() const
+{
+    QList<Thumbnail *> shown;
+    for (Thumbnail *t : m_thumbnails)
+        if (m_filter.isEmpty() || t->entryName().contains(m_filter, Qt::CaseInsensitive))
+            shown.append(t);
+    return shown;
+}
+
 void ThumbnailColumn::restack()
 {
-    int k = 0;
-    for (Thumbnail *t : std::as_const(m_thumbnails)) {
-        const bool shown = m_filter.isEmpty() || t->entryName().contains(m_filter, Qt::CaseInsensitive);
-        t->setVisible(shown);
-        if (!shown)
-            continue;
-        t->setGeometry(2, (m_size + 2) * k, m_size, m_size);
-        ++k;
-    }
+    const QList<Thumbnail *> shown = shownThumbnails();
+    for (Thumbnail *t : std::as_const(m_thumbnails))
+        t->setVisible(shown.contains(t));
+    for (int k = 0; k < shown.size(); ++k)
+        shown.at(k)->setGeometry(2, (m_size + 2) * k, m_size, m_size);
     relayout();
 }
 
 void ThumbnailColumn::relayout()
 {
-    int shown = 0;
-    for (const Thumbnail *t : std::as_const(m_thumbnails))
-        shown += t->isVisibleTo(m_column) ? 1 : 0;
     const int columnWidth = m_size + 4;
-    m_column->resize(columnWidth, qMax(viewport()->height(), shown * (m_size + 2)));
+    m_column->resize(columnWidth, qMax(viewport()->height(), int(shownThumbnails().size()) * (m_size + 2)));
     // The scroll box's client width is the column's + 4.
     setFixedWidth(2 * frameWidth() + verticalScrollBar()->sizeHint().width() + columnWidth + 4);
+}
+
+void ThumbnailColumn::keyPressEvent(QKeyEvent *event)
+{
+    const QList<Thumbnail *> shown = shownThumbnails();
+    const qsizetype at = shown.indexOf(m_selected);
+    qsizetype next = -1;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        next = at < 0 ? shown.size() - 1 : at - 1;
+        break;
+    case Qt::Key_Down:
+        next = at + 1;
+        break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = shown.size() - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (at >= 0)
+            emit thumbnailDoubleClicked(m_selected);
+        return;
+    default:
+        QScrollArea::keyPressEvent(event);
+        return;
+    }
+    if (next >= 0 && next < shown.size()) {
+        selectThumbnail(shown.at(next));
+        ensureWidgetVisible(shown.at(next), 0, 0);
+    }
 }
 
 void ThumbnailColumn::resizeEvent(QResizeEvent *event)

@@ -67,6 +67,9 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Up and Down choose the shown thumbnail above or below, Home and End the first and the
+    // last; Enter acts as a double-click on the chosen one.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void onThumbnailPressed(Thumbnail *thumbnail, Qt::MouseButton button);
@@ -74,6 +77,7 @@ private:
     void onDragStarted(Thumbnail *thumbnail);
     void restack();
     void forget(Thumbnail *thumbnail);
+    QList<Thumbnail *> shownThumbnails() const;
 
     int m_size;
     PressRule m_rule;

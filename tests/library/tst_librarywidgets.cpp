@@ -9,13 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 using namespace qm;
 using namespace Qt::StringLiterals;
@@ -100,6 +98,7 @@ private slots:
         const QList<Thumbnail *> t = column.thumbnails();
         QCOMPARE(t.at(3)->geometry(), QRect(2, 96, 30, 30));
         QCOMPARE(t.at(3)->accessibleName(), u"3"_s);
+        QCOMPARE(column.accessibleName(), u"印章库"_s);
         QCOMPARE(column.viewport()->width(), 38);
         QCOMPARE(column.column()->size(), QSize(34, 160));
 
@@ -119,6 +118,13 @@ private slots:
         QCOMPARE(column.verticalScrollBar()->value(), 32);
         press(t.at(0), Qt::LeftButton); // its top 0 is above 32
         QCOMPARE(column.verticalScrollBar()->value(), 0);
+        QSignalSpy chosen(&column, &ThumbnailColumn::thumbnailDoubleClicked);
+        QTest::keyClick(&column, Qt::Key_End);
+        QTest::keyClick(&column, Qt::Key_Up);
+        QTest::keyClick(&column, Qt::Key_Return);
+        QVERIFY(column.selectedThumbnail() == t.at(3) && t.at(3)->isSelected() && !t.at(4)->isSelected());
+        // End brought the bottom of 4 (4 x 32 + 30) to the bottom of the view; 3 is in view.
+        QVERIFY(chosen.count() == 1 && column.verticalScrollBar()->value() == 4 * 32 + 30 - 70);
 
         ThumbnailColumn emblems(30, ThumbnailColumn::PressRule::LeftButtonOnly, u"徽标集"_s);
         Thumbnail *a = emblems.appendThumbnail(u"B0"_s, {}, false, u"B0"_s);
@@ -157,10 +163,6 @@ private slots:
         // Never lower than the client area.
         column.clear();
         QCOMPARE(column.column()->height(), 50);
-
-        const std::unique_ptr<QMimeData> data(libraryItemMimeData(u"/lib/new.YZL"_s));
-        QCOMPARE(data->data(libraryItemMimeType()), QByteArray("/lib/new.YZL"));
-        QCOMPARE(data->urls(), QList<QUrl>{QUrl::fromLocalFile(u"/lib/new.YZL"_s)});
     }
 
     void nameDialog()
@@ -188,12 +190,6 @@ private slots:
         QCOMPARE(store.top(), (band->height() - store.height()) / 2);
         QCOMPARE(dialog.height(), band->geometry().bottom() + 1 + left);
         QCOMPARE(dialog.geometry().center(), mainWindow.geometry().center());
-
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTRY_COMPARE(QApplication::focusWidget(), dialog.nameBox());
-        QTest::keyClick(dialog.nameBox(), Qt::Key_Return);
-        QVERIFY(dialog.result() == QDialog::Accepted && dialog.name() == u"ABC"_s);
     }
 
     void editDialog()
@@ -214,8 +210,7 @@ private slots:
         QCOMPARE(label->buddy(), dialog.entryList());
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0x80, 0xC0));
         QCOMPARE(itemTexts(dialog.entryList()), (QStringList{u"ABC"_s, u"abd"_s, u"xyz"_s, u"Zed"_s}));
-        const int p = dialog.logicalDpiX();
-        QCOMPARE(dialog.entryList()->size(), QSize(p * 5 / 3, 3 * p));
+        QCOMPARE(dialog.entryList()->size(), QSize(dialog.logicalDpiX() * 5 / 3, 3 * dialog.logicalDpiX()));
         QVERIFY(!dialog.deleteButton()->isEnabled() && dialog.deleteAllButton()->isEnabled());
 
         dialog.entryList()->item(0)->setSelected(true);
@@ -237,9 +232,7 @@ private slots:
         QTest::mouseClick(dialog.deleteAllButton(), Qt::LeftButton);
         QCOMPARE(asked.last(), u"确实要删除所有模板印章吗？"_s);
         QCOMPARE(dialog.remainingPaths(), QStringList{dir.filePath(u"abd.yzl"_s)});
-        QCOMPARE(itemTexts(dialog.entryList()), QStringList{u"abd"_s});
         QVERIFY(told.size() == 1 && told.first().contains(u"abd"_s));
-        QVERIFY(dialog.deleteAllButton()->isEnabled());
 
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
