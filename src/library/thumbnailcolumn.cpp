@@ -196,6 +196,9 @@ void ThumbnailColumn::setFilter(const QString &text)
     RepaintBlock block(this);
     m_filter = text;
     restack();
+    // Insert and delete act on the selection: it must never be one the user cannot see.
+    if (m_selected && !m_selected->isVisibleTo(this))
+        selectThumbnail(nullptr);
 }
 
 QList<Thumbnail *> ThumbnailColumn::shownThumbnails() const

@@ -147,6 +147,7 @@ private slots:
 
         column.setFilter(u"AB"_s);
         QVERIFY(t.at(2)->isHidden());
+        QCOMPARE(column.selectedThumbnail(), t.at(1));
         QCOMPARE(t.at(3)->pos(), QPoint(2, 64));
         column.setFilter(QString());
         QCOMPARE(t.at(3)->pos(), QPoint(2, 96));
@@ -163,6 +164,10 @@ private slots:
         // Never lower than the client area.
         column.clear();
         QCOMPARE(column.column()->height(), 50);
+        // A selection the filter hides is let go: the commands must not act on what is not shown.
+        column.selectThumbnail(column.appendThumbnail(u"/lib/one.YZL"_s, {}, false, u"one"_s));
+        column.setFilter(u"two"_s);
+        QCOMPARE(column.selectedThumbnail(), nullptr);
     }
 
     void nameDialog()
