@@ -1,5 +1,7 @@
 #include "mainwindow/configuration.h"
 
+#include "mainwindow/interfacelanguage.h"
+
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -9,6 +11,7 @@ namespace qm {
 const QString Configuration::SystemKey = u"系统配置"_s;
 const QString Configuration::UserInfoKey = u"UserInfo"_s;
 const QString Configuration::HomePageKey = u"QuillmarkHomePage"_s;
+const QString Configuration::DesktopKey = u"Desktop"_s;
 
 namespace {
 
@@ -61,6 +64,17 @@ void Configuration::setPageDoubleBuffered(bool on)
 {
     if (keyCanBeOpened())
         m_settings->setValue(path(SystemKey, u"PageDoubleBuffered"_s), on);
+}
+
+QString Configuration::interfaceLanguage() const
+{
+    const QString value = readText(DesktopKey, u"Language"_s);
+    return value.isEmpty() ? FollowSystemLanguage.toString() : value;
+}
+
+void Configuration::setInterfaceLanguage(const QString &value)
+{
+    writeText(DesktopKey, u"Language"_s, value);
 }
 
 QStringList Configuration::recentFiles() const

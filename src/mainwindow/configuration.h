@@ -27,6 +27,7 @@ public:
     static const QString SystemKey;   // 系统配置
     static const QString UserInfoKey; // UserInfo
     static const QString HomePageKey; // QuillmarkHomePage
+    static const QString DesktopKey;  // Desktop: the settings this program added, in English
 
     QString readText(const QString &key, const QString &name) const;
     void writeText(const QString &key, const QString &name, const QString &value);
@@ -36,6 +37,10 @@ public:
     // "PageDoubleBuffered" under 系统配置, when it was ever written.
     std::optional<bool> pageDoubleBuffered() const;
     void setPageDoubleBuffered(bool on);
+
+    // "Language" under Desktop: "system", "zh_CN" or "en"; "system" when missing.
+    QString interfaceLanguage() const;
+    void setInterfaceLanguage(const QString &value);
 
     // Documents opened or saved lately, the latest first, at most RecentLimit.
     static constexpr int RecentLimit = 8;
