@@ -358,6 +358,38 @@
         <source>垂直等间距</source>
         <translation>Space Evenly Vertically</translation>
     </message>
+    <message>
+        <source>请给印章提供一个名字！</source>
+        <translation>Please give the seal a name!</translation>
+    </message>
+    <message>
+        <source>章名不能含有 \ / : * ? &quot; &lt; &gt; | 等字符。</source>
+        <translation>A seal name cannot contain characters such as \ / : * ? " &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>章名不能含有控制字符。</source>
+        <translation>A seal name cannot contain control characters.</translation>
+    </message>
+    <message>
+        <source>章名不能含有“..”。</source>
+        <translation>A seal name cannot contain “..”.</translation>
+    </message>
+    <message>
+        <source>章名不能以空格或句点开头或结尾。</source>
+        <translation>A seal name cannot begin or end with a space or a full stop.</translation>
+    </message>
+    <message>
+        <source>章名太长。</source>
+        <translation>The seal name is too long.</translation>
+    </message>
+    <message>
+        <source>无法读取徽标文件&lt;%1&gt;。</source>
+        <translation>Cannot read the emblem file &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt;不是可以识别的图片。</source>
+        <translation>&lt;%1&gt; is not a picture that can be recognised.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1147,6 +1179,10 @@
         <source>锁定印章位置(&amp;L)</source>
         <translation>&amp;Lock Seal Position</translation>
     </message>
+    <message>
+        <source>插入模板印章</source>
+        <translation>Insert Library Seal</translation>
+    </message>
 </context>
 <context>
     <name>qm::ExportFileDialog</name>
@@ -1179,6 +1215,89 @@
 要替换它吗？</source>
         <translation>“%1” already exists.
 Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>qm::LibraryEditDialog</name>
+    <message>
+        <source>库存印章</source>
+        <translation>Seals in the library</translation>
+    </message>
+    <message>
+        <source>删    除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>全部删除</source>
+        <translation>Delete All</translation>
+    </message>
+    <message>
+        <source>关    闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>编辑印章库</source>
+        <translation>Edit Library</translation>
+    </message>
+    <message>
+        <source>按钮</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>确实要删除这些模板印章吗？</source>
+        <translation>Do you really want to delete these library seals?</translation>
+    </message>
+    <message>
+        <source>确实要删除所有模板印章吗？</source>
+        <translation>Do you really want to delete all library seals?</translation>
+    </message>
+    <message>
+        <source>下列模板印章未能删除：
+</source>
+        <translation>The following library seals could not be deleted:
+</translation>
+    </message>
+</context>
+<context>
+    <name>qm::LibraryNameDialog</name>
+    <message>
+        <source>请输入一个章名：</source>
+        <translation>Please enter a seal name:</translation>
+    </message>
+    <message>
+        <source>存入(&amp;S)...</source>
+        <translation>&amp;Store...</translation>
+    </message>
+    <message>
+        <source>取  消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>保存到印章库</source>
+        <translation>Save to the Seal Library</translation>
+    </message>
+    <message>
+        <source>章名</source>
+        <translation>Seal name</translation>
+    </message>
+    <message>
+        <source>按钮</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>存入</source>
+        <translation>Store</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>qm::LibraryWork</name>
+    <message>
+        <source>正在载入：</source>
+        <translation>Loading:</translation>
     </message>
 </context>
 <context>
@@ -1926,6 +2045,54 @@ Do you want to replace it?</translation>
     <message>
         <source>重做 %1(&amp;Y)</source>
         <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>工作区</source>
+        <translation>Work area</translation>
+    </message>
+    <message>
+        <source>以下文件无法读取，显示为空白缩略图：<byte value="xd"/>%1</source>
+        <translation>The following files cannot be read and are shown as blank thumbnails:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>……（共 %1 个文件）</source>
+        <translation><byte value="xd"/>… (%1 files in all)</translation>
+    </message>
+    <message>
+        <source>印章库面板</source>
+        <translation>Seal library panel</translation>
+    </message>
+    <message>
+        <source>查找印章</source>
+        <translation>Find a seal</translation>
+    </message>
+    <message>
+        <source>按章名查找印章</source>
+        <translation>Find seals by name</translation>
+    </message>
+    <message>
+        <source>徽标 %1</source>
+        <translation>Emblem %1</translation>
+    </message>
+    <message>
+        <source>请给印章提供一个名字！</source>
+        <translation>Please give the seal a name!</translation>
+    </message>
+    <message>
+        <source>章名&lt; %1 &gt;已存在，<byte value="xd"/>是否覆盖？</source>
+        <translation>The seal name &lt; %1 &gt; already exists.<byte value="xd"/>Overwrite it?</translation>
+    </message>
+    <message>
+        <source>确实要永久删除该模板印章吗？</source>
+        <translation>Do you really want to delete this library seal for good?</translation>
+    </message>
+    <message>
+        <source>无法删除文件：<byte value="xd"/>%1</source>
+        <translation>Cannot delete the file:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>找不到内置徽标“%1”。</source>
+        <translation>The built-in emblem “%1” cannot be found.</translation>
     </message>
 </context>
 <context>

@@ -80,12 +80,19 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     setAccessibleName(windowTitle());
     setObjectName(u"frmMain"_s);
 
-    m_mdi = new WallpaperMdiArea(this);
+    // The document area, and beside it at the right edge the side panels that open later.
+    auto *centre = new QWidget(this);
+    centre->setAccessibleName(tr("工作区"));
+    auto *row = new QHBoxLayout(centre);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    m_mdi = new WallpaperMdiArea(centre);
     m_mdi->setObjectName(u"ClientArea"_s);
     m_mdi->setAccessibleName(tr("文档区"));
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(m_mdi);
+    row->addWidget(m_mdi, 1);
+    setCentralWidget(centre);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
 
     m_drawActions = new DrawActions(this);
@@ -140,6 +147,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     createToolBar();
     createStatusBar();
     setUpWindow();
+    createSidePanels();
     createDrawTools();
     createCommandStates();
 }

@@ -18,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QDialog;
 class QLabel;
+class QLineEdit;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
@@ -35,6 +36,8 @@ class DetailView;
 class TabButton;
 class FlatPanel;
 class StatusBar;
+class Thumbnail;
+class ThumbnailColumn;
 class UserDialogs;
 class WallpaperMdiArea;
 enum class SealAlignment;
@@ -125,7 +128,7 @@ public:
     void updateSealToggles(const Seal *seal);
     // The last valid zoom of the zoom list.
     int zoomChoice() const { return m_zoomChoice; }
-    ProgressDisplay &progress();
+    ProgressDisplay &progress() override;
     QString statusText(int panel) const;
 
     // The property window (PropertyWindow following the active document unless a factory says
@@ -190,6 +193,31 @@ public:
     void mailToMaker();
     // The home page that travels inside the program, in the user's browser.
     void openHomePage();
+    // --- The seal library and the emblem collection (mainwindowlibrary.cpp) ---
+    // The side panels at the right edge, each open while its tab is down: the emblem column,
+    // and the library column under its search box.
+    ThumbnailColumn *emblemColumn() const { return m_emblemColumn; }
+    ThumbnailColumn *libraryColumn() const { return m_libraryColumn; }
+    QWidget *libraryPanel() const { return m_libraryPanel; }
+    QLineEdit *librarySearchBox() const { return m_librarySearch; }
+    // A column is filled on the first opening of its panel.
+    bool emblemsLoaded() const { return m_emblemsLoaded; }
+    bool libraryLoaded() const { return m_libraryLoaded; }
+    // A tab was released: a tab left down closes the other one's panel and opens its own, so
+    // that at most one panel shows and clicking a down tab closes it.
+    void tabReleased(TabButton *tab);
+    // Stores the selection of the active document in the library under a name the user gives.
+    void addSelectionToLibrary();
+    // The library editing dialog; the column keeps the entries still on disk.
+    void editLibrary();
+    // The selected library entry into the active document, as one undo step.
+    void insertLibrarySeal();
+    // Deletes the file of the selected library entry, after asking.
+    void deleteLibrarySeal();
+    // An emblem thumbnail double-clicked: the current seal gets the emblem when its kind carries
+    // one; otherwise the picture placing mode is armed with it.
+    void applyEmblem(Thumbnail *thumbnail);
+
     // Menus that follow the documents.
     QMenu *sealMenu() const { return m_popupMenus[0]; }
     QMenu *pageMenu() const { return m_popupMenus[1]; }
@@ -241,7 +269,9 @@ public:
     QCursor cursorSlot(int slot) const override;
     void setSealLockCaption(const QString &caption) override;
     QString askPictureFile() override;
-    QByteArray emblemPicture() override { return {}; }
+    // The selected emblem thumbnail's picture; empty (and reported) when it cannot be read.
+    QByteArray emblemPicture() override;
+    QString libraryItemFormat() const override;
     void reportPictureError(const QString &message) override;
     ClipboardStream &clipboard() override { return *m_clipboard; }
     SaveAnswer askSaveOnClose(DocumentWindow &child) override;
@@ -303,6 +333,21 @@ private:
     void fillZoomList();
     void openHomePageOnce();
     void createWorkFolders();
+    // The two side panels, beside the document area (mainwindowlibrary.cpp).
+    void createSidePanels();
+    // Each fills its column and names the files it could not show.
+    QStringList fillEmblemColumn();
+    QStringList fillLibraryColumn();
+    Thumbnail *appendLibraryThumbnail(const QString &path);
+    // The picture an emblem thumbnail stands for, as a seal stores it; empty with *refusal set
+    // when it cannot be had.
+    QByteArray emblemBytes(const Thumbnail &thumbnail, QString *refusal) const;
+    static bool carriesEmblem(SealType type);
+    // The picture as the seal's emblem, one undo step; a picture that cannot be decoded or that
+    // the document's picture budget refuses is reported (under `name`) and changes nothing. The
+    // seal's Image text becomes imageText when one is given.
+    bool giveEmblem(DocumentWindow &child, Seal &seal, const QByteArray &bytes, const QString &name,
+                    const std::optional<QByteArray> &imageText);
 
     QAction *makeAction(const QString &name, const QString &caption, const QString &hint,
                         const QKeySequence &shortcut = QKeySequence());
@@ -366,6 +411,13 @@ private:
     std::function<std::unique_ptr<QDialog>(MainWindow &)> m_printFactory;
     bool m_printPreview = false;
     std::optional<QPoint> m_paletteHome;
+
+    ThumbnailColumn *m_emblemColumn = nullptr;
+    ThumbnailColumn *m_libraryColumn = nullptr;
+    QWidget *m_libraryPanel = nullptr;
+    QLineEdit *m_librarySearch = nullptr;
+    bool m_emblemsLoaded = false;
+    bool m_libraryLoaded = false;
 };
 
 } // namespace qm

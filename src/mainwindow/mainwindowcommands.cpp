@@ -40,13 +40,6 @@ namespace qm {
 
 namespace {
 
-// Lines, the arc, the three text kinds, the star and the cell have no emblem.
-bool carriesEmblem(SealType type)
-{
-    const int kind = int(type);
-    return kind < 14 || kind > 22;
-}
-
 // The polarity box applies to the framed seals and to the star (its "空心").
 bool hasPolarity(SealType type)
 {
@@ -161,7 +154,10 @@ void MainWindow::createCommandActions()
     on(u"actHelpChangeWallPaper"_s, [this] { changeWallpaper(); });
     on(u"actHelpMailme"_s, [this] { mailToMaker(); });
     on(u"actGoHomePage"_s, [this] { openHomePage(); });
-    // The library commands come with the library panel; until then they do nothing.
+    on(u"actLibAdd"_s, [this] { addSelectionToLibrary(); });
+    on(u"actEditLibrary"_s, [this] { editLibrary(); });
+    on(u"actInsertSeal"_s, [this] { insertLibrarySeal(); });
+    on(u"actDeleteLibrarySeal"_s, [this] { deleteLibrarySeal(); });
 
     for (const AlignmentRow &row : AlignmentRows) {
         const QString caption = tr(row.caption);
@@ -261,6 +257,13 @@ void MainWindow::nextFont()
     applyFont();
 }
 
+bool MainWindow::carriesEmblem(SealType type)
+{
+    // Lines, the arc, the three text kinds, the star and the cell have no emblem.
+    const int kind = int(type);
+    return kind < 14 || kind > 22;
+}
+
 void MainWindow::changePicture()
 {
     DocumentWindow *child = activeDocument();
@@ -279,30 +282,36 @@ void MainWindow::changePicture()
         m_dialogs.message(this, QMessageBox::Warning, file.refusal + tr("\r印章的图符没有改变。"));
         return;
     }
-    const SealPicture picture = SealPicture::fromData(file.bytes);
+    giveEmblem(*child, *seal, file.bytes, QFileInfo(fileName).fileName(), Gbk::fromUnicode(fileName));
+}
+
+bool MainWindow::giveEmblem(DocumentWindow &child, Seal &seal, const QByteArray &bytes, const QString &name,
+                            const std::optional<QByteArray> &imageText)
+{
+    const SealPicture picture = SealPicture::fromData(bytes);
     if (!picture.hasGraphic()) {
-        m_dialogs.message(this, QMessageBox::Warning,
-                          tr("无法读取图象文件：\r%1\r印章的图符没有改变。").arg(QFileInfo(fileName).fileName()));
-        return;
+        m_dialogs.message(this, QMessageBox::Warning, tr("无法读取图象文件：\r%1\r印章的图符没有改变。").arg(name));
+        return false;
     }
-    SealDocument &doc = child->document();
+    SealDocument &doc = child.document();
     // The seal leaves with its old picture and comes back with the new one.
     const std::unique_ptr<Seal> entering = doc.createSeal();
     entering->setPicture(picture);
-    if (const QString refusal = pictureBudgetRefusal(doc, {entering.get()}, {seal}); !refusal.isEmpty()) {
+    if (const QString refusal = pictureBudgetRefusal(doc, {entering.get()}, {&seal}); !refusal.isEmpty()) {
         m_dialogs.message(this, QMessageBox::Warning, refusal + tr("\r印章的图符没有改变。"));
-        return;
+        return false;
     }
-    const QByteArray path = Gbk::fromUnicode(fileName);
-    doc.editSeals({doc.indexOf(seal)}, tr("更换图符"), [&](const SealSelection &seals) {
+    doc.editSeals({doc.indexOf(&seal)}, tr("更换图符"), [&](const SealSelection &seals) {
         for (Seal *s : seals) {
             s->setHaveImage(true);
             s->setImageIsStar(false);
-            s->setImage(path);
+            if (imageText)
+                s->setImage(*imageText);
             s->setPicture(picture);
         }
     });
-    updateSealToggles(child->currentSeal());
+    updateSealToggles(child.currentSeal());
+    return true;
 }
 
 void MainWindow::setSelectionColour()

@@ -5,6 +5,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "document/sealalignment.h"
+#include "library/thumbnailcolumn.h"
 #include "mainwindow/accessiblelists.h"
 #include "mainwindow/drawactions.h"
 #include "page/documentwindow.h"
@@ -24,13 +25,6 @@ using namespace Qt::StringLiterals;
 namespace qm {
 
 namespace {
-
-// Lines, the arc, the three text kinds, the star and the cell carry no emblem.
-bool takesEmblem(const Seal *seal)
-{
-    const int kind = int(seal->SealType());
-    return kind < 14 || kind > 22;
-}
 
 // Undo and redo reach the document from every window: a text box does not keep the keys for an
 // undo of its own, since each of its edits is already a step on the document's stack.
@@ -151,6 +145,7 @@ void MainWindow::updateCommandStates()
     const int at = current ? doc->indexOf(current) : -1;
     const int zoom = doc ? doc->page().zoom() : 100;
     const QUndoStack *stack = doc ? &doc->undoStack() : nullptr;
+    const bool libraryEntry = m_libraryColumn && m_libraryColumn->selectedThumbnail();
 
     const struct {
         const char16_t *name;
@@ -172,8 +167,8 @@ void MainWindow::updateCommandStates()
         {u"actBringToFront", current && at < count - 1},
         {u"actEditSendToBack", current && at > 0},
         {u"actSendToBack", current && at > 0},
-        {u"actEditChangeImage", current && takesEmblem(current)},
-        {u"actChangePicture", current && takesEmblem(current)},
+        {u"actEditChangeImage", current && carriesEmblem(current->SealType())},
+        {u"actChangePicture", current && carriesEmblem(current->SealType())},
         {u"actEditColor", selected > 0},
         {u"actEditSetSameCenter", selected > 1},
         {u"actSameCenter", selected > 1},
@@ -194,11 +189,10 @@ void MainWindow::updateCommandStates()
         {u"WindowArrange1", open},
         {u"WindowClose1", open},
         {u"WindowsCloseAll", open},
-        // The seal library has no panel yet: its commands have nothing to work on.
-        {u"actLibAdd", false},
-        {u"actEditLibrary", false},
-        {u"actInsertSeal", false},
-        {u"actDeleteLibrarySeal", false},
+        {u"actLibAdd", selected > 0},
+        {u"actEditLibrary", true},
+        {u"actInsertSeal", open && libraryEntry},
+        {u"actDeleteLibrarySeal", libraryEntry},
     };
     for (const auto &state : states)
         action(QString::fromUtf16(state.name))->setEnabled(state.enabled);

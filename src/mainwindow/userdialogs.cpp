@@ -1,5 +1,7 @@
 #include "mainwindow/userdialogs.h"
 
+#include "library/libraryeditdialog.h"
+#include "library/librarynamedialog.h"
 #include "mainwindow/exportfiledialog.h"
 
 #include <QCheckBox>
@@ -132,6 +134,19 @@ ExportFileChoice QtUserDialogs::pictureFileName(QWidget *parent, const QString &
     if (dialog.exec() != QDialog::Accepted)
         return {QString(), kind};
     return dialog.choice();
+}
+
+std::optional<QString> UserDialogs::libraryEntryName(QWidget *mainWindow, const QString &proposed)
+{
+    LibraryNameDialog dialog(mainWindow, proposed);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.name();
+}
+
+void UserDialogs::runLibraryEditor(LibraryEditDialog &dialog)
+{
+    dialog.exec();
 }
 
 QMessageBox::StandardButton UnattendedDialogs::message(QWidget *, QMessageBox::Icon, const QString &text,

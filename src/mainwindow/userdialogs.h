@@ -17,6 +17,8 @@ class QWidget;
 
 namespace qm {
 
+class LibraryEditDialog;
+
 // Every message box, file dialog and outside program the main window reaches goes through
 // this, so tests answer from a script and an unattended run never blocks.
 class UserDialogs
@@ -64,6 +66,13 @@ public:
     virtual ExportFileChoice pictureFileName(QWidget *parent, const QString &folder, ExportKind kind,
                                              const QList<ExportKind> &offered, const QImage &preview,
                                              const QSize &pictureSize);
+
+    // --- Seal library ---
+    // The name the selection is stored under ("保存到印章库", centred on the main window),
+    // proposing `proposed`; none when cancelled. By default the naming dialog.
+    virtual std::optional<QString> libraryEntryName(QWidget *mainWindow, const QString &proposed);
+    // Lets the user work in the library editing dialog until it closes. By default it runs modally.
+    virtual void runLibraryEditor(LibraryEditDialog &dialog);
 };
 
 // The platform's boxes and dialogs. Nothing is handed to the desktop on a screenless
@@ -114,6 +123,8 @@ public:
         return {};
     }
     bool openUrl(const QUrl &) override { return false; }
+    std::optional<QString> libraryEntryName(QWidget *, const QString &) override { return std::nullopt; }
+    void runLibraryEditor(LibraryEditDialog &) override {}
 };
 
 } // namespace qm

@@ -78,6 +78,8 @@ DocumentWindow::DocumentWindow(PageHost &host, int pixelsPerInch, QWidget *paren
     m_page->setSeals(&m_document->seals());
 
     setFocusPolicy(Qt::StrongFocus);
+    // Library items are dropped onto the page; the viewport hands the drag on to this window.
+    viewport()->setAcceptDrops(true);
     connect(this, &QWidget::windowTitleChanged, this, [this](const QString &title) { setAccessibleName(title); });
 
     // Undo may replace seal objects: the page's pictures and the handles follow the document.

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QFrame;
+class QMimeData;
 
 namespace qm {
 
@@ -72,6 +73,14 @@ public:
     void clearSelection();
     // Selects what a paste or a library insert has just appended to the selection.
     void selectPasted();
+    // Inserts the seals of a library item as one undo step and selects them: the group's
+    // top-left corner 2 mm right of and below the top-left corner of the visible part of the
+    // page, or the group centred on `centre` (page pixels) when given. The result says why
+    // nothing was added.
+    DocumentResult insertLibraryItem(const QString &fileName, ProgressDisplay &progress,
+                                     std::optional<QPoint> centre = std::nullopt);
+    // The top-left corner of the visible part of the page, in page pixels.
+    QPoint visiblePageOrigin() const;
     void undo();
     void redo();
 
@@ -93,6 +102,10 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    // A library entry dragged from the library column, or a .yzl file, dropped on the page.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     enum class Gesture { None, Band, Move, Hand, Resize };
@@ -162,6 +175,8 @@ private:
     void nudge(int dx, int dy, bool coarse);
 
     void showPosition(QPoint pagePoint);
+    // The library item a drag carries; empty when it carries none or the page takes no drop.
+    QString draggedLibraryItem(const QMimeData *data) const;
 
     PageHost &m_host;
     int m_pixelsPerInch;

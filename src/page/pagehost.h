@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/progressdisplay.h"
 #include "document/tools.h"
 #include "seal/sealtypes.h"
 
@@ -71,6 +72,16 @@ public:
     virtual QMenu *sealPopupMenu() { return nullptr; }
     // Whether a new page keeps its seals' pictures off screen (see PagePanel).
     virtual bool pageDoubleBuffered() const { return true; }
+
+    // The progress display lent to long operations (a library item dropped on the page); by
+    // default one that shows nothing.
+    virtual ProgressDisplay &progress()
+    {
+        static NoProgress none;
+        return none;
+    }
+    // The drag format that carries the path of a library entry as UTF-8; none by default.
+    virtual QString libraryItemFormat() const { return {}; }
 };
 
 } // namespace qm

@@ -133,6 +133,8 @@ private slots:
                                   << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s};
         QTest::newRow("companions") << u"src/companions"_s
                                     << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"companions/"_s};
+        QTest::newRow("library") << u"src/library"_s << QStringList{u"picture/"_s,  u"seal/"_s,       u"document/"_s,
+                                                                    u"controls/"_s, u"companions/"_s, u"library/"_s};
         QTest::newRow("properties") << u"src/properties"_s
                                     << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"controls/"_s,
                                                    u"properties/"_s};
@@ -143,9 +145,9 @@ private slots:
                                                      u"printing/"_s, u"controls/"_s,   u"companions/"_s,
                                                      u"page/"_s,     u"printwindow/"_s};
         QTest::newRow("mainwindow") << u"src/mainwindow"_s
-                                    << QStringList{u"picture/"_s,  u"seal/"_s,        u"document/"_s,  u"printing/"_s,
-                                                   u"controls/"_s, u"companions/"_s,  u"page/"_s,      u"properties/"_s,
-                                                   u"export/"_s,   u"printwindow/"_s, u"mainwindow/"_s};
+                                    << QStringList{u"picture/"_s,  u"seal/"_s,        u"document/"_s, u"printing/"_s,
+                                                   u"controls/"_s, u"companions/"_s,  u"page/"_s,     u"properties/"_s,
+                                                   u"export/"_s,   u"printwindow/"_s, u"library/"_s,  u"mainwindow/"_s};
     }
     void widgetLayer()
     {

@@ -7,6 +7,7 @@
 #include "document/documentfile.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
+#include "library/libraryeditdialog.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/userdialogs.h"
@@ -20,6 +21,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace qm {
@@ -44,8 +46,11 @@ public:
     std::vector<QUrl> urls;
     std::deque<QColor> colours; // for the colour dialog; cancelled when empty
     int colourRequests = 0;
-    std::deque<bool> ticks;    // for the check box under a notice; unticked when empty
-    QStringList checkBoxTexts; // the check boxes notices came with
+    std::deque<bool> ticks;                                 // for the check box under a notice; unticked when empty
+    QStringList checkBoxTexts;                              // the check boxes notices came with
+    std::deque<QString> libraryNames;                       // for the library naming dialog; cancelled when empty
+    QStringList proposedNames;                              // what the naming dialog proposed each time
+    std::function<void(LibraryEditDialog &)> libraryEditor; // the user's work in the editing dialog
 
     QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon icon, const QString &text,
                                         QMessageBox::StandardButtons buttons) override
@@ -94,6 +99,20 @@ public:
         const QColor c = colours.front();
         colours.pop_front();
         return c;
+    }
+    std::optional<QString> libraryEntryName(QWidget *, const QString &proposed) override
+    {
+        proposedNames.append(proposed);
+        if (libraryNames.empty())
+            return std::nullopt;
+        QString name = libraryNames.front();
+        libraryNames.pop_front();
+        return name;
+    }
+    void runLibraryEditor(LibraryEditDialog &dialog) override
+    {
+        if (libraryEditor)
+            libraryEditor(dialog);
     }
     QStringList texts() const
     {

@@ -134,7 +134,8 @@ private slots:
         row("actHelpHelp", u"使用帮助(&H)"_s, u"使用帮助|帮助使用"_s);
         row("actGoHomePage", u"登陆作者的主页"_s, u"去作者的主页看看|去作者的主页看看"_s);
         row("actLibAdd", u"加入印章库"_s, u"存入印章库|存入印章库"_s, QString(), More);
-        row("actEditLibrary", u"编辑印章库"_s, u"编辑修改印章库|编辑修改印章库"_s, QString(), More);
+        // The library can be edited with no document open.
+        row("actEditLibrary", u"编辑印章库"_s, u"编辑修改印章库|编辑修改印章库"_s);
         row("actEditChangeImage", u"改变图符(&P)"_s, u"改变印章图符|改变印章图符"_s, QString(), More);
         row("actEditSetSameCenter", u"对准中心(&T)"_s, QString(), QString(), More);
         row("actEditSealSaveToImage", u"导出为图象…"_s, u"印章导出为图象|印章导出为图象"_s, QString(), More);

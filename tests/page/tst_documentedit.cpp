@@ -5,12 +5,16 @@
 
 #include "document/documentfile.h"
 #include "document/documenttesting.h"
+#include "document/libraryitem.h"
 #include "document/progressdisplay.h"
 #include "page/pagetools.h"
 
 #include <QBuffer>
+#include <QMimeData>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 using namespace qm;
@@ -76,6 +80,44 @@ private slots:
         QCOMPARE(w->selection().size(), size_t(2));
         QVERIFY(w->selectionFrame());
         QVERIFY(!w->handles());
+    }
+
+    // A .yzl dropped on the page is inserted centred on the drop point as one step; a dropped
+    // document is left to the main window.
+    void dropLibraryItem()
+    {
+        // 10 pixels a millimetre: the 20 mm seal is 200 pixels, its box exactly the seal.
+        w.reset(newWindow(host, 254));
+        Seal *seal = addSeal(*w, SealType::stName22, 20, 20, 30, 40);
+        w->document().selectSeal(seal);
+        QTemporaryDir dir;
+        const QString item = dir.filePath(u"item.yzl"_s);
+        NoProgress none;
+        QVERIFY(saveLibraryItem(item, w->selection(), none).ok());
+        w->document().clearPage();
+        w->document().clearHistory();
+
+        QWidget *viewport = w->viewport();
+        const QPoint at = w->pagePanel()->mapTo(viewport, QPoint(508, 254));
+        auto dropped = [&](const QString &fileName) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(fileName)});
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &drop);
+            return drop.isAccepted();
+        };
+        QVERIFY(!dropped(dir.filePath(u"page.dyz"_s)));
+        QVERIFY(dropped(item));
+        QCOMPARE(w->sealList().size(), size_t(1));
+        QCOMPARE(w->currentSeal()->RealCenterX(), 50.8f);
+        QCOMPARE(w->currentSeal()->RealCenterY(), 25.4f);
+        QCOMPARE(w->document().undoStack().count(), 1);
+        w->undo();
+        QVERIFY(w->sealList().empty());
     }
 
     // A seal moved, undone and redone: the saved bytes are exactly those before and after.
