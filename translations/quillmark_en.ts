@@ -1135,6 +1135,17 @@
     </message>
 </context>
 <context>
+    <name>qm::Autosave</name>
+    <message>
+        <source>自动保存失败：%1</source>
+        <translation>Autosave failed: %1</translation>
+    </message>
+    <message>
+        <source>以下文档的恢复副本无法读取，已移到“%1”：<byte value="xd"/>%2</source>
+        <translation>The recovery copies of the following documents cannot be read and were moved to “%1”:<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
     <name>qm::DetailView</name>
     <message>
         <source>细节查看</source>
@@ -2359,6 +2370,49 @@ Do you want to replace it?</translation>
     <message>
         <source>修改%1</source>
         <translation>Change %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::RecoveryDialog</name>
+    <message>
+        <source>恢复文档</source>
+        <translation>Recover Documents</translation>
+    </message>
+    <message>
+        <source>以下文档在上次意外退出前未保存，可以恢复：</source>
+        <translation>These documents were not saved before the program last ended unexpectedly and can be recovered:</translation>
+    </message>
+    <message>
+        <source>可恢复的文档</source>
+        <translation>Documents that can be recovered</translation>
+    </message>
+    <message>
+        <source>文档</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>保存时间</source>
+        <translation>Saved at</translation>
+    </message>
+    <message>
+        <source>印章数</source>
+        <translation>Seals</translation>
+    </message>
+    <message>
+        <source>勾选的文档将被恢复或丢弃，未勾选的保留到下次启动。</source>
+        <translation>The checked documents are recovered or discarded; the others are kept until the next start.</translation>
+    </message>
+    <message>
+        <source>恢复(&amp;R)</source>
+        <translation>&amp;Recover</translation>
+    </message>
+    <message>
+        <source>丢弃(&amp;D)</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>以后再说(&amp;L)</source>
+        <translation>&amp;Later</translation>
     </message>
 </context>
 <context>

@@ -2,20 +2,31 @@
 // `--screenshot FILE` saves what the main window shows and quits, answering every question
 // with No: the GUI smoke run of the tests. `--palette-screenshots DRAWING SEALS` does the same
 // for the drawing tools palette, once with each set of buttons.
+//
+// Tests of autosave and recovery drive the program through the environment: QM_AUTOSAVE_SECONDS
+// sets the interval, QM_RECOVERY_ANSWER (open, keep, discard) answers the recovery dialog,
+// QM_TEST_EDIT moves the seals of the document 1 mm to the right as one undo step, and
+// QM_TEST_SAVE_AND_QUIT saves every document that has a file, then quits.
 
 #include "companions/dialogpackloader.h"
 #include "companions/glyphdepot/glyphdepot.h"
+#include "document/sealdocument.h"
+#include "mainwindow/autosave.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/quillmarkapplication.h"
+#include "mainwindow/recoverydialog.h"
 #include "mainwindow/splashwindow.h"
 #include "mainwindow/toolpalette.h"
 #include "mainwindow/userdialogs.h"
+#include "page/documentwindow.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 
@@ -85,6 +96,42 @@ int main(int argc, char **argv)
 
     if (!unattended) {
         window.showMaximized();
+        qm::AutosaveOptions autosaveOptions;
+        autosaveOptions.recoveryFolder = QDir(options.dataFolder).filePath(u"recovery"_s);
+        autosaveOptions.interval = std::chrono::minutes(configuration.autosaveMinutes());
+        bool testSeconds = false;
+        if (const int seconds = qEnvironmentVariableIntValue("QM_AUTOSAVE_SECONDS", &testSeconds); testSeconds)
+            autosaveOptions.interval = std::chrono::seconds(seconds);
+        autosaveOptions.askRecovery = &qm::RecoveryDialog::ask;
+        if (const QString answer = qEnvironmentVariable("QM_RECOVERY_ANSWER"); !answer.isEmpty()) {
+            const auto choice = answer == u"open"_s      ? qm::RecoveryChoice::Open
+                                : answer == u"discard"_s ? qm::RecoveryChoice::Discard
+                                                         : qm::RecoveryChoice::Keep;
+            autosaveOptions.askRecovery = [choice](QWidget *, const std::vector<qm::RecoverableCopy> &copies) {
+                return std::vector<qm::RecoveryChoice>(copies.size(), choice);
+            };
+        }
+        qm::Autosave autosave(window, *dialogs, std::move(autosaveOptions));
+        QTimer::singleShot(0, &window, [&] {
+            autosave.offerRecovery();
+            if (qEnvironmentVariableIsSet("QM_TEST_EDIT")) {
+                if (qm::DocumentWindow *child = window.activeDocument()) {
+                    qm::SealDocument &doc = child->document();
+                    qm::SealSelection all;
+                    for (const auto &seal : doc.seals())
+                        all.push_back(seal.get());
+                    doc.setSelection(all);
+                    doc.nudgeSelection(1, 0, true);
+                    doc.endMerge();
+                }
+            }
+            if (qEnvironmentVariableIsSet("QM_TEST_SAVE_AND_QUIT")) {
+                for (qm::DocumentWindow *child : window.documentWindows())
+                    if (!qm::MainWindow::isUntitled(qm::MainWindow::caption(child)))
+                        window.saveChild(*child);
+                app.quit();
+            }
+        });
         return app.exec();
     }
 

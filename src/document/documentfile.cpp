@@ -101,11 +101,15 @@ DocumentResult fileSizeWriteRefusal(qint64 bytes)
 
 DocumentResult writeDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress)
 {
+    return writeDocument(out, document.page(), sealsOf(document), progress);
+}
+
+DocumentResult writeDocument(QIODevice &out, const PageModel &page, const std::vector<const Seal *> &seals,
+                             ProgressDisplay &progress)
+{
     // What our reader would refuse is not written: every document written opens again.
-    const auto &seals = document.seals();
-    if (DocumentResult refused = sealsWriteRefusal(sealsOf(document)); !refused.ok())
+    if (DocumentResult refused = sealsWriteRefusal(seals); !refused.ok())
         return refused;
-    const PageModel &page = document.page();
     if (!pageSizeAcceptable(page.pageWidth()) || !pageSizeAcceptable(page.pageHeight()) ||
         !marginAcceptable(page.leftMargin()) || !marginAcceptable(page.topMargin())) {
         DocumentResult r = documentFailure(DocumentError::NotWritable);
@@ -125,7 +129,7 @@ DocumentResult writeDocument(QIODevice &out, const SealDocument &document, Progr
     progress.setMaximum(int(seals.size()) + 5);
     progress.setPosition(6);
     // Composed whole before anything is written, and given up as soon as it is too large.
-    for (const auto &seal : seals) {
+    for (const Seal *seal : seals) {
         writeSeal(bytes, *seal, SealFlavour::File);
         if (DocumentResult refused = fileSizeWriteRefusal(bytes.size()); !refused.ok())
             return refused;

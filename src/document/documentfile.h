@@ -14,6 +14,7 @@ class QIODevice;
 
 namespace qm {
 
+class PageModel;
 class ProgressDisplay;
 class Seal;
 class SealDocument;
@@ -34,6 +35,9 @@ DocumentResult fileSizeWriteRefusal(qint64 bytes);
 // one entry per seal in stacking order. A document without seals is still a valid document.
 // Nothing is written (NotWritable) when our reader would refuse the result.
 DocumentResult writeDocument(QIODevice &out, const SealDocument &document, ProgressDisplay &progress);
+// The same for a page and seals that need not belong to a document (a snapshot of one).
+DocumentResult writeDocument(QIODevice &out, const PageModel &page, const std::vector<const Seal *> &seals,
+                             ProgressDisplay &progress);
 // The same into a file that replaces the old one only once everything was written.
 DocumentResult writeDocument(const QString &fileName, const SealDocument &document, ProgressDisplay &progress);
 

@@ -4,6 +4,8 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace qm {
@@ -103,6 +105,18 @@ void Configuration::removeRecentFile(const QString &fileName)
     QStringList files = recentFiles();
     if (files.removeAll(fileName) > 0)
         m_settings->setValue(path(RecentKey, RecentName), files);
+}
+
+int Configuration::autosaveMinutes() const
+{
+    bool ok = false;
+    const int minutes = m_settings->value(path(DesktopKey, u"AutosaveMinutes"_s)).toString().toInt(&ok);
+    return ok && minutes >= 0 && minutes <= MaxAutosaveMinutes ? minutes : DefaultAutosaveMinutes;
+}
+
+void Configuration::setAutosaveMinutes(int minutes)
+{
+    m_settings->setValue(path(DesktopKey, u"AutosaveMinutes"_s), std::clamp(minutes, 0, MaxAutosaveMinutes));
 }
 
 void Configuration::sync()

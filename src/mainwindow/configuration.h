@@ -27,7 +27,8 @@ public:
     static const QString SystemKey;   // 系统配置
     static const QString UserInfoKey; // UserInfo
     static const QString HomePageKey; // QuillmarkHomePage
-    static const QString DesktopKey;  // Desktop: the settings this program added, in English
+    // The settings of this program's own, beside those of the original store.
+    static const QString DesktopKey; // Desktop
 
     QString readText(const QString &key, const QString &name) const;
     void writeText(const QString &key, const QString &name, const QString &value);
@@ -47,6 +48,13 @@ public:
     QStringList recentFiles() const;
     void addRecentFile(const QString &fileName);
     void removeRecentFile(const QString &fileName);
+
+    // "AutosaveMinutes" under Desktop: minutes between autosaves of modified documents, 0 for
+    // none; DefaultAutosaveMinutes when missing or no whole number from 0 to MaxAutosaveMinutes.
+    static constexpr int DefaultAutosaveMinutes = 1;
+    static constexpr int MaxAutosaveMinutes = 24 * 60;
+    int autosaveMinutes() const;
+    void setAutosaveMinutes(int minutes);
 
     void sync();
 

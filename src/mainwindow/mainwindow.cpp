@@ -11,6 +11,7 @@
 #include "controls/tabbutton.h"
 #include "mainwindow/configuration.h"
 #include "mainwindow/cursors.h"
+#include "mainwindow/documentdrop.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/fontlist.h"
 #include "mainwindow/interfacelanguage.h"
@@ -150,6 +151,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     createSidePanels();
     createDrawTools();
     createCommandStates();
+    new DocumentDrop(*this);
 }
 
 void MainWindow::createDrawTools()
@@ -431,9 +433,9 @@ void MainWindow::onFirstShow()
         keepAboveMainWindow(m_drawTools);
         m_drawTools->show();
     }
-    const QString path = commandLinePath(m_options.arguments);
-    if (!path.isEmpty() && QFileInfo::exists(path))
-        m_commandLineOpenFailed = openDocumentFile(path) == nullptr;
+    for (const QString &path : commandLineFiles(m_options.arguments))
+        if (!documentHolding(path) && !openDocumentFile(path))
+            m_commandLineOpenFailed = true;
 
     openHomePageOnce();
     // A document from the command line keeps its own state in the panel.
@@ -493,6 +495,23 @@ QString MainWindow::commandLinePath(const QStringList &arguments)
     if (arguments.size() >= 2 && QFileInfo(first).suffix().isEmpty())
         return first + u' ' + arguments.at(1);
     return first;
+}
+
+QStringList MainWindow::commandLineFiles(const QStringList &arguments)
+{
+    QStringList files;
+    qsizetype next = 0;
+    if (!arguments.isEmpty() && !QFileInfo(arguments.at(0)).isFile()) {
+        const QString joined = commandLinePath(arguments);
+        if (joined != arguments.at(0) && QFileInfo(joined).isFile()) {
+            files.append(joined);
+            next = 2;
+        }
+    }
+    for (; next < arguments.size(); ++next)
+        if (QFileInfo(arguments.at(next)).isFile())
+            files.append(arguments.at(next));
+    return files;
 }
 
 void MainWindow::showDocumentStatus(bool modified, int count)

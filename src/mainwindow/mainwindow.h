@@ -100,7 +100,11 @@ public:
     // The path the command line names: the first argument, or the first two joined by a blank
     // when the first has no extension (a path with a blank split in two).
     static QString commandLinePath(const QStringList &arguments);
-    // The command-line document could not be opened.
+    // The files the command line opens, each in its own window: every argument that names an
+    // existing file; the first two joined (commandLinePath) only when the first names none and
+    // the joined path does.
+    static QStringList commandLineFiles(const QStringList &arguments);
+    // A command-line document could not be opened.
     bool commandLineOpenFailed() const { return m_commandLineOpenFailed; }
 
     void fileNew();

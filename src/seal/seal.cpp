@@ -34,6 +34,15 @@ Seal::Seal()
     m_top = roundHalfEven(k * (m_RealCenterY - m_RealHeight / 2));
 }
 
+std::unique_ptr<Seal> Seal::storedCopy() const
+{
+    auto copy = std::make_unique<Seal>();
+#define QM_PROPERTY(name, type, def, offset, kind, range) copy->m_##name = m_##name;
+#include "seal/sealproperties.def"
+#undef QM_PROPERTY
+    return copy;
+}
+
 const FontSlot &Seal::fontSlot(int index) const
 {
     switch (index) {

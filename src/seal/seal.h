@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <array>
+#include <memory>
 
 namespace qm {
 
@@ -49,6 +50,11 @@ public:
     Seal();
     Seal(const Seal &) = delete;
     Seal &operator=(const Seal &) = delete;
+
+    // A new element with this one's stored values and nothing else: no listener, and its pixel
+    // box and pattern lines are not derived. Cheap enough to take of a whole document at once,
+    // so that the copies can be written elsewhere (another thread) while this one is edited.
+    std::unique_ptr<Seal> storedCopy() const;
 
     void setListener(SealListener *listener) { m_listener = listener; }
     SealListener *listener() const { return m_listener; }

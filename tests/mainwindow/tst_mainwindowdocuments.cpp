@@ -26,8 +26,11 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 
 using namespace Qt::StringLiterals;
 using namespace qm;
@@ -699,6 +702,41 @@ private slots:
         QCOMPARE(capsText(true), u"CAPS: ON"_s);
         QCOMPARE(numText(false), u"NUM: OFF"_s);
         QCOMPARE(scrollText(std::nullopt), QString());
+    }
+
+    // Seal documents dropped onto the window open, one that is open comes forward; other
+    // files are not taken.
+    void droppedDocumentsOpen()
+    {
+        Start s;
+        MainWindow &w = s.show();
+        const QStringList files{s.path(u"a.dyz"_s), s.path(u"c.yzl"_s), s.path(u"B.DYZ"_s)};
+        for (const QString &file : files) {
+            SealDocument doc;
+            NoProgress progress;
+            QVERIFY(doc.save(file, progress).ok());
+        }
+        auto drop = [&w](const QStringList &dropped) {
+            QMimeData data;
+            for (const QString &file : dropped)
+                data.setUrls(data.urls() << QUrl::fromLocalFile(file));
+            const QPoint at = w.mdiArea()->geometry().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&w, &enter);
+            QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            if (enter.isAccepted())
+                QCoreApplication::sendEvent(&w, &event);
+            QCoreApplication::processEvents();
+            return event.isAccepted();
+        };
+        QVERIFY(!drop({files[1]}));
+        QVERIFY(drop(files));
+        QCOMPARE(w.documentWindows().size(), 2);
+        QCOMPARE(MainWindow::caption(w.documentWindows()[1]), files[2]);
+        QVERIFY(drop({files[0]}));
+        QCOMPARE(w.documentWindows().size(), 2);
+        QCOMPARE(MainWindow::caption(w.activeDocument()), files[0]);
+        QCOMPARE(s.dialogs.texts(), QStringList{u"该文件已经打开！看见了吧^_^"_s});
     }
 };
 

@@ -251,6 +251,49 @@ private slots:
         QCOMPARE(MainWindow::commandLinePath(arguments), path);
     }
 
+    // Each argument that names a file opens in a window of its own; the first two are joined
+    // only when the first names no file and the joined path does.
+    void commandLineOpensEachFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("two files") << QStringList{u"a.dyz"_s, u"b.dyz"_s} << QStringList{u"a.dyz"_s, u"b.dyz"_s};
+        QTest::newRow("split path") << QStringList{u"My"_s, u"Seals/c.dyz"_s, u"b.dyz"_s}
+                                    << QStringList{u"My Seals/c.dyz"_s, u"b.dyz"_s};
+        QTest::newRow("first without extension is a file")
+            << QStringList{u"Seals"_s, u"b.dyz"_s} << QStringList{u"Seals"_s, u"b.dyz"_s};
+        QTest::newRow("joined path missing") << QStringList{u"My"_s, u"a.dyz"_s} << QStringList{u"a.dyz"_s};
+        QTest::newRow("missing, folder, same file again")
+            << QStringList{u"gone.dyz"_s, u"My Seals"_s, u"a.dyz"_s, u"./a.dyz"_s} << QStringList{u"a.dyz"_s};
+    }
+    void commandLineOpensEachFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, opened);
+        Start s;
+        QVERIFY(QDir().mkpath(s.path(u"My Seals"_s)));
+        for (const QString &name : {u"a.dyz"_s, u"b.dyz"_s, u"My Seals/c.dyz"_s, u"Seals"_s}) {
+            SealDocument doc;
+            NoProgress progress;
+            QVERIFY(doc.save(s.path(name), progress).ok());
+        }
+        // Relative to the working folder, as a file manager or shell passes them.
+        const QString working = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(s.dir.path()));
+        s.options.arguments = arguments;
+        MainWindow &w = s.show();
+        QDir::setCurrent(working);
+        QStringList captions;
+        for (const DocumentWindow *child : w.documentWindows())
+            captions.append(MainWindow::caption(child));
+        QStringList expected;
+        for (const QString &name : opened)
+            expected.append(s.path(name));
+        QCOMPARE(captions, expected);
+        QVERIFY(!w.commandLineOpenFailed());
+        QVERIFY(s.dialogs.messages.empty());
+    }
+
     // The first show opens the document of a path that arrived in two pieces.
     void commandLineOpensSplitPath()
     {
