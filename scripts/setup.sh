@@ -11,6 +11,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-dev clang-format-14
   xvfb xauth poppler-utils
+  dpkg-dev file desktop-file-utils appstream shared-mime-info libglib2.0-bin
   fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
 )
 
