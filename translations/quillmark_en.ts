@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>图片共需%1万像素，超过每个文档%2万像素的上限。</source>
-        <translation>The pictures need %1 ten-thousand pixels, more than the limit of %2 ten-thousand pixels per document.</translation>
+        <translation>The pictures need %1 × 10,000 pixels, more than the limit of %2 × 10,000 pixels per document.</translation>
     </message>
     <message>
         <source>文件将超过%1字节的上限。</source>
@@ -312,11 +312,11 @@
     </message>
     <message>
         <source>图片太大，不能加入：文档的图片将超过每个文档%1万像素的上限。</source>
-        <translation>The pictures are too large to add: the document's pictures would exceed the limit of %1 ten-thousand pixels per document.</translation>
+        <translation>The pictures are too large to add: the document's pictures would exceed the limit of %1 × 10,000 pixels per document.</translation>
     </message>
     <message>
         <source>文档的图片共需%1万像素，超过每个文档%2万像素的上限。</source>
-        <translation>the document's pictures need %1 ten-thousand pixels, more than the limit of %2 ten-thousand pixels per document.</translation>
+        <translation>the document's pictures need %1 × 10,000 pixels, more than the limit of %2 × 10,000 pixels per document.</translation>
     </message>
     <message>
         <source>图片太大，不能加入：</source>
