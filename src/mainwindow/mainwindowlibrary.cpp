@@ -59,7 +59,7 @@ class LibraryWork
 public:
     LibraryWork(ProgressDisplay &progress, int maximum) : m_cursor(QCursor(Qt::WaitCursor)), m_hider(progress)
     {
-        progress.showText(tr("正在载入："));
+        progress.showText(MainWindow::tr("正在载入："));
         progress.setMaximum(maximum);
         progress.setPosition(0);
     }
