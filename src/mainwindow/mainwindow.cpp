@@ -501,15 +501,16 @@ QStringList MainWindow::commandLineFiles(const QStringList &arguments)
 {
     QStringList files;
     qsizetype next = 0;
-    if (!arguments.isEmpty() && !QFileInfo(arguments.at(0)).isFile()) {
+    // Whatever exists is opened, so that a folder or a device is refused with a word.
+    if (!arguments.isEmpty() && !QFileInfo::exists(arguments.at(0))) {
         const QString joined = commandLinePath(arguments);
-        if (joined != arguments.at(0) && QFileInfo(joined).isFile()) {
+        if (joined != arguments.at(0) && QFileInfo::exists(joined)) {
             files.append(joined);
             next = 2;
         }
     }
     for (; next < arguments.size(); ++next)
-        if (QFileInfo(arguments.at(next)).isFile())
+        if (QFileInfo::exists(arguments.at(next)))
             files.append(arguments.at(next));
     return files;
 }
