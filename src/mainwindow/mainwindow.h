@@ -100,9 +100,9 @@ public:
     // The path the command line names: the first argument, or the first two joined by a blank
     // when the first has no extension (a path with a blank split in two).
     static QString commandLinePath(const QStringList &arguments);
-    // The files the command line opens, each in its own window: every argument that names an
-    // existing file; the first two joined (commandLinePath) only when the first names none and
-    // the joined path does.
+    // The files the command line opens, each in its own window: every argument that names
+    // something that exists; the first two joined (commandLinePath) only when the first names
+    // nothing and the joined path does.
     static QStringList commandLineFiles(const QStringList &arguments);
     // A command-line document could not be opened.
     bool commandLineOpenFailed() const { return m_commandLineOpenFailed; }
