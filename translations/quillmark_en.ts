@@ -1305,13 +1305,6 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
-    <name>qm::LibraryWork</name>
-    <message>
-        <source>正在载入：</source>
-        <translation>Loading:</translation>
-    </message>
-</context>
-<context>
     <name>qm::MainWindow</name>
     <message>
         <source>TIFF格式的图象不能放到剪贴板上，没有导出任何内容。<byte value="xd"/>请选择其他图象格式，或者不选“放到剪贴板”而保存为文件。</source>
@@ -2104,6 +2097,10 @@ Do you want to replace it?</translation>
     <message>
         <source>找不到内置徽标“%1”。</source>
         <translation>The built-in emblem “%1” cannot be found.</translation>
+    </message>
+    <message>
+        <source>正在载入：</source>
+        <translation>Loading:</translation>
     </message>
 </context>
 <context>
