@@ -5,11 +5,13 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools
   libgl-dev libx11-dev
   libgif-dev libjpeg62-turbo-dev libuemf-dev libtiff-dev zlib1g-dev
   libbenchmark-dev
   clang libclang-rt-dev clang-format-14
   xvfb xauth poppler-utils
+  dpkg-dev file desktop-file-utils appstream shared-mime-info libglib2.0-bin
   fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
 )
 

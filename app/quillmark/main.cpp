@@ -22,7 +22,7 @@
 #include "page/documentwindow.h"
 
 #include <QDir>
-
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -59,6 +59,10 @@ int main(int argc, char **argv)
     }
     const bool unattended = !screenshot.isEmpty() || !paletteShots[0].isEmpty();
 
+    // The language is chosen once, before any window shows; a change applies at the next start.
+    qm::Configuration configuration;
+    app.useLanguage(qm::chooseInterfaceLanguage(configuration.interfaceLanguage(), QLocale::system().uiLanguages()));
+
     qm::GifPicture splashPicture;
     qm::LoadAPicture(splashPicture, u"Splash"_s);
     qm::SplashWindow splash(splashPicture.image());
@@ -74,7 +78,6 @@ int main(int argc, char **argv)
         dialogs = std::move(desktop);
     }
     app.setDialogs(dialogs.get());
-    qm::Configuration configuration;
 
     qm::MainWindowOptions options;
     options.dialogs = dialogs.get();

@@ -39,20 +39,22 @@ QString DialogPackLoader::libraryPath() const
 
 void DialogPackLoader::showAboutBox(QWidget *owner) const
 {
-    callEntry<dialogpack::ShowAboutBoxEntry>(dialogpack::ShowAboutBoxName, u"该资源已缺失！"_s,
+    callEntry<dialogpack::ShowAboutBoxEntry>(dialogpack::ShowAboutBoxName,
+                                             QCoreApplication::translate("DialogPack", "该资源已缺失！"),
                                              [&](auto entry) { entry(owner); });
 }
 
 void DialogPackLoader::showHelpWindow(QWidget *owner) const
 {
-    callEntry<dialogpack::ShowHelpEntry>(dialogpack::ShowHelpName, u"帮助资源缺失！"_s,
+    callEntry<dialogpack::ShowHelpEntry>(dialogpack::ShowHelpName,
+                                         QCoreApplication::translate("DialogPack", "帮助资源缺失！"),
                                          [&](auto entry) { entry(owner); });
 }
 
 int DialogPackLoader::showExportOptions(dialogpack::ExportOptionsRecord &record, QWidget *owner) const
 {
     int version = 0;
-    withLibrary(u"文件缺失！"_s, [&](QLibrary &library) {
+    withLibrary(QCoreApplication::translate("DialogPack", "文件缺失！"), [&](QLibrary &library) {
         const auto show =
             reinterpret_cast<dialogpack::ShowExportToImageEntry>(library.resolve(dialogpack::ShowExportToImageName));
         if (!show)

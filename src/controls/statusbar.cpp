@@ -15,7 +15,7 @@ constexpr int PanelGap = 2; // between neighbouring panels, as the desktop's sta
 StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
 {
     setSizeGripEnabled(false); // the last panel reaches the right edge
-    setAccessibleName(u"状态栏"_s);
+    setAccessibleName(tr("状态栏"));
     connect(this, &QStatusBar::messageChanged, this, &StatusBar::showHint);
 }
 

@@ -1,5 +1,6 @@
 #include "document/documenterror.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -13,21 +14,26 @@ QString DocumentResult::message() const
     case DocumentError::NothingSelected:
         return {};
     case DocumentError::FileNotFound:
-        return u"文件不存在！"_s;
+        return QCoreApplication::translate("Document", "文件不存在！");
     case DocumentError::OldVersion:
-        return u"Quillmark "_s + QString::number(version) + u".x+保存的文件，不能打开！"_s;
+        return QCoreApplication::translate("Document", "Quillmark %1.x+保存的文件，不能打开！").arg(version);
     case DocumentError::BadFormat:
-        return u"<"_s + QFileInfo(fileName).fileName() + u">文件不是Quillmark"_s + u'\r' + u"格式文档，打开失败！"_s;
+        return QCoreApplication::translate("Document", "<%1>文件不是Quillmark\r格式文档，打开失败！")
+            .arg(QFileInfo(fileName).fileName());
     case DocumentError::NotRegularFile:
-        return u"<"_s + QFileInfo(fileName).fileName() + u">不是普通文件，无法打开。"_s;
+        return QCoreApplication::translate("Document", "<%1>不是普通文件，无法打开。")
+            .arg(QFileInfo(fileName).fileName());
     case DocumentError::WriteFailed:
-        return u"不能写入文件<"_s + QFileInfo(fileName).fileName() + u">："_s + (diskFull ? u"磁盘已满"_s : detail);
+        return QCoreApplication::translate("Document", "不能写入文件<%1>：%2")
+            .arg(QFileInfo(fileName).fileName(),
+                 diskFull ? QCoreApplication::translate("Document", "磁盘已满") : detail);
     case DocumentError::NotWritable:
-        return u"不能保存文件<"_s + QFileInfo(fileName).fileName() + u">："_s + detail;
+        return QCoreApplication::translate("Document", "不能保存文件<%1>：%2")
+            .arg(QFileInfo(fileName).fileName(), detail);
     case DocumentError::TooMuchToAdd:
         return detail;
     case DocumentError::ThumbnailFailed:
-        return u"不能生成印章库缩略图："_s + detail;
+        return QCoreApplication::translate("Document", "不能生成印章库缩略图：") + detail;
     }
     return {};
 }

@@ -12,6 +12,7 @@
 #include "seal/seal.h"
 #include "seal/seallimits.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -76,13 +77,16 @@ DocumentResult sealsWriteRefusal(const std::vector<const Seal *> &seals, qint64 
         return r;
     };
     if (qint64(seals.size()) > MaxDocumentSeals)
-        return refuse(u"有%1个印章，超过%2个的上限。"_s.arg(seals.size()).arg(MaxDocumentSeals));
+        return refuse(QCoreApplication::translate("Document", "有%1个印章，超过%2个的上限。")
+                          .arg(seals.size())
+                          .arg(MaxDocumentSeals));
     for (size_t i = 0; i < seals.size(); ++i)
         if (const QString why = sealRefusal(*seals[i]); !why.isEmpty())
-            return refuse(u"第%1个印章的值超出范围（%2）。"_s.arg(i + 1).arg(why));
+            return refuse(
+                QCoreApplication::translate("Document", "第%1个印章的值超出范围（%2）。").arg(i + 1).arg(why));
     if (const qint64 pixels = picturePixelsKept(seals); pixels > pictureBudget)
-        return refuse(u"图片共需%1万像素，超过每个文档%2万像素的上限。"_s.arg(tenThousandsUp(pixels),
-                                                                              tenThousandsDown(pictureBudget)));
+        return refuse(QCoreApplication::translate("Document", "图片共需%1万像素，超过每个文档%2万像素的上限。")
+                          .arg(tenThousandsUp(pixels), tenThousandsDown(pictureBudget)));
     return {};
 }
 
@@ -91,7 +95,7 @@ DocumentResult fileSizeWriteRefusal(qint64 bytes)
     if (bytes <= MaxDocumentBytes)
         return {};
     DocumentResult r = documentFailure(DocumentError::NotWritable);
-    r.detail = u"文件将超过%1字节的上限。"_s.arg(MaxDocumentBytes);
+    r.detail = QCoreApplication::translate("Document", "文件将超过%1字节的上限。").arg(MaxDocumentBytes);
     return r;
 }
 
@@ -109,11 +113,11 @@ DocumentResult writeDocument(QIODevice &out, const PageModel &page, const std::v
     if (!pageSizeAcceptable(page.pageWidth()) || !pageSizeAcceptable(page.pageHeight()) ||
         !marginAcceptable(page.leftMargin()) || !marginAcceptable(page.topMargin())) {
         DocumentResult r = documentFailure(DocumentError::NotWritable);
-        r.detail = u"纸张大小或页边距超出范围。"_s;
+        r.detail = QCoreApplication::translate("Document", "纸张大小或页边距超出范围。");
         return r;
     }
     ProgressHider hider(progress);
-    progress.showText(u"正在保存："_s);
+    progress.showText(QCoreApplication::translate("Document", "正在保存："));
     QByteArray bytes;
     BinaryWriter w(&bytes);
     w.single(DocumentVersion);
@@ -208,7 +212,7 @@ DocumentResult readSeals(qint32 count, const PageValues &page, SealDocument &doc
 DocumentResult loadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress)
 {
     ProgressHider hider(progress);
-    progress.showText(u"正在载入："_s);
+    progress.showText(QCoreApplication::translate("Document", "正在载入："));
     BinaryReader in(data);
     in.skip(4);
     PageValues page;
@@ -238,7 +242,7 @@ DocumentResult loadLegacyDocument(QByteArrayView data, SealDocument &document, P
                                   const QString &pictureFolder)
 {
     ProgressHider hider(progress);
-    progress.showText(u"正在载入："_s);
+    progress.showText(QCoreApplication::translate("Document", "正在载入："));
     BinaryReader in(data);
     const std::optional<float> stored = readVersion(data);
     in.skip(4);

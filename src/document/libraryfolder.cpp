@@ -9,6 +9,7 @@
 #include "seal/sealpicture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QImageReader>
@@ -109,19 +110,19 @@ QStringList listFolderFiles(const QString &folder, const QStringList &extensions
 QString libraryNameRefusal(const QString &name)
 {
     if (name.isEmpty())
-        return u"请给印章提供一个名字！"_s;
+        return QCoreApplication::translate("Document", "请给印章提供一个名字！");
     for (const QChar c : name) {
         if (forbiddenCharacters().contains(c))
-            return u"章名不能含有 \\ / : * ? \" < > | 等字符。"_s;
+            return QCoreApplication::translate("Document", "章名不能含有 \\ / : * ? \" < > | 等字符。");
         if (c.category() == QChar::Other_Control)
-            return u"章名不能含有控制字符。"_s;
+            return QCoreApplication::translate("Document", "章名不能含有控制字符。");
     }
     if (name.contains(u".."_s))
-        return u"章名不能含有“..”。"_s;
+        return QCoreApplication::translate("Document", "章名不能含有“..”。");
     if (name.front().isSpace() || name.back().isSpace() || name.front() == u'.' || name.back() == u'.')
-        return u"章名不能以空格或句点开头或结尾。"_s;
+        return QCoreApplication::translate("Document", "章名不能以空格或句点开头或结尾。");
     if (newLibraryEntryFileName(name).toUtf8().size() > MaxFileNameBytes)
-        return u"章名太长。"_s;
+        return QCoreApplication::translate("Document", "章名太长。");
     return {};
 }
 
@@ -191,13 +192,13 @@ QByteArray emblemFilePictureBytes(const QString &path, QString *refusal)
     const FileReadResult read = readRegularFile(path, SealLimits::MaxPictureBytes);
     if (!read.ok()) {
         if (refusal)
-            *refusal = u"无法读取徽标文件<"_s + name + u">。"_s;
+            *refusal = QCoreApplication::translate("Document", "无法读取徽标文件<%1>。").arg(name);
         return {};
     }
     const QImage picture = decodeEmblem(read.bytes);
     if (picture.isNull()) {
         if (refusal)
-            *refusal = u"<"_s + name + u">不是可以识别的图片。"_s;
+            *refusal = QCoreApplication::translate("Document", "<%1>不是可以识别的图片。").arg(name);
         return {};
     }
     if (!isPng(read.bytes))
@@ -215,7 +216,7 @@ QByteArray emblemFilePictureBytes(const QString &path, QString *refusal)
     // Qt writes a picture without alpha as a 24-bit bitmap.
     if (!flat.save(&buffer, "BMP")) {
         if (refusal)
-            *refusal = u"<"_s + name + u">不是可以识别的图片。"_s;
+            *refusal = QCoreApplication::translate("Document", "<%1>不是可以识别的图片。").arg(name);
         return {};
     }
     return bmp;

@@ -11,6 +11,7 @@
 #include "picture/decodebudget.h"
 #include "seal/seal.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -83,7 +84,7 @@ DocumentResult saveLibraryItem(QIODevice &out, const SealSelection &selection, P
     const int n = int(selection.size());
     progress.setMaximum(3 * n);
     progress.setPosition(0);
-    progress.showText(u"正在保存："_s);
+    progress.showText(QCoreApplication::translate("Document", "正在保存："));
 
     QByteArray bytes;
     BinaryWriter w(&bytes);
@@ -129,7 +130,7 @@ DocumentResult loadLibraryItemData(QByteArrayView data, SealDocument &document, 
 {
     ProgressHider hider(progress);
     progress.setPosition(0);
-    progress.showText(u"正在载入："_s);
+    progress.showText(QCoreApplication::translate("Document", "正在载入："));
     LibraryItem item;
     DocumentResult result = readLibraryItem(data, document, &item);
     if (!result.ok())

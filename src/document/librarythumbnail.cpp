@@ -6,6 +6,7 @@
 #include "seal/renderseals.h"
 #include "seal/sealpicture.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
@@ -42,7 +43,8 @@ bool makeLibraryThumbnail(const SealSelection &seals, QByteArray *gif, QString *
     const QImage bitmap = renderLibraryThumbnail(seals);
     if (bitmap.isNull()) {
         if (error)
-            *error = seals.empty() ? u"没有选中的印章"_s : u"印章太大"_s;
+            *error = seals.empty() ? QCoreApplication::translate("Document", "没有选中的印章")
+                                   : QCoreApplication::translate("Document", "印章太大");
         return false;
     }
     QString why;

@@ -3,6 +3,7 @@
 #include "document/sealdocument.h"
 #include "seal/seal.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -56,15 +57,17 @@ DocumentResult sealCountAddRefusal(const SealDocument &document, qint64 adding)
     if (total <= MaxDocumentSeals)
         return {};
     DocumentResult r = documentFailure(DocumentError::TooMuchToAdd);
-    r.detail = u"印章太多，不能加入：文档将有%1个印章，超过%2个的上限。"_s.arg(total).arg(MaxDocumentSeals);
+    r.detail = QCoreApplication::translate("Document", "印章太多，不能加入：文档将有%1个印章，超过%2个的上限。")
+                   .arg(total)
+                   .arg(MaxDocumentSeals);
     return r;
 }
 
 DocumentResult pictureBudgetExhausted()
 {
     DocumentResult r = documentFailure(DocumentError::TooMuchToAdd);
-    r.detail = u"图片太大，不能加入：文档的图片将超过每个文档%1万像素的上限。"_s.arg(
-        tenThousandsDown(MaxDocumentPicturePixels));
+    r.detail = QCoreApplication::translate("Document", "图片太大，不能加入：文档的图片将超过每个文档%1万像素的上限。")
+                   .arg(tenThousandsDown(MaxDocumentPicturePixels));
     return r;
 }
 
@@ -98,10 +101,12 @@ QString pictureBudgetRefusal(const std::vector<const Seal *> &kept, const std::v
             (!largest || pixelsOf(seal->Picture().image()) > pixelsOf(largest->Picture().image())))
             largest = seal;
     const QString total =
-        u"文档的图片共需%1万像素，超过每个文档%2万像素的上限。"_s.arg(tenThousandsUp(pixels), tenThousandsDown(budget));
+        QCoreApplication::translate("Document", "文档的图片共需%1万像素，超过每个文档%2万像素的上限。")
+            .arg(tenThousandsUp(pixels), tenThousandsDown(budget));
     if (!largest)
-        return u"图片太大，不能加入："_s + total;
-    return u"图片太大，不能加入：加入%1×%2像素的图片后，"_s.arg(largest->Picture().width())
+        return QCoreApplication::translate("Document", "图片太大，不能加入：") + total;
+    return QCoreApplication::translate("Document", "图片太大，不能加入：加入%1×%2像素的图片后，")
+               .arg(largest->Picture().width())
                .arg(largest->Picture().height()) +
            total;
 }

@@ -3,6 +3,7 @@
 #include "document/sealdocument.h"
 #include "seal/seal.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <numeric>
 
@@ -109,21 +110,21 @@ QString alignmentText(SealAlignment how)
 {
     switch (how) {
     case SealAlignment::Left:
-        return u"左对齐"_s;
+        return QCoreApplication::translate("Document", "左对齐");
     case SealAlignment::Right:
-        return u"右对齐"_s;
+        return QCoreApplication::translate("Document", "右对齐");
     case SealAlignment::Top:
-        return u"顶端对齐"_s;
+        return QCoreApplication::translate("Document", "顶端对齐");
     case SealAlignment::Bottom:
-        return u"底端对齐"_s;
+        return QCoreApplication::translate("Document", "底端对齐");
     case SealAlignment::HorizontalCentres:
-        return u"水平居中对齐"_s;
+        return QCoreApplication::translate("Document", "水平居中对齐");
     case SealAlignment::VerticalCentres:
-        return u"垂直居中对齐"_s;
+        return QCoreApplication::translate("Document", "垂直居中对齐");
     case SealAlignment::SpaceHorizontally:
-        return u"水平等间距"_s;
+        return QCoreApplication::translate("Document", "水平等间距");
     case SealAlignment::SpaceVertically:
-        return u"垂直等间距"_s;
+        return QCoreApplication::translate("Document", "垂直等间距");
     }
     return {};
 }

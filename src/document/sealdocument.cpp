@@ -243,7 +243,7 @@ Seal *SealDocument::appendCreatedSeal(std::unique_ptr<Seal> seal, const QString 
     SealList list;
     list.push_back(std::move(seal));
     pushCommand(
-        new InsertSealsCommand(*this, text.isEmpty() ? u"画图形"_s : text, std::move(list), selectionIndices()));
+        new InsertSealsCommand(*this, text.isEmpty() ? tr("画图形") : text, std::move(list), selectionIndices()));
     return raw;
 }
 
@@ -254,7 +254,7 @@ bool SealDocument::deleteSelection()
     endMerge();
     std::vector<int> indices = selectionIndices();
     std::sort(indices.begin(), indices.end());
-    pushCommand(new RemoveSealsCommand(*this, u"删除"_s, std::move(indices), selectionIndices()));
+    pushCommand(new RemoveSealsCommand(*this, tr("删除"), std::move(indices), selectionIndices()));
     return true;
 }
 
@@ -265,7 +265,7 @@ void SealDocument::clearPage()
         std::vector<int> all(m_seals.size());
         for (size_t i = 0; i < all.size(); ++i)
             all[i] = int(i);
-        pushCommand(new RemoveSealsCommand(*this, u"清除"_s, std::move(all), selectionIndices()));
+        pushCommand(new RemoveSealsCommand(*this, tr("清除"), std::move(all), selectionIndices()));
     }
     m_undoStack->setClean();
 }
@@ -276,7 +276,7 @@ bool SealDocument::bringSealToFront()
     if (from < 0 || from == sealCount() - 1)
         return false;
     endMerge();
-    pushCommand(new RestackCommand(*this, u"把元素送到顶层"_s, from, sealCount() - 1));
+    pushCommand(new RestackCommand(*this, tr("把元素送到顶层"), from, sealCount() - 1));
     return true;
 }
 
@@ -286,7 +286,7 @@ bool SealDocument::sendSealToBack()
     if (from <= 0)
         return false;
     endMerge();
-    pushCommand(new RestackCommand(*this, u"把元素送到底层"_s, from, 0));
+    pushCommand(new RestackCommand(*this, tr("把元素送到底层"), from, 0));
     return true;
 }
 
@@ -297,7 +297,7 @@ bool SealDocument::centreSelection(const QRect &framePixels)
     const long double factor = 100.0L / ((long double)m_page.zoom() * m_screenPixelsPerMm);
     const float x = float((framePixels.left() + framePixels.width() / 2.0L) * factor);
     const float y = float((framePixels.top() + framePixels.height() / 2.0L) * factor);
-    return editSeals(selectionIndices(), u"对准中心"_s, [&](const SealSelection &seals) {
+    return editSeals(selectionIndices(), tr("对准中心"), [&](const SealSelection &seals) {
         for (Seal *seal : seals) {
             seal->setRealCenterX(x);
             seal->setRealCenterY(y);
@@ -332,7 +332,7 @@ bool SealDocument::moveSelectionBy(int dxPixels, int dyPixels)
     const long double k = (long double)m_page.zoom() * m_screenPixelsPerMm / 100;
     if (!(k > 0))
         return false;
-    return moveSelectedCentres(dxPixels / k, dyPixels / k, false, u"移动"_s, 0);
+    return moveSelectedCentres(dxPixels / k, dyPixels / k, false, tr("移动"), 0);
 }
 
 bool SealDocument::nudgeSelection(int stepsX, int stepsY, bool coarse)
@@ -340,7 +340,7 @@ bool SealDocument::nudgeSelection(int stepsX, int stepsY, bool coarse)
     if (stepsX == 0 && stepsY == 0)
         return false;
     const long double step = coarse ? 1.0L : 0.1L;
-    return moveSelectedCentres(stepsX * step, stepsY * step, true, u"移动"_s, NudgeMergeKey);
+    return moveSelectedCentres(stepsX * step, stepsY * step, true, tr("移动"), NudgeMergeKey);
 }
 
 void SealDocument::endMerge()
@@ -408,7 +408,7 @@ bool SealDocument::cutSelection(ClipboardStream &stream)
     endMerge();
     std::vector<int> indices = selectionIndices();
     std::sort(indices.begin(), indices.end());
-    pushCommand(new RemoveSealsCommand(*this, u"剪切"_s, std::move(indices), selectionIndices()));
+    pushCommand(new RemoveSealsCommand(*this, tr("剪切"), std::move(indices), selectionIndices()));
     return true;
 }
 
@@ -416,7 +416,7 @@ DocumentResult SealDocument::paste(const ClipboardStream &stream)
 {
     if (stream.isEmpty())
         return {};
-    return insertSeals(u"粘贴"_s, [&](SealDocument &scratch) { return pasteSealsFromStream(stream, scratch); });
+    return insertSeals(tr("粘贴"), [&](SealDocument &scratch) { return pasteSealsFromStream(stream, scratch); });
 }
 
 DocumentResult SealDocument::insertSeals(const QString &text, const std::function<DocumentResult(SealDocument &)> &load)

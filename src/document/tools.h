@@ -115,12 +115,15 @@ struct SealTemplate {
 struct ToolInfo {
     Tool tool;
     const char16_t *objectName; // the command's name, as menus, the palette and settings know it
-    const char16_t *caption;    // empty: the command is captioned with its short hint
-    const char16_t *hint;       // "short|long"; empty for none
+    const char *caption;        // empty: the command is captioned with its short hint
+    const char *hint;           // "short|long"; empty for none
     ToolFamily family;
     ToolUse use;
     SealTemplate sealTemplate{}; // empty for the page tools
 
+    // The caption and hint in the interface language.
+    QString captionText() const;
+    QString hintText() const;
     QString iconPath() const;
 };
 

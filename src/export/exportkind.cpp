@@ -10,6 +10,8 @@
 #include "export/tiffwriter.h"
 #include "seal/sealtypes.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace qm {
@@ -27,20 +29,20 @@ int perMetre(long double pixelsPerMm)
 }
 
 const ExportKindInfo Kinds[] = {
-    {ExportKind::Emf, u".emf", u"Windows矢量图(*.emf)|*.emf",
+    {ExportKind::Emf, u".emf", QT_TRANSLATE_NOOP("Export", "Windows矢量图(*.emf)|*.emf"),
      [](const QImage &p, long double ppm, QIODevice *d) { return EmfWriter::write(p, d, ppm); }, nullptr},
-    {ExportKind::Jpeg, u".jpg", u"JPEG压缩影像(*.jpg)|*.jpg",
+    {ExportKind::Jpeg, u".jpg", QT_TRANSLATE_NOOP("Export", "JPEG压缩影像(*.jpg)|*.jpg"),
      [](const QImage &p, long double ppm, QIODevice *d) { return JpegWriter::write(p, d, perInch(ppm)); }, nullptr},
-    {ExportKind::Gif, u".gif", u"CompuServe GIF(*.gif)|*.gif",
+    {ExportKind::Gif, u".gif", QT_TRANSLATE_NOOP("Export", "CompuServe GIF(*.gif)|*.gif"),
      [](const QImage &p, long double, QIODevice *d) { return GifWriter::write(p, d); }, nullptr},
-    {ExportKind::Tiff, u".tiff", u"Tag影像(*.tiff)|*.tiff",
+    {ExportKind::Tiff, u".tiff", QT_TRANSLATE_NOOP("Export", "Tag影像(*.tiff)|*.tiff"),
      [](const QImage &p, long double, QIODevice *d) { return TiffWriter::write(p, d); }, nullptr},
-    {ExportKind::Bmp, u".bmp", u"Windows位图(*.bmp)|*.bmp",
+    {ExportKind::Bmp, u".bmp", QT_TRANSLATE_NOOP("Export", "Windows位图(*.bmp)|*.bmp"),
      [](const QImage &p, long double ppm, QIODevice *d) { return BmpWriter::write(p, d, perMetre(ppm)); }, nullptr},
-    {ExportKind::Png, u".png", u"PNG透明图象(*.png)|*.png",
+    {ExportKind::Png, u".png", QT_TRANSLATE_NOOP("Export", "PNG透明图象(*.png)|*.png"),
      [](const QImage &p, long double ppm, QIODevice *d) { return PngWriter::write(p, d, perMetre(ppm)); }, nullptr},
-    {ExportKind::Svg, u".svg", u"SVG矢量图(*.svg)|*.svg", nullptr, &SvgWriter::write},
-    {ExportKind::Pdf, u".pdf", u"PDF文档(*.pdf)|*.pdf", nullptr, &PdfWriter::write},
+    {ExportKind::Svg, u".svg", QT_TRANSLATE_NOOP("Export", "SVG矢量图(*.svg)|*.svg"), nullptr, &SvgWriter::write},
+    {ExportKind::Pdf, u".pdf", QT_TRANSLATE_NOOP("Export", "PDF文档(*.pdf)|*.pdf"), nullptr, &PdfWriter::write},
 };
 
 } // namespace
@@ -97,7 +99,7 @@ QString exportKindName(ExportKind kind)
 
 QString exportKindFilter(ExportKind kind)
 {
-    return exportKindInfo(kind).filter.toString();
+    return QCoreApplication::translate("Export", exportKindInfo(kind).filter);
 }
 
 bool isVectorKind(ExportKind kind)

@@ -27,7 +27,7 @@ enum class ExportKind { Emf = 1, Jpeg = 2, Gif = 3, Tiff = 4, Bmp = 5, Png, Svg,
 struct ExportKindInfo {
     ExportKind kind;
     QStringView extension; // the required one, with its dot, lower case
-    QStringView filter;    // the save dialog's "text|pattern"
+    const char *filter;    // the save dialog's "text|pattern", the source text of its translation
     ExportError (*writeRaster)(const QImage &picture, long double pixelsPerMm, QIODevice *device);
     ExportError (*writeVector)(const QList<const Seal *> &seals, const ExportLayout &layout, bool mirror,
                                QIODevice *device);

@@ -18,11 +18,11 @@ using namespace Qt::StringLiterals;
 namespace qm {
 
 LibraryEditDialog::LibraryEditDialog(const QString &libraryFolder, LibraryEditPrompts prompts, QWidget *parent)
-    : QDialog(parent), m_prompts(std::move(prompts)), m_label(new QLabel(u"库存印章"_s, this)),
-      m_list(new QListWidget(this)), m_deleteButton(new QPushButton(u"删    除"_s)),
-      m_deleteAllButton(new QPushButton(u"全部删除"_s)), m_closeButton(new QPushButton(u"关    闭"_s))
+    : QDialog(parent), m_prompts(std::move(prompts)), m_label(new QLabel(tr("库存印章"), this)),
+      m_list(new QListWidget(this)), m_deleteButton(new QPushButton(tr("删    除"))),
+      m_deleteAllButton(new QPushButton(tr("全部删除"))), m_closeButton(new QPushButton(tr("关    闭")))
 {
-    setWindowTitle(u"编辑印章库"_s);
+    setWindowTitle(tr("编辑印章库"));
     setAccessibleName(windowTitle());
     setFont(QApplication::font("QMenu"));
     if (!m_prompts.ask)
@@ -42,7 +42,7 @@ LibraryEditDialog::LibraryEditDialog(const QString &libraryFolder, LibraryEditPr
     auto *band = new QFrame(this);
     band->setFrameShape(QFrame::Box);
     band->setFrameShadow(QFrame::Sunken);
-    band->setAccessibleName(u"按钮"_s);
+    band->setAccessibleName(tr("按钮"));
     for (QPushButton *b : {m_deleteButton, m_deleteAllButton, m_closeButton}) {
         b->setParent(band);
         b->setAutoDefault(false);
@@ -96,7 +96,7 @@ void LibraryEditDialog::onDelete()
     for (int row = 0; row < m_list->count(); ++row)
         if (m_list->item(row)->isSelected())
             rows.append(row);
-    if (!rows.isEmpty() && m_prompts.ask(u"确实要删除这些模板印章吗？"_s))
+    if (!rows.isEmpty() && m_prompts.ask(tr("确实要删除这些模板印章吗？")))
         deleteRows(rows);
     updateButtons();
 }
@@ -106,7 +106,7 @@ void LibraryEditDialog::onDeleteAll()
     QList<int> rows;
     for (int row = 0; row < m_list->count(); ++row)
         rows.append(row);
-    if (!rows.isEmpty() && m_prompts.ask(u"确实要删除所有模板印章吗？"_s))
+    if (!rows.isEmpty() && m_prompts.ask(tr("确实要删除所有模板印章吗？")))
         deleteRows(rows);
     updateButtons();
 }
@@ -126,7 +126,7 @@ void LibraryEditDialog::deleteRows(QList<int> rows)
         }
     }
     if (!kept.isEmpty())
-        m_prompts.tell(u"下列模板印章未能删除：\n"_s + kept.join(u'\n'));
+        m_prompts.tell(tr("下列模板印章未能删除：\n") + kept.join(u'\n'));
 }
 
 } // namespace qm

@@ -11,31 +11,31 @@ using namespace Qt::StringLiterals;
 namespace qm {
 
 LibraryNameDialog::LibraryNameDialog(QWidget *mainWindow, const QString &name)
-    : QDialog(mainWindow), m_label(new QLabel(u"请输入一个章名："_s, this)), m_nameBox(new QLineEdit(name, this)),
-      m_storeButton(new QPushButton(u"存入(&S)..."_s)), m_cancelButton(new QPushButton(u"取  消(&C)"_s))
+    : QDialog(mainWindow), m_label(new QLabel(tr("请输入一个章名："), this)), m_nameBox(new QLineEdit(name, this)),
+      m_storeButton(new QPushButton(tr("存入(&S)..."))), m_cancelButton(new QPushButton(tr("取  消(&C)")))
 {
-    setWindowTitle(u"保存到印章库"_s);
+    setWindowTitle(tr("保存到印章库"));
     setAccessibleName(windowTitle());
     setFont(QApplication::font("QMenu"));
 
     QPalette labelColours = m_label->palette();
     labelColours.setColor(QPalette::WindowText, QColor(0, 0x80, 0xFF));
     m_label->setPalette(labelColours);
-    m_label->setAccessibleName(u"请输入一个章名："_s);
+    m_label->setAccessibleName(tr("请输入一个章名："));
     m_label->setBuddy(m_nameBox);
     QPalette boxColours = m_nameBox->palette();
     boxColours.setColor(QPalette::Text, Qt::red);
     m_nameBox->setPalette(boxColours);
-    m_nameBox->setAccessibleName(u"章名"_s);
+    m_nameBox->setAccessibleName(tr("章名"));
     auto *band = new QFrame(this);
     band->setFrameShape(QFrame::Box);
     band->setFrameShadow(QFrame::Sunken);
-    band->setAccessibleName(u"按钮"_s);
+    band->setAccessibleName(tr("按钮"));
     m_storeButton->setParent(band);
     m_cancelButton->setParent(band);
     m_storeButton->setDefault(true);
-    m_storeButton->setAccessibleName(u"存入"_s);
-    m_cancelButton->setAccessibleName(u"取消"_s);
+    m_storeButton->setAccessibleName(tr("存入"));
+    m_cancelButton->setAccessibleName(tr("取消"));
     connect(m_storeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -177,7 +177,7 @@ void Autosave::writeCopy(DocumentWindow &child, Tracked &t)
 void Autosave::reportFailure(const QString &why)
 {
     // Nothing the user did failed: the status bar says so without stopping the work.
-    m_window.setStatusText(4, u"自动保存失败："_s + why);
+    m_window.setStatusText(4, tr("自动保存失败：%1").arg(why));
 }
 
 void Autosave::removeCopy(Tracked &t)
@@ -260,8 +260,8 @@ void Autosave::offerRecovery()
     }
     if (!damaged.isEmpty())
         m_dialogs.message(&m_window, QMessageBox::Warning,
-                          u"以下文档的恢复副本无法读取，已移到“"_s + QDir::toNativeSeparators(damagedFolder) +
-                              u"”：\r"_s + damaged.join(u'\r'));
+                          tr("以下文档的恢复副本无法读取，已移到“%1”：\r%2")
+                              .arg(QDir::toNativeSeparators(damagedFolder), damaged.join(u'\r')));
 
     std::vector<RecoveryChoice> choices;
     if (!copies.empty() && m_options.askRecovery)

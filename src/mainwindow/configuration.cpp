@@ -1,5 +1,7 @@
 #include "mainwindow/configuration.h"
 
+#include "mainwindow/interfacelanguage.h"
+
 #include <QSettings>
 
 #include <algorithm>
@@ -64,6 +66,17 @@ void Configuration::setPageDoubleBuffered(bool on)
 {
     if (keyCanBeOpened())
         m_settings->setValue(path(SystemKey, u"PageDoubleBuffered"_s), on);
+}
+
+QString Configuration::interfaceLanguage() const
+{
+    const QString value = readText(DesktopKey, u"Language"_s);
+    return value.isEmpty() ? FollowSystemLanguage.toString() : value;
+}
+
+void Configuration::setInterfaceLanguage(const QString &value)
+{
+    writeText(DesktopKey, u"Language"_s, value);
 }
 
 QStringList Configuration::recentFiles() const

@@ -39,6 +39,10 @@ public:
     std::optional<bool> pageDoubleBuffered() const;
     void setPageDoubleBuffered(bool on);
 
+    // "Language" under Desktop: "system", "zh_CN" or "en"; "system" when missing.
+    QString interfaceLanguage() const;
+    void setInterfaceLanguage(const QString &value);
+
     // Documents opened or saved lately, the latest first, at most RecentLimit.
     static constexpr int RecentLimit = 8;
     QStringList recentFiles() const;

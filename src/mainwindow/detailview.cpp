@@ -92,8 +92,8 @@ DetailView::DetailView(const DetailViewLayout &layout, QImage picture, const QRe
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_layout(layout), m_picture(std::move(picture))
 {
     setObjectName(u"frmZoomView"_s);
-    setAccessibleName(u"细节查看"_s);
-    setWindowTitle(u"细节查看"_s);
+    setAccessibleName(tr("细节查看"));
+    setWindowTitle(tr("细节查看"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     pal.setColor(QPalette::WindowText, Qt::black);
@@ -105,7 +105,7 @@ DetailView::DetailView(const DetailViewLayout &layout, QImage picture, const QRe
     m_strip->setObjectName(u"Panel1"_s);
     m_strip->setAlignment(Qt::AlignCenter);
     m_strip->setAutoFillBackground(true);
-    m_strip->setText(u"当前放大倍数是： "_s + QString::number(layout.zoom) + u'%');
+    m_strip->setText(tr("当前放大倍数是： ") + QString::number(layout.zoom) + u'%');
     m_strip->setAccessibleName(m_strip->text());
     m_strip->setGeometry(0, 0, screen.width(), layout.stripHeight);
 }

@@ -13,8 +13,8 @@ DrawActions::DrawActions(QObject *parent) : QObject(parent), m_group(new QAction
 {
     m_group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const ToolInfo &tool : allTools()) {
-        const QString caption = QString::fromUtf16(tool.caption);
-        const QString hint = QString::fromUtf16(tool.hint);
+        const QString caption = tool.captionText();
+        const QString hint = tool.hintText();
         auto *a = new QAction(caption.isEmpty() ? shortHint(hint) : caption, this);
         a->setObjectName(QString::fromUtf16(tool.objectName));
         a->setCheckable(true);

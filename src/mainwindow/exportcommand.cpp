@@ -125,19 +125,21 @@ void MainWindow::exportSelectionToImage()
 
     // A TIFF is only ever a file, and without the file dialog there is no name to write it to.
     if (toClipboard && request.kind == ExportKind::Tiff) {
-        m_dialogs.message(
-            this, QMessageBox::Information,
-            u"TIFF格式的图象不能放到剪贴板上，没有导出任何内容。\r请选择其他图象格式，或者不选“放到剪贴板”而保存为文件。"_s);
+        m_dialogs.message(this, QMessageBox::Information,
+                          tr("TIFF格式的图象不能放到剪贴板上，没有导出任何内容。\r请选择其他图象格式，或者不选“放到剪贴"
+                             "板”而保存为文件。"));
         return;
     }
 
     // A character the seal's face lacks comes out in another face or as a box.
     const QList<MissingGlyphs> missing = sealsWithMissingGlyphs(seals);
     if (!missing.isEmpty() &&
-        m_dialogs.message(this, QMessageBox::Warning,
-                          u"下列印章中有字体无法显示的字符，导出的图象中这些字符将用其他字体代替或显示为空框：\r\r"_s +
-                              describeMissingGlyphs(missing) + u"\r\r是否继续导出？"_s,
-                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        m_dialogs.message(
+            this, QMessageBox::Warning,
+            tr("下列印章中有字体无法显示的字符，导出的图象中这些字符将用其他字体代替或显示为空框：\r\r%1\r\r"
+               "是否继续导出？")
+                .arg(describeMissingGlyphs(missing)),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
     QString fileName;
@@ -164,8 +166,8 @@ void MainWindow::exportSelectionToImage()
         if (result.error != ExportError::None)
             m_dialogs.message(this, QMessageBox::Critical, exportErrorMessage(result.error, result.fileName));
         else if (switched) // the typed name asked for another kind than the options dialog
-            setStatusText(4, u"按文件扩展名改为导出%1图象：%2"_s.arg(exportKindName(request.kind),
-                                                                     QFileInfo(result.fileName).fileName()));
+            setStatusText(4, tr("按文件扩展名改为导出%1图象：%2")
+                                 .arg(exportKindName(request.kind), QFileInfo(result.fileName).fileName()));
         return;
     }
 

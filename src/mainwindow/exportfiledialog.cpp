@@ -22,7 +22,7 @@ ExportFileDialog::ExportFileDialog(QWidget *parent, const QString &folder, Expor
 {
     m_chosen.kind = kind;
     setObjectName(u"ExportFileDialog"_s);
-    setWindowTitle(u"导出为图象"_s);
+    setWindowTitle(tr("导出为图象"));
     setAccessibleName(windowTitle());
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
@@ -34,7 +34,7 @@ ExportFileDialog::ExportFileDialog(QWidget *parent, const QString &folder, Expor
 
     auto *picture = new QLabel(this);
     picture->setObjectName(u"preview"_s);
-    picture->setAccessibleName(u"导出图象预览"_s);
+    picture->setAccessibleName(tr("导出图象预览"));
     picture->setAlignment(Qt::AlignCenter);
     picture->setMinimumSize(PreviewSide, PreviewSide);
     picture->setFrameShape(QFrame::StyledPanel);
@@ -45,8 +45,8 @@ ExportFileDialog::ExportFileDialog(QWidget *parent, const QString &folder, Expor
     size->setObjectName(u"pictureSize"_s);
     size->setAlignment(Qt::AlignCenter);
     if (pictureSize.isValid())
-        size->setText(u"%1 × %2 像素"_s.arg(pictureSize.width()).arg(pictureSize.height()));
-    size->setAccessibleName(size->text().isEmpty() ? u"图象大小"_s : size->text());
+        size->setText(tr("%1 × %2 像素").arg(pictureSize.width()).arg(pictureSize.height()));
+    size->setAccessibleName(size->text().isEmpty() ? tr("图象大小") : size->text());
 
     // Qt's own dialog lays itself out in a grid: the preview takes a column of its own.
     if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
@@ -69,15 +69,16 @@ void ExportFileDialog::accept()
     const ExportFileChoice choice = exportFileChoice(typed.absoluteFilePath(), m_kind, m_offered);
     const QFileInfo target(choice.fileName);
     if (!target.absoluteDir().exists()) {
-        QMessageBox::warning(this, windowTitle(), u"文件夹“%1”不存在。"_s.arg(QDir::toNativeSeparators(target.path())));
+        QMessageBox::warning(this, windowTitle(),
+                             tr("文件夹“%1”不存在。").arg(QDir::toNativeSeparators(target.path())));
         return;
     }
     if (target.isDir()) {
-        QMessageBox::warning(this, windowTitle(), u"“%1”是一个文件夹。"_s.arg(target.fileName()));
+        QMessageBox::warning(this, windowTitle(), tr("“%1”是一个文件夹。").arg(target.fileName()));
         return;
     }
     if (target.exists() &&
-        QMessageBox::question(this, windowTitle(), u"“%1”已经存在。\n要替换它吗？"_s.arg(target.fileName())) !=
+        QMessageBox::question(this, windowTitle(), tr("“%1”已经存在。\n要替换它吗？").arg(target.fileName())) !=
             QMessageBox::Yes)
         return;
     m_chosen = choice;

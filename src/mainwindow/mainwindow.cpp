@@ -14,6 +14,7 @@
 #include "mainwindow/documentdrop.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/fontlist.h"
+#include "mainwindow/interfacelanguage.h"
 #include "mainwindow/keystates.h"
 #include "mainwindow/statuspanels.h"
 #include "mainwindow/toolpalette.h"
@@ -82,13 +83,13 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
 
     // The document area, and beside it at the right edge the side panels that open later.
     auto *centre = new QWidget(this);
-    centre->setAccessibleName(u"工作区"_s);
+    centre->setAccessibleName(tr("工作区"));
     auto *row = new QHBoxLayout(centre);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     m_mdi = new WallpaperMdiArea(centre);
     m_mdi->setObjectName(u"ClientArea"_s);
-    m_mdi->setAccessibleName(u"文档区"_s);
+    m_mdi->setAccessibleName(tr("文档区"));
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     row->addWidget(m_mdi, 1);
@@ -136,7 +137,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
         options.pdfFolder = main.workFolder(u"我的导出图象"_s);
         options.askPdfFile = [&main, name = QFileInfo(caption(child)).completeBaseName()](QWidget *owner,
                                                                                           const QString &folder) {
-            return main.m_dialogs.saveFileName(owner, folder, u"PDF 文件 (*.pdf)"_s,
+            return main.m_dialogs.saveFileName(owner, folder, tr("PDF 文件 (*.pdf)"),
                                                QDir(folder).filePath(name + u".pdf"_s), u"pdf"_s);
         };
         return std::make_unique<PrintWindow>(*child, main.printPreview(), std::move(options), &main);
@@ -202,11 +203,11 @@ QAction *MainWindow::action(const QString &name) const
 
 void MainWindow::createToolBar()
 {
-    m_toolBar = addToolBar(u"工具栏"_s);
+    m_toolBar = addToolBar(tr("工具栏"));
     m_toolBar->setObjectName(u"ToolBar1"_s);
     m_toolBar->setIconSize(QSize(24, 24));
     m_toolBar->setMovable(false);
-    m_toolBar->setAccessibleName(u"工具栏"_s);
+    m_toolBar->setAccessibleName(tr("工具栏"));
     for (const QString &name :
          {u"actFileNew"_s, u"actFileOpen"_s, u"actFileSave"_s, u"actFilePreView"_s, u"actFilePrint"_s, QString(),
           u"actEditCut"_s, u"actEditCopy"_s, u"actEditPaste"_s, u"actEditDel"_s, QString(), u"actEditUndo"_s,
@@ -217,13 +218,13 @@ void MainWindow::createToolBar()
             m_toolBar->addAction(action(name));
     }
 
-    m_zoomPanel = toolPanel(m_toolBar, u"显示比例"_s);
+    m_zoomPanel = toolPanel(m_toolBar, tr("显示比例"));
     m_zoomBox = new QComboBox(m_zoomPanel);
     m_zoomBox->setObjectName(u"DispComboBox"_s);
     m_zoomBox->setEditable(true);
     m_zoomBox->setInsertPolicy(QComboBox::NoInsert);
-    m_zoomBox->setAccessibleName(u"显示比例"_s);
-    m_zoomBox->setToolTip(u"显示比例"_s);
+    m_zoomBox->setAccessibleName(tr("显示比例"));
+    m_zoomBox->setToolTip(tr("显示比例"));
     m_zoomPanel->layout()->addWidget(m_zoomBox);
     m_toolBar->addWidget(m_zoomPanel);
     m_toolBar->addSeparator();
@@ -238,15 +239,15 @@ void MainWindow::createToolBar()
             applyZoomText(m_zoomBox->currentText());
     });
 
-    m_fontPanel = toolPanel(m_toolBar, u"字体"_s);
-    auto *fontLabel = new QLabel(u" 字体:"_s, m_fontPanel);
+    m_fontPanel = toolPanel(m_toolBar, tr("字体"));
+    auto *fontLabel = new QLabel(tr(" 字体:"), m_fontPanel);
     m_fontBox = new QComboBox(m_fontPanel);
     m_fontBox->setObjectName(u"FontComboBox"_s);
-    m_fontBox->setAccessibleName(u"字体"_s);
+    m_fontBox->setAccessibleName(tr("字体"));
     fontLabel->setBuddy(m_fontBox);
-    m_chineseOnly = new QCheckBox(u"仅中文"_s, m_fontPanel);
+    m_chineseOnly = new QCheckBox(tr("仅中文"), m_fontPanel);
     m_chineseOnly->setObjectName(u"CheckBox4"_s);
-    m_chineseOnly->setAccessibleName(u"仅中文"_s);
+    m_chineseOnly->setAccessibleName(tr("仅中文"));
     m_fontPanel->layout()->addWidget(fontLabel);
     m_fontPanel->layout()->addWidget(m_fontBox);
     m_fontPanel->layout()->addWidget(m_chineseOnly);
@@ -255,14 +256,14 @@ void MainWindow::createToolBar()
     connect(m_fontBox, &QComboBox::activated, this, [this](int) { applyFont(); });
     connect(m_chineseOnly, &QCheckBox::toggled, this, [this](bool on) {
         fillFontList(on);
-        const QString hint = on ? u"显示所有字体|显示所有字体"_s : u"仅显示中文字体|仅显示中文字体"_s;
+        const QString hint = on ? tr("显示所有字体|显示所有字体") : tr("仅显示中文字体|仅显示中文字体");
         m_chineseOnly->setToolTip(shortHint(hint));
         m_chineseOnly->setStatusTip(longHint(hint));
     });
     m_toolBar->addSeparator();
 
-    m_togglePanel = toolPanel(m_toolBar, u"印章选项"_s);
-    const QString names[3] = {u"阳章"_s, u"五星"_s, u"有图符"_s};
+    m_togglePanel = toolPanel(m_toolBar, tr("印章选项"));
+    const QString names[3] = {tr("阳章"), tr("五星"), tr("有图符")};
     for (int i = 0; i < 3; ++i) {
         m_toggles[i] = new QCheckBox(names[i], m_togglePanel);
         m_toggles[i]->setObjectName(u"CheckBox"_s + QString::number(i + 1));
@@ -276,12 +277,12 @@ void MainWindow::createToolBar()
 
     // The tabs that open the emblem and library columns, on a flat band to the right.
     m_rightPanel = new QWidget(m_toolBar);
-    m_rightPanel->setAccessibleName(u"侧栏"_s);
+    m_rightPanel->setAccessibleName(tr("侧栏"));
     m_rightPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_tabPanel = new FlatPanel(m_rightPanel);
     m_tabPanel->setObjectName(u"QMVFlatPanel1"_s);
     m_tabPanel->setPanelStyle(PanelStyle::psPhotoShop);
-    const QString tabCaptions[2] = {u"徽标集"_s, u"印章库"_s};
+    const QString tabCaptions[2] = {tr("徽标集"), tr("印章库")};
     for (int i = 0; i < 2; ++i) {
         m_tabs[i] = new TabButton(m_tabPanel);
         m_tabs[i]->setObjectName(u"QMVButton"_s + QString::number(i + 1));
@@ -317,9 +318,9 @@ void MainWindow::setUpWindow()
     connect(&m_keyTimer, &QTimer::timeout, this, &MainWindow::showKeyStates);
     m_keyTimer.start(250);
 
-    showSplashStage(u"检查系统配置……"_s);
+    showSplashStage(tr("检查系统配置……"));
 
-    showSplashStage(u"检测显示器……"_s);
+    showSplashStage(tr("检测显示器……"));
     int screenWidth = 0;
     if (m_options.screenWidth)
         screenWidth = m_options.screenWidth();
@@ -327,46 +328,46 @@ void MainWindow::setUpWindow()
         screenWidth = screen->geometry().width();
     if (screenWidth < 800) {
         const auto answer = m_dialogs.message(
-            this, QMessageBox::Question, u"    您的系统显示分辨率低于\r800 x 600,本软件可能运行不\r正常！是否退出？"_s,
+            this, QMessageBox::Question, tr("    您的系统显示分辨率低于\r800 x 600,本软件可能运行不\r正常！是否退出？"),
             QMessageBox::Yes | QMessageBox::No);
         // The program ends once start-up is through; the remaining steps still run.
         if (answer == QMessageBox::Yes)
             m_terminateRequested = true;
     }
 
-    showSplashStage(u"查找打印机……"_s);
+    showSplashStage(tr("查找打印机……"));
     const bool printer =
         m_options.printerPresent ? m_options.printerPresent() : !QPrinterInfo::availablePrinterNames().isEmpty();
     // The user may tick the notice away for good; a printer installed later changes nothing.
     const QString hideNotice = u"HideNoPrinterNotice"_s;
     if (!printer && m_config.readText(Configuration::SystemKey, hideNotice) != u"true"_s &&
         m_dialogs.noticeWithCheckBox(this, QMessageBox::Information,
-                                     u"您的系统没有安装任何打印设备，建议用户安装分辨率在600dpi及以上的激光打印机。"_s,
-                                     u"不再提示"_s))
+                                     tr("您的系统没有安装任何打印设备，建议用户安装分辨率在600dpi及以上的激光打印机。"),
+                                     tr("不再提示")))
         m_config.writeText(Configuration::SystemKey, hideNotice, u"true"_s);
 
-    showSplashStage(u"创建剪贴板……"_s);
+    showSplashStage(tr("创建剪贴板……"));
     m_clipboard = std::make_unique<ClipboardStream>();
 
-    showSplashStage(u"设置壁纸……"_s);
+    showSplashStage(tr("设置壁纸……"));
     const QString wallpaper = m_config.readText(Configuration::UserInfoKey, u"BackGround"_s);
     m_mdi->setWallpaper(SetBkGnd(m_mdi->viewport(), wallpaper));
 
     fillZoomList();
 
-    showSplashStage(u"搜索字体……"_s);
+    showSplashStage(tr("搜索字体……"));
     colourListText(m_fontBox);
     {
         const QSignalBlocker block(m_chineseOnly);
         m_chineseOnly->setChecked(true);
     }
-    m_chineseOnly->setToolTip(u"显示所有字体"_s);
-    m_chineseOnly->setStatusTip(u"显示所有字体"_s);
+    m_chineseOnly->setToolTip(tr("显示所有字体"));
+    m_chineseOnly->setStatusTip(tr("显示所有字体"));
     fillFontList(true);
     if (const int song = m_fontBox->findText(u"宋体"_s, Qt::MatchExactly); song >= 0)
         m_fontBox->setCurrentIndex(song);
 
-    showSplashStage(u"完成初始化……"_s);
+    showSplashStage(tr("完成初始化……"));
     if (const std::optional<bool> doubleBuffered = m_config.pageDoubleBuffered())
         action(u"actPageDoubleBuffered"_s)->setChecked(*doubleBuffered);
 
@@ -399,7 +400,7 @@ void MainWindow::applyZoomText(const QString &text)
     const std::optional<int> zoom = parseZoomText(text);
     if (!zoom) {
         m_dialogs.message(this, QMessageBox::Warning,
-                          u"“"_s + text + u"”不是有效的显示比例。\r请输入 10 到 610 之间的整数，例如 150%。"_s);
+                          tr("“%1”不是有效的显示比例。\r请输入 10 到 610 之间的整数，例如 150%。").arg(text));
         m_zoomBox->setEditText(zoomText(m_zoomChoice));
         return;
     }
@@ -439,7 +440,7 @@ void MainWindow::onFirstShow()
     openHomePageOnce();
     // A document from the command line keeps its own state in the panel.
     if (!activeDocument()) {
-        setStatusText(2, u"文件状态：无文件"_s);
+        setStatusText(2, tr("文件状态：无文件"));
         // The keyboard starts somewhere: the first list of the tool bar.
         m_zoomBox->setFocus(Qt::OtherFocusReason);
     }
@@ -479,7 +480,8 @@ void MainWindow::openHomePage()
     // The page travels inside the program; the browser gets a copy in the data folder.
     const QString page = QDir(m_options.dataFolder).filePath(u"homepage.html"_s);
     QFile::remove(page);
-    if (QFile::copy(u":/quillmark/homepage.html"_s, page)) {
+    const bool english = installedInterfaceLanguage() == InterfaceLanguage::English;
+    if (QFile::copy(english ? u":/quillmark/homepage_en.html"_s : u":/quillmark/homepage.html"_s, page)) {
         QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner);
         m_dialogs.openUrl(QUrl::fromLocalFile(page));
     }
@@ -515,8 +517,8 @@ QStringList MainWindow::commandLineFiles(const QStringList &arguments)
 
 void MainWindow::showDocumentStatus(bool modified, int count)
 {
-    setStatusText(2, modified ? u"文件状态：已修改"_s : u"文件状态：未修改"_s);
-    setStatusText(3, u"已画图形："_s + QString::number(count));
+    setStatusText(2, modified ? tr("文件状态：已修改") : tr("文件状态：未修改"));
+    setStatusText(3, tr("已画图形：") + QString::number(count));
 }
 
 QString MainWindow::statusText(int panel) const
@@ -590,7 +592,7 @@ void MainWindow::updateSealToggles(const Seal *seal)
         return;
     // Showing a seal's options is no edit of it.
     const QSignalBlocker b1(m_toggles[0]), b2(m_toggles[1]), b3(m_toggles[2]);
-    m_toggles[0]->setText(seal->SealType() == SealType::stFiveStar ? u"空心"_s : u"阳章"_s);
+    m_toggles[0]->setText(seal->SealType() == SealType::stFiveStar ? tr("空心") : tr("阳章"));
     m_toggles[0]->setAccessibleName(m_toggles[0]->text());
     m_toggles[0]->setChecked(seal->BrushStyle() == BrushStyle::bsClear);
     m_toggles[1]->setChecked(seal->HaveImage() && seal->ImageIsStar());
@@ -600,7 +602,7 @@ void MainWindow::updateSealToggles(const Seal *seal)
 QString MainWindow::askPictureFile()
 {
     return m_dialogs.openFileName(this, workFolder(u"我的徽标库"_s),
-                                  u"图象文件(*.bmp *.jpg *.jpeg *.gif *.png *.emf *.wmf);;所有文件(*)"_s);
+                                  tr("图象文件(*.bmp *.jpg *.jpeg *.gif *.png *.emf *.wmf);;所有文件(*)"));
 }
 
 void MainWindow::placeHandles()

@@ -312,6 +312,9 @@ private:
     void createPopupMenus();
     void showingViewMenu();
     void showingToolsMenu();
+    // The interface language: the choice is kept in the settings and applies at the next start.
+    void createLanguageMenu(QMenu *parent);
+    void chooseLanguage(const QString &value);
     bool printerPresent() const;
     void setUpWindow();
     void onFirstShow();

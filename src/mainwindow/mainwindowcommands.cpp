@@ -54,20 +54,24 @@ Colour fromQColor(const QColor &c)
 
 struct AlignmentRow {
     const char16_t *name;
-    const char16_t *caption;
+    const char *caption; // source text of the translation
     const char16_t *icon;
     SealAlignment how;
 };
 
 const AlignmentRow AlignmentRows[] = {
-    {u"actEditAlignLeft", u"左对齐(&L)", u"alignleft", SealAlignment::Left},
-    {u"actEditAlignRight", u"右对齐(&R)", u"alignright", SealAlignment::Right},
-    {u"actEditAlignHCentre", u"水平居中对齐(&C)", u"alignhcentre", SealAlignment::HorizontalCentres},
-    {u"actEditAlignTop", u"顶端对齐(&T)", u"aligntop", SealAlignment::Top},
-    {u"actEditAlignBottom", u"底端对齐(&B)", u"alignbottom", SealAlignment::Bottom},
-    {u"actEditAlignVCentre", u"垂直居中对齐(&M)", u"alignvcentre", SealAlignment::VerticalCentres},
-    {u"actEditSpaceHorizontally", u"水平等间距(&H)", u"spacehorizontal", SealAlignment::SpaceHorizontally},
-    {u"actEditSpaceVertically", u"垂直等间距(&V)", u"spacevertical", SealAlignment::SpaceVertically},
+    {u"actEditAlignLeft", QT_TRANSLATE_NOOP("qm::MainWindow", "左对齐(&L)"), u"alignleft", SealAlignment::Left},
+    {u"actEditAlignRight", QT_TRANSLATE_NOOP("qm::MainWindow", "右对齐(&R)"), u"alignright", SealAlignment::Right},
+    {u"actEditAlignHCentre", QT_TRANSLATE_NOOP("qm::MainWindow", "水平居中对齐(&C)"), u"alignhcentre",
+     SealAlignment::HorizontalCentres},
+    {u"actEditAlignTop", QT_TRANSLATE_NOOP("qm::MainWindow", "顶端对齐(&T)"), u"aligntop", SealAlignment::Top},
+    {u"actEditAlignBottom", QT_TRANSLATE_NOOP("qm::MainWindow", "底端对齐(&B)"), u"alignbottom", SealAlignment::Bottom},
+    {u"actEditAlignVCentre", QT_TRANSLATE_NOOP("qm::MainWindow", "垂直居中对齐(&M)"), u"alignvcentre",
+     SealAlignment::VerticalCentres},
+    {u"actEditSpaceHorizontally", QT_TRANSLATE_NOOP("qm::MainWindow", "水平等间距(&H)"), u"spacehorizontal",
+     SealAlignment::SpaceHorizontally},
+    {u"actEditSpaceVertically", QT_TRANSLATE_NOOP("qm::MainWindow", "垂直等间距(&V)"), u"spacevertical",
+     SealAlignment::SpaceVertically},
 };
 
 } // namespace
@@ -134,7 +138,7 @@ void MainWindow::createCommandActions()
     on(u"actViewOpenDrawTools"_s, [this] { toggleDrawTools(); });
     on(u"actViewOpenOrClosefrmProp"_s, [this] {
         togglePropertyWindow();
-        action(u"actViewOpenOrClosefrmProp"_s)->setText(m_propertyWindow ? u"关闭属性窗口"_s : u"开启属性窗口"_s);
+        action(u"actViewOpenOrClosefrmProp"_s)->setText(m_propertyWindow ? tr("关闭属性窗口") : tr("开启属性窗口"));
     });
     on(u"actViewOpenOrCloseToolBar"_s, [this] { toggleToolBar(); });
     on(u"actViewOpenOrCloseStatusBar"_s, [this] { toggleStatusBar(); });
@@ -156,7 +160,7 @@ void MainWindow::createCommandActions()
     on(u"actDeleteLibrarySeal"_s, [this] { deleteLibrarySeal(); });
 
     for (const AlignmentRow &row : AlignmentRows) {
-        const QString caption = QString::fromUtf16(row.caption);
+        const QString caption = tr(row.caption);
         const QString hint = alignmentText(row.how);
         QAction *a = makeAction(QString::fromUtf16(row.name), caption, hint + u'|' + hint);
         a->setIcon(QIcon(u":/quillmark/icons/"_s + QString::fromUtf16(row.icon) + u".svg"_s));
@@ -183,8 +187,8 @@ void MainWindow::printOrPreview(bool preview)
         return;
     if (!printerPresent())
         m_dialogs.message(this, QMessageBox::Information,
-                          u"您的计算机没有安装打印机。您可以预览，或打印到PDF文件；要在纸上打印，"
-                          u"建议安装分辨率在600 dpi以上的激光打印机。"_s);
+                          tr("您的计算机没有安装打印机。您可以预览，或打印到PDF文件；要在纸上打印，"
+                             "建议安装分辨率在600 dpi以上的激光打印机。"));
     openPrintWindow(preview);
 }
 
@@ -233,7 +237,7 @@ void MainWindow::applyFont()
         return;
     const FontSlot slot = makeFontSlot(fontFaceGbk());
     SealDocument &doc = child->document();
-    doc.editSeals({doc.indexOf(seal)}, u"应用字体"_s, [&slot](const SealSelection &seals) {
+    doc.editSeals({doc.indexOf(seal)}, tr("应用字体"), [&slot](const SealSelection &seals) {
         for (Seal *s : seals) {
             s->setFontName(slot);
             s->setFontName1(slot);
@@ -275,7 +279,7 @@ void MainWindow::changePicture()
     // was.
     const PictureFile file = readPictureFile(fileName);
     if (!file.ok()) {
-        m_dialogs.message(this, QMessageBox::Warning, file.refusal + u"\r印章的图符没有改变。"_s);
+        m_dialogs.message(this, QMessageBox::Warning, file.refusal + tr("\r印章的图符没有改变。"));
         return;
     }
     giveEmblem(*child, *seal, file.bytes, QFileInfo(fileName).fileName(), Gbk::fromUnicode(fileName));
@@ -286,7 +290,7 @@ bool MainWindow::giveEmblem(DocumentWindow &child, Seal &seal, const QByteArray 
 {
     const SealPicture picture = SealPicture::fromData(bytes);
     if (!picture.hasGraphic()) {
-        m_dialogs.message(this, QMessageBox::Warning, u"无法读取图象文件：\r"_s + name + u"\r印章的图符没有改变。"_s);
+        m_dialogs.message(this, QMessageBox::Warning, tr("无法读取图象文件：\r%1\r印章的图符没有改变。").arg(name));
         return false;
     }
     SealDocument &doc = child.document();
@@ -294,10 +298,10 @@ bool MainWindow::giveEmblem(DocumentWindow &child, Seal &seal, const QByteArray 
     const std::unique_ptr<Seal> entering = doc.createSeal();
     entering->setPicture(picture);
     if (const QString refusal = pictureBudgetRefusal(doc, {entering.get()}, {&seal}); !refusal.isEmpty()) {
-        m_dialogs.message(this, QMessageBox::Warning, refusal + u"\r印章的图符没有改变。"_s);
+        m_dialogs.message(this, QMessageBox::Warning, refusal + tr("\r印章的图符没有改变。"));
         return false;
     }
-    doc.editSeals({doc.indexOf(&seal)}, u"更换图符"_s, [&](const SealSelection &seals) {
+    doc.editSeals({doc.indexOf(&seal)}, tr("更换图符"), [&](const SealSelection &seals) {
         for (Seal *s : seals) {
             s->setHaveImage(true);
             s->setImageIsStar(false);
@@ -322,7 +326,7 @@ void MainWindow::setSelectionColour()
     {
         const UpdatesGuard frozen(this);
         SealDocument &doc = child->document();
-        doc.editSeals(doc.selectionIndices(), u"设置颜色"_s, [colour](const SealSelection &seals) {
+        doc.editSeals(doc.selectionIndices(), tr("设置颜色"), [colour](const SealSelection &seals) {
             for (Seal *s : seals)
                 s->setPenColor(colour);
         });
@@ -339,7 +343,7 @@ void MainWindow::sealToggleClicked(int box, bool checked)
     const SealType type = seal->SealType();
     const bool applies = box == 0 ? hasPolarity(type) : carriesEmblem(type);
     if (applies) {
-        static const QString names[3] = {u"阳章"_s, u"五星"_s, u"有图符"_s};
+        static const QString names[3] = {tr("阳章"), tr("五星"), tr("有图符")};
         SealDocument &doc = child->document();
         doc.editSeals({doc.indexOf(seal)}, names[box], [box, checked](const SealSelection &seals) {
             for (Seal *s : seals) {
@@ -374,14 +378,14 @@ void MainWindow::toggleDrawTools()
     if (show)
         keepAboveMainWindow(m_drawTools);
     m_drawTools->setVisible(show);
-    action(u"actViewOpenDrawTools"_s)->setText(show ? u"关闭绘图工具"_s : u"开启绘图工具"_s);
+    action(u"actViewOpenDrawTools"_s)->setText(show ? tr("关闭绘图工具") : tr("开启绘图工具"));
 }
 
 void MainWindow::toggleToolBar()
 {
     const bool show = m_toolBar->isHidden();
     m_toolBar->setVisible(show);
-    action(u"actViewOpenOrCloseToolBar"_s)->setText(show ? u"隐藏工具栏"_s : u"显示工具栏"_s);
+    action(u"actViewOpenOrCloseToolBar"_s)->setText(show ? tr("隐藏工具栏") : tr("显示工具栏"));
 }
 
 void MainWindow::toggleStatusBar()
@@ -389,7 +393,7 @@ void MainWindow::toggleStatusBar()
     QStatusBar *bar = statusBar();
     const bool show = bar->isHidden();
     bar->setVisible(show);
-    action(u"actViewOpenOrCloseStatusBar"_s)->setText(show ? u"隐藏状态栏"_s : u"显示状态栏"_s);
+    action(u"actViewOpenOrCloseStatusBar"_s)->setText(show ? tr("隐藏状态栏") : tr("显示状态栏"));
 }
 
 void MainWindow::toggleGrid()
@@ -405,8 +409,8 @@ void MainWindow::showingViewMenu()
 {
     if (DocumentWindow *child = activeDocument())
         action(u"actViewOpenOrCloseGrid"_s)
-            ->setText(child->document().page().grid() ? u"隐藏网格(&G)"_s : u"显示网格(&G)"_s);
-    action(u"actViewOpenOrClosefrmProp"_s)->setText(m_propertyWindow ? u"关闭属性窗口"_s : u"开启属性窗口"_s);
+            ->setText(child->document().page().grid() ? tr("隐藏网格(&G)") : tr("显示网格(&G)"));
+    action(u"actViewOpenOrClosefrmProp"_s)->setText(m_propertyWindow ? tr("关闭属性窗口") : tr("开启属性窗口"));
 }
 
 void MainWindow::showingToolsMenu()
@@ -417,8 +421,8 @@ void MainWindow::showingToolsMenu()
     // The captions keep their access keys, so L, U and P work after the first use too.
     if (const Seal *seal = child->currentSeal())
         action(u"actLockSeal"_s)
-            ->setText(child->document().isSealLocked(seal) ? u"解锁印章(&U)"_s : u"锁定印章位置(&L)"_s);
-    action(u"actLockPage"_s)->setText(child->document().pageLocked() ? u"解锁页面(&P)"_s : u"锁定页面(&P)"_s);
+            ->setText(child->document().isSealLocked(seal) ? tr("解锁印章(&U)") : tr("锁定印章位置(&L)"));
+    action(u"actLockPage"_s)->setText(child->document().pageLocked() ? tr("解锁页面(&P)") : tr("锁定页面(&P)"));
 }
 
 void MainWindow::setSealLockCaption(const QString &caption)
@@ -443,13 +447,13 @@ void MainWindow::setPagesDoubleBuffered(bool on)
 void MainWindow::changeWallpaper()
 {
     const QString fileName =
-        m_dialogs.openFileName(this, QString(), u"图象文件(*.bmp *.jpg *.jpeg *.gif *.png);;所有文件(*)"_s);
+        m_dialogs.openFileName(this, QString(), tr("图象文件(*.bmp *.jpg *.jpeg *.gif *.png);;所有文件(*)"));
     if (fileName.isEmpty() || !QFileInfo::exists(fileName))
         return;
     // The old wallpaper and its setting stay unless the new picture loads.
     const QImage picture = SetBkGnd(m_mdi->viewport(), fileName);
     if (picture.isNull()) {
-        m_dialogs.message(this, QMessageBox::Warning, u"无法读取壁纸图象：\r"_s + QFileInfo(fileName).fileName());
+        m_dialogs.message(this, QMessageBox::Warning, tr("无法读取壁纸图象：\r%1").arg(QFileInfo(fileName).fileName()));
         return;
     }
     m_mdi->setWallpaper(picture);

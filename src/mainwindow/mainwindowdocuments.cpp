@@ -28,7 +28,7 @@ namespace {
 const QString &documentFilter()
 {
     // Files copied from the original platform may carry the suffix in capitals.
-    static const QString filter = u"Quillmark 印章文件(*.dyz *.DYZ)"_s;
+    static const QString filter = MainWindow::tr("Quillmark 印章文件(*.dyz *.DYZ)");
     return filter;
 }
 
@@ -104,10 +104,10 @@ void MainWindow::documentCountChanged()
         action(name)->setEnabled(any);
     if (!any && !m_programFolder.isEmpty()) {
         // No position or count belongs to any document now.
-        setStatusText(0, u" 水平坐标："_s);
-        setStatusText(1, u"垂直坐标："_s);
-        setStatusText(2, u"文件状态：无文件"_s);
-        setStatusText(3, u"已画图形："_s);
+        setStatusText(0, tr(" 水平坐标："));
+        setStatusText(1, tr("垂直坐标："));
+        setStatusText(2, tr("文件状态：无文件"));
+        setStatusText(3, tr("已画图形："));
         emit activeDocumentChanged(nullptr);
     }
     updateCommandStates();
@@ -187,7 +187,7 @@ DocumentWindow *MainWindow::openChosenFile(const QString &fileName)
 {
     if (DocumentWindow *child = documentHolding(fileName)) {
         m_mdi->setActiveSubWindow(subWindowOf(child));
-        m_dialogs.message(this, QMessageBox::Information, u"该文件已经打开！看见了吧^_^"_s, QMessageBox::Yes);
+        m_dialogs.message(this, QMessageBox::Information, tr("该文件已经打开！看见了吧^_^"), QMessageBox::Yes);
         return child;
     }
     return openDocumentFile(fileName);
@@ -197,7 +197,7 @@ DocumentWindow *MainWindow::openDocumentFile(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists()) {
-        m_dialogs.message(this, QMessageBox::Warning, u"文件不存在！"_s);
+        m_dialogs.message(this, QMessageBox::Warning, tr("文件不存在！"));
         m_config.removeRecentFile(fileName);
         return nullptr;
     }
@@ -257,8 +257,8 @@ bool MainWindow::saveChildAs(DocumentWindow &child)
     if (holder) {
         const auto answer = m_dialogs.message(
             this, QMessageBox::Question,
-            u"文件“"_s + QFileInfo(fileName).fileName() +
-                u"”已在另一个窗口中打开。\r是否用当前文件替换它？\r那个窗口的内容将保留为未命名的文件。"_s,
+            tr("文件“%1”已在另一个窗口中打开。\r是否用当前文件替换它？\r那个窗口的内容将保留为未命名的文件。")
+                .arg(QFileInfo(fileName).fileName()),
             QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;
@@ -290,7 +290,7 @@ bool MainWindow::writeChild(DocumentWindow &child, const QString &fileName)
         return false;
     }
     m_config.addRecentFile(fileName);
-    setStatusText(2, u"文件状态：已保存"_s);
+    setStatusText(2, tr("文件状态：已保存"));
     return true;
 }
 
@@ -299,7 +299,7 @@ PageHost::SaveAnswer MainWindow::askSaveOnClose(DocumentWindow &child)
     if (QMdiSubWindow *window = subWindowOf(&child))
         m_mdi->setActiveSubWindow(window);
     const auto answer =
-        m_dialogs.message(this, QMessageBox::Question, u"当前文件尚未保存或者已被修改，是否\r保存（修改后的）文件？"_s,
+        m_dialogs.message(this, QMessageBox::Question, tr("当前文件尚未保存或者已被修改，是否\r保存（修改后的）文件？"),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     switch (answer) {
     case QMessageBox::Yes:

@@ -125,7 +125,7 @@ void MainWindow::fillRecentMenu()
     m_recentMenu->clear();
     const QStringList files = m_config.recentFiles();
     if (files.isEmpty()) {
-        m_recentMenu->addAction(u"（无）"_s)->setEnabled(false);
+        m_recentMenu->addAction(tr("（无）"))->setEnabled(false);
         return;
     }
     int number = 0;

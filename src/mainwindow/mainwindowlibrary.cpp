@@ -46,9 +46,9 @@ const QString &emblemFolderName()
 QString unreadableFilesMessage(const QStringList &names)
 {
     constexpr int Listed = 10;
-    QString text = u"以下文件无法读取，显示为空白缩略图：\r"_s + names.mid(0, Listed).join(u'\r');
+    QString text = MainWindow::tr("以下文件无法读取，显示为空白缩略图：\r%1").arg(names.mid(0, Listed).join(u'\r'));
     if (names.size() > Listed)
-        text += u"\r……（共 "_s + QString::number(names.size()) + u" 个文件）"_s;
+        text += MainWindow::tr("\r……（共 %1 个文件）").arg(names.size());
     return text;
 }
 
@@ -59,7 +59,7 @@ class LibraryWork
 public:
     LibraryWork(ProgressDisplay &progress, int maximum) : m_cursor(QCursor(Qt::WaitCursor)), m_hider(progress)
     {
-        progress.showText(u"正在载入："_s);
+        progress.showText(MainWindow::tr("正在载入："));
         progress.setMaximum(maximum);
         progress.setPosition(0);
     }
@@ -76,28 +76,28 @@ void MainWindow::createSidePanels()
     const int p = logicalDpiX();
     auto *row = static_cast<QBoxLayout *>(centralWidget()->layout());
 
-    m_emblemColumn = new ThumbnailColumn(p, ThumbnailColumn::PressRule::LeftButtonOnly, u"徽标集"_s, centralWidget());
+    m_emblemColumn = new ThumbnailColumn(p, ThumbnailColumn::PressRule::LeftButtonOnly, tr("徽标集"), centralWidget());
     m_emblemColumn->setObjectName(u"ScrollBox1"_s);
     m_emblemColumn->hide();
     connect(m_emblemColumn, &ThumbnailColumn::thumbnailDoubleClicked, this, &MainWindow::applyEmblem);
     row->addWidget(m_emblemColumn);
 
     m_libraryPanel = new QWidget(centralWidget());
-    m_libraryPanel->setAccessibleName(u"印章库面板"_s);
+    m_libraryPanel->setAccessibleName(tr("印章库面板"));
     auto *stack = new QVBoxLayout(m_libraryPanel);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(2);
     m_librarySearch = new QLineEdit(m_libraryPanel);
     m_librarySearch->setObjectName(u"LibrarySearch"_s);
-    m_librarySearch->setPlaceholderText(u"查找印章"_s);
-    m_librarySearch->setAccessibleName(u"查找印章"_s);
-    m_librarySearch->setToolTip(u"按章名查找印章"_s);
+    m_librarySearch->setPlaceholderText(tr("查找印章"));
+    m_librarySearch->setAccessibleName(tr("查找印章"));
+    m_librarySearch->setToolTip(tr("按章名查找印章"));
     m_librarySearch->setClearButtonEnabled(true);
     // The column decides the panel's width; the box's clear button must not widen it.
     m_librarySearch->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     stack->addWidget(m_librarySearch);
     m_libraryColumn =
-        new ThumbnailColumn(p * 6 / 5, ThumbnailColumn::PressRule::EveryButton, u"印章库"_s, m_libraryPanel);
+        new ThumbnailColumn(p * 6 / 5, ThumbnailColumn::PressRule::EveryButton, tr("印章库"), m_libraryPanel);
     m_libraryColumn->setObjectName(u"ScrollBox2"_s);
     m_libraryColumn->setThumbnailMenu(libraryMenu());
     m_libraryColumn->setDragEnabled(true);
@@ -155,8 +155,7 @@ QStringList MainWindow::fillEmblemColumn()
             GifPicture thumbnail;
             if (!LoadAPicture(thumbnail, u'A' + number))
                 failed.append(u'A' + number);
-            m_emblemColumn->appendThumbnail(u'B' + number, thumbnail.image(), false,
-                                            u"徽标 "_s + QString::number(i + 1));
+            m_emblemColumn->appendThumbnail(u'B' + number, thumbnail.image(), false, tr("徽标 %1").arg(i + 1));
             m_progress->advance(1);
         }
         const int size = m_emblemColumn->thumbnailSize();
@@ -215,7 +214,7 @@ void MainWindow::addSelectionToLibrary()
             return;
         proposed = *name;
         if (name->isEmpty()) {
-            m_dialogs.message(this, QMessageBox::Information, u"请给印章提供一个名字！"_s);
+            m_dialogs.message(this, QMessageBox::Information, tr("请给印章提供一个名字！"));
             continue;
         }
         if (const QString refusal = libraryNameRefusal(*name); !refusal.isEmpty()) {
@@ -228,8 +227,7 @@ void MainWindow::addSelectionToLibrary()
             path = QDir(folder).filePath(newLibraryEntryFileName(*name));
             break;
         }
-        if (m_dialogs.message(this, QMessageBox::Question,
-                              u"章名< "_s + *name + u" >已存在，"_s + u"\r"_s + u"是否覆盖？"_s,
+        if (m_dialogs.message(this, QMessageBox::Question, tr("章名< %1 >已存在，\r是否覆盖？").arg(*name),
                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
             path = existing;
             break;
@@ -293,13 +291,13 @@ void MainWindow::deleteLibrarySeal()
     Thumbnail *thumbnail = m_libraryColumn->selectedThumbnail();
     if (!thumbnail)
         return;
-    if (m_dialogs.message(this, QMessageBox::Question, u"确实要永久删除该模板印章吗？"_s,
+    if (m_dialogs.message(this, QMessageBox::Question, tr("确实要永久删除该模板印章吗？"),
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const QString path = thumbnail->caption();
     // A file another program already removed is gone all the same.
     if (!QFile::remove(path) && QFileInfo::exists(path)) {
-        m_dialogs.message(this, QMessageBox::Warning, u"无法删除文件：\r"_s + QFileInfo(path).fileName());
+        m_dialogs.message(this, QMessageBox::Warning, tr("无法删除文件：\r%1").arg(QFileInfo(path).fileName()));
         return;
     }
     {
@@ -315,7 +313,7 @@ QByteArray MainWindow::emblemBytes(const Thumbnail &thumbnail, QString *refusal)
         return emblemFilePictureBytes(thumbnail.caption(), refusal);
     GifPicture picture;
     if (!LoadAPicture(picture, thumbnail.caption()) || picture.bytes().isEmpty()) {
-        *refusal = u"找不到内置徽标“"_s + thumbnail.caption() + u"”。"_s;
+        *refusal = tr("找不到内置徽标“%1”。").arg(thumbnail.caption());
         return {};
     }
     return picture.bytes();
@@ -342,7 +340,7 @@ void MainWindow::applyEmblem(Thumbnail *thumbnail)
     QString refusal;
     const QByteArray bytes = emblemBytes(*thumbnail, &refusal);
     if (bytes.isEmpty()) {
-        m_dialogs.message(this, QMessageBox::Warning, refusal + u"\r印章的图符没有改变。"_s);
+        m_dialogs.message(this, QMessageBox::Warning, refusal + tr("\r印章的图符没有改变。"));
         return;
     }
     giveEmblem(*child, *seal, bytes, thumbnail->entryName(), std::nullopt);

@@ -205,13 +205,13 @@ void MainWindow::updateCommandStates()
     m_drawActions->group()->setEnabled(open);
 
     const QString undoText = stack && stack->canUndo() ? stack->undoText() : QString();
-    action(u"actEditUndo"_s)->setText(undoText.isEmpty() ? u"撤销(&Z)"_s : u"撤销 "_s + undoText + u"(&Z)"_s);
+    action(u"actEditUndo"_s)->setText(undoText.isEmpty() ? tr("撤销(&Z)") : tr("撤销 %1(&Z)").arg(undoText));
     const QString redoText = stack && stack->canRedo() ? stack->redoText() : QString();
-    action(u"actEditRedo"_s)->setText(redoText.isEmpty() ? u"重做(&Y)"_s : u"重做 "_s + redoText + u"(&Y)"_s);
+    action(u"actEditRedo"_s)->setText(redoText.isEmpty() ? tr("重做(&Y)") : tr("重做 %1(&Y)").arg(redoText));
 
     if (current)
-        action(u"actLockSeal"_s)->setText(doc->isSealLocked(current) ? u"解锁印章(&U)"_s : u"锁定印章位置(&L)"_s);
-    action(u"actLockPage"_s)->setText(doc && doc->pageLocked() ? u"解锁页面(&P)"_s : u"锁定页面(&P)"_s);
+        action(u"actLockSeal"_s)->setText(doc->isSealLocked(current) ? tr("解锁印章(&U)") : tr("锁定印章位置(&L)"));
+    action(u"actLockPage"_s)->setText(doc && doc->pageLocked() ? tr("解锁页面(&P)") : tr("锁定页面(&P)"));
 }
 
 void MainWindow::undo()

@@ -3,8 +3,7 @@
 #include "companions/componentloaderror.h"
 #include "mainwindow/userdialogs.h"
 
-#include <QLibraryInfo>
-#include <QLocale>
+#include <QCoreApplication>
 
 #include <exception>
 #include <new>
@@ -17,15 +16,11 @@ QuillmarkApplication::QuillmarkApplication(int &argc, char **argv) : QApplicatio
 {
     setOrganizationName(u"Lumenwerk"_s);
     setApplicationName(u"Quillmark"_s);
-    installQtChinese(*this, m_qtTranslator);
 }
 
-bool installQtChinese(QCoreApplication &app, QTranslator &translator)
+QString QuillmarkApplication::outOfMemoryMessage()
 {
-    if (!translator.load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return app.installTranslator(&translator);
+    return QCoreApplication::translate("MainWindow", "内存不足，操作未完成。");
 }
 
 bool QuillmarkApplication::notify(QObject *receiver, QEvent *event)
@@ -37,11 +32,11 @@ bool QuillmarkApplication::notify(QObject *receiver, QEvent *event)
         message = e.message();
     } catch (const std::bad_alloc &) {
         // What was being done is dropped; the documents open stay as they were.
-        message = OutOfMemoryMessage.toString();
+        message = outOfMemoryMessage();
     } catch (const std::exception &e) {
         message = QString::fromUtf8(e.what());
     } catch (...) {
-        message = u"未知错误"_s;
+        message = QCoreApplication::translate("MainWindow", "未知错误");
     }
     if (m_dialogs)
         m_dialogs->message(activeWindow(), QMessageBox::Critical, message);

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "mainwindow/interfacelanguage.h"
+
 #include <QApplication>
-#include <QTranslator>
 
 namespace qm {
 
@@ -13,21 +14,18 @@ class QuillmarkApplication : public QApplication
 {
 public:
     // What the box says when a command ran out of memory.
-    static constexpr QStringView OutOfMemoryMessage = u"内存不足，操作未完成。";
+    static QString outOfMemoryMessage();
 
     QuillmarkApplication(int &argc, char **argv);
 
     void setDialogs(UserDialogs *dialogs) { m_dialogs = dialogs; }
+    // Installs the catalogues of the language; the interface is Chinese until then.
+    void useLanguage(InterfaceLanguage language) { m_translators.install(*this, language); }
     bool notify(QObject *receiver, QEvent *event) override;
 
 private:
     UserDialogs *m_dialogs = nullptr;
-    QTranslator m_qtTranslator;
+    InterfaceTranslators m_translators;
 };
-
-// Qt's own texts (the buttons and labels of its file, colour and page set-up dialogs) in
-// Simplified Chinese like the rest of the program, whatever the system's language; false when
-// the platform's translations are not installed and they stay in English.
-bool installQtChinese(QCoreApplication &app, QTranslator &translator);
 
 } // namespace qm

@@ -14,16 +14,16 @@ namespace qm {
 RecoveryDialog::RecoveryDialog(const std::vector<RecoverableCopy> &copies, QWidget *parent)
     : QDialog(parent), m_choices(copies.size(), RecoveryChoice::Keep)
 {
-    setWindowTitle(u"恢复文档"_s);
+    setWindowTitle(tr("恢复文档"));
     setAccessibleName(windowTitle());
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(u"以下文档在上次意外退出前未保存，可以恢复："_s, this);
+    auto *intro = new QLabel(tr("以下文档在上次意外退出前未保存，可以恢复："), this);
     layout->addWidget(intro);
 
     m_list = new QTreeWidget(this);
-    m_list->setAccessibleName(u"可恢复的文档"_s);
+    m_list->setAccessibleName(tr("可恢复的文档"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({u"文档"_s, u"保存时间"_s, u"印章数"_s});
+    m_list->setHeaderLabels({tr("文档"), tr("保存时间"), tr("印章数")});
     for (const RecoverableCopy &copy : copies) {
         auto *item = new QTreeWidgetItem(m_list);
         item->setText(0, copy.caption);
@@ -37,12 +37,12 @@ RecoveryDialog::RecoveryDialog(const std::vector<RecoverableCopy> &copies, QWidg
     m_list->setMinimumWidth(520);
     intro->setBuddy(m_list);
     layout->addWidget(m_list);
-    layout->addWidget(new QLabel(u"勾选的文档将被恢复或丢弃，未勾选的保留到下次启动。"_s, this));
+    layout->addWidget(new QLabel(tr("勾选的文档将被恢复或丢弃，未勾选的保留到下次启动。"), this));
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *open = buttons->addButton(u"恢复(&R)"_s, QDialogButtonBox::AcceptRole);
-    QPushButton *discard = buttons->addButton(u"丢弃(&D)"_s, QDialogButtonBox::DestructiveRole);
-    QPushButton *later = buttons->addButton(u"以后再说(&L)"_s, QDialogButtonBox::RejectRole);
+    QPushButton *open = buttons->addButton(tr("恢复(&R)"), QDialogButtonBox::AcceptRole);
+    QPushButton *discard = buttons->addButton(tr("丢弃(&D)"), QDialogButtonBox::DestructiveRole);
+    QPushButton *later = buttons->addButton(tr("以后再说(&L)"), QDialogButtonBox::RejectRole);
     for (QPushButton *b : {open, discard, later})
         b->setAccessibleName(b->text().remove(u'&'));
     open->setDefault(true);

@@ -2,6 +2,7 @@
 
 #include "picture/surface.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -40,7 +41,7 @@ SplashWindow::SplashWindow(const QImage &picture, QWidget *parent)
 
 void SplashWindow::showSplashStage(int pauseMs, const QString &stage)
 {
-    m_label->setText(u"Quillmark 正在"_s + stage);
+    m_label->setText(QCoreApplication::translate("MainWindow", "Quillmark 正在%1").arg(stage));
     m_label->setAccessibleName(m_label->text());
     if (isVisible())
         repaint();

@@ -2,6 +2,7 @@
 
 #include "controls/statusbar.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -15,20 +16,20 @@ namespace qm {
 namespace {
 
 struct PanelLayout {
-    int width; // 0: the rest
-    const char16_t *text;
-    const char16_t *longest; // the longest text it shows
+    int width;           // 0: the rest
+    const char *text;    // source texts of the translations
+    const char *longest; // the longest text it shows
 };
 
 constexpr std::array<PanelLayout, StatusPanelCount> Panels{{
-    {115, u" 水平坐标：", u" 水平坐标：-000.0mm"},
-    {110, u"垂直坐标：", u"垂直坐标：-000.0mm"},
-    {105, u"文件状态：", u"文件状态：已修改"},
-    {90, u"已画图形：", u"已画图形：0000"},
-    {0, u"", u""},
-    {60, u"CAPS: OFF", u"CAPS: OFF"},
-    {55, u"NUM :ON", u"NUM: OFF"},
-    {50, u"SCRL: OFF", u"SCRL: OFF"},
+    {115, QT_TRANSLATE_NOOP("MainWindow", " 水平坐标："), QT_TRANSLATE_NOOP("MainWindow", " 水平坐标：-000.0mm")},
+    {110, QT_TRANSLATE_NOOP("MainWindow", "垂直坐标："), QT_TRANSLATE_NOOP("MainWindow", "垂直坐标：-000.0mm")},
+    {105, QT_TRANSLATE_NOOP("MainWindow", "文件状态："), QT_TRANSLATE_NOOP("MainWindow", "文件状态：已修改")},
+    {90, QT_TRANSLATE_NOOP("MainWindow", "已画图形："), QT_TRANSLATE_NOOP("MainWindow", "已画图形：0000")},
+    {0, "", ""},
+    {60, "CAPS: OFF", "CAPS: OFF"},
+    {55, "NUM :ON", "NUM: OFF"},
+    {50, "SCRL: OFF", "SCRL: OFF"},
 }};
 
 } // namespace
@@ -39,8 +40,9 @@ void addStatusPanels(StatusBar &bar)
     // text.
     const QFontMetrics fm = bar.fontMetrics();
     for (const PanelLayout &panel : Panels) {
-        const int fitting = panel.width > 0 ? fm.horizontalAdvance(QString::fromUtf16(panel.longest)) + 8 : 0;
-        bar.addPanel(std::max(panel.width, fitting), QString::fromUtf16(panel.text));
+        const int fitting =
+            panel.width > 0 ? fm.horizontalAdvance(QCoreApplication::translate("MainWindow", panel.longest)) + 8 : 0;
+        bar.addPanel(std::max(panel.width, fitting), QCoreApplication::translate("MainWindow", panel.text));
     }
     bar.setHintPanel(InformationPanel);
 }
@@ -57,15 +59,15 @@ void layoutStatusPanels(StatusBar &bar, int pixelsPerInch)
 ProgressPanel::ProgressPanel(QWidget *parent) : QFrame(parent)
 {
     setObjectName(u"Panel2"_s);
-    setAccessibleName(u"进度"_s);
-    m_caption = new QLabel(u"正在载入："_s, this);
+    setAccessibleName(QCoreApplication::translate("MainWindow", "进度"));
+    m_caption = new QLabel(QCoreApplication::translate("MainWindow", "正在载入："), this);
     QPalette red = m_caption->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     m_caption->setPalette(red);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(u"ProgressBar1"_s);
     m_bar->setTextVisible(false);
-    m_bar->setAccessibleName(u"进度"_s);
+    m_bar->setAccessibleName(QCoreApplication::translate("MainWindow", "进度"));
     QFrame::hide();
 }
 

@@ -66,14 +66,14 @@ bool inSet(ToolFamily family, bool seals)
 // list, found by name; a button whose command is missing keeps the command's hint as its name.
 struct NamedCommand {
     const char16_t *name;
-    const char16_t *hint;
+    const char *hint; // source text of the translation
 };
 constexpr NamedCommand DrawingSetNamed[] = {
-    {u"actPageZoom", u"正常页面视图|正常页面视图"},
-    {u"actBringToFront", u"浮起到表层|浮起到表层"},
-    {u"actSendToBack", u"压入到底层|压入到底层"},
-    {u"actSameCenter", u"对准中心|对准中心"},
-    {u"actChangePicture", u"从文件更换图象|从文件更换图象"},
+    {u"actPageZoom", QT_TRANSLATE_NOOP("qm::ToolPalette", "正常页面视图|正常页面视图")},
+    {u"actBringToFront", QT_TRANSLATE_NOOP("qm::ToolPalette", "浮起到表层|浮起到表层")},
+    {u"actSendToBack", QT_TRANSLATE_NOOP("qm::ToolPalette", "压入到底层|压入到底层")},
+    {u"actSameCenter", QT_TRANSLATE_NOOP("qm::ToolPalette", "对准中心|对准中心")},
+    {u"actChangePicture", QT_TRANSLATE_NOOP("qm::ToolPalette", "从文件更换图象|从文件更换图象")},
 };
 
 // Buttons per tool bar: 1–4, 5–10, 11–16, 17–24.
@@ -163,7 +163,7 @@ ToolPalette::ToolPalette(const DrawToolsOptions &options, QWidget *parent)
                              ->logicalDotsPerInchX()))
 {
     setObjectName(u"FrmDrawTools"_s);
-    setWindowTitle(u"绘图工具"_s);
+    setWindowTitle(tr("绘图工具"));
     setAccessibleName(windowTitle());
     // A palette beside the documents: showing it leaves the focus where it was.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -178,7 +178,7 @@ void ToolPalette::createControls()
     m_banner->setObjectName(u"ImageEx1"_s);
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->setCursor(Qt::PointingHandCursor);
-    applyHint(m_banner, u"访问作者主页\r\n查看产品信息|访问作者主页"_s);
+    applyHint(m_banner, tr("访问作者主页\r\n查看产品信息|访问作者主页"));
     bannerPicture(false);
     connect(m_banner, &HoverImage::mouseEnter, this, [this] { bannerPicture(true); });
     connect(m_banner, &HoverImage::mouseLeave, this, [this] { bannerPicture(false); });
@@ -189,14 +189,14 @@ void ToolPalette::createControls()
 
     m_toolPanel = new QWidget(this);
     m_toolPanel->setObjectName(u"Panel1"_s);
-    m_toolPanel->setAccessibleName(u"工具按钮"_s);
+    m_toolPanel->setAccessibleName(tr("工具按钮"));
     for (int bar = 1; bar <= 6; ++bar) {
         auto *w = new QWidget(m_toolPanel);
         w->setObjectName(u"ToolBar"_s + QString::number(bar));
         m_toolBars.at(size_t(bar - 1)) = w;
     }
     for (int bar = 1; bar <= 4; ++bar) {
-        m_toolBars.at(size_t(bar - 1))->setAccessibleName(u"绘图工具栏"_s + QString::number(bar));
+        m_toolBars.at(size_t(bar - 1))->setAccessibleName(tr("绘图工具栏") + QString::number(bar));
         for (int n = FirstButton[bar - 1]; n < FirstButton[bar]; ++n) {
             auto *b = new PaletteButton(m_toolBars.at(size_t(bar - 1)));
             b->setObjectName(u"ToolButton"_s + QString::number(n));
@@ -208,7 +208,7 @@ void ToolPalette::createControls()
     }
 
     QWidget *modeBar = toolBar(6);
-    modeBar->setAccessibleName(u"切换工具栏"_s);
+    modeBar->setAccessibleName(tr("切换工具栏"));
     m_modeButton = new QToolButton(modeBar);
     m_modeButton->setObjectName(u"ToolButton25"_s);
     m_modeButton->setCheckable(true);
@@ -220,16 +220,16 @@ void ToolPalette::createControls()
     modeIcon.addPixmap(palettePicture(u"mode"_s, ratio, ModePictureSize), QIcon::Normal);
     modeIcon.addPixmap(palettePicture(u"modehot"_s, ratio, ModePictureSize), QIcon::Active);
     m_modeButton->setIcon(modeIcon);
-    applyHint(m_modeButton, u"切换工具栏|切换工具栏"_s);
+    applyHint(m_modeButton, tr("切换工具栏|切换工具栏"));
     connect(m_modeButton, &QToolButton::toggled, this, [this](bool seals) { setSealMode(seals); });
 
     QWidget *colourBar = toolBar(5);
-    colourBar->setAccessibleName(u"颜色"_s);
+    colourBar->setAccessibleName(tr("颜色"));
     m_colourPanel = new QWidget(colourBar);
     m_colourPanel->setObjectName(u"Panel2"_s);
     m_colourPicture = new QLabel(m_colourPanel);
     m_colourPicture->setObjectName(u"Image4"_s);
-    m_colourPicture->setAccessibleName(u"颜色"_s);
+    m_colourPicture->setAccessibleName(tr("颜色"));
     m_colourPicture->setPixmap(palettePicture(u"C1"_s, ratio));
     m_colourPicture->resize(m_colourPicture->pixmap().deviceIndependentSize().toSize());
     m_shape = new ColourSquare(m_colourPanel, [this] {
@@ -237,7 +237,7 @@ void ToolPalette::createControls()
             m_options.setColor();
     });
     m_shape->setObjectName(u"Shape1"_s);
-    applyHint(m_shape, u"设置颜色|设置颜色"_s);
+    applyHint(m_shape, tr("设置颜色|设置颜色"));
     m_shape->setColour(m_swatch);
 }
 
@@ -338,7 +338,7 @@ void ToolPalette::bindButtons()
     for (const NamedCommand &c : DrawingSetNamed) {
         const QString name = QString::fromUtf16(c.name);
         if (n <= ButtonCount)
-            bindButton(n++, m_options.namedAction ? m_options.namedAction(name) : nullptr, QString::fromUtf16(c.hint));
+            bindButton(n++, m_options.namedAction ? m_options.namedAction(name) : nullptr, tr(c.hint));
     }
 }
 

@@ -189,14 +189,14 @@ void DocumentWindow::showPosition(QPoint pagePoint)
 {
     const int zoom = m_document->page().zoom();
     const float ppm = screenPixelsPerMm();
-    m_host.setStatusText(0, u" 水平坐标："_s + positionText(pagePoint.x(), zoom, ppm) + u"mm"_s);
-    m_host.setStatusText(1, u"垂直坐标："_s + positionText(pagePoint.y(), zoom, ppm) + u"mm"_s);
+    m_host.setStatusText(0, tr(" 水平坐标：") + positionText(pagePoint.x(), zoom, ppm) + u"mm"_s);
+    m_host.setStatusText(1, tr("垂直坐标：") + positionText(pagePoint.y(), zoom, ppm) + u"mm"_s);
 }
 
 void DocumentWindow::showDocumentStatus()
 {
-    m_host.setStatusText(2, isModified() ? u"文件状态：已修改"_s : u"文件状态：未修改"_s);
-    m_host.setStatusText(3, u"已画图形："_s + QString::number(m_document->seals().size()));
+    m_host.setStatusText(2, isModified() ? tr("文件状态：已修改") : tr("文件状态：未修改"));
+    m_host.setStatusText(3, tr("已画图形：") + QString::number(m_document->seals().size()));
 }
 
 void DocumentWindow::applyToolCursor()

@@ -163,7 +163,7 @@ bool DocumentWindow::applyResize(Seal *target, const QRect &box)
     // which a round trip through pixels would change.
     const bool widthMoved = box.left() != old.left() || box.width() != old.width();
     const bool heightMoved = box.top() != old.top() || box.height() != old.height();
-    return m_document->editSeals({m_document->indexOf(target)}, u"改变大小"_s, [&](const SealSelection &seals) {
+    return m_document->editSeals({m_document->indexOf(target)}, tr("改变大小"), [&](const SealSelection &seals) {
         Seal &seal = *seals.front();
         const long double k = seal.scale();
         if (!(k > 0))

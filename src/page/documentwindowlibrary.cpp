@@ -56,7 +56,7 @@ DocumentResult DocumentWindow::insertLibraryItem(const QString &fileName, Progre
     const long double mmPerPixel =
         100 / (static_cast<long double>(m_document->page().zoom()) * m_document->screenPixelsPerMm());
     const DocumentResult result =
-        m_document->insertSeals(u"插入模板印章"_s, [&](SealDocument &scratch) -> DocumentResult {
+        m_document->insertSeals(tr("插入模板印章"), [&](SealDocument &scratch) -> DocumentResult {
             if (!centre)
                 return loadLibraryItem(fileName, scratch, progress, origin);
             return loadLibraryItemCentredAt(

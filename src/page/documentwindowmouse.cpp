@@ -147,7 +147,7 @@ void DocumentWindow::contextMenuEvent(QContextMenuEvent *event)
     if (!menu)
         return;
     if (hit.seal)
-        m_host.setSealLockCaption(m_document->isSealLocked(hit.seal) ? u"解锁印章(&U)"_s : u"锁定印章位置(&L)"_s);
+        m_host.setSealLockCaption(m_document->isSealLocked(hit.seal) ? tr("解锁印章(&U)") : tr("锁定印章位置(&L)"));
     menu->popup(at);
 }
 
@@ -271,7 +271,7 @@ void DocumentWindow::sealMouseDown(Seal *seal, const PageMouse &mouse)
         }
         startDrag(false, mouse);
     } else if (mouse.button == Qt::RightButton) {
-        m_host.setSealLockCaption(locked ? u"解锁印章(&U)"_s : u"锁定印章位置(&L)"_s);
+        m_host.setSealLockCaption(locked ? tr("解锁印章(&U)") : tr("锁定印章位置(&L)"));
     }
 }
 

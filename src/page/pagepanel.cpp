@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 
@@ -58,7 +59,7 @@ void paintDotted(QPainter &painter, const QRect &r)
 PagePanel::PagePanel(PageModel &page, QWidget *parent) : QWidget(parent), m_page(page), m_tickFont(u"Small Fonts"_s, 6)
 {
     installPageAccessibility();
-    setAccessibleName(u"页面"_s);
+    setAccessibleName(QCoreApplication::translate("Page", "页面"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);

@@ -4,6 +4,7 @@
 #include "picture/documentlimits.h"
 #include "seal/seallimits.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -25,20 +26,20 @@ PictureFile readPictureFile(const QString &path)
 
 QString fileReadMessage(const QString &path, const FileReadResult &read)
 {
-    const QString name = u'<' + QFileInfo(path).fileName() + u'>';
+    const QString name = QFileInfo(path).fileName();
     switch (read.error) {
     case FileReadError::None:
         return {};
     case FileReadError::Missing:
-        return name + u"文件不存在！"_s;
+        return QCoreApplication::translate("Page", "<%1>文件不存在！").arg(name);
     case FileReadError::NotRegular:
-        return name + u"不是普通文件，无法打开。"_s;
+        return QCoreApplication::translate("Page", "<%1>不是普通文件，无法打开。").arg(name);
     case FileReadError::TooLarge:
-        return name + u"文件太大，无法打开。"_s;
+        return QCoreApplication::translate("Page", "<%1>文件太大，无法打开。").arg(name);
     case FileReadError::Unreadable:
         break;
     }
-    return name + u"无法读取："_s + read.reason;
+    return QCoreApplication::translate("Page", "<%1>无法读取：%2").arg(name, read.reason);
 }
 
 } // namespace qm

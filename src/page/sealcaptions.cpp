@@ -4,6 +4,7 @@
 #include "seal/gbk.h"
 #include "seal/seal.h"
 
+#include <QCoreApplication>
 #include <iterator>
 
 using namespace Qt::StringLiterals;
@@ -104,9 +105,9 @@ const ToolInfo &toolMaking(const Seal &seal)
 
 QString toolCaptionText(const ToolInfo &tool)
 {
-    QString caption = QString::fromUtf16(tool.caption);
+    QString caption = tool.captionText();
     if (caption.isEmpty()) {
-        const QString hint = QString::fromUtf16(tool.hint);
+        const QString hint = tool.hintText();
         return hint.left(hint.indexOf(u'|'));
     }
     // "圆公章(&A)": the access key goes with its brackets.
@@ -125,9 +126,9 @@ QString sealAccessibleName(const Seal &seal)
 
 QString sealAccessibleDescription(const Seal &seal)
 {
-    return u"宽 %1 毫米，高 %2 毫米，中心水平坐标 %3 毫米，垂直坐标 %4 毫米"_s.arg(
-        millimetres(seal.RealWidth()), millimetres(seal.RealHeight()), millimetres(seal.RealCenterX()),
-        millimetres(seal.RealCenterY()));
+    return QCoreApplication::translate("Page", "宽 %1 毫米，高 %2 毫米，中心水平坐标 %3 毫米，垂直坐标 %4 毫米")
+        .arg(millimetres(seal.RealWidth()), millimetres(seal.RealHeight()), millimetres(seal.RealCenterX()),
+             millimetres(seal.RealCenterY()));
 }
 
 } // namespace qm

@@ -3,6 +3,7 @@
 #include "picture/colourquantizer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <gif_lib.h>
@@ -81,13 +82,13 @@ QString gifStatusText(GifStatus status)
     case GifStatus::Ok:
         return {};
     case GifStatus::EmptyPicture:
-        return u"图象为空，无法保存为GIF。"_s;
+        return QCoreApplication::translate("Picture", "图象为空，无法保存为GIF。");
     case GifStatus::TooLarge:
-        return u"图象的宽或高超过65535像素，无法保存为GIF。"_s;
+        return QCoreApplication::translate("Picture", "图象的宽或高超过65535像素，无法保存为GIF。");
     case GifStatus::EncoderFailed:
-        return u"GIF编码失败。"_s;
+        return QCoreApplication::translate("Picture", "GIF编码失败。");
     case GifStatus::WriteFailed:
-        return u"GIF文件写入失败。"_s;
+        return QCoreApplication::translate("Picture", "GIF文件写入失败。");
     }
     return {};
 }

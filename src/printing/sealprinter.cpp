@@ -6,6 +6,7 @@
 #include "seal/seal.h"
 #include "seal/sealpropertytable.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -59,14 +60,17 @@ QString sealName(const QList<const Seal *> &seals, int index)
     if (text.size() > 16)
         text = text.left(15) + u'…';
     const QString number = QString::number(index + 1);
-    return text.isEmpty() ? u"第%1个印章"_s.arg(number) : u"第%1个印章“%2”"_s.arg(number, text);
+    return text.isEmpty() ? QCoreApplication::translate("Printing", "第%1个印章").arg(number)
+                          : QCoreApplication::translate("Printing", "第%1个印章“%2”").arg(number, text);
 }
 
 QString tooLargeMessage(const QList<const Seal *> &seals, int index)
 {
     const Seal &seal = *seals[index];
-    return u"%1（%2 x %3 毫米）在打印机的分辨率下太大，\r内存不足以生成它的镜像，什么也没有打印。"_s.arg(
-        sealName(seals, index), QString::number(double(seal.RealWidth())), QString::number(double(seal.RealHeight())));
+    return QCoreApplication::translate(
+               "Printing", "%1（%2 x %3 毫米）在打印机的分辨率下太大，\r内存不足以生成它的镜像，什么也没有打印。")
+        .arg(sealName(seals, index), QString::number(double(seal.RealWidth())),
+             QString::number(double(seal.RealHeight())));
 }
 
 bool pictureFits(const QRect &box)
@@ -159,7 +163,7 @@ std::optional<QString> printSeals(QPrinter &printer, const QList<const Seal *> &
         printer.setCopyCount(1);
     QPainter painter;
     if (!painter.begin(&printer))
-        return u"打印机无法开始打印，什么也没有打印。"_s;
+        return QCoreApplication::translate("Printing", "打印机无法开始打印，什么也没有打印。");
     for (int sheet = 0; sheet < sheets; ++sheet) {
         if (sheet > 0)
             printer.newPage();
@@ -172,7 +176,7 @@ std::optional<QString> printSeals(QPrinter &printer, const QList<const Seal *> &
             });
         } catch (const std::bad_alloc &) {
             // Painting runs out of memory: the job is abandoned like any other failed seal.
-            failure = u"内存不足，打印没有完成，什么也没有打印。"_s;
+            failure = QCoreApplication::translate("Printing", "内存不足，打印没有完成，什么也没有打印。");
         }
         if (failure) {
             printer.abort();
@@ -181,7 +185,7 @@ std::optional<QString> printSeals(QPrinter &printer, const QList<const Seal *> &
         }
     }
     if (!painter.end())
-        return u"打印文件没有写完，打印没有完成。"_s;
+        return QCoreApplication::translate("Printing", "打印文件没有写完，打印没有完成。");
     return std::nullopt;
 }
 

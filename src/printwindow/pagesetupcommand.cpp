@@ -3,6 +3,8 @@
 #include "document/pagemodel.h"
 #include "page/documentwindow.h"
 
+#include <QCoreApplication>
+
 namespace qm {
 
 PageGeometry PageGeometry::of(const PageModel &page)
@@ -22,7 +24,7 @@ void PageGeometry::applyTo(PageModel &page) const
 }
 
 PageSetupCommand::PageSetupCommand(DocumentWindow &document, const PageGeometry &after)
-    : QUndoCommand(QStringLiteral("打印机设置")), m_document(&document),
+    : QUndoCommand(QCoreApplication::translate("PrintWindow", "打印机设置")), m_document(&document),
       m_before(PageGeometry::of(document.document().page())), m_after(after)
 {
 }

@@ -3,6 +3,7 @@
 #include "seal/paintersurface.h"
 #include "seal/renderseals.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -11,7 +12,7 @@ namespace qm {
 PreviewPage::PreviewPage(PageModel &page, float screenPixelsPerMm, QWidget *parent)
     : PagePanel(page, parent), m_screenPixelsPerMm(screenPixelsPerMm)
 {
-    setAccessibleName(QStringLiteral("打印预览页面"));
+    setAccessibleName(QCoreApplication::translate("PrintWindow", "打印预览页面"));
 }
 
 void PreviewPage::setLentSeals(const QList<const Seal *> &seals)

@@ -2,6 +2,7 @@
 
 #include "picture/drawingtypes.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QSettings>
@@ -81,9 +82,10 @@ void paintTestRuler(QPainter &painter, long double pixelsPerMm)
         painter.drawText(QPointF(origin + px(6), origin + px(cm * 10 + 1)), label);
     }
     painter.drawText(QPointF(origin + px(20), origin + px(30)),
-                     u"校准标尺：两条刻度线各长 100 毫米，请量出实际长度。"_s);
-    painter.drawText(QPointF(origin + px(20), origin + px(36)),
-                     u"新校正值（‰）= (1000 + 原校正值) × 100 ÷ 量得毫米数 − 1000"_s);
+                     QCoreApplication::translate("PrintWindow", "校准标尺：两条刻度线各长 100 毫米，请量出实际长度。"));
+    painter.drawText(
+        QPointF(origin + px(20), origin + px(36)),
+        QCoreApplication::translate("PrintWindow", "新校正值（‰）= (1000 + 原校正值) × 100 ÷ 量得毫米数 − 1000"));
     painter.restore();
 }
 

@@ -2,6 +2,7 @@
 
 #include "companions/dialogpackloader.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cstring>
@@ -35,10 +36,10 @@ dialogpack::PrintOptions askPrintOptionsFromDialogPack(const DialogPackLoader &l
 {
     dialogpack::PrintOptions record{};
     const bool found = loader.callEntry<dialogpack::ShowPrintSetupBoxEntry>(
-        dialogpack::ShowPrintSetupBoxName, u"DLL文件错误！"_s,
+        dialogpack::ShowPrintSetupBoxName, QCoreApplication::translate("PrintWindow", "DLL文件错误！"),
         [&](auto entry) { entry(&record, owner, current.printInColour, current.printMirrored, current.copies); });
     if (!found)
-        throw ComponentLoadError(u"文件损坏，请重新安装该程序！"_s);
+        throw ComponentLoadError(QCoreApplication::translate("PrintWindow", "文件损坏，请重新安装该程序！"));
     return record;
 }
 

@@ -33,7 +33,10 @@ using namespace Qt::StringLiterals;
 
 namespace qm {
 
-const QString PrintWindow::PrintCaption = u"Quillmark 打印管理..."_s;
+QString PrintWindow::printCaption()
+{
+    return tr("Quillmark 打印管理...");
+}
 
 namespace {
 
@@ -64,7 +67,7 @@ PrintWindow::PrintWindow(DocumentWindow &document, bool previewMode, PrintWindow
     : QDialog(parent), m_document(document), m_previewMode(previewMode), m_windowOptions(std::move(options))
 {
     setObjectName(u"frmPrint"_s);
-    setAccessibleName(previewMode ? u"打印预览"_s : PrintCaption);
+    setAccessibleName(previewMode ? tr("打印预览") : printCaption());
     setFont(QApplication::font("QMenu"));
     if (!m_windowOptions.cursor)
         m_windowOptions.cursor = defaultCursor;
@@ -93,7 +96,7 @@ PrintWindow::PrintWindow(DocumentWindow &document, bool previewMode, PrintWindow
 
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(u"ScrollBox1"_s);
-    m_scroll->setAccessibleName(u"打印预览"_s);
+    m_scroll->setAccessibleName(tr("打印预览"));
     m_scroll->setWidgetResizable(false);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_canvas = new QWidget;
@@ -149,7 +152,7 @@ PrintWindow::PrintWindow(DocumentWindow &document, bool previewMode, PrintWindow
         setWindowState(Qt::WindowFullScreen);
     } else {
         setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-        setWindowTitle(PrintCaption);
+        setWindowTitle(printCaption());
         setSizeGripEnabled(true);
         m_options.copies = 1;
         setWindowState(Qt::WindowMaximized);
@@ -181,15 +184,15 @@ void PrintWindow::createActions()
         addAction(a);
         return a;
     };
-    m_zoomIn = make(u"ActZoomIn"_s, u"放 大"_s, QKeySequence(Qt::Key_PageUp));
-    m_zoomOut = make(u"ActZoomOut"_s, u"缩 小"_s, QKeySequence(Qt::Key_PageDown));
-    m_zoomFit = make(u"ActZoomFit"_s, u"全 部"_s, QKeySequence());
-    m_setup = make(u"FSetupAct"_s, u"设 置"_s, QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_print = make(u"FPrintAct"_s, u"打 印"_s, QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_exit = make(u"FExitAct"_s, u"退 出"_s, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_pdf = make(u"FPdfAct"_s, u"打印到PDF文件(&D)..."_s, QKeySequence());
-    m_ruler = make(u"FRulerAct"_s, u"打印校准标尺(&R)"_s, QKeySequence());
-    m_calibrate = make(u"FCalibrateAct"_s, u"打印校准(&C)..."_s, QKeySequence());
+    m_zoomIn = make(u"ActZoomIn"_s, tr("放 大"), QKeySequence(Qt::Key_PageUp));
+    m_zoomOut = make(u"ActZoomOut"_s, tr("缩 小"), QKeySequence(Qt::Key_PageDown));
+    m_zoomFit = make(u"ActZoomFit"_s, tr("全 部"), QKeySequence());
+    m_setup = make(u"FSetupAct"_s, tr("设 置"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_print = make(u"FPrintAct"_s, tr("打 印"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_exit = make(u"FExitAct"_s, tr("退 出"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_pdf = make(u"FPdfAct"_s, tr("打印到PDF文件(&D)..."), QKeySequence());
+    m_ruler = make(u"FRulerAct"_s, tr("打印校准标尺(&R)"), QKeySequence());
+    m_calibrate = make(u"FCalibrateAct"_s, tr("打印校准(&C)..."), QKeySequence());
     m_zoomIn->setCheckable(true);
     m_zoomOut->setCheckable(true);
     auto *tools = new QActionGroup(this);
@@ -229,26 +232,26 @@ void PrintWindow::createMenus()
         }
         return a;
     };
-    QMenu *file = m_menuBar->addMenu(u"文件(&F)"_s);
-    item(file, u"设置(&S)"_s, m_setup);
-    item(file, u"打印(&P)"_s, m_print);
+    QMenu *file = m_menuBar->addMenu(tr("文件(&F)"));
+    item(file, tr("设置(&S)"), m_setup);
+    item(file, tr("打印(&P)"), m_print);
     file->addSeparator();
     file->addAction(m_pdf);
     file->addAction(m_calibrate);
     file->addAction(m_ruler);
     file->addSeparator();
-    item(file, u"退出(&X)"_s, m_exit);
-    QMenu *view = m_menuBar->addMenu(u"显示(&V)"_s);
-    item(view, u"连续放大(&I)"_s, m_zoomIn);
-    item(view, u"连续缩小(&U)"_s, m_zoomOut);
-    item(view, u"自适页面(&F)"_s, m_zoomFit);
+    item(file, tr("退出(&X)"), m_exit);
+    QMenu *view = m_menuBar->addMenu(tr("显示(&V)"));
+    item(view, tr("连续放大(&I)"), m_zoomIn);
+    item(view, tr("连续缩小(&U)"), m_zoomOut);
+    item(view, tr("自适页面(&F)"), m_zoomFit);
 }
 
 void PrintWindow::createToolBar()
 {
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(u"CoolBar1"_s);
-    m_toolBar->setAccessibleName(u"打印工具栏"_s);
+    m_toolBar->setAccessibleName(tr("打印工具栏"));
     m_toolBar->setOrientation(Qt::Vertical);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (QAction *a : {m_zoomIn, m_zoomOut, m_zoomFit, m_setup, m_print, m_exit})
@@ -266,10 +269,10 @@ void PrintWindow::createStatusBar()
 
     m_progressPanel = new QWidget(m_statusBar);
     m_progressPanel->setObjectName(u"Panel1"_s);
-    m_progressCaption = new QLabel(u"正在生成打印文件："_s, m_progressPanel);
+    m_progressCaption = new QLabel(tr("正在生成打印文件："), m_progressPanel);
     m_progressBar = new QProgressBar(m_progressPanel);
     m_progressBar->setObjectName(u"ProgressBar1"_s);
-    m_progressBar->setAccessibleName(u"正在生成打印文件"_s);
+    m_progressBar->setAccessibleName(tr("正在生成打印文件"));
     m_progressBar->setTextVisible(false);
     m_progressPanel->hide();
 }
@@ -303,7 +306,7 @@ QString PrintWindow::tenthsText(long double mm)
 
 QString PrintWindow::printableAreaText(const PageModel &page)
 {
-    return u" 当前纸张可打印区域[宽x高]："_s + tenthsText(page.pageWidth() - 2 * page.leftMargin()) + u"mm x "_s +
+    return tr(" 当前纸张可打印区域[宽x高]：") + tenthsText(page.pageWidth() - 2 * page.leftMargin()) + u"mm x "_s +
            tenthsText(page.pageHeight() - 2 * page.topMargin()) + u"mm "_s;
 }
 
@@ -351,7 +354,7 @@ void PrintWindow::setZoom(int zoom)
             m_preview->show();
     }
     setStatusPanel(0, printableAreaText(m_page));
-    setStatusPanel(1, u"当前缩放比例："_s + QString::number(zoom) + u"% "_s);
+    setStatusPanel(1, tr("当前缩放比例：") + QString::number(zoom) + u"% "_s);
     layoutProgressPanel();
 }
 

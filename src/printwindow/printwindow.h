@@ -72,7 +72,7 @@ public:
     PrintWindow(DocumentWindow &document, bool previewMode, PrintWindowOptions options = {}, QWidget *parent = nullptr);
     ~PrintWindow() override;
 
-    static const QString PrintCaption; // "Quillmark 打印管理..."
+    static QString printCaption();
 
     bool isPreview() const { return m_previewMode; }
     bool printInColour() const { return m_options.printInColour; }

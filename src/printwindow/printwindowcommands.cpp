@@ -37,8 +37,15 @@ namespace {
 // More copies than this are taken for a damaged record rather than the user's wish.
 constexpr int MaxCopies = 999;
 
-const QString InformationCaption = u"信息"_s;
-const QString NoPrinterToPrint = u"您的计算机未安装打\r印机，不能打印！"_s;
+QString informationCaption()
+{
+    return PrintWindow::tr("信息");
+}
+
+QString noPrinterToPrint()
+{
+    return PrintWindow::tr("您的计算机未安装打\r印机，不能打印！");
+}
 
 // What the page set-up needs of a printer: its resolution, its paper in device pixels and the
 // part of the paper it can print on.
@@ -62,7 +69,7 @@ PrinterPage printerPageOf(const QPrinter &printer)
 bool defaultEditCalibration(QWidget *owner, PrintCalibration &calibration)
 {
     QDialog dialog(owner);
-    dialog.setWindowTitle(u"打印校准"_s);
+    dialog.setWindowTitle(PrintWindow::tr("打印校准"));
     auto *form = new QFormLayout(&dialog);
     auto spin = [&](int value) {
         auto *box = new QSpinBox(&dialog);
@@ -73,10 +80,10 @@ bool defaultEditCalibration(QWidget *owner, PrintCalibration &calibration)
     };
     QSpinBox *x = spin(calibration.xPerMille);
     QSpinBox *y = spin(calibration.yPerMille);
-    x->setAccessibleName(u"水平校正"_s);
-    y->setAccessibleName(u"垂直校正"_s);
-    form->addRow(u"水平校正(&H)："_s, x);
-    form->addRow(u"垂直校正(&V)："_s, y);
+    x->setAccessibleName(PrintWindow::tr("水平校正"));
+    y->setAccessibleName(PrintWindow::tr("垂直校正"));
+    form->addRow(PrintWindow::tr("水平校正(&H)："), x);
+    form->addRow(PrintWindow::tr("垂直校正(&V)："), y);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -93,7 +100,7 @@ bool defaultEditCalibration(QWidget *owner, PrintCalibration &calibration)
 void PrintWindow::setUpPrinter()
 {
     if (!hasPrinter()) {
-        information(InformationCaption, u"您的计算机没有安装\r打印机，不能设置！"_s);
+        information(informationCaption(), tr("您的计算机没有安装\r打印机，不能设置！"));
         return;
     }
     bool accepted = false;
@@ -109,7 +116,7 @@ void PrintWindow::setUpPrinter()
 
     UpdatesGuard guard(this);
     const PrinterPage printer = printerPageOf(*m_printer);
-    setStatusPanel(0, u"当前纸张打印区域大小[宽x高]："_s + tenthsText(printer.printableWidthMm) + u"mm x "_s +
+    setStatusPanel(0, tr("当前纸张打印区域大小[宽x高]：") + tenthsText(printer.printableWidthMm) + u"mm x "_s +
                           tenthsText(printer.printableHeightMm) + u" mm"_s);
     PageModel fromPrinter;
     applyPrinterPage(fromPrinter, printer.dpiX > 0 ? std::optional<PrinterPage>(printer) : std::nullopt);
@@ -150,11 +157,11 @@ void PrintWindow::printDocument()
         return;
     if (m_document.sealList().empty()) {
         if (m_options.printConfirmed)
-            information(u"提示："_s, u"空白文档，有什么好打印的！"_s);
+            information(tr("提示："), tr("空白文档，有什么好打印的！"));
         return;
     }
     if (!hasPrinter()) {
-        information(InformationCaption, NoPrinterToPrint);
+        information(informationCaption(), noPrinterToPrint());
         return;
     }
     if (!m_options.printConfirmed || !acceptMissingGlyphs())
@@ -164,7 +171,7 @@ void PrintWindow::printDocument()
 
 QString PrintWindow::pdfWrittenText(const QString &fileName)
 {
-    return u"已打印到PDF文件："_s + QDir::toNativeSeparators(fileName);
+    return tr("已打印到PDF文件：") + QDir::toNativeSeparators(fileName);
 }
 
 void PrintWindow::printToPdf()
@@ -174,7 +181,7 @@ void PrintWindow::printToPdf()
         return;
     if (m_document.sealList().empty()) {
         if (m_options.printConfirmed)
-            information(u"提示："_s, u"空白文档，有什么好打印的！"_s);
+            information(tr("提示："), tr("空白文档，有什么好打印的！"));
         return;
     }
     if (!m_options.printConfirmed)
@@ -182,7 +189,7 @@ void PrintWindow::printToPdf()
     const QString folder = m_windowOptions.pdfFolder;
     QString fileName = m_windowOptions.askPdfFile
                            ? m_windowOptions.askPdfFile(this, folder)
-                           : QFileDialog::getSaveFileName(this, u"打印到PDF文件"_s, folder, u"PDF 文件 (*.pdf)"_s);
+                           : QFileDialog::getSaveFileName(this, tr("打印到PDF文件"), folder, tr("PDF 文件 (*.pdf)"));
     if (fileName.isEmpty() || !acceptMissingGlyphs())
         return;
     if (!fileName.endsWith(u".pdf"_s, Qt::CaseInsensitive))
@@ -209,8 +216,9 @@ bool PrintWindow::acceptMissingGlyphs()
     const QList<MissingGlyphs> missing = sealsWithMissingGlyphs(seals);
     if (missing.isEmpty())
         return true;
-    const QString text = u"下列印章中有字体无法显示的字符，打印出来这些字符将用其他字体代替或显示为空框：\r\r"_s +
-                         describeMissingGlyphs(missing) + u"\r\r是否继续打印？"_s;
+    const QString text = tr("下列印章中有字体无法显示的字符，打印出来这些字符将用其他字体代替或显示为空框：\r\r%1\r\r"
+                            "是否继续打印？")
+                             .arg(describeMissingGlyphs(missing));
     if (m_windowOptions.askToGoOn)
         return m_windowOptions.askToGoOn(this, text);
     return QMessageBox::warning(this, windowTitle(), QString(text).replace(u'\r', u'\n'),
@@ -220,14 +228,14 @@ bool PrintWindow::acceptMissingGlyphs()
 void PrintWindow::printTestRuler()
 {
     if (!hasPrinter()) {
-        information(InformationCaption, NoPrinterToPrint);
+        information(informationCaption(), noPrinterToPrint());
         return;
     }
     const PrintPlacement placement = placementFor(*m_printer, false);
     m_printer->setCopyCount(1);
     QPainter painter;
     if (!painter.begin(m_printer.get())) {
-        showError(u"打印机无法开始打印，什么也没有打印。"_s);
+        showError(tr("打印机无法开始打印，什么也没有打印。"));
         return;
     }
     painter.translate(placement.printableOrigin);

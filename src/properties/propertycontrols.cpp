@@ -2,6 +2,8 @@
 
 #include "seal/sealpropertytable.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -27,104 +29,125 @@ const QList<PropertyControl> &buildControls()
 {
     static const QList<PropertyControl> controls{
         // Page A.
-        {1, "RxSpinEdit1", u"横向定位：", 1, Float, Mm, G, 1, "RealCenterX", mm},
-        {2, "RxSpinEdit2", u"纵向定位：", 1, Float, Offset, G, 2, "RealCenterY", mm},
-        {3, "RxSpinEdit3", u"线    宽：", 2, Float, Mm, G, 3, "PenWidth", mm},
-        {4, "RxSpinEdit4", u"宽    度：", 2, Float, Mm, G, 4, "RealWidth", mm},
-        {5, "RxSpinEdit5", u"高    度：", 2, Float, Mm, G, 5, "RealHeight", mm},
-        {6, "ComboBox1", u"边框类型：", 2, FrameList, None, G, 6, "NameSealFrameType", nullptr},
-        {7, "CheckBox1", u"三角形顶点在上", 2, Check, None, G, 7, "TopOrDown", nullptr, false,
-         ControlVariant{.kinds = kindBit(stArc), .label = u"弧线闭合成扇形"}},
-        {8, "RxSpinEdit6", u"线    宽：", 3, Float, Mm, G, 8, "PenWidth1", mm, false,
+        {1, "RxSpinEdit1", QT_TRANSLATE_NOOP("Properties", "横向定位："), 1, Float, Mm, G, 1, "RealCenterX", mm},
+        {2, "RxSpinEdit2", QT_TRANSLATE_NOOP("Properties", "纵向定位："), 1, Float, Offset, G, 2, "RealCenterY", mm},
+        {3, "RxSpinEdit3", QT_TRANSLATE_NOOP("Properties", "线    宽："), 2, Float, Mm, G, 3, "PenWidth", mm},
+        {4, "RxSpinEdit4", QT_TRANSLATE_NOOP("Properties", "宽    度："), 2, Float, Mm, G, 4, "RealWidth", mm},
+        {5, "RxSpinEdit5", QT_TRANSLATE_NOOP("Properties", "高    度："), 2, Float, Mm, G, 5, "RealHeight", mm},
+        {6, "ComboBox1", QT_TRANSLATE_NOOP("Properties", "边框类型："), 2, FrameList, None, G, 6, "NameSealFrameType",
+         nullptr},
+        {7, "CheckBox1", QT_TRANSLATE_NOOP("Properties", "三角形顶点在上"), 2, Check, None, G, 7, "TopOrDown", nullptr,
+         false, ControlVariant{.kinds = kindBit(stArc), .label = QT_TRANSLATE_NOOP("Properties", "弧线闭合成扇形")}},
+        {8, "RxSpinEdit6", QT_TRANSLATE_NOOP("Properties", "线    宽："), 3, Float, Mm, G, 8, "PenWidth1", mm, false,
          ControlVariant{.kinds = kindBit(stArc),
                         .property = "TextAngle",
                         .box = Angle,
                         .range = BoxRange{0, 999},
-                        .label = u"起始角度："}},
-        {9, "RxSpinEdit7", u"间    距：", 3, Float, Offset, G, 9, "OutInDelta", mm, false,
+                        .label = QT_TRANSLATE_NOOP("Properties", "起始角度：")}},
+        {9, "RxSpinEdit7", QT_TRANSLATE_NOOP("Properties", "间    距："), 3, Float, Offset, G, 9, "OutInDelta", mm,
+         false,
          ControlVariant{.kinds = kindBit(stArc),
                         .property = "CodeAngle",
                         .box = Angle,
                         .range = BoxRange{-100, 999},
-                        .label = u"终止角度："}},
-        {10, "RxSpinEdit8", u"线    宽：", 4, Float, Mm, G, 10, "PenWidth4", mm},
-        {11, "RxSpinEdit9", u"宽    度：", 4, Float, Mm, G, 11, "CLWidth", mm},
-        {12, "RxSpinEdit10", u"高    度：", 4, Float, Mm, G, 12, "CLHeight", mm},
-        {13, "RxSpinEdit11", u"间    距：", 4, Float, Mm, G, 13, "LineABW", mm},
-        {14, "RxSpinEdit12", u"水平偏移：", 4, Float, Free, G, 14, "CLineCenterX", mm},
-        {15, "RxSpinEdit13", u"垂直偏移：", 4, Float, Free, G, 15, "CLineCenterY", mm},
+                        .label = QT_TRANSLATE_NOOP("Properties", "终止角度：")}},
+        {10, "RxSpinEdit8", QT_TRANSLATE_NOOP("Properties", "线    宽："), 4, Float, Mm, G, 10, "PenWidth4", mm},
+        {11, "RxSpinEdit9", QT_TRANSLATE_NOOP("Properties", "宽    度："), 4, Float, Mm, G, 11, "CLWidth", mm},
+        {12, "RxSpinEdit10", QT_TRANSLATE_NOOP("Properties", "高    度："), 4, Float, Mm, G, 12, "CLHeight", mm},
+        {13, "RxSpinEdit11", QT_TRANSLATE_NOOP("Properties", "间    距："), 4, Float, Mm, G, 13, "LineABW", mm},
+        {14, "RxSpinEdit12", QT_TRANSLATE_NOOP("Properties", "水平偏移："), 4, Float, Free, G, 14, "CLineCenterX", mm},
+        {15, "RxSpinEdit13", QT_TRANSLATE_NOOP("Properties", "垂直偏移："), 4, Float, Free, G, 15, "CLineCenterY", mm},
         // Page B.
-        {16, "RxSpinEdit14", u"线    宽：", 5, Float, Mm, G, 16, "PenWidth2", mm},
-        {17, "RxSpinEdit15", u"间    距：", 5, Float, Offset, G, 17, "InDelta", mm},
-        {18, "RxSpinEdit16", u"线    宽：", 6, Float, Mm, G, 18, "PenWidth3", mm},
-        {19, "RxSpinEdit17", u"宽    度：", 6, Float, Mm, G, 19, "ImageWidth", mm, false,
-         ControlVariant{.kinds = kindBit(stFiveStar) | kindBit(stAnyImage), .property = "RealWidth"}},
-        {20, "RxSpinEdit18", u"高    度：", 6, Float, Mm, G, 20, "ImageHeight", mm, false,
-         ControlVariant{.kinds = kindBit(stFiveStar) | kindBit(stAnyImage), .property = "RealHeight"}},
-        {21, "RxSpinEdit19", u"水平偏移：", 6, Float, Free, G, 21, "ImageCenterX", mm},
-        {22, "RxSpinEdit20", u"垂直偏移：", 6, Float, Free, G, 22, "ImageCenterY", mm},
-        {23, "CheckBox2", u"颜色跟随画笔", 6, Check, None, G, 23, "PicClrChange", nullptr},
-        {24, "CheckBox3", u"图象透明白色", 6, Check, None, G, 24, "PicTransParnt", nullptr},
-        {25, "RxSpinEdit21", u"线    宽：", 7, Float, Mm, G, 25, "LineWidth", mm},
-        {26, "RxSpinEdit22", u"条    数：", 7, Integer, BoxRange{0, 255}, G, 26, "LineCount", nullptr},
-        {27, "RxSpinEdit23", u"环排角度：", 7, Angle, BoxRange{0, 360}, G, 27, "LineAngle", deg},
-        {28, "CheckBox4", u"直线/贝塞尔曲线", 7, Check, None, G, 28, "LineType", nullptr},
-        {29, "CheckBox5", u"纹线破边框外沿", 7, Check, None, G, 29, "OutSide", nullptr},
-        {30, "CheckBox6", u"纹线破边框内沿", 7, Check, None, G, 30, "InSide", nullptr},
+        {16, "RxSpinEdit14", QT_TRANSLATE_NOOP("Properties", "线    宽："), 5, Float, Mm, G, 16, "PenWidth2", mm},
+        {17, "RxSpinEdit15", QT_TRANSLATE_NOOP("Properties", "间    距："), 5, Float, Offset, G, 17, "InDelta", mm},
+        {18, "RxSpinEdit16", QT_TRANSLATE_NOOP("Properties", "线    宽："), 6, Float, Mm, G, 18, "PenWidth3", mm},
+        {19, "RxSpinEdit17", QT_TRANSLATE_NOOP("Properties", "宽    度："), 6, Float, Mm, G, 19, "ImageWidth", mm,
+         false, ControlVariant{.kinds = kindBit(stFiveStar) | kindBit(stAnyImage), .property = "RealWidth"}},
+        {20, "RxSpinEdit18", QT_TRANSLATE_NOOP("Properties", "高    度："), 6, Float, Mm, G, 20, "ImageHeight", mm,
+         false, ControlVariant{.kinds = kindBit(stFiveStar) | kindBit(stAnyImage), .property = "RealHeight"}},
+        {21, "RxSpinEdit19", QT_TRANSLATE_NOOP("Properties", "水平偏移："), 6, Float, Free, G, 21, "ImageCenterX", mm},
+        {22, "RxSpinEdit20", QT_TRANSLATE_NOOP("Properties", "垂直偏移："), 6, Float, Free, G, 22, "ImageCenterY", mm},
+        {23, "CheckBox2", QT_TRANSLATE_NOOP("Properties", "颜色跟随画笔"), 6, Check, None, G, 23, "PicClrChange",
+         nullptr},
+        {24, "CheckBox3", QT_TRANSLATE_NOOP("Properties", "图象透明白色"), 6, Check, None, G, 24, "PicTransParnt",
+         nullptr},
+        {25, "RxSpinEdit21", QT_TRANSLATE_NOOP("Properties", "线    宽："), 7, Float, Mm, G, 25, "LineWidth", mm},
+        {26, "RxSpinEdit22", QT_TRANSLATE_NOOP("Properties", "条    数："), 7, Integer, BoxRange{0, 255}, G, 26,
+         "LineCount", nullptr},
+        {27, "RxSpinEdit23", QT_TRANSLATE_NOOP("Properties", "环排角度："), 7, Angle, BoxRange{0, 360}, G, 27,
+         "LineAngle", deg},
+        {28, "CheckBox4", QT_TRANSLATE_NOOP("Properties", "直线/贝塞尔曲线"), 7, Check, None, G, 28, "LineType",
+         nullptr},
+        {29, "CheckBox5", QT_TRANSLATE_NOOP("Properties", "纹线破边框外沿"), 7, Check, None, G, 29, "OutSide", nullptr},
+        {30, "CheckBox6", QT_TRANSLATE_NOOP("Properties", "纹线破边框内沿"), 7, Check, None, G, 30, "InSide", nullptr},
         // Page C: the line choice; the line's own controls follow in the text mask.
-        {TextLineChoiceTag, "ComboBox2", u"文字：", 8, LineList, None, G, 31, nullptr, nullptr},
+        {TextLineChoiceTag, "ComboBox2", QT_TRANSLATE_NOOP("Properties", "文字："), 8, LineList, None, G, 31, nullptr,
+         nullptr},
         // Page D.
-        {49, "ComboBox4", u"字体：", 9, Font, None, G, 32, "CodeFontName", nullptr},
+        {49, "ComboBox4", QT_TRANSLATE_NOOP("Properties", "字体："), 9, Font, None, G, 32, "CodeFontName", nullptr},
         {50, "Edit1", nullptr, 9, Text, None, G, 33, "Code", nullptr},
-        {51, "RxSpinEdit33", u"编码字宽：", 9, Float, Mm, G, 34, "CodeWidth", mm},
-        {52, "RxSpinEdit34", u"编码字高：", 9, Float, Mm, G, 35, "CodeHeight", mm},
-        {53, "RxSpinEdit35", u"编码长度：", 9, Float, Mm, G, 36, "CodeLength", mm},
-        {54, "RxSpinEdit36", u"离主边框：", 9, Float, Mm, G, 37, "CodeToFrame", mm},
-        {55, "RxSpinEdit37", u"环绕角度：", 9, Angle, BoxRange{0, 360}, G, 38, "CodeAngle", deg},
-        {56, "RxSpinEdit38", u"笔画加粗：", 9, Integer, BoxRange{0, 10000}, G, 39, "CodePenWidth", hundredths},
-        {57, "CheckBox13", u"空心轮廓字", 9, Check, None, G, 40, "CBlank", nullptr},
-        {58, "CheckBox14", u"斜体字", 9, Check, None, G, 41, "CItalic", nullptr},
-        {59, "CheckBox15", u"编码在边框上", 9, Check, None, G, 42, "CodeOn", nullptr},
-        {60, "CheckBox16", u"编码在印章上部", 9, Check, None, G, 43, "CodeTopOrDown", nullptr},
-        {61, "RxSpinEdit39", u"外框线宽：", 10, Float, Mm, G, 44, "PenWidth", mm},
-        {62, "RxSpinEdit40", u"分割线宽：", 10, Float, Mm, G, 45, "PenWidth1", mm},
-        {63, "RxSpinEdit41", u"表格宽度：", 10, Float, Mm, G, 46, "RealWidth", mm},
-        {64, "RxSpinEdit42", u"表格高度：", 10, Float, Mm, G, 47, "RealHeight", mm},
+        {51, "RxSpinEdit33", QT_TRANSLATE_NOOP("Properties", "编码字宽："), 9, Float, Mm, G, 34, "CodeWidth", mm},
+        {52, "RxSpinEdit34", QT_TRANSLATE_NOOP("Properties", "编码字高："), 9, Float, Mm, G, 35, "CodeHeight", mm},
+        {53, "RxSpinEdit35", QT_TRANSLATE_NOOP("Properties", "编码长度："), 9, Float, Mm, G, 36, "CodeLength", mm},
+        {54, "RxSpinEdit36", QT_TRANSLATE_NOOP("Properties", "离主边框："), 9, Float, Mm, G, 37, "CodeToFrame", mm},
+        {55, "RxSpinEdit37", QT_TRANSLATE_NOOP("Properties", "环绕角度："), 9, Angle, BoxRange{0, 360}, G, 38,
+         "CodeAngle", deg},
+        {56, "RxSpinEdit38", QT_TRANSLATE_NOOP("Properties", "笔画加粗："), 9, Integer, BoxRange{0, 10000}, G, 39,
+         "CodePenWidth", hundredths},
+        {57, "CheckBox13", QT_TRANSLATE_NOOP("Properties", "空心轮廓字"), 9, Check, None, G, 40, "CBlank", nullptr},
+        {58, "CheckBox14", QT_TRANSLATE_NOOP("Properties", "斜体字"), 9, Check, None, G, 41, "CItalic", nullptr},
+        {59, "CheckBox15", QT_TRANSLATE_NOOP("Properties", "编码在边框上"), 9, Check, None, G, 42, "CodeOn", nullptr},
+        {60, "CheckBox16", QT_TRANSLATE_NOOP("Properties", "编码在印章上部"), 9, Check, None, G, 43, "CodeTopOrDown",
+         nullptr},
+        {61, "RxSpinEdit39", QT_TRANSLATE_NOOP("Properties", "外框线宽："), 10, Float, Mm, G, 44, "PenWidth", mm},
+        {62, "RxSpinEdit40", QT_TRANSLATE_NOOP("Properties", "分割线宽："), 10, Float, Mm, G, 45, "PenWidth1", mm},
+        {63, "RxSpinEdit41", QT_TRANSLATE_NOOP("Properties", "表格宽度："), 10, Float, Mm, G, 46, "RealWidth", mm},
+        {64, "RxSpinEdit42", QT_TRANSLATE_NOOP("Properties", "表格高度："), 10, Float, Mm, G, 47, "RealHeight", mm},
         // The grid draws RowColCount as columns and RowColCount1 as rows, whatever the labels say.
-        {65, "RxSpinEdit43", u"表格行数：", 10, Integer, Free, G, 48, "RowColCount", nullptr, true},
-        {66, "RxSpinEdit44", u"表格列数：", 10, Integer, Free, G, 49, "RowColCount1", nullptr, true},
+        {65, "RxSpinEdit43", QT_TRANSLATE_NOOP("Properties", "表格行数："), 10, Integer, Free, G, 48, "RowColCount",
+         nullptr, true},
+        {66, "RxSpinEdit44", QT_TRANSLATE_NOOP("Properties", "表格列数："), 10, Integer, Free, G, 49, "RowColCount1",
+         nullptr, true},
         // The corner size sits with the main frame.
-        {67, "RxSpinEdit45", u"切角尺寸：", 2, Float, Mm, G, 50, "RealSR", mm, false,
+        {67, "RxSpinEdit45", QT_TRANSLATE_NOOP("Properties", "切角尺寸："), 2, Float, Mm, G, 50, "RealSR", mm, false,
          ControlVariant{.kinds = kindBit(stAnyAngleLine),
                         .property = "TextAngle",
                         .box = Angle,
                         .range = BoxRange{0, 999},
-                        .label = u"直线倾角："}},
+                        .label = QT_TRANSLATE_NOOP("Properties", "直线倾角：")}},
 
         // Text mask: page C's controls for the chosen line.
-        {32, "ComboBox3", u"字体：", 8, Font, None, T, 1, "FontName", nullptr},
+        {32, "ComboBox3", QT_TRANSLATE_NOOP("Properties", "字体："), 8, Font, None, T, 1, "FontName", nullptr},
         {33, "Memo1", nullptr, 8, Memo, None, T, 2, "Text", nullptr},
-        {34, "RxSpinEdit24", u"宽    度：", 8, Float, Mm, T, 3, "TextsWidth", mm, false,
+        {34, "RxSpinEdit24", QT_TRANSLATE_NOOP("Properties", "宽    度："), 8, Float, Mm, T, 3, "TextsWidth", mm, false,
          ControlVariant{.kinds = kindBit(stHorzText) | kindBit(stEllipseText) | kindBit(stAnyAngleText),
                         .property = "RealWidth"}},
-        {35, "RxSpinEdit25", u"高    度：", 8, Float, Mm, T, 4, "TextsHeight", mm, false,
+        {35, "RxSpinEdit25", QT_TRANSLATE_NOOP("Properties", "高    度："), 8, Float, Mm, T, 4, "TextsHeight", mm,
+         false,
          ControlVariant{.kinds = kindBit(stHorzText) | kindBit(stEllipseText) | kindBit(stAnyAngleText),
                         .property = "RealHeight"}},
-        {36, "RxSpinEdit26", u"字    宽：", 8, Float, Mm, T, 5, "TextWidth", mm},
-        {37, "RxSpinEdit27", u"字    高：", 8, Float, Mm, T, 6, "TextHeight", mm},
-        {38, "RxSpinEdit28", u"水平偏移：", 8, Float, Free, T, 7, "TextCenterX", mm},
-        {39, "RxSpinEdit29", u"垂直偏移：", 8, Float, Free, T, 8, "TextCenterY", mm},
-        {40, "RxSpinEdit30", u"行 列 数：", 8, Integer, BoxRange{1, 255}, T, 9, "RowColCount", nullptr},
-        {41, "RxSpinEdit31", u"环排角度：", 8, Angle, BoxRange{0, 360}, T, 10, "TextAngle", deg, false,
-         ControlVariant{.kinds = kindBit(stAnyAngleText), .label = u"倾    角：", .firstLineOnly = true}},
-        {42, "RxSpinEdit32", u"笔画加粗：", 8, Integer, BoxRange{0, 10000}, T, 11, "TextPenWidth", hundredths},
-        {43, "CheckBox7", u"空心轮廓字", 8, Check, None, T, 12, "Blank", nullptr},
-        {44, "CheckBox8", u"斜体字", 8, Check, None, T, 13, "Italic", nullptr},
-        {68, "CheckBox17", u"细瘦文字笔画", 8, Weight, None, T, 14, "TextWeight", nullptr},
-        {45, "CheckBox9", u"横排 [竖排]", 8, Check, None, T, 15, "RowCol", nullptr},
-        {46, "CheckBox10", u"左排 [右排]", 8, Check, None, T, 16, "LeftRight", nullptr},
-        {47, "CheckBox11", u"环排 [平排]", 8, Check, None, T, 17, "IsEllipse", nullptr},
-        {48, "CheckBox12", u"弧顶在上 [下]", 8, Check, None, T, 18, "TopOrDown", nullptr},
+        {36, "RxSpinEdit26", QT_TRANSLATE_NOOP("Properties", "字    宽："), 8, Float, Mm, T, 5, "TextWidth", mm},
+        {37, "RxSpinEdit27", QT_TRANSLATE_NOOP("Properties", "字    高："), 8, Float, Mm, T, 6, "TextHeight", mm},
+        {38, "RxSpinEdit28", QT_TRANSLATE_NOOP("Properties", "水平偏移："), 8, Float, Free, T, 7, "TextCenterX", mm},
+        {39, "RxSpinEdit29", QT_TRANSLATE_NOOP("Properties", "垂直偏移："), 8, Float, Free, T, 8, "TextCenterY", mm},
+        {40, "RxSpinEdit30", QT_TRANSLATE_NOOP("Properties", "行 列 数："), 8, Integer, BoxRange{1, 255}, T, 9,
+         "RowColCount", nullptr},
+        {41, "RxSpinEdit31", QT_TRANSLATE_NOOP("Properties", "环排角度："), 8, Angle, BoxRange{0, 360}, T, 10,
+         "TextAngle", deg, false,
+         ControlVariant{.kinds = kindBit(stAnyAngleText),
+                        .label = QT_TRANSLATE_NOOP("Properties", "倾    角："),
+                        .firstLineOnly = true}},
+        {42, "RxSpinEdit32", QT_TRANSLATE_NOOP("Properties", "笔画加粗："), 8, Integer, BoxRange{0, 10000}, T, 11,
+         "TextPenWidth", hundredths},
+        {43, "CheckBox7", QT_TRANSLATE_NOOP("Properties", "空心轮廓字"), 8, Check, None, T, 12, "Blank", nullptr},
+        {44, "CheckBox8", QT_TRANSLATE_NOOP("Properties", "斜体字"), 8, Check, None, T, 13, "Italic", nullptr},
+        {68, "CheckBox17", QT_TRANSLATE_NOOP("Properties", "细瘦文字笔画"), 8, Weight, None, T, 14, "TextWeight",
+         nullptr},
+        {45, "CheckBox9", QT_TRANSLATE_NOOP("Properties", "横排 [竖排]"), 8, Check, None, T, 15, "RowCol", nullptr},
+        {46, "CheckBox10", QT_TRANSLATE_NOOP("Properties", "左排 [右排]"), 8, Check, None, T, 16, "LeftRight", nullptr},
+        {47, "CheckBox11", QT_TRANSLATE_NOOP("Properties", "环排 [平排]"), 8, Check, None, T, 17, "IsEllipse", nullptr},
+        {48, "CheckBox12", QT_TRANSLATE_NOOP("Properties", "弧顶在上 [下]"), 8, Check, None, T, 18, "TopOrDown",
+         nullptr},
     };
     return controls;
 }
@@ -155,16 +178,39 @@ const PropertyControl *controlAt(MaskKind mask, int position)
 const QList<PropertyGroup> &propertyGroups()
 {
     static const QList<PropertyGroup> groups{
-        {1, 1, u"中心定位[mm]"}, {2, 1, u"主边框[mm]"}, {3, 1, u"主边框衬线[mm]"}, {4, 1, u"转轮框、中心线[mm]"},
-        {5, 2, u"内边框[mm]"},   {6, 2, u"图符[mm]"},   {7, 2, u"纹线[mm]"},       {8, 3, u"印章文字[mm]"},
-        {9, 4, u"印章编码[mm]"}, {10, 4, u"表格[mm]"},
+        {1, 1, QT_TRANSLATE_NOOP("Properties", "中心定位[mm]")},
+        {2, 1, QT_TRANSLATE_NOOP("Properties", "主边框[mm]")},
+        {3, 1, QT_TRANSLATE_NOOP("Properties", "主边框衬线[mm]")},
+        {4, 1, QT_TRANSLATE_NOOP("Properties", "转轮框、中心线[mm]")},
+        {5, 2, QT_TRANSLATE_NOOP("Properties", "内边框[mm]")},
+        {6, 2, QT_TRANSLATE_NOOP("Properties", "图符[mm]")},
+        {7, 2, QT_TRANSLATE_NOOP("Properties", "纹线[mm]")},
+        {8, 3, QT_TRANSLATE_NOOP("Properties", "印章文字[mm]")},
+        {9, 4, QT_TRANSLATE_NOOP("Properties", "印章编码[mm]")},
+        {10, 4, QT_TRANSLATE_NOOP("Properties", "表格[mm]")},
     };
     return groups;
 }
 
+QString propertyText(const char *source)
+{
+    return QCoreApplication::translate("Properties", source);
+}
+
+QString compactLabel(const QString &label)
+{
+    QString text = label.trimmed();
+    if (text.endsWith(u'：') || text.endsWith(u':'))
+        text.chop(1);
+    // Chinese labels are padded to a common width with spaces between the characters; other
+    // languages keep the spaces between their words.
+    const bool chinese = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x2E80; });
+    return chinese ? text.remove(u' ') : text.simplified();
+}
+
 QString arcGroupCaption()
 {
-    return u"弧线角度[dg.]"_s;
+    return propertyText(QT_TRANSLATE_NOOP("Properties", "弧线角度[dg.]"));
 }
 
 ControlBinding bindControl(const PropertyControl &c, SealType kind, int line)
@@ -172,7 +218,7 @@ ControlBinding bindControl(const PropertyControl &c, SealType kind, int line)
     ControlBinding b;
     b.box = c.box;
     BoxRange range = c.range;
-    b.label = c.label ? QString::fromUtf16(c.label) : QString();
+    b.label = c.label ? propertyText(c.label) : QString();
     QString property = c.property ? QString::fromLatin1(c.property) : QString();
     if (c.mask == MaskKind::Text && line > 0 && !property.isEmpty())
         property += QString::number(line);
@@ -186,7 +232,7 @@ ControlBinding bindControl(const PropertyControl &c, SealType kind, int line)
         if (v.range)
             range = *v.range;
         if (v.label)
-            b.label = QString::fromUtf16(v.label);
+            b.label = propertyText(v.label);
     }
     b.typedLimit = b.box == BoxKind::Float || c.typedLimit;
     if (!property.isEmpty())

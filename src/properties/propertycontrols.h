@@ -47,17 +47,17 @@ struct ControlVariant {
     const char *property = nullptr;
     std::optional<BoxKind> box = std::nullopt;
     std::optional<BoxRange> range = std::nullopt;
-    const char16_t *label = nullptr;
+    const char *label = nullptr;
     bool firstLineOnly = false; // only while page C edits line 0
 };
 
 // One editing control of the window. Text-mask controls act on the chosen line: lines 1 … 3
 // add their number to the property name (Text1, TextWidth2, FontName3, …).
 struct PropertyControl {
-    int tag;               // what the change handler dispatches on
-    const char *name;      // object name of the control
-    const char16_t *label; // label before the box, or a check box's caption; none for Memo1 and Edit1
-    int group;             // GroupBox1 … GroupBox10
+    int tag;           // what the change handler dispatches on
+    const char *name;  // object name of the control
+    const char *label; // label before the box, or a check box's caption; none for Memo1 and Edit1
+    int group;         // GroupBox1 … GroupBox10
     BoxKind box;
     BoxRange range;
     MaskKind mask;
@@ -72,7 +72,7 @@ struct PropertyControl {
 struct PropertyGroup {
     int number;
     int page;
-    const char16_t *caption;
+    const char *caption;
 };
 
 // The tag of the line choice on page C, which shows a line rather than editing the seal.
@@ -83,6 +83,11 @@ const QList<PropertyControl> &propertyControls();
 const PropertyControl *controlByTag(int tag);
 const PropertyControl *controlAt(MaskKind mask, int position);
 const QList<PropertyGroup> &propertyGroups();
+// A label or caption of the tables in the interface language (they hold the source texts).
+QString propertyText(const char *source);
+// A label without its padding and closing colon: "线    宽：" is "线宽", "Line width:" is
+// "Line width".
+QString compactLabel(const QString &label);
 // GroupBox3's caption while an arc is shown.
 QString arcGroupCaption();
 

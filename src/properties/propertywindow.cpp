@@ -42,9 +42,12 @@ constexpr int StatusPanel = 4;
 // The groups of a page, for its tab's tool tip and description.
 QString pageGroupsText(int page)
 {
-    static const char16_t *const texts[] = {u"A：中心定位、主边框、主边框衬线、转轮框、中心线",
-                                            u"B：内边框、图符、纹线", u"C：印章文字", u"D：印章编码、表格"};
-    return QString::fromUtf16(texts[page - 1]);
+    static const char *const texts[] = {
+        QT_TRANSLATE_NOOP("qm::PropertyWindow", "A：中心定位、主边框、主边框衬线、转轮框、中心线"),
+        QT_TRANSLATE_NOOP("qm::PropertyWindow", "B：内边框、图符、纹线"),
+        QT_TRANSLATE_NOOP("qm::PropertyWindow", "C：印章文字"),
+        QT_TRANSLATE_NOOP("qm::PropertyWindow", "D：印章编码、表格")};
+    return PropertyWindow::tr(texts[page - 1]);
 }
 
 // A push pin, tilted, in the colour of button captions.
@@ -82,8 +85,8 @@ PropertyWindow::PropertyWindow(PropertyHost &host, QWidget *parent, int pixelsPe
                              ->logicalDotsPerInchX()))
 {
     setObjectName(u"TfrmProprty"_s);
-    setWindowTitle(u"印章属性"_s);
-    setAccessibleName(u"印章属性"_s);
+    setWindowTitle(tr("印章属性"));
+    setAccessibleName(tr("印章属性"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Opening beside the main window must not take the focus from it.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -128,7 +131,7 @@ void PropertyWindow::buildTabs()
     m_strip->setObjectName(u"QMVFlatPanel1"_s);
     m_strip->setPanelStyle(PanelStyle::psPhotoShop);
     m_strip->setFrameWidth(1);
-    m_strip->setAccessibleName(u"属性页"_s);
+    m_strip->setAccessibleName(tr("属性页"));
     const QString captions[] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
     for (int i = 0; i < 4; ++i) {
         auto *tab = new TabButton(m_strip);
@@ -159,8 +162,8 @@ void PropertyWindow::buildTabs()
     const int icon = std::max(8, m_ppi / 6 - 4);
     m_pin->setIcon(pinIcon(icon, palette().color(QPalette::ButtonText)));
     m_pin->setIconSize(QSize(icon, icon));
-    m_pin->setToolTip(u"固定属性窗口：失去焦点时不卷起"_s);
-    m_pin->setAccessibleName(u"固定属性窗口"_s);
+    m_pin->setToolTip(tr("固定属性窗口：失去焦点时不卷起"));
+    m_pin->setAccessibleName(tr("固定属性窗口"));
     m_pin->setAccessibleDescription(m_pin->toolTip());
     connect(m_pin, &QToolButton::toggled, this, [this](bool pinned) {
         m_engaged = true;
@@ -185,7 +188,7 @@ void PropertyWindow::buildPages()
     std::vector<QGridLayout *> grids;
     std::vector<int> nextCell; // next free half-row cell of each group: row * 2 + column
     for (const PropertyGroup &g : propertyGroups()) {
-        auto *box = new QGroupBox(QString::fromUtf16(g.caption), m_pages[size_t(g.page - 1)]);
+        auto *box = new QGroupBox(propertyText(g.caption), m_pages[size_t(g.page - 1)]);
         box->setObjectName(u"GroupBox%1"_s.arg(g.number));
         auto *grid = new QGridLayout(box);
         grid->setContentsMargins(margin, margin, margin, margin);
@@ -207,7 +210,7 @@ void PropertyWindow::buildPages()
         slot.box = createBox(c, group);
         const bool check = c.box == BoxKind::Check || c.box == BoxKind::Weight;
         if (c.label && !check) {
-            slot.label = new QLabel(QString::fromUtf16(c.label), group);
+            slot.label = new QLabel(propertyText(c.label), group);
             slot.label->setBuddy(slot.box);
         }
         if (isWide(c.box)) {
@@ -241,7 +244,7 @@ void PropertyWindow::buildPages()
     }
 
     // The note at the bottom of the pattern lines.
-    auto *thanks = new QLabel(u"感谢您使用本软件"_s, m_groups[6]);
+    auto *thanks = new QLabel(tr("感谢您使用本软件"), m_groups[6]);
     thanks->setObjectName(u"Label1"_s);
     QPalette pal = thanks->palette();
     pal.setColor(QPalette::WindowText, fromColorRef(ThanksColour));
@@ -289,15 +292,15 @@ QWidget *PropertyWindow::createBox(const PropertyControl &c, QWidget *parent)
     }
     case BoxKind::Check:
     case BoxKind::Weight:
-        box = new QCheckBox(QString::fromUtf16(c.label), parent);
+        box = new QCheckBox(propertyText(c.label), parent);
         break;
     case BoxKind::FrameList:
     case BoxKind::LineList: {
         auto *list = new QComboBox(parent);
         if (c.box == BoxKind::FrameList)
-            list->addItems({u"矩形"_s, u"圆角矩形"_s, u"切角矩形"_s, u"圆[椭圆]形"_s});
+            list->addItems({tr("矩形"), tr("圆角矩形"), tr("切角矩形"), tr("圆[椭圆]形")});
         else
-            list->addItems({u"第一文字"_s, u"第二文字"_s, u"第三文字"_s, u"第四文字"_s});
+            list->addItems({tr("第一文字"), tr("第二文字"), tr("第三文字"), tr("第四文字")});
         list->setCurrentIndex(0);
         box = list;
         break;
@@ -315,11 +318,11 @@ QWidget *PropertyWindow::createBox(const PropertyControl &c, QWidget *parent)
     }
     case BoxKind::Text:
         box = new QLineEdit(parent);
-        box->setAccessibleName(u"编码内容"_s);
+        box->setAccessibleName(tr("编码内容"));
         break;
     case BoxKind::Memo:
         box = new PropertyMemo(parent);
-        box->setAccessibleName(u"文字内容"_s);
+        box->setAccessibleName(tr("文字内容"));
         break;
     }
     box->setObjectName(QString::fromLatin1(c.name));
@@ -339,10 +342,10 @@ void PropertyWindow::connectBox(QWidget *box)
         connect(spin, &QDoubleSpinBox::valueChanged, this, change);
         connect(spin, &QDoubleSpinBox::editingFinished, this, [this, box] { endEdit(box); });
         connect(spin, &PropertySpinBox::typedClamped, this, [this](double bound, bool maximum) {
-            m_host.setStatusText(StatusPanel, (maximum ? u"已取最大值 %1"_s : u"已取最小值 %1"_s).arg(bound));
+            m_host.setStatusText(StatusPanel, (maximum ? tr("已取最大值 %1") : tr("已取最小值 %1")).arg(bound));
         });
         connect(spin, &PropertySpinBox::typingRefused, this,
-                [this] { m_host.setStatusText(StatusPanel, u"只能输入数字"_s); });
+                [this] { m_host.setStatusText(StatusPanel, tr("只能输入数字")); });
     } else if (auto *check = qobject_cast<QCheckBox *>(box)) {
         connect(check, &QCheckBox::toggled, this, change);
     } else if (auto *list = qobject_cast<QComboBox *>(box)) {

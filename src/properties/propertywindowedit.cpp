@@ -70,7 +70,7 @@ void PropertyWindow::onNumberBoxChanged(QWidget *sender)
     m_editing = nullptr;
     if (edited) {
         m_host.placeHandles();
-        m_host.setStatusText(2, u"文件状态：已修改"_s);
+        m_host.setStatusText(2, tr("文件状态：已修改"));
     }
     // A text cut to its limit, or a value the document refused, shows as stored; a number being
     // typed is left alone until the box is left.
@@ -119,7 +119,7 @@ bool PropertyWindow::valueOf(Slot &slot, QVariant &value)
             // Stored, it would turn into '?': take nothing and say why.
             if (Seal *seal = currentSeal())
                 showSlot(slot, *seal);
-            m_host.showRefusal(u"字符“%1”不能保存在印章中，这次输入未被采用。"_s.arg(gbk.refused));
+            m_host.showRefusal(tr("字符“%1”不能保存在印章中，这次输入未被采用。").arg(gbk.refused));
             return false;
         }
         value = gbk.bytes;
@@ -144,8 +144,7 @@ void PropertyWindow::endEdit(QWidget *box)
 QString PropertyWindow::undoText(const Slot &slot) const
 {
     QString name = slot.binding.label.isEmpty() ? slot.box->accessibleName() : slot.binding.label;
-    name.remove(u' ').remove(u'：');
-    return u"修改%1"_s.arg(name);
+    return tr("修改%1").arg(compactLabel(name));
 }
 
 } // namespace qm

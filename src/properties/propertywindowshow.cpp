@@ -116,7 +116,7 @@ void PropertyWindow::showSealProperties(const Seal *seal)
     showTextLine(seal);
     if (seal) {
         const bool arc = seal->SealType() == SealType::stArc;
-        groupBox(3)->setTitle(arc ? arcGroupCaption() : QString::fromUtf16(propertyGroups().at(2).caption));
+        groupBox(3)->setTitle(arc ? arcGroupCaption() : propertyText(propertyGroups().at(2).caption));
         for (Slot &s : m_slots) {
             if (s.control->mask != MaskKind::General)
                 continue;
@@ -173,12 +173,9 @@ void PropertyWindow::nameSlot(Slot &slot)
     QString group = groupBox(slot.control->group)->title();
     if (const qsizetype unit = group.indexOf(u'['); unit >= 0)
         group.truncate(unit);
-    QString label = slot.binding.label.isEmpty() ? QString::fromUtf16(slot.control->label) : slot.binding.label;
-    if (!qobject_cast<QCheckBox *>(slot.box)) {
-        label.remove(u' ');
-        if (label.endsWith(u'：'))
-            label.chop(1);
-    }
+    QString label = slot.binding.label.isEmpty() ? propertyText(slot.control->label) : slot.binding.label;
+    if (!qobject_cast<QCheckBox *>(slot.box))
+        label = compactLabel(label);
     const QString name = group + u' ' + label;
     if (slot.box->accessibleName() != name)
         slot.box->setAccessibleName(name);

@@ -6,6 +6,7 @@
 #include "seal/renderseals.h"
 #include "seal/seal.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHash>
 #include <QRawFont>
@@ -88,9 +89,12 @@ QString describeMissingGlyphs(const QList<MissingGlyphs> &missing)
         QString name = firstText(*m.seal);
         if (name.size() > 16)
             name = name.left(15) + u'…';
-        const QString seal = name.isEmpty() ? u"第%1个印章"_s.arg(m.index + 1)
-                                            : u"第%1个印章“%2”"_s.arg(QString::number(m.index + 1), name);
-        lines << u"%1：字体“%2”缺少“%3”"_s.arg(seal, m.face.isEmpty() ? m.family : m.face, m.characters);
+        const QString seal =
+            name.isEmpty()
+                ? QCoreApplication::translate("Seal", "第%1个印章").arg(m.index + 1)
+                : QCoreApplication::translate("Seal", "第%1个印章“%2”").arg(QString::number(m.index + 1), name);
+        lines << QCoreApplication::translate("Seal", "%1：字体“%2”缺少“%3”")
+                     .arg(seal, m.face.isEmpty() ? m.family : m.face, m.characters);
     }
     return lines.join(u'\r');
 }

@@ -1,8 +1,10 @@
 // The desktop program starts with a document named on the command line, shows its seals, and
-// refuses a file that is no seal document. Each run gets settings and data folders of its own.
+// refuses a file that is no seal document. Each run gets settings and data folders of its own,
+// and speaks Chinese unless a test says otherwise.
 
 #include <QImage>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,10 +12,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int run(const QString &program, const QStringList &args, const QTemporaryDir &home)
+int run(const QString &program, const QStringList &args, const QTemporaryDir &home,
+        const QString &language = u"C.UTF-8"_s)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
+        env.remove(name);
+    env.insert(u"LANG"_s, language);
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
     env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
@@ -26,9 +32,9 @@ int run(const QString &program, const QStringList &args, const QTemporaryDir &ho
     return p.exitCode();
 }
 
-int runGui(const QStringList &args, const QTemporaryDir &home)
+int runGui(const QStringList &args, const QTemporaryDir &home, const QString &language = u"C.UTF-8"_s)
 {
-    return run(QString::fromUtf8(QM_GUI), args, home);
+    return run(QString::fromUtf8(QM_GUI), args, home, language);
 }
 
 } // namespace
@@ -83,6 +89,36 @@ private slots:
         QCOMPARE(b.size(), a.size());
         QVERIFY(a != b);
         QCOMPARE(runGui({u"--palette-screenshots"_s, drawing}, dir), 2);
+    }
+
+    // English where the system speaks it, unless the settings choose otherwise; the page of the
+    // first start shows which language the program chose.
+    void interfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("English system") << u"en_US.UTF-8"_s << QString() << true;
+        QTest::newRow("English system, Chinese chosen") << u"en_US.UTF-8"_s << u"zh_CN"_s << false;
+        QTest::newRow("C locale") << u"C"_s << QString() << false;
+        QTest::newRow("C locale, English chosen") << u"C"_s << u"en"_s << true;
+    }
+    void interfaceLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, setting);
+        QFETCH(bool, english);
+        QTemporaryDir dir;
+        if (!setting.isEmpty()) {
+            QSettings settings(dir.filePath(u"config/Lumenwerk/Quillmark.conf"_s), QSettings::IniFormat);
+            settings.setValue(u"Desktop/Language"_s, setting);
+        }
+        QCOMPARE(runGui({u"--screenshot"_s, dir.filePath(u"x.png"_s)}, dir, language), 0);
+        QFile page(dir.filePath(u"data/Lumenwerk/Quillmark/homepage.html"_s));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        QCOMPARE(html.contains(u"Welcome to Quillmark"_s), english);
+        QCOMPARE(html.contains(u"欢迎使用"_s), !english);
     }
 
     void badFileIsRefused()

@@ -287,9 +287,13 @@ private slots:
         QTest::newRow("draw") << u"绘图(&D)"_s
                               << QStringList{u"绘图元素(&E)"_s,  u"印章(&S)"_s,      u"-"_s,
                                              u"actScrollPage"_s, u"actPageZoomIn"_s, u"actPageZoomOut"_s};
-        QTest::newRow("tools") << u"工具(&T)"_s
-                               << QStringList{u"actToolsNextFont"_s, u"actLockSeal"_s, u"actLockPage"_s, u"-"_s,
-                                              u"actPageDoubleBuffered"_s};
+        QTest::newRow("tools") << u"工具(&T)"_s << QStringList{u"actToolsNextFont"_s,
+                                                               u"actLockSeal"_s,
+                                                               u"actLockPage"_s,
+                                                               u"-"_s,
+                                                               u"actPageDoubleBuffered"_s,
+                                                               u"-"_s,
+                                                               u"界面语言(&L) / Language"_s};
         QTest::newRow("window") << u"窗口(&W)"_s << QStringList{u"WindowCascade1"_s,      u"WindowTileHorizontal1"_s,
                                                                 u"WindowTileVertical1"_s, u"-"_s,
                                                                 u"WindowArrange1"_s,      u"WindowMinimizeAll1"_s,

@@ -1,5 +1,6 @@
 #include "companions/dialogpack/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -47,16 +48,16 @@ void runAboutBox(QWidget *owner)
 {
     QDialog box(owner);
     box.setObjectName(u"AboutBox"_s);
-    box.setWindowTitle(u"关于 Quillmark"_s);
+    box.setWindowTitle(QCoreApplication::translate("DialogPack", "关于 Quillmark"));
     box.setAccessibleName(box.windowTitle());
 
     auto *mark = new QLabel(&box);
     mark->setPixmap(sealMark(72, box.devicePixelRatio()));
-    mark->setAccessibleName(u"Quillmark 标志"_s);
+    mark->setAccessibleName(QCoreApplication::translate("DialogPack", "Quillmark 标志"));
 
     auto *name = new QLabel(u"<b style='font-size:large'>Quillmark 8</b>"_s, &box);
     name->setAccessibleName(u"Quillmark 8"_s);
-    auto *what = new QLabel(u"印章的设计、编辑、打印与导出"_s, &box);
+    auto *what = new QLabel(QCoreApplication::translate("DialogPack", "印章的设计、编辑、打印与导出"), &box);
     auto *maker = new QLabel(u"© Lumenwerk"_s, &box);
 
     auto *texts = new QVBoxLayout;
@@ -70,7 +71,8 @@ void runAboutBox(QWidget *owner)
     row->addLayout(texts, 1);
 
     auto *buttons = new QDialogButtonBox(&box);
-    buttons->addButton(u"确定"_s, QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QCoreApplication::translate("DialogPack", "确定"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(&box);

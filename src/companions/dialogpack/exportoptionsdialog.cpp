@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -25,13 +26,19 @@ constexpr int DefaultResolution = 300;
 
 struct Kind {
     std::uint8_t code;
-    const char16_t *caption;
+    const char *caption; // source text of the translation
 };
 // The record's codes: 1 … 4 as listed, 5 (any other) a bitmap; 6 … 8 only in the later kinds'
 // byte of a version 2 record.
 constexpr Kind Kinds[] = {
-    {1, u"Windows矢量图（EMF）"}, {2, u"JPEG压缩影像（JPG）"}, {3, u"CompuServe GIF（GIF）"}, {4, u"Tag影像（TIFF）"},
-    {5, u"Windows位图（BMP）"},   {6, u"PNG透明图象（PNG）"},  {7, u"SVG矢量图（SVG）"},      {8, u"PDF文档（PDF）"},
+    {1, QT_TRANSLATE_NOOP("DialogPack", "Windows矢量图（EMF）")},
+    {2, QT_TRANSLATE_NOOP("DialogPack", "JPEG压缩影像（JPG）")},
+    {3, QT_TRANSLATE_NOOP("DialogPack", "CompuServe GIF（GIF）")},
+    {4, QT_TRANSLATE_NOOP("DialogPack", "Tag影像（TIFF）")},
+    {5, QT_TRANSLATE_NOOP("DialogPack", "Windows位图（BMP）")},
+    {6, QT_TRANSLATE_NOOP("DialogPack", "PNG透明图象（PNG）")},
+    {7, QT_TRANSLATE_NOOP("DialogPack", "SVG矢量图（SVG）")},
+    {8, QT_TRANSLATE_NOOP("DialogPack", "PDF文档（PDF）")},
 };
 constexpr std::uint8_t TiffCode = 4;
 constexpr std::uint8_t BitmapCode = 5;
@@ -39,7 +46,8 @@ constexpr std::uint8_t BitmapCode = 5;
 // "11.81 像素/毫米（300 dpi）"
 QString resolutionCaption(int dpi)
 {
-    return u"%1 像素/毫米（%2 dpi）"_s.arg(QString::number(dpi / 25.4, 'f', 2), QString::number(dpi));
+    return QCoreApplication::translate("DialogPack", "%1 像素/毫米（%2 dpi）")
+        .arg(QString::number(dpi / 25.4, 'f', 2), QString::number(dpi));
 }
 
 } // namespace
@@ -50,7 +58,7 @@ void runExportOptions(ExportOptions &options, std::uint8_t *laterKind, QWidget *
 
     QDialog box(owner);
     box.setObjectName(u"ExportOptions"_s);
-    box.setWindowTitle(u"导出为图象"_s);
+    box.setWindowTitle(QCoreApplication::translate("DialogPack", "导出为图象"));
     box.setAccessibleName(box.windowTitle());
 
     auto *resolution = new QComboBox(&box);
@@ -58,22 +66,22 @@ void runExportOptions(ExportOptions &options, std::uint8_t *laterKind, QWidget *
     for (int dpi : Resolutions)
         resolution->addItem(resolutionCaption(dpi), dpi);
     resolution->setCurrentIndex(resolution->findData(DefaultResolution));
-    resolution->setAccessibleName(u"导出精度"_s);
+    resolution->setAccessibleName(QCoreApplication::translate("DialogPack", "导出精度"));
 
     auto *kind = new QComboBox(&box);
     kind->setObjectName(u"kind"_s);
     for (const Kind &k : Kinds)
         if (k.code <= BitmapCode || laterKind)
-            kind->addItem(QString::fromUtf16(k.caption), int(k.code));
+            kind->addItem(QCoreApplication::translate("DialogPack", k.caption), int(k.code));
     kind->setCurrentIndex(kind->findData(2)); // JPEG opens everywhere
-    kind->setAccessibleName(u"图象格式"_s);
+    kind->setAccessibleName(QCoreApplication::translate("DialogPack", "图象格式"));
 
-    auto *mirror = new QCheckBox(u"镜像（左右翻转）(&M)"_s, &box);
+    auto *mirror = new QCheckBox(QCoreApplication::translate("DialogPack", "镜像（左右翻转）(&M)"), &box);
     mirror->setObjectName(u"mirror"_s);
-    mirror->setAccessibleName(u"镜像"_s);
-    auto *toClipboard = new QCheckBox(u"放到剪贴板上，不写文件(&C)"_s, &box);
+    mirror->setAccessibleName(QCoreApplication::translate("DialogPack", "镜像"));
+    auto *toClipboard = new QCheckBox(QCoreApplication::translate("DialogPack", "放到剪贴板上，不写文件(&C)"), &box);
     toClipboard->setObjectName(u"toClipboard"_s);
-    toClipboard->setAccessibleName(u"放到剪贴板"_s);
+    toClipboard->setAccessibleName(QCoreApplication::translate("DialogPack", "放到剪贴板"));
 
     // A TIFF file has no clipboard form: the box is off and cannot be checked for it.
     const auto kindChanged = [=] {
@@ -81,15 +89,16 @@ void runExportOptions(ExportOptions &options, std::uint8_t *laterKind, QWidget *
         if (tiff)
             toClipboard->setChecked(false);
         toClipboard->setEnabled(!tiff);
-        toClipboard->setToolTip(tiff ? u"TIFF 格式的图象只能保存为文件"_s : QString());
+        toClipboard->setToolTip(tiff ? QCoreApplication::translate("DialogPack", "TIFF 格式的图象只能保存为文件")
+                                     : QString());
     };
     QObject::connect(kind, &QComboBox::currentIndexChanged, &box, kindChanged);
     kindChanged();
 
     auto *form = new QFormLayout;
-    auto *resolutionLabel = new QLabel(u"导出精度(&R)："_s, &box);
+    auto *resolutionLabel = new QLabel(QCoreApplication::translate("DialogPack", "导出精度(&R)："), &box);
     resolutionLabel->setBuddy(resolution);
-    auto *kindLabel = new QLabel(u"图象格式(&F)："_s, &box);
+    auto *kindLabel = new QLabel(QCoreApplication::translate("DialogPack", "图象格式(&F)："), &box);
     kindLabel->setBuddy(kind);
     form->addRow(resolutionLabel, resolution);
     form->addRow(kindLabel, kind);
@@ -97,8 +106,9 @@ void runExportOptions(ExportOptions &options, std::uint8_t *laterKind, QWidget *
     form->addRow(toClipboard);
 
     auto *buttons = new QDialogButtonBox(&box);
-    buttons->addButton(u"确定"_s, QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(u"取消"_s, QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("DialogPack", "确定"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(QCoreApplication::translate("DialogPack", "取消"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
 

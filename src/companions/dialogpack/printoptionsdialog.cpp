@@ -3,6 +3,7 @@
 #include "companions/dialogpack/dialogpackentries.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -43,39 +44,40 @@ void runPrintOptions(PrintOptions &result, QWidget *owner, bool printInColour, b
 
     QDialog box(owner);
     box.setObjectName(u"PrintOptions"_s);
-    box.setWindowTitle(u"打印设置"_s);
+    box.setWindowTitle(QCoreApplication::translate("DialogPack", "打印设置"));
     box.setAccessibleName(box.windowTitle());
 
-    auto *inkGroup = new QGroupBox(u"印色"_s, &box);
-    auto *colour = new QRadioButton(u"彩色：按印章自己的颜色(&C)"_s, inkGroup);
+    auto *inkGroup = new QGroupBox(QCoreApplication::translate("DialogPack", "印色"), &box);
+    auto *colour = new QRadioButton(QCoreApplication::translate("DialogPack", "彩色：按印章自己的颜色(&C)"), inkGroup);
     colour->setObjectName(u"colour"_s);
-    colour->setAccessibleName(u"彩色"_s);
-    auto *black = new QRadioButton(u"黑色(&B)"_s, inkGroup);
+    colour->setAccessibleName(QCoreApplication::translate("DialogPack", "彩色"));
+    auto *black = new QRadioButton(QCoreApplication::translate("DialogPack", "黑色(&B)"), inkGroup);
     black->setObjectName(u"black"_s);
-    black->setAccessibleName(u"黑色"_s);
+    black->setAccessibleName(QCoreApplication::translate("DialogPack", "黑色"));
     (printInColour ? colour : black)->setChecked(true);
     auto *inkLayout = new QHBoxLayout(inkGroup);
     inkLayout->addWidget(colour);
     inkLayout->addWidget(black);
 
-    auto *mirror = new QCheckBox(u"镜像打印（左右翻转）(&M)"_s, &box);
+    auto *mirror = new QCheckBox(QCoreApplication::translate("DialogPack", "镜像打印（左右翻转）(&M)"), &box);
     mirror->setObjectName(u"mirror"_s);
-    mirror->setAccessibleName(u"镜像打印"_s);
+    mirror->setAccessibleName(QCoreApplication::translate("DialogPack", "镜像打印"));
     mirror->setChecked(printMirrored);
 
     auto *count = new QSpinBox(&box);
     count->setObjectName(u"copies"_s);
     count->setRange(1, MaxCopies);
     count->setValue(std::clamp<std::int32_t>(copies, 1, MaxCopies));
-    count->setAccessibleName(u"份数"_s);
-    auto *countLabel = new QLabel(u"份数(&N)："_s, &box);
+    count->setAccessibleName(QCoreApplication::translate("DialogPack", "份数"));
+    auto *countLabel = new QLabel(QCoreApplication::translate("DialogPack", "份数(&N)："), &box);
     countLabel->setBuddy(count);
     auto *form = new QFormLayout;
     form->addRow(countLabel, count);
 
     auto *buttons = new QDialogButtonBox(&box);
-    buttons->addButton(u"打印"_s, QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(u"取消"_s, QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("DialogPack", "打印"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(QCoreApplication::translate("DialogPack", "取消"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
 
