@@ -1144,6 +1144,10 @@
         <source>以下文档的恢复副本无法读取，已移到“%1”：<byte value="xd"/>%2</source>
         <translation>The recovery copies of the following documents cannot be read and were moved to “%1”:<byte value="xd"/>%2</translation>
     </message>
+    <message>
+        <source>以下文档的恢复副本无法读取，也无法移到“%1”，仍留在原处：<byte value="xd"/>%2</source>
+        <translation>The recovery copies of the following documents cannot be read, nor moved to “%1”; they stay where they are:<byte value="xd"/>%2</translation>
+    </message>
 </context>
 <context>
     <name>qm::DetailView</name>

@@ -221,6 +221,8 @@ void Autosave::offerRecovery()
     std::vector<RecoverableCopy> copies;
     std::vector<QByteArray> contents;
     QStringList damaged;
+    // Copies that could not be moved aside stay where they are and are named again next time.
+    QStringList stuck;
     const QString damagedFolder = QDir(m_options.recoveryFolder).filePath(DamagedName);
     for (const EndedSession &session : sessions) {
         const QDir dir(session.folder);
@@ -248,9 +250,12 @@ void Autosave::offerRecovery()
                 // Kept where the user can look at it, out of the way of later starts.
                 const QString aside = QDir(damagedFolder).filePath(dir.dirName() + u'-' + info.fileName());
                 QDir().mkpath(damagedFolder);
-                if (QFile::rename(copy.copyFile, aside))
+                if (QFile::rename(copy.copyFile, aside)) {
                     QFile::rename(sidecarOf(copy.copyFile), sidecarOf(aside));
-                damaged.append(copy.caption);
+                    damaged.append(copy.caption);
+                } else {
+                    stuck.append(copy.caption);
+                }
                 continue;
             }
             copy.sealCount = check.sealCount();
@@ -262,6 +267,10 @@ void Autosave::offerRecovery()
         m_dialogs.message(&m_window, QMessageBox::Warning,
                           tr("以下文档的恢复副本无法读取，已移到“%1”：\r%2")
                               .arg(QDir::toNativeSeparators(damagedFolder), damaged.join(u'\r')));
+    if (!stuck.isEmpty())
+        m_dialogs.message(&m_window, QMessageBox::Warning,
+                          tr("以下文档的恢复副本无法读取，也无法移到“%1”，仍留在原处：\r%2")
+                              .arg(QDir::toNativeSeparators(damagedFolder), stuck.join(u'\r')));
 
     std::vector<RecoveryChoice> choices;
     if (!copies.empty() && m_options.askRecovery)

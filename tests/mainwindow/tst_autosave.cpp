@@ -145,12 +145,24 @@ private slots:
     }
 
     // A copy that cannot be read is reported and moved aside, never offered and never lost.
+    void damagedCopyIsMovedAside_data()
+    {
+        QTest::addColumn<bool>("asideBlocked");
+        QTest::newRow("moved aside") << false;
+        // A file where the folder for damaged copies would go: the copy stays and says so.
+        QTest::newRow("aside blocked") << true;
+    }
     void damagedCopyIsMovedAside()
     {
+        QFETCH(bool, asideBlocked);
         Start s;
         const QString recovery = s.path(u"recovery"_s);
         const QString ended = QDir(recovery).filePath(u"7-ended"_s);
         QVERIFY(QDir().mkpath(ended));
+        if (asideBlocked) {
+            QFile block(QDir(recovery).filePath(u"damaged"_s));
+            QVERIFY(block.open(QIODevice::WriteOnly));
+        }
         const QByteArray damaged("\x00\x00\x00\x41 not a document", 20);
         QFile copy(QDir(ended).filePath(u"1.dyz"_s));
         QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(damaged) == damaged.size());
@@ -167,10 +179,11 @@ private slots:
         QCOMPARE(s.dialogs.messages.size(), size_t(1));
         QCOMPARE(s.dialogs.messages[0].icon, QMessageBox::Warning);
         QVERIFY(s.dialogs.messages[0].text.endsWith(u"：\r合同章.dyz"_s));
-        QFile aside(QDir(recovery).filePath(u"damaged/7-ended-1.dyz"_s));
-        QVERIFY(aside.open(QIODevice::ReadOnly));
-        QCOMPARE(aside.readAll(), damaged);
-        QVERIFY(!QFileInfo::exists(ended));
+        QCOMPARE(s.dialogs.messages[0].text.contains(u"仍留在原处"_s), asideBlocked);
+        QFile kept(asideBlocked ? copy.fileName() : QDir(recovery).filePath(u"damaged/7-ended-1.dyz"_s));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), damaged);
+        QCOMPARE(QFileInfo::exists(ended), asideBlocked);
     }
 };
 
