@@ -32,6 +32,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS usr/${QUILLMARK_INSTALL_PRIVATE_
 # palette load their pictures through comes with the SVG library, which is linked.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-arphic-uming, fonts-arphic-ukai, fonts-wqy-zenhei, qt6-translations-l10n, qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+# Whose triggers refresh the file types, the launchers and the icons after an install.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
 
 include(CPack)
