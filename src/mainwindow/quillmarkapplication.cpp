@@ -16,6 +16,8 @@ QuillmarkApplication::QuillmarkApplication(int &argc, char **argv) : QApplicatio
 {
     setOrganizationName(u"Lumenwerk"_s);
     setApplicationName(u"Quillmark"_s);
+    // Lets the desktop match the window to its launcher and icon.
+    setDesktopFileName(u"org.lumenwerk.Quillmark"_s);
 }
 
 QString QuillmarkApplication::outOfMemoryMessage()
