@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolBar>
@@ -72,7 +73,11 @@ void MainWindow::layoutTabs()
     for (TabButton *tab : m_tabs) {
         // An open tab keeps the extra half height it took for its arrow.
         const int extra = tab->buttonState() == ButtonState::bsDown ? height / 2 : 0;
-        tab->setGeometry(left, top, 6 * w + extra, height);
+        // A longer caption (the English one) still fits beside the slanted edge, in bold.
+        QFont bold = tab->font();
+        bold.setBold(true);
+        const int captionRoom = QFontMetrics(bold).horizontalAdvance(tab->caption()) + height + w / 2;
+        tab->setGeometry(left, top, std::max(6 * w, captionRoom) + extra, height);
         // The next tab overlaps this one by half a height.
         left += tab->width() - height / 2;
     }

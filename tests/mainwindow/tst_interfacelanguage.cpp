@@ -4,10 +4,12 @@
 
 #include "mainwindowtesting.h"
 
+#include "controls/tabbutton.h"
 #include "mainwindow/interfacelanguage.h"
 
 #include <QAction>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -203,6 +205,13 @@ private slots:
             QCOMPARE(w.action(u"actEditCopy"_s)->text(), u"&Copy"_s);
             QCOMPARE(w.action(u"actDrawGZh"_s)->text(), u"&Round Official Seal"_s);
             QCOMPARE(w.findChild<QMenu *>(u"LanguageMenu"_s)->title(), u"Lan&guage / 界面语言"_s);
+            // The longer English captions of the side tabs still fit beside their slanted edge.
+            w.layOutBars();
+            for (const TabButton *tab : {w.emblemTab(), w.libraryTab()}) {
+                QFont bold = tab->font();
+                bold.setBold(true);
+                QVERIFY(tab->width() - tab->height() >= QFontMetrics(bold).horizontalAdvance(tab->caption()));
+            }
         }
         translators.remove();
         {
