@@ -33,7 +33,11 @@ RecoveryDialog::RecoveryDialog(const std::vector<RecoverableCopy> &copies, QWidg
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         item->setCheckState(0, Qt::Checked);
     }
+    // The name takes what room is left; time and count are always read whole.
+    m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_list->setMinimumWidth(520);
     intro->setBuddy(m_list);
     layout->addWidget(m_list);
