@@ -1148,6 +1148,10 @@
         <source>以下文档的恢复副本无法读取，也无法移到“%1”，仍留在原处：<byte value="xd"/>%2</source>
         <translation>The recovery copies of the following documents cannot be read, nor moved to “%1”; they stay where they are:<byte value="xd"/>%2</translation>
     </message>
+    <message>
+        <source>自动保存已关闭：无法创建文件夹%1</source>
+        <translation>Autosave is off: the folder %1 cannot be created</translation>
+    </message>
 </context>
 <context>
     <name>qm::DetailView</name>

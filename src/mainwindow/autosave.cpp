@@ -63,8 +63,11 @@ Autosave::Autosave(MainWindow &window, UserDialogs &dialogs, AutosaveOptions opt
     const QString name = QString::number(QCoreApplication::applicationPid()) + u'-' +
                          QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss-zzz"_s);
     const QString folder = QDir(m_options.recoveryFolder).filePath(name);
-    if (!QDir().mkpath(folder))
+    if (!QDir().mkpath(folder)) {
+        // Working on without copies is the user's call, but not without knowing it.
+        m_window.setStatusText(4, tr("自动保存已关闭：无法创建文件夹%1").arg(QDir::toNativeSeparators(folder)));
         return;
+    }
     m_lock = lockOf(folder);
     if (!m_lock->tryLock(0)) {
         m_lock.reset();

@@ -145,6 +145,20 @@ private slots:
     }
 
     // A copy that cannot be read is reported and moved aside, never offered and never lost.
+    // A recovery folder that cannot be made leaves autosave off, and the status bar says so.
+    void offWithoutItsFolder()
+    {
+        Start s;
+        const QString blocked = s.path(u"recovery"_s);
+        QFile file(blocked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        RecoveryScript script;
+        Session session(s, blocked, script);
+        QVERIFY(session.autosave.sessionFolder().isEmpty());
+        QVERIFY(s.window->statusText(4).startsWith(u"自动保存已关闭"_s));
+    }
+
     void damagedCopyIsMovedAside_data()
     {
         QTest::addColumn<bool>("asideBlocked");
