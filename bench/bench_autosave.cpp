@@ -3,12 +3,11 @@
 // divided by that of the full save. Taking a snapshot is the GUI thread's part; composing the
 // bytes in memory is shown beside it as what the GUI thread is spared.
 
+#include "benchdocument.h"
 #include "document/documentfile.h"
 #include "document/documentsnapshot.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
-#include "seal/gbk.h"
-#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -23,29 +22,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int SealCount = 10000;
+using qm::bench::SealCount;
 using Clock = std::chrono::steady_clock;
 
 const qm::SealDocument &document()
 {
-    static qm::SealDocument doc;
-    if (doc.seals().empty()) {
-        doc.page().setPageWidth(210);
-        doc.page().setPageHeight(297);
-        const qm::SealType kinds[] = {qm::SealType::stEllipse, qm::SealType::stHorzText, qm::SealType::stFiveStar,
-                                      qm::SealType::stName22};
-        for (int i = 0; i < SealCount; ++i) {
-            auto seal = doc.createSeal();
-            seal->setZoom(100);
-            seal->setSealType(kinds[i % 4]);
-            seal->setText(qm::Gbk::fromUnicode(u"北京市某某有限公司"_s));
-            seal->setCode(QByteArray::number(1101000000000LL + i));
-            seal->setRealCenterX(float(10 + i % 190));
-            seal->setRealCenterY(float(10 + (i / 190) % 280));
-            doc.seals().push_back(std::move(seal));
-        }
-    }
-    return doc;
+    return qm::bench::largeDocument();
 }
 
 double seconds(Clock::time_point start)

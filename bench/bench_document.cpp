@@ -2,12 +2,11 @@
 // `x_copy`: its time divided by the time of copying the document's bytes once, measured in the
 // same run, so that results compare across machines.
 
+#include "benchdocument.h"
 #include "document/documentfile.h"
 #include "document/documentjson.h"
 #include "document/progressdisplay.h"
 #include "document/sealdocument.h"
-#include "seal/gbk.h"
-#include "seal/seal.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -21,29 +20,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int SealCount = 10000;
+using qm::bench::SealCount;
 
-// Round seals with ring texts and codes, text blocks and stars, spread over the page.
 const qm::SealDocument &document()
 {
-    static qm::SealDocument doc;
-    if (doc.seals().empty()) {
-        doc.page().setPageWidth(210);
-        doc.page().setPageHeight(297);
-        const qm::SealType kinds[] = {qm::SealType::stEllipse, qm::SealType::stHorzText, qm::SealType::stFiveStar,
-                                      qm::SealType::stName22};
-        for (int i = 0; i < SealCount; ++i) {
-            auto seal = doc.createSeal();
-            seal->setZoom(100);
-            seal->setSealType(kinds[i % 4]);
-            seal->setText(qm::Gbk::fromUnicode(u"北京市某某有限公司"_s));
-            seal->setCode(QByteArray::number(1101000000000LL + i));
-            seal->setRealCenterX(float(10 + i % 190));
-            seal->setRealCenterY(float(10 + (i / 190) % 280));
-            doc.seals().push_back(std::move(seal));
-        }
-    }
-    return doc;
+    return qm::bench::largeDocument();
 }
 
 QByteArray savedBytes()
