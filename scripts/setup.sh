@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
-  qt6-tools-dev qt6-l10n-tools
+  qt6-tools-dev qt6-l10n-tools qt6-pdf-dev libqpdf-dev
   libgl-dev libx11-dev
   libgif-dev libjpeg62-turbo-dev libuemf-dev libtiff-dev zlib1g-dev
   libbenchmark-dev
