@@ -59,6 +59,10 @@ public:
     virtual void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
     virtual void pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
     virtual void textOut(int x, int y, const QString &text) = 0;
+    // Between these only characters are drawn, one after another (a ring of text): a surface may
+    // leave out a character it has drawn identically since the run began.
+    virtual void beginGlyphRun() {}
+    virtual void endGlyphRun() {}
     // While a path is open, text, lines, polygons and Bezier curves go into it instead of
     // onto the surface; closeFigure closes the figure being built.
     virtual void beginPath() = 0;

@@ -41,6 +41,7 @@ void PainterSurface::moveTo(int x, int y)
 
 void PainterSurface::lineTo(int x, int y)
 {
+    forgetDrawnGlyphs();
     const QPoint to(x, y);
     if (m_inPath) {
         if (m_path.elementCount() == 0)
@@ -59,6 +60,7 @@ void PainterSurface::lineTo(int x, int y)
 
 void PainterSurface::rectangle(int x1, int y1, int x2, int y2)
 {
+    forgetDrawnGlyphs();
     if (x2 < x1)
         std::swap(x1, x2);
     if (y2 < y1)
@@ -72,6 +74,7 @@ void PainterSurface::rectangle(int x1, int y1, int x2, int y2)
 
 void PainterSurface::roundRect(int x1, int y1, int x2, int y2, int w, int h)
 {
+    forgetDrawnGlyphs();
     m_painter->setPen(currentPen());
     m_painter->setBrush(currentBrush());
     m_painter->drawRoundedRect(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1), w / 2.0, h / 2.0, Qt::AbsoluteSize);
@@ -79,6 +82,7 @@ void PainterSurface::roundRect(int x1, int y1, int x2, int y2, int w, int h)
 
 void PainterSurface::ellipse(int x1, int y1, int x2, int y2)
 {
+    forgetDrawnGlyphs();
     m_painter->setPen(currentPen());
     m_painter->setBrush(currentBrush());
     m_painter->drawEllipse(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
@@ -86,6 +90,7 @@ void PainterSurface::ellipse(int x1, int y1, int x2, int y2)
 
 void PainterSurface::polygon(const QList<QPoint> &points)
 {
+    forgetDrawnGlyphs();
     if (points.isEmpty())
         return;
     if (m_inPath) {
@@ -101,6 +106,7 @@ void PainterSurface::polygon(const QList<QPoint> &points)
 
 void PainterSurface::polyBezier(const QList<QPoint> &points)
 {
+    forgetDrawnGlyphs();
     if (points.size() < 4)
         return;
     if (m_inPath) {
@@ -150,6 +156,7 @@ QPainterPath PainterSurface::arcPath(int x1, int y1, int x2, int y2, int x3, int
 
 void PainterSurface::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
+    forgetDrawnGlyphs();
     m_painter->setPen(currentPen());
     m_painter->setBrush(Qt::NoBrush);
     m_painter->drawPath(arcPath(x1, y1, x2, y2, x3, y3, x4, y4, false));
@@ -157,6 +164,7 @@ void PainterSurface::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
 
 void PainterSurface::pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
+    forgetDrawnGlyphs();
     m_painter->setPen(currentPen());
     m_painter->setBrush(currentBrush());
     m_painter->drawPath(arcPath(x1, y1, x2, y2, x3, y3, x4, y4, true));
@@ -211,6 +219,18 @@ void PainterSurface::textOut(int x, int y, const QString &text)
     const GlyphMetrics g = GlyphMetrics::forFont(m_font);
     if (g.scaleX == 0 || g.scaleY == 0)
         return;
+    if (m_inGlyphRun && repeatsAreInvisible(g.emboldenWidth == 0 && !m_textAsOutlines)) {
+        if (m_painter->combinedTransform() != m_glyphRunTransform) {
+            m_glyphRunTransform = m_painter->combinedTransform();
+            m_drawnGlyphs.clear();
+        }
+        const DrawnGlyph drawn{x, y, m_font, text, m_fontColor};
+        if (m_drawnGlyphs.contains(drawn))
+            return;
+        m_drawnGlyphs.insert(drawn);
+    } else {
+        forgetDrawnGlyphs();
+    }
     m_painter->save();
     m_painter->setTransform(glyphTransform(x, y), true);
     if (m_brushStyle == SurfaceBrush::Solid && !m_bkTransparent) {
@@ -239,6 +259,36 @@ void PainterSurface::textOut(int x, int y, const QString &text)
         m_painter->drawText(QPointF(0, 0), text);
     }
     m_painter->restore();
+}
+
+void PainterSurface::beginGlyphRun()
+{
+    m_inGlyphRun = true;
+    m_drawnGlyphs.clear();
+}
+
+void PainterSurface::endGlyphRun()
+{
+    m_inGlyphRun = false;
+    m_drawnGlyphs.clear();
+}
+
+// Opaque ink set without blending sets the same pixels to the same colour however often it is
+// drawn; antialiased edges would darken with every repetition, and an opaque text background
+// would cover what was drawn since.
+bool PainterSurface::repeatsAreInvisible(bool fontText) const
+{
+    const QPainter::RenderHints hints = m_painter->renderHints();
+    return isRaster() && !hints.testFlag(QPainter::Antialiasing) &&
+           (!fontText || !hints.testFlag(QPainter::TextAntialiasing)) &&
+           m_painter->compositionMode() == QPainter::CompositionMode_SourceOver && m_painter->opacity() == 1.0 &&
+           (m_brushStyle != SurfaceBrush::Solid || m_bkTransparent);
+}
+
+size_t qHash(const PainterSurface::DrawnGlyph &g, size_t seed)
+{
+    return qHashMulti(seed, g.x, g.y, g.font.height, g.font.width, g.font.escapement, g.font.orientation, g.font.weight,
+                      g.font.italic, g.font.face, g.text, quint32(g.colour));
 }
 
 bool PainterSurface::isRaster() const
@@ -274,6 +324,7 @@ void PainterSurface::finishPath()
 
 void PainterSurface::fillCollectedPath()
 {
+    forgetDrawnGlyphs();
     // Glyph outlines need winding; figures of lines and curves follow the poly fill mode.
     if (m_pathHasShapes)
         m_path.setFillRule(polyFillRule());
@@ -296,18 +347,21 @@ void PainterSurface::fillPath()
 
 void PainterSurface::strokePath()
 {
+    forgetDrawnGlyphs();
     m_painter->strokePath(m_path, currentPen());
     finishPath();
 }
 
 void PainterSurface::fillRect(int x1, int y1, int x2, int y2)
 {
+    forgetDrawnGlyphs();
     if (m_brushStyle == SurfaceBrush::Solid)
         m_painter->fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), toQColor(m_brushColor));
 }
 
 void PainterSurface::draw(int x, int y, const QImage &picture)
 {
+    forgetDrawnGlyphs();
     const QPainter::CompositionMode old = m_painter->compositionMode();
     // Raster operations exist only on raster devices; elsewhere the picture is drawn plainly.
     if (m_copyOr && isRaster())
@@ -318,6 +372,7 @@ void PainterSurface::draw(int x, int y, const QImage &picture)
 
 void PainterSurface::stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent, Colour ink)
 {
+    forgetDrawnGlyphs();
     if (bitmap.isNull())
         return;
     const QRect target(x1, y1, x2 - x1, y2 - y1);

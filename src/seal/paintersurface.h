@@ -3,6 +3,8 @@
 #include "picture/surface.h"
 
 #include <QPainterPath>
+#include <QSet>
+#include <QTransform>
 
 class QPainter;
 
@@ -30,6 +32,8 @@ public:
     void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void textOut(int x, int y, const QString &text) override;
+    void beginGlyphRun() override;
+    void endGlyphRun() override;
     void beginPath() override;
     void endPath() override;
     void closeFigure() override;
@@ -45,7 +49,24 @@ public:
     // (x, y), in device pixels. Exposed for tests of the glyph rules.
     QPainterPath textPath(int x, int y, const QString &text) const;
 
+    // A character drawn in a glyph run: drawn again the same it would change no pixel.
+    struct DrawnGlyph {
+        int x = 0;
+        int y = 0;
+        LogicalFont font;
+        QString text;
+        Colour colour = clBlack;
+        friend bool operator==(const DrawnGlyph &, const DrawnGlyph &) = default;
+    };
+
 private:
+    bool repeatsAreInvisible(bool fontText) const;
+    // Anything but a character of a glyph run may change what those have drawn.
+    void forgetDrawnGlyphs()
+    {
+        if (!m_drawnGlyphs.isEmpty())
+            m_drawnGlyphs.clear();
+    }
     QPen currentPen() const;
     QBrush currentBrush() const;
     QPainterPath arcPath(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, bool pie) const;
@@ -63,7 +84,12 @@ private:
     bool m_inPath = false;
     bool m_pathHasShapes = false; // lines or curves, filled by the poly fill rule
     QPainterPath m_path;
+    bool m_inGlyphRun = false;
+    QTransform m_glyphRunTransform;
+    QSet<DrawnGlyph> m_drawnGlyphs;
 };
+
+size_t qHash(const PainterSurface::DrawnGlyph &g, size_t seed = 0);
 
 // The picture with every pixel or-ed with ink, as an opaque 32-bit image; the picture itself
 // (shared, not copied) when the ink is black and it is opaque already.

@@ -19,6 +19,14 @@ void drawCharacter(Surface &surface, long double x, long double y, QChar ch, int
               style.pen);
 }
 
+struct GlyphRun {
+    explicit GlyphRun(Surface &s) : surface(s) { surface.beginGlyphRun(); }
+    ~GlyphRun() { surface.endGlyphRun(); }
+    GlyphRun(const GlyphRun &) = delete;
+    GlyphRun &operator=(const GlyphRun &) = delete;
+    Surface &surface;
+};
+
 // Spans beyond a full turn wrap; computed directly so that a hostile value costs no loop.
 int reducedSpan(int span)
 {
@@ -87,6 +95,8 @@ void drawEllipseText(Surface &surface, int ox, int oy, const EllipseText &ring)
 
     surface.setBrushStyle(SurfaceBrush::Clear);
     const FontKeeper keeper(surface);
+    // Long rings repeat their characters at the same place and angle.
+    const GlyphRun run(surface);
 
     const QList<int> stops = walk.walkStops(end, N);
     for (int i = 0; i < N; ++i) {
