@@ -219,9 +219,13 @@ void PainterSurface::textOut(int x, int y, const QString &text)
     const GlyphMetrics g = GlyphMetrics::forFont(m_font);
     if (g.scaleX == 0 || g.scaleY == 0)
         return;
-    if (m_inGlyphRun && repeatsAreInvisible(g.emboldenWidth == 0 && !m_textAsOutlines)) {
-        if (m_painter->combinedTransform() != m_glyphRunTransform) {
+    // Font text is left to the engine's glyph rendering, which may blend even when aliased.
+    const bool asOutline = g.emboldenWidth > 0 || m_textAsOutlines;
+    if (m_inGlyphRun && asOutline && repeatsAreInvisible()) {
+        // Ink of another colour may cover what the run has drawn so far.
+        if (m_painter->combinedTransform() != m_glyphRunTransform || m_fontColor != m_glyphRunColour) {
             m_glyphRunTransform = m_painter->combinedTransform();
+            m_glyphRunColour = m_fontColor;
             m_drawnGlyphs.clear();
         }
         const DrawnGlyph drawn{x, y, m_font, text, m_fontColor};
@@ -239,7 +243,7 @@ void PainterSurface::textOut(int x, int y, const QString &text)
         m_painter->fillRect(QRectF(0, -g.ascent, fm.horizontalAdvance(text), fm.ascent() + fm.descent()),
                             toQColor(m_brushColor));
     }
-    if (g.emboldenWidth > 0 || m_textAsOutlines) {
+    if (asOutline) {
         const GlyphOutlines o = glyphOutlines(g, text);
         const QColor colour = toQColor(m_fontColor);
         m_painter->fillPath(o.outline, colour);
@@ -276,11 +280,9 @@ void PainterSurface::endGlyphRun()
 // Opaque ink set without blending sets the same pixels to the same colour however often it is
 // drawn; antialiased edges would darken with every repetition, and an opaque text background
 // would cover what was drawn since.
-bool PainterSurface::repeatsAreInvisible(bool fontText) const
+bool PainterSurface::repeatsAreInvisible() const
 {
-    const QPainter::RenderHints hints = m_painter->renderHints();
-    return isRaster() && !hints.testFlag(QPainter::Antialiasing) &&
-           (!fontText || !hints.testFlag(QPainter::TextAntialiasing)) &&
+    return isRaster() && !m_painter->renderHints().testFlag(QPainter::Antialiasing) &&
            m_painter->compositionMode() == QPainter::CompositionMode_SourceOver && m_painter->opacity() == 1.0 &&
            (m_brushStyle != SurfaceBrush::Solid || m_bkTransparent);
 }

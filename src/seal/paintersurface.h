@@ -60,7 +60,7 @@ public:
     };
 
 private:
-    bool repeatsAreInvisible(bool fontText) const;
+    bool repeatsAreInvisible() const;
     // Anything but a character of a glyph run may change what those have drawn.
     void forgetDrawnGlyphs()
     {
@@ -86,6 +86,7 @@ private:
     QPainterPath m_path;
     bool m_inGlyphRun = false;
     QTransform m_glyphRunTransform;
+    Colour m_glyphRunColour = clBlack;
     QSet<DrawnGlyph> m_drawnGlyphs;
 };
 
