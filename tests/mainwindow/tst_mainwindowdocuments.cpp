@@ -207,6 +207,7 @@ private slots:
         const QString file = writeDocument(s.path(u"a.dyz"_s), 2);
         s.dialogs.files = {file};
         w.fileOpen();
+        QVERIFY(waitForOpenings(w));
         QCOMPARE(s.dialogs.openRequests, 1);
         DocumentWindow *opened = w.activeDocument();
         QVERIFY(opened);
@@ -494,6 +495,7 @@ private slots:
         w.mdiArea()->closeAllSubWindows();
         flushDeletes();
         items.at(1)->trigger();
+        QVERIFY(waitForOpenings(w));
         QCOMPARE(MainWindow::caption(w.activeDocument()), a);
         QFile::remove(b);
         items.at(0)->trigger(); // gone: said so, and dropped from the list
@@ -727,6 +729,7 @@ private slots:
             if (enter.isAccepted())
                 QCoreApplication::sendEvent(&w, &event);
             QCoreApplication::processEvents();
+            waitForOpenings(w);
             return event.isAccepted();
         };
         QVERIFY(!drop({files[1]}));
