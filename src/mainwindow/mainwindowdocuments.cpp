@@ -283,6 +283,8 @@ void MainWindow::onOpeningFinished(DocumentOpening *opening)
                                  [&](const PendingOpening &p) { return p.opening.get() == opening; });
     if (it == m_openings.end())
         return;
+    // The bar ends where the reader ended, with this file's seals counted.
+    showOpeningProgress();
     PendingOpening done = std::move(*it);
     m_openings.erase(it);
     if (m_openings.empty()) {
