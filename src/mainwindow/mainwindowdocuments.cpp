@@ -298,6 +298,8 @@ void MainWindow::onOpeningFinished(DocumentOpening *opening)
         if (!finishOpening(*done.opening) && done.fromCommandLine)
             m_commandLineOpenFailed = true;
     }
+    // It is the sender of the signal that brought us here: it goes once that is over.
+    done.opening.release()->deleteLater();
     if (m_openings.empty())
         emit openingsFinished();
 }
