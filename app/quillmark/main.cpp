@@ -112,7 +112,7 @@ int main(int argc, char **argv)
             };
         }
         qm::Autosave autosave(window, *dialogs, std::move(autosaveOptions));
-        QTimer::singleShot(0, &window, [&] {
+        auto started = [&] {
             autosave.offerRecovery();
             if (qEnvironmentVariableIsSet("QM_TEST_EDIT")) {
                 if (qm::DocumentWindow *child = window.activeDocument()) {
@@ -131,14 +131,19 @@ int main(int argc, char **argv)
                         window.saveChild(*child);
                 app.quit();
             }
-        });
+        };
+        // Recovery and the test hooks come once the command line's documents are there.
+        if (window.isOpening())
+            QObject::connect(&window, &qm::MainWindow::openingsFinished, &window, started, Qt::SingleShotConnection);
+        else
+            QTimer::singleShot(0, &window, started);
         return app.exec();
     }
 
     window.resize(1024, 768);
     window.show();
     int status = 1;
-    QTimer::singleShot(0, &window, [&] {
+    auto takeShots = [&] {
         if (!window.commandLineOpenFailed()) {
             status = 0;
             if (!screenshot.isEmpty() && !window.grab().save(screenshot))
@@ -154,7 +159,12 @@ int main(int argc, char **argv)
             }
         }
         app.quit();
-    });
+    };
+    // The documents of the command line are read on workers: the pictures wait for them.
+    if (window.isOpening())
+        QObject::connect(&window, &qm::MainWindow::openingsFinished, &window, takeShots, Qt::SingleShotConnection);
+    else
+        QTimer::singleShot(0, &window, takeShots);
     app.exec();
     return status;
 }

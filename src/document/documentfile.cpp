@@ -197,6 +197,8 @@ DocumentResult readSeals(qint32 count, const PageValues &page, SealDocument &doc
     SealList seals;
     seals.reserve(size_t(count));
     for (qint32 i = 0; i < count; ++i) {
+        if (progress.cancelled())
+            return badFormat();
         auto seal = document.createSeal();
         QString why;
         if (!readOne(*seal, &why))
@@ -337,6 +339,45 @@ DocumentResult openDocument(const QString &fileName, SealDocument &document, Pro
         result = loadDocumentData(data, document, progress, QFileInfo(fileName).absolutePath());
     result.fileName = fileName;
     return result;
+}
+
+DocumentResult readDocumentContent(const QString &fileName, float screenPixelsPerMm, int zoom, DocumentContent *content,
+                                   ProgressDisplay &progress)
+{
+    // A document of its own, made and freed on this thread, that nobody listens to.
+    SealDocument scratch;
+    scratch.setScreenPixelsPerMm(screenPixelsPerMm);
+    scratch.page().setZoom(zoom);
+    const DocumentResult result = openDocument(fileName, scratch, progress);
+    if (!result.ok())
+        return result;
+    const PageModel &page = scratch.page();
+    content->pageWidth = page.pageWidth();
+    content->pageHeight = page.pageHeight();
+    content->leftMargin = page.leftMargin();
+    content->rightMargin = page.rightMargin();
+    content->topMargin = page.topMargin();
+    content->bottomMargin = page.bottomMargin();
+    content->seals = std::move(scratch.seals());
+    scratch.seals().clear();
+    return result;
+}
+
+void adoptDocumentContent(SealDocument &document, DocumentContent &&content)
+{
+    PageValues page;
+    page.width = content.pageWidth;
+    page.height = content.pageHeight;
+    page.left = content.leftMargin;
+    page.right = content.rightMargin;
+    page.top = content.topMargin;
+    page.bottom = content.bottomMargin;
+    applyPage(document, page);
+    // Already shown: the page is told once, by the list's change, not seal by seal.
+    for (const auto &seal : content.seals)
+        seal->setListener(document.sealListener());
+    document.appendSeals(std::move(content.seals), false);
+    content.seals.clear();
 }
 
 } // namespace qm

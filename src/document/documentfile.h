@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -65,6 +66,23 @@ DocumentResult loadLegacyDocument(QByteArrayView data, SealDocument &document, P
 DocumentResult loadDocumentData(QByteArrayView data, SealDocument &document, ProgressDisplay &progress,
                                 const QString &pictureFolder = {});
 DocumentResult openDocument(const QString &fileName, SealDocument &document, ProgressDisplay &progress);
+
+// A document read apart from any window, on any thread: its page values and its seals, shown
+// but heard by no page yet.
+struct DocumentContent {
+    long double pageWidth = 0, pageHeight = 0;
+    long double leftMargin = 0, rightMargin = 0, topMargin = 0, bottomMargin = 0;
+    std::vector<std::unique_ptr<Seal>> seals;
+};
+
+// openDocument for a document of the given resolution and zoom, into content: it touches
+// nothing but its arguments, so it may run on a worker thread. A progress display that is
+// cancelled stops it between seals with nothing read.
+DocumentResult readDocumentContent(const QString &fileName, float screenPixelsPerMm, int zoom, DocumentContent *content,
+                                   ProgressDisplay &progress);
+// Gives the content to an empty document on its own thread: the page values, then the seals
+// at once, each heard by the document's listener from now on.
+void adoptDocumentContent(SealDocument &document, DocumentContent &&content);
 
 // Reads a whole document or library item file as the program opens one: FileNotFound when it
 // does not exist; BadFormat when it is no regular file, cannot be read or holds more than

@@ -16,6 +16,9 @@ public:
     virtual void setPosition(int position) = 0;
     virtual void advance(int by) = 0;
     virtual void hide() = 0;
+    // Readers ask between seals whether to give up; a reader that gives up leaves its target
+    // as it was.
+    virtual bool cancelled() const { return false; }
 };
 
 class NoProgress final : public ProgressDisplay

@@ -199,6 +199,7 @@ bool readSeal(BinaryReader &in, Seal &seal, const SealDocument &document, QStrin
     if (!in.ok())
         return refuse(why, u"the seal record is cut short"_s);
     QList<DecodedField> fields;
+    fields.reserve(sealRecordFields().size());
     for (const SealProperty *p : sealRecordFields()) {
         BinaryReader r(record.sliced(p->recordOffset));
         fields.append({p, decodeField(*p, r)});
@@ -262,6 +263,7 @@ bool readLegacySeal(BinaryReader &in, Seal &seal, int version, const SealDocumen
     if (!in.ok())
         return refuse(why, u"the seal record is cut short"_s);
     QList<DecodedField> fields;
+    fields.reserve(sealRecordFields().size());
     for (const SealProperty *p : sealRecordFields()) {
         const int at = legacyOffset(p->recordOffset, size);
         if (at < 0)

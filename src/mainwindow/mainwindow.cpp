@@ -12,6 +12,7 @@
 #include "mainwindow/configuration.h"
 #include "mainwindow/cursors.h"
 #include "mainwindow/documentdrop.h"
+#include "mainwindow/documentopening.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/fontlist.h"
 #include "mainwindow/interfacelanguage.h"
@@ -173,6 +174,7 @@ void MainWindow::setSwatchColor(Colour colour)
 
 MainWindow::~MainWindow()
 {
+    cancelOpenings();
     // Document windows refer to this window as their host: they go first, unheard.
     m_mdi->disconnect(this);
     for (QMdiSubWindow *w : m_mdi->subWindowList())
@@ -316,6 +318,9 @@ void MainWindow::setUpWindow()
 {
     setFont(QApplication::font("QMenu"));
     connect(&m_keyTimer, &QTimer::timeout, this, &MainWindow::showKeyStates);
+    // The count of seals read, a few times a second while files are read.
+    m_openingProgress.setInterval(50);
+    connect(&m_openingProgress, &QTimer::timeout, this, &MainWindow::showOpeningProgress);
     m_keyTimer.start(250);
 
     showSplashStage(tr("检查系统配置……"));
@@ -433,8 +438,9 @@ void MainWindow::onFirstShow()
         keepAboveMainWindow(m_drawTools);
         m_drawTools->show();
     }
+    // Read on workers: the window is up and answers while they are read.
     for (const QString &path : commandLineFiles(m_options.arguments))
-        if (!documentHolding(path) && !openDocumentFile(path))
+        if (!documentHolding(path) && !isBeingOpened(path) && !startOpening(path, true))
             m_commandLineOpenFailed = true;
 
     openHomePageOnce();

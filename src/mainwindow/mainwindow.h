@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -26,6 +27,7 @@ class QToolBar;
 namespace qm {
 
 class Configuration;
+class DocumentOpening;
 class DrawActions;
 class EditorKeyGuard;
 class ProgressDisplay;
@@ -93,9 +95,18 @@ public:
     DocumentWindow *documentHolding(const QString &fileName, const DocumentWindow *except = nullptr) const;
     DocumentWindow *newDocumentWindow(const QString &caption);
     // Opens the file into a new window; none when it is missing or cannot be read (the user is
-    // told why).
+    // told why). The file is read before this returns.
     DocumentWindow *openDocumentFile(const QString &fileName);
-    // The open command after a file was chosen: an open document is brought forward instead.
+    // The same with the file read on a worker thread while the event loop runs and the
+    // progress display counts the seals; the window comes when the seals are there (or the
+    // user is told why not). False when the file is missing (said so) and nothing started.
+    bool beginOpeningFile(const QString &fileName);
+    // Files being read for windows still to come.
+    bool isOpening() const { return !m_openings.empty(); }
+    bool isBeingOpened(const QString &fileName) const;
+    // The open command after a file was chosen: an open document is brought forward instead,
+    // and a file already being opened is not read twice. Otherwise the file is read on a
+    // worker and none is returned.
     DocumentWindow *openChosenFile(const QString &fileName);
     // The path the command line names: the first argument, or the first two joined by a blank
     // when the first has no extension (a path with a blank split in two).
@@ -294,6 +305,8 @@ signals:
     // Another document window became the active one; none when the last one closed. The
     // property window follows it.
     void activeDocumentChanged(qm::DocumentWindow *child);
+    // The last file being read has its window, or was refused.
+    void openingsFinished();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -333,6 +346,14 @@ private:
     QList<QRect> toolWindowFrames() const;
     // A document window just made goes into the area the tool windows leave free.
     void placeNewDocumentWindow(QMdiSubWindow &window);
+    std::unique_ptr<DocumentOpening> makeOpening(const QString &path);
+    bool startOpening(const QString &fileName, bool fromCommandLine);
+    // The window of a finished read, or the user told why there is none.
+    DocumentWindow *finishOpening(DocumentOpening &opening);
+    void onOpeningFinished(DocumentOpening *opening);
+    void showOpeningProgress();
+    // Readers stop and their threads end; no window comes of them.
+    void cancelOpenings();
     void showSplashStage(const QString &stage);
     void fillZoomList();
     void openHomePageOnce();
@@ -403,6 +424,14 @@ private:
     QString m_programFolder;
     bool m_terminateRequested = false;
     bool m_commandLineOpenFailed = false;
+    // Files read on workers, oldest first; the command line's are marked so that their failure
+    // counts as the command line's.
+    struct PendingOpening {
+        std::unique_ptr<DocumentOpening> opening;
+        bool fromCommandLine = false;
+    };
+    std::vector<PendingOpening> m_openings;
+    QTimer m_openingProgress;
     int m_zoomChoice = 100;
     Colour m_swatch = clRed;
     QString m_sealLockCaption;

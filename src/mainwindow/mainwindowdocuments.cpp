@@ -4,6 +4,7 @@
 
 #include "document/documentfile.h"
 #include "mainwindow/configuration.h"
+#include "mainwindow/documentopening.h"
 #include "mainwindow/documentplacement.h"
 #include "mainwindow/statuspanels.h"
 #include "mainwindow/userdialogs.h"
@@ -12,12 +13,17 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QToolBar>
 #include <QUndoStack>
+
+#include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -190,7 +196,20 @@ DocumentWindow *MainWindow::openChosenFile(const QString &fileName)
         m_dialogs.message(this, QMessageBox::Information, tr("该文件已经打开！看见了吧^_^"), QMessageBox::Yes);
         return child;
     }
-    return openDocumentFile(fileName);
+    // Its window is on its way: a second read would only make a second window of one file.
+    if (isBeingOpened(fileName)) {
+        m_dialogs.message(this, QMessageBox::Information, tr("该文件已经打开！看见了吧^_^"), QMessageBox::Yes);
+        return nullptr;
+    }
+    beginOpeningFile(fileName);
+    return nullptr;
+}
+
+std::unique_ptr<DocumentOpening> MainWindow::makeOpening(const QString &path)
+{
+    // The seals are made as the new window will show them: at its resolution and zoom.
+    const int pixelsPerInch = logicalDpiX();
+    return std::make_unique<DocumentOpening>(path, static_cast<float>(pixelsPerInch / 25.4), m_zoomChoice);
 }
 
 DocumentWindow *MainWindow::openDocumentFile(const QString &fileName)
@@ -201,16 +220,118 @@ DocumentWindow *MainWindow::openDocumentFile(const QString &fileName)
         m_config.removeRecentFile(fileName);
         return nullptr;
     }
-    const QString path = info.absoluteFilePath();
-    DocumentWindow *child = newDocumentWindow(path);
-    const DocumentResult result = openDocument(path, child->document(), *m_progress);
+    const std::unique_ptr<DocumentOpening> opening = makeOpening(info.absoluteFilePath());
+    {
+        ProgressHider hider(*m_progress);
+        m_progress->showText(QCoreApplication::translate("Document", "正在载入："));
+        opening->runHere();
+    }
+    return finishOpening(*opening);
+}
+
+bool MainWindow::beginOpeningFile(const QString &fileName)
+{
+    return startOpening(fileName, false);
+}
+
+bool MainWindow::startOpening(const QString &fileName, bool fromCommandLine)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists()) {
+        m_dialogs.message(this, QMessageBox::Warning, tr("文件不存在！"));
+        m_config.removeRecentFile(fileName);
+        return false;
+    }
+    std::unique_ptr<DocumentOpening> opening = makeOpening(info.absoluteFilePath());
+    DocumentOpening *started = opening.get();
+    connect(started, &DocumentOpening::finished, this, [this, started] { onOpeningFinished(started); });
+    m_openings.push_back({std::move(opening), fromCommandLine});
+    started->start();
+    showOpeningProgress();
+    if (!m_openingProgress.isActive())
+        m_openingProgress.start();
+    return true;
+}
+
+bool MainWindow::isBeingOpened(const QString &fileName) const
+{
+    const QString key = sameFileKey(fileName);
+    return std::any_of(m_openings.begin(), m_openings.end(),
+                       [&](const PendingOpening &p) { return sameFileKey(p.opening->fileName()) == key; });
+}
+
+void MainWindow::showOpeningProgress()
+{
+    if (m_openings.empty())
+        return;
+    // One bar for all the files being read: their seals together.
+    qint64 maximum = 0, position = 0;
+    for (const PendingOpening &p : m_openings) {
+        maximum += std::max(p.opening->progressMaximum(), 0);
+        position += std::max(p.opening->progressPosition(), 0);
+    }
+    if (m_progress->isHidden() ||
+        m_progress->caption()->text() != QCoreApplication::translate("Document", "正在载入："))
+        m_progress->showText(QCoreApplication::translate("Document", "正在载入："));
+    m_progress->setMaximum(int(std::min<qint64>(maximum, std::numeric_limits<int>::max())));
+    m_progress->setPosition(int(std::min<qint64>(position, std::numeric_limits<int>::max())));
+}
+
+void MainWindow::onOpeningFinished(DocumentOpening *opening)
+{
+    const auto it = std::find_if(m_openings.begin(), m_openings.end(),
+                                 [&](const PendingOpening &p) { return p.opening.get() == opening; });
+    if (it == m_openings.end())
+        return;
+    // The bar ends where the reader ended, with this file's seals counted.
+    showOpeningProgress();
+    PendingOpening done = std::move(*it);
+    m_openings.erase(it);
+    if (m_openings.empty()) {
+        m_openingProgress.stop();
+        m_progress->hide();
+    } else {
+        showOpeningProgress();
+    }
+    // A file opened meanwhile by the synchronous path (a test, a recovery) keeps its one window.
+    if (!done.opening->isCancelled() && !documentHolding(done.opening->fileName())) {
+        if (!finishOpening(*done.opening) && done.fromCommandLine)
+            m_commandLineOpenFailed = true;
+    }
+    // It is the sender of the signal that brought us here: it goes once that is over.
+    done.opening.release()->deleteLater();
+    if (m_openings.empty())
+        emit openingsFinished();
+}
+
+void MainWindow::cancelOpenings()
+{
+    for (const PendingOpening &p : m_openings)
+        p.opening->cancel();
+    // Each waits for its reader, which stops within one seal.
+    const bool any = !m_openings.empty();
+    m_openings.clear();
+    m_openingProgress.stop();
+    if (any) {
+        m_progress->hide();
+        emit openingsFinished();
+    }
+}
+
+DocumentWindow *MainWindow::finishOpening(DocumentOpening &opening)
+{
+    const DocumentResult &result = opening.result();
     if (!result.ok()) {
-        // Nothing was read into it: the window closes without a question.
-        if (QMdiSubWindow *window = subWindowOf(child))
-            window->close();
+        // No window was made for it; the user hears why.
         m_dialogs.message(this, QMessageBox::Information, result.message());
+        if (result.error == DocumentError::FileNotFound)
+            m_config.removeRecentFile(opening.fileName());
         return nullptr;
     }
+    const QString &path = opening.fileName();
+    DocumentWindow *child = newDocumentWindow(path);
+    child->zoomPage(opening.zoom());
+    adoptDocumentContent(child->document(), std::move(opening.content()));
     child->document().clearHistory();
     child->zoomPage(m_zoomChoice);
     child->showDocumentStatus();
@@ -326,6 +447,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // Files still being read would bring windows into a closed program.
+    cancelOpenings();
     delete m_propertyWindow;
     event->accept();
 }

@@ -20,6 +20,7 @@
 #include <cmath>
 #include <limits>
 #include <new>
+#include <thread>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -610,6 +611,103 @@ private slots:
         RecordingProgress failed;
         QCOMPARE(loadDocument(buffer.data().left(100), read, failed).error, DocumentError::BadFormat);
         QCOMPARE(failed.events.last(), u"hide"_s);
+    }
+
+    // Read apart on another thread and given to a document afterwards: the very document a
+    // direct read gives, at the document's resolution and zoom, each seal heard by its page
+    // from then on; a refusal is the same refusal.
+    void readApart_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        SealDocument full;
+        a4(full);
+        for (const SealType type : {SealType::stEllipse, SealType::stName22, SealType::stRect, SealType::stCell}) {
+            Seal &seal = addSeal(full, type);
+            fillEverything(seal, type);
+        }
+        Seal &pictured = addSeal(full);
+        pictured.setHaveImage(true);
+        pictured.loadPictureData(pictureBytes("GIF"));
+        QTest::newRow("version 8") << testing::savedDocument(full);
+        QTest::newRow("version 7") << testing::legacyDocument(7.0f, 635);
+        QTest::newRow("damaged") << testing::savedDocument(full).chopped(3);
+        QTest::newRow("old version") << QByteArray("\x00\x00\x80\x40", 4);
+    }
+    void readApart()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"a.dyz"_s);
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        struct Listener : SealListener {
+            void sealRepaint(Seal &) override {}
+            void sealGeometryChanged(Seal &) override {}
+        } listener;
+        auto prepared = [&](SealDocument &doc) {
+            doc.setScreenPixelsPerMm(5.5f);
+            doc.page().setZoom(150);
+            doc.setSealListener(&listener);
+        };
+        SealDocument direct;
+        prepared(direct);
+        NoProgress progress;
+        const DocumentResult directResult = openDocument(file, direct, progress);
+
+        DocumentContent content;
+        DocumentResult apartResult;
+        std::thread worker([&] { apartResult = readDocumentContent(file, 5.5f, 150, &content, progress); });
+        worker.join();
+        QCOMPARE(int(apartResult.error), int(directResult.error));
+        QCOMPARE(apartResult.message(), directResult.message());
+        if (!directResult.ok()) {
+            QVERIFY(content.seals.empty());
+            return;
+        }
+        SealDocument apart;
+        prepared(apart);
+        adoptDocumentContent(apart, std::move(content));
+        QCOMPARE(testing::savedDocument(apart), testing::savedDocument(direct));
+        QCOMPARE(apart.page().rightMargin(), direct.page().rightMargin());
+        QCOMPARE(apart.page().bottomMargin(), direct.page().bottomMargin());
+        QCOMPARE(apart.sealCount(), direct.sealCount());
+        for (int i = 0; i < apart.sealCount(); ++i) {
+            const Seal &a = *apart.seals()[size_t(i)];
+            const Seal &b = *direct.seals()[size_t(i)];
+            compareStored(a, b);
+            QCOMPARE(QRect(a.left(), a.top(), a.width(), a.height()), QRect(b.left(), b.top(), b.width(), b.height()));
+            QCOMPARE(a.linePoints(), b.linePoints());
+            QCOMPARE(a.PixelsPerMm(), 5.5f);
+            QCOMPARE(a.Zoom(), 150);
+            QVERIFY(a.isVisible());
+            QCOMPARE(a.listener(), &listener);
+        }
+    }
+
+    // A reader told to give up stops and hands back nothing.
+    void readApartCancelled()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"a.dyz"_s);
+        SealDocument doc;
+        addSeal(doc);
+        addSeal(doc);
+        NoProgress quiet;
+        QVERIFY(doc.save(file, quiet).ok());
+        struct Cancelled final : ProgressDisplay {
+            void showText(const QString &) override {}
+            void setMaximum(int) override {}
+            void setPosition(int) override {}
+            void advance(int) override {}
+            void hide() override {}
+            bool cancelled() const override { return true; }
+        } cancelled;
+        DocumentContent content;
+        QVERIFY(!readDocumentContent(file, 4, 100, &content, cancelled).ok());
+        QVERIFY(content.seals.empty());
     }
 
     void pasteTwice()

@@ -26,6 +26,12 @@
 
 namespace qm {
 
+// Files read on workers have their windows, or were refused, once this is true.
+inline bool waitForOpenings(const MainWindow &w)
+{
+    return QTest::qWaitFor([&] { return !w.isOpening(); }, 30000);
+}
+
 // Answers every box and dialog from a script and records what was asked.
 class ScriptedDialogs : public UserDialogs
 {
@@ -163,10 +169,12 @@ struct Start {
         window->resize(1000, 800);
         return *window;
     }
-    // Created and shown: the first show has run.
+    // Created and shown: the first show has run, and the documents of the command line are
+    // read.
     MainWindow &show()
     {
         create().show();
+        waitForOpenings(*window);
         return *window;
     }
     void close()

@@ -3,6 +3,8 @@
 
 #include "mainwindowtesting.h"
 
+#include "document/documenttesting.h"
+
 #include "mainwindow/statuspanels.h"
 #include "mainwindow/wallpapermdiarea.h"
 
@@ -207,6 +209,7 @@ private slots:
         const QString file = writeDocument(s.path(u"a.dyz"_s), 2);
         s.dialogs.files = {file};
         w.fileOpen();
+        QVERIFY(waitForOpenings(w));
         QCOMPARE(s.dialogs.openRequests, 1);
         DocumentWindow *opened = w.activeDocument();
         QVERIFY(opened);
@@ -241,20 +244,113 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         QFETCH(int, icon);
+        // Read at once, and read on a worker: the same refusal.
+        for (const bool onWorker : {false, true}) {
+            Start s;
+            MainWindow &w = s.show();
+            const QString file = s.path(u"b.dyz"_s);
+            if (!bytes.isEmpty()) {
+                QFile f(file);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(bytes);
+            }
+            if (onWorker) {
+                QCOMPARE(w.beginOpeningFile(file), !bytes.isEmpty());
+                QVERIFY(waitForOpenings(w));
+            } else {
+                QVERIFY(!w.openDocumentFile(file));
+            }
+            flushDeletes();
+            QVERIFY(w.documentWindows().isEmpty());
+            QCOMPARE(s.dialogs.texts(), QStringList{message});
+            QCOMPARE(int(s.dialogs.messages.front().icon), icon);
+            QVERIFY(w.progressPanel()->isHidden());
+        }
+    }
+
+    // A file read on a worker: the window comes with the very document a direct read gives,
+    // the bar counted every seal, and a second open meanwhile makes no second window.
+    void openingOnAWorker()
+    {
         Start s;
         MainWindow &w = s.show();
-        const QString file = s.path(u"b.dyz"_s);
-        if (!bytes.isEmpty()) {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(bytes);
-        }
-        QVERIFY(!w.openDocumentFile(file));
-        flushDeletes();
+        const QString file = writeDocument(s.path(u"many.dyz"_s), 2000);
+        QVERIFY(w.beginOpeningFile(file));
+        QVERIFY(w.isOpening());
         QVERIFY(w.documentWindows().isEmpty());
-        QCOMPARE(s.dialogs.texts(), QStringList{message});
-        QCOMPARE(int(s.dialogs.messages.front().icon), icon);
+        QVERIFY(w.progressPanel()->isVisible());
+        QCOMPARE(w.progressPanel()->caption()->text(), u"正在载入："_s);
+        s.dialogs.files = {file};
+        w.fileOpen();
+        QCOMPARE(s.dialogs.texts(), QStringList{u"该文件已经打开！看见了吧^_^"_s});
+        QVERIFY(waitForOpenings(w));
+        QCOMPARE(w.documentWindows().size(), 1);
+        DocumentWindow *child = w.activeDocument();
+        QVERIFY(child);
+        QCOMPARE(MainWindow::caption(child), file);
+        SealDocument direct;
+        NoProgress progress;
+        QVERIFY(openDocument(file, direct, progress).ok());
+        QCOMPARE(testing::savedDocument(child->document()), testing::savedDocument(direct));
+        QVERIFY(!child->isModified());
+        QCOMPARE(w.statusText(3), u"已画图形：2000"_s);
+        // Maximum N + 5, reached.
+        QCOMPARE(w.progressPanel()->bar()->maximum(), 2005);
+        QCOMPARE(w.progressPanel()->bar()->value(), 2005);
         QVERIFY(w.progressPanel()->isHidden());
+    }
+
+    // Closing or destroying the main window while a file is read stops the reader: no window
+    // comes later, nothing is asked or written, and a close the user cancels lets it finish.
+    void closingWhileOpening_data()
+    {
+        QTest::addColumn<int>("how"); // 0 close, 1 destroy, 2 close cancelled by a modified document
+        QTest::newRow("close") << 0;
+        QTest::newRow("destroy") << 1;
+        QTest::newRow("close cancelled") << 2;
+    }
+    void closingWhileOpening()
+    {
+        QFETCH(int, how);
+        Start s;
+        MainWindow &w = s.show();
+        const QString file = writeDocument(s.path(u"many.dyz"_s), 3000);
+        const QByteArray before = [&] {
+            QFile f(file);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        if (how == 2) {
+            w.fileNew();
+            addSeal(*w.activeDocument());
+            s.dialogs.answers = {QMessageBox::Cancel};
+        }
+        QVERIFY(w.beginOpeningFile(file));
+        switch (how) {
+        case 0:
+            QVERIFY(w.close());
+            break;
+        case 1:
+            s.window.reset();
+            break;
+        default:
+            QVERIFY(!w.close());
+            break;
+        }
+        if (how == 2) {
+            QVERIFY(waitForOpenings(w));
+            QCOMPARE(w.documentWindows().size(), 2);
+        } else {
+            if (s.window) {
+                QVERIFY(!w.isOpening());
+                QTest::qWait(50);
+                QVERIFY(w.documentWindows().isEmpty());
+                QVERIFY(w.progressPanel()->isHidden());
+            }
+            QVERIFY(s.dialogs.messages.empty());
+        }
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
     }
 
     // An untitled document always asks for a name; a bare name gets ".dyz".
@@ -494,6 +590,7 @@ private slots:
         w.mdiArea()->closeAllSubWindows();
         flushDeletes();
         items.at(1)->trigger();
+        QVERIFY(waitForOpenings(w));
         QCOMPARE(MainWindow::caption(w.activeDocument()), a);
         QFile::remove(b);
         items.at(0)->trigger(); // gone: said so, and dropped from the list
@@ -727,6 +824,7 @@ private slots:
             if (enter.isAccepted())
                 QCoreApplication::sendEvent(&w, &event);
             QCoreApplication::processEvents();
+            waitForOpenings(w);
             return event.isAccepted();
         };
         QVERIFY(!drop({files[1]}));

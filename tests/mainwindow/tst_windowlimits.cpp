@@ -151,12 +151,14 @@ private slots:
         case Reader::OpenCommand:
             s.dialogs.files.push_back(path);
             w.fileOpen();
+            QVERIFY(waitForOpenings(w));
             QVERIFY(w.documentWindows().isEmpty());
             break;
         case Reader::RecentFile: {
             s.config->addRecentFile(path);
             emit w.recentMenu()->aboutToShow();
             w.recentMenu()->actions().front()->trigger();
+            QVERIFY(waitForOpenings(w));
             QVERIFY(w.documentWindows().isEmpty());
             break;
         }
