@@ -1,19 +1,33 @@
 // Repainting a page of 1 000 seals on screen. Each figure is also reported as `x_fill`: the time
 // of one repaint of the whole A4 page at 100 % divided by the time of filling an image of the
 // page's size white, measured in the same run; 1 would mean the seals cost nothing.
+//
+// After the benchmarks the program prints the cost of steps on a shown document window as
+// ratios to the same step on a page of two seals: a zoom step and a wheel scroll step over
+// 20 000 stacked seals, and dragging one seal on a page of 1 000. A step is timed from the
+// command to the end of the paint it causes, when the window takes input again; the time until
+// the picture is complete and the longest pass of the event loop are printed beside it.
 
+#include "document/clipboardstream.h"
 #include "document/pagemodel.h"
 #include "document/sealdocument.h"
+#include "page/documentwindow.h"
+#include "page/pagehost.h"
 #include "page/pagepanel.h"
 #include "seal/gbk.h"
 #include "seal/seal.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -142,6 +156,273 @@ void BM_FillWhitePage(benchmark::State &state)
 }
 BENCHMARK(BM_FillWhitePage)->Unit(benchmark::kMicrosecond);
 
+// A main window that answers everything at once.
+class BenchHost : public qm::PageHost
+{
+public:
+    std::optional<qm::Tool> checkedDrawAction() const override { return std::nullopt; }
+    void uncheckDrawAction() override {}
+    void triggerDrawAction(qm::Tool) override {}
+    QByteArray fontFaceGbk() const override { return QByteArray("\xCB\xCE\xCC\xE5"); }
+    qm::Colour swatchColor() const override { return qm::clRed; }
+    void setSwatchColor(qm::Colour) override {}
+    void setStatusText(int, const QString &) override {}
+    void setZoomText(const QString &) override {}
+    void showSealToggles(const qm::Seal *) override {}
+    QCursor cursorSlot(int) const override { return QCursor(Qt::CrossCursor); }
+    void setSealLockCaption(const QString &) override {}
+    QString askPictureFile() override { return {}; }
+    QByteArray emblemPicture() override { return {}; }
+    void reportPictureError(const QString &) override {}
+    qm::ClipboardStream &clipboard() override { return m_clipboard; }
+    SaveAnswer askSaveOnClose(qm::DocumentWindow &) override { return SaveAnswer::No; }
+    bool saveDocument(qm::DocumentWindow &) override { return false; }
+
+private:
+    qm::ClipboardStream m_clipboard;
+};
+
+// Counts the paint events the page receives.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// A round company seal, a name seal or a rectangular seal, `size` mm across, centred at (x, y).
+void addStackedSeal(qm::SealDocument &doc, qm::SealList &list, int i, float size, float x, float y)
+{
+    auto seal = doc.createSeal();
+    seal->setZoom(doc.page().zoom());
+    switch (i % 3) {
+    case 0:
+        seal->setSealType(qm::SealType::stEllipse);
+        seal->setText(qm::Gbk::fromUnicode(u"示例应用软件公司"_s));
+        seal->setHaveImage(true);
+        seal->setImageIsStar(true);
+        seal->setTextWidth(1.0f);
+        seal->setTextHeight(1.6f);
+        break;
+    case 1:
+        seal->setSealType(qm::SealType::stName22);
+        seal->setText(qm::Gbk::fromUnicode(u"甲乙丙印"_s));
+        seal->setTextWidth(size * 0.4f);
+        seal->setTextHeight(size * 0.4f);
+        break;
+    default:
+        seal->setSealType(qm::SealType::stRect);
+        seal->setText(qm::Gbk::fromUnicode(u"合同专用章"_s));
+        seal->setTextWidth(1.4f);
+        seal->setTextHeight(1.6f);
+        break;
+    }
+    seal->setRealWidth(size);
+    seal->setRealHeight(i % 3 == 2 ? size * 0.6f : size);
+    seal->setTextsWidth(size - 1);
+    seal->setTextsHeight(size - 1);
+    seal->setRealCenterX(x);
+    seal->setRealCenterY(y);
+    list.push_back(std::move(seal));
+}
+
+// A shown document window of 1 000 × 800 pixels on an A4 page at `zoom`, holding `count` seals
+// of 8 to 10 mm: 20 000 fill a grid of 100 × 200 points 1.9 mm and 1.4 mm apart, so that about
+// forty stack over every spot; two stand near the top-left corner.
+struct Window {
+    BenchHost host;
+    qm::DocumentWindow *window;
+    PaintCounter counter;
+
+    // `rows`: the page of the repaint benchmarks instead, 25 seals of 12 and 7 mm to a row.
+    Window(int count, int zoom, bool rows = false)
+    {
+        window = new qm::DocumentWindow(host, Ppi);
+        window->document().page().setPageWidth(210);
+        window->document().page().setPageHeight(297);
+        window->resize(1000, 800);
+        window->document().page().setZoom(zoom);
+        qm::SealList list;
+        for (int i = 0; i < count; ++i) {
+            const float size = 8.0f + float(i % 5) * 0.5f;
+            if (rows)
+                addStackedSeal(window->document(), list, i, i % 2 == 0 ? 12.0f : 7.0f, float(8 + (i % 25) * 8),
+                               float(8 + (i / 25) * 7));
+            else if (count <= 2)
+                addStackedSeal(window->document(), list, i, size, 20.0f + float(i) * 6, 20.0f + float(i) * 4);
+            else
+                addStackedSeal(window->document(), list, i, size, 10.0f + float(i % 100) * 1.9f,
+                               10.0f + float(i / 100) * 1.4f);
+        }
+        window->document().appendSeals(std::move(list), false);
+        window->pagePanel()->installEventFilter(&counter);
+    }
+    // Shows the window as opening a document does.
+    void show()
+    {
+        window->show();
+        window->zoomPage(window->document().page().zoom());
+    }
+    ~Window() { delete window; }
+};
+
+struct StepFigures {
+    double step = 0;     // the command and the paint it causes
+    double complete = 0; // until the picture is complete or the drain gave up
+    double longest = 0;  // the longest pass of the event loop after the step
+};
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Runs the event loop until the page stops painting, for at most `limit` seconds; returns the
+// longest pass.
+double drain(Window &w, double limit = 3)
+{
+    double longest = 0;
+    int quiet = 0;
+    const auto begin = Clock::now();
+    while (quiet < 3 && secondsSince(begin) < limit) {
+        const int before = w.counter.paints;
+        const auto start = Clock::now();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        longest = std::max(longest, secondsSince(start));
+        quiet = w.counter.paints == before ? quiet + 1 : 0;
+    }
+    return longest;
+}
+
+StepFigures timeStep(Window &w, const std::function<void()> &step)
+{
+    drain(w);
+    StepFigures f;
+    const auto start = Clock::now();
+    step();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    f.step = secondsSince(start);
+    f.longest = drain(w);
+    f.complete = secondsSince(start);
+    return f;
+}
+
+// The median of `runs` steps, each undone by its opposite step untimed.
+StepFigures medianSteps(Window &w, int runs, const std::function<void()> &step, const std::function<void()> &back)
+{
+    std::vector<StepFigures> all;
+    for (int i = 0; i < runs; ++i) {
+        all.push_back(timeStep(w, step));
+        timeStep(w, back);
+    }
+    std::sort(all.begin(), all.end(), [](const auto &a, const auto &b) { return a.step < b.step; });
+    StepFigures f = all[all.size() / 2];
+    for (const auto &a : all)
+        f.longest = std::max(f.longest, a.longest);
+    return f;
+}
+
+void wheel(qm::DocumentWindow *window, int notches)
+{
+    QWidget *viewport = window->viewport();
+    const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
+    QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &event);
+}
+
+void printRatio(const char *what, const StepFigures &small, const StepFigures &large)
+{
+    std::printf("%-34s small %8.2f ms  large %8.2f ms  ratio %6.2f  (large done or given up after %8.1f ms, "
+                "longest event-loop pass %6.1f ms)\n",
+                what, small.step * 1e3, large.step * 1e3, large.step / small.step, large.complete * 1e3,
+                large.longest * 1e3);
+}
+
+void reportSteps()
+{
+    const int runs =
+        qEnvironmentVariableIntValue("QM_BENCH_STEPS") > 0 ? qEnvironmentVariableIntValue("QM_BENCH_STEPS") : 5;
+    std::printf("\nSteps on a shown 1000 x 800 document window (median of %d):\n", runs);
+    {
+        // Opening: from the seals being there to the first paint of the page.
+        auto open = [](int count) {
+            Window w(count, 100);
+            const auto start = Clock::now();
+            w.show();
+            while (w.counter.paints == 0)
+                QCoreApplication::processEvents(QEventLoop::AllEvents);
+            StepFigures f;
+            f.step = secondsSince(start);
+            f.longest = drain(w);
+            f.complete = secondsSince(start);
+            return f;
+        };
+        const StepFigures small = open(2);
+        const StepFigures large = open(20000);
+        printRatio("first paint, 20000 / 2 seals", small, large);
+    }
+    {
+        Window small(2, 100);
+        Window large(20000, 100);
+        small.show();
+        large.show();
+        drain(small);
+        drain(large);
+        auto zoomIn = [](Window &w) { return [&w] { w.window->zoomPage(w.window->document().page().zoom() + 10); }; };
+        auto zoomOut = [](Window &w) { return [&w] { w.window->zoomPage(w.window->document().page().zoom() - 10); }; };
+        const StepFigures s = medianSteps(small, runs, zoomIn(small), zoomOut(small));
+        const StepFigures l = medianSteps(large, runs, zoomIn(large), zoomOut(large));
+        printRatio("zoom step, 20000 / 2 seals", s, l);
+    }
+    {
+        Window small(2, 200);
+        Window large(20000, 200);
+        small.show();
+        large.show();
+        drain(small);
+        drain(large);
+        // Both scroll over the same spot near the top, where the two seals stand.
+        const StepFigures s = medianSteps(
+            small, runs, [&] { wheel(small.window, -1); }, [&] { wheel(small.window, 1); });
+        const StepFigures l = medianSteps(
+            large, runs, [&] { wheel(large.window, -1); }, [&] { wheel(large.window, 1); });
+        printRatio("wheel scroll step, 20000 / 2 seals", s, l);
+    }
+    {
+        // Dragging the last seal of the list 40 pixels right and down, by the mouse.
+        Window small(2, 100, true);
+        Window large(1000, 100, true);
+        small.show();
+        large.show();
+        auto drag = [](Window &w, int d) {
+            return [&w, d] {
+                const qm::Seal &seal = *w.window->document().seals().back();
+                const QPoint from(seal.left() + seal.width() / 2, seal.top() + seal.height() / 2);
+                const QPoint to = from + QPoint(d, d);
+                QWidget *page = w.window->pagePanel();
+                auto send = [page](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+                    QMouseEvent e(type, p, page->mapToGlobal(p), button, buttons, Qt::NoModifier);
+                    QApplication::sendEvent(page, &e);
+                };
+                send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+                send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+                send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+            };
+        };
+        const StepFigures s = medianSteps(small, runs, drag(small, 40), drag(small, -40));
+        const StepFigures l = medianSteps(large, runs, drag(large, 40), drag(large, -40));
+        printRatio("drag one seal, 1000 / 2 seals", s, l);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -154,5 +435,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    reportSteps();
     return 0;
 }

@@ -6,9 +6,12 @@
 #include "page/selectionframe.h"
 
 #include <QAccessible>
+#include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMenu>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -68,6 +71,9 @@ PagePanel::PagePanel(PageModel &page, QWidget *parent) : QWidget(parent), m_page
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_page.setListener(this);
     resize(m_page.width(), m_page.height());
+    m_sliceTimer.setSingleShot(true);
+    m_sliceTimer.setInterval(0);
+    QObject::connect(&m_sliceTimer, &QTimer::timeout, this, [this] { paintSlice(); });
     hide(); // shown by the first zoom of its window
 }
 
@@ -167,6 +173,12 @@ void PagePanel::setDoubleBuffered(bool on)
     update();
 }
 
+void PagePanel::setPaintBudget(std::chrono::milliseconds inPaint, std::chrono::milliseconds perSlice)
+{
+    m_paintBudget = inPaint;
+    m_sliceBudget = perSlice;
+}
+
 void PagePanel::setPicturePool(SealPicturePool &pool)
 {
     m_cache.setPool(pool);
@@ -244,7 +256,7 @@ void PagePanel::sealRepaint(Seal &seal)
 
 void PagePanel::sealGeometryChanged(Seal &seal)
 {
-    m_cache.invalidate(seal);
+    m_cache.invalidate(seal, true);
     updateSeal(seal);
 }
 
@@ -259,24 +271,52 @@ void PagePanel::pageResized(PageModel &page)
     update();
 }
 
+bool PagePanel::paintsOnScreen(const QPainter &painter) const
+{
+    QBackingStore *store = window()->backingStore();
+    const QPaintEngine *engine = painter.paintEngine();
+    return store && engine && engine->paintDevice() == store->paintDevice();
+}
+
 void PagePanel::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    const QRegion &region = event->region();
     const QRect dirty = event->rect();
     painter.fillRect(dirty, Qt::white);
     paintPageSheet(painter, m_page, m_tickFont, palette().color(QPalette::WindowText));
 
     if (m_seals) {
         const qreal ratio = devicePixelRatioF();
+        // Only the screen waits for pictures; a grab, a render or a print is complete.
+        bool sliced = false;
+        if (m_doubleBuffered && paintsOnScreen(painter)) {
+            sliced = !m_completeNext;
+            m_completeNext = false;
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const bool pieces = region.rectCount() > 1;
+        QRect missing;
         static const QImage noPicture;
         for (const auto &owned : *m_seals) {
             Seal &seal = *owned;
             const QRect box = sealBox(seal);
-            if (!seal.isVisible() || !box.intersects(dirty))
+            if (!seal.isVisible() || !box.intersects(dirty) || (pieces && !region.intersects(box)))
                 continue;
-            const QImage &image = m_doubleBuffered ? m_cache.image(seal, ratio) : noPicture;
-            if (!image.isNull()) {
-                painter.drawImage(box.topLeft(), image);
+            const QImage *image = &noPicture;
+            if (m_doubleBuffered) {
+                image = m_cache.ready(seal, ratio);
+                if (!image && (!sliced || clock.elapsed() < m_paintBudget.count()))
+                    image = &m_cache.image(seal, ratio);
+            }
+            if (!image) {
+                // Its picture comes in a later slice; meanwhile the old one stands in, scaled.
+                missing |= box;
+                if (const QImage *old = m_cache.standIn(seal))
+                    painter.drawImage(QRectF(box), *old, QRectF(old->rect()));
+            } else if (!image->isNull()) {
+                painter.drawImage(box.topLeft(), *image);
             } else if (!box.isEmpty()) {
                 // Too large to keep: painted straight onto the page, inside its box.
                 m_straightBoxes[&seal] = box;
@@ -286,6 +326,10 @@ void PagePanel::paintEvent(QPaintEvent *event)
                 paintSeal(painter, seal, box.topLeft());
                 painter.restore();
             }
+        }
+        if (!missing.isEmpty()) {
+            m_unfinished += region.intersected(missing);
+            m_sliceTimer.start();
         }
     }
 
@@ -301,6 +345,52 @@ void PagePanel::paintEvent(QPaintEvent *event)
         painter.setRenderHint(QPainter::Antialiasing, false);
         paintDotted(painter, *m_outline);
     }
+}
+
+void PagePanel::paintSlice()
+{
+    if (m_unfinished.isEmpty())
+        return;
+    if (!m_seals || !isVisible()) {
+        // A page shown again paints itself afresh.
+        m_unfinished = QRegion();
+        m_slicePictures = 0;
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    const QRect area = m_unfinished.boundingRect();
+    QElapsedTimer clock;
+    clock.start();
+    QRect painted;
+    size_t meeting = 0;
+    bool left = false;
+    for (const auto &owned : *m_seals) {
+        Seal &seal = *owned;
+        const QRect box = sealBox(seal);
+        if (!seal.isVisible() || !box.intersects(area) || !m_unfinished.intersects(box))
+            continue;
+        ++meeting;
+        if (m_cache.ready(seal, ratio))
+            continue;
+        if (clock.elapsed() >= m_sliceBudget.count() && !painted.isEmpty()) {
+            left = true;
+            continue;
+        }
+        m_cache.image(seal, ratio);
+        ++m_slicePictures;
+        painted |= box;
+    }
+    // When more pictures were painted than seals wait, the pool cannot hold them all at once:
+    // the last repaint paints what it lacks itself rather than slicing forever.
+    if (left && m_slicePictures <= meeting) {
+        update(painted); // what is ready shows now
+        m_sliceTimer.start();
+        return;
+    }
+    m_completeNext = true;
+    m_slicePictures = 0;
+    update(m_unfinished);
+    m_unfinished = QRegion();
 }
 
 PageHit PagePanel::hitAt(QPoint point) const

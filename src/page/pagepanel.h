@@ -6,8 +6,10 @@
 #include "seal/seal.h"
 
 #include <QFont>
+#include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <optional>
 #include <unordered_map>
 
@@ -130,6 +132,15 @@ public:
     // Keeps the seal pictures in another pool than the program's one.
     void setPicturePool(SealPicturePool &pool);
 
+    // On screen, a paint event paints the seal pictures that are missing for at most `inPaint`
+    // and shows the rest by their old pictures, or not at all, until they are ready; they are
+    // then painted in slices of `perSlice` from the event loop, and the page shows each batch as
+    // it comes. The last repaint is complete and stacked in list order. Rendering the page
+    // elsewhere (grab, render, print) is always complete.
+    void setPaintBudget(std::chrono::milliseconds inPaint, std::chrono::milliseconds perSlice);
+    // Part of the page on screen still waits for seal pictures.
+    bool paintPending() const { return !m_unfinished.isEmpty(); }
+
     // The accessible object of a seal of the list, made when first asked for and kept while the
     // seal stays in the list.
     QAccessibleInterface *accessibleSeal(Seal *seal) const;
@@ -150,6 +161,10 @@ private:
     void hover(const PageHit &hit);
     void updateSeal(const Seal &seal);
     QRect overlayArea() const;
+    // The painter paints into the window's backing store, that is onto the screen.
+    bool paintsOnScreen(const QPainter &painter) const;
+    // Paints the missing pictures of the unfinished part for one slice and shows them.
+    void paintSlice();
 
     PageModel &m_page;
     const SealList *m_seals = nullptr;
@@ -170,6 +185,16 @@ private:
     std::vector<const Seal *> m_known;
     // Where seals painted straight onto the page were last drawn, so a move repaints there too.
     std::unordered_map<const Seal *, QRect> m_straightBoxes;
+    std::chrono::milliseconds m_paintBudget{5};
+    std::chrono::milliseconds m_sliceBudget{25};
+    // The part of the page on screen painted without some of its seals.
+    QRegion m_unfinished;
+    // Pictures painted since the page last was complete, to notice a pool too small to hold
+    // everything on screen.
+    size_t m_slicePictures = 0;
+    // The next paint is complete whatever it costs.
+    bool m_completeNext = false;
+    QTimer m_sliceTimer;
     // Ids of the seals' accessible objects in the accessibility cache.
     mutable std::unordered_map<const Seal *, unsigned> m_accessibleSeals;
 };

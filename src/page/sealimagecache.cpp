@@ -31,16 +31,35 @@ SealPicturePool &SealPicturePool::shared()
     return pool;
 }
 
+const QImage *SealImageCache::ready(const Seal &seal, qreal devicePixelRatio)
+{
+    const auto it = m_entries.find(&seal);
+    if (it == m_entries.end())
+        return nullptr;
+    Entry &e = it->second;
+    const QRect box(seal.left(), seal.top(), seal.width(), seal.height());
+    if (!e.valid || e.box.size() != box.size() || e.ratio != devicePixelRatio)
+        return nullptr;
+    e.box = box;
+    if (e.pooled) // now the most recently used
+        m_pool->m_uses.splice(m_pool->m_uses.end(), m_pool->m_uses, e.use);
+    return &e.image;
+}
+
+const QImage *SealImageCache::standIn(const Seal &seal) const
+{
+    const auto it = m_entries.find(&seal);
+    if (it == m_entries.end() || it->second.valid || !it->second.pooled)
+        return nullptr;
+    return &it->second.image;
+}
+
 const QImage &SealImageCache::image(Seal &seal, qreal devicePixelRatio)
 {
+    if (const QImage *kept = ready(seal, devicePixelRatio))
+        return *kept;
     const QRect box(seal.left(), seal.top(), seal.width(), seal.height());
     Entry &e = m_entries[&seal];
-    if (e.valid && e.box.size() == box.size() && e.ratio == devicePixelRatio) {
-        e.box = box;
-        if (e.pooled) // now the most recently used
-            m_pool->m_uses.splice(m_pool->m_uses.end(), m_pool->m_uses, e.use);
-        return e.image;
-    }
     release(e);
     e.box = box;
     e.ratio = devicePixelRatio;
@@ -93,10 +112,14 @@ QRect SealImageCache::lastBox(const Seal &seal) const
     return it == m_entries.end() ? QRect() : it->second.box;
 }
 
-void SealImageCache::invalidate(const Seal &seal)
+void SealImageCache::invalidate(const Seal &seal, bool keepStandIn)
 {
     const auto it = m_entries.find(&seal);
-    if (it != m_entries.end())
+    if (it == m_entries.end())
+        return;
+    if (keepStandIn)
+        it->second.valid = false;
+    else
         release(it->second);
 }
 

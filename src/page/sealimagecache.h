@@ -65,16 +65,24 @@ public:
     // The seal's picture, painted now when there is none or it is out of date. Null for a seal
     // with no pixels. Valid until the next call.
     const QImage &image(Seal &seal, qreal devicePixelRatio);
+    // The seal's picture when it is up to date (null for a seal that is painted straight onto
+    // the page), without painting; none when it must be painted first.
+    const QImage *ready(const Seal &seal, qreal devicePixelRatio);
+    // The picture the seal had before its size or place last changed, still in the pool, to be
+    // shown scaled until the new one is painted; none when there is no such picture.
+    const QImage *standIn(const Seal &seal) const;
     // The box the seal was last drawn in, empty when it was never drawn.
     QRect lastBox(const Seal &seal) const;
-    void invalidate(const Seal &seal);
+    // The seal's picture is out of date. After a change of size or place only (keepStandIn), the
+    // old picture stays as its stand-in until the new one is painted or the pool needs the room.
+    void invalidate(const Seal &seal, bool keepStandIn = false);
     void forget(const Seal *seal);
     void clear();
     // Drops the entries of seals no longer in `alive`.
     void keepOnly(const std::vector<const Seal *> &alive);
     // Seals with an entry (a box, perhaps no picture).
     size_t size() const { return m_entries.size(); }
-    // Seals whose picture is kept.
+    // Seals whose picture (up to date or stand-in) is kept.
     size_t pictureCount() const;
     // Takes the pictures from another pool; the kept ones are dropped.
     void setPool(SealPicturePool &pool);

@@ -8,7 +8,10 @@
 #include "page/pagesheet.h"
 #include "page/sealimagecache.h"
 
+#include <QScreen>
 #include <QScrollBar>
+
+#include <chrono>
 
 using namespace Qt::StringLiterals;
 using namespace qm;
@@ -52,6 +55,27 @@ PageModel a4(int zoom, long double margin)
     page.setRightMargin(margin);
     page.setBottomMargin(margin);
     return page;
+}
+
+// The visible part of the window's page as the screen shows it, and as a grab renders it.
+QRect visiblePart(const DocumentWindow &w)
+{
+    return w.pagePanel()->visibleRegion().boundingRect();
+}
+
+QImage pageOnScreen(DocumentWindow &w)
+{
+    const QRect part = visiblePart(w);
+    const QPoint at = w.pagePanel()->mapTo(&w, part.topLeft());
+    return w.screen()
+        ->grabWindow(w.winId(), at.x(), at.y(), part.width(), part.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage pageRendered(DocumentWindow &w)
+{
+    return w.pagePanel()->grab(visiblePart(w)).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -322,6 +346,99 @@ private slots:
                 QCOMPARE(img.pixelColor(boxOf(s).left() + 1, boxOf(s).center().y()), QColor(255, 0, 0));
         }
         w->pagePanel()->setPicturePool(SealPicturePool::shared());
+        QCOMPARE(pool.pixels(), 0);
+    }
+
+    // On screen the page makes the missing pictures a slice at a time, showing the rest by
+    // their old pictures meanwhile; in the end the screen shows what a complete paint shows,
+    // stacked in list order. Negative seals stack over positive ones, so order shows.
+    void slicedPaintEndsAsACompletePaint_data()
+    {
+        QTest::addColumn<bool>("zoomStep");
+        QTest::addColumn<int>("poolPictures");
+        QTest::newRow("first paint") << false << 0;
+        QTest::newRow("zoom step, old pictures stand in") << true << 0;
+        QTest::newRow("pool smaller than the page") << false << 3;
+    }
+    void slicedPaintEndsAsACompletePaint()
+    {
+        QFETCH(bool, zoomStep);
+        QFETCH(int, poolPictures);
+        FakeHost host;
+        std::unique_ptr<DocumentWindow> w(newWindow(host, 96, QSize(500, 400)));
+        PagePanel *page = w->pagePanel();
+        page->setPaintBudget(std::chrono::milliseconds(0), std::chrono::milliseconds(0));
+        const SealType kinds[] = {SealType::stEllipse, SealType::stName22, SealType::stRect};
+        std::vector<Seal *> seals;
+        for (int i = 0; i < 12; ++i) {
+            Seal *s = addSeal(*w, kinds[i % 3], 20, i % 3 == 2 ? 12 : 20, float(25 + 5 * i), float(25 + 4 * i));
+            if (i % 4 == 1)
+                s->setBrushStyle(BrushStyle::bsSolid);
+            seals.push_back(s);
+        }
+        const qint64 one = qint64(boxOf(seals[0]).width()) * boxOf(seals[0]).height();
+        SealPicturePool pool(poolPictures * one);
+        if (poolPictures > 0)
+            page->setPicturePool(pool);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        if (zoomStep) {
+            QTRY_VERIFY(!page->paintPending());
+            w->zoomPage(110);
+            QVERIFY(page->cache().standIn(*seals[0]));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+            QVERIFY(page->paintPending()); // a paint without budget made no picture
+            QVERIFY(page->cache().standIn(*seals[0]));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!page->paintPending(), 20000);
+        QTRY_COMPARE(pageOnScreen(*w), pageRendered(*w));
+        if (poolPictures > 0) {
+            QVERIFY(pool.pixels() <= pool.maxPixels());
+            page->setPicturePool(SealPicturePool::shared());
+        }
+    }
+
+    // A seal's picture is made when the seal first shows on screen, not before.
+    void pictureMadeWhenTheSealFirstShows()
+    {
+        FakeHost host;
+        std::unique_ptr<DocumentWindow> w(newWindow(host, 96, QSize(400, 300)));
+        const PagePanel *page = w->pagePanel();
+        Seal *near = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        Seal *far = addSeal(*w, SealType::stEllipse, 30, 30, 180, 270); // beyond 400 × 300 pixels
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTRY_COMPARE(page->cache().lastBox(*near), boxOf(near));
+        QTest::qWait(20);
+        QVERIFY(page->cache().lastBox(*far).isEmpty());
+        w->horizontalScrollBar()->setValue(w->horizontalScrollBar()->maximum());
+        w->verticalScrollBar()->setValue(w->verticalScrollBar()->maximum());
+        QTRY_COMPARE(page->cache().lastBox(*far), boxOf(far));
+    }
+
+    // After a change of size the old picture stands in until the new one is made; a change of
+    // content drops it at once. The pool counts the stand-in as long as it is kept.
+    void standInUntilThePictureIsNew()
+    {
+        Seal seal;
+        seal.setPixelsPerMm(float(96 / 25.4));
+        seal.setZoom(100);
+        seal.setRealWidth(20);  // 75.59 pixels: 76
+        seal.setRealHeight(10); // 37.80: 38
+        SealPicturePool pool(1000000);
+        SealImageCache cache(pool);
+        QVERIFY(!cache.ready(seal, 1));
+        const qint64 key = cache.image(seal, 1).cacheKey();
+        QCOMPARE(cache.ready(seal, 1)->cacheKey(), key);
+        QVERIFY(!cache.standIn(seal));
+        seal.setZoom(200); // 151.18 × 75.59: 151 × 76
+        cache.invalidate(seal, true);
+        QVERIFY(!cache.ready(seal, 1));
+        QCOMPARE(cache.standIn(seal)->cacheKey(), key);
+        QCOMPARE(pool.pixels(), 76 * 38);
+        QCOMPARE(cache.image(seal, 1).size(), QSize(151, 76));
+        QVERIFY(!cache.standIn(seal));
+        QCOMPARE(pool.pixels(), 151 * 76);
+        cache.invalidate(seal);
+        QVERIFY(!cache.standIn(seal));
         QCOMPARE(pool.pixels(), 0);
     }
 
