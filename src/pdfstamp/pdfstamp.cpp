@@ -376,8 +376,12 @@ StampResult stamp(const QString &inPath, const QString &outPath, const QList<con
         if (straddle.pages.size() < 2)
             throw StampFailure(
                 QCoreApplication::translate("PdfStamp", "骑缝章要盖在两页或更多页上，只选了一页时不盖骑缝章。"));
-        for (int page : straddle.pages)
-            checkPage(page);
+        for (qsizetype k = 0; k < straddle.pages.size(); ++k) {
+            checkPage(straddle.pages.at(k));
+            if (straddle.pages.indexOf(straddle.pages.at(k)) != k)
+                throw StampFailure(
+                    QCoreApplication::translate("PdfStamp", "第%1页选了两次。").arg(straddle.pages.at(k)));
+        }
         checkSeal(straddle.seal);
         const SealForm &form = formFor({straddle.seal});
         const Seal *seal = seals.at(straddle.seal - 1);
