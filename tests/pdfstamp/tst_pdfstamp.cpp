@@ -258,6 +258,8 @@ private slots:
         QTest::newRow("below the page") << u"good"_s << 1 << QPointF(100, 290) << none << 1.0 << u"超出了页面"_s;
         QTest::newRow("cross-page seal on one page")
             << u"good"_s << 0 << QPointF() << QList<int>{2} << 1.0 << u"骑缝章"_s;
+        QTest::newRow("cross-page seal on a page twice")
+            << u"good"_s << 0 << QPointF() << QList<int>{1, 2, 1} << 1.0 << u"第1页选了两次"_s;
         QTest::newRow("output is the input") << u"same"_s << 1 << QPointF(100, 150) << none << 1.0 << u"输入文件"_s;
         QTest::newRow("opacity beyond 1") << u"good"_s << 1 << QPointF(100, 150) << none << 1.5 << u"不透明度"_s;
     }
