@@ -30,10 +30,10 @@ long double PdfPageView::pixelsPerMm() const
     return static_cast<long double>(m_zoom) * m_screenPixelsPerMm / 100;
 }
 
-void PdfPageView::setPageImage(const QImage &image)
+void PdfPageView::setPageImage(const QImage &image, QSize pageSize)
 {
     m_page = image;
-    setFixedSize(image.size());
+    setFixedSize(pageSize);
     update();
 }
 
@@ -71,7 +71,10 @@ void PdfPageView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    painter.drawImage(0, 0, m_page);
+    if (m_page.size() == size())
+        painter.drawImage(0, 0, m_page);
+    else
+        painter.drawImage(rect(), m_page);
     if (!m_group || m_group->isEmpty())
         return;
 

@@ -29,8 +29,9 @@ public:
     void setScale(float screenPixelsPerMm, int zoom);
     // Pixels per millimetre on this view.
     long double pixelsPerMm() const;
-    // The page's picture, already of the size the scale gives; the view takes its size.
-    void setPageImage(const QImage &image);
+    // The page's picture and the size the scale gives it, which the view takes; a picture
+    // smaller than that (a very large page) is drawn enlarged.
+    void setPageImage(const QImage &image, QSize pageSize);
     const QImage &pageImage() const { return m_page; }
     void setGroup(const SealGroup *group) { m_group = group; }
     void setPlacement(QPointF centreMm, double degrees);

@@ -352,16 +352,22 @@ void PdfStampWindow::renderPage()
 {
     const long double k = m_view->pixelsPerMm();
     const QSizeF mm = pageSizeMm(m_placement.page);
-    const QSize size(std::max(1, int(std::lround(mm.width() * k))), std::max(1, int(std::lround(mm.height() * k))));
+    const QSize full(std::max(1, int(std::lround(mm.width() * k))), std::max(1, int(std::lround(mm.height() * k))));
+    // A poster-sized page at a high zoom would need gigabytes: its picture is made smaller and
+    // drawn enlarged, while the seals over it keep their true size.
+    const double pixels = double(full.width()) * full.height();
+    const double shrink = pixels > MaxPagePixels ? std::sqrt(MaxPagePixels / pixels) : 1;
+    const QSize size =
+        shrink < 1 ? QSize(std::max(1, int(full.width() * shrink)), std::max(1, int(full.height() * shrink))) : full;
     QImage page(size, QImage::Format_RGB32);
     page.fill(Qt::white);
-    if (m_placement.page <= m_pdf->pageCount()) {
+    if (!page.isNull() && m_placement.page <= m_pdf->pageCount()) {
         // Pages without a background of their own come out transparent; paper is white.
         const QImage rendered = m_pdf->render(m_placement.page - 1, size);
         QPainter painter(&page);
         painter.drawImage(0, 0, rendered);
     }
-    m_view->setPageImage(page);
+    m_view->setPageImage(page, full);
 }
 
 void PdfStampWindow::applyPlacement(const StampPlacement &placement)

@@ -45,6 +45,8 @@ class PdfStampWindow : public QDialog
 public:
     static constexpr int MinZoom = 25;
     static constexpr int MaxZoom = 400;
+    // The most pixels the picture of a page is rendered with (64 MB).
+    static constexpr double MaxPagePixels = 16'000'000;
 
     // The window over the PDF at pdfPath, or none with *refusal set when the file cannot be
     // stamped (damaged, no PDF, locked with a password, unreadable). documentSeals is the

@@ -121,6 +121,8 @@ private slots:
         QTest::newRow("100%") << 100;
         QTest::newRow("50%") << 50;
         QTest::newRow("200%") << 200;
+        // 4064 × 6096 pixels are more than a page's picture gets: it is made smaller.
+        QTest::newRow("400%") << 400;
     }
     void trueSizeAtEveryZoom()
     {
@@ -131,6 +133,10 @@ private slots:
         const double k = 10.0 * zoom / 100;
         PdfPageView *view = window->pageView();
         QCOMPARE(view->size(), QSize(qRound(101.6 * k), qRound(152.4 * k)));
+        if (zoom == 400) {
+            QVERIFY(qreal(view->pageImage().width()) * view->pageImage().height() <= PdfStampWindow::MaxPagePixels);
+            return;
+        }
         const QImage shot = view->grab().toImage();
         // The page itself: the middle of its black square.
         QCOMPARE(shot.pixelColor(int(10 * k), int(10 * k)).lightness() < 60, true);
@@ -318,6 +324,12 @@ private slots:
         QVERIFY(window);
         QVERIFY(window->isModal());
         QCOMPARE(window->placement().seals, QList<int>{2});
+        // Ctrl+Z undoes the window's step; the document's own steps stay where they are.
+        window->moveBy({1, 0});
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->pageView(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window->undoStack().index(), 0);
+        QCOMPARE(child->document().undoStack().index(), 2);
         window->close();
         QTRY_VERIFY(!w.stampWindow());
 
