@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "dumpcommand.h"
 #include "rendercommand.h"
+#include "stampcommand.h"
 #include "tracecommand.h"
 
 #include <QGuiApplication>
@@ -22,10 +23,9 @@ struct Command {
 };
 
 const Command commands[] = {
-    {qm::cli::TraceSyntax, qm::cli::runTrace},
-    {qm::cli::RenderSyntax, qm::cli::runRender},
-    {qm::cli::DumpSyntax, qm::cli::runDump},
-    {qm::cli::BuildSyntax, qm::cli::runBuild},
+    {qm::cli::TraceSyntax, qm::cli::runTrace}, {qm::cli::RenderSyntax, qm::cli::runRender},
+    {qm::cli::DumpSyntax, qm::cli::runDump},   {qm::cli::BuildSyntax, qm::cli::runBuild},
+    {qm::cli::StampSyntax, qm::cli::runStamp},
 };
 
 // The synopsis of every command: on stdout when asked for, on stderr after a mistake.

@@ -57,5 +57,7 @@ StampResult stampPdf(const QString &inPath, const QString &outPath, const QList<
 // "all", "odd", or a list of pages and ranges such as "2-7,9"; pages counted from 1.
 // Empty list and *error set when the text is malformed or names a page beyond pageCount.
 QList<int> parsePageSelection(const QString &text, int pageCount, QString *error);
+// Whether the text is such a selection at all, whatever the page count.
+bool pageSelectionWellFormed(const QString &text);
 
 } // namespace qm

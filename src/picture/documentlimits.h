@@ -42,5 +42,8 @@ constexpr qint64 MaxSealJsonBytes = 64LL << 20;
 // which has a default, needs sizes above zero); beyond this many millimetres either only comes
 // from damaged files.
 constexpr long double MaxPageMillimetres = 100000;
+// PDF documents to be stamped are read whole into memory and written anew beside it: scanned
+// contracts of a few hundred pages fit.
+constexpr qint64 MaxStampPdfBytes = 512LL << 20;
 
 } // namespace qm
