@@ -115,8 +115,13 @@ PdfStampWindow::PdfStampWindow(const QString &pdfPath, QList<PdfPageInfo> pages,
     setAccessibleName(caption());
 
     QList<const Seal *> group;
-    for (const Seal *seal : documentSeals)
-        m_seals.push_back(seal->storedCopy());
+    for (const Seal *seal : documentSeals) {
+        // The core measures a group by the seals' boxes on their page: the copies get theirs.
+        std::unique_ptr<Seal> copy = seal->storedCopy();
+        const bool placed = seal->PixelsPerMm() > 0 && seal->Zoom() > 0;
+        copy->placeAtScale(placed ? seal->PixelsPerMm() : m_options.screenPixelsPerMm, placed ? seal->Zoom() : 100);
+        m_seals.push_back(std::move(copy));
+    }
     if (chosen.isEmpty()) {
         for (int i = 0; i < int(m_seals.size()); ++i)
             m_placement.seals.append(i + 1);

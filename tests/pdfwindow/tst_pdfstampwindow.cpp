@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPdfDocument>
 #include <QPdfWriter>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -243,9 +244,10 @@ private slots:
 
     void savingWritesANewFileOnly()
     {
-        auto window = open({0});
+        auto window = open({0, 1});
         QVERIFY(window);
-        window->moveBy({5, 5});
+        window->moveBy({10, 20});
+        window->setRotation(30);
         const QByteArray before = fileHash(m_pdf);
 
         // The opened PDF itself, also through a link, is refused with the reason.
@@ -270,6 +272,19 @@ private slots:
         QVERIFY(written.ok);
         QCOMPARE(written.pages.size(), 2);
         QVERIFY(window->statusLabel()->text().contains(u"盖好的.pdf"_s));
+        // The seals stand in the file where the window showed them: the red ink of its first
+        // page, rendered at the view's 10 px/mm, covers the same box.
+        QPdfDocument result;
+        QCOMPARE(result.load(out), QPdfDocument::Error::None);
+        const QImage page = result.render(0, window->pageView()->size());
+        QImage onWhite(page.size(), QImage::Format_RGB32);
+        onWhite.fill(Qt::white);
+        QPainter(&onWhite).drawImage(0, 0, page);
+        const QRect inFile = redInk(onWhite);
+        const QRect shown = redInk(window->pageView()->grab().toImage());
+        QVERIFY(!shown.isEmpty());
+        for (const QPoint d : {inFile.topLeft() - shown.topLeft(), inFile.bottomRight() - shown.bottomRight()})
+            QVERIFY2(qAbs(d.x()) <= 3 && qAbs(d.y()) <= 3, qPrintable(u"%1,%2"_s.arg(d.x()).arg(d.y())));
 
         // Off the page: the core refuses, and says so.
         window->moveBy({200, 0});
