@@ -533,6 +533,85 @@
     </message>
 </context>
 <context>
+    <name>PdfStamp</name>
+    <message>
+        <source>页码“%1”无法识别。</source>
+        <translation>The page list “%1” is not understood.</translation>
+    </message>
+    <message>
+        <source>第%1页不存在（文件共%2页）。</source>
+        <translation>There is no page %1 (the file has %2 pages).</translation>
+    </message>
+    <message>
+        <source>第%1页选了两次。</source>
+        <translation>Page %1 is chosen twice.</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt;不是PDF文件或已损坏，无法打开。</source>
+        <translation>&lt;%1&gt; is not a PDF file or is damaged; it cannot be opened.</translation>
+    </message>
+    <message>
+        <source>文件&lt;%1&gt;不存在！</source>
+        <translation>The file &lt;%1&gt; does not exist!</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt;不是普通文件，无法打开。</source>
+        <translation>&lt;%1&gt; is not a regular file and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt;太大，无法打开（最多%2 MB）。</source>
+        <translation>&lt;%1&gt; is too large to open (at most %2 MB).</translation>
+    </message>
+    <message>
+        <source>不能读取文件&lt;%1&gt;：%2</source>
+        <translation>Cannot read the file &lt;%1&gt;: %2</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt;已加密，盖章后写出的文件会失去它的权限设置，不能盖章。</source>
+        <translation>&lt;%1&gt; is encrypted; the stamped file would lose its permission settings, so it is not stamped.</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt;有密码保护，不能盖章。</source>
+        <translation>&lt;%1&gt; is protected by a password and cannot be stamped.</translation>
+    </message>
+    <message>
+        <source>印章无法画出。</source>
+        <translation>The seal cannot be drawn.</translation>
+    </message>
+    <message>
+        <source>不透明度应在0到1之间。</source>
+        <translation>The opacity must lie between 0 and 1.</translation>
+    </message>
+    <message>
+        <source>没有要盖的印章。</source>
+        <translation>There is no seal to stamp.</translation>
+    </message>
+    <message>
+        <source>输出文件不能是输入文件&lt;%1&gt;本身。</source>
+        <translation>The output file cannot be the input file &lt;%1&gt; itself.</translation>
+    </message>
+    <message>
+        <source>第%1个印章不存在（文档共%2个印章）。</source>
+        <translation>There is no seal %1 (the document has %2 seals).</translation>
+    </message>
+    <message>
+        <source>第%1页上（%2, %3）毫米处的印章超出了页面。</source>
+        <translation>The seal at (%2, %3) mm on page %1 runs off the page.</translation>
+    </message>
+    <message>
+        <source>骑缝章要盖在两页或更多页上，只选了一页时不盖骑缝章。</source>
+        <translation>A cross-page seal needs two pages or more; with one page chosen there is no cross-page seal.</translation>
+    </message>
+    <message>
+        <source>骑缝章在第%1页上（高%2毫米处）超出了页面。</source>
+        <translation>The cross-page seal at %2 mm down runs off page %1.</translation>
+    </message>
+    <message>
+        <source>不能写入文件&lt;%1&gt;：%2</source>
+        <translation>Cannot write the file &lt;%1&gt;: %2</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>图象为空，无法保存为GIF。</source>

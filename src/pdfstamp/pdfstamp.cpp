@@ -34,11 +34,6 @@ constexpr double PointsPerMm = 72 / 25.4;
 // Seal boxes come from pixel boxes at the screen's scale, a quarter millimetre or so off.
 constexpr double EdgeToleranceMm = 0.5;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PdfStamp", text);
-}
-
 // A page's displayed area in its own user space, and how it is turned for display.
 struct PageFrame {
     double llx = 0, lly = 0, urx = 0, ury = 0; // crop box, normalised
@@ -139,20 +134,22 @@ private:
 
 QString damagedMessage(const QString &path)
 {
-    return tr("<%1>不是PDF文件或已损坏，无法打开。").arg(path);
+    return QCoreApplication::translate("PdfStamp", "<%1>不是PDF文件或已损坏，无法打开。").arg(path);
 }
 
 QString readRefusal(const QString &path, const FileReadResult &read)
 {
     switch (read.error) {
     case FileReadError::Missing:
-        return tr("文件<%1>不存在！").arg(path);
+        return QCoreApplication::translate("PdfStamp", "文件<%1>不存在！").arg(path);
     case FileReadError::NotRegular:
-        return tr("<%1>不是普通文件，无法打开。").arg(path);
+        return QCoreApplication::translate("PdfStamp", "<%1>不是普通文件，无法打开。").arg(path);
     case FileReadError::TooLarge:
-        return tr("<%1>太大，无法打开（最多%2 MB）。").arg(path).arg(MaxStampPdfBytes >> 20);
+        return QCoreApplication::translate("PdfStamp", "<%1>太大，无法打开（最多%2 MB）。")
+            .arg(path)
+            .arg(MaxStampPdfBytes >> 20);
     case FileReadError::Unreadable:
-        return tr("不能读取文件<%1>：%2").arg(path, read.reason);
+        return QCoreApplication::translate("PdfStamp", "不能读取文件<%1>：%2").arg(path, read.reason);
     case FileReadError::None:
         break;
     }
@@ -180,11 +177,13 @@ void openPdf(const QString &path, OpenPdf &open)
         const QByteArray name = QFileInfo(path).fileName().toUtf8();
         open.pdf->processMemoryFile(name.constData(), open.bytes.constData(), size_t(open.bytes.size()));
         if (open.pdf->isEncrypted())
-            throw StampFailure(tr("<%1>已加密，盖章后写出的文件会失去它的权限设置，不能盖章。").arg(path));
+            throw StampFailure(
+                QCoreApplication::translate("PdfStamp", "<%1>已加密，盖章后写出的文件会失去它的权限设置，不能盖章。")
+                    .arg(path));
         open.pages = QPDFPageDocumentHelper(*open.pdf).getAllPages();
     } catch (const QPDFExc &e) {
         if (e.getErrorCode() == qpdf_e_password)
-            throw StampFailure(tr("<%1>有密码保护，不能盖章。").arg(path));
+            throw StampFailure(QCoreApplication::translate("PdfStamp", "<%1>有密码保护，不能盖章。").arg(path));
         throw StampFailure(damagedMessage(path));
     } catch (const std::exception &) {
         throw StampFailure(damagedMessage(path));
@@ -230,7 +229,7 @@ QByteArray sealPdf(const QList<const Seal *> &seals, ExportLayout *layout)
     buffer.open(QIODevice::WriteOnly);
     if (planExport(box, pixelsPerMm, layout) != ExportError::None ||
         PdfWriter::write(seals, *layout, false, &buffer) != ExportError::None)
-        throw StampFailure(tr("印章无法画出。"));
+        throw StampFailure(QCoreApplication::translate("PdfStamp", "印章无法画出。"));
     return buffer.data();
 }
 
@@ -296,11 +295,11 @@ StampResult stamp(const QString &inPath, const QString &outPath, const QList<con
                   const StampOptions &options)
 {
     if (!(options.opacity >= 0 && options.opacity <= 1))
-        throw StampFailure(tr("不透明度应在0到1之间。"));
+        throw StampFailure(QCoreApplication::translate("PdfStamp", "不透明度应在0到1之间。"));
     if (placements.isEmpty() && straddles.isEmpty())
-        throw StampFailure(tr("没有要盖的印章。"));
+        throw StampFailure(QCoreApplication::translate("PdfStamp", "没有要盖的印章。"));
     if (samePath(inPath, outPath))
-        throw StampFailure(tr("输出文件不能是输入文件<%1>本身。").arg(inPath));
+        throw StampFailure(QCoreApplication::translate("PdfStamp", "输出文件不能是输入文件<%1>本身。").arg(inPath));
 
     OpenPdf input;
     openPdf(inPath, input);
@@ -308,11 +307,14 @@ StampResult stamp(const QString &inPath, const QString &outPath, const QList<con
     const int pageCount = int(input.pages.size());
     auto checkPage = [&](int page) {
         if (page < 1 || page > pageCount)
-            throw StampFailure(tr("第%1页不存在（文件共%2页）。").arg(page).arg(pageCount));
+            throw StampFailure(
+                QCoreApplication::translate("PdfStamp", "第%1页不存在（文件共%2页）。").arg(page).arg(pageCount));
     };
     auto checkSeal = [&](int seal) {
         if (seal < 1 || seal > seals.size())
-            throw StampFailure(tr("第%1个印章不存在（文档共%2个印章）。").arg(seal).arg(seals.size()));
+            throw StampFailure(QCoreApplication::translate("PdfStamp", "第%1个印章不存在（文档共%2个印章）。")
+                                   .arg(seal)
+                                   .arg(seals.size()));
     };
 
     // Inherited resources would be hidden by the page's own once we give it some.
@@ -333,7 +335,7 @@ StampResult stamp(const QString &inPath, const QString &outPath, const QList<con
             try {
                 slot = makeSealForm(pdf, group);
             } catch (const std::exception &) {
-                throw StampFailure(tr("印章无法画出。"));
+                throw StampFailure(QCoreApplication::translate("PdfStamp", "印章无法画出。"));
             }
         }
         return *slot;
@@ -348,7 +350,7 @@ StampResult stamp(const QString &inPath, const QString &outPath, const QList<con
                 chosen.append(i);
         }
         if (chosen.isEmpty())
-            throw StampFailure(tr("没有要盖的印章。"));
+            throw StampFailure(QCoreApplication::translate("PdfStamp", "没有要盖的印章。"));
         for (int seal : chosen)
             checkSeal(seal);
         const SealForm &form = formFor(chosen);
@@ -362,7 +364,7 @@ StampResult stamp(const QString &inPath, const QString &outPath, const QList<con
             Matrix::placing(from, to, placement.rotationDegrees + frame.rotation, frame.unitsPerMm / PointsPerMm);
         for (const QPointF &corner : form.boxCorners()) {
             if (!frame.holds(matrix.map(corner)))
-                throw StampFailure(tr("第%1页上（%2, %3）毫米处的印章超出了页面。")
+                throw StampFailure(QCoreApplication::translate("PdfStamp", "第%1页上（%2, %3）毫米处的印章超出了页面。")
                                        .arg(placement.page)
                                        .arg(placement.centreMm.x())
                                        .arg(placement.centreMm.y()));
@@ -372,7 +374,8 @@ StampResult stamp(const QString &inPath, const QString &outPath, const QList<con
 
     for (const StraddlePlacement &straddle : straddles) {
         if (straddle.pages.size() < 2)
-            throw StampFailure(tr("骑缝章要盖在两页或更多页上，只选了一页时不盖骑缝章。"));
+            throw StampFailure(
+                QCoreApplication::translate("PdfStamp", "骑缝章要盖在两页或更多页上，只选了一页时不盖骑缝章。"));
         for (int page : straddle.pages)
             checkPage(page);
         checkSeal(straddle.seal);
@@ -391,7 +394,9 @@ StampResult stamp(const QString &inPath, const QString &outPath, const QList<con
             const PageFrame &frame = frames[size_t(page - 1)];
             if (straddle.centreYMm - halfHeight < -EdgeToleranceMm ||
                 straddle.centreYMm + halfHeight > frame.displayedHeightMm() + EdgeToleranceMm)
-                throw StampFailure(tr("骑缝章在第%1页上（高%2毫米处）超出了页面。").arg(page).arg(straddle.centreYMm));
+                throw StampFailure(QCoreApplication::translate("PdfStamp", "骑缝章在第%1页上（高%2毫米处）超出了页面。")
+                                       .arg(page)
+                                       .arg(straddle.centreYMm));
             // Slice k runs from k/n to (k+1)/n of the seal's width; the first keeps any ink left
             // of the seal's box and its right end sits on the page's right edge.
             const double sliceLeft = k == 0 ? left - 1000 : left + (right - left) * double(k) / double(n);
@@ -459,7 +464,7 @@ StampResult stamp(const QString &inPath, const QString &outPath, const QList<con
                qint64(written->getSize());
     });
     if (!saved.ok())
-        throw StampFailure(tr("不能写入文件<%1>：%2").arg(outPath, saved.detail));
+        throw StampFailure(QCoreApplication::translate("PdfStamp", "不能写入文件<%1>：%2").arg(outPath, saved.detail));
     return {true, {}};
 }
 

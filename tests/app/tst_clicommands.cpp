@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,6 +85,8 @@ private slots:
                               << u"usage: quillmark-cli dump FILE.dyz|FILE.YZL"_s;
         QTest::newRow("build") << QStringList{u"build"_s, u"--help"_s, u"ignored.json"_s}
                                << u"usage: quillmark-cli build IN.json -o OUT.dyz"_s;
+        QTest::newRow("stamp") << QStringList{u"stamp"_s, u"--help"_s}
+                               << u"usage: quillmark-cli stamp IN.pdf -o OUT.pdf --seals DOC.dyz"_s;
         QTest::newRow("all") << QStringList{u"--help"_s} << u"usage:\n  quillmark-cli trace"_s;
     }
     void helpForEachCommand()
@@ -113,6 +118,31 @@ private slots:
         QTest::newRow("two files") << QStringList{u"dump"_s, u"a.dyz"_s, u"b.dyz"_s} << u"b.dyz"_s;
         QTest::newRow("no file") << QStringList{u"trace"_s, u"--black"_s} << u"no input file"_s;
         QTest::newRow("unknown command") << QStringList{u"paint"_s, u"a.json"_s} << u"unknown command paint"_s;
+        const QStringList stamp{u"stamp"_s, u"in.pdf"_s, u"-o"_s, u"out.pdf"_s, u"--seals"_s, u"a.dyz"_s};
+        QTest::newRow("stamp without a placement") << stamp << u"nothing to stamp"_s;
+        QTest::newRow("stamp: --at before --page")
+            << stamp + QStringList{u"--at"_s, u"10,10"_s, u"--page"_s, u"1"_s} << u"--at belongs after --page"_s;
+        QTest::newRow("stamp: a page without --at")
+            << stamp + QStringList{u"--page"_s, u"2"_s, u"--rotate"_s, u"30"_s} << u"--page 2 has no --at"_s;
+        QTest::newRow("stamp: one number for --at")
+            << stamp + QStringList{u"--page"_s, u"1"_s, u"--at"_s, u"10"_s} << u"bad value for --at"_s;
+        QTest::newRow("stamp: page 0") << stamp + QStringList{u"--page"_s, u"0"_s, u"--at"_s, u"10,10"_s}
+                                       << u"bad page number 0"_s;
+        QTest::newRow("stamp: seal 0") << stamp + QStringList{u"--seal"_s, u"0"_s,    u"--page"_s,
+                                                              u"1"_s,      u"--at"_s, u"10,10"_s}
+                                       << u"bad seal number 0"_s;
+        QTest::newRow("stamp: opacity 2")
+            << stamp + QStringList{u"--opacity"_s, u"2"_s, u"--page"_s, u"1"_s, u"--at"_s, u"10,10"_s}
+            << u"--opacity takes a number from 0 to 1"_s;
+        QTest::newRow("stamp: cross-page pages")
+            << stamp + QStringList{u"--straddle"_s, u"3-1"_s, u"--at-y"_s, u"50"_s} << u"bad pages for --straddle"_s;
+        QTest::newRow("stamp: two seals across pages")
+            << stamp + QStringList{u"--straddle"_s, u"all"_s, u"--at-y"_s, u"50"_s,
+                                   u"--seal"_s,     u"1"_s,   u"--seal"_s, u"2"_s}
+            << u"one seal"_s;
+        QTest::newRow("stamp: no seal document")
+            << QStringList{u"stamp"_s, u"in.pdf"_s, u"-o"_s, u"out.pdf"_s, u"--page"_s, u"1"_s, u"--at"_s, u"1,1"_s}
+            << u"--seals"_s;
     }
     void unknownOptionRefused()
     {
@@ -212,6 +242,35 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir.filePath(u"out.dyz"_s)));
     }
 
+    // Placements and a cross-page seal in one run; a page that is not there is refused by name.
+    void stampOntoPdf()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(u"contract.pdf"_s);
+        {
+            QPdfWriter writer(in);
+            QPainter painter(&writer);
+            // No text: this test runs without the font database.
+            painter.fillRect(QRect(200, 200, 900, 100), Qt::black);
+            writer.newPage();
+        }
+        const QString seals = writeFile(dir, u"seals.json"_s, OneSeal);
+        const QString out = dir.filePath(u"stamped.pdf"_s);
+        const QStringList args{u"stamp"_s,      in,       u"-o"_s,     out,        u"--seals"_s,  seals,
+                               u"--page"_s,     u"2"_s,   u"--at"_s,   u"50,50"_s, u"--rotate"_s, u"-15"_s,
+                               u"--straddle"_s, u"all"_s, u"--at-y"_s, u"40"_s};
+        Run r = cli(args);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(r.out).trimmed(), out);
+        QVERIFY(readAll(out).startsWith("%PDF-"));
+
+        QFile::remove(out);
+        r = cli(QStringList(args).replaceInStrings(QRegularExpression(u"^2$"_s), u"9"_s));
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(QString::fromUtf8(r.err).contains(u"第9页不存在"_s), r.err.constData());
+        QVERIFY(!QFileInfo::exists(out));
+    }
+
     void refusedKindSameReasonFromJsonAndDocument()
     {
         QTemporaryDir dir;
@@ -250,6 +309,7 @@ private slots:
         for (const char *c : {"render", "trace", "build", "dump"})
             for (const char *extension : {"json", "dyz"})
                 QTest::addRow("%s of .%s", c, extension) << QString::fromLatin1(c) << QString::fromLatin1(extension);
+        QTest::newRow("stamp of .pdf") << u"stamp"_s << u"pdf"_s;
     }
     void everyInputRefused()
     {
@@ -264,12 +324,16 @@ private slots:
                 args << u"-o"_s << dir.filePath(u"out.bmp"_s);
             if (command == u"build"_s)
                 args << u"-o"_s << dir.filePath(u"out.dyz"_s);
+            if (command == u"stamp"_s)
+                args << u"-o"_s << dir.filePath(u"out.pdf"_s) << u"--seals"_s << writeFile(dir, u"seal.json"_s, OneSeal)
+                     << u"--straddle"_s << u"all"_s << u"--at-y"_s << u"50"_s;
             const Run r = cli(args, 120000);
             QVERIFY2(r.finished, input.name);
             QCOMPARE(r.exitCode, 1);
             QVERIFY2(!r.err.isEmpty(), input.name);
             QVERIFY(!QFileInfo::exists(dir.filePath(u"out.bmp"_s)));
             QVERIFY(!QFileInfo::exists(dir.filePath(u"out.dyz"_s)));
+            QVERIFY(!QFileInfo::exists(dir.filePath(u"out.pdf"_s)));
         }
     }
 

@@ -99,10 +99,13 @@ private slots:
         QTest::newRow("document") << u"src/document"_s << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s};
         QTest::newRow("export") << u"src/export"_s
                                 << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"export/"_s};
+        QTest::newRow("pdfstamp") << u"src/pdfstamp"_s
+                                  << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"export/"_s,
+                                                 u"pdfstamp/"_s};
         QTest::newRow("picture component")
             << u"src/companions/glyphdepot"_s << QStringList{u"picture/"_s, u"companions/glyphdepot/"_s};
         QTest::newRow("cli") << u"app/quillmark-cli"_s
-                             << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"export/"_s};
+                             << QStringList{u"picture/"_s, u"seal/"_s, u"document/"_s, u"export/"_s, u"pdfstamp/"_s};
     }
     void widgetFree()
     {

@@ -9,6 +9,7 @@
 #include "document/documentjson.h"
 #include "document/libraryitem.h"
 #include "document/sealdocument.h"
+#include "pdfstamp/pdfstamp.h"
 #include "picture/boundedread.h"
 #include "seal/gbk.h"
 #include "seal/seal.h"
@@ -85,6 +86,13 @@ QList<PathReader> coreReaders()
              SealDocument doc;
              QString error;
              return !documentFromJson(pictureJson(p, true), {}, doc, &error) && doc.seals().empty();
+         }},
+        {"PDF to stamp", [](const QString &p) { return !inspectPdf(p).ok; }},
+        {"PDF stamped",
+         [](const QString &p) {
+             const QString out = p + u".out.pdf"_s;
+             const bool refused = !stampPdf(p, out, {}, {{1, {50, 50}, 0, {}}}, {}, {}).ok;
+             return refused && !QFile::exists(out);
          }},
     };
 }
