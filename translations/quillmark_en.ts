@@ -2189,6 +2189,181 @@ Do you want to replace it?</translation>
         <source>正在载入：</source>
         <translation>Loading:</translation>
     </message>
+    <message>
+        <source>盖章到PDF(&amp;T)…</source>
+        <translation>S&amp;tamp onto PDF…</translation>
+    </message>
+    <message>
+        <source>盖章到PDF|把所选的印章（未选时为全部印章）按实际尺寸盖到PDF文件的页面上</source>
+        <translation>Stamp onto PDF|Put the selected seals (all seals when none is selected) onto the pages of a PDF file at true size</translation>
+    </message>
+    <message>
+        <source>PDF文件(*.pdf);;所有文件(*)</source>
+        <translation>PDF files (*.pdf);;All files (*)</translation>
+    </message>
+    <message>
+        <source>PDF文件(*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>qm::PdfStampWindow</name>
+    <message>
+        <source>PDF页面</source>
+        <translation>PDF page</translation>
+    </message>
+    <message>
+        <source>文档中没有印章，没有可以盖到PDF上的内容。</source>
+        <translation>The document has no seals; there is nothing to stamp onto the PDF.</translation>
+    </message>
+    <message>
+        <source>所选的印章不在文档中。</source>
+        <translation>The chosen seals are not in the document.</translation>
+    </message>
+    <message>
+        <source>无法读取PDF文件：<byte value="xd"/>%1</source>
+        <translation>Cannot read the PDF file:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>PDF文件中没有页面：<byte value="xd"/>%1</source>
+        <translation>The PDF file has no pages:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>无法显示PDF文件的页面：<byte value="xd"/>%1</source>
+        <translation>Cannot show the pages of the PDF file:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>盖章到PDF</source>
+        <translation>Stamp onto PDF</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)…</source>
+        <translation>&amp;Save…</translation>
+    </message>
+    <message>
+        <source>把盖好印章的PDF保存为新文件</source>
+        <translation>Save the stamped PDF as a new file</translation>
+    </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source> / %1</source>
+        <translation> / %1</translation>
+    </message>
+    <message>
+        <source>盖章页面</source>
+        <translation>Page to stamp</translation>
+    </message>
+    <message>
+        <source>印章盖在显示的这一页上</source>
+        <translation>The seals go onto the page shown</translation>
+    </message>
+    <message>
+        <source>缩放</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>100%为实际尺寸</source>
+        <translation>100% is true size</translation>
+    </message>
+    <message>
+        <source>旋转角度</source>
+        <translation>Rotation angle</translation>
+    </message>
+    <message>
+        <source>逆时针旋转的角度</source>
+        <translation>Angle of counter-clockwise rotation</translation>
+    </message>
+    <message>
+        <source>不透明度</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>正片叠底(&amp;M)</source>
+        <translation>&amp;Multiply</translation>
+    </message>
+    <message>
+        <source>正片叠底</source>
+        <translation>Multiply</translation>
+    </message>
+    <message>
+        <source>印章与页面的文字叠在一起，像真的盖章一样</source>
+        <translation>The seals' ink and the page's text show through each other, as with a real stamp</translation>
+    </message>
+    <message>
+        <source>页面(&amp;P)：</source>
+        <translation>&amp;Page:</translation>
+    </message>
+    <message>
+        <source>缩放(&amp;Z)：</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>旋转(&amp;R)：</source>
+        <translation>&amp;Rotation:</translation>
+    </message>
+    <message>
+        <source>不透明度(&amp;O)：</source>
+        <translation>&amp;Opacity:</translation>
+    </message>
+    <message>
+        <source>PDF页面区域</source>
+        <translation>PDF page area</translation>
+    </message>
+    <message>
+        <source>拖动印章，或用方向键移动（每次0.1毫米，按住Shift每次1毫米）；Ctrl+←/→ 旋转（每次1°，按住Shift每次15°）；Ctrl+Z撤销，Ctrl+Y重做。缩放100%时为实际尺寸。</source>
+        <translation>Drag the seals, or move them with the arrow keys (0.1 mm a step, 1 mm with Shift); Ctrl+←/→ turns them (1° a step, 15° with Shift); Ctrl+Z undoes, Ctrl+Y redoes. At 100% zoom the page is at true size.</translation>
+    </message>
+    <message>
+        <source>印章位置</source>
+        <translation>Seal position</translation>
+    </message>
+    <message>
+        <source>保存结果</source>
+        <translation>Save result</translation>
+    </message>
+    <message>
+        <source>移动印章</source>
+        <translation>Move seals</translation>
+    </message>
+    <message>
+        <source>旋转印章</source>
+        <translation>Rotate seals</translation>
+    </message>
+    <message>
+        <source>换到第%1页</source>
+        <translation>Move to page %1</translation>
+    </message>
+    <message>
+        <source>印章中心：距页面左边 %1 毫米，距上边 %2 毫米；逆时针旋转 %3°；第 %4 页，共 %5 页</source>
+        <translation>Seal centre: %1 mm from the page's left edge, %2 mm from its top; turned %3° counter-clockwise; page %4 of %5</translation>
+    </message>
+    <message>
+        <source>-盖章</source>
+        <translation>-stamped</translation>
+    </message>
+    <message>
+        <source>不能保存到打开的PDF文件本身：盖章的结果总是保存为一个新文件，原文件保持不变。<byte value="xd"/>请换一个文件名。</source>
+        <translation>Cannot save into the PDF file that was opened: the stamped result is always saved as a new file, and the original stays as it is.<byte value="xd"/>Please choose another file name.</translation>
+    </message>
+    <message>
+        <source>无法保存PDF文件：<byte value="xd"/>%1</source>
+        <translation>Cannot save the PDF file:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>qm::PrintWindow</name>

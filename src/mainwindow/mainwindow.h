@@ -5,6 +5,7 @@
 #include "page/pagehost.h"
 #include "properties/propertyhost.h"
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -17,7 +18,6 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QDialog;
 class QLabel;
 class QLineEdit;
 class QMdiSubWindow;
@@ -161,6 +161,12 @@ public:
 
     void showAboutBox();
     void showHelp();
+    // "盖章到PDF": a PDF file the user chooses, shown at true size in a window of its own with the
+    // selected seals of the active document (all of them when none is selected) over its page;
+    // a file the stamping core cannot stamp is refused with its reason.
+    void stampOntoPdf();
+    // That window while it is open.
+    QDialog *stampWindow() const { return m_stampWindow; }
     // The export command: the selected seals of the active document as a picture file or on
     // the clipboard.
     void exportSelectionToImage();
@@ -443,6 +449,7 @@ private:
     QPointer<QWidget> m_propertyWindow;
     std::function<std::unique_ptr<QDialog>(MainWindow &)> m_printFactory;
     bool m_printPreview = false;
+    QPointer<QDialog> m_stampWindow;
     std::optional<QPoint> m_paletteHome;
 
     ThumbnailColumn *m_emblemColumn = nullptr;

@@ -43,6 +43,9 @@ const CommandRow CommandRows[] = {
      QT_TRANSLATE_NOOP("qm::MainWindow", "打印预览|打印预览"), NoKey, u"preview"},
     {u"actFilePrint", QT_TRANSLATE_NOOP("qm::MainWindow", "打印(&P)"), QT_TRANSLATE_NOOP("qm::MainWindow", "打印|打印"),
      Qt::CTRL | Qt::Key_P, u"print"},
+    {u"actFileStampPdf", QT_TRANSLATE_NOOP("qm::MainWindow", "盖章到PDF(&T)…"),
+     QT_TRANSLATE_NOOP("qm::MainWindow", "盖章到PDF|把所选的印章（未选时为全部印章）按实际尺寸盖到PDF文件的页面上"),
+     NoKey, u"stamppdf"},
     {u"actFileExit", QT_TRANSLATE_NOOP("qm::MainWindow", "退出(&Q)"), QT_TRANSLATE_NOOP("qm::MainWindow", "退出|退出"),
      Qt::CTRL | Qt::Key_Q, u"exit"},
     {u"actEditCopy", QT_TRANSLATE_NOOP("qm::MainWindow", "复制(&C)"),
@@ -204,8 +207,8 @@ void MainWindow::createMenus()
     addAll(file, {u"actFileNew", u"actFileOpen"});
     m_recentMenu = file->addMenu(tr("最近的文件(&R)"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
-    addAll(file, {u"WindowClose1", u"", u"actFileSave", u"actFileSaveAs", u"", u"actFilePreView", u"actFilePrint", u"",
-                  u"actFileExit"});
+    addAll(file, {u"WindowClose1", u"", u"actFileSave", u"actFileSaveAs", u"", u"actFilePreView", u"actFilePrint",
+                  u"actFileStampPdf", u"", u"actFileExit"});
 
     QMenu *edit = menuBar()->addMenu(tr("编辑(&E)"));
     addAll(edit,

@@ -112,6 +112,7 @@ void MainWindow::createCommandActions()
 
     on(u"actFilePreView"_s, [this] { printOrPreview(true); });
     on(u"actFilePrint"_s, [this] { printOrPreview(false); });
+    on(u"actFileStampPdf"_s, [this] { stampOntoPdf(); });
 
     onChild(u"actEditCopy"_s, &DocumentWindow::copySelection);
     onChild(u"actEditCut"_s, &DocumentWindow::cutSelection);

@@ -155,6 +155,7 @@ void MainWindow::updateCommandStates()
         {u"actFileSaveAs", open},
         {u"actFilePreView", open},
         {u"actFilePrint", open},
+        {u"actFileStampPdf", count > 0},
         {u"actEditUndo", stack && stack->canUndo()},
         {u"actEditRedo", stack && stack->canRedo()},
         {u"actEditCopy", selected > 0},

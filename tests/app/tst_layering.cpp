@@ -147,10 +147,14 @@ private slots:
                                       << QStringList{u"picture/"_s,  u"seal/"_s,       u"document/"_s,
                                                      u"printing/"_s, u"controls/"_s,   u"companions/"_s,
                                                      u"page/"_s,     u"printwindow/"_s};
+        QTest::newRow("pdf window") << u"src/pdfwindow"_s
+                                    << QStringList{u"picture/"_s, u"seal/"_s,     u"document/"_s,
+                                                   u"export/"_s,  u"pdfstamp/"_s, u"pdfwindow/"_s};
         QTest::newRow("mainwindow") << u"src/mainwindow"_s
-                                    << QStringList{u"picture/"_s,  u"seal/"_s,        u"document/"_s, u"printing/"_s,
-                                                   u"controls/"_s, u"companions/"_s,  u"page/"_s,     u"properties/"_s,
-                                                   u"export/"_s,   u"printwindow/"_s, u"library/"_s,  u"mainwindow/"_s};
+                                    << QStringList{u"picture/"_s,   u"seal/"_s,        u"document/"_s, u"printing/"_s,
+                                                   u"controls/"_s,  u"companions/"_s,  u"page/"_s,     u"properties/"_s,
+                                                   u"export/"_s,    u"printwindow/"_s, u"library/"_s,  u"pdfwindow/"_s,
+                                                   u"mainwindow/"_s};
     }
     void widgetLayer()
     {

@@ -248,10 +248,20 @@ private slots:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("file") << u"文件(&F)"_s << QStringList{u"actFileNew"_s,    u"actFileOpen"_s, u"最近的文件(&R)"_s,
-                                                              u"WindowClose1"_s,  u"-"_s,           u"actFileSave"_s,
-                                                              u"actFileSaveAs"_s, u"-"_s,           u"actFilePreView"_s,
-                                                              u"actFilePrint"_s,  u"-"_s,           u"actFileExit"_s};
+        QTest::newRow("file") << u"文件(&F)"_s
+                              << QStringList{u"actFileNew"_s,
+                                             u"actFileOpen"_s,
+                                             u"最近的文件(&R)"_s,
+                                             u"WindowClose1"_s,
+                                             u"-"_s,
+                                             u"actFileSave"_s,
+                                             u"actFileSaveAs"_s,
+                                             u"-"_s,
+                                             u"actFilePreView"_s,
+                                             u"actFilePrint"_s,
+                                             u"actFileStampPdf"_s,
+                                             u"-"_s,
+                                             u"actFileExit"_s};
         QTest::newRow("edit") << u"编辑(&E)"_s
                               << QStringList{u"actEditUndo"_s,
                                              u"actEditRedo"_s,
