@@ -285,8 +285,14 @@ QString TableDecoder::encodingOf(QIODevice &device)
         const qint64 n = device.read(chunk, sizeof chunk);
         if (n <= 0)
             break;
-        for (qint64 i = 0; valid && i < n; ++i)
+        // A NUL ends the look: the reader refuses such a table at once, however long it is.
+        for (qint64 i = 0; valid && i < n; ++i) {
+            if (chunk[i] == 0) {
+                device.seek(0);
+                return u"UTF-8"_s;
+            }
             valid = check.add(static_cast<unsigned char>(chunk[i]));
+        }
         if (!valid)
             break;
     }

@@ -79,7 +79,8 @@ public:
     bool decode(const QByteArray &bytes, QString *text) const;
 
     // The encoding a table is read in when none is given: UTF-8 when the whole device is valid
-    // UTF-8, otherwise GB18030. The device is read to its end and then back at its start.
+    // UTF-8, otherwise GB18030. The device is read to its end (or its first NUL, which no table
+    // holds) and then back at its start.
     static QString encodingOf(QIODevice &device);
 
 private:
