@@ -170,6 +170,11 @@ int runBatch(const QStringList &args)
     SealInput input;
     if (const auto failed = openSealInput(parser.positionalArguments().at(0), input))
         return *failed;
+    // JSON seals stand on the page a new document would have, at its screen resolution.
+    if (input.fromJson) {
+        for (Seal *seal : input.seals)
+            seal->placeAtScale(input.document.screenPixelsPerMm(), input.document.page().zoom());
+    }
     QList<const Seal *> seals;
     for (int i = 0; i < int(input.seals.size()); ++i)
         if (only < 0 || i == only)

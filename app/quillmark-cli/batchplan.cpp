@@ -187,8 +187,11 @@ BatchOutcome BatchPlan::make(const BatchRow &row) const
     std::vector<std::unique_ptr<Seal>> copies;
     QList<const Seal *> seals;
     for (int s = 0; s < m_seals.size(); ++s) {
-        copies.push_back(m_seals[s].seal->storedCopy());
+        const Seal &original = *m_seals[s].seal;
+        copies.push_back(original.storedCopy());
         Seal &copy = *copies.back();
+        // The copy's pixel box, which export lays the picture out by, is the original's.
+        copy.placeAtScale(original.PixelsPerMm(), original.Zoom());
         for (int t = 0; t < TextCount; ++t) {
             const std::optional<PlaceholderText> &text = m_seals[s].texts[t];
             if (!text)

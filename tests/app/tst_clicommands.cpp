@@ -82,6 +82,8 @@ private slots:
                               << u"usage: quillmark-cli dump FILE.dyz|FILE.YZL"_s;
         QTest::newRow("build") << QStringList{u"build"_s, u"--help"_s, u"ignored.json"_s}
                                << u"usage: quillmark-cli build IN.json -o OUT.dyz"_s;
+        QTest::newRow("batch") << QStringList{u"batch"_s, u"--help"_s}
+                               << u"usage: quillmark-cli batch TEMPLATE TABLE.csv -o"_s;
         QTest::newRow("all") << QStringList{u"--help"_s} << u"usage:\n  quillmark-cli trace"_s;
     }
     void helpForEachCommand()
@@ -112,6 +114,16 @@ private slots:
                                       << u"-o"_s;
         QTest::newRow("two files") << QStringList{u"dump"_s, u"a.dyz"_s, u"b.dyz"_s} << u"b.dyz"_s;
         QTest::newRow("no file") << QStringList{u"trace"_s, u"--black"_s} << u"no input file"_s;
+        QTest::newRow("batch without a table")
+            << QStringList{u"batch"_s, u"a.json"_s, u"-o"_s, u"{a}.png"_s} << u"too few files"_s;
+        QTest::newRow("batch of no picture kind")
+            << QStringList{u"batch"_s, u"a.json"_s, u"t.csv"_s, u"-o"_s, u"{a}.{b}"_s} << u"picture kind"_s;
+        QTest::newRow("batch rows backwards")
+            << QStringList{u"batch"_s, u"a.json"_s, u"t.csv"_s, u"-o"_s, u"{a}.png"_s, u"--rows"_s, u"5-4"_s}
+            << u"bad value for --rows"_s;
+        QTest::newRow("batch of an unknown encoding")
+            << QStringList{u"batch"_s, u"a.json"_s, u"t.csv"_s, u"-o"_s, u"{a}.png"_s, u"--encoding"_s, u"klingon"_s}
+            << u"unknown encoding klingon"_s;
         QTest::newRow("unknown command") << QStringList{u"paint"_s, u"a.json"_s} << u"unknown command paint"_s;
     }
     void unknownOptionRefused()
@@ -250,26 +262,33 @@ private slots:
         for (const char *c : {"render", "trace", "build", "dump"})
             for (const char *extension : {"json", "dyz"})
                 QTest::addRow("%s of .%s", c, extension) << QString::fromLatin1(c) << QString::fromLatin1(extension);
+        QTest::newRow("batch of .csv") << u"batch"_s << u"csv"_s;
     }
     void everyInputRefused()
     {
         QFETCH(QString, command);
         QFETCH(QString, extension);
         QTemporaryDir dir;
-        const QList<qm::testing::HostilePath> paths = qm::testing::hostilePaths(dir, extension);
+        QList<qm::testing::HostilePath> paths = qm::testing::hostilePaths(dir, extension);
         QVERIFY(!paths.isEmpty());
-        for (const qm::testing::HostilePath &input : paths) {
+        paths.append({"a dangling link", qm::testing::danglingLink(dir, extension)});
+        // The batch's table is the input walked here; its template is a good one.
+        const QString batchTemplate = writeFile(dir, u"template.json"_s, OneSeal);
+        for (const qm::testing::HostilePath &input : std::as_const(paths)) {
             QStringList args{command, input.path};
             if (command == u"render"_s)
                 args << u"-o"_s << dir.filePath(u"out.bmp"_s);
             if (command == u"build"_s)
                 args << u"-o"_s << dir.filePath(u"out.dyz"_s);
+            if (command == u"batch"_s)
+                args = QStringList{command, batchTemplate, input.path, u"-o"_s, dir.filePath(u"{a}/out.bmp"_s)};
             const Run r = cli(args, 120000);
             QVERIFY2(r.finished, input.name);
             QCOMPARE(r.exitCode, 1);
             QVERIFY2(!r.err.isEmpty(), input.name);
             QVERIFY(!QFileInfo::exists(dir.filePath(u"out.bmp"_s)));
             QVERIFY(!QFileInfo::exists(dir.filePath(u"out.dyz"_s)));
+            QVERIFY(!QFileInfo::exists(dir.filePath(u"nothing-here"_s)));
         }
     }
 
