@@ -52,7 +52,7 @@ std::optional<RowRange> parseRows(const QString &text)
 }
 
 // Tells how far a long table has got: rewritten in place on a terminal, a line every ten
-// seconds into a log.
+// seconds into a log once a thousand rows are done.
 class Progress
 {
 public:
@@ -60,8 +60,9 @@ public:
 
     void update(qint64 rows, qint64 written, qint64 failed)
     {
+        // A short table says nothing, so that its messages stand alone in a log.
         const qint64 now = m_clock.elapsed();
-        if (now - m_last < (m_terminal ? 500 : 10000))
+        if (now - m_last < (m_terminal ? 500 : 10000) || (!m_terminal && rows < 1000))
             return;
         m_last = now;
         const QByteArray line = u"batch: %1 rows, %2 written, %3 failed"_s.arg(rows).arg(written).arg(failed).toUtf8();
