@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include <mutex>
+
 using namespace Qt::StringLiterals;
 
 namespace qm::FontSubstitution {
@@ -82,10 +84,15 @@ QString faceName(const QByteArray &faceGbk)
 
 QString familyFor(const QByteArray &faceGbk)
 {
+    // Painting may run on several threads.
+    static std::mutex lock;
     static QHash<QByteArray, QString> resolved;
-    auto it = resolved.constFind(faceGbk);
-    if (it != resolved.constEnd())
-        return it.value();
+    {
+        std::lock_guard guard(lock);
+        auto it = resolved.constFind(faceGbk);
+        if (it != resolved.constEnd())
+            return it.value();
+    }
 
     const QString face = faceName(faceGbk);
     const QStringList installed = QFontDatabase::families();
@@ -97,6 +104,7 @@ QString familyFor(const QByteArray &faceGbk)
         family = face;
     else
         family = firstInstalled(songFaces(), installed); // never draw boxes
+    std::lock_guard guard(lock);
     resolved.insert(faceGbk, family);
     return family;
 }

@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QHash>
 
+#include <mutex>
+
 namespace qm {
 namespace {
 
@@ -15,14 +17,20 @@ struct FaceMetrics {
     qreal halfEm; // half the advance of an ideograph: the face's average character width
 };
 
+// Measured faces and their bold styles; painting may run on several threads.
+std::mutex cacheLock;
+
 FaceMetrics faceMetrics(const QFont &font)
 {
     // Fonts are measured once per face, weight and slant; painting creates one font per glyph.
     static QHash<QString, FaceMetrics> cache;
     const QString key = font.key();
-    auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return it.value();
+    {
+        std::lock_guard guard(cacheLock);
+        auto it = cache.constFind(key);
+        if (it != cache.constEnd())
+            return it.value();
+    }
     const QFontMetricsF fm(font);
     qreal ideograph = fm.horizontalAdvance(QChar(0x56FD)); // 国
     if (ideograph <= 0)
@@ -30,6 +38,7 @@ FaceMetrics faceMetrics(const QFont &font)
     FaceMetrics m{fm.ascent(), fm.descent(), ideograph / 2};
     if (m.ascent + m.descent <= 0)
         m = {GlyphMetrics::ReferencePixelSize * 0.88, GlyphMetrics::ReferencePixelSize * 0.12, m.halfEm};
+    std::lock_guard guard(cacheLock);
     cache.insert(key, m);
     return m;
 }
@@ -37,12 +46,16 @@ FaceMetrics faceMetrics(const QFont &font)
 bool hasBoldStyle(const QString &family)
 {
     static QHash<QString, bool> cache;
-    auto it = cache.constFind(family);
-    if (it != cache.constEnd())
-        return it.value();
+    {
+        std::lock_guard guard(cacheLock);
+        auto it = cache.constFind(family);
+        if (it != cache.constEnd())
+            return it.value();
+    }
     bool bold = false;
     for (const QString &style : QFontDatabase::styles(family))
         bold = bold || QFontDatabase::weight(family, style) >= QFont::DemiBold;
+    std::lock_guard guard(cacheLock);
     cache.insert(family, bold);
     return bold;
 }

@@ -23,7 +23,8 @@ namespace {
 // Whether the family's own font, not a fallback Qt would merge in, has a glyph for c.
 bool familyHas(const QString &family, char32_t c)
 {
-    static QHash<QString, QRawFont> fonts;
+    // A raw font belongs to the thread that made it.
+    thread_local QHash<QString, QRawFont> fonts;
     auto it = fonts.find(family);
     if (it == fonts.end()) {
         QFont font(family);

@@ -1,11 +1,10 @@
 #include "seal/paintersurface.h"
 
 #include "seal/glyphmetrics.h"
+#include "seal/glyphoutlines.h"
 
-#include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPathStroker>
 #include <QtMath>
 
 #include <algorithm>
@@ -165,29 +164,21 @@ void PainterSurface::pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
 
 namespace {
 
-// The outline of a synthetic bold glyph is the widened one, as plain text shows it; otherwise a
-// thickening stroke would draw bold text thinner than no thickening. The union is slow and seals
-// repeat a few glyphs, so outlines are kept at the reference size.
-QPainterPath emboldenedOutline(const GlyphMetrics &g, const QString &text)
+// How many device pixels a unit of pen width covers under t, as the raster engine reckons it
+// when it chooses between outlining a pen and drawing thin lines.
+qreal deviceScale(const QTransform &t)
 {
-    static QHash<QString, QPainterPath> cache;
-    const QString key = g.font.key() + QChar(0) + QString::number(g.emboldenWidth) + QChar(0) + text;
-    auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return it.value();
-    QPainterPath outline;
-    outline.addText(QPointF(0, 0), g.font, text);
-    outline.setFillRule(Qt::WindingFill);
-    QPainterPathStroker stroker;
-    stroker.setWidth(g.emboldenWidth);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    QPainterPath bold = outline.united(stroker.createStroke(outline));
-    bold.setFillRule(Qt::WindingFill);
-    if (cache.size() >= 4096)
-        cache.clear();
-    cache.insert(key, bold);
-    return bold;
+    if (t.type() <= QTransform::TxTranslate)
+        return 1;
+    if (t.type() == QTransform::TxScale)
+        return std::max(std::abs(t.m11()), std::abs(t.m22()));
+    const qreal columnX = t.m11() * t.m11() + t.m21() * t.m21();
+    const qreal columnY = t.m12() * t.m12() + t.m22() * t.m22();
+    const qreal rowX = t.m11() * t.m11() + t.m12() * t.m12();
+    const qreal rowY = t.m21() * t.m21() + t.m22() * t.m22();
+    if (std::abs(columnX - columnY) > std::abs(rowX - rowY))
+        return std::sqrt(std::max(columnX, columnY));
+    return std::sqrt(std::max(rowX, rowY));
 }
 
 } // namespace
@@ -206,14 +197,7 @@ QTransform PainterSurface::glyphTransform(int x, int y) const
 QPainterPath PainterSurface::textPath(int x, int y, const QString &text) const
 {
     const GlyphMetrics g = GlyphMetrics::forFont(m_font);
-    QPainterPath path;
-    if (g.emboldenWidth > 0) {
-        path = emboldenedOutline(g, text);
-    } else {
-        path.addText(QPointF(0, 0), g.font, text);
-        path.setFillRule(Qt::WindingFill);
-    }
-    return glyphTransform(x, y).map(path);
+    return glyphTransform(x, y).map(glyphShape(g, text));
 }
 
 void PainterSurface::textOut(int x, int y, const QString &text)
@@ -236,19 +220,30 @@ void PainterSurface::textOut(int x, int y, const QString &text)
                             toQColor(m_brushColor));
     }
     if (g.emboldenWidth > 0 || m_textAsOutlines) {
-        QPainterPath outline;
-        outline.addText(QPointF(0, 0), g.font, text);
-        outline.setFillRule(Qt::WindingFill);
+        const GlyphOutlines o = glyphOutlines(g, text);
         const QColor colour = toQColor(m_fontColor);
-        m_painter->fillPath(outline, colour);
-        if (g.emboldenWidth > 0)
-            m_painter->strokePath(outline, QPen(colour, g.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        m_painter->fillPath(o.outline, colour);
+        if (g.emboldenWidth > 0) {
+            // The raster engine fills a wide pen's stroke as the stroker outlines it; filling the
+            // kept stroke saves outlining it again. A pen a pixel wide or less it draws as thin
+            // lines instead, and vector output keeps the compact stroke: both are left to it.
+            if (isRaster() && g.emboldenWidth * deviceScale(m_painter->combinedTransform()) > 1.02)
+                m_painter->fillPath(o.boldStroke, colour);
+            else
+                m_painter->strokePath(o.outline,
+                                      QPen(colour, g.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        }
     } else {
         m_painter->setFont(g.font);
         m_painter->setPen(toQColor(m_fontColor));
         m_painter->drawText(QPointF(0, 0), text);
     }
     m_painter->restore();
+}
+
+bool PainterSurface::isRaster() const
+{
+    return m_painter->paintEngine() && m_painter->paintEngine()->type() == QPaintEngine::Raster;
 }
 
 void PainterSurface::beginPath()
@@ -315,8 +310,7 @@ void PainterSurface::draw(int x, int y, const QImage &picture)
 {
     const QPainter::CompositionMode old = m_painter->compositionMode();
     // Raster operations exist only on raster devices; elsewhere the picture is drawn plainly.
-    const bool raster = m_painter->paintEngine() && m_painter->paintEngine()->type() == QPaintEngine::Raster;
-    if (m_copyOr && raster)
+    if (m_copyOr && isRaster())
         m_painter->setCompositionMode(QPainter::RasterOp_SourceOrDestination);
     m_painter->drawImage(QPoint(x, y), picture);
     m_painter->setCompositionMode(old);

@@ -50,6 +50,8 @@ private:
     QBrush currentBrush() const;
     QPainterPath arcPath(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, bool pie) const;
     QTransform glyphTransform(int x, int y) const;
+    // Raster operations and filled strokes are for raster devices only.
+    bool isRaster() const;
     Qt::FillRule polyFillRule() const { return m_polyFillWinding ? Qt::WindingFill : Qt::OddEvenFill; }
     void fillCollectedPath();
     void finishPath();
