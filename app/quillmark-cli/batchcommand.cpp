@@ -15,6 +15,7 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -157,7 +158,7 @@ int runBatch(const QStringList &args)
             return usageError(BatchSyntax, u"bad value for --rows, give FROM-TO counted from 1"_s);
         rows = *range;
     }
-    int jobs = 1;
+    int jobs = std::max(1, QThread::idealThreadCount());
     if (parser.isSet(u"jobs"_s)) {
         bool ok = false;
         jobs = jobsText.toInt(&ok);
