@@ -27,7 +27,7 @@ now() { date +%s.%N; }
 
 start=$(now)
 "$cli" batch "$work/template.json" "$work/table.csv" -o "$work/threads/{编号}.png" --dpi 300 \
-  --jobs "$cores" >/dev/null
+  --jobs "$cores" >/dev/null 2>"$work/threads.log"
 threads=$(awk "BEGIN { print $(now) - $start }")
 
 start=$(now)
@@ -35,13 +35,16 @@ slice=$(((rows + cores - 1) / cores))
 from=1
 while [ "$from" -le "$rows" ]; do
   "$cli" batch "$work/template.json" "$work/table.csv" -o "$work/processes/{编号}.png" --dpi 300 \
-    --jobs 1 --rows "$from-$((from + slice - 1))" >/dev/null &
+    --jobs 1 --rows "$from-$((from + slice - 1))" >/dev/null 2>>"$work/processes.log" &
   from=$((from + slice))
 done
 wait
 processes=$(awk "BEGIN { print $(now) - $start }")
 
-[ "$(ls "$work/threads" | wc -l)" -eq "$rows" ] && [ "$(ls "$work/processes" | wc -l)" -eq "$rows" ]
+if [ "$(ls "$work/threads" | wc -l)" -ne "$rows" ] || [ "$(ls "$work/processes" | wc -l)" -ne "$rows" ]; then
+  cat "$work/threads.log" "$work/processes.log" >&2
+  exit 1
+fi
 echo "rows $rows, cores $cores"
 echo "threads   ${threads} s"
 echo "processes ${processes} s"
