@@ -223,6 +223,9 @@ int runBatch(const QStringList &args)
             printMessage(u"line %1: the header is not valid %2"_s.arg(record.line).arg(decoder.encoding()));
             return 1;
         }
+        // A byte order mark of another encoding than UTF-8 is no part of the first name.
+        if (columns.isEmpty() && name.startsWith(QChar(0xFEFF)))
+            name.remove(0, 1);
         columns.append(name);
     }
     if (const QStringList problems = plan.bind(columns); !problems.isEmpty()) {

@@ -121,6 +121,8 @@ private slots:
         QTest::newRow("UTF-8 named") << ThreeRows.toUtf8() << QStringList{u"--encoding"_s, u"UTF-8"_s};
         // Every character here is in GBK, whose bytes GB18030 shares.
         QTest::newRow("GB18030") << qm::Gbk::fromUnicode(ThreeRows) << QStringList();
+        // U+FEFF, GB18030's byte order mark, is 84 31 95 33.
+        QTest::newRow("GB18030 with BOM") << "\x84\x31\x95\x33" + qm::Gbk::fromUnicode(ThreeRows) << QStringList();
         QTest::newRow("GB18030 named") << qm::Gbk::fromUnicode(ThreeRows) << QStringList{u"--encoding"_s, u"GB18030"_s};
     }
     void rowsBecomePictures()
