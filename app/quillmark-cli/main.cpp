@@ -1,5 +1,6 @@
 // quillmark-cli: seals from the command line, without a window.
 
+#include "batchcommand.h"
 #include "buildcommand.h"
 #include "commandline.h"
 #include "dumpcommand.h"
@@ -26,6 +27,7 @@ const Command commands[] = {
     {qm::cli::TraceSyntax, qm::cli::runTrace}, {qm::cli::RenderSyntax, qm::cli::runRender},
     {qm::cli::DumpSyntax, qm::cli::runDump},   {qm::cli::BuildSyntax, qm::cli::runBuild},
     {qm::cli::StampSyntax, qm::cli::runStamp},
+    {qm::cli::BatchSyntax, qm::cli::runBatch},
 };
 
 // The synopsis of every command: on stdout when asked for, on stderr after a mistake.

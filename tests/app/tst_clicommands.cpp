@@ -87,6 +87,8 @@ private slots:
                                << u"usage: quillmark-cli build IN.json -o OUT.dyz"_s;
         QTest::newRow("stamp") << QStringList{u"stamp"_s, u"--help"_s}
                                << u"usage: quillmark-cli stamp IN.pdf -o OUT.pdf --seals DOC.dyz"_s;
+        QTest::newRow("batch") << QStringList{u"batch"_s, u"--help"_s}
+                               << u"usage: quillmark-cli batch TEMPLATE TABLE.csv -o"_s;
         QTest::newRow("all") << QStringList{u"--help"_s} << u"usage:\n  quillmark-cli trace"_s;
     }
     void helpForEachCommand()
@@ -117,6 +119,16 @@ private slots:
                                       << u"-o"_s;
         QTest::newRow("two files") << QStringList{u"dump"_s, u"a.dyz"_s, u"b.dyz"_s} << u"b.dyz"_s;
         QTest::newRow("no file") << QStringList{u"trace"_s, u"--black"_s} << u"no input file"_s;
+        QTest::newRow("batch without a table")
+            << QStringList{u"batch"_s, u"a.json"_s, u"-o"_s, u"{a}.png"_s} << u"too few files"_s;
+        QTest::newRow("batch of no picture kind")
+            << QStringList{u"batch"_s, u"a.json"_s, u"t.csv"_s, u"-o"_s, u"{a}.{b}"_s} << u"picture kind"_s;
+        QTest::newRow("batch rows backwards")
+            << QStringList{u"batch"_s, u"a.json"_s, u"t.csv"_s, u"-o"_s, u"{a}.png"_s, u"--rows"_s, u"5-4"_s}
+            << u"bad value for --rows"_s;
+        QTest::newRow("batch of an unknown encoding")
+            << QStringList{u"batch"_s, u"a.json"_s, u"t.csv"_s, u"-o"_s, u"{a}.png"_s, u"--encoding"_s, u"klingon"_s}
+            << u"unknown encoding klingon"_s;
         QTest::newRow("unknown command") << QStringList{u"paint"_s, u"a.json"_s} << u"unknown command paint"_s;
         const QStringList stamp{u"stamp"_s, u"in.pdf"_s, u"-o"_s, u"out.pdf"_s, u"--seals"_s, u"a.dyz"_s};
         QTest::newRow("stamp without a placement") << stamp << u"nothing to stamp"_s;
@@ -310,15 +322,19 @@ private slots:
             for (const char *extension : {"json", "dyz"})
                 QTest::addRow("%s of .%s", c, extension) << QString::fromLatin1(c) << QString::fromLatin1(extension);
         QTest::newRow("stamp of .pdf") << u"stamp"_s << u"pdf"_s;
+        QTest::newRow("batch of .csv") << u"batch"_s << u"csv"_s;
     }
     void everyInputRefused()
     {
         QFETCH(QString, command);
         QFETCH(QString, extension);
         QTemporaryDir dir;
-        const QList<qm::testing::HostilePath> paths = qm::testing::hostilePaths(dir, extension);
+        QList<qm::testing::HostilePath> paths = qm::testing::hostilePaths(dir, extension);
         QVERIFY(!paths.isEmpty());
-        for (const qm::testing::HostilePath &input : paths) {
+        paths.append({"a dangling link", qm::testing::danglingLink(dir, extension)});
+        // The batch's table is the input walked here; its template is a good one.
+        const QString batchTemplate = writeFile(dir, u"template.json"_s, OneSeal);
+        for (const qm::testing::HostilePath &input : std::as_const(paths)) {
             QStringList args{command, input.path};
             if (command == u"render"_s)
                 args << u"-o"_s << dir.filePath(u"out.bmp"_s);
@@ -327,6 +343,8 @@ private slots:
             if (command == u"stamp"_s)
                 args << u"-o"_s << dir.filePath(u"out.pdf"_s) << u"--seals"_s << writeFile(dir, u"seal.json"_s, OneSeal)
                      << u"--straddle"_s << u"all"_s << u"--at-y"_s << u"50"_s;
+            if (command == u"batch"_s)
+                args = QStringList{command, batchTemplate, input.path, u"-o"_s, dir.filePath(u"{a}/out.bmp"_s)};
             const Run r = cli(args, 120000);
             QVERIFY2(r.finished, input.name);
             QCOMPARE(r.exitCode, 1);
@@ -334,6 +352,7 @@ private slots:
             QVERIFY(!QFileInfo::exists(dir.filePath(u"out.bmp"_s)));
             QVERIFY(!QFileInfo::exists(dir.filePath(u"out.dyz"_s)));
             QVERIFY(!QFileInfo::exists(dir.filePath(u"out.pdf"_s)));
+            QVERIFY(!QFileInfo::exists(dir.filePath(u"nothing-here"_s)));
         }
     }
 

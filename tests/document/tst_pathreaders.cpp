@@ -5,6 +5,7 @@
 #include "documenttesting.h"
 #include "testing/hostilepaths.h"
 
+#include "document/csvtable.h"
 #include "document/documentfile.h"
 #include "document/documentjson.h"
 #include "document/libraryitem.h"
@@ -74,6 +75,17 @@ QList<PathReader> coreReaders()
              const bool read = loadDocumentData(legacyDocument(7, 635, Gbk::fromUnicode(p)), doc, progress).ok();
              return read && doc.seals().size() == 1 && !doc.seals()[0]->Picture().hasGraphic();
          }},
+        {"batch table",
+         [](const QString &p) {
+             // Opened, told UTF-8 or not, and read to its first record, as the batch command does.
+             TableFile table = openTableFile(p);
+             if (table.error != FileReadError::None)
+                 return true;
+             TableDecoder::encodingOf(*table.file);
+             CsvReader reader(table.file.get());
+             CsvRecord record;
+             return !reader.next(record) && !reader.error().isEmpty();
+         }},
         {"seal JSON file",
          [](const QString &p) {
              QString error;
@@ -112,6 +124,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_paths = hostilePaths(m_dir, u"dyz"_s);
         QVERIFY(!m_paths.isEmpty());
+        m_paths.append({"a dangling link", danglingLink(m_dir, u"dyz"_s)});
+        QVERIFY(!m_paths.last().path.isEmpty());
     }
 
     void hostilePathRefused_data()

@@ -53,4 +53,13 @@ inline QList<HostilePath> hostilePaths(const QTemporaryDir &dir, const QString &
     return paths;
 }
 
+// A link to a file that does not exist: refused as missing, never created through.
+inline QString danglingLink(const QTemporaryDir &dir, const QString &extension)
+{
+    const QString link = dir.filePath(QStringLiteral("dangling.") + extension);
+    if (!QFile::link(dir.filePath(QStringLiteral("nothing-here")), link))
+        return {};
+    return link;
+}
+
 } // namespace qm::testing
