@@ -435,6 +435,7 @@ private:
     struct PendingOpening {
         std::unique_ptr<DocumentOpening> opening;
         bool fromCommandLine = false;
+        bool finished = false;
     };
     std::vector<PendingOpening> m_openings;
     QTimer m_openingProgress;

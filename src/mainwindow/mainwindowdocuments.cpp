@@ -285,21 +285,23 @@ void MainWindow::onOpeningFinished(DocumentOpening *opening)
         return;
     // The bar ends where the reader ended, with this file's seals counted.
     showOpeningProgress();
-    PendingOpening done = std::move(*it);
-    m_openings.erase(it);
-    if (m_openings.empty()) {
-        m_openingProgress.stop();
-        m_progress->hide();
-    } else {
-        showOpeningProgress();
+    it->finished = true;
+    // Windows come in the order their files were asked for.
+    while (!m_openings.empty() && m_openings.front().finished) {
+        PendingOpening done = std::move(m_openings.front());
+        m_openings.erase(m_openings.begin());
+        if (m_openings.empty()) {
+            m_openingProgress.stop();
+            m_progress->hide();
+        }
+        // A file opened meanwhile by the synchronous path (a test, a recovery) keeps its one window.
+        if (!done.opening->isCancelled() && !documentHolding(done.opening->fileName())) {
+            if (!finishOpening(*done.opening) && done.fromCommandLine)
+                m_commandLineOpenFailed = true;
+        }
+        // It may be the sender of the signal that brought us here: it goes once that is over.
+        done.opening.release()->deleteLater();
     }
-    // A file opened meanwhile by the synchronous path (a test, a recovery) keeps its one window.
-    if (!done.opening->isCancelled() && !documentHolding(done.opening->fileName())) {
-        if (!finishOpening(*done.opening) && done.fromCommandLine)
-            m_commandLineOpenFailed = true;
-    }
-    // It is the sender of the signal that brought us here: it goes once that is over.
-    done.opening.release()->deleteLater();
     if (m_openings.empty())
         emit openingsFinished();
 }
