@@ -26,8 +26,7 @@ struct Command {
 const Command commands[] = {
     {qm::cli::TraceSyntax, qm::cli::runTrace}, {qm::cli::RenderSyntax, qm::cli::runRender},
     {qm::cli::DumpSyntax, qm::cli::runDump},   {qm::cli::BuildSyntax, qm::cli::runBuild},
-    {qm::cli::StampSyntax, qm::cli::runStamp},
-    {qm::cli::BatchSyntax, qm::cli::runBatch},
+    {qm::cli::StampSyntax, qm::cli::runStamp}, {qm::cli::BatchSyntax, qm::cli::runBatch},
 };
 
 // The synopsis of every command: on stdout when asked for, on stderr after a mistake.

@@ -756,7 +756,7 @@ private slots:
                 const QPixmap sharp = a->icon().pixmap(QSize(24, 24), 2.0);
                 QVERIFY2(sharp.size() == QSize(48, 48), qPrintable(a->objectName()));
             }
-        QCOMPARE(checked, 46);
+        QCOMPARE(checked, 47);
     }
 
     // The progress display on the status bar: shown with its caption, 3.5 inches wide and an
