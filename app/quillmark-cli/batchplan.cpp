@@ -80,7 +80,8 @@ bool BatchPlan::prepare(const QList<const Seal *> &seals, const QString &outputP
         SealTexts texts;
         texts.seal = seals[s];
         for (int t = 0; t < TextCount; ++t) {
-            const QByteArray &bytes = (seals[s]->*textFields[t].get)();
+            const TextField &field = textFields[t];
+            const QByteArray &bytes = (seals[s]->*field.get)();
             if (!bytes.contains('{') && !bytes.contains('}'))
                 continue;
             QString why;
@@ -209,7 +210,8 @@ BatchOutcome BatchPlan::make(const BatchRow &row) const
                 &filled);
             if (!held)
                 return outcome;
-            (copy.*textFields[t].set)(Gbk::fromUnicode(filled));
+            const TextField &field = textFields[t];
+            (copy.*field.set)(Gbk::fromUnicode(filled));
         }
         if (const QString why = sealRefusal(copy); !why.isEmpty()) {
             outcome.problem = u"seal %1: %2"_s.arg(s).arg(why);

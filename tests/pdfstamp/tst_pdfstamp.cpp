@@ -197,7 +197,8 @@ private slots:
             item.replaceKey("/Dest", QPDFObjectHandle::parse("[ null /Fit ]"));
             item.getKey("/Dest").setArrayItem(0, pages.at(1).getObjectHandle());
             pdf.getRoot().replaceKey("/Outlines", outlines);
-            QPDFWriter writer(pdf, QFile::encodeName(in).constData());
+            const QByteArray inName = QFile::encodeName(in); // the writer keeps the pointer
+            QPDFWriter writer(pdf, inName.constData());
             writer.write();
         }
         auto seal = roundSeal();
@@ -285,7 +286,8 @@ private slots:
         } else if (input == u"password"_s || input == u"permissions"_s) {
             QPDF pdf;
             pdf.processFile(QFile::encodeName(in).constData());
-            QPDFWriter writer(pdf, QFile::encodeName(dir.filePath(u"locked.pdf"_s)).constData());
+            const QByteArray lockedName = QFile::encodeName(dir.filePath(u"locked.pdf"_s));
+            QPDFWriter writer(pdf, lockedName.constData());
             writer.setR6EncryptionParameters(input == u"password"_s ? "secret" : "", "owner", true, false, false, false,
                                              false, false, qpdf_r3p_none, true);
             writer.write();
