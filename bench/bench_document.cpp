@@ -19,6 +19,7 @@
 #include "mainwindow/documentopening.h"
 #include "page/documentwindow.h"
 #include "page/pagehost.h"
+#include "quiethost.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -128,31 +129,7 @@ void BM_DumpDocument(benchmark::State &state)
     report(state, total / double(state.iterations()));
 }
 
-// A host that answers every question and shows nothing.
-class QuietHost : public qm::PageHost
-{
-public:
-    std::optional<qm::Tool> checkedDrawAction() const override { return std::nullopt; }
-    void uncheckDrawAction() override {}
-    void triggerDrawAction(qm::Tool) override {}
-    QByteArray fontFaceGbk() const override { return QByteArray("\xCB\xCE\xCC\xE5"); }
-    qm::Colour swatchColor() const override { return qm::clRed; }
-    void setSwatchColor(qm::Colour) override {}
-    void setStatusText(int, const QString &) override {}
-    void setZoomText(const QString &) override {}
-    void showSealToggles(const qm::Seal *) override {}
-    QCursor cursorSlot(int) const override { return QCursor(Qt::CrossCursor); }
-    void setSealLockCaption(const QString &) override {}
-    QString askPictureFile() override { return {}; }
-    QByteArray emblemPicture() override { return {}; }
-    void reportPictureError(const QString &) override {}
-    qm::ClipboardStream &clipboard() override { return m_clipboard; }
-    SaveAnswer askSaveOnClose(qm::DocumentWindow &) override { return SaveAnswer::No; }
-    bool saveDocument(qm::DocumentWindow &) override { return false; }
-
-private:
-    qm::ClipboardStream m_clipboard;
-};
+using qm::bench::QuietHost;
 
 constexpr int Ppi = 96;
 

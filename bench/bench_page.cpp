@@ -14,6 +14,7 @@
 #include "page/documentwindow.h"
 #include "page/pagehost.h"
 #include "page/pagepanel.h"
+#include "quiethost.h"
 #include "seal/gbk.h"
 #include "seal/seal.h"
 
@@ -156,31 +157,7 @@ void BM_FillWhitePage(benchmark::State &state)
 }
 BENCHMARK(BM_FillWhitePage)->Unit(benchmark::kMicrosecond);
 
-// A main window that answers everything at once.
-class BenchHost : public qm::PageHost
-{
-public:
-    std::optional<qm::Tool> checkedDrawAction() const override { return std::nullopt; }
-    void uncheckDrawAction() override {}
-    void triggerDrawAction(qm::Tool) override {}
-    QByteArray fontFaceGbk() const override { return QByteArray("\xCB\xCE\xCC\xE5"); }
-    qm::Colour swatchColor() const override { return qm::clRed; }
-    void setSwatchColor(qm::Colour) override {}
-    void setStatusText(int, const QString &) override {}
-    void setZoomText(const QString &) override {}
-    void showSealToggles(const qm::Seal *) override {}
-    QCursor cursorSlot(int) const override { return QCursor(Qt::CrossCursor); }
-    void setSealLockCaption(const QString &) override {}
-    QString askPictureFile() override { return {}; }
-    QByteArray emblemPicture() override { return {}; }
-    void reportPictureError(const QString &) override {}
-    qm::ClipboardStream &clipboard() override { return m_clipboard; }
-    SaveAnswer askSaveOnClose(qm::DocumentWindow &) override { return SaveAnswer::No; }
-    bool saveDocument(qm::DocumentWindow &) override { return false; }
-
-private:
-    qm::ClipboardStream m_clipboard;
-};
+using BenchHost = qm::bench::QuietHost;
 
 // Counts the paint events the page receives.
 class PaintCounter : public QObject
