@@ -2,9 +2,45 @@
 
 #include "seal/sealtypes.h"
 
+#include <array>
 #include <cmath>
+#include <mutex>
 
 namespace qm {
+
+namespace {
+
+constexpr int TableReach = 36000; // tenths either side of zero
+constexpr int ChunkSize = 1024;
+constexpr int ChunkCount = (2 * TableReach + ChunkSize) / ChunkSize;
+
+SinCos computeSinCos(int tenths)
+{
+    const long double t = tenths * TenthToRad;
+    return {std::sin(t), std::cos(t)};
+}
+
+struct SinCosTable
+{
+    std::array<std::once_flag, ChunkCount> filled;
+    std::array<SinCos, ChunkCount * ChunkSize> values;
+};
+
+} // namespace
+
+SinCos sinCosOfTenths(int tenths)
+{
+    if (tenths < -TableReach || tenths > TableReach)
+        return computeSinCos(tenths);
+    static SinCosTable table;
+    const int index = tenths + TableReach;
+    const int chunk = index / ChunkSize;
+    std::call_once(table.filled[chunk], [chunk] {
+        for (int i = 0; i < ChunkSize; ++i)
+            table.values[chunk * ChunkSize + i] = computeSinCos(chunk * ChunkSize + i - TableReach);
+    });
+    return table.values[index];
+}
 
 EllipseWalk::EllipseWalk(long double a, long double b, int start, int middle, int n) : m_a(a), m_b(b)
 {
@@ -16,8 +52,7 @@ EllipseWalk::EllipseWalk(long double a, long double b, int start, int middle, in
 
 long double EllipseWalk::f(int tenths) const
 {
-    const long double t = tenths * TenthToRad;
-    const long double s = std::sin(t), c = std::cos(t);
+    const auto [s, c] = sinCosOfTenths(tenths);
     return std::sqrt(m_a * m_a * s * s + m_b * m_b * c * c);
 }
 

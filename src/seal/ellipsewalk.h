@@ -4,6 +4,17 @@
 
 namespace qm {
 
+struct SinCos
+{
+    long double sin;
+    long double cos;
+};
+
+// std::sin and std::cos of tenths * TenthToRad, bit for bit, from a table filled on first use:
+// long double sine and cosine cost a range reduction each, and the walks below take thousands.
+// Safe to call from several threads.
+SinCos sinCosOfTenths(int tenths);
+
 // Spreads n marks evenly by arc length over a span of an ellipse with semi-axes a and b, as the
 // ring texts, the oval code and the oval pattern lines do. Angles are tenths of a degree.
 // The arc is measured in 0.1-degree steps with f(t) = sqrt(a^2 sin^2 t + b^2 cos^2 t): the half

@@ -101,8 +101,7 @@ void drawEllipseText(Surface &surface, int ox, int oy, const EllipseText &ring)
     const QList<int> stops = walk.walkStops(end, N);
     for (int i = 0; i < N; ++i) {
         const int theta = stops[i] - 1;
-        const long double t = theta * TenthToRad;
-        const long double sn = std::sin(t), cs = std::cos(t);
+        const auto [sn, cs] = sinCosOfTenths(theta);
         const long double px = Cx + a * cs;
         const long double py = Cy - b * sn;
         // The clockwise tangent at P: the direction the text reads in.

@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+#include <cmath>
+#include <future>
+
 using namespace qm;
 
 namespace {
@@ -138,6 +141,24 @@ private slots:
         QCOMPARE(stops.size(), 37);
         for (int i = 0; i < 37; ++i)
             QCOMPARE(stops[i], walk.walkFrom(2400, i));
+    }
+
+    void sineTableMatchesDirectComputation()
+    {
+        // Over the whole table, past both of its ends, and from two threads at once.
+        const auto check = [](int from, int to) {
+            int wrong = 0;
+            for (int tenths = from; tenths <= to; ++tenths) {
+                const long double t = tenths * TenthToRad;
+                const SinCos table = sinCosOfTenths(tenths);
+                if (table.sin != std::sin(t) || table.cos != std::cos(t))
+                    ++wrong;
+            }
+            return wrong;
+        };
+        std::future<int> other = std::async(std::launch::async, check, -36010, 0);
+        QCOMPARE(check(0, 36010), 0);
+        QCOMPARE(other.get(), 0);
     }
 
     void triangle_data()
