@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QThread>
 
 #include <algorithm>
 #include <iterator>
@@ -71,6 +72,7 @@ PagePanel::PagePanel(PageModel &page, QWidget *parent) : QWidget(parent), m_page
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_page.setListener(this);
     resize(m_page.width(), m_page.height());
+    m_paintThreads = std::max(1, QThread::idealThreadCount());
     m_sliceTimer.setSingleShot(true);
     m_sliceTimer.setInterval(0);
     QObject::connect(&m_sliceTimer, &QTimer::timeout, this, [this] { paintSlice(); });
@@ -169,6 +171,7 @@ void PagePanel::setDoubleBuffered(bool on)
     if (m_doubleBuffered == on)
         return;
     m_doubleBuffered = on;
+    ++m_changes;
     m_cache.clear();
     update();
 }
@@ -234,6 +237,7 @@ void PagePanel::sealsReset()
         QAccessible::updateAccessibility(&event);
     }
     m_known = std::move(now);
+    ++m_changes; // list places moved: painting in slices starts afresh
     // The pressed seal may be gone; the press still belongs to where it began.
     if (m_captured)
         m_captured->seal = nullptr;
@@ -283,33 +287,60 @@ void PagePanel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRegion &region = event->region();
     const QRect dirty = event->rect();
+    const bool onScreen = paintsOnScreen(painter);
+    if (!m_doubleBuffered && m_seals && continuesStraightPainting(region, onScreen)) {
+        m_straightProgress->next = paintStraight(painter, region, m_straightProgress->next, m_sliceBudget);
+        if (m_straightProgress->next < m_seals->size()) {
+            m_sliceTimer.start();
+            return; // the overlay comes with the last slice
+        }
+        m_straightProgress.reset();
+        paintOverlay(painter);
+        return;
+    }
     painter.fillRect(dirty, Qt::white);
     paintPageSheet(painter, m_page, m_tickFont, palette().color(QPalette::WindowText));
 
-    if (m_seals) {
+    if (m_seals && !m_doubleBuffered) {
+        // Only the screen waits; a grab, a render or a print is complete.
+        const size_t next = paintStraight(painter, region, 0, onScreen ? std::optional(m_paintBudget) : std::nullopt);
+        if (next < m_seals->size()) {
+            if (m_straightProgress)
+                m_straightBacklog += m_straightProgress->region;
+            m_straightProgress = StraightProgress{region, next, m_changes, false};
+            m_sliceTimer.start();
+            return;
+        }
+    } else if (m_seals) {
         const qreal ratio = devicePixelRatioF();
         // Only the screen waits for pictures; a grab, a render or a print is complete.
         bool sliced = false;
-        if (m_doubleBuffered && paintsOnScreen(painter)) {
+        if (onScreen) {
             sliced = !m_completeNext;
             m_completeNext = false;
         }
         QElapsedTimer clock;
         clock.start();
         const bool pieces = region.rectCount() > 1;
+        const auto meets = [&](const Seal &seal, const QRect &box) {
+            return seal.isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box));
+        };
+        if (!sliced) {
+            std::vector<const Seal *> shown;
+            for (const auto &owned : *m_seals)
+                if (meets(*owned, sealBox(*owned)))
+                    shown.push_back(owned.get());
+            m_cache.makePictures(shown, ratio);
+        }
         QRect missing;
-        static const QImage noPicture;
         for (const auto &owned : *m_seals) {
             Seal &seal = *owned;
             const QRect box = sealBox(seal);
-            if (!seal.isVisible() || !box.intersects(dirty) || (pieces && !region.intersects(box)))
+            if (!meets(seal, box))
                 continue;
-            const QImage *image = &noPicture;
-            if (m_doubleBuffered) {
-                image = m_cache.ready(seal, ratio);
-                if (!image && (!sliced || clock.elapsed() < m_paintBudget.count()))
-                    image = &m_cache.image(seal, ratio);
-            }
+            const QImage *image = m_cache.ready(seal, ratio);
+            if (!image && (!sliced || clock.elapsed() < m_paintBudget.count()))
+                image = &m_cache.image(seal, ratio);
             if (!image) {
                 // Its picture comes in a later slice; meanwhile the old one stands in, scaled.
                 missing |= box;
@@ -332,7 +363,11 @@ void PagePanel::paintEvent(QPaintEvent *event)
             m_sliceTimer.start();
         }
     }
+    paintOverlay(painter);
+}
 
+void PagePanel::paintOverlay(QPainter &painter)
+{
     if (m_frame)
         m_frame->paint(painter);
     if (m_handles)
@@ -349,6 +384,7 @@ void PagePanel::paintEvent(QPaintEvent *event)
 
 void PagePanel::paintSlice()
 {
+    requestStraightSlice();
     if (m_unfinished.isEmpty())
         return;
     if (!m_seals || !isVisible()) {
@@ -364,21 +400,32 @@ void PagePanel::paintSlice()
     QRect painted;
     size_t meeting = 0;
     bool left = false;
+    std::vector<const Seal *> lacking;
     for (const auto &owned : *m_seals) {
         Seal &seal = *owned;
         const QRect box = sealBox(seal);
         if (!seal.isVisible() || !box.intersects(area) || !m_unfinished.intersects(box))
             continue;
         ++meeting;
-        if (m_cache.ready(seal, ratio))
-            continue;
+        if (!m_cache.ready(seal, ratio))
+            lacking.push_back(&seal);
+    }
+    // A few pictures at a time on every core, until the slice is spent.
+    constexpr size_t Batch = 8;
+    for (size_t at = 0; at < lacking.size(); at += Batch) {
         if (clock.elapsed() >= m_sliceBudget.count() && !painted.isEmpty()) {
             left = true;
-            continue;
+            break;
         }
-        m_cache.image(seal, ratio);
-        ++m_slicePictures;
-        painted |= box;
+        const std::vector<const Seal *> batch(lacking.begin() + qsizetype(at),
+                                              lacking.begin() + qsizetype(std::min(at + Batch, lacking.size())));
+        m_cache.makePictures(batch, ratio);
+        for (const Seal *seal : batch) {
+            // What the pool could not take in one go is painted alone.
+            m_cache.image(*seal, ratio);
+            ++m_slicePictures;
+            painted |= sealBox(*seal);
+        }
     }
     // When more pictures were painted than seals wait, the pool cannot hold them all at once:
     // the last repaint paints what it lacks itself rather than slicing forever.
