@@ -191,9 +191,8 @@ qreal deviceScale(const QTransform &t)
 
 } // namespace
 
-QTransform PainterSurface::glyphTransform(int x, int y) const
+QTransform PainterSurface::glyphTransform(int x, int y, const GlyphMetrics &g) const
 {
-    const GlyphMetrics g = GlyphMetrics::forFont(m_font);
     QTransform t;
     t.translate(x, y);
     t.rotate(-m_font.escapement / 10.0);
@@ -205,7 +204,7 @@ QTransform PainterSurface::glyphTransform(int x, int y) const
 QPainterPath PainterSurface::textPath(int x, int y, const QString &text) const
 {
     const GlyphMetrics g = GlyphMetrics::forFont(m_font);
-    return glyphTransform(x, y).map(glyphShape(g, text));
+    return glyphTransform(x, y, g).map(glyphShape(g, text));
 }
 
 void PainterSurface::textOut(int x, int y, const QString &text)
@@ -235,16 +234,26 @@ void PainterSurface::textOut(int x, int y, const QString &text)
     } else {
         forgetDrawnGlyphs();
     }
+    const bool background = m_brushStyle == SurfaceBrush::Solid && !m_bkTransparent;
+    const GlyphOutlines o = asOutline ? glyphOutlines(g, text) : GlyphOutlines();
+    if (asOutline && !background && m_painter->hasClipping()) {
+        // The engine skips what lies off the device but rasterises what lies outside the clip:
+        // a glyph wholly outside changes no pixel. A page paints each seal clipped to its box.
+        const qreal margin = g.emboldenWidth;
+        const QRectF bounds =
+            glyphTransform(x, y, g).mapRect(o.outline.controlPointRect().adjusted(-margin, -margin, margin, margin));
+        if (!bounds.intersects(m_painter->clipBoundingRect()))
+            return;
+    }
     m_painter->save();
-    m_painter->setTransform(glyphTransform(x, y), true);
-    if (m_brushStyle == SurfaceBrush::Solid && !m_bkTransparent) {
+    m_painter->setTransform(glyphTransform(x, y, g), true);
+    if (background) {
         // An opaque text background, as the platform paints under text with a solid brush.
         const QFontMetricsF fm(g.font);
         m_painter->fillRect(QRectF(0, -g.ascent, fm.horizontalAdvance(text), fm.ascent() + fm.descent()),
                             toQColor(m_brushColor));
     }
     if (asOutline) {
-        const GlyphOutlines o = glyphOutlines(g, text);
         const QColor colour = toQColor(m_fontColor);
         m_painter->fillPath(o.outline, colour);
         if (g.emboldenWidth > 0) {

@@ -10,6 +10,8 @@ class QPainter;
 
 namespace qm {
 
+struct GlyphMetrics;
+
 // Draws onto a QPainter (widget, image, printer, SVG, PDF) with the platform meaning the
 // seals rely on. The painter must be active; its antialiasing is the caller's choice.
 class PainterSurface : public Surface
@@ -70,7 +72,7 @@ private:
     QPen currentPen() const;
     QBrush currentBrush() const;
     QPainterPath arcPath(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, bool pie) const;
-    QTransform glyphTransform(int x, int y) const;
+    QTransform glyphTransform(int x, int y, const GlyphMetrics &g) const;
     // Raster operations and filled strokes are for raster devices only.
     bool isRaster() const;
     Qt::FillRule polyFillRule() const { return m_polyFillWinding ? Qt::WindingFill : Qt::OddEvenFill; }
