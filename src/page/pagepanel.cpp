@@ -288,7 +288,7 @@ void PagePanel::paintEvent(QPaintEvent *event)
     const QRegion &region = event->region();
     const QRect dirty = event->rect();
     const bool onScreen = paintsOnScreen(painter);
-    if (!m_doubleBuffered && m_seals && continuesStraightPainting(region, onScreen)) {
+    if (m_seals && continuesStraightPainting(region, onScreen)) {
         m_straightProgress->next = paintStraight(painter, region, m_straightProgress->next, m_sliceBudget);
         if (m_straightProgress->next < m_seals->size()) {
             m_sliceTimer.start();
@@ -301,7 +301,9 @@ void PagePanel::paintEvent(QPaintEvent *event)
     painter.fillRect(dirty, Qt::white);
     paintPageSheet(painter, m_page, m_tickFont, palette().color(QPalette::WindowText));
 
-    if (m_seals && !m_doubleBuffered) {
+    // When the pool cannot hold the pictures of what shows, keeping them would only paint each
+    // again and again: the seals are painted straight instead, as without double buffering.
+    if (m_seals && (!m_doubleBuffered || !m_cache.canHold(picturePixels(region)))) {
         // Only the screen waits; a grab, a render or a print is complete.
         const size_t next = paintStraight(painter, region, 0, onScreen ? std::optional(m_paintBudget) : std::nullopt);
         if (next < m_seals->size()) {
@@ -325,37 +327,39 @@ void PagePanel::paintEvent(QPaintEvent *event)
         const auto meets = [&](const Seal &seal, const QRect &box) {
             return seal.isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box));
         };
-        if (!sliced) {
-            std::vector<const Seal *> shown;
-            for (const auto &owned : *m_seals)
-                if (meets(*owned, sealBox(*owned)))
-                    shown.push_back(owned.get());
-            m_cache.makePictures(shown, ratio);
-        }
         QRect missing;
-        for (const auto &owned : *m_seals) {
-            Seal &seal = *owned;
-            const QRect box = sealBox(seal);
-            if (!meets(seal, box))
-                continue;
-            const QImage *image = m_cache.ready(seal, ratio);
-            if (!image && (!sliced || clock.elapsed() < m_paintBudget.count()))
-                image = &m_cache.image(seal, ratio);
-            if (!image) {
-                // Its picture comes in a later slice; meanwhile the old one stands in, scaled.
-                missing |= box;
-                if (const QImage *old = m_cache.standIn(seal))
-                    painter.drawImage(QRectF(box), *old, QRectF(old->rect()));
-            } else if (!image->isNull()) {
-                painter.drawImage(box.topLeft(), *image);
-            } else if (!box.isEmpty()) {
-                // Too large to keep: painted straight onto the page, inside its box.
-                m_straightBoxes[&seal] = box;
-                painter.save();
-                painter.setClipRect(box.intersected(dirty));
-                painter.setRenderHint(QPainter::Antialiasing);
-                paintSeal(painter, seal, box.topLeft());
-                painter.restore();
+        std::vector<const Seal *> batch;
+        const size_t count = m_seals->size();
+        for (size_t at = 0; at < count;) {
+            // A complete paint makes the missing pictures of a batch on every core, then shows
+            // them before the next batch may need their room in the pool.
+            batch.clear();
+            for (; at < count && batch.size() < 64; ++at)
+                if (const Seal &seal = *(*m_seals)[at]; meets(seal, sealBox(seal)))
+                    batch.push_back(&seal);
+            if (!sliced)
+                m_cache.makePictures(batch, ratio);
+            for (const Seal *seal : batch) {
+                const QRect box = sealBox(*seal);
+                const QImage *image = m_cache.ready(*seal, ratio);
+                if (!image && (!sliced || clock.elapsed() < m_paintBudget.count()))
+                    image = &m_cache.image(*seal, ratio);
+                if (!image) {
+                    // Its picture comes in a later slice; meanwhile the old one stands in, scaled.
+                    missing |= box;
+                    if (const QImage *old = m_cache.standIn(*seal))
+                        painter.drawImage(QRectF(box), *old, QRectF(old->rect()));
+                } else if (!image->isNull()) {
+                    painter.drawImage(box.topLeft(), *image);
+                } else if (!box.isEmpty()) {
+                    // Too large to keep: painted straight onto the page, inside its box.
+                    m_straightBoxes[seal] = box;
+                    painter.save();
+                    painter.setClipRect(box.intersected(dirty));
+                    painter.setRenderHint(QPainter::Antialiasing);
+                    paintSeal(painter, *seal, box.topLeft());
+                    painter.restore();
+                }
             }
         }
         if (!missing.isEmpty()) {
@@ -364,6 +368,20 @@ void PagePanel::paintEvent(QPaintEvent *event)
         }
     }
     paintOverlay(painter);
+}
+
+qint64 PagePanel::picturePixels(const QRegion &region) const
+{
+    const QRect dirty = region.boundingRect();
+    const bool pieces = region.rectCount() > 1;
+    const qreal ratio = devicePixelRatioF();
+    qint64 pixels = 0;
+    for (const auto &owned : *m_seals) {
+        const QRect box = sealBox(*owned);
+        if (owned->isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box)))
+            pixels += SealImageCache::picturePixels(box.size(), ratio);
+    }
+    return pixels;
 }
 
 void PagePanel::paintOverlay(QPainter &painter)

@@ -183,6 +183,8 @@ private:
     // continues a slice paints over what the one before left.
     bool continuesStraightPainting(const QRegion &region, bool onScreen);
     void requestStraightSlice();
+    // The pixels the pictures of the seals meeting the region need.
+    qint64 picturePixels(const QRegion &region) const;
     // The selection frame, the handles, the rubber band and the move outline, over the seals.
     void paintOverlay(QPainter &painter);
 

@@ -55,6 +55,13 @@ const QImage *SealImageCache::standIn(const Seal &seal) const
     return &it->second.image;
 }
 
+qint64 SealImageCache::picturePixels(QSize box, qreal devicePixelRatio)
+{
+    const qint64 w = qint64(std::ceil(box.width() * devicePixelRatio));
+    const qint64 h = qint64(std::ceil(box.height() * devicePixelRatio));
+    return w <= 0 || h <= 0 || w * h > MaxCachedPixels ? 0 : w * h;
+}
+
 QImage *SealImageCache::preparePicture(const Seal &seal, qreal devicePixelRatio)
 {
     const QRect box(seal.left(), seal.top(), seal.width(), seal.height());
@@ -63,11 +70,11 @@ QImage *SealImageCache::preparePicture(const Seal &seal, qreal devicePixelRatio)
     e.box = box;
     e.ratio = devicePixelRatio;
     e.valid = true;
+    const qint64 pixels = picturePixels(box.size(), devicePixelRatio);
+    if (pixels == 0 || pixels > m_pool->m_maxPixels)
+        return nullptr;
     const qint64 w = qint64(std::ceil(box.width() * devicePixelRatio));
     const qint64 h = qint64(std::ceil(box.height() * devicePixelRatio));
-    const qint64 pixels = w * h;
-    if (w <= 0 || h <= 0 || pixels > MaxCachedPixels || pixels > m_pool->m_maxPixels)
-        return nullptr;
     makeRoom(pixels);
     e.image = QImage(int(w), int(h), QImage::Format_ARGB32_Premultiplied);
     if (e.image.isNull())

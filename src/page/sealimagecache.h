@@ -69,6 +69,10 @@ public:
     // holds them; image() then finds them ready. The seals must not change meanwhile: the caller
     // waits here on the thread that owns them.
     void makePictures(const std::vector<const Seal *> &seals, qreal devicePixelRatio);
+    // The pixels of a kept picture of a box of that size; 0 for one painted straight instead.
+    static qint64 picturePixels(QSize box, qreal devicePixelRatio);
+    // The pool holds pictures of that many pixels at once.
+    bool canHold(qint64 pixels) const { return pixels <= m_pool->maxPixels(); }
     // The seal's picture when it is up to date (null for a seal that is painted straight onto
     // the page), without painting; none when it must be painted first.
     const QImage *ready(const Seal &seal, qreal devicePixelRatio);
