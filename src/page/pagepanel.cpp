@@ -213,21 +213,40 @@ void PagePanel::dropPictures()
 
 void PagePanel::sealsReset()
 {
-    std::vector<const Seal *> now;
+    std::vector<const Seal *> order;
     if (m_seals) {
-        now.reserve(m_seals->size());
+        order.reserve(m_seals->size());
         for (const auto &seal : *m_seals)
-            now.push_back(seal.get());
+            order.push_back(seal.get());
     }
+    std::vector<const Seal *> now = order;
     std::sort(now.begin(), now.end());
     std::vector<const Seal *> stayed;
     std::set_intersection(now.begin(), now.end(), m_known.begin(), m_known.end(), std::back_inserter(stayed));
+    const auto hasStayed = [&](const Seal *seal) { return std::binary_search(stayed.begin(), stayed.end(), seal); };
+    // Seals that stayed in the same order only need the places of those that came and went
+    // repainted: every change of a seal itself repaints its own box.
+    std::vector<const Seal *> stayedNow, stayedBefore;
+    std::copy_if(order.begin(), order.end(), std::back_inserter(stayedNow), hasStayed);
+    std::copy_if(m_knownOrder.begin(), m_knownOrder.end(), std::back_inserter(stayedBefore), hasStayed);
+    if (stayedNow == stayedBefore) {
+        for (const Seal *seal : order)
+            if (!hasStayed(seal))
+                update(sealBox(*seal));
+        for (const Seal *gone : m_knownOrder)
+            if (!hasStayed(gone)) {
+                update(m_cache.lastBox(gone));
+                if (const auto it = m_straightBoxes.find(gone); it != m_straightBoxes.end())
+                    update(it->second);
+            }
+    } else {
+        update();
+    }
     m_cache.keepOnly(stayed);
-    std::erase_if(m_straightBoxes,
-                  [&](const auto &entry) { return !std::binary_search(stayed.begin(), stayed.end(), entry.first); });
+    std::erase_if(m_straightBoxes, [&](const auto &entry) { return !hasStayed(entry.first); });
     // A seal that left the list takes its accessible object with it.
     std::erase_if(m_accessibleSeals, [&](const auto &entry) {
-        if (std::binary_search(stayed.begin(), stayed.end(), entry.first))
+        if (hasStayed(entry.first))
             return false;
         QAccessible::deleteAccessibleInterface(entry.second);
         return true;
@@ -237,11 +256,11 @@ void PagePanel::sealsReset()
         QAccessible::updateAccessibility(&event);
     }
     m_known = std::move(now);
+    m_knownOrder = std::move(order);
     ++m_changes; // list places moved: painting in slices starts afresh
     // The pressed seal may be gone; the press still belongs to where it began.
     if (m_captured)
         m_captured->seal = nullptr;
-    update();
 }
 
 void PagePanel::updateSeal(const Seal &seal)

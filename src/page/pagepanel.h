@@ -205,6 +205,7 @@ private:
     SealImageCache m_cache;
     // The seals of the list when it last changed: a new seal may reuse a freed one's address.
     std::vector<const Seal *> m_known;
+    std::vector<const Seal *> m_knownOrder; // the same in list order
     // Where seals painted straight onto the page were last drawn, so a move repaints there too.
     std::unordered_map<const Seal *, QRect> m_straightBoxes;
     std::chrono::milliseconds m_paintBudget{5};

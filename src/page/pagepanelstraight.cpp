@@ -107,10 +107,14 @@ size_t PagePanel::paintStraight(QPainter &painter, const QRegion &region, size_t
             m_straightBoxes[&seal] = box;
             batch.push_back(&seal);
         }
+        const qint64 before = clock.nsecsElapsed();
         paintStraightBatch(painter, region, batch);
-        if (budget && at < count && clock.elapsed() >= budget->count())
+        const qint64 after = clock.nsecsElapsed();
+        if (budget && at < count && after >= std::chrono::nanoseconds(*budget).count())
             return at;
-        batchSize = std::min<size_t>(batchSize * 2, 256);
+        // Larger batches keep the cores busy, but none may outlast what is left of the budget.
+        if (!budget || 4 * (after - before) < std::chrono::nanoseconds(*budget).count() - after)
+            batchSize = std::min<size_t>(batchSize * 2, 256);
     }
     return count;
 }

@@ -164,9 +164,9 @@ void SealImageCache::makeRoom(qint64 pixels)
     }
 }
 
-QRect SealImageCache::lastBox(const Seal &seal) const
+QRect SealImageCache::lastBox(const Seal *seal) const
 {
-    const auto it = m_entries.find(&seal);
+    const auto it = m_entries.find(seal);
     return it == m_entries.end() ? QRect() : it->second.box;
 }
 

@@ -80,7 +80,9 @@ public:
     // shown scaled until the new one is painted; none when there is no such picture.
     const QImage *standIn(const Seal &seal) const;
     // The box the seal was last drawn in, empty when it was never drawn.
-    QRect lastBox(const Seal &seal) const;
+    QRect lastBox(const Seal &seal) const { return lastBox(&seal); }
+    // The same for a seal that may be gone already: only its address is used.
+    QRect lastBox(const Seal *seal) const;
     // The seal's picture is out of date. After a change of size or place only (keepStandIn), the
     // old picture stays as its stand-in until the new one is painted or the pool needs the room.
     void invalidate(const Seal &seal, bool keepStandIn = false);

@@ -488,11 +488,8 @@ void Seal::setZoom(const int &value)
 {
     if (m_Zoom == value)
         return;
-    m_Zoom = value;
-    moveToCentre();
-    const long double k = scale();
-    setBounds(m_left, m_top, roundHalfEven(k * m_RealWidth), roundHalfEven(k * m_RealHeight));
-    buildLinePoints();
+    // Placed about its centre and sized in one step: a page hears of the change once.
+    placeAtScale(m_PixelsPerMm, value);
 }
 
 void Seal::placeAtScale(float pixelsPerMm, int zoom)

@@ -419,6 +419,47 @@ private slots:
         }
     }
 
+    // After a change of the list the screen shows what a complete paint shows: seals that came
+    // and went repaint their places, a new stacking order the whole page.
+    void listChangesReachTheScreen_data()
+    {
+        QTest::addColumn<bool>("doubleBuffered");
+        QTest::addColumn<int>("change");
+        for (bool pictures : {false, true}) {
+            const char *mode = pictures ? "pictures" : "straight";
+            QTest::addRow("%s, to the front", mode) << pictures << 0;
+            QTest::addRow("%s, deleted", mode) << pictures << 1;
+            QTest::addRow("%s, undone", mode) << pictures << 2;
+        }
+    }
+    void listChangesReachTheScreen()
+    {
+        QFETCH(bool, doubleBuffered);
+        QFETCH(int, change);
+        FakeHost host;
+        std::unique_ptr<DocumentWindow> w(newWindow(host, 96, QSize(500, 400)));
+        PagePanel *page = w->pagePanel();
+        page->setDoubleBuffered(doubleBuffered);
+        std::vector<Seal *> seals;
+        for (int i = 0; i < 4; ++i) {
+            Seal *s = addSeal(*w, i % 2 ? SealType::stName22 : SealType::stEllipse, 24, 24, float(30 + 9 * i), 30);
+            s->setBrushStyle(i % 2 ? BrushStyle::bsSolid : BrushStyle::bsClear);
+            seals.push_back(s);
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTRY_VERIFY(!page->paintPending());
+        w->document().selectSeal(seals[1]);
+        if (change == 0) {
+            QVERIFY(w->document().bringSealToFront());
+        } else {
+            QVERIFY(w->document().deleteSelection());
+            if (change == 2)
+                w->document().undoStack().undo();
+        }
+        QTRY_VERIFY(!page->paintPending());
+        QTRY_COMPARE(pageOnScreen(*w), pageRendered(*w));
+    }
+
     // A page in memory is painted in bands at once, each its own rows: the same pixels as one
     // painter makes, at the bands' seams too, with seals stacked across them.
     void bandsPaintWhatOnePainterPaints()
