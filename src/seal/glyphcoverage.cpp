@@ -97,15 +97,13 @@ QPolygonF simplified(const QPolygonF &polygon, qreal tolerance)
     return out;
 }
 
-// The least whole number not below v, kept within [0, limit].
-int ceilWithin(qreal v, int limit)
+// The least whole number not below v, kept within [0, limit] (limit at most MaxSide). Without
+// branches: v is first kept within a range where 4096 - v is positive, whose truncation is its
+// floor.
+inline int ceilWithin(qreal v, int limit)
 {
-    if (!(v > 0))
-        return 0;
-    if (v >= limit)
-        return limit;
-    const int whole = int(v);
-    return whole + (whole < v ? 1 : 0);
+    const qreal within = std::clamp(v, -1.0, 4094.0);
+    return std::clamp(4096 - int(4096 - within), 0, limit);
 }
 
 } // namespace
@@ -149,48 +147,72 @@ GlyphMask FlatGlyph::rasterize(const QTransform &turn, int maxSide) const
     const int stride = m.width + 1;
     // Per pixel of a row and per shape, how the winding number changes at the pixel's centre:
     // an edge crossing the row's centre line at x changes it from the first pixel whose centre
-    // is at or right of x on.
-    std::vector<int> steps(size_t(stride) * size_t(m.height) * 2, 0);
-    std::vector<int> firstCol(size_t(m.height), stride), endCol(size_t(m.height), 0);
-    QPolygonF turned;
+    // is at or right of x on. Kept per thread, as a ring makes thousands of masks.
+    thread_local std::vector<int> steps;
+    thread_local std::vector<QPointF> turned;
+    steps.assign(size_t(stride) * size_t(m.height) * 2, 0);
+    // The turn and the move to the mask's corner in one.
+    const qreal m11 = turn.m11(), m12 = turn.m12(), m21 = turn.m21(), m22 = turn.m22();
+    const qreal dx = turn.dx() - m.left, dy = turn.dy() - m.top;
     for (int s = 0; s < 2 && s < shapes.size(); ++s) {
         for (const QPolygonF &polygon : shapes[s]) {
-            turned = turn.map(polygon);
-            const qsizetype n = turned.size();
-            for (qsizetype i = 0; i < n; ++i) {
-                const QPointF a = turned[i] - QPointF(m.left, m.top);
-                const QPointF b = turned[i + 1 < n ? i + 1 : 0] - QPointF(m.left, m.top);
+            turned.resize(size_t(polygon.size()));
+            for (size_t i = 0; i < turned.size(); ++i) {
+                const QPointF p = polygon[qsizetype(i)];
+                turned[i] = QPointF(m11 * p.x() + m21 * p.y() + dx, m12 * p.x() + m22 * p.y() + dy);
+            }
+            const size_t n = turned.size();
+            for (size_t i = 0; i < n; ++i) {
+                const QPointF a = turned[i];
+                const QPointF b = turned[i + 1 < n ? i + 1 : 0];
                 if (a.y() == b.y())
                     continue;
                 const int dir = a.y() < b.y() ? 1 : -1;
                 const int firstRow = ceilWithin(std::min(a.y(), b.y()) - 0.5, m.height);
                 const int endRow = ceilWithin(std::max(a.y(), b.y()) - 0.5, m.height);
+                if (firstRow == endRow)
+                    continue;
                 const qreal slope = (b.x() - a.x()) / (b.y() - a.y());
-                for (int row = firstRow; row < endRow; ++row) {
+                int *rowSteps = steps.data() + (size_t(firstRow) * 2 + size_t(s)) * size_t(stride);
+                for (int row = firstRow; row < endRow; ++row, rowSteps += 2 * stride) {
                     const int col = ceilWithin(a.x() + (row + 0.5 - a.y()) * slope - 0.5, m.width);
-                    steps[(size_t(row) * 2 + size_t(s)) * size_t(stride) + size_t(col)] += dir;
-                    firstCol[size_t(row)] = std::min(firstCol[size_t(row)], col);
-                    endCol[size_t(row)] = std::max(endCol[size_t(row)], col);
+                    rowSteps[col] += dir;
                 }
             }
         }
     }
-    // Pixels left of a row's first step and from its last on have winding 0 in every shape.
+    // Only the columns the turned bounds reach on a row can be inside: a glyph turned part way
+    // leaves the corners of its mask empty.
+    const QPolygonF corners = turn.map(QPolygonF(bounds)).translated(-m.left, -m.top);
     for (int row = 0; row < m.height; ++row) {
-        const int from = firstCol[size_t(row)], to = std::min(endCol[size_t(row)], m.width);
+        const qreal centre = row + 0.5;
+        qreal lowest = m.width, highest = 0;
+        for (int i = 0; i < 4; ++i) {
+            const QPointF a = corners[i], b = corners[i + 1];
+            if ((a.y() <= centre) != (b.y() <= centre)) {
+                const qreal x = a.x() + (centre - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+                lowest = std::min(lowest, x);
+                highest = std::max(highest, x);
+            }
+        }
+        if (lowest > highest)
+            continue;
+        const int from = std::max(0, int(lowest) - 1), to = std::min(m.width, int(highest) + 2);
         const int *first = steps.data() + size_t(row) * 2 * size_t(stride);
         const int *second = first + stride;
-        quint64 *words = m.bits.data() + size_t(row) * size_t(m.wordsPerRow);
+        // Every edge lies within the bounds, so nothing winds left of them.
         int windingFirst = 0, windingSecond = 0;
-        quint64 word = 0;
-        for (int col = from; col < to; ++col) {
-            windingFirst += first[col];
-            windingSecond += second[col];
-            word |= quint64((windingFirst | windingSecond) != 0) << (col % 64);
-            if (col % 64 == 63 || col + 1 == to) {
-                words[col / 64] |= word;
-                word = 0;
+        quint64 *words = m.bits.data() + size_t(row) * size_t(m.wordsPerRow);
+        for (int start = from; start < to;) {
+            const int end = std::min(to, (start / 64 + 1) * 64);
+            quint64 word = 0;
+            for (int col = start; col < end; ++col) {
+                windingFirst += first[col];
+                windingSecond += second[col];
+                word |= quint64((windingFirst | windingSecond) != 0) << (col % 64);
             }
+            words[start / 64] |= word;
+            start = end;
         }
     }
     return m;

@@ -1,6 +1,5 @@
 #include "seal/paintersurface.h"
 
-#include "seal/glyphmetrics.h"
 #include "seal/glyphoutlines.h"
 
 #include <QPaintEngine>
@@ -332,7 +331,14 @@ const GlyphMask *PainterSurface::maskFor(const QString &text)
         return it->width > 0 ? &*it : nullptr;
 
     GlyphMask mask;
-    const GlyphMetrics g = GlyphMetrics::forFont(key.font);
+    // Metrics do not depend on the angle; a ring's characters share one font but for it.
+    LogicalFont upright = key.font;
+    upright.escapement = upright.orientation = 0;
+    if (!m_maskMetrics || m_maskMetricsFont != upright) {
+        m_maskMetrics = GlyphMetrics::forFont(upright);
+        m_maskMetricsFont = upright;
+    }
+    const GlyphMetrics &g = *m_maskMetrics;
     if (g.scaleX != 0 && g.scaleY != 0 && (g.emboldenWidth > 0 || m_textAsOutlines)) {
         const QTransform t = glyphPlacement(g, angle, 0, 0);
         if (g.emboldenWidth > 0 && g.emboldenWidth * deviceScale(t) <= 1.02)
@@ -345,7 +351,7 @@ const GlyphMask *PainterSurface::maskFor(const QString &text)
         m_maskBytes = 0;
     }
     m_maskBytes += mask.bytes();
-    it = m_masks.insert(key, std::move(mask));
+    it = m_masks.emplace(key, std::move(mask));
     return it->width > 0 ? &*it : nullptr;
 }
 
@@ -402,6 +408,7 @@ void PainterSurface::endGlyphRun()
     m_masks.clear();
     m_maskBytes = 0;
     m_flatGlyphs.clear();
+    m_maskMetrics.reset();
     m_coverage.release();
 }
 

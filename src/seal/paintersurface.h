@@ -2,17 +2,18 @@
 
 #include "picture/surface.h"
 #include "seal/glyphcoverage.h"
+#include "seal/glyphmetrics.h"
 
 #include <QHash>
 #include <QPainterPath>
 #include <QSet>
 #include <QTransform>
 
+#include <optional>
+
 class QPainter;
 
 namespace qm {
-
-struct GlyphMetrics;
 
 // Draws onto a QPainter (widget, image, printer, SVG, PDF) with the platform meaning the
 // seals rely on. The painter must be active; its antialiasing is the caller's choice.
@@ -129,6 +130,8 @@ private:
     QHash<MaskKey, GlyphMask> m_masks;      // empty masks: glyphs filled instead
     QHash<MaskKey, FlatGlyph> m_flatGlyphs; // upright
     qsizetype m_maskBytes = 0;
+    std::optional<GlyphMetrics> m_maskMetrics; // of m_maskMetricsFont
+    LogicalFont m_maskMetricsFont;
     GlyphCoverage m_coverage;
 };
 
