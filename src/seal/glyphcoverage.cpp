@@ -279,7 +279,10 @@ void GlyphCoverage::paint(QPainter &painter)
         }
     }
     painter.save();
+    // Device pixels, and the plain opaque painting the masks stand for.
     painter.resetTransform();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(1);
     painter.drawImage(m_origin + QPoint(m_firstWord * 64, m_firstRow), picture);
     painter.restore();
     m_firstRow = Side;

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
