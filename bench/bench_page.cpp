@@ -210,6 +210,10 @@ void addStackedSeal(qm::SealDocument &doc, qm::SealList &list, int i, float size
     list.push_back(std::move(seal));
 }
 
+// The page keeps seal pictures (double buffered) or paints the seals straight, as the program
+// does by default.
+bool doubleBuffered = true;
+
 // A shown document window of 1 000 × 800 pixels on an A4 page at `zoom`, holding `count` seals
 // of 8 to 10 mm: 20 000 fill a grid of 100 × 200 points 1.9 mm and 1.4 mm apart, so that about
 // forty stack over every spot; two stand near the top-left corner.
@@ -239,6 +243,7 @@ struct Window {
                                10.0f + float(i / 100) * 1.4f);
         }
         window->document().appendSeals(std::move(list), false);
+        window->pagePanel()->setDoubleBuffered(doubleBuffered);
         window->pagePanel()->installEventFilter(&counter);
     }
     // Shows the window as opening a document does.
@@ -327,7 +332,8 @@ void reportSteps()
 {
     const int runs =
         qEnvironmentVariableIntValue("QM_BENCH_STEPS") > 0 ? qEnvironmentVariableIntValue("QM_BENCH_STEPS") : 5;
-    std::printf("\nSteps on a shown 1000 x 800 document window (median of %d):\n", runs);
+    std::printf("\nSteps on a shown 1000 x 800 document window, %s (median of %d):\n",
+                doubleBuffered ? "double buffered" : "seals painted straight (the default)", runs);
     {
         // Opening: from the seals being there to the first paint of the page.
         auto open = [](int count) {
@@ -412,6 +418,13 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    reportSteps();
+    // QM_BENCH_PAGE_MODE=straight or =pictures measures one of the two.
+    const QByteArray mode = qgetenv("QM_BENCH_PAGE_MODE");
+    for (const bool pictures : {false, true}) {
+        if (mode.isEmpty() || mode == (pictures ? "pictures" : "straight")) {
+            doubleBuffered = pictures;
+            reportSteps();
+        }
+    }
     return 0;
 }

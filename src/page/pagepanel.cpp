@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QThread>
 
 #include <algorithm>
 #include <iterator>
@@ -71,6 +72,7 @@ PagePanel::PagePanel(PageModel &page, QWidget *parent) : QWidget(parent), m_page
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_page.setListener(this);
     resize(m_page.width(), m_page.height());
+    m_paintThreads = std::max(1, QThread::idealThreadCount());
     m_sliceTimer.setSingleShot(true);
     m_sliceTimer.setInterval(0);
     QObject::connect(&m_sliceTimer, &QTimer::timeout, this, [this] { paintSlice(); });
@@ -169,6 +171,7 @@ void PagePanel::setDoubleBuffered(bool on)
     if (m_doubleBuffered == on)
         return;
     m_doubleBuffered = on;
+    ++m_changes;
     m_cache.clear();
     update();
 }
@@ -234,6 +237,7 @@ void PagePanel::sealsReset()
         QAccessible::updateAccessibility(&event);
     }
     m_known = std::move(now);
+    ++m_changes; // list places moved: painting in slices starts afresh
     // The pressed seal may be gone; the press still belongs to where it began.
     if (m_captured)
         m_captured->seal = nullptr;
@@ -283,48 +287,79 @@ void PagePanel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRegion &region = event->region();
     const QRect dirty = event->rect();
+    const bool onScreen = paintsOnScreen(painter);
+    if (m_seals && continuesStraightPainting(region, onScreen)) {
+        m_straightProgress->next = paintStraight(painter, region, m_straightProgress->next, m_sliceBudget);
+        if (m_straightProgress->next < m_seals->size()) {
+            m_sliceTimer.start();
+            return; // the overlay comes with the last slice
+        }
+        m_straightProgress.reset();
+        paintOverlay(painter);
+        return;
+    }
     painter.fillRect(dirty, Qt::white);
     paintPageSheet(painter, m_page, m_tickFont, palette().color(QPalette::WindowText));
 
-    if (m_seals) {
+    // When the pool cannot hold the pictures of what shows, keeping them would only paint each
+    // again and again: the seals are painted straight instead, as without double buffering.
+    if (m_seals && (!m_doubleBuffered || !m_cache.canHold(picturePixels(region)))) {
+        // Only the screen waits; a grab, a render or a print is complete.
+        const size_t next = paintStraight(painter, region, 0, onScreen ? std::optional(m_paintBudget) : std::nullopt);
+        if (next < m_seals->size()) {
+            if (m_straightProgress)
+                m_straightBacklog += m_straightProgress->region;
+            m_straightProgress = StraightProgress{region, next, m_changes, false};
+            m_sliceTimer.start();
+            return;
+        }
+    } else if (m_seals) {
         const qreal ratio = devicePixelRatioF();
         // Only the screen waits for pictures; a grab, a render or a print is complete.
         bool sliced = false;
-        if (m_doubleBuffered && paintsOnScreen(painter)) {
+        if (onScreen) {
             sliced = !m_completeNext;
             m_completeNext = false;
         }
         QElapsedTimer clock;
         clock.start();
         const bool pieces = region.rectCount() > 1;
+        const auto meets = [&](const Seal &seal, const QRect &box) {
+            return seal.isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box));
+        };
         QRect missing;
-        static const QImage noPicture;
-        for (const auto &owned : *m_seals) {
-            Seal &seal = *owned;
-            const QRect box = sealBox(seal);
-            if (!seal.isVisible() || !box.intersects(dirty) || (pieces && !region.intersects(box)))
-                continue;
-            const QImage *image = &noPicture;
-            if (m_doubleBuffered) {
-                image = m_cache.ready(seal, ratio);
+        std::vector<const Seal *> batch;
+        const size_t count = m_seals->size();
+        for (size_t at = 0; at < count;) {
+            // A complete paint makes the missing pictures of a batch on every core, then shows
+            // them before the next batch may need their room in the pool.
+            batch.clear();
+            for (; at < count && batch.size() < 64; ++at)
+                if (const Seal &seal = *(*m_seals)[at]; meets(seal, sealBox(seal)))
+                    batch.push_back(&seal);
+            if (!sliced)
+                m_cache.makePictures(batch, ratio);
+            for (const Seal *seal : batch) {
+                const QRect box = sealBox(*seal);
+                const QImage *image = m_cache.ready(*seal, ratio);
                 if (!image && (!sliced || clock.elapsed() < m_paintBudget.count()))
-                    image = &m_cache.image(seal, ratio);
-            }
-            if (!image) {
-                // Its picture comes in a later slice; meanwhile the old one stands in, scaled.
-                missing |= box;
-                if (const QImage *old = m_cache.standIn(seal))
-                    painter.drawImage(QRectF(box), *old, QRectF(old->rect()));
-            } else if (!image->isNull()) {
-                painter.drawImage(box.topLeft(), *image);
-            } else if (!box.isEmpty()) {
-                // Too large to keep: painted straight onto the page, inside its box.
-                m_straightBoxes[&seal] = box;
-                painter.save();
-                painter.setClipRect(box.intersected(dirty));
-                painter.setRenderHint(QPainter::Antialiasing);
-                paintSeal(painter, seal, box.topLeft());
-                painter.restore();
+                    image = &m_cache.image(*seal, ratio);
+                if (!image) {
+                    // Its picture comes in a later slice; meanwhile the old one stands in, scaled.
+                    missing |= box;
+                    if (const QImage *old = m_cache.standIn(*seal))
+                        painter.drawImage(QRectF(box), *old, QRectF(old->rect()));
+                } else if (!image->isNull()) {
+                    painter.drawImage(box.topLeft(), *image);
+                } else if (!box.isEmpty()) {
+                    // Too large to keep: painted straight onto the page, inside its box.
+                    m_straightBoxes[seal] = box;
+                    painter.save();
+                    painter.setClipRect(box.intersected(dirty));
+                    painter.setRenderHint(QPainter::Antialiasing);
+                    paintSeal(painter, *seal, box.topLeft());
+                    painter.restore();
+                }
             }
         }
         if (!missing.isEmpty()) {
@@ -332,7 +367,25 @@ void PagePanel::paintEvent(QPaintEvent *event)
             m_sliceTimer.start();
         }
     }
+    paintOverlay(painter);
+}
 
+qint64 PagePanel::picturePixels(const QRegion &region) const
+{
+    const QRect dirty = region.boundingRect();
+    const bool pieces = region.rectCount() > 1;
+    const qreal ratio = devicePixelRatioF();
+    qint64 pixels = 0;
+    for (const auto &owned : *m_seals) {
+        const QRect box = sealBox(*owned);
+        if (owned->isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box)))
+            pixels += SealImageCache::picturePixels(box.size(), ratio);
+    }
+    return pixels;
+}
+
+void PagePanel::paintOverlay(QPainter &painter)
+{
     if (m_frame)
         m_frame->paint(painter);
     if (m_handles)
@@ -349,6 +402,7 @@ void PagePanel::paintEvent(QPaintEvent *event)
 
 void PagePanel::paintSlice()
 {
+    requestStraightSlice();
     if (m_unfinished.isEmpty())
         return;
     if (!m_seals || !isVisible()) {
@@ -364,21 +418,32 @@ void PagePanel::paintSlice()
     QRect painted;
     size_t meeting = 0;
     bool left = false;
+    std::vector<const Seal *> lacking;
     for (const auto &owned : *m_seals) {
         Seal &seal = *owned;
         const QRect box = sealBox(seal);
         if (!seal.isVisible() || !box.intersects(area) || !m_unfinished.intersects(box))
             continue;
         ++meeting;
-        if (m_cache.ready(seal, ratio))
-            continue;
+        if (!m_cache.ready(seal, ratio))
+            lacking.push_back(&seal);
+    }
+    // A few pictures at a time on every core, until the slice is spent.
+    constexpr size_t Batch = 8;
+    for (size_t at = 0; at < lacking.size(); at += Batch) {
         if (clock.elapsed() >= m_sliceBudget.count() && !painted.isEmpty()) {
             left = true;
-            continue;
+            break;
         }
-        m_cache.image(seal, ratio);
-        ++m_slicePictures;
-        painted |= box;
+        const std::vector<const Seal *> batch(lacking.begin() + qsizetype(at),
+                                              lacking.begin() + qsizetype(std::min(at + Batch, lacking.size())));
+        m_cache.makePictures(batch, ratio);
+        for (const Seal *seal : batch) {
+            // What the pool could not take in one go is painted alone.
+            m_cache.image(*seal, ratio);
+            ++m_slicePictures;
+            painted |= sealBox(*seal);
+        }
     }
     // When more pictures were painted than seals wait, the pool cannot hold them all at once:
     // the last repaint paints what it lacks itself rather than slicing forever.

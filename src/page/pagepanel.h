@@ -138,8 +138,15 @@ public:
     // it comes. The last repaint is complete and stacked in list order. Rendering the page
     // elsewhere (grab, render, print) is always complete.
     void setPaintBudget(std::chrono::milliseconds inPaint, std::chrono::milliseconds perSlice);
-    // Part of the page on screen still waits for seal pictures.
-    bool paintPending() const { return !m_unfinished.isEmpty(); }
+    // Part of the page on screen still waits for seal pictures, or, not double buffered, for
+    // seals to be painted.
+    bool paintPending() const
+    {
+        return !m_unfinished.isEmpty() || m_completeNext || m_straightProgress || !m_straightBacklog.isEmpty();
+    }
+    // Seals painted straight onto a page in memory are painted in this many bands at once (one
+    // per processor core by default).
+    void setPaintThreads(int threads) { m_paintThreads = std::max(1, threads); }
 
     // The accessible object of a seal of the list, made when first asked for and kept while the
     // seal stays in the list.
@@ -165,6 +172,21 @@ private:
     bool paintsOnScreen(const QPainter &painter) const;
     // Paints the missing pictures of the unfinished part for one slice and shows them.
     void paintSlice();
+    // Paints the seals of the list from `from` on that meet `region` straight onto the painter's
+    // device, within `budget` when there is one; returns the list index it stopped at.
+    size_t paintStraight(QPainter &painter, const QRegion &region, size_t from,
+                         std::optional<std::chrono::milliseconds> budget);
+    // Paints `seals` straight, in horizontal bands on the processor's cores at once when the
+    // painter's device is an image in memory.
+    void paintStraightBatch(QPainter &painter, const QRegion &region, const std::vector<const Seal *> &seals);
+    // The seals painted straight onto the screen are painted in slices: the paint event that
+    // continues a slice paints over what the one before left.
+    bool continuesStraightPainting(const QRegion &region, bool onScreen);
+    void requestStraightSlice();
+    // The pixels the pictures of the seals meeting the region need.
+    qint64 picturePixels(const QRegion &region) const;
+    // The selection frame, the handles, the rubber band and the move outline, over the seals.
+    void paintOverlay(QPainter &painter);
 
     PageModel &m_page;
     const SealList *m_seals = nullptr;
@@ -194,6 +216,19 @@ private:
     size_t m_slicePictures = 0;
     // The next paint is complete whatever it costs.
     bool m_completeNext = false;
+    int m_paintThreads = 1;
+    // Straight painting on screen that ran out of time: in `region`, the seals before list index
+    // `next` are painted. Any change of the seals makes it start afresh.
+    struct StraightProgress {
+        QRegion region;
+        size_t next = 0;
+        quint64 changes = 0;
+        bool requested = false; // its next slice is asked for
+    };
+    std::optional<StraightProgress> m_straightProgress;
+    // Parts of the page on screen to be painted afresh when the next slice is asked for.
+    QRegion m_straightBacklog;
+    quint64 m_changes = 0;
     QTimer m_sliceTimer;
     // Ids of the seals' accessible objects in the accessibility cache.
     mutable std::unordered_map<const Seal *, unsigned> m_accessibleSeals;

@@ -5,6 +5,7 @@
 #include "seal/seal.h"
 
 #include <QPainter>
+#include <QtConcurrentMap>
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,7 @@
 
 namespace qm {
 
-void paintSeal(QPainter &painter, Seal &seal, QPoint at)
+void paintSeal(QPainter &painter, const Seal &seal, QPoint at)
 {
     PainterSurface surface(&painter);
     renderSeals(
@@ -54,35 +55,92 @@ const QImage *SealImageCache::standIn(const Seal &seal) const
     return &it->second.image;
 }
 
-const QImage &SealImageCache::image(Seal &seal, qreal devicePixelRatio)
+qint64 SealImageCache::picturePixels(QSize box, qreal devicePixelRatio)
 {
-    if (const QImage *kept = ready(seal, devicePixelRatio))
-        return *kept;
+    const qint64 w = qint64(std::ceil(box.width() * devicePixelRatio));
+    const qint64 h = qint64(std::ceil(box.height() * devicePixelRatio));
+    return w <= 0 || h <= 0 || w * h > MaxCachedPixels ? 0 : w * h;
+}
+
+QImage *SealImageCache::preparePicture(const Seal &seal, qreal devicePixelRatio)
+{
     const QRect box(seal.left(), seal.top(), seal.width(), seal.height());
     Entry &e = m_entries[&seal];
     release(e);
     e.box = box;
     e.ratio = devicePixelRatio;
     e.valid = true;
+    const qint64 pixels = picturePixels(box.size(), devicePixelRatio);
+    if (pixels == 0 || pixels > m_pool->m_maxPixels)
+        return nullptr;
     const qint64 w = qint64(std::ceil(box.width() * devicePixelRatio));
     const qint64 h = qint64(std::ceil(box.height() * devicePixelRatio));
-    const qint64 pixels = w * h;
-    if (w <= 0 || h <= 0 || pixels > MaxCachedPixels || pixels > m_pool->m_maxPixels)
-        return m_none;
     makeRoom(pixels);
     e.image = QImage(int(w), int(h), QImage::Format_ARGB32_Premultiplied);
     if (e.image.isNull())
-        return m_none;
+        return nullptr;
     e.image.setDevicePixelRatio(devicePixelRatio);
     e.image.fill(Qt::transparent);
-    QPainter p(&e.image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setClipRect(QRect(0, 0, box.width(), box.height()));
-    paintSeal(p, seal, QPoint(0, 0));
     e.use = m_pool->m_uses.insert(m_pool->m_uses.end(), {this, &seal, pixels});
     e.pooled = true;
     m_pool->m_pixels += pixels;
-    return e.image;
+    return &e.image;
+}
+
+static void paintPicture(QImage &picture, const Seal &seal)
+{
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipRect(QRect(0, 0, seal.width(), seal.height()));
+    paintSeal(p, seal, QPoint(0, 0));
+}
+
+const QImage &SealImageCache::image(const Seal &seal, qreal devicePixelRatio)
+{
+    if (const QImage *kept = ready(seal, devicePixelRatio))
+        return *kept;
+    QImage *picture = preparePicture(seal, devicePixelRatio);
+    if (!picture)
+        return m_none;
+    paintPicture(*picture, seal);
+    return *picture;
+}
+
+void SealImageCache::makePictures(const std::vector<const Seal *> &seals, qreal devicePixelRatio)
+{
+    struct Job {
+        const Seal *seal;
+        QImage picture;
+    };
+    std::vector<Job> jobs;
+    // Half the pool at most, so that what is made now is not dropped again to make room.
+    qint64 budget = m_pool->m_maxPixels / 2;
+    for (const Seal *seal : seals) {
+        if (ready(*seal, devicePixelRatio))
+            continue;
+        QImage *picture = preparePicture(*seal, devicePixelRatio);
+        if (!picture)
+            continue;
+        budget -= qint64(picture->width()) * picture->height();
+        if (budget < 0) {
+            invalidate(*seal);
+            break;
+        }
+        // Painted apart and put back after: the pool may still drop entries meanwhile.
+        jobs.push_back({seal, std::move(*picture)});
+    }
+    if (jobs.empty())
+        return;
+    const auto paintJob = [](Job &job) { paintPicture(job.picture, *job.seal); };
+    if (jobs.size() == 1)
+        paintJob(jobs.front());
+    else
+        QtConcurrent::blockingMap(jobs, paintJob);
+    for (Job &job : jobs) {
+        const auto it = m_entries.find(job.seal);
+        if (it != m_entries.end() && it->second.pooled && it->second.valid)
+            it->second.image = std::move(job.picture);
+    }
 }
 
 void SealImageCache::release(Entry &entry)

@@ -16,7 +16,7 @@ class SealImageCache;
 
 // Paints one seal in its own colours with its box's top-left corner at `at`. The one place the
 // page turns a seal into pixels.
-void paintSeal(QPainter &painter, Seal &seal, QPoint at);
+void paintSeal(QPainter &painter, const Seal &seal, QPoint at);
 
 // The pixels that the kept seal pictures of every page may hold together. When a new picture
 // would pass the bound, the pictures used least recently are dropped first: a document of
@@ -64,7 +64,15 @@ public:
 
     // The seal's picture, painted now when there is none or it is out of date. Null for a seal
     // with no pixels. Valid until the next call.
-    const QImage &image(Seal &seal, qreal devicePixelRatio);
+    const QImage &image(const Seal &seal, qreal devicePixelRatio);
+    // Paints the pictures these seals lack on the processor's cores at once, as far as the pool
+    // holds them; image() then finds them ready. The seals must not change meanwhile: the caller
+    // waits here on the thread that owns them.
+    void makePictures(const std::vector<const Seal *> &seals, qreal devicePixelRatio);
+    // The pixels of a kept picture of a box of that size; 0 for one painted straight instead.
+    static qint64 picturePixels(QSize box, qreal devicePixelRatio);
+    // The pool holds pictures of that many pixels at once.
+    bool canHold(qint64 pixels) const { return pixels <= m_pool->maxPixels(); }
     // The seal's picture when it is up to date (null for a seal that is painted straight onto
     // the page), without painting; none when it must be painted first.
     const QImage *ready(const Seal &seal, qreal devicePixelRatio);
@@ -97,6 +105,9 @@ private:
         bool pooled = false;
         SealPicturePool::Uses::iterator use;
     };
+    // Makes the seal's entry current with a cleared picture of the right size, room made for it in
+    // the pool, to be painted by the caller; null when the seal has no picture to keep.
+    QImage *preparePicture(const Seal &seal, qreal devicePixelRatio);
     // Gives the entry's picture back to the pool.
     void release(Entry &entry);
     // Drops pictures, least recently used first, until `pixels` more fit in the pool.

@@ -2,9 +2,12 @@
 
 #include "seal/sealtypes.h"
 
+#include <QHashFunctions>
+
 #include <array>
 #include <cmath>
 #include <mutex>
+#include <unordered_map>
 
 namespace qm {
 
@@ -20,10 +23,44 @@ SinCos computeSinCos(int tenths)
     return {std::sin(t), std::cos(t)};
 }
 
-struct SinCosTable
-{
+struct SinCosTable {
     std::array<std::once_flag, ChunkCount> filled;
     std::array<SinCos, ChunkCount * ChunkSize> values;
+};
+
+// Pages repaint the same seals at every zoom and a document repeats its seal sizes: the walks are
+// remembered per thread, and forgotten wholesale when too many.
+struct WalkKey {
+    long double a;
+    long double b;
+    int start;
+    int middle;
+    int n;
+    int end; // walkStops only
+    int count;
+    bool operator==(const WalkKey &) const = default;
+};
+
+struct WalkKeyHash {
+    size_t operator()(const WalkKey &k) const noexcept
+    {
+        return qHashMulti(0, double(k.a), double(k.b), k.start, k.middle, k.n, k.end, k.count);
+    }
+};
+
+constexpr size_t MaxRememberedWalks = 512;
+
+template <typename Value> struct RememberedWalks {
+    std::unordered_map<WalkKey, Value, WalkKeyHash> values;
+
+    template <typename Make> const Value &get(const WalkKey &key, Make make)
+    {
+        if (const auto it = values.find(key); it != values.end())
+            return it->second;
+        if (values.size() >= MaxRememberedWalks)
+            values.clear();
+        return values.emplace(key, make()).first->second;
+    }
 };
 
 } // namespace
@@ -42,12 +79,16 @@ SinCos sinCosOfTenths(int tenths)
     return table.values[index];
 }
 
-EllipseWalk::EllipseWalk(long double a, long double b, int start, int middle, int n) : m_a(a), m_b(b)
+EllipseWalk::EllipseWalk(long double a, long double b, int start, int middle, int n)
+    : m_a(a), m_b(b), m_start(start), m_middle(middle), m_n(n)
 {
-    long double half = 0;
-    for (int t = start; t <= middle; ++t)
-        half += f(t);
-    m_pitch = n > 0 ? 2 * half / n : 0;
+    thread_local RememberedWalks<long double> pitches;
+    m_pitch = pitches.get({a, b, start, middle, n, 0, 0}, [&] {
+        long double half = 0;
+        for (int t = start; t <= middle; ++t)
+            half += f(t);
+        return n > 0 ? 2 * half / n : 0;
+    });
 }
 
 long double EllipseWalk::f(int tenths) const
@@ -70,6 +111,15 @@ int EllipseWalk::walkFrom(int end, int i) const
 }
 
 QList<int> EllipseWalk::walkStops(int end, int count) const
+{
+    thread_local RememberedWalks<QList<int>> walks;
+    // Long rings are not worth remembering: their walk is cheap beside their glyphs.
+    if (count > 256)
+        return walkStopsNow(end, count);
+    return walks.get({m_a, m_b, m_start, m_middle, m_n, end, count}, [&] { return walkStopsNow(end, count); });
+}
+
+QList<int> EllipseWalk::walkStopsNow(int end, int count) const
 {
     QList<int> stops;
     stops.reserve(qMax(count, 0));

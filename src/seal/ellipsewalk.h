@@ -4,8 +4,7 @@
 
 namespace qm {
 
-struct SinCos
-{
+struct SinCos {
     long double sin;
     long double cos;
 };
@@ -37,8 +36,13 @@ public:
     long double f(int tenths) const;
 
 private:
+    QList<int> walkStopsNow(int end, int count) const;
+
     long double m_a;
     long double m_b;
+    int m_start;
+    int m_middle;
+    int m_n;
     long double m_pitch = 0;
 };
 

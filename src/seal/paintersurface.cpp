@@ -223,15 +223,15 @@ void fillGlyph(QPainter &painter, const GlyphMetrics &g, const GlyphOutlines &o,
 
 } // namespace
 
-QTransform PainterSurface::glyphTransform(int x, int y) const
+QTransform PainterSurface::glyphTransform(int x, int y, const GlyphMetrics &g) const
 {
-    return glyphPlacement(GlyphMetrics::forFont(m_font), m_font.escapement, x, y);
+    return glyphPlacement(g, m_font.escapement, x, y);
 }
 
 QPainterPath PainterSurface::textPath(int x, int y, const QString &text) const
 {
     const GlyphMetrics g = GlyphMetrics::forFont(m_font);
-    return glyphTransform(x, y).map(glyphShape(g, text));
+    return glyphTransform(x, y, g).map(glyphShape(g, text));
 }
 
 void PainterSurface::textOut(int x, int y, const QString &text)
@@ -266,16 +266,27 @@ void PainterSurface::textOut(int x, int y, const QString &text)
     } else {
         settleGlyphs();
     }
+    const bool background = m_brushStyle == SurfaceBrush::Solid && !m_bkTransparent;
+    const GlyphOutlines o = asOutline ? glyphOutlines(g, text) : GlyphOutlines();
+    if (asOutline && !background && m_painter->hasClipping()) {
+        // The engine skips what lies off the device but rasterises what lies outside the clip:
+        // a glyph wholly outside changes no pixel. A page paints each seal clipped to its box.
+        const qreal margin = g.emboldenWidth;
+        const QRectF bounds =
+            glyphTransform(x, y, g).mapRect(o.outline.controlPointRect().adjusted(-margin, -margin, margin, margin));
+        if (!bounds.intersects(m_painter->clipBoundingRect()))
+            return;
+    }
     m_painter->save();
-    m_painter->setTransform(glyphPlacement(g, m_font.escapement, x, y), true);
-    if (m_brushStyle == SurfaceBrush::Solid && !m_bkTransparent) {
+    m_painter->setTransform(glyphTransform(x, y, g), true);
+    if (background) {
         // An opaque text background, as the platform paints under text with a solid brush.
         const QFontMetricsF fm(g.font);
         m_painter->fillRect(QRectF(0, -g.ascent, fm.horizontalAdvance(text), fm.ascent() + fm.descent()),
                             toQColor(m_brushColor));
     }
     if (asOutline) {
-        fillGlyph(*m_painter, g, glyphOutlines(g, text), toQColor(m_fontColor), isRaster());
+        fillGlyph(*m_painter, g, o, toQColor(m_fontColor), isRaster());
     } else {
         m_painter->setFont(g.font);
         m_painter->setPen(toQColor(m_fontColor));

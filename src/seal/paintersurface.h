@@ -106,7 +106,7 @@ private:
     QPen currentPen() const;
     QBrush currentBrush() const;
     QPainterPath arcPath(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, bool pie) const;
-    QTransform glyphTransform(int x, int y) const;
+    QTransform glyphTransform(int x, int y, const GlyphMetrics &g) const;
     // Whole device pixels of the surface's origin when the painter only moves it by those.
     bool wholePixelOrigin(QPoint *origin) const;
     // Raster operations and filled strokes are for raster devices only.

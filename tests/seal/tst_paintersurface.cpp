@@ -338,6 +338,47 @@ private slots:
         QVERIFY(draw(700) > draw(400) * 1.2);
     }
 
+    // A glyph is left out where the clip lies wholly beside it; wherever the clip meets its ink,
+    // it paints there what it paints unclipped, turned, emboldened and antialiased alike.
+    void clippedGlyphPaintsWhatItCovers_data()
+    {
+        QTest::addColumn<int>("escapement");
+        QTest::addColumn<bool>("antialiased");
+        for (int escapement : {0, 450, 1350, 2700})
+            for (bool antialiased : {false, true})
+                QTest::addRow("%d tenths%s", escapement, antialiased ? ", antialiased" : "")
+                    << escapement << antialiased;
+    }
+    void clippedGlyphPaintsWhatItCovers()
+    {
+        QFETCH(int, escapement);
+        QFETCH(bool, antialiased);
+        const auto draw = [&](const QRect &clip) {
+            Canvas c(160, 160);
+            c.painter.setRenderHint(QPainter::Antialiasing, antialiased);
+            if (!clip.isNull())
+                c.painter.setClipRect(clip);
+            c.surface->setFont(createGlyphFont(60, 30, false, escapement, 700, false, "\xCB\xCE\xCC\xE5"));
+            c.surface->setFontColor(clBlack);
+            c.surface->textOut(80, 80, u"国"_s); // turned about the middle of the canvas
+            return c.done();
+        };
+        const QImage whole = draw(QRect());
+        QVERIFY(inkCount(whole) > 100);
+        for (int at = 0; at < 160; at += 8) {
+            for (const QRect &strip : {QRect(at, 0, 3, 160), QRect(0, at, 160, 3)}) {
+                const QImage clipped = draw(strip);
+                for (int y = 0; y < 160; ++y)
+                    for (int x = 0; x < 160; ++x) {
+                        const QRgb expected = strip.contains(x, y) ? whole.pixel(x, y) : White;
+                        if (clipped.pixel(x, y) != expected)
+                            QFAIL(
+                                qPrintable(u"strip %1,%2: pixel %3,%4"_s.arg(strip.x()).arg(strip.y()).arg(x).arg(y)));
+                    }
+            }
+        }
+    }
+
     void thickeningWidensPlainGlyphs_data()
     {
         QTest::addColumn<int>("weight");
