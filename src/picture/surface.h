@@ -60,8 +60,11 @@ public:
     virtual void pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
     virtual void textOut(int x, int y, const QString &text) = 0;
     // Between these only characters are drawn, one after another (a ring of text): a surface may
-    // leave out a character it has drawn identically since the run began.
-    virtual void beginGlyphRun() {}
+    // leave out a character it has drawn identically since the run began. `spacing` is how far
+    // apart successive characters are placed, in surface units (0 when unknown); where it is
+    // under a pixel the characters overlap so closely that a surface may draw each from the
+    // picture of its glyph at a nearby angle.
+    virtual void beginGlyphRun(qreal spacing) { Q_UNUSED(spacing); }
     virtual void endGlyphRun() {}
     // While a path is open, text, lines, polygons and Bezier curves go into it instead of
     // onto the surface; closeFigure closes the figure being built.

@@ -1,6 +1,5 @@
 #include "seal/paintersurface.h"
 
-#include "seal/glyphmetrics.h"
 #include "seal/glyphoutlines.h"
 
 #include <QPaintEngine>
@@ -14,6 +13,12 @@ namespace qm {
 
 PainterSurface::PainterSurface(QPainter *painter) : m_painter(painter)
 {
+}
+
+PainterSurface::~PainterSurface()
+{
+    if (m_painter->isActive())
+        paintCoverage();
 }
 
 QPen PainterSurface::currentPen() const
@@ -41,7 +46,7 @@ void PainterSurface::moveTo(int x, int y)
 
 void PainterSurface::lineTo(int x, int y)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     const QPoint to(x, y);
     if (m_inPath) {
         if (m_path.elementCount() == 0)
@@ -60,7 +65,7 @@ void PainterSurface::lineTo(int x, int y)
 
 void PainterSurface::rectangle(int x1, int y1, int x2, int y2)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     if (x2 < x1)
         std::swap(x1, x2);
     if (y2 < y1)
@@ -74,7 +79,7 @@ void PainterSurface::rectangle(int x1, int y1, int x2, int y2)
 
 void PainterSurface::roundRect(int x1, int y1, int x2, int y2, int w, int h)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     m_painter->setPen(currentPen());
     m_painter->setBrush(currentBrush());
     m_painter->drawRoundedRect(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1), w / 2.0, h / 2.0, Qt::AbsoluteSize);
@@ -82,7 +87,7 @@ void PainterSurface::roundRect(int x1, int y1, int x2, int y2, int w, int h)
 
 void PainterSurface::ellipse(int x1, int y1, int x2, int y2)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     m_painter->setPen(currentPen());
     m_painter->setBrush(currentBrush());
     m_painter->drawEllipse(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
@@ -90,7 +95,7 @@ void PainterSurface::ellipse(int x1, int y1, int x2, int y2)
 
 void PainterSurface::polygon(const QList<QPoint> &points)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     if (points.isEmpty())
         return;
     if (m_inPath) {
@@ -106,7 +111,7 @@ void PainterSurface::polygon(const QList<QPoint> &points)
 
 void PainterSurface::polyBezier(const QList<QPoint> &points)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     if (points.size() < 4)
         return;
     if (m_inPath) {
@@ -156,7 +161,7 @@ QPainterPath PainterSurface::arcPath(int x1, int y1, int x2, int y2, int x3, int
 
 void PainterSurface::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     m_painter->setPen(currentPen());
     m_painter->setBrush(Qt::NoBrush);
     m_painter->drawPath(arcPath(x1, y1, x2, y2, x3, y3, x4, y4, false));
@@ -164,7 +169,7 @@ void PainterSurface::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
 
 void PainterSurface::pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     m_painter->setPen(currentPen());
     m_painter->setBrush(currentBrush());
     m_painter->drawPath(arcPath(x1, y1, x2, y2, x3, y3, x4, y4, true));
@@ -189,16 +194,38 @@ qreal deviceScale(const QTransform &t)
     return std::sqrt(std::max(rowX, rowY));
 }
 
+// The transform that places a glyph of metrics g at angle `escapement` with its cell's top-left
+// corner at (x, y).
+QTransform glyphPlacement(const GlyphMetrics &g, int escapement, int x, int y)
+{
+    QTransform t;
+    t.translate(x, y);
+    t.rotate(-escapement / 10.0);
+    t.scale(g.scaleX, g.scaleY);
+    t.translate(0, g.ascent);
+    return t;
+}
+
+// Fills a glyph's outlines on a painter already transformed to place it.
+void fillGlyph(QPainter &painter, const GlyphMetrics &g, const GlyphOutlines &o, const QColor &colour, bool raster)
+{
+    painter.fillPath(o.outline, colour);
+    if (g.emboldenWidth > 0) {
+        // The raster engine fills a wide pen's stroke as the stroker outlines it; filling the
+        // kept stroke saves outlining it again. A pen a pixel wide or less it draws as thin
+        // lines instead, and vector output keeps the compact stroke: both are left to it.
+        if (raster && g.emboldenWidth * deviceScale(painter.combinedTransform()) > 1.02)
+            painter.fillPath(o.boldStroke, colour);
+        else
+            painter.strokePath(o.outline, QPen(colour, g.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
+}
+
 } // namespace
 
 QTransform PainterSurface::glyphTransform(int x, int y, const GlyphMetrics &g) const
 {
-    QTransform t;
-    t.translate(x, y);
-    t.rotate(-m_font.escapement / 10.0);
-    t.scale(g.scaleX, g.scaleY);
-    t.translate(0, g.ascent);
-    return t;
+    return glyphPlacement(g, m_font.escapement, x, y);
 }
 
 QPainterPath PainterSurface::textPath(int x, int y, const QString &text) const
@@ -214,6 +241,11 @@ void PainterSurface::textOut(int x, int y, const QString &text)
     if (m_inPath) {
         m_path.addPath(textPath(x, y, text));
         return;
+    }
+    if (m_denseRun) {
+        if (drawFromMask(x, y, text))
+            return;
+        paintCoverage();
     }
     const GlyphMetrics g = GlyphMetrics::forFont(m_font);
     if (g.scaleX == 0 || g.scaleY == 0)
@@ -232,7 +264,7 @@ void PainterSurface::textOut(int x, int y, const QString &text)
             return;
         m_drawnGlyphs.insert(drawn);
     } else {
-        forgetDrawnGlyphs();
+        settleGlyphs();
     }
     const bool background = m_brushStyle == SurfaceBrush::Solid && !m_bkTransparent;
     const GlyphOutlines o = asOutline ? glyphOutlines(g, text) : GlyphOutlines();
@@ -254,18 +286,7 @@ void PainterSurface::textOut(int x, int y, const QString &text)
                             toQColor(m_brushColor));
     }
     if (asOutline) {
-        const QColor colour = toQColor(m_fontColor);
-        m_painter->fillPath(o.outline, colour);
-        if (g.emboldenWidth > 0) {
-            // The raster engine fills a wide pen's stroke as the stroker outlines it; filling the
-            // kept stroke saves outlining it again. A pen a pixel wide or less it draws as thin
-            // lines instead, and vector output keeps the compact stroke: both are left to it.
-            if (isRaster() && g.emboldenWidth * deviceScale(m_painter->combinedTransform()) > 1.02)
-                m_painter->fillPath(o.boldStroke, colour);
-            else
-                m_painter->strokePath(o.outline,
-                                      QPen(colour, g.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        }
+        fillGlyph(*m_painter, g, o, toQColor(m_fontColor), isRaster());
     } else {
         m_painter->setFont(g.font);
         m_painter->setPen(toQColor(m_fontColor));
@@ -274,16 +295,132 @@ void PainterSurface::textOut(int x, int y, const QString &text)
     m_painter->restore();
 }
 
-void PainterSurface::beginGlyphRun()
+bool PainterSurface::wholePixelOrigin(QPoint *origin) const
 {
+    const QTransform t = m_painter->deviceTransform();
+    if (t.type() > QTransform::TxTranslate || t != m_painter->combinedTransform())
+        return false;
+    const qreal dx = std::round(t.dx()), dy = std::round(t.dy());
+    if (dx != t.dx() || dy != t.dy() || std::abs(dx) > 1e6 || std::abs(dy) > 1e6)
+        return false;
+    *origin = QPoint(int(dx), int(dy));
+    return true;
+}
+
+bool PainterSurface::drawFromMask(int x, int y, const QString &text)
+{
+    // Masks hold whole pixels: only aliased opaque ink on pixels the surface's units match, moved
+    // by whole pixels, lands exactly where the mask says.
+    QPoint origin;
+    if (!repeatsAreInvisible() || !wholePixelOrigin(&origin))
+        return false;
+    const GlyphMask *mask = maskFor(text);
+    if (!mask)
+        return false;
+    const QPoint at(int(std::clamp<qint64>(qint64(x) + origin.x(), -(1 << 28), 1 << 28)),
+                    int(std::clamp<qint64>(qint64(y) + origin.y(), -(1 << 28), 1 << 28)));
+    const QColor colour = toQColor(m_fontColor);
+    if (!m_coverage.isEmpty() && m_coverage.colour() != colour)
+        paintCoverage();
+    m_coverage.setColour(colour);
+    if (m_coverage.add(*mask, at))
+        return true;
+    paintCoverage();
+    return m_coverage.add(*mask, at);
+}
+
+const GlyphMask *PainterSurface::maskFor(const QString &text)
+{
+    MaskKey key{m_font, text};
+    int angle = m_font.escapement % 3600;
+    if (angle < 0)
+        angle += 3600;
+    angle = roundHalfEven(angle / qreal(MaskAngleStep)) * MaskAngleStep % 3600;
+    key.font.escapement = key.font.orientation = angle;
+    auto it = m_masks.constFind(key);
+    if (it != m_masks.constEnd())
+        return it->width > 0 ? &*it : nullptr;
+
+    GlyphMask mask;
+    // Metrics do not depend on the angle; a ring's characters share one font but for it.
+    LogicalFont upright = key.font;
+    upright.escapement = upright.orientation = 0;
+    if (!m_maskMetrics || m_maskMetricsFont != upright) {
+        m_maskMetrics = GlyphMetrics::forFont(upright);
+        m_maskMetricsFont = upright;
+    }
+    const GlyphMetrics &g = *m_maskMetrics;
+    if (g.scaleX != 0 && g.scaleY != 0 && (g.emboldenWidth > 0 || m_textAsOutlines)) {
+        const QTransform t = glyphPlacement(g, angle, 0, 0);
+        if (g.emboldenWidth > 0 && g.emboldenWidth * deviceScale(t) <= 1.02)
+            mask = paintedMask(g, text, t);
+        else
+            mask = flatGlyphFor(key, g).rasterize(QTransform().rotate(-angle / 10.0), MaxMaskSide);
+    }
+    if (m_maskBytes + mask.bytes() > MaxMaskBytes) {
+        m_masks.clear();
+        m_maskBytes = 0;
+    }
+    m_maskBytes += mask.bytes();
+    it = m_masks.emplace(key, std::move(mask));
+    return it->width > 0 ? &*it : nullptr;
+}
+
+GlyphMask PainterSurface::paintedMask(const GlyphMetrics &g, const QString &text, const QTransform &t)
+{
+    const GlyphOutlines o = glyphOutlines(g, text);
+    const QRectF bounds = t.mapRect(o.outline.controlPointRect().united(o.boldStroke.controlPointRect()));
+    // A pixel to spare beyond the control points, and one more for a thin pen's half width.
+    const qreal left = std::floor(bounds.left()) - 2, top = std::floor(bounds.top()) - 2;
+    const qreal width = std::ceil(bounds.right()) + 2 - left, height = std::ceil(bounds.bottom()) + 2 - top;
+    if (!bounds.isValid() || width > MaxMaskSide || height > MaxMaskSide)
+        return {};
+    QImage picture(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(t * QTransform::fromTranslate(-left, -top));
+    fillGlyph(painter, g, o, Qt::black, true);
+    painter.end();
+    return GlyphMask::fromImage(picture, int(left), int(top));
+}
+
+const FlatGlyph &PainterSurface::flatGlyphFor(const MaskKey &key, const GlyphMetrics &g)
+{
+    MaskKey upright = key;
+    upright.font.escapement = upright.font.orientation = 0;
+    auto it = m_flatGlyphs.constFind(upright);
+    if (it != m_flatGlyphs.constEnd())
+        return *it;
+    if (m_flatGlyphs.size() >= MaxFlatGlyphs)
+        m_flatGlyphs.clear();
+    const GlyphOutlines o = glyphOutlines(g, key.text);
+    QList<QPainterPath> paths{o.outline};
+    if (g.emboldenWidth > 0)
+        paths.append(o.boldStroke);
+    // Far finer than a pixel: what moves the ink is the rounded angle.
+    return *m_flatGlyphs.insert(upright, FlatGlyph::fromPaths(paths, glyphPlacement(g, 0, 0, 0), 0.15));
+}
+
+void PainterSurface::beginGlyphRun(qreal spacing)
+{
+    settleGlyphs();
     m_inGlyphRun = true;
     m_drawnGlyphs.clear();
+    m_denseRun = spacing > 0 && spacing < 1;
 }
 
 void PainterSurface::endGlyphRun()
 {
+    paintCoverage();
     m_inGlyphRun = false;
     m_drawnGlyphs.clear();
+    m_denseRun = false;
+    m_masks.clear();
+    m_maskBytes = 0;
+    m_flatGlyphs.clear();
+    m_maskMetrics.reset();
+    m_coverage.release();
 }
 
 // Opaque ink set without blending sets the same pixels to the same colour however often it is
@@ -300,6 +437,12 @@ size_t qHash(const PainterSurface::DrawnGlyph &g, size_t seed)
 {
     return qHashMulti(seed, g.x, g.y, g.font.height, g.font.width, g.font.escapement, g.font.orientation, g.font.weight,
                       g.font.italic, g.font.face, g.text, quint32(g.colour));
+}
+
+size_t qHash(const PainterSurface::MaskKey &k, size_t seed)
+{
+    return qHashMulti(seed, k.font.height, k.font.width, k.font.escapement, k.font.orientation, k.font.weight,
+                      k.font.italic, k.font.face, k.text);
 }
 
 bool PainterSurface::isRaster() const
@@ -335,7 +478,7 @@ void PainterSurface::finishPath()
 
 void PainterSurface::fillCollectedPath()
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     // Glyph outlines need winding; figures of lines and curves follow the poly fill mode.
     if (m_pathHasShapes)
         m_path.setFillRule(polyFillRule());
@@ -358,21 +501,21 @@ void PainterSurface::fillPath()
 
 void PainterSurface::strokePath()
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     m_painter->strokePath(m_path, currentPen());
     finishPath();
 }
 
 void PainterSurface::fillRect(int x1, int y1, int x2, int y2)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     if (m_brushStyle == SurfaceBrush::Solid)
         m_painter->fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), toQColor(m_brushColor));
 }
 
 void PainterSurface::draw(int x, int y, const QImage &picture)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     const QPainter::CompositionMode old = m_painter->compositionMode();
     // Raster operations exist only on raster devices; elsewhere the picture is drawn plainly.
     if (m_copyOr && isRaster())
@@ -383,7 +526,7 @@ void PainterSurface::draw(int x, int y, const QImage &picture)
 
 void PainterSurface::stretchDraw(int x1, int y1, int x2, int y2, const QImage &bitmap, bool transparent, Colour ink)
 {
-    forgetDrawnGlyphs();
+    settleGlyphs();
     if (bitmap.isNull())
         return;
     const QRect target(x1, y1, x2 - x1, y2 - y1);

@@ -5,22 +5,24 @@
 #include "seal/gbk.h"
 #include "seal/glyph.h"
 
+#include <QHash>
+
 #include <cmath>
 #include <numbers>
 
 namespace qm {
 namespace {
 
-void drawCharacter(Surface &surface, long double x, long double y, QChar ch, int tw, int th, int escapement,
-                   const GlyphStyle &style)
+void drawCharacter(Surface &surface, long double x, long double y, QChar ch, bool doubleByte, int tw, int th,
+                   int escapement, const GlyphStyle &style)
 {
-    surface.setFont(createGlyphFont(th, tw, isDoubleByte(ch), escapement, style.weight, style.italic, style.face));
+    surface.setFont(createGlyphFont(th, tw, doubleByte, escapement, style.weight, style.italic, style.face));
     drawGlyph(surface, roundHalfEven(x), roundHalfEven(y), ch, false, style.brushStyle, style.penColor, style.blank,
               style.pen);
 }
 
 struct GlyphRun {
-    explicit GlyphRun(Surface &s) : surface(s) { surface.beginGlyphRun(); }
+    GlyphRun(Surface &s, qreal spacing) : surface(s) { surface.beginGlyphRun(spacing); }
     ~GlyphRun() { surface.endGlyphRun(); }
     GlyphRun(const GlyphRun &) = delete;
     GlyphRun &operator=(const GlyphRun &) = delete;
@@ -66,7 +68,7 @@ void drawTextBlock(Surface &surface, int ox, int oy, const TextBlock &block)
             x = block.leftRight ? D + (g - 0.5L) * bw / lines - tw / 2 : D + (lines - g + 0.5L) * bw / lines - tw / 2;
             y = E + (k - 0.5L) * bh / n - th / 2;
         }
-        drawCharacter(surface, x, y, text[j], block.tw, block.th, 0, block.style);
+        drawCharacter(surface, x, y, text[j], isDoubleByte(text[j]), block.tw, block.th, 0, block.style);
     }
 }
 
@@ -95,8 +97,18 @@ void drawEllipseText(Surface &surface, int ox, int oy, const EllipseText &ring)
 
     surface.setBrushStyle(SurfaceBrush::Clear);
     const FontKeeper keeper(surface);
-    // Long rings repeat their characters at the same place and angle.
-    const GlyphRun run(surface);
+    // Long rings repeat their characters at the same place and angle. The walk's pitch is in
+    // steps of a tenth of a degree of f, so times the step it is the arc between characters.
+    const GlyphRun run(surface, qreal(walk.pitch() * TenthToRad));
+
+    // A long ring repeats a few characters; each is looked up in the code page once.
+    QHash<char16_t, bool> doubleBytes;
+    auto isWide = [&doubleBytes](QChar c) {
+        auto it = doubleBytes.constFind(c.unicode());
+        if (it == doubleBytes.constEnd())
+            it = doubleBytes.insert(c.unicode(), isDoubleByte(c));
+        return *it;
+    };
 
     const QList<int> stops = walk.walkStops(end, N);
     for (int i = 0; i < N; ++i) {
@@ -126,7 +138,7 @@ void drawEllipseText(Surface &surface, int ox, int oy, const EllipseText &ring)
             escapement = roundHalfEven((r + pi) / TenthToRad);
             ch = text[N - 1 - i];
         }
-        drawCharacter(surface, x, y, ch, ring.tw, ring.th, escapement, ring.style);
+        drawCharacter(surface, x, y, ch, isWide(ch), ring.tw, ring.th, escapement, ring.style);
     }
 }
 

@@ -139,7 +139,7 @@ private slots:
             painter.setRenderHint(QPainter::TextAntialiasing, antialiased);
             PainterSurface surface(&painter);
             if (run)
-                surface.beginGlyphRun();
+                surface.beginGlyphRun(0);
             surface.setFont(createGlyphFont(40, 20, true, 150, weight, false, Gbk::fromUnicode(u"宋体"_s)));
             surface.setBrushStyle(SurfaceBrush::Clear);
             surface.setFontColor(clBlack);
