@@ -4,7 +4,6 @@
 #include "page/documentwindow.h"
 
 #include "page/overridecursor.h"
-#include "page/updatesguard.h"
 #include "seal/seal.h"
 
 #include <QGuiApplication>
@@ -104,10 +103,9 @@ void DocumentWindow::endDrag(QPoint point, QPoint global)
         const QPoint displacement = m_outlineRect.topLeft() - movedObjectRect().topLeft();
         if (!currentSeal() && m_frame)
             placeSelectionFrame(m_outlineRect);
-        {
-            UpdatesGuard guard(window());
-            m_document->moveSelectionBy(displacement.x(), displacement.y());
-        }
+        // Not suspended: the moved seals repaint their own boxes, and resuming repaints would
+        // repaint the whole window.
+        m_document->moveSelectionBy(displacement.x(), displacement.y());
         // Shown again also after a press without motion, which moved nothing.
         if (m_handles) {
             m_handles->showHandles();

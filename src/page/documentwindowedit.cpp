@@ -7,7 +7,6 @@
 
 #include "document/clipboardstream.h"
 #include "page/pagetools.h"
-#include "page/updatesguard.h"
 #include "seal/seal.h"
 
 #include <QKeyEvent>
@@ -48,7 +47,6 @@ void DocumentWindow::centreSelection()
 {
     if (busy() || !m_frame)
         return;
-    UpdatesGuard guard(window());
     m_document->centreSelection(m_frame->bounds());
 }
 

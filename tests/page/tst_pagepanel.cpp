@@ -279,6 +279,36 @@ private slots:
         QCOMPARE(page->cache().size(), size_t(2));
     }
 
+    // Dragging a seal repaints where it was and where it goes, not the whole page: a page of
+    // thousands of seals painted straight would rebuild itself after every drag.
+    void dragRepaintsAroundTheSeal()
+    {
+        FakeHost host;
+        std::unique_ptr<DocumentWindow> w(newWindow(host, 96, QSize(500, 400)));
+        PagePanel *page = w->pagePanel();
+        page->setDoubleBuffered(false);
+        addSeal(*w, SealType::stName22, 20, 20, 30, 30); // 76 … 152 both ways
+        Seal *far = addSeal(*w, SealType::stName22, 20, 20, 100, 80);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTRY_VERIFY(!page->paintPending());
+        struct Painted : QObject {
+            QRegion region;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    region += static_cast<QPaintEvent *>(event)->region();
+                return false;
+            }
+        } painted;
+        page->installEventFilter(&painted);
+        drag(*w, QPoint(100, 100), QPoint(138, 100));
+        QTRY_VERIFY(!painted.region.isEmpty());
+        QTRY_VERIFY(!page->paintPending());
+        QVERIFY(painted.region.contains(QPoint(77, 100)));  // where it was
+        QVERIFY(painted.region.contains(QPoint(189, 100))); // where it went
+        QVERIFY(!painted.region.intersects(boxOf(far)));
+    }
+
     // A seal's picture is painted for the screen's pixel ratio; when the window moves to a screen
     // with another ratio it is painted again rather than stretched.
     void picturesFollowThePixelRatio()
