@@ -380,14 +380,15 @@ void reportSteps()
         printRatio("wheel scroll step, 20000 / 2 seals", s, l);
     }
     {
-        // Dragging the last seal of the list 40 pixels right and down, by the mouse.
+        // Dragging the second seal of the list, near the top-left corner where both pages have
+        // it and the larger one overlaps it with its neighbours, 40 pixels right and down.
         Window small(2, 100, true);
         Window large(1000, 100, true);
         small.show();
         large.show();
         auto drag = [](Window &w, int d) {
             return [&w, d] {
-                const qm::Seal &seal = *w.window->document().seals().back();
+                const qm::Seal &seal = *w.window->document().seals()[1];
                 const QPoint from(seal.left() + seal.width() / 2, seal.top() + seal.height() / 2);
                 const QPoint to = from + QPoint(d, d);
                 QWidget *page = w.window->pagePanel();
