@@ -15,11 +15,6 @@ namespace qm {
 
 namespace {
 
-QRect sealBox(const Seal &seal)
-{
-    return QRect(seal.left(), seal.top(), seal.width(), seal.height());
-}
-
 // Headless platforms have no pointer to keep.
 bool canGrabMouse()
 {

@@ -18,11 +18,6 @@ namespace qm {
 
 namespace {
 
-QRect sealBox(const Seal &seal)
-{
-    return QRect(seal.left(), seal.top(), seal.width(), seal.height());
-}
-
 // How deep the point lies in the box: its shortest distance to one of the four edges.
 int depthIn(const QRect &box, QPoint p)
 {

@@ -37,11 +37,6 @@ QRegion outlineRegion(const QRect &r)
     return region;
 }
 
-QRect sealBox(const Seal &seal)
-{
-    return QRect(seal.left(), seal.top(), seal.width(), seal.height());
-}
-
 // The band as drawn may run up or left of its press point; the rectangle on screen is the same.
 QRect bandBox(const QRect &band)
 {
@@ -373,11 +368,7 @@ void PagePanel::paintEvent(QPaintEvent *event)
                 } else if (!box.isEmpty()) {
                     // Too large to keep: painted straight onto the page, inside its box.
                     m_straightBoxes[seal] = box;
-                    painter.save();
-                    painter.setClipRect(box.intersected(dirty));
-                    painter.setRenderHint(QPainter::Antialiasing);
-                    paintSeal(painter, *seal, box.topLeft());
-                    painter.restore();
+                    paintSealInBox(painter, *seal, dirty, Qt::ReplaceClip);
                 }
             }
         }

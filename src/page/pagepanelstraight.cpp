@@ -14,21 +14,6 @@ namespace qm {
 
 namespace {
 
-QRect sealBox(const Seal &seal)
-{
-    return QRect(seal.left(), seal.top(), seal.width(), seal.height());
-}
-
-void paintClipped(QPainter &painter, const Seal &seal, const QRect &dirty, Qt::ClipOperation clip)
-{
-    const QRect box = sealBox(seal);
-    painter.save();
-    painter.setClipRect(box.intersected(dirty), clip);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintSeal(painter, seal, box.topLeft());
-    painter.restore();
-}
-
 // The image in memory the painter paints into, when it is one in a format whose rows can be
 // painted apart, and the painter only shifts: a widget's backing store and a grab's pixmap are.
 QImage *memoryImage(QPainter &painter)
@@ -127,7 +112,7 @@ void PagePanel::paintStraightBatch(QPainter &painter, const QRegion &region, con
     QImage *target = m_paintThreads > 1 && seals.size() > 1 ? memoryImage(painter) : nullptr;
     if (!target) {
         for (const Seal *seal : seals)
-            paintClipped(painter, *seal, dirty, Qt::ReplaceClip);
+            paintSealInBox(painter, *seal, dirty, Qt::ReplaceClip);
         return;
     }
     // Rows of the image apart, each painted by its own painter: the pixels are those one painter
@@ -137,7 +122,7 @@ void PagePanel::paintStraightBatch(QPainter &painter, const QRegion &region, con
     const int bands = std::min(m_paintThreads, area.height());
     if (bands < 2) {
         for (const Seal *seal : seals)
-            paintClipped(painter, *seal, dirty, Qt::ReplaceClip);
+            paintSealInBox(painter, *seal, dirty, Qt::ReplaceClip);
         return;
     }
     struct Band {
@@ -160,7 +145,7 @@ void PagePanel::paintStraightBatch(QPainter &painter, const QRegion &region, con
         const QRect widgetBand = bandArea.translated(-shift);
         for (const Seal *seal : seals)
             if (sealBox(*seal).intersects(widgetBand))
-                paintClipped(p, *seal, dirty, Qt::IntersectClip);
+                paintSealInBox(p, *seal, dirty, Qt::IntersectClip);
     });
 }
 

@@ -22,6 +22,21 @@ void paintSeal(QPainter &painter, const Seal &seal, QPoint at)
         SealColours::Own);
 }
 
+QRect sealBox(const Seal &seal)
+{
+    return QRect(seal.left(), seal.top(), seal.width(), seal.height());
+}
+
+void paintSealInBox(QPainter &painter, const Seal &seal, const QRect &dirty, Qt::ClipOperation clip)
+{
+    const QRect box = sealBox(seal);
+    painter.save();
+    painter.setClipRect(box.intersected(dirty), clip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintSeal(painter, seal, box.topLeft());
+    painter.restore();
+}
+
 // A seal painted larger than this is not cached but painted on the page directly: a picture of
 // a seal zoomed to 600 % on a large page would cost more memory than it saves time.
 static constexpr qint64 MaxCachedPixels = 16LL * 1024 * 1024;

@@ -17,6 +17,11 @@ class SealImageCache;
 // Paints one seal in its own colours with its box's top-left corner at `at`. The one place the
 // page turns a seal into pixels.
 void paintSeal(QPainter &painter, const Seal &seal, QPoint at);
+// The seal's box on the page, in pixels.
+QRect sealBox(const Seal &seal);
+// Paints the seal straight onto the page at its box, antialiased, clipped to its box within
+// `dirty` (the clip replacing or narrowing the painter's own).
+void paintSealInBox(QPainter &painter, const Seal &seal, const QRect &dirty, Qt::ClipOperation clip);
 
 // The pixels that the kept seal pictures of every page may hold together. When a new picture
 // would pass the bound, the pictures used least recently are dropped first: a document of
