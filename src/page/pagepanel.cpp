@@ -44,6 +44,9 @@ QRect bandBox(const QRect &band)
                  QPoint(std::max(band.left(), band.right()), std::max(band.top(), band.bottom())));
 }
 
+// The pictures the last repaint on screen makes itself at most, on every core at once.
+constexpr size_t CompletePaintPictures = 64;
+
 void paintDotted(QPainter &painter, const QRect &r)
 {
     QPen pen(Qt::black, 0);
@@ -285,6 +288,7 @@ void PagePanel::pageRepaint(PageModel &)
 
 void PagePanel::pageResized(PageModel &page)
 {
+    m_slicePictures = 0; // a new zoom: the pictures made for the last one tell nothing of the pool
     resize(page.width(), page.height());
     update();
 }
@@ -317,7 +321,14 @@ void PagePanel::paintEvent(QPaintEvent *event)
 
     // When the pool cannot hold the pictures of what shows, keeping them would only paint each
     // again and again: the seals are painted straight instead, as without double buffering.
-    if (m_seals && (!m_doubleBuffered || !m_cache.canHold(picturePixels(region)))) {
+    // So is the last repaint on screen when the pool dropped many of the pictures the slices
+    // made (other pages took the room): making them all at once would freeze the window.
+    bool straight = m_seals && (!m_doubleBuffered || !m_cache.canHold(picturePixels(region)));
+    if (m_seals && !straight && onScreen && m_completeNext && lacksPictures(region, CompletePaintPictures)) {
+        m_completeNext = false;
+        straight = true;
+    }
+    if (straight) {
         // Only the screen waits; a grab, a render or a print is complete.
         const size_t next = paintStraight(painter, region, 0, onScreen ? std::optional(m_paintBudget) : std::nullopt);
         if (next < m_seals->size()) {
@@ -348,7 +359,7 @@ void PagePanel::paintEvent(QPaintEvent *event)
             // A complete paint makes the missing pictures of a batch on every core, then shows
             // them before the next batch may need their room in the pool.
             batch.clear();
-            for (; at < count && batch.size() < 64; ++at)
+            for (; at < count && batch.size() < CompletePaintPictures; ++at)
                 if (const Seal &seal = *(*m_seals)[at]; meets(seal, sealBox(seal)))
                     batch.push_back(&seal);
             if (!sliced)
@@ -378,6 +389,21 @@ void PagePanel::paintEvent(QPaintEvent *event)
         }
     }
     paintOverlay(painter);
+}
+
+bool PagePanel::lacksPictures(const QRegion &region, size_t limit) const
+{
+    const QRect dirty = region.boundingRect();
+    const bool pieces = region.rectCount() > 1;
+    const qreal ratio = devicePixelRatioF();
+    size_t lacking = 0;
+    for (const auto &owned : *m_seals) {
+        const QRect box = sealBox(*owned);
+        if (owned->isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box)) &&
+            !m_cache.isReady(*owned, ratio) && ++lacking > limit)
+            return true;
+    }
+    return false;
 }
 
 qint64 PagePanel::picturePixels(const QRegion &region) const

@@ -185,6 +185,8 @@ private:
     void requestStraightSlice();
     // The pixels the pictures of the seals meeting the region need.
     qint64 picturePixels(const QRegion &region) const;
+    // More than `limit` seals meeting the region lack their picture.
+    bool lacksPictures(const QRegion &region, size_t limit) const;
     // The selection frame, the handles, the rubber band and the move outline, over the seals.
     void paintOverlay(QPainter &painter);
 

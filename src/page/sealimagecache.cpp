@@ -33,7 +33,10 @@ void paintSealInBox(QPainter &painter, const Seal &seal, const QRect &dirty, Qt:
     painter.save();
     painter.setClipRect(box.intersected(dirty), clip);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintSeal(painter, seal, box.topLeft());
+    // At the box's own origin, as its picture is painted: rounding half to even gives the same
+    // pixels at any place on the page only then.
+    painter.translate(box.topLeft());
+    paintSeal(painter, seal, QPoint(0, 0));
     painter.restore();
 }
 
@@ -60,6 +63,13 @@ const QImage *SealImageCache::ready(const Seal &seal, qreal devicePixelRatio)
     if (e.pooled) // now the most recently used
         m_pool->m_uses.splice(m_pool->m_uses.end(), m_pool->m_uses, e.use);
     return &e.image;
+}
+
+bool SealImageCache::isReady(const Seal &seal, qreal devicePixelRatio) const
+{
+    const auto it = m_entries.find(&seal);
+    return it != m_entries.end() && it->second.valid && it->second.box.size() == sealBox(seal).size() &&
+           it->second.ratio == devicePixelRatio;
 }
 
 const QImage *SealImageCache::standIn(const Seal &seal) const

@@ -81,6 +81,8 @@ public:
     // The seal's picture when it is up to date (null for a seal that is painted straight onto
     // the page), without painting; none when it must be painted first.
     const QImage *ready(const Seal &seal, qreal devicePixelRatio);
+    // The same question without counting as a use of the picture.
+    bool isReady(const Seal &seal, qreal devicePixelRatio) const;
     // The picture the seal had before its size or place last changed, still in the pool, to be
     // shown scaled until the new one is painted; none when there is no such picture.
     const QImage *standIn(const Seal &seal) const;

@@ -449,6 +449,44 @@ private slots:
         }
     }
 
+    // Another page takes the pool's room before every paint, so the slices never finish: the
+    // last repaint does not make every lacking picture itself at once (a freeze on a large page)
+    // but paints the seals straight, in slices, and the screen still ends complete.
+    void lastRepaintPaintsStraightWhenThePoolChurns()
+    {
+        FakeHost host;
+        std::unique_ptr<DocumentWindow> w(newWindow(host, 96, QSize(500, 400)));
+        PagePanel *page = w->pagePanel();
+        page->setPaintBudget(std::chrono::milliseconds(0), std::chrono::milliseconds(0));
+        std::vector<Seal *> seals;
+        for (int i = 0; i < 100; ++i)
+            seals.push_back(addSeal(*w, SealType::stName22, 8, 8, float(10 + 9 * (i % 10)), float(10 + 9 * (i / 10))));
+        const qint64 one = qint64(boxOf(seals[0]).width()) * boxOf(seals[0]).height();
+        SealPicturePool pool(100 * one); // the page's pictures, or the other's
+        page->setPicturePool(pool);
+        SealImageCache other(pool);
+        struct TakesTheRoom : QObject {
+            SealImageCache &cache;
+            const std::vector<Seal *> &seals;
+            TakesTheRoom(SealImageCache &c, const std::vector<Seal *> &s) : cache(c), seals(s) {}
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    for (const Seal *seal : seals)
+                        cache.image(*seal, 1);
+                return false;
+            }
+        } taker(other, seals);
+        page->installEventFilter(&taker);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(!page->paintPending(), 20000);
+        QVERIFY(page->cache().pictureCount() <= 64); // made in slices of 8, and dropped again
+        page->removeEventFilter(&taker);
+        QTRY_COMPARE(pageOnScreen(*w), pageRendered(*w));
+        page->setPicturePool(SealPicturePool::shared());
+        other.clear();
+    }
+
     // After a change of the list the screen shows what a complete paint shows: seals that came
     // and went repaint their places, a new stacking order the whole page.
     void listChangesReachTheScreen_data()
@@ -510,6 +548,22 @@ private slots:
             page->setPaintThreads(threads);
             QCOMPARE(pageRendered(*w), serial);
         }
+    }
+
+    // A seal painted straight onto the page shows the pixels of its picture wherever it stands:
+    // both are painted from the seal's own origin, where rounding half to even is the same.
+    void straightPaintShowsThePictures()
+    {
+        FakeHost host;
+        std::unique_ptr<DocumentWindow> w(newWindow(host, 96, QSize(500, 400)));
+        PagePanel *page = w->pagePanel();
+        const SealType kinds[] = {SealType::stName22, SealType::stEllipse, SealType::stRect};
+        // 8 mm at 96 dpi is 30.24 pixels; 9 mm steps put the boxes at odd and even pixels.
+        for (int i = 0; i < 12; ++i)
+            addSeal(*w, kinds[i % 3], 8, i % 3 == 2 ? 5 : 8, float(10 + 9 * (i % 4)), float(10 + 9 * (i / 4)));
+        const QImage pictures = pageRendered(*w);
+        page->setDoubleBuffered(false);
+        QCOMPARE(pageRendered(*w), pictures);
     }
 
     // A seal's picture is made when the seal first shows on screen, not before.
