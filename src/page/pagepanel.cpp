@@ -263,6 +263,8 @@ void PagePanel::sealsReset()
 
 void PagePanel::updateSeal(const Seal &seal)
 {
+    if (!updatesEnabled())
+        return; // the whole page is repainted when they are enabled again (a zoom)
     update(m_cache.lastBox(seal));
     if (const auto it = m_straightBoxes.find(&seal); it != m_straightBoxes.end())
         update(it->second);
@@ -277,7 +279,8 @@ void PagePanel::sealRepaint(Seal &seal)
 
 void PagePanel::sealGeometryChanged(Seal &seal)
 {
-    m_cache.invalidate(seal, true);
+    // The picture knows its size and scale: moved, the seal keeps it; resized or zoomed, the old
+    // one stands in until the new one is made.
     updateSeal(seal);
 }
 
@@ -323,8 +326,9 @@ void PagePanel::paintEvent(QPaintEvent *event)
     // again and again: the seals are painted straight instead, as without double buffering.
     // So is the last repaint on screen when the pool dropped many of the pictures the slices
     // made (other pages took the room): making them all at once would freeze the window.
-    bool straight = m_seals && (!m_doubleBuffered || !m_cache.canHold(picturePixels(region)));
-    if (m_seals && !straight && onScreen && m_completeNext && lacksPictures(region, CompletePaintPictures)) {
+    const std::vector<ShownSeal> shown = m_seals && m_doubleBuffered ? sealsMeeting(region) : std::vector<ShownSeal>();
+    bool straight = m_seals && (!m_doubleBuffered || !m_cache.canHold(picturePixels(shown)));
+    if (m_seals && !straight && onScreen && m_completeNext && lacksPictures(shown, CompletePaintPictures)) {
         m_completeNext = false;
         straight = true;
     }
@@ -348,32 +352,39 @@ void PagePanel::paintEvent(QPaintEvent *event)
         }
         QElapsedTimer clock;
         clock.start();
-        const bool pieces = region.rectCount() > 1;
-        const auto meets = [&](const Seal &seal, const QRect &box) {
-            return seal.isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box));
-        };
         QRect missing;
         std::vector<const Seal *> batch;
-        const size_t count = m_seals->size();
-        for (size_t at = 0; at < count;) {
+        for (size_t at = 0; at < shown.size();) {
             // A complete paint makes the missing pictures of a batch on every core, then shows
             // them before the next batch may need their room in the pool.
-            batch.clear();
-            for (; at < count && batch.size() < CompletePaintPictures; ++at)
-                if (const Seal &seal = *(*m_seals)[at]; meets(seal, sealBox(seal)))
-                    batch.push_back(&seal);
-            if (!sliced)
+            const size_t first = at;
+            at = std::min(at + CompletePaintPictures, shown.size());
+            if (!sliced) {
+                batch.clear();
+                for (size_t i = first; i < at; ++i)
+                    batch.push_back(shown[i].seal);
                 m_cache.makePictures(batch, ratio);
-            for (const Seal *seal : batch) {
-                const QRect box = sealBox(*seal);
+            }
+            for (size_t i = first; i < at; ++i) {
+                const Seal *seal = shown[i].seal;
+                const QRect &box = shown[i].box;
+                // Thousands of pictures take longer to copy than a step may: the rest of the
+                // region shows with the next slice.
+                if (sliced && clock.elapsed() >= 3 * m_paintBudget.count()) {
+                    missing = dirty;
+                    at = shown.size();
+                    break;
+                }
                 const QImage *image = m_cache.ready(*seal, ratio);
                 if (!image && (!sliced || clock.elapsed() < m_paintBudget.count()))
                     image = &m_cache.image(*seal, ratio);
                 if (!image) {
-                    // Its picture comes in a later slice; meanwhile the old one stands in, scaled.
+                    // Its picture comes in a later slice; meanwhile the old one stands in, scaled,
+                    // as long as the paint has time: thousands of them cost as much as a picture.
                     missing |= box;
-                    if (const QImage *old = m_cache.standIn(*seal))
-                        painter.drawImage(QRectF(box), *old, QRectF(old->rect()));
+                    if (clock.elapsed() < 2 * m_paintBudget.count())
+                        if (const QImage *old = m_cache.standIn(*seal))
+                            painter.drawImage(QRectF(box), *old, QRectF(old->rect()));
                 } else if (!image->isNull()) {
                     painter.drawImage(box.topLeft(), *image);
                 } else if (!box.isEmpty()) {
@@ -391,32 +402,35 @@ void PagePanel::paintEvent(QPaintEvent *event)
     paintOverlay(painter);
 }
 
-bool PagePanel::lacksPictures(const QRegion &region, size_t limit) const
+std::vector<PagePanel::ShownSeal> PagePanel::sealsMeeting(const QRegion &region) const
 {
     const QRect dirty = region.boundingRect();
     const bool pieces = region.rectCount() > 1;
-    const qreal ratio = devicePixelRatioF();
-    size_t lacking = 0;
-    for (const auto &owned : *m_seals) {
-        const QRect box = sealBox(*owned);
-        if (owned->isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box)) &&
-            !m_cache.isReady(*owned, ratio) && ++lacking > limit)
-            return true;
-    }
-    return false;
-}
-
-qint64 PagePanel::picturePixels(const QRegion &region) const
-{
-    const QRect dirty = region.boundingRect();
-    const bool pieces = region.rectCount() > 1;
-    const qreal ratio = devicePixelRatioF();
-    qint64 pixels = 0;
+    std::vector<ShownSeal> shown;
     for (const auto &owned : *m_seals) {
         const QRect box = sealBox(*owned);
         if (owned->isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box)))
-            pixels += SealImageCache::picturePixels(box.size(), ratio);
+            shown.push_back({owned.get(), box});
     }
+    return shown;
+}
+
+bool PagePanel::lacksPictures(const std::vector<ShownSeal> &shown, size_t limit) const
+{
+    const qreal ratio = devicePixelRatioF();
+    size_t lacking = 0;
+    for (const ShownSeal &s : shown)
+        if (!m_cache.isReady(*s.seal, ratio) && ++lacking > limit)
+            return true;
+    return false;
+}
+
+qint64 PagePanel::picturePixels(const std::vector<ShownSeal> &shown) const
+{
+    const qreal ratio = devicePixelRatioF();
+    qint64 pixels = 0;
+    for (const ShownSeal &s : shown)
+        pixels += SealImageCache::picturePixels(s.box.size(), ratio);
     return pixels;
 }
 

@@ -183,10 +183,16 @@ private:
     // continues a slice paints over what the one before left.
     bool continuesStraightPainting(const QRegion &region, bool onScreen);
     void requestStraightSlice();
-    // The pixels the pictures of the seals meeting the region need.
-    qint64 picturePixels(const QRegion &region) const;
-    // More than `limit` seals meeting the region lack their picture.
-    bool lacksPictures(const QRegion &region, size_t limit) const;
+    struct ShownSeal {
+        const Seal *seal;
+        QRect box;
+    };
+    // The shown seals whose boxes meet the region, in list order.
+    std::vector<ShownSeal> sealsMeeting(const QRegion &region) const;
+    // The pixels the pictures of these seals need.
+    qint64 picturePixels(const std::vector<ShownSeal> &shown) const;
+    // More than `limit` of them lack their picture.
+    bool lacksPictures(const std::vector<ShownSeal> &shown, size_t limit) const;
     // The selection frame, the handles, the rubber band and the move outline, over the seals.
     void paintOverlay(QPainter &painter);
 

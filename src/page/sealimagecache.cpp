@@ -50,16 +50,21 @@ SealPicturePool &SealPicturePool::shared()
     return pool;
 }
 
+bool SealImageCache::isCurrent(const Entry &entry, const Seal &seal, qreal devicePixelRatio)
+{
+    return entry.valid && entry.ratio == devicePixelRatio && entry.box.width() == seal.width() &&
+           entry.box.height() == seal.height() && entry.realWidth == seal.RealWidth() &&
+           entry.realHeight == seal.RealHeight() && entry.pixelsPerMm == seal.PixelsPerMm() &&
+           entry.zoom == seal.Zoom();
+}
+
 const QImage *SealImageCache::ready(const Seal &seal, qreal devicePixelRatio)
 {
     const auto it = m_entries.find(&seal);
-    if (it == m_entries.end())
+    if (it == m_entries.end() || !isCurrent(it->second, seal, devicePixelRatio))
         return nullptr;
     Entry &e = it->second;
-    const QRect box(seal.left(), seal.top(), seal.width(), seal.height());
-    if (!e.valid || e.box.size() != box.size() || e.ratio != devicePixelRatio)
-        return nullptr;
-    e.box = box;
+    e.box = sealBox(seal);
     if (e.pooled) // now the most recently used
         m_pool->m_uses.splice(m_pool->m_uses.end(), m_pool->m_uses, e.use);
     return &e.image;
@@ -68,14 +73,13 @@ const QImage *SealImageCache::ready(const Seal &seal, qreal devicePixelRatio)
 bool SealImageCache::isReady(const Seal &seal, qreal devicePixelRatio) const
 {
     const auto it = m_entries.find(&seal);
-    return it != m_entries.end() && it->second.valid && it->second.box.size() == sealBox(seal).size() &&
-           it->second.ratio == devicePixelRatio;
+    return it != m_entries.end() && isCurrent(it->second, seal, devicePixelRatio);
 }
 
 const QImage *SealImageCache::standIn(const Seal &seal) const
 {
     const auto it = m_entries.find(&seal);
-    if (it == m_entries.end() || it->second.valid || !it->second.pooled)
+    if (it == m_entries.end() || !it->second.pooled || isCurrent(it->second, seal, it->second.ratio))
         return nullptr;
     return &it->second.image;
 }
@@ -94,6 +98,10 @@ QImage *SealImageCache::preparePicture(const Seal &seal, qreal devicePixelRatio)
     release(e);
     e.box = box;
     e.ratio = devicePixelRatio;
+    e.realWidth = seal.RealWidth();
+    e.realHeight = seal.RealHeight();
+    e.pixelsPerMm = seal.PixelsPerMm();
+    e.zoom = seal.Zoom();
     e.valid = true;
     const qint64 pixels = picturePixels(box.size(), devicePixelRatio);
     if (pixels == 0 || pixels > m_pool->m_maxPixels)

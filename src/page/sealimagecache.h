@@ -83,15 +83,16 @@ public:
     const QImage *ready(const Seal &seal, qreal devicePixelRatio);
     // The same question without counting as a use of the picture.
     bool isReady(const Seal &seal, qreal devicePixelRatio) const;
-    // The picture the seal had before its size or place last changed, still in the pool, to be
+    // The picture the seal had before its size or scale last changed, still in the pool, to be
     // shown scaled until the new one is painted; none when there is no such picture.
     const QImage *standIn(const Seal &seal) const;
     // The box the seal was last drawn in, empty when it was never drawn.
     QRect lastBox(const Seal &seal) const { return lastBox(&seal); }
     // The same for a seal that may be gone already: only its address is used.
     QRect lastBox(const Seal *seal) const;
-    // The seal's picture is out of date. After a change of size or place only (keepStandIn), the
-    // old picture stays as its stand-in until the new one is painted or the pool needs the room.
+    // The seal's picture is out of date. After a change of size only (keepStandIn), the old
+    // picture stays as its stand-in until the new one is painted or the pool needs the room. A
+    // change of size or scale is noticed without this; a move keeps the picture.
     void invalidate(const Seal &seal, bool keepStandIn = false);
     void forget(const Seal *seal);
     void clear();
@@ -110,10 +111,17 @@ private:
         QImage image;
         QRect box;
         qreal ratio = 1;
+        // What the painting depends on besides the seal's properties: moving the seal keeps it.
+        float realWidth = 0;
+        float realHeight = 0;
+        float pixelsPerMm = 0;
+        int zoom = 0;
         bool valid = false;
         bool pooled = false;
         SealPicturePool::Uses::iterator use;
     };
+    // The entry's picture shows the seal as it is now, wherever it stands.
+    static bool isCurrent(const Entry &entry, const Seal &seal, qreal devicePixelRatio);
     // Makes the seal's entry current with a cleared picture of the right size, room made for it in
     // the pool, to be painted by the caller; null when the seal has no picture to keep.
     QImage *preparePicture(const Seal &seal, qreal devicePixelRatio);

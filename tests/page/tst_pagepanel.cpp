@@ -598,6 +598,12 @@ private slots:
         const qint64 key = cache.image(seal, 1).cacheKey();
         QCOMPARE(cache.ready(seal, 1)->cacheKey(), key);
         QVERIFY(!cache.standIn(seal));
+        seal.setRealCenterX(40); // moved, it keeps its picture
+        QCOMPARE(cache.ready(seal, 1)->cacheKey(), key);
+        seal.setRealWidth(20.1f); // 75.97 pixels: the same 76, but not the same seal
+        QVERIFY(!cache.ready(seal, 1));
+        seal.setRealWidth(20); // as it was painted
+        QCOMPARE(cache.ready(seal, 1)->cacheKey(), key);
         seal.setZoom(200); // 151.18 × 75.59: 151 × 76
         cache.invalidate(seal, true);
         QVERIFY(!cache.ready(seal, 1));
