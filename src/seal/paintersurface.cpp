@@ -177,21 +177,31 @@ void PainterSurface::pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
 
 namespace {
 
-// How many device pixels a unit of pen width covers under t, as the raster engine reckons it
-// when it chooses between outlining a pen and drawing thin lines.
-qreal deviceScale(const QTransform &t)
+// How many device pixels a unit of pen width covers under a transform, as the raster engine
+// reckons it when it chooses between outlining a pen and drawing thin lines, and whether the
+// transform keeps right angles (a uniform scale and a rotation), which those thin lines need.
+struct PenScale {
+    qreal scale = 1;
+    bool keepsAngles = true;
+};
+
+PenScale penScale(const QTransform &t)
 {
     if (t.type() <= QTransform::TxTranslate)
-        return 1;
-    if (t.type() == QTransform::TxScale)
-        return std::max(std::abs(t.m11()), std::abs(t.m22()));
+        return {};
+    if (t.type() == QTransform::TxScale) {
+        const qreal x = std::abs(t.m11());
+        const qreal y = std::abs(t.m22());
+        return {std::max(x, y), qFuzzyCompare(x, y)};
+    }
     const qreal columnX = t.m11() * t.m11() + t.m21() * t.m21();
     const qreal columnY = t.m12() * t.m12() + t.m22() * t.m22();
     const qreal rowX = t.m11() * t.m11() + t.m12() * t.m12();
     const qreal rowY = t.m21() * t.m21() + t.m22() * t.m22();
+    const bool rotation = t.type() == QTransform::TxRotate;
     if (std::abs(columnX - columnY) > std::abs(rowX - rowY))
-        return std::sqrt(std::max(columnX, columnY));
-    return std::sqrt(std::max(rowX, rowY));
+        return {std::sqrt(std::max(columnX, columnY)), rotation && qFuzzyCompare(columnX, columnY)};
+    return {std::sqrt(std::max(rowX, rowY)), rotation && qFuzzyCompare(rowX, rowY)};
 }
 
 // The transform that places a glyph of metrics g at angle `escapement` with its cell's top-left
@@ -213,8 +223,11 @@ void fillGlyph(QPainter &painter, const GlyphMetrics &g, const GlyphOutlines &o,
     if (g.emboldenWidth > 0) {
         // The raster engine fills a wide pen's stroke as the stroker outlines it; filling the
         // kept stroke saves outlining it again. A pen a pixel wide or less it draws as thin
-        // lines instead, and vector output keeps the compact stroke: both are left to it.
-        if (raster && g.emboldenWidth * deviceScale(painter.combinedTransform()) > 1.02)
+        // lines instead, unless the glyph is stretched and turned (a ring's) and antialiased;
+        // vector output keeps the compact stroke: both are left to it.
+        const PenScale pen = penScale(painter.combinedTransform());
+        const bool thinLines = pen.keepsAngles || !painter.testRenderHint(QPainter::Antialiasing);
+        if (raster && (g.emboldenWidth * pen.scale > 1.02 || !thinLines))
             painter.fillPath(o.boldStroke, colour);
         else
             painter.strokePath(o.outline, QPen(colour, g.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -352,7 +365,7 @@ const GlyphMask *PainterSurface::maskFor(const QString &text)
     const GlyphMetrics &g = *m_maskMetrics;
     if (g.scaleX != 0 && g.scaleY != 0 && (g.emboldenWidth > 0 || m_textAsOutlines)) {
         const QTransform t = glyphPlacement(g, angle, 0, 0);
-        if (g.emboldenWidth > 0 && g.emboldenWidth * deviceScale(t) <= 1.02)
+        if (g.emboldenWidth > 0 && g.emboldenWidth * penScale(t).scale <= 1.02)
             mask = paintedMask(g, text, t);
         else
             mask = flatGlyphFor(key, g).rasterize(QTransform().rotate(-angle / 10.0), MaxMaskSide);

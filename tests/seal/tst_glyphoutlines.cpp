@@ -101,6 +101,53 @@ private slots:
         QVERIFY(glyphShape(bold, u"国"_s) == glyphShape(bold, u"国"_s));
     }
 
+    // Where the raster engine outlines the emboldening pen itself (a wide pen, or any pen on a
+    // stretched and turned ring glyph, antialiased), filling the kept stroke paints the same
+    // pixels, so the painter may skip outlining it again.
+    void keptStrokeFillsWhatThePenStrokes_data()
+    {
+        QTest::addColumn<QTransform>("placement");
+        QTest::addColumn<qreal>("penScale"); // device pixels per unit of pen width
+        // The pen is 10.67 units wide at the reference size: at 0.2 it covers 2.1 pixels, at
+        // 0.09 0.96 of one.
+        QTest::newRow("wide, upright") << QTransform(0.2, 0, 0, 0.2, 15, 70) << 0.2;
+        QTest::newRow("thin, stretched and turned")
+            << QTransform::fromTranslate(30, 50).rotate(-35).scale(0.06, 0.09) << 0.09;
+        QTest::newRow("thin, stretched and turned back")
+            << QTransform::fromTranslate(50, 30).rotate(140).scale(0.09, 0.05) << 0.09;
+    }
+    void keptStrokeFillsWhatThePenStrokes()
+    {
+        QFETCH(QTransform, placement);
+        QFETCH(qreal, penScale);
+        const GlyphMetrics bold = metrics(u"宋体"_s, 700, false);
+        if (bold.emboldenWidth == 0)
+            QSKIP("the face has a bold of its own");
+        const GlyphOutlines o = directOutlines(bold, u"国"_s);
+        QVERIFY(bold.emboldenWidth * penScale > 1.02 || placement.type() > QTransform::TxScale);
+        auto paint = [&](bool kept) {
+            QImage image(80, 80, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setTransform(placement);
+            painter.fillPath(o.outline, Qt::red);
+            if (kept)
+                painter.fillPath(o.boldStroke, Qt::red);
+            else
+                painter.strokePath(o.outline,
+                                   QPen(Qt::red, bold.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            return image;
+        };
+        const QImage stroked = paint(false);
+        int inked = 0;
+        for (int y = 0; y < stroked.height(); ++y)
+            for (int x = 0; x < stroked.width(); ++x)
+                inked += stroked.pixel(x, y) != qRgb(255, 255, 255);
+        QVERIFY(inked > 50); // the glyph lies on the image
+        QCOMPARE(paint(true), stroked);
+    }
+
     void staysBounded()
     {
         const GlyphMetrics light = metrics(u"宋体"_s, 400, false);
