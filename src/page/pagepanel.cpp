@@ -211,6 +211,7 @@ void PagePanel::dropPictures()
 
 void PagePanel::sealsReset()
 {
+    m_boxesStale = true;
     std::vector<const Seal *> order;
     if (m_seals) {
         order.reserve(m_seals->size());
@@ -273,12 +274,14 @@ void PagePanel::updateSeal(const Seal &seal)
 
 void PagePanel::sealRepaint(Seal &seal)
 {
+    m_boxesStale = true; // it may have been shown or hidden
     m_cache.invalidate(seal);
     updateSeal(seal);
 }
 
 void PagePanel::sealGeometryChanged(Seal &seal)
 {
+    m_boxesStale = true;
     // The picture knows its size and scale: moved, the seal keeps it; resized or zoomed, the old
     // one stands in until the new one is made.
     updateSeal(seal);
@@ -402,15 +405,31 @@ void PagePanel::paintEvent(QPaintEvent *event)
     paintOverlay(painter);
 }
 
+const std::vector<QRect> &PagePanel::sealBoxes() const
+{
+    // The list may have changed before the page hears of it.
+    if (m_boxesStale || (m_seals ? m_seals->size() : 0) != m_boxes.size()) {
+        m_boxes.clear();
+        if (m_seals) {
+            m_boxes.reserve(m_seals->size());
+            for (const auto &seal : *m_seals)
+                m_boxes.push_back(seal->isVisible() ? sealBox(*seal) : QRect());
+        }
+        m_boxesStale = false;
+    }
+    return m_boxes;
+}
+
 std::vector<PagePanel::ShownSeal> PagePanel::sealsMeeting(const QRegion &region) const
 {
     const QRect dirty = region.boundingRect();
     const bool pieces = region.rectCount() > 1;
+    const std::vector<QRect> &boxes = sealBoxes();
     std::vector<ShownSeal> shown;
-    for (const auto &owned : *m_seals) {
-        const QRect box = sealBox(*owned);
-        if (owned->isVisible() && box.intersects(dirty) && (!pieces || region.intersects(box)))
-            shown.push_back({owned.get(), box});
+    for (size_t at = 0; at < boxes.size(); ++at) {
+        const QRect &box = boxes[at];
+        if (box.intersects(dirty) && (!pieces || region.intersects(box)))
+            shown.push_back({(*m_seals)[at].get(), box});
     }
     return shown;
 }
@@ -469,11 +488,12 @@ void PagePanel::paintSlice()
     size_t meeting = 0;
     bool left = false;
     std::vector<const Seal *> lacking;
-    for (const auto &owned : *m_seals) {
-        Seal &seal = *owned;
-        const QRect box = sealBox(seal);
-        if (!seal.isVisible() || !box.intersects(area) || !m_unfinished.intersects(box))
+    const std::vector<QRect> &boxes = sealBoxes();
+    for (size_t at = 0; at < boxes.size(); ++at) {
+        const QRect &box = boxes[at];
+        if (!box.intersects(area) || !m_unfinished.intersects(box))
             continue;
+        const Seal &seal = *(*m_seals)[at];
         ++meeting;
         if (!m_cache.ready(seal, ratio))
             lacking.push_back(&seal);
@@ -535,10 +555,10 @@ Seal *PagePanel::sealAt(QPoint point) const
 {
     if (!m_seals)
         return nullptr;
-    for (auto it = m_seals->rbegin(); it != m_seals->rend(); ++it) {
-        Seal &seal = **it;
-        if (seal.isVisible() && sealBox(seal).contains(point))
-            return &seal;
+    const std::vector<QRect> &boxes = sealBoxes();
+    for (size_t at = boxes.size(); at-- > 0;) {
+        if (boxes[at].contains(point))
+            return (*m_seals)[at].get();
     }
     return nullptr;
 }

@@ -183,6 +183,9 @@ private:
     // continues a slice paints over what the one before left.
     bool continuesStraightPainting(const QRegion &region, bool onScreen);
     void requestStraightSlice();
+    // Each seal's box in list order, empty for a hidden seal: read far more often than the seals
+    // change, and scanned without touching the seals themselves.
+    const std::vector<QRect> &sealBoxes() const;
     struct ShownSeal {
         const Seal *seal;
         QRect box;
@@ -214,9 +217,11 @@ private:
     // The seals of the list when it last changed: a new seal may reuse a freed one's address.
     std::vector<const Seal *> m_known;
     std::vector<const Seal *> m_knownOrder; // the same in list order
+    mutable std::vector<QRect> m_boxes;
+    mutable bool m_boxesStale = true;
     // Where seals painted straight onto the page were last drawn, so a move repaints there too.
     std::unordered_map<const Seal *, QRect> m_straightBoxes;
-    std::chrono::milliseconds m_paintBudget{5};
+    std::chrono::milliseconds m_paintBudget{3};
     std::chrono::milliseconds m_sliceBudget{25};
     // The part of the page on screen painted without some of its seals.
     QRegion m_unfinished;

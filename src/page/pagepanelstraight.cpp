@@ -81,14 +81,15 @@ size_t PagePanel::paintStraight(QPainter &painter, const QRegion &region, size_t
     // Small batches first, so a paint on a budget shows something soon; larger ones after.
     size_t batchSize = 4;
     size_t at = from;
-    const size_t count = m_seals->size();
+    const std::vector<QRect> &boxes = sealBoxes();
+    const size_t count = boxes.size();
     while (at < count) {
         batch.clear();
         for (; at < count && batch.size() < batchSize; ++at) {
-            const Seal &seal = *(*m_seals)[at];
-            const QRect box = sealBox(seal);
-            if (!seal.isVisible() || box.isEmpty() || !box.intersects(dirty) || (pieces && !region.intersects(box)))
+            const QRect &box = boxes[at];
+            if (box.isEmpty() || !box.intersects(dirty) || (pieces && !region.intersects(box)))
                 continue;
+            const Seal &seal = *(*m_seals)[at];
             m_straightBoxes[&seal] = box;
             batch.push_back(&seal);
         }

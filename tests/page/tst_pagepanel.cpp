@@ -566,6 +566,29 @@ private slots:
         QCOMPARE(pageRendered(*w), pictures);
     }
 
+    // The page keeps the seals' boxes for its scans: a move, a hidden seal and a deleted one are
+    // found where they are now, the topmost first.
+    void sealAtFollowsTheSeals()
+    {
+        FakeHost host;
+        std::unique_ptr<DocumentWindow> w(newWindow(host));
+        PagePanel *page = w->pagePanel();
+        Seal *below = addSeal(*w, SealType::stName22, 20, 20, 30, 30);
+        Seal *above = addSeal(*w, SealType::stName22, 20, 20, 35, 30);
+        const QPoint shared = boxOf(above).topLeft() + QPoint(2, 10); // inside both
+        QCOMPARE(page->sealAt(shared), above);
+        above->setVisible(false);
+        QCOMPARE(page->sealAt(shared), below);
+        above->setVisible(true);
+        above->setRealCenterX(100);
+        QCOMPARE(page->sealAt(shared), below);
+        QCOMPARE(page->sealAt(boxOf(above).center()), above);
+        w->document().selectSeal(below);
+        QVERIFY(w->document().deleteSelection());
+        QCOMPARE(page->sealAt(shared), nullptr);
+        QCOMPARE(page->sealAt(boxOf(above).center()), above);
+    }
+
     // A seal's picture is made when the seal first shows on screen, not before.
     void pictureMadeWhenTheSealFirstShows()
     {
