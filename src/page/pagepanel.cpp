@@ -429,7 +429,7 @@ std::vector<PagePanel::ShownSeal> PagePanel::sealsMeeting(const QRegion &region)
     for (size_t at = 0; at < boxes.size(); ++at) {
         const QRect &box = boxes[at];
         if (box.intersects(dirty) && (!pieces || region.intersects(box)))
-            shown.push_back({(*m_seals)[at].get(), box});
+            shown.push_back({(*m_seals)[at].get(), box, at});
     }
     return shown;
 }
@@ -481,23 +481,16 @@ void PagePanel::paintSlice()
         return;
     }
     const qreal ratio = devicePixelRatioF();
-    const QRect area = m_unfinished.boundingRect();
     QElapsedTimer clock;
     clock.start();
     QRect painted;
-    size_t meeting = 0;
     bool left = false;
+    const std::vector<ShownSeal> waiting = sealsMeeting(m_unfinished);
+    const size_t meeting = waiting.size();
     std::vector<const Seal *> lacking;
-    const std::vector<QRect> &boxes = sealBoxes();
-    for (size_t at = 0; at < boxes.size(); ++at) {
-        const QRect &box = boxes[at];
-        if (!box.intersects(area) || !m_unfinished.intersects(box))
-            continue;
-        const Seal &seal = *(*m_seals)[at];
-        ++meeting;
-        if (!m_cache.ready(seal, ratio))
-            lacking.push_back(&seal);
-    }
+    for (const ShownSeal &shown : waiting)
+        if (!m_cache.ready(*shown.seal, ratio))
+            lacking.push_back(shown.seal);
     // A few pictures at a time on every core, until the slice is spent.
     constexpr size_t Batch = 8;
     for (size_t at = 0; at < lacking.size(); at += Batch) {

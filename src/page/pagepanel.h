@@ -189,6 +189,7 @@ private:
     struct ShownSeal {
         const Seal *seal;
         QRect box;
+        size_t index; // in the list
     };
     // The shown seals whose boxes meet the region, in list order.
     std::vector<ShownSeal> sealsMeeting(const QRegion &region) const;

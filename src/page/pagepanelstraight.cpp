@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QtConcurrentMap>
 
+#include <algorithm>
 #include <utility>
 
 namespace qm {
@@ -73,36 +74,30 @@ void PagePanel::requestStraightSlice()
 size_t PagePanel::paintStraight(QPainter &painter, const QRegion &region, size_t from,
                                 std::optional<std::chrono::milliseconds> budget)
 {
-    const QRect dirty = region.boundingRect();
-    const bool pieces = region.rectCount() > 1;
     QElapsedTimer clock;
     clock.start();
+    const std::vector<ShownSeal> shown = sealsMeeting(region);
+    auto next = std::lower_bound(shown.begin(), shown.end(), from,
+                                 [](const ShownSeal &seal, size_t index) { return seal.index < index; });
     std::vector<const Seal *> batch;
     // Small batches first, so a paint on a budget shows something soon; larger ones after.
     size_t batchSize = 4;
-    size_t at = from;
-    const std::vector<QRect> &boxes = sealBoxes();
-    const size_t count = boxes.size();
-    while (at < count) {
+    while (next != shown.end()) {
         batch.clear();
-        for (; at < count && batch.size() < batchSize; ++at) {
-            const QRect &box = boxes[at];
-            if (box.isEmpty() || !box.intersects(dirty) || (pieces && !region.intersects(box)))
-                continue;
-            const Seal &seal = *(*m_seals)[at];
-            m_straightBoxes[&seal] = box;
-            batch.push_back(&seal);
+        for (; next != shown.end() && batch.size() < batchSize; ++next) {
+            m_straightBoxes[next->seal] = next->box;
+            batch.push_back(next->seal);
         }
         const qint64 before = clock.nsecsElapsed();
         paintStraightBatch(painter, region, batch);
         const qint64 after = clock.nsecsElapsed();
-        if (budget && at < count && after >= std::chrono::nanoseconds(*budget).count())
-            return at;
+        if (budget && next != shown.end() && after >= std::chrono::nanoseconds(*budget).count())
+            return next->index;
         // Larger batches keep the cores busy, but none may outlast what is left of the budget.
         if (!budget || 4 * (after - before) < std::chrono::nanoseconds(*budget).count() - after)
             batchSize = std::min<size_t>(batchSize * 2, 256);
     }
-    return count;
+    return m_seals->size();
 }
 
 void PagePanel::paintStraightBatch(QPainter &painter, const QRegion &region, const std::vector<const Seal *> &seals)
