@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QVarLengthArray>
 
 using namespace Qt::StringLiterals;
 
@@ -19,65 +20,89 @@ namespace {
 constexpr int RealCenterXOffset = 287;
 constexpr int RealCenterYOffset = 291;
 
-QVariant decodeField(const SealProperty &p, BinaryReader &r)
-{
-    switch (p.type) {
-    case SealProperty::Type::SealType:
-    case SealProperty::Type::BrushStyle:
-    case SealProperty::Type::FrameType:
-        return int(r.byte());
-    case SealProperty::Type::Color:
-        return QVariant::fromValue(uint(r.uint32()));
-    case SealProperty::Type::Bool:
-        return r.boolean();
-    case SealProperty::Type::Float:
-        return QVariant::fromValue(r.single());
-    case SealProperty::Type::Int:
-        return int(r.int32());
-    case SealProperty::Type::FontSlot:
-        return r.bytes(64).toByteArray();
-    case SealProperty::Type::String:
-    case SealProperty::Type::Picture:
-        break;
-    }
-    r.fail();
-    return {};
-}
-
-void encodeField(const SealProperty &p, const QVariant &v, BinaryWriter &w)
-{
-    switch (p.type) {
-    case SealProperty::Type::SealType:
-    case SealProperty::Type::BrushStyle:
-    case SealProperty::Type::FrameType:
-        w.byte(std::uint8_t(v.toInt()));
-        break;
-    case SealProperty::Type::Color:
-        w.uint32(v.toUInt());
-        break;
-    case SealProperty::Type::Bool:
-        w.boolean(v.toBool());
-        break;
-    case SealProperty::Type::Float:
-        w.single(v.toFloat());
-        break;
-    case SealProperty::Type::Int:
-        w.int32(v.toInt());
-        break;
-    case SealProperty::Type::FontSlot:
-        // A slot goes out with all 64 bytes, so what follows the name survives a round trip.
-        w.bytes(v.toByteArray());
-        break;
-    case SealProperty::Type::String:
-    case SealProperty::Type::Picture:
-        break;
-    }
-}
-
+// A record field as read: a number for every number row, the slot's 64 bytes for a font slot.
 struct DecodedField {
     const SealProperty *property;
-    QVariant value;
+    double number = 0;
+    QByteArrayView slot;
 };
+
+// Reads the field at the start of `at` into f; false when the record ends before it does.
+bool decodeField(DecodedField &f, QByteArrayView at)
+{
+    BinaryReader r(at);
+    switch (f.property->type) {
+    case SealProperty::Type::SealType:
+    case SealProperty::Type::BrushStyle:
+    case SealProperty::Type::FrameType:
+        f.number = r.byte();
+        break;
+    case SealProperty::Type::Color:
+        f.number = r.uint32();
+        break;
+    case SealProperty::Type::Bool:
+        f.number = r.boolean() ? 1 : 0;
+        break;
+    case SealProperty::Type::Float:
+        f.number = r.single();
+        break;
+    case SealProperty::Type::Int:
+        f.number = r.int32();
+        break;
+    case SealProperty::Type::FontSlot:
+        f.slot = r.bytes(64);
+        break;
+    case SealProperty::Type::String:
+    case SealProperty::Type::Picture:
+        r.fail();
+        break;
+    }
+    return r.ok();
+}
+
+void applyField(const DecodedField &f, Seal &seal)
+{
+    if (f.property->isNumber())
+        f.property->setNumber(seal, f.number);
+    else
+        f.property->set(seal, f.slot.toByteArray());
+}
+
+void encodeField(const SealProperty &p, const Seal &seal, BinaryWriter &w)
+{
+    if (p.type == SealProperty::Type::FontSlot) {
+        // A slot goes out with all 64 bytes, so what follows the name survives a round trip.
+        w.bytes(p.get(seal).toByteArray());
+        return;
+    }
+    if (!p.isNumber())
+        return;
+    const double v = p.getNumber(seal);
+    switch (p.type) {
+    case SealProperty::Type::SealType:
+    case SealProperty::Type::BrushStyle:
+    case SealProperty::Type::FrameType:
+        w.byte(std::uint8_t(int(v)));
+        break;
+    case SealProperty::Type::Color:
+        w.uint32(std::uint32_t(v));
+        break;
+    case SealProperty::Type::Bool:
+        w.boolean(v != 0);
+        break;
+    case SealProperty::Type::Float:
+        w.single(float(v));
+        break;
+    case SealProperty::Type::Int:
+        w.int32(std::int32_t(v));
+        break;
+    default:
+        break;
+    }
+}
+
+// The fields of one record, on the stack: a document reads thousands.
+using DecodedFields = QVarLengthArray<DecodedField, 128>;
 
 // Offset of a version 8 field in a legacy record of the given size; -1 when it is not there.
 int legacyOffset(int offset, int recordSize)
@@ -124,12 +149,12 @@ bool readTexts(BinaryReader &in, Seal &seal, QString *why)
 
 // Every field is checked before any is applied. A stored face slot is 64 bytes whatever it
 // holds: painting names the face by the bytes before a NUL.
-bool fieldsWithinLimits(const QList<DecodedField> &fields, QString *why)
+bool fieldsWithinLimits(const DecodedFields &fields, QString *why)
 {
     for (const DecodedField &f : fields) {
-        if (f.property->type == SealProperty::Type::FontSlot)
+        if (!f.property->isNumber())
             continue;
-        if (const QString reason = sealValueRefusal(*f.property, f.value); !reason.isEmpty())
+        if (const QString reason = sealNumberRefusal(*f.property, f.number); !reason.isEmpty())
             return refuse(why, reason);
     }
     return true;
@@ -164,12 +189,12 @@ QByteArray sealRecord(const Seal &seal, SealFlavour flavour)
     QByteArray field;
     for (const SealProperty *p : sealRecordFields()) {
         field.clear();
-        QVariant v = p->get(seal);
+        BinaryWriter w(&field);
         if (flavour == SealFlavour::Stream &&
             (p->recordOffset == RealCenterXOffset || p->recordOffset == RealCenterYOffset))
-            v = QVariant::fromValue(float(double(v.toFloat()) + 2.0));
-        BinaryWriter w(&field);
-        encodeField(*p, v, w);
+            w.single(float(double(float(p->getNumber(seal))) + 2.0));
+        else
+            encodeField(*p, seal, w);
         record.replace(p->recordOffset, field.size(), field);
     }
     return record;
@@ -198,12 +223,10 @@ bool readSeal(BinaryReader &in, Seal &seal, const SealDocument &document, QStrin
     const QByteArrayView record = in.bytes(SealRecordSize);
     if (!in.ok())
         return refuse(why, u"the seal record is cut short"_s);
-    QList<DecodedField> fields;
-    fields.reserve(sealRecordFields().size());
+    DecodedFields fields;
     for (const SealProperty *p : sealRecordFields()) {
-        BinaryReader r(record.sliced(p->recordOffset));
-        fields.append({p, decodeField(*p, r)});
-        if (!r.ok())
+        fields.append(DecodedField{p, 0, {}});
+        if (!decodeField(fields.back(), record.sliced(p->recordOffset)))
             return refuse(why, u"the seal record is cut short"_s);
     }
     if (!fieldsWithinLimits(fields, why))
@@ -213,7 +236,7 @@ bool readSeal(BinaryReader &in, Seal &seal, const SealDocument &document, QStrin
     // a no-op for every field that already holds its stored value.
     for (int pass = 0; pass < 2; ++pass)
         for (const DecodedField &f : fields)
-            f.property->set(seal, f.value);
+            applyField(f, seal);
     if (!readTexts(in, seal, why))
         return false;
 
@@ -262,15 +285,13 @@ bool readLegacySeal(BinaryReader &in, Seal &seal, int version, const SealDocumen
     const QByteArrayView record = in.bytes(size);
     if (!in.ok())
         return refuse(why, u"the seal record is cut short"_s);
-    QList<DecodedField> fields;
-    fields.reserve(sealRecordFields().size());
+    DecodedFields fields;
     for (const SealProperty *p : sealRecordFields()) {
         const int at = legacyOffset(p->recordOffset, size);
         if (at < 0)
             continue;
-        BinaryReader r(record.sliced(at));
-        fields.append({p, decodeField(*p, r)});
-        if (!r.ok())
+        fields.append(DecodedField{p, 0, {}});
+        if (!decodeField(fields.back(), record.sliced(at)))
             return refuse(why, u"the seal record is cut short"_s);
     }
     if (!fieldsWithinLimits(fields, why))
@@ -280,11 +301,11 @@ bool readLegacySeal(BinaryReader &in, Seal &seal, int version, const SealDocumen
     for (int pass = 0; pass < 2; ++pass) {
         for (const DecodedField &f : fields) {
             if (f.property->recordOffset == RealCenterXOffset)
-                seal.setRealCenterX(float(seal.RealWidth() / 2.0L + f.value.toFloat()));
+                seal.setRealCenterX(float(seal.RealWidth() / 2.0L + float(f.number)));
             else if (f.property->recordOffset == RealCenterYOffset)
-                seal.setRealCenterY(float(seal.RealHeight() / 2.0L + f.value.toFloat()));
+                seal.setRealCenterY(float(seal.RealHeight() / 2.0L + float(f.number)));
             else
-                f.property->set(seal, f.value);
+                applyField(f, seal);
         }
     }
     seal.setPicClrChange(false);

@@ -36,6 +36,27 @@ QString sealLengthRefusal(const SealProperty &p, qint64 bytes)
     return u"%1 is %2 bytes long, more than %3"_s.arg(p.qname()).arg(bytes).arg(number(p.range.maximum));
 }
 
+QString sealNumberRefusal(const SealProperty &p, double d)
+{
+    switch (p.type) {
+    case SealProperty::Type::SealType:
+    case SealProperty::Type::BrushStyle:
+    case SealProperty::Type::FrameType:
+    case SealProperty::Type::Int:
+    case SealProperty::Type::Color:
+    case SealProperty::Type::Float:
+        if (!std::isfinite(d))
+            return u"%1 %2 is not a finite number"_s.arg(p.qname(), number(d));
+        if (p.type != SealProperty::Type::Float && d != std::floor(d))
+            return u"%1 %2 is not a whole number"_s.arg(p.qname(), number(d));
+        return p.range.contains(d) ? QString() : outside(p, d);
+    case SealProperty::Type::Bool:
+        return {};
+    default:
+        return u"%1 is no number"_s.arg(p.qname());
+    }
+}
+
 QString sealValueRefusal(const SealProperty &p, const QVariant &v)
 {
     switch (p.type) {
@@ -44,14 +65,8 @@ QString sealValueRefusal(const SealProperty &p, const QVariant &v)
     case SealProperty::Type::FrameType:
     case SealProperty::Type::Int:
     case SealProperty::Type::Color:
-    case SealProperty::Type::Float: {
-        const double d = v.toDouble();
-        if (!std::isfinite(d))
-            return u"%1 %2 is not a finite number"_s.arg(p.qname(), number(d));
-        if (p.type != SealProperty::Type::Float && d != std::floor(d))
-            return u"%1 %2 is not a whole number"_s.arg(p.qname(), number(d));
-        return p.range.contains(d) ? QString() : outside(p, d);
-    }
+    case SealProperty::Type::Float:
+        return sealNumberRefusal(p, v.toDouble());
     case SealProperty::Type::Bool:
         return {};
     case SealProperty::Type::String:
@@ -74,7 +89,9 @@ QString sealRefusal(const Seal &seal)
             // A stored slot is 64 bytes whatever it holds; painting takes the name before a NUL.
             if (p->type == SealProperty::Type::FontSlot)
                 continue;
-            if (QString why = sealValueRefusal(*p, p->get(seal)); !why.isEmpty())
+            if (QString why =
+                    p->isNumber() ? sealNumberRefusal(*p, p->getNumber(seal)) : sealValueRefusal(*p, p->get(seal));
+                !why.isEmpty())
                 return why;
         }
     return {};

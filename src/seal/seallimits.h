@@ -47,6 +47,8 @@ constexpr qint64 MaxPictureBytes = qint64(PictureBytes.maximum);
 // acceptable. Numbers must also be finite; enumerations, flags and counts whole. Texts are GBK
 // bytes, a face name its bytes before the first NUL, a picture its encoded bytes.
 QString sealValueRefusal(const SealProperty &property, const QVariant &value);
+// The same for a value of a number row (every type but texts, pictures and font slots).
+QString sealNumberRefusal(const SealProperty &property, double value);
 // The same for a text, face name or picture of that many bytes, before it is read.
 QString sealLengthRefusal(const SealProperty &property, qint64 bytes);
 inline bool sealValueWithinLimits(const SealProperty &property, const QVariant &value)

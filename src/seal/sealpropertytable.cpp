@@ -65,13 +65,55 @@ template <> struct Traits<SealPicture> {
     static SealPicture from(const QVariant &v) { return v.value<SealPicture>(); }
 };
 
+// The types a double holds exactly, and how.
+template <typename T>
+constexpr bool IsNumber =
+    !std::is_same_v<T, QByteArray> && !std::is_same_v<T, SealPicture> && !std::is_same_v<T, FontSlot>;
+
+template <typename T> double toNumber(T v)
+{
+    if constexpr (std::is_enum_v<T>)
+        return double(int(v));
+    else
+        return double(v);
+}
+
+template <typename T> T fromNumber(double d)
+{
+    if constexpr (std::is_same_v<T, bool>)
+        return d != 0;
+    else if constexpr (std::is_enum_v<T>)
+        return T(int(d));
+    else
+        return T(d);
+}
+
+// Plain function pointers made from the captureless getter and setter lambdas of a row.
+template <typename T, typename Get> double (*numberGetter(Get))(const Seal &)
+{
+    if constexpr (IsNumber<T>)
+        return [](const Seal &s) { return toNumber<T>(Get{}(s)); };
+    else
+        return nullptr;
+}
+
+template <typename T, typename Set> void (*numberSetter(Set))(Seal &, double)
+{
+    if constexpr (IsNumber<T>)
+        return [](Seal &s, double d) { Set{}(s, fromNumber<T>(d)); };
+    else
+        return nullptr;
+}
+
 QList<SealProperty> buildTable()
 {
     QList<SealProperty> t;
 #define QM_PROPERTY(pname, ptype, def, offset, kind, prange)                                                           \
     t.append(SealProperty{#pname, sealPropertyTypeOf<ptype>(), offset, #kind[0] != 'S', SealLimits::prange,            \
                           [](const Seal &s) { return Traits<ptype>::to(s.pname()); },                                  \
-                          [](Seal &s, const QVariant &v) { s.set##pname(Traits<ptype>::from(v)); }});
+                          [](Seal &s, const QVariant &v) { s.set##pname(Traits<ptype>::from(v)); },                    \
+                          numberGetter<ptype>([](const Seal &s) { return s.pname(); }),                                \
+                          numberSetter<ptype>([](Seal &s, const ptype &v) { s.set##pname(v); })});
 #include "seal/sealproperties.def"
 #undef QM_PROPERTY
     return t;
@@ -133,8 +175,12 @@ const SealProperty *findSealProperty(QStringView name)
 
 void copySealProperties(const Seal &from, Seal &to)
 {
-    for (const SealProperty *p : sealRecordFields())
-        p->set(to, p->get(from));
+    for (const SealProperty *p : sealRecordFields()) {
+        if (p->isNumber())
+            p->setNumber(to, p->getNumber(from));
+        else
+            p->set(to, p->get(from));
+    }
     for (const SealProperty *p : sealTextFields())
         p->set(to, p->get(from));
     to.setPicture(from.Picture()); // "no picture" too, so the target keeps none of its own

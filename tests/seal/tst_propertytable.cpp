@@ -93,6 +93,49 @@ private slots:
         QCOMPARE(b.left(), roundHalfEven(20 * (55.5L - 20)));
     }
 
+    // The readers and writers set and get numbers as doubles: each must land as the variant would.
+    void numbersAgreeWithVariants()
+    {
+        for (const SealProperty &p : sealProperties()) {
+            QVariant typed;
+            double number = 0;
+            switch (p.type) {
+            case SealProperty::Type::Color:
+                typed = QVariant::fromValue(uint(0xFFFFFFFF)); // above every int
+                number = 4294967295.0;
+                break;
+            case SealProperty::Type::Float:
+                typed = QVariant::fromValue(float(p.range.minimum + 0.25));
+                number = p.range.minimum + 0.25;
+                break;
+            case SealProperty::Type::Int:
+                typed = int(p.range.minimum);
+                number = p.range.minimum;
+                break;
+            case SealProperty::Type::Bool:
+                typed = true;
+                number = 1;
+                break;
+            case SealProperty::Type::SealType:
+            case SealProperty::Type::BrushStyle:
+            case SealProperty::Type::FrameType:
+                typed = int(p.range.maximum);
+                number = p.range.maximum;
+                break;
+            default:
+                QVERIFY2(!p.isNumber() && !p.setNumber, p.name);
+                continue;
+            }
+            QVERIFY2(p.isNumber() && p.setNumber, p.name);
+            Seal byVariant;
+            Seal byNumber;
+            p.set(byVariant, typed);
+            p.setNumber(byNumber, number);
+            QVERIFY2(p.get(byVariant) == p.get(byNumber), p.name);
+            QCOMPARE(p.getNumber(byNumber), p.get(byNumber).toDouble());
+        }
+    }
+
     void jsonFloatsAreShortest()
     {
         Seal s;
