@@ -185,18 +185,19 @@ std::optional<SealPicture::Kind> pictureKindFromCode(std::uint8_t code)
 
 QByteArray sealRecord(const Seal &seal, SealFlavour flavour)
 {
-    QByteArray record(SealRecordSize, '\0');
-    QByteArray field;
+    // The fields tile the record in offset order, so each is appended where it belongs.
+    QByteArray record;
+    record.reserve(SealRecordSize);
+    BinaryWriter w(&record);
     for (const SealProperty *p : sealRecordFields()) {
-        field.clear();
-        BinaryWriter w(&field);
+        Q_ASSERT(record.size() == p->recordOffset);
         if (flavour == SealFlavour::Stream &&
             (p->recordOffset == RealCenterXOffset || p->recordOffset == RealCenterYOffset))
             w.single(float(double(float(p->getNumber(seal))) + 2.0));
         else
             encodeField(*p, seal, w);
-        record.replace(p->recordOffset, field.size(), field);
     }
+    Q_ASSERT(record.size() == SealRecordSize);
     return record;
 }
 
