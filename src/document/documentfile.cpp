@@ -15,8 +15,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
+#include <atomic>
 #include <cmath>
+#include <iterator>
+#include <optional>
+#include <thread>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -211,6 +217,95 @@ DocumentResult readSeals(qint32 count, const PageValues &page, SealDocument &doc
     return {};
 }
 
+// Where each of `count` current entries starts, and where the last ends, found from their
+// lengths alone; empty when an entry is cut short or holds a picture. Pictures share one decode
+// budget, and what it lets through depends on the order they come in.
+std::vector<qsizetype> plainEntryBounds(BinaryReader in, qint32 count)
+{
+    std::vector<qsizetype> bounds;
+    bounds.reserve(size_t(count) + 1);
+    for (qint32 i = 0; i < count; ++i) {
+        bounds.push_back(in.pos());
+        in.skip(SealRecordSize);
+        for (int text = 0; text < 6; ++text)
+            in.skip(in.int32());
+        if (in.boolean() || !in.ok())
+            return {};
+    }
+    bounds.push_back(in.pos());
+    return bounds;
+}
+
+// Below this many seals a reader of its own costs more than it saves.
+constexpr qint32 SealsPerReader = 1000;
+
+// Reads the entries at `bounds` on several threads, each a run of them into a list of its own,
+// and gives the runs to the document in order: the seals, and the first refusal, are those of
+// reading them one after the other. Only for a document nobody listens to yet, as a reader on
+// a worker makes: a listener would hear setters from several threads. Nothing when one thread
+// would do.
+std::optional<DocumentResult> readSealsInParallel(QByteArrayView data, const std::vector<qsizetype> &bounds,
+                                                  const PageValues &page, SealDocument &document,
+                                                  ProgressDisplay &progress)
+{
+    const qint32 count = qint32(bounds.size()) - 1;
+    const int readers = std::min(QThread::idealThreadCount(), int(count / SealsPerReader));
+    if (readers < 2 || document.sealListener())
+        return std::nullopt;
+
+    struct Run {
+        qint32 first = 0, end = 0;
+        SealList seals;
+        qint32 refused = -1;
+        QString why;
+    };
+    std::vector<Run> runs(static_cast<size_t>(readers));
+    for (int r = 0; r < readers; ++r) {
+        runs[size_t(r)].first = qint32(qint64(count) * r / readers);
+        runs[size_t(r)].end = qint32(qint64(count) * (r + 1) / readers);
+    }
+    std::atomic<bool> stop{false};
+    // The calling thread reads the first run and speaks for all: a progress display belongs to it.
+    auto readRun = [&](Run &run, bool reports) {
+        const qsizetype from = bounds[size_t(run.first)];
+        BinaryReader in(data.sliced(from, bounds[size_t(run.end)] - from));
+        run.seals.reserve(size_t(run.end - run.first));
+        for (qint32 i = run.first; i < run.end; ++i) {
+            if (reports && progress.cancelled())
+                stop.store(true, std::memory_order_relaxed);
+            if (stop.load(std::memory_order_relaxed))
+                return;
+            auto seal = document.createSeal();
+            if (!readSeal(in, *seal, document, &run.why)) {
+                run.refused = i;
+                return;
+            }
+            run.seals.push_back(std::move(seal));
+            if (reports)
+                progress.advance(readers);
+        }
+    };
+    {
+        std::vector<std::jthread> others;
+        for (size_t r = 1; r < runs.size(); ++r)
+            others.emplace_back([&, r] { readRun(runs[r], false); });
+        readRun(runs.front(), true);
+    }
+    if (progress.cancelled())
+        return badFormat();
+    for (const Run &run : runs)
+        if (run.refused >= 0)
+            return sealRefused(run.refused, run.why);
+    SealList seals;
+    seals.reserve(size_t(count));
+    for (Run &run : runs)
+        std::move(run.seals.begin(), run.seals.end(), std::back_inserter(seals));
+    progress.setPosition(6 + count);
+    applyPage(document, page);
+    document.appendSeals(std::move(seals), false);
+    return DocumentResult{};
+}
+
 DocumentResult loadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress)
 {
     ProgressHider hider(progress);
@@ -235,6 +330,15 @@ DocumentResult loadDocument(QByteArrayView data, SealDocument &document, Progres
         page.width = LegacyFallbackPageWidth;
     if (page.height == 0)
         page.height = LegacyFallbackPageHeight;
+    if (count >= 2 * SealsPerReader) {
+        const std::vector<qsizetype> bounds = plainEntryBounds(in, count);
+        if (!bounds.empty()) {
+            progress.setMaximum(count + 5);
+            progress.setPosition(6);
+            if (auto read = readSealsInParallel(data, bounds, page, document, progress))
+                return *read;
+        }
+    }
     DecodeBudget budget; // shared by all the pictures read and their prepared copies
     return readSeals(count, page, document, progress,
                      [&](Seal &seal, QString *why) { return readSeal(in, seal, document, why, &budget); });
