@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QVarLengthArray>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace qm {
@@ -128,9 +130,11 @@ bool refuse(QString *why, const QString &reason)
 
 bool readTexts(BinaryReader &in, Seal &seal, QString *why)
 {
-    QList<QByteArray> texts;
+    std::array<QByteArrayView, 6> texts;
     const auto &fields = sealTextFields();
-    for (const SealProperty *p : fields) {
+    Q_ASSERT(fields.size() == qsizetype(texts.size()));
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const SealProperty *p = fields[qsizetype(i)];
         const qint32 n = in.int32();
         if (!in.ok())
             return refuse(why, u"%1 is cut short"_s.arg(p->qname()));
@@ -140,10 +144,10 @@ bool readTexts(BinaryReader &in, Seal &seal, QString *why)
             return refuse(why, reason);
         if (!in.has(n))
             return refuse(why, u"%1 is cut short"_s.arg(p->qname()));
-        texts.append(in.bytes(n).toByteArray());
+        texts[i] = in.bytes(n);
     }
-    for (int i = 0; i < 6; ++i)
-        fields[i]->set(seal, texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i)
+        fields[qsizetype(i)]->set(seal, texts[i].toByteArray());
     return true;
 }
 
@@ -152,10 +156,8 @@ bool readTexts(BinaryReader &in, Seal &seal, QString *why)
 bool fieldsWithinLimits(const DecodedFields &fields, QString *why)
 {
     for (const DecodedField &f : fields) {
-        if (!f.property->isNumber())
-            continue;
-        if (const QString reason = sealNumberRefusal(*f.property, f.number); !reason.isEmpty())
-            return refuse(why, reason);
+        if (f.property->isNumber() && !sealNumberAcceptable(*f.property, f.number))
+            return refuse(why, sealNumberRefusal(*f.property, f.number));
     }
     return true;
 }

@@ -36,6 +36,24 @@ QString sealLengthRefusal(const SealProperty &p, qint64 bytes)
     return u"%1 is %2 bytes long, more than %3"_s.arg(p.qname()).arg(bytes).arg(number(p.range.maximum));
 }
 
+bool sealNumberAcceptable(const SealProperty &p, double d)
+{
+    switch (p.type) {
+    case SealProperty::Type::Bool:
+        return true;
+    case SealProperty::Type::Float:
+        return std::isfinite(d) && p.range.contains(d);
+    case SealProperty::Type::SealType:
+    case SealProperty::Type::BrushStyle:
+    case SealProperty::Type::FrameType:
+    case SealProperty::Type::Int:
+    case SealProperty::Type::Color:
+        return std::isfinite(d) && d == std::floor(d) && p.range.contains(d);
+    default:
+        return false;
+    }
+}
+
 QString sealNumberRefusal(const SealProperty &p, double d)
 {
     switch (p.type) {

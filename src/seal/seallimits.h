@@ -49,6 +49,9 @@ constexpr qint64 MaxPictureBytes = qint64(PictureBytes.maximum);
 QString sealValueRefusal(const SealProperty &property, const QVariant &value);
 // The same for a value of a number row (every type but texts, pictures and font slots).
 QString sealNumberRefusal(const SealProperty &property, double value);
+// Whether sealNumberRefusal has nothing to say, without making its words: readers check a
+// hundred numbers a seal and almost never refuse one.
+bool sealNumberAcceptable(const SealProperty &property, double value);
 // The same for a text, face name or picture of that many bytes, before it is read.
 QString sealLengthRefusal(const SealProperty &property, qint64 bytes);
 inline bool sealValueWithinLimits(const SealProperty &property, const QVariant &value)

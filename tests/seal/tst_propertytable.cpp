@@ -136,6 +136,21 @@ private slots:
         }
     }
 
+    // The readers' quick check says yes exactly where the refusal has no words.
+    void numberCheckAgreesWithRefusal()
+    {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        for (const SealProperty &p : sealProperties()) {
+            if (!p.isNumber())
+                continue;
+            const double r = p.range.maximum;
+            for (double v : {nan, inf, -inf, 0.0, 0.5, p.range.minimum, p.range.minimum - 1, r, r + 0.5, r + 1})
+                QVERIFY2(sealNumberAcceptable(p, v) == sealNumberRefusal(p, v).isEmpty(),
+                         qPrintable(u"%1 %2"_s.arg(p.qname()).arg(v)));
+        }
+    }
+
     void jsonFloatsAreShortest()
     {
         Seal s;
