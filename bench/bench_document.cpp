@@ -3,8 +3,8 @@
 // same run, so that results compare across machines.
 //
 // Opening is what the user waits for before a document window can be used: the file read from
-// disk (from the system's cache) and parsed, its window made and the seals given to it, the
-// page laid out at the zoom; nothing is painted. BM_OpenDocument/10000 reports `x_two`, its time
+// disk (from the system's cache) and parsed (a large one without pictures on several threads),
+// its window made and the seals given to it, the page laid out at the zoom; nothing is painted. BM_OpenDocument/10000 reports `x_two`, its time
 // over that of opening a document of 2 seals in the same run. BM_OpeningStall opens the
 // 20 000-seal document as the main window does (read on a worker, the window made when the
 // seals are there) while a 1 ms timer runs, and reports the longest gap between its ticks as
