@@ -493,8 +493,8 @@
         <translation>Elements: </translation>
     </message>
     <message>
-        <source>已画图形：0000</source>
-        <translation>Elements: 0000</translation>
+        <source>已画图形：00000</source>
+        <translation>Elements: 00000</translation>
     </message>
     <message>
         <source>进度</source>

@@ -18,14 +18,14 @@ namespace {
 struct PanelLayout {
     int width;           // 0: the rest
     const char *text;    // source texts of the translations
-    const char *longest; // the longest text it shows
+    const char *longest; // the longest text it shows (a count up to a document's largest)
 };
 
 constexpr std::array<PanelLayout, StatusPanelCount> Panels{{
     {115, QT_TRANSLATE_NOOP("MainWindow", " 水平坐标："), QT_TRANSLATE_NOOP("MainWindow", " 水平坐标：-000.0mm")},
     {110, QT_TRANSLATE_NOOP("MainWindow", "垂直坐标："), QT_TRANSLATE_NOOP("MainWindow", "垂直坐标：-000.0mm")},
     {105, QT_TRANSLATE_NOOP("MainWindow", "文件状态："), QT_TRANSLATE_NOOP("MainWindow", "文件状态：已修改")},
-    {90, QT_TRANSLATE_NOOP("MainWindow", "已画图形："), QT_TRANSLATE_NOOP("MainWindow", "已画图形：0000")},
+    {90, QT_TRANSLATE_NOOP("MainWindow", "已画图形："), QT_TRANSLATE_NOOP("MainWindow", "已画图形：00000")},
     {0, "", ""},
     {60, "CAPS: OFF", "CAPS: OFF"},
     {55, "NUM :ON", "NUM: OFF"},

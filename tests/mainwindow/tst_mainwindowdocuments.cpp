@@ -8,6 +8,7 @@
 #include "mainwindow/statuspanels.h"
 #include "mainwindow/wallpapermdiarea.h"
 
+#include "controls/statusbar.h"
 #include "controls/tabbutton.h"
 #include "mainwindow/drawactions.h"
 #include "mainwindow/keystates.h"
@@ -799,6 +800,16 @@ private slots:
         QCOMPARE(capsText(true), u"CAPS: ON"_s);
         QCOMPARE(numText(false), u"NUM: OFF"_s);
         QCOMPARE(scrollText(std::nullopt), QString());
+    }
+
+    // The count panel holds the count of the largest document a file may hold.
+    void countPanelFitsTheLargestDocument()
+    {
+        Start s;
+        MainWindow &w = s.create();
+        const StatusBar *bar = w.statusPanelBar();
+        const QString largest = u"已画图形：%1"_s.arg(MaxDocumentSeals);
+        QVERIFY(bar->panelWidth(3) >= bar->fontMetrics().horizontalAdvance(largest) + 8);
     }
 
     // Seal documents dropped onto the window open, one that is open comes forward; other
