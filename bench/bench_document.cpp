@@ -4,11 +4,11 @@
 //
 // Opening is what the user waits for before a document window can be used: the file read from
 // disk (from the system's cache) and parsed (a large one without pictures on several threads),
-// its window made and the seals given to it, the page laid out at the zoom; nothing is painted. BM_OpenDocument/10000 reports `x_two`, its time
-// over that of opening a document of 2 seals in the same run. BM_OpeningStall opens the
-// 20 000-seal document as the main window does (read on a worker, the window made when the
-// seals are there) while a 1 ms timer runs, and reports the longest gap between its ticks as
-// `stall_ms`: how long the event loop was blocked at once.
+// its window made and the seals given to it, the page laid out at the zoom; nothing is painted.
+// BM_OpenDocument/10000 reports `x_two`, its time over that of opening a document of 2 seals in
+// the same run. BM_OpeningStall opens the 20 000-seal document as the main window does (read on
+// a worker, the window made when the seals are there) while a 1 ms timer runs, and reports the
+// longest gap between its ticks as `stall_ms`: how long the event loop was blocked at once.
 
 #include "benchdocument.h"
 #include "document/clipboardstream.h"
