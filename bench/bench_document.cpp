@@ -1,4 +1,4 @@
-// Saving, loading and dumping a seal document of 10 000 seals. Each figure is also reported as
+// Saving, loading, dumping and editing all of a seal document of 10 000 seals. Each figure is also reported as
 // `x_copy`: its time divided by the time of copying the document's bytes once, measured in the
 // same run, so that results compare across machines.
 //
@@ -28,11 +28,16 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -229,6 +234,39 @@ void BM_OpeningStall(benchmark::State &state)
     state.counters["stall_ms"] = worst;
 }
 
+// One edit of every seal, each step as the user would take it: all selected, nudged, the nudge
+// undone and redone, all deleted and the deletion undone. Each step's time is reported in
+// milliseconds and as `x_copy`.
+void BM_EditAll(benchmark::State &state)
+{
+    std::map<std::string, double> seconds;
+    for (auto _ : state) {
+        qm::SealDocument doc;
+        qm::NoProgress progress;
+        qm::loadDocument(savedBytes(), doc, progress);
+        doc.clearHistory();
+        qm::SealSelection all;
+        for (const auto &seal : doc.seals())
+            all.push_back(seal.get());
+        const std::pair<const char *, std::function<void()>> steps[] = {
+            {"select", [&] { doc.setSelection(all); }}, {"nudge", [&] { doc.nudgeSelection(1, 0, false); }},
+            {"undo", [&] { doc.undoStack().undo(); }},  {"redo", [&] { doc.undoStack().redo(); }},
+            {"delete", [&] { doc.deleteSelection(); }}, {"undelete", [&] { doc.undoStack().undo(); }},
+        };
+        for (const auto &[name, step] : steps) {
+            const auto start = std::chrono::steady_clock::now();
+            step();
+            seconds[name] += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        }
+    }
+    for (const auto &[name, total] : seconds) {
+        state.counters[name + "_ms"] = benchmark::Counter(total * 1e3, benchmark::Counter::kAvgIterations);
+        state.counters[name + "_x_copy"] =
+            benchmark::Counter(total / copySeconds(), benchmark::Counter::kAvgIterations);
+    }
+    state.counters["seals"] = SealCount;
+}
+
 } // namespace
 
 BENCHMARK(BM_OpenDocument)->Arg(2)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -236,6 +274,7 @@ BENCHMARK(BM_OpeningStall)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DumpDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditAll)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {

@@ -13,6 +13,8 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <iterator>
+#include <unordered_map>
 
 using namespace Qt::StringLiterals;
 
@@ -73,11 +75,34 @@ int SealDocument::indexOf(const Seal *seal) const
 
 std::vector<int> SealDocument::selectionIndices() const
 {
+    return positionsOf(m_selection);
+}
+
+std::vector<int> SealDocument::positionsOf(const SealSelection &seals) const
+{
     std::vector<int> out;
-    out.reserve(m_selection.size());
-    for (const Seal *seal : m_selection)
-        if (const int i = indexOf(seal); i >= 0)
-            out.push_back(i);
+    out.reserve(seals.size());
+    // A few seals are looked for one by one; many (all of a large page) through one map, so
+    // that an edit of them all takes a pass over the list, not one for each of them.
+    constexpr size_t LookedForOneByOne = 16;
+    if (seals.size() <= LookedForOneByOne) {
+        for (const Seal *seal : seals)
+            if (const int i = indexOf(seal); i >= 0 && std::find(out.begin(), out.end(), i) == out.end())
+                out.push_back(i);
+        return out;
+    }
+    std::unordered_map<const Seal *, int> positions;
+    positions.reserve(m_seals.size());
+    for (size_t i = 0; i < m_seals.size(); ++i)
+        positions.emplace(m_seals[i].get(), int(i));
+    std::vector<bool> taken(m_seals.size());
+    for (const Seal *seal : seals) {
+        const auto it = positions.find(seal);
+        if (it != positions.end() && !taken[size_t(it->second)]) {
+            taken[size_t(it->second)] = true;
+            out.push_back(it->second);
+        }
+    }
     return out;
 }
 
@@ -125,13 +150,7 @@ void SealDocument::selectSeal(Seal *seal)
 
 void SealDocument::setSelection(const SealSelection &seals)
 {
-    std::vector<int> indices;
-    for (const Seal *seal : seals) {
-        const int i = indexOf(seal);
-        if (i >= 0 && std::find(indices.begin(), indices.end(), i) == indices.end())
-            indices.push_back(i);
-    }
-    applySelection(indices);
+    applySelection(positionsOf(seals));
 }
 
 void SealDocument::addToSelection(Seal *seal)
@@ -166,8 +185,12 @@ std::unique_ptr<Seal> SealDocument::takeSeal(int index)
 {
     auto seal = std::move(m_seals[size_t(index)]);
     m_seals.erase(m_seals.begin() + index);
-    if (std::erase(m_selection, seal.get()) > 0)
+    // Looked for from the end: seals are taken from the top down, and the selection mostly
+    // follows the list.
+    if (const auto it = std::find(m_selection.rbegin(), m_selection.rend(), seal.get()); it != m_selection.rend()) {
+        m_selection.erase(std::next(it).base());
         m_selectionTouched = true;
+    }
     seal->setVisible(false);
     return seal;
 }
@@ -352,9 +375,12 @@ bool SealDocument::editSeals(const std::vector<int> &indices, const QString &tex
                              const std::function<void(const SealSelection &)> &change, int mergeKey)
 {
     std::vector<int> targets;
+    std::vector<bool> taken(m_seals.size());
     for (int i : indices)
-        if (i >= 0 && i < sealCount() && std::find(targets.begin(), targets.end(), i) == targets.end())
+        if (i >= 0 && i < sealCount() && !taken[size_t(i)]) {
+            taken[size_t(i)] = true;
             targets.push_back(i);
+        }
     if (targets.empty() || !change)
         return false;
     if (mergeKey == 0)

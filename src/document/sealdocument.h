@@ -188,6 +188,8 @@ private:
     friend class EditSealsCommand;
 
     void applySelection(const std::vector<int> &indices);
+    // Positions in seals() of the given seals, in their order, without strangers or repeats.
+    std::vector<int> positionsOf(const SealSelection &seals) const;
     std::unique_ptr<Seal> takeSeal(int index);
     void insertSeal(int index, std::unique_ptr<Seal> seal);
     void forgetSeal(const Seal *seal);

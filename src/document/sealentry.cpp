@@ -11,8 +11,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QVarLengthArray>
+#include <QtEndian>
 
 #include <array>
+#include <bit>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -70,7 +73,34 @@ void applyField(const DecodedField &f, Seal &seal)
         f.property->set(seal, f.slot.toByteArray());
 }
 
-void encodeField(const SealProperty &p, const Seal &seal, BinaryWriter &w)
+// Writes the little-endian fields of a seal record in place: undo snapshots write a record for
+// every seal an edit touches, twice.
+class RecordWriter
+{
+public:
+    explicit RecordWriter(char *at) : m_at(at) {}
+
+    void byte(std::uint8_t v) { *m_at++ = char(v); }
+    void boolean(bool v) { byte(v ? 1 : 0); }
+    void uint32(std::uint32_t v)
+    {
+        qToLittleEndian(v, m_at);
+        m_at += 4;
+    }
+    void int32(std::int32_t v) { uint32(std::uint32_t(v)); }
+    void single(float v) { uint32(std::bit_cast<std::uint32_t>(v)); }
+    void bytes(const QByteArray &b)
+    {
+        std::memcpy(m_at, b.constData(), size_t(b.size()));
+        m_at += b.size();
+    }
+    const char *position() const { return m_at; }
+
+private:
+    char *m_at;
+};
+
+void encodeField(const SealProperty &p, const Seal &seal, RecordWriter &w)
 {
     if (p.type == SealProperty::Type::FontSlot) {
         // A slot goes out with all 64 bytes, so what follows the name survives a round trip.
@@ -187,19 +217,18 @@ std::optional<SealPicture::Kind> pictureKindFromCode(std::uint8_t code)
 
 QByteArray sealRecord(const Seal &seal, SealFlavour flavour)
 {
-    // The fields tile the record in offset order, so each is appended where it belongs.
-    QByteArray record;
-    record.reserve(SealRecordSize);
-    BinaryWriter w(&record);
+    // The fields tile the record in offset order, so each is written where the last ended.
+    QByteArray record(SealRecordSize, Qt::Uninitialized);
+    RecordWriter w(record.data());
     for (const SealProperty *p : sealRecordFields()) {
-        Q_ASSERT(record.size() == p->recordOffset);
+        Q_ASSERT(w.position() == record.constData() + p->recordOffset);
         if (flavour == SealFlavour::Stream &&
             (p->recordOffset == RealCenterXOffset || p->recordOffset == RealCenterYOffset))
             w.single(float(double(float(p->getNumber(seal))) + 2.0));
         else
             encodeField(*p, seal, w);
     }
-    Q_ASSERT(record.size() == SealRecordSize);
+    Q_ASSERT(w.position() == record.constData() + SealRecordSize);
     return record;
 }
 

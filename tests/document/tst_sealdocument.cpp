@@ -247,6 +247,39 @@ private slots:
         QCOMPARE(doc.currentSeal(), first);
     }
 
+    // A large selection keeps its order and drops repeats and strangers, as a small one does;
+    // deleting it takes exactly its seals, and undoing puts them and the selection back.
+    void largeSelections()
+    {
+        SealDocument doc;
+        doc.setScreenPixelsPerMm(10);
+        for (int i = 0; i < 40; ++i)
+            create(doc, float(10 + i), 20);
+        SealDocument other;
+        Seal *stranger = create(other, 10, 10);
+        doc.clearHistory();
+        // Every third seal from the top down, each twice, and one that is not on the page.
+        SealSelection chosen{stranger};
+        std::vector<int> expected;
+        for (int i = 39; i >= 0; i -= 3) {
+            chosen.push_back(at(doc, i));
+            chosen.push_back(at(doc, i));
+            expected.push_back(i);
+        }
+        doc.setSelection(chosen);
+        QCOMPARE(doc.selectionIndices(), expected);
+        const std::vector<Seal *> before(doc.selection());
+        QVERIFY(doc.deleteSelection());
+        QCOMPARE(doc.sealCount(), 40 - int(expected.size()));
+        for (Seal *seal : before)
+            QCOMPARE(doc.indexOf(seal), -1);
+        QVERIFY(doc.selection().empty());
+        doc.undoStack().undo();
+        QCOMPARE(doc.sealCount(), 40);
+        QCOMPARE(doc.selection(), before);
+        QCOMPARE(doc.selectionIndices(), expected);
+    }
+
     // The stream holds the seals 2 mm right of and below where they were copied.
     void pasteTwiceTwoMillimetresAway()
     {
