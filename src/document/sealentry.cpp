@@ -13,6 +13,7 @@
 #include <QVarLengthArray>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -89,10 +90,14 @@ public:
     }
     void int32(std::int32_t v) { uint32(std::uint32_t(v)); }
     void single(float v) { uint32(std::bit_cast<std::uint32_t>(v)); }
-    void bytes(const QByteArray &b)
+    // A face slot: its 64 bytes, NULs after a shorter value.
+    void slot(const QByteArray &b)
     {
-        std::memcpy(m_at, b.constData(), size_t(b.size()));
-        m_at += b.size();
+        constexpr qsizetype SlotSize = 64;
+        const qsizetype n = std::min(b.size(), SlotSize);
+        std::memcpy(m_at, b.constData(), size_t(n));
+        std::memset(m_at + n, 0, size_t(SlotSize - n));
+        m_at += SlotSize;
     }
     const char *position() const { return m_at; }
 
@@ -104,7 +109,7 @@ void encodeField(const SealProperty &p, const Seal &seal, RecordWriter &w)
 {
     if (p.type == SealProperty::Type::FontSlot) {
         // A slot goes out with all 64 bytes, so what follows the name survives a round trip.
-        w.bytes(p.get(seal).toByteArray());
+        w.slot(p.get(seal).toByteArray());
         return;
     }
     if (!p.isNumber())
