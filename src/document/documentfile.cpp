@@ -20,7 +20,6 @@
 #include <atomic>
 #include <cmath>
 #include <iterator>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -239,19 +238,23 @@ std::vector<qsizetype> plainEntryBounds(BinaryReader in, qint32 count)
 // Below this many seals a reader of its own costs more than it saves.
 constexpr qint32 SealsPerReader = 1000;
 
-// Reads the entries at `bounds` on several threads, each a run of them into a list of its own,
-// and gives the runs to the document in order: the seals, and the first refusal, are those of
-// reading them one after the other. Only for a document nobody listens to yet, as a reader on
-// a worker makes: a listener would hear setters from several threads. Nothing when one thread
-// would do.
-std::optional<DocumentResult> readSealsInParallel(QByteArrayView data, const std::vector<qsizetype> &bounds,
-                                                  const PageValues &page, SealDocument &document,
-                                                  ProgressDisplay &progress)
+// How many threads read the seals of the document: one unless there are many seals and more
+// than one core, and nobody listens to the document yet (a listener would hear setters from
+// several threads).
+int sealReaders(qint32 count, const SealDocument &document)
+{
+    if (document.sealListener())
+        return 1;
+    return std::max(1, std::min(QThread::idealThreadCount(), int(count / SealsPerReader)));
+}
+
+// Reads the entries at `bounds` on `readers` threads, each a run of them into a list of its
+// own, and gives the runs to the document in order: the seals, and the first refusal, are those
+// of reading them one after the other.
+DocumentResult readSealsInParallel(QByteArrayView data, const std::vector<qsizetype> &bounds, int readers,
+                                   const PageValues &page, SealDocument &document, ProgressDisplay &progress)
 {
     const qint32 count = qint32(bounds.size()) - 1;
-    const int readers = std::min(QThread::idealThreadCount(), int(count / SealsPerReader));
-    if (readers < 2 || document.sealListener())
-        return std::nullopt;
 
     struct Run {
         qint32 first = 0, end = 0;
@@ -303,7 +306,7 @@ std::optional<DocumentResult> readSealsInParallel(QByteArrayView data, const std
     progress.setPosition(6 + count);
     applyPage(document, page);
     document.appendSeals(std::move(seals), false);
-    return DocumentResult{};
+    return {};
 }
 
 DocumentResult loadDocument(QByteArrayView data, SealDocument &document, ProgressDisplay &progress)
@@ -330,13 +333,12 @@ DocumentResult loadDocument(QByteArrayView data, SealDocument &document, Progres
         page.width = LegacyFallbackPageWidth;
     if (page.height == 0)
         page.height = LegacyFallbackPageHeight;
-    if (count >= 2 * SealsPerReader) {
+    if (const int readers = sealReaders(count, document); readers > 1) {
         const std::vector<qsizetype> bounds = plainEntryBounds(in, count);
         if (!bounds.empty()) {
             progress.setMaximum(count + 5);
             progress.setPosition(6);
-            if (auto read = readSealsInParallel(data, bounds, page, document, progress))
-                return *read;
+            return readSealsInParallel(data, bounds, readers, page, document, progress);
         }
     }
     DecodeBudget budget; // shared by all the pictures read and their prepared copies

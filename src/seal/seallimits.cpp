@@ -56,37 +56,22 @@ bool sealNumberAcceptable(const SealProperty &p, double d)
 
 QString sealNumberRefusal(const SealProperty &p, double d)
 {
-    switch (p.type) {
-    case SealProperty::Type::SealType:
-    case SealProperty::Type::BrushStyle:
-    case SealProperty::Type::FrameType:
-    case SealProperty::Type::Int:
-    case SealProperty::Type::Color:
-    case SealProperty::Type::Float:
-        if (!std::isfinite(d))
-            return u"%1 %2 is not a finite number"_s.arg(p.qname(), number(d));
-        if (p.type != SealProperty::Type::Float && d != std::floor(d))
-            return u"%1 %2 is not a whole number"_s.arg(p.qname(), number(d));
-        return p.range.contains(d) ? QString() : outside(p, d);
-    case SealProperty::Type::Bool:
+    if (sealNumberAcceptable(p, d))
         return {};
-    default:
+    if (!p.isNumber())
         return u"%1 is no number"_s.arg(p.qname());
-    }
+    if (!std::isfinite(d))
+        return u"%1 %2 is not a finite number"_s.arg(p.qname(), number(d));
+    if (p.type != SealProperty::Type::Float && d != std::floor(d))
+        return u"%1 %2 is not a whole number"_s.arg(p.qname(), number(d));
+    return outside(p, d);
 }
 
 QString sealValueRefusal(const SealProperty &p, const QVariant &v)
 {
-    switch (p.type) {
-    case SealProperty::Type::SealType:
-    case SealProperty::Type::BrushStyle:
-    case SealProperty::Type::FrameType:
-    case SealProperty::Type::Int:
-    case SealProperty::Type::Color:
-    case SealProperty::Type::Float:
+    if (p.isNumber())
         return sealNumberRefusal(p, v.toDouble());
-    case SealProperty::Type::Bool:
-        return {};
+    switch (p.type) {
     case SealProperty::Type::String:
         return sealLengthRefusal(p, v.toByteArray().size());
     case SealProperty::Type::FontSlot: {
@@ -96,6 +81,8 @@ QString sealValueRefusal(const SealProperty &p, const QVariant &v)
     }
     case SealProperty::Type::Picture:
         return sealLengthRefusal(p, v.value<SealPicture>().bytes().size());
+    default:
+        break;
     }
     return u"%1 has an unknown type"_s.arg(p.qname());
 }
